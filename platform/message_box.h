@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace lumaskin {
+
+// The buttons and icon of a message box, with the values the program's dialogues are
+// written in terms of.
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Stop };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Everything that asks the user a question goes through this interface, so that tests can
+// answer in place of a person.
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+// Modal QMessageBox titled with the program's name; a stop icon is Qt's critical icon.
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    explicit QtMessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}
+    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon icon) override;
+
+private:
+    QWidget *m_parent;
+};
+
+// The program's name, used as the title of every message box.
+QString ProgramName();
+
+} // namespace lumaskin

@@ -1,0 +1,115 @@
+#include "viewercontrol/image.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace lumaskin {
+
+namespace {
+
+struct AlignedFree
+{
+    void operator()(std::uint8_t *p) const { std::free(p); }
+};
+
+std::size_t paddedStride(int width)
+{
+    const std::size_t bytes = 4 * static_cast<std::size_t>(width);
+    return (bytes + Image::kAlignment - 1) / Image::kAlignment * Image::kAlignment;
+}
+
+} // namespace
+
+bool Image::sizeIsAcceptable(std::int64_t width, std::int64_t height)
+{
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= kMaxPixels;
+}
+
+Image::Image(int width, int height)
+{
+    if (!sizeIsAcceptable(width, height))
+        return;
+    const std::size_t stride = paddedStride(width);
+    const std::size_t bytes = stride * static_cast<std::size_t>(height);
+    auto *p = static_cast<std::uint8_t *>(std::aligned_alloc(kAlignment, bytes));
+    if (!p)
+        return;
+    m_data = std::shared_ptr<std::uint8_t[]>(p, AlignedFree{});
+    m_width = width;
+    m_height = height;
+    m_stride = stride;
+}
+
+Image::Image(int width, int height, std::uint32_t rgba) : Image(width, height)
+{
+    if (isNull())
+        return;
+    std::uint8_t px[4] = {static_cast<std::uint8_t>(rgba >> 24), static_cast<std::uint8_t>(rgba >> 16),
+                          static_cast<std::uint8_t>(rgba >> 8), static_cast<std::uint8_t>(rgba)};
+    for (int y = 0; y < m_height; ++y) {
+        std::uint8_t *r = row(y);
+        for (int x = 0; x < m_width; ++x)
+            std::memcpy(r + 4 * x, px, 4);
+    }
+}
+
+Image Image::clone() const
+{
+    Image copy(m_width, m_height);
+    if (!copy.isNull())
+        std::memcpy(copy.m_data.get(), m_data.get(), sizeInBytes());
+    return copy;
+}
+
+QImage Image::toQImage() const
+{
+    if (isNull())
+        return {};
+    // The QImage keeps a reference to the buffer until it is destroyed.
+    auto *keep = new std::shared_ptr<std::uint8_t[]>(m_data);
+    return QImage(
+        m_data.get(), m_width, m_height, static_cast<qsizetype>(m_stride), QImage::Format_RGBA8888,
+        [](void *info) { delete static_cast<std::shared_ptr<std::uint8_t[]> *>(info); }, keep);
+}
+
+Image Image::fromQImage(const QImage &image)
+{
+    if (image.isNull() || !sizeIsAcceptable(image.width(), image.height()))
+        return {};
+    const QImage rgba = image.format() == QImage::Format_RGBA8888
+                            ? image
+                            : image.convertToFormat(QImage::Format_RGBA8888);
+    Image out(rgba.width(), rgba.height());
+    if (out.isNull())
+        return out;
+    const std::size_t bytes = 4 * static_cast<std::size_t>(out.m_width);
+    for (int y = 0; y < out.m_height; ++y)
+        std::memcpy(out.row(y), rgba.constScanLine(y), bytes);
+    return out;
+}
+
+bool Image::isOpaque() const
+{
+    for (int y = 0; y < m_height; ++y) {
+        const std::uint8_t *r = row(y);
+        for (int x = 0; x < m_width; ++x)
+            if (r[4 * x + 3] != 255)
+                return false;
+    }
+    return true;
+}
+
+bool Image::operator==(const Image &other) const
+{
+    if (m_width != other.m_width || m_height != other.m_height)
+        return false;
+    const std::size_t bytes = 4 * static_cast<std::size_t>(m_width);
+    for (int y = 0; y < m_height; ++y)
+        if (std::memcmp(row(y), other.row(y), bytes) != 0)
+            return false;
+    return true;
+}
+
+} // namespace lumaskin

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace lumaskin {
+
+// An 8-bit RGBA picture (bytes R, G, B, A in that order, straight alpha) held in one
+// 64-byte-aligned buffer. Rows are padded to a multiple of 64 bytes so that every row starts
+// aligned. Copies are explicit (`clone`): a 12-megapixel photo is 48 MB.
+class Image
+{
+public:
+    // Pictures larger than this are refused before anything is allocated.
+    static constexpr std::int64_t kMaxPixels = 200'000'000;
+    static constexpr int kMaxSide = 1 << 20;
+    static constexpr std::size_t kAlignment = 64;
+
+    Image() = default;
+    // A picture of the given size with undefined contents. An invalid or too large size gives
+    // a null picture; check `isNull`.
+    Image(int width, int height);
+    // As above, every pixel set to `rgba` (bytes R, G, B, A).
+    Image(int width, int height, std::uint32_t rgba);
+
+    Image(Image &&) noexcept = default;
+    Image &operator=(Image &&) noexcept = default;
+    Image(const Image &) = delete;
+    Image &operator=(const Image &) = delete;
+
+    static bool sizeIsAcceptable(std::int64_t width, std::int64_t height);
+
+    bool isNull() const { return !m_data; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    // Bytes from one row to the next.
+    std::size_t stride() const { return m_stride; }
+    std::size_t sizeInBytes() const { return m_stride * static_cast<std::size_t>(m_height); }
+
+    std::uint8_t *row(int y) { return m_data.get() + m_stride * static_cast<std::size_t>(y); }
+    const std::uint8_t *row(int y) const
+    {
+        return m_data.get() + m_stride * static_cast<std::size_t>(y);
+    }
+    std::uint8_t *pixel(int x, int y) { return row(y) + 4 * static_cast<std::size_t>(x); }
+    const std::uint8_t *pixel(int x, int y) const
+    {
+        return row(y) + 4 * static_cast<std::size_t>(x);
+    }
+    // One row's pixels without the padding.
+    std::span<std::uint8_t> rowSpan(int y) { return {row(y), 4 * static_cast<std::size_t>(m_width)}; }
+    std::span<const std::uint8_t> rowSpan(int y) const
+    {
+        return {row(y), 4 * static_cast<std::size_t>(m_width)};
+    }
+
+    Image clone() const;
+
+    // A QImage (Format_RGBA8888) over the same buffer, without a copy. It shares ownership of
+    // the buffer, so it stays valid after this Image is gone; changes to the pixels show in it.
+    QImage toQImage() const;
+
+    // A copy of any QImage converted to RGBA (straight alpha). A null or oversized QImage gives
+    // a null picture.
+    static Image fromQImage(const QImage &image);
+
+    // True when every alpha byte is 255.
+    bool isOpaque() const;
+
+    bool operator==(const Image &other) const;
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::size_t m_stride = 0;
+    std::shared_ptr<std::uint8_t[]> m_data;
+};
+
+} // namespace lumaskin

@@ -1,0 +1,63 @@
+#include "viewercontrol/parallel.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+namespace lumaskin {
+
+namespace {
+
+thread_local int t_limit = 0; // 0: no limit
+
+int hardwareThreads()
+{
+    static const int n = std::max(1u, std::thread::hardware_concurrency());
+    return n;
+}
+
+} // namespace
+
+int CurrentParallelism()
+{
+    return t_limit > 0 ? std::min(t_limit, hardwareThreads()) : hardwareThreads();
+}
+
+ParallelismLimit::ParallelismLimit(int threads) : m_previous(t_limit)
+{
+    t_limit = std::max(1, threads);
+}
+
+ParallelismLimit::~ParallelismLimit()
+{
+    t_limit = m_previous;
+}
+
+void ParallelFor(int count, const std::function<void(int, int)> &work)
+{
+    if (count <= 0)
+        return;
+    const int workers = std::min(CurrentParallelism(), count);
+    if (workers <= 1) {
+        work(0, count);
+        return;
+    }
+    std::vector<std::jthread> threads;
+    threads.reserve(static_cast<std::size_t>(workers - 1));
+    const auto bandStart = [&](int i) {
+        return static_cast<int>(static_cast<long long>(count) * i / workers);
+    };
+    for (int i = 1; i < workers; ++i)
+        threads.emplace_back([&, i] {
+            // Bands run with no further splitting inside them.
+            ParallelismLimit single(1);
+            work(bandStart(i), bandStart(i + 1));
+        });
+    {
+        ParallelismLimit single(1);
+        work(0, bandStart(1));
+    }
+    // jthread joins on destruction.
+}
+
+} // namespace lumaskin

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+namespace lumaskin {
+
+// Runs `work(begin, end)` over [0, count) split into contiguous bands, one band per worker
+// thread, and returns when every band is done. Bands never overlap, so `work` may write its own
+// rows without locking. The number of workers is the machine's core count, limited by the
+// innermost `ParallelismLimit` of the calling thread; small counts run on the calling thread.
+void ParallelFor(int count, const std::function<void(int begin, int end)> &work);
+
+// While alive, limits ParallelFor on this thread to `threads` workers. A batch that runs one
+// file per core sets 1 here so that the effects inside each file do not compete with it.
+class ParallelismLimit
+{
+public:
+    explicit ParallelismLimit(int threads);
+    ~ParallelismLimit();
+    ParallelismLimit(const ParallelismLimit &) = delete;
+    ParallelismLimit &operator=(const ParallelismLimit &) = delete;
+
+private:
+    int m_previous;
+};
+
+// The number of workers ParallelFor would use on this thread.
+int CurrentParallelism();
+
+} // namespace lumaskin

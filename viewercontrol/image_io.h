@@ -1,0 +1,36 @@
+#pragma once
+
+#include "viewercontrol/image.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <span>
+
+namespace lumaskin {
+
+// Reads the picture by its content, not its extension: JPEG, PNG, BMP, GIF, PCX, TGA, ICO,
+// WBMP, TIFF, PSD, WMF, JPEG 2000 (JP2 and codestream), PGX, Sun raster, PNM and the first
+// page of a PDF. Photos with an EXIF orientation come back upright. On failure returns a null
+// Image and sets *error (when given) to one plain sentence naming the reason ("not a picture
+// Lumaskin can read", "the file is truncated", "the picture is too large (N megapixels)" ...).
+// An empty path fails without touching the disk.
+Image ReadImage(const QString &path, QString *error);
+// The same for bytes already in memory.
+Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error);
+
+// Writes `image` to `path` in `format` (one of WritableFormats(), lower case; the path is used
+// as given, no extension is added). The file is written to a temporary name in the same folder
+// and renamed into place: a failure leaves no partial file and leaves an existing file at
+// `path` untouched. Formats without alpha are written composited over white.
+bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error);
+
+// Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly
+// to fit inside, aspect ratio kept, centred on a transparent background.
+bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error);
+
+// The formats WriteImage accepts, lower case, in the order the program offers them:
+// bmp jpg pdf wbmp gif pcx tga ico jp2 jpc ras pgx pnm png.
+QStringList WritableFormats();
+
+} // namespace lumaskin

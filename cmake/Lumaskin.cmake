@@ -1,5 +1,11 @@
 # Small helpers shared by every folder's CMakeLists.txt.
 
+# Aggregate targets: `fuzzers` builds every fuzz target, `benchmarks` every benchmark.
+if(LUMASKIN_FUZZ)
+  add_custom_target(fuzzers)
+endif()
+add_custom_target(benchmarks)
+
 # lumaskin_library(NAME SOURCES... [DEPENDS libs...])
 # One static library per source folder, named lumaskin_<folder>, with the repository root on
 # the include path so that headers are included as "zip/zip_archive.h".
@@ -41,6 +47,7 @@ function(lumaskin_fuzzer name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  add_dependencies(fuzzers ${name})
   set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
   set(seeds "")
   if(ARG_CORPUS)
@@ -52,4 +59,13 @@ function(lumaskin_fuzzer name)
                    -rss_limit_mb=4096 -timeout=20 -print_final_stats=1 ${work} ${seeds})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 3600)
   file(MAKE_DIRECTORY ${work})
+endfunction()
+
+# lumaskin_benchmark(NAME SOURCES... [DEPENDS libs...])
+# A benchmark executable, part of the `benchmarks` target.
+function(lumaskin_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+  add_dependencies(benchmarks ${name})
 endfunction()

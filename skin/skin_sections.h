@@ -1,0 +1,93 @@
+#pragma once
+
+#include "skin/entry_fields.h"
+#include "skin/rect.h"
+#include "skin/skin_entries.h"
+#include "skin/skin_ini.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumaskin {
+
+// Readers of every section of a skin description file.
+
+// "Screen"/"Main": the background bitmap's file name, empty when missing.
+std::string ReadBackgroundBitmap(const SkinIni &ini);
+
+// "COLOR"/"TRANSPARENT": empty when the value is missing or empty, in which case the
+// previous transparent colour stays.
+std::optional<ColourValue> ReadTransparentColour(const SkinIni &ini);
+
+// "CONTROL"/"CONTROL": the area for a hosted control; empty when missing, in which case the
+// previous area stays.
+std::optional<Rect> ReadHostRect(const SkinIni &ini);
+
+// "ICON"/"ICON" and "CAPTION"/"CAPTION": empty when missing or empty.
+std::optional<IconEntry> ReadIcon(const SkinIni &ini);
+std::optional<CaptionEntry> ReadCaption(const SkinIni &ini);
+
+// A list section's entries by control index (key number - 1). An empty or missing value
+// leaves its slot empty but still uses up its number.
+template <class Entry> using ListSection = std::vector<std::optional<Entry>>;
+
+// The raw values of a list section: as many slots as the section has keys, slot i holding
+// key "i+1". A key with another name only raises the count; numbers above the count are
+// never read.
+std::vector<std::optional<std::string>> ReadListValues(const SkinIni &ini,
+                                                       std::string_view section);
+
+template <class Entry>
+ListSection<Entry> ReadListSection(const SkinIni &ini, std::string_view section)
+{
+    ListSection<Entry> entries;
+    for (std::optional<std::string> &value : ReadListValues(ini, section))
+        entries.push_back(value ? std::optional<Entry>(Entry::Parse(std::move(*value)))
+                                : std::nullopt);
+    return entries;
+}
+
+inline ListSection<ButtonEntry> ReadTaskBarButtons(const SkinIni &ini)
+{
+    return ReadListSection<ButtonEntry>(ini, "TASKBARBUTTON");
+}
+inline ListSection<ButtonEntry> ReadButtons(const SkinIni &ini)
+{
+    return ReadListSection<ButtonEntry>(ini, "BUTTONINFO");
+}
+inline ListSection<SliderEntry> ReadSliders(const SkinIni &ini)
+{
+    return ReadListSection<SliderEntry>(ini, "SLIDERINFO");
+}
+inline ListSection<OptionEntry> ReadOptionButtons(const SkinIni &ini)
+{
+    return ReadListSection<OptionEntry>(ini, "OPTIONINFO");
+}
+inline ListSection<CheckEntry> ReadCheckBoxes(const SkinIni &ini)
+{
+    return ReadListSection<CheckEntry>(ini, "CHECKINFO");
+}
+inline ListSection<LabelEntry> ReadLabels(const SkinIni &ini)
+{
+    return ReadListSection<LabelEntry>(ini, "LABELINFO");
+}
+inline ListSection<ProgressEntry> ReadProgressBars(const SkinIni &ini)
+{
+    return ReadListSection<ProgressEntry>(ini, "PROGRESSINFO");
+}
+inline ListSection<EditBoxEntry> ReadEditBoxes(const SkinIni &ini)
+{
+    return ReadListSection<EditBoxEntry>(ini, "EDITBOXINFO");
+}
+inline ListSection<ListBoxEntry> ReadListBoxes(const SkinIni &ini)
+{
+    return ReadListSection<ListBoxEntry>(ini, "LISTBOXINFO");
+}
+inline ListSection<ComboBoxEntry> ReadComboBoxes(const SkinIni &ini)
+{
+    return ReadListSection<ComboBoxEntry>(ini, "COMBOBOXINFO");
+}
+
+} // namespace lumaskin

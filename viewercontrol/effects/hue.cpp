@@ -1,0 +1,77 @@
+// Hue: turns the hue of every pixel by the hue angle of a given colour.
+//
+// Arguments: red, green, blue, each 0..255, a colour whose hue angle (on the usual colour wheel:
+// red 0 degrees, yellow 60, green 120, cyan 180, blue 240, magenta 300) is the turn. A colour
+// without hue, any grey (0, 0, 0 included), leaves the picture alone (neutral); so does pure red,
+// whose angle is 0. Each pixel keeps its largest and smallest channel (its value and saturation
+// in HSV) and only its hue moves; grey pixels stay as they are. Results are rounded.
+// Edges: a point operation; borders need nothing.
+
+#include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/pixel_math.h"
+
+#include <cmath>
+
+namespace lumaskin {
+
+namespace {
+
+// Hue in sixths of a turn, 0 <= h < 6, of a colour that is not grey.
+double hueSextant(double r, double g, double b)
+{
+    const double high = std::max({r, g, b});
+    const double chroma = high - std::min({r, g, b});
+    double h;
+    if (high == r)
+        h = (g - b) / chroma;
+    else if (high == g)
+        h = 2 + (b - r) / chroma;
+    else
+        h = 4 + (r - g) / chroma;
+    return h < 0 ? h + 6 : h;
+}
+
+} // namespace
+
+void Hue(Image &image, int red, int green, int blue)
+{
+    red = std::clamp(red, 0, 255);
+    green = std::clamp(green, 0, 255);
+    blue = std::clamp(blue, 0, 255);
+    if (image.isNull() || (red == green && green == blue))
+        return;
+    const float turn = static_cast<float>(hueSextant(red, green, blue));
+    if (turn == 0.0f)
+        return;
+    const int width = image.width();
+    effects::ForEachRow(image, [width, turn](int, std::uint8_t *row) {
+        // Branch-free float code over whole words so that the compiler can vectorise it: the
+        // hue is found with selects, and the colour is rebuilt with the closed HSV formula
+        // channel = max - chroma * clamp(min(k, 4 - k), 0, 1), k = (n + h) mod 6.
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *p = row + 4 * x;
+            const std::uint32_t v = effects::LoadPixel(p);
+            const float r = static_cast<float>(v & 0xFF);
+            const float g = static_cast<float>((v >> 8) & 0xFF);
+            const float b = static_cast<float>((v >> 16) & 0xFF);
+            const float high = std::max(r, std::max(g, b));
+            const float chroma = high - std::min(r, std::min(g, b));
+            const float scale = 1.0f / std::max(chroma, 1.0f);
+            float h = high == r ? (g - b) * scale
+                                : (high == g ? 2.0f + (b - r) * scale : 4.0f + (r - g) * scale);
+            h += turn + 6.0f; // now 0 < h < 18
+            h -= 6.0f * static_cast<float>(static_cast<int>(h * (1.0f / 6.0f)));
+            h = h >= 6.0f ? h - 6.0f : h;
+            const auto channel = [high, chroma, h](float n) {
+                float k = n + h;
+                k = k >= 6.0f ? k - 6.0f : k;
+                const float f = std::clamp(std::min(k, 4.0f - k), 0.0f, 1.0f);
+                return static_cast<std::uint32_t>(high - chroma * f + 0.5f);
+            };
+            effects::StorePixel(p, (v & 0xFF000000u) | channel(5.0f) | channel(3.0f) << 8 |
+                                       channel(1.0f) << 16);
+        }
+    });
+}
+
+} // namespace lumaskin

@@ -1,0 +1,30 @@
+// Lightness: moves each colour channel toward black or toward white.
+//
+// Arguments: red, green, blue, each a percent 0..200. Below 100 a channel is scaled toward black
+// (v * p / 100; 0 gives black); above 100 toward white (v + (255 - v) * (p - 100) / 100; 200
+// gives white). 100 leaves a channel alone (neutral: 100, 100, 100). Results are rounded.
+// Edges: a point operation; borders need nothing.
+
+#include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/pixel_math.h"
+
+#include <cmath>
+
+namespace lumaskin {
+
+void Lightness(Image &image, int red, int green, int blue)
+{
+    if (image.isNull() || (red == 100 && green == 100 && blue == 100))
+        return;
+    const auto scale = [](int percent) {
+        percent = std::clamp(percent, 0, 200);
+        return effects::MakeChannelTable([percent](int v) {
+            const double p = percent / 100.0;
+            return static_cast<int>(
+                std::lround(percent <= 100 ? v * p : v + (255 - v) * (p - 1.0)));
+        });
+    };
+    effects::ApplyChannelTables(image, scale(red), scale(green), scale(blue));
+}
+
+} // namespace lumaskin

@@ -1,0 +1,33 @@
+// Monochrome: two colours split by a luma threshold.
+//
+// Arguments: threshold 0..255; first and second, colours 0x00BBGGRR (0..0xFFFFFF; higher bits
+// are ignored). A pixel whose Rec. 601 luma (rounded) is at or above the threshold takes the first
+// colour, one below it the second. Threshold 0 paints everything in the first colour. There is no
+// neutral value.
+// Edges: a point operation; borders need nothing.
+
+#include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/pixel_math.h"
+
+namespace lumaskin {
+
+void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t second)
+{
+    if (image.isNull())
+        return;
+    threshold = std::clamp(threshold, 0, 255);
+    // 0x00BBGGRR already has red in the low byte, as our pixels do.
+    const std::uint32_t light = first & 0x00FFFFFFu;
+    const std::uint32_t dark = second & 0x00FFFFFFu;
+    const int width = image.width();
+    effects::ForEachRow(image, [=](int, std::uint8_t *row) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *p = row + 4 * x;
+            const std::uint32_t v = effects::LoadPixel(p);
+            const int luma = effects::Luma(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+            effects::StorePixel(p, (v & 0xFF000000u) | (luma >= threshold ? light : dark));
+        }
+    });
+}
+
+} // namespace lumaskin

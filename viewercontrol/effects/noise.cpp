@@ -1,0 +1,40 @@
+// Noise: adds random noise.
+//
+// Arguments: amount 0..255, the largest change of a channel; kind 0 grey (one random value added
+// to all three channels of a pixel) or 1 colour (one random value per channel). Each value is
+// drawn evenly from -amount..amount and the sums are clamped to 0..255. Amount 0 leaves the
+// picture alone (neutral).
+// The random values come from a hash of the picture's size, the arguments and the pixel's
+// position, so the same picture always gets the same noise.
+// Edges: a point operation; borders need nothing.
+
+#include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/pixel_math.h"
+#include "viewercontrol/effects/random_hash.h"
+
+namespace lumaskin {
+
+void Noise(Image &image, int amount, NoiseKind kind)
+{
+    amount = std::clamp(amount, 0, 255);
+    if (image.isNull() || amount == 0)
+        return;
+    const bool colour = kind == NoiseKind::Colour;
+    const std::uint64_t seed =
+        effects::RandomSeed(133, image.width(), image.height(), amount, colour ? 1 : 0);
+    const int width = image.width();
+    effects::ForEachRow(image, [=](int y, std::uint8_t *row) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *p = row + 4 * x;
+            const std::uint64_t bits = effects::PixelRandom(seed, x, y);
+            const int red = effects::Spread(bits, amount);
+            const int green = colour ? effects::Spread(bits >> 16, amount) : red;
+            const int blue = colour ? effects::Spread(bits >> 32, amount) : red;
+            p[0] = effects::ClampByte(p[0] + red);
+            p[1] = effects::ClampByte(p[1] + green);
+            p[2] = effects::ClampByte(p[2] + blue);
+        }
+    });
+}
+
+} // namespace lumaskin

@@ -1,0 +1,173 @@
+#include "controls/skin_button.h"
+
+#include "controls/bitmap_helpers.h"
+#include "controls/skin_host.h"
+#include "controls/task_bar_host.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lumaskin {
+
+namespace {
+
+const std::string kTaskBarExit = "TASKBUTTON_EXIT";
+
+} // namespace
+
+SkinButton::SkinButton(QWidget *parent) : QWidget(parent)
+{
+    // Skinned buttons never take part in keyboard tabbing.
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+SkinButton::~SkinButton() = default;
+
+void SkinButton::Create(const QRect &rect)
+{
+    setGeometry(rect);
+    show();
+}
+
+void SkinButton::LoadStateBitmaps(const QString &path, int left, int top, int right, int bottom)
+{
+    QImage strip;
+    if (!LoadBitmapFile(path, strip))
+        return;
+    const QSize faceSize(std::max(0, right - left), std::max(0, bottom - top));
+    m_stateBitmap = CutStateStrip(strip, faceSize, m_keyColor);
+    update();
+}
+
+void SkinButton::SetTooltipText(const QString &text, bool activate)
+{
+    m_tooltipText = text;
+    ActivateTooltip(activate);
+}
+
+void SkinButton::ActivateTooltip(bool activate)
+{
+    m_tooltipActive = activate;
+    setToolTip(activate ? m_tooltipText : QString());
+}
+
+void SkinButton::SetChecked(int state)
+{
+    if (state == m_isChecked)
+        return;
+    m_isChecked = state;
+    update();
+}
+
+void SkinButton::SetLatched(bool latched)
+{
+    m_latched = latched;
+    update();
+}
+
+ButtonFace SkinButton::CurrentFace() const
+{
+    ButtonState state;
+    state.latched = m_latched;
+    state.checked = m_isChecked != 0;
+    state.hover = m_hover;
+    state.pressed = m_pressed;
+    state.disabled = !isEnabled();
+    return ChooseButtonFace(state);
+}
+
+void SkinButton::paintEvent(QPaintEvent *)
+{
+    const QImage &face = StateBitmap(CurrentFace());
+    if (face.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), face);
+}
+
+void SkinButton::SetHover(bool hover)
+{
+    if (m_hover == hover)
+        return;
+    m_hover = hover;
+    update();
+}
+
+void SkinButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_pressStarted = true;
+    m_pressed = true;
+    update();
+}
+
+void SkinButton::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool inside = rect().contains(event->position().toPoint());
+    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
+    if (m_pressStarted && m_pressed != inside) {
+        m_pressed = inside;
+        update();
+    }
+    // Dragging onto a button with the left button held does not highlight it.
+    if (leftHeld && !m_hover)
+        return;
+    if (!TracksHover())
+        return;
+    SetHover(inside);
+}
+
+void SkinButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    m_pressStarted = false;
+    m_pressed = false;
+    update();
+    if (rect().contains(event->position().toPoint())) {
+        m_hover = false;
+        OnClick();
+    }
+}
+
+void SkinButton::enterEvent(QEnterEvent *)
+{
+    if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton) && !m_hover)
+        return;
+    if (TracksHover())
+        SetHover(true);
+}
+
+void SkinButton::leaveEvent(QEvent *)
+{
+    SetHover(false);
+}
+
+void SkinButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void SkinButton::OnClick()
+{
+    // A button of the task-bar window only knows the close request; the others there do
+    // nothing.
+    if (m_taskBarHost) {
+        if (m_name == kTaskBarExit)
+            m_taskBarHost->CloseTaskBar(m_name);
+        return;
+    }
+    if (m_host)
+        m_host->OnButtonClicked(m_index);
+}
+
+} // namespace lumaskin

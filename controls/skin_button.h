@@ -1,0 +1,100 @@
+#pragma once
+
+#include "controls/button_face.h"
+#include "controls/state_strip.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace lumaskin {
+
+class SkinHost;
+class TaskBarHost;
+
+// A push button whose whole face is one of four state images cut from a skin strip and
+// stretched to the button's size; key-coloured pixels let the parent's background show.
+// It highlights while the mouse is over it, shows a tooltip, and reports a click (the left
+// button released inside it) to its host by its index. Check box, option button and the
+// combo box's drop button derive from it and change only the click and the hover rule.
+class SkinButton : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SkinButton(QWidget *parent = nullptr);
+    ~SkinButton() override;
+
+    // Places the button at `rect` (left, top, right, bottom in the parent) and shows it.
+    void Create(const QRect &rect);
+
+    void SetHost(SkinHost *host) { m_host = host; }
+    void SetTaskBarHost(TaskBarHost *host) { m_taskBarHost = host; }
+
+    void SetTransparentColor(std::uint32_t color) { m_keyColor = color; }
+    std::uint32_t TransparentColor() const { return m_keyColor; }
+
+    // Loads the four-state strip and cuts it into faces of (right - left) x (bottom - top).
+    // A strip that does not load leaves the faces as they were.
+    void LoadStateBitmaps(const QString &path, int left, int top, int right, int bottom);
+    const QImage &StateBitmap(ButtonFace face) const
+    {
+        return m_stateBitmap[static_cast<int>(face)];
+    }
+
+    void SetTooltipText(const QString &text, bool activate);
+    void ActivateTooltip(bool activate);
+    QString TooltipText() const { return m_tooltipText; }
+
+    void SetChecked(int state);
+    int IsChecked() const { return m_isChecked; }
+    void SetLatched(bool latched);
+    bool IsLatched() const { return m_latched; }
+    void SetIndex(int index) { m_index = index; }
+    int Index() const { return m_index; }
+    void SetName(const std::string &name) { m_name = name; }
+    const std::string &Name() const { return m_name; }
+    bool IsHover() const { return m_hover; }
+
+    // The face the next paint draws.
+    ButtonFace CurrentFace() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    // What a click does; the push button reports it to its host.
+    virtual void OnClick();
+    // Whether the mouse may highlight the button now; check box and option button refuse
+    // while checked.
+    virtual bool TracksHover() const { return true; }
+
+    SkinHost *Host() const { return m_host; }
+
+private:
+    void SetHover(bool hover);
+
+    SkinHost *m_host = nullptr;
+    TaskBarHost *m_taskBarHost = nullptr;
+    QString m_tooltipText;
+    bool m_tooltipActive = false;
+    int m_isChecked = 0;
+    bool m_latched = false;
+    std::string m_name;
+    int m_index = 0;
+    bool m_hover = false;
+    // The left button went down on the button and has not come up yet.
+    bool m_pressStarted = false;
+    bool m_pressed = false;
+    std::array<QImage, kStateCount> m_stateBitmap;
+    std::uint32_t m_keyColor = 0;
+};
+
+} // namespace lumaskin

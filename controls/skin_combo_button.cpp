@@ -1,0 +1,13 @@
+#include "controls/skin_combo_button.h"
+
+#include "controls/skin_combo_box.h"
+
+namespace lumaskin {
+
+void SkinComboButton::OnClick()
+{
+    if (m_comboBox)
+        m_comboBox->ToggleList();
+}
+
+} // namespace lumaskin

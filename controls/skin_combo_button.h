@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls/skin_button.h"
+
+namespace lumaskin {
+
+class SkinComboBox;
+
+// The drop button of a skinned combo box: a click opens or closes the box's list. Never
+// latched.
+class SkinComboButton : public SkinButton
+{
+    Q_OBJECT
+public:
+    using SkinButton::SkinButton;
+
+    void SetComboBox(SkinComboBox *comboBox) { m_comboBox = comboBox; }
+
+protected:
+    void OnClick() override;
+
+private:
+    SkinComboBox *m_comboBox = nullptr;
+};
+
+} // namespace lumaskin

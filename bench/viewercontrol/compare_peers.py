@@ -1,0 +1,156 @@
+#!/usr/bin/env python3
+"""Times the same work on the same 12-megapixel photos through lumaskin-convert, ImageMagick,
+GraphicsMagick and libvips, and prints the ratios and the peak memory of each run.
+
+Usage: compare_peers.py [--tool PATH] [--work DIR] [--photos N] [--runs N]
+
+Every peer is called by its own name (convert-im6.q16, gm, vips), since a plain `convert`
+may be a stand-in. JPEG output uses quality 90 everywhere. Each row reports the best of
+--runs runs; memory is the peak resident set size of that run.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+QUALITY = 90
+
+
+def make_photos(work, count):
+    """Photo-like 4000x3000 JPEGs: smooth plasma with fine grain, made once and kept."""
+    paths = []
+    for i in range(count):
+        path = os.path.join(work, f"photo{i}.jpg")
+        if not os.path.exists(path):
+            print(f"making {path} ...", file=sys.stderr)
+            subprocess.run(["convert-im6.q16", "-seed", str(7 + i), "-size", "4000x3000",
+                            "plasma:fractal", "-blur", "0x1.2", "-attenuate", "0.25",
+                            "+noise", "Gaussian", "-quality", "92", path], check=True)
+        paths.append(path)
+    return paths
+
+
+def timed(command):
+    """Runs command under /usr/bin/time; returns (seconds, peak KiB)."""
+    start = time.perf_counter()
+    result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    seconds = time.perf_counter() - start
+    if result.returncode != 0:
+        raise RuntimeError(f"{' '.join(command)} failed:\n{result.stderr}")
+    peak = int(result.stderr.strip().splitlines()[-1])
+    return seconds, peak
+
+
+def best_of(runs, make_command):
+    best = None
+    for _ in range(runs):
+        seconds, peak = timed(make_command())
+        if best is None or seconds < best[0]:
+            best = (seconds, peak)
+    return best
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--tool", default=os.path.join(here, "..", "..", "build", "tools",
+                                                       "lumaskin-convert"))
+    parser.add_argument("--work", default=os.path.join(tempfile.gettempdir(),
+                                                       "lumaskin-bench-photos"))
+    parser.add_argument("--photos", type=int, default=3)
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+
+    for peer in ("convert-im6.q16", "gm", "vips"):
+        if not shutil.which(peer):
+            sys.exit(f"{peer} is missing: apt-get install imagemagick graphicsmagick libvips-tools")
+    os.makedirs(args.work, exist_ok=True)
+    photos = make_photos(args.work, args.photos)
+    out = tempfile.mkdtemp(prefix="lumaskin-bench-out-")
+    tool = os.path.abspath(args.tool)
+
+    def ours(fmt, *effects):
+        def build():
+            command = [tool, "-f", fmt, "-o", out, "--jobs", "1"]
+            for effect in effects:
+                command += ["--effect", effect]
+            return command + photos
+        return build
+
+    def per_photo(make):
+        # Peers take one file a call; run them over every photo in one shell.
+        def build():
+            script = " && ".join(make(p, os.path.join(out, f"{i}")) for i, p in
+                                 enumerate(photos))
+            return ["sh", "-c", script]
+        return build
+
+    q = f"-quality {QUALITY}"
+    rows = [
+        ("JPEG to PNG", ours("png"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} {o}.png"),
+         per_photo(lambda p, o: f"gm convert {p} {o}.png"),
+         per_photo(lambda p, o: f"vips copy {p} {o}.png")),
+        ("JPEG to JPEG", ours("jpg"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} {q} {o}.jpg"),
+         per_photo(lambda p, o: f"vips copy {p} {o}.jpg[Q={QUALITY}]")),
+        ("blur 3x3", ours("jpg", "blur"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} -blur 1x0.85 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} -blur 1x0.85 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"vips gaussblur {p} {o}.jpg[Q={QUALITY}] 0.85")),
+        ("median 3", ours("jpg", "median=3"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} -statistic Median 3x3 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} -median 1 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"vips rank {p} {o}.jpg[Q={QUALITY}] 3 3 4")),
+        ("twirl / swirl 90", ours("jpg", "twirl=90"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} -swirl 90 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} -swirl 90 {q} {o}.jpg"),
+         None),
+        ("brightness + saturation", ours("jpg", "adjustrgb=25,25,25", "saturation=150"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} -modulate 110,150 {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} -modulate 110,150 {q} {o}.jpg"),
+         None),
+        ("grey", ours("jpg", "desaturate"),
+         per_photo(lambda p, o: f"convert-im6.q16 {p} -colorspace Gray {q} {o}.jpg"),
+         per_photo(lambda p, o: f"gm convert {p} -colorspace GRAY {q} {o}.jpg"),
+         per_photo(lambda p, o: f"vips colourspace {p} {o}.jpg[Q={QUALITY}] b-w")),
+    ]
+
+    print(f"{len(photos)} photos of 4000x3000, best of {args.runs} runs; "
+          f"ratio = peer time / Lumaskin time (above 1: Lumaskin is faster)")
+    print()
+    print("| work | Lumaskin s | peak MiB | ImageMagick s | ratio | GraphicsMagick s | ratio "
+          "| libvips s | ratio |")
+    print("|---|---|---|---|---|---|---|---|---|")
+    for name, mine, im, gm, vips in rows:
+        lt, lm = best_of(args.runs, mine)
+        cells = [name, f"{lt:.2f}", f"{lm / 1024:.0f}"]
+        for peer in (im, gm, vips):
+            if peer is None:
+                cells += ["-", "-"]
+                continue
+            pt, _ = best_of(args.runs, peer)
+            cells += [f"{pt:.2f}", f"{pt / lt:.2f}"]
+        print("| " + " | ".join(cells) + " |", flush=True)
+
+    sizes = {}
+    for ext, cmd in (("ours", ours("png")), ("im", per_photo(
+            lambda p, o: f"convert-im6.q16 {p} {o}.im.png"))):
+        subprocess.run(cmd(), check=True, stdout=subprocess.DEVNULL)
+    ours_bytes = sum(os.path.getsize(os.path.join(out, f)) for f in os.listdir(out)
+                     if f.startswith("photo") and f.endswith(".png"))
+    im_bytes = sum(os.path.getsize(os.path.join(out, f)) for f in os.listdir(out)
+                   if f.endswith(".im.png"))
+    print()
+    print(f"PNG size: Lumaskin {ours_bytes / 1e6:.1f} MB, ImageMagick {im_bytes / 1e6:.1f} MB "
+          f"({100.0 * (ours_bytes / im_bytes - 1):+.1f} %)")
+    shutil.rmtree(out, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,222 @@
+#include "tests/support/temp_dir.h"
+#include "viewercontrol/effects/effect_table.h"
+#include "viewercontrol/image_io.h"
+#include "viewercontrol/viewer_control.h"
+
+#include <QFile>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace lumaskin {
+namespace {
+
+Image randomImage(int w, int h, unsigned seed = 1)
+{
+    Image image(w, h);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t *p = image.pixel(x, y);
+            for (int c = 0; c < 3; ++c)
+                p[c] = static_cast<std::uint8_t>(rng());
+            p[3] = static_cast<std::uint8_t>(128 + rng() % 128);
+        }
+    return image;
+}
+
+// Arguments in the middle of each range: never neutral for effects that have a neutral value
+// at one end, and away from every clamp.
+QVariantList middleArguments(const EffectDescriptor &effect, std::vector<double> *asDoubles)
+{
+    QVariantList list;
+    for (const EffectArgument &a : effect.arguments) {
+        double v = std::round((a.minimum + a.maximum) / 3.0);
+        if (a.kind == ArgumentKind::Double)
+            v = (a.minimum + a.maximum) / 3.0;
+        asDoubles->push_back(v);
+        list << (a.kind == ArgumentKind::Double ? QVariant(v)
+                                                : QVariant(static_cast<qlonglong>(v)));
+    }
+    return list;
+}
+
+class ViewerControlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        viewer.resize(200, 100);
+        viewer.show();
+    }
+    ViewerControl viewer;
+};
+
+TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
+{
+    for (const EffectDescriptor &effect : Effects()) {
+        SCOPED_TRACE(std::string(effect.operation));
+        viewer.setImage(randomImage(23, 17));
+        std::vector<double> values;
+        const QVariantList arguments = middleArguments(effect, &values);
+        Image expected = viewer.image().clone();
+        effect.apply(expected, values);
+
+        viewer.invoke(effect.dispatchId, arguments);
+        EXPECT_TRUE(viewer.image() == expected);
+        if (!effect.isNeutral(values))
+            EXPECT_FALSE(viewer.image() == viewer.originalImage());
+    }
+}
+
+TEST_F(ViewerControlTest, ShortArgumentsAreTheLowSixteenBits)
+{
+    Image grey(4, 4, 0x80808080u);
+    viewer.setImage(grey.clone());
+    // 70000 arrives as 4464, clamped to +255: red saturates. 65535 arrives as -1.
+    viewer.invoke(117, {70000, 65535, 0});
+    EXPECT_EQ(viewer.image().pixel(1, 1)[0], 255);
+    EXPECT_EQ(viewer.image().pixel(1, 1)[1], 0x7f);
+    EXPECT_EQ(viewer.image().pixel(1, 1)[2], 0x80);
+    EXPECT_EQ(viewer.image().pixel(1, 1)[3], 0x80); // alpha kept
+}
+
+TEST_F(ViewerControlTest, UnknownIdentifiersAndMissingPictureDoNothing)
+{
+    EXPECT_FALSE(viewer.invoke(9999, {1, 2}).isValid());
+    viewer.invoke(115, {}); // no picture yet: nothing to invert, nothing crashes
+    EXPECT_TRUE(viewer.image().isNull());
+}
+
+TEST_F(ViewerControlTest, ViewModesAreFixedZoomsAndNineFitsShrinkingOnly)
+{
+    viewer.setImage(Image(400, 100, 0xff0000ffu));
+    const double expected[] = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5, 2.0};
+    for (int mode = 1; mode <= 7; ++mode) {
+        viewer.invoke(ViewerControl::IdViewMode, {mode});
+        EXPECT_NEAR(viewer.zoom(), expected[mode - 1], 1e-9) << "mode " << mode;
+    }
+    viewer.invoke(ViewerControl::IdViewMode, {9});
+    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);         // 400 wide into 200
+    viewer.invoke(ViewerControl::IdViewMode, {8}); // not a mode: the view stays
+    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);
+
+    viewer.setImage(Image(50, 20, 0xff0000ffu)); // smaller than the view: never enlarged
+    viewer.SetViewMode(9);
+    EXPECT_DOUBLE_EQ(viewer.zoom(), 1.0);
+    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), 75.0); // centred
+    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), 40.0);
+}
+
+TEST_F(ViewerControlTest, ZoomStepsFollowTheLadderUpToEightHundredPercent)
+{
+    viewer.setImage(Image(40, 40, 0xff0000ffu));
+    viewer.SetViewMode(1);
+    std::vector<double> seen{viewer.zoom()};
+    for (int i = 0; i < 14; ++i) {
+        viewer.invoke(ViewerControl::IdZoomIn, {});
+        seen.push_back(viewer.zoom());
+    }
+    const std::vector<double> ladder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1, 1.5, 2, 3, 4, 6, 8};
+    for (std::size_t i = 0; i < ladder.size(); ++i)
+        EXPECT_NEAR(seen[i], ladder[i], 1e-9);
+    EXPECT_DOUBLE_EQ(seen.back(), 8.0); // stays at the top
+    for (int i = 0; i < 14; ++i)
+        viewer.ZoomOut();
+    EXPECT_DOUBLE_EQ(viewer.zoom(), 0.25);
+
+    // From a fitted zoom between steps, zooming in takes the next larger step.
+    viewer.setImage(Image(600, 100, 0xff0000ffu));
+    viewer.SetViewMode(9);
+    EXPECT_NEAR(viewer.zoom(), 1.0 / 3.0, 1e-9);
+    viewer.ZoomIn();
+    EXPECT_DOUBLE_EQ(viewer.zoom(), 0.5);
+}
+
+TEST_F(ViewerControlTest, LargePictureCanBePannedWithinItsEdges)
+{
+    viewer.setImage(Image(1000, 1000, 0xff0000ffu));
+    viewer.SetViewMode(5);
+    const QPointF start = viewer.panOffset();
+    QTest::mousePress(&viewer, Qt::LeftButton, {}, QPoint(100, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 30), viewer.mapToGlobal(QPointF(60, 30)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&viewer, &move);
+    QTest::mouseRelease(&viewer, Qt::LeftButton, {}, QPoint(60, 30));
+    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), start.x() - 40);
+    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), start.y() - 20);
+
+    // Dragging far beyond the edge stops at the edge.
+    QTest::mousePress(&viewer, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent far(QEvent::MouseMove, QPointF(5000, 5000), viewer.mapToGlobal(QPointF(5000, 5000)),
+                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&viewer, &far);
+    QTest::mouseRelease(&viewer, Qt::LeftButton, {}, QPoint(5000, 5000));
+    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), 0.0);
+    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), 0.0);
+}
+
+TEST_F(ViewerControlTest, PaintsThePictureCentredAtFit)
+{
+    viewer.setImage(Image(100, 50, 0x00ff00ffu)); // opaque green
+    viewer.SetViewMode(9);
+    const QImage shot = viewer.grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(100, 50)), QColor(0, 255, 0));
+    EXPECT_NE(QColor(shot.pixel(10, 10)), QColor(0, 255, 0)); // outside the picture
+}
+
+TEST_F(ViewerControlTest, FilesLoadSaveAndRestore)
+{
+    test::TempDir dir;
+    const QString source = QString::fromStdString((dir / "start.png").string());
+    QString error;
+    ASSERT_TRUE(WriteImage(randomImage(30, 20, 5), source, QStringLiteral("png"), &error))
+        << error.toStdString();
+
+    viewer.invoke(ViewerControl::IdLoadOption, {1});
+    viewer.invoke(ViewerControl::IdDisplayOption, {true});
+    viewer.invoke(ViewerControl::IdFileName, {source});
+    viewer.invoke(ViewerControl::IdViewMode, {9});
+    ASSERT_FALSE(viewer.image().isNull());
+    EXPECT_EQ(viewer.FileName(), source);
+
+    viewer.invoke(115, {}); // InvertColor
+    const QString base = QString::fromStdString((dir / "out").string());
+    EXPECT_EQ(viewer.invoke(ViewerControl::IdSaveAs, {base, QStringLiteral("png")}).toInt(), 1);
+    Image written = ReadImage(base + QStringLiteral(".png"), &error);
+    EXPECT_TRUE(written == viewer.image());
+
+    viewer.invoke(ViewerControl::IdRestoreImage, {false});
+    EXPECT_TRUE(viewer.image() == viewer.originalImage());
+    EXPECT_FALSE(viewer.image() == written);
+
+    EXPECT_EQ(
+        viewer.invoke(ViewerControl::IdSaveAsIcon, {base, QStringLiteral("ico"), 32, 32}).toInt(),
+        1);
+    Image icon = ReadImage(base + QStringLiteral(".ico"), &error);
+    EXPECT_EQ(icon.width(), 32);
+    EXPECT_EQ(icon.height(), 32);
+
+    // A save into a folder that does not exist reports failure and writes nothing.
+    const QString missing = QString::fromStdString((dir / "no" / "such").string());
+    EXPECT_EQ(viewer.invoke(ViewerControl::IdSaveAs, {missing, QStringLiteral("png")}).toInt(), 0);
+    EXPECT_FALSE(viewer.lastError().isEmpty());
+}
+
+TEST_F(ViewerControlTest, BadFileKeepsWhatWasShown)
+{
+    test::TempDir dir;
+    viewer.setImage(Image(8, 8, 0x112233ffu));
+    const auto bad = dir / "bad.jpg";
+    test::writeFile(bad, "this is not a picture");
+    viewer.SetFileName(QString::fromStdString(bad.string()));
+    EXPECT_EQ(viewer.image().width(), 8);
+    EXPECT_FALSE(viewer.lastError().isEmpty());
+
+    viewer.SetFileName(QString()); // an empty path does nothing
+    EXPECT_EQ(viewer.image().width(), 8);
+}
+
+} // namespace
+} // namespace lumaskin

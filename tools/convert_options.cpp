@@ -1,0 +1,178 @@
+#include "tools/convert_options.h"
+
+#include "viewercontrol/image_io.h"
+
+#include <QTextStream>
+
+namespace lumaskin {
+
+namespace {
+
+bool parseNumber(const QString &text, ArgumentKind kind, double *value)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    if (kind == ArgumentKind::Colour && t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        *value = static_cast<double>(t.mid(2).toULongLong(&ok, 16));
+    else
+        *value = t.toDouble(&ok);
+    return ok;
+}
+
+QString rangeText(const EffectArgument &a)
+{
+    if (a.kind == ArgumentKind::Colour)
+        return QStringLiteral("0x000000..0xFFFFFF (0x00BBGGRR)");
+    return QStringLiteral("%1..%2").arg(a.minimum).arg(a.maximum);
+}
+
+} // namespace
+
+std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    const QString name = (eq < 0 ? text : text.left(eq)).trimmed();
+    const EffectDescriptor *effect = FindEffect(name.toStdString());
+    if (!effect) {
+        *error = QStringLiteral("unknown effect \"%1\" (see --help)").arg(name);
+        return std::nullopt;
+    }
+    EffectStep step{effect, {}};
+    if (eq < 0)
+        return step;
+    const QStringList values = text.mid(eq + 1).split(QLatin1Char(','));
+    if (values.size() > static_cast<qsizetype>(effect->arguments.size())) {
+        *error = QStringLiteral("%1 takes %2 argument(s), %3 given")
+                     .arg(name)
+                     .arg(effect->arguments.size())
+                     .arg(values.size());
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const EffectArgument &argument = effect->arguments[static_cast<std::size_t>(i)];
+        double value = 0;
+        if (!parseNumber(values[i], argument.kind, &value)) {
+            *error = QStringLiteral("%1: \"%2\" is not a number for %3")
+                         .arg(name, values[i],
+                              QString::fromUtf8(argument.name.data(), argument.name.size()));
+            return std::nullopt;
+        }
+        step.arguments.push_back(value);
+    }
+    return step;
+}
+
+std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, QString *error)
+{
+    ConvertOptions options;
+    ConversionRequest &request = options.request;
+    const auto value = [&](qsizetype &i, const QString &option) -> std::optional<QString> {
+        if (i + 1 >= arguments.size()) {
+            *error = QStringLiteral("%1 needs a value").arg(option);
+            return std::nullopt;
+        }
+        return arguments[++i];
+    };
+    bool onlyFiles = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            request.sources << a;
+        } else if (a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            options.help = true;
+        } else if (a == QLatin1String("-f") || a == QLatin1String("--format")) {
+            auto v = value(i, a);
+            if (!v)
+                return std::nullopt;
+            request.format = v->toLower();
+        } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
+            auto v = value(i, a);
+            if (!v)
+                return std::nullopt;
+            request.folder = *v;
+        } else if (a == QLatin1String("-e") || a == QLatin1String("--effect")) {
+            auto v = value(i, a);
+            if (!v)
+                return std::nullopt;
+            auto step = ParseEffectOption(*v, error);
+            if (!step)
+                return std::nullopt;
+            request.steps.push_back(std::move(*step));
+        } else if (a == QLatin1String("-j") || a == QLatin1String("--jobs")) {
+            auto v = value(i, a);
+            if (!v)
+                return std::nullopt;
+            bool ok = false;
+            request.jobs = v->toInt(&ok);
+            if (!ok || request.jobs < 1) {
+                *error = QStringLiteral("--jobs needs a whole number of at least 1");
+                return std::nullopt;
+            }
+        } else {
+            *error = QStringLiteral("unknown option %1 (see --help)").arg(a);
+            return std::nullopt;
+        }
+    }
+    if (options.help)
+        return options;
+    if (request.format.isEmpty()) {
+        *error = QStringLiteral("choose an output format with -f (see --help)");
+        return std::nullopt;
+    }
+    if (!WritableFormats().contains(request.format)) {
+        *error = QStringLiteral("cannot write the format \"%1\"; choose one of: %2")
+                     .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
+        return std::nullopt;
+    }
+    if (request.folder.isEmpty()) {
+        *error = QStringLiteral("choose an output folder with -o");
+        return std::nullopt;
+    }
+    if (request.sources.isEmpty()) {
+        *error = QStringLiteral("name at least one picture to convert");
+        return std::nullopt;
+    }
+    return options;
+}
+
+QString ConvertHelpText()
+{
+    QString text;
+    QTextStream out(&text);
+    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--jobs N] "
+           "FILE...\n\n"
+           "Converts pictures into one format in one folder, with effects applied in the order\n"
+           "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
+           "before its last dot. Files are converted in parallel, one per core unless --jobs\n"
+           "says otherwise. A file that fails does not stop the others; the exit status is 1\n"
+           "when any failed.\n\n"
+           "Options:\n"
+           "  -f, --format FORMAT   output format\n"
+           "  -o, --output FOLDER   output folder (must exist)\n"
+           "  -e, --effect NAME[=A,B,...]\n"
+           "                        apply an effect; arguments comma-separated, missing ones\n"
+           "                        take their default, out-of-range ones are clamped\n"
+           "  -j, --jobs N          files converted at once\n"
+           "  -h, --help            this text\n\n"
+           "Formats: "
+        << WritableFormats().join(QLatin1Char(' ')) << "\n\nEffects:\n";
+    for (const EffectDescriptor &effect : Effects()) {
+        out << "  " << QString::fromUtf8(effect.command.data(), effect.command.size());
+        QStringList names;
+        for (const EffectArgument &a : effect.arguments)
+            names << QString::fromUtf8(a.name.data(), a.name.size());
+        if (!names.isEmpty())
+            out << '=' << names.join(QLatin1Char(','));
+        out << "\n      " << QString::fromUtf8(effect.meaning.data(), effect.meaning.size())
+            << '\n';
+        for (const EffectArgument &a : effect.arguments)
+            out << "      " << QString::fromUtf8(a.name.data(), a.name.size()) << ": "
+                << rangeText(a) << ", default " << a.defaultValue << " - "
+                << QString::fromUtf8(a.meaning.data(), a.meaning.size()) << '\n';
+    }
+    return text;
+}
+
+} // namespace lumaskin

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "viewercontrol/batch_conversion.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace lumaskin {
+
+// The command line of lumaskin-convert:
+//   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--jobs N] FILE...
+struct ConvertOptions
+{
+    ConversionRequest request;
+    bool help = false;
+};
+
+// Parses the arguments (without the program name). On a mistake returns nothing and sets
+// *error to one line saying what is wrong.
+std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, QString *error);
+
+// "--effect NAME[=A,B,...]": the effect and its arguments, comma-separated in the operation's
+// order; missing trailing arguments take their defaults.
+std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error);
+
+// The --help text, listing every format and every effect with its arguments.
+QString ConvertHelpText();
+
+} // namespace lumaskin

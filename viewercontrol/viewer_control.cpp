@@ -1,0 +1,368 @@
+#include "viewercontrol/viewer_control.h"
+
+#include "viewercontrol/effects/effect_table.h"
+#include "viewercontrol/image_io.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace lumaskin {
+
+namespace {
+
+// ViewMode 1..7.
+constexpr std::array<double, 7> kViewModeZooms = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5, 2.0};
+// ZoomIn and ZoomOut walk the view modes' steps and go on beyond them up to 800 %.
+constexpr std::array<double, 11> kZoomLadder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5,
+                                                2.0,  3.0,       4.0, 6.0,  8.0};
+constexpr double kStepTolerance = 1e-6;
+
+// Automation "short" arguments carry the low 16 bits of the caller's value.
+int toShort(const QVariant &value)
+{
+    return static_cast<std::int16_t>(static_cast<std::uint32_t>(value.toLongLong()));
+}
+
+QString argumentText(const QVariantList &arguments, int i)
+{
+    return i < arguments.size() ? arguments[i].toString() : QString();
+}
+
+QColor viewBackground()
+{
+    return QColor(0x20, 0x20, 0x24);
+}
+
+} // namespace
+
+ViewerControl::ViewerControl(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+ViewerControl::~ViewerControl() = default;
+
+QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
+{
+    const auto arg = [&](int i) { return i < arguments.size() ? arguments[i] : QVariant(); };
+    switch (dispatchId) {
+    case IdFileName:
+        SetFileName(argumentText(arguments, 0));
+        return {};
+    case IdViewMode:
+        SetViewMode(toShort(arg(0)));
+        return {};
+    case IdDisplayOption:
+        SetDisplayOption(arg(0).toBool());
+        return {};
+    case IdLoadOption:
+        SetLoadOption(static_cast<std::int32_t>(arg(0).toLongLong()));
+        return {};
+    case IdSaveAs:
+        return QVariant::fromValue<short>(
+            SaveAs(argumentText(arguments, 0), argumentText(arguments, 1)) ? 1 : 0);
+    case IdSaveAsIcon:
+        return QVariant::fromValue<short>(SaveAsIcon(argumentText(arguments, 0),
+                                                     argumentText(arguments, 1), toShort(arg(2)),
+                                                     toShort(arg(3)))
+                                              ? 1
+                                              : 0);
+    case IdZoomIn:
+        ZoomIn();
+        return {};
+    case IdZoomOut:
+        ZoomOut();
+        return {};
+    case IdRestoreImage:
+        RestoreImage(arg(0).toBool());
+        return {};
+    default:
+        runEffect(dispatchId, arguments);
+        return {};
+    }
+}
+
+bool ViewerControl::runEffect(int dispatchId, const QVariantList &arguments)
+{
+    const EffectDescriptor *effect = FindEffectByDispatchId(dispatchId);
+    if (!effect || m_image.isNull())
+        return false;
+    std::array<double, EffectDescriptor::kMaxArguments> values{};
+    const auto count =
+        std::min<std::size_t>(effect->arguments.size(), static_cast<std::size_t>(arguments.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        const QVariant &value = arguments[static_cast<qsizetype>(i)];
+        switch (effect->arguments[i].kind) {
+        case ArgumentKind::Int:
+            values[i] = toShort(value);
+            break;
+        case ArgumentKind::Colour:
+            values[i] = static_cast<double>(static_cast<std::uint32_t>(value.toLongLong()));
+            break;
+        case ArgumentKind::Double:
+            values[i] = value.toDouble();
+            break;
+        }
+    }
+    effect->apply(m_image, std::span<const double>(values.data(), count));
+    imageEdited();
+    return true;
+}
+
+void ViewerControl::fail(const QString &message)
+{
+    m_lastError = message;
+    emit errorOccurred(message);
+}
+
+bool ViewerControl::SetFileName(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QString error;
+    Image loaded = ReadImage(path, &error);
+    if (loaded.isNull()) {
+        fail(QStringLiteral("%1: %2").arg(path, error));
+        return false;
+    }
+    m_fileName = path;
+    m_lastError.clear();
+    m_original = std::move(loaded);
+    m_image = m_original.clone();
+    if (m_image.isNull()) {
+        m_original = Image();
+        fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(path));
+        return false;
+    }
+    m_pan = {};
+    invalidateCache();
+    if (m_fitting)
+        setZoom(fitZoom());
+    clampPan();
+    update();
+    emit imageChanged();
+    return true;
+}
+
+void ViewerControl::setImage(Image image)
+{
+    m_fileName.clear();
+    m_original = std::move(image);
+    m_image = m_original.clone();
+    m_pan = {};
+    invalidateCache();
+    if (m_fitting)
+        setZoom(fitZoom());
+    clampPan();
+    update();
+    emit imageChanged();
+}
+
+void ViewerControl::imageEdited()
+{
+    invalidateCache();
+    update();
+    emit imageChanged();
+}
+
+void ViewerControl::SetViewMode(int mode)
+{
+    if (mode == kFitViewMode) {
+        m_viewMode = mode;
+        m_fitting = true;
+        m_pan = {};
+        setZoom(fitZoom());
+    } else if (mode >= 1 && mode <= static_cast<int>(kViewModeZooms.size())) {
+        m_viewMode = mode;
+        m_fitting = false;
+        setZoom(kViewModeZooms[static_cast<std::size_t>(mode - 1)]);
+    }
+    // Any other mode is not a view the control has; the view stays as it is.
+}
+
+void ViewerControl::ZoomIn()
+{
+    for (double step : kZoomLadder)
+        if (step > m_zoom + kStepTolerance) {
+            m_fitting = false;
+            setZoom(step);
+            return;
+        }
+}
+
+void ViewerControl::ZoomOut()
+{
+    for (auto it = kZoomLadder.rbegin(); it != kZoomLadder.rend(); ++it)
+        if (*it < m_zoom - kStepTolerance) {
+            m_fitting = false;
+            setZoom(*it);
+            return;
+        }
+}
+
+void ViewerControl::RestoreImage(bool /*keepView*/)
+{
+    if (m_original.isNull())
+        return;
+    Image copy = m_original.clone();
+    if (copy.isNull()) {
+        fail(QStringLiteral("there is not enough memory to restore the picture"));
+        return;
+    }
+    m_image = std::move(copy);
+    imageEdited();
+}
+
+bool ViewerControl::SaveAs(const QString &path, const QString &format)
+{
+    if (m_image.isNull()) {
+        fail(QStringLiteral("there is no picture to save"));
+        return false;
+    }
+    QString error;
+    const QString target = path + QLatin1Char('.') + format;
+    if (!WriteImage(m_image, target, format.toLower(), &error)) {
+        fail(QStringLiteral("%1: %2").arg(target, error));
+        return false;
+    }
+    return true;
+}
+
+bool ViewerControl::SaveAsIcon(const QString &path, const QString &format, int width, int height)
+{
+    if (m_image.isNull()) {
+        fail(QStringLiteral("there is no picture to save"));
+        return false;
+    }
+    QString error;
+    const QString target = path + QLatin1Char('.') + format;
+    if (!WriteIcon(m_image, target, width, height, &error)) {
+        fail(QStringLiteral("%1: %2").arg(target, error));
+        return false;
+    }
+    return true;
+}
+
+double ViewerControl::fitZoom() const
+{
+    if (m_image.isNull() || width() <= 0 || height() <= 0)
+        return 1.0;
+    const double fit = std::min(static_cast<double>(width()) / m_image.width(),
+                                static_cast<double>(height()) / m_image.height());
+    return std::min(1.0, fit);
+}
+
+void ViewerControl::setZoom(double zoom)
+{
+    zoom = std::clamp(zoom, 0.0001, kMaxZoom);
+    if (std::abs(zoom - m_zoom) < kStepTolerance) {
+        clampPan();
+        update();
+        return;
+    }
+    // Keep the point at the view's centre where it is.
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    const QPointF imagePoint = (centre - m_pan) / m_zoom;
+    m_zoom = zoom;
+    m_pan = centre - imagePoint * m_zoom;
+    invalidateCache();
+    clampPan();
+    update();
+    emit zoomChanged(m_zoom);
+}
+
+QSizeF ViewerControl::scaledSize() const
+{
+    if (m_image.isNull())
+        return {};
+    return {m_image.width() * m_zoom, m_image.height() * m_zoom};
+}
+
+void ViewerControl::clampPan()
+{
+    const QSizeF s = scaledSize();
+    // A picture smaller than the view is centred; a larger one can move until its edge
+    // reaches the view's edge.
+    auto clampAxis = [](double pan, double picture, double view) {
+        if (picture <= view)
+            return (view - picture) / 2.0;
+        return std::clamp(pan, view - picture, 0.0);
+    };
+    m_pan.setX(clampAxis(m_pan.x(), s.width(), width()));
+    m_pan.setY(clampAxis(m_pan.y(), s.height(), height()));
+}
+
+void ViewerControl::invalidateCache()
+{
+    m_scaledCache = QImage();
+}
+
+void ViewerControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), viewBackground());
+    if (m_image.isNull())
+        return;
+    const QSizeF s = scaledSize();
+    const QRectF target(m_pan, s);
+    if (m_zoom < 1.0) {
+        // Shrunk views are scaled once per zoom or change, not on every paint.
+        const QSize cacheSize(std::max(1, qRound(s.width())), std::max(1, qRound(s.height())));
+        if (m_scaledCache.size() != cacheSize)
+            m_scaledCache = m_image.toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation);
+        painter.drawImage(target.topLeft(), m_scaledCache);
+        return;
+    }
+    // Enlarged views scale only the part that is visible.
+    const QRectF visible = target.intersected(QRectF(rect()));
+    if (visible.isEmpty())
+        return;
+    const QRectF source((visible.topLeft() - m_pan) / m_zoom, visible.size() / m_zoom);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom != 1.0);
+    painter.drawImage(visible, m_image.toQImage(), source);
+}
+
+void ViewerControl::resizeEvent(QResizeEvent *)
+{
+    if (m_fitting)
+        setZoom(fitZoom());
+    clampPan();
+}
+
+void ViewerControl::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_image.isNull())
+        return QWidget::mousePressEvent(event);
+    const QSizeF s = scaledSize();
+    if (s.width() <= width() && s.height() <= height())
+        return QWidget::mousePressEvent(event);
+    m_dragging = true;
+    m_dragStart = event->position().toPoint();
+    m_panAtDragStart = m_pan;
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void ViewerControl::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging)
+        return QWidget::mouseMoveEvent(event);
+    m_pan = m_panAtDragStart + (event->position() - QPointF(m_dragStart));
+    clampPan();
+    update();
+}
+
+void ViewerControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_dragging)
+        return QWidget::mouseReleaseEvent(event);
+    m_dragging = false;
+    unsetCursor();
+}
+
+} // namespace lumaskin

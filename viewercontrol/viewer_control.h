@@ -1,0 +1,117 @@
+#pragma once
+
+#include "viewercontrol/image.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+namespace lumaskin {
+
+// The image viewer: shows one picture, zooms it in fixed steps or fits it into the view, lets
+// a larger picture be panned by dragging, applies effects to it and saves it. The program
+// drives it through `invoke` by dispatch identifier; the typed operations below do the work.
+class ViewerControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Dispatch identifiers of the automation surface.
+    enum DispatchId : int
+    {
+        IdFileName = 1,
+        IdViewMode = 3,
+        IdDisplayOption = 5,
+        IdLoadOption = 41,
+        IdSaveAs = 78,
+        IdSaveAsIcon = 87,
+        IdZoomIn = 139,
+        IdZoomOut = 140,
+        IdRestoreImage = 151,
+    };
+
+    // View modes 1..7 are fixed zooms; 9 fits the picture into the view, shrinking only.
+    static constexpr int kFitViewMode = 9;
+    static constexpr double kMinZoom = 0.25;
+    static constexpr double kMaxZoom = 8.0;
+
+    explicit ViewerControl(QWidget *parent = nullptr);
+    ~ViewerControl() override;
+
+    // Runs the operation or property put with that identifier. Integer arguments of "short"
+    // operations are taken as their low 16 bits. Returns the operation's result (saves give
+    // 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
+    QVariant invoke(int dispatchId, const QVariantList &arguments);
+
+    // Loads and shows the file; on failure the view keeps what it showed and `lastError`
+    // says why. An empty path does nothing.
+    bool SetFileName(const QString &path);
+    QString FileName() const { return m_fileName; }
+    void SetViewMode(int mode);
+    int ViewMode() const { return m_viewMode; }
+    void SetDisplayOption(bool value) { m_displayOption = value; }
+    bool DisplayOption() const { return m_displayOption; }
+    void SetLoadOption(int value) { m_loadOption = value; }
+    int LoadOption() const { return m_loadOption; }
+    // Writes the shown picture as `path` + "." + `format`.
+    bool SaveAs(const QString &path, const QString &format);
+    bool SaveAsIcon(const QString &path, const QString &format, int width, int height);
+    void ZoomIn();
+    void ZoomOut();
+    // The shown picture returns to its state as loaded.
+    void RestoreImage(bool keepView = false);
+
+    // Shows a picture that did not come from a file (used by tests and tools).
+    void setImage(Image image);
+    const Image &image() const { return m_image; }
+    const Image &originalImage() const { return m_original; }
+    // Replaces the shown picture after an effect, keeping the original for restore.
+    void imageEdited();
+    Image &editableImage() { return m_image; }
+
+    double zoom() const { return m_zoom; }
+    QPointF panOffset() const { return m_pan; }
+    QString lastError() const { return m_lastError; }
+    QSize sizeHint() const override { return {640, 480}; }
+
+signals:
+    void imageChanged();
+    void zoomChanged(double zoom);
+    void errorOccurred(const QString &message);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool runEffect(int dispatchId, const QVariantList &arguments);
+    void setZoom(double zoom);
+    double fitZoom() const;
+    QSizeF scaledSize() const;
+    void clampPan();
+    void invalidateCache();
+    void fail(const QString &message);
+
+    Image m_original;
+    Image m_image;
+    QString m_fileName;
+    QString m_lastError;
+    int m_viewMode = kFitViewMode;
+    bool m_fitting = true;
+    double m_zoom = 1.0;
+    bool m_displayOption = true;
+    int m_loadOption = 1;
+    QPointF m_pan; // top-left of the picture relative to the view, when larger
+    QPoint m_dragStart;
+    QPointF m_panAtDragStart;
+    bool m_dragging = false;
+    QImage m_scaledCache; // the whole picture at the current zoom, when zoomed out
+};
+
+} // namespace lumaskin

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "viewercontrol/image.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace lumaskin {
+
+using Bytes = std::span<const std::uint8_t>;
+
+// How sure a content check is that the bytes are of its format.
+enum class Match
+{
+    No,
+    // The format has no signature; the header merely makes sense. Tried after every format
+    // that has a signature.
+    Plausible,
+    // A signature and a sane header.
+    Certain,
+};
+
+// What a cheap look at the header tells before any decoder runs.
+struct Probe
+{
+    Match match = Match::No;
+    // The declared picture size, when the header gives it cheaply.
+    bool sizeKnown = false;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    // The smallest file that can hold the declared picture; 0 when unknown. A shorter file is
+    // refused as truncated before anything is decoded.
+    std::int64_t minimumFileSize = 0;
+};
+
+// One image format: what it can do, how to recognise it and how to read and write it.
+struct Codec
+{
+    // Upper-case name used in messages ("PNG").
+    QString name;
+    // The name WriteImage accepts ("png"); empty for read-only formats.
+    QString writeName;
+    std::function<Probe(Bytes)> probe;
+    // Decodes a file whose probe matched. Sets *error on failure.
+    std::function<Image(Bytes, QString *error)> read;
+    // Encodes into `out`; empty for read-only formats.
+    std::function<bool(const Image &, QByteArray &out, QString *error)> write;
+};
+
+// Reasons given to users, shared by every codec so that the same fault reads the same way.
+namespace reason {
+QString notAPicture();
+QString truncated();
+QString tooLarge(std::int64_t width, std::int64_t height);
+QString damaged(const QString &format);
+QString outOfMemory();
+} // namespace reason
+
+// Sets *error to `text` when error is given; returns a null Image for `return fail(...)`.
+Image Fail(QString *error, const QString &text);
+
+// True, with *error set, when a declared size is beyond what Image accepts.
+bool RefuseSize(std::int64_t width, std::int64_t height, QString *error);
+
+} // namespace lumaskin

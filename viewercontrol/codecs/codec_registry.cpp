@@ -1,0 +1,153 @@
+#include "viewercontrol/codecs/codec_registry.h"
+
+#include "viewercontrol/codecs/content_checks.h"
+#include "viewercontrol/codecs/exif_orientation.h"
+#include "viewercontrol/codecs/jpeg_header.h"
+#include "viewercontrol/codecs/magick_library.h"
+#include "viewercontrol/codecs/pdf_writer.h"
+#include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/codecs/poppler_library.h"
+#include "viewercontrol/codecs/spng_library.h"
+#include "viewercontrol/codecs/turbojpeg_library.h"
+
+#include <algorithm>
+
+namespace lumaskin {
+
+namespace {
+
+// JPEG quality of written files: visually lossless for photos at about a third of the size
+// of quality 100.
+constexpr int kJpegQuality = 90;
+// PDF pages are rendered at this resolution.
+constexpr double kPdfDotsPerInch = 150;
+// The largest picture an icon file holds.
+constexpr int kMaxIconSide = 256;
+
+Image readJpeg(Bytes bytes, QString *error)
+{
+    Image image;
+    switch (DecodeJpeg(bytes, image, error)) {
+    case JpegDecodeOutcome::Failed:
+        return {};
+    case JpegDecodeOutcome::NeedsColourConversion:
+        image = DecodeWithMagick(bytes, {"JPEG", "JPEG", 0, false}, error);
+        break;
+    case JpegDecodeOutcome::Decoded:
+        break;
+    }
+    return ApplyOrientation(std::move(image), ParseJpegHeader(bytes).orientation);
+}
+
+// A picture larger than an icon can hold, shrunk to fit with its aspect ratio kept.
+Image fittedForIcon(const Image &image)
+{
+    if (image.width() <= kMaxIconSide && image.height() <= kMaxIconSide)
+        return image.clone();
+    const double scale =
+        static_cast<double>(kMaxIconSide) / std::max(image.width(), image.height());
+    return Scaled(image, std::max(1, static_cast<int>(image.width() * scale + 0.5)),
+                  std::max(1, static_cast<int>(image.height() * scale + 0.5)));
+}
+
+// A format read and written by ImageMagick.
+Codec magickCodec(const char *name, const char *writeName, std::function<Probe(Bytes)> probe,
+                  const char *readCoder, MagickWriteOptions write)
+{
+    Codec codec;
+    codec.name = QString::fromLatin1(name);
+    codec.writeName = QString::fromLatin1(writeName);
+    codec.probe = std::move(probe);
+    const QString formatName = codec.name;
+    codec.read = [readCoder, formatName](Bytes bytes, QString *error) {
+        return DecodeWithMagick(bytes, {readCoder, formatName, 0, true}, error);
+    };
+    if (write.coder[0])
+        codec.write = [write](const Image &image, QByteArray &out, QString *error) {
+            return EncodeWithMagick(image, write, out, error);
+        };
+    return codec;
+}
+
+std::vector<Codec> buildCodecs()
+{
+    std::vector<Codec> codecs;
+    codecs.push_back({"JPEG", "jpg", ProbeJpeg, readJpeg,
+                      [](const Image &image, QByteArray &out, QString *error) {
+                          return EncodeJpeg(image, kJpegQuality, out, error);
+                      }});
+    codecs.push_back({"PNG", "png", ProbePng, DecodePng,
+                      [](const Image &image, QByteArray &out, QString *error) {
+                          return EncodePng(image, out, error);
+                      }});
+    codecs.push_back(magickCodec("GIF", "gif", ProbeGif, "GIF", {"GIF", true}));
+    codecs.push_back(magickCodec("BMP", "bmp", ProbeBmp, "BMP", {"BMP3", false, true}));
+    codecs.push_back(magickCodec("TIFF", "", ProbeTiff, "TIFF", {}));
+    codecs.push_back(magickCodec("PSD", "", ProbePsd, "PSD", {}));
+    codecs.push_back(magickCodec("JPEG 2000", "jp2", ProbeJp2, "JP2", {"JP2"}));
+    // ImageMagick's "JPC" writes a JP2 file; "J2K" writes the bare codestream.
+    codecs.push_back(magickCodec("JPEG 2000", "jpc", ProbeJ2k, "J2K", {"J2K"}));
+    codecs.push_back(magickCodec("Sun raster", "ras", ProbeRas, "SUN", {"SUN", false, true}));
+    codecs.push_back(magickCodec("PGX", "pgx", ProbePgx, "PGX", {"PGX", false, false, true}));
+    codecs.push_back(magickCodec("WMF", "", ProbeWmf, "WMF", {}));
+    {
+        Codec ico = magickCodec("icon", "ico", ProbeIco, "ICO", {});
+        ico.read = [](Bytes bytes, QString *error) {
+            return DecodeWithMagick(bytes, {"ICO", "icon", LargestIcoEntry(bytes), false}, error);
+        };
+        ico.write = [](const Image &image, QByteArray &out, QString *error) {
+            return EncodeWithMagick(fittedForIcon(image), {"ICO", true}, out, error);
+        };
+        codecs.push_back(std::move(ico));
+    }
+    codecs.push_back(magickCodec("PNM", "pnm", ProbePnm, "PNM", {"PNM"}));
+    codecs.push_back(magickCodec("PCX", "pcx", ProbePcx, "PCX", {"PCX", false, true}));
+    codecs.push_back({"PDF", "pdf", ProbePdf,
+                      [](Bytes bytes, QString *error) {
+                          return RenderFirstPdfPage(bytes, kPdfDotsPerInch, error);
+                      },
+                      EncodePdf});
+    // Formats without a signature come last; their checks only judge plausibility.
+    codecs.push_back(magickCodec("WBMP", "wbmp", ProbeWbmp, "WBMP", {"WBMP"}));
+    codecs.push_back(magickCodec("TGA", "tga", ProbeTga, "TGA", {"TGA", true}));
+    return codecs;
+}
+
+} // namespace
+
+const std::vector<Codec> &Codecs()
+{
+    static const std::vector<Codec> codecs = buildCodecs();
+    return codecs;
+}
+
+const Codec *FindReader(Bytes bytes, Probe *probe)
+{
+    const Codec *plausible = nullptr;
+    Probe plausibleProbe;
+    for (const Codec &codec : Codecs()) {
+        const Probe p = codec.probe(bytes);
+        if (p.match == Match::Certain) {
+            *probe = p;
+            return &codec;
+        }
+        if (p.match == Match::Plausible && !plausible) {
+            plausible = &codec;
+            plausibleProbe = p;
+        }
+    }
+    *probe = plausibleProbe;
+    return plausible;
+}
+
+const Codec *FindWriter(const QString &format)
+{
+    if (format.isEmpty())
+        return nullptr;
+    for (const Codec &codec : Codecs())
+        if (codec.writeName == format)
+            return &codec;
+    return nullptr;
+}
+
+} // namespace lumaskin

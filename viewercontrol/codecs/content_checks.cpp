@@ -1,0 +1,513 @@
+#include "viewercontrol/codecs/content_checks.h"
+
+#include "viewercontrol/codecs/byte_reader.h"
+#include "viewercontrol/codecs/jpeg_header.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+using namespace std::literals;
+
+namespace lumaskin {
+
+namespace {
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return (a + b - 1) / b;
+}
+
+Probe certain(std::int64_t width, std::int64_t height, std::int64_t minimum = 0)
+{
+    Probe p;
+    p.match = Match::Certain;
+    p.width = width;
+    p.height = height;
+    p.sizeKnown = true;
+    // A minimum from absurd sizes would overflow; the size check refuses those first.
+    p.minimumFileSize = Image::sizeIsAcceptable(width, height) ? minimum : 0;
+    return p;
+}
+
+Probe certainOfUnknownSize()
+{
+    Probe p;
+    p.match = Match::Certain;
+    return p;
+}
+
+// Reads the ASCII header fields of PNM and PGX files: numbers separated by blanks, with '#'
+// comments in PNM.
+class TextHeader
+{
+public:
+    TextHeader(Bytes bytes, std::size_t pos, bool comments)
+        : m_bytes(bytes), m_pos(pos), m_comments(comments)
+    {}
+    bool skipBlanks()
+    {
+        bool any = false;
+        while (m_pos < m_bytes.size()) {
+            const char c = static_cast<char>(m_bytes[m_pos]);
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f') {
+                ++m_pos;
+                any = true;
+            } else if (c == '#' && m_comments) {
+                while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\n' && m_bytes[m_pos] != '\r')
+                    ++m_pos;
+                any = true;
+            } else {
+                break;
+            }
+        }
+        return any;
+    }
+    std::optional<std::int64_t> number()
+    {
+        skipBlanks();
+        std::int64_t value = 0;
+        const std::size_t start = m_pos;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] >= '0' && m_bytes[m_pos] <= '9' &&
+               m_pos - start < 10)
+            value = value * 10 + (m_bytes[m_pos++] - '0');
+        if (m_pos == start)
+            return std::nullopt;
+        return value;
+    }
+    std::string_view word()
+    {
+        skipBlanks();
+        const std::size_t start = m_pos;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] > ' ' && m_pos - start < 32)
+            ++m_pos;
+        return {reinterpret_cast<const char *>(m_bytes.data()) + start, m_pos - start};
+    }
+    bool at(char c) const { return m_pos < m_bytes.size() && m_bytes[m_pos] == c; }
+    void advance() { ++m_pos; }
+    std::size_t pos() const { return m_pos; }
+
+private:
+    Bytes m_bytes;
+    std::size_t m_pos;
+    bool m_comments;
+};
+
+} // namespace
+
+Probe ProbeJpeg(Bytes bytes)
+{
+    if (!ByteReader(bytes).startsWith(0, "\xFF\xD8\xFF"sv))
+        return {};
+    const JpegHeader header = ParseJpegHeader(bytes);
+    if (!header.complete)
+        return certainOfUnknownSize(); // the decoder names the fault
+    return certain(header.width, header.height, header.minimumFileSize);
+}
+
+Probe ProbePng(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "\x89PNG\r\n\x1A\n"sv))
+        return {};
+    if (!in.startsWith(12, "IHDR"sv) || in.be32(8) != 13)
+        return certainOfUnknownSize();
+    const std::int64_t width = in.be32(16);
+    const std::int64_t height = in.be32(20);
+    const int depth = in.u8(24);
+    const int colourType = in.u8(25);
+    const int channels = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
+    std::int64_t minimum = 0;
+    if (in.ok() && Image::sizeIsAcceptable(width, height)) {
+        // Deflate packs at most 1032 bytes into one.
+        const std::int64_t raw = height * (1 + ceilDiv(width * channels * depth, 8));
+        minimum = 8 + 25 + raw / 1032;
+    }
+    return certain(width, height, minimum);
+}
+
+Probe ProbePdf(Bytes bytes)
+{
+    // Readers accept up to 1 KB of anything before the header.
+    const std::string_view text(reinterpret_cast<const char *>(bytes.data()),
+                                std::min<std::size_t>(bytes.size(), 1024));
+    if (text.find("%PDF-") == std::string_view::npos)
+        return {};
+    return certainOfUnknownSize();
+}
+
+Probe ProbeBmp(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "BM"sv) || !in.has(0, 26))
+        return {};
+    const std::uint32_t headerSize = in.le32(14);
+    const std::uint32_t offset = in.le32(10);
+    std::int64_t width, height;
+    int bitsPerPixel;
+    std::uint32_t compression = 0;
+    if (headerSize == 12) {
+        width = in.le16(18);
+        height = in.le16(20);
+        bitsPerPixel = in.le16(24);
+    } else if (headerSize >= 16 && headerSize <= 124) {
+        width = static_cast<std::int32_t>(in.le32(18));
+        height = std::abs(std::int64_t{static_cast<std::int32_t>(in.le32(22))}); // < 0: top-down
+        bitsPerPixel = in.le16(28);
+        if (headerSize >= 20)
+            compression = in.le32(30);
+    } else {
+        return {};
+    }
+    if (!in.ok() || offset < 14 + headerSize)
+        return {};
+    std::int64_t minimum = 0;
+    // Uncompressed and bit-field pictures have a fixed size.
+    if ((compression == 0 || compression == 3 || compression == 6) && bitsPerPixel > 0 &&
+        Image::sizeIsAcceptable(width, height)) {
+        const std::int64_t rowBytes = ceilDiv(width * bitsPerPixel, 32) * 4;
+        minimum = offset + rowBytes * (height - 1) + ceilDiv(width * bitsPerPixel, 8);
+    }
+    return certain(width, height, minimum);
+}
+
+Probe ProbeGif(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "GIF87a"sv) && !in.startsWith(0, "GIF89a"sv))
+        return {};
+    const std::int64_t width = in.le16(6);
+    const std::int64_t height = in.le16(8);
+    if (!in.ok())
+        return certainOfUnknownSize();
+    return certain(width, height);
+}
+
+Probe ProbePcx(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.has(0, 128) || in.u8(0) != 0x0A)
+        return {};
+    const int version = in.u8(1);
+    const int encoding = in.u8(2);
+    const int bits = in.u8(3);
+    const int planes = in.u8(65);
+    const std::int64_t bytesPerLine = in.le16(66);
+    if ((version != 0 && (version < 2 || version > 5)) || encoding > 1 ||
+        (bits != 1 && bits != 2 && bits != 4 && bits != 8) || planes < 1 || planes > 4)
+        return {};
+    const std::int64_t width = std::int64_t{in.le16(8)} - in.le16(4) + 1;
+    const std::int64_t height = std::int64_t{in.le16(10)} - in.le16(6) + 1;
+    if (bytesPerLine * 8 < width * bits)
+        return {};
+    const std::int64_t scanLines = height * planes * bytesPerLine;
+    // A run-length byte pair holds at most 63 bytes.
+    const std::int64_t data = encoding == 1 ? ceilDiv(scanLines, 63) * 2 : scanLines;
+    return certain(width, height, 128 + data);
+}
+
+Probe ProbeTga(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.has(0, 18))
+        return {};
+    const int idLength = in.u8(0);
+    const int mapType = in.u8(1);
+    const int type = in.u8(2);
+    const std::int64_t mapLength = in.le16(5);
+    const int mapEntryBits = in.u8(7);
+    const std::int64_t width = in.le16(12);
+    const std::int64_t height = in.le16(14);
+    const int depth = in.u8(16);
+    const int descriptor = in.u8(17);
+    const int baseType = type & ~8;
+    if (mapType > 1 ||
+        (type != 1 && type != 2 && type != 3 && type != 9 && type != 10 && type != 11))
+        return {};
+    if ((descriptor & 0xC0) != 0 || (descriptor & 15) > 8 || width == 0 || height == 0)
+        return {};
+    if (baseType == 1 && (mapType != 1 || (depth != 8 && depth != 16)))
+        return {};
+    if (baseType == 2 && depth != 15 && depth != 16 && depth != 24 && depth != 32)
+        return {};
+    if (baseType == 3 && depth != 8 && depth != 16)
+        return {};
+    if (mapType == 1 && mapEntryBits != 15 && mapEntryBits != 16 && mapEntryBits != 24 &&
+        mapEntryBits != 32)
+        return {};
+    const std::int64_t pixelBytes = ceilDiv(depth, 8);
+    const std::int64_t header =
+        18 + idLength + (mapType == 1 ? mapLength * ceilDiv(mapEntryBits, 8) : 0);
+    const std::int64_t pixels = width * height;
+    // Run-length packets hold up to 128 pixels each.
+    const std::int64_t data =
+        type & 8 ? ceilDiv(pixels, 128) * (1 + pixelBytes) : pixels * pixelBytes;
+    Probe p = certain(width, height, header + data);
+    // Version 2 files end with a signature; older ones can only be judged by their header.
+    const std::size_t n = bytes.size();
+    if (n < 44 || !in.startsWith(n - 18, "TRUEVISION-XFILE.\0"sv))
+        p.match = Match::Plausible;
+    return p;
+}
+
+Probe ProbeIco(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    const int kind = in.le16(2);
+    const std::int64_t count = in.le16(4);
+    if (!in.ok() || in.le16(0) != 0 || (kind != 1 && kind != 2) || count == 0)
+        return {};
+    const std::int64_t directoryEnd = 6 + 16 * count;
+    std::int64_t minimum = directoryEnd;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        if (!in.has(entry, 16))
+            return certainOfUnknownSize(); // the directory itself is cut short
+        const std::int64_t size = in.le32(entry + 8);
+        const std::int64_t offset = in.le32(entry + 12);
+        if (size == 0 || offset < directoryEnd || (kind == 1 && in.le16(entry + 4) > 1))
+            return {};
+        minimum = std::max(minimum, offset + size);
+    }
+    Probe p = certainOfUnknownSize();
+    p.minimumFileSize = minimum;
+    return p;
+}
+
+int LargestIcoEntry(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    const int count = in.le16(4);
+    int best = 0;
+    std::int64_t bestArea = -1;
+    int bestDepth = -1;
+    for (int i = 0; i < count && in.has(6 + 16 * i, 16); ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int w = in.u8(entry) == 0 ? 256 : in.u8(entry);
+        const int h = in.u8(entry + 1) == 0 ? 256 : in.u8(entry + 1);
+        const int depth = in.le16(entry + 6);
+        const std::int64_t area = std::int64_t{w} * h;
+        if (area > bestArea || (area == bestArea && depth > bestDepth)) {
+            best = i;
+            bestArea = area;
+            bestDepth = depth;
+        }
+    }
+    return best;
+}
+
+Probe ProbeWbmp(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (in.u8(0) != 0 || in.u8(1) != 0 || !in.ok())
+        return {};
+    std::size_t pos = 2;
+    auto multiByte = [&]() -> std::optional<std::int64_t> {
+        std::int64_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (!in.has(pos, 1))
+                return std::nullopt;
+            const std::uint8_t b = in.u8(pos++);
+            value = (value << 7) | (b & 0x7F);
+            if (!(b & 0x80))
+                return value;
+        }
+        return std::nullopt;
+    };
+    const auto width = multiByte();
+    const auto height = multiByte();
+    if (!width || !height || *width == 0 || *height == 0)
+        return {};
+    // Without a signature, only a body of exactly the right size makes a wireless bitmap.
+    const std::int64_t body = ceilDiv(*width, 8) * *height;
+    const std::int64_t rest = static_cast<std::int64_t>(bytes.size() - pos);
+    if (rest < body || rest > body + 16)
+        return {};
+    Probe p = certain(*width, *height);
+    p.match = Match::Plausible;
+    return p;
+}
+
+Probe ProbeTiff(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (in.startsWith(0, "II\x2A\0"sv) || in.startsWith(0, "MM\0\x2A"sv) ||
+        in.startsWith(0, "II\x2B\0"sv) || in.startsWith(0, "MM\0\x2B"sv))
+        return certainOfUnknownSize();
+    return {};
+}
+
+Probe ProbePsd(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "8BPS"sv))
+        return {};
+    const int version = in.be16(4);
+    const std::int64_t height = in.be32(14);
+    const std::int64_t width = in.be32(18);
+    if (!in.ok() || (version != 1 && version != 2))
+        return certainOfUnknownSize();
+    return certain(width, height);
+}
+
+Probe ProbeWmf(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (in.startsWith(0, "\xD7\xCD\xC6\x9A"sv))
+        return certainOfUnknownSize();
+    // A metafile without the placeable header starts with its own: type, header size 9 and
+    // the Windows version.
+    const int type = in.le16(0);
+    const int version = in.le16(4);
+    if (in.ok() && (type == 1 || type == 2) && in.le16(2) == 9 &&
+        (version == 0x0100 || version == 0x0300))
+        return certainOfUnknownSize();
+    return {};
+}
+
+Probe ProbeJp2(Bytes bytes)
+{
+    if (ByteReader(bytes).startsWith(0, "\0\0\0\x0CjP  \r\n\x87\n"sv))
+        return certainOfUnknownSize();
+    return {};
+}
+
+Probe ProbeJ2k(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "\xFF\x4F\xFF\x51"sv))
+        return {};
+    const std::int64_t xsiz = in.be32(8), ysiz = in.be32(12);
+    const std::int64_t xoff = in.be32(16), yoff = in.be32(20);
+    if (!in.ok())
+        return certainOfUnknownSize();
+    return certain(xsiz - xoff, ysiz - yoff);
+}
+
+Probe ProbePgx(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "PG"sv))
+        return {};
+    TextHeader text(bytes, 2, false);
+    const std::string_view order = text.word();
+    if (order != "ML" && order != "LM")
+        return {};
+    text.skipBlanks();
+    if (text.at('+') || text.at('-'))
+        text.advance();
+    const auto depth = text.number();
+    const auto width = text.number();
+    const auto height = text.number();
+    if (!depth || !width || !height || *depth < 1 || *depth > 32)
+        return {};
+    if (text.at('\r'))
+        text.advance();
+    if (!text.at('\n'))
+        return {};
+    text.advance();
+    if (!Image::sizeIsAcceptable(*width, *height))
+        return certain(*width, *height);
+    const std::int64_t sampleBytes = *depth <= 8 ? 1 : *depth <= 16 ? 2 : 4;
+    return certain(*width, *height,
+                   static_cast<std::int64_t>(text.pos()) + *width * *height * sampleBytes);
+}
+
+Probe ProbeRas(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "\x59\xA6\x6A\x95"sv))
+        return {};
+    const std::int64_t width = in.be32(4);
+    const std::int64_t height = in.be32(8);
+    const std::int64_t depth = in.be32(12);
+    const std::uint32_t type = in.be32(20);
+    const std::int64_t mapLength = in.be32(28);
+    if (!in.ok())
+        return certainOfUnknownSize();
+    if (!Image::sizeIsAcceptable(width, height))
+        return certain(width, height);
+    std::int64_t minimum = 0;
+    if (type != 2 && (depth == 1 || depth == 8 || depth == 24 || depth == 32)) // not run-length
+        minimum = 32 + mapLength + height * (ceilDiv(width * depth, 16) * 2);
+    return certain(width, height, minimum);
+}
+
+Probe ProbePnm(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    const char kind = static_cast<char>(in.u8(1));
+    if (in.u8(0) != 'P' || kind < '1' || kind > '7' || !in.ok())
+        return {};
+    TextHeader text(bytes, 2, true);
+    if (!text.skipBlanks())
+        return {};
+    std::int64_t width = 0, height = 0, depth = 1, maxValue = 1;
+    if (kind == '7') {
+        // PAM: keyword lines up to ENDHDR.
+        for (int line = 0; line < 64; ++line) {
+            const std::string_view key = text.word();
+            if (key == "ENDHDR")
+                break;
+            if (key == "TUPLTYPE") {
+                text.word();
+                continue;
+            }
+            const auto value = text.number();
+            if (key.empty() || !value)
+                return {};
+            if (key == "WIDTH")
+                width = *value;
+            else if (key == "HEIGHT")
+                height = *value;
+            else if (key == "DEPTH")
+                depth = *value;
+            else if (key == "MAXVAL")
+                maxValue = *value;
+        }
+        if (width == 0 || height == 0 || depth < 1 || depth > 4)
+            return {};
+    } else {
+        const auto w = text.number();
+        const auto h = text.number();
+        if (!w || !h)
+            return {};
+        width = *w;
+        height = *h;
+        if (kind != '1' && kind != '4') {
+            const auto m = text.number();
+            if (!m)
+                return {};
+            maxValue = *m;
+        }
+        depth = kind == '3' || kind == '6' ? 3 : 1;
+    }
+    if (maxValue < 1 || maxValue > 65535)
+        return {};
+    if (!Image::sizeIsAcceptable(width, height))
+        return certain(width, height);
+    // One blank separates the header from binary data.
+    const std::int64_t header = static_cast<std::int64_t>(text.pos()) + 1;
+    const std::int64_t samples = width * height * depth;
+    const std::int64_t sampleBytes = maxValue > 255 ? 2 : 1;
+    std::int64_t data = 0;
+    switch (kind) {
+    case '1':
+        data = samples;
+        break; // digits may run together
+    case '2':
+    case '3':
+        data = 2 * samples - 1;
+        break; // a digit and a blank each
+    case '4':
+        data = ceilDiv(width, 8) * height;
+        break;
+    default:
+        data = samples * sampleBytes;
+        break;
+    }
+    return certain(width, height, header + data);
+}
+
+} // namespace lumaskin

@@ -1,0 +1,100 @@
+#include "viewercontrol/codecs/jpeg_header.h"
+
+#include "viewercontrol/codecs/byte_reader.h"
+#include "viewercontrol/codecs/exif_orientation.h"
+
+#include <algorithm>
+#include <string_view>
+
+using namespace std::literals;
+
+namespace lumaskin {
+
+namespace {
+
+bool isStartOfFrame(std::uint8_t marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return (a + b - 1) / b;
+}
+
+} // namespace
+
+JpegHeader ParseJpegHeader(Bytes bytes)
+{
+    JpegHeader header;
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "\xFF\xD8"sv))
+        return header;
+    std::size_t pos = 2;
+    bool sequentialHuffman = false;
+    bool sawOrientation = false;
+    int hMax = 1, vMax = 1;
+    struct Sampling
+    {
+        int h = 1, v = 1;
+    };
+    Sampling sampling[4];
+    while (in.has(pos, 2)) {
+        if (in.u8(pos) != 0xFF)
+            return header; // garbage between segments
+        const std::uint8_t marker = in.u8(pos + 1);
+        if (marker == 0xFF) { // fill byte
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length field
+            pos += 2;
+            continue;
+        }
+        if (marker == 0xD9) // EOI before any scan
+            return header;
+        if (!in.has(pos + 2, 2))
+            return header;
+        const std::size_t length = in.be16(pos + 2);
+        if (length < 2 || !in.has(pos + 2, length))
+            return header;
+        const std::size_t body = pos + 4;
+        const std::span<const std::uint8_t> payload = bytes.subspan(body, length - 2);
+        if (isStartOfFrame(marker) && length >= 8) {
+            header.height = in.be16(body + 1);
+            header.width = in.be16(body + 3);
+            header.components = in.u8(body + 5);
+            sequentialHuffman = marker == 0xC0 || marker == 0xC1;
+            for (int c = 0; c < std::min(header.components, 4); ++c) {
+                if (!in.has(body + 6 + 3 * c, 3))
+                    break;
+                const std::uint8_t hv = in.u8(body + 7 + 3 * c);
+                sampling[c] = {std::max(1, hv >> 4), std::max(1, hv & 15)};
+                hMax = std::max(hMax, sampling[c].h);
+                vMax = std::max(vMax, sampling[c].v);
+            }
+        } else if (marker == 0xE1 && !sawOrientation && payload.size() > 6 &&
+                   ByteReader(payload).startsWith(0, "Exif\0\0"sv)) {
+            sawOrientation = true;
+            header.orientation = ExifOrientation(payload.subspan(6));
+        } else if (marker == 0xDA) {
+            header.complete = header.width > 0 && header.height > 0 && header.components > 0;
+            if (header.complete && sequentialHuffman && header.components <= 4) {
+                std::int64_t blocks = 0;
+                for (int c = 0; c < header.components; ++c) {
+                    const std::int64_t w =
+                        ceilDiv(std::int64_t{header.width} * sampling[c].h, hMax);
+                    const std::int64_t h =
+                        ceilDiv(std::int64_t{header.height} * sampling[c].v, vMax);
+                    blocks += ceilDiv(w, 8) * ceilDiv(h, 8);
+                }
+                header.minimumFileSize = static_cast<std::int64_t>(pos) + blocks / 4;
+            }
+            return header;
+        }
+        pos += 2 + length;
+    }
+    return header;
+}
+
+} // namespace lumaskin

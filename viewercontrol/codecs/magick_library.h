@@ -1,0 +1,40 @@
+#pragma once
+
+#include "viewercontrol/codecs/codec.h"
+
+namespace lumaskin {
+
+// Talks to ImageMagick through Magick++. On first use it sets resource limits and a policy
+// that allows only the coders Lumaskin reads and writes and no delegates (outside programs),
+// so a hostile file can neither exhaust the machine nor make ImageMagick run anything.
+
+struct MagickReadOptions
+{
+    // ImageMagick's coder name, chosen by our own content check ("BMP", "SUN" ...). The bytes
+    // are always handed over as a blob with this format; ImageMagick never guesses.
+    const char *coder = "";
+    // Upper-case name for messages.
+    QString formatName;
+    // Which picture of a multi-picture file (icons, animations, TIFF pages).
+    int frame = 0;
+    // Turn the picture upright by its orientation tag (TIFF, PSD).
+    bool autoOrient = true;
+};
+
+// Reads the header first (ping) and refuses oversized pictures before decoding.
+Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *error);
+
+struct MagickWriteOptions
+{
+    const char *coder = "";
+    // Keep transparency; otherwise the picture is blended over white first.
+    bool keepAlpha = false;
+    // Force 24-bit colour rather than letting the coder choose a palette.
+    bool trueColour = false;
+    bool greyscale = false;
+};
+
+bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QByteArray &out,
+                      QString *error);
+
+} // namespace lumaskin

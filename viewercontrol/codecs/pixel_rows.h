@@ -1,0 +1,25 @@
+#pragma once
+
+#include "viewercontrol/image.h"
+
+#include <cstdint>
+
+namespace lumaskin {
+
+// What a writer needs to know to pick the smallest fitting pixel layout.
+struct PixelSummary
+{
+    bool opaque = true; // every alpha is 255
+    bool grey = true;   // every pixel has red == green == blue
+};
+
+// One pass over the picture; stops as soon as both answers are known to be false.
+PixelSummary Summarise(const Image &image);
+
+// One row of RGBA blended over white into RGB (3 bytes per pixel), for formats without alpha.
+void CompositeRowOverWhite(const std::uint8_t *rgba, std::uint8_t *rgb, int width);
+
+// A picture scaled smoothly (area-averaging when shrinking, alpha-aware) to the given size.
+Image Scaled(const Image &image, int width, int height);
+
+} // namespace lumaskin

@@ -1,0 +1,86 @@
+#include "viewercontrol/codecs/poppler_library.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <poppler-qt6.h>
+
+namespace lumaskin {
+
+namespace {
+
+void quietPoppler()
+{
+    static std::once_flag once;
+    // poppler reports every quirk of a file on stderr; the reader reports what matters.
+    std::call_once(
+        once, [] { Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, {}); });
+}
+
+constexpr int kBandPixels = 16 << 20;
+
+} // namespace
+
+Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
+{
+    quietPoppler();
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(data);
+    if (!document)
+        return Fail(error, reason::damaged("PDF"));
+    if (document->isLocked())
+        return Fail(error, QStringLiteral("the PDF is protected by a password"));
+    if (document->numPages() < 1)
+        return Fail(error, QStringLiteral("the PDF has no pages"));
+    const std::unique_ptr<Poppler::Page> page = document->page(0);
+    if (!page)
+        return Fail(error, reason::damaged("PDF"));
+    const QSizeF points = page->pageSizeF(); // already turned by the page's rotation
+    if (!(points.width() > 0 && points.height() > 0))
+        return Fail(error, reason::damaged("PDF"));
+    double dpi = dotsPerInch;
+    auto pixels = [&](double extent) {
+        return static_cast<std::int64_t>(std::ceil(extent * dpi / 72.0));
+    };
+    const double area = static_cast<double>(pixels(points.width())) * pixels(points.height());
+    if (area > static_cast<double>(Image::kMaxPixels))
+        dpi *= std::sqrt(static_cast<double>(Image::kMaxPixels) / area) * 0.999;
+    const double longest = std::max(points.width(), points.height());
+    if (longest * dpi / 72.0 > Image::kMaxSide)
+        dpi = Image::kMaxSide * 72.0 / longest * 0.999;
+    const std::int64_t width = pixels(points.width());
+    const std::int64_t height = pixels(points.height());
+    if (RefuseSize(width, height, error))
+        return {};
+    Image image(static_cast<int>(width), static_cast<int>(height));
+    if (image.isNull())
+        return Fail(error, reason::outOfMemory());
+    document->setRenderHint(Poppler::Document::Antialiasing);
+    document->setRenderHint(Poppler::Document::TextAntialiasing);
+    document->setPaperColor(Qt::white);
+    const int band = static_cast<int>(std::max<std::int64_t>(1, kBandPixels / width));
+    for (int top = 0; top < image.height(); top += band) {
+        const int rows = std::min(band, image.height() - top);
+        QImage part = page->renderToImage(dpi, dpi, 0, top, image.width(), rows);
+        if (part.isNull())
+            return Fail(error, reason::damaged("PDF"));
+        part.convertTo(QImage::Format_RGBA8888);
+        const int copyRows = std::min(rows, part.height());
+        const std::size_t rowBytes =
+            4 * static_cast<std::size_t>(std::min(image.width(), part.width()));
+        for (int y = 0; y < copyRows; ++y)
+            std::memcpy(image.row(top + y), part.constScanLine(y), rowBytes);
+        // A band that came back short (rounding of the page size) is left white.
+        for (int y = copyRows; y < rows; ++y)
+            std::memset(image.row(top + y), 255, 4 * static_cast<std::size_t>(image.width()));
+        if (part.width() < image.width())
+            for (int y = 0; y < copyRows; ++y)
+                std::memset(image.row(top + y) + rowBytes, 255,
+                            4 * static_cast<std::size_t>(image.width()) - rowBytes);
+    }
+    return image;
+}
+
+} // namespace lumaskin

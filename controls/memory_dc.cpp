@@ -80,4 +80,15 @@ QPainter &MemoryDC::Painter()
     return m_isMemoryDC ? *m_painter : *m_targetDC;
 }
 
+QImage MemoryDC::Copy(const QRect &area) const
+{
+    if (!m_isMemoryDC || m_rect.isEmpty())
+        return {};
+    const qreal ratio = m_bitmap.devicePixelRatio();
+    const QRect local = area.translated(-m_rect.topLeft());
+    QImage copy = m_bitmap.copy(QRect(local.topLeft() * ratio, local.size() * ratio));
+    copy.setDevicePixelRatio(ratio);
+    return copy;
+}
+
 } // namespace lumaskin

@@ -27,6 +27,8 @@ public:
     QPainter *operator->() { return &Painter(); }
     bool IsMemoryDC() const { return m_isMemoryDC; }
     const QRect &Rect() const { return m_rect; }
+    // The frame's pixels so far under `area` (target coordinates); null on a printer.
+    QImage Copy(const QRect &area) const;
 
 private:
     QImage m_bitmap;

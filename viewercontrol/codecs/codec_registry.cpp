@@ -5,6 +5,7 @@
 #include "viewercontrol/codecs/jpeg_header.h"
 #include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/codecs/pdf_writer.h"
+#include "viewercontrol/codecs/pgx_writer.h"
 #include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/codecs/spng_library.h"
@@ -88,7 +89,14 @@ std::vector<Codec> buildCodecs()
     // ImageMagick's "JPC" writes a JP2 file; "J2K" writes the bare codestream.
     codecs.push_back(magickCodec("JPEG 2000", "jpc", ProbeJ2k, "J2K", {"J2K"}));
     codecs.push_back(magickCodec("Sun raster", "ras", ProbeRas, "SUN", {"SUN", false, true}));
-    codecs.push_back(magickCodec("PGX", "pgx", ProbePgx, "PGX", {"PGX", false, false, true}));
+    {
+        Codec pgx = magickCodec("PGX", "pgx", ProbePgx, "PGX", {});
+        pgx.write = [](const Image &image, QByteArray &out, QString *) {
+            out = EncodePgx(image);
+            return true;
+        };
+        codecs.push_back(std::move(pgx));
+    }
     codecs.push_back(magickCodec("WMF", "", ProbeWmf, "WMF", {}));
     {
         Codec ico = magickCodec("icon", "ico", ProbeIco, "ICO", {});

@@ -159,9 +159,9 @@ bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QBy
         picture.quiet(true);
         picture.matte(options.keepAlpha && !image.isOpaque());
         picture.depth(8);
-        if (options.greyscale)
-            picture.type(Magick::GrayscaleType);
-        else if (options.trueColour)
+        // Left undefined, the TGA writer stores rows top-down but labels them bottom-up.
+        picture.orientation(Magick::TopLeftOrientation);
+        if (options.trueColour)
             picture.type(picture.matte() ? Magick::TrueColorMatteType : Magick::TrueColorType);
         Magick::Blob blob;
         picture.write(&blob, options.coder);

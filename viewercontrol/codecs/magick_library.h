@@ -31,7 +31,6 @@ struct MagickWriteOptions
     bool keepAlpha = false;
     // Force 24-bit colour rather than letting the coder choose a palette.
     bool trueColour = false;
-    bool greyscale = false;
 };
 
 bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QByteArray &out,

@@ -54,6 +54,13 @@ QColor ToQColor(std::uint32_t value)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+std::uint32_t ToColorValue(const QColor &colour)
+{
+    return static_cast<std::uint32_t>(colour.red()) |
+           static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}
+
 bool LoadBitmapFile(const QString &path, QImage &bitmap)
 {
     if (path.isEmpty())

@@ -13,6 +13,8 @@ namespace lumaskin {
 // of the high byte set (an empty colour field) is no colour: it matches no pixel, and
 // controls keep their own colour when given it.
 QColor ToQColor(std::uint32_t value);
+// A valid colour back as 0x00BBGGRR.
+std::uint32_t ToColorValue(const QColor &colour);
 
 // Loads a bitmap file (the skins use BMP; the format is recognised by content) into
 // `bitmap` as a 32-bit RGB image. An empty path returns false and leaves `bitmap` alone;

@@ -1,0 +1,243 @@
+#include "controls/skin_list_box.h"
+
+#include "controls/bitmap_helpers.h"
+#include "controls/skin_host.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace lumaskin {
+
+namespace {
+
+// Paints every row in the list's own colours, never in the style's highlight colours.
+class SkinListDelegate : public QStyledItemDelegate
+{
+public:
+    explicit SkinListDelegate(SkinListBox *list) : QStyledItemDelegate(list), m_list(list) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->save();
+        painter->fillRect(option.rect, selected ? m_list->SelBkColor() : m_list->BkColor());
+        painter->setPen(selected ? m_list->SelTextColor() : m_list->TextColor());
+        painter->setFont(option.font);
+        const QRect box = option.rect.adjusted(2, 0, -2, 0);
+        const QString text =
+            option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, box.width());
+        const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->drawText(box, int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+
+private:
+    const SkinListBox *m_list;
+};
+
+} // namespace
+
+SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setItemsExpandable(false);
+    setFrameShape(QFrame::NoFrame);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The skinned scroll bar mirrors the built-in one, which stays hidden.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    setItemDelegate(new SkinListDelegate(this));
+    m_font = ListFont();
+    setFont(m_font);
+    ApplyColours();
+}
+
+SkinListBox::~SkinListBox()
+{
+    // The scroll bar goes first, while the list it mirrors still exists.
+    m_scrollBar.reset();
+}
+
+void SkinListBox::Create(const QRect &rect)
+{
+    setGeometry(rect);
+    show();
+}
+
+QFont SkinListBox::ListFont()
+{
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    // Lines 18 pixels high and characters 10 pixels wide on average, whatever font stands
+    // in for Arial.
+    font.setPixelSize(18);
+    const int lineHeight = QFontMetrics(font).height();
+    if (lineHeight > 0)
+        font.setPixelSize(std::max(1, 18 * 18 / lineHeight));
+    const int averageWidth = QFontMetrics(font).averageCharWidth();
+    if (averageWidth > 0)
+        font.setStretch(std::clamp(100 * 10 / averageWidth, 50, 200));
+    return font;
+}
+
+void SkinListBox::ApplyColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, m_bkColor);
+    colours.setColor(QPalette::Window, m_bkColor);
+    colours.setColor(QPalette::Text, m_textColor);
+    colours.setColor(QPalette::Highlight, m_selBkColor);
+    colours.setColor(QPalette::HighlightedText, m_selTextColor);
+    setPalette(colours);
+    viewport()->update();
+}
+
+void SkinListBox::SetBkColor(std::uint32_t color)
+{
+    const QColor colour = ToQColor(color);
+    if (colour.isValid())
+        m_bkColor = colour;
+    ApplyColours();
+    if (m_scrollBar)
+        m_scrollBar->SetBkColor(color);
+}
+
+void SkinListBox::SetTextColor(std::uint32_t color)
+{
+    const QColor colour = ToQColor(color);
+    if (colour.isValid())
+        m_textColor = colour;
+    ApplyColours();
+}
+
+void SkinListBox::SetSelBkColor(std::uint32_t color)
+{
+    const QColor colour = ToQColor(color);
+    if (colour.isValid())
+        m_selBkColor = colour;
+    ApplyColours();
+}
+
+void SkinListBox::SetSelTextColor(std::uint32_t color)
+{
+    const QColor colour = ToQColor(color);
+    if (colour.isValid())
+        m_selTextColor = colour;
+    ApplyColours();
+}
+
+void SkinListBox::InitScrollBar(const ScrollBarFiles &files)
+{
+    m_scrollBar.reset(new SkinScrollBar(parentWidget()));
+    m_scrollBar->LoadBitmaps(files);
+    m_scrollBar->SetList(this);
+    m_scrollBar->SetBkColor(ToColorValue(m_bkColor));
+    if (isVisible())
+        m_scrollBar->show();
+    PlaceScrollBar();
+}
+
+void SkinListBox::PlaceScrollBar()
+{
+    if (!m_scrollBar)
+        return;
+    const int barWidth = m_scrollBar->BarWidth();
+    const QRect list = geometry();
+    const int width = std::max(0, list.width() - barWidth);
+    resize(width, list.height());
+    m_scrollBar->setGeometry(list.left() + width, list.top(), barWidth, list.height());
+    m_scrollBar->UpdateBar();
+}
+
+void SkinListBox::InsertColumn(Qt::Alignment alignment, int width)
+{
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    m_columnAlignments.push_back(alignment);
+    header()->resizeSection(column, std::max(0, width));
+}
+
+QString SkinListBox::RowNumber(int number)
+{
+    return QStringLiteral("%1.").arg(QString::number(number), 3);
+}
+
+void SkinListBox::AddRow(const QStringList &texts)
+{
+    auto *item = new QTreeWidgetItem(texts);
+    for (int column = 0; column < int(m_columnAlignments.size()); ++column)
+        item->setTextAlignment(column, m_columnAlignments[column]);
+    addTopLevelItem(item);
+}
+
+void SkinListBox::AddFile(const QString &path)
+{
+    AddRow({RowNumber(topLevelItemCount() + 1), path});
+}
+
+QString SkinListBox::RowText(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void SkinListBox::RemoveSelected()
+{
+    QStringList kept;
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = topLevelItem(row);
+        if (!item->isSelected())
+            kept << item->text(1);
+    }
+    clear();
+    for (const QString &path : kept)
+        AddFile(path);
+    viewport()->update();
+}
+
+void SkinListBox::mouseMoveEvent(QMouseEvent *event)
+{
+    // The bar sees the move in list coordinates, which lie off its parts: it drops any
+    // highlight.
+    if (m_scrollBar)
+        m_scrollBar->HandleMouseMove(event->position().toPoint(), event->buttons());
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void SkinListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        OnClicked();
+}
+
+void SkinListBox::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    if (m_scrollBar)
+        m_scrollBar->UpdateBar();
+}
+
+void SkinListBox::OnClicked()
+{
+    if (m_host)
+        m_host->OnListClicked();
+}
+
+} // namespace lumaskin

@@ -148,21 +148,21 @@ void SkinListBox::InitScrollBar(const ScrollBarFiles &files)
     m_scrollBar->LoadBitmaps(files);
     m_scrollBar->SetList(this);
     m_scrollBar->SetBkColor(ToColorValue(m_bkColor));
-    if (isVisible())
-        m_scrollBar->show();
+    m_scrollBar->show();
     PlaceScrollBar();
 }
 
 void SkinListBox::PlaceScrollBar()
 {
-    if (!m_scrollBar)
+    SkinScrollBar *bar = m_scrollBar.get();
+    if (!bar)
         return;
-    const int barWidth = m_scrollBar->BarWidth();
+    const int barWidth = bar->BarWidth();
     const QRect list = geometry();
     const int width = std::max(0, list.width() - barWidth);
     resize(width, list.height());
-    m_scrollBar->setGeometry(list.left() + width, list.top(), barWidth, list.height());
-    m_scrollBar->UpdateBar();
+    bar->setGeometry(list.left() + width, list.top(), barWidth, list.height());
+    bar->UpdateBar();
 }
 
 void SkinListBox::InsertColumn(Qt::Alignment alignment, int width)

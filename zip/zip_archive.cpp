@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <limits>
@@ -161,6 +160,14 @@ FolderWalk WalkFolders(const std::string &base, const std::vector<std::string> &
     return walk;
 }
 
+// Whether the archive lies on removable media split across disks. Linux has no drive letters
+// and removable disks are mounted like any other folder; a spanned set is copied beside its
+// last volume to be read, so every archive counts as being on a fixed drive here.
+bool IsOnRemovableMedia(const std::string &)
+{
+    return false;
+}
+
 std::string FullPath(const std::string &path)
 {
     std::error_code error;
@@ -236,14 +243,6 @@ std::uint64_t ZipArchive::LocateEndRecord()
         searched = end - 3;
     }
     ThrowError(ZipCode::cdirNotFound);
-}
-
-// Whether the archive lies on removable media split across disks. Linux has no drive letters
-// and removable disks are mounted like any other folder; a spanned set is copied beside its
-// last volume to be read, so every archive counts as being on a fixed drive here.
-static bool IsOnRemovableMedia(const std::string &)
-{
-    return false;
 }
 
 void ZipArchive::ReadEndRecord(int volumeSize)
@@ -434,9 +433,16 @@ std::uint32_t ZipArchive::ReadEntry(std::span<char> buffer)
     std::uint32_t produced = 0;
 
     while (m_stream.avail_out > 0 || (drain && m_compressedLeft > 0)) {
-        if (header.method == kMethodStored && m_stream.avail_in == 0 && !drain &&
-            m_compressedLeft > 0) {
-            // Stored data needs no staging: read it straight into the caller's buffer.
+        if (header.method == kMethodStored) {
+            if (m_compressedLeft == 0)
+                break; // the stored data ended before its stated size
+            if (drain) {
+                const std::uint32_t piece = std::min(kInputBufferSize, m_compressedLeft);
+                m_storage.ReadData(m_inputBuffer.get(), piece);
+                m_compressedLeft -= piece;
+                continue;
+            }
+            // Stored data needs no staging: it is read straight into the caller's buffer.
             const std::uint32_t piece =
                 std::min({kInputBufferSize, m_compressedLeft, m_stream.avail_out});
             m_storage.ReadData(m_stream.next_out, piece);
@@ -455,39 +461,21 @@ std::uint32_t ZipArchive::ReadEntry(std::span<char> buffer)
             m_stream.next_in = reinterpret_cast<Bytef *>(m_inputBuffer.get());
             m_stream.avail_in = piece;
         }
-        if (header.method == kMethodDeflated) {
-            const uLong totalBefore = m_stream.total_out;
-            const uInt inputBefore = m_stream.avail_in;
-            Bytef *start = m_stream.next_out;
-            const int result = inflate(&m_stream, Z_SYNC_FLUSH);
-            const auto count = static_cast<std::uint32_t>(m_stream.total_out - totalBefore);
-            m_crc = crc32(m_crc, start, count);
-            m_uncompressedLeft -= count;
-            produced += count;
-            if (result == Z_STREAM_END)
-                return produced;
-            if (result != Z_OK && result != Z_NEED_DICT)
-                ThrowError(result);
-            // An inflater that neither takes input nor gives output would spin forever.
-            if (count == 0 && m_stream.avail_in == inputBefore)
-                ThrowError(Z_BUF_ERROR);
-        } else {
-            if (drain) {
-                m_stream.avail_in = 0;
-                continue;
-            }
-            if (m_stream.avail_in == 0)
-                break; // the stored data ended before its stated size
-            const std::uint32_t count = std::min(m_stream.avail_out, m_stream.avail_in);
-            std::memcpy(m_stream.next_out, m_stream.next_in, count);
-            m_crc = crc32(m_crc, m_stream.next_out, count);
-            m_stream.next_in += count;
-            m_stream.avail_in -= count;
-            m_stream.next_out += count;
-            m_stream.avail_out -= count;
-            m_uncompressedLeft -= count;
-            produced += count;
-        }
+        const uLong totalBefore = m_stream.total_out;
+        const uInt inputBefore = m_stream.avail_in;
+        Bytef *start = m_stream.next_out;
+        const int result = inflate(&m_stream, Z_SYNC_FLUSH);
+        const auto count = static_cast<std::uint32_t>(m_stream.total_out - totalBefore);
+        m_crc = crc32(m_crc, start, count);
+        m_uncompressedLeft -= count;
+        produced += count;
+        if (result == Z_STREAM_END)
+            return produced;
+        if (result != Z_OK && result != Z_NEED_DICT)
+            ThrowError(result);
+        // An inflater that neither takes input nor gives output would spin forever.
+        if (count == 0 && m_stream.avail_in == inputBefore)
+            ThrowError(Z_BUF_ERROR);
     }
     return produced;
 }

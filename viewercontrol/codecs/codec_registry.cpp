@@ -32,7 +32,7 @@ Image readJpeg(Bytes bytes, QString *error)
     case JpegDecodeOutcome::Failed:
         return {};
     case JpegDecodeOutcome::NeedsColourConversion:
-        image = DecodeWithMagick(bytes, {"JPEG", "JPEG", 0, false}, error);
+        image = DecodeWithMagick(bytes, {"JPEG", "JPEG", 0, false, false}, error);
         break;
     case JpegDecodeOutcome::Decoded:
         break;
@@ -61,7 +61,7 @@ Codec magickCodec(const char *name, const char *writeName, std::function<Probe(B
     codec.probe = std::move(probe);
     const QString formatName = codec.name;
     codec.read = [readCoder, formatName](Bytes bytes, QString *error) {
-        return DecodeWithMagick(bytes, {readCoder, formatName, 0, true}, error);
+        return DecodeWithMagick(bytes, {readCoder, formatName, 0, false, true}, error);
     };
     if (write.coder[0])
         codec.write = [write](const Image &image, QByteArray &out, QString *error) {
@@ -101,7 +101,7 @@ std::vector<Codec> buildCodecs()
     {
         Codec ico = magickCodec("icon", "ico", ProbeIco, "ICO", {});
         ico.read = [](Bytes bytes, QString *error) {
-            return DecodeWithMagick(bytes, {"ICO", "icon", LargestIcoEntry(bytes), false}, error);
+            return DecodeWithMagick(bytes, {"ICO", "icon", 0, true, false}, error);
         };
         ico.write = [](const Image &image, QByteArray &out, QString *error) {
             return EncodeWithMagick(fittedForIcon(image), {"ICO", true}, out, error);

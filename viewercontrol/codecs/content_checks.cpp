@@ -275,28 +275,6 @@ Probe ProbeIco(Bytes bytes)
     return p;
 }
 
-int LargestIcoEntry(Bytes bytes)
-{
-    const ByteReader in(bytes);
-    const int count = in.le16(4);
-    int best = 0;
-    std::int64_t bestArea = -1;
-    int bestDepth = -1;
-    for (int i = 0; i < count && in.has(6 + 16 * i, 16); ++i) {
-        const std::size_t entry = 6 + 16 * i;
-        const int w = in.u8(entry) == 0 ? 256 : in.u8(entry);
-        const int h = in.u8(entry + 1) == 0 ? 256 : in.u8(entry + 1);
-        const int depth = in.le16(entry + 6);
-        const std::int64_t area = std::int64_t{w} * h;
-        if (area > bestArea || (area == bestArea && depth > bestDepth)) {
-            best = i;
-            bestArea = area;
-            bestDepth = depth;
-        }
-    }
-    return best;
-}
-
 Probe ProbeWbmp(Bytes bytes)
 {
     const ByteReader in(bytes);

@@ -24,7 +24,4 @@ Probe ProbePgx(Bytes bytes);
 Probe ProbeRas(Bytes bytes);
 Probe ProbePnm(Bytes bytes);
 
-// The directory index of an icon file's largest picture (by area, then colour depth).
-int LargestIcoEntry(Bytes bytes);
-
 } // namespace lumaskin

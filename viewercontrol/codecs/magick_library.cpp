@@ -41,31 +41,62 @@ void startMagick()
     });
 }
 
-bool contains(const std::string &text, const char *word)
+bool contains(const char *text, const char *word)
 {
-    return QString::fromStdString(text).contains(QLatin1String(word), Qt::CaseInsensitive);
+    return text && QString::fromUtf8(text).contains(QLatin1String(word), Qt::CaseInsensitive);
 }
 
-QString readFailure(const std::exception &e, const QString &format)
+bool mentionsTruncation(const char *text)
 {
-    const std::string what = e.what();
-    if (contains(what, "end-of-file") || contains(what, "EndOfFile") ||
-        contains(what, "insufficient image data") || contains(what, "InsufficientImageData"))
+    return contains(text, "end-of-file") || contains(text, "end of file") ||
+           contains(text, "insufficient image data") || contains(text, "premature end") ||
+           contains(text, "truncated");
+}
+
+QString readFailure(const MagickCore::ExceptionInfo *exception, const QString &format)
+{
+    const char *reason = exception->reason;
+    if (mentionsTruncation(reason))
         return reason::truncated();
-    if (contains(what, "exceeds limit") || contains(what, "ExceedsLimit") ||
-        contains(what, "resource limit"))
+    if (contains(reason, "exceeds limit") || exception->severity == MagickCore::ResourceLimitError)
         return QStringLiteral("the picture is too large");
-    if (contains(what, "memory allocation failed"))
+    if (contains(reason, "memory allocation failed"))
         return reason::outOfMemory();
     return reason::damaged(format);
 }
 
-void prepare(Magick::Image &image, const MagickReadOptions &options)
+struct ExceptionDeleter
 {
-    image.quiet(true); // warnings are not failures
-    image.subImage(static_cast<size_t>(options.frame));
-    image.subRange(1);
-    image.magick(options.coder);
+    void operator()(MagickCore::ExceptionInfo *e) const { MagickCore::DestroyExceptionInfo(e); }
+};
+struct ImageListDeleter
+{
+    void operator()(MagickCore::Image *list) const { MagickCore::DestroyImageList(list); }
+};
+struct ImageInfoDeleter
+{
+    void operator()(MagickCore::ImageInfo *info) const { MagickCore::DestroyImageInfo(info); }
+};
+using Exception = std::unique_ptr<MagickCore::ExceptionInfo, ExceptionDeleter>;
+using ImageList = std::unique_ptr<MagickCore::Image, ImageListDeleter>;
+
+// Reads (or, with `ping`, only parses the headers of) the pictures `scenes` ("0", "0-99") of
+// a blob, always with the coder we chose.
+ImageList readBlob(Bytes bytes, const char *coder, bool ping, const std::string &scenes,
+                   MagickCore::ExceptionInfo *exception)
+{
+    const std::unique_ptr<MagickCore::ImageInfo, ImageInfoDeleter> info(
+        MagickCore::AcquireImageInfo());
+    MagickCore::CopyMagickString(info->magick, coder, MaxTextExtent);
+    // The explicit "CODER:" prefix stops ImageMagick from choosing a coder by itself.
+    MagickCore::FormatLocaleString(info->filename, MaxTextExtent, "%s:", coder);
+    MagickCore::CloneString(&info->scenes, scenes.c_str());
+    info->scene = std::stoul(scenes);
+    info->number_scenes = scenes.find('-') == std::string::npos ? 1 : 4096;
+    info->affirm = MagickCore::MagickTrue;
+    return ImageList(
+        ping ? MagickCore::PingBlob(info.get(), bytes.data(), bytes.size(), exception)
+             : MagickCore::BlobToImage(info.get(), bytes.data(), bytes.size(), exception));
 }
 
 } // namespace
@@ -73,53 +104,71 @@ void prepare(Magick::Image &image, const MagickReadOptions &options)
 Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *error)
 {
     startMagick();
-    try {
-        const Magick::Blob blob(bytes.data(), bytes.size());
-        {
-            Magick::Image header;
-            prepare(header, options);
-            header.ping(blob);
-            if (RefuseSize(header.columns(), header.rows(), error))
-                return {};
-        }
-        Magick::Image picture;
-        prepare(picture, options);
-        picture.read(blob);
-        if (options.autoOrient && picture.orientation() != Magick::UndefinedOrientation &&
-            picture.orientation() != Magick::TopLeftOrientation)
-            picture.autoOrient();
-        const MagickCore::ColorspaceType space = picture.colorSpace();
-        if (space != MagickCore::sRGBColorspace && space != MagickCore::RGBColorspace &&
-            space != MagickCore::GRAYColorspace)
-            picture.colorSpace(MagickCore::sRGBColorspace);
-        const size_t width = picture.columns();
-        const size_t height = picture.rows();
-        if (RefuseSize(width, height, error))
-            return {};
-        Image image(static_cast<int>(width), static_cast<int>(height));
-        if (image.isNull())
-            return Fail(error, reason::outOfMemory());
-        const bool hasAlpha = picture.matte();
-        MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
-        bool exported = true;
-        for (int y = 0; y < image.height() && exported; ++y) {
-            exported =
-                MagickCore::ExportImagePixels(picture.constImage(), 0, y, width, 1,
-                                              hasAlpha ? "RGBA" : "RGBP", MagickCore::CharPixel,
-                                              image.row(y), exception) == MagickCore::MagickTrue;
-            if (!hasAlpha) {
-                std::uint8_t *p = image.row(y);
-                for (size_t x = 0; x < width; ++x)
-                    p[4 * x + 3] = 255;
+    const Exception exception(MagickCore::AcquireExceptionInfo());
+    // Headers first: nothing large is allocated for a picture that will be refused.
+    std::string scenes = options.largestFrame ? "0-4095" : std::to_string(options.frame);
+    {
+        const ImageList headers = readBlob(bytes, options.coder, true, scenes, exception.get());
+        if (!headers || exception->severity >= MagickCore::ErrorException)
+            return Fail(error, readFailure(exception.get(), options.formatName));
+        const MagickCore::Image *chosen = headers.get();
+        if (options.largestFrame) {
+            std::size_t index = 0, best = 0;
+            double bestArea = -1;
+            for (const MagickCore::Image *p = headers.get(); p; p = p->next, ++index) {
+                const double area = static_cast<double>(p->columns) * static_cast<double>(p->rows);
+                if (area > bestArea) {
+                    bestArea = area;
+                    best = index;
+                    chosen = p;
+                }
             }
+            scenes = std::to_string(best);
         }
-        MagickCore::DestroyExceptionInfo(exception);
-        if (!exported)
-            return Fail(error, reason::damaged(options.formatName));
-        return image;
-    } catch (const std::exception &e) {
-        return Fail(error, readFailure(e, options.formatName));
+        if (RefuseSize(chosen->columns, chosen->rows, error))
+            return {};
     }
+    MagickCore::ClearMagickException(exception.get());
+    ImageList pictures = readBlob(bytes, options.coder, false, scenes, exception.get());
+    if (!pictures || exception->severity >= MagickCore::ErrorException)
+        return Fail(error, readFailure(exception.get(), options.formatName));
+    // Warnings are not failures, except those that say the data ran out.
+    if (exception->severity != MagickCore::UndefinedException &&
+        mentionsTruncation(exception->reason))
+        return Fail(error, reason::truncated());
+    MagickCore::Image *picture = pictures.get();
+    if (options.autoOrient && picture->orientation != MagickCore::UndefinedOrientation &&
+        picture->orientation != MagickCore::TopLeftOrientation) {
+        MagickCore::Image *upright =
+            MagickCore::AutoOrientImage(picture, picture->orientation, exception.get());
+        if (!upright)
+            return Fail(error, reason::outOfMemory());
+        pictures.reset(upright);
+        picture = upright;
+    }
+    const MagickCore::ColorspaceType space = picture->colorspace;
+    if (space != MagickCore::sRGBColorspace && space != MagickCore::RGBColorspace &&
+        space != MagickCore::GRAYColorspace)
+        MagickCore::TransformImageColorspace(picture, MagickCore::sRGBColorspace);
+    const std::size_t width = picture->columns;
+    const std::size_t height = picture->rows;
+    if (RefuseSize(width, height, error))
+        return {};
+    Image image(static_cast<int>(width), static_cast<int>(height));
+    if (image.isNull())
+        return Fail(error, reason::outOfMemory());
+    const bool hasAlpha = picture->matte == MagickCore::MagickTrue;
+    for (int y = 0; y < image.height(); ++y) {
+        std::uint8_t *row = image.row(y);
+        if (MagickCore::ExportImagePixels(picture, 0, y, width, 1, hasAlpha ? "RGBA" : "RGBP",
+                                          MagickCore::CharPixel, row,
+                                          exception.get()) != MagickCore::MagickTrue)
+            return Fail(error, reason::damaged(options.formatName));
+        if (!hasAlpha)
+            for (std::size_t x = 0; x < width; ++x)
+                row[4 * x + 3] = 255;
+    }
+    return image;
 }
 
 bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QByteArray &out,

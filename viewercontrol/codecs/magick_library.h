@@ -15,8 +15,10 @@ struct MagickReadOptions
     const char *coder = "";
     // Upper-case name for messages.
     QString formatName;
-    // Which picture of a multi-picture file (icons, animations, TIFF pages).
+    // Which picture of a multi-picture file (animations, TIFF pages).
     int frame = 0;
+    // Take the largest picture instead (icons hold one picture per size).
+    bool largestFrame = false;
     // Turn the picture upright by its orientation tag (TIFF, PSD).
     bool autoOrient = true;
 };

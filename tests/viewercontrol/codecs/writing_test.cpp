@@ -1,0 +1,149 @@
+// Writing: files appear whole or not at all, and icons come out at the asked size.
+#include "tests/viewercontrol/codecs/codec_test_support.h"
+#include "viewercontrol/image_io.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace lumaskin::test {
+namespace {
+
+std::vector<std::string> namesIn(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(Writing, RefusesWhatCannotBeWritten)
+{
+    TempDir dir;
+    const Image picture = MakePhoto(8, 8);
+    QString error;
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "a.xyz"), "xyz", &error));
+    EXPECT_EQ(error, "Lumaskin cannot write the format \"xyz\"");
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "a.tif"), "tif", &error)); // read-only format
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "a"), "", &error));
+    EXPECT_FALSE(WriteImage(Image(), ToQString(dir / "a.png"), "png", &error));
+    EXPECT_EQ(error, "there is no picture to write");
+    EXPECT_FALSE(WriteImage(picture, QString(), "png", &error));
+    EXPECT_EQ(error, "no file name was given");
+    EXPECT_TRUE(namesIn(dir.path()).empty());
+    // Format names are not case-sensitive.
+    EXPECT_TRUE(WriteImage(picture, ToQString(dir / "b.png"), "PNG", &error));
+}
+
+TEST(Writing, MissingFolderOrFolderInTheWayFailsCleanly)
+{
+    TempDir dir;
+    const Image picture = MakePhoto(8, 8);
+    QString error;
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "no-such-folder" / "a.png"), "png", &error));
+    EXPECT_TRUE(error.startsWith("the folder ")) << error.toStdString();
+    EXPECT_TRUE(error.endsWith(" does not exist")) << error.toStdString();
+    EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+
+    fs::create_directory(dir / "taken.png");
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "taken.png"), "png", &error));
+    EXPECT_EQ(error, "a folder of that name is in the way");
+    EXPECT_TRUE(fs::is_directory(dir / "taken.png"));
+
+    // A folder that exists but takes no files.
+    EXPECT_FALSE(WriteImage(picture, "/proc/lumaskin-test.png", "png", &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    writeFile(dir / "file", "x");
+    EXPECT_FALSE(WriteImage(picture, ToQString(dir / "file" / "a.png"), "png", &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Writing, FailureLeavesTheOldFileAndNoLeftovers)
+{
+    TempDir dir;
+    const auto target = dir / "photo.jpg";
+    writeFile(target, "the old file");
+    // JPEG cannot hold a picture wider than 65500 pixels: the encoder fails mid-way.
+    const Image tooWide(70000, 1, 0x808080FF);
+    ASSERT_FALSE(tooWide.isNull());
+    QString error;
+    EXPECT_FALSE(WriteImage(tooWide, ToQString(target), "jpg", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readFile(target), "the old file");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
+
+    // A successful write replaces the file as a whole.
+    EXPECT_TRUE(WriteImage(MakePhoto(9, 9), ToQString(target), "jpg", &error));
+    EXPECT_EQ(readFile(target).substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
+}
+
+TEST(Writing, ReadOnlyFolderFailsCleanly)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TempDir dir;
+    fs::create_directory(dir / "locked");
+    writeFile(dir / "locked" / "a.png", "old");
+    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    QString error;
+    EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / "locked" / "a.png"), "png", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readFile(dir / "locked" / "a.png"), "old");
+    EXPECT_EQ(namesIn(dir / "locked"), std::vector<std::string>{"a.png"});
+}
+
+TEST(Writing, IconIsThePictureFittedAndCentred)
+{
+    TempDir dir;
+    const auto path = dir / "icon.ico";
+    QString error;
+    // A wide opaque picture: 64 x 32 becomes 32 x 16 in the middle of a clear 32 x 32 square.
+    ASSERT_TRUE(WriteIcon(MakePhoto(64, 32), ToQString(path), 32, 32, &error)) << error.toStdString();
+    const Image icon = ReadImage(ToQString(path), &error);
+    ASSERT_FALSE(icon.isNull()) << error.toStdString();
+    ASSERT_EQ(icon.width(), 32);
+    ASSERT_EQ(icon.height(), 32);
+    for (int y = 0; y < 32; ++y) {
+        const bool inside = y >= 8 && y < 24;
+        EXPECT_EQ(icon.pixel(0, y)[3], inside ? 255 : 0) << y;
+        EXPECT_EQ(icon.pixel(31, y)[3], inside ? 255 : 0) << y;
+    }
+    // Other sizes, and a tall picture in a wide icon.
+    ASSERT_TRUE(WriteIcon(MakePhoto(10, 40), ToQString(path), 48, 16, &error));
+    const Image wide = ReadImage(ToQString(path), &error);
+    EXPECT_EQ(wide.width(), 48);
+    EXPECT_EQ(wide.height(), 16);
+    EXPECT_EQ(wide.pixel(0, 8)[3], 0);
+    EXPECT_EQ(wide.pixel(24, 8)[3], 255);
+
+    for (auto [w, h] : {std::pair{0, 32}, {32, 0}, {257, 32}, {-1, -1}}) {
+        EXPECT_FALSE(WriteIcon(MakePhoto(8, 8), ToQString(dir / "bad.ico"), w, h, &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_FALSE(fs::exists(dir / "bad.ico"));
+
+    if (PythonWithPil().empty())
+        return;
+    ASSERT_TRUE(WriteIcon(MakePhoto(64, 32), ToQString(path), 32, 32, &error));
+    const CommandResult pil = CompareWithPil(dir, path, icon, "RGBA");
+    EXPECT_EQ(pil.output.substr(0, 12), "ICO 32 32 0 ") << pil.output;
+}
+
+TEST(Writing, LargePicturesShrinkToFitAnIcon)
+{
+    TempDir dir;
+    const auto path = dir / "big.ico";
+    QString error;
+    ASSERT_TRUE(WriteImage(MakePhoto(300, 200), ToQString(path), "ico", &error));
+    const Image icon = ReadImage(ToQString(path), &error);
+    EXPECT_EQ(icon.width(), 256);
+    EXPECT_EQ(icon.height(), 171);
+}
+
+} // namespace
+} // namespace lumaskin::test

@@ -17,12 +17,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Plain storage, so the exit handler can still read it after static objects are gone.
+char g_workFolder[4096];
+
 const fs::path &WorkFolder()
 {
     static const fs::path folder = [] {
         std::string pattern = (fs::temp_directory_path() / "lumaskin-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
+        if (pattern.size() >= sizeof g_workFolder || !mkdtemp(pattern.data()))
             std::abort();
+        pattern.copy(g_workFolder, pattern.size());
+        std::atexit([] {
+            std::error_code error;
+            fs::remove_all(g_workFolder, error);
+        });
         return fs::path(pattern);
     }();
     return folder;

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace lumaskin::test {
 namespace {
@@ -300,28 +299,6 @@ TEST_F(ZipVolumeTest, MissingVolumeRaisesTheFileException)
                  FileException);
     archive.Close(true);
     EXPECT_TRUE(archive.IsClosed());
-}
-
-TEST(ZipExceptionTest, CodesMapToCausesThroughOneTable)
-{
-    EXPECT_EQ(CZipException::CauseFromCode(Z_STREAM_END), 2);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_NEED_DICT), 3);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_ERRNO), 4);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_STREAM_ERROR), 5);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_DATA_ERROR), 6);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_MEM_ERROR), 7);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_BUF_ERROR), 8);
-    EXPECT_EQ(CZipException::CauseFromCode(Z_VERSION_ERROR), 9);
-    for (int code = -101; code >= -109; --code)
-        EXPECT_EQ(CZipException::CauseFromCode(code), 10 + (-101 - code));
-    EXPECT_EQ(CZipException::CauseFromCode(0), 1);
-    EXPECT_EQ(CZipException::CauseFromCode(-110), 1);
-    try {
-        CZipException::Throw(ZipCode::cdirNotFound, "/a/b.zip");
-    } catch (const CZipException &e) {
-        EXPECT_EQ(e.cause, 18);
-        EXPECT_EQ(e.fileName, "/a/b.zip");
-    }
 }
 
 } // namespace

@@ -162,6 +162,25 @@ TEST_F(ZipInteropTest, InfoZipCommentAndProgramStub)
             "zip -q -A ../a.zip");
 }
 
+TEST_F(ZipInteropTest, FolderMarkersAsUnzipReadsThem)
+{
+    // unzip takes a trailing slash as a folder even without the folder attribute, and a Unix
+    // folder mode alone (no slash, no attribute) as an empty file with that mode's bits.
+    writeFile(dir / "markers.py", R"PY(
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    for name, system, attr, data in [('plain/', 0, 0, b''), ('plain/in.txt', 0, 0x20, b'in'),
+                                     ('modeonly', 3, 0o40755 << 16, b''),
+                                     ('unixdir/', 3, (0o40750 << 16) | 0x10, b''),
+                                     ('unixdir/x.sh', 3, 0o100750 << 16, b'#!/bin/sh\n')]:
+        info = zipfile.ZipInfo(name, (2021, 6, 15, 10, 30, 44))
+        info.create_system = system
+        info.external_attr = attr
+        z.writestr(info, data)
+)PY");
+    Compare("python3 ../markers.py ../a.zip");
+}
+
 TEST_F(ZipInteropTest, PythonZipfileSeekableAndStreamed)
 {
     Compare("python3 ../zipper.py ../a.zip");

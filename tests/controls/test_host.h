@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +53,14 @@ protected:
 private:
     QColor m_colour;
 };
+
+// A part that must exist; a null one ends the test with an exception.
+template <class T> T &Need(T *pointer)
+{
+    if (!pointer)
+        throw std::runtime_error("a part the test needs is missing");
+    return *pointer;
+}
 
 // An image of one colour.
 QImage Filled(QSize size, QColor colour);

@@ -1,0 +1,180 @@
+#include "controls/skin_combo_box.h"
+
+#include "controls/bitmap_helpers.h"
+#include "controls/state_strip.h"
+
+#include <QPainter>
+
+namespace lumaskin {
+
+namespace {
+
+// A rectangle from its edges; right and bottom are exclusive.
+QRect FromEdges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+// The one-pixel frame around the open list.
+QRect ListFrame(const QRect &list)
+{
+    return list.adjusted(-1, -1, 1, 1);
+}
+
+} // namespace
+
+SkinComboBox::SkinComboBox(QWidget *parent) : QWidget(parent)
+{
+    // The frame lies over whatever the closed list uncovers; it must not catch clicks there.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+SkinComboBox::~SkinComboBox()
+{
+    // The list and its scroll bar go first, then the button and the edit.
+    m_list.reset();
+    m_button.reset();
+    m_edit.reset();
+}
+
+void SkinComboBox::Create(const QRect &rect)
+{
+    setGeometry(rect);
+    show();
+}
+
+void SkinComboBox::MeasureButton(const QString &path)
+{
+    QImage strip;
+    LoadBitmapFile(path, strip);
+    const QSize state = StateSize(strip);
+    m_buttonWidth = state.width();
+    m_buttonHeight = state.height();
+}
+
+void SkinComboBox::Layout(int left, int top, int right, int bottom)
+{
+    const int w = m_buttonWidth;
+    const int h = m_buttonHeight;
+    m_editRect = FromEdges(left, top, right - w, top + h);
+    // The button is one pixel taller than the edit at each end.
+    m_buttonRect = FromEdges(right - w, top - 1, right, top + h + 1);
+    int listBottom = bottom;
+    if (bottom - (top + h) - 2 < 50)
+        listBottom = top + h + 52; // the list is at least 50 pixels high
+    m_listRect = FromEdges(left, top + h + 2, right - 1, listBottom);
+    m_wholeRect = FromEdges(left, top, right, listBottom);
+    // The frame spans everything it may draw on: the whole box and the frame around the
+    // list.
+    setGeometry(m_wholeRect.united(ListFrame(m_listRect)));
+}
+
+void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyColor)
+{
+    auto *button = new SkinComboButton(parentWidget());
+    m_button.reset(button);
+    button->SetTransparentColor(keyColor);
+    button->Create(m_buttonRect);
+    button->LoadStateBitmaps(stripPath, m_buttonRect.left(), m_buttonRect.top(),
+                             m_buttonRect.left() + m_buttonRect.width(),
+                             m_buttonRect.top() + m_buttonRect.height());
+    button->SetLatched(false);
+    button->SetName("COMBO_BTN");
+    button->SetComboBox(this);
+}
+
+void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
+                              std::uint32_t borderColor)
+{
+    auto *edit = new SkinEdit(parentWidget());
+    m_edit.reset(edit);
+    edit->Create(m_editRect);
+    edit->SetName("COMBO_EDIT");
+    edit->SetBkColor(bkColor);
+    edit->SetTextColor(textColor);
+    edit->SetBorderColor(borderColor);
+    edit->setEnabled(true);
+}
+
+void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
+                              std::uint32_t selBkColor, std::uint32_t selTextColor,
+                              const ScrollBarFiles &scrollBar)
+{
+    auto *list = new SkinComboList(parentWidget());
+    m_list.reset(list);
+    list->Create(m_listRect);
+    list->SetName("COMBO_LIST");
+    list->SetBkColor(bkColor);
+    list->SetTextColor(textColor);
+    list->SetSelBkColor(selBkColor);
+    list->SetSelTextColor(selTextColor);
+    list->InitScrollBar(scrollBar);
+    list->InsertColumn(Qt::AlignLeft, list->viewport()->width());
+    list->SetComboBox(this);
+    if (SkinScrollBar *bar = list->ScrollBar())
+        bar->hide();
+    list->hide();
+    m_listClosed = true;
+}
+
+void SkinComboBox::ToggleList()
+{
+    SkinComboList *list = m_list.get();
+    SkinScrollBar *bar = list ? list->ScrollBar() : nullptr;
+    if (m_listClosed) {
+        if (bar) {
+            bar->show();
+            bar->raise();
+        }
+        if (list) {
+            list->show();
+            list->raise();
+        }
+    } else {
+        if (bar)
+            bar->hide();
+        if (list)
+            list->hide();
+    }
+    m_listClosed = !m_listClosed;
+    update();
+}
+
+void SkinComboBox::AddItem(const QString &text)
+{
+    if (m_list)
+        m_list->AddItem(text);
+}
+
+void SkinComboBox::SelectItem(const QString &text)
+{
+    m_listClosed = false;
+    if (m_edit)
+        m_edit->setText(text);
+    ToggleList();
+}
+
+void SkinComboBox::CloseListIfOutside(QPoint hostPos)
+{
+    if (!m_listClosed && !m_wholeRect.contains(hostPos))
+        ToggleList();
+}
+
+QString SkinComboBox::Text() const
+{
+    return m_edit ? m_edit->text() : QString();
+}
+
+void SkinComboBox::paintEvent(QPaintEvent *)
+{
+    if (m_listClosed || !m_edit)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(m_edit->BorderColor(), 0));
+    painter.setBrush(Qt::NoBrush);
+    const QRect frame = ListFrame(m_listRect).translated(-pos());
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+}
+
+} // namespace lumaskin

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "controls/sibling_ptr.h"
+#include "controls/skin_combo_button.h"
+#include "controls/skin_combo_list.h"
+#include "controls/skin_edit.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+namespace lumaskin {
+
+// A drop-down combo box assembled from sibling windows on the host: an edit showing the
+// chosen text, a drop button, and a drop list with its own scroll bar. This frame owns the
+// parts, their layout and the open/closed state; it takes no mouse input itself and draws
+// only the one-pixel frame around the open list, in the edit's border colour.
+class SkinComboBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SkinComboBox(QWidget *parent = nullptr);
+    ~SkinComboBox() override;
+
+    void Create(const QRect &rect);
+    // Reads the drop button's state size from its strip (0 x 0 when it does not load).
+    void MeasureButton(const QString &path);
+    // Lays the parts out in the rectangle (left, top, right, bottom) of the whole box.
+    void Layout(int left, int top, int right, int bottom);
+
+    // The parts, created in this order as siblings of the frame.
+    void CreateDropButton(const QString &stripPath, std::uint32_t keyColor);
+    void CreateEdit(std::uint32_t bkColor, std::uint32_t textColor, std::uint32_t borderColor);
+    void CreateList(std::uint32_t bkColor, std::uint32_t textColor, std::uint32_t selBkColor,
+                    std::uint32_t selTextColor, const ScrollBarFiles &scrollBar);
+
+    void ToggleList();
+    void AddItem(const QString &text);
+    // Shows `text` in the edit and closes the list.
+    void SelectItem(const QString &text);
+    // The host closes an open list as soon as the mouse moves outside the whole box.
+    void CloseListIfOutside(QPoint hostPos);
+    bool IsListOpen() const { return !m_listClosed; }
+    QString Text() const;
+
+    QRect ButtonRect() const { return m_buttonRect; }
+    QRect EditRect() const { return m_editRect; }
+    QRect ListRect() const { return m_listRect; }
+    QRect WholeRect() const { return m_wholeRect; }
+    int ButtonWidth() const { return m_buttonWidth; }
+    int ButtonHeight() const { return m_buttonHeight; }
+
+    SkinComboButton *Button() const { return m_button.get(); }
+    SkinEdit *Edit() const { return m_edit.get(); }
+    SkinComboList *List() const { return m_list.get(); }
+
+    void SetIndex(int index) { m_index = index; }
+    int Index() const { return m_index; }
+    void SetName(const std::string &name) { m_name = name; }
+    const std::string &Name() const { return m_name; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_index = 0;
+    std::string m_name;
+    SiblingPtr<SkinComboList> m_list;
+    SiblingPtr<SkinComboButton> m_button;
+    SiblingPtr<SkinEdit> m_edit;
+    // In the parent's coordinates.
+    QRect m_buttonRect;
+    QRect m_editRect;
+    QRect m_listRect;
+    QRect m_wholeRect;
+    int m_buttonWidth = 0;
+    int m_buttonHeight = 0;
+    bool m_listClosed = true;
+};
+
+} // namespace lumaskin

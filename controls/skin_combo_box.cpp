@@ -110,7 +110,7 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
     list->SetSelBkColor(selBkColor);
     list->SetSelTextColor(selTextColor);
     list->InitScrollBar(scrollBar);
-    list->InsertColumn(Qt::AlignLeft, list->viewport()->width());
+    list->InsertColumn(Qt::AlignLeft, list->ClientWidth());
     list->SetComboBox(this);
     if (SkinScrollBar *bar = list->ScrollBar())
         bar->hide();

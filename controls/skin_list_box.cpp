@@ -62,6 +62,7 @@ SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
     setMouseTracking(true);
     setColumnCount(0);
     header()->setStretchLastSection(false);
+    header()->setMinimumSectionSize(0);
     setItemDelegate(new SkinListDelegate(this));
     m_font = ListFont();
     setFont(m_font);

@@ -49,6 +49,8 @@ public:
     virtual void PlaceScrollBar();
     SkinScrollBar *ScrollBar() const { return m_scrollBar.get(); }
 
+    // The width rows are drawn in, known before the list is first shown.
+    int ClientWidth() const { return contentsRect().width(); }
     // Appends a column with its alignment and width.
     void InsertColumn(Qt::Alignment alignment, int width);
 

@@ -62,7 +62,7 @@ protected:
         list->SetHost(&host);
         list->InitScrollBar(files);
         list->InsertColumn(Qt::AlignRight, 35);
-        list->InsertColumn(Qt::AlignLeft, list->viewport()->width() - BarOf(list).width() - 40);
+        list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - BarOf(list).width() - 40);
         return list;
     }
 

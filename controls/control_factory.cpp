@@ -1,0 +1,229 @@
+#include "controls/control_factory.h"
+
+#include "controls/skin_host.h"
+#include "controls/task_bar_host.h"
+
+#include <QStringDecoder>
+
+namespace lumaskin {
+
+namespace {
+
+// The full slider range; an entry gives only the start position.
+constexpr int kSliderMaximum = 7200;
+
+ScrollBarFiles ScrollBarPaths(const QString &folder, const ScrollBarBitmaps &bitmaps)
+{
+    return {SkinFilePath(folder, bitmaps.track),
+            SkinFilePath(folder, bitmaps.upArrow),
+            SkinFilePath(folder, bitmaps.upArrowPressed),
+            SkinFilePath(folder, bitmaps.downArrow),
+            SkinFilePath(folder, bitmaps.downArrowPressed),
+            SkinFilePath(folder, bitmaps.thumb),
+            SkinFilePath(folder, bitmaps.thumbPressed)};
+}
+
+// The set-up shared by push buttons, check boxes and option buttons.
+void ConfigureButton(SkinButton &button, const std::string &name, const std::string &bitmap,
+                     const Rect &rect, const std::string &tooltip, bool latched, int index,
+                     const ControlSite &site)
+{
+    button.Create(ToQRect(rect));
+    button.SetTransparentColor(site.keyColor);
+    button.LoadStateBitmaps(SkinFilePath(site.folder, bitmap), rect.left, rect.top, rect.right,
+                            rect.bottom);
+    button.SetIndex(index);
+    button.SetName(name);
+    button.SetTooltipText(SkinText(tooltip), true);
+    button.SetLatched(latched);
+}
+
+void ConfigureLabel(CLabel &label, const LabelEntry &entry, const ControlSite &site)
+{
+    label.SetHost(site.host);
+    label.Create(ToQRect(entry.rect));
+    label.SetText(SkinText(entry.text));
+}
+
+void ConfigureLabelLook(CLabel &label, const LabelEntry &entry)
+{
+    label.SetFontName(SkinText(entry.fontFace));
+    label.SetFontSize(entry.fontSize);
+    label.SetTextColor(entry.colour);
+    label.update();
+}
+
+} // namespace
+
+QString SkinFilePath(const QString &folder, const std::string &fileName)
+{
+    if (fileName.empty())
+        return {};
+    QString path = folder;
+    if (!path.isEmpty() && !path.endsWith(u'/'))
+        path += u'/';
+    return path + SkinText(fileName);
+}
+
+QString SkinText(const std::string &text)
+{
+    // Stateless, so that a sequence cut off at the end counts as an error too.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    if (!utf8.hasError())
+        return decoded;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QRect ToQRect(const Rect &rect)
+{
+    return QRect(rect.left, rect.top, std::max(0, rect.right - rect.left),
+                 std::max(0, rect.bottom - rect.top));
+}
+
+std::unique_ptr<SkinButton> CreateButton(const ButtonEntry &entry, int index,
+                                         const ControlSite &site)
+{
+    auto button = std::make_unique<SkinButton>(site.parent);
+    button->SetHost(site.host);
+    ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
+                    index, site);
+    return button;
+}
+
+std::unique_ptr<SkinButton> CreateTaskBarButton(const ButtonEntry &entry, int index,
+                                                const ControlSite &site, TaskBarHost *taskBar)
+{
+    auto button = std::make_unique<SkinButton>(site.parent);
+    button->SetTaskBarHost(taskBar);
+    ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
+                    index, site);
+    return button;
+}
+
+std::unique_ptr<SkinSlider> CreateSlider(const SliderEntry &entry, int index,
+                                         const ControlSite &site)
+{
+    auto slider = std::make_unique<SkinSlider>(site.parent);
+    slider->SetHost(site.host);
+    slider->Create(ToQRect(entry.rect));
+    slider->SetTransparentColor(site.keyColor);
+    slider->SetChannelBitmap(SkinFilePath(site.folder, entry.channelBitmap));
+    slider->SetThumbBitmaps(SkinFilePath(site.folder, entry.thumbBitmap),
+                            SkinFilePath(site.folder, entry.activeThumbBitmap), true);
+    slider->SetDrawFocusRect(false, false);
+    slider->SetIndex(index);
+    slider->SetName(entry.name);
+    slider->SetTooltipText(SkinText(entry.tooltip), true);
+    slider->SetRange(0, kSliderMaximum, false);
+    slider->SetPos(entry.position);
+    slider->SetVertical(entry.vertical);
+    return slider;
+}
+
+std::unique_ptr<SkinOptionButton> CreateOptionButton(const OptionEntry &entry, int index,
+                                                     const ControlSite &site)
+{
+    auto option = std::make_unique<SkinOptionButton>(site.parent);
+    option->SetHost(site.host);
+    ConfigureButton(*option, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
+                    index, site);
+    option->SetChecked(entry.checked ? 1 : 0);
+    return option;
+}
+
+std::unique_ptr<SkinCheckBox> CreateCheckBox(const CheckEntry &entry, int index,
+                                             const ControlSite &site)
+{
+    auto check = std::make_unique<SkinCheckBox>(site.parent);
+    check->SetHost(site.host);
+    ConfigureButton(*check, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
+                    index, site);
+    check->SetChecked(entry.checked ? 1 : 0);
+    return check;
+}
+
+std::unique_ptr<CLabel> CreateCaption(const CaptionEntry &entry, const ControlSite &site)
+{
+    auto caption = std::make_unique<CLabel>(site.parent);
+    ConfigureLabel(*caption, entry, site);
+    ConfigureLabelLook(*caption, entry);
+    return caption;
+}
+
+std::unique_ptr<CLabel> CreateLabel(const LabelEntry &entry, int index, const ControlSite &site)
+{
+    auto label = std::make_unique<CLabel>(site.parent);
+    ConfigureLabel(*label, entry, site);
+    label->SetIndex(index);
+    label->SetName(entry.name);
+    ConfigureLabelLook(*label, entry);
+    return label;
+}
+
+std::unique_ptr<SkinProgress> CreateProgress(const ProgressEntry &entry, int index,
+                                             const ControlSite &site)
+{
+    auto progress = std::make_unique<SkinProgress>(site.parent);
+    progress->SetHost(site.host);
+    progress->Create(ToQRect(entry.rect));
+    progress->SetTransparentColor(site.keyColor);
+    progress->SetIndex(index);
+    progress->SetName(entry.name);
+    progress->SetTileBitmap(SkinFilePath(site.folder, entry.tileBitmap));
+    return progress;
+}
+
+std::unique_ptr<SkinEdit> CreateEditBox(const EditBoxEntry &entry, int index,
+                                        const ControlSite &site)
+{
+    auto edit = std::make_unique<SkinEdit>(site.parent);
+    edit->Create(ToQRect(entry.rect));
+    edit->SetIndex(index);
+    edit->SetName(entry.name);
+    edit->SetBkColor(entry.backgroundColour);
+    edit->SetTextColor(entry.textColour);
+    edit->SetBorderColor(entry.borderColour);
+    edit->setEnabled(entry.enabled);
+    return edit;
+}
+
+std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
+                                           const ControlSite &site)
+{
+    auto list = std::make_unique<SkinListBox>(site.parent);
+    list->Create(ToQRect(entry.rect));
+    list->SetBkColor(entry.backgroundColour);
+    list->SetTextColor(entry.textColour);
+    list->SetSelBkColor(entry.selectedBackgroundColour);
+    list->SetSelTextColor(entry.selectedTextColour);
+    list->SetIndex(index);
+    list->SetName(entry.name);
+    list->SetHost(site.host);
+    list->InitScrollBar(ScrollBarPaths(site.folder, entry.scrollBar));
+    const SkinScrollBar *bar = list->ScrollBar();
+    const int barWidth = bar ? bar->width() : 0;
+    list->InsertColumn(Qt::AlignRight, 35);
+    list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - barWidth - 40);
+    return list;
+}
+
+std::unique_ptr<SkinComboBox> CreateComboBox(const ComboBoxEntry &entry, int index,
+                                             const ControlSite &site)
+{
+    auto combo = std::make_unique<SkinComboBox>(site.parent);
+    combo->Create(ToQRect(entry.rect));
+    combo->SetIndex(index);
+    combo->SetName(entry.name);
+    const QString strip = SkinFilePath(site.folder, entry.buttonBitmap);
+    combo->MeasureButton(strip);
+    combo->Layout(entry.rect.left, entry.rect.top, entry.rect.right, entry.rect.bottom);
+    combo->CreateDropButton(strip, site.keyColor);
+    combo->CreateEdit(entry.editBackgroundColour, entry.editTextColour, entry.editBorderColour);
+    combo->CreateList(entry.listBackgroundColour, entry.listTextColour,
+                      entry.listSelectedBackgroundColour, entry.listSelectedTextColour,
+                      ScrollBarPaths(site.folder, entry.scrollBar));
+    return combo;
+}
+
+} // namespace lumaskin

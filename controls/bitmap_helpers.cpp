@@ -45,6 +45,35 @@ void RowRuns(std::span<const QRgb> row, QRgb key, bool hasKey, std::vector<Run> 
     }
 }
 
+// The region of the first `width` x `height` pixels that are not of the key colour. Rows
+// with the same runs as the row above extend its band, which is the form QRegion keeps its
+// rectangles in; setRects then takes them as they are.
+QRegion RegionOfKeptPixels(const QImage &pixels, int width, int height, QRgb key, bool hasKey)
+{
+    std::vector<QRect> rects;
+    std::vector<Run> band;
+    std::vector<Run> runs;
+    int bandTop = 0;
+    auto flush = [&](int bandBottom) {
+        for (const auto &[first, end] : band)
+            rects.emplace_back(first, bandTop, end - first, bandBottom - bandTop);
+    };
+    for (int y = 0; y < height; ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        RowRuns(std::span(row, static_cast<std::size_t>(width)), key, hasKey, runs);
+        if (y == 0 || runs != band) {
+            flush(y);
+            band.swap(runs);
+            bandTop = y;
+        }
+    }
+    flush(height);
+
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
+}
+
 } // namespace
 
 QColor ToQColor(std::uint32_t value)
@@ -125,36 +154,18 @@ std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green
     const int height = static_cast<std::uint16_t>(bitmap.height());
     if (width == 0 || height == 0)
         return std::nullopt;
-
-    const QImage pixels = AsRgb32(bitmap);
     const bool hasKey =
         red >= 0 && red <= 255 && green >= 0 && green <= 255 && blue >= 0 && blue <= 255;
     const QRgb key = hasKey ? (qRgb(red, green, blue) & 0xFFFFFF) : 0;
+    return RegionOfKeptPixels(AsRgb32(bitmap), width, height, key, hasKey);
+}
 
-    // Rows with the same runs as the row above extend its band, which is the form QRegion
-    // keeps its rectangles in; setRects then takes them as they are.
-    std::vector<QRect> rects;
-    std::vector<Run> band;
-    std::vector<Run> runs;
-    int bandTop = 0;
-    auto flush = [&](int bandBottom) {
-        for (const auto &[first, end] : band)
-            rects.emplace_back(first, bandTop, end - first, bandBottom - bandTop);
-    };
-    for (int y = 0; y < height; ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
-        RowRuns(std::span(row, static_cast<std::size_t>(width)), key, hasKey, runs);
-        if (y == 0 || runs != band) {
-            flush(y);
-            band.swap(runs);
-            bandTop = y;
-        }
-    }
-    flush(height);
-
-    QRegion region;
-    region.setRects(rects.data(), static_cast<int>(rects.size()));
-    return region;
+QRegion RegionWithoutKeyColour(const QImage &bitmap, std::uint32_t keyColor)
+{
+    if (bitmap.isNull())
+        return {};
+    return RegionOfKeptPixels(AsRgb32(bitmap), bitmap.width(), bitmap.height(), KeyRgb(keyColor),
+                              IsColourValue(keyColor));
 }
 
 } // namespace lumaskin

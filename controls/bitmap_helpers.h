@@ -34,4 +34,8 @@ QImage KeyMask(const QImage &image, std::uint32_t keyColor);
 // Nothing (no shaping) for a null bitmap or a zero width or height.
 std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green, int blue);
 
+// The bitmap's whole rectangle without its pixels of the key colour (0x00BBGGRR), for a
+// window shaped by its background; no rounding of the width. Empty for a null bitmap.
+QRegion RegionWithoutKeyColour(const QImage &bitmap, std::uint32_t keyColor);
+
 } // namespace lumaskin

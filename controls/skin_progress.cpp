@@ -48,8 +48,16 @@ void SkinProgress::SetPos(int pos)
 bool SkinProgress::SetTileBitmap(const QString &path)
 {
     QImage tile;
-    if (!LoadBitmapFile(path, tile))
+    if (!LoadBitmapFile(path, tile)) {
+        // A named file that does not load leaves no tile; no name leaves the old one.
+        if (!path.isEmpty()) {
+            m_tile = QImage();
+            m_tileWidth = 0;
+            m_tileHeight = 0;
+            update();
+        }
         return false;
+    }
     m_tile = WithKeyTransparent(tile, m_keyColor);
     m_tileWidth = m_tile.width();
     m_tileHeight = m_tile.height();

@@ -109,6 +109,8 @@ bool SkinSlider::SetChannelBitmap(const QString &path)
 {
     if (!LoadBitmapFile(path, m_channel)) {
         m_channel = QImage();
+        m_channelWidth = 0;
+        m_channelHeight = 0;
         m_hasChannel = false;
         return false;
     }

@@ -96,6 +96,18 @@ TEST(RegionFromBitmap, ShapesFromKeyPixels)
     EXPECT_TRUE(region->isEmpty());
 }
 
+TEST(RegionFromBitmap, WindowShapeKeepsTheFullWidth)
+{
+    QImage framed = Filled(QSize(97, 10), QColor(255, 0, 255));
+    for (int y = 2; y < 8; ++y)
+        for (int x = 1; x < 97; ++x)
+            framed.setPixel(x, y, qRgb(9, 9, 9));
+    EXPECT_EQ(RegionWithoutKeyColour(framed, kMagentaRef), QRegion(1, 2, 96, 6));
+    EXPECT_EQ(RegionWithoutKeyColour(framed, 0xFFFFFFFFu), QRegion(0, 0, 97, 10))
+        << "no key colour: the whole rectangle";
+    EXPECT_TRUE(RegionWithoutKeyColour(QImage(), kMagentaRef).isEmpty());
+}
+
 TEST(RegionFromBitmap, SizesAreSixteenBit)
 {
     // 65541 columns read as 5, rounded down to 4.

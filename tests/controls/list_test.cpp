@@ -228,22 +228,6 @@ TEST_F(ListTest, ArrowClicksScrollAtReleaseAndRepeatWhileHeld)
     EXPECT_EQ(bar->ScrollPosition(), 4);
 }
 
-TEST_F(ListTest, RealTimersRepeatAfterTheDelay)
-{
-    auto *list = Make();
-    Fill(list, 40);
-    SkinScrollBar *bar = &BarOf(list);
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(5, 105));
-    QTest::qWait(SkinScrollBar::kDelayMs / 2);
-    EXPECT_EQ(bar->ScrollPosition(), 0);
-    EXPECT_EQ(bar->RepeatTimerId(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(bar->ScrollPosition() >= 2, 2000);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(5, 105));
-    const int after = bar->ScrollPosition();
-    QTest::qWait(3 * SkinScrollBar::kRepeatMs);
-    EXPECT_EQ(bar->ScrollPosition(), after) << "the repeat stops with the release";
-}
-
 TEST_F(ListTest, TrackPagesAndThumbDrags)
 {
     auto *list = Make();

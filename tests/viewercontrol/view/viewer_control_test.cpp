@@ -26,15 +26,25 @@ Image randomImage(int w, int h, unsigned seed = 1)
     return image;
 }
 
-// Arguments in the middle of each range: never neutral for effects that have a neutral value
-// at one end, and away from every clamp.
-QVariantList middleArguments(const EffectDescriptor &effect, std::vector<double> *asDoubles)
+// Arguments that change the picture: the i-th of n arguments with a neutral value is moved
+// (i + 1) / (n + 2) of the way from it toward the far end of its range, so that no two are
+// equal (three equal hue components would be a grey, which has no hue); the others take
+// their default.
+QVariantList changingArguments(const EffectDescriptor &effect, std::vector<double> *asDoubles)
 {
     QVariantList list;
+    const double n = static_cast<double>(effect.arguments.size());
+    double i = 0;
     for (const EffectArgument &a : effect.arguments) {
-        double v = std::round((a.minimum + a.maximum) / 3.0);
-        if (a.kind == ArgumentKind::Double)
-            v = (a.minimum + a.maximum) / 3.0;
+        ++i;
+        double v = a.defaultValue;
+        if (a.neutral) {
+            const double far =
+                (a.maximum - *a.neutral >= *a.neutral - a.minimum) ? a.maximum : a.minimum;
+            v = *a.neutral + (far - *a.neutral) * i / (n + 2);
+            if (a.kind != ArgumentKind::Double)
+                v = std::round(v);
+        }
         asDoubles->push_back(v);
         list << (a.kind == ArgumentKind::Double ? QVariant(v)
                                                 : QVariant(static_cast<qlonglong>(v)));
@@ -59,14 +69,15 @@ TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
         SCOPED_TRACE(std::string(effect.operation));
         viewer.setImage(randomImage(23, 17));
         std::vector<double> values;
-        const QVariantList arguments = middleArguments(effect, &values);
+        const QVariantList arguments = changingArguments(effect, &values);
         Image expected = viewer.image().clone();
         effect.apply(expected, values);
 
         viewer.invoke(effect.dispatchId, arguments);
         EXPECT_TRUE(viewer.image() == expected);
-        if (!effect.isNeutral(values))
+        if (!effect.isNeutral(values)) {
             EXPECT_FALSE(viewer.image() == viewer.originalImage());
+        }
     }
 }
 

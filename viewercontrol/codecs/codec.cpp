@@ -1,5 +1,7 @@
 #include "viewercontrol/codecs/codec.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace lumaskin {
@@ -51,12 +53,27 @@ bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
             *error = QStringLiteral("the picture has no pixels");
         return true;
     }
-    if (!Image::sizeIsAcceptable(width, height)) {
+    if (!Image::sizeIsAcceptable(width, height) || width * height > ReadPixelLimit()) {
         if (error)
             *error = reason::tooLarge(width, height);
         return true;
     }
     return false;
+}
+
+namespace {
+std::atomic<std::int64_t> readPixelLimit{Image::kMaxPixels};
+}
+
+std::int64_t ReadPixelLimit()
+{
+    return readPixelLimit.load(std::memory_order_relaxed);
+}
+
+void SetReadPixelLimit(std::int64_t pixels)
+{
+    readPixelLimit.store(std::clamp<std::int64_t>(pixels, 1, Image::kMaxPixels),
+                         std::memory_order_relaxed);
 }
 
 } // namespace lumaskin

@@ -62,7 +62,13 @@ QString outOfMemory();
 // Sets *error to `text` when error is given; returns a null Image for `return fail(...)`.
 Image Fail(QString *error, const QString &text);
 
-// True, with *error set, when a declared size is beyond what Image accepts.
+// True, with *error set, when a declared size is beyond what Image accepts or beyond the
+// reading limit below.
 bool RefuseSize(std::int64_t width, std::int64_t height, QString *error);
+
+// The most pixels a picture read from a file may have: Image::kMaxPixels unless lowered.
+// Fuzz targets lower it so that their runs test the decoders rather than the allocator.
+std::int64_t ReadPixelLimit();
+void SetReadPixelLimit(std::int64_t pixels);
 
 } // namespace lumaskin

@@ -2,6 +2,7 @@
 
 #include "viewercontrol/codecs/content_checks.h"
 #include "viewercontrol/codecs/exif_orientation.h"
+#include "viewercontrol/codecs/jpeg_encoder.h"
 #include "viewercontrol/codecs/jpeg_header.h"
 #include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/codecs/pdf_writer.h"

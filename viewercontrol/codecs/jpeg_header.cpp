@@ -31,7 +31,7 @@ JpegHeader ParseJpegHeader(Bytes bytes)
     if (!in.startsWith(0, "\xFF\xD8"sv))
         return header;
     std::size_t pos = 2;
-    bool sequentialHuffman = false;
+    int bitsPerBlock = 0; // the least entropy-coded data per 8x8 block
     bool sawOrientation = false;
     int hMax = 1, vMax = 1;
     struct Sampling
@@ -64,7 +64,7 @@ JpegHeader ParseJpegHeader(Bytes bytes)
             header.height = in.be16(body + 1);
             header.width = in.be16(body + 3);
             header.components = in.u8(body + 5);
-            sequentialHuffman = marker == 0xC0 || marker == 0xC1;
+            bitsPerBlock = marker == 0xC0 || marker == 0xC1 ? 2 : marker == 0xC2 ? 1 : 0;
             for (int c = 0; c < std::min(header.components, 4); ++c) {
                 if (!in.has(body + 6 + 3 * c, 3))
                     break;
@@ -79,7 +79,7 @@ JpegHeader ParseJpegHeader(Bytes bytes)
             header.orientation = ExifOrientation(payload.subspan(6));
         } else if (marker == 0xDA) {
             header.complete = header.width > 0 && header.height > 0 && header.components > 0;
-            if (header.complete && sequentialHuffman && header.components <= 4) {
+            if (header.complete && bitsPerBlock > 0 && header.components <= 4) {
                 std::int64_t blocks = 0;
                 for (int c = 0; c < header.components; ++c) {
                     const std::int64_t w =
@@ -88,7 +88,7 @@ JpegHeader ParseJpegHeader(Bytes bytes)
                         ceilDiv(std::int64_t{header.height} * sampling[c].v, vMax);
                     blocks += ceilDiv(w, 8) * ceilDiv(h, 8);
                 }
-                header.minimumFileSize = static_cast<std::int64_t>(pos) + blocks / 4;
+                header.minimumFileSize = static_cast<std::int64_t>(pos) + blocks * bitsPerBlock / 8;
             }
             return header;
         }

@@ -13,8 +13,9 @@ struct JpegHeader
     int components = 0;
     // 1 (upright) to 8, from the first EXIF APP1 segment.
     int orientation = 1;
-    // The smallest file that can hold the entropy-coded data, for sequential Huffman files
-    // (the usual kind): every 8x8 block takes at least two bits. 0 for other kinds.
+    // The smallest file that can hold the entropy-coded data of a Huffman-coded file: every
+    // 8x8 block takes at least two bits in a sequential file (DC and end of block) and one in
+    // a progressive one (DC). 0 for arithmetic coding, which has no such floor.
     std::int64_t minimumFileSize = 0;
 };
 

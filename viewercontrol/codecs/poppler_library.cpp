@@ -45,8 +45,9 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
         return static_cast<std::int64_t>(std::ceil(extent * dpi / 72.0));
     };
     const double area = static_cast<double>(pixels(points.width())) * pixels(points.height());
-    if (area > static_cast<double>(Image::kMaxPixels))
-        dpi *= std::sqrt(static_cast<double>(Image::kMaxPixels) / area) * 0.999;
+    const double limit = static_cast<double>(ReadPixelLimit());
+    if (area > limit)
+        dpi *= std::sqrt(limit / area) * 0.999;
     const double longest = std::max(points.width(), points.height());
     if (longest * dpi / 72.0 > Image::kMaxSide)
         dpi = Image::kMaxSide * 72.0 / longest * 0.999;

@@ -69,8 +69,24 @@ Image DecodePng(Bytes bytes, QString *error)
     return image;
 }
 
-bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSettings &settings)
+PngSettings ChoosePngSettings(const Image &image)
 {
+    // Share of pixels equal to their left neighbour, on every 16th row.
+    std::int64_t same = 0, seen = 0;
+    for (int y = 0; y < image.height(); y += 16) {
+        const std::uint32_t *row = reinterpret_cast<const std::uint32_t *>(image.row(y));
+        for (int x = 1; x < image.width(); ++x)
+            same += row[x] == row[x - 1];
+        seen += image.width() - 1;
+    }
+    constexpr PngSettings photo{3, SPNG_FILTER_CHOICE_ALL, 0};
+    constexpr PngSettings flat{3, SPNG_FILTER_CHOICE_PAETH, 3 /* Z_RLE */};
+    return seen > 0 && same * 4 >= seen * 3 ? flat : photo;
+}
+
+bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSettings *forced)
+{
+    const PngSettings settings = forced ? *forced : ChoosePngSettings(image);
     const Context ctx(spng_ctx_new(SPNG_CTX_ENCODER));
     if (!ctx) {
         Fail(error, reason::outOfMemory());

@@ -1,11 +1,8 @@
 #include "viewercontrol/codecs/turbojpeg_library.h"
 
-#include "viewercontrol/codecs/pixel_rows.h"
-
 #include <cstring>
 #include <memory>
 #include <turbojpeg.h>
-#include <vector>
 
 namespace lumaskin {
 
@@ -16,11 +13,6 @@ struct HandleDeleter
     void operator()(void *handle) const { tjDestroy(handle); }
 };
 using Handle = std::unique_ptr<void, HandleDeleter>;
-
-struct BufferDeleter
-{
-    void operator()(unsigned char *buffer) const { tjFree(buffer); }
-};
 
 bool isTruncation(const char *message)
 {
@@ -67,42 +59,6 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
     }
     image = std::move(decoded);
     return JpegDecodeOutcome::Decoded;
-}
-
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error)
-{
-    const Handle handle(tjInitCompress());
-    if (!handle) {
-        Fail(error, reason::outOfMemory());
-        return false;
-    }
-    const PixelSummary summary = Summarise(image);
-    const int width = image.width();
-    const int height = image.height();
-    const unsigned char *pixels = image.row(0);
-    int pitch = static_cast<int>(image.stride());
-    int format = TJPF_RGBA;
-    std::vector<std::uint8_t> blended;
-    if (!summary.opaque) {
-        blended.resize(3 * static_cast<std::size_t>(width) * height);
-        for (int y = 0; y < height; ++y)
-            CompositeRowOverWhite(image.row(y), blended.data() + 3 * std::size_t(width) * y, width);
-        pixels = blended.data();
-        pitch = 3 * width;
-        format = TJPF_RGB;
-    }
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    const int rc = tjCompress2(handle.get(), pixels, width, pitch, height, format, &buffer, &size,
-                               summary.grey ? TJSAMP_GRAY : TJSAMP_420, quality, 0);
-    const std::unique_ptr<unsigned char, BufferDeleter> owned(buffer);
-    if (rc != 0 || !buffer) {
-        Fail(error, QStringLiteral("the JPEG encoder failed (%1)")
-                        .arg(QString::fromLocal8Bit(tjGetErrorStr2(handle.get()))));
-        return false;
-    }
-    out = QByteArray(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
-    return true;
 }
 
 } // namespace lumaskin

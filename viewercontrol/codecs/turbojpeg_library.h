@@ -19,8 +19,4 @@ enum class JpegDecodeOutcome
 // (stray bytes between markers and the like) still give the picture.
 JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error);
 
-// Encodes with 4:2:0 chroma subsampling, or as greyscale when every pixel is grey. Pictures
-// with transparency are blended over white first.
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error);
-
 } // namespace lumaskin

@@ -3,7 +3,6 @@
 #include "viewercontrol/image_io.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -103,7 +102,8 @@ TEST(Writing, IconIsThePictureFittedAndCentred)
     const auto path = dir / "icon.ico";
     QString error;
     // A wide opaque picture: 64 x 32 becomes 32 x 16 in the middle of a clear 32 x 32 square.
-    ASSERT_TRUE(WriteIcon(MakePhoto(64, 32), ToQString(path), 32, 32, &error)) << error.toStdString();
+    ASSERT_TRUE(WriteIcon(MakePhoto(64, 32), ToQString(path), 32, 32, &error))
+        << error.toStdString();
     const Image icon = ReadImage(ToQString(path), &error);
     ASSERT_FALSE(icon.isNull()) << error.toStdString();
     ASSERT_EQ(icon.width(), 32);

@@ -1,0 +1,415 @@
+// JPEG and PNG decode and encode on a 12-megapixel photo-like picture, against ImageMagick
+// (Magick++, in the same process) and Qt's own image plugins on the same bytes. After the
+// Google Benchmark table it prints our time and file size as ratios to each peer.
+//
+// Peers do the same work: decoders end with an 8-bit RGBA buffer, encoders start from one.
+// JPEG is written at quality 90 with 4:2:0 chroma everywhere; PNG with each library's default
+// settings, since file size is part of the comparison.
+#include "viewercontrol/codecs/jpeg_encoder.h"
+#include "viewercontrol/codecs/spng_library.h"
+#include "viewercontrol/image_io.h"
+
+#include <Magick++.h>
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using lumaskin::Image;
+
+// Smooth gradients and soft shapes with sensor-like grain: compresses like a photo, not like
+// flat colour.
+const Image &photo()
+{
+    static const Image picture = [] {
+        constexpr int kWidth = 4000, kHeight = 3000;
+        Image image(kWidth, kHeight);
+        std::uint32_t state = 2024;
+        for (int y = 0; y < kHeight; ++y) {
+            std::uint8_t *p = image.row(y);
+            for (int x = 0; x < kWidth; ++x, p += 4) {
+                const double u = x / double(kWidth), v = y / double(kHeight);
+                state = state * 1664525u + 1013904223u;
+                const int grain = static_cast<int>((state >> 24) % 9) - 4;
+                const double shade = 60 * std::sin(7 * u + 3 * v) * std::cos(5 * v - 2 * u);
+                auto clamp = [](double c) {
+                    return static_cast<std::uint8_t>(std::clamp(c, 0.0, 255.0));
+                };
+                p[0] = clamp(90 + 120 * u + shade + grain);
+                p[1] = clamp(70 + 100 * v + 0.6 * shade + grain);
+                p[2] = clamp(150 - 80 * u * v + 0.3 * shade + grain);
+                p[3] = 255;
+            }
+        }
+        return image;
+    }();
+    return picture;
+}
+
+std::span<const std::uint8_t> bytesOf(const QByteArray &a)
+{
+    return {reinterpret_cast<const std::uint8_t *>(a.constData()),
+            static_cast<std::size_t>(a.size())};
+}
+
+// A drawing: flat fills, anti-aliased shapes and lines, a little text. PNG's other usual kind
+// of picture, where filters and match finding matter differently than on photos.
+const Image &drawing()
+{
+    static const Image picture = [] {
+        QImage canvas(4000, 3000, QImage::Format_RGBA8888);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        std::uint32_t state = 7;
+        auto next = [&](int range) {
+            state = state * 1664525u + 1013904223u;
+            return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(range));
+        };
+        for (int i = 0; i < 400; ++i) {
+            const QColor colour(next(256), next(256), next(256));
+            const QRect box(next(3800), next(2800), 20 + next(600), 20 + next(400));
+            painter.setPen(QPen(colour.darker(150), 1 + next(6)));
+            painter.setBrush(colour);
+            if (i % 3 == 0)
+                painter.drawEllipse(box);
+            else if (i % 3 == 1)
+                painter.drawRect(box);
+            else
+                painter.drawLine(box.topLeft(), box.bottomRight());
+        }
+        painter.setPen(Qt::black);
+        painter.setFont(QFont(QStringLiteral("Sans"), 28));
+        for (int y = 100; y < 3000; y += 300)
+            painter.drawText(100, y, QStringLiteral("Lumaskin converts pictures in batches"));
+        painter.end();
+        return Image::fromQImage(canvas);
+    }();
+    return picture;
+}
+
+const Image &picture(int kind)
+{
+    return kind == 0 ? photo() : drawing();
+}
+
+// Quality as the program writes JPEG files.
+constexpr int kJpegQuality = 90;
+
+const QByteArray &jpegFile()
+{
+    static const QByteArray bytes = [] {
+        QByteArray out;
+        QString error;
+        lumaskin::EncodeJpeg(photo(), kJpegQuality, out, &error);
+        return out;
+    }();
+    return bytes;
+}
+const QByteArray &pngFile(int kind = 0)
+{
+    static const QByteArray bytes[2] = {[] {
+                                            QByteArray out;
+                                            QString error;
+                                            lumaskin::EncodePng(photo(), out, &error);
+                                            return out;
+                                        }(),
+                                        [] {
+                                            QByteArray out;
+                                            QString error;
+                                            lumaskin::EncodePng(drawing(), out, &error);
+                                            return out;
+                                        }()};
+    return bytes[kind];
+}
+
+void setBytes(benchmark::State &state, std::size_t size)
+{
+    state.counters["file_MB"] = static_cast<double>(size) / 1e6;
+    state.SetItemsProcessed(state.iterations() * photo().width() * photo().height());
+}
+
+// --- Lumaskin -----------------------------------------------------------------------------
+
+void Lumaskin_DecodeJpeg(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QString error;
+        Image image = lumaskin::ReadImageFromMemory(bytesOf(jpegFile()), &error);
+        benchmark::DoNotOptimize(image.row(0));
+    }
+    setBytes(state, jpegFile().size());
+}
+
+void Lumaskin_DecodePng(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QString error;
+        Image image = lumaskin::ReadImageFromMemory(bytesOf(pngFile()), &error);
+        benchmark::DoNotOptimize(image.row(0));
+    }
+    setBytes(state, pngFile().size());
+}
+
+void Lumaskin_EncodeJpeg(benchmark::State &state)
+{
+    QByteArray out;
+    for (auto _ : state) {
+        QString error;
+        lumaskin::EncodeJpeg(photo(), kJpegQuality, out, &error);
+    }
+    setBytes(state, out.size());
+}
+
+// PNG with explicit zlib settings: level, filter choice, strategy.
+void Lumaskin_EncodePng(benchmark::State &state)
+{
+    const lumaskin::PngSettings settings{static_cast<int>(state.range(1)),
+                                         static_cast<int>(state.range(2)),
+                                         static_cast<int>(state.range(3))};
+    const bool chosen = state.range(1) < 0;
+    QByteArray out;
+    for (auto _ : state) {
+        QString error;
+        lumaskin::EncodePng(picture(static_cast<int>(state.range(0))), out, &error,
+                            chosen ? nullptr : &settings);
+    }
+    setBytes(state, out.size());
+}
+
+// --- ImageMagick ----------------------------------------------------------------------------
+
+Magick::Image magickPicture(int kind)
+{
+    const Image &p = picture(kind);
+    std::vector<std::uint8_t> packed(4 * std::size_t(p.width()) * p.height());
+    for (int y = 0; y < p.height(); ++y)
+        std::memcpy(packed.data() + 4 * std::size_t(p.width()) * y, p.row(y),
+                    4 * std::size_t(p.width()));
+    Magick::Image image(p.width(), p.height(), "RGBA", Magick::CharPixel, packed.data());
+    image.matte(false);
+    return image;
+}
+
+void exportRgba(Magick::Image &image)
+{
+    Image out(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
+    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, out.row(0));
+    benchmark::DoNotOptimize(out.row(0));
+}
+
+void ImageMagick_DecodeJpeg(benchmark::State &state)
+{
+    const Magick::Blob blob(jpegFile().constData(), jpegFile().size());
+    for (auto _ : state) {
+        Magick::Image image;
+        image.read(blob, "JPEG");
+        exportRgba(image);
+    }
+    setBytes(state, jpegFile().size());
+}
+
+void ImageMagick_DecodePng(benchmark::State &state)
+{
+    const Magick::Blob blob(pngFile().constData(), pngFile().size());
+    for (auto _ : state) {
+        Magick::Image image;
+        image.read(blob, "PNG");
+        exportRgba(image);
+    }
+    setBytes(state, pngFile().size());
+}
+
+void ImageMagick_EncodeJpeg(benchmark::State &state)
+{
+    std::size_t size = 0;
+    for (auto _ : state) {
+        Magick::Image image = magickPicture(0);
+        image.quality(kJpegQuality);
+        image.defineValue("jpeg", "sampling-factor", "2x2,1x1,1x1");
+        Magick::Blob blob;
+        image.write(&blob, "JPEG");
+        size = blob.length();
+    }
+    setBytes(state, size);
+}
+
+void ImageMagick_EncodePng(benchmark::State &state)
+{
+    std::size_t size = 0;
+    for (auto _ : state) {
+        Magick::Image image = magickPicture(static_cast<int>(state.range(0)));
+        Magick::Blob blob;
+        image.write(&blob, "PNG");
+        size = blob.length();
+    }
+    setBytes(state, size);
+}
+
+// --- Qt -------------------------------------------------------------------------------------
+
+void Qt_DecodeJpeg(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QImage image =
+            QImage::fromData(jpegFile(), "JPEG").convertToFormat(QImage::Format_RGBA8888);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    setBytes(state, jpegFile().size());
+}
+
+void Qt_DecodePng(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QImage image = QImage::fromData(pngFile(), "PNG").convertToFormat(QImage::Format_RGBA8888);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    setBytes(state, pngFile().size());
+}
+
+void qtEncode(benchmark::State &state, const char *format, int quality, int kind)
+{
+    const QImage image = picture(kind).toQImage().convertToFormat(QImage::Format_RGB888);
+    qsizetype size = 0;
+    for (auto _ : state) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        writer.setQuality(quality);
+        writer.write(image);
+        size = bytes.size();
+    }
+    setBytes(state, static_cast<std::size_t>(size));
+}
+
+void Qt_EncodeJpeg(benchmark::State &state)
+{
+    qtEncode(state, "JPEG", kJpegQuality, 0);
+}
+void Qt_EncodePng(benchmark::State &state)
+{
+    qtEncode(state, "PNG", -1, static_cast<int>(state.range(0)));
+}
+
+BENCHMARK(Lumaskin_DecodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ImageMagick_DecodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Qt_DecodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Lumaskin_EncodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ImageMagick_EncodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Qt_EncodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Lumaskin_DecodePng)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ImageMagick_DecodePng)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Qt_DecodePng)->Unit(benchmark::kMillisecond)->UseRealTime();
+// First argument: 0 photo, 1 drawing. For Lumaskin, -1 = the settings it writes with; the
+// others are the alternatives weighed for them (zlib level, filter choice, strategy).
+BENCHMARK(Lumaskin_EncodePng)
+    ->Args({0, -1, 0, 0})
+    ->Args({1, -1, 0, 0})
+    ->ArgsProduct({{0, 1}, {1, 3, 4, 6}, {0xF8}, {0}})
+    ->ArgsProduct({{0, 1}, {3}, {0x10, 0x80}, {0, 3}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(ImageMagick_EncodePng)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Qt_EncodePng)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Collects each run's time and file size for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            Result &r = results[run.benchmark_name()];
+            r.cpuMilliseconds = run.GetAdjustedCPUTime();
+            const auto size = run.counters.find("file_MB");
+            r.megabytes = size == run.counters.end() ? 0 : double(size->second);
+        }
+    }
+    struct Result
+    {
+        double cpuMilliseconds = 0, megabytes = 0;
+    };
+    std::map<std::string, Result> results;
+};
+
+void printRatios(const RatioReporter &reporter)
+{
+    // Ratios use CPU time: the machine may be shared, and every kernel here runs on one thread.
+    auto find = [&](const std::string &name) {
+        const auto it = reporter.results.find(name + "/real_time");
+        return it == reporter.results.end() ? RatioReporter::Result{} : it->second;
+    };
+    std::printf("\nLumaskin against its peers on 4000x3000 pictures (time ratio > 1: Lumaskin is "
+                "faster; size ratio < 1: Lumaskin's file is smaller)\n");
+    struct Row
+    {
+        const char *label, *ours, *imageMagick, *qt;
+    };
+    const Row rows[] = {
+        {"JPEG decode, photo", "Lumaskin_DecodeJpeg", "ImageMagick_DecodeJpeg", "Qt_DecodeJpeg"},
+        {"JPEG encode, photo", "Lumaskin_EncodeJpeg", "ImageMagick_EncodeJpeg", "Qt_EncodeJpeg"},
+        {"PNG decode, photo", "Lumaskin_DecodePng", "ImageMagick_DecodePng", "Qt_DecodePng"},
+        {"PNG encode, photo", "Lumaskin_EncodePng/0/-1/0/0", "ImageMagick_EncodePng/0",
+         "Qt_EncodePng/0"},
+        {"PNG encode, drawing", "Lumaskin_EncodePng/1/-1/0/0", "ImageMagick_EncodePng/1",
+         "Qt_EncodePng/1"},
+    };
+    for (const Row &row : rows) {
+        const auto ours = find(row.ours);
+        for (const char *peer : {row.imageMagick, row.qt}) {
+            const auto theirs = find(peer);
+            if (ours.cpuMilliseconds <= 0 || theirs.cpuMilliseconds <= 0)
+                continue;
+            std::printf("  %-20s vs %-24s time %5.2fx (%5.0f ms vs %5.0f ms)", row.label, peer,
+                        theirs.cpuMilliseconds / ours.cpuMilliseconds, ours.cpuMilliseconds,
+                        theirs.cpuMilliseconds);
+            if (std::strstr(row.label, "encode"))
+                std::printf("   size %.3f (%.2f MB vs %.2f MB)", ours.megabytes / theirs.megabytes,
+                            ours.megabytes, theirs.megabytes);
+            std::printf("\n");
+        }
+    }
+    std::printf("\nPNG settings weighed (level/filters/strategy) against ImageMagick's default\n");
+    for (const auto &[name, result] : reporter.results) {
+        if (name.rfind("Lumaskin_EncodePng/", 0) != 0)
+            continue;
+        const bool drawingKind = name.rfind("Lumaskin_EncodePng/1/", 0) == 0;
+        const auto peer = find(drawingKind ? "ImageMagick_EncodePng/1" : "ImageMagick_EncodePng/0");
+        if (peer.megabytes <= 0 || result.cpuMilliseconds <= 0)
+            continue;
+        std::printf("  %-40s size %.3f  time %5.2fx\n", name.c_str(),
+                    result.megabytes / peer.megabytes,
+                    peer.cpuMilliseconds / result.cpuMilliseconds);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv); // Qt's image plugins
+    Magick::InitializeMagick(*argv);
+    benchmark::Initialize(&argc, argv);
+    // Make the picture and its files before any timing starts.
+    photo();
+    drawing();
+    jpegFile();
+    pngFile();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatios(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,25 @@
+// One libFuzzer body for every decoder path; the targets differ by their seed corpus (JPEG,
+// PNG, the ImageMagick formats, PDF), which steers the mutations towards one decoder each.
+#include "viewercontrol/codecs/codec.h"
+#include "viewercontrol/image_io.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // Huge declared sizes are refused by the same check at any limit; a lower one keeps each
+    // run about the decoders, not about allocating hundreds of megabytes.
+    lumaskin::SetReadPixelLimit(16'000'000);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    QString error;
+    const lumaskin::Image image = lumaskin::ReadImageFromMemory({data, size}, &error);
+    // Every refusal names its reason.
+    if (image.isNull() && error.isEmpty())
+        __builtin_trap();
+    return 0;
+}

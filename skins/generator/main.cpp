@@ -1,0 +1,77 @@
+// lumaskin-skingen: paints the bundled skins from their theme descriptions.
+//
+//   lumaskin-skingen --theme THEME.ini --out FOLDER
+//       writes the skin's Skin.ini and bitmaps into FOLDER, ready to be packed;
+//   lumaskin-skingen --pack FOLDER --zip ARCHIVE
+//       packs the files of FOLDER into a ZIP archive that is the same on every run;
+//   lumaskin-skingen --preview FOLDER --png PICTURE.png
+//       renders a picture of the skin in FOLDER from its own files.
+#include "skins/generator/preview_renderer.h"
+#include "skins/generator/skin_builder.h"
+#include "skins/generator/theme.h"
+#include "skins/generator/zip_writer.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+int Fail(const QString &message)
+{
+    std::fprintf(stderr, "lumaskin-skingen: %s\n", qPrintable(message));
+    return 1;
+}
+
+QString Option(const QStringList &args, const QString &name)
+{
+    const qsizetype at = args.indexOf(name);
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Text is rendered into bitmaps without any screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    using namespace lumaskin::skingen;
+
+    const QString themePath = Option(args, QStringLiteral("--theme"));
+    const QString out = Option(args, QStringLiteral("--out"));
+    const QString previewFolder = Option(args, QStringLiteral("--preview"));
+    const QString png = Option(args, QStringLiteral("--png"));
+    const QString packFolder = Option(args, QStringLiteral("--pack"));
+    const QString zip = Option(args, QStringLiteral("--zip"));
+    QString error;
+    if (!themePath.isEmpty() && !out.isEmpty()) {
+        const auto theme = LoadTheme(themePath, error);
+        if (!theme)
+            return Fail(error);
+        const SkinContents contents = BuildSkin(*theme, error);
+        if (!error.isEmpty())
+            return Fail(error);
+        if (!WriteSkin(contents, out, error))
+            return Fail(error);
+        return 0;
+    }
+    if (!packFolder.isEmpty() && !zip.isEmpty()) {
+        if (!PackFolder(packFolder, zip, error))
+            return Fail(error);
+        return 0;
+    }
+    if (!previewFolder.isEmpty() && !png.isEmpty()) {
+        const QImage picture = RenderPreview(previewFolder, error);
+        if (picture.isNull())
+            return Fail(error);
+        if (!picture.save(png, "PNG"))
+            return Fail(QStringLiteral("%1: cannot write").arg(png));
+        return 0;
+    }
+    return Fail(QStringLiteral("usage: lumaskin-skingen --theme THEME.ini --out FOLDER\n"
+                               "       lumaskin-skingen --pack FOLDER --zip ARCHIVE\n"
+                               "       lumaskin-skingen --preview FOLDER --png PICTURE.png"));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace lumaskin::skingen {
+
+// A picture of a skin as the program shows it after loading, rendered from the skin's own
+// files in `folder` (its Skin.ini read with the program's reader, its bitmaps loaded from
+// disk): the shaped window with every control's first face, a list with sample rows, the
+// format box showing "PNG", the labels, a sample picture in the viewer, and the notifier
+// beside the window, on a plain desktop. A null image with `error` set when the skin cannot
+// be read.
+QImage RenderPreview(const QString &folder, QString &error);
+
+} // namespace lumaskin::skingen

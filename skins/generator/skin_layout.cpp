@@ -1,0 +1,266 @@
+#include "skins/generator/skin_layout.h"
+
+#include <utility>
+
+namespace lumaskin::skingen {
+
+namespace {
+
+constexpr int kLabelPoints = 10;
+
+// Builds the control lists of a layout with short calls, one per control.
+class LayoutBuilder
+{
+public:
+    explicit LayoutBuilder(SkinLayout &layout) : m_layout(layout) {}
+
+    void Button(std::string name, std::string file, Rect rect, QString text, Glyph glyph,
+                QString tooltip, ButtonRole role = ButtonRole::Tool)
+    {
+        m_layout.buttons.push_back({std::move(name), std::move(file), rect, std::move(text), glyph,
+                                    std::move(tooltip), role});
+    }
+
+    void Label(std::string name, Rect rect, QString text)
+    {
+        m_layout.labels.push_back({std::move(name), rect, std::move(text), kLabelPoints});
+    }
+
+    // The seven zoom steps side by side from `left`, then zoom in, zoom out and restore.
+    void ZoomRow(int left, int top, int right)
+    {
+        const int height = 26;
+        const int step = 44;
+        const int gap = 3;
+        static const std::pair<const char *, const char *> steps[] = {
+            {"25", "BUTTON_ZOOM25"},  {"33", "BUTTON_ZOOM33"},   {"50", "BUTTON_ZOOM50"},
+            {"75", "BUTTON_ZOOM75"},  {"100", "BUTTON_ZOOM100"}, {"150", "BUTTON_ZOOM150"},
+            {"200", "BUTTON_ZOOM200"}};
+        int x = left;
+        for (const auto &[percent, name] : steps) {
+            Button(name, std::string("btnZoom") + percent + ".bmp",
+                   {x, top, x + step, top + height},
+                   QString::fromLatin1(percent) + QLatin1Char('%'), Glyph::None,
+                   QStringLiteral("Show the picture at %1 %").arg(QLatin1String(percent)));
+            x += step + gap;
+        }
+        x += 3;
+        Button("BUTTON_IN", "btnZoomIn.bmp", {x, top, x + 30, top + height}, {}, Glyph::ZoomIn,
+               QStringLiteral("Zoom in"));
+        x += 34;
+        Button("BUTTON_OUT", "btnZoomOut.bmp", {x, top, x + 30, top + height}, {}, Glyph::ZoomOut,
+               QStringLiteral("Zoom out"));
+        x += 38;
+        Button("BUTTON__RESTORE", "btnRestore.bmp", {x, top, right, top + height},
+               QStringLiteral("Restore"), Glyph::Restore,
+               QStringLiteral("Undo every effect and show the picture as loaded"));
+    }
+
+    void EffectButtons(int left, int top)
+    {
+        Button("BUTTON__EFFECT1", "btnEffect1.bmp", {left, top, left + 110, top + 26},
+               QStringLiteral("Colours"), Glyph::Colours,
+               QStringLiteral("Colour effects: brightness; contrast; gamma; hue and more"));
+        Button("BUTTON__EFFECT2", "btnEffect2.bmp", {left + 114, top, left + 224, top + 26},
+               QStringLiteral("Filters"), Glyph::Filters,
+               QStringLiteral("Filters: blur; sharpen; emboss; mosaic and more"));
+    }
+
+    void TitleButtons(int left, int top, const char *closeName)
+    {
+        Button("BUTTON_MINIMIZE", "btnMinimize.bmp", {left, top, left + 28, top + 24}, {},
+               Glyph::Minimise, QStringLiteral("Minimise"), ButtonRole::Title);
+        Button(closeName, "btnClose.bmp", {left + 34, top, left + 62, top + 24}, {}, Glyph::Cross,
+               QStringLiteral("Close Lumaskin"), ButtonRole::Close);
+    }
+
+    void Convert(Rect rect)
+    {
+        Button("BUTTON_CONVERT", "btnConvert.bmp", rect, QStringLiteral("Convert"), Glyph::Convert,
+               QStringLiteral("Convert every listed picture to the chosen format"),
+               ButtonRole::Primary);
+    }
+
+private:
+    SkinLayout &m_layout;
+};
+
+// 980 x 660: caption bar; on the left the file list with its buttons and the conversion;
+// on the right the viewer with the zoom and effect rows and the last file written.
+SkinLayout StandardLayout()
+{
+    SkinLayout l;
+    l.window = {980, 660};
+    l.body = {4, 4, 972, 652};
+    l.headerBottom = 58;
+    l.icon = {22, 15, 54, 47};
+    l.caption = {62, 18, 380, 46};
+    l.captionPoints = 15;
+    l.cards = {{14, 66, 352, 582}, {376, 66, 590, 582}};
+    LayoutBuilder b(l);
+    b.TitleButtons(902, 19, "BUTTON_CLOSE");
+
+    // Files.
+    b.Label("LABEL_FILES", {30, 74, 200, 92}, QStringLiteral("Images"));
+    l.list = {"LIST_FILES", {28, 96, 352, 444}};
+    b.Button("BUTTON_ADD", "btnAdd.bmp", {28, 454, 106, 482}, QStringLiteral("Add"), Glyph::Plus,
+             QStringLiteral("Add picture files to the list"));
+    b.Button("BUTTON_DEL", "btnDelete.bmp", {110, 454, 188, 482}, QStringLiteral("Remove"),
+             Glyph::Minus, QStringLiteral("Remove the selected pictures from the list"));
+    b.Button("BUTTON_DELALL", "btnDeleteAll.bmp", {192, 454, 270, 482}, QStringLiteral("Clear"),
+             Glyph::Trash, QStringLiteral("Empty the list"));
+    b.Button("BUTTON_PLAY", "btnShow.bmp", {274, 454, 352, 482}, QStringLiteral("Show"),
+             Glyph::Play, QStringLiteral("Show the selected picture"));
+
+    // Conversion: the drop list opens over the quiet corner below the combo box.
+    b.Label("LABEL_FORMAT", {30, 496, 200, 514}, QStringLiteral("Convert to"));
+    l.combo = {"COMBO_FORMAT", {28, 518, 212, 640}, 24};
+    b.Convert({222, 517, 352, 543});
+    l.brand = {222, 556, 130, 84};
+
+    // Viewer and its rows.
+    b.Label("LABEL_VIEW", {392, 74, 600, 92}, QStringLiteral("Preview"));
+    l.viewer = {390, 96, 952, 500};
+    b.Label("LABEL_ZOOM", {392, 517, 462, 535}, QStringLiteral("Zoom"));
+    b.ZoomRow(464, 512, 952);
+    b.Label("LABEL_EFFECTS", {392, 557, 462, 575}, QStringLiteral("Effects"));
+    b.EffectButtons(464, 552);
+    b.Label("LABEL_OUTPUT", {392, 599, 462, 617}, QStringLiteral("Last saved"));
+    l.edits = {{"EDIT_OUTPUT", {464, 594, 952, 618}}};
+    return l;
+}
+
+// 1000 x 700: the standard arrangement with every control the program knows: list order
+// and edit buttons, a playback row with the position slider and its time, audio options,
+// and a second file field with browse buttons.
+SkinLayout DeluxeLayout()
+{
+    SkinLayout l;
+    l.window = {1000, 700};
+    l.body = {16, 16, 968, 668};
+    l.headerBottom = 72;
+    l.icon = {30, 28, 62, 60};
+    l.caption = {70, 30, 300, 58};
+    l.captionPoints = 16;
+    l.cards = {{28, 80, 344, 592}, {382, 80, 590, 592}};
+    LayoutBuilder b(l);
+    b.TitleButtons(906, 32, "BUTTON_EXIT");
+
+    // Files, in two rows of buttons.
+    b.Label("LABEL_FILES", {44, 88, 200, 106}, QStringLiteral("Images"));
+    l.list = {"LIST_FILES", {42, 110, 358, 396}};
+    b.Button("BUTTON_ADD", "btnAdd.bmp", {42, 404, 144, 430}, QStringLiteral("Add"), Glyph::Plus,
+             QStringLiteral("Add picture files to the list"));
+    b.Button("BUTTON_DEL", "btnDelete.bmp", {149, 404, 251, 430}, QStringLiteral("Remove"),
+             Glyph::Minus, QStringLiteral("Remove the selected pictures from the list"));
+    b.Button("BUTTON_DELALL", "btnDeleteAll.bmp", {256, 404, 358, 430}, QStringLiteral("Clear"),
+             Glyph::Trash, QStringLiteral("Empty the list"));
+    b.Button("BUTTON_UP", "btnUp.bmp", {42, 436, 144, 462}, QStringLiteral("Up"), Glyph::ArrowUp,
+             QStringLiteral("Up"));
+    b.Button("BUTTON_DOWN", "btnDown.bmp", {149, 436, 251, 462}, QStringLiteral("Down"),
+             Glyph::ArrowDown, QStringLiteral("Down"));
+    b.Button("BUTTON_EDIT", "btnEdit.bmp", {256, 436, 358, 462}, QStringLiteral("Edit"),
+             Glyph::Pencil, QStringLiteral("Edit"));
+
+    b.Label("LABEL_FORMAT", {44, 478, 200, 496}, QStringLiteral("Convert to"));
+    l.combo = {"COMBO_FORMAT", {42, 500, 222, 664}, 24};
+    b.Convert({232, 499, 358, 525});
+    l.brand = {232, 538, 126, 122};
+
+    // Viewer with the playback row: play and pause share one place and take turns.
+    b.Label("LABEL_VIEW", {398, 88, 600, 106}, QStringLiteral("Preview"));
+    l.viewer = {396, 110, 958, 426};
+    b.Button("BUTTON_PLAY", "btnPlay.bmp", {396, 436, 430, 464}, {}, Glyph::Play,
+             QStringLiteral("Show the selected picture"));
+    b.Button("BUTTON_PAUSE", "btnPause.bmp", {396, 436, 430, 464}, {}, Glyph::Pause,
+             QStringLiteral("Pause"));
+    b.Button("BUTTON_STOP", "btnStop.bmp", {434, 436, 468, 464}, {}, Glyph::Stop,
+             QStringLiteral("Stop"));
+    l.sliders = {{"SLIDER_PROGRESS", {480, 441, 760, 459}, QStringLiteral("Position")}};
+    b.Label("LABEL_TIME", {772, 441, 958, 459}, QStringLiteral("00:00:00/02:00:00"));
+
+    b.Label("LABEL_AUDIO", {398, 477, 472, 495}, QStringLiteral("Audio"));
+    l.toggles = {
+        {"OPTION_AUDIOSTREAM1",
+         "optTrack1.bmp",
+         {476, 474, 566, 496},
+         QStringLiteral("Track 1"),
+         QStringLiteral("First sound track"),
+         true,
+         true},
+        {"OPTION_AUDIOSTREAM2",
+         "optTrack2.bmp",
+         {572, 474, 662, 496},
+         QStringLiteral("Track 2"),
+         QStringLiteral("Second sound track"),
+         true,
+         false},
+        {"CHECK_REPEAT",
+         "chkRepeat.bmp",
+         {682, 474, 772, 496},
+         QStringLiteral("Repeat"),
+         QStringLiteral("Start again at the end"),
+         false,
+         false},
+    };
+
+    b.Label("LABEL_ZOOM", {398, 513, 472, 531}, QStringLiteral("Zoom"));
+    b.ZoomRow(476, 508, 958);
+    b.Label("LABEL_EFFECTS", {398, 551, 472, 569}, QStringLiteral("Effects"));
+    b.EffectButtons(476, 546);
+
+    // The first field shows the last file written (and takes a browsed file), the second
+    // takes a browsed video file.
+    b.Label("LABEL_OUTPUT", {398, 590, 472, 608}, QStringLiteral("Last saved"));
+    b.Label("LABEL_VIDEO", {398, 626, 472, 644}, QStringLiteral("Video file"));
+    l.edits = {{"EDIT_OUTPUT", {476, 586, 850, 610}}, {"EDIT_VIDEO", {476, 622, 850, 646}}};
+    b.Button("BUTTON_BROWSE", "btnBrowse.bmp", {858, 585, 958, 611}, QStringLiteral("Browse"),
+             Glyph::Folder, QStringLiteral("Choose a video file for the first field"));
+    b.Button("BUTTON_BROWSEVIDEO1", "btnBrowseVideo.bmp", {858, 621, 958, 647},
+             QStringLiteral("Browse"), Glyph::Folder,
+             QStringLiteral("Choose a video file for the second field"));
+    return l;
+}
+
+} // namespace
+
+Rect ComboEditRect(const ComboSpec &combo)
+{
+    const Rect &r = combo.rect;
+    return {r.left, r.top, r.right - combo.buttonSize, r.top + combo.buttonSize};
+}
+
+Rect ComboButtonRect(const ComboSpec &combo)
+{
+    const Rect &r = combo.rect;
+    return {r.right - combo.buttonSize, r.top - 1, r.right, r.top + combo.buttonSize + 1};
+}
+
+Rect ComboListRect(const ComboSpec &combo)
+{
+    const Rect &r = combo.rect;
+    Rect list{r.left, r.top + combo.buttonSize + 2, r.right - 1, r.bottom};
+    if (r.bottom - (r.top + combo.buttonSize) - 2 < 50)
+        list.bottom = r.top + combo.buttonSize + 52;
+    return list;
+}
+
+SkinLayout MakeLayout(LayoutKind kind)
+{
+    return kind == LayoutKind::Deluxe ? DeluxeLayout() : StandardLayout();
+}
+
+NotifierLayout MakeNotifierLayout()
+{
+    NotifierLayout n;
+    n.close = {"TASKBUTTON_EXIT", "btnNotifierClose.bmp",  {258, 8, 284, 30}, {},
+               Glyph::Cross,      QStringLiteral("Close"), ButtonRole::Close};
+    return n;
+}
+
+QRect ToQRect(const Rect &rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+} // namespace lumaskin::skingen

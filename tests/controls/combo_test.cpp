@@ -173,9 +173,6 @@ TEST(SkinEdit, ColoursAndDefaults)
     test::TestHost host(QSize(200, 50));
     auto *edit = new SkinEdit(&host);
     edit->Create(QRect(10, 10, 100, 20));
-    EXPECT_EQ(edit->BkColor(), QColor(0x98, 0xE4, 0xE7));
-    EXPECT_EQ(edit->TextColor(), QColor(0, 0, 0));
-    EXPECT_EQ(edit->BorderColor(), QColor(255, 255, 255));
     edit->SetBkColor(0x00203040);
     edit->SetTextColor(0x000000FF);
     edit->SetBorderColor(0x00FF0000);

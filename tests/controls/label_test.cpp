@@ -72,14 +72,6 @@ TEST(CLabel, FontAndColourSettings)
     EXPECT_EQ(CLabel::PointsToPixels(10), 13);
     label.SetFontSize(0);
     EXPECT_EQ(label.LabelFont().pixelSize(), 16) << "no size keeps the height";
-    label.SetFontBold(true);
-    label.SetFontItalic(true);
-    label.SetFontUnderline(true);
-    EXPECT_EQ(label.LabelFont().weight(), QFont::Bold);
-    EXPECT_TRUE(label.LabelFont().italic());
-    EXPECT_TRUE(label.LabelFont().underline());
-    label.SetFontBold(false);
-    EXPECT_EQ(label.LabelFont().weight(), QFont::Normal);
 }
 
 TEST(CLabel, WithoutBackgroundOrSizeNothingBreaks)

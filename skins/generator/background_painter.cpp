@@ -100,19 +100,19 @@ void PaintCard(QPainter &p, const Theme &theme, const QRect &rect)
 }
 
 // The rim just inside the outline, with a fine highlight inside it; the Deluxe skin adds a
-// band of its accent colour.
-void PaintRim(QPainter &p, const Theme &theme, const QPainterPath &outline, bool ornate)
+// bevelled band of its accent colour, `band` pixels wide.
+void PaintRim(QPainter &p, const Theme &theme, const QPainterPath &outline, int band)
 {
     const Palette &c = theme.colours;
     const int rim = theme.shape.rim;
     p.save();
     p.setBrush(Qt::NoBrush);
-    if (ornate) {
-        p.setPen(QPen(Lighter(c.accent, 0.25), 2 * rim + 8));
+    if (band > 0) {
+        p.setPen(QPen(Lighter(c.accent, 0.25), 2 * (rim + band)));
         p.drawPath(outline);
-        p.setPen(QPen(Darker(c.accent, 0.25), 2 * rim + 5));
+        p.setPen(QPen(Darker(c.accent, 0.25), 2 * (rim + band) - 3));
         p.drawPath(outline);
-        p.setPen(QPen(c.accent, 2 * rim + 4));
+        p.setPen(QPen(c.accent, 2 * (rim + band) - 4));
         p.drawPath(outline);
     }
     p.setPen(QPen(WithAlpha(Lighter(c.headerTop, 0.6), 110), 2 * rim + 2));
@@ -207,7 +207,7 @@ QImage PaintBackground(const Theme &theme, const SkinLayout &layout)
         PaintBrand(p, theme, layout.brand);
 
         p.setClipping(false);
-        PaintRim(p, theme, outline, theme.layout == LayoutKind::Deluxe);
+        PaintRim(p, theme, outline, theme.layout == LayoutKind::Deluxe ? 4 : 0);
     }
     CutByShape(image, outline);
     return image;
@@ -250,7 +250,7 @@ QImage PaintNotifier(const Theme &theme, const NotifierLayout &layout)
 
         DrawWell(p, QRectF(layout.page).adjusted(-1, -1, 1, 1), 3, Qt::white, c.wellBorder);
         p.setClipping(false);
-        PaintRim(p, theme, outline, false);
+        PaintRim(p, theme, outline, theme.layout == LayoutKind::Deluxe ? 2 : 0);
     }
     CutByShape(image, outline);
     return image;

@@ -49,10 +49,14 @@ FaceColours ColoursFor(const Theme &theme, ButtonRole role, Face face)
             f.bottom = Mix(f.bottom, c.accent, 0.55);
             f.border = Darker(c.accent, 0.3);
             f.text = c.accentText;
-        } else if (flat || role == ButtonRole::Primary) {
-            f.top = Mix(Lighter(f.top, 0.1), c.accent, role == ButtonRole::Primary ? 0 : 0.16);
-            f.bottom = Mix(Lighter(f.bottom, 0.1), c.accent, role == ButtonRole::Primary ? 0 : 0.2);
-            f.border = role == ButtonRole::Primary ? Darker(c.accent, 0.5) : c.accent;
+        } else if (role == ButtonRole::Primary) {
+            f.top = Lighter(f.top, 0.25);
+            f.bottom = Lighter(f.bottom, 0.18);
+            f.border = Darker(c.accent, 0.55);
+        } else if (flat) {
+            f.top = Mix(Lighter(f.top, 0.1), c.accent, 0.16);
+            f.bottom = Mix(Lighter(f.bottom, 0.1), c.accent, 0.2);
+            f.border = c.accent;
         } else {
             f.top = Lighter(f.top, 0.16);
             f.bottom = Lighter(f.bottom, 0.12);

@@ -1,5 +1,6 @@
 #include "skins/generator/skin_layout.h"
 
+#include <iterator>
 #include <utility>
 
 namespace lumaskin::skingen {
@@ -21,21 +22,31 @@ public:
                                     std::move(tooltip), role});
     }
 
+    void Toggle(std::string name, std::string file, Rect rect, QString text, QString tooltip,
+                bool radio, bool checked)
+    {
+        m_layout.toggles.push_back({std::move(name), std::move(file), rect, std::move(text),
+                                    std::move(tooltip), radio, checked});
+    }
+
     void Label(std::string name, Rect rect, QString text)
     {
         m_layout.labels.push_back({std::move(name), rect, std::move(text), kLabelPoints});
     }
 
-    // The seven zoom steps side by side from `left`, then zoom in, zoom out and restore.
+    // The seven zoom steps side by side from `left`, then zoom in and zoom out at the
+    // right end.
     void ZoomRow(int left, int top, int right)
     {
         const int height = 26;
-        const int step = 44;
-        const int gap = 3;
+        const int gap = 4;
+        const int square = 30;
         static const std::pair<const char *, const char *> steps[] = {
             {"25", "BUTTON_ZOOM25"},  {"33", "BUTTON_ZOOM33"},   {"50", "BUTTON_ZOOM50"},
             {"75", "BUTTON_ZOOM75"},  {"100", "BUTTON_ZOOM100"}, {"150", "BUTTON_ZOOM150"},
             {"200", "BUTTON_ZOOM200"}};
+        const int count = static_cast<int>(std::size(steps));
+        const int step = (right - left - 2 * square - 3 * gap - 8 - (count - 1) * gap) / count;
         int x = left;
         for (const auto &[percent, name] : steps) {
             Button(name, std::string("btnZoom") + percent + ".bmp",
@@ -44,26 +55,25 @@ public:
                    QStringLiteral("Show the picture at %1 %").arg(QLatin1String(percent)));
             x += step + gap;
         }
-        x += 3;
-        Button("BUTTON_IN", "btnZoomIn.bmp", {x, top, x + 30, top + height}, {}, Glyph::ZoomIn,
-               QStringLiteral("Zoom in"));
-        x += 34;
-        Button("BUTTON_OUT", "btnZoomOut.bmp", {x, top, x + 30, top + height}, {}, Glyph::ZoomOut,
-               QStringLiteral("Zoom out"));
-        x += 38;
-        Button("BUTTON__RESTORE", "btnRestore.bmp", {x, top, right, top + height},
-               QStringLiteral("Restore"), Glyph::Restore,
-               QStringLiteral("Undo every effect and show the picture as loaded"));
+        Button("BUTTON_IN", "btnZoomIn.bmp",
+               {right - 2 * square - gap, top, right - square - gap, top + height}, {},
+               Glyph::ZoomIn, QStringLiteral("Zoom in"));
+        Button("BUTTON_OUT", "btnZoomOut.bmp", {right - square, top, right, top + height}, {},
+               Glyph::ZoomOut, QStringLiteral("Zoom out"));
     }
 
-    void EffectButtons(int left, int top)
+    // The two effect windows from `left`; restore, which undoes every effect, at the right.
+    void EffectRow(int left, int top, int right)
     {
         Button("BUTTON__EFFECT1", "btnEffect1.bmp", {left, top, left + 110, top + 26},
                QStringLiteral("Colours"), Glyph::Colours,
                QStringLiteral("Colour effects: brightness; contrast; gamma; hue and more"));
-        Button("BUTTON__EFFECT2", "btnEffect2.bmp", {left + 114, top, left + 224, top + 26},
+        Button("BUTTON__EFFECT2", "btnEffect2.bmp", {left + 116, top, left + 226, top + 26},
                QStringLiteral("Filters"), Glyph::Filters,
                QStringLiteral("Filters: blur; sharpen; emboss; mosaic and more"));
+        Button("BUTTON__RESTORE", "btnRestore.bmp", {right - 104, top, right, top + 26},
+               QStringLiteral("Restore"), Glyph::Restore,
+               QStringLiteral("Undo every effect and show the picture as loaded"));
     }
 
     void TitleButtons(int left, int top, const char *closeName)
@@ -121,12 +131,12 @@ SkinLayout StandardLayout()
     // Viewer and its rows.
     b.Label("LABEL_VIEW", {392, 74, 600, 92}, QStringLiteral("Preview"));
     l.viewer = {390, 96, 952, 500};
-    b.Label("LABEL_ZOOM", {392, 517, 462, 535}, QStringLiteral("Zoom"));
-    b.ZoomRow(464, 512, 952);
-    b.Label("LABEL_EFFECTS", {392, 557, 462, 575}, QStringLiteral("Effects"));
-    b.EffectButtons(464, 552);
-    b.Label("LABEL_OUTPUT", {392, 599, 462, 617}, QStringLiteral("Last saved"));
-    l.edits = {{"EDIT_OUTPUT", {464, 594, 952, 618}}};
+    b.Label("LABEL_ZOOM", {392, 517, 466, 535}, QStringLiteral("Zoom"));
+    b.ZoomRow(474, 512, 952);
+    b.Label("LABEL_EFFECTS", {392, 557, 466, 575}, QStringLiteral("Effects"));
+    b.EffectRow(474, 552, 952);
+    b.Label("LABEL_OUTPUT", {392, 599, 466, 617}, QStringLiteral("Last saved"));
+    l.edits = {{"EDIT_OUTPUT", {474, 594, 952, 618}}};
     return l;
 }
 
@@ -179,41 +189,24 @@ SkinLayout DeluxeLayout()
     l.sliders = {{"SLIDER_PROGRESS", {480, 441, 760, 459}, QStringLiteral("Position")}};
     b.Label("LABEL_TIME", {772, 441, 958, 459}, QStringLiteral("00:00:00/02:00:00"));
 
-    b.Label("LABEL_AUDIO", {398, 477, 472, 495}, QStringLiteral("Audio"));
-    l.toggles = {
-        {"OPTION_AUDIOSTREAM1",
-         "optTrack1.bmp",
-         {476, 474, 566, 496},
-         QStringLiteral("Track 1"),
-         QStringLiteral("First sound track"),
-         true,
-         true},
-        {"OPTION_AUDIOSTREAM2",
-         "optTrack2.bmp",
-         {572, 474, 662, 496},
-         QStringLiteral("Track 2"),
-         QStringLiteral("Second sound track"),
-         true,
-         false},
-        {"CHECK_REPEAT",
-         "chkRepeat.bmp",
-         {682, 474, 772, 496},
-         QStringLiteral("Repeat"),
-         QStringLiteral("Start again at the end"),
-         false,
-         false},
-    };
+    b.Label("LABEL_AUDIO", {398, 477, 474, 495}, QStringLiteral("Audio"));
+    b.Toggle("OPTION_AUDIOSTREAM1", "optTrack1.bmp", {480, 474, 570, 496},
+             QStringLiteral("Track 1"), QStringLiteral("First sound track"), true, true);
+    b.Toggle("OPTION_AUDIOSTREAM2", "optTrack2.bmp", {576, 474, 666, 496},
+             QStringLiteral("Track 2"), QStringLiteral("Second sound track"), true, false);
+    b.Toggle("CHECK_REPEAT", "chkRepeat.bmp", {686, 474, 776, 496}, QStringLiteral("Repeat"),
+             QStringLiteral("Start again at the end"), false, false);
 
-    b.Label("LABEL_ZOOM", {398, 513, 472, 531}, QStringLiteral("Zoom"));
-    b.ZoomRow(476, 508, 958);
-    b.Label("LABEL_EFFECTS", {398, 551, 472, 569}, QStringLiteral("Effects"));
-    b.EffectButtons(476, 546);
+    b.Label("LABEL_ZOOM", {398, 513, 474, 531}, QStringLiteral("Zoom"));
+    b.ZoomRow(480, 508, 958);
+    b.Label("LABEL_EFFECTS", {398, 551, 474, 569}, QStringLiteral("Effects"));
+    b.EffectRow(480, 546, 958);
 
     // The first field shows the last file written (and takes a browsed file), the second
     // takes a browsed video file.
-    b.Label("LABEL_OUTPUT", {398, 590, 472, 608}, QStringLiteral("Last saved"));
-    b.Label("LABEL_VIDEO", {398, 626, 472, 644}, QStringLiteral("Video file"));
-    l.edits = {{"EDIT_OUTPUT", {476, 586, 850, 610}}, {"EDIT_VIDEO", {476, 622, 850, 646}}};
+    b.Label("LABEL_OUTPUT", {398, 590, 474, 608}, QStringLiteral("Last saved"));
+    b.Label("LABEL_VIDEO", {398, 626, 474, 644}, QStringLiteral("Video file"));
+    l.edits = {{"EDIT_OUTPUT", {480, 586, 850, 610}}, {"EDIT_VIDEO", {480, 622, 850, 646}}};
     b.Button("BUTTON_BROWSE", "btnBrowse.bmp", {858, 585, 958, 611}, QStringLiteral("Browse"),
              Glyph::Folder, QStringLiteral("Choose a video file for the first field"));
     b.Button("BUTTON_BROWSEVIDEO1", "btnBrowseVideo.bmp", {858, 621, 958, 647},

@@ -1,0 +1,260 @@
+#include "recording_viewer.h"
+#include "viewer/effect_dialog_one.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumaskin {
+namespace {
+
+using Field = EffectDialogOne::Field;
+using Mark = EffectDialogOne::Mark;
+using Id = ViewerDispatchId;
+using test::values;
+
+class EffectDialogOneTest : public ::testing::Test
+{
+protected:
+    test::RecordingViewer recorder;
+    test::RecordingMessages messages;
+    EffectDialogOne dialog{&recorder.viewer, nullptr, &messages};
+
+    void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
+    QString text(Field field) const { return dialog.edit(field)->text(); }
+    void press(Mark mark) { dialog.changeButton(mark)->click(); }
+    int lastId() const { return recorder.last().id; }
+    std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
+};
+
+TEST_F(EffectDialogOneTest, StartsHiddenWithTheStartingValuesAndLabels)
+{
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(dialog.windowTitle(), "Effect one");
+    const QStringList shown = {
+        text(Field::Brightness), text(Field::Contrast),  text(Field::Gamma),
+        text(Field::HueRed),     text(Field::HueGreen),  text(Field::HueBlue),
+        text(Field::Red),        text(Field::Green),     text(Field::Blue),
+        text(Field::Lightness),  text(Field::Saturation)};
+    EXPECT_EQ(shown,
+              QStringList({"0", "200", "2", "0", "0", "127", "255", "255", "255", "120", "200"}));
+    for (std::int32_t flag : dialog.appliedFlags)
+        EXPECT_EQ(flag, 0);
+
+    QStringList labels;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        labels.append(label->text());
+    for (const char *expected :
+         {"Brightness(-255-255)", "Contrase(Default 100)", "Gamma(Default 1.0)", "Hue(0-255)", "R",
+          "G", "B", "Red(0-255)", "Green(0-255)", "Blue(0-255)", "Invert Color",
+          "Ligthness(Default is 100)", "Saturation(Default 100)", "Desaturation"})
+        EXPECT_TRUE(labels.contains(QString::fromLatin1(expected))) << expected;
+}
+
+TEST_F(EffectDialogOneTest, EachChangeMarksItsAdjustmentAndCallsTheViewer)
+{
+    struct Case
+    {
+        Mark mark;
+        Id id;
+        std::vector<long long> arguments;
+    };
+    const Case cases[] = {
+        {Mark::Brightness, Id::AdjustRGB, {0, 0, 0}},
+        {Mark::Contrast, Id::Contrast, {200}},
+        {Mark::Gamma, Id::Gamma, {2}},
+        {Mark::Hue, Id::Hue, {0, 0, 127}},
+        {Mark::Red, Id::AdjustRGB, {255, 0, 0}},
+        {Mark::Green, Id::AdjustRGB, {0, 255, 0}},
+        {Mark::Blue, Id::AdjustRGB, {0, 0, 255}},
+        {Mark::InvertColor, Id::InvertColor, {}},
+        {Mark::Lightness, Id::Lightness, {120, 120, 120}},
+        {Mark::Saturation, Id::Saturation, {200}},
+        {Mark::Desaturation, Id::Desaturate, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mark));
+        EXPECT_FALSE(dialog.IsApplied(c.mark));
+        press(c.mark);
+        EXPECT_TRUE(dialog.IsApplied(c.mark));
+        EXPECT_EQ(lastId(), static_cast<int>(c.id));
+        EXPECT_EQ(lastValues(), c.arguments);
+    }
+    EXPECT_EQ(recorder.calls.size(), std::size(cases));
+    EXPECT_EQ(recorder.calls[2].arguments[0].metaType(), QMetaType::fromType<double>());
+}
+
+TEST_F(EffectDialogOneTest, OnlyBrightnessAndOkReadTheEditBoxes)
+{
+    type(Field::Contrast, "50");
+    press(Mark::Contrast);
+    EXPECT_EQ(lastValues(), std::vector<long long>({200}));
+    EXPECT_EQ(dialog.contrast, 200);
+
+    press(Mark::Brightness);
+    press(Mark::Contrast);
+    EXPECT_EQ(lastValues(), std::vector<long long>({50}));
+
+    type(Field::Saturation, "80");
+    type(Field::Gamma, "1.5");
+    dialog.show();
+    dialog.okButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    press(Mark::Saturation);
+    EXPECT_EQ(lastValues(), std::vector<long long>({80}));
+    press(Mark::Gamma);
+    EXPECT_DOUBLE_EQ(recorder.last().arguments[0].toDouble(), 1.5);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(EffectDialogOneTest, ValuesReachTheViewerAsTheirLow16Bits)
+{
+    type(Field::Brightness, "70000");
+    press(Mark::Brightness);
+    EXPECT_EQ(dialog.brightness, 70000); // the field keeps the whole value
+    EXPECT_EQ(lastValues(), std::vector<long long>({4464, 4464, 4464}));
+}
+
+TEST_F(EffectDialogOneTest, BadTextStopsTheReadingThereAndTheHandlerGoesOn)
+{
+    // Read order: brightness, contrast, green, lightness, red, saturation, gamma, hues, blue.
+    type(Field::Brightness, "10");
+    type(Field::Contrast, "12x");
+    type(Field::Green, "77");
+    press(Mark::Brightness);
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_EQ(dialog.focusWidget(), dialog.edit(Field::Contrast));
+    EXPECT_EQ(dialog.brightness, 10);
+    EXPECT_EQ(dialog.contrast, 200);
+    EXPECT_EQ(dialog.green, 255);
+    EXPECT_TRUE(dialog.IsApplied(Mark::Brightness));
+    EXPECT_EQ(lastValues(), std::vector<long long>({10, 10, 10}));
+
+    messages.texts.clear();
+    type(Field::Contrast, " -40 ");
+    type(Field::Gamma, "fast");
+    type(Field::Blue, "9");
+    press(Mark::Brightness);
+    EXPECT_EQ(messages.texts, QStringList({"Please enter a number."}));
+    EXPECT_EQ(dialog.contrast, -40);
+    EXPECT_EQ(dialog.green, 77);
+    EXPECT_FLOAT_EQ(dialog.gamma, 2.0f);
+    EXPECT_EQ(dialog.blue, 255);
+
+    // Numbers that do not fit the field are refused rather than wrapped.
+    messages.texts.clear();
+    type(Field::Gamma, "2");
+    type(Field::Brightness, "99999999999");
+    press(Mark::Brightness);
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_EQ(dialog.brightness, 10);
+    for (const char *bad : {"", "1e999", "inf", "nan"}) {
+        messages.texts.clear();
+        type(Field::Brightness, "0");
+        type(Field::Gamma, bad);
+        EXPECT_FALSE(dialog.ReadEdits()) << bad;
+        EXPECT_EQ(messages.texts, QStringList({"Please enter a number."})) << bad;
+    }
+}
+
+TEST_F(EffectDialogOneTest, OkWithBadTextComplainsOnceRestoresTheTextAndHides)
+{
+    dialog.show();
+    type(Field::Red, "lots");
+    type(Field::Lightness, "90");
+    dialog.okButton()->click();
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_EQ(text(Field::Red), "255");
+    EXPECT_EQ(dialog.lightness, 90);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(EffectDialogOneTest, CancelEscapeAndCloseHideWithoutReadingOrUnmarking)
+{
+    press(Mark::Red);
+    press(Mark::InvertColor);
+    const auto callsBefore = recorder.calls.size();
+
+    dialog.show();
+    type(Field::Red, "5");
+    dialog.cancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.red, 255);
+    EXPECT_TRUE(dialog.IsApplied(Mark::Red));
+    EXPECT_TRUE(dialog.IsApplied(Mark::InvertColor));
+    EXPECT_EQ(text(Field::Red), "5"); // the window keeps what was typed
+
+    dialog.show();
+    QTest::keyClick(dialog.edit(Field::Red), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+
+    dialog.show();
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.red, 255);
+    EXPECT_EQ(recorder.calls.size(), callsBefore); // hiding applies nothing
+}
+
+TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
+{
+    dialog.show();
+    type(Field::HueGreen, "oops");
+    QTest::keyClick(dialog.edit(Field::Brightness), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+
+    type(Field::HueGreen, "5");
+    type(Field::HueBlue, "64");
+    type(Field::Brightness, "-30");
+    QTest::keyClick(dialog.edit(Field::Brightness), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(dialog.hueGreen, 5);
+    EXPECT_EQ(dialog.hueBlue, 64);
+    EXPECT_EQ(dialog.brightness, -30);
+    EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
+{
+    type(Field::Brightness, "12");
+    type(Field::Gamma, "0.25");
+    type(Field::HueRed, "30");
+    press(Mark::Brightness);
+    press(Mark::Hue);
+    press(Mark::Desaturation);
+    dialog.Reset();
+    for (std::int32_t flag : dialog.appliedFlags)
+        EXPECT_EQ(flag, 0);
+    EXPECT_EQ(dialog.brightness, 0);
+    EXPECT_FLOAT_EQ(dialog.gamma, 2.0f);
+    EXPECT_EQ(dialog.hueRed, 0);
+    EXPECT_EQ(text(Field::Brightness), "0");
+    EXPECT_EQ(text(Field::Gamma), "2");
+    EXPECT_EQ(text(Field::HueRed), "0");
+}
+
+TEST_F(EffectDialogOneTest, MarkedAdjustmentsAreAppliedOnceInConversionOrder)
+{
+    press(Mark::Desaturation);
+    press(Mark::Saturation);
+    press(Mark::Saturation);
+    press(Mark::Green);
+    press(Mark::Gamma);
+    dialog.saturation = 300; // the values held at conversion time count
+    recorder.calls.clear();
+
+    dialog.ApplyMarkedEffects(recorder.viewer);
+    std::vector<int> ids;
+    for (const auto &call : recorder.calls)
+        ids.push_back(call.id);
+    EXPECT_EQ(ids, std::vector<int>({int(Id::Gamma), int(Id::AdjustRGB), int(Id::Saturation),
+                                     int(Id::Desaturate)}));
+    EXPECT_EQ(values(recorder.calls[2].arguments), std::vector<long long>({300}));
+}
+
+} // namespace
+} // namespace lumaskin

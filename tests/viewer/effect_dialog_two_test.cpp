@@ -1,0 +1,220 @@
+#include "recording_viewer.h"
+#include "viewer/effect_dialog_two.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumaskin {
+namespace {
+
+using Field = EffectDialogTwo::Field;
+using Mark = EffectDialogTwo::Mark;
+using Id = ViewerDispatchId;
+using test::values;
+
+class EffectDialogTwoTest : public ::testing::Test
+{
+protected:
+    test::RecordingViewer recorder;
+    test::RecordingMessages messages;
+    EffectDialogTwo dialog{&recorder.viewer, nullptr, &messages};
+
+    void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
+    QString text(Field field) const { return dialog.edit(field)->text(); }
+    void press(Mark mark) { dialog.changeButton(mark)->click(); }
+    std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
+    static QStringList items(const QComboBox *list)
+    {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result.append(list->itemText(i));
+        return result;
+    }
+};
+
+TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
+{
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), "Effect two");
+    const QStringList shown = {text(Field::AntiNoiseLevel),
+                               text(Field::Diffuse),
+                               text(Field::EmbossDepth),
+                               text(Field::Radius1),
+                               text(Field::Radius2),
+                               text(Field::FocalX),
+                               text(Field::FocalY),
+                               text(Field::MonochromeThreshold),
+                               text(Field::MosaicSize),
+                               text(Field::NoiseAmount),
+                               text(Field::SharpenEdgeValue),
+                               text(Field::TwirlAngle),
+                               text(Field::Median)};
+    EXPECT_EQ(shown, QStringList({"3", "3", "3", "100", "100", "200", "200", "100", "2", "100",
+                                  "100", "100", "3"}));
+    EXPECT_EQ(items(dialog.embossList()),
+              QStringList({"North", "North-East", "East", "South-East", "South", "South-West",
+                           "West", "North-West"}));
+    EXPECT_EQ(items(dialog.mosaicList()), QStringList({"normal", "soft"}));
+    EXPECT_EQ(items(dialog.noiseList()), QStringList({"grayscale noise", "color noise"}));
+    for (const QComboBox *list : {dialog.embossList(), dialog.mosaicList(), dialog.noiseList()})
+        EXPECT_EQ(list->currentIndex(), 0);
+
+    QStringList labels;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        labels.append(label->text());
+    for (const char *expected : {"AntiNoise(1-5)", "Blur", "Diffuse", "Emboss", "FocalBW",
+                                 "Radius1", "Radius2", "X", "Y", "Monochrome(0-255)", "Mosaic",
+                                 "Noise", "Sharpen", "SharpenEdge", "Twirl 0-360", "Median"})
+        EXPECT_TRUE(labels.contains(QString::fromLatin1(expected))) << expected;
+}
+
+TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithoutReading)
+{
+    // Typed text is not read by any "Change" button.
+    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
+        dialog.edit(static_cast<Field>(i))->setText("7");
+    struct Case
+    {
+        Mark mark;
+        Id id;
+        std::vector<long long> arguments;
+    };
+    const Case cases[] = {
+        {Mark::AntiNoise, Id::AntiNoise, {3}},
+        {Mark::Blur, Id::Blur, {}},
+        {Mark::Diffuse, Id::Diffuse, {3}},
+        {Mark::Emboss, Id::Emboss, {3, 0}},
+        {Mark::FocalBW, Id::FocalBW, {100, 100, 200, 200}},
+        {Mark::Monochrome, Id::Monochrome, {100, 0xFFFFFF, 0}},
+        {Mark::Mosaic, Id::Mosaic, {0, 2}},
+        {Mark::Noise, Id::Noise, {100, 0}},
+        {Mark::Sharpen, Id::Sharpen, {}},
+        {Mark::SharpenEdge, Id::SharpenEdge, {100}},
+        {Mark::Twirl, Id::Twirl, {100}},
+        {Mark::Median, Id::Median, {3}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mark));
+        press(c.mark);
+        EXPECT_TRUE(dialog.IsApplied(c.mark));
+        EXPECT_EQ(recorder.last().id, static_cast<int>(c.id));
+        EXPECT_EQ(lastValues(), c.arguments);
+    }
+    // Monochrome's colours are 32-bit, its threshold 16-bit.
+    const QVariantList &mono = recorder.calls[5].arguments;
+    EXPECT_EQ(mono[0].metaType(), QMetaType::fromType<short>());
+    EXPECT_EQ(mono[1].metaType(), QMetaType::fromType<int>());
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(EffectDialogTwoTest, ListChoicesCountOnlyAfterOk)
+{
+    dialog.show();
+    dialog.embossList()->setCurrentIndex(6); // "West"
+    dialog.noiseList()->setCurrentIndex(1);
+    press(Mark::Emboss);
+    EXPECT_EQ(lastValues(), std::vector<long long>({3, 0}));
+
+    // Enter reads the edit boxes but not the lists.
+    type(Field::EmbossDepth, "5");
+    QTest::keyClick(dialog.edit(Field::EmbossDepth), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    press(Mark::Emboss);
+    EXPECT_EQ(lastValues(), std::vector<long long>({5, 0}));
+
+    dialog.show();
+    dialog.okButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    press(Mark::Emboss);
+    EXPECT_EQ(lastValues(), std::vector<long long>({5, 6}));
+    press(Mark::Noise);
+    EXPECT_EQ(lastValues(), std::vector<long long>({100, 1}));
+}
+
+TEST_F(EffectDialogTwoTest, OkReadsEverythingAndTruncatesOnTheWayToTheViewer)
+{
+    type(Field::TwirlAngle, "70000");
+    type(Field::FocalY, "-65736");
+    dialog.okButton()->click();
+    EXPECT_EQ(dialog.twirlAngle, 70000);
+    press(Mark::Twirl);
+    EXPECT_EQ(lastValues(), std::vector<long long>({4464}));
+    press(Mark::FocalBW);
+    EXPECT_EQ(lastValues(), std::vector<long long>({100, 100, 200, -200}));
+}
+
+TEST_F(EffectDialogTwoTest, BadTextKeepsTheLaterFieldsAndIsReplacedByOk)
+{
+    // Read order: focal X, anti-noise, diffuse, emboss depth, median, monochrome, ...
+    dialog.show();
+    type(Field::FocalX, "150");
+    type(Field::Diffuse, "3.5");
+    type(Field::Median, "9");
+    dialog.okButton()->click();
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_EQ(dialog.focalX, 150);
+    EXPECT_EQ(dialog.diffuse, 3);
+    EXPECT_EQ(dialog.median, 3);
+    EXPECT_EQ(text(Field::Diffuse), "3");
+    EXPECT_EQ(text(Field::Median), "3");
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(EffectDialogTwoTest, CancelKeepsMarksAndStoresNothing)
+{
+    press(Mark::Blur);
+    dialog.show();
+    dialog.mosaicList()->setCurrentIndex(1);
+    type(Field::MosaicSize, "16");
+    dialog.cancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.IsApplied(Mark::Blur));
+    EXPECT_EQ(dialog.mosaicMode, 0);
+    EXPECT_EQ(dialog.mosaicSize, 2);
+}
+
+TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
+{
+    dialog.embossList()->setCurrentIndex(3);
+    dialog.mosaicList()->setCurrentIndex(1);
+    dialog.noiseList()->setCurrentIndex(1);
+    type(Field::Radius1, "40");
+    dialog.okButton()->click();
+    press(Mark::Emboss);
+    press(Mark::FocalBW);
+    dialog.Reset();
+    for (std::int32_t flag : dialog.appliedFlags)
+        EXPECT_EQ(flag, 0);
+    EXPECT_EQ(dialog.embossDirection, 0);
+    EXPECT_EQ(dialog.mosaicMode, 0);
+    EXPECT_EQ(dialog.noiseKind, 0);
+    EXPECT_EQ(dialog.radius1, 100);
+    EXPECT_EQ(text(Field::Radius1), "100");
+    for (const QComboBox *list : {dialog.embossList(), dialog.mosaicList(), dialog.noiseList()})
+        EXPECT_EQ(list->currentIndex(), 0);
+}
+
+TEST_F(EffectDialogTwoTest, MarkedFiltersAreAppliedOnceInConversionOrder)
+{
+    press(Mark::Median);
+    press(Mark::Sharpen);
+    press(Mark::Blur);
+    press(Mark::AntiNoise);
+    press(Mark::AntiNoise);
+    press(Mark::Mosaic);
+    recorder.calls.clear();
+
+    dialog.ApplyMarkedEffects(recorder.viewer);
+    std::vector<int> ids;
+    for (const auto &call : recorder.calls)
+        ids.push_back(call.id);
+    EXPECT_EQ(ids, std::vector<int>({int(Id::AntiNoise), int(Id::Blur), int(Id::Mosaic),
+                                     int(Id::Sharpen), int(Id::Median)}));
+}
+
+} // namespace
+} // namespace lumaskin

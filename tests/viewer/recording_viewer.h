@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/message_box.h"
+#include "viewer/c_image_viewer.h"
+
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace lumaskin::test {
+
+// A viewer that records every call instead of touching pixels.
+struct RecordingViewer
+{
+    struct Call
+    {
+        int id;
+        QVariantList arguments;
+    };
+
+    std::vector<Call> calls;
+    CImageViewer viewer{[this](int id, const QVariantList &arguments) {
+        calls.push_back({id, arguments});
+        return QVariant();
+    }};
+
+    const Call &last() const { return calls.back(); }
+};
+
+// Answers every message box with OK and remembers its text.
+class RecordingMessages final : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        texts.append(text);
+        return MessageAnswer::Ok;
+    }
+    QStringList texts;
+};
+
+// The values of a call's arguments as integers, for compact comparisons.
+inline std::vector<long long> values(const QVariantList &arguments)
+{
+    std::vector<long long> result;
+    for (const QVariant &argument : arguments)
+        result.push_back(argument.toLongLong());
+    return result;
+}
+
+} // namespace lumaskin::test

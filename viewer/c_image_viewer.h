@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace lumaskin {
+
+class ViewerControl;
+
+// Dispatch identifiers of the viewer's automation surface that the program uses.
+enum class ViewerDispatchId : int
+{
+    FileName = 1,
+    ViewMode = 3,
+    DisplayOption = 5,
+    LoadOption = 41,
+    SaveAs = 78,
+    SaveAsIcon = 87,
+    InvertColor = 115,
+    AdjustRGB = 117,
+    Contrast = 118,
+    Saturation = 119,
+    Hue = 120,
+    Gamma = 121,
+    Lightness = 122,
+    Desaturate = 123,
+    Sharpen = 124,
+    AntiNoise = 125,
+    Diffuse = 126,
+    Emboss = 127,
+    Mosaic = 128,
+    Monochrome = 129,
+    FocalBW = 130,
+    SharpenEdge = 131,
+    Twirl = 132,
+    Noise = 133,
+    ZoomIn = 139,
+    ZoomOut = 140,
+    RestoreImage = 151,
+    Median = 191,
+    Blur = 192,
+};
+
+// The program's handle on the image viewer: one operation per dispatch identifier, each
+// turning the program's 32-bit values into the automation types ("short" arguments take the
+// low 16 bits, "long" ones 32 bits) and calling the viewer's `invoke`. Calls made while no
+// viewer is attached, or after its widget is gone, do nothing and return 0.
+class CImageViewer
+{
+public:
+    // Receives every call; the default one forwards to the attached `ViewerControl`.
+    using Invoker = std::function<QVariant(int dispatchId, const QVariantList &arguments)>;
+
+    CImageViewer() = default;
+    explicit CImageViewer(ViewerControl *control);
+    // Sends every call to `invoker` instead of a widget; tests record the calls this way.
+    explicit CImageViewer(Invoker invoker);
+    CImageViewer(const CImageViewer &) = delete;
+    CImageViewer &operator=(const CImageViewer &) = delete;
+
+    // Creates the viewer widget as a child of `parent` (which owns it) and attaches it.
+    ViewerControl *Create(QWidget *parent);
+    // Forwards later calls to `control`; null detaches.
+    void Attach(ViewerControl *control);
+    // The viewer widget, for placement and focus; null when none is attached.
+    ViewerControl *control() const;
+
+    void SetFileName(const QString &path);
+    void SetViewMode(int mode);
+    void SetDisplayOption(bool value);
+    void SetLoadOption(std::int32_t value);
+    // Save results: nonzero on success. The program does not examine them.
+    short SaveAs(const QString &path, const QString &format);
+    short SaveAsIcon(const QString &path, const QString &format, int width, int height);
+    void InvertColor();
+    void AdjustRGB(int red, int green, int blue);
+    void Contrast(int value);
+    void Saturation(int value);
+    void Hue(int red, int green, int blue);
+    void Gamma(double value);
+    void Lightness(int red, int green, int blue);
+    void Desaturate();
+    void Sharpen();
+    void AntiNoise(int level);
+    void Diffuse(int value);
+    void Emboss(int depth, int direction);
+    void Mosaic(int mode, int size);
+    void Monochrome(int threshold, std::int32_t lightColour, std::int32_t darkColour);
+    void FocalBW(int radius1, int radius2, int x, int y);
+    void SharpenEdge(int value);
+    void Twirl(int angle);
+    void Noise(int amount, int kind);
+    void ZoomIn();
+    void ZoomOut();
+    void RestoreImage(bool keepView);
+    void Median(int value);
+    void Blur();
+
+private:
+    QVariant call(ViewerDispatchId id, const QVariantList &arguments = {});
+
+    QPointer<ViewerControl> m_control;
+    Invoker m_invoker;
+};
+
+} // namespace lumaskin

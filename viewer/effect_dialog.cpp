@@ -1,0 +1,231 @@
+#include "viewer/effect_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace lumaskin {
+
+namespace {
+
+// Decimal text as the program writes it: blanks around it allowed, an optional sign, digits.
+// The result must fit the field; anything else is refused.
+std::string trimmedDigits(const QString &text)
+{
+    std::string s = text.trimmed().toStdString();
+    // from_chars takes no plus sign.
+    if (s.size() > 1 && s[0] == '+' && s[1] != '-' && s[1] != '+')
+        s.erase(0, 1);
+    return s;
+}
+
+std::optional<std::int32_t> parseInteger(const QString &text)
+{
+    const std::string s = trimmedDigits(text);
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value, 10);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+// A finite real that fits a float; independent of the user's locale, since the program
+// writes "." as its decimal point.
+std::optional<float> parseReal(const QString &text)
+{
+    const std::string s = trimmedDigits(text);
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size() || !std::isfinite(value) ||
+        std::fabs(value) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+QString formatReal(float value)
+{
+    return QString::number(static_cast<double>(value), 'g', 6);
+}
+
+} // namespace
+
+EffectDialog::EffectDialog(const QString &title, CImageViewer *viewer, QWidget *owner,
+                           MessageBoxes *messages)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      m_viewer(viewer), m_messages(messages)
+{
+    if (!m_messages) {
+        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
+        m_messages = m_ownMessages.get();
+    }
+    setWindowTitle(title);
+    setModal(false);
+    m_grid = new QGridLayout;
+    m_grid->setHorizontalSpacing(8);
+    m_grid->setVerticalSpacing(6);
+}
+
+EffectDialog::~EffectDialog() = default;
+
+int EffectDialog::addRow(const QString &label)
+{
+    const int row = m_nextRow++;
+    m_grid->addWidget(new QLabel(label), row, 0);
+    return row;
+}
+
+void EffectDialog::addCaptions(const QStringList &captions)
+{
+    const int row = m_nextRow++;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *caption = new QLabel(captions[i]);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        m_grid->addWidget(caption, row, 1 + i);
+    }
+}
+
+QLineEdit *EffectDialog::addEdit(int row, int column, const QString &name)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    m_grid->addWidget(edit, row, 1 + column);
+    return edit;
+}
+
+QComboBox *EffectDialog::addList(int row, int column, int span, const QString &name,
+                                 const QStringList &items)
+{
+    auto *list = new QComboBox;
+    list->setObjectName(name);
+    list->addItems(items);
+    list->setMaxVisibleItems(8);
+    m_grid->addWidget(list, row, 1 + column, 1, span);
+    return list;
+}
+
+QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
+{
+    auto *button = new QPushButton(tr("Change"));
+    button->setObjectName(name);
+    m_grid->addWidget(button, row, 1 + m_editColumns);
+    return button;
+}
+
+void EffectDialog::finishLayout()
+{
+    auto *frame = new QGroupBox;
+    frame->setLayout(m_grid);
+
+    m_ok = new QPushButton(QStringLiteral("Ok"));
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"));
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_ok, &QPushButton::clicked, this, &EffectDialog::ok);
+    connect(m_cancel, &QPushButton::clicked, this, &EffectDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    // A fixed frame, like a dialog box.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void EffectDialog::bind(QLineEdit *edit, std::int32_t &field)
+{
+    m_bindings.append({edit, &field});
+}
+
+void EffectDialog::bind(QLineEdit *edit, float &field)
+{
+    m_bindings.append({edit, &field});
+}
+
+bool EffectDialog::ReadEdits()
+{
+    for (const Binding &binding : m_bindings) {
+        if (auto *integer = std::get_if<std::int32_t *>(&binding.field)) {
+            const auto value = parseInteger(binding.edit->text());
+            if (!value) {
+                refuse(binding.edit, QStringLiteral("Please enter an integer."));
+                return false;
+            }
+            **integer = *value;
+        } else {
+            const auto value = parseReal(binding.edit->text());
+            if (!value) {
+                refuse(binding.edit, QStringLiteral("Please enter a number."));
+                return false;
+            }
+            *std::get<float *>(binding.field) = *value;
+        }
+    }
+    return true;
+}
+
+void EffectDialog::WriteEdits()
+{
+    for (const Binding &binding : m_bindings) {
+        if (auto *integer = std::get_if<std::int32_t *>(&binding.field))
+            binding.edit->setText(QString::number(**integer));
+        else
+            binding.edit->setText(formatReal(*std::get<float *>(binding.field)));
+    }
+}
+
+void EffectDialog::refuse(QLineEdit *edit, const QString &message)
+{
+    m_messages->Show(message, MessageButtons::Ok, MessageIcon::None);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
+void EffectDialog::ok()
+{
+    storeSelections();
+    ReadEdits();
+    // The write-back replaces any refused text with the field's value, so the confirmation's
+    // second reading succeeds.
+    WriteEdits();
+    confirm();
+}
+
+void EffectDialog::confirm()
+{
+    if (ReadEdits())
+        accept();
+}
+
+void EffectDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Enter reaches the window when no button has the focus (a focused button takes it
+    // itself): it confirms without "Ok"'s own steps. Escape hides, as QDialog does.
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        confirm();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace lumaskin

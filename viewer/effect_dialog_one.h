@@ -1,0 +1,93 @@
+#pragma once
+
+#include "viewer/effect_dialog.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+
+namespace lumaskin {
+
+// "Effect one": eleven colour adjustments. Each "Change" button marks its adjustment and
+// applies it at once to the owner's viewer; the conversion later applies every marked one to
+// each file with the values held here at that time. Only Brightness's "Change" and "Ok" read
+// the edit boxes; the other buttons use the values last read.
+class EffectDialogOne : public EffectDialog
+{
+    Q_OBJECT
+
+public:
+    // The applied marks, in the order of `appliedFlags`.
+    enum class Mark
+    {
+        Brightness,
+        Contrast,
+        Green,
+        Lightness,
+        Red,
+        Saturation,
+        Gamma,
+        Hue,
+        Blue,
+        InvertColor,
+        Desaturation,
+    };
+    static constexpr std::size_t kMarkCount = 11;
+
+    // The edit boxes, in the order they are read and written.
+    enum class Field
+    {
+        Brightness,
+        Contrast,
+        Green,
+        Lightness,
+        Red,
+        Saturation,
+        Gamma,
+        HueBlue,
+        HueGreen,
+        HueRed,
+        Blue,
+    };
+    static constexpr std::size_t kFieldCount = 11;
+
+    // Created hidden; `owner` is the main window, `viewer` the viewer the buttons act on.
+    explicit EffectDialogOne(CImageViewer *viewer, QWidget *owner = nullptr,
+                             MessageBoxes *messages = nullptr);
+
+    // Puts every mark and value back to its starting value and shows the values.
+    void Reset();
+    // Applies every marked adjustment once, in the conversion's order.
+    void ApplyMarkedEffects(CImageViewer &viewer) const;
+
+    bool IsApplied(Mark mark) const { return appliedFlags[index(mark)] != 0; }
+    QLineEdit *edit(Field field) const { return m_edits[static_cast<std::size_t>(field)]; }
+    QPushButton *changeButton(Mark mark) const { return m_changes[index(mark)]; }
+
+    // Read by the conversion and written by the restore directly.
+    std::array<std::int32_t, kMarkCount> appliedFlags{};
+    std::int32_t brightness = 0;
+    std::int32_t contrast = 200;
+    std::int32_t green = 255;
+    std::int32_t lightness = 120;
+    std::int32_t red = 255;
+    std::int32_t saturation = 200;
+    float gamma = 2.0f;
+    std::int32_t hueBlue = 127;
+    std::int32_t hueGreen = 0;
+    std::int32_t hueRed = 0;
+    std::int32_t blue = 255;
+
+private:
+    static std::size_t index(Mark mark) { return static_cast<std::size_t>(mark); }
+    void change(Mark mark);
+    void apply(Mark mark, CImageViewer &viewer) const;
+
+    std::array<QLineEdit *, kFieldCount> m_edits{};
+    std::array<QPushButton *, kMarkCount> m_changes{};
+};
+
+} // namespace lumaskin

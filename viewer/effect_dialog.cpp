@@ -121,6 +121,7 @@ QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
 {
     auto *button = new QPushButton(tr("Change"));
     button->setObjectName(name);
+    button->setAutoDefault(false); // see keyPressEvent
     m_grid->addWidget(button, row, 1 + m_editColumns);
     return button;
 }
@@ -134,6 +135,8 @@ void EffectDialog::finishLayout()
     m_ok->setObjectName(QStringLiteral("ok"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_ok->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &EffectDialog::ok);
     connect(m_cancel, &QPushButton::clicked, this, &EffectDialog::reject);
 
@@ -216,12 +219,17 @@ void EffectDialog::confirm()
 
 void EffectDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Enter reaches the window when no button has the focus (a focused button takes it
-    // itself): it confirms without "Ok"'s own steps. Escape hides, as QDialog does.
+    // Enter presses the button that has the focus; anywhere else it confirms the window
+    // without "Ok"'s own steps. No button is marked as the default, since none of them is
+    // what Enter does. Escape hides, as QDialog does.
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        confirm();
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isEnabled())
+            button->click();
+        else
+            confirm();
         event->accept();
         return;
     }

@@ -1,6 +1,7 @@
 #include "recording_viewer.h"
 #include "viewer/effect_dialog_one.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -216,6 +217,17 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
     EXPECT_EQ(dialog.hueBlue, 64);
     EXPECT_EQ(dialog.brightness, -30);
     EXPECT_TRUE(recorder.calls.empty());
+
+    // On a focused button, Enter presses that button; no button is shown as the default.
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+    dialog.changeButton(Mark::Saturation)->setFocus();
+    QTest::keyClick(dialog.changeButton(Mark::Saturation), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(recorder.calls.size(), 1u);
+    EXPECT_EQ(lastId(), static_cast<int>(Id::Saturation));
 }
 
 TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)

@@ -15,36 +15,90 @@
 
 namespace lumaskin {
 
+namespace {
+
+struct Focus
+{
+    double x, y;
+    double inner, outer; // radii
+    double fade;         // 1 / (outer - inner), 0 for a hard edge
+};
+
+void greyRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last)
+{
+    for (int x = first; x < last; ++x) {
+        const std::uint32_t v = effects::LoadPixel(row + 4 * x);
+        const auto grey =
+            static_cast<std::uint32_t>(effects::Luma(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF));
+        effects::StorePixel(row + 4 * x, (v & 0xFF000000u) | grey * 0x010101u);
+    }
+}
+
+void blendRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last, double dy2,
+              const Focus &focus)
+{
+    for (int x = first; x < last; ++x) {
+        const double dx = x - focus.x;
+        const double t = (std::sqrt(dx * dx + dy2) - focus.inner) * focus.fade;
+        if (t <= 0)
+            continue;
+        std::uint8_t *p = row + 4 * x;
+        const int grey = effects::Luma(p[0], p[1], p[2]);
+        const double weight = std::min(t, 1.0); // 0 at radius1, 1 at radius2
+        for (int c = 0; c < 3; ++c)
+            p[c] = static_cast<std::uint8_t>(std::lround(p[c] + (grey - p[c]) * weight));
+    }
+}
+
+// The columns [first, last) of a row within `radius` of the focus (empty when none are).
+std::pair<int, int> within(double radius, double dy2, const Focus &focus, int width)
+{
+    const double half2 = radius * radius - dy2;
+    if (half2 < 0)
+        return {0, 0};
+    const double half = std::sqrt(half2);
+    const double first = std::ceil(focus.x - half);
+    const double last = std::floor(focus.x + half) + 1;
+    const auto clampColumn = [width](double c) {
+        return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(width)));
+    };
+    return {clampColumn(first), std::max(clampColumn(first), clampColumn(last))};
+}
+
+} // namespace
+
 void FocalBW(Image &image, int radius1, int radius2, int x, int y)
 {
     if (image.isNull())
         return;
     radius1 = std::max(radius1, 0);
     radius2 = std::max(radius2, radius1);
-    const double inner = radius1;
-    const double outer = radius2;
-    const double inner2 = inner * inner;
-    const double outer2 = outer * outer;
-    const double fade = radius2 > radius1 ? 1.0 / (outer - inner) : 0.0;
+    const Focus focus{double(x), double(y), double(radius1), double(radius2),
+                      radius2 > radius1 ? 1.0 / (double(radius2) - radius1) : 0.0};
     const int width = image.width();
-    effects::ForEachRow(image, [=](int row, std::uint8_t *pixels) {
-        // 64-bit differences: the focus may lie far outside the picture.
-        const double dy = static_cast<double>(static_cast<std::int64_t>(row) - y);
-        for (int column = 0; column < width; ++column) {
-            const double dx = static_cast<double>(static_cast<std::int64_t>(column) - x);
-            const double distance2 = dx * dx + dy * dy;
-            if (distance2 <= inner2)
-                continue;
-            std::uint8_t *p = pixels + 4 * column;
-            const int grey = effects::Luma(p[0], p[1], p[2]);
-            if (distance2 >= outer2) {
-                p[0] = p[1] = p[2] = static_cast<std::uint8_t>(grey);
-                continue;
-            }
-            const double t = (std::sqrt(distance2) - inner) * fade; // 0 at radius1, 1 at radius2
-            for (int c = 0; c < 3; ++c)
-                p[c] = static_cast<std::uint8_t>(std::lround(p[c] + (grey - p[c]) * t));
+    effects::ForEachRow(image, [&](int row, std::uint8_t *pixels) {
+        // Per row, the columns split into grey | fading | colour | fading | grey; the spans
+        // come from the circles' chords, so only the fading band needs square roots.
+        const double dy = row - focus.y;
+        const double dy2 = dy * dy;
+        const auto [outerFirst, outerLast] = within(focus.outer, dy2, focus, width);
+        if (outerFirst >= outerLast) {
+            greyRow(pixels, 0, width);
+            return;
         }
+        greyRow(pixels, 0, outerFirst);
+        greyRow(pixels, outerLast, width);
+        if (focus.fade == 0.0) {
+            // Hard edge: the circle of radius2 is the circle of radius1.
+            return;
+        }
+        const auto [innerFirst, innerLast] = within(focus.inner, dy2, focus, width);
+        if (innerFirst >= innerLast) {
+            blendRow(pixels, outerFirst, outerLast, dy2, focus);
+            return;
+        }
+        blendRow(pixels, outerFirst, innerFirst, dy2, focus);
+        blendRow(pixels, innerLast, outerLast, dy2, focus);
     });
 }
 

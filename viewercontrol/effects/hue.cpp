@@ -31,6 +31,39 @@ double hueSextant(double r, double g, double b)
     return h < 0 ? h + 6 : h;
 }
 
+void turnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
+{
+    // Branch-free float code over whole words so that the compiler can vectorise it: the
+    // hue is found with selects, and the colour is rebuilt with the closed HSV formula
+    // channel = max - chroma * clamp(min(k, 4 - k), 0, 1), k = (n + h) mod 6.
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t v = effects::LoadPixel(row + 4 * x);
+        const float r = static_cast<float>(static_cast<int>(v & 0xFF));
+        const float g = static_cast<float>(static_cast<int>((v >> 8) & 0xFF));
+        const float b = static_cast<float>(static_cast<int>((v >> 16) & 0xFF));
+        const float high = std::max(r, std::max(g, b));
+        const float chroma = high - std::min(r, std::min(g, b));
+        const float scale = 1.0f / std::max(chroma, 1.0f);
+        const float fromRed = (g - b) * scale;
+        const float fromGreen = 2.0f + (b - r) * scale;
+        const float fromBlue = 4.0f + (r - g) * scale;
+        float h = high == r ? fromRed : high == g ? fromGreen : fromBlue;
+        h += turn + 6.0f; // now 0 < h < 18
+        h -= 6.0f * static_cast<float>(static_cast<int>(h * (1.0f / 6.0f)));
+        h = h >= 6.0f ? h - 6.0f : h;
+        std::uint32_t out = v & 0xFF000000u;
+        for (int channel = 0; channel < 3; ++channel) {
+            // n = 5, 3, 1 for red, green, blue.
+            float k = static_cast<float>(5 - 2 * channel) + h;
+            k = k >= 6.0f ? k - 6.0f : k;
+            const float f = std::min(std::max(std::min(k, 4.0f - k), 0.0f), 1.0f);
+            out |= static_cast<std::uint32_t>(static_cast<int>(high - chroma * f + 0.5f))
+                   << (8 * channel);
+        }
+        effects::StorePixel(row + 4 * x, out);
+    }
+}
+
 } // namespace
 
 void Hue(Image &image, int red, int green, int blue)
@@ -44,34 +77,8 @@ void Hue(Image &image, int red, int green, int blue)
     if (turn == 0.0f)
         return;
     const int width = image.width();
-    effects::ForEachRow(image, [width, turn](int, std::uint8_t *row) {
-        // Branch-free float code over whole words so that the compiler can vectorise it: the
-        // hue is found with selects, and the colour is rebuilt with the closed HSV formula
-        // channel = max - chroma * clamp(min(k, 4 - k), 0, 1), k = (n + h) mod 6.
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = row + 4 * x;
-            const std::uint32_t v = effects::LoadPixel(p);
-            const float r = static_cast<float>(v & 0xFF);
-            const float g = static_cast<float>((v >> 8) & 0xFF);
-            const float b = static_cast<float>((v >> 16) & 0xFF);
-            const float high = std::max(r, std::max(g, b));
-            const float chroma = high - std::min(r, std::min(g, b));
-            const float scale = 1.0f / std::max(chroma, 1.0f);
-            float h = high == r ? (g - b) * scale
-                                : (high == g ? 2.0f + (b - r) * scale : 4.0f + (r - g) * scale);
-            h += turn + 6.0f; // now 0 < h < 18
-            h -= 6.0f * static_cast<float>(static_cast<int>(h * (1.0f / 6.0f)));
-            h = h >= 6.0f ? h - 6.0f : h;
-            const auto channel = [high, chroma, h](float n) {
-                float k = n + h;
-                k = k >= 6.0f ? k - 6.0f : k;
-                const float f = std::clamp(std::min(k, 4.0f - k), 0.0f, 1.0f);
-                return static_cast<std::uint32_t>(high - chroma * f + 0.5f);
-            };
-            effects::StorePixel(p, (v & 0xFF000000u) | channel(5.0f) | channel(3.0f) << 8 |
-                                       channel(1.0f) << 16);
-        }
-    });
+    effects::ForEachRow(image,
+                        [width, turn](int, std::uint8_t *row) { turnRow(row, width, turn); });
 }
 
 } // namespace lumaskin

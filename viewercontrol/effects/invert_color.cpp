@@ -8,18 +8,23 @@
 
 namespace lumaskin {
 
+namespace {
+
+void invertRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
+{
+    // XOR of the colour bytes is the same as 255 - v and runs on whole words.
+    for (int x = 0; x < width; ++x)
+        effects::StorePixel(row + 4 * x, effects::LoadPixel(row + 4 * x) ^ 0x00FFFFFFu);
+}
+
+} // namespace
+
 void InvertColor(Image &image)
 {
     if (image.isNull())
         return;
     const int width = image.width();
-    // XOR of the colour bytes is the same as 255 - v and runs on whole words.
-    effects::ForEachRow(image, [width](int, std::uint8_t *row) {
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = row + 4 * x;
-            effects::StorePixel(p, effects::LoadPixel(p) ^ 0x00FFFFFFu);
-        }
-    });
+    effects::ForEachRow(image, [width](int, std::uint8_t *row) { invertRow(row, width); });
 }
 
 } // namespace lumaskin

@@ -11,6 +11,20 @@
 
 namespace lumaskin {
 
+namespace {
+
+void splitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std::uint32_t light,
+              std::uint32_t dark)
+{
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t v = effects::LoadPixel(row + 4 * x);
+        const int luma = effects::Luma(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+        effects::StorePixel(row + 4 * x, (v & 0xFF000000u) | (luma >= threshold ? light : dark));
+    }
+}
+
+} // namespace
+
 void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t second)
 {
     if (image.isNull())
@@ -20,14 +34,8 @@ void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t 
     const std::uint32_t light = first & 0x00FFFFFFu;
     const std::uint32_t dark = second & 0x00FFFFFFu;
     const int width = image.width();
-    effects::ForEachRow(image, [=](int, std::uint8_t *row) {
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = row + 4 * x;
-            const std::uint32_t v = effects::LoadPixel(p);
-            const int luma = effects::Luma(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-            effects::StorePixel(p, (v & 0xFF000000u) | (luma >= threshold ? light : dark));
-        }
-    });
+    effects::ForEachRow(
+        image, [=](int, std::uint8_t *row) { splitRow(row, width, threshold, light, dark); });
 }
 
 } // namespace lumaskin

@@ -14,6 +14,25 @@
 
 namespace lumaskin {
 
+namespace {
+
+void noiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64_t seed, int amount,
+              bool colour)
+{
+    for (int x = 0; x < width; ++x) {
+        std::uint8_t *p = row + 4 * x;
+        const std::uint64_t bits = effects::PixelRandom(seed, x, y);
+        const int red = effects::Spread(bits, amount);
+        const int green = colour ? effects::Spread(bits >> 16, amount) : red;
+        const int blue = colour ? effects::Spread(bits >> 32, amount) : red;
+        p[0] = effects::ClampByte(p[0] + red);
+        p[1] = effects::ClampByte(p[1] + green);
+        p[2] = effects::ClampByte(p[2] + blue);
+    }
+}
+
+} // namespace
+
 void Noise(Image &image, int amount, NoiseKind kind)
 {
     amount = std::clamp(amount, 0, 255);
@@ -23,18 +42,8 @@ void Noise(Image &image, int amount, NoiseKind kind)
     const std::uint64_t seed =
         effects::RandomSeed(133, image.width(), image.height(), amount, colour ? 1 : 0);
     const int width = image.width();
-    effects::ForEachRow(image, [=](int y, std::uint8_t *row) {
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = row + 4 * x;
-            const std::uint64_t bits = effects::PixelRandom(seed, x, y);
-            const int red = effects::Spread(bits, amount);
-            const int green = colour ? effects::Spread(bits >> 16, amount) : red;
-            const int blue = colour ? effects::Spread(bits >> 32, amount) : red;
-            p[0] = effects::ClampByte(p[0] + red);
-            p[1] = effects::ClampByte(p[1] + green);
-            p[2] = effects::ClampByte(p[2] + blue);
-        }
-    });
+    effects::ForEachRow(
+        image, [=](int y, std::uint8_t *row) { noiseRow(row, width, y, seed, amount, colour); });
 }
 
 } // namespace lumaskin

@@ -11,6 +11,28 @@
 
 namespace lumaskin {
 
+namespace {
+
+void saturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
+{
+    // Float lanes over whole 32-bit words: the compiler turns this into vector code.
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t v = effects::LoadPixel(row + 4 * x);
+        const float r = static_cast<float>(static_cast<int>(v & 0xFF));
+        const float g = static_cast<float>(static_cast<int>((v >> 8) & 0xFF));
+        const float b = static_cast<float>(static_cast<int>((v >> 16) & 0xFF));
+        const float y = 0.299f * r + 0.587f * g + 0.114f * b;
+        const auto channel = [y, factor](float c) {
+            const float out = y + (c - y) * factor + 0.5f;
+            return static_cast<std::uint32_t>(std::clamp(out, 0.0f, 255.0f));
+        };
+        effects::StorePixel(row + 4 * x,
+                            (v & 0xFF000000u) | channel(r) | channel(g) << 8 | channel(b) << 16);
+    }
+}
+
+} // namespace
+
 void Saturation(Image &image, int percent)
 {
     percent = std::clamp(percent, 0, 1000);
@@ -18,23 +40,8 @@ void Saturation(Image &image, int percent)
         return;
     const float factor = static_cast<float>(percent) / 100.0f;
     const int width = image.width();
-    effects::ForEachRow(image, [width, factor](int, std::uint8_t *row) {
-        // Float lanes over whole 32-bit words: the compiler turns this into vector code.
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = row + 4 * x;
-            const std::uint32_t v = effects::LoadPixel(p);
-            const float r = static_cast<float>(v & 0xFF);
-            const float g = static_cast<float>((v >> 8) & 0xFF);
-            const float b = static_cast<float>((v >> 16) & 0xFF);
-            const float y = 0.299f * r + 0.587f * g + 0.114f * b;
-            const auto channel = [y, factor](float c) {
-                const float out = y + (c - y) * factor + 0.5f;
-                return static_cast<std::uint32_t>(std::clamp(out, 0.0f, 255.0f));
-            };
-            effects::StorePixel(p, (v & 0xFF000000u) | channel(r) | channel(g) << 8 |
-                                       channel(b) << 16);
-        }
-    });
+    effects::ForEachRow(
+        image, [width, factor](int, std::uint8_t *row) { saturateRow(row, width, factor); });
 }
 
 } // namespace lumaskin

@@ -1,0 +1,45 @@
+// Diffuse: every pixel takes the colour of a pseudo-random pixel nearby, for a frosted-glass
+// look.
+//
+// Argument: distance, 0..100 pixels: the pixel whose colour is taken lies at most this far away
+// across and at most this far up or down, every offset in that square equally likely. 0 leaves
+// the picture alone (neutral).
+// The offsets come from a hash of the picture's size, the distance and the pixel's position, so
+// the same picture always diffuses the same way.
+// Edges: positions beyond the borders take the nearest edge pixel.
+
+#include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/random_hash.h"
+#include "viewercontrol/effects/row_window.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace lumaskin {
+
+void Diffuse(Image &image, int distance)
+{
+    distance = std::clamp(distance, 0, 100);
+    if (image.isNull() || distance == 0)
+        return;
+    const std::uint64_t seed = effects::RandomSeed(126, image.width(), image.height(), distance);
+    const int width = image.width();
+    effects::ForEachRowWindow(image, distance, [=](effects::RowWindow &window) {
+        std::array<const std::uint8_t *, 2 * 100 + 1> rows{};
+        for (; !window.done(); window.next()) {
+            const int y = window.y();
+            for (int dy = -distance; dy <= distance; ++dy)
+                rows[std::size_t(dy + distance)] = window.row(dy);
+            std::uint8_t *out = window.out();
+            for (int x = 0; x < width; ++x) {
+                const std::uint64_t bits = effects::PixelRandom(seed, x, y);
+                const int dx = effects::Spread(bits, distance);
+                const int dy = effects::Spread(bits >> 16, distance);
+                std::memcpy(out + 4 * x, rows[std::size_t(dy + distance)] + 4 * (x + dx), 3);
+            }
+        }
+    });
+}
+
+} // namespace lumaskin

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "controls/c_label.h"
+#include "controls/skin_button.h"
+#include "controls/skin_check_box.h"
+#include "controls/skin_combo_box.h"
+#include "controls/skin_edit.h"
+#include "controls/skin_host.h"
+#include "controls/skin_list_box.h"
+#include "controls/skin_option_button.h"
+#include "controls/skin_progress.h"
+#include "controls/skin_slider.h"
+#include "skin/entry_fields.h"
+#include "skin/rect.h"
+#include "skin/skin_ini.h"
+#include "skin/task_bar_popup.h"
+#include "zip/zip_archive.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QRegion>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumaskin {
+
+// The base of every skinned window: a frameless dialog whose background, shape and controls
+// all come from a skin description file and the bitmaps beside it. It owns every control it
+// creates and replaces them all at each skin load. Controls report by their index in their
+// skin section; the dialog turns the index into the control's name and calls a name-routed
+// operation that a derived dialog overrides.
+class SkinDialog : public QDialog, public SkinHost
+{
+    Q_OBJECT
+
+public:
+    explicit SkinDialog(QWidget *parent = nullptr);
+    ~SkinDialog() override;
+
+    // The pop-up that slides in at each skin load. Without one, those steps do nothing.
+    void SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup);
+    TaskBarPopup *TaskBar() const { return m_taskBarWindow.get(); }
+
+    void SetSkinFile(const QString &path) { m_skinFile = path; }
+    const QString &SkinFile() const { return m_skinFile; }
+    // The skin's working folder with a trailing '/', set by whoever extracts the skin.
+    void SetSkinFolder(const QString &folder) { m_skinFolder = folder; }
+    const QString &SkinFolder() const { return m_skinFolder; }
+
+    // Reads the skin file and rebuilds background, shape and every control.
+    virtual void LoadSkin();
+    // Drops the background, its copy and every control (the icon stays until the next load).
+    virtual void FreeSkin();
+    // Cuts the window's shape out of `bitmap` by `colour` into `region` and applies it.
+    // True when at least one pixel was cut.
+    bool ShapeWindow(QRegion &region, const QImage &bitmap, ColourValue colour);
+    void ReshapeWindow();
+    void BuildBackgroundDC();
+
+    // Name look-ups: the first control in skin order with exactly that name.
+    SkinButton *FindButton(const std::string &name) const;
+    void EnableButton(const std::string &name, bool enable);
+    int GetButtonState(const std::string &name) const;
+    void SetButtonChecked(const std::string &name, int state);
+    void SetButtonTooltip(const std::string &name, const QString &text);
+    SkinSlider *FindSlider(const std::string &name) const;
+    int GetSliderPos(const std::string &name) const;
+    void SetSliderPos(const std::string &name, int position);
+    CLabel *FindLabel(const std::string &name) const;
+
+    // "hh:mm:ss", clamped to 00:00:00 .. 99:59:59.
+    static QString FormatTime(int seconds);
+    // The absolute folder of `path` with a trailing '/'.
+    static QString GetFolderOfPath(const QString &path);
+
+    // The controls of the current skin, in skin order.
+    const std::vector<std::unique_ptr<SkinButton>> &Buttons() const { return m_buttons; }
+    const std::vector<std::unique_ptr<SkinSlider>> &Sliders() const { return m_sliders; }
+    const std::vector<std::unique_ptr<SkinEdit>> &EditBoxes() const { return m_editBoxes; }
+    const std::vector<std::unique_ptr<SkinListBox>> &ListControls() const { return m_listControls; }
+    const std::vector<std::unique_ptr<CLabel>> &Labels() const { return m_labels; }
+    const std::vector<std::unique_ptr<SkinOptionButton>> &OptionButtons() const
+    {
+        return m_optionButtons;
+    }
+    const std::vector<std::unique_ptr<SkinCheckBox>> &CheckBoxes() const { return m_checkBoxes; }
+    const std::vector<std::unique_ptr<SkinProgress>> &ProgressBars() const
+    {
+        return m_progressBars;
+    }
+    const std::vector<std::unique_ptr<SkinComboBox>> &ComboBoxes() const { return m_comboBoxes; }
+    CLabel *CaptionLabel() const { return m_captionLabel.get(); }
+
+    const QImage &BackgroundBitmap() const { return m_backgroundBitmap; }
+    const QImage &IconBitmap() const { return m_iconBitmap; }
+    const Rect &IconRect() const { return m_iconRect; }
+    ColourValue TransparentColor() const { return m_transparentColor; }
+    const QRegion &WindowRegion() const { return m_windowRegion; }
+    // The area the skin reserves for a hosted control; empty until a skin gives one.
+    const std::optional<Rect> &HostRect() const { return m_hostRect; }
+    ZipArchive &Archive() { return m_archive; }
+
+    // SkinHost: controls report here by index.
+    void OnButtonClicked(int index) override;
+    void OnOptionClicked(int index) override;
+    void OnCheckClicked(int index) override;
+    void OnSliderMoved(int index, int position) override;
+    void OnListClicked() override {}
+    QImage BackgroundContext() const override { return m_backgroundDC; }
+    QWidget *HostWidget() override { return this; }
+
+    // The name-routed operations a derived dialog overrides; the base ignores them.
+    virtual void OnControlClicked(const std::string &name);
+    virtual void OnOptionSelected(const std::string &name);
+    virtual void OnSliderChanged(const std::string &name, int position);
+    virtual void OnMouseMoved(const std::string &name, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+    // Background 1:1, then the icon with its key colour left out.
+    void PaintSkin(QPainter &painter);
+
+private:
+    void ReadControls(const SkinIni &ini, const QString &folder);
+    void ShowTime();
+
+    std::vector<std::unique_ptr<SkinButton>> m_buttons;
+    std::vector<std::unique_ptr<SkinSlider>> m_sliders;
+    std::vector<std::unique_ptr<SkinEdit>> m_editBoxes;
+    std::vector<std::unique_ptr<SkinListBox>> m_listControls;
+    std::vector<std::unique_ptr<CLabel>> m_labels;
+    std::vector<std::unique_ptr<SkinOptionButton>> m_optionButtons;
+    std::vector<std::unique_ptr<SkinCheckBox>> m_checkBoxes;
+    std::vector<std::unique_ptr<SkinProgress>> m_progressBars;
+    std::vector<std::unique_ptr<SkinComboBox>> m_comboBoxes;
+    QImage m_iconBitmap;
+    // The icon with its key-coloured pixels made transparent, ready to draw.
+    QImage m_iconDrawn;
+    Rect m_iconRect;
+    std::unique_ptr<CLabel> m_captionLabel;
+    // Magenta until a skin names its own, the colour skins use by habit.
+    ColourValue m_transparentColor = 0x00FF00FF;
+    QRegion m_windowRegion;
+    QImage m_backgroundDC;
+    std::unique_ptr<TaskBarPopup> m_taskBarWindow;
+    std::optional<Rect> m_hostRect;
+    QString m_skinFile;
+    QString m_skinFolder;
+    QImage m_backgroundBitmap;
+    ZipArchive m_archive;
+};
+
+} // namespace lumaskin

@@ -1,0 +1,333 @@
+#include "controls/skin_combo_list.h"
+#include "skin/skin_dialog.h"
+#include "tests/skin/skin_dialog_fixture.h"
+#include "tests/support/temp_dir.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace lumaskin {
+namespace {
+
+using test::TempDir;
+using test::TestSkin;
+using ::testing::ElementsAre;
+
+// Records what the name-routed operations receive.
+class RecordingDialog : public SkinDialog
+{
+public:
+    void OnControlClicked(const std::string &name) override { clicked.push_back(name); }
+    void OnOptionSelected(const std::string &name) override { options.push_back(name); }
+    void OnSliderChanged(const std::string &name, int position) override
+    {
+        sliders.push_back(name + "=" + std::to_string(position));
+    }
+
+    std::vector<std::string> clicked;
+    std::vector<std::string> options;
+    std::vector<std::string> sliders;
+};
+
+// Records the task-bar pop-up's calls in order.
+class RecordingPopup : public TaskBarPopup
+{
+public:
+    explicit RecordingPopup(std::vector<std::string> &calls) : m_calls(calls) {}
+    bool IsCreated() const override { return m_created; }
+    void Create(QWidget *) override
+    {
+        m_created = true;
+        m_calls.push_back("Create");
+    }
+    void HideNow() override { m_calls.push_back("HideNow"); }
+    void SetSkinBitmap(const QString &path, int r, int g, int b) override
+    {
+        m_calls.push_back("SetSkinBitmap " + path.section(u'/', -1).toStdString() + " " +
+                          std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b));
+    }
+    void StartPopUp(int show, int stay, int hide, int unused) override
+    {
+        m_calls.push_back("StartPopUp " + std::to_string(show) + "," + std::to_string(stay) + "," +
+                          std::to_string(hide) + "," + std::to_string(unused));
+    }
+    void DestroyButton() override { m_calls.push_back("DestroyButton"); }
+    void CreateButton(const ButtonEntry &entry, int index, const QString &, ColourValue) override
+    {
+        m_calls.push_back("CreateButton " + entry.name + " " + std::to_string(index));
+    }
+
+private:
+    std::vector<std::string> &m_calls;
+    bool m_created = false;
+};
+
+class SkinDialogTest : public ::testing::Test
+{
+protected:
+    void Load(SkinDialog &dialog, const TestSkin &skin = {})
+    {
+        const std::filesystem::path folder = m_dir / ("skin" + std::to_string(m_loads++));
+        test::WriteTestSkin(folder, skin);
+        const QString file = QString::fromStdString((folder / "Skin.ini").string());
+        dialog.SetSkinFile(file);
+        dialog.SetSkinFolder(SkinDialog::GetFolderOfPath(file));
+        dialog.LoadSkin();
+    }
+
+    TempDir m_dir;
+    int m_loads = 0;
+};
+
+int CountDirectChildren(const QWidget &widget)
+{
+    return static_cast<int>(widget.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+}
+
+TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
+{
+    RecordingDialog dialog;
+    Load(dialog);
+
+    EXPECT_EQ(dialog.size(), QSize(test::kSkinWidth, test::kSkinHeight));
+    EXPECT_EQ(dialog.TransparentColor(), 0x00FF00FFu);
+    ASSERT_TRUE(dialog.HostRect().has_value());
+    EXPECT_EQ(*dialog.HostRect(), (Rect{100, 40, 180, 100}));
+    EXPECT_EQ(dialog.IconBitmap().size(), QSize(16, 16));
+    EXPECT_EQ(dialog.IconRect(), (Rect{6, 6, 22, 22}));
+
+    ASSERT_EQ(dialog.Buttons().size(), 5u);
+    EXPECT_EQ(dialog.Buttons()[2]->Name(), "BUTTON_EXIT");
+    EXPECT_EQ(dialog.Buttons()[2]->Index(), 2);
+    EXPECT_EQ(dialog.Buttons()[2]->geometry(), QRect(176, 6, 20, 16));
+    EXPECT_EQ(dialog.Sliders().size(), 1u);
+    EXPECT_EQ(dialog.Sliders()[0]->MaxPos(), 7200);
+    EXPECT_EQ(dialog.OptionButtons().size(), 3u);
+    EXPECT_EQ(dialog.OptionButtons()[0]->IsChecked(), 1);
+    EXPECT_EQ(dialog.CheckBoxes().size(), 1u);
+    ASSERT_NE(dialog.CaptionLabel(), nullptr);
+    EXPECT_EQ(dialog.CaptionLabel()->Text(), "Test skin");
+    EXPECT_EQ(dialog.Labels().size(), 1u);
+    EXPECT_EQ(dialog.EditBoxes().size(), 1u);
+    EXPECT_TRUE(dialog.EditBoxes()[0]->isEnabled());
+    ASSERT_EQ(dialog.ListControls().size(), 1u);
+    EXPECT_NE(dialog.ListControls()[0]->ScrollBar(), nullptr);
+    ASSERT_EQ(dialog.ComboBoxes().size(), 1u);
+    EXPECT_FALSE(dialog.ComboBoxes()[0]->IsListOpen());
+    EXPECT_TRUE(dialog.ProgressBars().empty()) << "progress bars are never read";
+
+    // Play shown, pause hidden, right after the buttons.
+    EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
+    EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
+    // The time display from the progress slider's position and range.
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00");
+
+    // The controls copy from a background context equal to the background.
+    EXPECT_EQ(dialog.BackgroundContext(), dialog.BackgroundBitmap());
+    EXPECT_EQ(dialog.BackgroundContext().pixelColor(50, 50), TestSkin{}.fill);
+}
+
+TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
+{
+    std::vector<std::string> calls;
+    SkinDialog dialog;
+    dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
+    Load(dialog);
+    EXPECT_THAT(calls,
+                ElementsAre("Create", "HideNow", "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
+                            "StartPopUp 300,1000,300,1", "CreateButton TASKBUTTON_A 0",
+                            "CreateButton TASKBUTTON_EXIT 1"));
+    calls.clear();
+    Load(dialog);
+    EXPECT_THAT(calls, ElementsAre("HideNow", "DestroyButton",
+                                   "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
+                                   "StartPopUp 300,1000,300,1", "CreateButton TASKBUTTON_A 0",
+                                   "CreateButton TASKBUTTON_EXIT 1"));
+}
+
+TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
+{
+    SkinDialog dialog;
+    Load(dialog);
+    EXPECT_EQ(dialog.mask(), test::TestSkinShape());
+    EXPECT_EQ(dialog.WindowRegion(), test::TestSkinShape());
+
+    // A single key pixel inside is cut too, with no rounding of the width.
+    QImage bitmap(13, 5, QImage::Format_RGB32);
+    bitmap.fill(QColor(1, 2, 3));
+    bitmap.setPixelColor(12, 4, QColor(255, 0, 255));
+    QRegion region;
+    EXPECT_TRUE(dialog.ShapeWindow(region, bitmap, 0x00FF00FF));
+    EXPECT_EQ(dialog.mask(), QRegion(0, 0, 13, 5) - QRegion(12, 4, 1, 1));
+
+    // Without key pixels the window is the bitmap's rectangle.
+    bitmap.fill(QColor(1, 2, 3));
+    EXPECT_FALSE(dialog.ShapeWindow(region, bitmap, 0x00FF00FF));
+    EXPECT_EQ(dialog.mask(), QRegion(0, 0, 13, 5));
+}
+
+TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
+{
+    RecordingDialog fresh;
+    Load(fresh, TestSkin{QColor(200, 10, 10), {}, false});
+    const int expectedChildren = CountDirectChildren(fresh);
+
+    RecordingDialog dialog;
+    Load(dialog);
+    const int firstChildren = CountDirectChildren(dialog);
+    Load(dialog, TestSkin{QColor(200, 10, 10), "", false});
+
+    EXPECT_GT(firstChildren, expectedChildren);
+    EXPECT_EQ(CountDirectChildren(dialog), expectedChildren);
+    EXPECT_EQ(dialog.Buttons().size(), 1u);
+    EXPECT_TRUE(dialog.CheckBoxes().empty());
+    EXPECT_TRUE(dialog.OptionButtons().empty());
+    EXPECT_TRUE(dialog.ComboBoxes().empty());
+    EXPECT_EQ(dialog.CaptionLabel(), nullptr);
+    EXPECT_EQ(dialog.FindButton("BUTTON_PLAY"), nullptr);
+    EXPECT_EQ(dialog.BackgroundContext().pixelColor(50, 50), QColor(200, 10, 10));
+
+    // And back to the whole skin: the same state as after its first load.
+    Load(dialog);
+    EXPECT_EQ(CountDirectChildren(dialog), firstChildren);
+    EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
+    EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
+}
+
+TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
+{
+    SkinDialog dialog;
+    Load(dialog);
+    ASSERT_FALSE(dialog.IconBitmap().isNull());
+    // The same skin with its icon section renamed.
+    const std::filesystem::path folder = m_dir / "noicon";
+    test::WriteTestSkin(folder, TestSkin{});
+    std::string ini = test::readFile(folder / "Skin.ini");
+    ini.replace(ini.find("[ICON]"), 6, "[OTHER]");
+    test::writeFile(folder / "Skin.ini", ini);
+    dialog.SetSkinFile(QString::fromStdString((folder / "Skin.ini").string()));
+    dialog.LoadSkin();
+    EXPECT_TRUE(dialog.IconBitmap().isNull());
+}
+
+TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
+{
+    RecordingDialog dialog;
+    Load(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::mouseClick(dialog.FindButton("BUTTON_EXIT"), Qt::LeftButton);
+    dialog.OnButtonClicked(4);
+    dialog.OnButtonClicked(5);  // beyond the list: ignored
+    dialog.OnButtonClicked(-1); // likewise
+    EXPECT_THAT(dialog.clicked, ElementsAre("BUTTON_EXIT", "BUTTON_TWIN"));
+
+    dialog.OnSliderMoved(0, 125);
+    dialog.OnSliderMoved(1, 5);
+    EXPECT_THAT(dialog.sliders, ElementsAre("SLIDER_PROGRESS=125"));
+
+    // Two buttons of one name: look-ups act on the first.
+    EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3].get());
+    dialog.SetButtonChecked("BUTTON_TWIN", 1);
+    EXPECT_EQ(dialog.Buttons()[3]->IsChecked(), 1);
+    EXPECT_EQ(dialog.Buttons()[4]->IsChecked(), 0);
+    EXPECT_EQ(dialog.GetButtonState("BUTTON_TWIN"), 1);
+    dialog.EnableButton("BUTTON_TWIN", false);
+    EXPECT_FALSE(dialog.Buttons()[3]->isEnabled());
+    EXPECT_TRUE(dialog.Buttons()[4]->isEnabled());
+    dialog.SetButtonTooltip("BUTTON_TWIN", "changed");
+    EXPECT_EQ(dialog.Buttons()[3]->TooltipText(), "changed");
+    EXPECT_EQ(dialog.Buttons()[4]->TooltipText(), "Second");
+
+    dialog.SetSliderPos("SLIDER_PROGRESS", 3725);
+    EXPECT_EQ(dialog.GetSliderPos("SLIDER_PROGRESS"), 3725);
+    // Unknown names do nothing.
+    EXPECT_EQ(dialog.GetSliderPos("SLIDER_NONE"), 0);
+    EXPECT_EQ(dialog.GetButtonState("BUTTON_NONE"), 0);
+    dialog.SetButtonChecked("BUTTON_NONE", 1);
+    EXPECT_EQ(dialog.FindLabel("LABEL_NONE"), nullptr);
+    // Names match case-sensitively.
+    EXPECT_EQ(dialog.FindButton("button_exit"), nullptr);
+}
+
+TEST_F(SkinDialogTest, OptionGroupKeepsOnlyTheIndependentStream)
+{
+    RecordingDialog dialog;
+    Load(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto &options = dialog.OptionButtons();
+    ASSERT_EQ(options.size(), 3u);
+    ASSERT_EQ(options[1]->IsChecked(), 1);
+
+    QTest::mouseClick(options[2].get(), Qt::LeftButton);
+    EXPECT_EQ(options[0]->IsChecked(), 0);
+    EXPECT_EQ(options[1]->IsChecked(), 1) << "OPTION_AUDIOSTREAM1 keeps its state";
+    EXPECT_EQ(options[2]->IsChecked(), 1);
+    EXPECT_THAT(dialog.options, ElementsAre("OPTION_B"));
+
+    dialog.OnOptionClicked(7); // out of range: nothing
+    EXPECT_EQ(dialog.options.size(), 1u);
+}
+
+TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
+{
+    SkinDialog dialog;
+    Load(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(&dialog, key);
+        EXPECT_TRUE(dialog.isVisible()) << key;
+        // From inside the edit box too.
+        QTest::keyClick(dialog.EditBoxes()[0].get(), key);
+        EXPECT_TRUE(dialog.isVisible()) << key;
+    }
+}
+
+TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
+{
+    SkinDialog dialog;
+    Load(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    SkinComboBox &combo = *dialog.ComboBoxes()[0];
+    combo.ToggleList();
+    ASSERT_TRUE(combo.IsListOpen());
+
+    const auto move = [&](QPoint pos) {
+        QMouseEvent event(QEvent::MouseMove, pos, dialog.mapToGlobal(pos), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &event);
+    };
+    move(combo.WholeRect().center());
+    EXPECT_TRUE(combo.IsListOpen());
+    move(QPoint(20, 100));
+    EXPECT_FALSE(combo.IsListOpen());
+}
+
+TEST(SkinDialogTime, FormatsHoursMinutesSeconds)
+{
+    EXPECT_EQ(SkinDialog::FormatTime(0), "00:00:00");
+    EXPECT_EQ(SkinDialog::FormatTime(7200), "02:00:00");
+    EXPECT_EQ(SkinDialog::FormatTime(3725), "01:02:05");
+    EXPECT_EQ(SkinDialog::FormatTime(359999), "99:59:59");
+    EXPECT_EQ(SkinDialog::FormatTime(400000), "99:59:59");
+    EXPECT_EQ(SkinDialog::FormatTime(-5), "00:00:00");
+}
+
+TEST(SkinDialogPaths, FolderOfAPathIsAbsoluteWithATrailingSlash)
+{
+    const QString current = QDir::currentPath();
+    EXPECT_EQ(SkinDialog::GetFolderOfPath("Test/Skin.ini"), current + "/Test/");
+    EXPECT_EQ(SkinDialog::GetFolderOfPath("/tmp/x/Skin.ini"), "/tmp/x/");
+    EXPECT_EQ(SkinDialog::GetFolderOfPath("/Skin.ini"), "/");
+}
+
+} // namespace
+} // namespace lumaskin

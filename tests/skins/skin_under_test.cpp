@@ -66,11 +66,6 @@ const std::vector<std::string> &FormatNames()
     return names;
 }
 
-QRect ToQRect(const Rect &rect)
-{
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
 bool IsKey(QRgb pixel)
 {
     return (pixel & 0xFFFFFF) == 0xFF00FF;

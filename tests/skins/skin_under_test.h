@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/control_factory.h"
 #include "skin/skin_sections.h"
 #include "skin/skin_working_folder.h"
 
@@ -82,7 +83,6 @@ struct ComboParts
 };
 ComboParts LayOutCombo(const Rect &rect, QSize face);
 
-QRect ToQRect(const Rect &rect);
 bool IsKey(QRgb pixel);
 
 } // namespace lumaskin::test

@@ -232,17 +232,28 @@ void SkinDialog::mousePressEvent(QMouseEvent *event)
 {
     // The background is the window's caption: a left press on it moves the window.
     if (event->button() == Qt::LeftButton) {
-        if (QWindow *window = windowHandle())
-            window->startSystemMove();
+        QWindow *window = windowHandle();
+        // Where no window manager moves windows for us, the dialog follows the mouse itself.
+        if (!window || !window->startSystemMove())
+            m_dragOffset = event->globalPosition().toPoint() - pos();
         event->accept();
         return;
     }
     QDialog::mousePressEvent(event);
 }
 
+void SkinDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragOffset.reset();
+    QDialog::mouseReleaseEvent(event);
+}
+
 void SkinDialog::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    if (m_dragOffset && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *m_dragOffset);
     if (!m_comboBoxes.empty())
         m_comboBoxes.front()->CloseListIfOutside(pos);
     // A thumb dragged off its scroll bar keeps following the mouse.

@@ -122,6 +122,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
     // Background 1:1, then the icon with its key colour left out.
@@ -155,6 +156,8 @@ private:
     QString m_skinFolder;
     QImage m_backgroundBitmap;
     ZipArchive m_archive;
+    // The press point relative to the window while the dialog moves itself.
+    std::optional<QPoint> m_dragOffset;
 };
 
 } // namespace lumaskin

@@ -311,6 +311,33 @@ TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
     EXPECT_FALSE(combo.IsListOpen());
 }
 
+TEST_F(SkinDialogTest, APressOnTheBackgroundMovesTheWindow)
+{
+    SkinDialog dialog;
+    Load(dialog);
+    dialog.move(100, 100);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint start(20, 100); // bare background
+    const QPoint startGlobal = dialog.mapToGlobal(start);
+    QMouseEvent press(QEvent::MouseButtonPress, start, startGlobal, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &press);
+    const QPoint before = dialog.pos();
+    QMouseEvent drag(QEvent::MouseMove, start, startGlobal + QPoint(30, 15), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &drag);
+    EXPECT_EQ(dialog.pos(), before + QPoint(30, 15));
+    QMouseEvent release(QEvent::MouseButtonRelease, start, startGlobal + QPoint(30, 15),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &release);
+    // Without the button the window stays put.
+    QMouseEvent hover(QEvent::MouseMove, start, startGlobal + QPoint(90, 90), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &hover);
+    EXPECT_EQ(dialog.pos(), before + QPoint(30, 15));
+}
+
 TEST(SkinDialogTime, FormatsHoursMinutesSeconds)
 {
     EXPECT_EQ(SkinDialog::FormatTime(0), "00:00:00");

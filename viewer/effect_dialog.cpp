@@ -119,7 +119,7 @@ QComboBox *EffectDialog::addList(int row, int column, int span, const QString &n
 
 QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
 {
-    auto *button = new QPushButton(tr("Change"));
+    auto *button = new QPushButton(QStringLiteral("Change"));
     button->setObjectName(name);
     button->setAutoDefault(false); // see keyPressEvent
     m_grid->addWidget(button, row, 1 + m_editColumns);

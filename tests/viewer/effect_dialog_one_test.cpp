@@ -232,21 +232,32 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
 
 TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
 {
-    type(Field::Brightness, "12");
-    type(Field::Gamma, "0.25");
-    type(Field::HueRed, "30");
+    // Every edit box gets a new valid value, read by Brightness's "Change".
+    for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i)
+        dialog.edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
     press(Mark::Brightness);
-    press(Mark::Hue);
-    press(Mark::Desaturation);
+    ASSERT_TRUE(messages.texts.isEmpty());
+    for (std::size_t i = 0; i < EffectDialogOne::kMarkCount; ++i)
+        press(static_cast<Mark>(i));
+
     dialog.Reset();
-    for (std::int32_t flag : dialog.appliedFlags)
-        EXPECT_EQ(flag, 0);
-    EXPECT_EQ(dialog.brightness, 0);
-    EXPECT_FLOAT_EQ(dialog.gamma, 2.0f);
-    EXPECT_EQ(dialog.hueRed, 0);
-    EXPECT_EQ(text(Field::Brightness), "0");
-    EXPECT_EQ(text(Field::Gamma), "2");
-    EXPECT_EQ(text(Field::HueRed), "0");
+    const EffectDialogOne fresh(nullptr);
+    EXPECT_EQ(dialog.appliedFlags, fresh.appliedFlags);
+    const std::vector<double> now = {
+        double(dialog.brightness), double(dialog.contrast), double(dialog.green),
+        double(dialog.lightness),  double(dialog.red),      double(dialog.saturation),
+        double(dialog.gamma),      double(dialog.hueBlue),  double(dialog.hueGreen),
+        double(dialog.hueRed),     double(dialog.blue)};
+    const std::vector<double> start = {
+        double(fresh.brightness), double(fresh.contrast), double(fresh.green),
+        double(fresh.lightness),  double(fresh.red),      double(fresh.saturation),
+        double(fresh.gamma),      double(fresh.hueBlue),  double(fresh.hueGreen),
+        double(fresh.hueRed),     double(fresh.blue)};
+    EXPECT_EQ(now, start);
+    for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        EXPECT_EQ(text(field), fresh.edit(field)->text());
+    }
 }
 
 TEST_F(EffectDialogOneTest, MarkedAdjustmentsAreAppliedOnceInConversionOrder)

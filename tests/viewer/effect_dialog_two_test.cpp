@@ -182,18 +182,30 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
     dialog.embossList()->setCurrentIndex(3);
     dialog.mosaicList()->setCurrentIndex(1);
     dialog.noiseList()->setCurrentIndex(1);
-    type(Field::Radius1, "40");
+    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
+        dialog.edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
     dialog.okButton()->click();
-    press(Mark::Emboss);
-    press(Mark::FocalBW);
+    ASSERT_TRUE(messages.texts.isEmpty());
+    for (std::size_t i = 0; i < EffectDialogTwo::kMarkCount; ++i)
+        press(static_cast<Mark>(i));
+
     dialog.Reset();
-    for (std::int32_t flag : dialog.appliedFlags)
-        EXPECT_EQ(flag, 0);
-    EXPECT_EQ(dialog.embossDirection, 0);
-    EXPECT_EQ(dialog.mosaicMode, 0);
-    EXPECT_EQ(dialog.noiseKind, 0);
-    EXPECT_EQ(dialog.radius1, 100);
-    EXPECT_EQ(text(Field::Radius1), "100");
+    const EffectDialogTwo fresh(nullptr);
+    EXPECT_EQ(dialog.appliedFlags, fresh.appliedFlags);
+    const auto fields = [](const EffectDialogTwo &d) {
+        return std::vector<std::int32_t>{
+            d.embossDirection, d.mosaicMode,       d.noiseKind,
+            d.focalX,          d.antiNoiseLevel,   d.diffuse,
+            d.embossDepth,     d.median,           d.monochromeThreshold,
+            d.mosaicSize,      d.noiseAmount,      d.radius1,
+            d.radius2,         d.sharpenEdgeValue, d.twirlAngle,
+            d.focalY};
+    };
+    EXPECT_EQ(fields(dialog), fields(fresh));
+    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        EXPECT_EQ(text(field), fresh.edit(field)->text());
+    }
     for (const QComboBox *list : {dialog.embossList(), dialog.mosaicList(), dialog.noiseList()})
         EXPECT_EQ(list->currentIndex(), 0);
 }

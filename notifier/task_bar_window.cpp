@@ -1,0 +1,387 @@
+#include "notifier/task_bar_window.h"
+
+#include "controls/bitmap_helpers.h"
+#include "controls/control_factory.h"
+#include "controls/skin_button.h"
+#include "notifier/notifier_messages.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimerEvent>
+#include <algorithm>
+
+namespace lumaskin {
+
+namespace {
+
+// The window's size before a skin gives it a bitmap.
+constexpr QSize kDefaultSize(300, 248);
+// The page sits below the bitmap's caption strip, inside its rim.
+constexpr int kPageMargin = 10;
+constexpr int kPageTop = 44;
+
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+
+// One slide step's timer period. A bitmap larger than the slide time asks for less than the
+// shortest period a timer has, so it runs as fast as timers go.
+int StepInterval(int totalMs, int distance, int step)
+{
+    return std::max(1, totalMs / (distance / step));
+}
+
+} // namespace
+
+TaskBarWindow::TaskBarWindow() : QWidget(nullptr, kWindowFlags)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    resize(kDefaultSize);
+}
+
+TaskBarWindow::~TaskBarWindow()
+{
+    // The buttons report to this window; they go before it does.
+    m_button.reset();
+    m_keptButtons.clear();
+}
+
+void TaskBarWindow::Create(QWidget *parent)
+{
+    if (m_created)
+        return;
+    // A tool window of the skinned dialog: it stays with the dialog but is a window of its own.
+    setParent(parent, kWindowFlags);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    if (m_htmlViewFactory) {
+        m_htmlView = m_htmlViewFactory(*this);
+        if (m_htmlView) {
+            m_htmlView->setParent(this);
+            m_htmlView->setGeometry(HtmlViewRect());
+            m_htmlView->show();
+        }
+    }
+    m_created = true;
+}
+
+QRect TaskBarWindow::HtmlViewRect() const
+{
+    const QSize size = m_bitmap.isNull() ? kDefaultSize : m_bitmap.size();
+    return QRect(kPageMargin, kPageTop, std::max(0, size.width() - 2 * kPageMargin),
+                 std::max(0, size.height() - kPageTop - kPageMargin));
+}
+
+void TaskBarWindow::HideNow()
+{
+    // Every slide timer stops, not only the one of the current state: a close request made
+    // while sliding in runs the slide-out timer before the state says so.
+    for (int id = SlideInTimer; id <= SlideOutTimer; ++id)
+        StopTimer(id);
+    setGeometry(0, 0, 0, 0);
+    hide();
+    m_state = Hidden;
+}
+
+void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int blue)
+{
+    QImage loaded;
+    m_lastBitmapLoaded = !path.isEmpty() && LoadBitmapFile(path, loaded) && !loaded.isNull();
+    if (!m_lastBitmapLoaded)
+        return; // the old bitmap and shape stay
+    m_bitmap = loaded;
+    m_width = m_bitmap.width();
+    m_height = m_bitmap.height();
+    if (m_htmlView)
+        m_htmlView->setGeometry(HtmlViewRect());
+    if (red == -1 || green == -1 || blue == -1)
+        return;
+    if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))
+        setMask(*region);
+    Redraw();
+}
+
+TaskBarWindow::Side TaskBarWindow::TaskBarSide(const QRect &work, const QRect &screen)
+{
+    if (work.width() < screen.width())
+        return work.left() == screen.left() ? Side::Right : Side::Left;
+    if (work.height() < screen.height() && work.top() != screen.top())
+        return Side::Top;
+    // A bar at the bottom, or none found (a bare X server): come up at the bottom right.
+    return Side::Bottom;
+}
+
+TaskBarWindow::ScreenAreas TaskBarWindow::ReadScreenAreas() const
+{
+    if (m_screenAreas)
+        return m_screenAreas();
+    const QScreen *where = parentWidget() ? parentWidget()->screen() : screen();
+    if (!where)
+        where = QGuiApplication::primaryScreen();
+    if (!where)
+        return {};
+    return {where->availableGeometry(), where->geometry()};
+}
+
+void TaskBarWindow::StartPopUp(int showMs, int stayMs, int hideMs, int)
+{
+    m_showTime = showMs;
+    m_stayTime = stayMs;
+    m_hideTime = hideMs;
+    const ScreenAreas areas = ReadScreenAreas();
+    const QRect &work = areas.work;
+    // Edges as the window moves between them: right and bottom are just outside the area.
+    const int workLeft = work.left();
+    const int workTop = work.top();
+    const int workRight = work.left() + work.width();
+    const int workBottom = work.top() + work.height();
+    const Side side = TaskBarSide(work, areas.screen);
+
+    switch (m_state) {
+    case Hidden: {
+        // Without a bitmap there is nothing to show, and no distance to slide over.
+        const bool horizontal = side == Side::Left || side == Side::Right;
+        if ((horizontal ? m_width : m_height) < m_step || m_width <= 0 || m_height <= 0)
+            return;
+        m_direction = side;
+        switch (side) {
+        case Side::Right:
+            m_startX = workRight;
+            m_startY = workBottom - m_height;
+            break;
+        case Side::Left:
+            m_startX = workLeft - m_width;
+            m_startY = workBottom - m_height;
+            break;
+        case Side::Top:
+            m_startX = workRight - m_width;
+            m_startY = workTop - m_height;
+            break;
+        case Side::Bottom:
+            m_startX = workRight - m_width;
+            m_startY = workBottom;
+            break;
+        }
+        const int distance = horizontal ? m_width : m_height;
+        m_showInterval = StepInterval(m_showTime, distance, m_step);
+        m_hideInterval = StepInterval(m_hideTime, distance, m_step);
+        m_x = m_startX;
+        m_y = m_startY;
+        MoveToCurrent();
+        show();
+        StartTimer(SlideInTimer, m_showInterval);
+        break;
+    }
+    case SlidingIn:
+        Redraw();
+        break;
+    case Shown:
+        Redraw();
+        StartTimer(StayTimer, m_stayTime);
+        break;
+    case SlidingOut:
+        StopTimer(SlideOutTimer);
+        StartTimer(StayTimer, m_stayTime);
+        // Fully in again, on the side the slide started from.
+        switch (m_direction) {
+        case Side::Right:
+            m_x = workRight - m_width;
+            break;
+        case Side::Left:
+            m_x = workLeft;
+            break;
+        case Side::Top:
+            m_y = workTop;
+            break;
+        case Side::Bottom:
+            m_y = workBottom - m_height;
+            break;
+        }
+        MoveToCurrent();
+        Redraw();
+        break;
+    }
+}
+
+void TaskBarWindow::OnTimer(int id)
+{
+    switch (id) {
+    case SlideInTimer: {
+        m_state = SlidingIn;
+        bool moved = true;
+        switch (m_direction) {
+        case Side::Bottom:
+            if ((moved = m_y > m_startY - m_height))
+                m_y -= m_step;
+            break;
+        case Side::Top:
+            if ((moved = m_y - m_startY < m_height))
+                m_y += m_step;
+            break;
+        case Side::Left:
+            if ((moved = m_x - m_startX < m_width))
+                m_x += m_step;
+            break;
+        case Side::Right:
+            if ((moved = m_x > m_startX - m_width))
+                m_x -= m_step;
+            break;
+        }
+        if (!moved) {
+            // Fully in: it stays until closed or a later pop-up request lets it go.
+            StopTimer(SlideInTimer);
+            m_state = Shown;
+        }
+        MoveToCurrent();
+        break;
+    }
+    case StayTimer:
+        StopTimer(StayTimer);
+        StartTimer(SlideOutTimer, m_hideInterval);
+        MoveToCurrent();
+        break;
+    case SlideOutTimer: {
+        m_state = SlidingOut;
+        bool moved = true;
+        switch (m_direction) {
+        case Side::Bottom:
+            if ((moved = m_y < m_startY))
+                m_y += m_step;
+            break;
+        case Side::Top:
+            if ((moved = m_y > m_startY))
+                m_y -= m_step;
+            break;
+        case Side::Left:
+            if ((moved = m_x > m_startX))
+                m_x -= m_step;
+            break;
+        case Side::Right:
+            if ((moved = m_x < m_startX))
+                m_x += m_step;
+            break;
+        }
+        if (moved) {
+            MoveToCurrent();
+        } else {
+            StopTimer(SlideOutTimer);
+            HideNow();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TaskBarWindow::CloseTaskBar(const std::string &)
+{
+    // Nothing to close while hidden; otherwise slide back from wherever the window is.
+    if (m_state == Hidden && !IsTimerActive(SlideInTimer))
+        return;
+    StopTimer(SlideInTimer);
+    StopTimer(StayTimer);
+    StartTimer(SlideOutTimer, m_hideInterval);
+}
+
+void TaskBarWindow::DestroyButton()
+{
+    m_button.reset();
+}
+
+void TaskBarWindow::CreateButton(const ButtonEntry &entry, int index, const QString &folder,
+                                 ColourValue keyColor)
+{
+    if (m_button)
+        m_keptButtons.push_back(std::move(m_button));
+    m_button =
+        CreateTaskBarButton(entry, index, ControlSite{this, nullptr, folder, keyColor}, this);
+    m_button->raise();
+}
+
+bool TaskBarWindow::IsTimerActive(int id) const
+{
+    return id >= SlideInTimer && id <= SlideOutTimer && Timer(id).isActive();
+}
+
+QBasicTimer &TaskBarWindow::Timer(int id)
+{
+    return m_timers[id - 1];
+}
+
+const QBasicTimer &TaskBarWindow::Timer(int id) const
+{
+    return m_timers[id - 1];
+}
+
+void TaskBarWindow::StartTimer(int id, int ms)
+{
+    Timer(id).start(std::max(0, ms), this);
+}
+
+void TaskBarWindow::StopTimer(int id)
+{
+    Timer(id).stop();
+}
+
+void TaskBarWindow::MoveToCurrent()
+{
+    setGeometry(m_x, m_y, m_width, m_height);
+}
+
+void TaskBarWindow::Redraw()
+{
+    update();
+}
+
+bool TaskBarWindow::event(QEvent *event)
+{
+    if (event->type() == NotifierEventType(NotifierMessage::PageClicked)) {
+        CloseTaskBar({});
+        return true;
+    }
+    // The page's other two messages need nothing of the window.
+    if (event->type() == NotifierEventType(NotifierMessage::PageShown) ||
+        event->type() == NotifierEventType(NotifierMessage::PageExpired))
+        return true;
+    return QWidget::event(event);
+}
+
+void TaskBarWindow::paintEvent(QPaintEvent *)
+{
+    if (m_bitmap.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_bitmap);
+}
+
+void TaskBarWindow::enterEvent(QEnterEvent *event)
+{
+    if (!m_hover) {
+        m_hover = true;
+        Redraw();
+    }
+    QWidget::enterEvent(event);
+}
+
+void TaskBarWindow::leaveEvent(QEvent *event)
+{
+    if (m_hover) {
+        m_hover = false;
+        Redraw();
+    }
+    QWidget::leaveEvent(event);
+}
+
+void TaskBarWindow::timerEvent(QTimerEvent *event)
+{
+    for (int id = SlideInTimer; id <= SlideOutTimer; ++id) {
+        if (Timer(id).timerId() == event->timerId()) {
+            OnTimer(id);
+            return;
+        }
+    }
+    QWidget::timerEvent(event);
+}
+
+} // namespace lumaskin

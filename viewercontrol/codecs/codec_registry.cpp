@@ -8,6 +8,7 @@
 #include "viewercontrol/codecs/pdf_writer.h"
 #include "viewercontrol/codecs/pgx_writer.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/codecs/pnm_codec.h"
 #include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/codecs/spng_library.h"
 #include "viewercontrol/codecs/turbojpeg_library.h"
@@ -109,7 +110,11 @@ std::vector<Codec> buildCodecs()
         };
         codecs.push_back(std::move(ico));
     }
-    codecs.push_back(magickCodec("PNM", "pnm", ProbePnm, "PNM", {"PNM"}));
+    codecs.push_back(
+        {"PNM", "pnm", ProbePnm, DecodePnm, [](const Image &image, QByteArray &out, QString *) {
+             out = EncodePnm(image);
+             return true;
+         }});
     codecs.push_back(magickCodec("PCX", "pcx", ProbePcx, "PCX", {"PCX", false, true}));
     codecs.push_back({"PDF", "pdf", ProbePdf,
                       [](Bytes bytes, QString *error) {

@@ -2,6 +2,8 @@
 
 #include "viewercontrol/codecs/byte_reader.h"
 #include "viewercontrol/codecs/jpeg_header.h"
+#include "viewercontrol/codecs/pnm_codec.h"
+#include "viewercontrol/codecs/text_header.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,62 +39,6 @@ Probe certainOfUnknownSize()
     p.match = Match::Certain;
     return p;
 }
-
-// Reads the ASCII header fields of PNM and PGX files: numbers separated by blanks, with '#'
-// comments in PNM.
-class TextHeader
-{
-public:
-    TextHeader(Bytes bytes, std::size_t pos, bool comments)
-        : m_bytes(bytes), m_pos(pos), m_comments(comments)
-    {}
-    bool skipBlanks()
-    {
-        bool any = false;
-        while (m_pos < m_bytes.size()) {
-            const char c = static_cast<char>(m_bytes[m_pos]);
-            if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f') {
-                ++m_pos;
-                any = true;
-            } else if (c == '#' && m_comments) {
-                while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\n' && m_bytes[m_pos] != '\r')
-                    ++m_pos;
-                any = true;
-            } else {
-                break;
-            }
-        }
-        return any;
-    }
-    std::optional<std::int64_t> number()
-    {
-        skipBlanks();
-        std::int64_t value = 0;
-        const std::size_t start = m_pos;
-        while (m_pos < m_bytes.size() && m_bytes[m_pos] >= '0' && m_bytes[m_pos] <= '9' &&
-               m_pos - start < 10)
-            value = value * 10 + (m_bytes[m_pos++] - '0');
-        if (m_pos == start)
-            return std::nullopt;
-        return value;
-    }
-    std::string_view word()
-    {
-        skipBlanks();
-        const std::size_t start = m_pos;
-        while (m_pos < m_bytes.size() && m_bytes[m_pos] > ' ' && m_pos - start < 32)
-            ++m_pos;
-        return {reinterpret_cast<const char *>(m_bytes.data()) + start, m_pos - start};
-    }
-    bool at(char c) const { return m_pos < m_bytes.size() && m_bytes[m_pos] == c; }
-    void advance() { ++m_pos; }
-    std::size_t pos() const { return m_pos; }
-
-private:
-    Bytes m_bytes;
-    std::size_t m_pos;
-    bool m_comments;
-};
 
 } // namespace
 
@@ -363,6 +309,17 @@ Probe ProbeJ2k(Bytes bytes)
     return certain(xsiz - xoff, ysiz - yoff);
 }
 
+Probe ProbePnm(Bytes bytes)
+{
+    const PnmHeader header = ParsePnmHeader(bytes);
+    if (!header.valid)
+        return {};
+    if (!Image::sizeIsAcceptable(header.width, header.height))
+        return certain(header.width, header.height);
+    return certain(header.width, header.height,
+                   static_cast<std::int64_t>(header.dataOffset) + PnmMinimumDataBytes(header));
+}
+
 Probe ProbePgx(Bytes bytes)
 {
     const ByteReader in(bytes);
@@ -410,82 +367,6 @@ Probe ProbeRas(Bytes bytes)
     if (type != 2 && (depth == 1 || depth == 8 || depth == 24 || depth == 32)) // not run-length
         minimum = 32 + mapLength + height * (ceilDiv(width * depth, 16) * 2);
     return certain(width, height, minimum);
-}
-
-Probe ProbePnm(Bytes bytes)
-{
-    const ByteReader in(bytes);
-    const char kind = static_cast<char>(in.u8(1));
-    if (in.u8(0) != 'P' || kind < '1' || kind > '7' || !in.ok())
-        return {};
-    TextHeader text(bytes, 2, true);
-    if (!text.skipBlanks())
-        return {};
-    std::int64_t width = 0, height = 0, depth = 1, maxValue = 1;
-    if (kind == '7') {
-        // PAM: keyword lines up to ENDHDR.
-        for (int line = 0; line < 64; ++line) {
-            const std::string_view key = text.word();
-            if (key == "ENDHDR")
-                break;
-            if (key == "TUPLTYPE") {
-                text.word();
-                continue;
-            }
-            const auto value = text.number();
-            if (key.empty() || !value)
-                return {};
-            if (key == "WIDTH")
-                width = *value;
-            else if (key == "HEIGHT")
-                height = *value;
-            else if (key == "DEPTH")
-                depth = *value;
-            else if (key == "MAXVAL")
-                maxValue = *value;
-        }
-        if (width == 0 || height == 0 || depth < 1 || depth > 4)
-            return {};
-    } else {
-        const auto w = text.number();
-        const auto h = text.number();
-        if (!w || !h)
-            return {};
-        width = *w;
-        height = *h;
-        if (kind != '1' && kind != '4') {
-            const auto m = text.number();
-            if (!m)
-                return {};
-            maxValue = *m;
-        }
-        depth = kind == '3' || kind == '6' ? 3 : 1;
-    }
-    if (maxValue < 1 || maxValue > 65535)
-        return {};
-    if (!Image::sizeIsAcceptable(width, height))
-        return certain(width, height);
-    // One blank separates the header from binary data.
-    const std::int64_t header = static_cast<std::int64_t>(text.pos()) + 1;
-    const std::int64_t samples = width * height * depth;
-    const std::int64_t sampleBytes = maxValue > 255 ? 2 : 1;
-    std::int64_t data = 0;
-    switch (kind) {
-    case '1':
-        data = samples;
-        break; // digits may run together
-    case '2':
-    case '3':
-        data = 2 * samples - 1;
-        break; // a digit and a blank each
-    case '4':
-        data = ceilDiv(width, 8) * height;
-        break;
-    default:
-        data = samples * sampleBytes;
-        break;
-    }
-    return certain(width, height, header + data);
 }
 
 } // namespace lumaskin

@@ -18,7 +18,7 @@ constexpr const char *kPolicy = R"(<policymap>
   <policy domain="path" rights="none" pattern="@*"/>
   <policy domain="coder" rights="none" pattern="*"/>
   <policy domain="coder" rights="read|write"
-          pattern="{BMP,BMP2,BMP3,GIF,GIF87,PCX,TGA,ICB,VDA,VST,ICO,ICON,WBMP,TIFF,TIF,TIFF64,PSD,PSB,WMF,JP2,J2K,J2C,JPC,PGX,SUN,RAS,PNM,PBM,PGM,PPM,PAM,JPEG,JPG,PNG,PNG8,PNG24,PNG32}"/>
+          pattern="{BMP,BMP2,BMP3,GIF,GIF87,PCX,TGA,ICB,VDA,VST,ICO,ICON,WBMP,TIFF,TIF,TIFF64,PSD,PSB,WMF,JP2,J2K,J2C,JPC,PGX,SUN,RAS,JPEG,JPG,PNG,PNG8,PNG24,PNG32}"/>
 </policymap>)";
 
 void startMagick()

@@ -6,13 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// ImageMagick's PNM coder keeps one 4 KB string for the life of the process, whatever the
-// number of files read; it is not a leak of ours.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:AcquireString\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // Huge declared sizes are refused by the same check at any limit; a lower one keeps each

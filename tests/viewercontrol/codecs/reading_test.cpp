@@ -337,6 +337,34 @@ TEST(Reading, HandWrittenHeaders)
     EXPECT_EQ(ppm.width(), 2);
     EXPECT_EQ(ppm.pixel(0, 0)[0], 255);
     EXPECT_EQ(ppm.pixel(1, 0)[2], 255);
+    // The other anymaps: plain bitmap (1 is black, digits may run together), plain grey with
+    // a small maximum, raw bitmap, 16-bit raw grey, and PAM with alpha.
+    Image pbm = readBytes("P1 3 1\n101", &error);
+    ASSERT_FALSE(pbm.isNull()) << error.toStdString();
+    EXPECT_EQ(pbm.pixel(0, 0)[0], 0);
+    EXPECT_EQ(pbm.pixel(1, 0)[0], 255);
+    Image pgm = readBytes("P2 2 1 15\n15 5\n", &error);
+    ASSERT_FALSE(pgm.isNull()) << error.toStdString();
+    EXPECT_EQ(pgm.pixel(0, 0)[0], 255);
+    EXPECT_EQ(pgm.pixel(1, 0)[0], 85);
+    Image rawBits = readBytes(std::string("P4\n10 2\n\x80\x40\x01\x00", 12), &error);
+    ASSERT_FALSE(rawBits.isNull()) << error.toStdString();
+    EXPECT_EQ(rawBits.pixel(0, 0)[0], 0);
+    EXPECT_EQ(rawBits.pixel(9, 0)[0], 0);
+    EXPECT_EQ(rawBits.pixel(1, 0)[0], 255);
+    EXPECT_EQ(rawBits.pixel(7, 1)[0], 0);
+    Image deep = readBytes("P5 2 1 65535\n" + be16(0xFFFF) + be16(0x8080), &error);
+    ASSERT_FALSE(deep.isNull()) << error.toStdString();
+    EXPECT_EQ(deep.pixel(0, 0)[0], 255);
+    EXPECT_EQ(deep.pixel(1, 0)[0], 128);
+    Image pam = readBytes("P7\nWIDTH 1\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
+                          "\x10\x20\x30\x40",
+                          &error);
+    ASSERT_FALSE(pam.isNull()) << error.toStdString();
+    EXPECT_EQ(std::vector<int>(pam.pixel(0, 0), pam.pixel(0, 0) + 4),
+              (std::vector<int>{16, 32, 48, 64}));
+    EXPECT_TRUE(readBytes("P3 1 1 255\n1 2 x\n", &error).isNull());
+    EXPECT_EQ(error, "the PNM picture is damaged");
     // 16-bit big-endian PGX.
     Image pgx = readBytes("PG ML + 16 2 1\n" + be16(0xFFFF) + be16(0), &error);
     ASSERT_FALSE(pgx.isNull()) << error.toStdString();

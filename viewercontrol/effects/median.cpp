@@ -5,11 +5,11 @@
 // centred on the pixel. Size 1 leaves the picture alone (neutral).
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 //
-// Size 3 uses a sorting network on bytes. Larger sizes keep one histogram per column of the
-// window and one for the whole square, both moved by one row or column at a time (Perreault and
-// Hebert's constant-time median), so the cost per pixel hardly grows with the size. They work
-// in stripes of columns whose histograms fit in a core's cache, reading from one copy of the
-// picture.
+// Size 3 uses a sorting network on bytes. Sizes up to 11 slide one histogram along each row
+// (Huang). Larger sizes keep one histogram per column of the window and one for the whole
+// square, both moved by one row or column at a time (Perreault and Hebert's constant-time
+// median), so the cost per pixel hardly grows with the size; they work in stripes of columns
+// whose histograms fit in a core's cache. Both read from one copy of the picture.
 
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/median_of_nine.h"
@@ -152,6 +152,9 @@ private:
 // largest size) in a core's own cache while the stripe's rows go by.
 constexpr int kStripeColumns = 256;
 
+// Up to this radius a running histogram costs less than the constant-time method.
+constexpr int kLargestRunningRadius = 5;
+
 void medianOfHistograms(Image &image, int radius)
 {
     const int width = image.width();
@@ -198,6 +201,66 @@ void medianOfHistograms(Image &image, int radius)
     });
 }
 
+// Huang's running median, for small squares: one histogram per channel slides along the row,
+// one column of the square leaving and one entering per step, and the median moves from where
+// it was. Cheaper than the constant-time method while a column is short.
+void medianOfRunningHistograms(Image &image, int radius)
+{
+    const int width = image.width();
+    const int height = image.height();
+    const int side = 2 * radius + 1;
+    const int rank = side * side / 2;
+    const Image source = image.clone();
+    if (source.isNull())
+        return;
+    ParallelFor(height, [&](int begin, int end) {
+        std::vector<const std::uint8_t *> rows(static_cast<std::size_t>(side));
+        for (int y = begin; y < end; ++y) {
+            for (int dy = -radius; dy <= radius; ++dy)
+                rows[std::size_t(dy + radius)] = source.row(std::clamp(y + dy, 0, height - 1));
+            // The three channels run side by side: independent chains of work for the core.
+            std::array<std::array<std::uint16_t, kBins>, 3> counts{};
+            for (int x = -radius; x <= radius; ++x) {
+                const std::size_t offset =
+                    4 * static_cast<std::size_t>(std::clamp(x, 0, width - 1));
+                for (const std::uint8_t *row : rows)
+                    for (std::size_t k = 0; k < 3; ++k)
+                        ++counts[k][row[offset + k]];
+            }
+            std::array<int, 3> median{};
+            std::array<int, 3> below{}; // values below `median`
+            std::uint8_t *out = image.row(y);
+            for (int x = 0; x < width; ++x) {
+                if (x > 0) {
+                    const std::size_t leaving =
+                        4 * static_cast<std::size_t>(std::max(x - radius - 1, 0));
+                    const std::size_t entering =
+                        4 * static_cast<std::size_t>(std::min(x + radius, width - 1));
+                    for (const std::uint8_t *row : rows)
+                        for (std::size_t k = 0; k < 3; ++k) {
+                            const int gone = row[leaving + k];
+                            const int come = row[entering + k];
+                            --counts[k][std::size_t(gone)];
+                            ++counts[k][std::size_t(come)];
+                            below[k] += (come < median[k]) - (gone < median[k]);
+                        }
+                }
+                for (std::size_t k = 0; k < 3; ++k) {
+                    int m = median[k];
+                    int b = below[k];
+                    while (b > rank)
+                        b -= counts[k][std::size_t(--m)];
+                    while (b + counts[k][std::size_t(m)] <= rank)
+                        b += counts[k][std::size_t(m++)];
+                    median[k] = m;
+                    below[k] = b;
+                    out[4 * x + int(k)] = static_cast<std::uint8_t>(m);
+                }
+            }
+        }
+    });
+}
+
 } // namespace
 
 void Median(Image &image, int size)
@@ -208,6 +271,8 @@ void Median(Image &image, int size)
         return;
     if (radius == 1)
         medianOfNine(image);
+    else if (radius <= kLargestRunningRadius)
+        medianOfRunningHistograms(image, radius);
     else
         medianOfHistograms(image, radius);
 }

@@ -81,9 +81,9 @@ void ForEachRowWindow(Image &image, int radius, const std::function<void(RowWind
     radius = std::max(radius, 0);
     const int height = image.height();
     const std::size_t bytes = rowBytes(image.width());
-    // Chunks at least 8 radii tall keep the copied borders under a quarter of the picture and
-    // the start-up cost of a chunk small.
-    const int chunkRows = std::max(64, 8 * radius);
+    // Chunks at least 4 radii tall keep the copied borders under half the picture and the
+    // start-up cost of a chunk small.
+    const int chunkRows = std::max(64, 4 * radius);
     const int chunks = (height + chunkRows - 1) / chunkRows;
 
     struct Border

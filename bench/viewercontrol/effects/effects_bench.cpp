@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -102,7 +104,10 @@ const bool registered = [] {
     Register("sharpenedge 100", "sharpenedge", {100});
     Register("twirl 90", "twirl", {90});
     Register("median 3", "median", {3});
+    Register("median 5", "median", {5});
     Register("median 9", "median", {9});
+    Register("median 15", "median", {15});
+    Register("median 17", "median", {17});
     Register("median 99", "median", {99});
     return true;
 }();

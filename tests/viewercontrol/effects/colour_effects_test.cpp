@@ -165,7 +165,7 @@ TEST(ColourEffects, HueTurnsEveryHueByTheColoursAngle)
 {
     const Image original = RandomImage(33, 17, 11);
     for (const auto &[r, g, b] : {std::array{0, 0, 127}, std::array{10, 200, 30},
-                                 std::array{255, 0, 128}, std::array{90, 91, 92}}) {
+                                  std::array{255, 0, 128}, std::array{90, 91, 92}}) {
         const double turn = ToHsv(r, g, b).h;
         Image image = original.clone();
         Hue(image, r, g, b);

@@ -36,6 +36,9 @@ Image ReadImage(const QString &path, QString *error)
         return Fail(error, QStringLiteral("the file does not exist"));
     if (info.isDir())
         return Fail(error, QStringLiteral("it is a folder, not a file"));
+    // Devices and pipes could block the open or never end.
+    if (!info.isFile())
+        return Fail(error, QStringLiteral("it is not an ordinary file"));
     if (info.size() > kMaxFileBytes)
         return Fail(error, QStringLiteral("the file is too large"));
     QFile file(path);
@@ -44,12 +47,15 @@ Image ReadImage(const QString &path, QString *error)
                     QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
     QByteArray bytes;
     try {
-        bytes = file.readAll();
+        // Bounded, in case the file grows while it is read.
+        bytes = file.read(kMaxFileBytes + 1);
     } catch (const std::bad_alloc &) {
         return Fail(error, reason::outOfMemory());
     }
     if (file.error() != QFileDevice::NoError)
         return Fail(error, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    if (bytes.size() > kMaxFileBytes)
+        return Fail(error, QStringLiteral("the file is too large"));
     return ReadImageFromMemory({reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                 static_cast<std::size_t>(bytes.size())},
                                error);

@@ -56,6 +56,8 @@ bool mentionsTruncation(const char *text)
 QString readFailure(const MagickCore::ExceptionInfo *exception, const QString &format)
 {
     const char *reason = exception->reason;
+    if (contains(reason, "security policy"))
+        return QStringLiteral("Lumaskin does not read %1 pictures").arg(format);
     if (mentionsTruncation(reason))
         return reason::truncated();
     if (contains(reason, "exceeds limit") || exception->severity == MagickCore::ResourceLimitError)

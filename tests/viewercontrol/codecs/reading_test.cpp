@@ -1,12 +1,14 @@
 // Reading by content: recognition, the size limit, EXIF orientation, and files made by other
 // programs.
 #include "tests/viewercontrol/codecs/codec_test_support.h"
+#include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/image_io.h"
 
 #include <QPainter>
 #include <QPdfWriter>
 #include <array>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace lumaskin::test {
 namespace {
@@ -67,6 +69,13 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
     EXPECT_EQ(error, "the file does not exist");
     EXPECT_TRUE(ReadImage(ToQString(dir.path()), &error).isNull());
     EXPECT_EQ(error, "it is a folder, not a file");
+    // Devices and pipes are refused before they are opened (a pipe would block, a device
+    // might never end).
+    EXPECT_TRUE(ReadImage("/dev/zero", &error).isNull());
+    EXPECT_EQ(error, "it is not an ordinary file");
+    ASSERT_EQ(mkfifo((dir / "pipe.png").c_str(), 0600), 0);
+    EXPECT_TRUE(ReadImage(ToQString(dir / "pipe.png"), &error).isNull());
+    EXPECT_EQ(error, "it is not an ordinary file");
     writeFile(dir / "empty.png", "");
     EXPECT_TRUE(ReadImage(ToQString(dir / "empty.png"), &error).isNull());
     EXPECT_EQ(error, "the file is empty");
@@ -381,6 +390,24 @@ TEST(Reading, HandWrittenHeaders)
     // A wireless bitmap whose body does not fit its header is nobody's picture.
     EXPECT_TRUE(readBytes(std::string("\0\0\x08\x02\xFF", 5), &error).isNull());
     EXPECT_EQ(error, "not a picture Lumaskin can read");
+}
+
+// ImageMagick may use only the coders we read with, and never an outside program.
+TEST(Reading, ImageMagickKeepsToItsAllowedCoders)
+{
+    const std::pair<const char *, std::string> scripts[] = {
+        {"MVG", "viewbox 0 0 4 4 fill red rectangle 0 0 3 3"},
+        {"SVG", "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'/>"},
+        {"TXT", "# ImageMagick pixel enumeration: 1,1,255,srgb\n0,0: (255,0,0)\n"},
+        {"MSL", "<image><read filename='/etc/passwd'/></image>"},
+    };
+    for (const auto &[coder, text] : scripts) {
+        QString error;
+        EXPECT_TRUE(
+            DecodeWithMagick(AsBytes(text), {coder, coder, 0, false, false}, &error).isNull());
+        EXPECT_EQ(error.toStdString(),
+                  std::string("Lumaskin does not read ") + coder + " pictures");
+    }
 }
 
 // Variants only other programs write: ImageMagick's command line makes them from a picture

@@ -3,6 +3,7 @@
 #include "viewercontrol/image_io.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -143,6 +144,35 @@ TEST(Writing, LargePicturesShrinkToFitAnIcon)
     const Image icon = ReadImage(ToQString(path), &error);
     EXPECT_EQ(icon.width(), 256);
     EXPECT_EQ(icon.height(), 171);
+}
+
+// Batch conversion runs one file per core: every codec must work from several threads at once.
+TEST(Writing, ThreadsReadAndWriteAtOnce)
+{
+    TempDir dir;
+    std::vector<std::string> failures(4);
+    {
+        std::vector<std::jthread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                const Image source = MakePhoto(40 + t, 30, false, static_cast<std::uint32_t>(t));
+                for (const QString &format : WritableFormats()) {
+                    const QString path =
+                        ToQString(dir / ("t" + std::to_string(t) + "." + format.toStdString()));
+                    QString error;
+                    const bool written = format == "ico" ? WriteIcon(source, path, 32, 32, &error)
+                                                         : WriteImage(source, path, format, &error);
+                    const Image back = ReadImage(path, &error);
+                    if (!written || back.isNull())
+                        failures[t] += format.toStdString() + ": " + error.toStdString() + "; ";
+                    else if ((format == "png" || format == "bmp" || format == "tga") &&
+                             MaxDifference(back, source) != 0)
+                        failures[t] += format.toStdString() + " differs; ";
+                }
+            });
+    }
+    for (const std::string &failure : failures)
+        EXPECT_EQ(failure, "");
 }
 
 } // namespace

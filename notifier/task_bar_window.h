@@ -1,8 +1,7 @@
 #pragma once
 
 #include "controls/task_bar_host.h"
-#include "skin/entry_fields.h"
-#include "skin/skin_entries.h"
+#include "skin/task_bar_popup.h"
 
 #include <QBasicTimer>
 #include <QImage>
@@ -19,7 +18,7 @@ class SkinButton;
 // The notifier that slides out of the screen edge where the task bar is each time a skin is
 // loaded: a frameless tool window shaped and painted by the skin's bitmap, with one skinned
 // close button and a web page view. It never takes the focus.
-class TaskBarWindow : public QWidget, public TaskBarHost
+class TaskBarWindow : public QWidget, public TaskBarPopup, public TaskBarHost
 {
     Q_OBJECT
 public:
@@ -62,15 +61,15 @@ public:
     // Where the window reads the work area from; by default the screen it is on.
     void SetScreenAreasSource(ScreenAreasSource source) { m_screenAreas = std::move(source); }
 
-    // What the skinned dialog drives at every skin load.
-    bool IsCreated() const { return m_created; }
-    void Create(QWidget *parent);
-    void HideNow();
-    void SetSkinBitmap(const QString &path, int red, int green, int blue);
-    void StartPopUp(int showMs, int stayMs, int hideMs, int unused);
-    void DestroyButton();
+    // TaskBarPopup: what the skinned dialog drives at every skin load.
+    bool IsCreated() const override { return m_created; }
+    void Create(QWidget *parent) override;
+    void HideNow() override;
+    void SetSkinBitmap(const QString &path, int red, int green, int blue) override;
+    void StartPopUp(int showMs, int stayMs, int hideMs, int unused) override;
+    void DestroyButton() override;
     void CreateButton(const ButtonEntry &entry, int index, const QString &folder,
-                      ColourValue keyColor);
+                      ColourValue keyColor) override;
 
     // TaskBarHost: the close button asks the window to slide back.
     void CloseTaskBar(const std::string &name) override;

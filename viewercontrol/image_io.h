@@ -19,10 +19,21 @@ Image ReadImage(const QString &path, QString *error);
 // The same for bytes already in memory.
 Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error);
 
-// Writes `image` to `path` in `format` (one of WritableFormats(), lower case; the path is used
+// Writes `image` to `path` in `format` (one of WritableFormats(), any case; the path is used
 // as given, no extension is added). The file is written to a temporary name in the same folder
 // and renamed into place: a failure leaves no partial file and leaves an existing file at
-// `path` untouched. Formats without alpha are written composited over white.
+// `path` untouched. What each format holds:
+//   png  lossless; grey, RGB, grey+alpha or RGBA, whichever is smallest
+//   tga  32-bit with alpha (24-bit when opaque)
+//   ico  with alpha; pictures larger than 256 pixels a side are scaled down to fit
+//   gif  at most 256 colours, transparency on or off per pixel
+//   jpg  quality 90, 4:2:0 chroma (one grey channel for grey pictures), optimised tables
+//   pdf  one page measuring the picture's size in points, the picture drawn 1:1, lossless
+//   bmp, pcx, ras, pnm  24-bit colour (pnm: raw PPM, or raw PGM for grey pictures)
+//   jp2, jpc  lossless JPEG 2000 RGB (jp2 file format, jpc bare codestream)
+//   pgx  8-bit grey (luma)
+//   wbmp  one bit per pixel, black and white
+// Formats without alpha are written blended over white.
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error);
 
 // Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly

@@ -4,7 +4,6 @@
 #include "viewercontrol/effects/effects.h"
 
 #include <cmath>
-#include <numbers>
 #include <set>
 
 namespace lumaskin::test {

@@ -337,10 +337,10 @@ QImage RenderPreview(const QString &folder, QString &error)
         if (!combo)
             continue;
         const QImage strip = window.Load(combo->buttonBitmap, error);
-        const ComboSpec spec{combo->name, combo->rect, strip.width() / 4};
-        field(ComboEditRect(spec), combo->editBackgroundColour, combo->editTextColour,
+        const ComboSpec layout{combo->name, combo->rect, strip.width() / 4};
+        field(ComboEditRect(layout), combo->editBackgroundColour, combo->editTextColour,
               QStringLiteral("PNG"));
-        window.Face(combo->buttonBitmap, ComboButtonRect(spec), 0, error);
+        window.Face(combo->buttonBitmap, ComboButtonRect(layout), 0, error);
     }
 
     Preview popup(folder, p, notifierAt);

@@ -5,6 +5,7 @@
 // Peers do the same work: decoders end with an 8-bit RGBA buffer, encoders start from one.
 // JPEG is written at quality 90 with 4:2:0 chroma everywhere; PNG with each library's default
 // settings, since file size is part of the comparison.
+#include "bench/viewercontrol/synthetic_photo.h"
 #include "viewercontrol/codecs/jpeg_encoder.h"
 #include "viewercontrol/codecs/spng_library.h"
 #include "viewercontrol/image_io.h"
@@ -27,33 +28,9 @@ namespace {
 
 using lumaskin::Image;
 
-// Smooth gradients and soft shapes with sensor-like grain: compresses like a photo, not like
-// flat colour.
 const Image &photo()
 {
-    static const Image picture = [] {
-        constexpr int kWidth = 4000, kHeight = 3000;
-        Image image(kWidth, kHeight);
-        std::uint32_t state = 2024;
-        for (int y = 0; y < kHeight; ++y) {
-            std::uint8_t *p = image.row(y);
-            for (int x = 0; x < kWidth; ++x, p += 4) {
-                const double u = x / double(kWidth), v = y / double(kHeight);
-                state = state * 1664525u + 1013904223u;
-                const int grain = static_cast<int>((state >> 24) % 9) - 4;
-                const double shade = 60 * std::sin(7 * u + 3 * v) * std::cos(5 * v - 2 * u);
-                auto clamp = [](double c) {
-                    return static_cast<std::uint8_t>(std::clamp(c, 0.0, 255.0));
-                };
-                p[0] = clamp(90 + 120 * u + shade + grain);
-                p[1] = clamp(70 + 100 * v + 0.6 * shade + grain);
-                p[2] = clamp(150 - 80 * u * v + 0.3 * shade + grain);
-                p[3] = 255;
-            }
-        }
-        return image;
-    }();
-    return picture;
+    return lumaskin::bench::SyntheticPhoto();
 }
 
 std::span<const std::uint8_t> bytesOf(const QByteArray &a)

@@ -5,6 +5,7 @@
 // Side-by-side figures against ImageMagick and libvips on real files come from
 // bench/viewercontrol/compare_peers.py.
 
+#include "bench/viewercontrol/synthetic_photo.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image.h"
 #include "viewercontrol/parallel.h"
@@ -22,33 +23,7 @@ using lumaskin::Image;
 
 const Image &Photo()
 {
-    static const Image photo = [] {
-        constexpr int kWidth = 4000, kHeight = 3000;
-        Image image(kWidth, kHeight);
-        std::uint32_t state = 12345;
-        for (int y = 0; y < kHeight; ++y) {
-            std::uint8_t *row = image.row(y);
-            for (int x = 0; x < kWidth; ++x) {
-                state = state * 1664525u + 1013904223u;
-                const int grain = static_cast<int>(state >> 28) - 8;
-                const double u = double(x) / kWidth, v = double(y) / kHeight;
-                const double wave = 40 * std::sin(9 * u + 4 * v) * std::cos(7 * v);
-                const bool disc = (x - 2600) * (x - 2600) + (y - 1200) * (y - 1200) < 600 * 600;
-                const int r = int(60 + 150 * u + wave) + grain + (disc ? 60 : 0);
-                const int g = int(40 + 170 * v - wave) + grain;
-                const int b = int(200 - 120 * u * v + wave) + grain - (disc ? 80 : 0);
-                const auto clamp = [](int c) {
-                    return static_cast<std::uint8_t>(c < 0 ? 0 : c > 255 ? 255 : c);
-                };
-                row[4 * x] = clamp(r);
-                row[4 * x + 1] = clamp(g);
-                row[4 * x + 2] = clamp(b);
-                row[4 * x + 3] = 255;
-            }
-        }
-        return image;
-    }();
-    return photo;
+    return lumaskin::bench::SyntheticPhoto();
 }
 
 void RunEffect(benchmark::State &state, std::string_view name, std::vector<double> arguments,

@@ -1,20 +1,9 @@
 // Lumaskin's entry point: the skinned main window, run until it is closed.
-#include "app/main_dialog.h"
-
-#include <QApplication>
-#include <QDir>
+#include "app/main_application.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumaskin"));
-    QApplication::setApplicationVersion(QStringLiteral(LUMASKIN_VERSION));
-
-    // Skin packages are read from the folder the program was started in.
-    const QString packageFolder = QDir::currentPath();
-
-    lumaskin::MainDialog dialog;
-    dialog.OnInitDialog(packageFolder);
-    dialog.exec();
-    return 0;
+    lumaskin::MainApplication::PreparePlatform();
+    lumaskin::MainApplication app(argc, argv);
+    return app.Run();
 }

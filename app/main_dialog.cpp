@@ -22,18 +22,22 @@ constexpr char kStartupPackage[] = "/Purple.skn";
 } // namespace
 
 MainDialog::MainDialog(MessageBoxes *messages, QWidget *parent)
-    : SkinDialog(parent), m_messages(messages), m_viewer(new ViewerControl(this))
+    : SkinDialog(parent),
+      m_ownMessages(messages ? nullptr : std::make_unique<QtMessageBoxes>(this)),
+      m_messages(messages ? messages : m_ownMessages.get()),
+      // Both effect windows are children of this window and stay hidden until a button
+      // shows them.
+      m_effectDialogOne(&m_viewer, this, m_messages),
+      m_effectDialogTwo(&m_viewer, this, m_messages),
+      m_viewer(static_cast<ViewerControl *>(nullptr))
 {
-    if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
-        m_messages = m_ownMessages.get();
-    }
+    m_viewer.Create(this);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
     // Until a skin gives the window its size and the viewer its place.
     resize(800, 500);
-    m_viewer->hide();
+    Viewer()->hide();
 }
 
 MainDialog::~MainDialog() = default;
@@ -83,14 +87,14 @@ void MainDialog::PlaceViewer()
 {
     // Without a place from the skin the viewer stays hidden rather than covering the skin.
     if (!HostRect()) {
-        m_viewer->hide();
+        Viewer()->hide();
         return;
     }
     const Rect &rect = *HostRect();
-    m_viewer->setGeometry(rect.left, rect.top, std::max(0, rect.Width()),
+    Viewer()->setGeometry(rect.left, rect.top, std::max(0, rect.Width()),
                           std::max(0, rect.Height()));
-    m_viewer->raise();
-    m_viewer->show();
+    Viewer()->raise();
+    Viewer()->show();
 }
 
 void MainDialog::OnControlClicked(const std::string &name)

@@ -2,6 +2,9 @@
 
 #include "platform/message_box.h"
 #include "skin/skin_dialog.h"
+#include "viewer/c_image_viewer.h"
+#include "viewer/effect_dialog_one.h"
+#include "viewer/effect_dialog_two.h"
 
 #include <QIcon>
 #include <QString>
@@ -10,8 +13,6 @@
 #include <string>
 
 namespace lumaskin {
-
-class ViewerControl;
 
 // The program's only window: a skinned dialog that hosts the image viewer at the place its
 // skin reserves, with the output format list in the skin's first combo box.
@@ -32,7 +33,10 @@ public:
     // The formats a conversion can write, as the format combo box offers them.
     static QStringList OutputFormatList();
 
-    ViewerControl *Viewer() const { return m_viewer; }
+    ViewerControl *Viewer() const { return m_viewer.control(); }
+    CImageViewer &ImageViewer() { return m_viewer; }
+    EffectDialogOne &EffectOne() { return m_effectDialogOne; }
+    EffectDialogTwo &EffectTwo() { return m_effectDialogTwo; }
     const QIcon &Icon() const { return m_icon; }
 
     void OnControlClicked(const std::string &name) override;
@@ -47,8 +51,12 @@ private:
     std::unique_ptr<MessageBoxes> m_ownMessages;
     MessageBoxes *m_messages;
     QIcon m_icon;
-    // A child window, deleted with the dialog.
-    ViewerControl *m_viewer;
+    // Declared so that they go in the reverse order: the viewer's wrapper first, then the
+    // second effect window, then the first. Both windows act on the viewer.
+    EffectDialogOne m_effectDialogOne;
+    EffectDialogTwo m_effectDialogTwo;
+    // Wraps the viewer widget, a child window deleted with the dialog.
+    CImageViewer m_viewer;
 };
 
 } // namespace lumaskin

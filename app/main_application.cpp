@@ -1,0 +1,59 @@
+#include "app/main_application.h"
+
+#include "app/main_dialog.h"
+#include "notifier/task_bar_window.h"
+
+#if LUMASKIN_HAVE_WEB_VIEW
+#include "notifier/c_html_ctrl.h"
+#include "notifier/start_page_scheme.h"
+#endif
+
+#include <QDir>
+#include <unistd.h>
+
+namespace lumaskin {
+
+namespace {
+
+// The notifier's page names the program's start-up skin.
+constexpr char kStartPageCode[] = "Purple";
+
+} // namespace
+
+void MainApplication::PreparePlatform()
+{
+#if LUMASKIN_HAVE_WEB_VIEW
+    // Chromium's sandbox refuses to start for root; the page is the program's own, served
+    // from inside it, so the view runs without the sandbox there rather than not at all.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    RegisterStartPageScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#endif
+}
+
+MainApplication::MainApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Lumaskin"));
+    setApplicationVersion(QStringLiteral(LUMASKIN_VERSION));
+    setDesktopFileName(QStringLiteral("lumaskin"));
+}
+
+int MainApplication::Run()
+{
+    // Skin packages are read from the folder the program was started in.
+    const QString packageFolder = QDir::currentPath();
+
+    MainDialog dialog;
+    auto notifier = std::make_unique<TaskBarWindow>();
+#if LUMASKIN_HAVE_WEB_VIEW
+    notifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
+#endif
+    dialog.SetTaskBarPopup(std::move(notifier));
+    dialog.OnInitDialog(packageFolder);
+    // Whatever way the window ends, the process ends with it.
+    dialog.exec();
+    return 0;
+}
+
+} // namespace lumaskin

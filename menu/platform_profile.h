@@ -8,12 +8,13 @@ namespace lumaskin {
 // What the menu styling needs to know about the desktop, read once at start-up. Tests and
 // callers may build one by hand instead of probing.
 //
-// The menu frame was first designed for a desktop that reports a version code, an optional
-// theme library, an optional gradient routine and a "flat menus" switch. On Linux:
-// - there is no version code; `osCode` is fixed at 7, the newest family, so that the
-//   flat-menu colour lookup stays possible and gradients count as available;
+// On Windows the menu frame reads an operating-system version code, two optional libraries
+// (a theme library and a gradient routine, looked up at run time) and a "flat menus" switch.
+// On Linux:
+// - there is no version code; `osCode` is fixed at 7 (the newest Windows family), which keeps
+//   the flat-menu colour lookup possible and counts gradients as available;
 // - the theme library has no counterpart (Qt's style draws the items) and is not looked up;
-// - gradients are always available through QPainter;
+// - gradients are always available through QPainter, so nothing is looked up either;
 // - no Linux desktop has a flat-menus switch, so `flatMenus` is false unless set by hand.
 struct PlatformProfile
 {

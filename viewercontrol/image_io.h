@@ -27,7 +27,7 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error);
 //   tga  32-bit with alpha (24-bit when opaque)
 //   ico  with alpha; pictures larger than 256 pixels a side are scaled down to fit
 //   gif  at most 256 colours, transparency on or off per pixel
-//   jpg  quality 90, 4:2:0 chroma (one grey channel for grey pictures), optimised tables
+//   jpg  quality 90, 4:2:0 chroma (one grey channel for grey pictures), standard tables
 //   pdf  one page measuring the picture's size in points, the picture drawn 1:1, lossless
 //   bmp, pcx, ras, pnm  24-bit colour (pnm: raw PPM, or raw PGM for grey pictures)
 //   jp2, jpc  lossless JPEG 2000 RGB (jp2 file format, jpc bare codestream)

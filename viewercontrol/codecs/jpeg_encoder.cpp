@@ -1,18 +1,26 @@
 #include "viewercontrol/codecs/jpeg_encoder.h"
 
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/parallel.h"
 
 // jpeglib.h needs size_t and FILE declared first.
+#include <algorithm>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <jpeglib.h>
+#include <memory>
 #include <vector>
 
 namespace lumaskin {
 
 namespace {
+
+// Rows of one MCU row for every layout we write (4:2:0 colour: 16; grey: 8), so that stripes
+// cut at multiples of it are cut at MCU-row boundaries in either case.
+constexpr int kStripeUnit = 16;
 
 struct ErrorManager
 {
@@ -30,28 +38,49 @@ struct ErrorManager
 
 void ignoreMessage(j_common_ptr, int) {}
 
+struct FreeDeleter
+{
+    void operator()(unsigned char *p) const { std::free(p); }
+};
+using Buffer = std::unique_ptr<unsigned char, FreeDeleter>;
+
+// One horizontal stripe of the picture encoded as a JPEG file of its own.
+struct Stripe
+{
+    int firstRow = 0;
+    int rows = 0;
+    Buffer given; // the buffer handed to libjpeg
+    Buffer grown; // the one it moved to when the first was too small, if it did
+    unsigned long size = 0;
+    bool ok = false;
+    char message[JMSG_LENGTH_MAX] = {};
+
+    const unsigned char *bytes() const { return grown ? grown.get() : given.get(); }
+};
+
 // The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
 // destructor. Returns false with `manager.message` set on failure.
-bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int quality,
-              bool opaque, bool grey, std::uint8_t *scratch, unsigned char **buffer,
-              unsigned long *size)
+bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
+              int rows, int quality, bool opaque, bool grey, std::uint8_t *scratch,
+              unsigned char **buffer, unsigned long *size)
 {
     if (setjmp(manager.jump))
         return false;
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, buffer, size);
     cinfo.image_width = static_cast<JDIMENSION>(image.width());
-    cinfo.image_height = static_cast<JDIMENSION>(image.height());
+    cinfo.image_height = static_cast<JDIMENSION>(rows);
     cinfo.input_components = opaque ? 4 : 3;
     cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
     jpeg_set_defaults(&cinfo); // 4:2:0 for colour
     if (grey)
         jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
     jpeg_set_quality(&cinfo, quality, TRUE);
-    cinfo.optimize_coding = TRUE;
+    // A restart marker after every MCU row lets stripes encoded apart join into one scan.
+    cinfo.restart_in_rows = 1;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = static_cast<int>(cinfo.next_scanline);
+        const int y = firstRow + static_cast<int>(cinfo.next_scanline);
         JSAMPROW row;
         if (opaque) {
             row = const_cast<JSAMPROW>(image.row(y));
@@ -65,30 +94,160 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     return true;
 }
 
-} // namespace
-
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error)
+void encodeStripe(const Image &image, int quality, bool opaque, bool grey, Stripe &stripe)
 {
-    const PixelSummary summary = Summarise(image);
-    std::vector<std::uint8_t> scratch(summary.opaque ? 0
-                                                     : 3 * static_cast<std::size_t>(image.width()));
+    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.width()));
+    // Room for a photo at high quality; pages never written cost nothing.
+    unsigned long capacity = 4096 + 2ul * static_cast<unsigned long>(image.width()) *
+                                        static_cast<unsigned long>(stripe.rows);
+    stripe.given.reset(static_cast<unsigned char *>(std::malloc(capacity)));
+    if (!stripe.given)
+        capacity = 0; // libjpeg allocates its own
+    unsigned char *buffer = stripe.given.get();
+    unsigned long size = capacity;
     jpeg_compress_struct cinfo{};
     ErrorManager manager{};
     cinfo.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = onError;
     manager.base.emit_message = ignoreMessage;
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    const bool ok = compress(cinfo, manager, image, quality, summary.opaque, summary.grey,
-                             scratch.data(), &buffer, &size);
+    stripe.ok = compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
+                         scratch.data(), &buffer, &size);
     jpeg_destroy_compress(&cinfo);
-    if (ok)
-        out = QByteArray(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
-    if (!ok && error)
-        *error = QStringLiteral("the JPEG encoder failed (%1)")
-                     .arg(QString::fromLocal8Bit(manager.message));
-    return ok;
+    if (buffer != stripe.given.get())
+        stripe.grown.reset(buffer);
+    stripe.size = size;
+    if (!stripe.ok)
+        std::memcpy(stripe.message, manager.message, sizeof stripe.message);
+}
+
+// Offset just past the header of the first marker `code` (0xFF code length ...), or 0.
+std::size_t segmentEnd(const unsigned char *p, std::size_t size, unsigned char code,
+                       std::size_t *start = nullptr)
+{
+    std::size_t i = 2; // after SOI
+    while (i + 4 <= size && p[i] == 0xFF) {
+        const std::size_t length = (std::size_t{p[i + 2]} << 8) | p[i + 3];
+        if (p[i + 1] == code) {
+            if (start)
+                *start = i;
+            return i + 2 + length;
+        }
+        i += 2 + length;
+    }
+    return 0;
+}
+
+// Copies entropy-coded data, adding `shift` to the number of every restart marker in it.
+// Data bytes equal to 0xFF are always followed by a stuffed 0x00, so 0xFF 0xD0..0xD7 can only
+// be a marker.
+unsigned char *copyRenumbered(const unsigned char *from, std::size_t size, int shift,
+                              unsigned char *to)
+{
+    std::memcpy(to, from, size);
+    if (shift % 8 == 0)
+        return to + size;
+    for (unsigned char *p = to, *end = to + size;;) {
+        p = static_cast<unsigned char *>(std::memchr(p, 0xFF, static_cast<std::size_t>(end - p)));
+        if (!p || p + 1 >= end)
+            break;
+        if (p[1] >= 0xD0 && p[1] <= 0xD7)
+            p[1] = static_cast<unsigned char>(0xD0 + (p[1] - 0xD0 + shift) % 8);
+        p += 2;
+    }
+    return to + size;
+}
+
+// Joins the stripes into one file: the first stripe's headers with the full height, then the
+// scan data of every stripe with the restart markers numbered on, as one encoder would have
+// written them. False when a stripe does not have the expected layout.
+bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArray &out)
+{
+    struct Piece
+    {
+        const unsigned char *data;
+        std::size_t size;
+    };
+    std::vector<Piece> scans;
+    std::size_t headerSize = 0, total = 0;
+    for (const Stripe &stripe : stripes) {
+        const unsigned char *p = stripe.bytes();
+        const std::size_t size = stripe.size;
+        const std::size_t scan = segmentEnd(p, size, 0xDA);
+        if (scan == 0 || size < scan + 2 || p[size - 2] != 0xFF || p[size - 1] != 0xD9)
+            return false;
+        if (scans.empty())
+            headerSize = scan;
+        scans.push_back({p + scan, size - 2 - scan});
+        total += size - 2 - scan + 2; // its data and the restart marker before the next
+    }
+    total += headerSize;
+    out.resize(static_cast<qsizetype>(total));
+    auto *to = reinterpret_cast<unsigned char *>(out.data());
+    std::memcpy(to, stripes.front().bytes(), headerSize);
+    std::size_t frame = 0;
+    if (segmentEnd(to, headerSize, 0xC0, &frame) == 0)
+        return false;
+    to[frame + 5] = static_cast<unsigned char>(height >> 8);
+    to[frame + 6] = static_cast<unsigned char>(height);
+    to += headerSize;
+    int firstMcuRow = 0;
+    for (std::size_t i = 0; i < scans.size(); ++i) {
+        if (i > 0) {
+            // The marker that follows the last MCU row of the stripe before.
+            *to++ = 0xFF;
+            *to++ = static_cast<unsigned char>(0xD0 + (firstMcuRow - 1) % 8);
+        }
+        to = copyRenumbered(scans[i].data, scans[i].size, firstMcuRow, to);
+        firstMcuRow += (stripes[i].rows + mcuRows - 1) / mcuRows;
+    }
+    *to++ = 0xFF;
+    *to++ = 0xD9;
+    out.resize(static_cast<qsizetype>(to - reinterpret_cast<unsigned char *>(out.data())));
+    return true;
+}
+
+} // namespace
+
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount)
+{
+    const PixelSummary summary = Summarise(image);
+    const int mcuRows = summary.grey ? 8 : 16;
+    const int units = (image.height() + kStripeUnit - 1) / kStripeUnit;
+    // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
+    const int count = image.height() > JPEG_MAX_DIMENSION
+                          ? 1
+                          : std::clamp(stripeCount > 0 ? stripeCount : CurrentParallelism(), 1,
+                                       std::max(units, 1));
+    std::vector<Stripe> stripes(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const int first = std::min(image.height(), units * i / count * kStripeUnit);
+        const int last = std::min(image.height(), units * (i + 1) / count * kStripeUnit);
+        stripes[static_cast<std::size_t>(i)].firstRow = first;
+        stripes[static_cast<std::size_t>(i)].rows = last - first;
+    }
+    ParallelFor(count, [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            encodeStripe(image, quality, summary.opaque, summary.grey,
+                         stripes[static_cast<std::size_t>(i)]);
+    });
+    for (const Stripe &stripe : stripes)
+        if (!stripe.ok) {
+            if (error)
+                *error = QStringLiteral("the JPEG encoder failed (%1)")
+                             .arg(QString::fromLocal8Bit(stripe.message));
+            return false;
+        }
+    if (count == 1) {
+        out = QByteArray(reinterpret_cast<const char *>(stripes[0].bytes()),
+                         static_cast<qsizetype>(stripes[0].size));
+        return true;
+    }
+    if (!join(stripes, image.height(), mcuRows, out)) {
+        if (error)
+            *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
+        return false;
+    }
+    return true;
 }
 
 } // namespace lumaskin

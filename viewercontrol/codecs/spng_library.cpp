@@ -1,7 +1,5 @@
 #include "viewercontrol/codecs/spng_library.h"
 
-#include "viewercontrol/codecs/pixel_rows.h"
-
 #include <cstdlib>
 #include <memory>
 #include <spng.h>
@@ -67,89 +65,6 @@ Image DecodePng(Bytes bytes, QString *error)
     if (rc != SPNG_EOI)
         return Fail(error, readFailure(rc));
     return image;
-}
-
-PngSettings ChoosePngSettings(const Image &image)
-{
-    // Share of pixels equal to their left neighbour, on every 16th row.
-    std::int64_t same = 0, seen = 0;
-    for (int y = 0; y < image.height(); y += 16) {
-        const std::uint32_t *row = reinterpret_cast<const std::uint32_t *>(image.row(y));
-        for (int x = 1; x < image.width(); ++x)
-            same += row[x] == row[x - 1];
-        seen += image.width() - 1;
-    }
-    constexpr PngSettings photo{3, SPNG_FILTER_CHOICE_ALL, 0};
-    constexpr PngSettings flat{3, SPNG_FILTER_CHOICE_PAETH, 3 /* Z_RLE */};
-    return seen > 0 && same * 4 >= seen * 3 ? flat : photo;
-}
-
-bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSettings *forced)
-{
-    const PngSettings settings = forced ? *forced : ChoosePngSettings(image);
-    const Context ctx(spng_ctx_new(SPNG_CTX_ENCODER));
-    if (!ctx) {
-        Fail(error, reason::outOfMemory());
-        return false;
-    }
-    const PixelSummary summary = Summarise(image);
-    spng_ihdr ihdr{};
-    ihdr.width = static_cast<std::uint32_t>(image.width());
-    ihdr.height = static_cast<std::uint32_t>(image.height());
-    ihdr.bit_depth = 8;
-    int channels;
-    if (summary.opaque)
-        std::tie(ihdr.color_type, channels) = summary.grey
-                                                  ? std::pair{SPNG_COLOR_TYPE_GRAYSCALE, 1}
-                                                  : std::pair{SPNG_COLOR_TYPE_TRUECOLOR, 3};
-    else
-        std::tie(ihdr.color_type, channels) = summary.grey
-                                                  ? std::pair{SPNG_COLOR_TYPE_GRAYSCALE_ALPHA, 2}
-                                                  : std::pair{SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 4};
-    spng_set_ihdr(ctx.get(), &ihdr);
-    spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1);
-    spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, settings.level);
-    spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, settings.filters);
-    spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_STRATEGY, settings.strategy);
-    int rc = spng_encode_image(ctx.get(), nullptr, 0, SPNG_FMT_PNG,
-                               SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE);
-    const std::size_t width = static_cast<std::size_t>(image.width());
-    std::vector<std::uint8_t> row(channels == 4 ? 0 : width * channels);
-    for (int y = 0; rc == 0 && y < image.height(); ++y) {
-        const std::uint8_t *src = image.row(y);
-        const std::uint8_t *pixels = src;
-        if (channels != 4) {
-            std::uint8_t *dst = row.data();
-            for (std::size_t x = 0; x < width; ++x, src += 4) {
-                if (channels == 1) {
-                    *dst++ = src[0];
-                } else if (channels == 2) {
-                    *dst++ = src[0];
-                    *dst++ = src[3];
-                } else {
-                    *dst++ = src[0];
-                    *dst++ = src[1];
-                    *dst++ = src[2];
-                }
-            }
-            pixels = row.data();
-        }
-        rc = spng_encode_row(ctx.get(), pixels, width * channels);
-    }
-    if (rc != SPNG_EOI && rc != 0) {
-        Fail(error, QStringLiteral("the PNG encoder failed (%1)").arg(spng_strerror(rc)));
-        return false;
-    }
-    std::size_t size = 0;
-    int bufferError = 0;
-    std::unique_ptr<void, decltype(&std::free)> buffer(
-        spng_get_png_buffer(ctx.get(), &size, &bufferError), &std::free);
-    if (!buffer || bufferError) {
-        Fail(error, QStringLiteral("the PNG encoder failed (%1)").arg(spng_strerror(bufferError)));
-        return false;
-    }
-    out = QByteArray(static_cast<const char *>(buffer.get()), static_cast<qsizetype>(size));
-    return true;
 }
 
 } // namespace lumaskin

@@ -7,7 +7,7 @@
 // settings, since file size is part of the comparison.
 #include "bench/viewercontrol/synthetic_photo.h"
 #include "viewercontrol/codecs/jpeg_encoder.h"
-#include "viewercontrol/codecs/spng_library.h"
+#include "viewercontrol/codecs/png_encoder.h"
 #include "viewercontrol/image_io.h"
 
 #include <Magick++.h>

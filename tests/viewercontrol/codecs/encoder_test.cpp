@@ -2,8 +2,10 @@
 // however the work is split.
 #include "tests/viewercontrol/codecs/codec_test_support.h"
 #include "viewercontrol/codecs/jpeg_encoder.h"
+#include "viewercontrol/codecs/png_encoder.h"
 #include "viewercontrol/image_io.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace lumaskin::test {
@@ -38,6 +40,71 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
         ASSERT_FALSE(back.isNull()) << error.toStdString();
         EXPECT_LE(MaxDifference(back, OverWhite(picture)), 40);
     }
+}
+
+Image translucentGrey(int width, int height)
+{
+    Image picture = MakeGrey(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.pixel(x, y)[3] = static_cast<std::uint8_t>(255 - (x * 7 + y) % 200);
+    return picture;
+}
+
+// Four rows of noise, repeated: deflate finds each row again in its window, so a stripe that
+// did not get the data before it as its dictionary would cost four rows of noise more.
+Image repeatingNoise(int width, int height)
+{
+    Image picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t state = 977u * static_cast<std::uint32_t>(y % 4) + 1;
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *p = picture.pixel(x, y);
+            for (int c = 0; c < 3; ++c) {
+                state = state * 1664525u + 1013904223u;
+                p[c] = static_cast<std::uint8_t>(state >> 24);
+            }
+            p[3] = 255;
+        }
+    }
+    return picture;
+}
+
+// PNG files from any number of stripes hold the picture exactly, for our reader (libspng) and
+// for Qt's (libpng), in every layout, with both filter settings; rows wider than deflate's
+// window and pictures with fewer rows than stripes included.
+TEST(Encoders, PngStripesHoldThePictureExactly)
+{
+    const Image pictures[] = {MakePhoto(67, 45),       MakePhoto(30, 400, true), MakeGrey(33, 170),
+                              translucentGrey(20, 90), MakePhoto(9000, 6, true), MakePhoto(5, 3)};
+    const PngSettings settings[] = {{3, kPngFilterAll, 0}, {3, kPngFilterPaeth, 3}};
+    for (const Image &picture : pictures)
+        for (const PngSettings &setting : settings)
+            for (int stripes : {1, 2, 5}) {
+                SCOPED_TRACE(testing::Message() << picture.width() << "x" << picture.height() << " "
+                                                << setting.filters << " " << stripes);
+                QByteArray file;
+                QString error;
+                ASSERT_TRUE(EncodePng(picture, file, &error, &setting, stripes))
+                    << error.toStdString();
+                const Image ours = ReadImageFromMemory(bytesOf(file), &error);
+                EXPECT_EQ(MaxDifference(ours, picture), 0) << error.toStdString();
+                const QImage theirs = QImage::fromData(file, "PNG");
+                ASSERT_FALSE(theirs.isNull());
+                EXPECT_EQ(MaxDifference(Image::fromQImage(theirs), picture), 0);
+            }
+}
+
+TEST(Encoders, PngStripesCompressAsOneRun)
+{
+    const Image picture = repeatingNoise(500, 300);
+    QByteArray one, many;
+    QString error;
+    ASSERT_TRUE(EncodePng(picture, one, &error, nullptr, 1));
+    ASSERT_TRUE(EncodePng(picture, many, &error, nullptr, 10));
+    // Each join costs a flush marker, a chunk header and a new block with its own code
+    // tables, about 100 bytes; four rows of noise would be 6000.
+    EXPECT_LE(many.size(), one.size() + 10 * 200) << one.size();
 }
 
 } // namespace

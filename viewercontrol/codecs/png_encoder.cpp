@@ -1,6 +1,7 @@
 #include "viewercontrol/codecs/png_encoder.h"
 
 #include "viewercontrol/codecs/codec.h"
+#include "viewercontrol/codecs/huge_pages.h"
 #include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/parallel.h"
 
@@ -215,6 +216,7 @@ void deflateStripe(const Image &image, Layout layout, const PngSettings &setting
             static_cast<uLong>(rowBytes) * static_cast<uLong>(stripe.last - stripe.first);
         const std::size_t capacity = deflateBound(&zs, input) + 16;
         stripe.data = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+        AdviseHugePages(stripe.data.get(), capacity);
         zs.next_out = stripe.data.get();
         zs.avail_out = static_cast<uInt>(std::min<std::size_t>(capacity, UINT32_MAX));
         for (int y = stripe.first; y < stripe.last; ++y) {

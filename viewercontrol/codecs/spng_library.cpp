@@ -1,5 +1,7 @@
 #include "viewercontrol/codecs/spng_library.h"
 
+#include "viewercontrol/codecs/huge_pages.h"
+
 #include <cstdlib>
 #include <memory>
 #include <spng.h>
@@ -49,6 +51,7 @@ Image DecodePng(Bytes bytes, QString *error)
     Image image(static_cast<int>(ihdr.width), static_cast<int>(ihdr.height));
     if (image.isNull())
         return Fail(error, reason::outOfMemory());
+    AdviseHugePages(image.row(0), image.sizeInBytes());
     int rc = spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RGBA8,
                                SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
     if (rc)

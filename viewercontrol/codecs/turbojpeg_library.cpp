@@ -1,5 +1,7 @@
 #include "viewercontrol/codecs/turbojpeg_library.h"
 
+#include "viewercontrol/codecs/huge_pages.h"
+
 #include <cstring>
 #include <memory>
 #include <turbojpeg.h>
@@ -44,6 +46,7 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
         Fail(error, reason::outOfMemory());
         return JpegDecodeOutcome::Failed;
     }
+    AdviseHugePages(decoded.row(0), decoded.sizeInBytes());
     // TJPF_RGBA fills the alpha byte with 255.
     if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.row(0), width,
                       static_cast<int>(decoded.stride()), height, TJPF_RGBA, 0) != 0) {

@@ -1,11 +1,13 @@
 #include "app/main_dialog.h"
 
-#include "skin/skin_package.h"
-#include "skin/skin_working_folder.h"
+#include "controls/skin_combo_list.h"
+#include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/viewer_control.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QStyle>
+#include <array>
 
 // Resources of a static library must be registered by hand.
 static void InitLumaskinResources()
@@ -18,13 +20,62 @@ namespace lumaskin {
 namespace {
 
 constexpr char kStartupPackage[] = "/Purple.skn";
+// The start-up package is the Purple skin, the third of the skin menu.
+constexpr int kStartupSkinIndex = 2;
+// A conversion's failure report names at most this many files, then counts the rest.
+constexpr int kReportedFailures = 15;
+
+constexpr std::array<const char *, 14> kExtensions{
+    "bmp", "jpg", "pdf", "wbmp", "gif", "pcx", "tga",
+    "ico", "jp2", "jpc", "ras",  "pgx", "pnm", "png",
+};
+
+// The fixed zooms, by button name and view mode.
+struct ZoomButton
+{
+    const char *name;
+    int viewMode;
+};
+constexpr std::array<ZoomButton, 7> kZoomButtons{{
+    {"BUTTON_ZOOM25", 1},
+    {"BUTTON_ZOOM33", 2},
+    {"BUTTON_ZOOM50", 3},
+    {"BUTTON_ZOOM75", 4},
+    {"BUTTON_ZOOM100", 5},
+    {"BUTTON_ZOOM150", 6},
+    {"BUTTON_ZOOM200", 7},
+}};
+
+// Buttons that only say they were pressed.
+struct MessageButton
+{
+    const char *name;
+    const char *text;
+};
+constexpr std::array<MessageButton, 3> kMessageButtons{{
+    {"BUTTON_UP", "Up Button Pressed"},
+    {"BUTTON_DOWN", "Down Button Pressed"},
+    {"BUTTON_EDIT", "Edit Button Pressed"},
+}};
+
+constexpr int kFitViewMode = 9;
 
 } // namespace
 
-MainDialog::MainDialog(MessageBoxes *messages, QWidget *parent)
+const QString MainDialog::kImageFilter = QStringLiteral(
+    "All Files(*.*)|*.*|PDF (*.pdf)|*.pdf|PhotoShop (*.psd)|*.psd|JPEG 2000 (*.j2k)|*.j2k;*.j2c|"
+    "JPEG (*.jpg)|*.jpg|PCX (*.pcx)|*.pcx|WMF (*.wmf)|*.wmf|Wireless Bitmap (*.wbmp)|*.wbmp|"
+    "Bitmap (*.bmp)|*.bmp|TIF (*.tif)|*.tif|TGA (*.tga)|*.tga|Gif (*.gif)|*.gif |PGX (*.pgx)|"
+    "*.pgx|RAS (*.ras)|*.ras|PNM (*.pnm)|*.pnm|PNG (*.png)|*.png|Icon (*.ico)|*.ico||");
+const QString MainDialog::kVideoFilter =
+    QStringLiteral("All Video Files(*.wmv, *mp4, *avi)|*.wmv;*.mp4;*.avi||");
+
+MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidget *parent)
     : SkinDialog(parent),
       m_ownMessages(messages ? nullptr : std::make_unique<QtMessageBoxes>(this)),
       m_messages(messages ? messages : m_ownMessages.get()),
+      m_ownPrompts(prompts ? nullptr : std::make_unique<QtMainDialogPrompts>(this)),
+      m_prompts(prompts ? prompts : m_ownPrompts.get()),
       // Both effect windows are children of this window and stay hidden until a button
       // shows them.
       m_effectDialogOne(&m_viewer, this, m_messages),
@@ -32,6 +83,7 @@ MainDialog::MainDialog(MessageBoxes *messages, QWidget *parent)
       m_viewer(static_cast<ViewerControl *>(nullptr))
 {
     m_viewer.Create(this);
+    SetMessageBoxes(m_messages);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
@@ -51,23 +103,29 @@ QStringList MainDialog::OutputFormatList()
             QStringLiteral("PNM"),  QStringLiteral("PNG")};
 }
 
+QString MainDialog::ExtensionForSelection(int selectionMark)
+{
+    if (selectionMark == -1)
+        return QStringLiteral("bmp");
+    if (selectionMark < 0 || selectionMark >= static_cast<int>(kExtensions.size()))
+        return {};
+    return QLatin1String(kExtensions[static_cast<std::size_t>(selectionMark)]);
+}
+
 void MainDialog::OnInitDialog(const QString &packageFolder)
 {
-    // A private folder of our own, so nothing in the user's folder is written or emptied.
-    SkinWorkingFolder workingFolder;
-    if (workingFolder.IsValid()) {
-        ExtractSkinPackage(Archive(),
-                           (packageFolder + QLatin1String(kStartupPackage)).toStdString(),
-                           workingFolder.Path(), *m_messages);
-    }
-    SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
-    SetSkinFolder(GetFolderOfPath(SkinFile()));
-    LoadSkin();
-    // Every bitmap is in memory now.
-    workingFolder.DeleteWorkingFolder();
-
+    SetPackageFolder(packageFolder);
+    LoadSkinPackage(packageFolder + QLatin1String(kStartupPackage));
+    SetSkinIndex(kStartupSkinIndex);
     FillFormatComboBox();
     setWindowIcon(m_icon);
+    PlaceViewer();
+}
+
+void MainDialog::OnSkinChanged()
+{
+    // The new skin's combo box is the format list again, so conversions keep working.
+    FillFormatComboBox();
     PlaceViewer();
 }
 
@@ -97,12 +155,275 @@ void MainDialog::PlaceViewer()
     Viewer()->show();
 }
 
+void MainDialog::Message(const QString &text)
+{
+    m_messages->Show(text, MessageButtons::Ok, MessageIcon::None);
+}
+
+SkinEdit *MainDialog::EditBox(std::size_t index) const
+{
+    return index < EditBoxes().size() ? EditBoxes()[index].get() : nullptr;
+}
+
+SkinListBox *MainDialog::FileList() const
+{
+    return ListControls().empty() ? nullptr : ListControls().front().get();
+}
+
+int MainDialog::ListSelectionMark() const
+{
+    const SkinListBox *list = FileList();
+    if (!list || !list->currentItem())
+        return -1;
+    return list->indexOfTopLevelItem(list->currentItem());
+}
+
+int MainDialog::FormatSelectionMark() const
+{
+    if (ComboBoxes().empty() || !ComboBoxes().front()->List())
+        return -1;
+    const SkinComboList &list = *ComboBoxes().front()->List();
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        if (list.topLevelItem(row)->isSelected())
+            return row;
+    }
+    return -1;
+}
+
+void MainDialog::ShowImage(const QString &path)
+{
+    m_viewer.SetLoadOption(1);
+    m_viewer.SetDisplayOption(true);
+    m_viewer.SetFileName(path);
+    m_viewer.SetViewMode(kFitViewMode);
+}
+
+QString MainDialog::SelectOutputFolder()
+{
+    return m_prompts->Folder(QStringLiteral("Please select an output directory for "));
+}
+
+void MainDialog::OnListClicked()
+{
+    const int mark = ListSelectionMark();
+    if (mark != -1)
+        ShowImage(FileList()->RowText(mark, 1));
+}
+
+void MainDialog::ShowSelectedRow()
+{
+    SkinListBox *list = FileList();
+    const int mark = ListSelectionMark();
+    ShowImage(list && mark >= 0 ? list->RowText(mark, 1) : QString());
+}
+
+void MainDialog::AddFiles()
+{
+    SkinListBox *list = FileList();
+    const QStringList files = m_prompts->OpenFiles(kImageFilter);
+    if (!list)
+        return;
+    for (const QString &file : files)
+        list->AddFile(QFileInfo(file).absoluteFilePath());
+
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFocus();
+    list->clearSelection();
+    if (QTreeWidgetItem *last = list->topLevelItem(list->RowCount() - 1)) {
+        list->setCurrentItem(last);
+        last->setSelected(true);
+        list->scrollToItem(last);
+    }
+    ShowSelectedRow();
+}
+
+void MainDialog::ClearFirstEdit()
+{
+    if (SkinEdit *edit = EditBox(0)) {
+        edit->setText(QString());
+        edit->setEnabled(false);
+    }
+}
+
+void MainDialog::DeleteSelected()
+{
+    SkinListBox *list = FileList();
+    if (!list)
+        return;
+    const int mark = ListSelectionMark();
+    list->RemoveSelected();
+    if (list->RowCount() == 0)
+        ClearFirstEdit();
+    list->setFocus();
+    // The row before the removed one becomes current; after the first row, the new first row.
+    // (Marking "row -1" would select every row, and a second Delete would empty the list.)
+    list->clearSelection();
+    if (QTreeWidgetItem *item = list->topLevelItem(std::max(mark - 1, 0))) {
+        list->setCurrentItem(item);
+        item->setSelected(true);
+    }
+    ShowSelectedRow();
+}
+
+void MainDialog::DeleteAll()
+{
+    if (SkinListBox *list = FileList()) {
+        list->clear();
+        list->viewport()->update();
+    }
+    ClearFirstEdit();
+}
+
+std::vector<MainDialog::ViewerCall> MainDialog::MarkedEffectCalls()
+{
+    std::vector<ViewerCall> calls;
+    CImageViewer recorder([&calls](int dispatchId, const QVariantList &arguments) {
+        calls.push_back({dispatchId, arguments});
+        return QVariant();
+    });
+    m_effectDialogOne.ApplyMarkedEffects(recorder);
+    m_effectDialogTwo.ApplyMarkedEffects(recorder);
+    return calls;
+}
+
+void MainDialog::Convert()
+{
+    const QString extension = ExtensionForSelection(FormatSelectionMark());
+    SkinListBox *list = FileList();
+    const int rows = list ? list->RowCount() : 0;
+    if (rows == 0) {
+        Message(QStringLiteral("Please input image file"));
+        return;
+    }
+    const QString folder = SelectOutputFolder();
+    if (folder.isEmpty())
+        return;
+
+    // The values the windows hold now, applied once to every file.
+    const std::vector<ViewerCall> effects = MarkedEffectCalls();
+    ViewerControl *viewer = Viewer();
+    QStringList failures;
+    for (int row = 0; row < rows; ++row) {
+        const QString source = list->RowText(row, 1);
+        const QString target = ConversionTarget(folder, source);
+
+        m_viewer.SetFileName(source);
+        // A file that did not load would leave the previous picture in the viewer; saving
+        // that under this file's name would write the wrong picture.
+        QString error =
+            source.isEmpty() ? QStringLiteral("the row holds no file name") : viewer->lastError();
+        if (error.isEmpty()) {
+            for (const ViewerCall &call : effects)
+                viewer->invoke(call.dispatchId, call.arguments);
+            const short saved = extension == QLatin1String("ico")
+                                    ? m_viewer.SaveAsIcon(target, extension, 32, 32)
+                                    : m_viewer.SaveAs(target, extension);
+            if (!saved)
+                error = viewer->lastError().isEmpty() ? QStringLiteral("it could not be written")
+                                                      : viewer->lastError();
+        }
+        if (!error.isEmpty()) {
+            // The viewer's reasons start with the file they concern.
+            failures << (error.startsWith(source) ? error
+                                                  : QStringLiteral("%1: %2").arg(source, error));
+        }
+        if (SkinEdit *edit = EditBox(0))
+            edit->setText(target + u'.' + extension);
+    }
+
+    QString report = QStringLiteral("Convert Completed!");
+    if (!failures.isEmpty()) {
+        report += QStringLiteral("\n\n%1 of %2 files could not be converted:")
+                      .arg(failures.size())
+                      .arg(rows);
+        for (qsizetype i = 0; i < std::min<qsizetype>(failures.size(), kReportedFailures); ++i)
+            report += u'\n' + failures[i];
+        if (failures.size() > kReportedFailures)
+            report += QStringLiteral("\n... and %1 more.").arg(failures.size() - kReportedFailures);
+    }
+    Message(report);
+}
+
+void MainDialog::RestoreEffects()
+{
+    m_effectDialogOne.Reset();
+    m_effectDialogTwo.Reset();
+    m_viewer.RestoreImage(false);
+    m_viewer.SetViewMode(kFitViewMode);
+}
+
+void MainDialog::BrowseVideo(std::size_t editIndex)
+{
+    const QString file = m_prompts->SaveFile(kVideoFilter);
+    if (file.isEmpty())
+        return;
+    if (SkinEdit *edit = EditBox(editIndex)) {
+        edit->setEnabled(true);
+        edit->setText(file);
+    }
+}
+
 void MainDialog::OnControlClicked(const std::string &name)
 {
-    if (name == "BUTTON_EXIT" || name == "BUTTON_CLOSE")
+    if (name == "BUTTON_EXIT" || name == "BUTTON_CLOSE") {
         done(1);
-    else if (name == "BUTTON_MIN")
+    } else if (name == "BUTTON_ADD") {
+        AddFiles();
+    } else if (name == "BUTTON_BROWSE") {
+        BrowseVideo(0);
+    } else if (name == "BUTTON_BROWSEVIDEO1") {
+        Message(QStringLiteral("browse"));
+        BrowseVideo(1);
+    } else if (name == "BUTTON_DELALL") {
+        DeleteAll();
+    } else if (name == "BUTTON_DEL") {
+        DeleteSelected();
+    } else if (name == "BUTTON_CONVERT") {
+        Convert();
+    } else if (const auto message =
+                   std::find_if(kMessageButtons.begin(), kMessageButtons.end(),
+                                [&name](const MessageButton &b) { return name == b.name; });
+               message != kMessageButtons.end()) {
+        Message(QString::fromLatin1(message->text));
+    } else if (const auto zoom =
+                   std::find_if(kZoomButtons.begin(), kZoomButtons.end(),
+                                [&name](const ZoomButton &b) { return name == b.name; });
+               zoom != kZoomButtons.end()) {
+        m_viewer.SetViewMode(zoom->viewMode);
+        Viewer()->setFocus();
+    } else if (name == "BUTTON_IN") {
+        m_viewer.ZoomIn();
+    } else if (name == "BUTTON_OUT") {
+        m_viewer.ZoomOut();
+    } else if (name == "BUTTON__RESTORE") {
+        RestoreEffects();
+    } else if (name == "BUTTON__EFFECT1") {
+        m_effectDialogOne.show();
+    } else if (name == "BUTTON__EFFECT2") {
+        m_effectDialogTwo.show();
+    } else if (name == "BUTTON_PLAY") {
+        if (!FileList() || FileList()->RowCount() == 0) {
+            Message(QStringLiteral("Please add image"));
+            return;
+        }
+        ShowSelectedRow();
+    } else if (name == "BUTTON_PAUSE") {
+        Message(QStringLiteral("Pause Button Pressed"));
+        if (SkinButton *pause = FindButton("BUTTON_PAUSE"))
+            pause->hide();
+        if (SkinButton *play = FindButton("BUTTON_PLAY"))
+            play->show();
+    } else if (name == "BUTTON_STOP") {
+        Message(QStringLiteral("Stop Button Pressed"));
+    } else if (name == "BUTTON_MINIMIZE") {
         showMinimized();
+    }
+}
+
+void MainDialog::OnSliderChanged(const std::string &name, int /*position*/)
+{
+    if (name == "SLIDER_PROGRESS")
+        ShowTime();
 }
 
 void MainDialog::paintEvent(QPaintEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/main_dialog_prompts.h"
 #include "platform/message_box.h"
 #include "skin/skin_dialog.h"
 #include "viewer/c_image_viewer.h"
@@ -11,18 +12,22 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lumaskin {
 
 // The program's only window: a skinned dialog that hosts the image viewer at the place its
-// skin reserves, with the output format list in the skin's first combo box.
+// skin reserves, keeps the list of images, converts them, and owns the two effect windows.
+// Its skin's buttons act by their names.
 class MainDialog : public SkinDialog
 {
     Q_OBJECT
 
 public:
-    // Questions and reports go to `messages`, or to message boxes over this window.
-    explicit MainDialog(MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
+    // Questions and reports go to `messages`, or to message boxes over this window; file and
+    // folder choices to `prompts`, or to Qt's dialogs.
+    explicit MainDialog(MessageBoxes *messages = nullptr, MainDialogPrompts *prompts = nullptr,
+                        QWidget *parent = nullptr);
     ~MainDialog() override;
 
     // Loads the start-up skin "Purple.skn" from `packageFolder` (the folder current when the
@@ -32,6 +37,13 @@ public:
 
     // The formats a conversion can write, as the format combo box offers them.
     static QStringList OutputFormatList();
+    // The extension written for a row of the format list; "bmp" without a choice, empty for a
+    // row the list does not have.
+    static QString ExtensionForSelection(int selectionMark);
+
+    // The Add dialog's filter, and the filter of the two browse buttons.
+    static const QString kImageFilter;
+    static const QString kVideoFilter;
 
     ViewerControl *Viewer() const { return m_viewer.control(); }
     CImageViewer &ImageViewer() { return m_viewer; }
@@ -39,17 +51,54 @@ public:
     EffectDialogTwo &EffectTwo() { return m_effectDialogTwo; }
     const QIcon &Icon() const { return m_icon; }
 
+    // The image list and its current row (-1 when none); null without a list in the skin.
+    SkinListBox *FileList() const;
+    int ListSelectionMark() const;
+    // The chosen row of the format list, -1 when none was chosen.
+    int FormatSelectionMark() const;
+
+    // Shows one file in the viewer, fitted into it.
+    void ShowImage(const QString &path);
+    // A folder for the converted files; empty when the user cancels.
+    QString SelectOutputFolder();
+
+    // The buttons' actions.
+    void AddFiles();
+    void DeleteSelected();
+    void DeleteAll();
+    void Convert();
+    void RestoreEffects();
+
     void OnControlClicked(const std::string &name) override;
+    void OnSliderChanged(const std::string &name, int position) override;
+    void OnListClicked() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void OnSkinChanged() override;
 
 private:
+    struct ViewerCall
+    {
+        int dispatchId;
+        QVariantList arguments;
+    };
+
     void FillFormatComboBox();
     void PlaceViewer();
+    void Message(const QString &text);
+    void BrowseVideo(std::size_t editIndex);
+    SkinEdit *EditBox(std::size_t index) const;
+    void ClearFirstEdit();
+    void ShowSelectedRow();
+    // The effects marked in both windows, in the conversion's order, as the viewer calls they
+    // make with the values the windows hold now.
+    std::vector<ViewerCall> MarkedEffectCalls();
 
     std::unique_ptr<MessageBoxes> m_ownMessages;
     MessageBoxes *m_messages;
+    std::unique_ptr<MainDialogPrompts> m_ownPrompts;
+    MainDialogPrompts *m_prompts;
     QIcon m_icon;
     // Declared so that they go in the reverse order: the viewer's wrapper first, then the
     // second effect window, then the first. Both windows act on the viewer.

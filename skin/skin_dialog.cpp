@@ -4,8 +4,11 @@
 #include "controls/control_factory.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_scroll_bar.h"
+#include "skin/skin_package.h"
 #include "skin/skin_sections.h"
+#include "skin/skin_working_folder.h"
 
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -111,6 +114,73 @@ void SkinDialog::LoadSkin()
     ShowTime();
     BuildBackgroundDC();
     update();
+}
+
+void SkinDialog::LoadSkinPackage(const QString &packagePath)
+{
+    if (!m_messages) {
+        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
+        m_messages = m_ownMessages.get();
+    }
+    // A private folder of our own, so nothing in the user's folder is written or emptied.
+    SkinWorkingFolder workingFolder;
+    if (workingFolder.IsValid())
+        ExtractSkinPackage(m_archive, packagePath.toStdString(), workingFolder.Path(), *m_messages);
+    SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
+    SetSkinFolder(GetFolderOfPath(m_skinFile));
+    LoadSkin();
+    // Every bitmap is in memory now.
+    workingFolder.DeleteWorkingFolder();
+}
+
+void SkinDialog::OnChangeSkin(int id)
+{
+    const int index = id - kFirstSkinCommand;
+    if (index < 0 || index >= static_cast<int>(kSkinCommands.size()))
+        return;
+    m_skinIndex = index;
+    // Hidden while it is rebuilt, so nobody sees half a skin.
+    hide();
+    if (m_taskBarWindow)
+        m_taskBarWindow->HideNow();
+    LoadSkinPackage(m_packageFolder + u'/' +
+                    QLatin1String(kSkinCommands[static_cast<std::size_t>(index)].packageFile));
+    OnSkinChanged();
+    show();
+}
+
+void SkinDialog::OnSkinChanged()
+{
+    if (m_comboBoxes.empty())
+        return;
+    for (int k = 1; k <= 3; ++k)
+        m_comboBoxes.front()->AddItem(QStringLiteral("item%1").arg(k));
+}
+
+std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
+{
+    auto menu = std::make_unique<QMenu>(QStringLiteral("&Change Skin"), this);
+    for (std::size_t i = 0; i < kSkinCommands.size(); ++i) {
+        const SkinCommand &command = kSkinCommands[i];
+        QAction *action = menu->addAction(QString::fromLatin1(command.menuText));
+        action->setCheckable(true);
+        action->setChecked(static_cast<int>(i) == m_skinIndex);
+        const int id = command.id;
+        // The change destroys every control, so it waits until the menu and whatever event
+        // opened it have finished.
+        connect(action, &QAction::triggered, this, [this, id] {
+            QMetaObject::invokeMethod(
+                this, [this, id] { OnChangeSkin(id); }, Qt::QueuedConnection);
+        });
+    }
+    return menu;
+}
+
+void SkinDialog::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu = CreateSkinMenu();
+    menu->exec(event->globalPos());
+    event->accept();
 }
 
 void SkinDialog::ReadControls(const SkinIni &ini, const QString &folder)

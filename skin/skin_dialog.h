@@ -10,6 +10,7 @@
 #include "controls/skin_option_button.h"
 #include "controls/skin_progress.h"
 #include "controls/skin_slider.h"
+#include "platform/message_box.h"
 #include "skin/entry_fields.h"
 #include "skin/rect.h"
 #include "skin/skin_ini.h"
@@ -18,8 +19,10 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QMenu>
 #include <QRegion>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,12 +40,51 @@ class SkinDialog : public QDialog, public SkinHost
     Q_OBJECT
 
 public:
+    // The eight skins a running window can change to, in the order of its "&Change Skin" menu.
+    struct SkinCommand
+    {
+        int id;
+        const char *menuText;
+        const char *packageFile;
+    };
+    static constexpr int kFirstSkinCommand = 32771;
+    static constexpr std::array<SkinCommand, 8> kSkinCommands{{
+        {32771, "&Orange", "Orange.zip"},
+        {32772, "&Black", "Black.zip"},
+        {32773, "&Purple", "Purple.zip"},
+        {32774, "Bl&ue", "Blue.zip"},
+        {32775, "&Red", "Red.zip"},
+        {32776, "&Gray", "Gray.zip"},
+        {32777, "P&ink", "Pink.zip"},
+        {32778, "&Deluxe", "Deluxe.zip"},
+    }};
+
     explicit SkinDialog(QWidget *parent = nullptr);
     ~SkinDialog() override;
 
     // The pop-up that slides in at each skin load. Without one, those steps do nothing.
     void SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup);
     TaskBarPopup *TaskBar() const { return m_taskBarWindow.get(); }
+
+    // Where skin packages are read from: the folder the program was started in.
+    void SetPackageFolder(const QString &folder) { m_packageFolder = folder; }
+    const QString &PackageFolder() const { return m_packageFolder; }
+    // Where a package's questions and failures are reported; without one, message boxes.
+    void SetMessageBoxes(MessageBoxes *messages) { m_messages = messages; }
+
+    // Extracts the package into a private working folder, loads the skin from it and removes
+    // the folder again. A package that fails leaves the window without a skin, as LoadSkin
+    // does with a missing file.
+    void LoadSkinPackage(const QString &packagePath);
+
+    // Changes to the skin of command `id` (32771..32778) while the window is hidden.
+    void OnChangeSkin(int id);
+    // The last skin chosen, 0 for the first command.
+    int SkinIndex() const { return m_skinIndex; }
+    void SetSkinIndex(int index) { m_skinIndex = index; }
+    // The "&Change Skin" menu with the check mark on the last skin chosen; choosing an entry
+    // changes the skin once the menu has closed.
+    std::unique_ptr<QMenu> CreateSkinMenu();
 
     void SetSkinFile(const QString &path) { m_skinFile = path; }
     const QString &SkinFile() const { return m_skinFile; }
@@ -125,12 +167,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+    // Shows the "SLIDER_PROGRESS" position and maximum in "LABEL_TIME", where the skin has both.
+    void ShowTime();
+
+    // Runs after a skin change has loaded the new skin, before the window shows again. The base
+    // puts the three placeholder items into the first combo box's list.
+    virtual void OnSkinChanged();
+
     // Background 1:1, then the icon with its key colour left out.
     void PaintSkin(QPainter &painter);
 
 private:
     void ReadControls(const SkinIni &ini, const QString &folder);
-    void ShowTime();
 
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
     std::vector<std::unique_ptr<SkinSlider>> m_sliders;
@@ -153,6 +203,10 @@ private:
     std::unique_ptr<TaskBarPopup> m_taskBarWindow;
     std::optional<Rect> m_hostRect;
     QString m_skinFile;
+    QString m_packageFolder;
+    MessageBoxes *m_messages = nullptr;
+    std::unique_ptr<MessageBoxes> m_ownMessages;
+    int m_skinIndex = 0;
     QString m_skinFolder;
     QImage m_backgroundBitmap;
     ZipArchive m_archive;

@@ -358,3 +358,109 @@ TEST(SkinDialogPaths, FolderOfAPathIsAbsoluteWithATrailingSlash)
 
 } // namespace
 } // namespace lumaskin
+
+namespace lumaskin {
+namespace {
+
+// Answers every message with OK and keeps the texts.
+class KeptMessages : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        shown.push_back(text.toStdString());
+        return MessageAnswer::Ok;
+    }
+    std::vector<std::string> shown;
+};
+
+QStringList ComboItems(const SkinDialog &dialog)
+{
+    QStringList items;
+    const SkinComboList &list = *dialog.ComboBoxes().front()->List();
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        items << list.topLevelItem(row)->text(0);
+    return items;
+}
+
+TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
+{
+    TempDir packages;
+    TempDir scratch;
+    test::TestSkin orange;
+    orange.fill = QColor(250, 140, 20);
+    test::WriteTestSkinPackage(packages / "Orange.zip", scratch.path(), orange);
+    test::TestSkin small;
+    small.full = false;
+    test::WriteTestSkinPackage(packages / "Gray.zip", scratch.path(), small);
+
+    KeptMessages messages;
+    std::vector<std::string> calls;
+    SkinDialog dialog;
+    dialog.SetMessageBoxes(&messages);
+    dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
+    dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
+    dialog.show();
+
+    for (int round = 0; round < 2; ++round) {
+        calls.clear();
+        dialog.OnChangeSkin(32771);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.SkinIndex(), 0);
+        EXPECT_EQ(dialog.BackgroundBitmap().pixelColor(50, 50), orange.fill);
+        EXPECT_EQ(dialog.Buttons().size(), 5u);
+        EXPECT_EQ(dialog.CheckBoxes().size(), 1u);
+        EXPECT_THAT(ComboItems(dialog), ElementsAre("item1", "item2", "item3"));
+        // The pop-up is put away before the package is read, then slides in again.
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls[0], "HideNow");
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "StartPopUp 300,1000,300,1"), 1);
+    }
+
+    // A skin without combo boxes gets no items; the working folders are all gone.
+    dialog.OnChangeSkin(32776);
+    EXPECT_EQ(dialog.SkinIndex(), 5);
+    EXPECT_TRUE(dialog.ComboBoxes().empty());
+    EXPECT_EQ(dialog.Buttons().size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A missing package: the window returns without a skin, and the mark follows the choice.
+    dialog.OnChangeSkin(32775);
+    EXPECT_THAT(messages.shown, ElementsAre("Open failed"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.Buttons().empty());
+    const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
+    EXPECT_EQ(menu->title(), "&Change Skin");
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        EXPECT_EQ(action->isChecked(), texts.size() == 5) << action->text().toStdString();
+    }
+    EXPECT_THAT(texts, ElementsAre("&Orange", "&Black", "&Purple", "Bl&ue", "&Red", "&Gray",
+                                   "P&ink", "&Deluxe"));
+
+    // Commands outside the eight change nothing.
+    dialog.OnChangeSkin(32779);
+    dialog.OnChangeSkin(32770);
+    EXPECT_EQ(dialog.SkinIndex(), 4);
+}
+
+TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)
+{
+    TempDir packages;
+    TempDir scratch;
+    test::WriteTestSkinPackage(packages / "Pink.zip", scratch.path());
+    SkinDialog dialog;
+    dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
+    const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
+    menu->actions()[6]->trigger();
+    // Nothing has happened yet: the change destroys controls, possibly the one being clicked.
+    EXPECT_EQ(dialog.SkinIndex(), 0);
+    EXPECT_TRUE(dialog.Buttons().empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.SkinIndex(), 6);
+    EXPECT_EQ(dialog.Buttons().size(), 5u);
+}
+
+} // namespace
+} // namespace lumaskin

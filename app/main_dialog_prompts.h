@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace lumaskin {
+
+// The file and folder choosers of the main window, behind an interface so that tests can
+// choose in place of a person. Every method returns empty when the user cancels.
+class MainDialogPrompts
+{
+public:
+    virtual ~MainDialogPrompts() = default;
+    // Several existing files, in the order the chooser gives them.
+    virtual QStringList OpenFiles(const QString &filter) = 0;
+    // One file from a save-file chooser.
+    virtual QString SaveFile(const QString &filter) = 0;
+    // One folder with a path in the file system.
+    virtual QString Folder(const QString &title) = 0;
+};
+
+// Qt's file dialogs. Filters are written "Text|patterns|Text|patterns||" with patterns
+// separated by ';'.
+class QtMainDialogPrompts final : public MainDialogPrompts
+{
+public:
+    explicit QtMainDialogPrompts(QWidget *folderOwner) : m_folderOwner(folderOwner) {}
+
+    QStringList OpenFiles(const QString &filter) override;
+    QString SaveFile(const QString &filter) override;
+    QString Folder(const QString &title) override;
+
+    // The filter as Qt's name filters, one per pair. "*.*" means every file; each pattern is
+    // offered in upper case as well, since names on Linux keep their letter case.
+    static QStringList NameFilters(const QString &filter);
+
+private:
+    QWidget *m_folderOwner;
+};
+
+} // namespace lumaskin

@@ -1,0 +1,377 @@
+// The main window's buttons, driven by name as the skinned dialog routes them.
+#include "app/main_dialog.h"
+#include "controls/skin_combo_list.h"
+#include "tests/skin/skin_dialog_fixture.h"
+#include "tests/support/temp_dir.h"
+#include "viewercontrol/viewer_control.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace lumaskin {
+namespace {
+
+using test::TempDir;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class RecordingMessages : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        shown << text;
+        return MessageAnswer::Ok;
+    }
+    QStringList shown;
+};
+
+// Chooses as a script says and remembers what it was asked.
+class ScriptedPrompts : public MainDialogPrompts
+{
+public:
+    QStringList OpenFiles(const QString &filter) override
+    {
+        asked << filter;
+        return files;
+    }
+    QString SaveFile(const QString &filter) override
+    {
+        asked << filter;
+        return saveFile;
+    }
+    QString Folder(const QString &title) override
+    {
+        asked << title;
+        return folder;
+    }
+    QStringList files;
+    QString saveFile;
+    QString folder;
+    QStringList asked;
+};
+
+QString Str(const std::filesystem::path &path)
+{
+    return QString::fromStdString(path.string());
+}
+
+// A picture with every kind of pixel the effects below change visibly.
+void WritePicture(const std::filesystem::path &path, int seed)
+{
+    QImage image(24, 16, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(
+                x, y, qRgb((x * 11 + seed) % 256, (y * 15 + seed) % 256, (x * y + seed * 3) % 256));
+    ASSERT_TRUE(image.save(Str(path), "PNG"));
+}
+
+QImage Pixels(const std::filesystem::path &path)
+{
+    return QImage(Str(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+class MainDialogActionsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+        dialog.OnInitDialog(Str(m_packages.path()));
+        for (int i = 0; i < 3; ++i) {
+            const auto path = m_pictures / ("p" + std::to_string(i) + ".x.png");
+            WritePicture(path, i * 40);
+            pictures << Str(path);
+        }
+    }
+
+    void AddPictures(const QStringList &files)
+    {
+        prompts.files = files;
+        dialog.OnControlClicked("BUTTON_ADD");
+    }
+    QStringList Rows() const
+    {
+        QStringList rows;
+        for (int row = 0; row < dialog.FileList()->RowCount(); ++row)
+            rows << dialog.FileList()->RowText(row, 0) + u' ' + dialog.FileList()->RowText(row, 1);
+        return rows;
+    }
+    QString FirstEdit() const { return dialog.EditBoxes().front()->text(); }
+
+    TempDir m_packages;
+    TempDir m_scratch;
+    TempDir m_pictures;
+    TempDir m_out;
+    RecordingMessages messages;
+    ScriptedPrompts prompts;
+    MainDialog dialog{&messages, &prompts};
+    QStringList pictures;
+};
+
+TEST(MainDialogExtensions, FollowTheFormatListWithBmpForNoChoice)
+{
+    EXPECT_EQ(MainDialog::ExtensionForSelection(-1), "bmp");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(0), "bmp");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(7), "ico");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(11), "pgx");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(13), "png");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(14), "");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(-2), "");
+    // Every format the list offers has its extension, in the same order.
+    const QStringList formats = MainDialog::OutputFormatList();
+    for (int i = 0; i < formats.size(); ++i)
+        EXPECT_EQ(MainDialog::ExtensionForSelection(i), formats[i].toLower()) << i;
+}
+
+TEST(MainDialogFilters, BecomeQtNameFiltersThatMatchEitherCase)
+{
+    const QStringList filters = QtMainDialogPrompts::NameFilters(MainDialog::kImageFilter);
+    ASSERT_EQ(filters.size(), 17);
+    EXPECT_EQ(filters[0], "All Files(*.*) (*)");
+    EXPECT_EQ(filters[3], "JPEG 2000 (*.j2k) (*.j2k *.J2K *.j2c *.J2C)");
+    EXPECT_EQ(filters[11], "Gif (*.gif) (*.gif *.GIF)");
+    EXPECT_THAT(QtMainDialogPrompts::NameFilters(MainDialog::kVideoFilter),
+                ElementsAre("All Video Files(*.wmv, *mp4, *avi) (*.wmv *.WMV *.mp4 *.MP4 *.avi "
+                            "*.AVI)"));
+}
+
+TEST_F(MainDialogActionsTest, AddShowsTheLastRowAndDeleteRenumbers)
+{
+    AddPictures(pictures);
+    EXPECT_THAT(prompts.asked, ElementsAre(MainDialog::kImageFilter));
+    EXPECT_THAT(Rows(),
+                ElementsAre("  1. " + pictures[0], "  2. " + pictures[1], "  3. " + pictures[2]));
+    EXPECT_EQ(dialog.ListSelectionMark(), 2);
+    EXPECT_EQ(dialog.Viewer()->FileName(), pictures[2]);
+
+    // A click on a row shows that row.
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
+    dialog.OnListClicked();
+    EXPECT_EQ(dialog.Viewer()->FileName(), pictures[0]);
+
+    // Removing the middle row numbers the rest again and makes the row before it current.
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(1));
+    dialog.OnControlClicked("BUTTON_DEL");
+    EXPECT_THAT(Rows(), ElementsAre("  1. " + pictures[0], "  2. " + pictures[2]));
+    EXPECT_EQ(dialog.ListSelectionMark(), 0);
+    // Removing the first row leaves the new first row alone selected, so a second Delete
+    // removes one row, not all.
+    dialog.OnControlClicked("BUTTON_DEL");
+    EXPECT_THAT(Rows(), ElementsAre("  1. " + pictures[2]));
+    EXPECT_EQ(dialog.FileList()->selectedItems().size(), 1);
+    EXPECT_TRUE(dialog.EditBoxes().front()->isEnabled());
+
+    // The last row gone, the first edit box is emptied and disabled.
+    dialog.EditBoxes().front()->setText(QStringLiteral("old"));
+    dialog.OnControlClicked("BUTTON_DEL");
+    EXPECT_THAT(Rows(), IsEmpty());
+    EXPECT_EQ(FirstEdit(), "");
+    EXPECT_FALSE(dialog.EditBoxes().front()->isEnabled());
+}
+
+TEST_F(MainDialogActionsTest, CancelledAddAndDeleteAllKeepTheView)
+{
+    AddPictures({pictures[1]});
+    AddPictures({}); // cancelled: the last row is shown again
+    EXPECT_THAT(Rows(), ElementsAre("  1. " + pictures[1]));
+    EXPECT_EQ(dialog.Viewer()->FileName(), pictures[1]);
+
+    dialog.OnControlClicked("BUTTON_DELALL");
+    EXPECT_THAT(Rows(), IsEmpty());
+    EXPECT_FALSE(dialog.EditBoxes().front()->isEnabled());
+    EXPECT_EQ(dialog.Viewer()->FileName(), pictures[1]);
+}
+
+TEST_F(MainDialogActionsTest, PlayNeedsARowAndNamesMustMatchExactly)
+{
+    dialog.OnControlClicked("BUTTON_PLAY");
+    EXPECT_THAT(messages.shown, ElementsAre("Please add image"));
+    EXPECT_EQ(dialog.Viewer()->FileName(), "");
+
+    messages.shown.clear();
+    for (const char *name : {"button_add", "Button_Add", "BUTTON_AD", "BUTTON_ADDS",
+                             "BUTTON_RESTORE", "BUTTON_EFFECT1", "BUTTON_MIN", ""})
+        dialog.OnControlClicked(name);
+    EXPECT_THAT(messages.shown, IsEmpty());
+    EXPECT_THAT(prompts.asked, IsEmpty());
+    EXPECT_FALSE(dialog.EffectOne().isVisible());
+
+    for (const char *name : {"BUTTON_UP", "BUTTON_DOWN", "BUTTON_EDIT", "BUTTON_STOP"})
+        dialog.OnControlClicked(name);
+    EXPECT_THAT(messages.shown, ElementsAre("Up Button Pressed", "Down Button Pressed",
+                                            "Edit Button Pressed", "Stop Button Pressed"));
+
+    // Pause says so and brings play back.
+    messages.shown.clear();
+    dialog.FindButton("BUTTON_PLAY")->hide();
+    dialog.FindButton("BUTTON_PAUSE")->show();
+    dialog.OnControlClicked("BUTTON_PAUSE");
+    EXPECT_THAT(messages.shown, ElementsAre("Pause Button Pressed"));
+    EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
+    EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
+}
+
+TEST_F(MainDialogActionsTest, ZoomButtonsFocusTheViewerAndTheTimeFollowsTheSlider)
+{
+    AddPictures({pictures[0]});
+    dialog.OnControlClicked("BUTTON_ZOOM100");
+    EXPECT_EQ(dialog.focusWidget(), dialog.Viewer());
+    EXPECT_EQ(dialog.Viewer()->ViewMode(), 5);
+    dialog.OnControlClicked("BUTTON_IN");
+    EXPECT_EQ(dialog.focusWidget(), dialog.Viewer());
+    EXPECT_GT(dialog.Viewer()->zoom(), 1.0);
+
+    dialog.FileList()->setFocus();
+    dialog.OnControlClicked("BUTTON_OUT");
+    EXPECT_EQ(dialog.focusWidget(), dialog.FileList());
+
+    dialog.SetSliderPos("SLIDER_PROGRESS", 3725);
+    dialog.OnSliderChanged("SLIDER_PROGRESS", 0);
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "01:02:05/02:00:00");
+    dialog.SetSliderPos("SLIDER_PROGRESS", 0);
+    dialog.OnSliderChanged("SLIDER_OTHER", 0);
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "01:02:05/02:00:00");
+}
+
+TEST_F(MainDialogActionsTest, BrowseFillsAndEnablesTheFirstEditBox)
+{
+    dialog.EditBoxes().front()->setEnabled(false);
+    prompts.saveFile = QString(); // cancelled
+    dialog.OnControlClicked("BUTTON_BROWSE");
+    EXPECT_FALSE(dialog.EditBoxes().front()->isEnabled());
+
+    prompts.saveFile = QStringLiteral("/videos/clip.mp4");
+    dialog.OnControlClicked("BUTTON_BROWSE");
+    EXPECT_THAT(prompts.asked, ElementsAre(MainDialog::kVideoFilter, MainDialog::kVideoFilter));
+    EXPECT_TRUE(dialog.EditBoxes().front()->isEnabled());
+    EXPECT_EQ(FirstEdit(), "/videos/clip.mp4");
+}
+
+TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldThen)
+{
+    AddPictures(pictures);
+    // Contrast marked three times with its starting value; the value changes afterwards.
+    EffectDialogOne &one = dialog.EffectOne();
+    for (int i = 0; i < 3; ++i)
+        one.changeButton(EffectDialogOne::Mark::Contrast)->click();
+    one.edit(EffectDialogOne::Field::Contrast)->setText(QStringLiteral("50"));
+    one.okButton()->click();
+    one.changeButton(EffectDialogOne::Mark::InvertColor)->click();
+    // From the other window, Monochrome: it comes after the inversion whatever the order of
+    // the clicks.
+    dialog.EffectTwo().changeButton(EffectDialogTwo::Mark::Monochrome)->click();
+
+    // PNG chosen in the format list.
+    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
+    formats.topLevelItem(13)->setSelected(true);
+    prompts.folder = Str(m_out.path());
+    dialog.OnControlClicked("BUTTON_CONVERT");
+
+    EXPECT_THAT(messages.shown, ElementsAre("Convert Completed!"));
+    EXPECT_EQ(prompts.asked.last(), "Please select an output directory for ");
+    // Names keep everything before the last dot.
+    EXPECT_EQ(FirstEdit(), Str(m_out / "p2.x.png"));
+
+    ViewerControl reference;
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = "p" + std::to_string(i) + ".x";
+        ASSERT_TRUE(reference.SetFileName(pictures[i]));
+        reference.invoke(118, {50});               // Contrast
+        reference.invoke(115, {});                 // InvertColor
+        reference.invoke(129, {100, 0xFFFFFF, 0}); // Monochrome
+        ASSERT_TRUE(reference.SaveAs(Str(m_pictures / name), QStringLiteral("png")));
+        EXPECT_EQ(Pixels(m_out / (name + ".png")), Pixels(m_pictures / (name + ".png"))) << name;
+    }
+
+    // Restore clears every mark and value: the next conversion writes the pictures unchanged.
+    dialog.OnControlClicked("BUTTON__RESTORE");
+    EXPECT_FALSE(one.IsApplied(EffectDialogOne::Mark::Contrast));
+    EXPECT_EQ(one.edit(EffectDialogOne::Field::Contrast)->text(), "200");
+    EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
+    dialog.OnControlClicked("BUTTON_CONVERT");
+    EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
+}
+
+TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongPicture)
+{
+    const auto broken = m_pictures / "broken.png";
+    test::writeFile(broken, "not a picture at all");
+    AddPictures({pictures[0], Str(broken), Str(m_pictures / "gone.png"), pictures[1]});
+    prompts.folder = Str(m_out.path());
+    dialog.OnControlClicked("BUTTON_CONVERT"); // no format chosen: bmp
+
+    ASSERT_EQ(messages.shown.size(), 1);
+    const QString report = messages.shown.front();
+    EXPECT_TRUE(report.startsWith("Convert Completed!\n\n2 of 4 files could not be converted:\n"))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(Str(broken) + ": ")) << report.toStdString();
+    EXPECT_TRUE(report.contains(Str(m_pictures / "gone.png") + ": ")) << report.toStdString();
+    EXPECT_FALSE(report.contains(pictures[0]));
+    // The pictures that loaded are written; the others leave nothing, rather than a copy of
+    // the picture shown before them.
+    EXPECT_TRUE(std::filesystem::exists(m_out / "p0.x.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(m_out / "p1.x.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(m_out / "broken.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(m_out / "gone.bmp"));
+
+    // An empty list and a cancelled folder choice convert nothing.
+    messages.shown.clear();
+    dialog.OnControlClicked("BUTTON_DELALL");
+    dialog.OnControlClicked("BUTTON_CONVERT");
+    EXPECT_THAT(messages.shown, ElementsAre("Please input image file"));
+    AddPictures({pictures[2]});
+    prompts.folder.clear();
+    messages.shown.clear();
+    dialog.OnControlClicked("BUTTON_CONVERT");
+    EXPECT_THAT(messages.shown, IsEmpty());
+}
+
+TEST_F(MainDialogActionsTest, IcoIsWrittenAsA32PixelIcon)
+{
+    AddPictures({pictures[0]});
+    dialog.ComboBoxes().front()->List()->topLevelItem(7)->setSelected(true);
+    prompts.folder = Str(m_out.path());
+    dialog.OnControlClicked("BUTTON_CONVERT");
+    EXPECT_EQ(QImage(Str(m_out / "p0.x.ico")).size(), QSize(32, 32));
+}
+
+TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
+{
+    test::TestSkin black;
+    black.fill = QColor(10, 10, 10);
+    test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.path(), black);
+    // The start-up package is the Purple skin.
+    EXPECT_EQ(dialog.SkinIndex(), 2);
+
+    dialog.show();
+    for (int round = 0; round < 2; ++round) {
+        dialog.OnChangeSkin(32772);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.SkinIndex(), 1);
+        EXPECT_EQ(dialog.Buttons().size(), 5u);
+        EXPECT_EQ(dialog.ComboBoxes().size(), 1u);
+        EXPECT_EQ(dialog.BackgroundBitmap().pixelColor(50, 50), black.fill);
+        // The main window's combo box is its format list again, once.
+        EXPECT_EQ(dialog.ComboBoxes().front()->List()->topLevelItemCount(), 14);
+        EXPECT_EQ(dialog.Viewer()->geometry(), QRect(100, 40, 80, 60));
+    }
+
+    // A package that is missing: the window comes back without a skin, the mark moves.
+    dialog.OnChangeSkin(32778);
+    EXPECT_TRUE(messages.shown.contains("Open failed"));
+    EXPECT_EQ(dialog.SkinIndex(), 7);
+    EXPECT_TRUE(dialog.Buttons().empty());
+    const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
+    ASSERT_EQ(menu->actions().size(), 8);
+    EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;
+}
+
+} // namespace
+} // namespace lumaskin

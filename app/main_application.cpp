@@ -51,8 +51,13 @@ int MainApplication::Run()
 #endif
     dialog.SetTaskBarPopup(std::move(notifier));
     dialog.OnInitDialog(packageFolder);
-    // Whatever way the window ends, the process ends with it.
-    dialog.exec();
+    // The window runs as the application's own loop rather than a modal loop of its own,
+    // because a skin change hides it while the skin is rebuilt, and hiding would end a
+    // modal loop. Whatever way the window ends, the process ends with it.
+    setQuitOnLastWindowClosed(false);
+    connect(&dialog, &QDialog::finished, this, &QCoreApplication::quit);
+    dialog.show();
+    exec();
     return 0;
 }
 

@@ -1,0 +1,92 @@
+"""Installs the program from a build tree and runs it on an X session the way a user starts
+it: from a folder of skin packages, with nothing of the test's own environment leaking in
+that would change how it draws.
+"""
+
+import os
+import subprocess
+import time
+from pathlib import Path
+
+from xsession import stop_process_group
+
+
+def install(cmake, build_dir, prefix):
+    """`cmake --install` of the build tree; returns (program, skins folder)."""
+    done = subprocess.run([cmake, "--install", str(build_dir), "--prefix", str(prefix)],
+                          capture_output=True, text=True, timeout=300)
+    if done.returncode != 0:
+        raise RuntimeError(f"installing {build_dir} failed:\n{done.stdout}{done.stderr}")
+    program = Path(prefix) / "bin" / "lumaskin"
+    skins = Path(prefix) / "share" / "lumaskin" / "skins"
+    if not program.is_file() or not (skins / "Purple.skn").is_file():
+        raise RuntimeError(f"the installation in {prefix} lacks bin/lumaskin or its skins")
+    return program, skins
+
+
+def program_env(session, tmpdir, runtime_dir, extra=None):
+    env = session.env()
+    env["QT_QPA_PLATFORM"] = "xcb"
+    env["TMPDIR"] = str(tmpdir)
+    # Qt puts its runtime folder under TMPDIR when none is set; keep TMPDIR for the program.
+    env["XDG_RUNTIME_DIR"] = str(runtime_dir)
+    # The web engine's Chromium deletes through mismatched types; sanitizer trees would stop
+    # on it. The rest of ASAN_OPTIONS (and LSAN_OPTIONS with its suppressions) is kept.
+    asan = env.get("ASAN_OPTIONS", "")
+    env["ASAN_OPTIONS"] = (asan + ":" if asan else "") + "new_delete_type_mismatch=0"
+    env.update(extra or {})
+    return env
+
+
+class RunningProgram:
+    """The program started in `folder`; its standard error goes to `log_path`."""
+
+    def __init__(self, program, folder, session, work_dir, log_path, extra_env=None):
+        self.session = session
+        self.tmpdir = Path(work_dir) / "tmp"
+        runtime = Path(work_dir) / "runtime"
+        self.tmpdir.mkdir(parents=True, exist_ok=True)
+        runtime.mkdir(mode=0o700, parents=True, exist_ok=True)
+        self.log_path = Path(log_path)
+        self.started_at = time.monotonic()
+        with open(self.log_path, "wb") as log:
+            self.process = subprocess.Popen(
+                [str(program)], cwd=str(folder), stdin=subprocess.DEVNULL, stdout=log,
+                stderr=subprocess.STDOUT, start_new_session=True,
+                env=program_env(session, self.tmpdir, runtime, extra_env))
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        stop_process_group(self.process)
+
+    def log_tail(self, lines=40):
+        try:
+            text = self.log_path.read_text(errors="replace")
+        except OSError:
+            return ""
+        return "\n".join(text.splitlines()[-lines:])
+
+    def mapped_window(self, width, height):
+        """The program's mapped window of exactly that size, or None."""
+        if not self.alive():
+            raise RuntimeError(f"the program ended early with status {self.process.returncode}:"
+                               f"\n{self.log_tail()}")
+        for window in self.session.windows_of(self.pid):
+            if window.mapped and (window.width, window.height) == (width, height):
+                return window
+        return None
+
+    def wait_for_window(self, what, width, height, timeout):
+        return self.session.wait_for(what, lambda: self.mapped_window(width, height), timeout)

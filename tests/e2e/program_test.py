@@ -1,0 +1,190 @@
+#!/usr/bin/env python3
+"""End-to-end test of the installed program on a private X server, driven from outside.
+
+Installs the build tree into a temporary prefix, starts Lumaskin from the installed skins
+folder and checks what a user sees and does: the skinned, shaped main window; the notifier
+that rises at the bottom right and leaves at once on its close button; no working folder
+left behind; Escape and Enter that do not close the window; the close button that ends the
+program cleanly. Exits 77 (skipped) when the X tools are missing.
+"""
+
+import argparse
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+from lumaskin_program import RunningProgram, install  # noqa: E402
+from skin_package import SkinPackage  # noqa: E402
+from xsession import XSession, missing_tools  # noqa: E402
+
+SKIP = 77
+# A colour no bundled skin paints, so that cut-away pixels are told apart from the skin.
+ROOT_COLOUR = (0x13, 0xC4, 0x9A)
+NOTIFIER_BITMAP = "dlgTaskNotifier.bmp"
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise CheckFailed(message)
+
+
+def say(text):
+    print(text, flush=True)
+
+
+def centre(rect, origin):
+    left, top, right, bottom = rect
+    return origin.x + (left + right) // 2, origin.y + (top + bottom) // 2
+
+
+def check_shape(shot, window, bitmap, key, label, others=()):
+    """Each corner the skin cuts away shows the root; the first skin pixel inward from it
+    shows the skin's own colour. Corners over `others` (windows below) are left out; at least
+    one corner must be cut and in view."""
+    corners = [(0, 0, 1, 1), (bitmap.width - 1, 0, -1, 1), (0, bitmap.height - 1, 1, -1),
+               (bitmap.width - 1, bitmap.height - 1, -1, -1)]
+    cut = 0
+    for x, y, dx, dy in corners:
+        if bitmap.pixel(x, y) != key or any(
+                other.contains(window.x + x, window.y + y) for other in others):
+            continue
+        cut += 1
+        seen = shot.pixel(window.x + x, window.y + y)
+        check(seen == ROOT_COLOUR,
+              f"{label}: corner ({x},{y}) is cut from the skin but shows {seen}, not the root")
+        # Two pixels past the edge of the shape: inside, and still on the window's rim.
+        step = next((i for i in range(min(bitmap.width, bitmap.height) // 2)
+                     if bitmap.pixel(x + dx * i, y + dy * i) != key), None)
+        check(step is not None, f"{label}: no skin pixel on the diagonal from ({x},{y})")
+        ix, iy = x + dx * (step + 2), y + dy * (step + 2)
+        seen = shot.pixel(window.x + ix, window.y + iy)
+        check(seen == bitmap.pixel(ix, iy),
+              f"{label}: ({ix},{iy}) shows {seen}, the skin has {bitmap.pixel(ix, iy)}")
+    check(cut > 0, f"{label}: no corner cut from the skin is in view, so its shape cannot be seen")
+    return cut
+
+
+def find_skin_folders(tmpdir):
+    return [str(path.parent) for path in Path(tmpdir).rglob("*") if path.name.lower() == "skin.ini"]
+
+
+def run(args, work):
+    program, skins = install(args.cmake, args.build_dir, work / "prefix")
+    package = SkinPackage(skins / "Purple.skn")
+    background = package.background()
+    key = package.transparent_colour()
+    notifier_bitmap = package.bitmap(NOTIFIER_BITMAP)
+    close_rect = package.control_rect("BUTTONINFO", "BUTTON_CLOSE")
+    notifier_close = package.control_rect("TASKBARBUTTON", "TASKBUTTON_EXIT")
+    check(close_rect and notifier_close, "Purple.skn lacks BUTTON_CLOSE or TASKBUTTON_EXIT")
+
+    with XSession(log_path=work / "xvfb.log") as session:
+        session.paint_root(ROOT_COLOUR)
+        check(session.screenshot().pixel(0, 0) == ROOT_COLOUR, "the root colour did not take")
+        say(f"X server {session.display}, {session.width}x{session.height}")
+
+        with RunningProgram(program, skins, session, work, work / "lumaskin.log") as app:
+            try:
+                steps(args, session, app, package, background, key, notifier_bitmap,
+                      close_rect, notifier_close)
+            except Exception:
+                if args.artifacts:
+                    session.save_screenshot(Path(args.artifacts) / "e2e-failure.png")
+                say("--- program output (tail) ---\n" + app.log_tail())
+                raise
+
+
+def steps(args, session, app, package, background, key, notifier_bitmap, close_rect,
+          notifier_close):
+    main = app.wait_for_window(
+        f"a mapped {background.width}x{background.height} window (the skin's background)",
+        background.width, background.height, args.start_timeout)
+    say(f"main window {main.width}x{main.height}+{main.x}+{main.y} after "
+        f"{time.monotonic() - app.started_at:.2f} s")
+
+    # The notifier rises at the bottom right (no window manager: the work area is the whole
+    # screen) and stays there.
+    home = (session.width - notifier_bitmap.width, session.height - notifier_bitmap.height)
+
+    def notifier_home():
+        window = app.mapped_window(notifier_bitmap.width, notifier_bitmap.height)
+        return window if window and (window.x, window.y) == home else None
+
+    notifier = session.wait_for(f"the notifier fully in at {home}", notifier_home, 15)
+    say(f"notifier in at {home}")
+    time.sleep(1.5)
+    check(notifier_home(), "the notifier left on its own instead of staying")
+    shot = session.screenshot()
+    check_shape(shot, notifier, notifier_bitmap, key, "notifier", others=[main])
+
+    clicked = time.monotonic()
+    session.click(*centre(notifier_close, notifier))
+
+    def notifier_gone():
+        window = session.window(notifier.id)
+        return window is None or not window.mapped or window.y >= session.height
+
+    session.wait_for("the notifier leaving after its close button", notifier_gone, 1.5)
+    say(f"notifier gone {time.monotonic() - clicked:.2f} s after its close button")
+
+    # With the notifier gone every corner of the main window is in view.
+    shot = session.screenshot()
+    cut = check_shape(shot, main, background, key, "main window")
+    say(f"main window shaped: {cut} cut corners show the root, the skin inside them")
+
+    left = find_skin_folders(app.tmpdir)
+    check(not left, f"skin working folders left in TMPDIR: {left}")
+
+    session.focus(main.id)
+    check(session.focused_window() == main.id, "the main window did not take the focus")
+    session.key("Escape")
+    session.key("Return")
+    time.sleep(1.0)
+    check(app.alive(), "Escape or Enter ended the program")
+    check(session.window(main.id) and session.window(main.id).mapped,
+          "Escape or Enter closed the main window")
+    say("Escape and Enter leave the window open")
+
+    clicked = time.monotonic()
+    session.click(*centre(close_rect, main))
+    try:
+        status = app.process.wait(args.exit_timeout)
+    except Exception:
+        raise CheckFailed(f"the program still runs {args.exit_timeout:g} s after its close button")
+    say(f"ended with status {status} {time.monotonic() - clicked:.2f} s after its close button")
+    check(status == 0, f"the program ended with status {status}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build-dir", required=True, type=Path)
+    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser.add_argument("--start-timeout", type=float, default=30)
+    parser.add_argument("--exit-timeout", type=float, default=10)
+    args = parser.parse_args()
+
+    missing = missing_tools()
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not found; install xvfb, xdotool, x11-utils, "
+              f"x11-xserver-utils and imagemagick to run this test")
+        return SKIP
+    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-") as work:
+        try:
+            run(args, Path(work))
+        except (CheckFailed, TimeoutError) as failure:
+            print(f"FAILED: {failure}")
+            return 1
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -285,7 +285,7 @@ PngSettings ChoosePngSettings(const Image &image)
             same += row[x] == row[x - 1];
         seen += image.width() - 1;
     }
-    constexpr PngSettings photo{3, kPngFilterAll, Z_DEFAULT_STRATEGY};
+    constexpr PngSettings photo{3, kPngFilterAll, Z_RLE};
     constexpr PngSettings flat{3, kPngFilterPaeth, Z_RLE};
     return seen > 0 && same * 4 >= seen * 3 ? flat : photo;
 }

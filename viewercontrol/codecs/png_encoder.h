@@ -30,10 +30,11 @@ struct PngSettings
 };
 
 // Settings measured against ImageMagick's default PNG writer on 12-megapixel photos and
-// drawings (bench/viewercontrol/codecs): files within a few per cent of its size, several
-// times faster. Photos take zlib level 3 with the filter picked per row; pictures made mostly
-// of flat runs (drawings, screenshots) take Paeth with run-length matching, which is both
-// smaller and faster on them.
+// drawings (bench/viewercontrol/codecs, bench/viewercontrol/compare_peers.py). Both take
+// run-length matching only: after filtering, a photo is mostly small residuals that longer
+// matches do not shrink, and zlib's match finder costs twice the time for files 10 to 20 %
+// larger than plain runs give. Photos take the filter picked per row, pictures made mostly of
+// flat runs (drawings, screenshots) Paeth alone.
 PngSettings ChoosePngSettings(const Image &image);
 
 // Encodes in the smallest lossless layout: grey or RGB when opaque, grey+alpha or RGBA when

@@ -2,6 +2,7 @@
 
 #include "tests/viewercontrol/effects/effect_test_support.h"
 #include "viewercontrol/effects/effects.h"
+#include "viewercontrol/effects/pixel_math.h"
 
 #include <cmath>
 #include <set>
@@ -89,6 +90,18 @@ TEST(ColourEffects, DesaturateAndSaturationZeroGiveLumaGrey)
     Image unsaturated = original.clone();
     Saturation(unsaturated, 0);
     EXPECT_TRUE(ImagesNear(unsaturated, expected, 1));
+
+    // The integer luma behind them is exact for every colour.
+    int wrong = 0;
+    for (int r = 0; r < 256; ++r)
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; ++b) {
+                const std::uint8_t p[3] = {static_cast<std::uint8_t>(r),
+                                           static_cast<std::uint8_t>(g),
+                                           static_cast<std::uint8_t>(b)};
+                wrong += effects::Luma(r, g, b) != ReferenceLuma(p);
+            }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(ColourEffects, SaturationScalesTheDistanceFromLuma)

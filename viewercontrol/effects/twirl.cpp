@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -80,10 +81,21 @@ void Twirl(Image &image, int angle)
     const float radius = 0.5f * static_cast<float>(std::min(width, height));
     const float centreX = 0.5f * static_cast<float>(width);
     const float centreY = 0.5f * static_cast<float>(height);
-    // Sampling reads anywhere in the disc, so it reads from an untouched copy.
-    const Image source = image.clone();
+    // Sampling reads anywhere in the disc, so it reads from an untouched copy of the square
+    // around it (a turn keeps the distance from the centre; the margin covers the bilinear
+    // neighbour and the table's rounding). On a 4:3 photo that is three quarters of a clone.
+    const int boxLeft = std::max(0, static_cast<int>(std::floor(centreX - radius)) - 2);
+    const int boxRight = std::min(width - 1, static_cast<int>(std::ceil(centreX + radius)) + 2);
+    const int boxTop = std::max(0, static_cast<int>(std::floor(centreY - radius)) - 2);
+    const int boxBottom = std::min(height - 1, static_cast<int>(std::ceil(centreY + radius)) + 2);
+    Image source(boxRight - boxLeft + 1, boxBottom - boxTop + 1);
     if (source.isNull())
         return;
+    ParallelFor(source.height(), [&](int begin, int end) {
+        for (int y = begin; y < end; ++y)
+            std::memcpy(source.row(y), image.pixel(boxLeft, boxTop + y),
+                        4 * static_cast<std::size_t>(source.width()));
+    });
     const TurnTable table(angle * std::numbers::pi / 180.0, radius);
 
     // Pixels x in [first, last) of row y, all within the disc's chord on that row.
@@ -104,10 +116,11 @@ void Twirl(Image &image, int angle)
             const int iy = floorToInt(sy);
             const float wx = sx - static_cast<float>(ix);
             const float wy = sy - static_cast<float>(iy);
-            const int x0 = std::clamp(ix, 0, width - 1);
-            const int x1 = std::clamp(ix + 1, 0, width - 1);
-            const int y0 = std::clamp(iy, 0, height - 1);
-            const int y1 = std::clamp(iy + 1, 0, height - 1);
+            // Clamped to the copied square, which holds every sample and its edge pixels.
+            const int x0 = std::clamp(ix, boxLeft, boxRight) - boxLeft;
+            const int x1 = std::clamp(ix + 1, boxLeft, boxRight) - boxLeft;
+            const int y0 = std::clamp(iy, boxTop, boxBottom) - boxTop;
+            const int y1 = std::clamp(iy + 1, boxTop, boxBottom) - boxTop;
             const std::uint8_t *p00 = source.pixel(x0, y0);
             const std::uint8_t *p10 = source.pixel(x1, y0);
             const std::uint8_t *p01 = source.pixel(x0, y1);

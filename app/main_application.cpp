@@ -9,6 +9,9 @@
 #endif
 
 #include <QDir>
+#include <QWindow>
+#include <cstdio>
+#include <time.h>
 #include <unistd.h>
 
 namespace lumaskin {
@@ -17,6 +20,29 @@ namespace {
 
 // The notifier's page names the program's start-up skin.
 constexpr char kStartPageCode[] = "Purple";
+
+// Prints "shown <seconds>" on standard error the first time the watched window is exposed,
+// read from CLOCK_MONOTONIC, the clock that start-up timing scripts read too. Opt-in through
+// the environment variable LUMASKIN_REPORT_SHOWN.
+class ShownReporter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::fprintf(stderr, "shown %lld.%09ld\n", static_cast<long long>(now.tv_sec),
+                         now.tv_nsec);
+            std::fflush(stderr);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -56,6 +82,11 @@ int MainApplication::Run()
     // modal loop. Whatever way the window ends, the process ends with it.
     setQuitOnLastWindowClosed(false);
     connect(&dialog, &QDialog::finished, this, &QCoreApplication::quit);
+    if (qEnvironmentVariableIsSet("LUMASKIN_REPORT_SHOWN")) {
+        // Made now rather than at show, so that its first expose can be watched.
+        dialog.winId();
+        dialog.windowHandle()->installEventFilter(new ShownReporter(&dialog));
+    }
     dialog.show();
     exec();
     return 0;

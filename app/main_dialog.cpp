@@ -1,8 +1,13 @@
 #include "app/main_dialog.h"
 
 #include "controls/skin_combo_list.h"
+#include "notifier/task_bar_window.h"
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/viewer_control.h"
+
+#if LUMASKIN_HAVE_WEB_VIEW
+#include "notifier/c_html_ctrl.h"
+#endif
 
 #include <QFileInfo>
 #include <QPainter>
@@ -60,6 +65,13 @@ constexpr std::array<MessageButton, 3> kMessageButtons{{
 
 constexpr int kFitViewMode = 9;
 
+// The buttons that would change what a running conversion reads.
+bool IsConversionInput(const std::string &name)
+{
+    return name == "BUTTON_ADD" || name == "BUTTON_DEL" || name == "BUTTON_DELALL" ||
+           name == "BUTTON_CONVERT" || name == "BUTTON__RESTORE";
+}
+
 } // namespace
 
 const QString MainDialog::kImageFilter = QStringLiteral(
@@ -80,9 +92,10 @@ MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidg
       // shows them.
       m_effectDialogOne(&m_viewer, this, m_messages),
       m_effectDialogTwo(&m_viewer, this, m_messages),
-      m_viewer(static_cast<ViewerControl *>(nullptr))
+      m_viewer(static_cast<ViewerControl *>(nullptr)), m_progress(new ConversionProgress(this))
 {
     m_viewer.Create(this);
+    connect(m_progress, &ConversionProgress::cancelRequested, this, &MainDialog::CancelConversion);
     SetMessageBoxes(m_messages);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
@@ -92,7 +105,11 @@ MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidg
     Viewer()->hide();
 }
 
-MainDialog::~MainDialog() = default;
+MainDialog::~MainDialog()
+{
+    // The files in hand are finished before the window they report to goes.
+    FinishConversionThread();
+}
 
 QStringList MainDialog::OutputFormatList()
 {
@@ -127,6 +144,15 @@ void MainDialog::OnSkinChanged()
     // The new skin's combo box is the format list again, so conversions keep working.
     FillFormatComboBox();
     PlaceViewer();
+#if LUMASKIN_HAVE_WEB_VIEW
+    // The notifier's page names the skin that has just been loaded.
+    const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
+    if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr) {
+        const QString package =
+            QLatin1String(kSkinCommands[static_cast<std::size_t>(SkinIndex())].packageFile);
+        page->NavigateStartPage(package.section(u'.', 0, 0));
+    }
+#endif
 }
 
 void MainDialog::FillFormatComboBox()
@@ -299,49 +325,151 @@ void MainDialog::Convert()
     if (folder.isEmpty())
         return;
 
-    // The values the windows hold now, applied once to every file.
-    const std::vector<ViewerCall> effects = MarkedEffectCalls();
-    ViewerControl *viewer = Viewer();
-    QStringList failures;
-    for (int row = 0; row < rows; ++row) {
-        const QString source = list->RowText(row, 1);
-        const QString target = ConversionTarget(folder, source);
+    // The rows and the values the windows hold now, applied once to every file; nothing the
+    // user does while the files are converted changes them.
+    ConversionRequest request;
+    for (int row = 0; row < rows; ++row)
+        request.sources << list->RowText(row, 1);
+    request.folder = folder;
+    request.format = extension;
+    request.jobs = m_conversionJobs;
+    m_conversion = std::make_unique<RunningConversion>();
+    m_conversion->effects = MarkedEffectCalls();
+    for (const ViewerCall &call : m_conversion->effects)
+        request.steps.push_back(EffectStepFromCall(call.dispatchId, call.arguments));
 
-        m_viewer.SetFileName(source);
-        // A file that did not load would leave the previous picture in the viewer; saving
-        // that under this file's name would write the wrong picture.
-        QString error =
-            source.isEmpty() ? QStringLiteral("the row holds no file name") : viewer->lastError();
-        if (error.isEmpty()) {
+    m_effectDialogOne.setEnabled(false);
+    m_effectDialogTwo.setEnabled(false);
+    PlaceProgress();
+    m_progress->Start(rows);
+
+    RunningConversion *run = m_conversion.get();
+    run->thread = std::jthread([this, run, request = std::move(request)] {
+        std::vector<ConversionOutcome> outcomes = BatchConversion::Run(
+            request,
+            [this](int finished, int total, const ConversionOutcome &outcome) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, finished, total, outcome] {
+                        OnConversionProgress(finished, total, outcome);
+                    },
+                    Qt::QueuedConnection);
+            },
+            &run->cancel);
+        QMetaObject::invokeMethod(
+            this, [this, outcomes = std::move(outcomes)] { OnConversionFinished(outcomes); },
+            Qt::QueuedConnection);
+    });
+}
+
+void MainDialog::PlaceProgress()
+{
+    m_progress->setGeometry(HostRect() ? Viewer()->geometry() : rect());
+    if (const SkinListBox *list = FileList())
+        m_progress->SetColours(list->BkColor(), list->TextColor(), list->SelBkColor());
+}
+
+void MainDialog::OnConversionProgress(int finished, int total, const ConversionOutcome &outcome)
+{
+    if (!m_conversion)
+        return;
+    m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString());
+    if (SkinEdit *edit = EditBox(0); edit && outcome.written)
+        edit->setText(outcome.target);
+}
+
+void MainDialog::CancelConversion()
+{
+    if (!m_conversion)
+        return;
+    m_conversion->cancel = true;
+    m_progress->SetStopping();
+}
+
+void MainDialog::FinishConversionThread()
+{
+    if (!m_conversion)
+        return;
+    m_conversion->cancel = true;
+    if (m_conversion->thread.joinable())
+        m_conversion->thread.join();
+}
+
+void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outcomes)
+{
+    if (!m_conversion)
+        return;
+    const bool cancelled = m_conversion->cancel.load();
+    const std::vector<ViewerCall> effects = std::move(m_conversion->effects);
+    if (m_conversion->thread.joinable())
+        m_conversion->thread.join();
+    m_conversion.reset();
+    m_progress->hide();
+    m_effectDialogOne.setEnabled(true);
+    m_effectDialogTwo.setEnabled(true);
+
+    // As after converting one file after another: the viewer shows the last picture converted,
+    // with its effects, and the first edit box names its target.
+    const auto last =
+        std::find_if(outcomes.rbegin(), outcomes.rend(),
+                     [&](const ConversionOutcome &o) { return cancelled ? o.written : o.started; });
+    if (last != outcomes.rend()) {
+        m_viewer.SetFileName(last->source);
+        if (Viewer()->lastError().isEmpty()) {
             for (const ViewerCall &call : effects)
-                viewer->invoke(call.dispatchId, call.arguments);
-            const short saved = extension == QLatin1String("ico")
-                                    ? m_viewer.SaveAsIcon(target, extension, 32, 32)
-                                    : m_viewer.SaveAs(target, extension);
-            if (!saved)
-                error = viewer->lastError().isEmpty() ? QStringLiteral("it could not be written")
-                                                      : viewer->lastError();
-        }
-        if (!error.isEmpty()) {
-            // The viewer's reasons start with the file they concern.
-            failures << (error.startsWith(source) ? error
-                                                  : QStringLiteral("%1: %2").arg(source, error));
+                Viewer()->invoke(call.dispatchId, call.arguments);
         }
         if (SkinEdit *edit = EditBox(0))
-            edit->setText(target + u'.' + extension);
+            edit->setText(last->target);
     }
 
-    QString report = QStringLiteral("Convert Completed!");
+    QStringList failures;
+    int written = 0;
+    for (const ConversionOutcome &outcome : outcomes) {
+        if (outcome.written)
+            ++written;
+        else if (outcome.started)
+            failures << QStringLiteral("%1: %2").arg(outcome.source, outcome.error);
+    }
+    const int total = static_cast<int>(outcomes.size());
+    QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")
+                                     .arg(written)
+                                     .arg(total)
+                               : QStringLiteral("Convert Completed!");
     if (!failures.isEmpty()) {
         report += QStringLiteral("\n\n%1 of %2 files could not be converted:")
                       .arg(failures.size())
-                      .arg(rows);
+                      .arg(total);
         for (qsizetype i = 0; i < std::min<qsizetype>(failures.size(), kReportedFailures); ++i)
             report += u'\n' + failures[i];
         if (failures.size() > kReportedFailures)
             report += QStringLiteral("\n... and %1 more.").arg(failures.size() - kReportedFailures);
     }
     Message(report);
+}
+
+bool MainDialog::RefuseWhileConverting()
+{
+    if (!m_conversion)
+        return false;
+    Message(QStringLiteral("The pictures are being converted. Please wait until that is done, "
+                           "or cancel it."));
+    return true;
+}
+
+bool MainDialog::CanChangeSkin()
+{
+    return !RefuseWhileConverting();
+}
+
+void MainDialog::done(int result)
+{
+    FinishConversionThread();
+    // Nothing is reported once the window has ended.
+    m_conversion.reset();
+    if (m_progress)
+        m_progress->hide();
+    SkinDialog::done(result);
 }
 
 void MainDialog::RestoreEffects()
@@ -367,6 +495,8 @@ void MainDialog::OnControlClicked(const std::string &name)
 {
     if (name == "BUTTON_EXIT" || name == "BUTTON_CLOSE") {
         done(1);
+    } else if (IsConverting() && IsConversionInput(name)) {
+        RefuseWhileConverting();
     } else if (name == "BUTTON_ADD") {
         AddFiles();
     } else if (name == "BUTTON_BROWSE") {

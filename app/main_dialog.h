@@ -1,17 +1,21 @@
 #pragma once
 
+#include "app/conversion_progress.h"
 #include "app/main_dialog_prompts.h"
 #include "platform/message_box.h"
 #include "skin/skin_dialog.h"
 #include "viewer/c_image_viewer.h"
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
+#include "viewercontrol/batch_conversion.h"
 
 #include <QIcon>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lumaskin {
@@ -66,16 +70,28 @@ public:
     void AddFiles();
     void DeleteSelected();
     void DeleteAll();
+    // Converts every row off the user-interface thread, several files at a time, showing its
+    // progress over the viewer; the report comes when the last file is done.
     void Convert();
+    bool IsConverting() const { return m_conversion != nullptr; }
+    // Stops starting files; those in hand are finished.
+    void CancelConversion();
+    // Files converted at once; 0 means one per core.
+    void SetConversionJobs(int jobs) { m_conversionJobs = jobs; }
+    ConversionProgress *Progress() const { return m_progress; }
     void RestoreEffects();
 
     void OnControlClicked(const std::string &name) override;
     void OnSliderChanged(const std::string &name, int position) override;
     void OnListClicked() override;
 
+    // Ends the window; a running conversion is cancelled and its files in hand finished first.
+    void done(int result) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void OnSkinChanged() override;
+    bool CanChangeSkin() override;
 
 private:
     struct ViewerCall
@@ -94,6 +110,19 @@ private:
     // The effects marked in both windows, in the conversion's order, as the viewer calls they
     // make with the values the windows hold now.
     std::vector<ViewerCall> MarkedEffectCalls();
+    // Says that an action has to wait for the conversion, when one runs.
+    bool RefuseWhileConverting();
+    void OnConversionProgress(int finished, int total, const ConversionOutcome &outcome);
+    void OnConversionFinished(const std::vector<ConversionOutcome> &outcomes);
+    void FinishConversionThread();
+    void PlaceProgress();
+
+    struct RunningConversion
+    {
+        std::atomic<bool> cancel{false};
+        std::vector<ViewerCall> effects;
+        std::jthread thread;
+    };
 
     std::unique_ptr<MessageBoxes> m_ownMessages;
     MessageBoxes *m_messages;
@@ -106,6 +135,9 @@ private:
     EffectDialogTwo m_effectDialogTwo;
     // Wraps the viewer widget, a child window deleted with the dialog.
     CImageViewer m_viewer;
+    ConversionProgress *m_progress; // child
+    int m_conversionJobs = 0;
+    std::unique_ptr<RunningConversion> m_conversion;
 };
 
 } // namespace lumaskin

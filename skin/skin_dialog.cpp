@@ -136,7 +136,7 @@ void SkinDialog::LoadSkinPackage(const QString &packagePath)
 void SkinDialog::OnChangeSkin(int id)
 {
     const int index = id - kFirstSkinCommand;
-    if (index < 0 || index >= static_cast<int>(kSkinCommands.size()))
+    if (index < 0 || index >= static_cast<int>(kSkinCommands.size()) || !CanChangeSkin())
         return;
     m_skinIndex = index;
     // Hidden while it is rebuilt, so nobody sees half a skin.

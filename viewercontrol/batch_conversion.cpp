@@ -30,6 +30,32 @@ QString ConversionTarget(const QString &folder, const QString &source)
     return base + ConversionName(source);
 }
 
+EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments)
+{
+    EffectStep step;
+    step.effect = FindEffectByDispatchId(dispatchId);
+    if (!step.effect)
+        return step;
+    const auto count = std::min<std::size_t>(step.effect->arguments.size(),
+                                             static_cast<std::size_t>(arguments.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        const QVariant &value = arguments[static_cast<qsizetype>(i)];
+        switch (step.effect->arguments[i].kind) {
+        case ArgumentKind::Int:
+            step.arguments.push_back(static_cast<std::int16_t>(value.toLongLong()));
+            break;
+        case ArgumentKind::Colour:
+            step.arguments.push_back(
+                static_cast<double>(static_cast<std::uint32_t>(value.toLongLong())));
+            break;
+        case ArgumentKind::Double:
+            step.arguments.push_back(value.toDouble());
+            break;
+        }
+    }
+    return step;
+}
+
 bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
                  const std::vector<EffectStep> &steps, QString *error)
 {
@@ -98,6 +124,7 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                 ConversionOutcome &outcome = outcomes[static_cast<std::size_t>(row)];
                 const QString base = ConversionTarget(request.folder, outcome.source);
                 outcome.error.clear();
+                outcome.started = true;
                 outcome.written = ConvertFile(outcome.source, base, request.format, request.steps,
                                               &outcome.error);
                 std::lock_guard lock(progressMutex);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <atomic>
 #include <functional>
 #include <vector>
@@ -16,6 +17,11 @@ struct EffectStep
     const EffectDescriptor *effect = nullptr;
     std::vector<double> arguments;
 };
+
+// An effect as the viewer's automation calls it: the effect of `dispatchId` with the call's
+// arguments in the types that identifier takes ("short" values keep their low 16 bits). Null
+// effect for an identifier that is not an effect.
+EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments);
 
 // The name a converted file gets: the part of the source's file name before its last dot.
 // Empty when the file name has no dot (a dot in a folder name does not count).
@@ -32,7 +38,8 @@ struct ConversionOutcome
 {
     int row = -1; // position of the source in the request
     QString source;
-    QString target; // with its extension
+    QString target;       // with its extension
+    bool started = false; // false when a cancel came first
     bool written = false;
     QString error; // why not, when not written
 };

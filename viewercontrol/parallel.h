@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace lumaskin {
@@ -26,5 +27,10 @@ private:
 
 // The number of workers ParallelFor would use on this thread.
 int CurrentParallelism();
+
+// How many independent pieces a writer splits `bytes` of pixel data into: a function of the
+// picture alone, never of the cores at hand, so that a file's bytes are the same whether it is
+// written alone or beside others. At most `maxPieces`, and always at least one.
+int OutputStripeCount(std::int64_t bytes, int maxPieces);
 
 } // namespace lumaskin

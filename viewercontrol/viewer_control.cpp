@@ -1,5 +1,6 @@
 #include "viewercontrol/viewer_control.h"
 
+#include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 
@@ -89,27 +90,10 @@ QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
 
 bool ViewerControl::runEffect(int dispatchId, const QVariantList &arguments)
 {
-    const EffectDescriptor *effect = FindEffectByDispatchId(dispatchId);
-    if (!effect || m_image.isNull())
+    const EffectStep step = EffectStepFromCall(dispatchId, arguments);
+    if (!step.effect || m_image.isNull())
         return false;
-    std::array<double, EffectDescriptor::kMaxArguments> values{};
-    const auto count =
-        std::min<std::size_t>(effect->arguments.size(), static_cast<std::size_t>(arguments.size()));
-    for (std::size_t i = 0; i < count; ++i) {
-        const QVariant &value = arguments[static_cast<qsizetype>(i)];
-        switch (effect->arguments[i].kind) {
-        case ArgumentKind::Int:
-            values[i] = toShort(value);
-            break;
-        case ArgumentKind::Colour:
-            values[i] = static_cast<double>(static_cast<std::uint32_t>(value.toLongLong()));
-            break;
-        case ArgumentKind::Double:
-            values[i] = value.toDouble();
-            break;
-        }
-    }
-    effect->apply(m_image, std::span<const double>(values.data(), count));
+    step.effect->apply(m_image, step.arguments);
     imageEdited();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -60,9 +61,9 @@ QString Str(const std::filesystem::path &path)
 }
 
 // A picture with every kind of pixel the effects below change visibly.
-void WritePicture(const std::filesystem::path &path, int seed)
+void WritePicture(const std::filesystem::path &path, int seed, QSize size = QSize(24, 16))
 {
-    QImage image(24, 16, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(
@@ -100,6 +101,12 @@ protected:
         for (int row = 0; row < dialog.FileList()->RowCount(); ++row)
             rows << dialog.FileList()->RowText(row, 0) + u' ' + dialog.FileList()->RowText(row, 1);
         return rows;
+    }
+    // Runs a conversion to its end, as the user waits for it.
+    void Convert()
+    {
+        dialog.OnControlClicked("BUTTON_CONVERT");
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !dialog.IsConverting(); }, 60000));
     }
     QString FirstEdit() const { return dialog.EditBoxes().front()->text(); }
 
@@ -270,7 +277,7 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     SkinComboList &formats = *dialog.ComboBoxes().front()->List();
     formats.topLevelItem(13)->setSelected(true);
     prompts.folder = Str(m_out.path());
-    dialog.OnControlClicked("BUTTON_CONVERT");
+    Convert();
 
     EXPECT_THAT(messages.shown, ElementsAre("Convert Completed!"));
     EXPECT_EQ(prompts.asked.last(), "Please select an output directory for ");
@@ -293,7 +300,7 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     EXPECT_FALSE(one.IsApplied(EffectDialogOne::Mark::Contrast));
     EXPECT_EQ(one.edit(EffectDialogOne::Field::Contrast)->text(), "200");
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
-    dialog.OnControlClicked("BUTTON_CONVERT");
+    Convert();
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
 }
 
@@ -303,7 +310,7 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
     test::writeFile(broken, "not a picture at all");
     AddPictures({pictures[0], Str(broken), Str(m_pictures / "gone.png"), pictures[1]});
     prompts.folder = Str(m_out.path());
-    dialog.OnControlClicked("BUTTON_CONVERT"); // no format chosen: bmp
+    Convert(); // no format chosen: bmp
 
     ASSERT_EQ(messages.shown.size(), 1);
     const QString report = messages.shown.front();
@@ -322,12 +329,12 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
     // An empty list and a cancelled folder choice convert nothing.
     messages.shown.clear();
     dialog.OnControlClicked("BUTTON_DELALL");
-    dialog.OnControlClicked("BUTTON_CONVERT");
+    Convert();
     EXPECT_THAT(messages.shown, ElementsAre("Please input image file"));
     AddPictures({pictures[2]});
     prompts.folder.clear();
     messages.shown.clear();
-    dialog.OnControlClicked("BUTTON_CONVERT");
+    Convert();
     EXPECT_THAT(messages.shown, IsEmpty());
 }
 
@@ -336,7 +343,7 @@ TEST_F(MainDialogActionsTest, IcoIsWrittenAsA32PixelIcon)
     AddPictures({pictures[0]});
     dialog.ComboBoxes().front()->List()->topLevelItem(7)->setSelected(true);
     prompts.folder = Str(m_out.path());
-    dialog.OnControlClicked("BUTTON_CONVERT");
+    Convert();
     EXPECT_EQ(QImage(Str(m_out / "p0.x.ico")).size(), QSize(32, 32));
 }
 
@@ -371,6 +378,107 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;
+}
+
+std::string Bytes(const std::filesystem::path &path)
+{
+    return test::readFile(path);
+}
+
+TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
+{
+    // Large enough that the writers split their work; two files share a target, and the later
+    // row must win in both runs.
+    const QSize tall(1024, 640);
+    for (int i = 0; i < 3; ++i)
+        WritePicture(pictures[i].toStdString(), i * 40, tall);
+    const auto other = m_scratch / "p1.x.png";
+    WritePicture(other, 200, tall);
+    AddPictures({pictures[0], pictures[1], pictures[2], Str(other)});
+    dialog.EffectOne().changeButton(EffectDialogOne::Mark::Saturation)->click();
+    dialog.EffectTwo().changeButton(EffectDialogTwo::Mark::Noise)->click();
+
+    for (int format : {13, 1, 0}) { // png, jpg, bmp
+        dialog.ComboBoxes().front()->List()->clearSelection();
+        dialog.ComboBoxes().front()->List()->topLevelItem(format)->setSelected(true);
+        const QString extension = MainDialog::ExtensionForSelection(format);
+        TempDir oneByOne;
+        TempDir parallel;
+        dialog.SetConversionJobs(1);
+        prompts.folder = Str(oneByOne.path());
+        Convert();
+        dialog.SetConversionJobs(3);
+        prompts.folder = Str(parallel.path());
+        Convert();
+        for (const char *name : {"p0.x.", "p1.x.", "p2.x."}) {
+            const std::string file = name + extension.toStdString();
+            EXPECT_TRUE(Bytes(oneByOne / file) == Bytes(parallel / file)) << file;
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parallel.path()), {}), 3);
+        // The viewer ends with the last row, and the edit box names its target.
+        EXPECT_EQ(dialog.Viewer()->FileName(), Str(other));
+        EXPECT_EQ(FirstEdit(), Str(parallel / ("p1.x." + extension.toStdString())));
+    }
+    // The later of the two rows with the same name is what the shared target holds.
+    TempDir alone;
+    dialog.OnControlClicked("BUTTON_DELALL");
+    AddPictures({Str(other)});
+    prompts.folder = Str(alone.path());
+    Convert();
+    TempDir both;
+    AddPictures({pictures[1], Str(other)});
+    prompts.folder = Str(both.path());
+    Convert();
+    EXPECT_TRUE(Bytes(both / "p1.x.bmp") == Bytes(alone / "p1.x.bmp"));
+}
+
+TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
+{
+    // Enough work that the run is still going when the clicks below arrive.
+    QStringList many;
+    for (int i = 0; i < 40; ++i)
+        many << pictures[i % 3];
+    test::TestSkin orange;
+    test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.path(), orange);
+    AddPictures(many);
+    dialog.EffectTwo().changeButton(EffectDialogTwo::Mark::Median)->click();
+    dialog.SetConversionJobs(1);
+    prompts.folder = Str(m_out.path());
+    dialog.OnControlClicked("BUTTON_CONVERT");
+    ASSERT_TRUE(dialog.IsConverting());
+    EXPECT_FALSE(dialog.Progress()->isHidden());
+    EXPECT_EQ(dialog.Progress()->Total(), 40);
+
+    // Nothing that feeds the conversion changes while it runs.
+    messages.shown.clear();
+    for (const char *name :
+         {"BUTTON_ADD", "BUTTON_DEL", "BUTTON_DELALL", "BUTTON__RESTORE", "BUTTON_CONVERT"})
+        dialog.OnControlClicked(name);
+    dialog.OnChangeSkin(32771);
+    EXPECT_EQ(messages.shown.size(), 6);
+    EXPECT_TRUE(messages.shown.front().startsWith("The pictures are being converted."));
+    EXPECT_EQ(dialog.FileList()->RowCount(), 40);
+    EXPECT_EQ(dialog.SkinIndex(), 2);
+    EXPECT_TRUE(dialog.EffectTwo().IsApplied(EffectDialogTwo::Mark::Median));
+    EXPECT_FALSE(dialog.EffectOne().isEnabled());
+    // Zooming is not an input: it still works.
+    dialog.OnControlClicked("BUTTON_ZOOM50");
+    EXPECT_EQ(dialog.Viewer()->ViewMode(), 3);
+
+    messages.shown.clear();
+    dialog.Progress()->CancelButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialog.IsConverting(); }, 60000));
+    EXPECT_TRUE(dialog.Progress()->isHidden());
+    EXPECT_TRUE(dialog.EffectOne().isEnabled());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.front().startsWith("Conversion cancelled: "))
+        << messages.shown.front().toStdString();
+    // Whatever was written is whole: only finished pictures, no temporary files.
+    for (const auto &entry : std::filesystem::directory_iterator(m_out.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "p0.x.bmp" || name == "p1.x.bmp" || name == "p2.x.bmp") << name;
+        EXPECT_EQ(QImage(Str(entry.path())).size(), QSize(24, 16)) << name;
+    }
 }
 
 } // namespace

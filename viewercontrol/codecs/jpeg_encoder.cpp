@@ -214,10 +214,12 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     const int mcuRows = summary.grey ? 8 : 16;
     const int units = (image.height() + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
-    const int count = image.height() > JPEG_MAX_DIMENSION
-                          ? 1
-                          : std::clamp(stripeCount > 0 ? stripeCount : CurrentParallelism(), 1,
-                                       std::max(units, 1));
+    const int count =
+        image.height() > JPEG_MAX_DIMENSION ? 1
+        : stripeCount > 0
+            ? std::clamp(stripeCount, 1, std::max(units, 1))
+            : OutputStripeCount(static_cast<std::int64_t>(image.width()) * image.height() * 4,
+                                std::max(units, 1));
     std::vector<Stripe> stripes(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const int first = std::min(image.height(), units * i / count * kStripeUnit);

@@ -299,8 +299,9 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
     }
     const PngSettings settings = forced ? *forced : ChoosePngSettings(image);
     const Layout layout = chooseLayout(image);
-    const int count =
-        std::clamp(stripeCount > 0 ? stripeCount : CurrentParallelism(), 1, image.height());
+    const std::int64_t rawBytes = static_cast<std::int64_t>(image.width()) * image.height() * 4;
+    const int count = stripeCount > 0 ? std::clamp(stripeCount, 1, image.height())
+                                      : OutputStripeCount(rawBytes, image.height());
     std::vector<Stripe> stripes(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         auto &stripe = stripes[static_cast<std::size_t>(i)];

@@ -1,0 +1,158 @@
+#include "app/conversion_progress.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace lumaskin {
+
+namespace {
+
+constexpr int kPanelWidth = 360;
+constexpr int kPanelHeight = 132;
+constexpr int kMargin = 16;
+constexpr int kBarHeight = 10;
+
+} // namespace
+
+ConversionProgress::ConversionProgress(QWidget *parent)
+    : QWidget(parent), m_cancel(new QPushButton(tr("Cancel"), this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    m_cancel->setCursor(Qt::PointingHandCursor);
+    connect(m_cancel, &QPushButton::clicked, this, &ConversionProgress::cancelRequested);
+    StyleButton();
+    hide();
+}
+
+void ConversionProgress::SetColours(const QColor &panel, const QColor &text, const QColor &bar)
+{
+    m_panel = panel;
+    m_text = text;
+    m_bar = bar;
+    StyleButton();
+    update();
+}
+
+void ConversionProgress::StyleButton()
+{
+    m_cancel->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3;"
+                       " border-radius: 4px; padding: 3px 14px; }"
+                       "QPushButton:hover { background: %3; }"
+                       "QPushButton:disabled { color: %4; }")
+            .arg(m_text.name(), m_panel.lighter(130).name(), m_bar.name(),
+                 m_panel.lighter(180).name()));
+}
+
+void ConversionProgress::Start(int total)
+{
+    m_finished = 0;
+    m_total = total;
+    m_currentFile.clear();
+    m_stopping = false;
+    m_cancel->setEnabled(true);
+    m_cancel->setText(tr("Cancel"));
+    show();
+    raise();
+    setFocus();
+    update();
+}
+
+void ConversionProgress::SetProgress(int finished, int total, const QString &currentFile)
+{
+    m_finished = finished;
+    m_total = total;
+    m_currentFile = currentFile;
+    update();
+}
+
+void ConversionProgress::SetStopping()
+{
+    m_stopping = true;
+    m_cancel->setEnabled(false);
+    m_cancel->setText(tr("Stopping"));
+    update();
+}
+
+QRect ConversionProgress::PanelRect() const
+{
+    const int w = std::min(kPanelWidth, width() - 8);
+    const int h = std::min(kPanelHeight, height() - 8);
+    return QRect((width() - w) / 2, (height() - h) / 2, w, h);
+}
+
+void ConversionProgress::resizeEvent(QResizeEvent *)
+{
+    const QRect panel = PanelRect();
+    const QSize button = m_cancel->sizeHint();
+    m_cancel->setGeometry(panel.right() - kMargin - button.width() + 1,
+                          panel.bottom() - kMargin - button.height() + 1, button.width(),
+                          button.height());
+}
+
+void ConversionProgress::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_cancel->isEnabled()) {
+        emit cancelRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ConversionProgress::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The picture underneath stays faintly visible.
+    QColor veil = m_panel;
+    veil.setAlpha(140);
+    painter.fillRect(rect(), veil);
+
+    const QRect panel = PanelRect();
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(panel).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    painter.fillPath(shape, m_panel);
+    painter.setPen(QPen(m_bar, 1));
+    painter.drawPath(shape);
+
+    const QRect inner = panel.adjusted(kMargin, kMargin - 4, -kMargin, -kMargin);
+    QFont heading = font();
+    heading.setBold(true);
+    heading.setPixelSize(15);
+    painter.setFont(heading);
+    painter.setPen(m_text);
+    const QString title =
+        m_stopping ? tr("Stopping after the files in hand…")
+                   : tr("Converting %1 of %2").arg(std::min(m_finished + 1, m_total)).arg(m_total);
+    const QRect titleRect(inner.left(), inner.top(), inner.width(), 22);
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, title);
+
+    QFont small = font();
+    small.setPixelSize(12);
+    painter.setFont(small);
+    QColor dim = m_text;
+    dim.setAlphaF(0.75);
+    painter.setPen(dim);
+    const QString file = m_currentFile.isEmpty()
+                             ? tr("Starting…")
+                             : tr("Written: %1").arg(QFileInfo(m_currentFile).fileName());
+    const QRect fileRect(inner.left(), titleRect.bottom() + 4, inner.width(), 18);
+    painter.drawText(fileRect, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(file, Qt::ElideMiddle, inner.width()));
+
+    const QRectF bar(inner.left(), fileRect.bottom() + 10, inner.width(), kBarHeight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_panel.lighter(160));
+    painter.drawRoundedRect(bar, kBarHeight / 2.0, kBarHeight / 2.0);
+    if (m_total > 0 && m_finished > 0) {
+        QRectF done = bar;
+        done.setWidth(std::max<qreal>(kBarHeight, bar.width() * m_finished / m_total));
+        painter.setBrush(m_bar);
+        painter.drawRoundedRect(done, kBarHeight / 2.0, kBarHeight / 2.0);
+    }
+}
+
+} // namespace lumaskin

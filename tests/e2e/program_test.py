@@ -14,6 +14,7 @@ import tempfile
 import time
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from lumaskin_program import RunningProgram, install  # noqa: E402

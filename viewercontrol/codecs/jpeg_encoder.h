@@ -15,7 +15,8 @@ namespace lumaskin {
 // parallel and joined into one scan; a restart marker follows every MCU row, so the bytes are
 // the same for any number of stripes. Huffman tables are the standard ones: optimised tables
 // would save about 7 % of the size but take the encoder two to three times as long and a
-// buffer of all the coefficients. `stripes` 0 means one per worker thread.
+// buffer of all the coefficients. `stripes` 0 lets the picture's size decide
+// (OutputStripeCount).
 bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0);
 
 } // namespace lumaskin

@@ -38,7 +38,8 @@ struct PngSettings
 PngSettings ChoosePngSettings(const Image &image);
 
 // Encodes in the smallest lossless layout: grey or RGB when opaque, grey+alpha or RGBA when
-// not. Without `settings`, ChoosePngSettings decides. `stripes` 0 means one per worker thread.
+// not. Without `settings`, ChoosePngSettings decides. `stripes` 0 lets the picture's size decide
+// (OutputStripeCount), so that the bytes do not depend on the cores at hand.
 bool EncodePng(const Image &image, QByteArray &out, QString *error,
                const PngSettings *settings = nullptr, int stripes = 0);
 

@@ -3,6 +3,7 @@
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
 
+#include <QFontMetrics>
 #include <QStringDecoder>
 
 namespace lumaskin {
@@ -203,8 +204,12 @@ std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
     list->InitScrollBar(ScrollBarPaths(site.folder, entry.scrollBar));
     const SkinScrollBar *bar = list->ScrollBar();
     const int barWidth = bar ? bar->width() : 0;
-    list->InsertColumn(Qt::AlignRight, 35);
-    list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - barWidth - 40);
+    // The number column is wide enough for three-digit row numbers in the font the list
+    // really got, which may run wider than the font it asks for.
+    const int numberWidth =
+        std::max(35, QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("999.")) + 10);
+    list->InsertColumn(Qt::AlignRight, numberWidth);
+    list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - barWidth - numberWidth - 5);
     return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace lumaskin {
@@ -41,27 +42,43 @@ QFileDialog::Options DialogOptions()
 
 } // namespace
 
+QString QtMainDialogPrompts::StartFolder(const QString &last) const
+{
+    if (!last.isEmpty() && QDir(last).exists())
+        return last;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
 QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
 {
-    return QFileDialog::getOpenFileNames(nullptr, QString(), QString(),
-                                         NameFilters(filter).join(QStringLiteral(";;")), nullptr,
-                                         DialogOptions());
+    const QStringList files = QFileDialog::getOpenFileNames(
+        nullptr, QString(), StartFolder(m_lastFileFolder),
+        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+    if (!files.isEmpty())
+        m_lastFileFolder = QFileInfo(files.last()).absolutePath();
+    return files;
 }
 
 QString QtMainDialogPrompts::SaveFile(const QString &filter)
 {
-    return QFileDialog::getSaveFileName(nullptr, QString(), QString(),
-                                        NameFilters(filter).join(QStringLiteral(";;")), nullptr,
-                                        DialogOptions() | QFileDialog::DontConfirmOverwrite);
+    const QString file =
+        QFileDialog::getSaveFileName(nullptr, QString(), StartFolder(m_lastFileFolder),
+                                     NameFilters(filter).join(QStringLiteral(";;")), nullptr,
+                                     DialogOptions() | QFileDialog::DontConfirmOverwrite);
+    if (!file.isEmpty())
+        m_lastFileFolder = QFileInfo(file).absolutePath();
+    return file;
 }
 
 QString QtMainDialogPrompts::Folder(const QString &title)
 {
-    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!QDir(start).exists())
-        start = QDir::homePath();
-    return QFileDialog::getExistingDirectory(m_folderOwner, title, start,
-                                             DialogOptions() | QFileDialog::ShowDirsOnly);
+    const QString folder =
+        QFileDialog::getExistingDirectory(m_folderOwner, title, StartFolder(m_lastOutputFolder),
+                                          DialogOptions() | QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        m_lastOutputFolder = folder;
+    return folder;
 }
 
 } // namespace lumaskin

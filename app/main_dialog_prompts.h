@@ -37,7 +37,12 @@ public:
     static QStringList NameFilters(const QString &filter);
 
 private:
+    // Where a chooser opens: where the user last chose, else their pictures or home folder.
+    QString StartFolder(const QString &last) const;
+
     QWidget *m_folderOwner;
+    QString m_lastFileFolder;
+    QString m_lastOutputFolder;
 };
 
 } // namespace lumaskin

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace lumaskin::bench {
@@ -163,9 +164,10 @@ int RunThroughWindow(const WindowRunOptions &options)
     const MemoryTrend trend = SummariseMemory(samples, kTrendWindow);
     const int total = static_cast<int>(options.sources.size());
 
+    const int window = std::min(kTrendWindow, total);
     std::printf("| files | written whole | wall s | s per file | RSS before MiB | "
                 "peak RSS MiB | mean RSS files 1-%d MiB | mean RSS files %d-%d MiB | change |\n",
-                kTrendWindow, total - kTrendWindow + 1, total);
+                window, total - window + 1, total);
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
     std::printf("| %d | %d | %.1f | %.3f | %.0f | %.0f | %.0f | %.0f | %+.1f MiB (%+.1f %%) |\n",
                 total, whole, seconds, seconds / total, MiB(static_cast<double>(before)),

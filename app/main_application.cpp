@@ -9,8 +9,10 @@
 #endif
 
 #include <QDir>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <functional>
 #include <time.h>
 #include <unistd.h>
 
@@ -21,28 +23,39 @@ namespace {
 // The notifier's page names the program's start-up skin.
 constexpr char kStartPageCode[] = "Purple";
 
-// Prints "shown <seconds>" on standard error the first time the watched window is exposed,
-// read from CLOCK_MONOTONIC, the clock that start-up timing scripts read too. Opt-in through
-// the environment variable LUMASKIN_REPORT_SHOWN.
-class ShownReporter : public QObject
+// Runs an action once, the first time the watched window is exposed.
+class FirstExposeWatcher : public QObject
 {
 public:
-    using QObject::QObject;
+    FirstExposeWatcher(QWindow *window, std::function<void()> action)
+        : QObject(window), m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::fprintf(stderr, "shown %lld.%09ld\n", static_cast<long long>(now.tv_sec),
-                         now.tv_nsec);
-            std::fflush(stderr);
             watched->removeEventFilter(this);
+            m_action();
         }
         return false;
     }
+
+private:
+    std::function<void()> m_action;
 };
+
+// Prints "shown <seconds>" on standard error, read from CLOCK_MONOTONIC, the clock that
+// start-up timing scripts read too.
+void ReportShown()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::fprintf(stderr, "shown %lld.%09ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec);
+    std::fflush(stderr);
+}
 
 } // namespace
 
@@ -71,22 +84,34 @@ int MainApplication::Run()
     const QString packageFolder = QDir::currentPath();
 
     MainDialog dialog;
-    auto notifier = std::make_unique<TaskBarWindow>();
-#if LUMASKIN_HAVE_WEB_VIEW
-    notifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
-#endif
-    dialog.SetTaskBarPopup(std::move(notifier));
+    auto ownNotifier = std::make_unique<TaskBarWindow>();
+    TaskBarWindow *notifier = ownNotifier.get();
+    dialog.SetTaskBarPopup(std::move(ownNotifier));
     dialog.OnInitDialog(packageFolder);
     // The window runs as the application's own loop rather than a modal loop of its own,
     // because a skin change hides it while the skin is rebuilt, and hiding would end a
     // modal loop. Whatever way the window ends, the process ends with it.
     setQuitOnLastWindowClosed(false);
     connect(&dialog, &QDialog::finished, this, &QCoreApplication::quit);
-    if (qEnvironmentVariableIsSet("LUMASKIN_REPORT_SHOWN")) {
-        // Made now rather than at show, so that its first expose can be watched.
-        dialog.winId();
-        dialog.windowHandle()->installEventFilter(new ShownReporter(&dialog));
-    }
+
+    // Made now rather than at show, so that its first expose can be watched.
+    dialog.winId();
+    const bool reportShown = qEnvironmentVariableIsSet("LUMASKIN_REPORT_SHOWN");
+    new FirstExposeWatcher(dialog.windowHandle(), [notifier, reportShown] {
+        // Opt-in for start-up timing.
+        if (reportShown)
+            ReportShown();
+#if LUMASKIN_HAVE_WEB_VIEW
+        // The web engine takes most of a second to start; the window is not held back for it,
+        // and the notifier's page follows once the window is on the screen.
+        QTimer::singleShot(0, notifier, [notifier] {
+            notifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
+            notifier->CreateHtmlView();
+        });
+#else
+        Q_UNUSED(notifier);
+#endif
+    });
     dialog.show();
     exec();
     return 0;

@@ -62,7 +62,15 @@ std::unique_ptr<MenuStyler> MenuStyler::Install()
 {
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
-    return std::make_unique<MenuStyler>(ProbePlatformProfile());
+    auto styler = std::make_unique<MenuStyler>(ProbePlatformProfile(false));
+    styler->m_pendingHighContrast = std::async(std::launch::async, ProbeHighContrast);
+    return styler;
+}
+
+void MenuStyler::SettleProfile()
+{
+    if (m_pendingHighContrast.valid())
+        m_profile.highContrast = m_pendingHighContrast.get();
 }
 
 MenuStyler::MenuStyler(const PlatformProfile &profile, BackgroundGrabber grabber)
@@ -153,6 +161,7 @@ void MenuStyler::Style(QMenu *menu)
 {
     if (menu->property(kStyledProperty).toBool() || Find(menu))
         return;
+    SettleProfile();
     Record record;
     record.menu = menu;
     record.savedMargins = menu->contentsMargins();

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QRect>
 #include <functional>
+#include <future>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -93,7 +94,13 @@ private:
     void ForgetMenu(QObject *menu);
     Record *Find(const QObject *menu);
 
+    // Takes the high-contrast answer once the background probe has it.
+    void SettleProfile();
+
     PlatformProfile m_profile;
+    // The desktop's high-contrast setting, asked on a thread of its own at start-up so that
+    // the main window is not held back; wanted only when the first menu opens.
+    std::future<bool> m_pendingHighContrast;
     BackgroundGrabber m_grabber;
     std::vector<MenuStyle> m_styles;
     std::size_t m_selected = 0;

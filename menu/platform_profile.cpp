@@ -71,7 +71,7 @@ QString ReadGSetting(const QString &program, const QString &schema, const QStrin
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-bool ProbeHighContrast()
+bool ReadHighContrast()
 {
     if (IsHighContrastThemeName(qEnvironmentVariable("GTK_THEME")))
         return true;
@@ -94,10 +94,15 @@ int ProbeColourCount()
 
 } // namespace
 
-PlatformProfile ProbePlatformProfile()
+bool ProbeHighContrast()
+{
+    return ReadHighContrast();
+}
+
+PlatformProfile ProbePlatformProfile(bool readHighContrast)
 {
     PlatformProfile profile;
-    profile.highContrast = ProbeHighContrast();
+    profile.highContrast = readHighContrast && ReadHighContrast();
     profile.systemShadows = ProbeSystemShadows();
     profile.colourCount = ProbeColourCount();
     return profile;

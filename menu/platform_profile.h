@@ -31,8 +31,13 @@ struct PlatformProfile
     bool flatMenus = false;
 };
 
-// Probes the running desktop. Needs a QGuiApplication.
-PlatformProfile ProbePlatformProfile();
+// Probes the running desktop. Needs a QGuiApplication. With `readHighContrast` false the
+// high-contrast setting is left for ProbeHighContrast, which asks the desktop's settings
+// programs and may take tens of milliseconds.
+PlatformProfile ProbePlatformProfile(bool readHighContrast = true);
+
+// Whether the desktop asks for high contrast. Safe to call from any thread.
+bool ProbeHighContrast();
 
 // The X screen number in a display name such as ":0", ":97.1" or "host:0.2"; 0 without one.
 int X11ScreenNumber(QByteArrayView displayName);

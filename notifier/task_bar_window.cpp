@@ -54,15 +54,22 @@ void TaskBarWindow::Create(QWidget *parent)
     // A tool window of the skinned dialog: it stays with the dialog but is a window of its own.
     setParent(parent, kWindowFlags);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    if (m_htmlViewFactory) {
-        m_htmlView = m_htmlViewFactory(*this);
-        if (m_htmlView) {
-            m_htmlView->setParent(this);
-            m_htmlView->setGeometry(HtmlViewRect());
-            m_htmlView->show();
-        }
-    }
     m_created = true;
+    CreateHtmlView();
+}
+
+void TaskBarWindow::CreateHtmlView()
+{
+    if (!m_created || m_htmlView || !m_htmlViewFactory)
+        return;
+    m_htmlView = m_htmlViewFactory(*this);
+    if (m_htmlView) {
+        m_htmlView->setParent(this);
+        m_htmlView->setGeometry(HtmlViewRect());
+        m_htmlView->show();
+        // Beneath the close button, which was made first.
+        m_htmlView->lower();
+    }
 }
 
 QRect TaskBarWindow::HtmlViewRect() const

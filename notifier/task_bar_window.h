@@ -58,6 +58,9 @@ public:
 
     // The page view to create with the window; without one the window shows only its bitmap.
     void SetHtmlViewFactory(HtmlViewFactory factory) { m_htmlViewFactory = std::move(factory); }
+    // Builds the page view now, when the window exists and has none yet; a factory set after
+    // Create takes effect this way.
+    void CreateHtmlView();
     // Where the window reads the work area from; by default the screen it is on.
     void SetScreenAreasSource(ScreenAreasSource source) { m_screenAreas = std::move(source); }
 

@@ -289,3 +289,46 @@ TEST_F(TaskBarWindowTest, RealTimersRunTheWholeSlide)
 
 } // namespace
 } // namespace lumaskin
+
+namespace lumaskin {
+namespace {
+
+TEST(TaskBarWindowPageView, ALateFactoryBuildsOneViewBeneathTheButton)
+{
+    test::TempDir dir;
+    QWidget parent;
+    TaskBarWindow window;
+    int built = 0;
+    window.SetHtmlViewFactory([&built](TaskBarWindow &owner) -> QWidget * {
+        ++built;
+        return new QWidget(&owner);
+    });
+    // Nothing is built before the window exists.
+    window.CreateHtmlView();
+    EXPECT_EQ(built, 0);
+
+    window.SetHtmlViewFactory({});
+    window.Create(&parent);
+    EXPECT_EQ(window.HtmlView(), nullptr);
+    ButtonEntry exit;
+    exit.name = "TASKBUTTON_EXIT";
+    exit.bitmap = "b.bmp";
+    exit.rect = Rect{258, 8, 284, 30};
+    window.CreateButton(exit, 0, QString::fromStdString(dir.path().string()) + u'/', 0xFF00FF);
+
+    window.SetHtmlViewFactory([&built](TaskBarWindow &owner) -> QWidget * {
+        ++built;
+        return new QWidget(&owner);
+    });
+    window.CreateHtmlView();
+    window.CreateHtmlView();
+    EXPECT_EQ(built, 1);
+    ASSERT_NE(window.HtmlView(), nullptr);
+    // The page lies below the close button, which stays clickable.
+    const QObjectList &children = window.children();
+    EXPECT_LT(children.indexOf(window.HtmlView()),
+              children.indexOf(static_cast<QObject *>(window.Button())));
+}
+
+} // namespace
+} // namespace lumaskin

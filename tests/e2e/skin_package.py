@@ -105,6 +105,35 @@ class SkinPackage:
             return None
         return tuple(parse_number(field) for field in found[-1][2:6])
 
+    def all_rects(self):
+        """The rectangle of every entry of every section: its first four numeric fields in a
+        row (the skin places each control, label, icon and caption that way)."""
+        found = []
+        for keys in self._sections.values():
+            for value in keys.values():
+                fields = [field.strip() for field in value.split(",")]
+                for at in range(len(fields) - 3):
+                    if all(field.lstrip("-").isdigit() for field in fields[at : at + 4]):
+                        found.append(tuple(int(field) for field in fields[at : at + 4]))
+                        break
+        return found
+
+    def bare_background(self, step=7, margin=3):
+        """Points of the background that no control, label or caption covers and that the
+        shape keeps, `margin` pixels clear of both."""
+        background = self.background()
+        key = self.transparent_colour()
+        rects = [(l - margin, t - margin, r + margin, b + margin) for l, t, r, b in self.all_rects()]
+        points = []
+        for y in range(margin, background.height - margin, step):
+            for x in range(margin, background.width - margin, step):
+                if any(l <= x < r and t <= y < b for l, t, r, b in rects):
+                    continue
+                if all(background.pixel(x + dx, y + dy) != key
+                       for dx in (-margin, 0, margin) for dy in (-margin, 0, margin)):
+                    points.append((x, y))
+        return points
+
     def bitmap(self, name):
         data = self._files.get(name.lower())
         if data is None:

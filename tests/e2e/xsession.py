@@ -165,8 +165,10 @@ class XSession:
                 raise TimeoutError(f"{what} (waited {timeout:g} s)")
             time.sleep(interval)
 
-    def click(self, x, y):
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+    def click(self, x, y, button=1, repeat=1):
+        """Mouse button 1 left, 3 right, 4 and 5 the wheel up and down."""
+        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "--repeat",
+                 str(repeat), "--delay", "60", str(button))
 
     def focus(self, window_id):
         self.run("xdotool", "windowfocus", "--sync", str(window_id))
@@ -175,7 +177,15 @@ class XSession:
         return int(self.run("xdotool", "getwindowfocus").strip())
 
     def key(self, *keys):
-        self.run("xdotool", "key", *keys)
+        self.run("xdotool", "key", "--delay", "30", *keys)
+
+    def type(self, text):
+        self.run("xdotool", "type", "--delay", "4", text)
+
+    def mapped_ids(self, pid):
+        """Ids of the mapped windows that `pid` owns, the root left out."""
+        return {window.id for window in self.windows_of(pid)
+                if window.mapped and (window.width, window.height) != (self.width, self.height)}
 
 
 def stop_process_group(process, grace=3.0):

@@ -103,11 +103,22 @@ class Driver:
             for x in range(left, right, step):
                 yield x, y, shot.pixel(x, y)
 
-    def new_window(self, what, known, timeout=20):
-        """A window of the program mapped since `known` was taken."""
+    def window_name(self, window_id):
+        try:
+            return self.session.run("xdotool", "getwindowname", str(window_id)).strip()
+        except RuntimeError:
+            return None
+
+    def new_window(self, what, known, timeout=20, named_as_main=False):
+        """A window of the program mapped since `known` was taken; with `named_as_main`, one
+        with the main window's title (the program's message boxes)."""
+        main_name = self.window_name(self.main.id)
+
         def appeared():
-            fresh = self.session.mapped_ids(self.app.pid) - known
-            return min(fresh) if fresh else None
+            fresh = sorted(self.session.mapped_ids(self.app.pid) - known)
+            if named_as_main:
+                fresh = [w for w in fresh if self.window_name(w) == main_name]
+            return fresh[0] if fresh else None
         check(self.app.alive(), f"the program ended before {what}")
         return self.session.wait_for(what, appeared, timeout)
 
@@ -183,7 +194,7 @@ class Driver:
     def close_message(self, what, known, timeout):
         """Waits for the message box that ends a conversion, closes it with Return and returns
         its width (the texts differ in length)."""
-        box = self.new_window(what, known, timeout)
+        box = self.new_window(what, known, timeout, named_as_main=True)
         width = self.session.window(box).width
         self.session.focus(box)
         self.session.key("Return")

@@ -42,6 +42,18 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
     }
 }
 
+// A picture taller than JPEG can say is refused with the encoder's reason, not written with a
+// height that wrapped around in the joined header.
+TEST(Encoders, JpegRefusesPicturesTallerThanTheFormatAllows)
+{
+    const Image tall(8, 70000, 0x808080FF);
+    ASSERT_FALSE(tall.isNull());
+    QByteArray file;
+    QString error;
+    EXPECT_FALSE(EncodeJpeg(tall, 90, file, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("the JPEG encoder failed"))) << error.toStdString();
+}
+
 Image translucentGrey(int width, int height)
 {
     Image picture = MakeGrey(width, height);

@@ -22,7 +22,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from lumaskin_program import RunningProgram, install  # noqa: E402
 from skin_package import SkinPackage  # noqa: E402
-from xsession import XSession, missing_tools  # noqa: E402
+from xsession import Window, XSession, missing_tools  # noqa: E402
 
 try:
     from PIL import Image
@@ -60,6 +60,10 @@ def say(text):
     print(text, flush=True)
 
 
+# Stands for a window that has gone in the meantime.
+GONE = Window(0, 0, 0, 0, 0, False)
+
+
 def near(a, b, tolerance):
     return all(abs(x - y) <= tolerance for x, y in zip(a, b))
 
@@ -94,7 +98,8 @@ class Driver:
         self.session.click(*self.at((left + right) // 2, (top + bottom) // 2), button=button)
 
     def viewer_rect(self):
-        left, top, right, bottom = (int(v) for v in self.package.value("CONTROL", "CONTROL").split(","))
+        fields = self.package.value("CONTROL", "CONTROL").split(",")
+        left, top, right, bottom = (int(v) for v in fields)
         return (self.main.x + left, self.main.y + top, self.main.x + right, self.main.y + bottom)
 
     def viewer_pixels(self, shot, step=2):
@@ -115,7 +120,9 @@ class Driver:
         main_name = self.window_name(self.main.id)
 
         def appeared():
-            fresh = sorted(self.session.mapped_ids(self.app.pid) - known)
+            # Tooltips, a line high, come and go as the mouse rests on a button.
+            fresh = [w for w in sorted(self.session.mapped_ids(self.app.pid) - known)
+                     if (self.session.window(w) or GONE).height >= 60]
             if named_as_main:
                 fresh = [w for w in fresh if self.window_name(w) == main_name]
             return fresh[0] if fresh else None
@@ -244,11 +251,10 @@ def choose_format(driver, index):
     list_top = top + button_height + 2
     list_bottom = max(bottom, list_top + 50)
     inside = driver.at(left + (right - left) // 3, (list_top + list_bottom) // 2)
-    session.click(*inside, button=4, repeat=6)  # back to the first row
 
     def rows():
-        # Rows of text: runs of screen lines with pixels of the list's text colour. Measured
-        # while no row is highlighted, that is before the first choice.
+        # Rows of text: runs of screen lines with pixels of the list's text colour. The first
+        # time, no row is highlighted and the list shows its first row at the top.
         shot = session.screenshot()
         tops, start = [], None
         for y in range(list_top + 1, list_bottom - 1):
@@ -264,11 +270,11 @@ def choose_format(driver, index):
         pitch = sorted(b[0] - a[0] for a, b in zip(tops, tops[1:]))[(len(tops) - 1) // 2]
         return (tops[0][0] + tops[0][1]) // 2 - list_top, pitch
 
+    measured = session.wait_for("the open format list showing rows", rows, 10)
     if driver.format_rows is None:
-        driver.format_rows = session.wait_for("the open format list showing rows", rows, 10)
-    else:
-        time.sleep(0.2)
+        driver.format_rows = measured
     first, pitch = driver.format_rows
+    session.click(*inside, button=4, repeat=6)  # back to the first row
     visible = (list_bottom - list_top) // pitch
     shown_from = 0
     if index >= visible:
@@ -419,7 +425,8 @@ def steps(args, session, app, skins, work, pictures, sources):
         # The viewer's middle lines, across the edge between the picture's halves.
         shot = session.screenshot()
         left, top, right, bottom = driver.viewer_rect()
-        return [shot.pixel(x, y) for y in range((top + bottom) // 2 - 20, (top + bottom) // 2 + 20, 4)
+        middle = (top + bottom) // 2
+        return [shot.pixel(x, y) for y in range(middle - 20, middle + 20, 4)
                 for x in range(left, right)]
 
     use_effect(driver, "BUTTON__EFFECT1", "Effect one", INVERT_COLOUR_TABS, EFFECT_ONE_OK_TABS,

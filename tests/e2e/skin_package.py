@@ -123,7 +123,8 @@ class SkinPackage:
         shape keeps, `margin` pixels clear of both."""
         background = self.background()
         key = self.transparent_colour()
-        rects = [(l - margin, t - margin, r + margin, b + margin) for l, t, r, b in self.all_rects()]
+        rects = [(l - margin, t - margin, r + margin, b + margin)
+                 for l, t, r, b in self.all_rects()]
         points = []
         for y in range(margin, background.height - margin, step):
             for x in range(margin, background.width - margin, step):

@@ -146,9 +146,11 @@ int RunThroughWindow(const WindowRunOptions &options)
             QStringLiteral("the conversion did not end within %1 minutes").arg(kTimeoutMs / 60000));
     }
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    // The last files' reports can arrive together with the end of the run.
+    // The last files' reports can arrive together with the end of the run, when the pictures
+    // in hand are gone already: they take the last sample seen while converting.
     const std::int64_t after = CurrentRssKiB();
-    samples.resize(static_cast<std::size_t>(options.sources.size()), after);
+    samples.resize(static_cast<std::size_t>(options.sources.size()),
+                   samples.empty() ? after : samples.back());
 
     int whole = 0;
     QStringList broken;

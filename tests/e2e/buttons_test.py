@@ -45,6 +45,9 @@ PICTURES = (("red.png", (160, 120), (200, 40, 40), "PNG"),
 INVERT_COLOUR_TABS, EFFECT_ONE_OK_TABS = 16, 22
 BLUR_TABS, EFFECT_TWO_OK_TABS = 2, 28
 LONG_COPIES = 30
+# The longest wait for the program to answer a click; waits end as soon as it answers.
+# Sanitizer builds on a busy machine take many seconds to load even a small picture.
+ANSWER = 45
 
 
 class CheckFailed(Exception):
@@ -114,7 +117,7 @@ class Driver:
         except RuntimeError:
             return None
 
-    def new_window(self, what, known, timeout=20, named_as_main=False):
+    def new_window(self, what, known, timeout=ANSWER, named_as_main=False):
         """A window of the program mapped since `known` was taken; with `named_as_main`, one
         with the main window's title (the program's message boxes)."""
         main_name = self.window_name(self.main.id)
@@ -129,7 +132,7 @@ class Driver:
         check(self.app.alive(), f"the program ended before {what}")
         return self.session.wait_for(what, appeared, timeout)
 
-    def wait_unmapped(self, what, window_id, timeout=10):
+    def wait_unmapped(self, what, window_id, timeout=ANSWER):
         self.session.wait_for(what, lambda: self.unmapped(window_id), timeout)
 
     def open_chooser(self, opener, title):
@@ -156,7 +159,7 @@ class Driver:
         dialog = self.open_chooser(opener, title)
         self.session.focus(dialog)
         self.session.type(str(folder))
-        self.press_return_until(lambda: self.unmapped(dialog), 10)
+        self.press_return_until(lambda: self.unmapped(dialog), ANSWER)
 
     def unmapped(self, window_id):
         window = self.session.window(window_id)
@@ -184,15 +187,15 @@ class Driver:
             previous[0] = now
             return same
 
-        self.session.wait_for("the file chooser drawn", settled, 10)
+        self.session.wait_for("the file chooser drawn", settled, ANSWER)
         before = previous[0]
         self.session.focus(dialog)
         self.session.type(str(folder))
-        self.press_return_until(lambda: look_in() != before, 10)
+        self.press_return_until(lambda: look_in() != before, ANSWER)
         time.sleep(0.5)  # the folder's listing, which the names are looked up in
         self.session.focus(dialog)
         self.session.type(" ".join(f'"{name}"' for name in names))
-        self.press_return_until(lambda: self.unmapped(dialog), 10)
+        self.press_return_until(lambda: self.unmapped(dialog), ANSWER)
 
     def convert_into(self, folder):
         self.choose_folder(lambda: self.click_control("BUTTON_CONVERT"), folder,
@@ -270,7 +273,7 @@ def choose_format(driver, index):
         pitch = sorted(b[0] - a[0] for a, b in zip(tops, tops[1:]))[(len(tops) - 1) // 2]
         return (tops[0][0] + tops[0][1]) // 2 - list_top, pitch
 
-    measured = session.wait_for("the open format list showing rows", rows, 10)
+    measured = session.wait_for("the open format list showing rows", rows, ANSWER)
     if driver.format_rows is None:
         driver.format_rows = measured
     first, pitch = driver.format_rows
@@ -335,17 +338,20 @@ def check_converted(folder, extension, sources, lossy):
                           f"{a} and {b}")
 
 
-def convert(driver, work, index, extension, sources, lossy, known_width=None):
+def convert(driver, work, index, extension, sources, lossy):
+    started = time.monotonic()
     choose_format(driver, index)
     out = work / f"out-{extension}"
     out.mkdir()
     known = driver.session.mapped_ids(driver.app.pid)
-    started = time.monotonic()
+    chosen = time.monotonic()
     driver.convert_into(out)
-    width = driver.close_message(f"the report of the {extension} conversion", known, 60)
+    asked = time.monotonic()
+    width = driver.close_message(f"the report of the {extension} conversion", known, 3 * ANSWER)
     check_converted(out, extension, sources, lossy)
-    say(f"{extension}: 3 files of the right size, inverted and blurred "
-        f"({time.monotonic() - started:.1f} s)")
+    say(f"{extension}: 3 files of the right size, inverted and blurred (format chosen in "
+        f"{chosen - started:.1f} s, folder in {asked - chosen:.1f} s, converted and reported "
+        f"in {time.monotonic() - asked:.1f} s)")
     return width
 
 
@@ -370,8 +376,19 @@ def run(args, work):
             except Exception:
                 if args.artifacts:
                     session.save_screenshot(Path(args.artifacts) / "e2e-buttons-failure.png")
+                    save_stacks(app, Path(args.artifacts) / "e2e-buttons-failure-stacks.txt")
                 say("--- program output (tail) ---\n" + app.log_tail())
                 raise
+
+
+def save_stacks(app, path):
+    """Every thread's stack of the program, when gdb is at hand: where it hangs, if it does."""
+    if not app.alive() or shutil.which("gdb") is None:
+        return
+    done = subprocess.run(["gdb", "-p", str(app.pid), "-batch", "-ex", "thread apply all bt"],
+                          capture_output=True, text=True, timeout=120)
+    path.write_text(done.stdout + done.stderr)
+    say(f"the program's stacks: {path}")
 
 
 def steps(args, session, app, skins, work, pictures, sources):
@@ -392,7 +409,7 @@ def steps(args, session, app, skins, work, pictures, sources):
     red, green, blue = (colour for _, _, colour, _ in PICTURES)
     session.wait_for("the viewer showing blue.bmp, the last added",
                      lambda: colour_box(list(driver.viewer_pixels(session.screenshot())), blue)[0]
-                     > 500, 10)
+                     > 500, ANSWER)
     shot = session.screenshot()
     row_top, row_height = list_rows(driver, shot)
     check(6 < row_height < 60, f"a list row {row_height} pixels high")
@@ -403,7 +420,7 @@ def steps(args, session, app, skins, work, pictures, sources):
     session.click(driver.main.x + list_left + 40, row_top - 2 * row_height + row_height // 2)
     session.wait_for("the viewer showing red.png after a click on its row",
                      lambda: colour_box(list(driver.viewer_pixels(session.screenshot())), red)[0]
-                     > 500, 10)
+                     > 500, ANSWER)
     say("a click on the first row shows red.png")
 
     # 3. Zoom: 200 % shows the picture twice as wide as 100 %.
@@ -415,9 +432,9 @@ def steps(args, session, app, skins, work, pictures, sources):
         return measured
 
     driver.click_control("BUTTON_ZOOM100")
-    session.wait_for("the red half 80 pixels wide at 100 %", red_width(80), 10)
+    session.wait_for("the red half 80 pixels wide at 100 %", red_width(80), ANSWER)
     driver.click_control("BUTTON_ZOOM200")
-    session.wait_for("the red half 160 pixels wide at 200 %", red_width(160), 10)
+    session.wait_for("the red half 160 pixels wide at 200 %", red_width(160), ANSWER)
     say("100 % and 200 % show the red half 80 and 160 pixels wide")
 
     # 4. Invert colour from "Colours", blur from "Filters", each window closed with Ok.
@@ -471,13 +488,13 @@ def use_effect(driver, button, title, change_tabs, ok_tabs, applied):
     driver.click_control(button)
     window = session.wait_for(f'the "{title}" window', lambda: [
         int(line) for line in session.run("xdotool", "search", "--onlyvisible", "--name",
-                                          f"^{title}$").split()], 10)[0]
+                                          f"^{title}$").split()], ANSWER)[0]
     session.focus(window)
     session.key(*["Tab"] * change_tabs, "space")
     # Ok lies the rest of the way along the focus chain.
     session.key(*["Tab"] * (ok_tabs - change_tabs), "space")
     driver.wait_unmapped(f'"{title}" closing on Ok', window)
-    session.wait_for(f"the viewer changing after the Change button of {title}", applied, 10)
+    session.wait_for(f"the viewer changing after the Change button of {title}", applied, ANSWER)
 
 
 def long_conversion(driver, work, completed_width):
@@ -507,7 +524,7 @@ def long_conversion(driver, work, completed_width):
         spots = [(centre[0] + dx, centre[1] + dy) for dx in (-170, 170) for dy in (-60, 60)]
         return shot if all(near(shot.pixel(x, y), panel, 6) for x, y in spots) else None
 
-    first = session.wait_for("the progress panel over the viewer", panel_shown, 20)
+    first = session.wait_for("the progress panel over the viewer", panel_shown, ANSWER)
 
     def advanced():
         shot = panel_shown()
@@ -516,10 +533,10 @@ def long_conversion(driver, work, completed_width):
             for y in range(centre[1] - 60, centre[1] + 60, 2)
             for x in range(centre[0] - 170, centre[0] + 170, 2))
 
-    session.wait_for("the progress panel repainting as files are written", advanced, 60)
+    session.wait_for("the progress panel repainting as files are written", advanced, 3 * ANSWER)
     session.focus(driver.main.id)
     session.key("Escape")
-    width = driver.close_message("the report of the cancelled conversion", known, 60)
+    width = driver.close_message("the report of the cancelled conversion", known, 3 * ANSWER)
     written = sorted(out.iterdir())
     check(0 < len(written) < LONG_COPIES,
           f"cancelling left {len(written)} of {LONG_COPIES} files, not some but fewer")
@@ -566,7 +583,7 @@ def change_skin(driver, index, package, shots):
         return window if seen and same >= 0.98 * len(seen) else None
 
     driver.main = session.wait_for(f"the window showing the {SKINS[index]} skin",
-                                   showing_new_skin, 30)
+                                   showing_new_skin, ANSWER)
     driver.use_skin(package)
     if shots:
         shots.mkdir(parents=True, exist_ok=True)
@@ -581,7 +598,7 @@ def main():
     parser.add_argument("--build-dir", required=True, type=Path)
     parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
     parser.add_argument("--shots", type=Path, help="folder for a screenshot of each skin")
-    parser.add_argument("--exit-timeout", type=float, default=10)
+    parser.add_argument("--exit-timeout", type=float, default=60)
     args = parser.parse_args()
 
     missing = missing_tools(("Xvfb", "xdotool", "xwininfo", "xsetroot", "import", "pdfinfo",

@@ -121,6 +121,9 @@ int RunThroughWindow(const WindowRunOptions &options)
     QTimer poll;
     poll.setInterval(2);
     const auto look = [&] {
+        // Once the run has ended its pictures are gone: a count seen then is not sampled.
+        if (!dialog.IsConverting())
+            return;
         const int finished = dialog.Progress()->Finished();
         if (finished > static_cast<int>(samples.size())) {
             const std::int64_t rss = CurrentRssKiB();

@@ -47,8 +47,17 @@ Image ReadImage(const QString &path, QString *error)
                     QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
     QByteArray bytes;
     try {
-        // Bounded, in case the file grows while it is read.
-        bytes = file.read(kMaxFileBytes + 1);
+        // A read sets aside its whole buffer first, so the first one asks for what the file
+        // holds; later ones follow a file that grows while it is read, up to the limit.
+        constexpr qint64 kChunk = qint64(64) << 20;
+        bytes = file.read(std::min<qint64>(info.size() + 1, kMaxFileBytes + 1));
+        while (bytes.size() <= kMaxFileBytes && file.error() == QFileDevice::NoError) {
+            const QByteArray more =
+                file.read(std::min<qint64>(kChunk, kMaxFileBytes + 1 - bytes.size()));
+            if (more.isEmpty())
+                break;
+            bytes += more;
+        }
     } catch (const std::bad_alloc &) {
         return Fail(error, reason::outOfMemory());
     }

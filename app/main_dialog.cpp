@@ -139,11 +139,42 @@ void MainDialog::OnInitDialog(const QString &packageFolder)
     PlaceViewer();
 }
 
+void MainDialog::OnSkinChanging()
+{
+    // The new skin's controls are new; the user's pictures stay in the list all the same.
+    KeptRows kept;
+    if (const SkinListBox *list = FileList()) {
+        for (int row = 0; row < list->RowCount(); ++row)
+            kept.files << list->RowText(row, 1);
+        kept.current = ListSelectionMark();
+    }
+    if (const SkinEdit *edit = EditBox(0)) {
+        kept.lastTarget = edit->text();
+        kept.lastTargetEnabled = edit->isEnabled();
+    }
+    m_keptRows = std::move(kept);
+}
+
 void MainDialog::OnSkinChanged()
 {
     // The new skin's combo box is the format list again, so conversions keep working.
     FillFormatComboBox();
     PlaceViewer();
+    if (m_keptRows) {
+        if (SkinListBox *list = FileList()) {
+            for (const QString &file : m_keptRows->files)
+                list->AddFile(file);
+            if (QTreeWidgetItem *item = list->topLevelItem(m_keptRows->current)) {
+                list->setCurrentItem(item);
+                item->setSelected(true);
+            }
+        }
+        if (SkinEdit *edit = EditBox(0); edit && !m_keptRows->lastTarget.isEmpty()) {
+            edit->setText(m_keptRows->lastTarget);
+            edit->setEnabled(m_keptRows->lastTargetEnabled);
+        }
+        m_keptRows.reset();
+    }
 #if LUMASKIN_HAVE_WEB_VIEW
     // The notifier's page names the skin that has just been loaded.
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,6 +92,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void OnSkinChanged() override;
+    void OnSkinChanging() override;
     bool CanChangeSkin() override;
 
 private:
@@ -137,6 +139,15 @@ private:
     CImageViewer m_viewer;
     ConversionProgress *m_progress; // child
     int m_conversionJobs = 0;
+    // What the user had in the list and the first edit box, kept across a skin change.
+    struct KeptRows
+    {
+        QStringList files;
+        int current = -1;
+        QString lastTarget;
+        bool lastTargetEnabled = true;
+    };
+    std::optional<KeptRows> m_keptRows;
     std::unique_ptr<RunningConversion> m_conversion;
 };
 

@@ -139,6 +139,7 @@ void SkinDialog::OnChangeSkin(int id)
     if (index < 0 || index >= static_cast<int>(kSkinCommands.size()) || !CanChangeSkin())
         return;
     m_skinIndex = index;
+    OnSkinChanging();
     // Hidden while it is rebuilt, so nobody sees half a skin.
     hide();
     if (m_taskBarWindow)

@@ -175,6 +175,8 @@ protected:
     // Runs after a skin change has loaded the new skin, before the window shows again. The base
     // puts the three placeholder items into the first combo box's list.
     virtual void OnSkinChanged();
+    // Runs once a skin change has been allowed, before the old skin's controls go.
+    virtual void OnSkinChanging() {}
     // Asked before a skin change starts; a dialog busy with its controls says no (and why).
     virtual bool CanChangeSkin() { return true; }
 

@@ -356,8 +356,14 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     EXPECT_EQ(dialog.SkinIndex(), 2);
 
     dialog.show();
+    AddPictures(pictures);
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(1));
+    const QStringList rows = Rows();
     for (int round = 0; round < 2; ++round) {
         dialog.OnChangeSkin(32772);
+        // The pictures stay in the new skin's list, the same row current.
+        EXPECT_EQ(Rows(), rows);
+        EXPECT_EQ(dialog.ListSelectionMark(), 1);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.SkinIndex(), 1);
         EXPECT_EQ(dialog.Buttons().size(), 5u);

@@ -20,7 +20,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from lumaskin_program import RunningProgram, install  # noqa: E402
+from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
 from skin_package import SkinPackage  # noqa: E402
 from xsession import Window, XSession, missing_tools  # noqa: E402
 
@@ -48,19 +48,6 @@ LONG_COPIES = 30
 # The longest wait for the program to answer a click; waits end as soon as it answers.
 # Sanitizer builds on a busy machine take many seconds to load even a small picture.
 ANSWER = 45
-
-
-class CheckFailed(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise CheckFailed(message)
-
-
-def say(text):
-    print(text, flush=True)
 
 
 # Stands for a window that has gone in the meantime.

@@ -12,6 +12,19 @@ from pathlib import Path
 from xsession import stop_process_group
 
 
+class CheckFailed(Exception):
+    """A check of what the program shows or does came out wrong."""
+
+
+def check(condition, message):
+    if not condition:
+        raise CheckFailed(message)
+
+
+def say(text):
+    print(text, flush=True)
+
+
 def install(cmake, build_dir, prefix):
     """`cmake --install` of the build tree; returns (program, skins folder)."""
     done = subprocess.run([cmake, "--install", str(build_dir), "--prefix", str(prefix)],

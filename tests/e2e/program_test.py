@@ -17,7 +17,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from lumaskin_program import RunningProgram, install  # noqa: E402
+from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
 from skin_package import SkinPackage  # noqa: E402
 from xsession import XSession, missing_tools  # noqa: E402
 
@@ -29,19 +29,6 @@ NOTIFIER_BITMAP = "dlgTaskNotifier.bmp"
 # (its slide out takes 0.3 s; sanitizer builds on a busy machine take longer).
 STAY_SECONDS = 3.0
 LEAVE_SECONDS = 2.0
-
-
-class CheckFailed(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise CheckFailed(message)
-
-
-def say(text):
-    print(text, flush=True)
 
 
 def centre(rect, origin):

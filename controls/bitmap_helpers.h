@@ -7,7 +7,12 @@
 #include <cstdint>
 #include <optional>
 
+class QPainter;
+
 namespace lumaskin {
+
+// No key colour: every pixel is drawn.
+inline constexpr std::uint32_t kNoKeyColour = 0xFFFFFFFFu;
 
 // Colours reach the controls as the platform writes them, 0x00BBGGRR. A value with any bit
 // of the high byte set (an empty colour field) is no colour: it matches no pixel, and
@@ -16,10 +21,47 @@ QColor ToQColor(std::uint32_t value);
 // A valid colour back as 0x00BBGGRR.
 std::uint32_t ToColorValue(const QColor &colour);
 
+// How a skin bitmap is loaded for the screen it is shown on.
+struct BitmapLoad
+{
+    // The screen's device pixel ratio. Above 1 the bitmap is held at twice its size.
+    qreal ratio = 1.0;
+    // Pixels of this colour (0x00BBGGRR) stay apart from their neighbours when a bitmap is
+    // enlarged, so the key colour never smears into the picture.
+    std::uint32_t keyColor = kNoKeyColour;
+    // A strip of this many equal pictures side by side is enlarged picture by picture.
+    int tilesAcross = 1;
+};
+
+// The scale skin bitmaps are held at on a screen of `ratio`: 1, or 2 above 1 (a fractional
+// ratio draws the twice-as-large bitmap scaled down).
+int BitmapScale(qreal ratio);
+
+// "Background.bmp" -> "Background@2x.bmp": the twice-as-large picture a package may carry
+// beside each bitmap.
+QString HiDpiPath(const QString &path);
+
 // Loads a bitmap file (the skins use BMP; the format is recognised by content) into
 // `bitmap` as a 32-bit RGB image. An empty path returns false and leaves `bitmap` alone;
 // otherwise `bitmap` is emptied first, so a file that does not load leaves it null.
-bool LoadBitmapFile(const QString &path, QImage &bitmap);
+// On a screen whose ratio is above 1 the result has twice the file's pixels and a device
+// pixel ratio of 2, so it still measures the file's size in logical pixels: the file's
+// "@2x" companion when that is exactly twice its size, otherwise the file enlarged smoothly.
+bool LoadBitmapFile(const QString &path, QImage &bitmap, const BitmapLoad &how = {});
+
+// `image` resized smoothly to `size` pixels, keeping key-coloured pixels (0x00BBGGRR) apart:
+// they neither blend into the picture nor leave a fringe; a pixel comes out as exactly the
+// key colour where the key covers most of it.
+QImage ScaledSmoothly(const QImage &image, QSize size, std::uint32_t keyColor = kNoKeyColour);
+
+// A bitmap's size in logical pixels (its pixels over its device pixel ratio).
+QSize LogicalSize(const QImage &bitmap);
+// The part of `bitmap` under `area` (logical pixels), at the bitmap's own scale.
+QImage CopyLogical(const QImage &bitmap, const QRect &area);
+// Draws the part `source` (logical pixels of `bitmap`) into `target`, smoothly wherever the
+// screen's scale and the bitmap's differ, pixel for pixel where they agree.
+void DrawBitmap(QPainter &painter, const QRectF &target, const QImage &bitmap,
+                const QRectF &source);
 
 // A copy of `image` in which every pixel of exactly the key colour is fully transparent,
 // ready to be drawn over whatever lies beneath. A null image stays null.
@@ -29,9 +71,11 @@ QImage WithKeyTransparent(const QImage &image, std::uint32_t keyColor);
 QImage KeyMask(const QImage &image, std::uint32_t keyColor);
 
 // The window shape cut out of a bitmap: its rectangle without every pixel whose red, green
-// and blue equal the given ones. Width and height are taken as unsigned 16-bit numbers and
-// the width is rounded down to a multiple of 4; the columns beyond it are outside the shape.
-// Nothing (no shaping) for a null bitmap or a zero width or height.
+// and blue equal the given ones. Shapes are in logical pixels: of a bitmap held at twice its
+// size, a logical pixel stays only where none of its pixels has the key colour. Width and height
+// are taken as unsigned 16-bit numbers and the width is rounded down to a multiple of 4; the
+// columns beyond it are outside the shape. Nothing (no shaping) for a null bitmap or a zero width
+// or height.
 std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green, int blue);
 
 // The bitmap's whole rectangle without its pixels of the key colour (0x00BBGGRR), for a

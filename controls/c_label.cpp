@@ -72,7 +72,8 @@ void CLabel::paintEvent(QPaintEvent *)
         // The host has just painted this area itself; keep a copy of it for later texts.
         m_background = CopyBackgroundUnder(m_host, *this);
     } else {
-        painter.drawImage(QPoint(0, 0), m_background);
+        DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(m_background)), m_background,
+                   QRectF(QPointF(0, 0), LogicalSize(m_background)));
     }
     DrawText(painter);
 }

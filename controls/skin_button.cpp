@@ -34,7 +34,7 @@ void SkinButton::Create(const QRect &rect)
 void SkinButton::LoadStateBitmaps(const QString &path, int left, int top, int right, int bottom)
 {
     QImage strip;
-    if (!LoadBitmapFile(path, strip))
+    if (!LoadBitmapFile(path, strip, {devicePixelRatioF(), m_keyColor, kStateCount}))
         return;
     const QSize faceSize(std::max(0, right - left), std::max(0, bottom - top));
     m_stateBitmap = CutStateStrip(strip, faceSize, m_keyColor);
@@ -84,7 +84,8 @@ void SkinButton::paintEvent(QPaintEvent *)
     if (face.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), face);
+    DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(face)), face,
+               QRectF(QPointF(0, 0), LogicalSize(face)));
 }
 
 void SkinButton::SetHover(bool hover)

@@ -1,5 +1,7 @@
 #include "controls/skin_host.h"
 
+#include "controls/bitmap_helpers.h"
+
 #include <QWidget>
 
 namespace lumaskin {
@@ -17,7 +19,7 @@ QImage CopyBackgroundUnder(SkinHost *host, const QWidget &control)
         topLeft = control.mapTo(hostWidget, QPoint(0, 0));
     if (control.width() <= 0 || control.height() <= 0)
         return {};
-    return background.copy(QRect(topLeft, control.size()));
+    return CopyLogical(background, QRect(topLeft, control.size()));
 }
 
 } // namespace lumaskin

@@ -48,7 +48,7 @@ void SkinProgress::SetPos(int pos)
 bool SkinProgress::SetTileBitmap(const QString &path)
 {
     QImage tile;
-    if (!LoadBitmapFile(path, tile)) {
+    if (!LoadBitmapFile(path, tile, {devicePixelRatioF(), m_keyColor})) {
         // A named file that does not load leaves no tile; no name leaves the old one.
         if (!path.isEmpty()) {
             m_tile = QImage();
@@ -59,8 +59,9 @@ bool SkinProgress::SetTileBitmap(const QString &path)
         return false;
     }
     m_tile = WithKeyTransparent(tile, m_keyColor);
-    m_tileWidth = m_tile.width();
-    m_tileHeight = m_tile.height();
+    m_tile.setDevicePixelRatio(tile.devicePixelRatio());
+    m_tileWidth = LogicalSize(m_tile).width();
+    m_tileHeight = LogicalSize(m_tile).height();
     update();
     return true;
 }
@@ -85,18 +86,21 @@ void SkinProgress::paintEvent(QPaintEvent *)
         m_backgroundPending = false;
     }
     if (!m_backgroundCopy.isNull())
-        painter.drawImage(QPoint(0, 0), m_backgroundCopy);
+        DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(m_backgroundCopy)), m_backgroundCopy,
+                   QRectF(QPointF(0, 0), LogicalSize(m_backgroundCopy)));
     if (m_tileWidth <= 0 || m_tileHeight <= 0)
         return;
 
     const int filled = FilledWidth();
     const int fullTiles = filled / m_tileWidth;
     const int rest = filled % m_tileWidth;
+    const QRectF wholeTile(0, 0, m_tileWidth, m_tileHeight);
     for (int i = 0; i < fullTiles; ++i)
-        painter.drawImage(QPoint(i * m_tileWidth, 0), m_tile);
+        DrawBitmap(painter, wholeTile.translated(i * m_tileWidth, 0), m_tile, wholeTile);
     // The last tile is the whole tile squeezed into what is left, not a cut of it.
     if (rest > 0)
-        painter.drawImage(QRect(fullTiles * m_tileWidth, 0, rest, m_tileHeight), m_tile);
+        DrawBitmap(painter, QRectF(fullTiles * m_tileWidth, 0, rest, m_tileHeight), m_tile,
+                   wholeTile);
 }
 
 } // namespace lumaskin

@@ -14,15 +14,21 @@ namespace lumaskin {
 namespace {
 
 // Loads both images of a pair; the sizes change only when both load.
-void LoadPair(const QString &normalPath, const QString &pressedPath, QImage &normal,
-              QImage &pressed, int &width, int &height)
+void LoadPair(const QString &normalPath, const QString &pressedPath, const BitmapLoad &how,
+              QImage &normal, QImage &pressed, int &width, int &height)
 {
-    const bool normalLoaded = LoadBitmapFile(normalPath, normal);
-    const bool pressedLoaded = LoadBitmapFile(pressedPath, pressed);
+    const bool normalLoaded = LoadBitmapFile(normalPath, normal, how);
+    const bool pressedLoaded = LoadBitmapFile(pressedPath, pressed, how);
     if (normalLoaded && pressedLoaded) {
-        width = normal.width();
-        height = normal.height();
+        width = LogicalSize(normal).width();
+        height = LogicalSize(normal).height();
     }
+}
+
+// The whole of a bitmap drawn into `target`.
+void DrawWhole(QPainter &painter, const QRect &target, const QImage &bitmap)
+{
+    DrawBitmap(painter, target, bitmap, QRectF(QPointF(0, 0), LogicalSize(bitmap)));
 }
 
 } // namespace
@@ -37,13 +43,16 @@ SkinScrollBar::~SkinScrollBar() = default;
 
 void SkinScrollBar::LoadBitmaps(const ScrollBarFiles &files)
 {
-    if (LoadBitmapFile(files.track, m_track)) {
-        m_trackWidth = m_track.width();
-        m_trackHeight = m_track.height();
+    // The bar's bitmaps are copied whole, without a key colour.
+    const BitmapLoad how{devicePixelRatioF()};
+    if (LoadBitmapFile(files.track, m_track, how)) {
+        m_trackWidth = LogicalSize(m_track).width();
+        m_trackHeight = LogicalSize(m_track).height();
     }
-    LoadPair(files.up, files.upPressed, m_up, m_upPressed, m_upWidth, m_upHeight);
-    LoadPair(files.down, files.downPressed, m_down, m_downPressed, m_downWidth, m_downHeight);
-    LoadPair(files.thumb, files.thumbPressed, m_thumb, m_thumbPressed, m_thumbWidth, m_thumbHeight);
+    LoadPair(files.up, files.upPressed, how, m_up, m_upPressed, m_upWidth, m_upHeight);
+    LoadPair(files.down, files.downPressed, how, m_down, m_downPressed, m_downWidth, m_downHeight);
+    LoadPair(files.thumb, files.thumbPressed, how, m_thumb, m_thumbPressed, m_thumbWidth,
+             m_thumbHeight);
     m_barWidth = m_upWidth;
     m_thumbTop = m_upHeight;
     update();
@@ -137,13 +146,13 @@ void SkinScrollBar::paintEvent(QPaintEvent *)
     }
     const int h = height();
     if (!m_track.isNull() && m_upWidth > 0)
-        painter.drawImage(QRect(0, 0, m_upWidth, h), m_track);
+        DrawWhole(painter, QRect(0, 0, m_upWidth, h), m_track);
     if (m_upWidth > 0 && m_upHeight > 0)
-        painter.drawImage(QPoint(0, 0), m_upDown ? m_upPressed : m_up);
+        DrawWhole(painter, UpArrowRect(), m_upDown ? m_upPressed : m_up);
     if (m_downWidth > 0 && m_downHeight > 0)
-        painter.drawImage(QPoint(0, h - m_downHeight), m_downDown ? m_downPressed : m_down);
+        DrawWhole(painter, DownArrowRect(), m_downDown ? m_downPressed : m_down);
     if (m_thumbWidth > 0 && m_thumbHeight > 0)
-        painter.drawImage(QPoint(0, m_thumbTop), m_thumbDown ? m_thumbPressed : m_thumb);
+        DrawWhole(painter, ThumbRect(), m_thumbDown ? m_thumbPressed : m_thumb);
 }
 
 void SkinScrollBar::ScrollList(Scroll how)

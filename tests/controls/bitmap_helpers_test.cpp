@@ -1,5 +1,6 @@
 #include "controls/bitmap_helpers.h"
 #include "controls/memory_dc.h"
+#include "controls/state_strip.h"
 #include "tests/controls/test_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -67,6 +68,120 @@ TEST(BitmapHelpers, KeyColourBecomesTransparentAndMasked)
     EXPECT_EQ(qAlpha(WithKeyTransparent(image, 0xFFFFFFFFu).pixel(0, 0)), 255);
     EXPECT_FALSE(ToQColor(0xFFFFFFFFu).isValid());
     EXPECT_EQ(ToQColor(0x00336699), QColor(0x99, 0x66, 0x33));
+}
+
+// A 1x picture: a key-coloured rim around a two-colour body split down the middle.
+QImage RimmedPicture(QSize size)
+{
+    QImage image = Filled(size, QColor(255, 0, 255));
+    for (int y = 1; y < size.height() - 1; ++y)
+        for (int x = 1; x < size.width() - 1; ++x)
+            image.setPixel(x, y, x < size.width() / 2 ? qRgb(200, 40, 40) : qRgb(40, 40, 200));
+    return image;
+}
+
+TEST(HiDpiBitmaps, FineScreensTakeTheTwiceAsLargeCompanionOrAnEnlargementWithoutKeyFringes)
+{
+    test::TempDir dir;
+    const QImage small = RimmedPicture(QSize(10, 6));
+    const QString path = test::WriteBmp(dir.path(), "face.bmp", small);
+    EXPECT_EQ(HiDpiPath(path), QString::fromStdString((dir / "face@2x.bmp").string()));
+    EXPECT_EQ(HiDpiPath(QStringLiteral("a.b/name")), QStringLiteral("a.b/name@2x"));
+
+    // At ratio 1 nothing changes, even with a companion present.
+    QImage bitmap;
+    ASSERT_TRUE(LoadBitmapFile(path, bitmap));
+    EXPECT_EQ(bitmap.devicePixelRatio(), 1.0);
+    EXPECT_EQ(bitmap.size(), QSize(10, 6));
+
+    // No companion: the 1x picture enlarged smoothly. Its key stays exactly the key where
+    // the rim was, nothing near magenta appears (no fringe), and the two colours blend
+    // where they meet.
+    for (const qreal ratio : {2.0, 1.5, 1.25}) {
+        ASSERT_TRUE(LoadBitmapFile(path, bitmap, {ratio, kMagentaRef}));
+        EXPECT_EQ(bitmap.devicePixelRatio(), 2.0) << ratio;
+        EXPECT_EQ(bitmap.size(), QSize(20, 12));
+        EXPECT_EQ(LogicalSize(bitmap), QSize(10, 6));
+    }
+    EXPECT_EQ(Rgb(bitmap, 0, 0), 0xFF00FFu);
+    EXPECT_EQ(Rgb(bitmap, 19, 11), 0xFF00FFu);
+    bool blended = false;
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const QColor c = QColor::fromRgb(bitmap.pixel(x, y));
+            const bool key = Rgb(bitmap, x, y) == 0xFF00FFu;
+            EXPECT_FALSE(!key && c.red() > 180 && c.blue() > 180) << "fringe at " << x << "," << y;
+            blended = blended || (!key && c.red() > 60 && c.red() < 180);
+        }
+    EXPECT_TRUE(blended) << "enlarged smoothly, not pixel-doubled";
+
+    // With a companion of exactly twice the size, its own pixels, untouched.
+    QImage large = RimmedPicture(QSize(20, 12));
+    large.setPixel(5, 5, qRgb(1, 2, 3));
+    test::WriteBmp(dir.path(), "face@2x.bmp", large);
+    ASSERT_TRUE(LoadBitmapFile(path, bitmap, {2.0, kMagentaRef}));
+    EXPECT_EQ(bitmap.devicePixelRatio(), 2.0);
+    EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32),
+              large.convertToFormat(QImage::Format_RGB32));
+
+    // A companion of any other size is not a companion.
+    test::WriteBmp(dir.path(), "face@2x.bmp", RimmedPicture(QSize(21, 12)));
+    ASSERT_TRUE(LoadBitmapFile(path, bitmap, {2.0, kMagentaRef}));
+    EXPECT_EQ(bitmap.size(), QSize(20, 12));
+    EXPECT_NE(Rgb(bitmap, 5, 5), qRgb(1, 2, 3) & 0xFFFFFF);
+}
+
+TEST(HiDpiBitmaps, StripsShapesAndDrawingKeepTheFineScale)
+{
+    // A four-face strip enlarged face by face: no face bleeds into the next.
+    test::TempDir dir;
+    QImage strip(4 * 6, 4, QImage::Format_RGB32);
+    const QRgb faces[] = {qRgb(250, 0, 0), qRgb(0, 250, 0), qRgb(0, 0, 250), qRgb(250, 250, 0)};
+    for (int i = 0; i < 4; ++i)
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 6; ++x)
+                strip.setPixel(i * 6 + x, y, faces[i]);
+    QImage loaded;
+    ASSERT_TRUE(LoadBitmapFile(test::WriteBmp(dir.path(), "strip.bmp", strip), loaded,
+                               {2.0, kMagentaRef, kStateCount}));
+    EXPECT_EQ(StateSize(loaded), QSize(6, 4));
+    const auto cut = CutStateStrip(loaded, QSize(6, 4), kMagentaRef);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(cut[i].size(), QSize(12, 8));
+        EXPECT_EQ(cut[i].devicePixelRatio(), 2.0);
+        EXPECT_EQ(Rgb(cut[i], 0, 4), faces[i] & 0xFFFFFF) << i;
+        EXPECT_EQ(Rgb(cut[i], 11, 4), faces[i] & 0xFFFFFF) << i;
+    }
+
+    // The window shape of a fine bitmap is in logical pixels: a logical pixel stays only
+    // where none of its four pixels is the key.
+    QImage fine = Filled(QSize(16, 8), QColor(9, 9, 9));
+    fine.setPixel(3, 3, qRgb(255, 0, 255)); // logical (1, 1)
+    fine.setDevicePixelRatio(2);
+    const QRegion expected = QRegion(0, 0, 8, 4).xored(QRegion(1, 1, 1, 1));
+    EXPECT_EQ(RegionWithoutKeyColour(fine, kMagentaRef), expected);
+    ASSERT_TRUE(RegionFromBitmap(fine, 255, 0, 255));
+    EXPECT_EQ(*RegionFromBitmap(fine, 255, 0, 255), expected);
+
+    // Drawn on a screen of the same scale, pixel for pixel: crisp.
+    const QImage picture = test::Gradient(QSize(16, 8));
+    QImage finePicture = picture;
+    finePicture.setDevicePixelRatio(2);
+    QImage screen(QSize(40, 20), QImage::Format_ARGB32_Premultiplied);
+    screen.setDevicePixelRatio(2);
+    screen.fill(Qt::black);
+    {
+        QPainter painter(&screen);
+        DrawBitmap(painter, QRectF(5, 3, 8, 4), finePicture, QRectF(0, 0, 8, 4));
+    }
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            ASSERT_EQ(Rgb(screen, 10 + x, 6 + y), Rgb(picture, x, y)) << x << "," << y;
+    // A logical part of it is the same pixels again.
+    const QImage part = CopyLogical(finePicture, QRect(2, 1, 3, 2));
+    EXPECT_EQ(part.size(), QSize(6, 4));
+    EXPECT_EQ(part.devicePixelRatio(), 2.0);
+    EXPECT_EQ(Rgb(part, 0, 0), Rgb(picture, 4, 2));
 }
 
 TEST(RegionFromBitmap, ShapesFromKeyPixels)

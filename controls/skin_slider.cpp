@@ -19,6 +19,7 @@ namespace {
 QImage MaskedThumb(const QImage &thumb, const QImage &mask)
 {
     QImage result = thumb.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(thumb.devicePixelRatio());
     for (int y = 0; y < result.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x)
@@ -107,15 +108,15 @@ void SkinSlider::SetVertical(bool vertical)
 
 bool SkinSlider::SetChannelBitmap(const QString &path)
 {
-    if (!LoadBitmapFile(path, m_channel)) {
+    if (!LoadBitmapFile(path, m_channel, {devicePixelRatioF(), m_keyColor})) {
         m_channel = QImage();
         m_channelWidth = 0;
         m_channelHeight = 0;
         m_hasChannel = false;
         return false;
     }
-    m_channelWidth = m_channel.width();
-    m_channelHeight = m_channel.height();
+    m_channelWidth = LogicalSize(m_channel).width();
+    m_channelHeight = LogicalSize(m_channel).height();
     m_hasChannel = true;
     return true;
 }
@@ -141,7 +142,8 @@ bool SkinSlider::SetThumbBitmaps(const QString &thumbPath, const QString &active
         return true;
     }
     QImage thumb;
-    m_hasThumb = LoadBitmapFile(thumbPath, thumb);
+    const BitmapLoad how{devicePixelRatioF(), m_keyColor};
+    m_hasThumb = LoadBitmapFile(thumbPath, thumb, how);
     QImage thumbMask;
     if (transparent && m_hasThumb) {
         thumbMask = KeyMask(thumb, m_keyColor);
@@ -151,7 +153,7 @@ bool SkinSlider::SetThumbBitmaps(const QString &thumbPath, const QString &active
     QImage active;
     QImage activeMask;
     if (!activePath.isEmpty()) {
-        if (!LoadBitmapFile(activePath, active)) {
+        if (!LoadBitmapFile(activePath, active, how)) {
             ClearThumbs();
             update();
             return false;
@@ -167,8 +169,8 @@ bool SkinSlider::SetThumbBitmaps(const QString &thumbPath, const QString &active
     m_activeThumbMask = activeMask;
     m_hasActiveThumb = !active.isNull();
 
-    m_thumbWidth = m_thumb.width();
-    m_thumbHeight = m_thumb.height();
+    m_thumbWidth = LogicalSize(m_thumb).width();
+    m_thumbHeight = LogicalSize(m_thumb).height();
     m_width = std::max(m_thumbWidth, m_channelWidth);
     m_height = std::max(m_thumbHeight, m_channelHeight);
     resize(m_width, m_height);
@@ -215,19 +217,22 @@ void SkinSlider::paintEvent(QPaintEvent *)
             m_backgroundPending = false;
         }
         if (!m_backgroundCopy.isNull())
-            painter.drawImage(QPoint(0, 0), m_backgroundCopy);
+            DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(m_backgroundCopy)),
+                       m_backgroundCopy, QRectF(QPointF(0, 0), LogicalSize(m_backgroundCopy)));
         // The channel marks the part of the range already passed.
         if (!m_vertical) {
             const int top = m_thumbHeight == 0 ? 0 : std::abs(m_thumbHeight - m_channelHeight) / 2;
-            if (centre > 0)
-                painter.drawImage(QPoint(0, top), m_channel,
-                                  QRect(0, 0, std::min(centre, m_channelWidth), m_channelHeight));
+            if (centre > 0) {
+                const QRect part(0, 0, std::min(centre, m_channelWidth), m_channelHeight);
+                DrawBitmap(painter, part.translated(0, top), m_channel, part);
+            }
         } else {
             const int left = m_thumbWidth == 0 ? 0 : std::abs(m_thumbWidth - m_channelWidth) / 2;
             const int first = std::max(centre, 0);
-            if (m_channelHeight - first > 0)
-                painter.drawImage(QPoint(left, first), m_channel,
-                                  QRect(0, first, m_channelWidth, m_channelHeight - first));
+            if (m_channelHeight - first > 0) {
+                const QRect part(0, first, m_channelWidth, m_channelHeight - first);
+                DrawBitmap(painter, part.translated(left, 0), m_channel, part);
+            }
         }
     }
 
@@ -238,7 +243,8 @@ void SkinSlider::paintEvent(QPaintEvent *)
         m_savedUnderThumb = dc.Copy(QRect(at, QSize(m_thumbWidth, m_thumbHeight)));
         m_oldThumbX = at.x();
         m_oldThumbY = at.y();
-        painter.drawImage(at, thumb);
+        const QRect thumbArea(QPoint(0, 0), QSize(m_thumbWidth, m_thumbHeight));
+        DrawBitmap(painter, thumbArea.translated(at), thumb, thumbArea);
     }
 
     if (m_drawFocusRect && m_hasFocus && m_enabled && !m_rect.isEmpty()) {
@@ -296,6 +302,7 @@ void SkinSlider::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
+    const int before = m_pos;
     switch (event->key()) {
     case Qt::Key_PageUp:
         StepBy(-static_cast<long long>(m_pageSize));
@@ -321,6 +328,9 @@ void SkinSlider::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
+    // A move by key is reported as a drag reports it, so what follows the slider follows.
+    if (m_pos != before && m_host)
+        m_host->OnSliderMoved(m_index, m_pos);
 }
 
 void SkinSlider::focusInEvent(QFocusEvent *event)

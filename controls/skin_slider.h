@@ -15,7 +15,7 @@ class SkinHost;
 
 // A slider painted from skin bitmaps over a copy of the host's background: the channel image
 // covers the part of the range already passed, the thumb sits at the position. It can be
-// dragged (reporting every position to the host) and keyed (silently). Its size comes from
+// dragged or keyed, reporting every new position to the host. Its size comes from
 // its bitmaps; the skin rectangle only places it.
 class SkinSlider : public QWidget
 {

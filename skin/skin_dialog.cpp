@@ -20,10 +20,11 @@ namespace lumaskin {
 
 namespace {
 
-// The one option that stays as it is when another option of the group is chosen.
-constexpr char kIndependentOption[] = "OPTION_AUDIOSTREAM1";
 // The longest time the display can show, 99:59:59.
 constexpr int kMaxDisplaySeconds = 359999;
+// The notifier slides in and out in 0.3 s and stays long enough to be read.
+constexpr int kNotifierSlideMs = 300;
+constexpr int kNotifierStayMs = 6000;
 
 template <class Control>
 Control *FindByName(const std::vector<std::unique_ptr<Control>> &controls, const std::string &name)
@@ -91,7 +92,7 @@ void SkinDialog::LoadSkin()
         }
         m_taskBarWindow->SetSkinBitmap(m_skinFolder + QStringLiteral("dlgTaskNotifier.bmp"), 255, 0,
                                        255);
-        m_taskBarWindow->StartPopUp(300, 1000, 300, 1);
+        m_taskBarWindow->StartPopUp(kNotifierSlideMs, kNotifierStayMs, kNotifierSlideMs, 1);
     }
 
     FreeSkin();
@@ -99,12 +100,14 @@ void SkinDialog::LoadSkin()
     const SkinIni ini(m_skinFile.toStdString());
     const QString folder = GetFolderOfPath(m_skinFile);
 
-    LoadBitmapFile(SkinFilePath(folder, ReadBackgroundBitmap(ini)), m_backgroundBitmap);
     if (const std::optional<ColourValue> colour = ReadTransparentColour(ini))
         m_transparentColor = *colour;
+    // On a fine screen the bitmaps come at twice their size, the shape included.
+    LoadBitmapFile(SkinFilePath(folder, ReadBackgroundBitmap(ini)), m_backgroundBitmap,
+                   {devicePixelRatioF(), m_transparentColor});
     if (!m_backgroundBitmap.isNull()) {
         // The window is as large as its background; the shape cuts it further.
-        resize(m_backgroundBitmap.size());
+        resize(LogicalSize(m_backgroundBitmap));
         ShapeWindow(m_windowRegion, m_backgroundBitmap, m_transparentColor);
     }
     if (const std::optional<Rect> hostRect = ReadHostRect(ini))
@@ -202,9 +205,12 @@ void SkinDialog::ReadControls(const SkinIni &ini, const QString &folder)
     m_iconDrawn = QImage();
     m_iconRect = Rect{};
     if (const std::optional<IconEntry> icon = ReadIcon(ini)) {
-        LoadBitmapFile(SkinFilePath(folder, icon->bitmap), m_iconBitmap);
+        LoadBitmapFile(SkinFilePath(folder, icon->bitmap), m_iconBitmap,
+                       {devicePixelRatioF(), m_transparentColor});
         m_iconRect = icon->rect;
         m_iconDrawn = WithKeyTransparent(m_iconBitmap, m_transparentColor);
+        m_iconDrawn.setDevicePixelRatio(m_iconBitmap.isNull() ? 1.0
+                                                              : m_iconBitmap.devicePixelRatio());
     }
 
     CreateAll(ReadButtons(ini), m_buttons, site, CreateButton);
@@ -215,6 +221,13 @@ void SkinDialog::ReadControls(const SkinIni &ini, const QString &folder)
 
     CreateAll(ReadSliders(ini), m_sliders, site, CreateSlider);
     CreateAll(ReadOptionButtons(ini), m_optionButtons, site, CreateOptionButton);
+    // A skin that starts with several options checked shows only the first of them checked.
+    bool checkedOne = false;
+    for (const auto &option : m_optionButtons) {
+        if (checkedOne)
+            option->SetChecked(0);
+        checkedOne = checkedOne || option->IsChecked();
+    }
     CreateAll(ReadCheckBoxes(ini), m_checkBoxes, site, CreateCheckBox);
     if (const std::optional<CaptionEntry> caption = ReadCaption(ini))
         m_captionLabel = CreateCaption(*caption, site);
@@ -257,7 +270,7 @@ bool SkinDialog::ShapeWindow(QRegion &region, const QImage &bitmap, ColourValue 
 {
     region = RegionWithoutKeyColour(bitmap, colour);
     setMask(region);
-    return region != QRegion(bitmap.rect());
+    return region != QRegion(QRect(QPoint(0, 0), LogicalSize(bitmap)));
 }
 
 void SkinDialog::ReshapeWindow()
@@ -281,14 +294,16 @@ void SkinDialog::PaintSkin(QPainter &painter)
         painter.fillRect(rect(), palette().window());
     } else {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPoint(0, 0), m_backgroundBitmap,
-                          QRect(QPoint(0, 0), size()).intersected(m_backgroundBitmap.rect()));
+        const QRect area = QRect(QPoint(0, 0), size())
+                               .intersected(QRect(QPoint(0, 0), LogicalSize(m_backgroundBitmap)));
+        DrawBitmap(painter, area, m_backgroundBitmap, area);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     if (!m_iconDrawn.isNull()) {
-        painter.drawImage(
-            QPoint(m_iconRect.left, m_iconRect.top), m_iconDrawn,
-            QRect(0, 0, std::max(0, m_iconRect.Width()), std::max(0, m_iconRect.Height())));
+        const QRect icon =
+            QRect(0, 0, std::max(0, m_iconRect.Width()), std::max(0, m_iconRect.Height()))
+                .intersected(QRect(QPoint(0, 0), LogicalSize(m_iconDrawn)));
+        DrawBitmap(painter, icon.translated(m_iconRect.left, m_iconRect.top), m_iconDrawn, icon);
     }
     // The controls are children: they repaint over this fresh background by themselves.
 }
@@ -436,8 +451,9 @@ void SkinDialog::OnOptionClicked(int index)
     SkinOptionButton *clicked = AtIndex(m_optionButtons, index);
     if (!clicked)
         return;
+    // The options form one group: checking one clears every other.
     for (const auto &option : m_optionButtons) {
-        if (option.get() != clicked && option->Name() != kIndependentOption) {
+        if (option.get() != clicked) {
             option->SetChecked(0);
             option->update();
         }

@@ -139,13 +139,13 @@ TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
     Load(dialog);
     EXPECT_THAT(calls,
                 ElementsAre("Create", "HideNow", "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                            "StartPopUp 300,1000,300,1", "CreateButton TASKBUTTON_A 0",
+                            "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
                             "CreateButton TASKBUTTON_EXIT 1"));
     calls.clear();
     Load(dialog);
     EXPECT_THAT(calls, ElementsAre("HideNow", "DestroyButton",
                                    "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                                   "StartPopUp 300,1000,300,1", "CreateButton TASKBUTTON_A 0",
+                                   "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
                                    "CreateButton TASKBUTTON_EXIT 1"));
 }
 
@@ -255,7 +255,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
     EXPECT_EQ(dialog.FindButton("button_exit"), nullptr);
 }
 
-TEST_F(SkinDialogTest, OptionGroupKeepsOnlyTheIndependentStream)
+TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 {
     RecordingDialog dialog;
     Load(dialog);
@@ -263,16 +263,19 @@ TEST_F(SkinDialogTest, OptionGroupKeepsOnlyTheIndependentStream)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const auto &options = dialog.OptionButtons();
     ASSERT_EQ(options.size(), 3u);
-    ASSERT_EQ(options[1]->IsChecked(), 1);
+    // The skin checks the first two; only the first shows checked.
+    EXPECT_EQ(options[0]->IsChecked(), 1);
+    EXPECT_EQ(options[1]->IsChecked(), 0);
 
     QTest::mouseClick(options[2].get(), Qt::LeftButton);
+    QTest::mouseClick(options[1].get(), Qt::LeftButton);
     EXPECT_EQ(options[0]->IsChecked(), 0);
-    EXPECT_EQ(options[1]->IsChecked(), 1) << "OPTION_AUDIOSTREAM1 keeps its state";
-    EXPECT_EQ(options[2]->IsChecked(), 1);
-    EXPECT_THAT(dialog.options, ElementsAre("OPTION_B"));
+    EXPECT_EQ(options[1]->IsChecked(), 1) << "checking one clears the others";
+    EXPECT_EQ(options[2]->IsChecked(), 0);
+    EXPECT_THAT(dialog.options, ElementsAre("OPTION_B", "OPTION_AUDIOSTREAM1"));
 
     dialog.OnOptionClicked(7); // out of range: nothing
-    EXPECT_EQ(dialog.options.size(), 1u);
+    EXPECT_EQ(dialog.options.size(), 2u);
 }
 
 TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
@@ -414,7 +417,7 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
         // The pop-up is put away before the package is read, then slides in again.
         ASSERT_FALSE(calls.empty());
         EXPECT_EQ(calls[0], "HideNow");
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "StartPopUp 300,1000,300,1"), 1);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "StartPopUp 300,6000,300,1"), 1);
     }
 
     // A skin without combo boxes gets no items; the working folders are all gone.

@@ -4,7 +4,6 @@
 
 int main(int argc, char **argv)
 {
-    lumaskin::MainApplication::PreparePlatform();
     lumaskin::MainApplication app(argc, argv);
     // Every popup menu gets the program's frame and shadow, from before the main window
     // exists until the program ends.

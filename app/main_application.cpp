@@ -1,20 +1,14 @@
 #include "app/main_application.h"
 
 #include "app/main_dialog.h"
+#include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
 
-#if LUMASKIN_HAVE_WEB_VIEW
-#include "notifier/c_html_ctrl.h"
-#include "notifier/start_page_scheme.h"
-#endif
-
 #include <QDir>
-#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <functional>
 #include <time.h>
-#include <unistd.h>
 
 namespace lumaskin {
 
@@ -59,18 +53,6 @@ void ReportShown()
 
 } // namespace
 
-void MainApplication::PreparePlatform()
-{
-#if LUMASKIN_HAVE_WEB_VIEW
-    // Chromium's sandbox refuses to start for root; the page is the program's own, served
-    // from inside it, so the view runs without the sandbox there rather than not at all.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    RegisterStartPageScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-#endif
-}
-
 MainApplication::MainApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Lumaskin"));
@@ -85,7 +67,7 @@ int MainApplication::Run()
 
     MainDialog dialog;
     auto ownNotifier = std::make_unique<TaskBarWindow>();
-    TaskBarWindow *notifier = ownNotifier.get();
+    ownNotifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
     dialog.SetTaskBarPopup(std::move(ownNotifier));
     dialog.OnInitDialog(packageFolder);
     // The window runs as the application's own loop rather than a modal loop of its own,
@@ -97,20 +79,10 @@ int MainApplication::Run()
     // Made now rather than at show, so that its first expose can be watched.
     dialog.winId();
     const bool reportShown = qEnvironmentVariableIsSet("LUMASKIN_REPORT_SHOWN");
-    new FirstExposeWatcher(dialog.windowHandle(), [notifier, reportShown] {
+    new FirstExposeWatcher(dialog.windowHandle(), [reportShown] {
         // Opt-in for start-up timing.
         if (reportShown)
             ReportShown();
-#if LUMASKIN_HAVE_WEB_VIEW
-        // The web engine takes most of a second to start; the window is not held back for it,
-        // and the notifier's page follows once the window is on the screen.
-        QTimer::singleShot(0, notifier, [notifier] {
-            notifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
-            notifier->CreateHtmlView();
-        });
-#else
-        Q_UNUSED(notifier);
-#endif
     });
     dialog.show();
     exec();

@@ -4,17 +4,13 @@
 
 namespace lumaskin {
 
-// The program's application object. It holds no state of its own: it prepares the platform,
-// runs the main window until it closes and hands back the process's exit status.
+// The program's application object. It holds no state of its own: it runs the main window
+// until it closes and hands back the process's exit status.
 class MainApplication : public QApplication
 {
     Q_OBJECT
 
 public:
-    // What must happen before any application object exists (the notifier's web view
-    // registers its page scheme and shares its graphics contexts then).
-    static void PreparePlatform();
-
     MainApplication(int &argc, char **argv);
 
     // Builds the main window with its notifier, loads the start-up skin from the folder the

@@ -1,13 +1,10 @@
 #include "app/main_dialog.h"
 
 #include "controls/skin_combo_list.h"
+#include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/viewer_control.h"
-
-#if LUMASKIN_HAVE_WEB_VIEW
-#include "notifier/c_html_ctrl.h"
-#endif
 
 #include <QFileInfo>
 #include <QPainter>
@@ -175,7 +172,6 @@ void MainDialog::OnSkinChanged()
         }
         m_keptRows.reset();
     }
-#if LUMASKIN_HAVE_WEB_VIEW
     // The notifier's page names the skin that has just been loaded.
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
     if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr) {
@@ -183,7 +179,6 @@ void MainDialog::OnSkinChanged()
             QLatin1String(kSkinCommands[static_cast<std::size_t>(SkinIndex())].packageFile);
         page->NavigateStartPage(package.section(u'.', 0, 0));
     }
-#endif
 }
 
 void MainDialog::FillFormatComboBox()

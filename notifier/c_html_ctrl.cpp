@@ -1,46 +1,79 @@
 #include "notifier/c_html_ctrl.h"
 
-#include "notifier/c_html_page.h"
-#include "notifier/start_page_scheme.h"
+#include "notifier/start_page.h"
 
-#include <QChildEvent>
-#include <QWebEngineProfile>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QTextDocument>
 
 namespace lumaskin {
 
-CHtmlCtrl::CHtmlCtrl(QWidget *parent) : QWebEngineView(parent)
+namespace {
+
+const QString kAppPrefix = QStringLiteral("app:");
+
+} // namespace
+
+CHtmlCtrl::CHtmlCtrl(QWidget *parent) : QTextBrowser(parent)
 {
     m_timers.SetOwner(parent);
-    StartPageSchemeHandler::InstallOn(QWebEngineProfile::defaultProfile());
-    m_page = new CHtmlPage(this);
-    setPage(m_page);
-    connect(this, &QWebEngineView::loadFinished, this,
-            [this](bool) { m_timers.OnPageLoaded(page()->title()); });
+    setFrameShape(QFrame::NoFrame);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The notifier never takes the focus; the page is read and clicked, not typed into.
+    setFocusPolicy(Qt::NoFocus);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    // A small page in a small window: a narrow rim and list bullets close to the edge.
+    document()->setDocumentMargin(6);
+    document()->setIndentWidth(14);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) { FollowLink(url); });
 }
 
 CHtmlCtrl::~CHtmlCtrl() = default;
 
 void CHtmlCtrl::NavigateStartPage(const QString &pcode)
 {
-    load(StartPageUrl(pcode));
+    const QUrl url = StartPageUrl(pcode);
+    // The same address again (the same skin chosen twice) is a fresh load all the same.
+    if (url == source())
+        reload();
+    else
+        setSource(url, QTextDocument::HtmlResource);
+    // The page is the program's own and loads at once.
+    m_timers.OnPageLoaded(documentTitle());
 }
 
-bool CHtmlCtrl::event(QEvent *event)
+QVariant CHtmlCtrl::loadResource(int type, const QUrl &name)
 {
-    // The page is drawn by a child widget that gets the mouse; watch it for clicks.
-    if (event->type() == QEvent::ChildPolished) {
-        if (QObject *child = static_cast<QChildEvent *>(event)->child())
-            child->installEventFilter(this);
+    // The page is served from inside the program; nothing is fetched from anywhere else.
+    if (type == QTextDocument::HtmlResource) {
+        if (const std::optional<QString> page = StartPageReply(name))
+            return *page;
     }
-    return QWebEngineView::event(event);
+    return {};
 }
 
-bool CHtmlCtrl::eventFilter(QObject *watched, QEvent *event)
+bool CHtmlCtrl::FollowLink(const QUrl &url)
 {
-    if (event->type() == QEvent::MouseButtonPress)
-        m_timers.OnMouseActivate();
-    return QWebEngineView::eventFilter(watched, event);
+    const QString address = url.toString();
+    if (address.startsWith(kAppPrefix, Qt::CaseInsensitive)) {
+        OnAppCommand(address.mid(kAppPrefix.size()));
+        return true;
+    }
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        QDesktopServices::openUrl(url);
+    return false;
 }
+
+void CHtmlCtrl::mousePressEvent(QMouseEvent *event)
+{
+    m_timers.OnMouseActivate();
+    QTextBrowser::mousePressEvent(event);
+}
+
+void CHtmlCtrl::OnAppCommand(const QString &) {}
 
 TaskBarWindow::HtmlViewFactory StartPageViewFactory(const QString &pcode)
 {

@@ -3,16 +3,16 @@
 #include "notifier/html_view_timers.h"
 #include "notifier/task_bar_window.h"
 
-#include <QWebEngineView>
+#include <QTextBrowser>
 
 namespace lumaskin {
 
-class CHtmlPage;
-
-// The notifier's web page view. It reports to its owner, the task-bar window: the page
-// shown (one second after a load, unless titled "KORVAN"), expired (30 seconds after a
-// load) and clicked. "app:" links never navigate.
-class CHtmlCtrl : public QWebEngineView
+// The notifier's page view: a light HTML view of the program's own start page. It reports to
+// its owner, the task-bar window: the page shown (one second after a load, unless titled
+// "KORVAN"), expired (30 seconds after a load) and clicked. Links never navigate: "app:"
+// links (in any letter case) are commands for the program, web links open in the user's
+// browser.
+class CHtmlCtrl : public QTextBrowser
 {
     Q_OBJECT
 public:
@@ -23,16 +23,22 @@ public:
     void SetOwner(QObject *owner) { m_timers.SetOwner(owner); }
     // Shows the program's own start page for the skin named `pcode`.
     void NavigateStartPage(const QString &pcode);
+    // The page's title, from its <title>.
+    QString Title() const { return documentTitle(); }
 
-    CHtmlPage *Page() const { return m_page; }
+    // What a click on a link does; true when the link was a command for the program.
+    bool FollowLink(const QUrl &url);
+
     HtmlViewTimers &Timers() { return m_timers; }
 
+    QVariant loadResource(int type, const QUrl &name) override;
+
 protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    // The command after "app:"; the notifier has none of its own yet.
+    virtual void OnAppCommand(const QString &command);
 
 private:
-    CHtmlPage *m_page = nullptr; // child of this view
     HtmlViewTimers m_timers;
 };
 

@@ -1,11 +1,7 @@
-#include "notifier/start_page_scheme.h"
+#include "notifier/start_page.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QUrlQuery>
-#include <QWebEngineProfile>
-#include <QWebEngineUrlRequestJob>
-#include <QWebEngineUrlScheme>
 
 // The page is compiled into a static library, whose resources are only linked in when asked.
 static void InitStartPageResource()
@@ -24,15 +20,6 @@ constexpr int kMaxPcode = 64;
 
 } // namespace
 
-void RegisterStartPageScheme()
-{
-    QWebEngineUrlScheme scheme(kStartPageScheme);
-    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
-    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme |
-                    QWebEngineUrlScheme::LocalAccessAllowed);
-    QWebEngineUrlScheme::registerScheme(scheme);
-}
-
 QUrl StartPageUrl(const QString &pcode)
 {
     QUrl url;
@@ -45,9 +32,9 @@ QUrl StartPageUrl(const QString &pcode)
     return url;
 }
 
-std::optional<QByteArray> StartPageReply(const QUrl &url)
+std::optional<QString> StartPageReply(const QUrl &url)
 {
-    if (url.path() != kPagePath)
+    if (url.scheme() != QLatin1String(kStartPageScheme) || url.path() != kPagePath)
         return std::nullopt;
     InitStartPageResource();
     QFile file(QStringLiteral(":/notifier/start_page.html"));
@@ -61,28 +48,7 @@ std::optional<QByteArray> StartPageReply(const QUrl &url)
     if (skin.isEmpty())
         skin = QStringLiteral("Lumaskin");
     page.replace(QStringLiteral("{{SKIN}}"), skin.toHtmlEscaped());
-    return page.toUtf8();
-}
-
-void StartPageSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
-{
-    const std::optional<QByteArray> page = StartPageReply(job->requestUrl());
-    if (!page) {
-        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
-        return;
-    }
-    // The job owns the buffer and reads it after this returns.
-    auto *buffer = new QBuffer(job);
-    buffer->setData(*page);
-    buffer->open(QIODevice::ReadOnly);
-    job->reply(QByteArrayLiteral("text/html;charset=utf-8"), buffer);
-}
-
-void StartPageSchemeHandler::InstallOn(QWebEngineProfile *profile)
-{
-    if (!profile || profile->urlSchemeHandler(kStartPageScheme))
-        return;
-    profile->installUrlSchemeHandler(kStartPageScheme, new StartPageSchemeHandler(profile));
+    return page;
 }
 
 } // namespace lumaskin

@@ -6,6 +6,7 @@
 #include "notifier/notifier_messages.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
@@ -74,7 +75,7 @@ void TaskBarWindow::CreateHtmlView()
 
 QRect TaskBarWindow::HtmlViewRect() const
 {
-    const QSize size = m_bitmap.isNull() ? kDefaultSize : m_bitmap.size();
+    const QSize size = m_bitmap.isNull() ? kDefaultSize : LogicalSize(m_bitmap);
     return QRect(kPageMargin, kPageTop, std::max(0, size.width() - 2 * kPageMargin),
                  std::max(0, size.height() - kPageTop - kPageMargin));
 }
@@ -88,20 +89,26 @@ void TaskBarWindow::HideNow()
     setGeometry(0, 0, 0, 0);
     hide();
     m_state = Hidden;
+    m_closing = false;
 }
 
 void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int blue)
 {
+    const bool shaped = red != -1 && green != -1 && blue != -1;
+    const std::uint32_t key =
+        shaped ? ToColorValue(QColor(red & 0xFF, green & 0xFF, blue & 0xFF)) : kNoKeyColour;
     QImage loaded;
-    m_lastBitmapLoaded = !path.isEmpty() && LoadBitmapFile(path, loaded) && !loaded.isNull();
+    m_lastBitmapLoaded = !path.isEmpty() &&
+                         LoadBitmapFile(path, loaded, {devicePixelRatioF(), key}) &&
+                         !loaded.isNull();
     if (!m_lastBitmapLoaded)
         return; // the old bitmap and shape stay
     m_bitmap = loaded;
-    m_width = m_bitmap.width();
-    m_height = m_bitmap.height();
+    m_width = LogicalSize(m_bitmap).width();
+    m_height = LogicalSize(m_bitmap).height();
     if (m_htmlView)
         m_htmlView->setGeometry(HtmlViewRect());
-    if (red == -1 || green == -1 || blue == -1)
+    if (!shaped)
         return;
     if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))
         setMask(*region);
@@ -132,6 +139,7 @@ TaskBarWindow::ScreenAreas TaskBarWindow::ReadScreenAreas() const
 
 void TaskBarWindow::StartPopUp(int showMs, int stayMs, int hideMs, int)
 {
+    m_closing = false;
     m_showTime = showMs;
     m_stayTime = stayMs;
     m_hideTime = hideMs;
@@ -235,15 +243,19 @@ void TaskBarWindow::OnTimer(int id)
             break;
         }
         if (!moved) {
-            // Fully in: it stays until closed or a later pop-up request lets it go.
+            // Fully in: it stays its stay time, as a notification does, then slides out.
             StopTimer(SlideInTimer);
             m_state = Shown;
+            StartTimer(StayTimer, m_stayTime);
         }
         MoveToCurrent();
         break;
     }
     case StayTimer:
         StopTimer(StayTimer);
+        // Under the mouse it is being read: it stays until the mouse leaves.
+        if (m_hover)
+            break;
         StartTimer(SlideOutTimer, m_hideInterval);
         MoveToCurrent();
         break;
@@ -289,6 +301,7 @@ void TaskBarWindow::CloseTaskBar(const std::string &)
     StopTimer(SlideInTimer);
     StopTimer(StayTimer);
     StartTimer(SlideOutTimer, m_hideInterval);
+    m_closing = true;
 }
 
 void TaskBarWindow::DestroyButton()
@@ -359,25 +372,47 @@ void TaskBarWindow::paintEvent(QPaintEvent *)
     if (m_bitmap.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_bitmap);
+    const QRect whole(QPoint(0, 0), LogicalSize(m_bitmap));
+    DrawBitmap(painter, whole, m_bitmap, whole);
+}
+
+void TaskBarWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click anywhere on the note puts it away, as a click into its page does.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        CloseTaskBar({});
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void TaskBarWindow::enterEvent(QEnterEvent *event)
 {
-    if (!m_hover) {
-        m_hover = true;
-        Redraw();
-    }
+    SetHover(true);
     QWidget::enterEvent(event);
 }
 
 void TaskBarWindow::leaveEvent(QEvent *event)
 {
-    if (m_hover) {
-        m_hover = false;
-        Redraw();
-    }
+    SetHover(false);
     QWidget::leaveEvent(event);
+}
+
+void TaskBarWindow::SetHover(bool hover)
+{
+    if (m_hover == hover)
+        return;
+    m_hover = hover;
+    if (hover && IsTimerActive(SlideOutTimer) && !m_closing) {
+        // Leaving on its own and caught by the mouse: it comes back in and stays.
+        StopTimer(SlideOutTimer);
+        StartTimer(SlideInTimer, m_showInterval);
+    } else if (!hover && m_state == Shown && !IsTimerActive(StayTimer) &&
+               !IsTimerActive(SlideOutTimer)) {
+        // Read and left: its stay starts again.
+        StartTimer(StayTimer, m_stayTime);
+    }
+    Redraw();
 }
 
 void TaskBarWindow::timerEvent(QTimerEvent *event)

@@ -17,7 +17,8 @@ class SkinButton;
 
 // The notifier that slides out of the screen edge where the task bar is each time a skin is
 // loaded: a frameless tool window shaped and painted by the skin's bitmap, with one skinned
-// close button and a web page view. It never takes the focus.
+// close button and a page view. It stays a few seconds (longer while the mouse is over it)
+// and then slides back; a click on it sends it away at once. It never takes the focus.
 class TaskBarWindow : public QWidget, public TaskBarPopup, public TaskBarHost
 {
     Q_OBJECT
@@ -94,6 +95,8 @@ public:
     SkinButton *Button() const { return m_button.get(); }
     QWidget *HtmlView() const { return m_htmlView; }
     bool IsHover() const { return m_hover; }
+    // The mouse came over the window or left it: while over it the window stays.
+    void SetHover(bool hover);
 
     // Which edge the task bar is on, from the work area against the whole screen.
     static Side TaskBarSide(const QRect &work, const QRect &screen);
@@ -101,6 +104,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
@@ -127,6 +131,8 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_hover = false;
+    // Its close button or a click sent it away; the mouse does not call it back.
+    bool m_closing = false;
     State m_state = Hidden;
     int m_showTime = 0;
     int m_stayTime = 0;

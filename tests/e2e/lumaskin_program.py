@@ -50,10 +50,8 @@ def program_env(program, session, tmpdir, runtime_dir, extra=None):
     env["TMPDIR"] = str(tmpdir)
     # Qt puts its runtime folder under TMPDIR when none is set; keep TMPDIR for the program.
     env["XDG_RUNTIME_DIR"] = str(runtime_dir)
-    # The web engine's Chromium deletes through mismatched types; sanitizer trees would stop
-    # on it. The rest of ASAN_OPTIONS (and LSAN_OPTIONS with its suppressions) is kept.
+    # ASAN_OPTIONS (and LSAN_OPTIONS with its suppressions) are kept.
     asan = [env["ASAN_OPTIONS"]] if env.get("ASAN_OPTIONS") else []
-    asan.append("new_delete_type_mismatch=0")
     # The leak check runs after Mesa's software GL driver (which an X server without a GPU
     # gives every GL client) has been unloaded, so what the driver's globals still hold
     # looks leaked. Loaded up front, the driver stays until the check has run.

@@ -199,7 +199,7 @@ def stop_process_group(process, grace=3.0):
             process.wait(grace)
         except subprocess.TimeoutExpired:
             pass
-    # Children (the web engine's helpers) may outlive their parent; the group is ours alone.
+    # Children may outlive their parent; the group is ours alone.
     try:
         os.killpg(process.pid, signal.SIGKILL)
     except ProcessLookupError:

@@ -121,9 +121,8 @@ TEST_F(TaskBarWindowTest, SlidesInStaysAndSlidesOutOnEverySide)
         EXPECT_EQ(w.CurrentState(), TaskBarWindow::Shown);
         EXPECT_EQ(w.Position(), c.shown);
         EXPECT_FALSE(w.IsTimerActive(TaskBarWindow::SlideInTimer));
-        // Shown, it stays: nothing starts the stay time but a later pop-up request.
-        EXPECT_FALSE(w.IsTimerActive(TaskBarWindow::StayTimer));
-
+        // Shown, it stays its stay time (a later pop-up request starts it again), then leaves.
+        EXPECT_TRUE(w.IsTimerActive(TaskBarWindow::StayTimer));
         w.StartPopUp(300, 1000, 300, 1);
         EXPECT_TRUE(w.IsTimerActive(TaskBarWindow::StayTimer));
         w.OnTimer(TaskBarWindow::StayTimer);
@@ -175,6 +174,41 @@ TEST_F(TaskBarWindowTest, PopUpWhileSlidingOutComesBackInAndStays)
     EXPECT_EQ(window.geometry().topLeft(), QPoint(932, 694));
     EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
     EXPECT_TRUE(window.IsTimerActive(TaskBarWindow::StayTimer));
+}
+
+TEST_F(TaskBarWindowTest, TheMouseKeepsItUpAndCatchesItLeavingButNotAfterAClick)
+{
+    SetUpWindow(kSides[0].work); // bottom
+    window.StartPopUp(300, 1000, 300, 1);
+    RunTimer(TaskBarWindow::SlideInTimer);
+
+    // Under the mouse its stay runs out without sending it away; leaving starts it again.
+    window.SetHover(true);
+    window.OnTimer(TaskBarWindow::StayTimer);
+    EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
+    EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::StayTimer));
+    window.SetHover(false);
+    EXPECT_TRUE(window.IsTimerActive(TaskBarWindow::StayTimer));
+
+    // Leaving on its own, the mouse brings it back in, where it stays again.
+    window.OnTimer(TaskBarWindow::StayTimer);
+    window.OnTimer(TaskBarWindow::SlideOutTimer);
+    window.OnTimer(TaskBarWindow::SlideOutTimer);
+    window.SetHover(true);
+    EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
+    RunTimer(TaskBarWindow::SlideInTimer);
+    EXPECT_EQ(window.CurrentState(), TaskBarWindow::Shown);
+    EXPECT_EQ(window.Position(), kSides[0].shown);
+    EXPECT_TRUE(window.IsTimerActive(TaskBarWindow::StayTimer));
+
+    // A click on it sends it away, and the mouse does not call it back then.
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(4, 3));
+    EXPECT_TRUE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
+    window.SetHover(false);
+    window.SetHover(true);
+    EXPECT_TRUE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
+    RunTimer(TaskBarWindow::SlideOutTimer);
+    EXPECT_EQ(window.CurrentState(), TaskBarWindow::Hidden);
 }
 
 TEST_F(TaskBarWindowTest, HideNowStopsEveryTimerFromAnyState)
@@ -274,14 +308,13 @@ TEST_F(TaskBarWindowTest, WithoutABitmapNothingPopsUp)
     EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::SlideInTimer));
 }
 
-TEST_F(TaskBarWindowTest, RealTimersRunTheWholeSlide)
+TEST_F(TaskBarWindowTest, RealTimersRunTheWholeSlideAndItLeavesByItself)
 {
     SetUpWindow(kSides[1].work); // top
-    window.StartPopUp(6, 5, 6, 1);
+    window.StartPopUp(6, 300, 6, 1);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return window.CurrentState() == TaskBarWindow::Shown; }, 5000));
     EXPECT_EQ(window.Position(), kSides[1].shown);
-    window.StartPopUp(6, 5, 6, 1);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return window.CurrentState() == TaskBarWindow::Hidden; }, 5000));
     EXPECT_FALSE(window.isVisible());

@@ -167,10 +167,10 @@ QRectF SliderGroove(const QRectF &rect)
                   thickness);
 }
 
-QImage PaintBackground(const Theme &theme, const SkinLayout &layout)
+QImage PaintBackground(const Theme &theme, const SkinLayout &layout, int scale)
 {
     const Palette &c = theme.colours;
-    QImage image(layout.window, QImage::Format_RGB32);
+    QImage image = Canvas(layout.window, scale);
     image.fill(c.rim);
     const QPainterPath outline = WindowOutline(layout.body, theme.shape);
     {
@@ -179,10 +179,11 @@ QImage PaintBackground(const Theme &theme, const SkinLayout &layout)
         p.setClipPath(outline);
         p.fillRect(image.rect(), c.bodyBottom);
         FillVertical(p, outline, c.bodyTop, c.bodyBottom);
+        const QSize size = LogicalSizeOf(image);
         PaintOrnament(p, theme,
-                      QRect(0, layout.headerBottom + 1, image.width(),
-                            image.height() - layout.headerBottom - 1));
-        PaintHeader(p, theme, image.width(), layout.headerBottom);
+                      QRect(0, layout.headerBottom + 1, size.width(),
+                            size.height() - layout.headerBottom - 1));
+        PaintHeader(p, theme, size.width(), layout.headerBottom);
         if (theme.layout == LayoutKind::Deluxe)
             PaintCrownBadge(p, theme, layout.body);
 
@@ -213,10 +214,10 @@ QImage PaintBackground(const Theme &theme, const SkinLayout &layout)
     return image;
 }
 
-QImage PaintNotifier(const Theme &theme, const NotifierLayout &layout)
+QImage PaintNotifier(const Theme &theme, const NotifierLayout &layout, int scale)
 {
     const Palette &c = theme.colours;
-    QImage image(layout.size, QImage::Format_RGB32);
+    QImage image = Canvas(layout.size, scale);
     image.fill(c.rim);
     ShapeStyle shape;
     shape.corners = theme.shape.corners;
@@ -230,9 +231,9 @@ QImage PaintNotifier(const Theme &theme, const NotifierLayout &layout)
         p.setClipPath(outline);
         FillVertical(p, outline, c.bodyTop, c.bodyBottom);
         PaintOrnament(p, theme,
-                      QRect(0, layout.headerBottom + 1, image.width(),
-                            image.height() - layout.headerBottom - 1));
-        PaintHeader(p, theme, image.width(), layout.headerBottom);
+                      QRect(0, layout.headerBottom + 1, layout.size.width(),
+                            layout.size.height() - layout.headerBottom - 1));
+        PaintHeader(p, theme, layout.size.width(), layout.headerBottom);
 
         // The caption: the program's name and the skin just loaded.
         p.setFont(SkinFont(theme.font, 14, true));

@@ -215,7 +215,9 @@ constexpr double kToggleTextLeft = kIndicatorSide + 10;
 
 QImage Face0(const QImage &under)
 {
-    return under.convertToFormat(QImage::Format_RGB32);
+    QImage face = under.convertToFormat(QImage::Format_RGB32);
+    face.setDevicePixelRatio(under.devicePixelRatio());
+    return face;
 }
 
 } // namespace
@@ -235,8 +237,9 @@ bool ContentFits(const Theme &theme, const ToggleSpec &toggle)
 
 QImage JoinFaces(const QImage (&faces)[4])
 {
-    const QSize size = faces[0].size();
-    QImage strip(size.width() * 4, size.height(), QImage::Format_RGB32);
+    const QSize size = LogicalSizeOf(faces[0]);
+    QImage strip = Canvas(QSize(size.width() * 4, size.height()),
+                          qRound(faces[0].devicePixelRatio()));
     QPainter p(&strip);
     for (int i = 0; i < 4; ++i)
         p.drawImage(QPoint(i * size.width(), 0), faces[i]);
@@ -252,7 +255,7 @@ QImage ButtonStrip(const Theme &theme, const ButtonSpec &button, const QImage &u
         QPainter p(&faces[i]);
         SetUpPainter(p);
         const FaceColours f = ColoursFor(theme, button.role, face);
-        const QRectF box(0, 0, under.width(), under.height());
+        const QRectF box(QPointF(0, 0), LogicalSizeOf(under));
         PaintButtonBody(p, theme, box, f, face);
         PaintContent(p, theme, button, box, f, face);
     }
@@ -268,8 +271,9 @@ QImage ToggleStrip(const Theme &theme, const ToggleSpec &toggle, const QImage &u
         faces[i] = Face0(under);
         QPainter p(&faces[i]);
         SetUpPainter(p);
-        const double h = under.height();
-        const QRectF all(0.5, 0.5, under.width() - 1, h - 1);
+        const double w = LogicalSizeOf(under).width();
+        const double h = LogicalSizeOf(under).height();
+        const QRectF all(0.5, 0.5, w - 1, h - 1);
         if (face == Face::Hover)
             p.fillPath(RoundedPath(all, 5), WithAlpha(c.accent, 40));
 
@@ -302,7 +306,7 @@ QImage ToggleStrip(const Theme &theme, const ToggleSpec &toggle, const QImage &u
         p.setPen(disabled  ? Mix(c.label, c.panel, 0.6)
                  : checked ? Mix(c.label, c.accent, 0.5)
                            : c.label);
-        p.drawText(QRectF(kToggleTextLeft, 0, under.width() - kToggleTextLeft, h),
+        p.drawText(QRectF(kToggleTextLeft, 0, w - kToggleTextLeft, h),
                    Qt::AlignLeft | Qt::AlignVCenter, toggle.text);
     }
     return JoinFaces(faces);
@@ -317,7 +321,8 @@ QImage ComboDropStrip(const Theme &theme, const QImage &under)
         QPainter p(&faces[i]);
         SetUpPainter(p);
         const FaceColours f = ColoursFor(theme, ButtonRole::Tool, face);
-        const QRectF body(0.5, 0.5, under.width() - 1, under.height() - 1);
+        const QSize size = LogicalSizeOf(under);
+        const QRectF body(0.5, 0.5, size.width() - 1, size.height() - 1);
         // Square on the left, where it meets the edit field; rounded on the right.
         QPainterPath shape = RoundedPath(body, 4);
         shape = shape.united([&] {
@@ -354,7 +359,8 @@ QImage SkinIcon(const Theme &theme, const QImage &under)
     QImage icon = Face0(under);
     QPainter p(&icon);
     SetUpPainter(p);
-    const QRectF box(1.5, 1.5, icon.width() - 3, icon.height() - 3);
+    const QSize size = LogicalSizeOf(icon);
+    const QRectF box(1.5, 1.5, size.width() - 3, size.height() - 3);
     p.fillPath(RoundedPath(box.translated(0, 1), 8), WithAlpha(Qt::black, 70));
     FillVertical(p, RoundedPath(box, 8), Lighter(c.accent, 0.3), Darker(c.accent, 0.25));
     p.setPen(QPen(Darker(c.accent, 0.45), 1));

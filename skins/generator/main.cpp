@@ -1,11 +1,13 @@
 // lumaskin-skingen: paints the bundled skins from their theme descriptions.
 //
 //   lumaskin-skingen --theme THEME.ini --out FOLDER
-//       writes the skin's Skin.ini and bitmaps into FOLDER, ready to be packed;
+//       writes the skin's Skin.ini and bitmaps (each also at twice the size, as NAME@2x.bmp)
+//       into FOLDER, ready to be packed;
 //   lumaskin-skingen --pack FOLDER --zip ARCHIVE
 //       packs the files of FOLDER into a ZIP archive that is the same on every run;
-//   lumaskin-skingen --preview FOLDER --png PICTURE.png
-//       renders a picture of the skin in FOLDER from its own files.
+//   lumaskin-skingen --preview FOLDER --png PICTURE.png [--scale 2]
+//       renders a picture of the skin in FOLDER from its own files, at twice the size from
+//       its @2x bitmaps with --scale 2.
 #include "skins/generator/preview_renderer.h"
 #include "skins/generator/skin_builder.h"
 #include "skins/generator/theme.h"
@@ -64,7 +66,11 @@ int main(int argc, char **argv)
         return 0;
     }
     if (!previewFolder.isEmpty() && !png.isEmpty()) {
-        const QImage picture = RenderPreview(previewFolder, error);
+        const QString scaleText = Option(args, QStringLiteral("--scale"));
+        const int scale = scaleText.isEmpty() ? 1 : scaleText.toInt();
+        if (scale != 1 && scale != 2)
+            return Fail(QStringLiteral("--scale takes 1 or 2"));
+        const QImage picture = RenderPreview(previewFolder, error, scale);
         if (picture.isNull())
             return Fail(error);
         if (!picture.save(png, "PNG"))
@@ -73,5 +79,6 @@ int main(int argc, char **argv)
     }
     return Fail(QStringLiteral("usage: lumaskin-skingen --theme THEME.ini --out FOLDER\n"
                                "       lumaskin-skingen --pack FOLDER --zip ARCHIVE\n"
-                               "       lumaskin-skingen --preview FOLDER --png PICTURE.png"));
+                               "       lumaskin-skingen --preview FOLDER --png PICTURE.png"
+                               " [--scale 2]"));
 }

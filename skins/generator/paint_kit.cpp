@@ -7,6 +7,26 @@
 
 namespace lumaskin::skingen {
 
+QImage Canvas(QSize logicalSize, int scale)
+{
+    QImage image(logicalSize * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QSize LogicalSizeOf(const QImage &image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+QImage CropLogical(const QImage &image, const QRect &logical)
+{
+    const int scale = qRound(image.devicePixelRatio());
+    QImage part = image.copy(QRect(logical.topLeft() * scale, logical.size() * scale));
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
 QColor Mix(const QColor &a, const QColor &b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
@@ -104,9 +124,10 @@ void DrawWell(QPainter &painter, const QRectF &rect, double radius, const QColor
     painter.restore();
 }
 
-QImage HardMask(QSize size, const QPainterPath &shape)
+QImage HardMask(QSize size, const QPainterPath &shape, qreal scale)
 {
     QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
@@ -118,7 +139,9 @@ QImage HardMask(QSize size, const QPainterPath &shape)
 
 void CutByMask(QImage &image, const QImage &insideMask)
 {
+    const qreal scale = image.devicePixelRatio();
     image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         const uchar *inside = insideMask.constScanLine(y);
@@ -135,7 +158,7 @@ void CutByMask(QImage &image, const QImage &insideMask)
 
 void CutByShape(QImage &image, const QPainterPath &shape)
 {
-    CutByMask(image, HardMask(image.size(), shape));
+    CutByMask(image, HardMask(image.size(), shape, image.devicePixelRatio()));
 }
 
 QFont SkinFont(const QString &family, int pixels, bool bold)

@@ -13,6 +13,15 @@ namespace lumaskin::skingen {
 // The colour that every skin cuts its shapes with: red 255, green 0, blue 255.
 inline constexpr QRgb kKeyColour = 0xFFFF00FF;
 
+// Every bitmap is painted in logical pixels onto a canvas of `scale` pixels per logical
+// pixel (1, or 2 for the "@2x" bitmaps of fine screens), so the 2x bitmaps are drawn at 2x,
+// not enlarged.
+QImage Canvas(QSize logicalSize, int scale);
+// An image's size in logical pixels.
+QSize LogicalSizeOf(const QImage &image);
+// The part of `image` under `logical` (logical pixels), at the image's own scale.
+QImage CropLogical(const QImage &image, const QRect &logical);
+
 // Colour arithmetic.
 QColor Mix(const QColor &a, const QColor &b, double t); // t = 0 gives a, 1 gives b
 QColor Lighter(const QColor &colour, double amount);    // towards white
@@ -50,9 +59,9 @@ void CutByShape(QImage &image, const QPainterPath &shape);
 // Same cut with a mask already rasterised: true pixels are kept.
 void CutByMask(QImage &image, const QImage &insideMask);
 
-// A one-byte-per-pixel (Alpha8) coverage mask of `shape` without antialiasing: 255 inside, 0
-// outside.
-QImage HardMask(QSize size, const QPainterPath &shape);
+// A one-byte-per-pixel (Alpha8) coverage mask of `shape` (logical pixels) without
+// antialiasing, `size` pixels at `scale` pixels per logical pixel: 255 inside, 0 outside.
+QImage HardMask(QSize size, const QPainterPath &shape, qreal scale = 1);
 
 // Fonts for text rendered into bitmaps; `pixels` is the height of the em square.
 QFont SkinFont(const QString &family, int pixels, bool bold = false);

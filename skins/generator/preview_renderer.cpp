@@ -3,6 +3,7 @@
 #include "skin/skin_ini.h"
 #include "skin/skin_sections.h"
 #include "skins/generator/paint_kit.h"
+#include "skins/generator/skin_builder.h"
 #include "skins/generator/skin_layout.h"
 
 #include <QDir>
@@ -34,26 +35,24 @@ QColor FromColourValue(ColourValue value)
 class Preview
 {
 public:
-    Preview(QString folder, QPainter &painter, QPoint origin)
-        : m_folder(std::move(folder)), m_p(painter), m_origin(origin)
+    Preview(QString folder, QPainter &painter, QPoint origin, int scale)
+        : m_folder(std::move(folder)), m_p(painter), m_origin(origin), m_scale(scale)
     {}
 
     QImage Load(const std::string &file, QString &error) const
     {
-        const QString path = QDir(m_folder).filePath(QString::fromStdString(file));
-        QImage image(path);
-        if (image.isNull())
-            error = QStringLiteral("%1 does not load").arg(path);
-        return image.convertToFormat(QImage::Format_RGB32);
+        return LoadSkinBitmap(m_folder, file, m_scale, error);
     }
 
-    // Key-coloured pixels left out.
+    // Key-coloured pixels left out; `source` in the image's logical pixels.
     void Blit(const QImage &image, const QRect &target, const QRect &source) const
     {
-        QImage part = image.copy(source);
-        if (part.size() != target.size())
-            part = part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QImage part = CropLogical(image, source);
+        if (part.size() != target.size() * m_scale)
+            part = part.scaled(target.size() * m_scale, Qt::IgnoreAspectRatio,
+                               Qt::FastTransformation);
         part = part.convertToFormat(QImage::Format_ARGB32);
+        part.setDevicePixelRatio(m_scale);
         for (int y = 0; y < part.height(); ++y) {
             auto *row = reinterpret_cast<QRgb *>(part.scanLine(y));
             for (int x = 0; x < part.width(); ++x) {
@@ -70,8 +69,8 @@ public:
         const QImage strip = Load(file, error);
         if (strip.isNull())
             return;
-        const int width = strip.width() / 4;
-        Blit(strip, ToQRect(rect), QRect(state * width, 0, width, strip.height()));
+        const int width = LogicalSizeOf(strip).width() / 4;
+        Blit(strip, ToQRect(rect), QRect(state * width, 0, width, LogicalSizeOf(strip).height()));
     }
 
     void Text(const Rect &rect, const QString &text, const std::string &face, int points,
@@ -90,10 +89,28 @@ public:
     QPainter &Painter() const { return m_p; }
     QPoint Origin() const { return m_origin; }
 
+    // A bitmap of the skin at `scale`: its "@2x" companion at 2, held at a device pixel ratio
+    // of 2 so that it is drawn in logical pixels.
+    static QImage LoadSkinBitmap(const QString &folder, const std::string &file, int scale,
+                                 QString &error)
+    {
+        const std::string name = scale > 1 ? HiDpiFileName(file) : file;
+        const QString path = QDir(folder).filePath(QString::fromStdString(name));
+        QImage image(path);
+        if (image.isNull()) {
+            error = QStringLiteral("%1 does not load").arg(path);
+            return {};
+        }
+        image = image.convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        return image;
+    }
+
 private:
     QString m_folder;
     QPainter &m_p;
     QPoint m_origin;
+    int m_scale;
 };
 
 // The list's font: rows 18 pixels high and characters about 10 wide, whatever stands in for
@@ -127,7 +144,7 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
     QPainter &p = v.Painter();
     const QRect rect = ToQRect(list.rect).translated(v.Origin());
     const QImage up = v.Load(list.scrollBar.upArrow, error);
-    const int barWidth = up.width();
+    const int barWidth = LogicalSizeOf(up).width();
     const QRect rows = rect.adjusted(0, 0, -barWidth, 0);
     p.fillRect(rect, FromColourValue(list.backgroundColour));
     const QFont font = ListFont();
@@ -161,8 +178,8 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
         return;
     p.drawImage(QRect(bar.left(), bar.top(), barWidth, bar.height()), track);
     p.drawImage(bar.topLeft(), up);
-    p.drawImage(QPoint(bar.left(), bar.bottom() + 1 - down.height()), down);
-    p.drawImage(QPoint(bar.left(), bar.top() + up.height()), thumb);
+    p.drawImage(QPoint(bar.left(), bar.bottom() + 1 - LogicalSizeOf(down).height()), down);
+    p.drawImage(QPoint(bar.left(), bar.top() + LogicalSizeOf(up).height()), thumb);
 }
 
 // A small landscape standing in for a picture in the viewer.
@@ -215,6 +232,7 @@ void PaintBackdrop(QPainter &p, const QRect &area)
 void PaintShadow(QPainter &p, const QImage &bitmap, QPoint at)
 {
     QImage shadow(bitmap.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.setDevicePixelRatio(bitmap.devicePixelRatio());
     for (int y = 0; y < bitmap.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(bitmap.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(shadow.scanLine(y));
@@ -227,34 +245,36 @@ void PaintShadow(QPainter &p, const QImage &bitmap, QPoint at)
 
 } // namespace
 
-QImage RenderPreview(const QString &folder, QString &error)
+QImage RenderPreview(const QString &folder, QString &error, int scale)
 {
     error.clear();
     const SkinIni ini(
         QFile::encodeName(QDir(folder).filePath(QStringLiteral("Skin.ini"))).toStdString());
-    QImage background(QDir(folder).filePath(QString::fromStdString(ReadBackgroundBitmap(ini))));
-    QImage notifier(QDir(folder).filePath(QStringLiteral("dlgTaskNotifier.bmp")));
+    QString missing;
+    const QImage background =
+        Preview::LoadSkinBitmap(folder, ReadBackgroundBitmap(ini), scale, missing);
+    const QImage notifier = Preview::LoadSkinBitmap(folder, "dlgTaskNotifier.bmp", scale, missing);
     if (background.isNull() || notifier.isNull()) {
         error = QStringLiteral("%1: no background or notifier bitmap").arg(folder);
         return {};
     }
-    background = background.convertToFormat(QImage::Format_RGB32);
-    notifier = notifier.convertToFormat(QImage::Format_RGB32);
+    const QSize backgroundSize = LogicalSizeOf(background);
+    const QSize notifierSize = LogicalSizeOf(notifier);
 
-    const QSize size(kMargin * 3 + background.width() + notifier.width(),
-                     kMargin * 2 + background.height());
-    QImage canvas(size, QImage::Format_RGB32);
+    const QSize size(kMargin * 3 + backgroundSize.width() + notifierSize.width(),
+                     kMargin * 2 + backgroundSize.height());
+    QImage canvas = Canvas(size, scale);
     QPainter p(&canvas);
     SetUpPainter(p);
-    PaintBackdrop(p, canvas.rect());
+    PaintBackdrop(p, QRect(QPoint(0, 0), size));
 
     const QPoint windowAt(kMargin, kMargin);
-    const QPoint notifierAt(kMargin * 2 + background.width(),
-                            kMargin + background.height() - notifier.height());
+    const QPoint notifierAt(kMargin * 2 + backgroundSize.width(),
+                            kMargin + backgroundSize.height() - notifierSize.height());
     PaintShadow(p, background, windowAt);
     PaintShadow(p, notifier, notifierAt);
-    Preview window(folder, p, windowAt);
-    window.Blit(background, QRect(QPoint(0, 0), background.size()), background.rect());
+    Preview window(folder, p, windowAt, scale);
+    window.Blit(background, QRect(QPoint(0, 0), backgroundSize), QRect(QPoint(0, 0), backgroundSize));
 
     if (const auto host = ReadHostRect(ini))
         PaintSamplePicture(p, ToQRect(*host).translated(windowAt));
@@ -288,14 +308,16 @@ QImage RenderPreview(const QString &folder, QString &error)
         const QImage thumb = window.Load(slider->thumbBitmap, error);
         if (channel.isNull() || thumb.isNull())
             continue;
-        const int width = std::max(channel.width(), thumb.width());
+        const QSize channelSize = LogicalSizeOf(channel);
+        const QSize thumbSize = LogicalSizeOf(thumb);
+        const int width = std::max(channelSize.width(), thumbSize.width());
         const int centre =
-            static_cast<int>(kSliderShare * (width - thumb.width())) + thumb.width() / 2;
+            static_cast<int>(kSliderShare * (width - thumbSize.width())) + thumbSize.width() / 2;
         const QPoint at(slider->rect.left, slider->rect.top);
-        window.Blit(channel, QRect(at, QSize(centre, channel.height())),
-                    QRect(0, 0, centre, channel.height()));
-        window.Blit(thumb, QRect(at + QPoint(centre - thumb.width() / 2, 0), thumb.size()),
-                    thumb.rect());
+        window.Blit(channel, QRect(at, QSize(centre, channelSize.height())),
+                    QRect(0, 0, centre, channelSize.height()));
+        window.Blit(thumb, QRect(at + QPoint(centre - thumbSize.width() / 2, 0), thumbSize),
+                    QRect(QPoint(0, 0), thumbSize));
         if (slider->name == "SLIDER_PROGRESS") {
             const int seconds = static_cast<int>(kSliderShare * kRange);
             timeText = QString::asprintf("%02d:%02d:%02d/02:00:00", seconds / 3600,
@@ -337,14 +359,14 @@ QImage RenderPreview(const QString &folder, QString &error)
         if (!combo)
             continue;
         const QImage strip = window.Load(combo->buttonBitmap, error);
-        const ComboSpec layout{combo->name, combo->rect, strip.width() / 4};
+        const ComboSpec layout{combo->name, combo->rect, LogicalSizeOf(strip).width() / 4};
         field(ComboEditRect(layout), combo->editBackgroundColour, combo->editTextColour,
               QStringLiteral("PNG"));
         window.Face(combo->buttonBitmap, ComboButtonRect(layout), 0, error);
     }
 
-    Preview popup(folder, p, notifierAt);
-    popup.Blit(notifier, QRect(QPoint(0, 0), notifier.size()), notifier.rect());
+    Preview popup(folder, p, notifierAt, scale);
+    popup.Blit(notifier, QRect(QPoint(0, 0), notifierSize), QRect(QPoint(0, 0), notifierSize));
     const NotifierLayout notifierLayout = MakeNotifierLayout();
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, -1, true));
     p.setPen(QColor(0x90, 0x90, 0x98));

@@ -3,6 +3,7 @@
 #include "skins/generator/background_painter.h"
 #include "skins/generator/bmp_writer.h"
 #include "skins/generator/button_painter.h"
+#include "skins/generator/paint_kit.h"
 #include "skins/generator/skin_ini_writer.h"
 #include "skins/generator/skin_layout.h"
 #include "skins/generator/track_painter.h"
@@ -65,10 +66,63 @@ QString CheckTexts(const Theme &theme, const SkinLayout &layout, const NotifierL
 
 QImage Under(const QImage &background, const Rect &rect)
 {
-    return background.copy(ToQRect(rect));
+    return CropLogical(background, ToQRect(rect));
+}
+
+// Paints every bitmap at `scale` pixels per logical pixel into `bitmaps`, under the names
+// `name` gives each file.
+template <class Name>
+void PaintBitmaps(const Theme &theme, const SkinLayout &layout, const NotifierLayout &notifier,
+                  int scale, Name name, std::map<std::string, QImage> &bitmaps)
+{
+    const QImage background = PaintBackground(theme, layout, scale);
+    bitmaps[name(kBackgroundFile)] = background;
+    bitmaps[name(kIconFile)] = SkinIcon(theme, Under(background, layout.icon));
+    for (const ButtonSpec &button : layout.buttons)
+        bitmaps[name(button.file)] = ButtonStrip(theme, button, Under(background, button.rect));
+    for (const ToggleSpec &toggle : layout.toggles)
+        bitmaps[name(toggle.file)] = ToggleStrip(theme, toggle, Under(background, toggle.rect));
+
+    int number = 1;
+    for (const SliderSpec &slider : layout.sliders) {
+        const SliderArt art = PaintSlider(theme, Under(background, slider.rect));
+        bitmaps[name(SliderChannelFile(number))] = art.channel;
+        bitmaps[name(SliderThumbFile(number))] = art.thumb;
+        bitmaps[name(SliderActiveThumbFile(number))] = art.activeThumb;
+        ++number;
+    }
+
+    // The drop button's faces are as high as the edit; the combo box stretches them by a
+    // pixel at each end, so they are drawn over the background of the edit's rows.
+    const Rect drop = ComboButtonRect(layout.combo);
+    bitmaps[name(kDropButtonFile)] = ComboDropStrip(
+        theme, CropLogical(background,
+                           QRect(drop.left, drop.top + 1, drop.Width(), layout.combo.buttonSize)));
+
+    const ScrollBarArt bar = PaintScrollBar(theme, scale);
+    bitmaps[name(kScrollTrackFile)] = bar.track;
+    bitmaps[name(kScrollUpFile)] = bar.up;
+    bitmaps[name(kScrollUpPressedFile)] = bar.upPressed;
+    bitmaps[name(kScrollDownFile)] = bar.down;
+    bitmaps[name(kScrollDownPressedFile)] = bar.downPressed;
+    bitmaps[name(kScrollThumbFile)] = bar.thumb;
+    bitmaps[name(kScrollThumbPressedFile)] = bar.thumbPressed;
+
+    const QImage notifierArt = PaintNotifier(theme, notifier, scale);
+    bitmaps[name(kNotifierFile)] = notifierArt;
+    bitmaps[name(notifier.close.file)] =
+        ButtonStrip(theme, notifier.close, Under(notifierArt, notifier.close.rect));
 }
 
 } // namespace
+
+std::string HiDpiFileName(const std::string &file)
+{
+    const std::size_t dot = file.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return file + "@2x";
+    return file.substr(0, dot) + "@2x" + file.substr(dot);
+}
 
 SkinContents BuildSkin(const Theme &theme, QString &error)
 {
@@ -80,42 +134,11 @@ SkinContents BuildSkin(const Theme &theme, QString &error)
     if (!error.isEmpty())
         return out;
 
-    const QImage background = PaintBackground(theme, layout);
-    out.bitmaps[kBackgroundFile] = background;
-    out.bitmaps[kIconFile] = SkinIcon(theme, Under(background, layout.icon));
-    for (const ButtonSpec &button : layout.buttons)
-        out.bitmaps[button.file] = ButtonStrip(theme, button, Under(background, button.rect));
-    for (const ToggleSpec &toggle : layout.toggles)
-        out.bitmaps[toggle.file] = ToggleStrip(theme, toggle, Under(background, toggle.rect));
-
-    int number = 1;
-    for (const SliderSpec &slider : layout.sliders) {
-        const SliderArt art = PaintSlider(theme, Under(background, slider.rect));
-        out.bitmaps[SliderChannelFile(number)] = art.channel;
-        out.bitmaps[SliderThumbFile(number)] = art.thumb;
-        out.bitmaps[SliderActiveThumbFile(number)] = art.activeThumb;
-        ++number;
-    }
-
-    // The drop button's faces are as high as the edit; the combo box stretches them by a
-    // pixel at each end, so they are drawn over the background of the edit's rows.
-    const Rect drop = ComboButtonRect(layout.combo);
-    out.bitmaps[kDropButtonFile] = ComboDropStrip(
-        theme, background.copy(drop.left, drop.top + 1, drop.Width(), layout.combo.buttonSize));
-
-    const ScrollBarArt bar = PaintScrollBar(theme);
-    out.bitmaps[kScrollTrackFile] = bar.track;
-    out.bitmaps[kScrollUpFile] = bar.up;
-    out.bitmaps[kScrollUpPressedFile] = bar.upPressed;
-    out.bitmaps[kScrollDownFile] = bar.down;
-    out.bitmaps[kScrollDownPressedFile] = bar.downPressed;
-    out.bitmaps[kScrollThumbFile] = bar.thumb;
-    out.bitmaps[kScrollThumbPressedFile] = bar.thumbPressed;
-
-    const QImage notifierArt = PaintNotifier(theme, notifier);
-    out.bitmaps[kNotifierFile] = notifierArt;
-    out.bitmaps[notifier.close.file] =
-        ButtonStrip(theme, notifier.close, Under(notifierArt, notifier.close.rect));
+    // Every bitmap twice: for ordinary screens, and drawn afresh at twice the pixels for fine
+    // ones, beside it under its "@2x" name.
+    PaintBitmaps(
+        theme, layout, notifier, 1, [](const std::string &file) { return file; }, out.bitmaps);
+    PaintBitmaps(theme, layout, notifier, 2, HiDpiFileName, out.bitmaps);
 
     out.ini = SkinIniText(theme, layout, notifier);
     return out;

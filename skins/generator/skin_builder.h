@@ -9,7 +9,11 @@
 
 namespace lumaskin::skingen {
 
-// Everything one package holds: its Skin.ini and its bitmaps by file name.
+// "btnAdd.bmp" -> "btnAdd@2x.bmp": the name of a bitmap's twice-as-large companion.
+std::string HiDpiFileName(const std::string &file);
+
+// Everything one package holds: its Skin.ini and its bitmaps by file name, each with its
+// "@2x" companion.
 struct SkinContents
 {
     std::string ini;

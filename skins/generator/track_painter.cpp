@@ -11,10 +11,10 @@ namespace lumaskin::skingen {
 
 namespace {
 
-QImage Track(const Theme &theme, int height)
+QImage Track(const Theme &theme, int height, int scale)
 {
     const Palette &c = theme.colours;
-    QImage track(kScrollBarWidth, height, QImage::Format_RGB32);
+    QImage track = Canvas(QSize(kScrollBarWidth, height), scale);
     QPainter p(&track);
     const QColor base = Mix(c.listBack, c.wellBorder, 0.22);
     QLinearGradient across(0, 0, kScrollBarWidth, 0);
@@ -27,10 +27,10 @@ QImage Track(const Theme &theme, int height)
 }
 
 // A small raised block over the track, plain or pressed (in the accent colour).
-QImage Block(const Theme &theme, int height, bool pressed, Glyph glyph)
+QImage Block(const Theme &theme, int height, bool pressed, Glyph glyph, int scale)
 {
     const Palette &c = theme.colours;
-    QImage block = Track(theme, height);
+    QImage block = Track(theme, height, scale);
     QPainter p(&block);
     SetUpPainter(p);
     const QRectF body(2.5, 1.5, kScrollBarWidth - 4, height - 3);
@@ -59,8 +59,9 @@ QImage Block(const Theme &theme, int height, bool pressed, Glyph glyph)
 QImage Knob(const Theme &theme, const QImage &under, bool active)
 {
     const Palette &c = theme.colours;
-    const int side = under.height();
-    QImage knob = under.copy((under.width() - side) / 2, 0, side, side);
+    const QSize size = LogicalSizeOf(under);
+    const int side = size.height();
+    QImage knob = CropLogical(under, QRect((size.width() - side) / 2, 0, side, side));
     QPainterPath circle;
     const QRectF disc(1, 1, side - 2, side - 2);
     circle.addEllipse(disc);
@@ -83,16 +84,16 @@ QImage Knob(const Theme &theme, const QImage &under, bool active)
 
 } // namespace
 
-ScrollBarArt PaintScrollBar(const Theme &theme)
+ScrollBarArt PaintScrollBar(const Theme &theme, int scale)
 {
     ScrollBarArt art;
-    art.track = Track(theme, 32);
-    art.up = Block(theme, kScrollBarWidth, false, Glyph::ChevronUp);
-    art.upPressed = Block(theme, kScrollBarWidth, true, Glyph::ChevronUp);
-    art.down = Block(theme, kScrollBarWidth, false, Glyph::Chevron);
-    art.downPressed = Block(theme, kScrollBarWidth, true, Glyph::Chevron);
-    art.thumb = Block(theme, 40, false, Glyph::None);
-    art.thumbPressed = Block(theme, 40, true, Glyph::None);
+    art.track = Track(theme, 32, scale);
+    art.up = Block(theme, kScrollBarWidth, false, Glyph::ChevronUp, scale);
+    art.upPressed = Block(theme, kScrollBarWidth, true, Glyph::ChevronUp, scale);
+    art.down = Block(theme, kScrollBarWidth, false, Glyph::Chevron, scale);
+    art.downPressed = Block(theme, kScrollBarWidth, true, Glyph::Chevron, scale);
+    art.thumb = Block(theme, 40, false, Glyph::None, scale);
+    art.thumbPressed = Block(theme, 40, true, Glyph::None, scale);
     return art;
 }
 
@@ -101,10 +102,11 @@ SliderArt PaintSlider(const Theme &theme, const QImage &under)
     const Palette &c = theme.colours;
     SliderArt art;
     art.channel = under.convertToFormat(QImage::Format_RGB32);
+    art.channel.setDevicePixelRatio(under.devicePixelRatio());
     {
         QPainter p(&art.channel);
         SetUpPainter(p);
-        const QRectF groove = SliderGroove(QRectF(0, 0, under.width(), under.height()));
+        const QRectF groove = SliderGroove(QRectF(QPointF(0, 0), LogicalSizeOf(under)));
         FillVertical(p, RoundedPath(groove, groove.height() / 2), Lighter(c.accent, 0.2),
                      Darker(c.accent, 0.15));
     }

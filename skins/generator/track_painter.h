@@ -13,7 +13,7 @@ struct ScrollBarArt
     QImage track, up, upPressed, down, downPressed, thumb, thumbPressed;
 };
 inline constexpr int kScrollBarWidth = 16;
-ScrollBarArt PaintScrollBar(const Theme &theme);
+ScrollBarArt PaintScrollBar(const Theme &theme, int scale = 1);
 
 // A slider's channel (the groove filled up to the thumb), its thumb and the thumb shown
 // while dragging. `under` is the background the slider covers, groove included; the

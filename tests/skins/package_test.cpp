@@ -1,6 +1,7 @@
 // The bundled packages as the program meets them: each opens and extracts with the
 // program's own archive reader, its Skin.ini reads with the program's section readers and
 // names only bitmaps that are in the package and load.
+#include "skins/generator/skin_builder.h"
 #include "tests/skins/skin_under_test.h"
 #include "tests/support/temp_dir.h"
 
@@ -32,13 +33,15 @@ TEST_P(PackageTest, ExtractsWithTheProgramsReaderIntoTheTopLevel)
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "dlgTaskNotifier.bmp"));
 }
 
-TEST_P(PackageTest, HoldsExactlyTheFilesItsDescriptionNames)
+TEST_P(PackageTest, HoldsExactlyTheFilesItsDescriptionNamesEachWithItsFineCompanion)
 {
     const SkinUnderTest &skin = Skin();
     ASSERT_TRUE(skin.Extracted());
-    const std::vector<std::string> bitmaps = skin.BitmapNames();
-    std::set<std::string> expected(bitmaps.begin(), bitmaps.end());
-    expected.insert("Skin.ini");
+    std::set<std::string> expected{"Skin.ini"};
+    for (const std::string &name : skin.BitmapNames()) {
+        expected.insert(name);
+        expected.insert(skingen::HiDpiFileName(name));
+    }
     const std::set<std::string> actual(skin.Entries().begin(), skin.Entries().end());
     EXPECT_EQ(actual, expected);
 }
@@ -105,6 +108,54 @@ TEST_P(PackageTest, EveryBitmapIsA24BitBmpThatLoads)
         EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << name;
         EXPECT_FALSE(skin.Bitmap(name).isNull()) << name << " does not load";
     }
+}
+
+// The fine companions are the same pictures drawn afresh at twice the pixels: twice the size,
+// the same picture when reduced again, the same key-coloured cut-outs but along their edges,
+// and not the 1x bitmap with every pixel doubled (which is what a blocky screen would show).
+TEST_P(PackageTest, FineCompanionsAreDrawnAtTwiceTheSize)
+{
+    const SkinUnderTest &skin = Skin();
+    ASSERT_TRUE(skin.Extracted());
+    long long allPixels = 0;
+    long long allUneven = 0;
+    for (const std::string &name : skin.BitmapNames()) {
+        SCOPED_TRACE(name);
+        const QImage small = skin.Bitmap(name);
+        const QImage fine = skin.Bitmap(skingen::HiDpiFileName(name));
+        ASSERT_FALSE(fine.isNull());
+        ASSERT_EQ(fine.size(), small.size() * 2);
+
+        long long difference = 0;
+        long long keyMismatches = 0;
+        long long uneven = 0;
+        for (int y = 0; y < small.height(); ++y) {
+            for (int x = 0; x < small.width(); ++x) {
+                const QRgb block[] = {fine.pixel(2 * x, 2 * y), fine.pixel(2 * x + 1, 2 * y),
+                                      fine.pixel(2 * x, 2 * y + 1),
+                                      fine.pixel(2 * x + 1, 2 * y + 1)};
+                const int keys =
+                    static_cast<int>(std::count_if(std::begin(block), std::end(block), IsKey));
+                if ((keys == 4) != IsKey(small.pixel(x, y)))
+                    ++keyMismatches;
+                if (keys > 0)
+                    continue;
+                int green = 0;
+                for (const QRgb pixel : block)
+                    green += qGreen(pixel);
+                difference += std::abs(green / 4 - qGreen(small.pixel(x, y)));
+                uneven += std::any_of(std::begin(block), std::end(block),
+                                      [&](QRgb p) { return p != block[0]; });
+            }
+        }
+        const long long pixels = static_cast<long long>(small.width()) * small.height();
+        EXPECT_LT(difference, pixels * 6) << "on average within 6 levels of the 1x picture";
+        EXPECT_LE(keyMismatches, 2 * (small.width() + small.height()))
+            << "cut-outs differ only along their edges";
+        allPixels += pixels;
+        allUneven += uneven;
+    }
+    EXPECT_GT(allUneven * 20, allPixels) << "at least 5 % of the 2x2 blocks show finer detail";
 }
 
 // Other tools read the packages too: Info-ZIP's test of every entry passes.

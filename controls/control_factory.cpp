@@ -202,14 +202,13 @@ std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
     list->SetName(entry.name);
     list->SetHost(site.host);
     list->InitScrollBar(ScrollBarPaths(site.folder, entry.scrollBar));
-    const SkinScrollBar *bar = list->ScrollBar();
-    const int barWidth = bar ? bar->width() : 0;
     // The number column is wide enough for three-digit row numbers in the font the list
     // really got, which may run wider than the font it asks for.
     const int numberWidth =
         std::max(35, QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("999.")) + 10);
     list->InsertColumn(Qt::AlignRight, numberWidth);
-    list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - barWidth - numberWidth - 5);
+    // The list has already made room for its bar: the path column takes the rest.
+    list->InsertColumn(Qt::AlignLeft, list->ClientWidth() - numberWidth);
     return list;
 }
 

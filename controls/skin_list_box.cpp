@@ -30,8 +30,12 @@ public:
         painter->setPen(selected ? m_list->SelTextColor() : m_list->TextColor());
         painter->setFont(option.font);
         const QRect box = option.rect.adjusted(2, 0, -2, 0);
+        // The path column keeps the file's name in view: the folders give way first.
         const QString text =
-            option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, box.width());
+            index.column() == SkinListBox::kPathColumn
+                ? SkinListBox::ElidedPath(index.data().toString(), option.fontMetrics, box.width())
+                : option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
+                                                box.width());
         const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
         painter->drawText(box, int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, text);
         painter->restore();
@@ -61,7 +65,8 @@ SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setColumnCount(0);
-    header()->setStretchLastSection(false);
+    // The last column reaches the scroll bar, and so does the bar of a selected row.
+    header()->setStretchLastSection(true);
     header()->setMinimumSectionSize(0);
     setItemDelegate(new SkinListDelegate(this));
     m_font = ListFont();
@@ -190,6 +195,25 @@ void SkinListBox::AddRow(const QStringList &texts)
 void SkinListBox::AddFile(const QString &path)
 {
     AddRow({RowNumber(topLevelItemCount() + 1), path});
+    // However the path is cut to fit, the whole of it shows under the mouse.
+    QTreeWidgetItem *row = topLevelItem(topLevelItemCount() - 1);
+    for (int column = 0; column < columnCount(); ++column)
+        row->setToolTip(column, path);
+}
+
+QString SkinListBox::ElidedPath(const QString &path, const QFontMetrics &metrics, int width)
+{
+    if (metrics.horizontalAdvance(path) <= width)
+        return path;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString name = path.mid(slash + 1);
+    const QString folder = path.left(slash + 1);
+    const int nameWidth = metrics.horizontalAdvance(name);
+    const int ellipsisWidth = metrics.horizontalAdvance(QChar(0x2026));
+    // The name whole, after as much of the folder as fits around an ellipsis in its middle.
+    if (slash >= 0 && nameWidth + ellipsisWidth <= width)
+        return metrics.elidedText(folder, Qt::ElideMiddle, width - nameWidth) + name;
+    return metrics.elidedText(name, Qt::ElideMiddle, width);
 }
 
 QString SkinListBox::RowText(int row, int column) const

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
@@ -54,12 +55,19 @@ public:
     // Appends a column with its alignment and width.
     void InsertColumn(Qt::Alignment alignment, int width);
 
-    // Appends a row numbered after the last one, with `path` in the second column.
+    // Appends a row numbered after the last one, with `path` in the second column and as
+    // the row's tooltip.
     void AddFile(const QString &path);
     // Removes the selected rows; the others are numbered again from 1 in their order.
     virtual void RemoveSelected();
     // The number text of row `number` (1-based): right-aligned in three characters, a point.
     static QString RowNumber(int number);
+    // The column of the file paths, which shows them cut in the middle where they do not fit.
+    static constexpr int kPathColumn = 1;
+    // `path` as it fits in `width`: whole when it fits; otherwise its folders cut in the
+    // middle ("/home/…/Pictures/name.png") so that the file's name stays whole, and only a
+    // name too long for the width cut in its own middle.
+    static QString ElidedPath(const QString &path, const QFontMetrics &metrics, int width);
 
     int RowCount() const { return topLevelItemCount(); }
     QString RowText(int row, int column) const;

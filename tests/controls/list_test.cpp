@@ -140,6 +140,9 @@ TEST_F(ListTest, SelectedRowsUseTheListsOwnColours)
     const QPoint viewport = list->viewport()->mapTo(list, QPoint(0, 0));
     EXPECT_EQ(Rgb(shot, viewport.x() + 1, viewport.y() + first.top() + 1), kSelBk);
     EXPECT_EQ(Rgb(shot, viewport.x() + 1, viewport.y() + second.top() + 1), kBk);
+    // The selection bar runs to the list's right edge, against the scroll bar.
+    EXPECT_EQ(list->geometry().right() + 1, BarOf(list).geometry().left());
+    EXPECT_EQ(Rgb(shot, list->width() - 1, viewport.y() + first.top() + 1), kSelBk);
     int selectedText = 0;
     for (int y = first.top(); y <= first.bottom(); ++y)
         for (int x = 0; x < shot.width(); ++x)
@@ -151,6 +154,30 @@ TEST_F(ListTest, SelectedRowsUseTheListsOwnColours)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(host.listClicks, 1);
     EXPECT_TRUE(list->topLevelItem(1)->isSelected());
+}
+
+TEST_F(ListTest, LongPathsKeepTheFileNameWholeAndShowInFullAsTooltips)
+{
+    auto *list = Make(QRect(10, 10, 380, 110));
+    const QString path = QStringLiteral("/home/anna/Pictures/holidays/2024/summer/by-the-sea/"
+                                        "harbour-at-dawn.jpg");
+    list->AddFile(path);
+    list->AddFile(QStringLiteral("/a.png"));
+    EXPECT_EQ(list->topLevelItem(0)->toolTip(1), path);
+    EXPECT_EQ(list->topLevelItem(0)->toolTip(0), path);
+
+    const QFontMetrics metrics(list->font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("harbour-at-dawn.jpg")) + 60;
+    const QString shown = SkinListBox::ElidedPath(path, metrics, width);
+    EXPECT_LE(metrics.horizontalAdvance(shown), width);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/harbour-at-dawn.jpg"))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(u'/')) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_EQ(SkinListBox::ElidedPath(QStringLiteral("/a.png"), metrics, width), "/a.png");
+    // A name wider than the room is cut in its own middle, keeping its extension.
+    const QString name = SkinListBox::ElidedPath(path, metrics, 120);
+    EXPECT_LE(metrics.horizontalAdvance(name), 120);
+    EXPECT_TRUE(name.endsWith(QStringLiteral("jpg"))) << name.toStdString();
 }
 
 TEST_F(ListTest, ScrollBarSitsBesideTheNarrowedList)

@@ -4,7 +4,7 @@
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +13,13 @@ namespace lumaskin {
 namespace {
 
 const std::string kTaskBarExit = "TASKBUTTON_EXIT";
+
+// Buttons answer the mouse only while one of the program's windows is the active one, as
+// the desktop's own buttons do: a window in the background does not light up under it.
+bool ProgramIsActive()
+{
+    return QApplication::activeWindow() != nullptr;
+}
 
 } // namespace
 
@@ -120,7 +127,7 @@ void SkinButton::mouseMoveEvent(QMouseEvent *event)
         return;
     if (!TracksHover())
         return;
-    SetHover(inside);
+    SetHover(inside && ProgramIsActive());
 }
 
 void SkinButton::mouseReleaseEvent(QMouseEvent *event)
@@ -142,7 +149,7 @@ void SkinButton::enterEvent(QEnterEvent *)
 {
     if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton) && !m_hover)
         return;
-    if (TracksHover())
+    if (TracksHover() && ProgramIsActive())
         SetHover(true);
 }
 
@@ -156,6 +163,14 @@ void SkinButton::changeEvent(QEvent *event)
     if (event->type() == QEvent::EnabledChange)
         update();
     QWidget::changeEvent(event);
+}
+
+bool SkinButton::event(QEvent *event)
+{
+    // The window went to the background under the mouse: the highlight goes with it.
+    if (event->type() == QEvent::WindowDeactivate)
+        SetHover(false);
+    return QWidget::event(event);
 }
 
 void SkinButton::OnClick()

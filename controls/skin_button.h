@@ -69,6 +69,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
     // What a click does; the push button reports it to its host.
     virtual void OnClick();

@@ -5,6 +5,7 @@
 #include "tests/controls/test_host.h"
 #include "tests/support/temp_dir.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -152,6 +153,29 @@ TEST_F(ButtonTest, HoverAndPressFollowTheMouse)
     EXPECT_EQ(ShownAt(other), kStateColours[0]);
     QTest::mouseRelease(other, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(host.buttonClicks, std::vector<int>{3});
+}
+
+TEST_F(ButtonTest, HighlightsOnlyWhileTheProgramIsActive)
+{
+    auto *button = Make<SkinButton>(QRect(20, 20, 100, 20));
+    host.ShowAndWait();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    QTest::mouseMove(button, QPoint(50, 10));
+    ASSERT_TRUE(button->IsHover());
+
+    // Another program comes to the front: the highlight goes, and the mouse brings none.
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_FALSE(button->IsHover());
+    EXPECT_EQ(ShownAt(button), kStateColours[0]);
+    QTest::mouseMove(button, QPoint(60, 12));
+    EXPECT_FALSE(button->IsHover());
+    // A click still acts.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(host.buttonClicks, std::vector<int>{3});
+
+    QApplication::setActiveWindow(&host);
+    QTest::mouseMove(button, QPoint(50, 10));
+    EXPECT_TRUE(button->IsHover());
 }
 
 TEST_F(ButtonTest, ClickReportsIndexOnReleaseInside)

@@ -48,18 +48,6 @@ constexpr std::array<ZoomButton, 7> kZoomButtons{{
     {"BUTTON_ZOOM200", 7},
 }};
 
-// Buttons that only say they were pressed.
-struct MessageButton
-{
-    const char *name;
-    const char *text;
-};
-constexpr std::array<MessageButton, 3> kMessageButtons{{
-    {"BUTTON_UP", "Up Button Pressed"},
-    {"BUTTON_DOWN", "Down Button Pressed"},
-    {"BUTTON_EDIT", "Edit Button Pressed"},
-}};
-
 constexpr int kFitViewMode = 9;
 
 // The buttons that would change what a running conversion reads.
@@ -317,6 +305,39 @@ void MainDialog::DeleteSelected()
     ShowSelectedRow();
 }
 
+void MainDialog::MoveSelectedRow(int offset)
+{
+    SkinListBox *list = FileList();
+    const int mark = ListSelectionMark();
+    // The first row goes no higher, the last no lower; without a selection nothing moves.
+    if (!list || mark < 0 || !list->MoveFile(mark, mark + offset))
+        return;
+    list->clearSelection();
+    if (QTreeWidgetItem *item = list->topLevelItem(mark + offset)) {
+        list->setCurrentItem(item);
+        item->setSelected(true);
+        list->scrollToItem(item);
+    }
+}
+
+void MainDialog::EditSelectedRow()
+{
+    SkinListBox *list = FileList();
+    if (!list || list->RowCount() == 0) {
+        Message(QStringLiteral("Please add image"));
+        return;
+    }
+    // The selected picture, or the first one when none is selected, with both effect
+    // windows ready beside it.
+    if (ListSelectionMark() < 0) {
+        list->setCurrentItem(list->topLevelItem(0));
+        list->topLevelItem(0)->setSelected(true);
+    }
+    ShowSelectedRow();
+    m_effectDialogOne.show();
+    m_effectDialogTwo.show();
+}
+
 void MainDialog::DeleteAll()
 {
     if (SkinListBox *list = FileList()) {
@@ -536,11 +557,12 @@ void MainDialog::OnControlClicked(const std::string &name)
         DeleteSelected();
     } else if (name == "BUTTON_CONVERT") {
         Convert();
-    } else if (const auto message =
-                   std::find_if(kMessageButtons.begin(), kMessageButtons.end(),
-                                [&name](const MessageButton &b) { return name == b.name; });
-               message != kMessageButtons.end()) {
-        Message(QString::fromLatin1(message->text));
+    } else if (name == "BUTTON_UP") {
+        MoveSelectedRow(-1);
+    } else if (name == "BUTTON_DOWN") {
+        MoveSelectedRow(+1);
+    } else if (name == "BUTTON_EDIT") {
+        EditSelectedRow();
     } else if (const auto zoom =
                    std::find_if(kZoomButtons.begin(), kZoomButtons.end(),
                                 [&name](const ZoomButton &b) { return name == b.name; });

@@ -71,6 +71,10 @@ public:
     void AddFiles();
     void DeleteSelected();
     void DeleteAll();
+    // Moves the selected row one place up (-1) or down (+1), keeping it selected.
+    void MoveSelectedRow(int offset);
+    // Shows the selected picture and opens both effect windows for it.
+    void EditSelectedRow();
     // Converts every row off the user-interface thread, several files at a time, showing its
     // progress over the viewer; the report comes when the last file is done.
     void Convert();

@@ -236,6 +236,24 @@ void SkinListBox::RemoveSelected()
     viewport()->update();
 }
 
+bool SkinListBox::MoveFile(int from, int to)
+{
+    const int rows = topLevelItemCount();
+    if (from < 0 || to < 0 || from >= rows || to >= rows)
+        return false;
+    QStringList paths;
+    for (int row = 0; row < rows; ++row)
+        paths << topLevelItem(row)->text(kPathColumn);
+    paths.move(from, to);
+    for (int row = std::min(from, to); row <= std::max(from, to); ++row) {
+        QTreeWidgetItem *item = topLevelItem(row);
+        item->setText(kPathColumn, paths[row]);
+        for (int column = 0; column < columnCount(); ++column)
+            item->setToolTip(column, paths[row]);
+    }
+    return true;
+}
+
 void SkinListBox::mouseMoveEvent(QMouseEvent *event)
 {
     // The bar sees the move in list coordinates, which lie off its parts: it drops any

@@ -60,6 +60,9 @@ public:
     void AddFile(const QString &path);
     // Removes the selected rows; the others are numbered again from 1 in their order.
     virtual void RemoveSelected();
+    // Moves the file of row `from` to row `to` (both 0-based), the rows between shifting
+    // towards `from`; the numbers stay in order. False when either row does not exist.
+    bool MoveFile(int from, int to);
     // The number text of row `number` (1-based): right-aligned in three characters, a point.
     static QString RowNumber(int number);
     // The column of the file paths, which shows them cut in the middle where they do not fit.

@@ -166,11 +166,11 @@ SkinLayout DeluxeLayout()
     b.Button("BUTTON_DELALL", "btnDeleteAll.bmp", {256, 404, 358, 430}, QStringLiteral("Clear"),
              Glyph::Trash, QStringLiteral("Empty the list"));
     b.Button("BUTTON_UP", "btnUp.bmp", {42, 436, 144, 462}, QStringLiteral("Up"), Glyph::ArrowUp,
-             QStringLiteral("Up"));
+             QStringLiteral("Move the selected picture up the list"));
     b.Button("BUTTON_DOWN", "btnDown.bmp", {149, 436, 251, 462}, QStringLiteral("Down"),
-             Glyph::ArrowDown, QStringLiteral("Down"));
+             Glyph::ArrowDown, QStringLiteral("Move the selected picture down the list"));
     b.Button("BUTTON_EDIT", "btnEdit.bmp", {256, 436, 358, 462}, QStringLiteral("Edit"),
-             Glyph::Pencil, QStringLiteral("Edit"));
+             Glyph::Pencil, QStringLiteral("Open the effect windows for the selected picture"));
 
     b.Label("LABEL_FORMAT", {44, 478, 200, 496}, QStringLiteral("Convert to"));
     l.combo = {"COMBO_FORMAT", {42, 500, 222, 664}, 24};

@@ -181,6 +181,34 @@ TEST_F(MainDialogActionsTest, AddShowsTheLastRowAndDeleteRenumbers)
     EXPECT_FALSE(dialog.EditBoxes().front()->isEnabled());
 }
 
+TEST_F(MainDialogActionsTest, UpAndDownMoveTheSelectedRowAndEditOpensItsEffects)
+{
+    AddPictures(pictures); // the third row is selected
+    dialog.OnControlClicked("BUTTON_UP");
+    EXPECT_THAT(Rows(),
+                ElementsAre("  1. " + pictures[0], "  2. " + pictures[2], "  3. " + pictures[1]));
+    EXPECT_EQ(dialog.ListSelectionMark(), 1);
+    EXPECT_EQ(dialog.FileList()->selectedItems().size(), 1);
+    EXPECT_EQ(dialog.FileList()->topLevelItem(1)->toolTip(1), pictures[2]);
+    dialog.OnControlClicked("BUTTON_UP");
+    dialog.OnControlClicked("BUTTON_UP"); // already first: stays
+    EXPECT_THAT(Rows(),
+                ElementsAre("  1. " + pictures[2], "  2. " + pictures[0], "  3. " + pictures[1]));
+    EXPECT_EQ(dialog.ListSelectionMark(), 0);
+    for (int i = 0; i < 3; ++i)
+        dialog.OnControlClicked("BUTTON_DOWN"); // the last press finds it last already
+    EXPECT_THAT(Rows(),
+                ElementsAre("  1. " + pictures[0], "  2. " + pictures[1], "  3. " + pictures[2]));
+    EXPECT_EQ(dialog.ListSelectionMark(), 2);
+
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(1));
+    dialog.OnControlClicked("BUTTON_EDIT");
+    EXPECT_EQ(dialog.Viewer()->FileName(), pictures[1]);
+    EXPECT_TRUE(dialog.EffectOne().isVisible());
+    EXPECT_TRUE(dialog.EffectTwo().isVisible());
+    EXPECT_THAT(messages.shown, IsEmpty());
+}
+
 TEST_F(MainDialogActionsTest, CancelledAddAndDeleteAllKeepTheView)
 {
     AddPictures({pictures[1]});
@@ -208,10 +236,11 @@ TEST_F(MainDialogActionsTest, PlayNeedsARowAndNamesMustMatchExactly)
     EXPECT_THAT(prompts.asked, IsEmpty());
     EXPECT_FALSE(dialog.EffectOne().isVisible());
 
+    // With nothing in the list, Up and Down have nothing to move; Edit asks for a picture.
     for (const char *name : {"BUTTON_UP", "BUTTON_DOWN", "BUTTON_EDIT", "BUTTON_STOP"})
         dialog.OnControlClicked(name);
-    EXPECT_THAT(messages.shown, ElementsAre("Up Button Pressed", "Down Button Pressed",
-                                            "Edit Button Pressed", "Stop Button Pressed"));
+    EXPECT_THAT(messages.shown, ElementsAre("Please add image", "Stop Button Pressed"));
+    EXPECT_FALSE(dialog.EffectOne().isVisible());
 
     // Pause says so and brings play back.
     messages.shown.clear();

@@ -238,8 +238,8 @@ bool ContentFits(const Theme &theme, const ToggleSpec &toggle)
 QImage JoinFaces(const QImage (&faces)[4])
 {
     const QSize size = LogicalSizeOf(faces[0]);
-    QImage strip = Canvas(QSize(size.width() * 4, size.height()),
-                          qRound(faces[0].devicePixelRatio()));
+    QImage strip =
+        Canvas(QSize(size.width() * 4, size.height()), qRound(faces[0].devicePixelRatio()));
     QPainter p(&strip);
     for (int i = 0; i < 4; ++i)
         p.drawImage(QPoint(i * size.width(), 0), faces[i]);

@@ -49,8 +49,8 @@ public:
     {
         QImage part = CropLogical(image, source);
         if (part.size() != target.size() * m_scale)
-            part = part.scaled(target.size() * m_scale, Qt::IgnoreAspectRatio,
-                               Qt::FastTransformation);
+            part =
+                part.scaled(target.size() * m_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         part = part.convertToFormat(QImage::Format_ARGB32);
         part.setDevicePixelRatio(m_scale);
         for (int y = 0; y < part.height(); ++y) {
@@ -274,7 +274,8 @@ QImage RenderPreview(const QString &folder, QString &error, int scale)
     PaintShadow(p, background, windowAt);
     PaintShadow(p, notifier, notifierAt);
     Preview window(folder, p, windowAt, scale);
-    window.Blit(background, QRect(QPoint(0, 0), backgroundSize), QRect(QPoint(0, 0), backgroundSize));
+    window.Blit(background, QRect(QPoint(0, 0), backgroundSize),
+                QRect(QPoint(0, 0), backgroundSize));
 
     if (const auto host = ReadHostRect(ini))
         PaintSamplePicture(p, ToQRect(*host).translated(windowAt));

@@ -95,9 +95,9 @@ void PaintBitmaps(const Theme &theme, const SkinLayout &layout, const NotifierLa
     // The drop button's faces are as high as the edit; the combo box stretches them by a
     // pixel at each end, so they are drawn over the background of the edit's rows.
     const Rect drop = ComboButtonRect(layout.combo);
-    bitmaps[name(kDropButtonFile)] = ComboDropStrip(
-        theme, CropLogical(background,
-                           QRect(drop.left, drop.top + 1, drop.Width(), layout.combo.buttonSize)));
+    bitmaps[name(kDropButtonFile)] =
+        ComboDropStrip(theme, CropLogical(background, QRect(drop.left, drop.top + 1, drop.Width(),
+                                                            layout.combo.buttonSize)));
 
     const ScrollBarArt bar = PaintScrollBar(theme, scale);
     bitmaps[name(kScrollTrackFile)] = bar.track;

@@ -3,9 +3,10 @@
 
 Installs the build tree into a temporary prefix, starts Lumaskin from the installed skins
 folder and checks what a user sees and does: the skinned, shaped main window; the notifier
-that rises at the bottom right and leaves at once on its close button; no working folder
-left behind; Escape and Enter that do not close the window; the close button that ends the
-program cleanly. Exits 77 (skipped) when the X tools are missing.
+that rises at the bottom right, stays while the mouse is over it, leaves at once on its close
+button and, after a skin change brings it back, leaves by itself after a few seconds; no
+working folder left behind; Escape and Enter that do not close the window; the close button
+that ends the program cleanly. Exits 77 (skipped) when the X tools are missing.
 """
 
 import argparse
@@ -25,10 +26,14 @@ SKIP = 77
 # A colour no bundled skin paints, so that cut-away pixels are told apart from the skin.
 ROOT_COLOUR = (0x13, 0xC4, 0x9A)
 NOTIFIER_BITMAP = "dlgTaskNotifier.bmp"
-# The notifier must stay this long untouched, and leave this soon after its close button
-# (its slide out takes 0.3 s; sanitizer builds on a busy machine take longer).
+# The notifier stays at least this long untouched, leaves by itself within LEFT_SECONDS of
+# coming in, and this soon after its close button (its slide out takes 0.3 s; sanitizer
+# builds on a busy machine take longer).
 STAY_SECONDS = 3.0
+LEFT_SECONDS = 12.0
 LEAVE_SECONDS = 2.0
+# The "Purple" entry of the skin menu.
+PURPLE_ENTRY, SKIN_ENTRIES = 2, 8
 
 
 def centre(rect, origin):
@@ -61,6 +66,22 @@ def check_shape(shot, window, bitmap, key, label, others=()):
               f"{label}: ({ix},{iy}) shows {seen}, the skin has {bitmap.pixel(ix, iy)}")
     check(cut > 0, f"{label}: no corner cut from the skin is in view, so its shape cannot be seen")
     return cut
+
+
+def choose_skin(session, app, main, package, entry):
+    """Picks entry `entry` of the skin menu that a right click on bare background opens."""
+    x, y = package.bare_background()[0]
+    known = session.mapped_ids(app.pid)
+    session.click(main.x + x, main.y + y, button=3)
+
+    def menu():
+        fresh = [session.window(w) for w in session.mapped_ids(app.pid) - known]
+        fresh = [w for w in fresh if w and w.height >= 60]
+        return fresh[0] if fresh else None
+
+    found = session.wait_for("the skin menu", menu, 15)
+    session.click(found.x + found.width // 2,
+                  found.y + found.height * (2 * entry + 1) // (2 * SKIN_ENTRIES))
 
 
 def find_skin_folders(tmpdir):
@@ -111,22 +132,37 @@ def steps(args, session, app, package, background, key, notifier_bitmap, close_r
 
     notifier = session.wait_for(f"the notifier fully in at {home}", notifier_home, 15)
     say(f"notifier in at {home}")
-    # It stays until closed: a leave within STAY_SECONDS of the click below is the click's.
-    time.sleep(STAY_SECONDS)
-    check(notifier_home(), f"the notifier left on its own within {STAY_SECONDS} s")
     shot = session.screenshot()
     check_shape(shot, notifier, notifier_bitmap, key, "notifier", others=[main])
-
-    clicked = time.monotonic()
-    session.click(*centre(notifier_close, notifier))
+    # Under the mouse it stays past the time it would leave by itself.
+    session.run("xdotool", "mousemove", str(notifier.x + notifier.width // 2),
+                str(notifier.y + notifier.height - 20))
+    time.sleep(LEFT_SECONDS)
+    check(notifier_home(), f"the notifier left within {LEFT_SECONDS} s with the mouse over it")
+    say(f"notifier still in after {LEFT_SECONDS:g} s under the mouse")
 
     def notifier_gone():
         window = session.window(notifier.id)
         return window is None or not window.mapped or window.y >= session.height
 
+    clicked = time.monotonic()
+    session.click(*centre(notifier_close, notifier))
     session.wait_for("the notifier leaving after its close button", notifier_gone,
                      LEAVE_SECONDS)
     say(f"notifier gone {time.monotonic() - clicked:.2f} s after its close button")
+
+    # A skin change brings it back; left alone it stays a few seconds, then leaves by itself.
+    choose_skin(session, app, main, package, PURPLE_ENTRY)
+    notifier = session.wait_for("the notifier in again after a skin change", notifier_home, 30)
+    came_in = time.monotonic()
+    session.run("xdotool", "mousemove", "0", "0")
+    time.sleep(STAY_SECONDS)
+    check(notifier_home(), f"the notifier left within {STAY_SECONDS} s of coming in")
+    session.wait_for("the notifier leaving by itself", notifier_gone,
+                     LEFT_SECONDS - STAY_SECONDS)
+    say(f"notifier left by itself {time.monotonic() - came_in:.1f} s after coming in")
+    main = app.wait_for_window("the main window after the skin change", background.width,
+                               background.height, 30)
 
     # With the notifier gone every corner of the main window is in view.
     shot = session.screenshot()

@@ -1,0 +1,172 @@
+#!/usr/bin/env python3
+"""End-to-end test of the installed program on a screen scaled 2x (QT_SCALE_FACTOR=2).
+
+The program runs once at scale 1 and once at scale 2, each on a private X server. At scale 2
+the skinned window and the notifier are twice the skin's size, and every button in view
+shows its face from the skin's @2x bitmap pixel for pixel: edges and text drawn at the finer
+scale, not the scale-1 screenshot with every pixel doubled. Exits 77 (skipped) when the X
+tools are missing.
+"""
+
+import argparse
+import sys
+import tempfile
+from pathlib import Path
+
+sys.dont_write_bytecode = True  # nothing written beside the sources
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
+from skin_package import SkinPackage  # noqa: E402
+from xsession import XSession, missing_tools  # noqa: E402
+
+SKIP = 77
+ROOT_COLOUR = (0x13, 0xC4, 0x9A)
+# Faces must match their bitmap this closely (a tooltip or the pointer may cover a corner).
+SAME_SHARE = 0.98
+# At least this share of the 2x2 pixel blocks of a face must show finer detail than one pixel.
+FINE_SHARE = 0.10
+
+
+def hidpi_name(name):
+    stem, dot, extension = name.rpartition(".")
+    return f"{stem}@2x.{extension}" if dot else f"{name}@2x"
+
+
+def run_at_scale(args, work, program, skins, package, scale, size):
+    """Starts the program at `scale` on a screen of `size`; returns (screenshot, main window,
+    notifier window)."""
+    background = package.background()
+    notifier = package.bitmap("dlgTaskNotifier.bmp")
+    with XSession(*size, log_path=work / f"xvfb{scale}.log") as session:
+        session.paint_root(ROOT_COLOUR)
+        # The pointer rests in a corner, off every button.
+        session.run("xdotool", "mousemove", "0", "0")
+        log = work / f"lumaskin{scale}.log"
+        with RunningProgram(program, skins, session, work / f"run{scale}", log,
+                            {"QT_SCALE_FACTOR": str(scale)}) as app:
+            try:
+                main = app.wait_for_window(
+                    f"a {background.width * scale}x{background.height * scale} window at "
+                    f"scale {scale}", background.width * scale, background.height * scale,
+                    args.start_timeout)
+                home = (session.width - notifier.width * scale,
+                        session.height - notifier.height * scale)
+
+                def notifier_home():
+                    window = app.mapped_window(notifier.width * scale, notifier.height * scale)
+                    return window if window and (window.x, window.y) == home else None
+
+                note = session.wait_for(f"the notifier fully in at scale {scale}",
+                                        notifier_home, 15)
+                return session.screenshot(), main, note
+            except Exception:
+                if args.artifacts:
+                    session.save_screenshot(Path(args.artifacts) / f"e2e-hidpi-{scale}.png")
+                say("--- program output (tail) ---\n" + app.log_tail())
+                raise
+
+
+def face_checks(name, rect, package, fine_shot, fine_main, coarse_shot, coarse_main):
+    """The button's face at scale 2 against its @2x bitmap and against the scale-1 screen."""
+    left, top, right, bottom = rect
+    width, height = right - left, bottom - top
+    strip = package.bitmap(hidpi_name(bitmap_of(package, name)))
+    face_width = strip.width // 4
+    check(face_width == 2 * width and strip.height == 2 * height,
+          f"{name}: the @2x strip's face is {face_width}x{strip.height}, not twice {width}x{height}")
+    same = fine = total = 0
+    for y in range(0, 2 * height, 2):
+        for x in range(0, 2 * width, 2):
+            block = [fine_shot.pixel(fine_main.x + 2 * left + x + dx,
+                                     fine_main.y + 2 * top + y + dy)
+                     for dy in (0, 1) for dx in (0, 1)]
+            same += sum(1 for (dx, dy), seen in zip(((0, 0), (1, 0), (0, 1), (1, 1)), block)
+                        if seen == strip.pixel(x + dx, y + dy))
+            fine += any(pixel != block[0] for pixel in block)
+            total += 1
+    check(same >= SAME_SHARE * 4 * total,
+          f"{name}: only {same} of {4 * total} pixels show the @2x face as it is")
+    check(fine >= FINE_SHARE * total,
+          f"{name}: {fine} of {total} pixel blocks are finer than one pixel; the face looks "
+          "like the scale-1 picture doubled")
+    # And it is not what scale 1 shows, doubled.
+    doubled_differs = sum(
+        1 for y in range(2 * height) for x in range(2 * width)
+        if fine_shot.pixel(fine_main.x + 2 * left + x, fine_main.y + 2 * top + y)
+        != coarse_shot.pixel(coarse_main.x + left + x // 2, coarse_main.y + top + y // 2))
+    check(doubled_differs >= FINE_SHARE * 4 * total,
+          f"{name}: only {doubled_differs} pixels differ from the scale-1 screen doubled")
+    return fine / total
+
+
+def bitmap_of(package, name):
+    for fields in package.entries("BUTTONINFO"):
+        if fields[0] == name:
+            return fields[1]
+    raise CheckFailed(f"no button {name}")
+
+
+def run(args, work):
+    program, skins = install(args.cmake, args.build_dir, work / "prefix")
+    package = SkinPackage(skins / "Purple.skn")
+    background = package.background()
+
+    coarse_shot, coarse_main, _ = run_at_scale(args, work, program, skins, package, 1,
+                                               (1600, 1000))
+    say(f"scale 1: window {coarse_main.width}x{coarse_main.height}")
+    fine_shot, fine_main, fine_note = run_at_scale(args, work, program, skins, package, 2,
+                                                   (3000, 2000))
+    check((fine_main.width, fine_main.height) == (2 * background.width, 2 * background.height),
+          f"scale 2: the window is {fine_main.width}x{fine_main.height}")
+    say(f"scale 2: window {fine_main.width}x{fine_main.height}, notifier "
+        f"{fine_note.width}x{fine_note.height}, both twice the skin's size")
+
+    # The window keeps its shape: its cut-away top-left corner shows the desktop.
+    key = package.transparent_colour()
+    if background.pixel(0, 0) == key:
+        check(fine_shot.pixel(fine_main.x, fine_main.y) == ROOT_COLOUR,
+              "scale 2: the cut-away corner does not show the desktop")
+
+    checked = 0
+    for fields in package.entries("BUTTONINFO"):
+        name = fields[0]
+        rect = package.control_rect("BUTTONINFO", name)
+        if name == "BUTTON_PAUSE" or rect is None:  # hidden once the skin is loaded
+            continue
+        left, top, right, bottom = rect
+        screen_rect = (fine_main.x + 2 * left, fine_main.y + 2 * top,
+                       fine_main.x + 2 * right, fine_main.y + 2 * bottom)
+        if fine_note.contains(screen_rect[2] - 1, screen_rect[3] - 1):
+            continue  # under the notifier
+        share = face_checks(name, rect, package, fine_shot, fine_main, coarse_shot, coarse_main)
+        say(f"{name}: the @2x face pixel for pixel, {share:.0%} of its blocks finer than 2x2")
+        checked += 1
+    check(checked >= 5, f"only {checked} buttons could be checked")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build-dir", required=True, type=Path)
+    parser.add_argument("--artifacts", help="folder for screenshots when a check fails")
+    parser.add_argument("--start-timeout", type=float, default=30)
+    args = parser.parse_args()
+
+    missing = missing_tools()
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not found; install xvfb, xdotool, x11-utils, "
+              f"x11-xserver-utils and imagemagick to run this test")
+        return SKIP
+    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-hidpi-") as work:
+        try:
+            run(args, Path(work))
+        except (CheckFailed, TimeoutError) as failure:
+            print(f"FAILED: {failure}")
+            return 1
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

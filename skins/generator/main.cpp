@@ -5,14 +5,15 @@
 //       into FOLDER, ready to be packed;
 //   lumaskin-skingen --pack FOLDER --zip ARCHIVE
 //       packs the files of FOLDER into a ZIP archive that is the same on every run;
-//   lumaskin-skingen --preview FOLDER --png PICTURE.png [--scale 2]
+//   lumaskin-skingen --preview FOLDER --png PICTURE.png [--scale 2] [--page PAGE.html --name NAME]
 //       renders a picture of the skin in FOLDER from its own files, at twice the size from
-//       its @2x bitmaps with --scale 2.
+//       its @2x bitmaps with --scale 2, with the notifier showing PAGE.html for the skin NAME.
 #include "skins/generator/preview_renderer.h"
 #include "skins/generator/skin_builder.h"
 #include "skins/generator/theme.h"
 #include "skins/generator/zip_writer.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -70,7 +71,16 @@ int main(int argc, char **argv)
         const int scale = scaleText.isEmpty() ? 1 : scaleText.toInt();
         if (scale != 1 && scale != 2)
             return Fail(QStringLiteral("--scale takes 1 or 2"));
-        const QImage picture = RenderPreview(previewFolder, error, scale);
+        QString page;
+        if (const QString pagePath = Option(args, QStringLiteral("--page")); !pagePath.isEmpty()) {
+            QFile file(pagePath);
+            if (!file.open(QIODevice::ReadOnly))
+                return Fail(QStringLiteral("%1: cannot read").arg(pagePath));
+            page = QString::fromUtf8(file.readAll())
+                       .replace(QStringLiteral("{{SKIN}}"),
+                                Option(args, QStringLiteral("--name")).toHtmlEscaped());
+        }
+        const QImage picture = RenderPreview(previewFolder, error, scale, page);
         if (picture.isNull())
             return Fail(error);
         if (!picture.save(png, "PNG"))

@@ -1,5 +1,6 @@
 #include "skins/generator/preview_renderer.h"
 
+#include "controls/skin_list_box.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_sections.h"
 #include "skins/generator/paint_kit.h"
@@ -13,6 +14,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -148,7 +150,11 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
     const QRect rows = rect.adjusted(0, 0, -barWidth, 0);
     p.fillRect(rect, FromColourValue(list.backgroundColour));
     const QFont font = ListFont();
-    const int rowHeight = QFontMetrics(font).height() + 2;
+    const QFontMetrics metrics(font);
+    const int rowHeight = metrics.height() + 2;
+    // As the program lays the list out: numbers wide enough for "999.", paths cut in the
+    // middle so that the file's name shows.
+    const int numberWidth = std::max(35, metrics.horizontalAdvance(QStringLiteral("999.")) + 10);
     const int count = static_cast<int>(std::size(kSampleFiles));
     const int visible = rows.height() / rowHeight;
     p.save();
@@ -160,10 +166,13 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
         if (selected)
             p.fillRect(row, FromColourValue(list.selectedBackgroundColour));
         p.setPen(FromColourValue(selected ? list.selectedTextColour : list.textColour));
-        p.drawText(QRect(row.left(), row.top(), 35 - 4, rowHeight),
+        p.drawText(QRect(row.left(), row.top(), numberWidth - 2, rowHeight),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1.").arg(i + 1));
-        p.drawText(row.adjusted(35 + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("/home/anna/Pictures/") + QLatin1String(kSampleFiles[i]));
+        const QRect path = row.adjusted(numberWidth + 2, 0, -2, 0);
+        p.drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
+                   SkinListBox::ElidedPath(QStringLiteral("/home/anna/Pictures/holidays/") +
+                                               QLatin1String(kSampleFiles[i]),
+                                           metrics, path.width()));
     }
     p.restore();
 
@@ -245,7 +254,7 @@ void PaintShadow(QPainter &p, const QImage &bitmap, QPoint at)
 
 } // namespace
 
-QImage RenderPreview(const QString &folder, QString &error, int scale)
+QImage RenderPreview(const QString &folder, QString &error, int scale, const QString &pageHtml)
 {
     error.clear();
     const SkinIni ini(
@@ -369,10 +378,25 @@ QImage RenderPreview(const QString &folder, QString &error, int scale)
     Preview popup(folder, p, notifierAt, scale);
     popup.Blit(notifier, QRect(QPoint(0, 0), notifierSize), QRect(QPoint(0, 0), notifierSize));
     const NotifierLayout notifierLayout = MakeNotifierLayout();
-    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, -1, true));
-    p.setPen(QColor(0x90, 0x90, 0x98));
-    p.drawText(notifierLayout.page.translated(notifierAt), Qt::AlignCenter,
-               QStringLiteral("web page"));
+    const QRect page = notifierLayout.page.translated(notifierAt);
+    if (pageHtml.isEmpty()) {
+        p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, -1, true));
+        p.setPen(QColor(0x90, 0x90, 0x98));
+        p.drawText(page, Qt::AlignCenter, QStringLiteral("start page"));
+    } else {
+        // Laid out as the notifier's page view lays it out.
+        QTextDocument document;
+        document.setDocumentMargin(6);
+        document.setIndentWidth(14);
+        document.setHtml(pageHtml);
+        document.setTextWidth(page.width());
+        p.save();
+        p.translate(page.topLeft());
+        p.setClipRect(QRect(QPoint(0, 0), page.size()));
+        p.fillRect(QRect(QPoint(0, 0), page.size()), QColor(0xfb, 0xfb, 0xfd));
+        document.drawContents(&p, QRectF(QPointF(0, 0), page.size()));
+        p.restore();
+    }
     for (const auto &button : ReadTaskBarButtons(ini)) {
         if (button)
             popup.Face(button->bitmap, button->rect, 0, error);

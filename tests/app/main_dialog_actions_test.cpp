@@ -272,6 +272,12 @@ TEST_F(MainDialogActionsTest, ZoomButtonsFocusTheViewerAndTheTimeFollowsTheSlide
     dialog.SetSliderPos("SLIDER_PROGRESS", 0);
     dialog.OnSliderChanged("SLIDER_OTHER", 0);
     EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "01:02:05/02:00:00");
+
+    // Keys move the slider as a drag does, and the time follows.
+    QTest::keyClick(dialog.FindSlider("SLIDER_PROGRESS"), Qt::Key_End);
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "02:00:00/02:00:00");
+    QTest::keyClick(dialog.FindSlider("SLIDER_PROGRESS"), Qt::Key_PageUp);
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "01:59:40/02:00:00");
 }
 
 TEST_F(MainDialogActionsTest, BrowseFillsAndEnablesTheFirstEditBox)

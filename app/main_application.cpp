@@ -1,6 +1,11 @@
 #include "app/main_application.h"
 
+#include "app/app_settings.h"
+#include "app/drop_target.h"
 #include "app/main_dialog.h"
+#include "app/main_window_keys.h"
+#include "app/main_window_session.h"
+#include "app/picture_files.h"
 #include "notifier/task_bar_window.h"
 
 #if LUMASKIN_HAVE_WEB_VIEW
@@ -9,6 +14,7 @@
 #endif
 
 #include <QDir>
+#include <QIcon>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -57,7 +63,23 @@ void ReportShown()
     std::fflush(stderr);
 }
 
+// What the one message says when no skin package is found anywhere.
+QString NoSkinText(const SkinLocator &locator)
+{
+    return QStringLiteral("No skin package was found, so Lumaskin cannot show its window.\n\n"
+                          "It looked for %1 and the other skin packages in:\n%2\n\n"
+                          "Install Lumaskin with its skins, or put skin packages into %3.")
+        .arg(QLatin1String(SkinDialog::kStartupPackageFile),
+             QStringLiteral("  ") + locator.Folders().join(QStringLiteral("\n  ")),
+             locator.UserFolder());
+}
+
 } // namespace
+
+QString MainApplication::InstalledSkinsFolder()
+{
+    return QDir::cleanPath(applicationDirPath() + QStringLiteral("/../share/lumaskin/skins"));
+}
 
 void MainApplication::PreparePlatform()
 {
@@ -75,19 +97,40 @@ MainApplication::MainApplication(int &argc, char **argv) : QApplication(argc, ar
 {
     setApplicationName(QStringLiteral("Lumaskin"));
     setApplicationVersion(QStringLiteral(LUMASKIN_VERSION));
-    setDesktopFileName(QStringLiteral("lumaskin"));
+    // Names the desktop entry, so that desktops find the program's icon and name for it.
+    setDesktopFileName(QStringLiteral(LUMASKIN_APP_ID));
 }
 
-int MainApplication::Run()
+int MainApplication::Run(const QStringList &files)
 {
-    // Skin packages are read from the folder the program was started in.
-    const QString packageFolder = QDir::currentPath();
+    AppSettings settings;
+    const SkinLocator locator =
+        SkinLocator::ForStartup(QDir::currentPath(), InstalledSkinsFolder());
 
-    MainDialog dialog;
+    // Made before the window, which uses them until it is gone.
+    QtMainDialogPrompts prompts(nullptr);
+    prompts.RememberIn(&settings);
+    MainDialog dialog(nullptr, &prompts);
+    prompts.SetFolderOwner(&dialog);
+    // The desktop's icon of the program where its theme has one (the window has its own).
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(LUMASKIN_APP_ID), dialog.Icon()));
     auto ownNotifier = std::make_unique<TaskBarWindow>();
     TaskBarWindow *notifier = ownNotifier.get();
     dialog.SetTaskBarPopup(std::move(ownNotifier));
-    dialog.OnInitDialog(packageFolder);
+    if (!dialog.OnInitDialog(locator, settings.Skin())) {
+        QtMessageBoxes().Show(NoSkinText(locator), MessageButtons::Ok, MessageIcon::Stop);
+        return 1;
+    }
+    // Owned by the window.
+    auto *session = new MainWindowSession(dialog, settings);
+    session->Restore();
+    new DropTarget(dialog);
+    InstallMainWindowKeys(dialog);
+    QStringList missing;
+    const QStringList pictures = PictureFiles(files, &missing);
+    for (const QString &path : missing)
+        std::fprintf(stderr, "lumaskin: %s: no such file or folder\n",
+                     path.toLocal8Bit().constData());
     // The window runs as the application's own loop rather than a modal loop of its own,
     // because a skin change hides it while the skin is rebuilt, and hiding would end a
     // modal loop. Whatever way the window ends, the process ends with it.
@@ -113,7 +156,10 @@ int MainApplication::Run()
 #endif
     });
     dialog.show();
+    if (!pictures.isEmpty())
+        QTimer::singleShot(0, &dialog, [&dialog, pictures] { dialog.AddPaths(pictures); });
     exec();
+    session->Save();
     return 0;
 }
 

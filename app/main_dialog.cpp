@@ -139,6 +139,17 @@ void MainDialog::OnInitDialog(const QString &packageFolder)
     PlaceViewer();
 }
 
+bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferred)
+{
+    SetSkinLocator(locator);
+    if (!LoadFirstPackageFound(preferred))
+        return false;
+    FillFormatComboBox();
+    setWindowIcon(m_icon);
+    PlaceViewer();
+    return true;
+}
+
 void MainDialog::OnSkinChanging()
 {
     // The new skin's controls are new; the user's pictures stay in the list all the same.
@@ -276,8 +287,12 @@ void MainDialog::ShowSelectedRow()
 
 void MainDialog::AddFiles()
 {
+    AddPaths(m_prompts->OpenFiles(kImageFilter));
+}
+
+void MainDialog::AddPaths(const QStringList &files)
+{
     SkinListBox *list = FileList();
-    const QStringList files = m_prompts->OpenFiles(kImageFilter);
     if (!list)
         return;
     for (const QString &file : files)

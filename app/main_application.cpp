@@ -14,6 +14,7 @@
 #endif
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <QWindow>
@@ -25,9 +26,6 @@
 namespace lumaskin {
 
 namespace {
-
-// The notifier's page names the program's start-up skin.
-constexpr char kStartPageCode[] = "Purple";
 
 // Runs an action once, the first time the watched window is exposed.
 class FirstExposeWatcher : public QObject
@@ -124,6 +122,8 @@ int MainApplication::Run(const QStringList &files)
     // Owned by the window.
     auto *session = new MainWindowSession(dialog, settings);
     session->Restore();
+    // A desktop session that ends asks running programs to keep their data first.
+    connect(this, &QGuiApplication::commitDataRequest, session, [session] { session->Save(); });
     new DropTarget(dialog);
     InstallMainWindowKeys(dialog);
     QStringList missing;
@@ -140,19 +140,22 @@ int MainApplication::Run(const QStringList &files)
     // Made now rather than at show, so that its first expose can be watched.
     dialog.winId();
     const bool reportShown = qEnvironmentVariableIsSet("LUMASKIN_REPORT_SHOWN");
-    new FirstExposeWatcher(dialog.windowHandle(), [notifier, reportShown] {
+    // The notifier's page names the skin the window starts with.
+    const QString startSkin = QFileInfo(dialog.CurrentPackage()).completeBaseName();
+    new FirstExposeWatcher(dialog.windowHandle(), [notifier, reportShown, startSkin] {
         // Opt-in for start-up timing.
         if (reportShown)
             ReportShown();
 #if LUMASKIN_HAVE_WEB_VIEW
         // The web engine takes most of a second to start; the window is not held back for it,
         // and the notifier's page follows once the window is on the screen.
-        QTimer::singleShot(0, notifier, [notifier] {
-            notifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
+        QTimer::singleShot(0, notifier, [notifier, startSkin] {
+            notifier->SetHtmlViewFactory(StartPageViewFactory(startSkin));
             notifier->CreateHtmlView();
         });
 #else
         Q_UNUSED(notifier);
+        Q_UNUSED(startSkin);
 #endif
     });
     dialog.show();

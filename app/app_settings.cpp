@@ -13,7 +13,7 @@ constexpr char kWindowPosition[] = "window/position";
 } // namespace
 
 AppSettings::AppSettings()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("lumaskin"),
                                              QStringLiteral("lumaskin")))
 {}

@@ -1,6 +1,6 @@
 # The two set-up commands:
-#   make run    installs what is missing, builds, and starts Lumaskin with its bundled skins
-#   make test   installs what is missing, builds, and runs every test
+#   make run    installs what building and running need, builds, and starts Lumaskin
+#   make test   installs that and the test tools too, builds, and runs every test
 # Further targets: build, install (to PREFIX), test-sanitize (ASan+UBSan), fuzz, bench, clean.
 
 BUILD      ?= build
@@ -11,10 +11,15 @@ FUZZ_SECONDS ?= 30
 
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-.PHONY: deps configure build install run test test-sanitize fuzz bench clean
+.PHONY: deps deps-test configure build install run test test-sanitize fuzz bench clean
 
+# What building and running need.
 deps:
-	@sh .ci/install-deps
+	@sh .ci/install-deps build run
+
+# That, and the tools of the tests, fuzz targets and benchmarks.
+deps-test:
+	@sh .ci/install-deps build run test
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -25,15 +30,23 @@ build: configure
 install: build
 	cmake --install $(BUILD)
 
-run: install
-	cd "$(PREFIX)/share/lumaskin/skins" 2>/dev/null || cd "$(PREFIX)"; \
-	    exec "$(PREFIX)/bin/lumaskin"
+# Started from the user's folder, as a desktop starts it; the skins come from the
+# installation. Without a display it says so in one line.
+run:
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	    echo "make run: no display to show Lumaskin on (DISPLAY and WAYLAND_DISPLAY are not set)" >&2; \
+	    exit 1; \
+	fi
+	@$(MAKE) --no-print-directory install
+	exec "$(PREFIX)/bin/lumaskin"
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -LE fuzz
+test: deps-test
+	@$(MAKE) --no-print-directory build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error \
+	    -j$(JOBS) -LE fuzz
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize: deps-test
 	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DLUMASKIN_SANITIZE=ON -DLUMASKIN_BENCH=OFF
 	cmake --build $(BUILD)-sanitize -j$(JOBS)
@@ -41,10 +54,10 @@ test-sanitize: deps
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    ctest --output-on-failure -j$(JOBS) -LE fuzz
+	    ctest --output-on-failure --no-tests=error -j$(JOBS) -LE fuzz
 
 # Every libFuzzer target, FUZZ_SECONDS each, built with clang.
-fuzz: deps
+fuzz: deps-test
 	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DLUMASKIN_FUZZ=ON -DLUMASKIN_TESTS=OFF -DLUMASKIN_BENCH=OFF \
 	    -DLUMASKIN_FUZZ_SECONDS=$(FUZZ_SECONDS)
@@ -53,7 +66,8 @@ fuzz: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure -L fuzz
 
-bench: build
+bench: deps-test
+	@$(MAKE) --no-print-directory build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 
 clean:

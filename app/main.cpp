@@ -1,12 +1,47 @@
 // Lumaskin's entry point: the skinned main window, run until it is closed.
+#include "app/command_line.h"
 #include "app/main_application.h"
 #include "menu/menu_styler.h"
 
+#include <cstdio>
+
+namespace {
+
+void Print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Answered before Qt looks for a window system, so they work without one.
+    if (lumaskin::AsksForHelpOrVersion(arguments)) {
+        const lumaskin::CommandLine line = lumaskin::ParseCommandLine(arguments);
+        Print(stdout, line.help ? lumaskin::CommandLineHelp() : lumaskin::VersionText());
+        return 0;
+    }
+    // Without one, Qt would abort with a core dump.
+    if (!lumaskin::DisplayAvailable(arguments)) {
+        Print(stderr, QStringLiteral("lumaskin: no display to open the window on (DISPLAY and "
+                                     "WAYLAND_DISPLAY are not set)\n"));
+        return 1;
+    }
+
     lumaskin::MainApplication app(argc, argv);
+    // QApplication has taken out its own options by now.
+    const lumaskin::CommandLine line =
+        lumaskin::ParseCommandLine(lumaskin::MainApplication::arguments().mid(1));
+    if (!line.error.isEmpty()) {
+        Print(stderr, QStringLiteral("lumaskin: %1\n").arg(line.error));
+        return 2;
+    }
     // Every popup menu gets the program's frame and shadow, from before the main window
     // exists until the program ends.
     const auto menuStyling = lumaskin::MenuStyler::Install();
-    return app.Run();
+    return app.Run(line.files);
 }

@@ -1,10 +1,18 @@
 #include "app/main_application.h"
 
+#include "app/app_settings.h"
+#include "app/drop_target.h"
 #include "app/main_dialog.h"
 #include "notifier/c_html_ctrl.h"
+#include "app/main_window_keys.h"
+#include "app/main_window_session.h"
+#include "app/picture_files.h"
 #include "notifier/task_bar_window.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <functional>
@@ -13,9 +21,6 @@
 namespace lumaskin {
 
 namespace {
-
-// The notifier's page names the program's start-up skin.
-constexpr char kStartPageCode[] = "Purple";
 
 // Runs an action once, the first time the watched window is exposed.
 class FirstExposeWatcher : public QObject
@@ -51,25 +56,65 @@ void ReportShown()
     std::fflush(stderr);
 }
 
+// What the one message says when no skin package is found anywhere.
+QString NoSkinText(const SkinLocator &locator)
+{
+    return QStringLiteral("No skin package was found, so Lumaskin cannot show its window.\n\n"
+                          "It looked for %1 and the other skin packages in:\n%2\n\n"
+                          "Install Lumaskin with its skins, or put skin packages into %3.")
+        .arg(QLatin1String(SkinDialog::kStartupPackageFile),
+             QStringLiteral("  ") + locator.Folders().join(QStringLiteral("\n  ")),
+             locator.UserFolder());
+}
+
 } // namespace
+
+QString MainApplication::InstalledSkinsFolder()
+{
+    return QDir::cleanPath(applicationDirPath() + QStringLiteral("/../share/lumaskin/skins"));
+}
 
 MainApplication::MainApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Lumaskin"));
     setApplicationVersion(QStringLiteral(LUMASKIN_VERSION));
-    setDesktopFileName(QStringLiteral("lumaskin"));
+    // Names the desktop entry, so that desktops find the program's icon and name for it.
+    setDesktopFileName(QStringLiteral(LUMASKIN_APP_ID));
 }
 
-int MainApplication::Run()
+int MainApplication::Run(const QStringList &files)
 {
-    // Skin packages are read from the folder the program was started in.
-    const QString packageFolder = QDir::currentPath();
+    AppSettings settings;
+    const SkinLocator locator =
+        SkinLocator::ForStartup(QDir::currentPath(), InstalledSkinsFolder());
 
-    MainDialog dialog;
+    // Made before the window, which uses them until it is gone.
+    QtMainDialogPrompts prompts(nullptr);
+    prompts.RememberIn(&settings);
+    MainDialog dialog(nullptr, &prompts);
+    prompts.SetFolderOwner(&dialog);
+    // The desktop's icon of the program where its theme has one (the window has its own).
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(LUMASKIN_APP_ID), dialog.Icon()));
     auto ownNotifier = std::make_unique<TaskBarWindow>();
-    ownNotifier->SetHtmlViewFactory(StartPageViewFactory(QString::fromLatin1(kStartPageCode)));
+    // The page is named after the skin once one has loaded.
+    ownNotifier->SetHtmlViewFactory(StartPageViewFactory({}));
     dialog.SetTaskBarPopup(std::move(ownNotifier));
-    dialog.OnInitDialog(packageFolder);
+    if (!dialog.OnInitDialog(locator, settings.Skin())) {
+        QtMessageBoxes().Show(NoSkinText(locator), MessageButtons::Ok, MessageIcon::Stop);
+        return 1;
+    }
+    // Owned by the window.
+    auto *session = new MainWindowSession(dialog, settings);
+    session->Restore();
+    // A desktop session that ends asks running programs to keep their data first.
+    connect(this, &QGuiApplication::commitDataRequest, session, [session] { session->Save(); });
+    new DropTarget(dialog);
+    InstallMainWindowKeys(dialog);
+    QStringList missing;
+    const QStringList pictures = PictureFiles(files, &missing);
+    for (const QString &path : missing)
+        std::fprintf(stderr, "lumaskin: %s: no such file or folder\n",
+                     path.toLocal8Bit().constData());
     // The window runs as the application's own loop rather than a modal loop of its own,
     // because a skin change hides it while the skin is rebuilt, and hiding would end a
     // modal loop. Whatever way the window ends, the process ends with it.
@@ -85,7 +130,10 @@ int MainApplication::Run()
             ReportShown();
     });
     dialog.show();
+    if (!pictures.isEmpty())
+        QTimer::singleShot(0, &dialog, [&dialog, pictures] { dialog.AddPaths(pictures); });
     exec();
+    session->Save();
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
 
 namespace lumaskin {
 
@@ -13,9 +14,15 @@ class MainApplication : public QApplication
 public:
     MainApplication(int &argc, char **argv);
 
-    // Builds the main window with its notifier, loads the start-up skin from the folder the
-    // program was started in and runs the window until it is closed.
-    int Run();
+    // Builds the main window with its notifier, loads the skin worn last time (or the
+    // start-up skin) from the skin folders, puts `files` (pictures and folders) into the list
+    // and runs the window until it is closed. Ends at once, after saying where it looked, when
+    // no skin package is found anywhere.
+    int Run(const QStringList &files = {});
+
+    // The skin folder of the installation this program belongs to (share/lumaskin/skins
+    // beside its bin folder).
+    static QString InstalledSkinsFolder();
 };
 
 } // namespace lumaskin

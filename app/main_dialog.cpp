@@ -124,6 +124,18 @@ void MainDialog::OnInitDialog(const QString &packageFolder)
     PlaceViewer();
 }
 
+bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferred)
+{
+    SetSkinLocator(locator);
+    if (!LoadFirstPackageFound(preferred))
+        return false;
+    FillFormatComboBox();
+    setWindowIcon(m_icon);
+    PlaceViewer();
+    NameSkinInNotifier();
+    return true;
+}
+
 void MainDialog::OnSkinChanging()
 {
     // The new skin's controls are new; the user's pictures stay in the list all the same.
@@ -160,13 +172,15 @@ void MainDialog::OnSkinChanged()
         }
         m_keptRows.reset();
     }
-    // The notifier's page names the skin that has just been loaded.
+    NameSkinInNotifier();
+}
+
+void MainDialog::NameSkinInNotifier()
+{
+    // The notifier's page names the skin that has just been loaded, bundled or the user's own.
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
-    if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr) {
-        const QString package =
-            QLatin1String(kSkinCommands[static_cast<std::size_t>(SkinIndex())].packageFile);
-        page->NavigateStartPage(package.section(u'.', 0, 0));
-    }
+    if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr)
+        page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName());
 }
 
 void MainDialog::FillFormatComboBox()
@@ -259,8 +273,12 @@ void MainDialog::ShowSelectedRow()
 
 void MainDialog::AddFiles()
 {
+    AddPaths(m_prompts->OpenFiles(kImageFilter));
+}
+
+void MainDialog::AddPaths(const QStringList &files)
+{
     SkinListBox *list = FileList();
-    const QStringList files = m_prompts->OpenFiles(kImageFilter);
     if (!list)
         return;
     for (const QString &file : files)

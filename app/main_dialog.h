@@ -39,6 +39,10 @@ public:
     // program started) through a private working folder that is gone again on return, then
     // fills the format list and places the viewer.
     void OnInitDialog(const QString &packageFolder);
+    // The same with the packages `locator` finds: the `preferred` package (a file name) when
+    // found, else the first found of the start-up package, the skin menu's and the user's own.
+    // False, with nothing done, when no package is found anywhere.
+    bool OnInitDialog(const SkinLocator &locator, const QString &preferred);
 
     // The formats a conversion can write, as the format combo box offers them.
     static QStringList OutputFormatList();
@@ -69,6 +73,8 @@ public:
 
     // The buttons' actions.
     void AddFiles();
+    // Appends the files to the list and shows the last of them, as Add does.
+    void AddPaths(const QStringList &files);
     void DeleteSelected();
     void DeleteAll();
     // Moves the selected row one place up (-1) or down (+1), keeping it selected.
@@ -107,6 +113,7 @@ private:
     };
 
     void FillFormatComboBox();
+    void NameSkinInNotifier();
     void PlaceViewer();
     void Message(const QString &text);
     void BrowseVideo(std::size_t editIndex);

@@ -1,5 +1,7 @@
 #include "app/main_dialog_prompts.h"
 
+#include "app/app_settings.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -42,6 +44,15 @@ QFileDialog::Options DialogOptions()
 
 } // namespace
 
+void QtMainDialogPrompts::RememberIn(AppSettings *settings)
+{
+    m_settings = settings;
+    if (settings) {
+        m_lastFileFolder = settings->FileFolder();
+        m_lastOutputFolder = settings->OutputFolder();
+    }
+}
+
 QString QtMainDialogPrompts::StartFolder(const QString &last) const
 {
     if (!last.isEmpty() && QDir(last).exists())
@@ -55,8 +66,11 @@ QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
     const QStringList files = QFileDialog::getOpenFileNames(
         nullptr, QString(), StartFolder(m_lastFileFolder),
         NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
-    if (!files.isEmpty())
+    if (!files.isEmpty()) {
         m_lastFileFolder = QFileInfo(files.last()).absolutePath();
+        if (m_settings)
+            m_settings->SetFileFolder(m_lastFileFolder);
+    }
     return files;
 }
 
@@ -66,8 +80,11 @@ QString QtMainDialogPrompts::SaveFile(const QString &filter)
         QFileDialog::getSaveFileName(nullptr, QString(), StartFolder(m_lastFileFolder),
                                      NameFilters(filter).join(QStringLiteral(";;")), nullptr,
                                      DialogOptions() | QFileDialog::DontConfirmOverwrite);
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         m_lastFileFolder = QFileInfo(file).absolutePath();
+        if (m_settings)
+            m_settings->SetFileFolder(m_lastFileFolder);
+    }
     return file;
 }
 
@@ -76,8 +93,11 @@ QString QtMainDialogPrompts::Folder(const QString &title)
     const QString folder =
         QFileDialog::getExistingDirectory(m_folderOwner, title, StartFolder(m_lastOutputFolder),
                                           DialogOptions() | QFileDialog::ShowDirsOnly);
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         m_lastOutputFolder = folder;
+        if (m_settings)
+            m_settings->SetOutputFolder(folder);
+    }
     return folder;
 }
 

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace lumaskin {
 
+class AppSettings;
+
 // The file and folder choosers of the main window, behind an interface so that tests can
 // choose in place of a person. Every method returns empty when the user cancels.
 class MainDialogPrompts
@@ -27,6 +29,7 @@ class QtMainDialogPrompts final : public MainDialogPrompts
 {
 public:
     explicit QtMainDialogPrompts(QWidget *folderOwner) : m_folderOwner(folderOwner) {}
+    void SetFolderOwner(QWidget *folderOwner) { m_folderOwner = folderOwner; }
 
     QStringList OpenFiles(const QString &filter) override;
     QString SaveFile(const QString &filter) override;
@@ -36,6 +39,10 @@ public:
     // offered in upper case as well, since names on Linux keep their letter case.
     static QStringList NameFilters(const QString &filter);
 
+    // Starts where `settings` says the choosers were last used, and keeps it there as the
+    // user chooses.
+    void RememberIn(AppSettings *settings);
+
 private:
     // Where a chooser opens: where the user last chose, else their pictures or home folder.
     QString StartFolder(const QString &last) const;
@@ -43,6 +50,7 @@ private:
     QWidget *m_folderOwner;
     QString m_lastFileFolder;
     QString m_lastOutputFolder;
+    AppSettings *m_settings = nullptr;
 };
 
 } // namespace lumaskin

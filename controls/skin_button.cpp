@@ -51,6 +51,8 @@ void SkinButton::LoadStateBitmaps(const QString &path, int left, int top, int ri
 void SkinButton::SetTooltipText(const QString &text, bool activate)
 {
     m_tooltipText = text;
+    // A skinned button is only a picture; its tooltip is what a screen reader can call it.
+    setAccessibleName(text);
     ActivateTooltip(activate);
 }
 

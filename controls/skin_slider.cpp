@@ -182,6 +182,7 @@ bool SkinSlider::SetThumbBitmaps(const QString &thumbPath, const QString &active
 
 void SkinSlider::SetTooltipText(const QString &text, bool activate)
 {
+    setAccessibleName(text);
     setToolTip(activate ? text : QString());
 }
 

@@ -4,11 +4,14 @@
 #include "controls/control_factory.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_scroll_bar.h"
+#include "skin/skin_installer.h"
 #include "skin/skin_package.h"
 #include "skin/skin_sections.h"
 #include "skin/skin_working_folder.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -116,24 +119,104 @@ void SkinDialog::LoadSkin()
     ReadControls(ini, folder);
     ShowTime();
     BuildBackgroundDC();
+    FrameWithoutSkin();
     update();
 }
 
-void SkinDialog::LoadSkinPackage(const QString &packagePath)
+void SkinDialog::FrameWithoutSkin()
+{
+    const bool skinned = !m_backgroundBitmap.isNull();
+    if (!skinned)
+        clearMask();
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) == skinned)
+        return;
+    // Changing the flags hides a shown window.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, skinned);
+    if (shown)
+        show();
+}
+
+MessageBoxes &SkinDialog::Messages()
 {
     if (!m_messages) {
         m_ownMessages = std::make_unique<QtMessageBoxes>(this);
         m_messages = m_ownMessages.get();
     }
+    return *m_messages;
+}
+
+void SkinDialog::LoadSkinPackage(const QString &packagePath)
+{
+    MessageBoxes &messages = Messages();
     // A private folder of our own, so nothing in the user's folder is written or emptied.
     SkinWorkingFolder workingFolder;
     if (workingFolder.IsValid())
-        ExtractSkinPackage(m_archive, packagePath.toStdString(), workingFolder.Path(), *m_messages);
+        ExtractSkinPackage(m_archive, QFile::encodeName(packagePath).toStdString(),
+                           workingFolder.Path(), messages);
     SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
     SetSkinFolder(GetFolderOfPath(m_skinFile));
     LoadSkin();
     // Every bitmap is in memory now.
     workingFolder.DeleteWorkingFolder();
+}
+
+bool SkinDialog::LoadFirstPackageFound(const QString &preferred)
+{
+    struct Candidate
+    {
+        QString file;
+        int skinIndex; // -1 for one of the user's own packages
+    };
+    std::vector<Candidate> candidates;
+    const auto bundledIndex = [](const QString &file) {
+        if (file == QLatin1String(kStartupPackageFile))
+            return kStartupPackageIndex;
+        for (std::size_t i = 0; i < kSkinCommands.size(); ++i) {
+            if (file == QLatin1String(kSkinCommands[i].packageFile))
+                return static_cast<int>(i);
+        }
+        return -1;
+    };
+    if (!preferred.isEmpty())
+        candidates.push_back({preferred, bundledIndex(preferred)});
+    candidates.push_back({QLatin1String(kStartupPackageFile), kStartupPackageIndex});
+    for (std::size_t i = 0; i < kSkinCommands.size(); ++i)
+        candidates.push_back({QLatin1String(kSkinCommands[i].packageFile), static_cast<int>(i)});
+    for (const QString &file : m_locator.UserPackages(BundledPackages()))
+        candidates.push_back({file, -1});
+
+    for (const Candidate &candidate : candidates) {
+        const QString path = m_locator.Find(candidate.file);
+        if (path.isEmpty())
+            continue;
+        if (candidate.skinIndex >= 0) {
+            m_skinIndex = candidate.skinIndex;
+            m_userPackage.clear();
+        } else {
+            m_userPackage = candidate.file;
+        }
+        LoadSkinPackage(path);
+        return true;
+    }
+    return false;
+}
+
+QStringList SkinDialog::BundledPackages()
+{
+    QStringList names{QLatin1String(kStartupPackageFile)};
+    for (const SkinCommand &command : kSkinCommands)
+        names << QLatin1String(command.packageFile);
+    return names;
+}
+
+QString SkinDialog::CurrentPackage() const
+{
+    if (!m_userPackage.isEmpty())
+        return m_userPackage;
+    if (m_skinIndex < 0 || m_skinIndex >= static_cast<int>(kSkinCommands.size()))
+        return {};
+    return QLatin1String(kSkinCommands[static_cast<std::size_t>(m_skinIndex)].packageFile);
 }
 
 void SkinDialog::OnChangeSkin(int id)
@@ -142,15 +225,90 @@ void SkinDialog::OnChangeSkin(int id)
     if (index < 0 || index >= static_cast<int>(kSkinCommands.size()) || !CanChangeSkin())
         return;
     m_skinIndex = index;
+    m_userPackage.clear();
+    const QString file = QLatin1String(kSkinCommands[static_cast<std::size_t>(index)].packageFile);
+    const QString found = m_locator.Find(file);
+    // A package found nowhere is reported as missing from the first folder.
+    ChangePackage(found.isEmpty() ? m_locator.PathInFirstFolder(file) : found);
+}
+
+void SkinDialog::ChangeToUserPackage(const QString &fileName)
+{
+    if (!CanChangeSkin())
+        return;
+    m_userPackage = fileName;
+    const QString found = m_locator.Find(fileName);
+    ChangePackage(found.isEmpty() ? QDir(m_locator.UserFolder()).filePath(fileName) : found);
+}
+
+void SkinDialog::ChangePackage(const QString &path)
+{
     OnSkinChanging();
+    emit skinChanging();
     // Hidden while it is rebuilt, so nobody sees half a skin.
     hide();
     if (m_taskBarWindow)
         m_taskBarWindow->HideNow();
-    LoadSkinPackage(m_packageFolder + u'/' +
-                    QLatin1String(kSkinCommands[static_cast<std::size_t>(index)].packageFile));
+    LoadSkinPackage(path);
     OnSkinChanged();
     show();
+    emit skinChanged();
+}
+
+bool SkinDialog::InstallSkinPackage(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    MessageBoxes &messages = Messages();
+    const auto refuse = [&messages](const QString &text) {
+        messages.Show(text, MessageButtons::Ok, MessageIcon::Stop);
+        return false;
+    };
+    if (!SkinLocator::IsPackageName(fileName))
+        return refuse(QStringLiteral("%1 is not a skin package: skin packages are files ending "
+                                     "in .zip or .skn.")
+                          .arg(fileName));
+    if (m_locator.UserFolder().isEmpty())
+        return refuse(QStringLiteral("There is no skin folder to install %1 into.").arg(fileName));
+    if (!CanChangeSkin())
+        return false;
+    if (const QString why = CheckSkinPackage(path); !why.isEmpty())
+        return refuse(why);
+
+    const QString target = QDir(m_locator.UserFolder()).filePath(fileName);
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical != QFileInfo(target).canonicalFilePath()) {
+        if (QFileInfo::exists(target) &&
+            messages.Show(
+                QStringLiteral("A skin package named %1 is already installed. Replace it?")
+                    .arg(fileName),
+                MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
+            return false;
+        QString error;
+        if (CopyPackageInto(path, m_locator.UserFolder(), &error).isEmpty())
+            return refuse(error);
+    }
+
+    // The installed copy is what the window wears now, whatever folders come before it.
+    const auto command =
+        std::find_if(kSkinCommands.begin(), kSkinCommands.end(), [&](const SkinCommand &c) {
+            return fileName == QLatin1String(c.packageFile);
+        });
+    if (command != kSkinCommands.end()) {
+        m_skinIndex = static_cast<int>(command - kSkinCommands.begin());
+        m_userPackage.clear();
+    } else {
+        m_userPackage = fileName;
+    }
+    ChangePackage(target);
+    return true;
+}
+
+QString SkinDialog::ChooseSkinPackage()
+{
+    return QFileDialog::getOpenFileName(
+        this, QStringLiteral("Install Skin"), QDir::homePath(),
+        QStringLiteral("Skin packages (*.zip *.skn *.ZIP *.SKN);;All files (*)"), nullptr,
+        QFileDialog::DontUseNativeDialog);
 }
 
 void SkinDialog::OnSkinChanged()
@@ -164,19 +322,38 @@ void SkinDialog::OnSkinChanged()
 std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
 {
     auto menu = std::make_unique<QMenu>(QStringLiteral("&Change Skin"), this);
+    // Every change destroys every control, so it waits until the menu and whatever event
+    // opened it have finished.
+    const auto later = [this](auto change) {
+        return [this, change] { QMetaObject::invokeMethod(this, change, Qt::QueuedConnection); };
+    };
     for (std::size_t i = 0; i < kSkinCommands.size(); ++i) {
         const SkinCommand &command = kSkinCommands[i];
         QAction *action = menu->addAction(QString::fromLatin1(command.menuText));
         action->setCheckable(true);
-        action->setChecked(static_cast<int>(i) == m_skinIndex);
+        action->setChecked(m_userPackage.isEmpty() && static_cast<int>(i) == m_skinIndex);
+        action->setEnabled(!m_locator.Find(QLatin1String(command.packageFile)).isEmpty());
         const int id = command.id;
-        // The change destroys every control, so it waits until the menu and whatever event
-        // opened it have finished.
-        connect(action, &QAction::triggered, this, [this, id] {
-            QMetaObject::invokeMethod(
-                this, [this, id] { OnChangeSkin(id); }, Qt::QueuedConnection);
-        });
+        connect(action, &QAction::triggered, this, later([this, id] { OnChangeSkin(id); }));
     }
+    const QStringList own = m_locator.UserPackages(BundledPackages());
+    if (!own.isEmpty())
+        menu->addSeparator();
+    for (const QString &file : own) {
+        QString text = QFileInfo(file).completeBaseName();
+        QAction *action = menu->addAction(text.replace(u'&', QLatin1String("&&")));
+        action->setCheckable(true);
+        action->setChecked(file == m_userPackage);
+        connect(action, &QAction::triggered, this,
+                later([this, file] { ChangeToUserPackage(file); }));
+    }
+    menu->addSeparator();
+    QAction *install = menu->addAction(QStringLiteral("Install &Skin..."));
+    install->setEnabled(!m_locator.UserFolder().isEmpty());
+    connect(install, &QAction::triggered, this, later([this] {
+                if (const QString path = ChooseSkinPackage(); !path.isEmpty())
+                    InstallSkinPackage(path);
+            }));
     return menu;
 }
 

@@ -14,6 +14,7 @@
 #include "skin/entry_fields.h"
 #include "skin/rect.h"
 #include "skin/skin_ini.h"
+#include "skin/skin_locator.h"
 #include "skin/task_bar_popup.h"
 #include "zip/zip_archive.h"
 
@@ -48,6 +49,10 @@ public:
         const char *packageFile;
     };
     static constexpr int kFirstSkinCommand = 32771;
+    // The package a window starts with when nothing else is asked for, and its place in the
+    // menu (it holds the Purple skin).
+    static constexpr char kStartupPackageFile[] = "Purple.skn";
+    static constexpr int kStartupPackageIndex = 2;
     static constexpr std::array<SkinCommand, 8> kSkinCommands{{
         {32771, "&Orange", "Orange.zip"},
         {32772, "&Black", "Black.zip"},
@@ -66,9 +71,11 @@ public:
     void SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup);
     TaskBarPopup *TaskBar() const { return m_taskBarWindow.get(); }
 
-    // Where skin packages are read from: the folder the program was started in.
-    void SetPackageFolder(const QString &folder) { m_packageFolder = folder; }
-    const QString &PackageFolder() const { return m_packageFolder; }
+    // Where skin packages are read from, and where installed ones are copied to.
+    void SetSkinLocator(const SkinLocator &locator) { m_locator = locator; }
+    const SkinLocator &Locator() const { return m_locator; }
+    // Reads skin packages from `folder` alone, and installs none.
+    void SetPackageFolder(const QString &folder) { m_locator = SkinLocator({folder}, QString()); }
     // Where a package's questions and failures are reported; without one, message boxes.
     void SetMessageBoxes(MessageBoxes *messages) { m_messages = messages; }
 
@@ -77,13 +84,29 @@ public:
     // does with a missing file.
     void LoadSkinPackage(const QString &packagePath);
 
+    // Loads the first package found of: `preferred` (a package's file name), the start-up
+    // package, the eight skins in menu order, the user's own packages. False, with nothing
+    // loaded, when no folder holds any of them.
+    bool LoadFirstPackageFound(const QString &preferred);
+
     // Changes to the skin of command `id` (32771..32778) while the window is hidden.
     void OnChangeSkin(int id);
+    // Changes to `fileName`, one of the packages in the user's own folder.
+    void ChangeToUserPackage(const QString &fileName);
+    // Checks that the package at `path` opens as a skin, copies it into the user's skin
+    // folder and changes to it. Says why when it cannot; false then.
+    bool InstallSkinPackage(const QString &path);
+    // The file name of the package the window wears, as the menu names it: one of the eight
+    // skins' packages or one of the user's own.
+    QString CurrentPackage() const;
+    // The start-up package and the eight skins' packages.
+    static QStringList BundledPackages();
     // The last skin chosen, 0 for the first command.
     int SkinIndex() const { return m_skinIndex; }
     void SetSkinIndex(int index) { m_skinIndex = index; }
-    // The "&Change Skin" menu with the check mark on the last skin chosen; choosing an entry
-    // changes the skin once the menu has closed.
+    // The "&Change Skin" menu: the eight skins (greyed when no folder holds their package),
+    // the user's own packages by file name, and "Install Skin...". The check mark stands on
+    // the skin worn; choosing an entry changes the skin once the menu has closed.
     std::unique_ptr<QMenu> CreateSkinMenu();
 
     void SetSkinFile(const QString &path) { m_skinFile = path; }
@@ -160,7 +183,16 @@ public:
     virtual void OnSliderChanged(const std::string &name, int position);
     virtual void OnMouseMoved(const std::string &name, int x, int y);
 
+signals:
+    // Around a change of skin by the menu, an install or OnChangeSkin: before the old skin's
+    // controls go, and once the window shows the new skin.
+    void skinChanging();
+    void skinChanged();
+
 protected:
+    // The file chooser of "Install Skin..."; empty when the user cancels.
+    virtual QString ChooseSkinPackage();
+
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -185,6 +217,11 @@ protected:
 
 private:
     void ReadControls(const SkinIni &ini, const QString &folder);
+    // Hides the window, loads the package at `path` and shows the window again.
+    void ChangePackage(const QString &path);
+    MessageBoxes &Messages();
+    // A window without a skin gets the desktop's frame, so that it can still be closed.
+    void FrameWithoutSkin();
 
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
     std::vector<std::unique_ptr<SkinSlider>> m_sliders;
@@ -207,7 +244,9 @@ private:
     std::unique_ptr<TaskBarPopup> m_taskBarWindow;
     std::optional<Rect> m_hostRect;
     QString m_skinFile;
-    QString m_packageFolder;
+    SkinLocator m_locator;
+    // The user's package the window wears; empty while it wears one of the eight skins.
+    QString m_userPackage;
     MessageBoxes *m_messages = nullptr;
     std::unique_ptr<MessageBoxes> m_ownMessages;
     int m_skinIndex = 0;

@@ -82,6 +82,8 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             onlyFiles = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             options.help = true;
+        } else if (a == QLatin1String("--version")) {
+            options.version = true;
         } else if (a == QLatin1String("-f") || a == QLatin1String("--format")) {
             auto v = value(i, a);
             if (!v)
@@ -115,7 +117,7 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             return std::nullopt;
         }
     }
-    if (options.help)
+    if (options.help || options.version)
         return options;
     if (request.format.isEmpty()) {
         *error = QStringLiteral("choose an output format with -f (see --help)");
@@ -155,7 +157,8 @@ QString ConvertHelpText()
            "                        apply an effect; arguments comma-separated, missing ones\n"
            "                        take their default, out-of-range ones are clamped\n"
            "  -j, --jobs N          files converted at once\n"
-           "  -h, --help            this text\n\n"
+           "  -h, --help            this text\n"
+           "      --version         the program's version\n\n"
            "Formats: "
         << WritableFormats().join(QLatin1Char(' ')) << "\n\nEffects:\n";
     for (const EffectDescriptor &effect : Effects()) {

@@ -14,6 +14,7 @@ struct ConvertOptions
 {
     ConversionRequest request;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments (without the program name). On a mistake returns nothing and sets

@@ -39,6 +39,10 @@ int main(int argc, char **argv)
         std::fputs(ConvertHelpText().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (options->version) {
+        std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
+        return 0;
+    }
     const ConversionRequest &request = options->request;
     if (!QFileInfo(request.folder).isDir()) {
         printLine(stderr, QStringLiteral("lumaskin-convert: the output folder %1 does not exist")

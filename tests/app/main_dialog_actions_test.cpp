@@ -415,7 +415,8 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     EXPECT_EQ(dialog.SkinIndex(), 7);
     EXPECT_TRUE(dialog.Buttons().empty());
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
-    ASSERT_EQ(menu->actions().size(), 8);
+    // The eight skins, a separator and "Install Skin...".
+    ASSERT_EQ(menu->actions().size(), 10);
     EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;

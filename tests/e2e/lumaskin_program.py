@@ -60,6 +60,14 @@ def program_env(program, session, tmpdir, runtime_dir, extra=None):
         env["LD_PRELOAD"] = drivers[0]
         asan.append("verify_asan_link_order=0")
     env["ASAN_OPTIONS"] = ":".join(asan)
+    # The program remembers its skin and format: each run keeps that in its own folders, never
+    # the user's, unless the test names others.
+    home = Path(tmpdir).parent / "home"
+    home.mkdir(exist_ok=True)
+    env["HOME"] = str(home)
+    for name, below in (("XDG_CONFIG_HOME", ".config"), ("XDG_DATA_HOME", ".local/share"),
+                        ("XDG_CACHE_HOME", ".cache")):
+        env[name] = str(home / below)
     env.update(extra or {})
     return env
 
@@ -67,7 +75,7 @@ def program_env(program, session, tmpdir, runtime_dir, extra=None):
 class RunningProgram:
     """The program started in `folder`; its standard error goes to `log_path`."""
 
-    def __init__(self, program, folder, session, work_dir, log_path, extra_env=None):
+    def __init__(self, program, folder, session, work_dir, log_path, extra_env=None, args=()):
         self.session = session
         self.tmpdir = Path(work_dir) / "tmp"
         runtime = Path(work_dir) / "runtime"
@@ -77,7 +85,7 @@ class RunningProgram:
         self.started_at = time.monotonic()
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen(
-                [str(program)], cwd=str(folder), stdin=subprocess.DEVNULL, stdout=log,
+                [str(program), *map(str, args)], cwd=str(folder), stdin=subprocess.DEVNULL, stdout=log,
                 stderr=subprocess.STDOUT, start_new_session=True,
                 env=program_env(program, session, self.tmpdir, runtime, extra_env))
 

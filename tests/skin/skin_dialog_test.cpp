@@ -439,8 +439,13 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
         texts << action->text();
         EXPECT_EQ(action->isChecked(), texts.size() == 5) << action->text().toStdString();
     }
+    // The skins, a separator, and "Install Skin...", which needs a user's folder to copy to.
     EXPECT_THAT(texts, ElementsAre("&Orange", "&Black", "&Purple", "Bl&ue", "&Red", "&Gray",
-                                   "P&ink", "&Deluxe"));
+                                   "P&ink", "&Deluxe", "", "Install &Skin..."));
+    EXPECT_FALSE(menu->actions().last()->isEnabled());
+    // Only the skins whose packages are there can be chosen.
+    EXPECT_TRUE(menu->actions()[0]->isEnabled());
+    EXPECT_FALSE(menu->actions()[1]->isEnabled());
 
     // Commands outside the eight change nothing.
     dialog.OnChangeSkin(32779);

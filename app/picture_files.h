@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lumaskin {
+
+// The files that a list of paths given by the user stands for, as absolute paths: a file as
+// it is (the viewer says so if it is no picture), a folder as the pictures directly inside it
+// in name order (hidden files, sub-folders and other files left out). Paths that do not exist
+// go into *missing when given.
+QStringList PictureFiles(const QStringList &paths, QStringList *missing = nullptr);
+
+// Whether the file looks like a picture Lumaskin reads: its first bytes match a format's
+// signature, or, for formats without one, the header makes sense and the extension agrees.
+bool LooksLikePicture(const QString &path);
+
+} // namespace lumaskin

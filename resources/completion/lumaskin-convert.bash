@@ -1,0 +1,45 @@
+# bash completion for lumaskin-convert.
+# Formats, effects and options are read from the program's own --help, so they always match
+# the program being completed.
+
+_lumaskin_convert()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]}
+    local prev=${COMP_WORDS[COMP_CWORD-1]}
+    local program=${COMP_WORDS[0]}
+    local help
+    help=$("$program" --help 2>/dev/null) || return 0
+
+    case $prev in
+    -f | --format)
+        mapfile -t COMPREPLY < <(compgen -W "$(sed -n 's/^Formats: //p' <<<"$help")" -- "$cur")
+        return 0
+        ;;
+    -o | --output)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+        return 0
+        ;;
+    -e | --effect)
+        local effects
+        effects=$(sed -n '/^Effects:/,$ s/^  \([a-z][a-z0-9]*\).*/\1/p' <<<"$help")
+        mapfile -t COMPREPLY < <(compgen -W "$effects" -- "$cur")
+        return 0
+        ;;
+    -j | --jobs)
+        mapfile -t COMPREPLY < <(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur")
+        return 0
+        ;;
+    esac
+
+    if [[ $cur == -* ]]; then
+        local options
+        options=$(sed -n '/^Options:/,/^$/ s/^ *\(-[^ ,]*\)\(, \(--[^ ]*\)\)\{0,1\}.*/\1 \3/p' <<<"$help")
+        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+        return 0
+    fi
+    compopt -o filenames 2>/dev/null
+    mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+}
+
+complete -F _lumaskin_convert lumaskin-convert

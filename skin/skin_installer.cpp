@@ -1,0 +1,109 @@
+#include "skin/skin_installer.h"
+
+#include "controls/bitmap_helpers.h"
+#include "controls/control_factory.h"
+#include "skin/skin_package.h"
+#include "skin/skin_sections.h"
+#include "skin/skin_working_folder.h"
+#include "zip/zip_archive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+namespace lumaskin {
+
+namespace {
+
+// Answers the extraction's questions in place of the user: no retry, and the failure is
+// kept to be told in words of our own.
+class QuietMessages final : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &, MessageButtons buttons, MessageIcon) override
+    {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+};
+
+constexpr qint64 kCopyChunk = 1 << 20;
+
+} // namespace
+
+QString CheckSkinPackage(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("%1 is not a file.").arg(name);
+    SkinWorkingFolder folder;
+    if (!folder.IsValid())
+        return QStringLiteral("No working folder could be made to look into %1.").arg(name);
+    ZipArchive archive;
+    QuietMessages quiet;
+    switch (
+        ExtractSkinPackage(archive, QFile::encodeName(path).toStdString(), folder.Path(), quiet)) {
+    case SkinPackageResult::OpenFailed:
+        return QStringLiteral("%1 is not a skin package: it cannot be opened as a ZIP archive.")
+            .arg(name);
+    case SkinPackageResult::ExtractFailed:
+        return QStringLiteral("%1 is not a usable skin package: its files cannot be extracted.")
+            .arg(name);
+    case SkinPackageResult::Extracted:
+        break;
+    }
+    const QString skinFile = QString::fromStdString(folder.SkinFilePath());
+    if (!QFileInfo(skinFile).isFile())
+        return QStringLiteral("%1 is not a skin package: it holds no Skin.ini at its top level.")
+            .arg(name);
+    const SkinIni ini(folder.SkinFilePath());
+    const std::string background = ReadBackgroundBitmap(ini);
+    QImage bitmap;
+    if (background.empty() ||
+        !LoadBitmapFile(SkinFilePath(QString::fromStdString(folder.FolderWithSlash()), background),
+                        bitmap))
+        return QStringLiteral("%1 is not a usable skin package: its background bitmap is missing "
+                              "or cannot be read.")
+            .arg(name);
+    return {};
+}
+
+QString CopyPackageInto(const QString &path, const QString &folder, QString *error)
+{
+    const QString target = QDir(folder).filePath(QFileInfo(path).fileName());
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("The skin folder %1 cannot be made.").arg(folder);
+        return {};
+    }
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1 cannot be read: %2").arg(path, source.errorString());
+        return {};
+    }
+    QSaveFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("%1 cannot be written: %2").arg(target, copy.errorString());
+        return {};
+    }
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(kCopyChunk);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
+            copy.cancelWriting();
+            *error = QStringLiteral("%1 cannot be read: %2").arg(path, source.errorString());
+            return {};
+        }
+        if (copy.write(chunk) != chunk.size()) {
+            copy.cancelWriting();
+            *error = QStringLiteral("%1 cannot be written: %2").arg(target, copy.errorString());
+            return {};
+        }
+    }
+    if (!copy.commit()) {
+        *error = QStringLiteral("%1 cannot be written: %2").arg(target, copy.errorString());
+        return {};
+    }
+    return target;
+}
+
+} // namespace lumaskin

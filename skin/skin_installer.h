@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace lumaskin {
+
+// Why the file at `path` cannot serve as a skin package, in one sentence for the user; empty
+// when it can: it opens as a ZIP archive, holds Skin.ini at its top level, and the background
+// bitmap that Skin.ini names can be read. Nothing is shown to the user on the way, and the
+// package is extracted into a private working folder that is gone again on return.
+QString CheckSkinPackage(const QString &path);
+
+// Copies the package at `path` into `folder` (made if missing) under its own file name,
+// through a temporary file renamed into place, so a failed copy never leaves half a package
+// nor damages one already there. Returns the new path, or empty with *error set.
+QString CopyPackageInto(const QString &path, const QString &folder, QString *error);
+
+} // namespace lumaskin

@@ -1,0 +1,210 @@
+// The main window as an installed desktop program: its command line, what it remembers
+// between runs, files dropped on it and its keys.
+#include "app/app_settings.h"
+#include "app/command_line.h"
+#include "app/drop_target.h"
+#include "app/main_dialog.h"
+#include "app/main_window_keys.h"
+#include "app/main_window_session.h"
+#include "app/picture_files.h"
+#include "tests/skin/skin_dialog_fixture.h"
+#include "tests/support/temp_dir.h"
+#include "viewercontrol/viewer_control.h"
+
+#include <QImage>
+#include <QTest>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace lumaskin {
+namespace {
+
+using test::TempDir;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+QString Str(const std::filesystem::path &path)
+{
+    return QString::fromStdString(path.string());
+}
+
+class KeptMessages : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        shown << text;
+        return MessageAnswer::Ok;
+    }
+    QStringList shown;
+};
+
+class NoPrompts : public MainDialogPrompts
+{
+public:
+    QStringList OpenFiles(const QString &) override { return files; }
+    QString SaveFile(const QString &) override { return {}; }
+    QString Folder(const QString &) override { return {}; }
+    QStringList files;
+};
+
+TEST(LumaskinCommandLine, TakesFilesHelpAndVersionAndRefusesOtherOptions)
+{
+    CommandLine line = ParseCommandLine({"a.jpg", "--", "--help", "b.png"});
+    EXPECT_FALSE(line.help);
+    EXPECT_THAT(line.files, ElementsAre("a.jpg", "--help", "b.png"));
+    EXPECT_TRUE(line.error.isEmpty());
+
+    EXPECT_TRUE(ParseCommandLine({"x.png", "-h"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--version"}).version);
+    // Answered even beside Qt's options, which QApplication has not taken out yet.
+    EXPECT_TRUE(AsksForHelpOrVersion({"-platform", "xcb", "--help"}));
+    EXPECT_FALSE(AsksForHelpOrVersion({"a.png"}));
+    EXPECT_EQ(ParseCommandLine({"--frobnicate", "a.png"}).error,
+              "unknown option --frobnicate (see --help)");
+    EXPECT_THAT(CommandLineHelp().toStdString(), HasSubstr("Usage: lumaskin"));
+    EXPECT_TRUE(VersionText().startsWith("lumaskin "));
+}
+
+class DesktopSessionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+        test::TestSkin black;
+        black.fill = QColor(10, 10, 10);
+        test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.path(), black);
+    }
+    std::unique_ptr<MainDialog> Start(const QString &remembered = {})
+    {
+        auto dialog = std::make_unique<MainDialog>(&m_messages, &m_prompts);
+        EXPECT_TRUE(dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, {}), remembered));
+        return dialog;
+    }
+    QStringList Rows(const MainDialog &dialog) const
+    {
+        QStringList rows;
+        for (int row = 0; row < dialog.FileList()->RowCount(); ++row)
+            rows << dialog.FileList()->RowText(row, 1);
+        return rows;
+    }
+
+    TempDir m_packages;
+    TempDir m_scratch;
+    TempDir m_config;
+    KeptMessages m_messages;
+    NoPrompts m_prompts;
+};
+
+TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
+{
+    const QString file = Str(m_config / "lumaskin.conf");
+    {
+        AppSettings settings(file);
+        std::unique_ptr<MainDialog> dialog = Start(settings.Skin());
+        MainWindowSession session(*dialog, settings);
+        session.Restore();
+        EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), QString());
+        ASSERT_TRUE(MainWindowSession::ChooseFormat(*dialog, "PNG"));
+        EXPECT_EQ(dialog->ComboBoxes().front()->Text(), "PNG");
+        EXPECT_EQ(MainDialog::ExtensionForSelection(dialog->FormatSelectionMark()), "png");
+        // A skin change keeps the chosen format, and is remembered at once.
+        dialog->OnChangeSkin(32772);
+        EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), "PNG");
+        EXPECT_EQ(AppSettings(file).Skin(), "Black.zip");
+        dialog->move(40, 30);
+        session.Save();
+    }
+    AppSettings settings(file);
+    EXPECT_EQ(settings.OutputFormat(), "PNG");
+    std::unique_ptr<MainDialog> dialog = Start(settings.Skin());
+    EXPECT_EQ(dialog->SkinIndex(), 1);
+    EXPECT_EQ(dialog->BackgroundBitmap().pixelColor(50, 50), QColor(10, 10, 10));
+    MainWindowSession session(*dialog, settings);
+    session.Restore();
+    EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), "PNG");
+    EXPECT_EQ(dialog->pos(), QPoint(40, 30));
+
+    // A place no screen shows any more, or a format the list lacks, is passed over.
+    settings.SetWindowPosition(QPoint(-30000, 20000));
+    settings.SetOutputFormat("XYZ");
+    std::unique_ptr<MainDialog> again = Start();
+    MainWindowSession(*again, settings).Restore();
+    EXPECT_NE(again->pos(), QPoint(-30000, 20000));
+    EXPECT_EQ(MainWindowSession::ChosenFormat(*again), QString());
+}
+
+TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInstalled)
+{
+    TempDir user;
+    TempDir drop;
+    std::filesystem::create_directories(drop / "folder" / "sub");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (const char *name : {"folder/pic10.png", "folder/pic9.jpg", "folder/.hidden.png",
+                             "folder/sub/deep.png", "loose.bmp"})
+        ASSERT_TRUE(picture.save(Str(drop / name)));
+    // Named without a picture's extension, found by its content all the same.
+    ASSERT_TRUE(picture.save(Str(drop / "folder" / "scan"), "PNG"));
+    test::writeFile(drop / "folder" / "notes.txt", "not a picture");
+    test::writeFile(drop / "folder" / "looks.tga", "a TGA without its header");
+
+    auto dialog = std::make_unique<MainDialog>(&m_messages, &m_prompts);
+    ASSERT_TRUE(
+        dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, Str(user.path())), QString()));
+    DropTarget target(*dialog);
+    EXPECT_TRUE(dialog->acceptDrops());
+    target.Drop({Str(drop / "loose.bmp"), Str(drop / "folder")});
+    EXPECT_THAT(Rows(*dialog),
+                ElementsAre(Str(drop / "loose.bmp"), Str(drop / "folder/pic9.jpg"),
+                            Str(drop / "folder/pic10.png"), Str(drop / "folder/scan")));
+    EXPECT_EQ(dialog->ListSelectionMark(), 3);
+    EXPECT_EQ(dialog->Viewer()->image().width(), 8);
+
+    // A skin package dropped is installed and worn; the list stays.
+    test::TestSkin green;
+    green.fill = QColor(0, 120, 0);
+    test::WriteTestSkinPackage(drop / "Green.skn", m_scratch.path(), green);
+    target.Drop({Str(drop / "Green.skn")});
+    EXPECT_TRUE(std::filesystem::exists(user / "Green.skn"));
+    EXPECT_EQ(dialog->CurrentPackage(), "Green.skn");
+    EXPECT_EQ(dialog->BackgroundBitmap().pixelColor(50, 50), green.fill);
+    EXPECT_EQ(Rows(*dialog).size(), 4);
+    EXPECT_TRUE(m_messages.shown.isEmpty());
+
+    EXPECT_THAT(DropTarget::LocalPaths(nullptr), ElementsAre());
+    QStringList missing;
+    EXPECT_THAT(PictureFiles({Str(drop / "gone.png")}, &missing), ElementsAre());
+    EXPECT_THAT(missing, ElementsAre(Str(drop / "gone.png")));
+}
+
+TEST_F(DesktopSessionTest, KeysAddRemoveAndCloseAndButtonsAreNamedByTheirTooltips)
+{
+    TempDir pictures;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    for (const char *name : {"a.png", "b.png"})
+        ASSERT_TRUE(picture.save(Str(pictures / name)));
+    std::unique_ptr<MainDialog> dialog = Start();
+    InstallMainWindowKeys(*dialog);
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+
+    m_prompts.files = {Str(pictures / "a.png"), Str(pictures / "b.png")};
+    QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Rows(*dialog).size(), 2);
+    QTest::keyClick(dialog.get(), Qt::Key_Delete);
+    EXPECT_THAT(Rows(*dialog), ElementsAre(Str(pictures / "a.png")));
+    QTest::keyClick(dialog.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), 1);
+
+    ASSERT_NE(dialog->FindButton("BUTTON_EXIT"), nullptr);
+    EXPECT_EQ(dialog->FindButton("BUTTON_EXIT")->accessibleName(), "Exit");
+    EXPECT_EQ(dialog->FindButton("BUTTON_TWIN")->accessibleName(), "First");
+}
+
+} // namespace
+} // namespace lumaskin

@@ -2,6 +2,7 @@
 
 #include "controls/bitmap_helpers.h"
 #include "controls/control_factory.h"
+#include "controls/shape_limit.h"
 #include "controls/skin_button.h"
 #include "notifier/notifier_messages.h"
 
@@ -104,7 +105,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
     if (red == -1 || green == -1 || blue == -1)
         return;
     if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))
-        setMask(*region);
+        setMask(LimitShapeComplexity(*region));
     Redraw();
 }
 

@@ -154,7 +154,8 @@ QString ConvertHelpText()
            "  -e, --effect NAME[=A,B,...]\n"
            "                        apply an effect; arguments comma-separated, missing ones\n"
            "                        take their default, out-of-range ones are clamped\n"
-           "  -j, --jobs N          files converted at once\n"
+           "  -j, --jobs N          files converted at once (at most one per core, and\n"
+           "                        fewer when memory is short)\n"
            "  -h, --help            this text\n\n"
            "Formats: "
         << WritableFormats().join(QLatin1Char(' ')) << "\n\nEffects:\n";

@@ -445,11 +445,11 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         std::find_if(outcomes.rbegin(), outcomes.rend(),
                      [&](const ConversionOutcome &o) { return cancelled ? o.written : o.started; });
     if (last != outcomes.rend()) {
+        // The effects wait for the picture, which is read off this thread; should it not
+        // read, they are dropped.
         m_viewer.SetFileName(last->source);
-        if (Viewer()->lastError().isEmpty()) {
-            for (const ViewerCall &call : effects)
-                Viewer()->invoke(call.dispatchId, call.arguments);
-        }
+        for (const ViewerCall &call : effects)
+            Viewer()->invoke(call.dispatchId, call.arguments);
         if (SkinEdit *edit = EditBox(0))
             edit->setText(last->target);
     }

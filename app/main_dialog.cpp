@@ -3,12 +3,14 @@
 #include "controls/skin_combo_list.h"
 #include "notifier/task_bar_window.h"
 #include "viewercontrol/batch_conversion.h"
+#include "viewercontrol/file_name.h"
 #include "viewercontrol/viewer_control.h"
 
 #if LUMASKIN_HAVE_WEB_VIEW
 #include "notifier/c_html_ctrl.h"
 #endif
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QStyle>
@@ -257,7 +259,8 @@ void MainDialog::ShowImage(const QString &path)
 
 QString MainDialog::SelectOutputFolder()
 {
-    return m_prompts->Folder(QStringLiteral("Please select an output directory for "));
+    return ResolveFileName(
+        m_prompts->Folder(QStringLiteral("Please select an output directory for ")));
 }
 
 void MainDialog::OnListClicked()
@@ -280,8 +283,14 @@ void MainDialog::AddFiles()
     const QStringList files = m_prompts->OpenFiles(kImageFilter);
     if (!list)
         return;
-    for (const QString &file : files)
-        list->AddFile(QFileInfo(file).absoluteFilePath());
+    // The chooser shows names as text; a name that is not UTF-8 is found again by its bytes.
+    for (const QString &file : files) {
+        // By hand rather than through QFileInfo, which would turn those bytes back into text.
+        QString path = ResolveFileName(file);
+        if (QDir::isRelativePath(path))
+            path = QDir::currentPath() + u'/' + path;
+        list->AddFile(QDir::cleanPath(path));
+    }
 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFocus();
@@ -460,7 +469,8 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         if (outcome.written)
             ++written;
         else if (outcome.started)
-            failures << QStringLiteral("%1: %2").arg(outcome.source, outcome.error);
+            // Quoted, so that no file name can break the report's lines or pass for another.
+            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.source), outcome.error);
     }
     const int total = static_cast<int>(outcomes.size());
     QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")

@@ -75,7 +75,12 @@ ViewerControl::ViewerControl(QWidget *parent) : QWidget(parent)
     });
 }
 
-ViewerControl::~ViewerControl() = default;
+ViewerControl::~ViewerControl()
+{
+    // Nobody will show it: a PDF still being drawn for it stops.
+    if (m_pending)
+        m_pending->superseded = true;
+}
 
 QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
 {

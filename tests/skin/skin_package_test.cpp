@@ -1,5 +1,4 @@
 #include "platform/file_exception.h"
-#include "skin/skin_ini.h"
 #include "skin/skin_package.h"
 #include "skin/skin_working_folder.h"
 #include "tests/support/temp_dir.h"
@@ -10,7 +9,6 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace lumaskin {
 namespace {
@@ -88,14 +86,7 @@ public:
         return true;
     }
     void Close(bool afterError) override { calls.push_back(afterError ? "Close" : "Close!"); }
-    std::optional<EntrySummary> GetEntrySummary(std::uint16_t index) const override
-    {
-        if (index >= summaries.size())
-            return std::nullopt;
-        return summaries[index];
-    }
 
-    std::vector<EntrySummary> summaries;
     std::function<void()> openFailure;
     int entryCount = 0;
     std::optional<int> failingEntry;
@@ -179,37 +170,6 @@ TEST(SkinPackageDialogueTest, FirstExtractFailureEndsTheLoop)
               0);
 }
 
-// Packages beyond what a skin may hold are refused before anything is extracted.
-TEST(SkinPackageDialogueTest, OversizedPackagesAreRefusedUpFront)
-{
-    FakeArchive many;
-    many.entryCount = kMaxSkinPackageEntries + 1;
-    FakeArchive large;
-    large.entryCount = 3;
-    large.summaries = {{"Skin.ini", 100, false},
-                       {"a.bmp", kMaxSkinPackageBytes / 2, false},
-                       {"b.bmp", kMaxSkinPackageBytes / 2, false}};
-    FakeArchive longIni;
-    longIni.entryCount = 1;
-    longIni.summaries = {{"SKIN.INI", SkinIni::kMaxFileBytes + 1, false}};
-    const std::vector<std::pair<FakeArchive *, QString>> cases = {
-        {&many, "This skin package holds 2049 files; a skin may hold at most 2048."},
-        {&large, "This skin package unpacks to 257 MB; a skin may take at most 256 MB."},
-        {&longIni, "The Skin.ini of this skin package is 1025 KB; it may be at most 1024 KB."},
-    };
-    for (const auto &[archive, text] : cases) {
-        ScriptedMessages messages;
-        EXPECT_EQ(ExtractSkinPackage(*archive, "p.skn", "/w", messages),
-                  SkinPackageResult::TooLarge);
-        EXPECT_EQ(messages.Texts(), std::vector<QString>{text});
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(archive->calls.back(), "Close");
-        EXPECT_EQ(std::ranges::count_if(
-                      archive->calls, [](const auto &call) { return call.starts_with("Extract"); }),
-                  0);
-    }
-}
-
 // Real packages made with Info-ZIP's zip.
 class SkinPackageTest : public ::testing::Test
 {
@@ -283,27 +243,6 @@ TEST_F(SkinPackageTest, MissingPackageSaysOpenFailed)
         ExtractSkinPackage(archive, (packages / "Nowhere.zip").string(), folder.Path(), messages),
         SkinPackageResult::OpenFailed);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{kOpenFailed});
-    EXPECT_TRUE(fs::is_empty(folder.Path()));
-}
-
-// A pipe in place of a package is refused at once instead of waiting for a writer; so is
-// a package whose Skin.ini is too large to be a skin's.
-TEST_F(SkinPackageTest, PipesAndOversizedSkinIniAreRefused)
-{
-    ASSERT_EQ(mkfifo((packages / "Purple.skn").c_str(), 0600), 0);
-    SkinWorkingFolder folder;
-    EXPECT_EQ(
-        ExtractSkinPackage(archive, (packages / "Purple.skn").string(), folder.Path(), messages),
-        SkinPackageResult::OpenFailed);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kOpenFailed});
-
-    const fs::path package = MakePackage(
-        "Black.zip", {{"Skin.ini", "[Screen]\n" + std::string(SkinIni::kMaxFileBytes, '\n')}});
-    ScriptedMessages told;
-    EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), told),
-              SkinPackageResult::TooLarge);
-    ASSERT_EQ(told.shown.size(), 1u);
-    EXPECT_TRUE(told.shown[0].text.startsWith("The Skin.ini of this skin package is 1025 KB"));
     EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 

@@ -7,10 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <array>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace lumaskin::test {
 namespace {
@@ -339,33 +337,6 @@ TEST(Reading, WindowsMetafile)
     EXPECT_LT(centre[1], 60);
 }
 
-// libwmf prints its complaints about a damaged file on the console by itself; they stay out
-// of the program's output, and the reader gives its own reason.
-TEST(Reading, DamagedMetafileLeavesTheConsoleAlone)
-{
-    TempDir dir;
-    const std::string metafile = redRectangleMetafile();
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const int savedOut = dup(1), savedErr = dup(2);
-    const int console = ::open((dir / "console").c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(console, 0);
-    dup2(console, 1);
-    dup2(console, 2);
-    QString error;
-    for (const std::size_t length : {std::size_t{60}, std::size_t{90}, metafile.size() - 20})
-        EXPECT_TRUE(readBytes(metafile.substr(0, length), &error).isNull()) << length;
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(savedOut, 1);
-    dup2(savedErr, 2);
-    ::close(savedOut);
-    ::close(savedErr);
-    ::close(console);
-    EXPECT_EQ(readFile(dir / "console"), "");
-    EXPECT_EQ(error, "the WMF picture is damaged");
-}
-
 TEST(Reading, HandWrittenHeaders)
 {
     QString error;
@@ -509,11 +480,6 @@ TEST_F(MadeByImageMagick, OtherFormats)
     const Image cmyk =
         convert("-background white -flatten -colorspace CMYK -quality 95", "cmyk.jpg");
     EXPECT_LT(MeanDifference(cmyk, OverWhite(source)), 6);
-    // ImageMagick decodes CMYK; a cut file gives grey rows and a warning, never a picture.
-    const std::string cmykBytes = readFile(dir / "cmyk.jpg");
-    QString cutError;
-    EXPECT_TRUE(readBytes(cmykBytes.substr(0, cmykBytes.size() * 6 / 10), &cutError).isNull());
-    EXPECT_EQ(cutError, "the file is truncated");
     // A bare codestream, checked against ImageMagick's own decoding of it.
     const Image codestream = convert("-background white -flatten", "J2K:bare.j2k");
     ASSERT_EQ(RunShell(dir, "convert-im6.q16 '" + (dir / "bare.j2k").string() + "' '" +

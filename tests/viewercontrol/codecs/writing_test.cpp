@@ -83,29 +83,6 @@ TEST(Writing, FailureLeavesTheOldFileAndNoLeftovers)
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
 }
 
-// A link standing at a target's name is replaced by the file; nothing is written where it
-// points, whether that exists or not.
-TEST(Writing, LinksAtTheTargetAreReplacedNotFollowed)
-{
-    TempDir dir;
-    fs::create_directory(dir / "out");
-    writeFile(dir / "victim.txt", "precious");
-    fs::create_symlink(dir / "victim.txt", dir / "out" / "a.png");
-    fs::create_symlink(dir / "created-by-link.png", dir / "out" / "b.png");
-    QString error;
-    ASSERT_TRUE(WriteImage(MakePhoto(8, 8), ToQString(dir / "out" / "a.png"), "png", &error))
-        << error.toStdString();
-    ASSERT_TRUE(WriteImage(MakePhoto(8, 8), ToQString(dir / "out" / "b.png"), "png", &error))
-        << error.toStdString();
-    EXPECT_EQ(readFile(dir / "victim.txt"), "precious");
-    EXPECT_FALSE(fs::exists(dir / "created-by-link.png"));
-    for (const char *name : {"a.png", "b.png"}) {
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out" / name))) << name;
-        EXPECT_EQ(readFile(dir / "out" / name).substr(1, 3), "PNG") << name;
-    }
-    EXPECT_EQ(namesIn(dir / "out"), (std::vector<std::string>{"a.png", "b.png"}));
-}
-
 // The temporary name fits beside a target name of any allowed length; a replaced file keeps
 // its permissions; a pipe at the name is left alone.
 TEST(Writing, LongNamesPermissionsAndPipes)

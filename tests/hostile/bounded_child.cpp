@@ -9,6 +9,7 @@
 #include <mutex>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -114,7 +115,10 @@ ChildRun RunBounded(const std::vector<std::string> &argv,
     for (std::string &s : envStrings)
         envp.push_back(s.data());
     envp.push_back(nullptr);
-    std::vector<std::string> argvCopy = argv;
+    // Through the launcher, which measures the program alone (see hostile_launch.cpp).
+    const std::string reportPath = (logs / "report").string();
+    std::vector<std::string> argvCopy{LUMASKIN_LAUNCH_PATH, reportPath};
+    argvCopy.insert(argvCopy.end(), argv.begin(), argv.end());
     for (std::string &s : argvCopy)
         args.push_back(s.data());
     args.push_back(nullptr);
@@ -156,20 +160,28 @@ ChildRun RunBounded(const std::vector<std::string> &argv,
         return run;
     setpgid(pid, pid);
     int status = 0;
-    rusage usage{};
     bool stopped = false;
     for (;;) {
-        const pid_t done = wait4(pid, &status, WNOHANG, &usage);
+        const pid_t done = waitpid(pid, &status, WNOHANG);
         if (done == pid)
             break;
         if (!stopped && limits.stopWhen && limits.stopWhen()) {
-            stopped = true;
-            kill(pid, limits.stopSignal);
+            // To the program, not the launcher that measures it.
+            int program = 0;
+            if (std::FILE *file = std::fopen((reportPath + ".pid").c_str(), "r")) {
+                if (std::fscanf(file, "%d", &program) != 1)
+                    program = 0;
+                std::fclose(file);
+            }
+            if (program > 0) {
+                stopped = true;
+                kill(program, limits.stopSignal);
+            }
         }
         if (std::chrono::steady_clock::now() - start > std::chrono::seconds(limits.wallSeconds)) {
             run.timedOut = true;
             kill(-pid, SIGKILL);
-            wait4(pid, &status, 0, &usage);
+            waitpid(pid, &status, 0);
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -182,9 +194,13 @@ ChildRun RunBounded(const std::vector<std::string> &argv,
         run.exitStatus = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
         run.signal = WTERMSIG(status);
-    run.peakMb = usage.ru_maxrss / 1024.0;
-    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                     usage.ru_stime.tv_usec / 1e6;
+    long peakKb = 0;
+    if (std::FILE *report = std::fopen(reportPath.c_str(), "r")) {
+        if (std::fscanf(report, "%ld %lf", &peakKb, &run.cpuSeconds) != 2)
+            peakKb = 0;
+        std::fclose(report);
+    }
+    run.peakMb = peakKb / 1024.0;
     run.output = ReadAll(outPath);
     run.errors = ReadAll(errPath);
     std::error_code error;

@@ -29,7 +29,7 @@ struct ChildRun
     int exitStatus = -1; // -1 when ended by a signal
     int signal = 0;
     bool timedOut = false;
-    double peakMb = 0; // largest resident set, from wait4
+    double peakMb = 0; // the program's largest resident set
     double cpuSeconds = 0;
     double wallSeconds = 0;
     std::string output; // standard output

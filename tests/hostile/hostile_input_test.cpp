@@ -80,6 +80,7 @@ struct ZipEntry
     std::uint16_t method = 8;
 };
 
+// `bytes` (at most 8) little-endian bytes of `value`.
 void Append(std::string &out, std::uint64_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
@@ -106,7 +107,8 @@ std::string ZipOf(const std::vector<ZipEntry> &entries)
             Append(*part, e.name.size(), 2);
             Append(*part, 0, 2);
             if (central) {
-                Append(*part, 0, 2 + 2 + 2 + 4);
+                Append(*part, 0, 6); // comment length, disk, internal attributes
+                Append(*part, 0, 4); // external attributes
                 Append(*part, offset, 4);
             }
             *part += e.name;

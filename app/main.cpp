@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/main_application.h"
 #include "menu/menu_styler.h"
+#include "viewercontrol/file_name.h"
 
 #include <cstdio>
 
@@ -33,9 +34,12 @@ int main(int argc, char **argv)
     }
 
     lumaskin::MainApplication app(argc, argv);
-    // QApplication has taken out its own options by now.
-    const lumaskin::CommandLine line =
-        lumaskin::ParseCommandLine(lumaskin::MainApplication::arguments().mid(1));
+    // QApplication has taken out its own options by now. File names are bytes, taken as they
+    // are rather than through Qt's decoding, which would lose those that are not UTF-8.
+    QStringList remaining;
+    for (int i = 1; i < argc; ++i)
+        remaining << lumaskin::FileNameFromNative(argv[i]);
+    const lumaskin::CommandLine line = lumaskin::ParseCommandLine(remaining);
     if (!line.error.isEmpty()) {
         Print(stderr, QStringLiteral("lumaskin: %1\n").arg(line.error));
         return 2;

@@ -4,8 +4,10 @@
 #include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
 #include "viewercontrol/batch_conversion.h"
+#include "viewercontrol/file_name.h"
 #include "viewercontrol/viewer_control.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QStyle>
@@ -254,7 +256,8 @@ void MainDialog::ShowImage(const QString &path)
 
 QString MainDialog::SelectOutputFolder()
 {
-    return m_prompts->Folder(QStringLiteral("Please select an output directory for "));
+    return ResolveFileName(
+        m_prompts->Folder(QStringLiteral("Please select an output directory for ")));
 }
 
 void MainDialog::OnListClicked()
@@ -281,8 +284,14 @@ void MainDialog::AddPaths(const QStringList &files)
     SkinListBox *list = FileList();
     if (!list)
         return;
-    for (const QString &file : files)
-        list->AddFile(QFileInfo(file).absoluteFilePath());
+    // The chooser shows names as text; a name that is not UTF-8 is found again by its bytes.
+    for (const QString &file : files) {
+        // By hand rather than through QFileInfo, which would turn those bytes back into text.
+        QString path = ResolveFileName(file);
+        if (QDir::isRelativePath(path))
+            path = QDir::currentPath() + u'/' + path;
+        list->AddFile(QDir::cleanPath(path));
+    }
 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFocus();
@@ -479,11 +488,11 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         std::find_if(outcomes.rbegin(), outcomes.rend(),
                      [&](const ConversionOutcome &o) { return cancelled ? o.written : o.started; });
     if (last != outcomes.rend()) {
+        // The effects wait for the picture, which is read off this thread; should it not
+        // read, they are dropped.
         m_viewer.SetFileName(last->source);
-        if (Viewer()->lastError().isEmpty()) {
-            for (const ViewerCall &call : effects)
-                Viewer()->invoke(call.dispatchId, call.arguments);
-        }
+        for (const ViewerCall &call : effects)
+            Viewer()->invoke(call.dispatchId, call.arguments);
         if (SkinEdit *edit = EditBox(0))
             edit->setText(last->target);
     }
@@ -494,7 +503,8 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         if (outcome.written)
             ++written;
         else if (outcome.started)
-            failures << QStringLiteral("%1: %2").arg(outcome.source, outcome.error);
+            // Quoted, so that no file name can break the report's lines or pass for another.
+            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.source), outcome.error);
     }
     const int total = static_cast<int>(outcomes.size());
     QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")

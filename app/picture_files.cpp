@@ -2,11 +2,14 @@
 
 #include "platform/natural_order.h"
 #include "viewercontrol/codecs/codec_registry.h"
+#include "viewercontrol/file_name.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumaskin {
 
@@ -30,10 +33,21 @@ bool HasPictureExtension(const QString &path)
 
 bool LooksLikePicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // By its bytes: the name need not be UTF-8. Never blocks on a pipe.
+    const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    const QByteArray header = file.read(kHeaderBytes);
+    QByteArray header(kHeaderBytes, Qt::Uninitialized);
+    struct stat status
+    {
+    };
+    const ssize_t got = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+                            ? ::read(fd, header.data(), kHeaderBytes)
+                            : -1;
+    ::close(fd);
+    if (got <= 0)
+        return false;
+    header.truncate(got);
     Probe probe;
     const Codec *codec =
         FindReader(Bytes(reinterpret_cast<const std::uint8_t *>(header.constData()),
@@ -53,13 +67,17 @@ QStringList PictureFiles(const QStringList &paths, QStringList *missing)
             QStringList inside;
             for (const QFileInfo &entry :
                  QDir(info.absoluteFilePath()).entryInfoList(QDir::Files | QDir::Readable)) {
-                if (LooksLikePicture(entry.absoluteFilePath()))
-                    inside << entry.absoluteFilePath();
+                // Qt lists names as text; a name that is not UTF-8 is found again by its bytes.
+                const QString file = ResolveFileName(entry.absoluteFilePath());
+                if (LooksLikePicture(file))
+                    inside << file;
             }
             std::sort(inside.begin(), inside.end(), NaturalLess);
             files << inside;
-        } else if (info.exists()) {
-            files << info.absoluteFilePath();
+        } else if (struct stat status{}; ::stat(NativeFileName(path).constData(), &status) == 0) {
+            files << (QDir::isAbsolutePath(path)
+                          ? QDir::cleanPath(path)
+                          : QDir::cleanPath(QDir::currentPath() + u'/' + path));
         } else if (missing) {
             *missing << path;
         }

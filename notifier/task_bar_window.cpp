@@ -2,6 +2,7 @@
 
 #include "controls/bitmap_helpers.h"
 #include "controls/control_factory.h"
+#include "controls/shape_limit.h"
 #include "controls/skin_button.h"
 #include "notifier/notifier_messages.h"
 
@@ -111,7 +112,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
     if (!shaped)
         return;
     if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))
-        setMask(*region);
+        setMask(LimitShapeComplexity(*region));
     Redraw();
 }
 

@@ -16,6 +16,14 @@ char LowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        c = LowerAscii(c);
+    return lower;
+}
+
 std::string_view Unquote(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -88,17 +96,23 @@ IniDocument IniDocument::Parse(std::string_view text)
     IniDocument document;
     // Keys are collected only while inside the first occurrence of a section.
     Section *current = nullptr;
-    for (const std::string_view rawLine : SplitIniLines(text)) {
-        const IniLine line = ClassifyIniLine(StripLineEnding(rawLine));
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const auto length = end == std::string_view::npos ? text.size() : end + 1;
+        const IniLine line = ClassifyIniLine(StripLineEnding(text.substr(0, length)));
+        text.remove_prefix(length);
         if (line.kind == IniLine::Kind::Section) {
-            if (document.FindSection(line.name)) {
-                current = nullptr;
-            } else {
-                document.m_sections.push_back({std::string(line.name), {}});
+            const auto [at, added] =
+                document.m_index.try_emplace(LowerCase(line.name), document.m_sections.size());
+            if (added) {
+                document.m_sections.push_back({std::string(line.name), {}, {}});
                 current = &document.m_sections.back();
+            } else {
+                current = nullptr;
             }
-        } else if (line.kind == IniLine::Kind::Key && current && !FindValue(*current, line.name)) {
-            current->keys.emplace_back(line.name, line.value);
+        } else if (line.kind == IniLine::Kind::Key && current) {
+            if (current->index.try_emplace(LowerCase(line.name), current->keys.size()).second)
+                current->keys.emplace_back(line.name, line.value);
         }
     }
     return document;
@@ -106,17 +120,14 @@ IniDocument IniDocument::Parse(std::string_view text)
 
 const IniDocument::Section *IniDocument::FindSection(std::string_view name) const
 {
-    const auto found = std::ranges::find_if(m_sections, [name](const Section &section) {
-        return EqualsIgnoreCase(section.name, name);
-    });
-    return found == m_sections.end() ? nullptr : &*found;
+    const auto found = m_index.find(LowerCase(name));
+    return found == m_index.end() ? nullptr : &m_sections[found->second];
 }
 
 const std::string *IniDocument::FindValue(const Section &section, std::string_view key)
 {
-    const auto found = std::ranges::find_if(
-        section.keys, [key](const auto &entry) { return EqualsIgnoreCase(entry.first, key); });
-    return found == section.keys.end() ? nullptr : &found->second;
+    const auto found = section.index.find(LowerCase(key));
+    return found == section.index.end() ? nullptr : &section.keys[found->second].second;
 }
 
 } // namespace lumaskin

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -42,7 +44,9 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // A parsed INI file. Only the first occurrence of a section, and within it of a key, is
-// kept, since lookups would never reach later ones.
+// kept, since lookups would never reach later ones. Parsing takes time and memory in
+// proportion to the text, and every look-up is a hash look-up, so a file with many keys
+// cannot slow the program down more than its size allows.
 class IniDocument
 {
 public:
@@ -50,6 +54,8 @@ public:
     {
         std::string name;
         std::vector<std::pair<std::string, std::string>> keys;
+        // Position in `keys` by key name in lower case.
+        std::unordered_map<std::string, std::size_t> index;
     };
 
     static IniDocument Parse(std::string_view text);
@@ -60,6 +66,8 @@ public:
 
 private:
     std::vector<Section> m_sections;
+    // Position in `m_sections` by section name in lower case.
+    std::unordered_map<std::string, std::size_t> m_index;
 };
 
 } // namespace lumaskin

@@ -11,6 +11,15 @@ namespace lumaskin {
 class SkinArchive
 {
 public:
+    // What the archive says of one entry before it is extracted.
+    struct EntrySummary
+    {
+        std::string name;
+        // The size once extracted; the reader never writes more than this.
+        std::uint64_t size = 0;
+        bool isDirectory = false;
+    };
+
     virtual ~SkinArchive() = default;
     virtual void Open(const std::string &path, int mode, int volumeSize) = 0;
     virtual int GetEntryCount() const = 0;
@@ -18,6 +27,11 @@ public:
                               const std::optional<std::string> &newName,
                               std::uint32_t bufferSize) = 0;
     virtual void Close(bool afterError) = 0;
+    // Nothing for an archive that cannot tell (scripted archives of tests).
+    virtual std::optional<EntrySummary> GetEntrySummary(std::uint16_t) const
+    {
+        return std::nullopt;
+    }
 };
 
 } // namespace lumaskin

@@ -2,6 +2,7 @@
 
 #include "controls/bitmap_helpers.h"
 #include "controls/control_factory.h"
+#include "controls/shape_limit.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_scroll_bar.h"
 #include "skin/skin_installer.h"
@@ -445,7 +446,8 @@ void SkinDialog::FreeSkin()
 
 bool SkinDialog::ShapeWindow(QRegion &region, const QImage &bitmap, ColourValue colour)
 {
-    region = RegionWithoutKeyColour(bitmap, colour);
+    // However fine the key colour's pattern, the window gets a shape the display accepts.
+    region = LimitShapeComplexity(RegionWithoutKeyColour(bitmap, colour));
     setMask(region);
     return region != QRegion(QRect(QPoint(0, 0), LogicalSize(bitmap)));
 }

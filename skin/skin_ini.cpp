@@ -8,7 +8,6 @@
 #include <fstream>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace lumaskin {
@@ -39,14 +38,18 @@ std::optional<FileStamp> StampOf(const std::string &path)
                      nanoseconds(status.st_ctim)};
 }
 
-std::optional<std::string> ReadWholeFile(const std::string &path)
+std::optional<std::string> ReadWholeFile(const std::string &path, std::size_t limit)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::ostringstream out;
-    out << in.rdbuf();
-    return std::move(out).str();
+    // One byte beyond the limit tells a file that is too large from one that just fits.
+    std::string text(limit + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad() || static_cast<std::size_t>(in.gcount()) > limit)
+        return std::nullopt;
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
 }
 
 // The skin engine reads one file section after section, so remembering the last file
@@ -150,9 +153,11 @@ std::shared_ptr<const IniDocument> SkinIni::Load() const
     if (cache.document && cache.path == m_path && cache.stamp == *stamp)
         return cache.document;
 
+    if (static_cast<std::size_t>(stamp->size) > kMaxFileBytes)
+        return empty;
     // The stamp was taken before reading: if the file changes in between, the next call
     // sees a new stamp and parses again.
-    const std::optional<std::string> text = ReadWholeFile(m_path);
+    const std::optional<std::string> text = ReadWholeFile(m_path, kMaxFileBytes);
     if (!text)
         return empty;
     cache.path = m_path;
@@ -201,7 +206,7 @@ bool SkinIni::WriteString(std::string_view section, std::string_view key,
 
     std::string text;
     if (StampOf(m_path)) {
-        const std::optional<std::string> current = ReadWholeFile(m_path);
+        const std::optional<std::string> current = ReadWholeFile(m_path, kMaxFileBytes);
         if (!current)
             return false;
         text = *current;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,9 +17,14 @@ class IniDocument;
 //
 // A cheap value type: copies share nothing but the path. The parsed file is cached by path,
 // modification time and size, so reading every section of one file in turn parses it once.
+//
+// A file larger than kMaxFileBytes reads as missing: a skin's description is a few kilobytes,
+// and a huge one would only cost time and memory.
 class SkinIni
 {
 public:
+    static constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
+
     SkinIni() = default;
     explicit SkinIni(std::string path) : m_path(std::move(path)) {}
 

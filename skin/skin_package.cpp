@@ -1,8 +1,10 @@
 #include "skin/skin_package.h"
 
+#include "skin/skin_ini.h"
 #include "zip/zip_archive.h"
 #include "zip/zip_exception.h"
 
+#include <QString>
 #include <algorithm>
 
 namespace lumaskin {
@@ -32,6 +34,40 @@ bool RetryWanted(const CZipException &error, MessageBoxes &messages)
     return error.cause == CZipException::cdirNotFound &&
            messages.Show(QString::fromUtf8(kCentralDirectoryRetryText), MessageButtons::YesNo,
                          MessageIcon::Stop) == MessageAnswer::Yes;
+}
+
+bool IsSkinIniEntry(const std::string &name)
+{
+    return name.size() == 8 && QString::fromStdString(name).compare(QLatin1String("Skin.ini"),
+                                                                    Qt::CaseInsensitive) == 0;
+}
+
+// Why the package is more than a skin may be; empty when it is not. Only what the archive
+// declares is looked at: extraction never writes more than an entry declares.
+QString Oversized(const SkinArchive &archive)
+{
+    const int count = archive.GetEntryCount();
+    if (count > kMaxSkinPackageEntries)
+        return QStringLiteral("This skin package holds %1 files; a skin may hold at most %2.")
+            .arg(count)
+            .arg(kMaxSkinPackageEntries);
+    std::uint64_t total = 0;
+    for (int index = 0; index < count; ++index) {
+        const auto entry = archive.GetEntrySummary(static_cast<std::uint16_t>(index));
+        if (!entry || entry->isDirectory)
+            continue;
+        total += entry->size;
+        if (IsSkinIniEntry(entry->name) && entry->size > SkinIni::kMaxFileBytes)
+            return QStringLiteral("The Skin.ini of this skin package is %1 KB; it may be at "
+                                  "most %2 KB.")
+                .arg((entry->size + 1023) / 1024)
+                .arg(SkinIni::kMaxFileBytes / 1024);
+    }
+    if (total > kMaxSkinPackageBytes)
+        return QStringLiteral("This skin package unpacks to %1 MB; a skin may take at most %2 MB.")
+            .arg((total + (1 << 20) - 1) >> 20)
+            .arg(kMaxSkinPackageBytes >> 20);
+    return {};
 }
 
 bool OpenWithRetry(SkinArchive &archive, const std::string &packagePath, MessageBoxes &messages)
@@ -67,6 +103,13 @@ public:
         return m_archive.ExtractEntry(index, folder, keepPath, newName, bufferSize);
     }
     void Close(bool afterError) override { m_archive.Close(afterError); }
+    std::optional<EntrySummary> GetEntrySummary(std::uint16_t index) const override
+    {
+        const std::optional<ZipFileHeader> header = m_archive.GetEntryInfo(index);
+        if (!header)
+            return std::nullopt;
+        return EntrySummary{header->name, header->uncompressedSize, header->IsDirectory()};
+    }
 
 private:
     ZipArchive &m_archive;
@@ -82,6 +125,12 @@ SkinPackageResult ExtractSkinPackage(SkinArchive &archive, const std::string &pa
         CloseAfterError(archive);
         ShowStop(messages, kOpenFailedText);
         return SkinPackageResult::OpenFailed;
+    }
+
+    if (const QString refusal = Oversized(archive); !refusal.isEmpty()) {
+        CloseAfterError(archive);
+        messages.Show(refusal, MessageButtons::Ok, MessageIcon::Stop);
+        return SkinPackageResult::TooLarge;
     }
 
     bool failed = folder.empty(); // never extract into the current folder by mistake

@@ -1,5 +1,7 @@
 #include "skin/skin_sections.h"
 
+#include <algorithm>
+
 namespace lumaskin {
 
 namespace {
@@ -52,9 +54,10 @@ std::vector<std::optional<std::string>> ReadListValues(const SkinIni &ini, std::
 {
     std::vector<std::string> keys;
     ini.GetKeyNames(section, keys);
+    const std::size_t count = std::min(keys.size(), kMaxListEntries);
     std::vector<std::optional<std::string>> values;
-    values.reserve(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i)
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
         values.push_back(ReadNonEmpty(ini, section, std::to_string(i + 1)));
     return values;
 }

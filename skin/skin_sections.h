@@ -5,6 +5,7 @@
 #include "skin/skin_entries.h"
 #include "skin/skin_ini.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,9 @@ template <class Entry> using ListSection = std::vector<std::optional<Entry>>;
 
 // The raw values of a list section: as many slots as the section has keys, slot i holding
 // key "i+1". A key with another name only raises the count; numbers above the count are
-// never read.
+// never read. At most kMaxListEntries slots are read: every entry becomes a window, and no
+// skin needs more than a few dozen of a kind.
+inline constexpr std::size_t kMaxListEntries = 1024;
 std::vector<std::optional<std::string>> ReadListValues(const SkinIni &ini,
                                                        std::string_view section);
 

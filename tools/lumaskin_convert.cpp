@@ -1,17 +1,27 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "tools/convert_options.h"
+#include "viewercontrol/console_output.h"
+#include "viewercontrol/file_name.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lumaskin;
 
 namespace {
 
+void printRaw(const char *text)
+{
+    const std::lock_guard lock(ConsoleMutex());
+    std::fputs(text, stderr);
+}
+
 void printLine(FILE *stream, const QString &line)
 {
+    const std::lock_guard lock(ConsoleMutex());
     const QByteArray bytes = line.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fputc('\n', stream);
@@ -27,8 +37,11 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
 
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
+    // File names are bytes: taken from argv as they are (Qt has removed its own options from
+    // it), not through a decoding that would lose names that are not UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << FileNameFromNative(argv[i]);
     QString error;
     const auto options = ParseConvertOptions(arguments, &error);
     if (!options) {
@@ -44,9 +57,11 @@ int main(int argc, char **argv)
         return 0;
     }
     const ConversionRequest &request = options->request;
-    if (!QFileInfo(request.folder).isDir()) {
+    struct stat folder = {};
+    if (::stat(NativeFileName(request.folder).constData(), &folder) != 0 ||
+        !S_ISDIR(folder.st_mode)) {
         printLine(stderr, QStringLiteral("lumaskin-convert: the output folder %1 does not exist")
-                              .arg(request.folder));
+                              .arg(QuotedFileName(request.folder)));
         return 2;
     }
 
@@ -55,24 +70,25 @@ int main(int argc, char **argv)
     const auto outcomes = BatchConversion::Run(
         request, [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
-                std::fputs("\r\033[K", stderr);
+                printRaw("\r\033[K");
             if (!outcome.written) {
                 ++failures;
-                printLine(
-                    stderr,
-                    QStringLiteral("lumaskin-convert: %1: %2").arg(outcome.source, outcome.error));
+                // Quoted, so that no file name can break the line or pass for another one.
+                printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
+                                      .arg(QuotedFileName(outcome.source), outcome.error));
             }
             if (showProgress) {
                 const QString line = QStringLiteral("[%1/%2] %3")
                                          .arg(finished)
                                          .arg(total)
-                                         .arg(QFileInfo(outcome.target).fileName());
+                                         .arg(QuotedFileName(QFileInfo(outcome.target).fileName()));
+                const std::lock_guard lock(ConsoleMutex());
                 std::fputs(line.toLocal8Bit().constData(), stderr);
                 std::fflush(stderr);
             }
         });
     if (showProgress)
-        std::fputs("\r\033[K", stderr);
+        printRaw("\r\033[K");
     if (failures > 0)
         printLine(stderr, QStringLiteral("lumaskin-convert: %1 of %2 file(s) failed")
                               .arg(failures)

@@ -5,11 +5,21 @@
 
 #include <QHash>
 #include <algorithm>
+#include <limits>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace lumaskin {
+
+namespace {
+
+// What one file in hand may take: a photo of tens of megapixels, a copy for its effects and
+// the encoder's buffers.
+constexpr std::int64_t kMemoryPerJob = std::int64_t{256} << 20;
+
+} // namespace
 
 QString ConversionName(const QString &source)
 {
@@ -97,9 +107,9 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
         }
     }
 
-    int jobs = request.jobs > 0
-                   ? request.jobs
-                   : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    // No more files at once than the machine has cores and memory for, whatever was asked.
+    int jobs = std::min(request.jobs > 0 ? request.jobs : std::numeric_limits<int>::max(),
+                        MachineTaskLimit(kMemoryPerJob));
     jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(groups.size())));
 
     std::atomic<std::size_t> nextGroup{0};
@@ -139,8 +149,14 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
         worker();
     } else {
         std::vector<std::jthread> threads;
-        for (int i = 0; i < jobs; ++i)
-            threads.emplace_back(worker);
+        try {
+            for (int i = 0; i < jobs; ++i)
+                threads.emplace_back(worker);
+        } catch (const std::system_error &) {
+            // The system allows no more threads: those started do the work, or this one.
+            if (threads.empty())
+                worker();
+        }
     }
     return outcomes;
 }

@@ -50,7 +50,9 @@ struct ConversionRequest
     QString folder;
     QString format;
     std::vector<EffectStep> steps;
-    int jobs = 0; // files converted at once; 0 = one per core
+    // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
+    // than its available memory allows at 256 MB a file.
+    int jobs = 0;
 };
 
 // Converts many files, several at a time. Sources whose targets collide are converted one

@@ -3,13 +3,16 @@
 #include "viewercontrol/codecs/atomic_file.h"
 #include "viewercontrol/codecs/codec_registry.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/file_name.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumaskin {
 
@@ -31,38 +34,58 @@ Image ReadImage(const QString &path, QString *error)
 {
     if (path.isEmpty())
         return Fail(error, QStringLiteral("no file was given"));
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Fail(error, QStringLiteral("the file does not exist"));
-    if (info.isDir())
-        return Fail(error, QStringLiteral("it is a folder, not a file"));
-    // Devices and pipes could block the open or never end.
-    if (!info.isFile())
-        return Fail(error, QStringLiteral("it is not an ordinary file"));
-    if (info.size() > kMaxFileBytes)
-        return Fail(error, QStringLiteral("the file is too large"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without blocking: a pipe or a device at the name must not hang the read.
+    const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return Fail(error, QStringLiteral("the file does not exist"));
         return Fail(error,
-                    QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+                    QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+    }
+    struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } const closer{fd};
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        return Fail(error,
+                    QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+    if (S_ISDIR(status.st_mode))
+        return Fail(error, QStringLiteral("it is a folder, not a file"));
+    // Devices and pipes could block the read or never end.
+    if (!S_ISREG(status.st_mode))
+        return Fail(error, QStringLiteral("it is not an ordinary file"));
+    if (status.st_size > kMaxFileBytes)
+        return Fail(error, QStringLiteral("the file is too large"));
     QByteArray bytes;
     try {
-        // A read sets aside its whole buffer first, so the first one asks for what the file
-        // holds; later ones follow a file that grows while it is read, up to the limit.
-        constexpr qint64 kChunk = qint64(64) << 20;
-        bytes = file.read(std::min<qint64>(info.size() + 1, kMaxFileBytes + 1));
-        while (bytes.size() <= kMaxFileBytes && file.error() == QFileDevice::NoError) {
-            const QByteArray more =
-                file.read(std::min<qint64>(kChunk, kMaxFileBytes + 1 - bytes.size()));
-            if (more.isEmpty())
+        // The buffer is the file's size (and one more byte, to notice a file that grows
+        // while it is read); a file that grows further is followed up to the limit.
+        bytes.resize(std::min<qint64>(status.st_size + 1, kMaxFileBytes + 1));
+        qsizetype filled = 0;
+        for (;;) {
+            if (filled == bytes.size()) {
+                if (bytes.size() > kMaxFileBytes)
+                    break;
+                bytes.resize(
+                    std::min<qint64>(bytes.size() + (qint64(64) << 20), kMaxFileBytes + 1));
+            }
+            const ssize_t count = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0)
+                return Fail(
+                    error,
+                    QStringLiteral("the file cannot be read (%1)").arg(FileErrorText(errno)));
+            if (count == 0)
                 break;
-            bytes += more;
+            filled += count;
         }
+        bytes.truncate(filled);
     } catch (const std::bad_alloc &) {
         return Fail(error, reason::outOfMemory());
     }
-    if (file.error() != QFileDevice::NoError)
-        return Fail(error, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > kMaxFileBytes)
         return Fail(error, QStringLiteral("the file is too large"));
     return ReadImageFromMemory({reinterpret_cast<const std::uint8_t *>(bytes.constData()),

@@ -1,6 +1,8 @@
 #include "viewercontrol/parallel.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -16,7 +18,35 @@ int hardwareThreads()
     return n;
 }
 
+// Bytes of memory available to new work, or -1 when the system does not say.
+std::int64_t availableMemory()
+{
+    std::FILE *info = std::fopen("/proc/meminfo", "re");
+    if (!info)
+        return -1;
+    std::int64_t kilobytes = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, info)) {
+        long long value = 0;
+        if (std::sscanf(line, "MemAvailable: %lld kB", &value) == 1) {
+            kilobytes = value;
+            break;
+        }
+    }
+    std::fclose(info);
+    return kilobytes < 0 ? -1 : kilobytes * 1024;
+}
+
 } // namespace
+
+int MachineTaskLimit(std::int64_t bytesPerTask)
+{
+    int limit = hardwareThreads();
+    const std::int64_t memory = availableMemory();
+    if (memory > 0 && bytesPerTask > 0)
+        limit = static_cast<int>(std::min<std::int64_t>(limit, memory / bytesPerTask));
+    return std::max(1, limit);
+}
 
 int CurrentParallelism()
 {
@@ -47,15 +77,25 @@ void ParallelFor(int count, const std::function<void(int, int)> &work)
     const auto bandStart = [&](int i) {
         return static_cast<int>(static_cast<long long>(count) * i / workers);
     };
-    for (int i = 1; i < workers; ++i)
-        threads.emplace_back([&, i] {
-            // Bands run with no further splitting inside them.
-            ParallelismLimit single(1);
-            work(bandStart(i), bandStart(i + 1));
-        });
+    // Bands whose thread could not be started (the system's thread limit) run here.
+    int ownFrom = workers;
+    for (int i = 1; i < workers; ++i) {
+        try {
+            threads.emplace_back([&, i] {
+                // Bands run with no further splitting inside them.
+                ParallelismLimit single(1);
+                work(bandStart(i), bandStart(i + 1));
+            });
+        } catch (const std::system_error &) {
+            ownFrom = i;
+            break;
+        }
+    }
     {
         ParallelismLimit single(1);
         work(0, bandStart(1));
+        if (ownFrom < workers)
+            work(bandStart(ownFrom), count);
     }
     // jthread joins on destruction.
 }

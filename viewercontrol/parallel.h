@@ -28,6 +28,10 @@ private:
 // The number of workers ParallelFor would use on this thread.
 int CurrentParallelism();
 
+// How many tasks of `bytesPerTask` each the machine can run at once: no more than its cores,
+// and no more than the memory it has available (as /proc/meminfo tells) allows. At least 1.
+int MachineTaskLimit(std::int64_t bytesPerTask);
+
 // How many independent pieces a writer splits `bytes` of pixel data into: a function of the
 // picture alone, never of the cores at hand, so that a file's bytes are the same whether it is
 // written alone or beside others. At most `maxPieces`, and always at least one.

@@ -1,14 +1,21 @@
 #include "viewercontrol/viewer_control.h"
 
 #include "viewercontrol/batch_conversion.h"
+#include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QThreadPool>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 
 namespace lumaskin {
 
@@ -37,16 +44,43 @@ QColor viewBackground()
     return QColor(0x20, 0x20, 0x24);
 }
 
+// A read shorter than this shows no note: the picture simply appears.
+constexpr int kLoadingNoteDelayMs = 300;
+
 } // namespace
+
+// One file being read on a worker thread; shared by the worker and the viewer.
+struct ViewerControl::PendingLoad
+{
+    QString path;
+    // Set when a newer file or picture supersedes this one, to stop work on it early.
+    std::atomic<bool> superseded{false};
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    Image image;
+    QString error;
+};
 
 ViewerControl::ViewerControl(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    m_loadingNoteTimer.setSingleShot(true);
+    m_loadingNoteTimer.setInterval(kLoadingNoteDelayMs);
+    connect(&m_loadingNoteTimer, &QTimer::timeout, this, [this] {
+        m_loadingNote = true;
+        update();
+    });
 }
 
-ViewerControl::~ViewerControl() = default;
+ViewerControl::~ViewerControl()
+{
+    // Nobody will show it: a PDF still being drawn for it stops.
+    if (m_pending)
+        m_pending->superseded = true;
+}
 
 QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
 {
@@ -91,11 +125,31 @@ QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
 bool ViewerControl::runEffect(int dispatchId, const QVariantList &arguments)
 {
     const EffectStep step = EffectStepFromCall(dispatchId, arguments);
-    if (!step.effect || m_image.isNull())
+    if (!step.effect)
+        return false;
+    if (m_pending) {
+        // Meant for the picture being read.
+        afterLoad([this, step] {
+            if (!m_image.isNull()) {
+                step.effect->apply(m_image, step.arguments);
+                imageEdited();
+            }
+        });
+        return true;
+    }
+    if (m_image.isNull())
         return false;
     step.effect->apply(m_image, step.arguments);
     imageEdited();
     return true;
+}
+
+void ViewerControl::afterLoad(std::function<void()> step)
+{
+    if (m_pending)
+        m_afterLoad.push_back(std::move(step));
+    else
+        step();
 }
 
 void ViewerControl::fail(const QString &message)
@@ -108,21 +162,81 @@ bool ViewerControl::SetFileName(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    QString error;
-    Image loaded = ReadImage(path, &error);
-    if (loaded.isNull()) {
-        fail(QStringLiteral("%1: %2").arg(path, error));
-        return false;
+    // A newer file supersedes one still being read, and the calls that waited for it.
+    auto load = std::make_shared<PendingLoad>();
+    load->path = path;
+    if (m_pending)
+        m_pending->superseded = true;
+    m_pending = load;
+    m_afterLoad.clear();
+    if (!m_loadingNoteTimer.isActive() && !m_loadingNote)
+        m_loadingNoteTimer.start();
+    QThreadPool *pool = QThreadPool::globalInstance();
+    // A superseded read is still finishing: the new one need not wait for it.
+    pool->setMaxThreadCount(std::max(pool->maxThreadCount(), 2));
+    pool->start([load, viewer = QPointer<ViewerControl>(this)] {
+        QString error;
+        Image image;
+        if (!load->superseded) {
+            const PdfRenderCancel cancel(&load->superseded);
+            image = ReadImage(load->path, &error);
+        }
+        {
+            const std::lock_guard lock(load->mutex);
+            load->image = std::move(image);
+            load->error = error;
+            load->finished = true;
+        }
+        load->done.notify_all();
+        // Handed back to the user-interface thread; dropped if the viewer is gone by then.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [load, viewer] {
+                if (viewer)
+                    viewer->land(load);
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void ViewerControl::waitForLoaded()
+{
+    if (!m_pending)
+        return;
+    const std::shared_ptr<PendingLoad> load = m_pending;
+    {
+        std::unique_lock lock(load->mutex);
+        load->done.wait(lock, [&] { return load->finished; });
     }
-    m_fileName = path;
+    land(load);
+}
+
+void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
+{
+    if (load != m_pending)
+        return; // superseded, or already shown by waitForLoaded
+    m_pending.reset();
+    m_loadingNoteTimer.stop();
+    m_loadingNote = false;
+    std::vector<std::function<void()>> waiting = std::move(m_afterLoad);
+    m_afterLoad.clear();
+    Image loaded = std::move(load->image);
+    if (loaded.isNull()) {
+        update();
+        fail(QStringLiteral("%1: %2").arg(load->path, load->error));
+        return;
+    }
+    Image copy = loaded.clone();
+    if (copy.isNull()) {
+        update();
+        fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(load->path));
+        return;
+    }
+    m_fileName = load->path;
     m_lastError.clear();
     m_original = std::move(loaded);
-    m_image = m_original.clone();
-    if (m_image.isNull()) {
-        m_original = Image();
-        fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(path));
-        return false;
-    }
+    m_image = std::move(copy);
     m_pan = {};
     invalidateCache();
     if (m_fitting)
@@ -130,11 +244,48 @@ bool ViewerControl::SetFileName(const QString &path)
     clampPan();
     update();
     emit imageChanged();
-    return true;
+    for (const std::function<void()> &step : waiting)
+        step();
+}
+
+QString ViewerControl::FileName() const
+{
+    settle();
+    return m_fileName;
+}
+
+QString ViewerControl::lastError() const
+{
+    settle();
+    return m_lastError;
+}
+
+const Image &ViewerControl::image() const
+{
+    settle();
+    return m_image;
+}
+
+const Image &ViewerControl::originalImage() const
+{
+    settle();
+    return m_original;
+}
+
+Image &ViewerControl::editableImage()
+{
+    settle();
+    return m_image;
 }
 
 void ViewerControl::setImage(Image image)
 {
+    if (m_pending)
+        m_pending->superseded = true;
+    m_pending.reset();
+    m_afterLoad.clear();
+    m_loadingNoteTimer.stop();
+    m_loadingNote = false;
     m_fileName.clear();
     m_original = std::move(image);
     m_image = m_original.clone();
@@ -191,6 +342,10 @@ void ViewerControl::ZoomOut()
 
 void ViewerControl::RestoreImage(bool /*keepView*/)
 {
+    if (m_pending) {
+        afterLoad([this] { RestoreImage(false); });
+        return;
+    }
     if (m_original.isNull())
         return;
     Image copy = m_original.clone();
@@ -204,6 +359,7 @@ void ViewerControl::RestoreImage(bool /*keepView*/)
 
 bool ViewerControl::SaveAs(const QString &path, const QString &format)
 {
+    waitForLoaded();
     if (m_image.isNull()) {
         fail(QStringLiteral("there is no picture to save"));
         return false;
@@ -219,6 +375,7 @@ bool ViewerControl::SaveAs(const QString &path, const QString &format)
 
 bool ViewerControl::SaveAsIcon(const QString &path, const QString &format, int width, int height)
 {
+    waitForLoaded();
     if (m_image.isNull()) {
         fail(QStringLiteral("there is no picture to save"));
         return false;
@@ -290,6 +447,24 @@ void ViewerControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), viewBackground());
+    paintPicture(painter);
+    if (m_loadingNote) {
+        // A small plate at the bottom, over whatever the view shows meanwhile.
+        const QString text = tr("Loading…");
+        const QRect box = painter.fontMetrics().boundingRect(text).adjusted(-10, -5, 10, 5);
+        const QRect plate(QPoint((width() - box.width()) / 2, height() - box.height() - 12),
+                          box.size());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 170));
+        painter.drawRoundedRect(plate, 6, 6);
+        painter.setPen(Qt::white);
+        painter.drawText(plate, Qt::AlignCenter, text);
+    }
+}
+
+void ViewerControl::paintPicture(QPainter &painter)
+{
     if (m_image.isNull())
         return;
     const QSizeF s = scaledSize();

@@ -6,14 +6,27 @@
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
 
 namespace lumaskin {
 
 // The image viewer: shows one picture, zooms it in fixed steps or fits it into the view, lets
 // a larger picture be panned by dragging, applies effects to it and saves it. The program
 // drives it through `invoke` by dispatch identifier; the typed operations below do the work.
+//
+// Files are read off the user-interface thread, so no file (a PDF that takes long to draw, a
+// huge picture, a slow disk) freezes the window: the view keeps showing what it showed until
+// the new picture arrives, with a note after a moment. Calls made meanwhile keep their order:
+// zooms and view modes apply to the view at once and to the new picture when it comes;
+// effects and restores wait for the new picture and are dropped if it cannot be read; saves
+// and the accessors below wait for it, so that a caller sees the result of every call it made.
 class ViewerControl : public QWidget
 {
     Q_OBJECT
@@ -46,10 +59,16 @@ public:
     // 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
     QVariant invoke(int dispatchId, const QVariantList &arguments);
 
-    // Loads and shows the file; on failure the view keeps what it showed and `lastError`
-    // says why. An empty path does nothing.
+    // Starts reading the file and shows it once read; on failure the view keeps what it
+    // showed and `lastError` says why. An empty path does nothing and returns false.
     bool SetFileName(const QString &path);
-    QString FileName() const { return m_fileName; }
+    // The file shown (after waiting for one being read).
+    QString FileName() const;
+    // Whether a file given to SetFileName is still being read.
+    bool isLoading() const { return m_pending != nullptr; }
+    // Waits for the file being read and shows it (or its failure). For scripted callers: the
+    // window itself never waits.
+    void waitForLoaded();
     void SetViewMode(int mode);
     int ViewMode() const { return m_viewMode; }
     void SetDisplayOption(bool value) { m_displayOption = value; }
@@ -66,15 +85,15 @@ public:
 
     // Shows a picture that did not come from a file (used by tests and tools).
     void setImage(Image image);
-    const Image &image() const { return m_image; }
-    const Image &originalImage() const { return m_original; }
+    const Image &image() const;
+    const Image &originalImage() const;
     // Replaces the shown picture after an effect, keeping the original for restore.
     void imageEdited();
-    Image &editableImage() { return m_image; }
+    Image &editableImage();
 
     double zoom() const { return m_zoom; }
     QPointF panOffset() const { return m_pan; }
-    QString lastError() const { return m_lastError; }
+    QString lastError() const;
     QSize sizeHint() const override { return {640, 480}; }
 
 signals:
@@ -90,13 +109,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    struct PendingLoad;
+
     bool runEffect(int dispatchId, const QVariantList &arguments);
+    // Shows a finished read, unless a later SetFileName or setImage has superseded it.
+    void land(const std::shared_ptr<PendingLoad> &load);
+    // Runs `step` now, or after the picture being read has arrived.
+    void afterLoad(std::function<void()> step);
+    // The accessors wait so that callers see the outcome of every call they made.
+    void settle() const { const_cast<ViewerControl *>(this)->waitForLoaded(); }
     void setZoom(double zoom);
     double fitZoom() const;
     QSizeF scaledSize() const;
     void clampPan();
     void invalidateCache();
     void fail(const QString &message);
+    void paintPicture(QPainter &painter);
 
     Image m_original;
     Image m_image;
@@ -112,6 +140,10 @@ private:
     QPointF m_panAtDragStart;
     bool m_dragging = false;
     QImage m_scaledCache; // the whole picture at the current zoom, when zoomed out
+    std::shared_ptr<PendingLoad> m_pending;         // the read in progress
+    std::vector<std::function<void()>> m_afterLoad; // calls waiting for it
+    QTimer m_loadingNoteTimer;
+    bool m_loadingNote = false;
 };
 
 } // namespace lumaskin

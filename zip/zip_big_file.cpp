@@ -36,17 +36,24 @@ CZipBigFile &CZipBigFile::operator=(CZipBigFile &&other) noexcept
 void CZipBigFile::OpenForReading(const std::string &path)
 {
     Abort();
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: opening a pipe for reading would wait for a writer forever.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw FileException(Operation::Open, path, errno);
     struct stat st
     {
     };
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    // Only a plain file is an archive: a pipe or a device could block or never end.
+    const int error = fstat(fd, &st) != 0    ? errno
+                      : S_ISDIR(st.st_mode)  ? EISDIR
+                      : !S_ISREG(st.st_mode) ? ENODEV // "No such device": not a file to read
+                                             : 0;
+    if (error != 0) {
         close(fd);
         throw FileException(Operation::Open, path, error);
     }
+    // Reads of a plain file never block; the flag only mattered for the open.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // Archives are read front to back in large pieces; let the kernel read ahead.
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     m_fd = fd;

@@ -25,7 +25,8 @@ public:
     CZipBigFile(const CZipBigFile &) = delete;
     CZipBigFile &operator=(const CZipBigFile &) = delete;
 
-    // Opens an existing file for reading; never truncates it.
+    // Opens an existing plain file for reading; never truncates it. Anything else (a folder, a
+    // pipe, a device) is refused at once, without waiting on it.
     void OpenForReading(const std::string &path);
 
     // Creates `name` inside the open folder `folderFd` for writing. An existing file of that

@@ -3,6 +3,7 @@
 #include "controls/skin_combo_list.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
+#include "viewercontrol/file_name.h"
 #include "viewercontrol/viewer_control.h"
 
 #include <QImage>
@@ -351,8 +352,9 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
     const QString report = messages.shown.front();
     EXPECT_TRUE(report.startsWith("Convert Completed!\n\n2 of 4 files could not be converted:\n"))
         << report.toStdString();
-    EXPECT_TRUE(report.contains(Str(broken) + ": ")) << report.toStdString();
-    EXPECT_TRUE(report.contains(Str(m_pictures / "gone.png") + ": ")) << report.toStdString();
+    EXPECT_TRUE(report.contains('"' + Str(broken) + "\": ")) << report.toStdString();
+    EXPECT_TRUE(report.contains('"' + Str(m_pictures / "gone.png") + "\": "))
+        << report.toStdString();
     EXPECT_FALSE(report.contains(pictures[0]));
     // The pictures that loaded are written; the others leave nothing, rather than a copy of
     // the picture shown before them.
@@ -371,6 +373,32 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
     messages.shown.clear();
     Convert();
     EXPECT_THAT(messages.shown, IsEmpty());
+}
+
+// Names are bytes: one that is not UTF-8 (as the chooser shows it, with U+FFFD) is shown and
+// converted; one with a line break cannot forge a line of the report.
+TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
+{
+    const std::string latin1 = m_pictures.path().string() + "/caf\xE9.x.png";
+    WritePicture(m_pictures / "cafe.png", 7);
+    std::filesystem::rename(m_pictures / "cafe.png", latin1);
+    const auto forged = m_pictures / "a\nConvert Completed!.png";
+    test::writeFile(forged, "not a picture");
+    AddPictures({QFile::decodeName(QByteArray::fromStdString(latin1)), Str(forged)});
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
+    dialog.OnListClicked();
+    EXPECT_EQ(NativeFileName(dialog.Viewer()->FileName()).toStdString(), latin1);
+    EXPECT_FALSE(dialog.Viewer()->image().isNull());
+
+    prompts.folder = Str(m_out.path());
+    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
+    Convert();
+    EXPECT_TRUE(std::filesystem::exists(m_out.path().string() + "/caf\xE9.x.png"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    const QStringList lines = messages.shown.front().split(u'\n');
+    EXPECT_EQ(lines.size(), 4) << messages.shown.front().toStdString();
+    EXPECT_TRUE(lines.last().contains("a\\nConvert Completed!.png\": "))
+        << lines.last().toStdString();
 }
 
 TEST_F(MainDialogActionsTest, IcoIsWrittenAsA32PixelIcon)

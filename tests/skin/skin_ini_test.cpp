@@ -110,6 +110,25 @@ TEST_F(SkinIniTest, LongValuesAreReadWhole)
     }
 }
 
+// Many keys cost what their bytes cost; a file beyond the limit reads as missing.
+TEST_F(SkinIniTest, ManyKeysReadFullyAndOversizedFilesNotAtAll)
+{
+    std::string text = "[BUTTONINFO]\n";
+    for (int k = 1; text.size() < SkinIni::kMaxFileBytes - 16; ++k)
+        text += std::to_string(k) + "=b" + std::to_string(k) + "\n";
+    const SkinIni ini = Write(text);
+    std::vector<std::string> keys;
+    ASSERT_TRUE(ini.GetKeyNames("buttoninfo", keys));
+    EXPECT_GT(keys.size(), 80000u);
+    EXPECT_EQ(ini.GetString("ButtonInfo", keys.back()), "b" + keys.back());
+    EXPECT_EQ(ini.GetString("BUTTONINFO", "1"), "b1");
+
+    const SkinIni large =
+        Write("[Screen]\nMain=a.bmp\n" + std::string(SkinIni::kMaxFileBytes, '\n'), "Large.ini");
+    EXPECT_EQ(large.GetString("Screen", "Main", "none"), "none");
+    EXPECT_FALSE(large.GetSectionNames(keys));
+}
+
 TEST_F(SkinIniTest, NameListsFollowFileOrderOnceEach)
 {
     const SkinIni ini = Write("[B]\n2=x\n1=y\n2=z\nten=t\n[A]\n[b]\nlate=l\n[C]\nk=v\n");

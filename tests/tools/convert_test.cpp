@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace lumaskin {
 namespace {
@@ -205,6 +206,31 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
     EXPECT_EQ(test::runCommand("'" + tool + "' -f png -o '" + out + "/none' in/p2.png 2>/dev/null",
                                dir.path()),
               2);
+}
+
+// Names on the command line are bytes: one that is not UTF-8 converts to a target of the
+// same bytes, and a line break in a name stays inside its quoted name in the report.
+TEST_F(BatchConversionTest, CommandLineNamesAreBytesAndQuoted)
+{
+    std::filesystem::copy_file(dir / "in" / "p0.png", dir.path().string() + "/in/caf\xE9.png");
+    test::writeFile(dir / "in" / "two\nlumaskin-convert: forged.png", "not a picture");
+    const std::string tool = LUMASKIN_CONVERT_PATH;
+    const std::string out = (dir / "out").string();
+    EXPECT_EQ(test::runCommand("'" + tool + "' -f bmp -o '" + out + "' in/caf\xE9.png 'in/two\n" +
+                                   "lumaskin-convert: forged.png' 2>err.txt",
+                               dir.path()),
+              1);
+    EXPECT_TRUE(std::filesystem::exists(dir.path().string() + "/out/caf\xE9.bmp"));
+    // Qt may add a line of its own about the environment; the tool's lines are these two.
+    std::istringstream err(test::readFile(dir / "err.txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(err, line);)
+        if (line.starts_with("lumaskin-convert:"))
+            lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "lumaskin-convert: \"in/two\\nlumaskin-convert: forged.png\": not a "
+                         "picture Lumaskin can read",
+                         "lumaskin-convert: 1 of 2 file(s) failed"}));
 }
 
 TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)

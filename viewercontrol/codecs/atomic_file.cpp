@@ -1,8 +1,14 @@
 #include "viewercontrol/codecs/atomic_file.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "viewercontrol/file_name.h"
+
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace lumaskin {
 
@@ -15,33 +21,162 @@ bool fail(QString *error, const QString &text)
     return false;
 }
 
+// An owned descriptor.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+    void reset(int fd)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+// A short fixed-length name, so that even a target name at the system's length limit has a
+// temporary beside it. Hidden, and recognisable as ours should a crash leave it behind.
+QByteArray temporaryName()
+{
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = ".lumaskin-";
+    for (int i = 0; i < 10; ++i)
+        name +=
+            kLetters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof kLetters - 1))];
+    return name + ".tmp";
+}
+
+bool writeAll(int fd, const QByteArray &bytes, int *errorNumber)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            *errorNumber = errno;
+            return false;
+        }
+        if (written == 0) {
+            *errorNumber = ENOSPC;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
 } // namespace
+
+QString FileErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOSPC:
+        return QStringLiteral("the disk is full");
+    case EDQUOT:
+        return QStringLiteral("the disk quota is used up");
+    case EROFS:
+        return QStringLiteral("the disk is read-only");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permission denied");
+    case ENAMETOOLONG:
+        return QStringLiteral("the file name is too long");
+    case EFBIG:
+        return QStringLiteral("the file is too large for the disk");
+    case EIO:
+        return QStringLiteral("the disk reported an input/output error");
+    default:
+        break;
+    }
+    QString text = qt_error_string(errorNumber);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
     if (path.isEmpty())
         return fail(error, QStringLiteral("no file name was given"));
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return fail(error, QStringLiteral("the folder %1 does not exist")
-                               .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
-    if (!folder.isDir())
-        return fail(error, QStringLiteral("%1 is not a folder")
-                               .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
-    if (target.isDir())
+    const QByteArray native = NativeFileName(path);
+    const qsizetype slash = native.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : native.left(std::max<qsizetype>(slash, 1));
+    const QByteArray name = native.mid(slash + 1);
+    const QString folderName = QuotedFileName(FileNameFromNative(folder));
+    if (name.isEmpty() || name == "." || name == "..")
         return fail(error, QStringLiteral("a folder of that name is in the way"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error,
-                    QStringLiteral("the file cannot be created (%1)").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(error, QStringLiteral("the file cannot be written (%1)").arg(why));
+
+    const Descriptor directory(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() < 0) {
+        if (errno == ENOENT)
+            return fail(error, QStringLiteral("the folder %1 does not exist").arg(folderName));
+        if (errno == ENOTDIR)
+            return fail(error, QStringLiteral("%1 is not a folder").arg(folderName));
+        return fail(error, QStringLiteral("the folder %1 cannot be opened (%2)")
+                               .arg(folderName, FileErrorText(errno)));
     }
-    if (!file.commit())
-        return fail(error, QStringLiteral("the file cannot be saved (%1)").arg(file.errorString()));
+
+    // What stands at the name now, without following a link.
+    struct stat existing = {};
+    const bool exists =
+        ::fstatat(directory.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return fail(error, QStringLiteral("a folder of that name is in the way"));
+    if (exists && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode))
+        return fail(error, QStringLiteral("something that is not a file is in the way"));
+
+    QByteArray temporary;
+    Descriptor file;
+    for (int attempt = 0; attempt < 100 && file.get() < 0; ++attempt) {
+        temporary = temporaryName();
+        // Exclusive and without following links: the temporary is always a new file of ours.
+        file.reset(::openat(directory.get(), temporary.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (file.get() < 0 && errno != EEXIST)
+            return fail(
+                error, QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(errno)));
+    }
+    if (file.get() < 0)
+        return fail(error,
+                    QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(EEXIST)));
+
+    const auto discard = [&](int errorNumber, const char *what) {
+        ::unlinkat(directory.get(), temporary.constData(), 0);
+        return fail(error, QStringLiteral("the file cannot be %1 (%2)")
+                               .arg(QLatin1String(what), FileErrorText(errorNumber)));
+    };
+    // A replaced file keeps who may read and write it.
+    if (exists && S_ISREG(existing.st_mode))
+        ::fchmod(file.get(), existing.st_mode & 07777);
+    int errorNumber = 0;
+    if (!writeAll(file.get(), bytes, &errorNumber))
+        return discard(errorNumber, "written");
+    // Blocks are only set aside when the data reaches the disk, so a full disk can show up
+    // first here; the old file must not be replaced before that is known.
+    if (::fdatasync(file.get()) != 0 && errno != EINVAL)
+        return discard(errno, "written");
+    if (::close(file.release()) != 0 && errno != EINTR)
+        return discard(errno, "written");
+    // The name itself is replaced, whatever it is (a link is replaced, not followed).
+    if (::renameat(directory.get(), temporary.constData(), directory.get(), name.constData()) != 0)
+        return discard(errno, "saved");
     return true;
 }
 

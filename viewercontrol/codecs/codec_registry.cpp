@@ -84,7 +84,11 @@ std::vector<Codec> buildCodecs()
                       [](const Image &image, QByteArray &out, QString *error) {
                           return EncodePng(image, out, error);
                       }});
-    codecs.push_back(magickCodec("GIF", "gif", ProbeGif, "GIF", {"GIF", true}));
+    {
+        Codec gif = magickCodec("GIF", "gif", ProbeGif, "GIF", {});
+        gif.write = EncodeGifWithMagick;
+        codecs.push_back(std::move(gif));
+    }
     codecs.push_back(magickCodec("BMP", "bmp", ProbeBmp, "BMP", {"BMP3", false, true}));
     codecs.push_back(magickCodec("TIFF", "", ProbeTiff, "TIFF", {}));
     codecs.push_back(magickCodec("PSD", "", ProbePsd, "PSD", {}));

@@ -1,10 +1,16 @@
 #include "viewercontrol/codecs/magick_library.h"
 
+#include "viewercontrol/codecs/gif_palette.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/codecs/scratch_folder.h"
+#include "viewercontrol/console_output.h"
 
 #include <Magick++.h>
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +27,14 @@ constexpr const char *kPolicy = R"(<policymap>
           pattern="{BMP,BMP2,BMP3,GIF,GIF87,PCX,TGA,ICB,VDA,VST,ICO,ICON,WBMP,TIFF,TIF,TIFF64,PSD,PSB,WMF,JP2,J2K,J2C,JPC,PGX,SUN,RAS,JPEG,JPG,PNG,PNG8,PNG24,PNG32}"/>
 </policymap>)";
 
+// Lowers a limit to `ceiling`; never raises one that the system policy or the environment
+// (MAGICK_MEMORY_LIMIT and the like) has set lower.
+void lowerLimit(MagickCore::ResourceType type, MagickCore::MagickSizeType ceiling)
+{
+    MagickCore::SetMagickResourceLimit(type,
+                                       std::min(MagickCore::GetMagickResourceLimit(type), ceiling));
+}
+
 void startMagick()
 {
     static std::once_flag once;
@@ -28,16 +42,24 @@ void startMagick()
         Magick::InitializeMagick(nullptr);
         MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
         MagickCore::SetMagickSecurityPolicy(kPolicy, exception);
+        // Pixels that do not fit the memory limit go to files; they go to a private folder
+        // that is removed however the program ends, not loose into the temporary folder.
+        if (const std::string &folder = ScratchFolder(); !folder.empty())
+            MagickCore::SetImageRegistry(MagickCore::StringRegistryType, "temporary-path",
+                                         folder.c_str(), exception);
         MagickCore::DestroyExceptionInfo(exception);
         // The system policy caps these further; these are our own ceilings.
-        using Magick::ResourceLimits;
-        ResourceLimits::width(Image::kMaxSide);
-        ResourceLimits::height(Image::kMaxSide);
-        ResourceLimits::area(static_cast<MagickCore::MagickSizeType>(Image::kMaxPixels) * 8);
-        ResourceLimits::memory(MagickCore::MagickSizeType{2} << 30);
-        ResourceLimits::map(MagickCore::MagickSizeType{4} << 30);
-        ResourceLimits::disk(MagickCore::MagickSizeType{4} << 30);
-        ResourceLimits::listLength(4096);
+        using namespace MagickCore;
+        lowerLimit(WidthResource, Image::kMaxSide);
+        lowerLimit(HeightResource, Image::kMaxSide);
+        lowerLimit(AreaResource, static_cast<MagickSizeType>(Image::kMaxPixels) * 8);
+        lowerLimit(MemoryResource, MagickSizeType{2} << 30);
+        // No pixels in memory-mapped files: a file that cannot grow on a full disk would end
+        // the program with SIGBUS. Pixels beyond the memory limit are read and written with
+        // checked calls instead.
+        lowerLimit(MapResource, 0);
+        lowerLimit(DiskResource, MagickSizeType{4} << 30);
+        lowerLimit(ListLengthResource, 4096);
     });
 }
 
@@ -53,14 +75,70 @@ bool mentionsTruncation(const char *text)
            contains(text, "truncated");
 }
 
-QString readFailure(const MagickCore::ExceptionInfo *exception, const QString &format)
+bool mentionsTemporarySpace(const char *text)
 {
-    const char *reason = exception->reason;
+    return contains(text, "no space left") || contains(text, "extend cache") ||
+           contains(text, "extend pixel cache") || contains(text, "open pixel cache") ||
+           contains(text, "write pixel cache") || contains(text, "disk quota");
+}
+
+// What ImageMagick said while reading, gathered from everywhere it leaves it: version 6
+// keeps a coder's warnings on the picture, not in the exception passed to the reader.
+struct ReadReport
+{
+    MagickCore::ExceptionType worst = MagickCore::UndefinedException;
+    std::string worstReason;
+    bool corrupt = false;   // a corrupt-image warning or error
+    bool truncated = false; // a message that says the data ran out
+    bool noTemporarySpace = false;
+
+    void add(MagickCore::ExceptionType severity, const char *reason, const char *description)
+    {
+        if (severity == MagickCore::UndefinedException)
+            return;
+        if (severity > worst) {
+            worst = severity;
+            worstReason = reason ? reason : "";
+        }
+        corrupt |= severity == MagickCore::CorruptImageWarning ||
+                   severity == MagickCore::CorruptImageError;
+        truncated |= mentionsTruncation(reason) || mentionsTruncation(description);
+        noTemporarySpace |= mentionsTemporarySpace(reason) || mentionsTemporarySpace(description);
+    }
+
+    void add(const MagickCore::ExceptionInfo *exception)
+    {
+        add(exception->severity, exception->reason, exception->description);
+        auto *list = static_cast<MagickCore::LinkedListInfo *>(exception->exceptions);
+        if (!list)
+            return;
+        MagickCore::ResetLinkedListIterator(list);
+        while (const auto *entry = static_cast<const MagickCore::ExceptionInfo *>(
+                   MagickCore::GetNextValueInLinkedList(list)))
+            add(entry->severity, entry->reason, entry->description);
+    }
+
+    void add(const MagickCore::Image *pictures)
+    {
+        for (const MagickCore::Image *p = pictures; p; p = p->next)
+            add(&p->exception);
+    }
+
+    // Corrupt data is a failure whatever its severity, as with every other reader.
+    bool failed() const { return worst >= MagickCore::ErrorException || corrupt || truncated; }
+};
+
+QString readFailure(const ReadReport &report, const QString &format)
+{
+    const char *reason = report.worstReason.c_str();
     if (contains(reason, "security policy"))
         return QStringLiteral("Lumaskin does not read %1 pictures").arg(format);
-    if (mentionsTruncation(reason))
+    if (report.truncated)
         return reason::truncated();
-    if (contains(reason, "exceeds limit") || exception->severity == MagickCore::ResourceLimitError)
+    if (report.noTemporarySpace)
+        return QStringLiteral("there is not enough room in the temporary folder for the picture");
+    if (contains(reason, "exceeds limit") || contains(reason, "resources exhausted") ||
+        report.worst == MagickCore::ResourceLimitError)
         return QStringLiteral("the picture is too large");
     if (contains(reason, "memory allocation failed"))
         return reason::outOfMemory();
@@ -107,12 +185,20 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
 {
     startMagick();
     const Exception exception(MagickCore::AcquireExceptionInfo());
+    // libwmf prints its complaints about a file straight to standard output and error; they are
+    // taken aside, and the reason below speaks for them.
+    std::optional<ConsoleCapture> quiet;
+    if (std::strcmp(options.coder, "WMF") == 0)
+        quiet.emplace();
     // Headers first: nothing large is allocated for a picture that will be refused.
     std::string scenes = options.largestFrame ? "0-4095" : std::to_string(options.frame);
     {
         const ImageList headers = readBlob(bytes, options.coder, true, scenes, exception.get());
-        if (!headers || exception->severity >= MagickCore::ErrorException)
-            return Fail(error, readFailure(exception.get(), options.formatName));
+        ReadReport report;
+        report.add(exception.get());
+        report.add(headers.get());
+        if (!headers || report.failed())
+            return Fail(error, readFailure(report, options.formatName));
         const MagickCore::Image *chosen = headers.get();
         if (options.largestFrame) {
             std::size_t index = 0, best = 0;
@@ -132,12 +218,14 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
     }
     MagickCore::ClearMagickException(exception.get());
     ImageList pictures = readBlob(bytes, options.coder, false, scenes, exception.get());
-    if (!pictures || exception->severity >= MagickCore::ErrorException)
-        return Fail(error, readFailure(exception.get(), options.formatName));
-    // Warnings are not failures, except those that say the data ran out.
-    if (exception->severity != MagickCore::UndefinedException &&
-        mentionsTruncation(exception->reason))
-        return Fail(error, reason::truncated());
+    quiet.reset();
+    {
+        ReadReport report;
+        report.add(exception.get());
+        report.add(pictures.get());
+        if (!pictures || report.failed())
+            return Fail(error, readFailure(report, options.formatName));
+    }
     MagickCore::Image *picture = pictures.get();
     if (options.autoOrient && picture->orientation != MagickCore::UndefinedOrientation &&
         picture->orientation != MagickCore::TopLeftOrientation) {
@@ -222,6 +310,129 @@ bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QBy
     } catch (const std::exception &e) {
         Fail(error, QStringLiteral("the %1 encoder failed (%2)")
                         .arg(QString::fromLatin1(options.coder), QString::fromStdString(e.what())));
+        return false;
+    }
+}
+
+namespace {
+
+constexpr double kQuantumRange = static_cast<double>((1ULL << MAGICKCORE_QUANTUM_DEPTH) - 1);
+
+MagickCore::Quantum toQuantum(std::uint32_t value)
+{
+    return static_cast<MagickCore::Quantum>(value * kQuantumRange / 255.0 + 0.5);
+}
+
+std::uint32_t fromQuantum(MagickCore::Quantum value)
+{
+    return static_cast<std::uint32_t>(std::clamp(value * 255.0 / kQuantumRange + 0.5, 0.0, 255.0));
+}
+
+// The opaque colours ImageMagick's colour reduction picks for the picture, without dithering
+// (which is what needs the large table).
+std::vector<std::uint32_t> chosenPalette(const Image &image, std::size_t colours,
+                                         MagickCore::ExceptionInfo *exception)
+{
+    std::vector<std::uint8_t> rgb(3 * static_cast<std::size_t>(image.width()) * image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const std::uint8_t *row = image.row(y);
+        std::uint8_t *out = rgb.data() + 3 * static_cast<std::size_t>(y) * image.width();
+        for (int x = 0; x < image.width(); ++x)
+            std::copy_n(row + 4 * x, 3, out + 3 * x);
+    }
+    const ImageList picture(MagickCore::ConstituteImage(
+        image.width(), image.height(), "RGB", MagickCore::CharPixel, rgb.data(), exception));
+    if (!picture)
+        return {};
+    MagickCore::QuantizeInfo settings;
+    MagickCore::GetQuantizeInfo(&settings);
+    settings.number_colors = colours;
+    settings.dither = MagickCore::MagickFalse;
+    settings.dither_method = MagickCore::NoDitherMethod;
+    if (MagickCore::QuantizeImage(&settings, picture.get()) != MagickCore::MagickTrue)
+        return {};
+    std::vector<std::uint32_t> palette;
+    for (std::size_t i = 0; i < picture->colors; ++i) {
+        const MagickCore::PixelPacket &c = picture->colormap[i];
+        palette.push_back(fromQuantum(c.red) << 16 | fromQuantum(c.green) << 8 |
+                          fromQuantum(c.blue));
+    }
+    return palette;
+}
+
+} // namespace
+
+bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
+{
+    startMagick();
+    const Exception exception(MagickCore::AcquireExceptionInfo());
+    std::optional<PalettedPicture> paletted = ExactPalette(image);
+    if (!paletted) {
+        const std::vector<std::uint32_t> palette = chosenPalette(image, 256, exception.get());
+        if (palette.empty()) {
+            Fail(error, reason::outOfMemory());
+            return false;
+        }
+        paletted = DitherToPalette(image, palette);
+    }
+    MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
+    MagickCore::Image *raw = MagickCore::AcquireImage(info);
+    MagickCore::DestroyImageInfo(info);
+    if (!raw) {
+        Fail(error, reason::outOfMemory());
+        return false;
+    }
+    try {
+        // Owns `raw` from here on.
+        Magick::Image picture(raw);
+        const std::vector<std::uint32_t> &colours = paletted->colours;
+        if (MagickCore::SetImageExtent(raw, image.width(), image.height()) !=
+                MagickCore::MagickTrue ||
+            MagickCore::AcquireImageColormap(raw, colours.size()) != MagickCore::MagickTrue) {
+            Fail(error, reason::outOfMemory());
+            return false;
+        }
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            MagickCore::PixelPacket &entry = raw->colormap[i];
+            entry.red = toQuantum(colours[i] >> 16 & 0xFF);
+            entry.green = toQuantum(colours[i] >> 8 & 0xFF);
+            entry.blue = toQuantum(colours[i] & 0xFF);
+            // Opacity runs the other way round from alpha: 0 is opaque.
+            entry.opacity =
+                static_cast<int>(i) == paletted->transparentIndex ? toQuantum(255) : toQuantum(0);
+        }
+        raw->matte =
+            paletted->transparentIndex >= 0 ? MagickCore::MagickTrue : MagickCore::MagickFalse;
+        const std::uint8_t *index = paletted->indexes.data();
+        for (int y = 0; y < image.height(); ++y) {
+            MagickCore::PixelPacket *pixels =
+                MagickCore::GetAuthenticPixels(raw, 0, y, image.width(), 1, exception.get());
+            MagickCore::IndexPacket *indexes = MagickCore::GetAuthenticIndexQueue(raw);
+            if (!pixels || !indexes) {
+                Fail(error, reason::outOfMemory());
+                return false;
+            }
+            for (int x = 0; x < image.width(); ++x, ++index) {
+                indexes[x] = *index;
+                pixels[x] = raw->colormap[*index];
+            }
+            if (MagickCore::SyncAuthenticPixels(raw, exception.get()) != MagickCore::MagickTrue) {
+                Fail(error, reason::outOfMemory());
+                return false;
+            }
+        }
+        picture.quiet(true);
+        // Already within 256 colours; should the writer reduce colours all the same, it
+        // must not dither.
+        picture.quantizeDither(false);
+        Magick::Blob blob;
+        picture.write(&blob, "GIF");
+        out = QByteArray(static_cast<const char *>(blob.data()),
+                         static_cast<qsizetype>(blob.length()));
+        return true;
+    } catch (const std::exception &e) {
+        Fail(error,
+             QStringLiteral("the GIF encoder failed (%1)").arg(QString::fromStdString(e.what())));
         return false;
     }
 }

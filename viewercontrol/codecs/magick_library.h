@@ -38,4 +38,9 @@ struct MagickWriteOptions
 bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QByteArray &out,
                       QString *error);
 
+// GIF: at most 256 colours, transparency on or off per pixel. A picture with more colours is
+// dithered onto a palette chosen for it. The colours are mapped here rather than by
+// ImageMagick, whose dithering sets aside a 128 MB table whatever the picture's size.
+bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error);
+
 } // namespace lumaskin

@@ -1,6 +1,8 @@
 #include "viewercontrol/codecs/poppler_library.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -20,7 +22,58 @@ void quietPoppler()
 
 constexpr int kBandPixels = 16 << 20;
 
+std::atomic<double> renderSeconds{15.0};
+
+using Clock = std::chrono::steady_clock;
+
+thread_local const std::atomic<bool> *t_cancel = nullptr;
+
+// Handed to poppler, which asks it now and then while it draws whether to stop.
+struct RenderBudget
+{
+    Clock::time_point deadline;
+    const std::atomic<bool> *cancel = nullptr;
+    bool exceeded = false;
+    bool cancelled = false;
+};
+
+bool ShouldStop(const QVariant &payload)
+{
+    auto *budget = reinterpret_cast<RenderBudget *>(payload.value<quintptr>());
+    if (budget->cancel && budget->cancel->load(std::memory_order_relaxed))
+        budget->cancelled = true;
+    if (!budget->exceeded && Clock::now() >= budget->deadline)
+        budget->exceeded = true;
+    return budget->exceeded || budget->cancelled;
+}
+
+QString tookTooLong()
+{
+    return QStringLiteral("the PDF page takes too long to draw (more than %1 seconds)")
+        .arg(PdfRenderSeconds());
+}
+
 } // namespace
+
+double PdfRenderSeconds()
+{
+    return renderSeconds.load(std::memory_order_relaxed);
+}
+
+void SetPdfRenderSeconds(double seconds)
+{
+    renderSeconds.store(std::max(0.001, seconds), std::memory_order_relaxed);
+}
+
+PdfRenderCancel::PdfRenderCancel(const std::atomic<bool> *cancel) : m_previous(t_cancel)
+{
+    t_cancel = cancel;
+}
+
+PdfRenderCancel::~PdfRenderCancel()
+{
+    t_cancel = m_previous;
+}
 
 Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
 {
@@ -62,9 +115,20 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setPaperColor(Qt::white);
     const int band = static_cast<int>(std::max<std::int64_t>(1, kBandPixels / width));
+    // One budget for the whole page, however many bands it takes.
+    RenderBudget budget{Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::duration<double>(PdfRenderSeconds())),
+                        t_cancel};
+    const QVariant payload = QVariant::fromValue(reinterpret_cast<quintptr>(&budget));
     for (int top = 0; top < image.height(); top += band) {
         const int rows = std::min(band, image.height() - top);
-        QImage part = page->renderToImage(dpi, dpi, 0, top, image.width(), rows);
+        QImage part =
+            page->renderToImage(dpi, dpi, 0, top, image.width(), rows, Poppler::Page::Rotate0,
+                                nullptr, nullptr, ShouldStop, payload);
+        if (budget.cancelled)
+            return Fail(error, QStringLiteral("the reading was cancelled"));
+        if (budget.exceeded)
+            return Fail(error, tookTooLong());
         if (part.isNull())
             return Fail(error, reason::damaged("PDF"));
         part.convertTo(QImage::Format_RGBA8888);

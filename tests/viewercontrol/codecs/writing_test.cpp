@@ -3,6 +3,7 @@
 #include "viewercontrol/image_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -80,6 +81,31 @@ TEST(Writing, FailureLeavesTheOldFileAndNoLeftovers)
     EXPECT_TRUE(WriteImage(MakePhoto(9, 9), ToQString(target), "jpg", &error));
     EXPECT_EQ(readFile(target).substr(0, 2), "\xFF\xD8");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
+}
+
+// The temporary name fits beside a target name of any allowed length; a replaced file keeps
+// its permissions; a pipe at the name is left alone.
+TEST(Writing, LongNamesPermissionsAndPipes)
+{
+    TempDir dir;
+    const auto longest = dir / (std::string(251, 'x') + ".png"); // 255 bytes
+    writeFile(longest, "old");
+    ASSERT_EQ(::chmod(longest.c_str(), 0640), 0);
+    QString error;
+    ASSERT_TRUE(WriteImage(MakePhoto(8, 8), ToQString(longest), "png", &error))
+        << error.toStdString();
+    EXPECT_EQ(readFile(longest).substr(1, 3), "PNG");
+    EXPECT_EQ(fs::status(longest).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / (std::string(252, 'x') + ".png")),
+                            "png", &error));
+    EXPECT_EQ(error, "the file cannot be saved (the file name is too long)");
+
+    ASSERT_EQ(mkfifo((dir / "pipe.png").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / "pipe.png"), "png", &error));
+    EXPECT_EQ(error, "something that is not a file is in the way");
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.png"));
+    EXPECT_EQ(namesIn(dir.path()).size(), 2u);
 }
 
 TEST(Writing, ReadOnlyFolderFailsCleanly)

@@ -1,9 +1,12 @@
+#include "tests/support/hostile_files.h"
 #include "tests/support/temp_dir.h"
+#include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 #include "viewercontrol/viewer_control.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -227,6 +230,55 @@ TEST_F(ViewerControlTest, BadFileKeepsWhatWasShown)
 
     viewer.SetFileName(QString()); // an empty path does nothing
     EXPECT_EQ(viewer.image().width(), 8);
+}
+
+// A file that takes long to read leaves the window working; calls made meanwhile keep their
+// order, a newer file supersedes it, and its failure comes in its own time.
+TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
+{
+    test::TempDir dir;
+    const auto slow = dir / "forms.pdf";
+    test::writeFile(slow, test::NestedFormsPdf(12));
+    const QString picture = QString::fromStdString((dir / "picture.png").string());
+    QString error;
+    const Image source = randomImage(30, 20, 9);
+    ASSERT_TRUE(WriteImage(source, picture, QStringLiteral("png"), &error));
+    const double budget = PdfRenderSeconds();
+    SetPdfRenderSeconds(2);
+
+    viewer.setImage(Image(8, 8, 0x112233ffu));
+    ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
+    viewer.invoke(115, {}); // InvertColor: meant for the PDF, dropped with it below
+    viewer.SetViewMode(5);  // 100 %: for the view, whatever it shows
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(10);
+    QTest::qWait(200);
+    EXPECT_GT(ticks, 5) << "the event loop ran while the file was read";
+    EXPECT_TRUE(viewer.isLoading());
+    EXPECT_DOUBLE_EQ(viewer.zoom(), 1.0);
+
+    // A newer file wins; the effect asked for after it waits for it.
+    ASSERT_TRUE(viewer.SetFileName(picture));
+    viewer.invoke(115, {});
+    QSignalSpy changed(&viewer, &ViewerControl::imageChanged);
+    ASSERT_TRUE(changed.wait(10000));
+    EXPECT_FALSE(viewer.isLoading());
+    EXPECT_EQ(viewer.FileName(), picture);
+    Image inverted = source.clone();
+    FindEffect("invertcolor")->apply(inverted, {});
+    EXPECT_TRUE(viewer.image() == inverted);
+
+    // The slow file alone fails once its time is up, and the picture stays.
+    QSignalSpy failed(&viewer, &ViewerControl::errorOccurred);
+    ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
+    ASSERT_TRUE(failed.wait(30000));
+    EXPECT_TRUE(viewer.lastError().endsWith("the PDF page takes too long to draw (more than 2 "
+                                            "seconds)"))
+        << viewer.lastError().toStdString();
+    EXPECT_TRUE(viewer.image() == inverted);
+    SetPdfRenderSeconds(budget);
 }
 
 } // namespace

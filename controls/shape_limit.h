@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRegion>
+
+namespace lumaskin {
+
+// The most rectangles a window shape may have. A shape goes to the display server as one
+// request listing its rectangles; an X server closes the connection (which ends the program)
+// on a request beyond its limit, which is 65535 four-byte words without the BIG-REQUESTS
+// extension. This many rectangles fit well within it.
+inline constexpr int kMaxShapeRects = 16384;
+
+// `region` when it has at most `maxRects` rectangles; otherwise a simpler shape that covers
+// it: the region taken in square blocks, each block kept whole when any of its pixels is
+// kept, with blocks as small as the limit allows. So a skin whose key colour forms a fine
+// pattern gets a shape that is slightly coarser at its edges, never one that ends the program.
+QRegion LimitShapeComplexity(const QRegion &region, int maxRects = kMaxShapeRects);
+
+} // namespace lumaskin

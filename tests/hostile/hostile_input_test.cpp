@@ -1,0 +1,568 @@
+// Hostile input and faults, each case in a child process under limits of address space,
+// processor time and wall time, as an attacker would try the program: full disks, links in
+// the output folder, oversized and quadratic skins, endless PDFs, shapes that break the
+// display connection, a thousand jobs, killed conversions, corrupt pictures, pipes named like
+// skins, and names that are not text. The peak memory and time of every case are printed at
+// the end; the bounds are what the program needs with room to spare, not timings.
+#include "tests/hostile/bounded_child.h"
+#include "tests/support/hostile_files.h"
+#include "tests/support/temp_dir.h"
+#include "viewercontrol/image_io.h"
+
+#include <QString>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace lumaskin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kConvert = LUMASKIN_CONVERT_PATH;
+const std::string kProbe = LUMASKIN_PROBE_PATH;
+const std::string kShim = LUMASKIN_SHIM_PATH;
+
+// Sanitizer builds need several times the memory; the bounds grow with them.
+double MemoryBound(double megabytes)
+{
+    return Sanitized() ? megabytes * 4 : megabytes;
+}
+
+QString Q(const fs::path &path)
+{
+    return QString::fromStdString(path.string());
+}
+
+// A picture of noise, so that encoders see real detail.
+void WritePicture(const fs::path &path, const char *format, int width, int height,
+                  unsigned seed = 1)
+{
+    Image image(width, height);
+    unsigned state = seed;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *pixel = image.pixel(x, y);
+            for (int c = 0; c < 3; ++c) {
+                state = state * 1664525u + 1013904223u;
+                pixel[c] = static_cast<std::uint8_t>(((state >> 24) + x + y * c) & 0xFF);
+            }
+            pixel[3] = 255;
+        }
+    QString error;
+    ASSERT_TRUE(WriteImage(image, Q(path), format, &error)) << error.toStdString();
+}
+
+std::size_t CountEntries(const fs::path &folder, const std::string &prefix = {})
+{
+    std::size_t count = 0;
+    std::error_code error;
+    for (const auto &entry : fs::directory_iterator(folder, error))
+        if (entry.path().filename().string().starts_with(prefix))
+            ++count;
+    return count;
+}
+
+// --- Skin packages built byte by byte -------------------------------------------------------
+
+struct ZipEntry
+{
+    std::string name;
+    std::string stored; // the bytes in the archive
+    std::uint32_t crc = 0;
+    std::uint64_t size = 0; // once extracted
+    std::uint16_t method = 8;
+};
+
+// `bytes` (at most 8) little-endian bytes of `value`.
+void Append(std::string &out, std::uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+std::string ZipOf(const std::vector<ZipEntry> &entries)
+{
+    std::string body, directory;
+    for (const ZipEntry &e : entries) {
+        const std::size_t offset = body.size();
+        for (std::string *part : {&body, &directory}) {
+            const bool central = part == &directory;
+            Append(*part, central ? 0x02014B50 : 0x04034B50, 4);
+            if (central)
+                Append(*part, 20, 2);
+            Append(*part, 20, 2);
+            Append(*part, 0, 2);
+            Append(*part, e.method, 2);
+            Append(*part, 0, 4); // time and date
+            Append(*part, e.crc, 4);
+            Append(*part, e.stored.size(), 4);
+            Append(*part, e.size, 4);
+            Append(*part, e.name.size(), 2);
+            Append(*part, 0, 2);
+            if (central) {
+                Append(*part, 0, 6); // comment length, disk, internal attributes
+                Append(*part, 0, 4); // external attributes
+                Append(*part, offset, 4);
+            }
+            *part += e.name;
+        }
+        body += e.stored;
+    }
+    std::string zip = body + directory;
+    Append(zip, 0x06054B50, 4);
+    Append(zip, 0, 4);
+    Append(zip, entries.size(), 2);
+    Append(zip, entries.size(), 2);
+    Append(zip, directory.size(), 4);
+    Append(zip, body.size(), 4);
+    Append(zip, 0, 2);
+    return zip;
+}
+
+// An entry of `count` copies of `text`, deflated piece by piece so that no copy of the whole
+// is ever held.
+ZipEntry Repeated(const std::string &name, const std::string &text, std::uint64_t count)
+{
+    ZipEntry entry{name, {}, 0, text.size() * count, 8};
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    std::string chunk;
+    while (chunk.size() < (1 << 20))
+        chunk += text;
+    const std::uint64_t perChunk = chunk.size() / text.size();
+    std::string out(1 << 16, '\0');
+    for (std::uint64_t left = count; left > 0 || stream.avail_in > 0;) {
+        const std::uint64_t copies = std::min(left, perChunk);
+        left -= copies;
+        stream.next_in = reinterpret_cast<Bytef *>(chunk.data());
+        stream.avail_in = static_cast<uInt>(copies * text.size());
+        entry.crc = crc32(entry.crc, stream.next_in, stream.avail_in);
+        const int flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
+        int result = Z_OK;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(out.data());
+            stream.avail_out = static_cast<uInt>(out.size());
+            result = deflate(&stream, flush);
+            entry.stored.append(out.data(), out.size() - stream.avail_out);
+        } while (stream.avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END));
+        if (left == 0)
+            break;
+    }
+    deflateEnd(&stream);
+    return entry;
+}
+
+ZipEntry Stored(const std::string &name, const std::string &bytes)
+{
+    return {name, bytes,
+            static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef *>(bytes.data()),
+                                             static_cast<uInt>(bytes.size()))),
+            bytes.size(), 0};
+}
+
+ChildLimits Limits(long long addressSpaceMb, int cpuSeconds, int wallSeconds)
+{
+    ChildLimits limits;
+    limits.addressSpaceMb = addressSpaceMb;
+    limits.cpuSeconds = cpuSeconds;
+    limits.wallSeconds = wallSeconds;
+    return limits;
+}
+
+const std::string kButtonBitmap = CheckerboardBmp(16, 16, 4);
+
+ChildRun RunProbe(const std::vector<std::string> &arguments, const fs::path &scratch,
+                  std::map<std::string, std::string> environment = {}, ChildLimits limits = {})
+{
+    std::vector<std::string> argv{kProbe};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    environment.emplace("TMPDIR", scratch.string());
+    return RunBounded(argv, environment, {}, limits);
+}
+
+// --- The cases -----------------------------------------------------------------------------
+
+// A nearly full disk: the old target stays whole, the status says the conversion failed and
+// the reason says why. On a small tmpfs of its own where the system allows the mount, else
+// with writes failing as on a full disk.
+TEST(Hostile, FullDiskKeepsTheOldFileAndSaysSo)
+{
+    TempDir dir;
+    WritePicture(dir / "photo.png", "png", 400, 300);
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    const std::string script = "'" + kConvert + "' -f png -o '" + out.string() + "' '" +
+                               (dir / "photo.png").string() +
+                               "'; echo \"status=$?\"; echo \"old=$(cat '" + out.string() +
+                               "/photo.png')\"; ls -A '" + out.string() + "'";
+    const std::string outPath = out.string();
+    ChildRun run = RunBounded({"/bin/sh", "-c", script}, {}, {}, {}, [&outPath]() -> int {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+            mount("tmpfs", outPath.c_str(), "tmpfs", 0, "size=64k") != 0)
+            return errno;
+        const int old = open((outPath + "/photo.png").c_str(), O_WRONLY | O_CREAT, 0644);
+        const int filler = open((outPath + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+        if (write(old, "the old picture", 15) != 15)
+            return EIO;
+        char block[4096] = {};
+        while (write(filler, block, sizeof block) > 0) {
+        }
+        close(old);
+        close(filler);
+        return 0;
+    });
+    std::string how = "tmpfs";
+    if (run.exitStatus == 125) {
+        // No mount here: writes into the folder fail once a little has been written.
+        how = "write-failure shim";
+        writeFile(out / "photo.png", "the old picture");
+        run = RunBounded({"/bin/sh", "-c", script},
+                         {{"LD_PRELOAD", kShim},
+                          {"LUMASKIN_FULL_FOLDER", out.string()},
+                          {"LUMASKIN_FULL_BYTES", "2000"},
+                          {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}},
+                         {}, {});
+    }
+    RecordFigures("full disk (" + how + ")", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.output.find("status=1\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("old=the old picture\n"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find(".lumaskin-"), std::string::npos) << run.output;
+    EXPECT_NE(run.errors.find("the file cannot be written (the disk is full)"), std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("nknown error"), std::string::npos) << run.errors;
+    EXPECT_LT(run.peakMb, MemoryBound(150));
+}
+
+// Links named like targets, dangling or not, and a name at the length limit.
+TEST(Hostile, LinksInTheOutputFolderAreReplacedNotFollowed)
+{
+    TempDir dir;
+    const std::string longest(251, 'n');
+    WritePicture(dir / "a.png", "png", 32, 32);
+    WritePicture(dir / "b.png", "png", 32, 32);
+    WritePicture(dir / (longest + ".png"), "png", 32, 32);
+    fs::create_directory(dir / "out");
+    writeFile(dir / "victim.bmp", "someone else's file");
+    fs::create_symlink(dir / "victim.bmp", dir / "out" / "a.bmp");
+    fs::create_symlink(dir / "made-through-a-link.bmp", dir / "out" / "b.bmp");
+    writeFile(dir / "out" / (longest + ".bmp"), "old");
+    const ChildRun run = RunBounded(
+        {kConvert, "-f", "bmp", "-o", (dir / "out").string(), "a.png", "b.png", longest + ".png"},
+        {}, dir.path(), {});
+    RecordFigures("links at target names, 255-byte target", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(readFile(dir / "victim.bmp"), "someone else's file");
+    EXPECT_FALSE(fs::exists(dir / "made-through-a-link.bmp"));
+    for (const std::string &name : std::vector<std::string>{"a.bmp", "b.bmp", longest + ".bmp"}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out" / name))) << name;
+        EXPECT_EQ(readFile(dir / "out" / name).substr(0, 2), "BM") << name;
+    }
+    EXPECT_EQ(CountEntries(dir / "out"), 3u);
+    EXPECT_LT(run.peakMb, MemoryBound(150));
+}
+
+// 200 MB of empty lines as Skin.ini: refused from what the archive declares, before anything
+// is extracted.
+TEST(Hostile, SkinIniOfEmptyLinesIsRefusedUpFront)
+{
+    TempDir dir, scratch;
+    writeFile(dir / "Purple.skn", ZipOf({Repeated("Skin.ini", "\n", std::uint64_t{200} << 20),
+                                         Stored("dlgTaskNotifier.bmp", kButtonBitmap)}));
+    const ChildRun run = RunProbe({"skin", dir.path().string()}, scratch.path());
+    RecordFigures("Skin.ini of 200 MB of empty lines", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.output.find("message: The Skin.ini of this skin package is 204800 KB; it may be "
+                              "at most 1024 KB."),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-skin-"), 0u);
+    EXPECT_LT(run.peakMb, MemoryBound(200));
+}
+
+// A megabyte of keys: parsed in one pass, and at most 1024 controls of a kind.
+TEST(Hostile, SkinIniOfManyKeysLoadsInLinearTime)
+{
+    TempDir dir, scratch;
+    std::string ini = "[Screen]\nMain=back.bmp\n[BUTTONINFO]\n";
+    for (int k = 1; k <= 2000; ++k)
+        ini += std::to_string(k) + "=B" + std::to_string(k) + ",b.bmp,0,0,16,4,tip,F\n";
+    for (int k = 0; ini.size() < (1 << 20) - 64; ++k)
+        ini += "k" + std::to_string(k) + "=\n";
+    writeFile(dir / "Purple.skn",
+              ZipOf({Stored("Skin.ini", ini), Stored("back.bmp", CheckerboardBmp(64, 64, 64)),
+                     Stored("b.bmp", kButtonBitmap)}));
+    const ChildRun run = RunProbe({"skin", dir.path().string()}, scratch.path());
+    RecordFigures("Skin.ini of 1 MB of keys", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.output.find("start: buttons 1024,"), std::string::npos) << run.output;
+    EXPECT_LT(run.peakMb, MemoryBound(400));
+}
+
+// A package that unpacks to 300 MB, and one of 3000 files: refused before extraction.
+TEST(Hostile, ZipBombAndFileFloodAreRefused)
+{
+    TempDir dir, flood, scratch;
+    writeFile(dir / "Purple.skn",
+              ZipOf({Stored("Skin.ini", "[Screen]\nMain=back.bmp\n"),
+                     Repeated("back.bmp", std::string(1024, '\0'), 300 * 1024)}));
+    std::vector<ZipEntry> many;
+    for (int i = 0; i < 3000; ++i)
+        many.push_back(Stored("f" + std::to_string(i) + ".bmp", "x"));
+    writeFile(flood / "Purple.skn", ZipOf(many));
+    const ChildRun bomb = RunProbe({"skin", dir.path().string()}, scratch.path());
+    const ChildRun files = RunProbe({"skin", flood.path().string()}, scratch.path());
+    RecordFigures("package unpacking to 300 MB", bomb);
+    RecordFigures("package of 3000 files", files);
+    EXPECT_NE(bomb.output.find("message: This skin package unpacks to 301 MB; a skin may take at "
+                               "most 256 MB."),
+              std::string::npos)
+        << bomb.output;
+    EXPECT_NE(files.output.find("message: This skin package holds 3000 files; a skin may hold at "
+                                "most 2048."),
+              std::string::npos)
+        << files.output;
+    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-skin-"), 0u);
+    for (const ChildRun *run : {&bomb, &files}) {
+        EXPECT_EQ(run->exitStatus, 0) << run->errors;
+        EXPECT_LT(run->peakMb, MemoryBound(150));
+    }
+}
+
+// A few kilobytes of forms drawing forms would draw for hours; the page's time budget ends it.
+TEST(Hostile, PdfOfNestedFormsStopsAtItsBudget)
+{
+    TempDir dir, scratch;
+    writeFile(dir / "forms.pdf", NestedFormsPdf(12));
+    const ChildRun run = RunProbe({"read", (dir / "forms.pdf").string(), "3"}, scratch.path());
+    RecordFigures("PDF of nested forms (3 s budget)", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output, "failed: the PDF page takes too long to draw (more than 3 seconds)\n");
+    EXPECT_LT(run.peakMb, MemoryBound(200));
+}
+
+// Starts Xvfb on a display it chooses; empty when there is none to start.
+struct PrivateDisplay
+{
+    PrivateDisplay()
+    {
+        if (access("/usr/bin/Xvfb", X_OK) != 0)
+            return;
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        server = fork();
+        if (server == 0) {
+            setsid();
+            const int null = open("/dev/null", O_RDWR);
+            dup2(null, 1);
+            dup2(null, 2);
+            const std::string fd = std::to_string(fds[1]);
+            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                  "-nolisten", "tcp", nullptr);
+            _exit(127);
+        }
+        close(fds[1]);
+        char buffer[32] = {};
+        std::string text;
+        for (ssize_t n;
+             text.find('\n') == std::string::npos && (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(n));
+        close(fds[0]);
+        if (!text.empty() && text.back() == '\n')
+            display = ":" + text.substr(0, text.size() - 1);
+    }
+    ~PrivateDisplay()
+    {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
+    }
+    pid_t server = -1;
+    std::string display;
+};
+
+// A 2800 x 2800 checkerboard of the key colour as background, at start-up and again from the
+// skin menu: on an X server the shape once broke the connection and ended the program.
+TEST(Hostile, FinePatternShapeKeepsTheProgramAlive)
+{
+    TempDir dir, scratch;
+    const std::string ini = "[Screen]\nMain=back.bmp\n[COLOR]\nTRANSPARENT=0xFF00FF\n"
+                            "[BUTTONINFO]\n1=BUTTON_EXIT,b.bmp,10,10,26,14,Exit,F\n";
+    const std::string board = CheckerboardBmp(2800, 2800);
+    for (const char *name : {"Purple.skn", "Orange.zip"})
+        writeFile(dir / name, ZipOf({Stored("Skin.ini", ini), Stored("back.bmp", board),
+                                     Stored("b.bmp", kButtonBitmap)}));
+    PrivateDisplay x;
+    std::map<std::string, std::string> environment;
+    if (!x.display.empty())
+        environment = {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x.display}};
+    const ChildRun run =
+        RunProbe({"skin", dir.path().string(), "change"}, scratch.path(), environment);
+    RecordFigures(x.display.empty() ? "2800 x 2800 checkerboard shape (offscreen)"
+                                    : "2800 x 2800 checkerboard shape (Xvfb)",
+                  run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    for (const char *when : {"start", "changed"}) {
+        const auto at = run.output.find(std::string(when) + ": buttons 1, labels 0, shape rects ");
+        ASSERT_NE(at, std::string::npos) << run.output;
+        const int rects = std::atoi(run.output.c_str() + run.output.find("rects ", at) + 6);
+        EXPECT_GT(rects, 0);
+        EXPECT_LE(rects, 16384) << when;
+    }
+    EXPECT_LT(run.peakMb, MemoryBound(700));
+}
+
+// A thousand jobs writing GIF: as many as the machine can run, each in little memory.
+TEST(Hostile, ThousandGifJobsStayWithinTheMachine)
+{
+    TempDir dir;
+    std::vector<std::string> argv{kConvert, "--jobs", "1000", "-f", "gif", "-o", "out"};
+    for (int i = 0; i < 40; ++i) {
+        WritePicture(dir / ("p" + std::to_string(i) + ".png"), "png", 64, 48, i + 1);
+        argv.push_back("p" + std::to_string(i) + ".png");
+    }
+    fs::create_directory(dir / "out");
+    const ChildRun run = RunBounded(argv, {}, dir.path(), Limits(2048, 60, 90));
+    RecordFigures("--jobs 1000, 40 small GIFs", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(CountEntries(dir / "out"), 40u);
+    EXPECT_LT(run.peakMb, MemoryBound(150));
+}
+
+// ImageMagick's pixel files of a conversion ended by SIGTERM go with it; those of one killed
+// outright go at the next start.
+TEST(Hostile, EndedConversionsLeaveNoPixelFiles)
+{
+    TempDir dir, scratch;
+    WritePicture(dir / "big.tga", "tga", 2500, 2000);
+    std::vector<std::string> argv{kConvert, "-f", "png", "-o", dir.path().string()};
+    for (int i = 0; i < 4; ++i)
+        argv.push_back((dir / "big.tga").string());
+    // A small memory limit sends the pixels to files.
+    const std::map<std::string, std::string> environment = {{"TMPDIR", scratch.path().string()},
+                                                            {"MAGICK_MEMORY_LIMIT", "1MiB"}};
+    const auto pixelFileSeen = [&] {
+        std::error_code error;
+        for (const auto &folder : fs::directory_iterator(scratch.path(), error))
+            if (folder.path().filename().string().starts_with("lumaskin-scratch-") &&
+                CountEntries(folder.path(), "magick-") > 0)
+                return true;
+        return false;
+    };
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        ChildLimits limits;
+        limits.stopWhen = pixelFileSeen;
+        limits.stopSignal = signal;
+        const ChildRun run = RunBounded(argv, environment, {}, limits);
+        RecordFigures(
+            signal == SIGTERM ? "conversion ended by SIGTERM" : "conversion ended by SIGKILL", run);
+        EXPECT_EQ(run.signal, signal) << run.errors;
+        EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-scratch-"), signal == SIGTERM ? 0u : 1u);
+    }
+    // The next run clears what the killed one left.
+    WritePicture(dir / "small.png", "png", 8, 8);
+    const ChildRun next =
+        RunBounded({kConvert, "-f", "bmp", "-o", dir.path().string(), (dir / "small.png").string()},
+                   environment, {}, {});
+    EXPECT_EQ(next.exitStatus, 0) << next.errors;
+    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-scratch-"), 0u);
+}
+
+// A cut CMYK JPEG (decoded by ImageMagick) is refused rather than shown with grey rows.
+TEST(Hostile, TruncatedCmykJpegIsRefused)
+{
+    TempDir dir;
+    WritePicture(dir / "photo.png", "png", 300, 200);
+    if (runCommand("convert-im6.q16 photo.png -colorspace CMYK cmyk.jpg 2>/dev/null", dir.path()) !=
+        0)
+        GTEST_SKIP() << "convert-im6.q16 is needed to make a CMYK JPEG";
+    const std::string whole = readFile(dir / "cmyk.jpg");
+    writeFile(dir / "cut.jpg", whole.substr(0, whole.size() * 6 / 10));
+    const ChildRun run = RunBounded({kConvert, "-f", "png", "-o", dir.path().string(), "cut.jpg"},
+                                    {}, dir.path(), {});
+    RecordFigures("truncated CMYK JPEG", run);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.errors.find("\"cut.jpg\": the file is truncated"), std::string::npos)
+        << run.errors;
+    EXPECT_FALSE(fs::exists(dir / "cut.png"));
+}
+
+// A pipe named like the start-up skin is refused at once rather than waited on.
+TEST(Hostile, PipeNamedLikeASkinDoesNotBlock)
+{
+    TempDir dir, scratch;
+    ASSERT_EQ(mkfifo((dir / "Purple.skn").c_str(), 0600), 0);
+    const ChildRun run =
+        RunProbe({"skin", dir.path().string()}, scratch.path(), {}, Limits(4096, 20, 20));
+    RecordFigures("FIFO named Purple.skn", run);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.output.find("message: Open failed"), std::string::npos) << run.output;
+}
+
+// Names that are not text, and a metafile that makes its library talk.
+TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
+{
+    TempDir dir, scratch;
+    WritePicture(dir / "cafe.png", "png", 16, 16);
+    fs::rename(dir / "cafe.png", dir.path().string() + "/caf\xE9.png");
+    std::string metafile = readFile(sourceDir() / "tests/viewercontrol/codecs/corpus/magick/"
+                                                  "rectangle.wmf");
+    writeFile(dir / "talkative.wmf", metafile.substr(0, 60));
+    const ChildRun run = RunBounded(
+        {kConvert, "-f", "bmp", "-o", dir.path().string(), "caf\xE9.png", "talkative.wmf"},
+        {{"TMPDIR", scratch.path().string()}}, dir.path(), {});
+    RecordFigures("non-UTF-8 name and a damaged metafile", run);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(fs::exists(dir.path().string() + "/caf\xE9.bmp"));
+    EXPECT_EQ(run.output, "");
+    std::string ours;
+    for (std::size_t at = 0; at < run.errors.size();) {
+        const std::size_t end = run.errors.find('\n', at);
+        const std::string line = run.errors.substr(at, end - at);
+        if (!line.starts_with("QStandardPaths:"))
+            ours += line + "\n";
+        at = end == std::string::npos ? run.errors.size() : end + 1;
+    }
+    EXPECT_EQ(ours, "lumaskin-convert: \"talkative.wmf\": the WMF picture is damaged\n"
+                    "lumaskin-convert: 1 of 2 file(s) failed\n");
+}
+
+// Pixels that go to files find the temporary folder full: said so, not "damaged".
+TEST(Hostile, TemporaryFolderWithoutRoomIsSaidSo)
+{
+    TempDir dir, scratch;
+    WritePicture(dir / "big.tga", "tga", 1500, 1000);
+    const std::string tmp = (scratch / "small").string();
+    fs::create_directory(tmp);
+    const ChildRun full =
+        RunBounded({kConvert, "-f", "png", "-o", dir.path().string(), (dir / "big.tga").string()},
+                   {{"TMPDIR", tmp}, {"MAGICK_MEMORY_LIMIT", "1MiB"}}, {}, {}, [&tmp]() -> int {
+                       if (unshare(CLONE_NEWNS) != 0 ||
+                           mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                           mount("tmpfs", tmp.c_str(), "tmpfs", 0, "size=256k") != 0)
+                           return errno;
+                       return 0;
+                   });
+    if (full.exitStatus == 125)
+        GTEST_SKIP() << "no mount allowed here for a small temporary folder";
+    RecordFigures("temporary folder without room", full);
+    EXPECT_EQ(full.exitStatus, 1);
+    EXPECT_NE(full.errors.find("there is not enough room in the temporary folder for the picture"),
+              std::string::npos)
+        << full.errors;
+    EXPECT_LT(full.peakMb, MemoryBound(150));
+}
+
+} // namespace
+} // namespace lumaskin::test

@@ -1,6 +1,7 @@
 #include "viewercontrol/viewer_control.h"
 
 #include "viewercontrol/batch_conversion.h"
+#include "viewercontrol/codecs/colour_management.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 
@@ -124,7 +125,7 @@ bool ViewerControl::SetFileName(const QString &path)
         return false;
     }
     m_pan = {};
-    invalidateCache();
+    refreshShown();
     if (m_fitting)
         setZoom(fitZoom());
     clampPan();
@@ -139,7 +140,7 @@ void ViewerControl::setImage(Image image)
     m_original = std::move(image);
     m_image = m_original.clone();
     m_pan = {};
-    invalidateCache();
+    refreshShown();
     if (m_fitting)
         setZoom(fitZoom());
     clampPan();
@@ -149,7 +150,7 @@ void ViewerControl::setImage(Image image)
 
 void ViewerControl::imageEdited()
 {
-    invalidateCache();
+    refreshShown();
     update();
     emit imageChanged();
 }
@@ -281,6 +282,19 @@ void ViewerControl::clampPan()
     m_pan.setY(clampAxis(m_pan.y(), s.height(), height()));
 }
 
+void ViewerControl::refreshShown()
+{
+    invalidateCache();
+    // Pictures in another colour space are shown converted to sRGB; the picture itself keeps
+    // its values and profile for effects and saving.
+    m_shown = NeedsConversionToSrgb(m_image) ? SrgbCopy(m_image) : Image();
+}
+
+const Image &ViewerControl::shownImage() const
+{
+    return m_shown.isNull() ? m_image : m_shown;
+}
+
 void ViewerControl::invalidateCache()
 {
     m_scaledCache = QImage();
@@ -298,8 +312,8 @@ void ViewerControl::paintEvent(QPaintEvent *)
         // Shrunk views are scaled once per zoom or change, not on every paint.
         const QSize cacheSize(std::max(1, qRound(s.width())), std::max(1, qRound(s.height())));
         if (m_scaledCache.size() != cacheSize)
-            m_scaledCache = m_image.toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation);
+            m_scaledCache = shownImage().toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation);
         painter.drawImage(target.topLeft(), m_scaledCache);
         return;
     }
@@ -309,7 +323,7 @@ void ViewerControl::paintEvent(QPaintEvent *)
         return;
     const QRectF source((visible.topLeft() - m_pan) / m_zoom, visible.size() / m_zoom);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom != 1.0);
-    painter.drawImage(visible, m_image.toQImage(), source);
+    painter.drawImage(visible, shownImage().toQImage(), source);
 }
 
 void ViewerControl::resizeEvent(QResizeEvent *)

@@ -70,6 +70,8 @@ public:
     const Image &originalImage() const { return m_original; }
     // Replaces the shown picture after an effect, keeping the original for restore.
     void imageEdited();
+    // What is painted: the picture, or its sRGB copy when it is in another colour space.
+    const Image &shownImage() const;
     Image &editableImage() { return m_image; }
 
     double zoom() const { return m_zoom; }
@@ -96,10 +98,12 @@ private:
     QSizeF scaledSize() const;
     void clampPan();
     void invalidateCache();
+    void refreshShown();
     void fail(const QString &message);
 
     Image m_original;
     Image m_image;
+    Image m_shown; // m_image in sRGB, only for pictures in another colour space
     QString m_fileName;
     QString m_lastError;
     int m_viewMode = kFitViewMode;

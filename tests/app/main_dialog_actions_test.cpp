@@ -3,6 +3,7 @@
 #include "controls/skin_combo_list.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
+#include "viewercontrol/image_io.h"
 #include "viewercontrol/viewer_control.h"
 
 #include <QImage>
@@ -127,12 +128,17 @@ TEST(MainDialogExtensions, FollowTheFormatListWithBmpForNoChoice)
     EXPECT_EQ(MainDialog::ExtensionForSelection(7), "ico");
     EXPECT_EQ(MainDialog::ExtensionForSelection(11), "pgx");
     EXPECT_EQ(MainDialog::ExtensionForSelection(13), "png");
-    EXPECT_EQ(MainDialog::ExtensionForSelection(14), "");
+    // Later formats follow the first 14.
+    EXPECT_EQ(MainDialog::ExtensionForSelection(14), "webp");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(16), "tif");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(17), "");
     EXPECT_EQ(MainDialog::ExtensionForSelection(-2), "");
-    // Every format the list offers has its extension, in the same order.
+    // Every format the list offers has its extension, in the same order, and the list offers
+    // what the engine writes.
     const QStringList formats = MainDialog::OutputFormatList();
     for (int i = 0; i < formats.size(); ++i)
         EXPECT_EQ(MainDialog::ExtensionForSelection(i), formats[i].toLower()) << i;
+    EXPECT_EQ(formats.join(' ').toLower(), WritableFormats().join(' '));
 }
 
 TEST(MainDialogFilters, BecomeQtNameFiltersThatMatchEitherCase)
@@ -370,7 +376,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
         EXPECT_EQ(dialog.ComboBoxes().size(), 1u);
         EXPECT_EQ(dialog.BackgroundBitmap().pixelColor(50, 50), black.fill);
         // The main window's combo box is its format list again, once.
-        EXPECT_EQ(dialog.ComboBoxes().front()->List()->topLevelItemCount(), 14);
+        EXPECT_EQ(dialog.ComboBoxes().front()->List()->topLevelItemCount(), 17);
         EXPECT_EQ(dialog.Viewer()->geometry(), QRect(100, 40, 80, 60));
     }
 

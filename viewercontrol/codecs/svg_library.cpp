@@ -92,8 +92,10 @@ Image RenderSvg(Bytes bytes, QString *error)
     const std::unique_ptr<RsvgHandle, ObjectUnref> handle(rsvg_handle_new_from_stream_sync(
         stream.get(), nullptr, RSVG_HANDLE_FLAGS_NONE, nullptr, &rawError));
     const std::unique_ptr<GError, ErrorFree> loadError(rawError);
-    if (!handle)
-        return Fail(error, reason::damaged("SVG"));
+    if (!handle) {
+        const bool cut = rawError && std::strstr(rawError->message, "Premature end");
+        return Fail(error, cut ? reason::truncated() : reason::damaged("SVG"));
+    }
     rsvg_handle_set_dpi(handle.get(), kDotsPerInch);
     double width = 0, height = 0;
     if (!ownSize(handle.get(), &width, &height))
@@ -104,10 +106,14 @@ Image RenderSvg(Bytes bytes, QString *error)
         static_cast<double>(std::min<std::int64_t>(kMaxSvgPixels, ReadPixelLimit()));
     const double scale =
         std::min({1.0, std::sqrt(limit / (width * height)), kMaxSvgSide / std::max(width, height)});
-    const int pixelsWide =
-        std::clamp(static_cast<int>(std::ceil(width * scale - 1e-6)), 1, kMaxSvgSide);
-    const int pixelsHigh =
-        std::clamp(static_cast<int>(std::ceil(height * scale - 1e-6)), 1, kMaxSvgSide);
+    // Fractions of a pixel round up at the drawing's own size and down when scaled to the cap.
+    const auto pixels = [&](double extent) {
+        const double scaled = extent * scale;
+        const double whole = scale < 1 ? std::floor(scaled) : std::ceil(scaled - 1e-6);
+        return std::clamp(static_cast<int>(whole), 1, kMaxSvgSide);
+    };
+    const int pixelsWide = pixels(width);
+    const int pixelsHigh = pixels(height);
     if (RefuseSize(pixelsWide, pixelsHigh, error))
         return {};
     Image image(pixelsWide, pixelsHigh);

@@ -197,8 +197,8 @@ bool readPlain(TIFF *tif, Image &image, int channels, bool associated)
     return true;
 }
 
-// Every other layout through libtiff's RGBA reader, a band of rows at a time, rows as stored.
-// The reader premultiplies alpha; it is divided out again.
+// Every other layout through libtiff's RGBA reader, a band of rows at a time, rows as stored,
+// alpha straight.
 bool readThroughRgba(TIFF *tif, Image &image)
 {
     char message[1024] = {};
@@ -212,6 +212,18 @@ bool readThroughRgba(TIFF *tif, Image &image)
     const std::unique_ptr<TIFFRGBAImage, End> ending(&reader);
     reader.req_orientation = reader.orientation; // no flips: the orientation is applied after
     const bool alpha = reader.alpha != 0;
+    // Unassociated alpha is multiplied in through this table; made the identity, the values
+    // come through as stored and nothing is lost to rounding.
+    bool premultiplied = reader.alpha == EXTRASAMPLE_ASSOCALPHA;
+    if (reader.alpha == EXTRASAMPLE_UNASSALPHA) {
+        if (reader.UaToAa) {
+            for (int a = 0; a < 256; ++a)
+                for (int v = 0; v < 256; ++v)
+                    reader.UaToAa[(a << 8) | v] = static_cast<std::uint8_t>(v);
+        } else {
+            premultiplied = true;
+        }
+    }
     const std::size_t width = static_cast<std::size_t>(image.width());
     std::vector<std::uint32_t> band(width * kBandRows);
     for (int top = 0; top < image.height(); top += kBandRows) {
@@ -231,7 +243,7 @@ bool readThroughRgba(TIFF *tif, Image &image)
                 to[2] = static_cast<std::uint8_t>(TIFFGetB(p));
                 to[3] = alpha ? static_cast<std::uint8_t>(TIFFGetA(p)) : 255;
                 const int a = to[3];
-                if (a > 0 && a < 255)
+                if (premultiplied && a > 0 && a < 255)
                     for (int c = 0; c < 3; ++c)
                         to[c] = static_cast<std::uint8_t>(std::min(255, (to[c] * 255 + a / 2) / a));
             }

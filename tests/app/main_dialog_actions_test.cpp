@@ -50,10 +50,19 @@ public:
         asked << title;
         return folder;
     }
+    QString ConversionFolder(const QString &title, int *offered) override
+    {
+        asked << title;
+        offeredQualities << *offered;
+        *offered = quality;
+        return folder;
+    }
     QStringList files;
     QString saveFile;
     QString folder;
     QStringList asked;
+    int quality = 90;
+    QList<int> offeredQualities;
 };
 
 QString Str(const std::filesystem::path &path)
@@ -308,6 +317,38 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
     Convert();
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
+}
+
+// Lossy formats ask for the quality beside the folder, remember it, and write with it.
+TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
+{
+    AddPictures({pictures[0]});
+    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
+    formats.topLevelItem(14)->setSelected(true); // WEBP
+    prompts.folder = Str(m_out.path());
+    prompts.quality = 100;
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities, QList<int>{90});
+    EXPECT_EQ(dialog.ConversionQuality(), 100);
+    // WebP at 100 is lossless.
+    const auto picture = [](const std::filesystem::path &path) {
+        return ReadImage(Str(path), nullptr);
+    };
+    const std::filesystem::path source = pictures[0].toStdString();
+    EXPECT_TRUE(picture(m_out / "p0.x.webp") == picture(source));
+
+    prompts.quality = 20;
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities, (QList<int>{90, 100}));
+    EXPECT_FALSE(picture(m_out / "p0.x.webp").isNull());
+    EXPECT_FALSE(picture(m_out / "p0.x.webp") == picture(source));
+
+    // PNG has no quality to ask for.
+    formats.clearSelection();
+    formats.topLevelItem(13)->setSelected(true);
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities.size(), 2);
+    EXPECT_TRUE(std::filesystem::exists(m_out / "p0.x.png"));
 }
 
 TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongPicture)

@@ -153,8 +153,8 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] "
-           "[--strip] [--jobs N] FILE...\n\n"
+    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
+           "                        [--strip] [--jobs N] FILE...\n\n"
            "Converts pictures into one format in one folder, with effects applied in the order\n"
            "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
            "before its last dot. Files are converted in parallel, one per core unless --jobs\n"

@@ -205,6 +205,8 @@ int ExifOrientation(const QByteArray &exif)
 QByteArray ExifOfTiffFile(Bytes tiff)
 {
     return guarded([&] {
+        // Reading a TIFF file parses its XMP packet too.
+        std::lock_guard lock(xmpMutex());
         Exiv2::TiffImage image(
             Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(tiff.data(), static_cast<long>(tiff.size()))),
             false);
@@ -234,6 +236,7 @@ bool AddExifToTiff(QByteArray &tiff, const QByteArray &exif, QString *error)
         const Exiv2::ExifData tags = travellingTags(exif, &order, nullptr);
         if (tags.empty())
             return true;
+        std::lock_guard lock(xmpMutex()); // as above
         Exiv2::TiffImage image(Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(
                                    reinterpret_cast<const Exiv2::byte *>(tiff.constData()),
                                    static_cast<long>(tiff.size()))),

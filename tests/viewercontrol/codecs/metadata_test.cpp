@@ -199,5 +199,59 @@ TEST_F(Metadata, WideGamutPhotoIsShownAndConvertedWithoutColourShift)
     EXPECT_EQ(RunShell(dir, "exiv2 -PXkv out.png").output.find("Harbour"), std::string::npos);
 }
 
+// Each reader finds the metadata its format's own tools put there, and stands the picture up
+// as the format says: WebP by its EXIF orientation, AVIF by the rotation its encoder derived
+// from it, JPEG XL by its own header, TIFF by its tag; HEIF ignores EXIF orientation.
+TEST_F(Metadata, EveryReaderFindsTheMetadataOfItsFormatsOwnTools)
+{
+    ASSERT_TRUE(convert("tif"));
+    struct Case
+    {
+        const char *tool;
+        const char *make;
+        const char *file;
+        bool upright; // turned by the orientation 6 of the source
+    };
+    const Case cases[] = {
+        {"cwebp", "cwebp -quiet -metadata all photo.jpg -o x.webp", "x.webp", true},
+        {"avifenc", "avifenc -s 10 photo.jpg x.avif", "x.avif", true},
+        {"heif-enc", "heif-enc -q 80 photo.jpg -o x.heic", "x.heic", false},
+        {"cjxl", "cjxl photo.jpg x.jxl", "x.jxl", true},
+        {"true", "true", "out.tif", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        if (RunShell(dir, std::string("command -v ") + c.tool).status != 0)
+            continue;
+        run(c.make);
+        QString error;
+        const Image image = ReadImage(ToQString(dir / c.file), &error);
+        ASSERT_FALSE(image.isNull()) << error.toStdString();
+        EXPECT_EQ(image.width(), c.upright ? 40 : 60);
+        EXPECT_NE(image.metadata().exif.indexOf("Lumacam"), -1);
+        EXPECT_EQ(image.metadata().icc, profile);
+    }
+}
+
+// AVIF and HEIF files may give their colours as code points rather than a profile: Display P3
+// by code points shows as Display P3 by profile does.
+TEST_F(Metadata, ColourCodePointsActAsTheProfileTheyName)
+{
+    if (RunShell(dir, "command -v avifenc").status != 0)
+        GTEST_SKIP() << "avifenc is not installed";
+    run("avifenc -s 10 -l --cicp 12/13/0 --ignore-icc --ignore-exif source.png p3.avif");
+    QString error;
+    const Image coded = ReadImage(ToQString(dir / "p3.avif"), &error);
+    ASSERT_FALSE(coded.isNull()) << error.toStdString();
+    ASSERT_EQ(ClassifyProfile(coded.metadata().icc), ProfileKind::Rgb);
+    Image tagged = ReadImage(ToQString(dir / "source.png"), &error);
+    ImageMetadata metadata;
+    metadata.icc = profile;
+    tagged.setMetadata(metadata);
+    EXPECT_EQ(MaxDifference(coded, tagged), 0);
+    EXPECT_LE(MaxDifference(SrgbCopy(coded), SrgbCopy(tagged)), 1);
+    EXPECT_GT(MeanDifference(SrgbCopy(coded), coded), 4);
+}
+
 } // namespace
 } // namespace lumaskin::test

@@ -5,8 +5,10 @@
 #include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/parallel.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include <string>
 #include <tiffio.h>
 #include <vector>
+#include <zlib.h>
 
 namespace lumaskin {
 
@@ -25,6 +28,8 @@ constexpr tmsize_t kMaxAllocation = tmsize_t{1} << 30;
 constexpr std::size_t kStripBytes = 256 * 1024;
 // Rows decoded at once by the RGBA reader.
 constexpr int kBandRows = 256;
+// zlib's default: most of what deflate gains, at a fraction of level 9's time.
+constexpr int kDeflateLevel = 6;
 
 // A file in memory that libtiff reads, or writes and reads back, through its client calls.
 struct MemoryFile
@@ -252,6 +257,42 @@ bool readThroughRgba(TIFF *tif, Image &image)
     return true;
 }
 
+// One row in the written layout (grey or RGB, then alpha when kept), each sample replaced by
+// its difference from the same sample of the pixel to its left: the horizontal predictor.
+void packPredictedRow(const std::uint8_t *from, std::uint8_t *to, int width, bool grey, bool alpha)
+{
+    const int channels = (grey ? 1 : 3) + (alpha ? 1 : 0);
+    std::uint8_t *out = to;
+    for (int x = 0; x < width; ++x, from += 4) {
+        *out++ = from[0];
+        if (!grey) {
+            *out++ = from[1];
+            *out++ = from[2];
+        }
+        if (alpha)
+            *out++ = from[3];
+    }
+    for (std::size_t i = static_cast<std::size_t>(width) * channels;
+         i-- > static_cast<std::size_t>(channels);)
+        to[i] = static_cast<std::uint8_t>(to[i] - to[i - channels]);
+}
+
+// A strip as libtiff's Adobe Deflate codec stores it: one zlib stream.
+bool deflateStrip(const std::vector<std::uint8_t> &raw, std::vector<std::uint8_t> &out)
+{
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    try {
+        out.resize(size);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    if (compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), kDeflateLevel) !=
+        Z_OK)
+        return false;
+    out.resize(size);
+    return true;
+}
+
 } // namespace
 
 Image DecodeTiff(Bytes bytes, QString *error)
@@ -341,8 +382,10 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
         TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
         TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
         TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
-        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP,
-                     static_cast<std::uint32_t>(std::max<std::size_t>(1, kStripBytes / rowBytes)));
+        const int rowsPerStrip =
+            static_cast<int>(std::min<std::size_t>(std::max<std::size_t>(1, kStripBytes / rowBytes),
+                                                   static_cast<std::size_t>(image.height())));
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, static_cast<std::uint32_t>(rowsPerStrip));
         if (!summary.opaque) {
             const std::uint16_t kind = EXTRASAMPLE_UNASSALPHA;
             TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, &kind);
@@ -353,26 +396,36 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
         if (!metadata.xmp.isEmpty())
             TIFFSetField(t, TIFFTAG_XMLPACKET, static_cast<std::uint32_t>(metadata.xmp.size()),
                          metadata.xmp.constData());
-        std::vector<std::uint8_t> row(rowBytes);
-        for (int y = 0; y < image.height(); ++y) {
-            const std::uint8_t *from = image.row(y);
-            std::uint8_t *to = row.data();
-            for (int x = 0; x < image.width(); ++x, from += 4) {
-                if (grey) {
-                    *to++ = from[0];
-                } else {
-                    *to++ = from[0];
-                    *to++ = from[1];
-                    *to++ = from[2];
-                }
-                if (!summary.opaque)
-                    *to++ = from[3];
+        // Strips are packed, predicted and deflated in parallel, then written in order.
+        const int stripCount = (image.height() + rowsPerStrip - 1) / rowsPerStrip;
+        std::vector<std::vector<std::uint8_t>> strips(static_cast<std::size_t>(stripCount));
+        std::atomic<bool> failed{false};
+        ParallelFor(stripCount, [&](int begin, int end) {
+            std::vector<std::uint8_t> raw;
+            for (int i = begin; i < end && !failed; ++i) {
+                const int first = i * rowsPerStrip;
+                const int rows = std::min(rowsPerStrip, image.height() - first);
+                raw.resize(rowBytes * static_cast<std::size_t>(rows));
+                for (int r = 0; r < rows; ++r)
+                    packPredictedRow(image.row(first + r), raw.data() + rowBytes * r, image.width(),
+                                     grey, !summary.opaque);
+                if (!deflateStrip(raw, strips[static_cast<std::size_t>(i)]))
+                    failed = true;
             }
-            if (TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0) < 0) {
+        });
+        if (failed) {
+            Fail(error, reason::outOfMemory());
+            return false;
+        }
+        for (int i = 0; i < stripCount; ++i) {
+            std::vector<std::uint8_t> &strip = strips[static_cast<std::size_t>(i)];
+            if (TIFFWriteRawStrip(t, static_cast<std::uint32_t>(i), strip.data(),
+                                  static_cast<tmsize_t>(strip.size())) < 0) {
                 Fail(error, QStringLiteral("the TIFF encoder failed (%1)")
                                 .arg(QString::fromStdString(file.firstError)));
                 return false;
             }
+            std::vector<std::uint8_t>().swap(strip); // give the memory back once written
         }
         if (!TIFFWriteDirectory(t)) {
             Fail(error, QStringLiteral("the TIFF encoder failed (%1)")

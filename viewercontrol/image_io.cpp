@@ -125,15 +125,21 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
         EncodeSettings encode;
         encode.quality = std::clamp(settings.quality, 1, 100);
         const bool keep = codec->holdsMetadata && !settings.stripMetadata;
-        // A file without the profile would show the pixels as sRGB: they become sRGB first.
+        // Files hold RGB profiles; pixels in any other profile become sRGB, and so do they when
+        // the file would have no profile to show them by.
+        const ProfileKind kind = ClassifyProfile(image.metadata().icc);
+        const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
         Image converted;
-        if (!keep && NeedsConversionToSrgb(image)) {
+        if (!keepProfile && NeedsConversionToSrgb(image)) {
             converted = SrgbCopy(image);
             if (converted.isNull())
                 return failWrite(error, reason::outOfMemory());
         }
-        if (keep)
+        if (keep) {
             encode.metadata = MetadataForWriting(image.metadata(), image.width(), image.height());
+            if (!keepProfile)
+                encode.metadata.icc.clear();
+        }
         if (!codec->write(converted.isNull() ? image : converted, encode, bytes, error))
             return false;
     } catch (const std::bad_alloc &) {

@@ -55,7 +55,9 @@ Transform toSrgb(const QByteArray &icc, bool *grey)
     const Profile source = openProfile(icc);
     if (!source)
         return {};
-    const cmsColorSpaceSignature space = cmsGetColorSpace(source.get());
+    // The header's four characters as a number: a damaged profile holds values that are no
+    // member of lcms2's enumeration.
+    const cmsUInt32Number space = cmsGetColorSpace(source.get());
     if (space != cmsSigRgbData && space != cmsSigGrayData)
         return {};
     *grey = space == cmsSigGrayData;

@@ -253,5 +253,21 @@ TEST_F(Metadata, ColourCodePointsActAsTheProfileTheyName)
     EXPECT_GT(MeanDifference(SrgbCopy(coded), coded), 4);
 }
 
+// A profile that describes no colour space the pixels are in is dropped, the pixels kept.
+TEST_F(Metadata, ProfilesOfNoKnownColourSpaceAreDropped)
+{
+    QByteArray damaged = profile;
+    damaged.replace(16, 4, "\xAE\xB8\x5A\xE2"); // the colour space field
+    writeFile(dir / "odd.icc", damaged.toStdString());
+    run("convert-im6.q16 source.png -quality 95 odd.jpg && exiv2 -iC odd.jpg");
+    ASSERT_NE(readFile(dir / "odd.jpg").find("ICC_PROFILE"), std::string::npos);
+    QString error;
+    const Image odd = ReadImage(ToQString(dir / "odd.jpg"), &error);
+    ASSERT_FALSE(odd.isNull()) << error.toStdString();
+    EXPECT_TRUE(odd.metadata().icc.isEmpty());
+    run("convert-im6.q16 source.png -quality 95 plain.jpg");
+    EXPECT_EQ(MaxDifference(odd, ReadImage(ToQString(dir / "plain.jpg"), &error)), 0);
+}
+
 } // namespace
 } // namespace lumaskin::test

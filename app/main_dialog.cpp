@@ -5,6 +5,7 @@
 #include "notifier/task_bar_window.h"
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/file_name.h"
+#include "viewercontrol/image_io.h"
 #include "viewercontrol/viewer_control.h"
 
 #include <QDir>
@@ -29,9 +30,10 @@ constexpr int kStartupSkinIndex = 2;
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
-constexpr std::array<const char *, 14> kExtensions{
-    "bmp", "jpg", "pdf", "wbmp", "gif", "pcx", "tga",
-    "ico", "jp2", "jpc", "ras",  "pgx", "pnm", "png",
+// The first 14 keep their places; later formats follow them.
+constexpr std::array<const char *, 17> kExtensions{
+    "bmp", "jpg", "pdf", "wbmp", "gif", "pcx",  "tga",  "ico", "jp2",
+    "jpc", "ras", "pgx", "pnm",  "png", "webp", "avif", "tif",
 };
 
 // The fixed zooms, by button name and view mode.
@@ -104,7 +106,8 @@ QStringList MainDialog::OutputFormatList()
             QStringLiteral("WBMP"), QStringLiteral("GIF"), QStringLiteral("PCX"),
             QStringLiteral("TGA"),  QStringLiteral("ICO"), QStringLiteral("JP2"),
             QStringLiteral("JPC"),  QStringLiteral("RAS"), QStringLiteral("PGX"),
-            QStringLiteral("PNM"),  QStringLiteral("PNG")};
+            QStringLiteral("PNM"),  QStringLiteral("PNG"), QStringLiteral("WEBP"),
+            QStringLiteral("AVIF"), QStringLiteral("TIF")};
 }
 
 QString MainDialog::ExtensionForSelection(int selectionMark)
@@ -254,10 +257,11 @@ void MainDialog::ShowImage(const QString &path)
     m_viewer.SetViewMode(kFitViewMode);
 }
 
-QString MainDialog::SelectOutputFolder()
+QString MainDialog::SelectOutputFolder(int *quality)
 {
-    return ResolveFileName(
-        m_prompts->Folder(QStringLiteral("Please select an output directory for ")));
+    const QString title = QStringLiteral("Please select an output directory for ");
+    return ResolveFileName(quality ? m_prompts->ConversionFolder(title, quality)
+                                   : m_prompts->Folder(title));
 }
 
 void MainDialog::OnListClicked()
@@ -395,9 +399,13 @@ void MainDialog::Convert()
         Message(QStringLiteral("Please input image file"));
         return;
     }
-    const QString folder = SelectOutputFolder();
+    // Formats with a quality ask for it beside the folder.
+    const bool hasQuality = FormatHasQuality(extension);
+    int quality = m_quality;
+    const QString folder = SelectOutputFolder(hasQuality ? &quality : nullptr);
     if (folder.isEmpty())
         return;
+    m_quality = std::clamp(quality, 1, 100);
 
     // The rows and the values the windows hold now, applied once to every file; nothing the
     // user does while the files are converted changes them.
@@ -407,6 +415,7 @@ void MainDialog::Convert()
     request.folder = folder;
     request.format = extension;
     request.jobs = m_conversionJobs;
+    request.write.quality = m_quality;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectCalls();
     for (const ViewerCall &call : m_conversion->effects)

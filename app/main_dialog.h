@@ -8,10 +8,12 @@
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
 #include "viewercontrol/batch_conversion.h"
+#include "viewercontrol/image_io.h"
 
 #include <QIcon>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -68,8 +70,9 @@ public:
 
     // Shows one file in the viewer, fitted into it.
     void ShowImage(const QString &path);
-    // A folder for the converted files; empty when the user cancels.
-    QString SelectOutputFolder();
+    // A folder for the converted files; empty when the user cancels. With `quality`, the
+    // chooser also offers the quality and leaves the chosen one there.
+    QString SelectOutputFolder(int *quality = nullptr);
 
     // The buttons' actions.
     void AddFiles();
@@ -89,6 +92,9 @@ public:
     void CancelConversion();
     // Files converted at once; 0 means one per core.
     void SetConversionJobs(int jobs) { m_conversionJobs = jobs; }
+    // The quality of jpg, webp and avif conversions (1 to 100), as last chosen.
+    int ConversionQuality() const { return m_quality; }
+    void SetConversionQuality(int quality) { m_quality = std::clamp(quality, 1, 100); }
     ConversionProgress *Progress() const { return m_progress; }
     void RestoreEffects();
 
@@ -150,6 +156,7 @@ private:
     CImageViewer m_viewer;
     ConversionProgress *m_progress; // child
     int m_conversionJobs = 0;
+    int m_quality = kDefaultQuality;
     // What the user had in the list and the first edit box, kept across a skin change.
     struct KeptRows
     {

@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace lumaskin {
 
@@ -98,6 +102,35 @@ QString QtMainDialogPrompts::Folder(const QString &title)
         if (m_settings)
             m_settings->SetOutputFolder(folder);
     }
+    return folder;
+}
+
+QString QtMainDialogPrompts::ConversionFolder(const QString &title, int *quality)
+{
+    QFileDialog dialog(m_folderOwner, title, StartFolder(m_lastOutputFolder));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(DialogOptions() | QFileDialog::ShowDirsOnly);
+    QSpinBox *box = nullptr;
+    // Qt's own chooser lays itself out on a grid: the quality takes a row below the rest.
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()); grid && quality) {
+        box = new QSpinBox(&dialog);
+        box->setObjectName(QStringLiteral("qualityBox"));
+        box->setRange(1, 100);
+        box->setValue(std::clamp(*quality, 1, 100));
+        box->setToolTip(QStringLiteral("Higher keeps more detail in larger files. "
+                                       "WebP and AVIF are lossless at 100."));
+        auto *label = new QLabel(QStringLiteral("&Quality:"), &dialog);
+        label->setBuddy(box);
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1, Qt::AlignLeft);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString folder = dialog.selectedFiles().constFirst();
+    m_lastOutputFolder = folder;
+    if (box)
+        *quality = box->value();
     return folder;
 }
 

@@ -21,6 +21,14 @@ public:
     virtual QString SaveFile(const QString &filter) = 0;
     // One folder with a path in the file system.
     virtual QString Folder(const QString &title) = 0;
+    // The folder for a conversion into a format with a quality: the chooser also offers the
+    // quality (1 to 100), starting at *quality, and leaves the chosen one there. Choosers
+    // without a quality box leave *quality as it is.
+    virtual QString ConversionFolder(const QString &title, int *quality)
+    {
+        (void)quality;
+        return Folder(title);
+    }
 };
 
 // Qt's file dialogs. Filters are written "Text|patterns|Text|patterns||" with patterns
@@ -34,6 +42,7 @@ public:
     QStringList OpenFiles(const QString &filter) override;
     QString SaveFile(const QString &filter) override;
     QString Folder(const QString &title) override;
+    QString ConversionFolder(const QString &title, int *quality) override;
 
     // The filter as Qt's name filters, one per pair. "*.*" means every file; each pattern is
     // offered in upper case as well, since names on Linux keep their letter case.

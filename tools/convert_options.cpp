@@ -102,6 +102,18 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             if (!step)
                 return std::nullopt;
             request.steps.push_back(std::move(*step));
+        } else if (a == QLatin1String("-q") || a == QLatin1String("--quality")) {
+            auto v = value(i, a);
+            if (!v)
+                return std::nullopt;
+            bool ok = false;
+            request.write.quality = v->toInt(&ok);
+            if (!ok || request.write.quality < 1 || request.write.quality > 100) {
+                *error = QStringLiteral("--quality needs a whole number from 1 to 100");
+                return std::nullopt;
+            }
+        } else if (a == QLatin1String("--strip")) {
+            request.write.stripMetadata = true;
         } else if (a == QLatin1String("-j") || a == QLatin1String("--jobs")) {
             auto v = value(i, a);
             if (!v)
@@ -143,8 +155,8 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--jobs N] "
-           "FILE...\n\n"
+    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
+           "                        [--strip] [--jobs N] FILE...\n\n"
            "Converts pictures into one format in one folder, with effects applied in the order\n"
            "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
            "before its last dot. Files are converted in parallel, one per core unless --jobs\n"
@@ -156,12 +168,23 @@ QString ConvertHelpText()
            "  -e, --effect NAME[=A,B,...]\n"
            "                        apply an effect; arguments comma-separated, missing ones\n"
            "                        take their default, out-of-range ones are clamped\n"
+           "  -q, --quality Q       1 to 100 for jpg, webp and avif (default 90); webp and\n"
+           "                        avif are lossless at 100\n"
+           "      --strip           leave out EXIF, XMP and the colour profile, and convert\n"
+           "                        pictures in other colour spaces to sRGB\n"
            "  -j, --jobs N          files converted at once (at most one per core, and\n"
            "                        fewer when memory is short)\n"
            "  -h, --help            this text\n"
            "      --version         the program's version\n\n"
-           "Formats: "
-        << WritableFormats().join(QLatin1Char(' ')) << "\n\nEffects:\n";
+           "Formats written: "
+        << WritableFormats().join(QLatin1Char(' '))
+        << "\n"
+           "Formats read: JPEG, PNG, WebP, AVIF, HEIF/HEIC, JPEG XL, TIFF, GIF, BMP, PCX, TGA,\n"
+           "  ICO, WBMP, JPEG 2000, PGX, Sun raster, PNM, PhotoShop, WMF, SVG and PDF (first\n"
+           "  frame or page), recognised by content.\n"
+           "jpg, png, webp, avif and tif keep the EXIF, XMP and colour profile of the source\n"
+           "(pixels are written upright, so the EXIF orientation becomes 1); the other formats\n"
+           "get the colours converted to sRGB.\n\nEffects:\n";
     for (const EffectDescriptor &effect : Effects()) {
         out << "  " << QString::fromUtf8(effect.command.data(), effect.command.size());
         QStringList names;

@@ -9,7 +9,8 @@
 namespace lumaskin {
 
 // The command line of lumaskin-convert:
-//   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--jobs N] FILE...
+//   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] [--strip]
+//                    [--jobs N] FILE...
 struct ConvertOptions
 {
     ConversionRequest request;

@@ -69,6 +69,13 @@ EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments)
 bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
                  const std::vector<EffectStep> &steps, QString *error)
 {
+    return ConvertFile(source, targetBase, format, steps, WriteSettings{}, error);
+}
+
+bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
+                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
+                 QString *error)
+{
     Image image = ReadImage(source, error);
     if (image.isNull())
         return false;
@@ -78,7 +85,7 @@ bool ConvertFile(const QString &source, const QString &targetBase, const QString
     const QString target = targetBase + QLatin1Char('.') + format;
     if (format == QLatin1String("ico"))
         return WriteIcon(image, target, 32, 32, error);
-    return WriteImage(image, target, format, error);
+    return WriteImage(image, target, format, settings, error);
 }
 
 std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &request,
@@ -136,7 +143,7 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                 outcome.error.clear();
                 outcome.started = true;
                 outcome.written = ConvertFile(outcome.source, base, request.format, request.steps,
-                                              &outcome.error);
+                                              request.write, &outcome.error);
                 std::lock_guard lock(progressMutex);
                 ++finished;
                 if (progress)

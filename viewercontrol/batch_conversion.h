@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/effects/effect_table.h"
+#include "viewercontrol/image_io.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +30,13 @@ QString ConversionName(const QString &source);
 // The target without its extension: the folder, a separator, then `ConversionName`.
 QString ConversionTarget(const QString &folder, const QString &source);
 
-// Reads `source`, applies the steps in order and writes `targetBase` + "." + `format`.
-// "ico" is written as a 32 x 32 icon. Returns false with a plain reason on failure.
+// Reads `source`, applies the steps in order and writes `targetBase` + "." + `format` with
+// `settings` (quality, metadata). "ico" is written as a 32 x 32 icon. Returns false with a
+// plain reason on failure.
+bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
+                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
+                 QString *error);
+// The same at the default settings.
 bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
                  const std::vector<EffectStep> &steps, QString *error);
 
@@ -53,6 +59,7 @@ struct ConversionRequest
     // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
     // than its available memory allows at 256 MB a file.
     int jobs = 0;
+    WriteSettings write; // quality, and whether metadata is dropped
 };
 
 // Converts many files, several at a time. Sources whose targets collide are converted one

@@ -46,7 +46,8 @@ Image::Image(int width, int height, std::uint32_t rgba) : Image(width, height)
 {
     if (isNull())
         return;
-    std::uint8_t px[4] = {static_cast<std::uint8_t>(rgba >> 24), static_cast<std::uint8_t>(rgba >> 16),
+    std::uint8_t px[4] = {static_cast<std::uint8_t>(rgba >> 24),
+                          static_cast<std::uint8_t>(rgba >> 16),
                           static_cast<std::uint8_t>(rgba >> 8), static_cast<std::uint8_t>(rgba)};
     for (int y = 0; y < m_height; ++y) {
         std::uint8_t *r = row(y);
@@ -58,8 +59,10 @@ Image::Image(int width, int height, std::uint32_t rgba) : Image(width, height)
 Image Image::clone() const
 {
     Image copy(m_width, m_height);
-    if (!copy.isNull())
+    if (!copy.isNull()) {
         std::memcpy(copy.m_data.get(), m_data.get(), sizeInBytes());
+        copy.m_metadata = m_metadata;
+    }
     return copy;
 }
 

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "viewercontrol/image_metadata.h"
+
 #include <QImage>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 
 namespace lumaskin {
 
 // An 8-bit RGBA picture (bytes R, G, B, A in that order, straight alpha) held in one
 // 64-byte-aligned buffer. Rows are padded to a multiple of 64 bytes so that every row starts
-// aligned. Copies are explicit (`clone`): a 12-megapixel photo is 48 MB.
+// aligned. Copies are explicit (`clone`): a 12-megapixel photo is 48 MB. The picture's
+// metadata (EXIF, XMP, colour profile) travels with it; effects change the pixels only.
 class Image
 {
 public:
@@ -58,19 +62,24 @@ public:
         return {row(y), 4 * static_cast<std::size_t>(m_width)};
     }
 
+    // The pixels and the metadata.
     Image clone() const;
+
+    const ImageMetadata &metadata() const { return m_metadata; }
+    void setMetadata(ImageMetadata metadata) { m_metadata = std::move(metadata); }
 
     // A QImage (Format_RGBA8888) over the same buffer, without a copy. It shares ownership of
     // the buffer, so it stays valid after this Image is gone; changes to the pixels show in it.
     QImage toQImage() const;
 
-    // A copy of any QImage converted to RGBA (straight alpha). A null or oversized QImage gives
-    // a null picture.
+    // A copy of any QImage converted to RGBA (straight alpha), without metadata. A null or
+    // oversized QImage gives a null picture.
     static Image fromQImage(const QImage &image);
 
     // True when every alpha byte is 255.
     bool isOpaque() const;
 
+    // Compares sizes and pixels, not metadata.
     bool operator==(const Image &other) const;
 
 private:
@@ -78,6 +87,7 @@ private:
     int m_height = 0;
     std::size_t m_stride = 0;
     std::shared_ptr<std::uint8_t[]> m_data;
+    ImageMetadata m_metadata;
 };
 
 } // namespace lumaskin

@@ -2,6 +2,9 @@
 
 #include "viewercontrol/codecs/atomic_file.h"
 #include "viewercontrol/codecs/codec_registry.h"
+#include "viewercontrol/codecs/colour_management.h"
+#include "viewercontrol/codecs/exif_orientation.h"
+#include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/file_name.h"
 
@@ -116,10 +119,21 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
     }
     if (image.isNull())
         return Fail(error, why.isEmpty() ? reason::damaged(codec->name) : why);
+    try {
+        if (codec->orientedByExif && !image.metadata().exif.isEmpty()) {
+            image = ApplyOrientation(std::move(image), ExifOrientation(image.metadata().exif));
+            if (image.isNull())
+                return Fail(error, reason::outOfMemory());
+        }
+        SettleProfileAfterReading(image);
+    } catch (const std::bad_alloc &) {
+        return Fail(error, reason::outOfMemory());
+    }
     return image;
 }
 
-bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)
+bool WriteImage(const Image &image, const QString &path, const QString &format,
+                const WriteSettings &settings, QString *error)
 {
     if (image.isNull())
         return failWrite(error, QStringLiteral("there is no picture to write"));
@@ -131,12 +145,35 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
                          QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
     QByteArray bytes;
     try {
-        if (!codec->write(image, bytes, error))
+        EncodeSettings encode;
+        encode.quality = std::clamp(settings.quality, 1, 100);
+        const bool keep = codec->holdsMetadata && !settings.stripMetadata;
+        // Files hold RGB profiles; pixels in any other profile become sRGB, and so do they when
+        // the file would have no profile to show them by.
+        const ProfileKind kind = ClassifyProfile(image.metadata().icc);
+        const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
+        Image converted;
+        if (!keepProfile && NeedsConversionToSrgb(image)) {
+            converted = SrgbCopy(image);
+            if (converted.isNull())
+                return failWrite(error, reason::outOfMemory());
+        }
+        if (keep) {
+            encode.metadata = MetadataForWriting(image.metadata(), image.width(), image.height());
+            if (!keepProfile)
+                encode.metadata.icc.clear();
+        }
+        if (!codec->write(converted.isNull() ? image : converted, encode, bytes, error))
             return false;
     } catch (const std::bad_alloc &) {
         return failWrite(error, reason::outOfMemory());
     }
     return WriteFileAtomically(path, bytes, error);
+}
+
+bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)
+{
+    return WriteImage(image, path, format, WriteSettings{}, error);
 }
 
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error)
@@ -152,7 +189,9 @@ bool WriteIcon(const Image &image, const QString &path, int width, int height, Q
                                   static_cast<double>(height) / image.height());
     const int fitWidth = std::clamp(static_cast<int>(image.width() * scale + 0.5), 1, width);
     const int fitHeight = std::clamp(static_cast<int>(image.height() * scale + 0.5), 1, height);
-    const Image fitted = Scaled(image, fitWidth, fitHeight);
+    // Icons hold no profile: the colours are made sRGB before the picture is scaled.
+    const Image srgb = NeedsConversionToSrgb(image) ? SrgbCopy(image) : Image();
+    const Image fitted = Scaled(srgb.isNull() ? image : srgb, fitWidth, fitHeight);
     Image icon(width, height, 0x00000000);
     if (fitted.isNull() || icon.isNull())
         return failWrite(error, reason::outOfMemory());
@@ -165,8 +204,14 @@ bool WriteIcon(const Image &image, const QString &path, int width, int height, Q
 
 QStringList WritableFormats()
 {
-    return {"bmp", "jpg", "pdf", "wbmp", "gif", "pcx", "tga",
-            "ico", "jp2", "jpc", "ras",  "pgx", "pnm", "png"};
+    return {"bmp", "jpg", "pdf", "wbmp", "gif", "pcx",  "tga",  "ico", "jp2",
+            "jpc", "ras", "pgx", "pnm",  "png", "webp", "avif", "tif"};
+}
+
+bool FormatHasQuality(const QString &format)
+{
+    const QString f = format.toLower();
+    return f == QLatin1String("jpg") || f == QLatin1String("webp") || f == QLatin1String("avif");
 }
 
 } // namespace lumaskin

@@ -72,13 +72,15 @@ void ParallelFor(int count, const std::function<void(int, int)> &work)
         work(0, count);
         return;
     }
-    std::vector<std::jthread> threads;
-    threads.reserve(static_cast<std::size_t>(workers - 1));
     const auto bandStart = [&](int i) {
         return static_cast<int>(static_cast<long long>(count) * i / workers);
     };
     // Bands whose thread could not be started (the system's thread limit) run here.
     int ownFrom = workers;
+    // Declared after everything the workers use, so that it joins them (on return or on an
+    // exception) while those are still alive.
+    std::vector<std::jthread> threads;
+    threads.reserve(static_cast<std::size_t>(workers - 1));
     for (int i = 1; i < workers; ++i) {
         try {
             threads.emplace_back([&, i] {

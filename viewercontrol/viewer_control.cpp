@@ -2,6 +2,7 @@
 
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/codecs/poppler_library.h"
+#include "viewercontrol/codecs/colour_management.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 
@@ -238,7 +239,7 @@ void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
     m_original = std::move(loaded);
     m_image = std::move(copy);
     m_pan = {};
-    invalidateCache();
+    refreshShown();
     if (m_fitting)
         setZoom(fitZoom());
     clampPan();
@@ -290,7 +291,7 @@ void ViewerControl::setImage(Image image)
     m_original = std::move(image);
     m_image = m_original.clone();
     m_pan = {};
-    invalidateCache();
+    refreshShown();
     if (m_fitting)
         setZoom(fitZoom());
     clampPan();
@@ -300,7 +301,7 @@ void ViewerControl::setImage(Image image)
 
 void ViewerControl::imageEdited()
 {
-    invalidateCache();
+    refreshShown();
     update();
     emit imageChanged();
 }
@@ -438,6 +439,19 @@ void ViewerControl::clampPan()
     m_pan.setY(clampAxis(m_pan.y(), s.height(), height()));
 }
 
+void ViewerControl::refreshShown()
+{
+    invalidateCache();
+    // Pictures in another colour space are shown converted to sRGB; the picture itself keeps
+    // its values and profile for effects and saving.
+    m_shown = NeedsConversionToSrgb(m_image) ? SrgbCopy(m_image) : Image();
+}
+
+const Image &ViewerControl::shownImage() const
+{
+    return m_shown.isNull() ? m_image : m_shown;
+}
+
 void ViewerControl::invalidateCache()
 {
     m_scaledCache = QImage();
@@ -473,8 +487,8 @@ void ViewerControl::paintPicture(QPainter &painter)
         // Shrunk views are scaled once per zoom or change, not on every paint.
         const QSize cacheSize(std::max(1, qRound(s.width())), std::max(1, qRound(s.height())));
         if (m_scaledCache.size() != cacheSize)
-            m_scaledCache = m_image.toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation);
+            m_scaledCache = shownImage().toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation);
         painter.drawImage(target.topLeft(), m_scaledCache);
         return;
     }
@@ -484,7 +498,7 @@ void ViewerControl::paintPicture(QPainter &painter)
         return;
     const QRectF source((visible.topLeft() - m_pan) / m_zoom, visible.size() / m_zoom);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom != 1.0);
-    painter.drawImage(visible, m_image.toQImage(), source);
+    painter.drawImage(visible, shownImage().toQImage(), source);
 }
 
 void ViewerControl::resizeEvent(QResizeEvent *)

@@ -90,6 +90,8 @@ public:
     // Replaces the shown picture after an effect, keeping the original for restore.
     void imageEdited();
     Image &editableImage();
+    // What is painted: the picture, or its sRGB copy when it is in another colour space.
+    const Image &shownImage() const;
 
     double zoom() const { return m_zoom; }
     QPointF panOffset() const { return m_pan; }
@@ -123,11 +125,13 @@ private:
     QSizeF scaledSize() const;
     void clampPan();
     void invalidateCache();
+    void refreshShown();
     void fail(const QString &message);
     void paintPicture(QPainter &painter);
 
     Image m_original;
     Image m_image;
+    Image m_shown; // m_image in sRGB, only for pictures in another colour space
     QString m_fileName;
     QString m_lastError;
     int m_viewMode = kFitViewMode;

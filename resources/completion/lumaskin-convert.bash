@@ -12,7 +12,7 @@ _lumaskin_convert()
 
     case $prev in
     -f | --format)
-        mapfile -t COMPREPLY < <(compgen -W "$(sed -n 's/^Formats: //p' <<<"$help")" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "$(sed -n 's/^Formats written: //p' <<<"$help")" -- "$cur")
         return 0
         ;;
     -o | --output)

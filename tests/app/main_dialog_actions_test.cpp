@@ -4,6 +4,7 @@
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
 #include "viewercontrol/file_name.h"
+#include "viewercontrol/image_io.h"
 #include "viewercontrol/viewer_control.h"
 
 #include <QImage>
@@ -50,10 +51,19 @@ public:
         asked << title;
         return folder;
     }
+    QString ConversionFolder(const QString &title, int *offered) override
+    {
+        asked << title;
+        offeredQualities << *offered;
+        *offered = quality;
+        return folder;
+    }
     QStringList files;
     QString saveFile;
     QString folder;
     QStringList asked;
+    int quality = 90;
+    QList<int> offeredQualities;
 };
 
 QString Str(const std::filesystem::path &path)
@@ -128,12 +138,17 @@ TEST(MainDialogExtensions, FollowTheFormatListWithBmpForNoChoice)
     EXPECT_EQ(MainDialog::ExtensionForSelection(7), "ico");
     EXPECT_EQ(MainDialog::ExtensionForSelection(11), "pgx");
     EXPECT_EQ(MainDialog::ExtensionForSelection(13), "png");
-    EXPECT_EQ(MainDialog::ExtensionForSelection(14), "");
+    // Later formats follow the first 14.
+    EXPECT_EQ(MainDialog::ExtensionForSelection(14), "webp");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(16), "tif");
+    EXPECT_EQ(MainDialog::ExtensionForSelection(17), "");
     EXPECT_EQ(MainDialog::ExtensionForSelection(-2), "");
-    // Every format the list offers has its extension, in the same order.
+    // Every format the list offers has its extension, in the same order, and the list offers
+    // what the engine writes.
     const QStringList formats = MainDialog::OutputFormatList();
     for (int i = 0; i < formats.size(); ++i)
         EXPECT_EQ(MainDialog::ExtensionForSelection(i), formats[i].toLower()) << i;
+    EXPECT_EQ(formats.join(' ').toLower(), WritableFormats().join(' '));
 }
 
 TEST(MainDialogFilters, BecomeQtNameFiltersThatMatchEitherCase)
@@ -340,6 +355,38 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
 }
 
+// Lossy formats ask for the quality beside the folder, remember it, and write with it.
+TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
+{
+    AddPictures({pictures[0]});
+    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
+    formats.topLevelItem(14)->setSelected(true); // WEBP
+    prompts.folder = Str(m_out.path());
+    prompts.quality = 100;
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities, QList<int>{90});
+    EXPECT_EQ(dialog.ConversionQuality(), 100);
+    // WebP at 100 is lossless.
+    const auto picture = [](const std::filesystem::path &path) {
+        return ReadImage(Str(path), nullptr);
+    };
+    const std::filesystem::path source = pictures[0].toStdString();
+    EXPECT_TRUE(picture(m_out / "p0.x.webp") == picture(source));
+
+    prompts.quality = 20;
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities, (QList<int>{90, 100}));
+    EXPECT_FALSE(picture(m_out / "p0.x.webp").isNull());
+    EXPECT_FALSE(picture(m_out / "p0.x.webp") == picture(source));
+
+    // PNG has no quality to ask for.
+    formats.clearSelection();
+    formats.topLevelItem(13)->setSelected(true);
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities.size(), 2);
+    EXPECT_TRUE(std::filesystem::exists(m_out / "p0.x.png"));
+}
+
 TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongPicture)
 {
     const auto broken = m_pictures / "broken.png";
@@ -433,7 +480,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
         EXPECT_EQ(dialog.ComboBoxes().size(), 1u);
         EXPECT_EQ(dialog.BackgroundBitmap().pixelColor(50, 50), black.fill);
         // The main window's combo box is its format list again, once.
-        EXPECT_EQ(dialog.ComboBoxes().front()->List()->topLevelItemCount(), 14);
+        EXPECT_EQ(dialog.ComboBoxes().front()->List()->topLevelItemCount(), 17);
         EXPECT_EQ(dialog.Viewer()->geometry(), QRect(100, 40, 80, 60));
     }
 

@@ -87,7 +87,7 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
     for (int row = 0; row < formats.List()->RowCount(); ++row)
         offered << formats.List()->RowText(row, 0);
     EXPECT_EQ(offered, QStringList({"Bmp", "JPG", "PDF", "WBMP", "GIF", "PCX", "TGA", "ICO", "JP2",
-                                    "JPC", "RAS", "PGX", "PNM", "PNG"}));
+                                    "JPC", "RAS", "PGX", "PNM", "PNG", "WEBP", "AVIF", "TIF"}));
     EXPECT_EQ(formats.Edit()->text(), "Bmp");
     EXPECT_TRUE(formats.List()->selectedItems().isEmpty());
 

@@ -33,7 +33,7 @@ SKIP = 77
 ROOT_COLOUR = (0x13, 0xC4, 0x9A)
 SKINS = ("Orange", "Black", "Purple", "Blue", "Red", "Gray", "Pink", "Deluxe")
 FORMATS = ("Bmp", "JPG", "PDF", "WBMP", "GIF", "PCX", "TGA", "ICO", "JP2", "JPC", "RAS", "PGX",
-           "PNM", "PNG")
+           "PNM", "PNG", "WEBP", "AVIF", "TIF")
 # The drop list scrolls three rows per wheel notch.
 ROWS_PER_NOTCH = 3
 WHITE = (250, 250, 250)
@@ -443,8 +443,9 @@ def steps(args, session, app, skins, work, pictures, sources):
 
     # 5. Conversions, each into a new folder.
     widths = []
+    # JPG last: the long conversion below keeps the format chosen.
     for extension, lossy in (("png", False), ("bmp", False), ("tga", False), ("gif", False),
-                             ("pdf", False), ("jpg", True)):
+                             ("pdf", False), ("webp", True), ("tif", False), ("jpg", True)):
         index = FORMATS.index({"bmp": "Bmp"}.get(extension, extension.upper()))
         widths.append(convert(driver, work, index, extension, sources, lossy))
 

@@ -50,6 +50,14 @@ TEST(ConvertOptions, ParseFormatFolderEffectsInOrderAndJobs)
     EXPECT_EQ(r.steps[2].effect->operation, "InvertColor");
     EXPECT_TRUE(r.steps[2].arguments.empty());
     EXPECT_EQ(r.steps[3].arguments, (std::vector<double>{100, 0xFFFFFF, 0}));
+    EXPECT_EQ(r.write.quality, 90);
+    EXPECT_FALSE(r.write.stripMetadata);
+
+    options =
+        ParseConvertOptions({"-f", "webp", "-o", "/tmp", "-q", "55", "--strip", "a.jpg"}, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_EQ(options->request.write.quality, 55);
+    EXPECT_TRUE(options->request.write.stripMetadata);
 }
 
 TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
@@ -63,6 +71,9 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "png", "-o", "/tmp", "--effect", "contrast=abc", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--effect", "contrast=1,2", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--jobs", "0", "a.jpg"},
+        {"-f", "jpg", "-o", "/tmp", "--quality", "0", "a.jpg"},
+        {"-f", "jpg", "-o", "/tmp", "-q", "101", "a.jpg"},
+        {"-f", "jpg", "-o", "/tmp", "-q", "high", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--frobnicate", "a.jpg"},
         {"-f"},
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/image.h"
+#include "viewercontrol/image_metadata.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +37,16 @@ struct Probe
     std::int64_t minimumFileSize = 0;
 };
 
+// What a writer is given besides the pixels.
+struct EncodeSettings
+{
+    // 1 to 100, for the formats that have a quality; webp and avif are lossless at 100.
+    int quality = 90;
+    // Blocks to embed, already made fit for the written pixels (orientation 1, no stale
+    // thumbnail); a writer embeds those its format holds. Empty blocks are left out.
+    ImageMetadata metadata;
+};
+
 // One image format: what it can do, how to recognise it and how to read and write it.
 struct Codec
 {
@@ -44,10 +55,18 @@ struct Codec
     // The name WriteImage accepts ("png"); empty for read-only formats.
     QString writeName;
     std::function<Probe(Bytes)> probe;
-    // Decodes a file whose probe matched. Sets *error on failure.
+    // Decodes a file whose probe matched, with the metadata the file carries. Sets *error on
+    // failure.
     std::function<Image(Bytes, QString *error)> read;
     // Encodes into `out`; empty for read-only formats.
-    std::function<bool(const Image &, QByteArray &out, QString *error)> write;
+    std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
+        write;
+    // The written file holds EXIF, XMP and a colour profile. Pictures with a profile other
+    // than sRGB are converted to sRGB before a format without one is written.
+    bool holdsMetadata = false;
+    // The picture is stored as the camera saw it and the EXIF orientation says how to turn it
+    // upright (JPEG, PNG, WebP). Formats with an orientation of their own turn it in the reader.
+    bool orientedByExif = false;
 };
 
 // Reasons given to users, shared by every codec so that the same fault reads the same way.

@@ -1,9 +1,11 @@
 #include "viewercontrol/codecs/codec_registry.h"
 
+#include "viewercontrol/codecs/avif_library.h"
 #include "viewercontrol/codecs/content_checks.h"
-#include "viewercontrol/codecs/exif_orientation.h"
+#include "viewercontrol/codecs/heif_library.h"
 #include "viewercontrol/codecs/jpeg_encoder.h"
 #include "viewercontrol/codecs/jpeg_header.h"
+#include "viewercontrol/codecs/jxl_library.h"
 #include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/codecs/pdf_writer.h"
 #include "viewercontrol/codecs/pgx_writer.h"
@@ -12,7 +14,10 @@
 #include "viewercontrol/codecs/pnm_codec.h"
 #include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/codecs/spng_library.h"
+#include "viewercontrol/codecs/svg_library.h"
+#include "viewercontrol/codecs/tiff_library.h"
 #include "viewercontrol/codecs/turbojpeg_library.h"
+#include "viewercontrol/codecs/webp_library.h"
 
 #include <algorithm>
 
@@ -20,9 +25,6 @@ namespace lumaskin {
 
 namespace {
 
-// JPEG quality of written files: visually lossless for photos at about a third of the size
-// of quality 100.
-constexpr int kJpegQuality = 90;
 // PDF pages are rendered at this resolution.
 constexpr double kPdfDotsPerInch = 150;
 // The largest picture an icon file holds.
@@ -40,7 +42,9 @@ Image readJpeg(Bytes bytes, QString *error)
     case JpegDecodeOutcome::Decoded:
         break;
     }
-    return ApplyOrientation(std::move(image), ParseJpegHeader(bytes).orientation);
+    if (!image.isNull())
+        image.setMetadata(JpegMetadata(ParseJpegHeader(bytes)));
+    return image;
 }
 
 // A picture larger than an icon can hold, shrunk to fit with its aspect ratio kept.
@@ -67,7 +71,8 @@ Codec magickCodec(const char *name, const char *writeName, std::function<Probe(B
         return DecodeWithMagick(bytes, {readCoder, formatName, 0, false, true}, error);
     };
     if (write.coder[0])
-        codec.write = [write](const Image &image, QByteArray &out, QString *error) {
+        codec.write = [write](const Image &image, const EncodeSettings &, QByteArray &out,
+                              QString *error) {
             return EncodeWithMagick(image, write, out, error);
         };
     return codec;
@@ -76,21 +81,48 @@ Codec magickCodec(const char *name, const char *writeName, std::function<Probe(B
 std::vector<Codec> buildCodecs()
 {
     std::vector<Codec> codecs;
-    codecs.push_back({"JPEG", "jpg", ProbeJpeg, readJpeg,
-                      [](const Image &image, QByteArray &out, QString *error) {
-                          return EncodeJpeg(image, kJpegQuality, out, error);
-                      }});
-    codecs.push_back({"PNG", "png", ProbePng, DecodePng,
-                      [](const Image &image, QByteArray &out, QString *error) {
-                          return EncodePng(image, out, error);
-                      }});
+    {
+        Codec jpeg{"JPEG", "jpg", ProbeJpeg, readJpeg,
+                   [](const Image &image, const EncodeSettings &settings, QByteArray &out,
+                      QString *error) {
+                       return EncodeJpeg(image, settings.quality, out, error, 0, settings.metadata);
+                   }};
+        jpeg.holdsMetadata = jpeg.orientedByExif = true;
+        codecs.push_back(std::move(jpeg));
+    }
+    {
+        Codec png{"PNG", "png", ProbePng, DecodePng,
+                  [](const Image &image, const EncodeSettings &settings, QByteArray &out,
+                     QString *error) {
+                      return EncodePng(image, out, error, nullptr, 0, settings.metadata);
+                  }};
+        png.holdsMetadata = png.orientedByExif = true;
+        codecs.push_back(std::move(png));
+    }
+    {
+        Codec webp{"WebP", "webp", ProbeWebp, DecodeWebp, EncodeWebp};
+        webp.holdsMetadata = webp.orientedByExif = true;
+        codecs.push_back(std::move(webp));
+    }
+    {
+        Codec avif{"AVIF", "avif", ProbeAvif, DecodeAvif, EncodeAvif};
+        avif.holdsMetadata = true;
+        codecs.push_back(std::move(avif));
+    }
+    codecs.push_back({"HEIF", "", ProbeHeif, DecodeHeif, {}});
+    codecs.push_back({"JPEG XL", "", ProbeJxl, DecodeJxl, {}});
     {
         Codec gif = magickCodec("GIF", "gif", ProbeGif, "GIF", {});
-        gif.write = EncodeGifWithMagick;
+        gif.write = [](const Image &image, const EncodeSettings &, QByteArray &out,
+                       QString *error) { return EncodeGifWithMagick(image, out, error); };
         codecs.push_back(std::move(gif));
     }
     codecs.push_back(magickCodec("BMP", "bmp", ProbeBmp, "BMP", {"BMP3", false, true}));
-    codecs.push_back(magickCodec("TIFF", "", ProbeTiff, "TIFF", {}));
+    {
+        Codec tiff{"TIFF", "tif", ProbeTiff, DecodeTiff, EncodeTiff};
+        tiff.holdsMetadata = true;
+        codecs.push_back(std::move(tiff));
+    }
     codecs.push_back(magickCodec("PSD", "", ProbePsd, "PSD", {}));
     codecs.push_back(magickCodec("JPEG 2000", "jp2", ProbeJp2, "JP2", {"JP2"}));
     // ImageMagick's "JPC" writes a JP2 file; "J2K" writes the bare codestream.
@@ -98,7 +130,7 @@ std::vector<Codec> buildCodecs()
     codecs.push_back(magickCodec("Sun raster", "ras", ProbeRas, "SUN", {"SUN", false, true}));
     {
         Codec pgx = magickCodec("PGX", "pgx", ProbePgx, "PGX", {});
-        pgx.write = [](const Image &image, QByteArray &out, QString *) {
+        pgx.write = [](const Image &image, const EncodeSettings &, QByteArray &out, QString *) {
             out = EncodePgx(image);
             return true;
         };
@@ -110,22 +142,26 @@ std::vector<Codec> buildCodecs()
         ico.read = [](Bytes bytes, QString *error) {
             return DecodeWithMagick(bytes, {"ICO", "icon", 0, true, false}, error);
         };
-        ico.write = [](const Image &image, QByteArray &out, QString *error) {
+        ico.write = [](const Image &image, const EncodeSettings &, QByteArray &out,
+                       QString *error) {
             return EncodeWithMagick(fittedForIcon(image), {"ICO", true}, out, error);
         };
         codecs.push_back(std::move(ico));
     }
-    codecs.push_back(
-        {"PNM", "pnm", ProbePnm, DecodePnm, [](const Image &image, QByteArray &out, QString *) {
-             out = EncodePnm(image);
-             return true;
-         }});
+    codecs.push_back({"PNM", "pnm", ProbePnm, DecodePnm,
+                      [](const Image &image, const EncodeSettings &, QByteArray &out, QString *) {
+                          out = EncodePnm(image);
+                          return true;
+                      }});
     codecs.push_back(magickCodec("PCX", "pcx", ProbePcx, "PCX", {"PCX", false, true}));
     codecs.push_back({"PDF", "pdf", ProbePdf,
                       [](Bytes bytes, QString *error) {
                           return RenderFirstPdfPage(bytes, kPdfDotsPerInch, error);
                       },
-                      EncodePdf});
+                      [](const Image &image, const EncodeSettings &, QByteArray &out,
+                         QString *error) { return EncodePdf(image, out, error); }});
+    // Text: after every binary signature.
+    codecs.push_back({"SVG", "", ProbeSvg, RenderSvg, {}});
     // Formats without a signature come last; their checks only judge plausibility.
     codecs.push_back(magickCodec("WBMP", "wbmp", ProbeWbmp, "WBMP", {"WBMP"}));
     codecs.push_back(magickCodec("TGA", "tga", ProbeTga, "TGA", {"TGA", true}));

@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+#include <zlib.h>
 
 using namespace std::literals;
 
@@ -256,10 +259,204 @@ Probe ProbeWbmp(Bytes bytes)
 Probe ProbeTiff(Bytes bytes)
 {
     const ByteReader in(bytes);
-    if (in.startsWith(0, "II\x2A\0"sv) || in.startsWith(0, "MM\0\x2A"sv) ||
-        in.startsWith(0, "II\x2B\0"sv) || in.startsWith(0, "MM\0\x2B"sv))
+    const bool little = in.startsWith(0, "II\x2A\0"sv);
+    if (!little && !in.startsWith(0, "MM\0\x2A"sv)) {
+        if (in.startsWith(0, "II\x2B\0"sv) || in.startsWith(0, "MM\0\x2B"sv))
+            return certainOfUnknownSize(); // BigTIFF: libtiff reads its header
+        return {};
+    }
+    const auto u16 = [&](std::size_t at) { return little ? in.le16(at) : in.be16(at); };
+    const auto u32 = [&](std::size_t at) { return little ? in.le32(at) : in.be32(at); };
+    // The first directory: its entry count, entries and next offset must all be in the file.
+    const std::int64_t directory = u32(4);
+    Probe p = certainOfUnknownSize();
+    if (!in.has(static_cast<std::size_t>(directory), 2)) {
+        p.minimumFileSize = directory + 2;
+        return p;
+    }
+    const std::int64_t count = u16(static_cast<std::size_t>(directory));
+    p.minimumFileSize = directory + 2 + 12 * count + 4;
+    std::int64_t width = -1, height = -1;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::size_t entry = static_cast<std::size_t>(directory + 2 + 12 * i);
+        if (!in.has(entry, 12))
+            break;
+        const int tag = u16(entry);
+        const int type = u16(entry + 2);
+        if ((tag != 256 && tag != 257) || u32(entry + 4) != 1)
+            continue;
+        const std::int64_t value = type == 3 ? u16(entry + 8) : type == 4 ? u32(entry + 8) : -1;
+        (tag == 256 ? width : height) = value;
+    }
+    if (width >= 0 && height >= 0) {
+        const std::int64_t minimum = p.minimumFileSize;
+        p = certain(width, height);
+        p.minimumFileSize = minimum;
+    }
+    return p;
+}
+
+Probe ProbeWebp(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(0, "RIFF"sv) || !in.startsWith(8, "WEBP"sv))
+        return {};
+    // The RIFF size counts everything after its own field.
+    const std::int64_t fileSize = std::int64_t{in.le32(4)} + 8;
+    std::int64_t width = 0, height = 0;
+    if (in.startsWith(12, "VP8X"sv)) {
+        width = 1 + (in.le32(24) & 0xFFFFFF);
+        height = 1 + (in.le32(27) & 0xFFFFFF);
+    } else if (in.startsWith(12, "VP8L"sv) && in.u8(20) == 0x2F) {
+        const std::uint32_t bits = in.le32(21);
+        width = 1 + (bits & 0x3FFF);
+        height = 1 + ((bits >> 14) & 0x3FFF);
+    } else if (in.startsWith(12, "VP8 "sv) && in.startsWith(23, "\x9D\x01\x2A"sv)) {
+        width = in.le16(26) & 0x3FFF;
+        height = in.le16(28) & 0x3FFF;
+    }
+    Probe p = certainOfUnknownSize();
+    if (in.ok() && width > 0 && height > 0)
+        p = certain(width, height);
+    p.minimumFileSize = fileSize;
+    return p;
+}
+
+namespace {
+
+// The brands of an ISO base media file's leading 'ftyp' box: the major one, then the
+// compatible ones.
+std::vector<std::string_view> fileTypeBrands(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (!in.startsWith(4, "ftyp"sv))
+        return {};
+    const std::size_t size = in.be32(0);
+    if (size < 16 || size > 4096 || !in.has(0, size) || size % 4 != 0)
+        return {};
+    std::vector<std::string_view> brands;
+    const auto brand = [&](std::size_t at) {
+        return std::string_view(reinterpret_cast<const char *>(bytes.data()) + at, 4);
+    };
+    brands.push_back(brand(8));
+    for (std::size_t at = 16; at + 4 <= size; at += 4)
+        brands.push_back(brand(at));
+    return brands;
+}
+
+bool hasBrand(const std::vector<std::string_view> &brands,
+              std::initializer_list<std::string_view> wanted)
+{
+    return std::any_of(brands.begin(), brands.end(), [&](std::string_view b) {
+        return std::find(wanted.begin(), wanted.end(), b) != wanted.end();
+    });
+}
+
+} // namespace
+
+Probe ProbeAvif(Bytes bytes)
+{
+    if (!hasBrand(fileTypeBrands(bytes), {"avif"sv, "avis"sv}))
+        return {};
+    return certainOfUnknownSize();
+}
+
+Probe ProbeHeif(Bytes bytes)
+{
+    const auto brands = fileTypeBrands(bytes);
+    if (hasBrand(brands, {"avif"sv, "avis"sv}) ||
+        !hasBrand(brands, {"heic"sv, "heix"sv, "hevc"sv, "hevx"sv, "heim"sv, "heis"sv, "hevm"sv,
+                           "hevs"sv, "mif1"sv, "msf1"sv}))
+        return {};
+    return certainOfUnknownSize();
+}
+
+Probe ProbeJxl(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (in.startsWith(0, "\xFF\x0A"sv) || in.startsWith(0, "\0\0\0\x0CJXL \r\n\x87\n"sv))
         return certainOfUnknownSize();
     return {};
+}
+
+namespace {
+
+// True when the text starts like an SVG document: after an optional byte-order mark, the XML
+// declaration, comments, processing instructions and a document type, the first element is
+// <svg> (with or without a namespace prefix).
+bool startsLikeSvg(std::string_view text)
+{
+    if (text.starts_with("\xEF\xBB\xBF"sv))
+        text.remove_prefix(3);
+    const auto skip = [&](std::string_view end) {
+        const std::size_t at = text.find(end);
+        if (at == std::string_view::npos)
+            return false;
+        text.remove_prefix(at + end.size());
+        return true;
+    };
+    for (int items = 0; items < 256; ++items) {
+        const std::size_t start = text.find_first_not_of(" \t\r\n"sv);
+        if (start == std::string_view::npos)
+            return false;
+        text.remove_prefix(start);
+        if (text.starts_with("<?"sv)) {
+            if (!skip("?>"sv))
+                return false;
+        } else if (text.starts_with("<!--"sv)) {
+            if (!skip("-->"sv))
+                return false;
+        } else if (text.starts_with("<!DOCTYPE"sv) || text.starts_with("<!doctype"sv)) {
+            // An internal subset in brackets may hold '>' of its own.
+            const std::size_t bracket = text.find('[');
+            const std::size_t close = text.find('>');
+            if (bracket != std::string_view::npos && bracket < close) {
+                if (!skip("]"sv) || !skip(">"sv))
+                    return false;
+            } else if (!skip(">"sv)) {
+                return false;
+            }
+        } else {
+            for (std::string_view open : {"<svg"sv, "<svg:svg"sv}) {
+                if (text.starts_with(open) && text.size() > open.size()) {
+                    const char next = text[open.size()];
+                    if (next == ' ' || next == '>' || next == '/' || next == '\t' || next == '\r' ||
+                        next == '\n')
+                        return true;
+                }
+            }
+            return false;
+        }
+    }
+    return false;
+}
+
+// Looks this far into a drawing for its first element.
+constexpr std::size_t kSvgLookAhead = 64 * 1024;
+
+} // namespace
+
+Probe ProbeSvg(Bytes bytes)
+{
+    const ByteReader in(bytes);
+    if (in.startsWith(0, "\x1F\x8B\x08"sv)) {
+        // Compressed drawings (.svgz): the start of the text decides.
+        std::string text(4096, '\0');
+        z_stream zs{};
+        if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
+            return {};
+        zs.next_in = const_cast<Bytef *>(bytes.data());
+        zs.avail_in = static_cast<uInt>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        zs.next_out = reinterpret_cast<Bytef *>(text.data());
+        zs.avail_out = static_cast<uInt>(text.size());
+        inflate(&zs, Z_SYNC_FLUSH);
+        text.resize(text.size() - zs.avail_out);
+        inflateEnd(&zs);
+        return startsLikeSvg(text) ? certainOfUnknownSize() : Probe{};
+    }
+    const std::string_view text(reinterpret_cast<const char *>(bytes.data()),
+                                std::min(bytes.size(), kSvgLookAhead));
+    return startsLikeSvg(text) ? certainOfUnknownSize() : Probe{};
 }
 
 Probe ProbePsd(Bytes bytes)

@@ -23,5 +23,10 @@ Probe ProbeJ2k(Bytes bytes);
 Probe ProbePgx(Bytes bytes);
 Probe ProbeRas(Bytes bytes);
 Probe ProbePnm(Bytes bytes);
+Probe ProbeWebp(Bytes bytes);
+Probe ProbeAvif(Bytes bytes);
+Probe ProbeHeif(Bytes bytes);
+Probe ProbeJxl(Bytes bytes);
+Probe ProbeSvg(Bytes bytes);
 
 } // namespace lumaskin

@@ -1,46 +1,11 @@
 #include "viewercontrol/codecs/exif_orientation.h"
 
-#include "viewercontrol/codecs/byte_reader.h"
 #include "viewercontrol/parallel.h"
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
-
-using namespace std::literals;
 
 namespace lumaskin {
-
-int ExifOrientation(std::span<const std::uint8_t> tiff)
-{
-    const ByteReader in(tiff);
-    bool little;
-    if (in.startsWith(0, "II\x2A\0"sv))
-        little = true;
-    else if (in.startsWith(0, "MM\0\x2A"sv))
-        little = false;
-    else
-        return 1;
-    auto u16 = [&](std::size_t at) { return little ? in.le16(at) : in.be16(at); };
-    auto u32 = [&](std::size_t at) { return little ? in.le32(at) : in.be32(at); };
-    const std::size_t ifd = u32(4);
-    if (!in.has(ifd, 2))
-        return 1;
-    const std::size_t count = u16(ifd);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = ifd + 2 + 12 * i;
-        if (!in.has(entry, 12))
-            return 1;
-        if (u16(entry) != 0x0112)
-            continue;
-        const int type = u16(entry + 2);
-        if (type != 3 || u32(entry + 4) < 1) // SHORT
-            return 1;
-        const int value = u16(entry + 8);
-        return value >= 1 && value <= 8 ? value : 1;
-    }
-    return 1;
-}
 
 Image ApplyOrientation(Image image, int orientation)
 {
@@ -52,6 +17,7 @@ Image ApplyOrientation(Image image, int orientation)
     Image out(swaps ? h : w, swaps ? w : h);
     if (out.isNull())
         return out;
+    out.setMetadata(image.metadata());
     const int ow = out.width();
     const int oh = out.height();
     // Source pixel of output (x, y) is (x0 + dxx * x + dxy * y, y0 + dyx * x + dyy * y).

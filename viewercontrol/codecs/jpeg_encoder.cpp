@@ -12,6 +12,7 @@
 #include <cstring>
 #include <jpeglib.h>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace lumaskin {
@@ -21,6 +22,12 @@ namespace {
 // Rows of one MCU row for every layout we write (4:2:0 colour: 16; grey: 8), so that stripes
 // cut at multiples of it are cut at MCU-row boundaries in either case.
 constexpr int kStripeUnit = 16;
+
+// The most a marker segment holds after its length field, and the names that start the EXIF
+// and XMP segments.
+constexpr std::size_t kMaxSegment = 65533;
+constexpr std::string_view kExifName{"Exif\0\0", 6};
+constexpr std::string_view kXmpName{"http://ns.adobe.com/xap/1.0/\0", 29};
 
 struct ErrorManager
 {
@@ -44,6 +51,14 @@ struct FreeDeleter
 };
 using Buffer = std::unique_ptr<unsigned char, FreeDeleter>;
 
+// The metadata segments, made before libjpeg runs (its errors jump past destructors).
+struct Segments
+{
+    QByteArray exif; // with its name
+    QByteArray xmp;  // with its name
+    QByteArray icc;  // the bare profile; libjpeg cuts it into chunks
+};
+
 // One horizontal stripe of the picture encoded as a JPEG file of its own.
 struct Stripe
 {
@@ -61,8 +76,8 @@ struct Stripe
 // The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
 // destructor. Returns false with `manager.message` set on failure.
 bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
-              int rows, int quality, bool opaque, bool grey, std::uint8_t *scratch,
-              unsigned char **buffer, unsigned long *size)
+              int rows, int quality, bool opaque, bool grey, const Segments *segments,
+              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size)
 {
     if (setjmp(manager.jump))
         return false;
@@ -78,7 +93,21 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     jpeg_set_quality(&cinfo, quality, TRUE);
     // A restart marker after every MCU row lets stripes encoded apart join into one scan.
     cinfo.restart_in_rows = 1;
+    // EXIF files start with their EXIF segment rather than a JFIF one.
+    if (segments && !segments->exif.isEmpty())
+        cinfo.write_JFIF_header = FALSE;
     jpeg_start_compress(&cinfo, TRUE);
+    if (segments) {
+        for (const QByteArray *segment : {&segments->exif, &segments->xmp})
+            if (!segment->isEmpty())
+                jpeg_write_marker(&cinfo, JPEG_APP0 + 1,
+                                  reinterpret_cast<const JOCTET *>(segment->constData()),
+                                  static_cast<unsigned>(segment->size()));
+        if (!segments->icc.isEmpty())
+            jpeg_write_icc_profile(&cinfo,
+                                   reinterpret_cast<const JOCTET *>(segments->icc.constData()),
+                                   static_cast<unsigned>(segments->icc.size()));
+    }
     while (cinfo.next_scanline < cinfo.image_height) {
         const int y = firstRow + static_cast<int>(cinfo.next_scanline);
         JSAMPROW row;
@@ -94,7 +123,8 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     return true;
 }
 
-void encodeStripe(const Image &image, int quality, bool opaque, bool grey, Stripe &stripe)
+void encodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
+                  Stripe &stripe)
 {
     std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.width()));
     // Room for a photo at high quality; pages never written cost nothing.
@@ -110,8 +140,9 @@ void encodeStripe(const Image &image, int quality, bool opaque, bool grey, Strip
     cinfo.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = onError;
     manager.base.emit_message = ignoreMessage;
-    stripe.ok = compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
-                         scratch.data(), &buffer, &size);
+    stripe.ok =
+        compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
+                 stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size);
     jpeg_destroy_compress(&cinfo);
     if (buffer != stripe.given.get())
         stripe.grown.reset(buffer);
@@ -208,9 +239,22 @@ bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
 
 } // namespace
 
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount)
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
+                const ImageMetadata &metadata)
 {
-    const PixelSummary summary = Summarise(image);
+    PixelSummary summary = Summarise(image);
+    // A grey JPEG cannot carry an RGB profile.
+    summary.grey = summary.grey && metadata.icc.isEmpty();
+    Segments segments;
+    if (!metadata.exif.isEmpty() &&
+        kExifName.size() + static_cast<std::size_t>(metadata.exif.size()) <= kMaxSegment)
+        segments.exif =
+            QByteArray(kExifName.data(), static_cast<qsizetype>(kExifName.size())) + metadata.exif;
+    if (!metadata.xmp.isEmpty() &&
+        kXmpName.size() + static_cast<std::size_t>(metadata.xmp.size()) <= kMaxSegment)
+        segments.xmp =
+            QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
+    segments.icc = metadata.icc;
     const int mcuRows = summary.grey ? 8 : 16;
     const int units = (image.height() + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
@@ -229,7 +273,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     }
     ParallelFor(count, [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
-            encodeStripe(image, quality, summary.opaque, summary.grey,
+            encodeStripe(image, quality, summary.opaque, summary.grey, segments,
                          stripes[static_cast<std::size_t>(i)]);
     });
     for (const Stripe &stripe : stripes)

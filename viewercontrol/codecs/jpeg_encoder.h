@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/image.h"
+#include "viewercontrol/image_metadata.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,6 +18,11 @@ namespace lumaskin {
 // would save about 7 % of the size but take the encoder two to three times as long and a
 // buffer of all the coefficients. `stripes` 0 lets the picture's size decide
 // (OutputStripeCount).
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0);
+//
+// The metadata goes into an EXIF APP1 segment (in place of the JFIF one), an XMP APP1 segment
+// and APP2 ICC profile chunks; EXIF or XMP blocks beyond one segment's 64 KB are left out. A
+// picture with a colour profile is written in colour even when it is grey.
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0,
+                const ImageMetadata &metadata = {});
 
 } // namespace lumaskin

@@ -1,7 +1,7 @@
 #include "viewercontrol/codecs/jpeg_header.h"
 
 #include "viewercontrol/codecs/byte_reader.h"
-#include "viewercontrol/codecs/exif_orientation.h"
+#include "viewercontrol/codecs/metadata_library.h"
 
 #include <algorithm>
 #include <string_view>
@@ -22,6 +22,10 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
     return (a + b - 1) / b;
 }
 
+constexpr std::string_view kExifName = "Exif\0\0"sv;
+constexpr std::string_view kXmpName = "http://ns.adobe.com/xap/1.0/\0"sv;
+constexpr std::string_view kIccName = "ICC_PROFILE\0"sv;
+
 } // namespace
 
 JpegHeader ParseJpegHeader(Bytes bytes)
@@ -32,7 +36,6 @@ JpegHeader ParseJpegHeader(Bytes bytes)
         return header;
     std::size_t pos = 2;
     int bitsPerBlock = 0; // the least entropy-coded data per 8x8 block
-    bool sawOrientation = false;
     int hMax = 1, vMax = 1;
     struct Sampling
     {
@@ -73,10 +76,16 @@ JpegHeader ParseJpegHeader(Bytes bytes)
                 hMax = std::max(hMax, sampling[c].h);
                 vMax = std::max(vMax, sampling[c].v);
             }
-        } else if (marker == 0xE1 && !sawOrientation && payload.size() > 6 &&
-                   ByteReader(payload).startsWith(0, "Exif\0\0"sv)) {
-            sawOrientation = true;
-            header.orientation = ExifOrientation(payload.subspan(6));
+        } else if (marker == 0xE1 && header.exif.empty() &&
+                   ByteReader(payload).startsWith(0, kExifName)) {
+            header.exif = payload.subspan(kExifName.size());
+        } else if (marker == 0xE1 && header.xmp.empty() &&
+                   ByteReader(payload).startsWith(0, kXmpName)) {
+            header.xmp = payload.subspan(kXmpName.size());
+        } else if (marker == 0xE2 && payload.size() > kIccName.size() + 2 &&
+                   ByteReader(payload).startsWith(0, kIccName)) {
+            header.iccChunks.push_back({payload[kIccName.size()], payload[kIccName.size() + 1],
+                                        payload.subspan(kIccName.size() + 2)});
         } else if (marker == 0xDA) {
             header.complete = header.width > 0 && header.height > 0 && header.components > 0;
             if (header.complete && bitsPerBlock > 0 && header.components <= 4) {
@@ -95,6 +104,31 @@ JpegHeader ParseJpegHeader(Bytes bytes)
         pos += 2 + length;
     }
     return header;
+}
+
+ImageMetadata JpegMetadata(const JpegHeader &header)
+{
+    ImageMetadata metadata;
+    metadata.exif = ExifTiffStructure(header.exif);
+    metadata.xmp = QByteArray(reinterpret_cast<const char *>(header.xmp.data()),
+                              static_cast<qsizetype>(header.xmp.size()));
+    // Chunks are numbered from 1 to their count, and may come in any order.
+    const std::size_t count = header.iccChunks.size();
+    std::vector<Bytes> ordered(count);
+    for (const JpegHeader::IccChunk &chunk : header.iccChunks) {
+        if (chunk.count != static_cast<int>(count) || chunk.number < 1 ||
+            chunk.number > static_cast<int>(count) || !ordered[chunk.number - 1].empty())
+            return metadata;
+        ordered[chunk.number - 1] = chunk.data;
+    }
+    for (const Bytes &piece : ordered) {
+        if (piece.empty())
+            return metadata;
+    }
+    for (const Bytes &piece : ordered)
+        metadata.icc.append(reinterpret_cast<const char *>(piece.data()),
+                            static_cast<qsizetype>(piece.size()));
+    return metadata;
 }
 
 } // namespace lumaskin

@@ -2,6 +2,8 @@
 
 #include "viewercontrol/codecs/codec.h"
 
+#include <vector>
+
 namespace lumaskin {
 
 // What the marker segments before the first scan of a JPEG say.
@@ -11,8 +13,18 @@ struct JpegHeader
     int width = 0;
     int height = 0;
     int components = 0;
-    // 1 (upright) to 8, from the first EXIF APP1 segment.
-    int orientation = 1;
+    // The metadata segments: the payloads of the first EXIF and XMP APP1 segments (after
+    // their names) and the ICC profile's APP2 chunks (after name, number and count) with their
+    // numbers.
+    Bytes exif;
+    Bytes xmp;
+    struct IccChunk
+    {
+        int number = 0;
+        int count = 0;
+        Bytes data;
+    };
+    std::vector<IccChunk> iccChunks;
     // The smallest file that can hold the entropy-coded data of a Huffman-coded file: every
     // 8x8 block takes at least two bits in a sequential file (DC and end of block) and one in
     // a progressive one (DC). 0 for arithmetic coding, which has no such floor.
@@ -21,5 +33,9 @@ struct JpegHeader
 
 // Walks the markers from SOI to the first SOS. Cheap: reads only the segment headers.
 JpegHeader ParseJpegHeader(Bytes bytes);
+
+// The EXIF, XMP and ICC profile a JPEG file carries; a profile whose chunks do not make up
+// one whole sequence is left out.
+ImageMetadata JpegMetadata(const JpegHeader &header);
 
 } // namespace lumaskin

@@ -33,9 +33,11 @@ struct Layout
     std::uint8_t colourType; // PNG colour type: 0 grey, 2 RGB, 4 grey+alpha, 6 RGBA
 };
 
-Layout chooseLayout(const Image &image)
+// An RGB colour profile rules out the grey layouts: PNG ties grey pictures to grey profiles.
+Layout chooseLayout(const Image &image, bool colourProfile)
 {
-    const PixelSummary summary = Summarise(image);
+    PixelSummary summary = Summarise(image);
+    summary.grey = summary.grey && !colourProfile;
     if (summary.opaque)
         return summary.grey ? Layout{1, 0} : Layout{3, 2};
     return summary.grey ? Layout{2, 4} : Layout{4, 6};
@@ -291,14 +293,40 @@ PngSettings ChoosePngSettings(const Image &image)
 }
 
 bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSettings *forced,
-               int stripeCount)
+               int stripeCount, const ImageMetadata &metadata)
 {
     if (image.isNull()) {
         Fail(error, QStringLiteral("there is no picture to write"));
         return false;
     }
     const PngSettings settings = forced ? *forced : ChoosePngSettings(image);
-    const Layout layout = chooseLayout(image);
+    const Layout layout = chooseLayout(image, !metadata.icc.isEmpty());
+    QByteArray profileChunk, xmpChunk;
+    if (!metadata.icc.isEmpty()) {
+        // Name, a zero, compression method 0, then the profile deflated with a zlib header.
+        uLongf size = compressBound(static_cast<uLong>(metadata.icc.size()));
+        QByteArray packed(static_cast<qsizetype>(size), Qt::Uninitialized);
+        if (compress2(reinterpret_cast<Bytef *>(packed.data()), &size,
+                      reinterpret_cast<const Bytef *>(metadata.icc.constData()),
+                      static_cast<uLong>(metadata.icc.size()), 9) != Z_OK) {
+            Fail(error, reason::outOfMemory());
+            return false;
+        }
+        packed.truncate(static_cast<qsizetype>(size));
+        profileChunk = QByteArrayLiteral("ICC profile") + '\0' + '\0' + packed;
+    }
+    if (!metadata.xmp.isEmpty()) // uncompressed, no language: as XMP readers expect
+        xmpChunk = QByteArrayLiteral("XML:com.adobe.xmp") + QByteArray(5, '\0') + metadata.xmp;
+    const auto asSpan = [](const QByteArray &bytes) {
+        return std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size()));
+    };
+    std::size_t metadataBytes = 0;
+    for (const QByteArray *chunk :
+         std::initializer_list<const QByteArray *>{&profileChunk, &metadata.exif, &xmpChunk})
+        if (!chunk->isEmpty())
+            metadataBytes += 12 + static_cast<std::size_t>(chunk->size());
     const std::int64_t rawBytes = static_cast<std::int64_t>(image.width()) * image.height() * 4;
     const int count = stripeCount > 0 ? std::clamp(stripeCount, 1, image.height())
                                       : OutputStripeCount(rawBytes, image.height());
@@ -345,13 +373,20 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
 
     // One IDAT chunk per stripe; a stripe never comes near the 2 GB chunk limit, since a
     // picture holds at most 800 MB of pixels and deflate grows data by a fraction of a percent.
-    const std::size_t total = 8 + (12 + sizeof header) + 12 * stripes.size() + sizeof zlibHeader +
-                              compressed + sizeof trailer + 12;
+    const std::size_t total = 8 + (12 + sizeof header) + metadataBytes + 12 * stripes.size() +
+                              sizeof zlibHeader + compressed + sizeof trailer + 12;
     out.resize(static_cast<qsizetype>(total));
     auto *to = reinterpret_cast<std::uint8_t *>(out.data());
     static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::memcpy(to, kSignature, 8);
     to = writeChunk(to + 8, "IHDR", {header});
+    // Ahead of the pixels, where readers that stop early still find them.
+    if (!profileChunk.isEmpty())
+        to = writeChunk(to, "iCCP", {asSpan(profileChunk)});
+    if (!metadata.exif.isEmpty())
+        to = writeChunk(to, "eXIf", {asSpan(metadata.exif)});
+    if (!xmpChunk.isEmpty())
+        to = writeChunk(to, "iTXt", {asSpan(xmpChunk)});
     for (std::size_t i = 0; i < stripes.size(); ++i) {
         const std::span<const std::uint8_t> before =
             i == 0 ? std::span<const std::uint8_t>(zlibHeader) : std::span<const std::uint8_t>();

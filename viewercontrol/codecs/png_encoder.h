@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/image.h"
+#include "viewercontrol/image_metadata.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,9 +39,11 @@ struct PngSettings
 PngSettings ChoosePngSettings(const Image &image);
 
 // Encodes in the smallest lossless layout: grey or RGB when opaque, grey+alpha or RGBA when
-// not. Without `settings`, ChoosePngSettings decides. `stripes` 0 lets the picture's size decide
-// (OutputStripeCount), so that the bytes do not depend on the cores at hand.
+// not (never grey with a colour profile). Without `settings`, ChoosePngSettings decides.
+// `stripes` 0 lets the picture's size decide (OutputStripeCount), so that the bytes do not
+// depend on the cores at hand. The metadata goes into iCCP, eXIf and an XMP iTXt chunk.
 bool EncodePng(const Image &image, QByteArray &out, QString *error,
-               const PngSettings *settings = nullptr, int stripes = 0);
+               const PngSettings *settings = nullptr, int stripes = 0,
+               const ImageMetadata &metadata = {});
 
 } // namespace lumaskin

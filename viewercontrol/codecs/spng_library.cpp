@@ -3,6 +3,7 @@
 #include "viewercontrol/codecs/huge_pages.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <spng.h>
 #include <vector>
@@ -28,6 +29,31 @@ QString readFailure(int rc)
     if (rc == SPNG_EMEM)
         return reason::outOfMemory();
     return reason::damaged("PNG");
+}
+
+// The colour profile, EXIF and XMP of the chunks read so far (all of them once the picture is
+// decoded). Chunks that fail their checks are left out.
+ImageMetadata pngMetadata(spng_ctx *ctx)
+{
+    ImageMetadata metadata;
+    spng_iccp iccp{};
+    if (spng_get_iccp(ctx, &iccp) == 0 && iccp.profile)
+        metadata.icc = QByteArray(iccp.profile, static_cast<qsizetype>(iccp.profile_len));
+    spng_exif exif{};
+    if (spng_get_exif(ctx, &exif) == 0 && exif.data)
+        metadata.exif = QByteArray(exif.data, static_cast<qsizetype>(exif.length));
+    std::uint32_t count = 0;
+    if (spng_get_text(ctx, nullptr, &count) == 0 && count > 0) {
+        std::vector<spng_text> texts(count);
+        if (spng_get_text(ctx, texts.data(), &count) == 0)
+            for (const spng_text &text : texts)
+                if (text.type == SPNG_ITXT && std::strcmp(text.keyword, "XML:com.adobe.xmp") == 0 &&
+                    text.text) {
+                    metadata.xmp = QByteArray(text.text, static_cast<qsizetype>(text.length));
+                    break;
+                }
+    }
+    return metadata;
 }
 
 } // namespace
@@ -67,6 +93,7 @@ Image DecodePng(Bytes bytes, QString *error)
     } while (rc == 0);
     if (rc != SPNG_EOI)
         return Fail(error, readFailure(rc));
+    image.setMetadata(pngMetadata(ctx.get()));
     return image;
 }
 

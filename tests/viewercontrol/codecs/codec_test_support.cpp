@@ -138,7 +138,7 @@ CommandResult RunShell(const TempDir &dir, const std::string &command)
 {
     const auto out = dir / "command-output.txt";
     CommandResult result;
-    result.status = runCommand(command + " > '" + out.string() + "' 2>&1");
+    result.status = runCommand("{ " + command + "; } > '" + out.string() + "' 2>&1", dir.path());
     result.output = readFile(out);
     return result;
 }

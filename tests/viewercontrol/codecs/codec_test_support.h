@@ -41,6 +41,7 @@ struct CommandResult
     int status = -1;
     std::string output; // standard output and error together
 };
+// Runs a shell command in `dir`.
 CommandResult RunShell(const TempDir &dir, const std::string &command);
 
 // The system Python when it has PIL, else empty (tests that need it skip).

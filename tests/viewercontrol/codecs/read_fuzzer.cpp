@@ -1,5 +1,6 @@
 // One libFuzzer body for every decoder path; the targets differ by their seed corpus (JPEG,
-// PNG, the ImageMagick formats, PDF), which steers the mutations towards one decoder each.
+// PNG, the ImageMagick formats, PDF, WebP, AVIF, HEIF, JPEG XL, SVG, TIFF), which steers the
+// mutations towards one decoder each.
 #include "viewercontrol/codecs/codec.h"
 #include "viewercontrol/image_io.h"
 

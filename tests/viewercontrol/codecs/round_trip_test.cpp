@@ -51,7 +51,8 @@ const FormatCase kCases[] = {
     {"ico", photo, false, 0, "RGBA", 0},     {"jp2", photo, true, 0, "RGB", 0},
     {"jpc", photo, true, 0, "RGB", 0},       {"ras", photo, true, 0, "RGB", 0},
     {"pgx", grey, false, 0, nullptr, 0},     {"pnm", photo, true, 0, "RGB", 0},
-    {"png", photo, false, 0, "RGBA", 0},
+    {"png", photo, false, 0, "RGBA", 0},     {"webp", photo, false, 40, "RGBA", 4},
+    {"avif", photo, false, 40, nullptr, 0},  {"tif", photo, false, 0, "RGBA", 0},
 };
 
 class RoundTrip : public testing::TestWithParam<FormatCase>
@@ -110,7 +111,7 @@ TEST(RoundTrip, CoversEveryWritableFormat)
     QStringList writable = WritableFormats();
     writable.sort();
     EXPECT_EQ(tested, writable);
-    EXPECT_EQ(WritableFormats().size(), 14);
+    EXPECT_EQ(WritableFormats().size(), 17);
 }
 
 // Lossless formats hold opaque and grey pictures exactly too, whatever layout the writer picks.

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace lumaskin {
 
@@ -14,6 +16,43 @@ constexpr int kPanelWidth = 360;
 constexpr int kPanelHeight = 132;
 constexpr int kMargin = 16;
 constexpr int kBarHeight = 10;
+// Text that has to be read, greyed or not, keeps at least this contrast with its ground.
+constexpr double kLegibleContrast = 4.5;
+
+double RelativeLuminance(const QColor &colour)
+{
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Mix(const QColor &from, const QColor &to, double amount)
+{
+    const auto channel = [amount](int a, int b) { return qRound(a + (b - a) * amount); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
+}
+
+// The text of a disabled button: faded toward its ground, but never so far that it cannot be
+// read, whether the skin is dark or light.
+QColor DisabledText(const QColor &text, const QColor &ground)
+{
+    for (double amount = 0.5; amount > 0.0; amount -= 0.05) {
+        const QColor faded = Mix(text, ground, amount);
+        if (ContrastRatio(faded, ground) >= kLegibleContrast)
+            return faded;
+    }
+    return text;
+}
 
 } // namespace
 
@@ -38,13 +77,13 @@ void ConversionProgress::SetColours(const QColor &panel, const QColor &text, con
 
 void ConversionProgress::StyleButton()
 {
+    const QColor ground = m_panel.lighter(130);
     m_cancel->setStyleSheet(
         QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3;"
                        " border-radius: 4px; padding: 3px 14px; }"
-                       "QPushButton:hover { background: %3; }"
+                       "QPushButton:hover:enabled { background: %3; }"
                        "QPushButton:disabled { color: %4; }")
-            .arg(m_text.name(), m_panel.lighter(130).name(), m_bar.name(),
-                 m_panel.lighter(180).name()));
+            .arg(m_text.name(), ground.name(), m_bar.name(), DisabledText(m_text, ground).name()));
 }
 
 void ConversionProgress::Start(int total)
@@ -55,6 +94,7 @@ void ConversionProgress::Start(int total)
     m_stopping = false;
     m_cancel->setEnabled(true);
     m_cancel->setText(tr("Cancel"));
+    PlaceButton();
     show();
     raise();
     setFocus();
@@ -74,6 +114,8 @@ void ConversionProgress::SetStopping()
     m_stopping = true;
     m_cancel->setEnabled(false);
     m_cancel->setText(tr("Stopping"));
+    // The longer label gets a button wide enough for it.
+    PlaceButton();
     update();
 }
 
@@ -85,6 +127,11 @@ QRect ConversionProgress::PanelRect() const
 }
 
 void ConversionProgress::resizeEvent(QResizeEvent *)
+{
+    PlaceButton();
+}
+
+void ConversionProgress::PlaceButton()
 {
     const QRect panel = PanelRect();
     const QSize button = m_cancel->sizeHint();
@@ -145,7 +192,8 @@ void ConversionProgress::paintEvent(QPaintEvent *)
 
     const QRectF bar(inner.left(), fileRect.bottom() + 10, inner.width(), kBarHeight);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_panel.lighter(160));
+    // The empty track shows on light panels as on dark ones.
+    painter.setBrush(Mix(m_panel, m_text, 0.15));
     painter.drawRoundedRect(bar, kBarHeight / 2.0, kBarHeight / 2.0);
     if (m_total > 0 && m_finished > 0) {
         QRectF done = bar;

@@ -39,6 +39,7 @@ protected:
 
 private:
     QRect PanelRect() const;
+    void PlaceButton();
     void StyleButton();
 
     QPushButton *m_cancel; // child

@@ -85,6 +85,13 @@ MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidg
 {
     m_viewer.Create(this);
     connect(m_progress, &ConversionProgress::cancelRequested, this, &MainDialog::CancelConversion);
+    connect(Viewer(), &ViewerControl::imageChanged, this, &MainDialog::UpdateChangeButtons);
+    // A picture that cannot be shown says why in its place, rather than leaving the one before
+    // it there for effects to change.
+    connect(Viewer(), &ViewerControl::loadFailed, this, [this](const QString &message) {
+        Viewer()->clearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
+    });
+    UpdateChangeButtons();
     SetMessageBoxes(m_messages);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
@@ -127,6 +134,8 @@ void MainDialog::OnInitDialog(const QString &packageFolder)
     FillFormatComboBox();
     setWindowIcon(m_icon);
     PlaceViewer();
+    if (SkinPackageFailed())
+        NameSkinInNotifier();
 }
 
 bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferred)
@@ -144,7 +153,11 @@ bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferr
 void MainDialog::OnSkinChanging()
 {
     // The new skin's controls are new; the user's pictures stay in the list all the same.
+    // After a package that failed there is no list: what it held is still kept from before.
+    if (m_keptRows && !FileList())
+        return;
     KeptRows kept;
+    kept.format = FormatSelectionMark();
     if (const SkinListBox *list = FileList()) {
         for (int row = 0; row < list->RowCount(); ++row)
             kept.files << list->RowText(row, 1);
@@ -175,17 +188,31 @@ void MainDialog::OnSkinChanged()
             edit->setText(m_keptRows->lastTarget);
             edit->setEnabled(m_keptRows->lastTargetEnabled);
         }
-        m_keptRows.reset();
+        // The format the user chose stays chosen.
+        if (SkinComboList *formats = ComboBoxes().empty() ? nullptr : ComboBoxes().front()->List();
+            formats && m_keptRows->format >= 0) {
+            if (QTreeWidgetItem *item = formats->topLevelItem(m_keptRows->format)) {
+                formats->setCurrentItem(item);
+                item->setSelected(true);
+                if (SkinEdit *edit = ComboBoxes().front()->Edit())
+                    edit->setText(item->text(0));
+            }
+        }
+        // A skin without a list (a package that failed) keeps them for the next one.
+        if (FileList())
+            m_keptRows.reset();
     }
     NameSkinInNotifier();
 }
 
 void MainDialog::NameSkinInNotifier()
 {
-    // The notifier's page names the skin that has just been loaded, bundled or the user's own.
+    // The notifier's page names the skin that has just been loaded (bundled or the user's
+    // own), or says that it failed.
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
     if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr)
-        page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName());
+        page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName(),
+                                 SkinPackageFailed());
 }
 
 void MainDialog::FillFormatComboBox()
@@ -255,6 +282,13 @@ void MainDialog::ShowImage(const QString &path)
     m_viewer.SetDisplayOption(true);
     m_viewer.SetFileName(path);
     m_viewer.SetViewMode(kFitViewMode);
+}
+
+void MainDialog::UpdateChangeButtons()
+{
+    const bool shown = !Viewer()->image().isNull();
+    m_effectDialogOne.SetChangesEnabled(shown);
+    m_effectDialogTwo.SetChangesEnabled(shown);
 }
 
 QString MainDialog::SelectOutputFolder(int *quality)
@@ -416,6 +450,8 @@ void MainDialog::Convert()
     request.format = extension;
     request.jobs = m_conversionJobs;
     request.write.quality = m_quality;
+    if (!ChooseTargetPolicy(request))
+        return;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectCalls();
     for (const ViewerCall &call : m_conversion->effects)
@@ -443,6 +479,82 @@ void MainDialog::Convert()
             this, [this, outcomes = std::move(outcomes)] { OnConversionFinished(outcomes); },
             Qt::QueuedConnection);
     });
+}
+
+namespace {
+
+// Up to a dozen names, one a line, then how many more.
+QString NameList(const QStringList &names)
+{
+    constexpr qsizetype kShown = 12;
+    QStringList lines = names.mid(0, kShown);
+    if (names.size() > kShown)
+        lines << QStringLiteral("... and %1 more").arg(names.size() - kShown);
+    return lines.join(u'\n');
+}
+
+QString FileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
+{
+    // Pictures that their own conversion would replace (the same folder and format) are kept
+    // unless the user says otherwise.
+    request.ifExists = IfExists::Overwrite;
+    request.overwriteSources = true;
+    std::vector<ConversionOutcome> plan = BatchConversion::Plan(request);
+    request.overwriteSources = false;
+    QStringList sources;
+    for (const ConversionOutcome &outcome : plan) {
+        if (outcome.replacesSource)
+            sources << FileName(outcome.source);
+    }
+    if (!sources.isEmpty()) {
+        const MessageAnswer answer = m_messages->Show(
+            QStringLiteral("These pictures are in %1 already, in the chosen format. Converting "
+                           "would replace them with their converted files:\n\n%2\n\nReplace "
+                           "them? No keeps them and writes each converted file beside its "
+                           "picture as \"name (2)\".")
+                .arg(request.folder, NameList(sources)),
+            MessageButtons::YesNoDefaultNo, MessageIcon::None);
+        request.overwriteSources = answer == MessageAnswer::Yes;
+        if (!request.overwriteSources)
+            plan = BatchConversion::Plan(request);
+    }
+
+    // Files left by earlier conversions: one question for all of them.
+    QStringList existing;
+    for (const ConversionOutcome &outcome : plan) {
+        if (outcome.replaces && !outcome.replacesSource)
+            existing << FileName(outcome.target);
+    }
+    if (existing.isEmpty())
+        return true;
+    const MessageAnswer answer = m_messages->Show(
+        QStringLiteral("%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
+                       "(the new files are written as \"name (2)\"), overwrite them, or skip "
+                       "those pictures? The answer is for all of them.")
+            .arg(existing.size())
+            .arg(request.folder, NameList(existing)),
+        MessageButtons::OverwriteSkipKeepBoth, MessageIcon::None);
+    switch (answer) {
+    case MessageAnswer::Overwrite:
+        request.ifExists = IfExists::Overwrite;
+        return true;
+    case MessageAnswer::Skip:
+        request.ifExists = IfExists::Skip;
+        return true;
+    case MessageAnswer::Cancel:
+        return false;
+    default:
+        // Nothing is lost whatever else the answer was.
+        request.ifExists = IfExists::Rename;
+        return true;
+    }
 }
 
 void MainDialog::PlaceProgress()
@@ -507,19 +619,37 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     }
 
     QStringList failures;
+    QStringList renamed;
     int written = 0;
+    int skipped = 0;
     for (const ConversionOutcome &outcome : outcomes) {
-        if (outcome.written)
+        if (outcome.written) {
             ++written;
-        else if (outcome.started)
-            // Quoted, so that no file name can break the report's lines or pass for another.
-            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.source), outcome.error);
+            if (outcome.renamed)
+                renamed
+                    << QStringLiteral("%1 \u2192 %2").arg(QuotedFileName(outcome.source),
+                                              QuotedFileName(FileName(outcome.target)));
+        } else if (outcome.skipped) {
+            ++skipped;
+        } else if (outcome.started) {
+            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.FailedFile()), outcome.error);
+        }
     }
     const int total = static_cast<int>(outcomes.size());
     QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")
                                      .arg(written)
                                      .arg(total)
                                : QStringLiteral("Convert Completed!");
+    if (skipped > 0 || !renamed.isEmpty()) {
+        report += QStringLiteral("\n\n%1 written, %2 skipped (already there), %3 renamed")
+                      .arg(written)
+                      .arg(skipped)
+                      .arg(renamed.size());
+        if (!renamed.isEmpty())
+            report += QStringLiteral(":\n") + NameList(renamed);
+        else
+            report += u'.';
+    }
     if (!failures.isEmpty()) {
         report += QStringLiteral("\n\n%1 of %2 files could not be converted:")
                       .arg(failures.size())
@@ -566,7 +696,8 @@ void MainDialog::RestoreEffects()
 
 void MainDialog::BrowseVideo(std::size_t editIndex)
 {
-    const QString file = m_prompts->SaveFile(kVideoFilter);
+    // An existing file is chosen, so an open chooser, not a save chooser.
+    const QString file = m_prompts->OpenFile(kVideoFilter);
     if (file.isEmpty())
         return;
     if (SkinEdit *edit = EditBox(editIndex)) {

@@ -131,6 +131,12 @@ private:
     std::vector<ViewerCall> MarkedEffectCalls();
     // Says that an action has to wait for the conversion, when one runs.
     bool RefuseWhileConverting();
+    // Asks about sources the conversion would replace and targets that exist already, and
+    // sets the request's policy from the answers; false when the user cancels.
+    bool ChooseTargetPolicy(ConversionRequest &request);
+    // Change acts on the shown picture, so it is only offered while there is one.
+    void UpdateChangeButtons();
+    // The notifier names the skin just loaded, or says that it failed.
     void OnConversionProgress(int finished, int total, const ConversionOutcome &outcome);
     void OnConversionFinished(const std::vector<ConversionOutcome> &outcomes);
     void FinishConversionThread();
@@ -164,6 +170,7 @@ private:
         int current = -1;
         QString lastTarget;
         bool lastTargetEnabled = true;
+        int format = -1; // the chosen output format
     };
     std::optional<KeptRows> m_keptRows;
     std::unique_ptr<RunningConversion> m_conversion;

@@ -78,6 +78,22 @@ QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
     return files;
 }
 
+QString MainDialogPrompts::OpenFile(const QString &filter)
+{
+    const QStringList files = OpenFiles(filter);
+    return files.isEmpty() ? QString() : files.first();
+}
+
+QString QtMainDialogPrompts::OpenFile(const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(
+        nullptr, QString(), StartFolder(m_lastFileFolder),
+        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+    if (!file.isEmpty())
+        m_lastFileFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
 QString QtMainDialogPrompts::SaveFile(const QString &filter)
 {
     const QString file =

@@ -17,6 +17,8 @@ public:
     virtual ~MainDialogPrompts() = default;
     // Several existing files, in the order the chooser gives them.
     virtual QStringList OpenFiles(const QString &filter) = 0;
+    // One existing file; by default the first of OpenFiles.
+    virtual QString OpenFile(const QString &filter);
     // One file from a save-file chooser.
     virtual QString SaveFile(const QString &filter) = 0;
     // One folder with a path in the file system.
@@ -40,6 +42,7 @@ public:
     void SetFolderOwner(QWidget *folderOwner) { m_folderOwner = folderOwner; }
 
     QStringList OpenFiles(const QString &filter) override;
+    QString OpenFile(const QString &filter) override;
     QString SaveFile(const QString &filter) override;
     QString Folder(const QString &title) override;
     QString ConversionFolder(const QString &title, int *quality) override;

@@ -32,9 +32,9 @@ CHtmlCtrl::CHtmlCtrl(QWidget *parent) : QTextBrowser(parent)
 
 CHtmlCtrl::~CHtmlCtrl() = default;
 
-void CHtmlCtrl::NavigateStartPage(const QString &pcode)
+void CHtmlCtrl::NavigateStartPage(const QString &pcode, bool failed)
 {
-    const QUrl url = StartPageUrl(pcode);
+    const QUrl url = StartPageUrl(pcode, failed);
     // The same address again (the same skin chosen twice) is a fresh load all the same.
     if (url == source())
         reload();

@@ -21,8 +21,8 @@ public:
     ~CHtmlCtrl() override;
 
     void SetOwner(QObject *owner) { m_timers.SetOwner(owner); }
-    // Shows the program's own start page for the skin named `pcode`.
-    void NavigateStartPage(const QString &pcode);
+    // Shows the program's own start page for the skin named `pcode`, or says it failed.
+    void NavigateStartPage(const QString &pcode, bool failed = false);
     // The page's title, from its <title>.
     QString Title() const { return documentTitle(); }
 

@@ -20,7 +20,7 @@ constexpr int kMaxPcode = 64;
 
 } // namespace
 
-QUrl StartPageUrl(const QString &pcode)
+QUrl StartPageUrl(const QString &pcode, bool failed)
 {
     QUrl url;
     url.setScheme(QString::fromLatin1(kStartPageScheme));
@@ -28,6 +28,8 @@ QUrl StartPageUrl(const QString &pcode)
     url.setPath(kPagePath);
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("pcode"), pcode);
+    if (failed)
+        query.addQueryItem(QStringLiteral("failed"), QStringLiteral("1"));
     url.setQuery(query);
     return url;
 }
@@ -47,6 +49,12 @@ std::optional<QString> StartPageReply(const QUrl &url)
                        .left(kMaxPcode);
     if (skin.isEmpty())
         skin = QStringLiteral("Lumaskin");
+    const QString heading =
+        QUrlQuery(url).hasQueryItem(QStringLiteral("failed"))
+            ? QStringLiteral("<p class=\"title\">Skin failed to load: "
+                             "<span class=\"skin\">{{SKIN}}</span></p>")
+            : QStringLiteral("<p class=\"title\">Skin loaded: <span class=\"skin\">{{SKIN}}</span></p>");
+    page.replace(QStringLiteral("{{HEADING}}"), heading);
     page.replace(QStringLiteral("{{SKIN}}"), skin.toHtmlEscaped());
     return page;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lumaskin {
 
@@ -14,18 +15,46 @@ QString ProgramName()
 MessageAnswer QtMessageBoxes::Show(const QString &text, MessageButtons buttons, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    ProgramName(), text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    m_parent);
+                    ProgramName(), text, QMessageBox::NoButton, m_parent);
     box.setWindowModality(Qt::ApplicationModal);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::OverwriteSkipKeepBoth: {
+        QPushButton *overwrite =
+            box.addButton(QObject::tr("Overwrite all"), QMessageBox::DestructiveRole);
+        QPushButton *skip = box.addButton(QObject::tr("Skip all"), QMessageBox::ActionRole);
+        QPushButton *keep = box.addButton(QObject::tr("Keep both"), QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        // Keeping both loses nothing, so Enter chooses it.
+        box.setDefaultButton(keep);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == overwrite)
+            return MessageAnswer::Overwrite;
+        if (box.clickedButton() == skip)
+            return MessageAnswer::Skip;
+        if (box.clickedButton() == keep)
+            return MessageAnswer::KeepBoth;
+        return MessageAnswer::Cancel;
+    }
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
     default:
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
 }
 

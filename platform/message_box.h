@@ -8,9 +8,29 @@ namespace lumaskin {
 
 // The buttons and icon of a message box, with the values the program's dialogues are
 // written in terms of.
-enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { None, Stop };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons
+{
+    Ok,
+    YesNo,
+    YesNoDefaultNo, // a question whose safe answer is No
+    // What to do with files that exist already: Overwrite, Skip, KeepBoth or Cancel.
+    OverwriteSkipKeepBoth,
+};
+enum class MessageIcon
+{
+    None,
+    Stop
+};
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No,
+    Overwrite,
+    Skip,
+    KeepBoth,
+    Cancel
+};
 
 // Everything that asks the user a question goes through this interface, so that tests can
 // answer in place of a person.

@@ -147,19 +147,21 @@ MessageBoxes &SkinDialog::Messages()
     return *m_messages;
 }
 
-void SkinDialog::LoadSkinPackage(const QString &packagePath)
+bool SkinDialog::LoadSkinPackage(const QString &packagePath)
 {
     MessageBoxes &messages = Messages();
     // A private folder of our own, so nothing in the user's folder is written or emptied.
     SkinWorkingFolder workingFolder;
-    if (workingFolder.IsValid())
+    m_skinPackageFailed =
+        !workingFolder.IsValid() ||
         ExtractSkinPackage(m_archive, QFile::encodeName(packagePath).toStdString(),
-                           workingFolder.Path(), messages);
+                           workingFolder.Path(), messages) != SkinPackageResult::Extracted;
     SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
     SetSkinFolder(GetFolderOfPath(m_skinFile));
     LoadSkin();
     // Every bitmap is in memory now.
     workingFolder.DeleteWorkingFolder();
+    return !m_skinPackageFailed;
 }
 
 bool SkinDialog::LoadFirstPackageFound(const QString &preferred)

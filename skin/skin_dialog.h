@@ -81,8 +81,10 @@ public:
 
     // Extracts the package into a private working folder, loads the skin from it and removes
     // the folder again. A package that fails leaves the window without a skin, as LoadSkin
-    // does with a missing file.
-    void LoadSkinPackage(const QString &packagePath);
+    // does with a missing file. True when the package was extracted whole.
+    bool LoadSkinPackage(const QString &packagePath);
+    // Whether the last package loaded failed.
+    bool SkinPackageFailed() const { return m_skinPackageFailed; }
 
     // Loads the first package found of: `preferred` (a package's file name), the start-up
     // package, the eight skins in menu order, the user's own packages. False, with nothing
@@ -250,6 +252,7 @@ private:
     MessageBoxes *m_messages = nullptr;
     std::unique_ptr<MessageBoxes> m_ownMessages;
     int m_skinIndex = 0;
+    bool m_skinPackageFailed = false;
     QString m_skinFolder;
     QImage m_backgroundBitmap;
     ZipArchive m_archive;

@@ -3,6 +3,7 @@
 #include "viewercontrol/image_io.h"
 
 #include <QTextStream>
+#include <cmath>
 
 namespace lumaskin {
 
@@ -19,11 +20,40 @@ bool parseNumber(const QString &text, ArgumentKind kind, double *value)
     return ok;
 }
 
+std::optional<IfExists> parseIfExists(const QString &text)
+{
+    if (text == QLatin1String("overwrite"))
+        return IfExists::Overwrite;
+    if (text == QLatin1String("skip"))
+        return IfExists::Skip;
+    if (text == QLatin1String("rename"))
+        return IfExists::Rename;
+    return std::nullopt;
+}
+
+// Whole numbers in full ("4194304", not "4.1943e+06"), others as they are.
+QString numberText(double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qlonglong>(value));
+    return QString::number(value, 'g', 10);
+}
+
+QString defaultText(const EffectArgument &a)
+{
+    // Colours read best the way they are written on the command line.
+    if (a.kind == ArgumentKind::Colour)
+        return QStringLiteral("0x") + QString::number(static_cast<qulonglong>(a.defaultValue), 16)
+                                          .toUpper()
+                                          .rightJustified(6, u'0');
+    return numberText(a.defaultValue);
+}
+
 QString rangeText(const EffectArgument &a)
 {
     if (a.kind == ArgumentKind::Colour)
         return QStringLiteral("0x000000..0xFFFFFF (0x00BBGGRR)");
-    return QStringLiteral("%1..%2").arg(a.minimum).arg(a.maximum);
+    return numberText(a.minimum) + QStringLiteral("..") + numberText(a.maximum);
 }
 
 } // namespace
@@ -114,6 +144,21 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             }
         } else if (a == QLatin1String("--strip")) {
             request.write.stripMetadata = true;
+        } else if (a == QLatin1String("--if-exists") ||
+                   a.startsWith(QLatin1String("--if-exists="))) {
+            const std::optional<QString> v =
+                a.contains(u'=') ? std::optional(a.mid(a.indexOf(u'=') + 1)) : value(i, a);
+            if (!v)
+                return std::nullopt;
+            const std::optional<IfExists> policy = parseIfExists(*v);
+            if (!policy) {
+                *error = QStringLiteral("--if-exists takes overwrite, skip or rename, not \"%1\"")
+                             .arg(*v);
+                return std::nullopt;
+            }
+            request.ifExists = *policy;
+            // Asked for by name, overwriting also replaces a source that is its own target.
+            request.overwriteSources = *policy == IfExists::Overwrite;
         } else if (a == QLatin1String("-j") || a == QLatin1String("--jobs")) {
             auto v = value(i, a);
             if (!v)
@@ -156,12 +201,16 @@ QString ConvertHelpText()
     QString text;
     QTextStream out(&text);
     out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
-           "                        [--strip] [--jobs N] FILE...\n\n"
+           "                        [--strip] [--jobs N] [--if-exists=overwrite|skip|rename]\n"
+           "                        FILE...\n\n"
            "Converts pictures into one format in one folder, with effects applied in the order\n"
            "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
-           "before its last dot. Files are converted in parallel, one per core unless --jobs\n"
-           "says otherwise. A file that fails does not stop the others; the exit status is 1\n"
-           "when any failed.\n\n"
+           "before its last dot (the whole name when it has none). Files that give the same\n"
+           "name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in the order\n"
+           "given. A file given is never replaced by its own conversion unless\n"
+           "--if-exists=overwrite is said. Files are converted in parallel, one per core unless\n"
+           "--jobs says otherwise. A file that fails does not stop the others; the exit status\n"
+           "is 1 when any failed.\n\n"
            "Options:\n"
            "  -f, --format FORMAT   output format\n"
            "  -o, --output FOLDER   output folder (must exist)\n"
@@ -172,6 +221,11 @@ QString ConvertHelpText()
            "                        avif are lossless at 100\n"
            "      --strip           leave out EXIF, XMP and the colour profile, and convert\n"
            "                        pictures in other colour spaces to sRGB\n"
+           "  --if-exists=overwrite|skip|rename\n"
+           "                        a target that exists already is replaced (the default),\n"
+           "                        left alone, or kept with the new file written as\n"
+           "                        \"NAME (2).FORMAT\"; overwrite said here also replaces\n"
+           "                        a file given that is its own target\n"
            "  -j, --jobs N          files converted at once (at most one per core, and\n"
            "                        fewer when memory is short)\n"
            "  -h, --help            this text\n"
@@ -196,7 +250,7 @@ QString ConvertHelpText()
             << '\n';
         for (const EffectArgument &a : effect.arguments)
             out << "      " << QString::fromUtf8(a.name.data(), a.name.size()) << ": "
-                << rangeText(a) << ", default " << a.defaultValue << " - "
+                << rangeText(a) << ", default " << defaultText(a) << " - "
                 << QString::fromUtf8(a.meaning.data(), a.meaning.size()) << '\n';
     }
     return text;

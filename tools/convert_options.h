@@ -10,7 +10,7 @@ namespace lumaskin {
 
 // The command line of lumaskin-convert:
 //   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] [--strip]
-//                    [--jobs N] FILE...
+//                    [--jobs N] [--if-exists=overwrite|skip|rename] FILE...
 struct ConvertOptions
 {
     ConversionRequest request;

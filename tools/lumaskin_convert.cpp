@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,10 +59,14 @@ int main(int argc, char **argv)
     }
     const ConversionRequest &request = options->request;
     struct stat folder = {};
-    if (::stat(NativeFileName(request.folder).constData(), &folder) != 0 ||
-        !S_ISDIR(folder.st_mode)) {
-        printLine(stderr, QStringLiteral("lumaskin-convert: the output folder %1 does not exist")
-                              .arg(QuotedFileName(request.folder)));
+    const bool exists = ::stat(NativeFileName(request.folder).constData(), &folder) == 0;
+    if (!exists || !S_ISDIR(folder.st_mode)) {
+        printLine(stderr, exists ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
+                                                  "not a folder")
+                                       .arg(QuotedFileName(request.folder))
+                                 : QStringLiteral("lumaskin-convert: the output folder %1 does not "
+                                                  "exist")
+                                       .arg(QuotedFileName(request.folder)));
         return 2;
     }
 
@@ -71,11 +76,16 @@ int main(int argc, char **argv)
         request, [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
                 printRaw("\r\033[K");
-            if (!outcome.written) {
+            if (!outcome.written && !outcome.skipped) {
                 ++failures;
                 // Quoted, so that no file name can break the line or pass for another one.
                 printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
-                                      .arg(QuotedFileName(outcome.source), outcome.error));
+                                      .arg(QuotedFileName(outcome.FailedFile()), outcome.error));
+            } else if (outcome.written && outcome.renamed) {
+                printLine(stderr, QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
+                                      .arg(QuotedFileName(outcome.source),
+                                           QuotedFileName(outcome.target),
+                                           DescribeReason(outcome.reason)));
             }
             if (showProgress) {
                 const QString line = QStringLiteral("[%1/%2] %3")
@@ -89,9 +99,22 @@ int main(int argc, char **argv)
         });
     if (showProgress)
         printRaw("\r\033[K");
-    if (failures > 0)
-        printLine(stderr, QStringLiteral("lumaskin-convert: %1 of %2 file(s) failed")
-                              .arg(failures)
-                              .arg(outcomes.size()));
+    const auto count = [&](auto test) {
+        return std::count_if(outcomes.begin(), outcomes.end(), test);
+    };
+    const auto written = count([](const ConversionOutcome &o) { return o.written; });
+    const auto skipped = count([](const ConversionOutcome &o) { return o.skipped; });
+    const auto renamed = count([](const ConversionOutcome &o) { return o.written && o.renamed; });
+    // A plain run stays quiet; anything a script should know about gets a count.
+    if (failures > 0 || skipped > 0 || renamed > 0) {
+        QString summary = QStringLiteral("lumaskin-convert: %1 written, %2 skipped, %3 renamed")
+                              .arg(written)
+                              .arg(skipped)
+                              .arg(renamed);
+        if (failures > 0)
+            summary +=
+                QStringLiteral("; %1 of %2 file(s) failed").arg(failures).arg(outcomes.size());
+        printLine(stderr, summary);
+    }
     return failures > 0 ? 1 : 0;
 }

@@ -123,6 +123,7 @@ QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
     button->setObjectName(name);
     button->setAutoDefault(false); // see keyPressEvent
     m_grid->addWidget(button, row, 1 + m_editColumns);
+    m_changeButtons.append(button);
     return button;
 }
 
@@ -162,26 +163,48 @@ void EffectDialog::bind(QLineEdit *edit, float &field)
     m_bindings.append({edit, &field});
 }
 
+bool EffectDialog::read(const Binding &binding)
+{
+    if (auto *integer = std::get_if<std::int32_t *>(&binding.field)) {
+        const auto value = parseInteger(binding.edit->text());
+        if (!value) {
+            refuse(binding.edit, QStringLiteral("Please enter an integer."));
+            return false;
+        }
+        **integer = *value;
+        return true;
+    }
+    const auto value = parseReal(binding.edit->text());
+    if (!value) {
+        refuse(binding.edit, QStringLiteral("Please enter a number."));
+        return false;
+    }
+    *std::get<float *>(binding.field) = *value;
+    return true;
+}
+
 bool EffectDialog::ReadEdits()
 {
     for (const Binding &binding : m_bindings) {
-        if (auto *integer = std::get_if<std::int32_t *>(&binding.field)) {
-            const auto value = parseInteger(binding.edit->text());
-            if (!value) {
-                refuse(binding.edit, QStringLiteral("Please enter an integer."));
-                return false;
-            }
-            **integer = *value;
-        } else {
-            const auto value = parseReal(binding.edit->text());
-            if (!value) {
-                refuse(binding.edit, QStringLiteral("Please enter a number."));
-                return false;
-            }
-            *std::get<float *>(binding.field) = *value;
-        }
+        if (!read(binding))
+            return false;
     }
     return true;
+}
+
+bool EffectDialog::ReadEdits(const QList<QLineEdit *> &edits)
+{
+    for (const Binding &binding : m_bindings) {
+        if (edits.contains(binding.edit) && !read(binding))
+            return false;
+    }
+    return true;
+}
+
+void EffectDialog::SetChangesEnabled(bool enabled)
+{
+    for (QPushButton *button : m_changeButtons)
+        button->setEnabled(enabled);
 }
 
 void EffectDialog::WriteEdits()

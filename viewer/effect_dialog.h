@@ -38,8 +38,13 @@ public:
 
     // Reads every bound edit box into its field; false after the first bad text.
     bool ReadEdits();
+    // The same for the bound edit boxes among `edits` only.
+    bool ReadEdits(const QList<QLineEdit *> &edits);
     // Writes every field into its edit box.
     void WriteEdits();
+
+    // "Change" acts on the shown picture: without one the buttons are disabled.
+    void SetChangesEnabled(bool enabled);
 
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
@@ -77,6 +82,7 @@ private:
         std::variant<std::int32_t *, float *> field;
     };
 
+    bool read(const Binding &binding);
     void ok();
     // The default confirmation of a dialog: read everything; close when that works.
     void confirm();
@@ -86,6 +92,7 @@ private:
     std::unique_ptr<MessageBoxes> m_ownMessages;
     MessageBoxes *m_messages;
     QList<Binding> m_bindings;
+    QList<QPushButton *> m_changeButtons;
     QGridLayout *m_grid = nullptr;
     int m_editColumns = 1;
     int m_nextRow = 0;

@@ -110,12 +110,40 @@ void EffectDialogOne::ApplyMarkedEffects(CImageViewer &target) const
 
 void EffectDialogOne::change(Mark mark)
 {
+    // What the row shows is what is applied, and what a conversion applies later.
+    if (!ReadEdits(editsOf(mark)))
+        return;
     appliedFlags[index(mark)] = 1;
-    // A bad text is reported and leaves the field as it was; the adjustment still runs.
-    if (mark == Mark::Brightness)
-        ReadEdits();
     if (viewer())
         apply(mark, *viewer());
+}
+
+QList<QLineEdit *> EffectDialogOne::editsOf(Mark mark) const
+{
+    switch (mark) {
+    case Mark::Brightness:
+        return {edit(Field::Brightness)};
+    case Mark::Contrast:
+        return {edit(Field::Contrast)};
+    case Mark::Gamma:
+        return {edit(Field::Gamma)};
+    case Mark::Hue:
+        return {edit(Field::HueRed), edit(Field::HueGreen), edit(Field::HueBlue)};
+    case Mark::Red:
+        return {edit(Field::Red)};
+    case Mark::Green:
+        return {edit(Field::Green)};
+    case Mark::Blue:
+        return {edit(Field::Blue)};
+    case Mark::Lightness:
+        return {edit(Field::Lightness)};
+    case Mark::Saturation:
+        return {edit(Field::Saturation)};
+    case Mark::InvertColor:
+    case Mark::Desaturation:
+        break;
+    }
+    return {};
 }
 
 void EffectDialogOne::apply(Mark mark, CImageViewer &target) const

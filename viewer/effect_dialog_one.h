@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace lumaskin {
 
-// "Effect one": eleven colour adjustments. Each "Change" button marks its adjustment and
-// applies it at once to the owner's viewer; the conversion later applies every marked one to
-// each file with the values held here at that time. Only Brightness's "Change" and "Ok" read
-// the edit boxes; the other buttons use the values last read.
+// "Effect one": eleven colour adjustments. Each "Change" button reads its row's edit boxes,
+// marks its adjustment and applies it at once to the owner's viewer with the values shown; the
+// conversion later applies every marked one to each file with the values held here at that
+// time. A row whose text is not a number is reported and neither applied nor marked.
 class EffectDialogOne : public EffectDialog
 {
     Q_OBJECT
@@ -84,6 +84,7 @@ public:
 private:
     static std::size_t index(Mark mark) { return static_cast<std::size_t>(mark); }
     void change(Mark mark);
+    QList<QLineEdit *> editsOf(Mark mark) const;
     void apply(Mark mark, CImageViewer &viewer) const;
 
     std::array<QLineEdit *, kFieldCount> m_edits{};

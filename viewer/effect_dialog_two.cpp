@@ -148,9 +148,49 @@ void EffectDialogTwo::storeSelections()
 
 void EffectDialogTwo::change(Mark mark)
 {
+    // What the row shows is what is applied, and what a conversion applies later.
+    if (!ReadEdits(editsOf(mark)))
+        return;
+    if (mark == Mark::Emboss)
+        embossDirection = m_embossList->currentIndex();
+    else if (mark == Mark::Mosaic)
+        mosaicMode = m_mosaicList->currentIndex();
+    else if (mark == Mark::Noise)
+        noiseKind = m_noiseList->currentIndex();
     appliedFlags[index(mark)] = 1;
     if (viewer())
         apply(mark, *viewer());
+}
+
+QList<QLineEdit *> EffectDialogTwo::editsOf(Mark mark) const
+{
+    switch (mark) {
+    case Mark::AntiNoise:
+        return {edit(Field::AntiNoiseLevel)};
+    case Mark::Diffuse:
+        return {edit(Field::Diffuse)};
+    case Mark::Emboss:
+        return {edit(Field::EmbossDepth)};
+    case Mark::FocalBW:
+        return {edit(Field::Radius1), edit(Field::Radius2), edit(Field::FocalX),
+                edit(Field::FocalY)};
+    case Mark::Monochrome:
+        return {edit(Field::MonochromeThreshold)};
+    case Mark::Mosaic:
+        return {edit(Field::MosaicSize)};
+    case Mark::Noise:
+        return {edit(Field::NoiseAmount)};
+    case Mark::SharpenEdge:
+        return {edit(Field::SharpenEdgeValue)};
+    case Mark::Twirl:
+        return {edit(Field::TwirlAngle)};
+    case Mark::Median:
+        return {edit(Field::Median)};
+    case Mark::Blur:
+    case Mark::Sharpen:
+        break;
+    }
+    return {};
 }
 
 void EffectDialogTwo::apply(Mark mark, CImageViewer &target) const

@@ -13,8 +13,8 @@ class QPushButton;
 namespace lumaskin {
 
 // "Effect two": twelve filters, three of which take a choice from a list. Works like "Effect
-// one", except that no "Change" button reads the window: they all use the values and list
-// choices last stored by "Ok" (Enter reads the edit boxes but not the lists).
+// one": each "Change" reads its row, list choice included, and applies what is shown. "Ok"
+// stores every list choice and reads every edit box; Enter reads the edit boxes only.
 class EffectDialogTwo : public EffectDialog
 {
     Q_OBJECT
@@ -103,6 +103,7 @@ protected:
 private:
     static std::size_t index(Mark mark) { return static_cast<std::size_t>(mark); }
     void change(Mark mark);
+    QList<QLineEdit *> editsOf(Mark mark) const;
     void apply(Mark mark, CImageViewer &viewer) const;
 
     std::array<QLineEdit *, kFieldCount> m_edits{};

@@ -1,15 +1,20 @@
 #include "viewercontrol/batch_conversion.h"
 
+#include "viewercontrol/file_name.h"
 #include "viewercontrol/image_io.h"
 #include "viewercontrol/parallel.h"
 
+#include <QFile>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <mutex>
 #include <optional>
 #include <system_error>
+#include <sys/stat.h>
 #include <thread>
+#include <unordered_map>
 
 namespace lumaskin {
 
@@ -25,8 +30,8 @@ QString ConversionName(const QString &source)
 {
     const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = source.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || dot < slash)
-        return {};
+    if (dot <= slash + 1)
+        return source.mid(slash + 1);
     return source.mid(slash + 1, dot - slash - 1);
 }
 
@@ -66,64 +71,256 @@ EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments)
     return step;
 }
 
-bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
-                 const std::vector<EffectStep> &steps, QString *error)
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
+                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed)
 {
-    return ConvertFile(source, targetBase, format, steps, WriteSettings{}, error);
+    return ConvertFile(source, target, format, steps, WriteSettings{}, error, writeFailed);
 }
 
-bool ConvertFile(const QString &source, const QString &targetBase, const QString &format,
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
                  const std::vector<EffectStep> &steps, const WriteSettings &settings,
-                 QString *error)
+                 QString *error, bool *writeFailed)
 {
+    if (writeFailed)
+        *writeFailed = false;
     Image image = ReadImage(source, error);
     if (image.isNull())
         return false;
     for (const EffectStep &step : steps)
         if (step.effect)
             step.effect->apply(image, step.arguments);
-    const QString target = targetBase + QLatin1Char('.') + format;
-    if (format == QLatin1String("ico"))
-        return WriteIcon(image, target, 32, 32, error);
-    return WriteImage(image, target, format, settings, error);
+    const bool written = format == QLatin1String("ico") ? WriteIcon(image, target, 32, 32, error)
+                                                        : WriteImage(image, target, format, settings, error);
+    if (writeFailed)
+        *writeFailed = !written;
+    return written;
+}
+
+QString DescribeReason(TargetReason reason)
+{
+    switch (reason) {
+    case TargetReason::None:
+        break;
+    case TargetReason::SameName:
+        return QStringLiteral("another picture of the list has the same name");
+    case TargetReason::Source:
+        return QStringLiteral("a picture being converted has that name and is kept");
+    case TargetReason::Exists:
+        return QStringLiteral("a file of that name exists already");
+    }
+    return {};
+}
+
+namespace {
+
+// A file's identity, so that a source reached by another path (a link, "..") is still known.
+struct FileId
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileId &) const = default;
+};
+
+struct FileIdHash
+{
+    std::size_t operator()(const FileId &id) const
+    {
+        return std::hash<std::uint64_t>()(static_cast<std::uint64_t>(id.inode) * 31u +
+                                          static_cast<std::uint64_t>(id.device));
+    }
+};
+
+std::optional<FileId> IdentityOf(const QString &path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::stat(NativeFileName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
+
+// Anything at all at `path`, a dangling link included.
+bool Occupied(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(NativeFileName(path).constData(), &info) == 0;
+}
+
+// Plans the targets of one request; see BatchConversion.
+class TargetPlanner
+{
+public:
+    explicit TargetPlanner(const ConversionRequest &request) : m_request(request) {}
+
+    std::vector<ConversionOutcome> Plan()
+    {
+        const int total = static_cast<int>(m_request.sources.size());
+        std::vector<ConversionOutcome> plan(static_cast<std::size_t>(total));
+        m_sourceIds.resize(plan.size());
+        std::vector<std::optional<FileId>> plainIds(plan.size());
+        for (int row = 0; row < total; ++row) {
+            ConversionOutcome &outcome = plan[static_cast<std::size_t>(row)];
+            outcome.row = row;
+            outcome.source = m_request.sources[row];
+            outcome.target = PlainTarget(row);
+            outcome.error = QStringLiteral("not converted: the conversion was cancelled");
+            m_sourceIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.source);
+            plainIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.target);
+            if (const auto &id = m_sourceIds[static_cast<std::size_t>(row)])
+                ++m_sourceCount[*id];
+        }
+
+        // A source that is its own plain target keeps that name: another file's conversion
+        // never takes it. A source listed twice (or under two paths) is not its own target:
+        // one row's write would change what the other reads.
+        std::vector<bool> own(plan.size(), false);
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (m_sourceIds[row] && m_sourceCount[*m_sourceIds[row]] == 1 &&
+                plainIds[row] == m_sourceIds[row]) {
+                own[row] = true;
+                m_claimed.insert(outcome.target);
+            }
+        }
+        // Then, in list order, every source takes its plain name while it is free; the others
+        // get the first free "name (n).ext", so that the same list gives the same names on every
+        // run.
+        std::vector<bool> numbered(plan.size(), false);
+        std::vector<bool> settled(plan.size(), false);
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (own[row] && m_request.overwriteSources) {
+                outcome.replaces = outcome.replacesSource = true;
+                settled[row] = true;
+            } else if (own[row]) {
+                // The source stays; its conversion goes beside it, under a name that the
+                // policy for existing targets then treats like any other.
+                outcome.reason = TargetReason::Source;
+                numbered[row] = true;
+            } else if (m_claimed.contains(outcome.target)) {
+                outcome.reason = TargetReason::SameName;
+                numbered[row] = true;
+            } else if (plainIds[row] && m_sourceCount.contains(*plainIds[row])) {
+                outcome.reason = TargetReason::Source;
+                numbered[row] = true;
+            } else {
+                m_claimed.insert(outcome.target);
+            }
+        }
+        // Numbers go out in list order, so that earlier pictures get the lower ones.
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (numbered[row]) {
+                outcome.target =
+                    NumberedTarget(outcome.row, m_request.ifExists == IfExists::Rename);
+                outcome.renamed = true;
+            }
+            if (!settled[row])
+                ApplyPolicy(outcome);
+        }
+        return plan;
+    }
+
+private:
+    QString PlainTarget(int row) const
+    {
+        return ConversionTarget(m_request.folder, m_request.sources[row]) + QLatin1Char('.') +
+               m_request.format;
+    }
+
+    bool IsListedSource(const QString &path) const
+    {
+        const std::optional<FileId> id = IdentityOf(path);
+        return id && m_sourceCount.contains(*id);
+    }
+
+    QString NumberedTarget(int row, bool mustBeAbsent)
+    {
+        const QString base = ConversionTarget(m_request.folder, m_request.sources[row]);
+        // A number passed over once stays taken, so each name goes on where it left off.
+        int &next = m_nextNumber[base];
+        for (int n = std::max(next, 2);; ++n) {
+            const QString candidate =
+                QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(m_request.format);
+            if (m_claimed.contains(candidate) || IsListedSource(candidate) ||
+                (mustBeAbsent && Occupied(candidate)))
+                continue;
+            m_claimed.insert(candidate);
+            next = n + 1;
+            return candidate;
+        }
+    }
+
+    // A target that exists already, and is no source of the list.
+    void ApplyPolicy(ConversionOutcome &outcome)
+    {
+        if (!Occupied(outcome.target))
+            return;
+        switch (m_request.ifExists) {
+        case IfExists::Overwrite:
+            outcome.replaces = true;
+            return;
+        case IfExists::Skip:
+            Skip(outcome, TargetReason::Exists);
+            return;
+        case IfExists::Rename:
+            outcome.target = NumberedTarget(outcome.row, true);
+            if (!outcome.renamed)
+                outcome.reason = TargetReason::Exists;
+            outcome.renamed = true;
+            return;
+        }
+    }
+
+    static void Skip(ConversionOutcome &outcome, TargetReason why)
+    {
+        outcome.skipped = true;
+        outcome.reason = why;
+        outcome.error = QStringLiteral("skipped: %1").arg(DescribeReason(why));
+    }
+
+    const ConversionRequest &m_request;
+    std::vector<std::optional<FileId>> m_sourceIds;
+    std::unordered_map<FileId, int, FileIdHash> m_sourceCount;
+    QSet<QString> m_claimed;
+    QHash<QString, int> m_nextNumber;
+};
+
+} // namespace
+
+std::vector<ConversionOutcome> BatchConversion::Plan(const ConversionRequest &request)
+{
+    return TargetPlanner(request).Plan();
 }
 
 std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &request,
                                                     const Progress &progress,
                                                     const std::atomic<bool> *cancel)
 {
-    const int total = static_cast<int>(request.sources.size());
-    std::vector<ConversionOutcome> outcomes(static_cast<std::size_t>(total));
+    std::vector<ConversionOutcome> outcomes = Plan(request);
+    const int total = static_cast<int>(outcomes.size());
+    std::mutex progressMutex;
+    int finished = 0;
 
-    // Group rows by target, groups in order of their first row.
-    std::vector<std::vector<int>> groups;
-    QHash<QString, std::size_t> groupOfTarget;
-    for (int row = 0; row < total; ++row) {
-        ConversionOutcome &outcome = outcomes[static_cast<std::size_t>(row)];
-        outcome.row = row;
-        outcome.source = request.sources[row];
-        outcome.target =
-            ConversionTarget(request.folder, outcome.source) + QLatin1Char('.') + request.format;
-        outcome.error = QStringLiteral("not converted: the conversion was cancelled");
-        auto it = groupOfTarget.find(outcome.target);
-        if (it == groupOfTarget.end()) {
-            groupOfTarget.insert(outcome.target, groups.size());
-            groups.push_back({row});
-        } else {
-            groups[*it].push_back(row);
+    std::vector<std::size_t> toWrite;
+    for (ConversionOutcome &outcome : outcomes) {
+        if (!outcome.skipped) {
+            toWrite.push_back(static_cast<std::size_t>(outcome.row));
+            continue;
         }
+        ++finished;
+        if (progress)
+            progress(finished, total, outcome);
     }
 
     // No more files at once than the machine has cores and memory for, whatever was asked.
     int jobs = std::min(request.jobs > 0 ? request.jobs : std::numeric_limits<int>::max(),
                         MachineTaskLimit(kMemoryPerJob));
-    jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(groups.size())));
+    jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(toWrite.size())));
 
-    std::atomic<std::size_t> nextGroup{0};
-    std::mutex progressMutex;
-    int finished = 0;
+    // Every planned target is distinct and none is another row's source, so the files can be
+    // converted in any order.
+    std::atomic<std::size_t> next{0};
     const auto cancelled = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
-
     const auto worker = [&] {
         // With several files at once, each file's effects run on its own thread only.
         std::optional<ParallelismLimit> single;
@@ -132,23 +329,19 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
         for (;;) {
             if (cancelled())
                 return;
-            const std::size_t g = nextGroup.fetch_add(1);
-            if (g >= groups.size())
+            const std::size_t i = next.fetch_add(1);
+            if (i >= toWrite.size())
                 return;
-            for (int row : groups[g]) {
-                if (cancelled())
-                    return;
-                ConversionOutcome &outcome = outcomes[static_cast<std::size_t>(row)];
-                const QString base = ConversionTarget(request.folder, outcome.source);
-                outcome.error.clear();
-                outcome.started = true;
-                outcome.written = ConvertFile(outcome.source, base, request.format, request.steps,
-                                              request.write, &outcome.error);
-                std::lock_guard lock(progressMutex);
-                ++finished;
-                if (progress)
-                    progress(finished, total, outcome);
-            }
+            ConversionOutcome &outcome = outcomes[toWrite[i]];
+            outcome.error.clear();
+            outcome.started = true;
+            outcome.written = ConvertFile(outcome.source, outcome.target, request.format,
+                                          request.steps, request.write, &outcome.error,
+                                          &outcome.writeFailed);
+            std::lock_guard lock(progressMutex);
+            ++finished;
+            if (progress)
+                progress(finished, total, outcome);
         }
     };
 

@@ -226,16 +226,19 @@ void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
     if (loaded.isNull()) {
         update();
         fail(QStringLiteral("%1: %2").arg(load->path, load->error));
+        emit loadFailed(m_lastError);
         return;
     }
     Image copy = loaded.clone();
     if (copy.isNull()) {
         update();
         fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(load->path));
+        emit loadFailed(m_lastError);
         return;
     }
     m_fileName = load->path;
     m_lastError.clear();
+    m_notice.clear();
     m_original = std::move(loaded);
     m_image = std::move(copy);
     m_pan = {};
@@ -279,6 +282,13 @@ Image &ViewerControl::editableImage()
     return m_image;
 }
 
+void ViewerControl::clearImage(const QString &notice)
+{
+    setImage(Image());
+    m_notice = notice;
+    update();
+}
+
 void ViewerControl::setImage(Image image)
 {
     if (m_pending)
@@ -288,6 +298,7 @@ void ViewerControl::setImage(Image image)
     m_loadingNoteTimer.stop();
     m_loadingNote = false;
     m_fileName.clear();
+    m_notice.clear();
     m_original = std::move(image);
     m_image = m_original.clone();
     m_pan = {};
@@ -479,8 +490,14 @@ void ViewerControl::paintEvent(QPaintEvent *)
 
 void ViewerControl::paintPicture(QPainter &painter)
 {
-    if (m_image.isNull())
+    if (m_image.isNull()) {
+        if (!m_notice.isEmpty()) {
+            painter.setPen(QColor(0xE6, 0xE6, 0xEA));
+            painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                             m_notice);
+        }
         return;
+    }
     const QSizeF s = scaledSize();
     const QRectF target(m_pan, s);
     if (m_zoom < 1.0) {

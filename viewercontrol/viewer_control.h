@@ -85,6 +85,9 @@ public:
 
     // Shows a picture that did not come from a file (used by tests and tools).
     void setImage(Image image);
+    // Drops the shown picture and shows `notice` in its place until the next picture.
+    void clearImage(const QString &notice);
+    QString notice() const { return m_notice; }
     const Image &image() const;
     const Image &originalImage() const;
     // Replaces the shown picture after an effect, keeping the original for restore.
@@ -102,6 +105,8 @@ signals:
     void imageChanged();
     void zoomChanged(double zoom);
     void errorOccurred(const QString &message);
+    // A file given to SetFileName could not be shown; `message` names it and says why.
+    void loadFailed(const QString &message);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -134,6 +139,7 @@ private:
     Image m_shown; // m_image in sRGB, only for pictures in another colour space
     QString m_fileName;
     QString m_lastError;
+    QString m_notice; // shown while there is no picture
     int m_viewMode = kFitViewMode;
     bool m_fitting = true;
     double m_zoom = 1.0;

@@ -24,12 +24,16 @@ using ::testing::IsEmpty;
 class RecordingMessages : public MessageBoxes
 {
 public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon) override
     {
         shown << text;
-        return MessageAnswer::Ok;
+        if (buttons == MessageButtons::YesNoDefaultNo)
+            return replaceSources;
+        return buttons == MessageButtons::OverwriteSkipKeepBoth ? existing : MessageAnswer::Ok;
     }
     QStringList shown;
+    MessageAnswer replaceSources = MessageAnswer::No;
+    MessageAnswer existing = MessageAnswer::KeepBoth;
 };
 
 // Chooses as a script says and remembers what it was asked.
@@ -299,11 +303,12 @@ TEST_F(MainDialogActionsTest, ZoomButtonsFocusTheViewerAndTheTimeFollowsTheSlide
 TEST_F(MainDialogActionsTest, BrowseFillsAndEnablesTheFirstEditBox)
 {
     dialog.EditBoxes().front()->setEnabled(false);
-    prompts.saveFile = QString(); // cancelled
+    prompts.files.clear(); // cancelled
     dialog.OnControlClicked("BUTTON_BROWSE");
     EXPECT_FALSE(dialog.EditBoxes().front()->isEnabled());
 
-    prompts.saveFile = QStringLiteral("/videos/clip.mp4");
+    // An existing file is chosen with an open chooser.
+    prompts.files = {QStringLiteral("/videos/clip.mp4")};
     dialog.OnControlClicked("BUTTON_BROWSE");
     EXPECT_THAT(prompts.asked, ElementsAre(MainDialog::kVideoFilter, MainDialog::kVideoFilter));
     EXPECT_TRUE(dialog.EditBoxes().front()->isEnabled());
@@ -342,8 +347,8 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
         reference.invoke(118, {50});               // Contrast
         reference.invoke(115, {});                 // InvertColor
         reference.invoke(129, {100, 0xFFFFFF, 0}); // Monochrome
-        ASSERT_TRUE(reference.SaveAs(Str(m_pictures / name), QStringLiteral("png")));
-        EXPECT_EQ(Pixels(m_out / (name + ".png")), Pixels(m_pictures / (name + ".png"))) << name;
+        ASSERT_TRUE(reference.SaveAs(Str(m_scratch / name), QStringLiteral("png")));
+        EXPECT_EQ(Pixels(m_out / (name + ".png")), Pixels(m_scratch / (name + ".png"))) << name;
     }
 
     // Restore clears every mark and value: the next conversion writes the pictures unchanged.
@@ -351,7 +356,14 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     EXPECT_FALSE(one.IsApplied(EffectDialogOne::Mark::Contrast));
     EXPECT_EQ(one.edit(EffectDialogOne::Field::Contrast)->text(), "200");
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
+    // The files of the first run are there: one question for all of them.
+    messages.shown.clear();
+    messages.existing = MessageAnswer::Overwrite;
     Convert();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[0].startsWith("3 of the converted files exist already in "))
+        << messages.shown[0].toStdString();
+    EXPECT_EQ(messages.shown[1], "Convert Completed!");
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
 }
 
@@ -485,10 +497,19 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     }
 
     // A package that is missing: the window comes back without a skin, the mark moves.
+    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
     dialog.OnChangeSkin(32778);
     EXPECT_TRUE(messages.shown.contains("Open failed"));
+    EXPECT_TRUE(dialog.SkinPackageFailed());
     EXPECT_EQ(dialog.SkinIndex(), 7);
     EXPECT_TRUE(dialog.Buttons().empty());
+    // The pictures and the chosen format come back with the next skin that has a list.
+    dialog.OnChangeSkin(32772);
+    EXPECT_FALSE(dialog.SkinPackageFailed());
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(dialog.FormatSelectionMark(), 13);
+    EXPECT_EQ(dialog.ComboBoxes().front()->Edit()->text(), "PNG");
+    dialog.OnChangeSkin(32778);
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     // The eight skins, a separator and "Install Skin...".
     ASSERT_EQ(menu->actions().size(), 10);
@@ -502,10 +523,77 @@ std::string Bytes(const std::filesystem::path &path)
     return test::readFile(path);
 }
 
+TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo)
+{
+    // Two pictures already in the output folder, in the format chosen, and one from elsewhere
+    // with the same name as one of them.
+    const auto inside = m_out / "p0.x.png";
+    WritePicture(inside, 90);
+    const std::string original = Bytes(inside);
+    AddPictures({Str(inside), pictures[0]});
+    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
+    dialog.EffectOne().changeButton(EffectDialogOne::Mark::InvertColor)->click();
+    prompts.folder = Str(m_out.path());
+
+    messages.shown.clear();
+    Convert(); // the question's answer: No
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[0].contains("\n\np0.x.png\n\n")) << messages.shown[0].toStdString();
+    EXPECT_EQ(Bytes(inside), original);
+    EXPECT_TRUE(messages.shown[1].startsWith("Convert Completed!\n\n2 written, 0 skipped "
+                                             "(already there), 2 renamed:\n"))
+        << messages.shown[1].toStdString();
+    EXPECT_TRUE(messages.shown[1].contains(pictures[0] + " \u2192 p0.x (3).png"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_out.path()), {}), 3);
+
+    // Those files exist now: skipped when the user says so, nothing asked twice.
+    messages.shown.clear();
+    messages.existing = MessageAnswer::Skip;
+    Convert();
+    ASSERT_EQ(messages.shown.size(), 3);
+    EXPECT_TRUE(messages.shown[1].startsWith("2 of the converted files exist already"));
+    EXPECT_TRUE(messages.shown[2].contains("0 written, 2 skipped"))
+        << messages.shown[2].toStdString();
+    // Cancelled at the question, nothing is converted.
+    messages.existing = MessageAnswer::Cancel;
+    messages.shown.clear();
+    Convert();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(Bytes(inside), original);
+
+    // Yes replaces the picture with its own conversion.
+    messages.replaceSources = MessageAnswer::Yes;
+    messages.existing = MessageAnswer::Overwrite;
+    Convert();
+    EXPECT_NE(Bytes(inside), original);
+}
+
+TEST_F(MainDialogActionsTest, ARowThatCannotBeShownSaysWhyAndOffersNoChange)
+{
+    const auto broken = m_pictures / "broken.png";
+    test::writeFile(broken, "not a picture at all");
+    const QPushButton *invert = dialog.EffectOne().changeButton(EffectDialogOne::Mark::InvertColor);
+    const QPushButton *blur = dialog.EffectTwo().changeButton(EffectDialogTwo::Mark::Blur);
+    EXPECT_FALSE(invert->isEnabled()); // nothing shown yet
+    AddPictures({pictures[0], Str(broken)});
+    EXPECT_TRUE(dialog.Viewer()->image().isNull());
+    EXPECT_TRUE(dialog.Viewer()->notice().contains(Str(broken)))
+        << dialog.Viewer()->notice().toStdString();
+    EXPECT_FALSE(invert->isEnabled());
+    EXPECT_FALSE(blur->isEnabled());
+
+    dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
+    dialog.OnListClicked();
+    EXPECT_FALSE(dialog.Viewer()->image().isNull());
+    EXPECT_TRUE(dialog.Viewer()->notice().isEmpty());
+    EXPECT_TRUE(invert->isEnabled());
+    EXPECT_TRUE(blur->isEnabled());
+}
+
 TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
 {
-    // Large enough that the writers split their work; two files share a target, and the later
-    // row must win in both runs.
+    // Large enough that the writers split their work; two files share a name, and both are
+    // kept in both runs.
     const QSize tall(1024, 640);
     for (int i = 0; i < 3; ++i)
         WritePicture(pictures[i].toStdString(), i * 40, tall);
@@ -527,26 +615,28 @@ TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
         dialog.SetConversionJobs(3);
         prompts.folder = Str(parallel.path());
         Convert();
-        for (const char *name : {"p0.x.", "p1.x.", "p2.x."}) {
+        for (const char *name : {"p0.x.", "p1.x.", "p2.x.", "p1.x (2)."}) {
             const std::string file = name + extension.toStdString();
             EXPECT_TRUE(Bytes(oneByOne / file) == Bytes(parallel / file)) << file;
         }
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parallel.path()), {}), 3);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parallel.path()), {}), 4);
         // The viewer ends with the last row, and the edit box names its target.
         EXPECT_EQ(dialog.Viewer()->FileName(), Str(other));
-        EXPECT_EQ(FirstEdit(), Str(parallel / ("p1.x." + extension.toStdString())));
+        EXPECT_EQ(FirstEdit(), Str(parallel / ("p1.x (2)." + extension.toStdString())));
     }
-    // The later of the two rows with the same name is what the shared target holds.
+    // The second of the two rows with the same name is written beside the first.
     TempDir alone;
     dialog.OnControlClicked("BUTTON_DELALL");
     AddPictures({Str(other)});
     prompts.folder = Str(alone.path());
     Convert();
     TempDir both;
+    dialog.OnControlClicked("BUTTON_DELALL");
     AddPictures({pictures[1], Str(other)});
     prompts.folder = Str(both.path());
     Convert();
-    EXPECT_TRUE(Bytes(both / "p1.x.bmp") == Bytes(alone / "p1.x.bmp"));
+    EXPECT_TRUE(Bytes(both / "p1.x (2).bmp") == Bytes(alone / "p1.x.bmp"));
+    EXPECT_FALSE(Bytes(both / "p1.x.bmp") == Bytes(alone / "p1.x.bmp"));
 }
 
 TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)

@@ -45,7 +45,15 @@ TEST(StartPageTest, ReplyShowsTheSkinNameSafely)
     const std::optional<QString> page = StartPageReply(StartPageUrl(QStringLiteral("Purple")));
     ASSERT_TRUE(page);
     EXPECT_TRUE(page->contains("<title>Purple - Lumaskin</title>"));
-    EXPECT_FALSE(page->contains("{{SKIN}}"));
+    EXPECT_TRUE(page->contains("Skin loaded: <span class=\"skin\">Purple</span>"));
+    EXPECT_FALSE(page->contains("{{"));
+
+    // A package that failed is not called loaded.
+    const std::optional<QString> failed =
+        StartPageReply(StartPageUrl(QStringLiteral("Orange"), true));
+    ASSERT_TRUE(failed);
+    EXPECT_TRUE(failed->contains("Skin failed to load: <span class=\"skin\">Orange</span>"));
+    EXPECT_FALSE(failed->contains("Skin loaded"));
 
     const std::optional<QString> hostile =
         StartPageReply(StartPageUrl(QStringLiteral("<script>x()</script>&")));

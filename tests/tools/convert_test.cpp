@@ -16,16 +16,18 @@ QString str(const std::filesystem::path &p)
     return QString::fromStdString(p.string());
 }
 
-TEST(ConversionNames, ArePartBeforeTheLastDotOfTheFileName)
+TEST(ConversionNames, ArePartBeforeTheLastDotOrTheWholeName)
 {
     EXPECT_EQ(ConversionName(QStringLiteral("/pics/a.b.jpg")), QStringLiteral("a.b"));
     EXPECT_EQ(ConversionName(QStringLiteral("/pics/photo.png")), QStringLiteral("photo"));
-    EXPECT_EQ(ConversionName(QStringLiteral("/pics/noext")), QString());
-    EXPECT_EQ(ConversionName(QStringLiteral("/pic.s/noext")), QString()); // dot in the folder
+    // Without a dot of its own the name is kept whole, never a hidden ".png".
+    EXPECT_EQ(ConversionName(QStringLiteral("/pics/noext")), QStringLiteral("noext"));
+    EXPECT_EQ(ConversionName(QStringLiteral("/pic.s/noext")), QStringLiteral("noext"));
+    EXPECT_EQ(ConversionName(QStringLiteral("/pics/.hidden")), QStringLiteral(".hidden"));
     EXPECT_EQ(ConversionTarget(QStringLiteral("/out"), QStringLiteral("/pics/a.b.jpg")),
               QStringLiteral("/out/a.b"));
     EXPECT_EQ(ConversionTarget(QStringLiteral("/out/"), QStringLiteral("/x/noext")),
-              QStringLiteral("/out/"));
+              QStringLiteral("/out/noext"));
 }
 
 TEST(ConvertOptions, ParseFormatFolderEffectsInOrderAndJobs)
@@ -75,6 +77,8 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "jpg", "-o", "/tmp", "-q", "101", "a.jpg"},
         {"-f", "jpg", "-o", "/tmp", "-q", "high", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--frobnicate", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--if-exists=keep", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "a.jpg", "--if-exists"},
         {"-f"},
     };
     for (const QStringList &args : bad) {
@@ -85,9 +89,34 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
     }
 }
 
+TEST(ConvertOptions, IfExistsNamedOverwriteAloneMayReplaceSources)
+{
+    QString error;
+    const auto plain = ParseConvertOptions({"-f", "png", "-o", "/tmp", "a.png"}, &error);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->request.ifExists, IfExists::Overwrite);
+    EXPECT_FALSE(plain->request.overwriteSources);
+    const auto skip =
+        ParseConvertOptions({"-f", "png", "-o", "/tmp", "--if-exists=skip", "a.png"}, &error);
+    ASSERT_TRUE(skip);
+    EXPECT_EQ(skip->request.ifExists, IfExists::Skip);
+    const auto rename =
+        ParseConvertOptions({"-f", "png", "-o", "/tmp", "--if-exists", "rename", "a.png"}, &error);
+    ASSERT_TRUE(rename);
+    EXPECT_EQ(rename->request.ifExists, IfExists::Rename);
+    EXPECT_EQ(rename->request.sources, QStringList{"a.png"});
+    const auto overwrite =
+        ParseConvertOptions({"-f", "png", "-o", "/tmp", "--if-exists=overwrite", "a.png"}, &error);
+    ASSERT_TRUE(overwrite);
+    EXPECT_TRUE(overwrite->request.overwriteSources);
+}
+
 TEST(ConvertOptions, HelpListsEveryFormatAndEffect)
 {
     const QString help = ConvertHelpText();
+    // Colours are shown as they are written.
+    EXPECT_TRUE(help.contains("default 0xFFFFFF")) << help.toStdString();
+    EXPECT_FALSE(help.contains("e+"));
     for (const QString &format : WritableFormats())
         EXPECT_TRUE(help.contains(format)) << format.toStdString();
     for (const EffectDescriptor &effect : Effects())
@@ -141,17 +170,98 @@ TEST_F(BatchConversionTest, ParallelAndOneByOneWriteTheSameBytes)
     }
 }
 
-TEST_F(BatchConversionTest, CollidingTargetsEndWithTheLaterRow)
+std::vector<std::string> Names(const std::vector<ConversionOutcome> &plan)
 {
+    std::vector<std::string> names;
+    for (const ConversionOutcome &o : plan)
+        names.push_back(std::filesystem::path(o.target.toStdString()).filename().string());
+    return names;
+}
+
+TEST_F(BatchConversionTest, SameNamesDotlessNamesAndSourcesInTheFolderAreAllKept)
+{
+    // Two same-named pictures, a name without a dot, and a picture that is its own target.
     const auto twin = dir / "in" / "other" / "p0.png";
     ASSERT_TRUE(WriteImage(Image(7, 9, 0xff0000ffu), str(twin), QStringLiteral("png"), nullptr));
-    ConversionRequest r = request(4);
-    r.steps.clear();
-    r.sources.append(str(twin)); // the same target as row 0, later in the list
-    BatchConversion::Run(r);
+    const auto dotless = dir / "in" / "snapshot";
+    std::filesystem::copy_file(dir / "in" / "p1.png", dotless);
+    const auto inside = dir / "out" / "p5.png";
+    std::filesystem::copy_file(dir / "in" / "p5.png", inside);
+    const std::string insideBytes = test::readFile(inside);
+    ConversionRequest r = request(3);
+    r.sources = {sources[0], str(twin), str(dotless), str(inside)};
+
+    const auto plan = BatchConversion::Plan(r);
+    EXPECT_EQ(Names(plan),
+              (std::vector<std::string>{"p0.png", "p0 (2).png", "snapshot.png", "p5 (2).png"}));
+    EXPECT_EQ(plan[1].reason, TargetReason::SameName);
+    EXPECT_EQ(plan[3].reason, TargetReason::Source);
+    EXPECT_FALSE(plan[3].replaces);
+
+    const auto outcomes = BatchConversion::Run(r);
+    for (const ConversionOutcome &o : outcomes)
+        EXPECT_TRUE(o.written) << o.error.toStdString();
+    EXPECT_EQ(test::readFile(inside), insideBytes);
     QString error;
-    const Image result = ReadImage(str(dir / "out" / "p0.png"), &error);
-    EXPECT_EQ(result.width(), 7);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "p0 (2).png"), &error).width(), 7);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "p0.png"), &error).width(), 40);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "snapshot.png"), &error).width(), 41);
+
+    // The same list again gives the same names, replacing its own earlier results only.
+    EXPECT_EQ(Names(BatchConversion::Plan(r)), Names(plan));
+    BatchConversion::Run(r);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "out"), {}), 5);
+    EXPECT_EQ(test::readFile(inside), insideBytes);
+
+    // Replacing the source is only done when allowed.
+    r.overwriteSources = true;
+    const auto allowed = BatchConversion::Plan(r);
+    EXPECT_EQ(Names(allowed)[3], "p5.png");
+    EXPECT_TRUE(allowed[3].replacesSource);
+    // A source listed twice is read by both rows, so neither may replace it.
+    r.sources.append(str(inside));
+    EXPECT_EQ(Names(BatchConversion::Plan(r))[3], "p5 (2).png");
+}
+
+TEST_F(BatchConversionTest, ExistingTargetsAreReplacedSkippedOrKeptAsAsked)
+{
+    test::writeFile(dir / "out" / "p0.png", "earlier");
+    test::writeFile(dir / "out" / "p1 (2).png", "earlier");
+    ConversionRequest r = request(2);
+    r.sources = {sources[0], sources[1], sources[2]};
+
+    r.ifExists = IfExists::Skip;
+    auto outcomes = BatchConversion::Run(r);
+    EXPECT_TRUE(outcomes[0].skipped);
+    EXPECT_FALSE(outcomes[0].started);
+    EXPECT_EQ(outcomes[0].reason, TargetReason::Exists);
+    EXPECT_TRUE(outcomes[1].written);
+    EXPECT_EQ(test::readFile(dir / "out" / "p0.png"), "earlier");
+
+    r.ifExists = IfExists::Rename;
+    outcomes = BatchConversion::Run(r);
+    // "p1 (2).png" is taken as well, so the next free number is used.
+    EXPECT_EQ(Names(outcomes),
+              (std::vector<std::string>{"p0 (2).png", "p1 (3).png", "p2 (2).png"}));
+    EXPECT_EQ(test::readFile(dir / "out" / "p0.png"), "earlier");
+    EXPECT_EQ(test::readFile(dir / "out" / "p1 (2).png"), "earlier");
+
+    r.ifExists = IfExists::Overwrite;
+    const auto plan = BatchConversion::Plan(r);
+    EXPECT_TRUE(plan[0].replaces);
+    EXPECT_FALSE(plan[0].replacesSource);
+    outcomes = BatchConversion::Run(r);
+    EXPECT_TRUE(outcomes[0].written);
+    EXPECT_NE(test::readFile(dir / "out" / "p0.png"), "earlier");
+
+    // A write that fails names the target, not the picture read.
+    std::filesystem::remove(dir / "out" / "p2.png");
+    std::filesystem::create_directories(dir / "out" / "p2.png" / "inside");
+    outcomes = BatchConversion::Run(r);
+    EXPECT_FALSE(outcomes[2].written);
+    EXPECT_TRUE(outcomes[2].writeFailed);
+    EXPECT_EQ(outcomes[2].FailedFile(), str(dir / "out" / "p2.png"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "out" / "p2.png" / "inside"));
 }
 
 TEST_F(BatchConversionTest, FailuresAreReportedPerFileAndDoNotStopTheOthers)
@@ -217,6 +327,26 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
     EXPECT_EQ(test::runCommand("'" + tool + "' -f png -o '" + out + "/none' in/p2.png 2>/dev/null",
                                dir.path()),
               2);
+    EXPECT_EQ(
+        test::runCommand("'" + tool + "' -f png -o in/p2.png in/p1.png 2>err.txt", dir.path()), 2);
+    EXPECT_NE(test::readFile(dir / "err.txt").find("is a file, not a folder"), std::string::npos);
+
+    // A source in the output folder stays; the report names the renamed file and counts.
+    const std::string p2 = test::readFile(dir / "out" / "p2.png");
+    EXPECT_EQ(
+        test::runCommand("'" + tool + "' -f png -o out out/p2.png in/p2.png 2>err.txt", dir.path()),
+        0);
+    EXPECT_EQ(test::readFile(dir / "out" / "p2.png"), p2);
+    const std::string report = test::readFile(dir / "err.txt");
+    EXPECT_NE(report.find("in/p2.png written as out/p2 (3).png"), std::string::npos) << report;
+    EXPECT_NE(report.find("2 written, 0 skipped, 2 renamed"), std::string::npos) << report;
+    EXPECT_EQ(test::runCommand("'" + tool +
+                                   "' -f png -o out --if-exists=skip out/p2.png in/p2.png "
+                                   "2>err.txt",
+                               dir.path()),
+              0);
+    EXPECT_NE(test::readFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
+              std::string::npos);
 }
 
 // Names on the command line are bytes: one that is not UTF-8 converts to a target of the

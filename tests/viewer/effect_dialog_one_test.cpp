@@ -88,26 +88,30 @@ TEST_F(EffectDialogOneTest, EachChangeMarksItsAdjustmentAndCallsTheViewer)
     EXPECT_EQ(recorder.calls[2].arguments[0].metaType(), QMetaType::fromType<double>());
 }
 
-TEST_F(EffectDialogOneTest, OnlyBrightnessAndOkReadTheEditBoxes)
+TEST_F(EffectDialogOneTest, ChangeAppliesTheValuesShownInItsRow)
 {
+    // What was just typed is applied and kept for the conversion; other rows are not read.
     type(Field::Contrast, "50");
-    press(Mark::Contrast);
-    EXPECT_EQ(lastValues(), std::vector<long long>({200}));
-    EXPECT_EQ(dialog.contrast, 200);
-
-    press(Mark::Brightness);
+    type(Field::Saturation, "80");
     press(Mark::Contrast);
     EXPECT_EQ(lastValues(), std::vector<long long>({50}));
+    EXPECT_EQ(dialog.contrast, 50);
+    EXPECT_EQ(dialog.saturation, 200);
 
-    type(Field::Saturation, "80");
+    type(Field::HueRed, "10");
+    type(Field::HueGreen, "20");
+    type(Field::HueBlue, "30");
+    press(Mark::Hue);
+    EXPECT_EQ(lastValues(), std::vector<long long>({10, 20, 30}));
     type(Field::Gamma, "1.5");
+    press(Mark::Gamma);
+    EXPECT_DOUBLE_EQ(recorder.last().arguments[0].toDouble(), 1.5);
+
+    // "Ok" still reads everything.
     dialog.show();
     dialog.okButton()->click();
     EXPECT_FALSE(dialog.isVisible());
-    press(Mark::Saturation);
-    EXPECT_EQ(lastValues(), std::vector<long long>({80}));
-    press(Mark::Gamma);
-    EXPECT_DOUBLE_EQ(recorder.last().arguments[0].toDouble(), 1.5);
+    EXPECT_EQ(dialog.saturation, 80);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
@@ -119,26 +123,29 @@ TEST_F(EffectDialogOneTest, ValuesReachTheViewerAsTheirLow16Bits)
     EXPECT_EQ(lastValues(), std::vector<long long>({4464, 4464, 4464}));
 }
 
-TEST_F(EffectDialogOneTest, BadTextStopsTheReadingThereAndTheHandlerGoesOn)
+TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
 {
-    // Read order: brightness, contrast, green, lightness, red, saturation, gamma, hues, blue.
     type(Field::Brightness, "10");
-    type(Field::Contrast, "12x");
-    type(Field::Green, "77");
+    type(Field::Contrast, "12x"); // another row: not this button's business
     press(Mark::Brightness);
-    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
-    EXPECT_EQ(dialog.focusWidget(), dialog.edit(Field::Contrast));
-    EXPECT_EQ(dialog.brightness, 10);
-    EXPECT_EQ(dialog.contrast, 200);
-    EXPECT_EQ(dialog.green, 255);
-    EXPECT_TRUE(dialog.IsApplied(Mark::Brightness));
+    EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(lastValues(), std::vector<long long>({10, 10, 10}));
 
+    const std::size_t calls = recorder.calls.size();
+    press(Mark::Contrast);
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_EQ(dialog.focusWidget(), dialog.edit(Field::Contrast));
+    EXPECT_EQ(dialog.contrast, 200);
+    EXPECT_FALSE(dialog.IsApplied(Mark::Contrast));
+    EXPECT_EQ(recorder.calls.size(), calls);
+
+    // Reading everything stops at the first bad text; the fields after it keep their values.
     messages.texts.clear();
     type(Field::Contrast, " -40 ");
+    type(Field::Green, "77");
     type(Field::Gamma, "fast");
     type(Field::Blue, "9");
-    press(Mark::Brightness);
+    EXPECT_FALSE(dialog.ReadEdits());
     EXPECT_EQ(messages.texts, QStringList({"Please enter a number."}));
     EXPECT_EQ(dialog.contrast, -40);
     EXPECT_EQ(dialog.green, 77);
@@ -232,13 +239,13 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
 
 TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
 {
-    // Every edit box gets a new valid value, read by Brightness's "Change".
+    // Every edit box gets a new valid value, read by its row's "Change".
     for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i)
         dialog.edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
-    press(Mark::Brightness);
-    ASSERT_TRUE(messages.texts.isEmpty());
     for (std::size_t i = 0; i < EffectDialogOne::kMarkCount; ++i)
         press(static_cast<Mark>(i));
+    ASSERT_TRUE(messages.texts.isEmpty());
+    ASSERT_EQ(dialog.blue, 1010);
 
     dialog.Reset();
     const EffectDialogOne fresh(nullptr);

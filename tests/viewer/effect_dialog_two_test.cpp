@@ -72,11 +72,11 @@ TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
         EXPECT_TRUE(labels.contains(QString::fromLatin1(expected))) << expected;
 }
 
-TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithoutReading)
+TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithItsRow)
 {
-    // Typed text is not read by any "Change" button.
+    // Each "Change" applies what its row shows.
     for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
-        dialog.edit(static_cast<Field>(i))->setText("7");
+        dialog.edit(static_cast<Field>(i))->setText(QString::number(7 + i));
     struct Case
     {
         Mark mark;
@@ -84,18 +84,18 @@ TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithoutRead
         std::vector<long long> arguments;
     };
     const Case cases[] = {
-        {Mark::AntiNoise, Id::AntiNoise, {3}},
+        {Mark::AntiNoise, Id::AntiNoise, {8}},
         {Mark::Blur, Id::Blur, {}},
-        {Mark::Diffuse, Id::Diffuse, {3}},
-        {Mark::Emboss, Id::Emboss, {3, 0}},
-        {Mark::FocalBW, Id::FocalBW, {100, 100, 200, 200}},
-        {Mark::Monochrome, Id::Monochrome, {100, 0xFFFFFF, 0}},
-        {Mark::Mosaic, Id::Mosaic, {0, 2}},
-        {Mark::Noise, Id::Noise, {100, 0}},
+        {Mark::Diffuse, Id::Diffuse, {9}},
+        {Mark::Emboss, Id::Emboss, {10, 0}},
+        {Mark::FocalBW, Id::FocalBW, {15, 16, 7, 19}},
+        {Mark::Monochrome, Id::Monochrome, {12, 0xFFFFFF, 0}},
+        {Mark::Mosaic, Id::Mosaic, {0, 13}},
+        {Mark::Noise, Id::Noise, {14, 0}},
         {Mark::Sharpen, Id::Sharpen, {}},
-        {Mark::SharpenEdge, Id::SharpenEdge, {100}},
-        {Mark::Twirl, Id::Twirl, {100}},
-        {Mark::Median, Id::Median, {3}},
+        {Mark::SharpenEdge, Id::SharpenEdge, {17}},
+        {Mark::Twirl, Id::Twirl, {18}},
+        {Mark::Median, Id::Median, {11}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.mark));
@@ -111,28 +111,35 @@ TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithoutRead
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(EffectDialogTwoTest, ListChoicesCountOnlyAfterOk)
+TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
 {
     dialog.show();
     dialog.embossList()->setCurrentIndex(6); // "West"
     dialog.noiseList()->setCurrentIndex(1);
     press(Mark::Emboss);
-    EXPECT_EQ(lastValues(), std::vector<long long>({3, 0}));
+    EXPECT_EQ(lastValues(), std::vector<long long>({3, 6}));
+    EXPECT_EQ(dialog.embossDirection, 6);
+    EXPECT_EQ(dialog.noiseKind, 0); // its own row only
 
-    // Enter reads the edit boxes but not the lists.
+    // Enter reads the edit boxes but not the lists; "Ok" stores every list.
     type(Field::EmbossDepth, "5");
+    dialog.mosaicList()->setCurrentIndex(1);
     QTest::keyClick(dialog.edit(Field::EmbossDepth), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    press(Mark::Emboss);
-    EXPECT_EQ(lastValues(), std::vector<long long>({5, 0}));
-
+    EXPECT_EQ(dialog.embossDepth, 5);
+    EXPECT_EQ(dialog.mosaicMode, 0);
     dialog.show();
     dialog.okButton()->click();
-    EXPECT_FALSE(dialog.isVisible());
-    press(Mark::Emboss);
-    EXPECT_EQ(lastValues(), std::vector<long long>({5, 6}));
-    press(Mark::Noise);
-    EXPECT_EQ(lastValues(), std::vector<long long>({100, 1}));
+    EXPECT_EQ(dialog.mosaicMode, 1);
+    EXPECT_EQ(dialog.noiseKind, 1);
+
+    // A bad text in the row: reported, and the filter is neither applied nor marked.
+    const std::size_t calls = recorder.calls.size();
+    type(Field::Radius2, "wide");
+    press(Mark::FocalBW);
+    EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
+    EXPECT_FALSE(dialog.IsApplied(Mark::FocalBW));
+    EXPECT_EQ(recorder.calls.size(), calls);
 }
 
 TEST_F(EffectDialogTwoTest, OkReadsEverythingAndTruncatesOnTheWayToTheViewer)

@@ -115,7 +115,8 @@ protected:
     bool convert(const char *format, const WriteSettings &settings = {})
     {
         QString error;
-        const bool written = ConvertFile(ToQString(dir / "photo.jpg"), ToQString(dir / "out"),
+        const bool written = ConvertFile(ToQString(dir / "photo.jpg"),
+                                         ToQString(dir / "out") + u'.' + QLatin1String(format),
                                          format, {}, settings, &error);
         EXPECT_TRUE(written) << format << ": " << error.toStdString();
         return written;

@@ -32,10 +32,19 @@ _lumaskin_convert()
         ;;
     esac
 
+    # --if-exists=VALUE: bash splits the word at "=", so the value follows a "=" word.
+    if [[ $prev == = && ${COMP_WORDS[COMP_CWORD-2]} == --if-exists ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "overwrite skip rename" -- "$cur")
+        return 0
+    fi
+
     if [[ $cur == -* ]]; then
         local options
-        options=$(sed -n '/^Options:/,/^$/ s/^ *\(-[^ ,]*\)\(, \(--[^ ]*\)\)\{0,1\}.*/\1 \3/p' <<<"$help")
+        # Options that take their value after "=" are offered up to the "=".
+        options=$(sed -n '/^Options:/,/^$/ s/^ *\(-[^ ,]*\)\(, \(--[^ ]*\)\)\{0,1\}.*/\1 \3/p' <<<"$help" |
+            sed 's/=[^ ]*/=/g')
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+        [[ ${COMPREPLY[*]} == *= ]] && compopt -o nospace 2>/dev/null
         return 0
     fi
     compopt -o filenames 2>/dev/null

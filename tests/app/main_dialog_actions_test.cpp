@@ -109,6 +109,8 @@ protected:
     {
         prompts.files = files;
         dialog.OnControlClicked("BUTTON_ADD");
+        // As a user waits for the picture to appear before changing it.
+        dialog.Viewer()->waitForLoaded();
     }
     QStringList Rows() const
     {
@@ -386,6 +388,7 @@ TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
     EXPECT_TRUE(picture(m_out / "p0.x.webp") == picture(source));
 
     prompts.quality = 20;
+    messages.existing = MessageAnswer::Overwrite;
     Convert();
     EXPECT_EQ(prompts.offeredQualities, (QList<int>{90, 100}));
     EXPECT_FALSE(picture(m_out / "p0.x.webp").isNull());
@@ -543,7 +546,8 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     EXPECT_TRUE(messages.shown[1].startsWith("Convert Completed!\n\n2 written, 0 skipped "
                                              "(already there), 2 renamed:\n"))
         << messages.shown[1].toStdString();
-    EXPECT_TRUE(messages.shown[1].contains(pictures[0] + " \u2192 p0.x (3).png"));
+    EXPECT_TRUE(messages.shown[1].contains('"' + pictures[0] + "\" \u2192 \"p0.x (3).png\""))
+        << messages.shown[1].toStdString();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_out.path()), {}), 3);
 
     // Those files exist now: skipped when the user says so, nothing asked twice.

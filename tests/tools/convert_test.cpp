@@ -338,7 +338,7 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
         0);
     EXPECT_EQ(test::readFile(dir / "out" / "p2.png"), p2);
     const std::string report = test::readFile(dir / "err.txt");
-    EXPECT_NE(report.find("in/p2.png written as out/p2 (3).png"), std::string::npos) << report;
+    EXPECT_NE(report.find("\"in/p2.png\" written as \"out/p2 (3).png\""), std::string::npos) << report;
     EXPECT_NE(report.find("2 written, 0 skipped, 2 renamed"), std::string::npos) << report;
     EXPECT_EQ(test::runCommand("'" + tool +
                                    "' -f png -o out --if-exists=skip out/p2.png in/p2.png "
@@ -371,7 +371,7 @@ TEST_F(BatchConversionTest, CommandLineNamesAreBytesAndQuoted)
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "lumaskin-convert: \"in/two\\nlumaskin-convert: forged.png\": not a "
                          "picture Lumaskin can read",
-                         "lumaskin-convert: 1 of 2 file(s) failed"}));
+                         "lumaskin-convert: 1 written, 0 skipped, 0 renamed; 1 of 2 file(s) failed"}));
 }
 
 TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)

@@ -415,7 +415,7 @@ void MainDialog::DeleteAll()
 std::vector<MainDialog::ViewerCall> MainDialog::MarkedEffectCalls()
 {
     std::vector<ViewerCall> calls;
-    CImageViewer recorder([&calls](int dispatchId, const QVariantList &arguments) {
+    CImageViewer recorder([&calls](DispatchId dispatchId, const QVariantList &arguments) {
         calls.push_back({dispatchId, arguments});
         return QVariant();
     });

@@ -13,7 +13,7 @@ namespace {
 
 using Field = EffectDialogOne::Field;
 using Mark = EffectDialogOne::Mark;
-using Id = ViewerDispatchId;
+using Id = DispatchId;
 using test::values;
 
 class EffectDialogOneTest : public ::testing::Test

@@ -13,7 +13,7 @@ namespace {
 
 using Field = EffectDialogTwo::Field;
 using Mark = EffectDialogTwo::Mark;
-using Id = ViewerDispatchId;
+using Id = DispatchId;
 using test::values;
 
 class EffectDialogTwoTest : public ::testing::Test

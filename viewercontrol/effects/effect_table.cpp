@@ -13,13 +13,11 @@ namespace {
 using Kind = ArgumentKind;
 using Args = EffectDescriptor::Arguments;
 
-// Far enough outside any picture (sides are at most 2^20) that the focus may sit anywhere.
+// Far enough outside any picture (sides are at most 2^20) that the focus may
+// sit anywhere.
 constexpr double kFar = 1 << 22;
 
-int asInt(double value)
-{
-    return static_cast<int>(value);
-}
+int asInt(double value) { return static_cast<int>(value); }
 
 constexpr EffectArgument kAdjustRGB[] = {
     {"red", Kind::Int, -255, 255, 0, 0, "added to the red channel"},
@@ -31,12 +29,16 @@ constexpr EffectArgument kContrast[] = {
      "distance from mid-grey in percent: 0 gives grey, 200 doubles it"},
 };
 constexpr EffectArgument kGamma[] = {
-    {"gamma", Kind::Double, 0.01, 10, 1, 1, "above 1 brightens the mid-tones, below 1 darkens"},
+    {"gamma", Kind::Double, 0.01, 10, 1, 1,
+     "above 1 brightens the mid-tones, below 1 darkens"},
 };
 constexpr EffectArgument kHue[] = {
-    {"red", Kind::Int, 0, 255, 0, 0, "red of the colour whose hue angle is the rotation"},
-    {"green", Kind::Int, 0, 255, 0, 0, "green of the colour whose hue angle is the rotation"},
-    {"blue", Kind::Int, 0, 255, 0, 0, "blue of the colour whose hue angle is the rotation"},
+    {"red", Kind::Int, 0, 255, 0, 0,
+     "red of the colour whose hue angle is the rotation"},
+    {"green", Kind::Int, 0, 255, 0, 0,
+     "green of the colour whose hue angle is the rotation"},
+    {"blue", Kind::Int, 0, 255, 0, 0,
+     "blue of the colour whose hue angle is the rotation"},
 };
 constexpr EffectArgument kSaturation[] = {
     {"percent", Kind::Int, 0, 1000, 100, 100,
@@ -54,12 +56,14 @@ constexpr EffectArgument kAntiNoise[] = {
     {"level", Kind::Int, 1, 5, 3, std::nullopt, "number of passes"},
 };
 constexpr EffectArgument kDiffuse[] = {
-    {"distance", Kind::Int, 0, 100, 0, 0, "how far, in pixels, a colour may come from"},
+    {"distance", Kind::Int, 0, 100, 0, 0,
+     "how far, in pixels, a colour may come from"},
 };
 constexpr EffectArgument kEmboss[] = {
     {"depth", Kind::Int, 1, 20, 3, std::nullopt, "height of the relief"},
     {"direction", Kind::Int, 0, 7, 0, std::nullopt,
-     "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
+     "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, "
+     "4 South, "
      "5 South-West, 6 West, 7 North-West"},
 };
 constexpr EffectArgument kFocalBW[] = {
@@ -73,8 +77,10 @@ constexpr EffectArgument kFocalBW[] = {
 constexpr EffectArgument kMonochrome[] = {
     {"threshold", Kind::Int, 0, 255, 128, std::nullopt,
      "luma at or above this takes the first colour, below it the second"},
-    {"first", Kind::Colour, 0, 0xFFFFFF, 0xFFFFFF, std::nullopt, "light colour, 0x00BBGGRR"},
-    {"second", Kind::Colour, 0, 0xFFFFFF, 0, std::nullopt, "dark colour, 0x00BBGGRR"},
+    {"first", Kind::Colour, 0, 0xFFFFFF, 0xFFFFFF, std::nullopt,
+     "light colour, 0x00BBGGRR"},
+    {"second", Kind::Colour, 0, 0xFFFFFF, 0, std::nullopt,
+     "dark colour, 0x00BBGGRR"},
 };
 constexpr EffectArgument kMosaic[] = {
     {"mode", Kind::Int, 0, 1, 0, std::nullopt,
@@ -84,7 +90,8 @@ constexpr EffectArgument kMosaic[] = {
 constexpr EffectArgument kNoise[] = {
     {"amount", Kind::Int, 0, 255, 0, 0, "largest change of a channel"},
     {"kind", Kind::Int, 0, 1, 0, std::nullopt,
-     "0 grey: the same change for all channels; 1 colour: one change per channel"},
+     "0 grey: the same change for all channels; 1 colour: one change per "
+     "channel"},
 };
 constexpr EffectArgument kSharpenEdge[] = {
     {"percent", Kind::Int, 0, 1000, 0, 0, "strength of the sharpening"},
@@ -94,140 +101,161 @@ constexpr EffectArgument kTwirl[] = {
      "turn at the centre in degrees, clockwise when positive"},
 };
 constexpr EffectArgument kMedian[] = {
-    {"size", Kind::Int, 1, 99, 1, 1, "side of the square in pixels (even sizes round up)"},
+    {"size", Kind::Int, 1, 99, 1, 1,
+     "side of the square in pixels (even sizes round up)"},
 };
 
 constexpr EffectDescriptor kEffects[] = {
-    {"AdjustRGB", "adjustrgb", 117, "adds to the red, green and blue channels", kAdjustRGB,
-     [](Image &image, const Args &a) { AdjustRGB(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
-    {"Contrast", "contrast", 118, "spreads the colours away from mid-grey or pulls them to it",
-     kContrast, [](Image &image, const Args &a) { Contrast(image, asInt(a[0])); }},
-    {"Gamma", "gamma", 121, "gamma correction", kGamma,
+    {"AdjustRGB", "adjustrgb", DispatchId::AdjustRGB,
+     "adds to the red, green and blue channels", kAdjustRGB,
+     [](Image &image, const Args &a) {
+       AdjustRGB(image, asInt(a[0]), asInt(a[1]), asInt(a[2]));
+     }},
+    {"Contrast", "contrast", DispatchId::Contrast,
+     "spreads the colours away from mid-grey or pulls them to it", kContrast,
+     [](Image &image, const Args &a) { Contrast(image, asInt(a[0])); }},
+    {"Gamma", "gamma", DispatchId::Gamma, "gamma correction", kGamma,
      [](Image &image, const Args &a) { Gamma(image, a[0]); }},
-    {"Hue", "hue", 120, "turns every hue by the hue angle of a colour", kHue,
-     [](Image &image, const Args &a) { Hue(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
-    {"Saturation", "saturation", 119, "makes colours more vivid or duller", kSaturation,
+    {"Hue", "hue", DispatchId::Hue,
+     "turns every hue by the hue angle of a colour", kHue,
+     [](Image &image, const Args &a) {
+       Hue(image, asInt(a[0]), asInt(a[1]), asInt(a[2]));
+     }},
+    {"Saturation", "saturation", DispatchId::Saturation,
+     "makes colours more vivid or duller", kSaturation,
      [](Image &image, const Args &a) { Saturation(image, asInt(a[0])); }},
-    {"Lightness", "lightness", 122, "scales each channel toward black or toward white", kLightness,
-     [](Image &image, const Args &a) { Lightness(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
+    {"Lightness", "lightness", DispatchId::Lightness,
+     "scales each channel toward black or toward white", kLightness,
+     [](Image &image, const Args &a) {
+       Lightness(image, asInt(a[0]), asInt(a[1]), asInt(a[2]));
+     }},
     {"InvertColor",
      "invertcolor",
-     115,
+     DispatchId::InvertColor,
      "turns the picture into its negative",
      {},
      [](Image &image, const Args &) { InvertColor(image); }},
     {"Desaturate",
      "desaturate",
-     123,
+     DispatchId::Desaturate,
      "grey from the luma of every pixel",
      {},
      [](Image &image, const Args &) { Desaturate(image); }},
     {"Sharpen",
      "sharpen",
-     124,
+     DispatchId::Sharpen,
      "3x3 sharpening",
      {},
      [](Image &image, const Args &) { Sharpen(image); }},
-    {"AntiNoise", "antinoise", 125, "removes isolated specks with a 3x3 median", kAntiNoise,
+    {"AntiNoise", "antinoise", DispatchId::AntiNoise,
+     "removes isolated specks with a 3x3 median", kAntiNoise,
      [](Image &image, const Args &a) { AntiNoise(image, asInt(a[0])); }},
-    {"Blur", "blur", 192, "3x3 Gaussian blur", {}, [](Image &image, const Args &) { Blur(image); }},
-    {"Diffuse", "diffuse", 126, "every pixel takes the colour of a random nearby pixel", kDiffuse,
+    {"Blur",
+     "blur",
+     DispatchId::Blur,
+     "3x3 Gaussian blur",
+     {},
+     [](Image &image, const Args &) { Blur(image); }},
+    {"Diffuse", "diffuse", DispatchId::Diffuse,
+     "every pixel takes the colour of a random nearby pixel", kDiffuse,
      [](Image &image, const Args &a) { Diffuse(image, asInt(a[0])); }},
-    {"Emboss", "emboss", 127, "grey relief lit from one of eight directions", kEmboss,
+    {"Emboss", "emboss", DispatchId::Emboss,
+     "grey relief lit from one of eight directions", kEmboss,
      [](Image &image, const Args &a) {
-         Emboss(image, asInt(a[0]), static_cast<EmbossDirection>(asInt(a[1])));
+       Emboss(image, asInt(a[0]), static_cast<EmbossDirection>(asInt(a[1])));
      }},
-    {"FocalBW", "focalbw", 130, "keeps colour around a point and turns the rest grey", kFocalBW,
+    {"FocalBW", "focalbw", DispatchId::FocalBW,
+     "keeps colour around a point and turns the rest grey", kFocalBW,
      [](Image &image, const Args &a) {
-         FocalBW(image, asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3]));
+       FocalBW(image, asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3]));
      }},
-    {"Monochrome", "monochrome", 129, "two colours split by a luma threshold", kMonochrome,
+    {"Monochrome", "monochrome", DispatchId::Monochrome,
+     "two colours split by a luma threshold", kMonochrome,
      [](Image &image, const Args &a) {
-         Monochrome(image, asInt(a[0]), static_cast<std::uint32_t>(a[1]),
-                    static_cast<std::uint32_t>(a[2]));
+       Monochrome(image, asInt(a[0]), static_cast<std::uint32_t>(a[1]),
+                  static_cast<std::uint32_t>(a[2]));
      }},
-    {"Mosaic", "mosaic", 128, "square blocks of their average colour", kMosaic,
+    {"Mosaic", "mosaic", DispatchId::Mosaic,
+     "square blocks of their average colour", kMosaic,
      [](Image &image, const Args &a) {
-         Mosaic(image, static_cast<MosaicMode>(asInt(a[0])), asInt(a[1]));
+       Mosaic(image, static_cast<MosaicMode>(asInt(a[0])), asInt(a[1]));
      }},
-    {"Noise", "noise", 133, "adds random noise", kNoise,
+    {"Noise", "noise", DispatchId::Noise, "adds random noise", kNoise,
      [](Image &image, const Args &a) {
-         Noise(image, asInt(a[0]), static_cast<NoiseKind>(asInt(a[1])));
+       Noise(image, asInt(a[0]), static_cast<NoiseKind>(asInt(a[1])));
      }},
-    {"SharpenEdge", "sharpenedge", 131, "sharpens along edges only", kSharpenEdge,
+    {"SharpenEdge", "sharpenedge", DispatchId::SharpenEdge,
+     "sharpens along edges only", kSharpenEdge,
      [](Image &image, const Args &a) { SharpenEdge(image, asInt(a[0])); }},
-    {"Twirl", "twirl", 132, "swirls the picture around its centre", kTwirl,
+    {"Twirl", "twirl", DispatchId::Twirl,
+     "swirls the picture around its centre", kTwirl,
      [](Image &image, const Args &a) { Twirl(image, asInt(a[0])); }},
-    {"Median", "median", 191, "square median filter", kMedian,
+    {"Median", "median", DispatchId::Median, "square median filter", kMedian,
      [](Image &image, const Args &a) { Median(image, asInt(a[0])); }},
 };
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    const auto lower = [](char c) {
+      return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    };
+    return lower(x) == lower(y);
+  });
 }
 
 } // namespace
 
-EffectDescriptor::Arguments EffectDescriptor::clampArguments(std::span<const double> given) const
-{
-    Arguments out{};
-    for (std::size_t i = 0; i < arguments.size() && i < kMaxArguments; ++i) {
-        const EffectArgument &argument = arguments[i];
-        double value = i < given.size() ? given[i] : argument.defaultValue;
-        if (std::isnan(value))
-            value = argument.defaultValue;
-        value = std::clamp(value, argument.minimum, argument.maximum);
-        if (argument.kind != ArgumentKind::Double)
-            value = std::round(value);
-        out[i] = value;
-    }
-    return out;
+EffectDescriptor::Arguments
+EffectDescriptor::clampArguments(std::span<const double> given) const {
+  Arguments out{};
+  for (std::size_t i = 0; i < arguments.size() && i < kMaxArguments; ++i) {
+    const EffectArgument &argument = arguments[i];
+    double value = i < given.size() ? given[i] : argument.defaultValue;
+    if (std::isnan(value))
+      value = argument.defaultValue;
+    value = std::clamp(value, argument.minimum, argument.maximum);
+    if (argument.kind != ArgumentKind::Double)
+      value = std::round(value);
+    out[i] = value;
+  }
+  return out;
 }
 
-void EffectDescriptor::apply(Image &image, std::span<const double> given) const
-{
-    if (image.isNull())
-        return;
-    run(image, clampArguments(given));
+void EffectDescriptor::apply(Image &image,
+                             std::span<const double> given) const {
+  if (image.isNull())
+    return;
+  run(image, clampArguments(given));
 }
 
-bool EffectDescriptor::isNeutral(std::span<const double> given) const
-{
-    const Arguments values = clampArguments(given);
-    bool anyNeutral = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (!arguments[i].neutral)
-            continue;
-        anyNeutral = true;
-        if (values[i] != *arguments[i].neutral)
-            return false;
-    }
-    return anyNeutral;
+bool EffectDescriptor::isNeutral(std::span<const double> given) const {
+  const Arguments values = clampArguments(given);
+  bool anyNeutral = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!arguments[i].neutral)
+      continue;
+    anyNeutral = true;
+    if (values[i] != *arguments[i].neutral)
+      return false;
+  }
+  return anyNeutral;
 }
 
-std::span<const EffectDescriptor> Effects()
-{
-    return kEffects;
+std::span<const EffectDescriptor> Effects() { return kEffects; }
+
+const EffectDescriptor *FindEffect(std::string_view name) {
+  for (const EffectDescriptor &effect : kEffects)
+    if (equalsIgnoringCase(effect.operation, name) ||
+        equalsIgnoringCase(effect.command, name))
+      return &effect;
+  return nullptr;
 }
 
-const EffectDescriptor *FindEffect(std::string_view name)
-{
-    for (const EffectDescriptor &effect : kEffects)
-        if (equalsIgnoringCase(effect.operation, name) || equalsIgnoringCase(effect.command, name))
-            return &effect;
-    return nullptr;
-}
-
-const EffectDescriptor *FindEffectByDispatchId(int dispatchId)
-{
-    for (const EffectDescriptor &effect : kEffects)
-        if (effect.dispatchId == dispatchId)
-            return &effect;
-    return nullptr;
+const EffectDescriptor *FindEffectByDispatchId(DispatchId dispatchId) {
+  for (const EffectDescriptor &effect : kEffects)
+    if (effect.dispatchId == dispatchId)
+      return &effect;
+  return nullptr;
 }
 
 } // namespace lumaskin

@@ -1,10 +1,16 @@
-// The lists written out by hand beside the code (the README's format table, the end-to-end
-// suite's format list) agree with the tables the program is built from.
+// The lists written out by hand beside the code (the README's tables, the end-to-end suite's
+// format list) agree with the tables the program is built from.
+#include "recording_viewer.h"
 #include "tests/support/temp_dir.h"
+#include "viewer/effect_dialog_one.h"
+#include "viewer/effect_dialog_two.h"
+#include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/output_formats.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace lumaskin {
 namespace {
@@ -48,6 +54,100 @@ QStringList backticked(const QString &text)
     for (const auto &match : QRegularExpression(QStringLiteral("`([^`]+)`")).globalMatch(text))
         words << match.captured(1);
     return words;
+}
+
+const EffectArgument *findArgument(const EffectDescriptor &effect, const QString &name)
+{
+    for (const EffectArgument &argument : effect.arguments)
+        if (name == QLatin1String(argument.name.data(), qsizetype(argument.name.size())))
+            return &argument;
+    return nullptr;
+}
+
+// The distinct argument values each effect is first applied with by the two windows.
+std::map<DispatchId, std::set<double>> windowStartingValues()
+{
+    std::map<DispatchId, std::set<double>> values;
+    CImageViewer viewer([&](DispatchId id, const QVariantList &arguments) {
+        std::set<double> &set = values[id];
+        for (const QVariant &argument : arguments)
+            set.insert(argument.toDouble());
+        return QVariant();
+    });
+    EffectDialogOne one(nullptr);
+    EffectDialogTwo two(nullptr);
+    one.appliedFlags.fill(1);
+    two.appliedFlags.fill(1);
+    one.ApplyMarkedEffects(viewer);
+    two.ApplyMarkedEffects(viewer);
+    return values;
+}
+
+TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
+{
+    const std::map<QString, double> words = {
+        {"North", 0}, {"normal", 0}, {"grey", 0}, {"white", 0xFFFFFF}, {"black", 0}};
+    const QRegularExpression range(QStringLiteral("^(-?[\\d.]+)\\.\\.(-?[\\d.]+)"));
+    const QRegularExpression token(QStringLiteral("-?\\d+(?:\\.\\d+)?|[A-Za-z]+"));
+    const auto starting = windowStartingValues();
+    std::set<const EffectDescriptor *> documented;
+    for (const QStringList &row : readmeTable(QStringLiteral("Effects"))) {
+        ASSERT_EQ(row.size(), 5) << row.join(u'|').toStdString();
+        const QStringList names = backticked(row[0]);
+        ASSERT_EQ(names.size(), 1) << row[0].toStdString();
+        SCOPED_TRACE(names[0].toStdString());
+        const EffectDescriptor *effect = FindEffect(names[0].toStdString());
+        ASSERT_NE(effect, nullptr);
+        documented.insert(effect);
+
+        // Arguments and range: "a, b: min..max; c: ...", every argument named.
+        std::set<const EffectArgument *> named;
+        if (row[1] != QStringLiteral("—")) {
+            for (const QString &part : row[1].split(u';')) {
+                const qsizetype colon = part.indexOf(u':');
+                ASSERT_GT(colon, 0) << part.toStdString();
+                const auto bounds = range.match(part.mid(colon + 1).trimmed());
+                for (QString name : part.left(colon).split(u',')) {
+                    name = name.trimmed().section(u' ', 0, 0);
+                    const EffectArgument *argument = findArgument(*effect, name);
+                    ASSERT_NE(argument, nullptr) << name.toStdString();
+                    named.insert(argument);
+                    if (bounds.hasMatch()) {
+                        EXPECT_EQ(bounds.captured(1).toDouble(), argument->minimum);
+                        EXPECT_EQ(bounds.captured(2).toDouble(), argument->maximum);
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(named.size(), effect->arguments.size());
+
+        // Leaves the picture alone at: one value for all, "name value", or none.
+        const QStringList neutral = row[3].split(u' ');
+        for (const EffectArgument &argument : effect->arguments) {
+            if (row[3] == QStringLiteral("—")) {
+                EXPECT_FALSE(argument.neutral.has_value()) << argument.name;
+            } else if (neutral.size() == 1 && argument.neutral) {
+                EXPECT_EQ(*argument.neutral, neutral[0].toDouble()) << argument.name;
+            } else if (neutral.size() == 2 && findArgument(*effect, neutral[0]) == &argument) {
+                EXPECT_EQ(argument.neutral, std::optional(neutral[1].toDouble()));
+            }
+        }
+
+        // Starts at: the values the windows first apply, words standing for list choices.
+        std::set<double> shown;
+        for (const auto &match : token.globalMatch(row[4])) {
+            bool number = false;
+            const double value = match.captured().toDouble(&number);
+            if (number)
+                shown.insert(value);
+            else if (words.contains(match.captured()))
+                shown.insert(words.at(match.captured()));
+        }
+        const auto applied = starting.find(effect->dispatchId);
+        ASSERT_NE(applied, starting.end());
+        EXPECT_EQ(shown, applied->second);
+    }
+    EXPECT_EQ(documented.size(), Effects().size());
 }
 
 TEST(Documentation, FormatListsMatchTheFormatTable)

@@ -30,12 +30,6 @@ constexpr int kStartupSkinIndex = 2;
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
-// The first 14 keep their places; later formats follow them.
-constexpr std::array<const char *, 17> kExtensions{
-    "bmp", "jpg", "pdf", "wbmp", "gif", "pcx",  "tga",  "ico", "jp2",
-    "jpc", "ras", "pgx", "pnm",  "png", "webp", "avif", "tif",
-};
-
 // The fixed zooms, by button name and view mode.
 struct ZoomButton
 {
@@ -109,21 +103,20 @@ MainDialog::~MainDialog()
 
 QStringList MainDialog::OutputFormatList()
 {
-    return {QStringLiteral("Bmp"),  QStringLiteral("JPG"), QStringLiteral("PDF"),
-            QStringLiteral("WBMP"), QStringLiteral("GIF"), QStringLiteral("PCX"),
-            QStringLiteral("TGA"),  QStringLiteral("ICO"), QStringLiteral("JP2"),
-            QStringLiteral("JPC"),  QStringLiteral("RAS"), QStringLiteral("PGX"),
-            QStringLiteral("PNM"),  QStringLiteral("PNG"), QStringLiteral("WEBP"),
-            QStringLiteral("AVIF"), QStringLiteral("TIF")};
+    QStringList labels;
+    for (const OutputFormat &format : OutputFormats())
+        labels << format.labelText();
+    return labels;
 }
 
 QString MainDialog::ExtensionForSelection(int selectionMark)
 {
     if (selectionMark == -1)
         return QStringLiteral("bmp");
-    if (selectionMark < 0 || selectionMark >= static_cast<int>(kExtensions.size()))
+    const auto formats = OutputFormats();
+    if (selectionMark < 0 || selectionMark >= static_cast<int>(formats.size()))
         return {};
-    return QLatin1String(kExtensions[static_cast<std::size_t>(selectionMark)]);
+    return formats[static_cast<std::size_t>(selectionMark)].extensionText();
 }
 
 void MainDialog::OnInitDialog(const QString &packageFolder)
@@ -415,7 +408,7 @@ void MainDialog::DeleteAll()
 std::vector<MainDialog::ViewerCall> MainDialog::MarkedEffectCalls()
 {
     std::vector<ViewerCall> calls;
-    CImageViewer recorder([&calls](int dispatchId, const QVariantList &arguments) {
+    CImageViewer recorder([&calls](DispatchId dispatchId, const QVariantList &arguments) {
         calls.push_back({dispatchId, arguments});
         return QVariant();
     });

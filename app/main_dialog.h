@@ -114,7 +114,7 @@ protected:
 private:
     struct ViewerCall
     {
-        int dispatchId;
+        DispatchId dispatchId;
         QVariantList arguments;
     };
 

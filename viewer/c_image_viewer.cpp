@@ -8,12 +8,6 @@ namespace lumaskin {
 
 namespace {
 
-// An automation "short": the low 16 bits of the program's value.
-QVariant toShort(int value)
-{
-    return QVariant::fromValue<short>(static_cast<std::int16_t>(value));
-}
-
 QVariant toLong(std::int32_t value)
 {
     return QVariant::fromValue<std::int32_t>(value);
@@ -42,7 +36,8 @@ void CImageViewer::Attach(ViewerControl *control)
     if (!control)
         return;
     // Through the guard, so that a call after the widget is destroyed does nothing.
-    m_invoker = [guard = QPointer<ViewerControl>(control)](int id, const QVariantList &arguments) {
+    m_invoker = [guard = QPointer<ViewerControl>(control)](DispatchId id,
+                                                           const QVariantList &arguments) {
         return guard ? guard->invoke(id, arguments) : QVariant();
     };
 }
@@ -52,159 +47,160 @@ ViewerControl *CImageViewer::control() const
     return m_control;
 }
 
-QVariant CImageViewer::call(ViewerDispatchId id, const QVariantList &arguments)
+QVariant CImageViewer::call(DispatchId id, const QVariantList &arguments)
 {
     if (!m_invoker)
         return {};
-    return m_invoker(static_cast<int>(id), arguments);
+    return m_invoker(id, arguments);
 }
 
 void CImageViewer::SetFileName(const QString &path)
 {
-    call(ViewerDispatchId::FileName, {path});
+    call(DispatchId::FileName, {path});
 }
 
 void CImageViewer::SetViewMode(int mode)
 {
-    call(ViewerDispatchId::ViewMode, {toShort(mode)});
+    call(DispatchId::ViewMode, {ShortArgument(mode)});
 }
 
 void CImageViewer::SetDisplayOption(bool value)
 {
-    call(ViewerDispatchId::DisplayOption, {QVariant(value)});
+    call(DispatchId::DisplayOption, {QVariant(value)});
 }
 
 void CImageViewer::SetLoadOption(std::int32_t value)
 {
-    call(ViewerDispatchId::LoadOption, {toLong(value)});
+    call(DispatchId::LoadOption, {toLong(value)});
 }
 
 short CImageViewer::SaveAs(const QString &path, const QString &format)
 {
-    return static_cast<short>(call(ViewerDispatchId::SaveAs, {path, format}).toInt());
+    return static_cast<short>(call(DispatchId::SaveAs, {path, format}).toInt());
 }
 
 short CImageViewer::SaveAsIcon(const QString &path, const QString &format, int width, int height)
 {
     return static_cast<short>(
-        call(ViewerDispatchId::SaveAsIcon, {path, format, toShort(width), toShort(height)})
+        call(DispatchId::SaveAsIcon, {path, format, ShortArgument(width), ShortArgument(height)})
             .toInt());
 }
 
 void CImageViewer::InvertColor()
 {
-    call(ViewerDispatchId::InvertColor);
+    call(DispatchId::InvertColor);
 }
 
 void CImageViewer::AdjustRGB(int red, int green, int blue)
 {
-    call(ViewerDispatchId::AdjustRGB, {toShort(red), toShort(green), toShort(blue)});
+    call(DispatchId::AdjustRGB, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Contrast(int value)
 {
-    call(ViewerDispatchId::Contrast, {toShort(value)});
+    call(DispatchId::Contrast, {ShortArgument(value)});
 }
 
 void CImageViewer::Saturation(int value)
 {
-    call(ViewerDispatchId::Saturation, {toShort(value)});
+    call(DispatchId::Saturation, {ShortArgument(value)});
 }
 
 void CImageViewer::Hue(int red, int green, int blue)
 {
-    call(ViewerDispatchId::Hue, {toShort(red), toShort(green), toShort(blue)});
+    call(DispatchId::Hue, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Gamma(double value)
 {
-    call(ViewerDispatchId::Gamma, {QVariant(value)});
+    call(DispatchId::Gamma, {QVariant(value)});
 }
 
 void CImageViewer::Lightness(int red, int green, int blue)
 {
-    call(ViewerDispatchId::Lightness, {toShort(red), toShort(green), toShort(blue)});
+    call(DispatchId::Lightness, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Desaturate()
 {
-    call(ViewerDispatchId::Desaturate);
+    call(DispatchId::Desaturate);
 }
 
 void CImageViewer::Sharpen()
 {
-    call(ViewerDispatchId::Sharpen);
+    call(DispatchId::Sharpen);
 }
 
 void CImageViewer::AntiNoise(int level)
 {
-    call(ViewerDispatchId::AntiNoise, {toShort(level)});
+    call(DispatchId::AntiNoise, {ShortArgument(level)});
 }
 
 void CImageViewer::Diffuse(int value)
 {
-    call(ViewerDispatchId::Diffuse, {toShort(value)});
+    call(DispatchId::Diffuse, {ShortArgument(value)});
 }
 
 void CImageViewer::Emboss(int depth, int direction)
 {
-    call(ViewerDispatchId::Emboss, {toShort(depth), toShort(direction)});
+    call(DispatchId::Emboss, {ShortArgument(depth), ShortArgument(direction)});
 }
 
 void CImageViewer::Mosaic(int mode, int size)
 {
-    call(ViewerDispatchId::Mosaic, {toShort(mode), toShort(size)});
+    call(DispatchId::Mosaic, {ShortArgument(mode), ShortArgument(size)});
 }
 
 void CImageViewer::Monochrome(int threshold, std::int32_t lightColour, std::int32_t darkColour)
 {
-    call(ViewerDispatchId::Monochrome,
-         {toShort(threshold), toLong(lightColour), toLong(darkColour)});
+    call(DispatchId::Monochrome,
+         {ShortArgument(threshold), toLong(lightColour), toLong(darkColour)});
 }
 
 void CImageViewer::FocalBW(int radius1, int radius2, int x, int y)
 {
-    call(ViewerDispatchId::FocalBW, {toShort(radius1), toShort(radius2), toShort(x), toShort(y)});
+    call(DispatchId::FocalBW,
+         {ShortArgument(radius1), ShortArgument(radius2), ShortArgument(x), ShortArgument(y)});
 }
 
 void CImageViewer::SharpenEdge(int value)
 {
-    call(ViewerDispatchId::SharpenEdge, {toShort(value)});
+    call(DispatchId::SharpenEdge, {ShortArgument(value)});
 }
 
 void CImageViewer::Twirl(int angle)
 {
-    call(ViewerDispatchId::Twirl, {toShort(angle)});
+    call(DispatchId::Twirl, {ShortArgument(angle)});
 }
 
 void CImageViewer::Noise(int amount, int kind)
 {
-    call(ViewerDispatchId::Noise, {toShort(amount), toShort(kind)});
+    call(DispatchId::Noise, {ShortArgument(amount), ShortArgument(kind)});
 }
 
 void CImageViewer::ZoomIn()
 {
-    call(ViewerDispatchId::ZoomIn);
+    call(DispatchId::ZoomIn);
 }
 
 void CImageViewer::ZoomOut()
 {
-    call(ViewerDispatchId::ZoomOut);
+    call(DispatchId::ZoomOut);
 }
 
 void CImageViewer::RestoreImage(bool keepView)
 {
-    call(ViewerDispatchId::RestoreImage, {QVariant(keepView)});
+    call(DispatchId::RestoreImage, {QVariant(keepView)});
 }
 
 void CImageViewer::Median(int value)
 {
-    call(ViewerDispatchId::Median, {toShort(value)});
+    call(DispatchId::Median, {ShortArgument(value)});
 }
 
 void CImageViewer::Blur()
 {
-    call(ViewerDispatchId::Blur);
+    call(DispatchId::Blur);
 }
 
 } // namespace lumaskin

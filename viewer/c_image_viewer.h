@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewercontrol/dispatch_id.h"
+
 #include <QPointer>
 #include <QString>
 #include <QVariant>
@@ -12,40 +14,6 @@ namespace lumaskin {
 
 class ViewerControl;
 
-// Dispatch identifiers of the viewer's automation surface that the program uses.
-enum class ViewerDispatchId : int
-{
-    FileName = 1,
-    ViewMode = 3,
-    DisplayOption = 5,
-    LoadOption = 41,
-    SaveAs = 78,
-    SaveAsIcon = 87,
-    InvertColor = 115,
-    AdjustRGB = 117,
-    Contrast = 118,
-    Saturation = 119,
-    Hue = 120,
-    Gamma = 121,
-    Lightness = 122,
-    Desaturate = 123,
-    Sharpen = 124,
-    AntiNoise = 125,
-    Diffuse = 126,
-    Emboss = 127,
-    Mosaic = 128,
-    Monochrome = 129,
-    FocalBW = 130,
-    SharpenEdge = 131,
-    Twirl = 132,
-    Noise = 133,
-    ZoomIn = 139,
-    ZoomOut = 140,
-    RestoreImage = 151,
-    Median = 191,
-    Blur = 192,
-};
-
 // The program's handle on the image viewer: one operation per dispatch identifier, each
 // turning the program's 32-bit values into the automation types ("short" arguments take the
 // low 16 bits, "long" ones 32 bits) and calling the viewer's `invoke`. Calls made while no
@@ -54,7 +22,7 @@ class CImageViewer
 {
 public:
     // Receives every call; the default one forwards to the attached `ViewerControl`.
-    using Invoker = std::function<QVariant(int dispatchId, const QVariantList &arguments)>;
+    using Invoker = std::function<QVariant(DispatchId dispatchId, const QVariantList &arguments)>;
 
     CImageViewer() = default;
     explicit CImageViewer(ViewerControl *control);
@@ -102,7 +70,7 @@ public:
     void Blur();
 
 private:
-    QVariant call(ViewerDispatchId id, const QVariantList &arguments = {});
+    QVariant call(DispatchId id, const QVariantList &arguments = {});
 
     QPointer<ViewerControl> m_control;
     Invoker m_invoker;

@@ -86,17 +86,7 @@ EffectDialogOne::EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBo
 void EffectDialogOne::Reset()
 {
     appliedFlags.fill(0);
-    brightness = 0;
-    contrast = 200;
-    green = 255;
-    lightness = 120;
-    red = 255;
-    saturation = 200;
-    gamma = 2.0f;
-    hueBlue = 127;
-    hueGreen = 0;
-    hueRed = 0;
-    blue = 255;
+    static_cast<EffectOneValues &>(*this) = EffectOneValues{};
     WriteEdits();
 }
 

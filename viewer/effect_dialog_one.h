@@ -11,11 +11,28 @@ class QPushButton;
 
 namespace lumaskin {
 
+// The values "Effect one" holds, at their starting values: a new window shows these, and
+// Reset returns to them.
+struct EffectOneValues
+{
+    std::int32_t brightness = 0;
+    std::int32_t contrast = 200;
+    std::int32_t green = 255;
+    std::int32_t lightness = 120;
+    std::int32_t red = 255;
+    std::int32_t saturation = 200;
+    float gamma = 2.0f;
+    std::int32_t hueBlue = 127;
+    std::int32_t hueGreen = 0;
+    std::int32_t hueRed = 0;
+    std::int32_t blue = 255;
+};
+
 // "Effect one": eleven colour adjustments. Each "Change" button reads its row's edit boxes,
 // marks its adjustment and applies it at once to the owner's viewer with the values shown; the
 // conversion later applies every marked one to each file with the values held here at that
 // time. A row whose text is not a number is reported and neither applied nor marked.
-class EffectDialogOne : public EffectDialog
+class EffectDialogOne : public EffectDialog, public EffectOneValues
 {
     Q_OBJECT
 
@@ -67,19 +84,8 @@ public:
     QLineEdit *edit(Field field) const { return m_edits[static_cast<std::size_t>(field)]; }
     QPushButton *changeButton(Mark mark) const { return m_changes[index(mark)]; }
 
-    // Read by the conversion and written by the restore directly.
+    // Read by the conversion and written by the restore directly, as are the values.
     std::array<std::int32_t, kMarkCount> appliedFlags{};
-    std::int32_t brightness = 0;
-    std::int32_t contrast = 200;
-    std::int32_t green = 255;
-    std::int32_t lightness = 120;
-    std::int32_t red = 255;
-    std::int32_t saturation = 200;
-    float gamma = 2.0f;
-    std::int32_t hueBlue = 127;
-    std::int32_t hueGreen = 0;
-    std::int32_t hueRed = 0;
-    std::int32_t blue = 255;
 
 private:
     static std::size_t index(Mark mark) { return static_cast<std::size_t>(mark); }

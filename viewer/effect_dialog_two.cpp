@@ -109,26 +109,11 @@ EffectDialogTwo::EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBo
 void EffectDialogTwo::Reset()
 {
     appliedFlags.fill(0);
-    focalX = 200;
-    antiNoiseLevel = 3;
-    diffuse = 3;
-    embossDepth = 3;
-    median = 3;
-    monochromeThreshold = 100;
-    mosaicSize = 2;
-    noiseAmount = 100;
-    radius1 = 100;
-    radius2 = 100;
-    sharpenEdgeValue = 100;
-    twirlAngle = 100;
-    focalY = 200;
+    static_cast<EffectTwoValues &>(*this) = EffectTwoValues{};
     WriteEdits();
-    embossDirection = 0;
-    mosaicMode = 0;
-    noiseKind = 0;
-    m_noiseList->setCurrentIndex(0);
-    m_mosaicList->setCurrentIndex(0);
-    m_embossList->setCurrentIndex(0);
+    m_noiseList->setCurrentIndex(noiseKind);
+    m_mosaicList->setCurrentIndex(mosaicMode);
+    m_embossList->setCurrentIndex(embossDirection);
 }
 
 void EffectDialogTwo::ApplyMarkedEffects(CImageViewer &target) const

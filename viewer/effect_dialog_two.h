@@ -12,10 +12,33 @@ class QPushButton;
 
 namespace lumaskin {
 
+// The values "Effect two" holds, at their starting values: a new window shows these, and
+// Reset returns to them.
+struct EffectTwoValues
+{
+    // List indices stored by "Ok" (-1 when a list has no choice).
+    std::int32_t embossDirection = 0;
+    std::int32_t mosaicMode = 0;
+    std::int32_t noiseKind = 0;
+    std::int32_t focalX = 200;
+    std::int32_t antiNoiseLevel = 3;
+    std::int32_t diffuse = 3;
+    std::int32_t embossDepth = 3;
+    std::int32_t median = 3;
+    std::int32_t monochromeThreshold = 100;
+    std::int32_t mosaicSize = 2;
+    std::int32_t noiseAmount = 100;
+    std::int32_t radius1 = 100;
+    std::int32_t radius2 = 100;
+    std::int32_t sharpenEdgeValue = 100;
+    std::int32_t twirlAngle = 100;
+    std::int32_t focalY = 200;
+};
+
 // "Effect two": twelve filters, three of which take a choice from a list. Works like "Effect
 // one": each "Change" reads its row, list choice included, and applies what is shown. "Ok"
 // stores every list choice and reads every edit box; Enter reads the edit boxes only.
-class EffectDialogTwo : public EffectDialog
+class EffectDialogTwo : public EffectDialog, public EffectTwoValues
 {
     Q_OBJECT
 
@@ -77,25 +100,8 @@ public:
     QComboBox *mosaicList() const { return m_mosaicList; }
     QComboBox *noiseList() const { return m_noiseList; }
 
-    // List indices stored by "Ok" (-1 when a list has no choice).
-    std::int32_t embossDirection = 0;
-    std::int32_t mosaicMode = 0;
-    std::int32_t noiseKind = 0;
-    // Read by the conversion and written by the restore directly.
+    // Read by the conversion and written by the restore directly, as are the values.
     std::array<std::int32_t, kMarkCount> appliedFlags{};
-    std::int32_t focalX = 200;
-    std::int32_t antiNoiseLevel = 3;
-    std::int32_t diffuse = 3;
-    std::int32_t embossDepth = 3;
-    std::int32_t median = 3;
-    std::int32_t monochromeThreshold = 100;
-    std::int32_t mosaicSize = 2;
-    std::int32_t noiseAmount = 100;
-    std::int32_t radius1 = 100;
-    std::int32_t radius2 = 100;
-    std::int32_t sharpenEdgeValue = 100;
-    std::int32_t twirlAngle = 100;
-    std::int32_t focalY = 200;
 
 protected:
     void storeSelections() override;

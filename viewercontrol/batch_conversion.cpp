@@ -45,7 +45,7 @@ QString ConversionTarget(const QString &folder, const QString &source)
     return base + ConversionName(source);
 }
 
-EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments)
+EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments)
 {
     EffectStep step;
     step.effect = FindEffectByDispatchId(dispatchId);
@@ -57,7 +57,7 @@ EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments)
         const QVariant &value = arguments[static_cast<qsizetype>(i)];
         switch (step.effect->arguments[i].kind) {
         case ArgumentKind::Int:
-            step.arguments.push_back(static_cast<std::int16_t>(value.toLongLong()));
+            step.arguments.push_back(ToShort(value));
             break;
         case ArgumentKind::Colour:
             step.arguments.push_back(

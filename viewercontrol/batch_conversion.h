@@ -22,7 +22,7 @@ struct EffectStep
 // An effect as the viewer's automation calls it: the effect of `dispatchId` with the call's
 // arguments in the types that identifier takes ("short" values keep their low 16 bits). Null
 // effect for an identifier that is not an effect.
-EffectStep EffectStepFromCall(int dispatchId, const QVariantList &arguments);
+EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments);
 
 // The name a converted file gets: the part of the source's file name before its last dot. A
 // name without a dot (a dot in a folder name does not count), or whose only dot leads it, is

@@ -202,16 +202,4 @@ bool WriteIcon(const Image &image, const QString &path, int width, int height, Q
     return WriteImage(icon, path, QStringLiteral("ico"), error);
 }
 
-QStringList WritableFormats()
-{
-    return {"bmp", "jpg", "pdf", "wbmp", "gif", "pcx",  "tga",  "ico", "jp2",
-            "jpc", "ras", "pgx", "pnm",  "png", "webp", "avif", "tif"};
-}
-
-bool FormatHasQuality(const QString &format)
-{
-    const QString f = format.toLower();
-    return f == QLatin1String("jpg") || f == QLatin1String("webp") || f == QLatin1String("avif");
-}
-
 } // namespace lumaskin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/image.h"
+#include "viewercontrol/output_formats.h"
 
 #include <QString>
 #include <QStringList>
@@ -65,12 +66,5 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
 // Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly
 // to fit inside, aspect ratio kept, centred on a transparent background.
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error);
-
-// The formats WriteImage accepts, lower case, in the order the program offers them:
-// bmp jpg pdf wbmp gif pcx tga ico jp2 jpc ras pgx pnm png webp avif tif.
-QStringList WritableFormats();
-
-// True for the formats whose files depend on the quality: jpg, webp and avif.
-bool FormatHasQuality(const QString &format);
 
 } // namespace lumaskin

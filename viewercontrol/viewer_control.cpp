@@ -1,8 +1,8 @@
 #include "viewercontrol/viewer_control.h"
 
 #include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/codecs/colour_management.h"
+#include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
 
@@ -28,12 +28,6 @@ constexpr std::array<double, 7> kViewModeZooms = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.
 constexpr std::array<double, 11> kZoomLadder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5,
                                                 2.0,  3.0,       4.0, 6.0,  8.0};
 constexpr double kStepTolerance = 1e-6;
-
-// Automation "short" arguments carry the low 16 bits of the caller's value.
-int toShort(const QVariant &value)
-{
-    return static_cast<std::int16_t>(static_cast<std::uint32_t>(value.toLongLong()));
-}
 
 QString argumentText(const QVariantList &arguments, int i)
 {
@@ -83,38 +77,38 @@ ViewerControl::~ViewerControl()
         m_pending->superseded = true;
 }
 
-QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
+QVariant ViewerControl::invoke(DispatchId dispatchId, const QVariantList &arguments)
 {
     const auto arg = [&](int i) { return i < arguments.size() ? arguments[i] : QVariant(); };
     switch (dispatchId) {
-    case IdFileName:
+    case DispatchId::FileName:
         SetFileName(argumentText(arguments, 0));
         return {};
-    case IdViewMode:
-        SetViewMode(toShort(arg(0)));
+    case DispatchId::ViewMode:
+        SetViewMode(ToShort(arg(0)));
         return {};
-    case IdDisplayOption:
+    case DispatchId::DisplayOption:
         SetDisplayOption(arg(0).toBool());
         return {};
-    case IdLoadOption:
+    case DispatchId::LoadOption:
         SetLoadOption(static_cast<std::int32_t>(arg(0).toLongLong()));
         return {};
-    case IdSaveAs:
+    case DispatchId::SaveAs:
         return QVariant::fromValue<short>(
             SaveAs(argumentText(arguments, 0), argumentText(arguments, 1)) ? 1 : 0);
-    case IdSaveAsIcon:
+    case DispatchId::SaveAsIcon:
         return QVariant::fromValue<short>(SaveAsIcon(argumentText(arguments, 0),
-                                                     argumentText(arguments, 1), toShort(arg(2)),
-                                                     toShort(arg(3)))
+                                                     argumentText(arguments, 1), ToShort(arg(2)),
+                                                     ToShort(arg(3)))
                                               ? 1
                                               : 0);
-    case IdZoomIn:
+    case DispatchId::ZoomIn:
         ZoomIn();
         return {};
-    case IdZoomOut:
+    case DispatchId::ZoomOut:
         ZoomOut();
         return {};
-    case IdRestoreImage:
+    case DispatchId::RestoreImage:
         RestoreImage(arg(0).toBool());
         return {};
     default:
@@ -123,7 +117,7 @@ QVariant ViewerControl::invoke(int dispatchId, const QVariantList &arguments)
     }
 }
 
-bool ViewerControl::runEffect(int dispatchId, const QVariantList &arguments)
+bool ViewerControl::runEffect(DispatchId dispatchId, const QVariantList &arguments)
 {
     const EffectStep step = EffectStepFromCall(dispatchId, arguments);
     if (!step.effect)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewercontrol/dispatch_id.h"
 #include "viewercontrol/image.h"
 
 #include <QImage>
@@ -32,20 +33,6 @@ class ViewerControl : public QWidget
     Q_OBJECT
 
 public:
-    // Dispatch identifiers of the automation surface.
-    enum DispatchId : int
-    {
-        IdFileName = 1,
-        IdViewMode = 3,
-        IdDisplayOption = 5,
-        IdLoadOption = 41,
-        IdSaveAs = 78,
-        IdSaveAsIcon = 87,
-        IdZoomIn = 139,
-        IdZoomOut = 140,
-        IdRestoreImage = 151,
-    };
-
     // View modes 1..7 are fixed zooms; 9 fits the picture into the view, shrinking only.
     static constexpr int kFitViewMode = 9;
     static constexpr double kMinZoom = 0.25;
@@ -55,9 +42,9 @@ public:
     ~ViewerControl() override;
 
     // Runs the operation or property put with that identifier. Integer arguments of "short"
-    // operations are taken as their low 16 bits. Returns the operation's result (saves give
-    // 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
-    QVariant invoke(int dispatchId, const QVariantList &arguments);
+    // operations are taken as their low 16 bits (ToShort). Returns the operation's result (saves
+    // give 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
+    QVariant invoke(DispatchId dispatchId, const QVariantList &arguments);
 
     // Starts reading the file and shows it once read; on failure the view keeps what it
     // showed and `lastError` says why. An empty path does nothing and returns false.
@@ -118,7 +105,7 @@ protected:
 private:
     struct PendingLoad;
 
-    bool runEffect(int dispatchId, const QVariantList &arguments);
+    bool runEffect(DispatchId dispatchId, const QVariantList &arguments);
     // Shows a finished read, unless a later SetFileName or setImage has superseded it.
     void land(const std::shared_ptr<PendingLoad> &load);
     // Runs `step` now, or after the picture being read has arrived.

@@ -346,9 +346,9 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     for (int i = 0; i < 3; ++i) {
         const std::string name = "p" + std::to_string(i) + ".x";
         ASSERT_TRUE(reference.SetFileName(pictures[i]));
-        reference.invoke(118, {50});               // Contrast
-        reference.invoke(115, {});                 // InvertColor
-        reference.invoke(129, {100, 0xFFFFFF, 0}); // Monochrome
+        reference.invoke(DispatchId::Contrast, {50});
+        reference.invoke(DispatchId::InvertColor, {});
+        reference.invoke(DispatchId::Monochrome, {100, 0xFFFFFF, 0});
         ASSERT_TRUE(reference.SaveAs(Str(m_scratch / name), QStringLiteral("png")));
         EXPECT_EQ(Pixels(m_out / (name + ".png")), Pixels(m_scratch / (name + ".png"))) << name;
     }

@@ -119,6 +119,8 @@ complete_line() {
     echo "$1: ${COMPREPLY[*]}"
 }
 complete_line format lumaskin-convert -f p
+complete_line formats lumaskin-convert -f ""
+lumaskin-convert --help | sed -n 's/^Formats written: /written: /p'
 complete_line effect lumaskin-convert --effect co
 complete_line option lumaskin-convert --v
 complete -p lumaskin-convert
@@ -129,6 +131,8 @@ complete -p lumaskin-convert
     lines = dict(line.split(": ", 1) for line in done.stdout.splitlines() if ": " in line)
     check(set(lines.get("format", "").split()) >= {"pcx", "pdf", "pgx", "png", "pnm"},
           f"-f p completes to {lines.get('format')!r}")
+    check(lines.get("formats", "").split() == lines.get("written", "-").split(),
+          f"-f completes to {lines.get('formats')!r}, not the formats --help lists")
     check(lines.get("effect", "").split() == ["contrast"],
           f"--effect co completes to {lines.get('effect')!r}")
     check(lines.get("option", "").split() == ["--version"],

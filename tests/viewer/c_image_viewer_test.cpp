@@ -18,7 +18,7 @@ struct Expected
 {
     const char *operation;
     std::function<void(CImageViewer &)> call;
-    ViewerDispatchId id;
+    DispatchId id;
     QVariantList arguments; // values and automation types both checked
 };
 
@@ -29,7 +29,7 @@ QVariant s(int value)
 
 std::vector<Expected> everyOperation()
 {
-    using Id = ViewerDispatchId;
+    using Id = DispatchId;
     const QString path = QStringLiteral("/tmp/out/a.b");
     return {
         {"FileName",
@@ -118,7 +118,7 @@ TEST(CImageViewer, EffectIdentifiersAndArgumentCountsMatchTheViewersTable)
         if (!effect)
             continue; // properties, saves, zoom and restore are not effects
         SCOPED_TRACE(expected.operation);
-        EXPECT_EQ(effect->dispatchId, static_cast<int>(expected.id));
+        EXPECT_EQ(effect->dispatchId, expected.id);
         EXPECT_EQ(effect->arguments.size(), static_cast<std::size_t>(expected.arguments.size()));
     }
     // And every effect the viewer offers can be reached.
@@ -132,7 +132,8 @@ TEST(CImageViewer, EffectIdentifiersAndArgumentCountsMatchTheViewersTable)
 
 TEST(CImageViewer, SaveResultsComeBackAndDetachedCallsDoNothing)
 {
-    CImageViewer answering([](int, const QVariantList &) { return QVariant::fromValue<short>(1); });
+    CImageViewer answering(
+        [](DispatchId, const QVariantList &) { return QVariant::fromValue<short>(1); });
     EXPECT_EQ(answering.SaveAs("x", "png"), 1);
     EXPECT_EQ(answering.SaveAsIcon("x", "ico", 32, 32), 1);
 

@@ -13,7 +13,7 @@ namespace {
 
 using Field = EffectDialogOne::Field;
 using Mark = EffectDialogOne::Mark;
-using Id = ViewerDispatchId;
+using Id = DispatchId;
 using test::values;
 
 class EffectDialogOneTest : public ::testing::Test
@@ -284,6 +284,42 @@ TEST_F(EffectDialogOneTest, MarkedAdjustmentsAreAppliedOnceInConversionOrder)
     EXPECT_EQ(ids, std::vector<int>({int(Id::Gamma), int(Id::AdjustRGB), int(Id::Saturation),
                                      int(Id::Desaturate)}));
     EXPECT_EQ(values(recorder.calls[2].arguments), std::vector<long long>({300}));
+}
+
+// Every adjustment marked, each with its own values: the calls follow the conversion's fixed
+// order exactly, so moving any one of them makes this fail.
+TEST_F(EffectDialogOneTest, EveryAdjustmentFollowsTheConversionOrder)
+{
+    dialog.brightness = 11;
+    dialog.contrast = 12;
+    dialog.gamma = 3.0f;
+    dialog.hueRed = 21;
+    dialog.hueGreen = 22;
+    dialog.hueBlue = 23;
+    dialog.red = 31;
+    dialog.green = 32;
+    dialog.blue = 33;
+    dialog.lightness = 41;
+    dialog.saturation = 51;
+    dialog.WriteEdits();
+    for (std::size_t i = EffectDialogOne::kMarkCount; i-- > 0;)
+        press(static_cast<Mark>(i));
+    recorder.calls.clear();
+
+    dialog.ApplyMarkedEffects(recorder.viewer);
+    std::vector<std::pair<int, std::vector<long long>>> applied;
+    for (const auto &call : recorder.calls)
+        applied.emplace_back(call.id, values(call.arguments));
+    const std::vector<std::pair<int, std::vector<long long>>> order = {
+        {int(Id::AdjustRGB), {11, 11, 11}}, // Brightness
+        {int(Id::Contrast), {12}},          {int(Id::Gamma), {3}},
+        {int(Id::Hue), {21, 22, 23}},       {int(Id::AdjustRGB), {31, 0, 0}}, // Red
+        {int(Id::AdjustRGB), {0, 32, 0}},                                     // Green
+        {int(Id::AdjustRGB), {0, 0, 33}},                                     // Blue
+        {int(Id::InvertColor), {}},         {int(Id::Lightness), {41, 41, 41}},
+        {int(Id::Saturation), {51}},        {int(Id::Desaturate), {}},
+    };
+    EXPECT_EQ(applied, order);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 
 using Field = EffectDialogTwo::Field;
 using Mark = EffectDialogTwo::Mark;
-using Id = ViewerDispatchId;
+using Id = DispatchId;
 using test::values;
 
 class EffectDialogTwoTest : public ::testing::Test
@@ -233,6 +233,52 @@ TEST_F(EffectDialogTwoTest, MarkedFiltersAreAppliedOnceInConversionOrder)
         ids.push_back(call.id);
     EXPECT_EQ(ids, std::vector<int>({int(Id::AntiNoise), int(Id::Blur), int(Id::Mosaic),
                                      int(Id::Sharpen), int(Id::Median)}));
+}
+
+// Every filter marked, each with its own values and list choices: the calls follow the
+// conversion's fixed order exactly, so moving any one of them makes this fail.
+TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
+{
+    dialog.antiNoiseLevel = 2;
+    dialog.diffuse = 4;
+    dialog.embossDepth = 5;
+    dialog.radius1 = 7;
+    dialog.radius2 = 8;
+    dialog.focalX = 9;
+    dialog.focalY = 10;
+    dialog.monochromeThreshold = 11;
+    dialog.mosaicSize = 12;
+    dialog.noiseAmount = 13;
+    dialog.sharpenEdgeValue = 14;
+    dialog.twirlAngle = 15;
+    dialog.median = 16;
+    dialog.WriteEdits();
+    dialog.embossList()->setCurrentIndex(6);
+    dialog.mosaicList()->setCurrentIndex(1);
+    dialog.noiseList()->setCurrentIndex(1);
+    for (std::size_t i = EffectDialogTwo::kMarkCount; i-- > 0;)
+        press(static_cast<Mark>(i));
+    recorder.calls.clear();
+
+    dialog.ApplyMarkedEffects(recorder.viewer);
+    std::vector<std::pair<int, std::vector<long long>>> applied;
+    for (const auto &call : recorder.calls)
+        applied.emplace_back(call.id, values(call.arguments));
+    const std::vector<std::pair<int, std::vector<long long>>> order = {
+        {int(Id::AntiNoise), {2}},
+        {int(Id::Blur), {}},
+        {int(Id::Diffuse), {4}},
+        {int(Id::Emboss), {5, 6}},
+        {int(Id::FocalBW), {7, 8, 9, 10}},
+        {int(Id::Monochrome), {11, 0xFFFFFF, 0}},
+        {int(Id::Mosaic), {1, 12}},
+        {int(Id::Noise), {13, 1}},
+        {int(Id::Sharpen), {}},
+        {int(Id::SharpenEdge), {14}},
+        {int(Id::Twirl), {15}},
+        {int(Id::Median), {16}},
+    };
+    EXPECT_EQ(applied, order);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ struct RecordingViewer
     };
 
     std::vector<Call> calls;
-    CImageViewer viewer{[this](int id, const QVariantList &arguments) {
-        calls.push_back({id, arguments});
+    CImageViewer viewer{[this](DispatchId id, const QVariantList &arguments) {
+        calls.push_back({static_cast<int>(id), arguments});
         return QVariant();
     }};
 

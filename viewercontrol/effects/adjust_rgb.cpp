@@ -5,6 +5,7 @@
 // given three times.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -15,7 +16,7 @@ void AdjustRGB(Image &image, int red, int green, int blue)
     if (image.isNull() || (red == 0 && green == 0 && blue == 0))
         return;
     const auto shift = [](int amount) {
-        amount = std::clamp(amount, -255, 255);
+        amount = ranges::kAdjustRGB.clamp(amount);
         return effects::MakeChannelTable([amount](int v) { return v + amount; });
     };
     effects::ApplyChannelTables(image, shift(red), shift(green), shift(blue));

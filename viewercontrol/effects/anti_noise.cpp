@@ -9,6 +9,7 @@
 // Edges: pixels beyond the borders repeat the nearest edge pixel, so a border pixel is never
 // darker or brighter than all its neighbours on that side.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/median_of_nine.h"
 #include "viewercontrol/effects/pixel_math.h"
@@ -71,7 +72,7 @@ void antiNoisePass(Image &image)
 
 void AntiNoise(Image &image, int level)
 {
-    level = std::clamp(level, 1, 5);
+    level = ranges::kAntiNoise.clamp(level);
     if (image.isNull())
         return;
     for (int pass = 0; pass < level; ++pass)

@@ -5,6 +5,7 @@
 // every distance from mid-grey.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -14,7 +15,7 @@ namespace lumaskin {
 
 void Contrast(Image &image, int percent)
 {
-    percent = std::clamp(percent, 0, 1000);
+    percent = ranges::kContrast.clamp(percent);
     if (image.isNull() || percent == 100)
         return;
     effects::ApplyChannelTable(image, effects::MakeChannelTable([percent](int v) {

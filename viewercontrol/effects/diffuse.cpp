@@ -8,6 +8,7 @@
 // the same picture always diffuses the same way.
 // Edges: positions beyond the borders take the nearest edge pixel.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/random_hash.h"
 #include "viewercontrol/effects/row_window.h"
@@ -20,7 +21,7 @@ namespace lumaskin {
 
 void Diffuse(Image &image, int distance)
 {
-    distance = std::clamp(distance, 0, 100);
+    distance = ranges::kDiffuse.clamp(distance);
     if (image.isNull() || distance == 0)
         return;
     const std::uint64_t seed = effects::RandomSeed(126, image.width(), image.height(), distance);

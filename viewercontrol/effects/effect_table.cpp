@@ -1,5 +1,6 @@
 #include "viewercontrol/effects/effect_table.h"
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 
 #include <algorithm>
@@ -13,8 +14,12 @@ namespace {
 using Kind = ArgumentKind;
 using Args = EffectDescriptor::Arguments;
 
-// Far enough outside any picture (sides are at most 2^20) that the focus may sit anywhere.
-constexpr double kFar = 1 << 22;
+// An argument whose range and default are those the effect itself clamps to.
+constexpr EffectArgument argument(std::string_view name, Kind kind, const ArgumentRange &range,
+                                  std::optional<double> neutral, std::string_view meaning)
+{
+    return {name, kind, range.minimum, range.maximum, range.defaultValue, neutral, meaning};
+}
 
 int asInt(double value)
 {
@@ -22,143 +27,163 @@ int asInt(double value)
 }
 
 constexpr EffectArgument kAdjustRGB[] = {
-    {"red", Kind::Int, -255, 255, 0, 0, "added to the red channel"},
-    {"green", Kind::Int, -255, 255, 0, 0, "added to the green channel"},
-    {"blue", Kind::Int, -255, 255, 0, 0, "added to the blue channel"},
+    argument("red", Kind::Int, ranges::kAdjustRGB, 0, "added to the red channel"),
+    argument("green", Kind::Int, ranges::kAdjustRGB, 0, "added to the green channel"),
+    argument("blue", Kind::Int, ranges::kAdjustRGB, 0, "added to the blue channel"),
 };
 constexpr EffectArgument kContrast[] = {
-    {"percent", Kind::Int, 0, 1000, 100, 100,
-     "distance from mid-grey in percent: 0 gives grey, 200 doubles it"},
+    argument("percent", Kind::Int, ranges::kContrast, 100,
+             "distance from mid-grey in percent: 0 gives grey, 200 doubles it"),
 };
 constexpr EffectArgument kGamma[] = {
-    {"gamma", Kind::Double, 0.01, 10, 1, 1, "above 1 brightens the mid-tones, below 1 darkens"},
+    argument("gamma", Kind::Double, ranges::kGamma, 1,
+             "above 1 brightens the mid-tones, below 1 darkens"),
 };
 constexpr EffectArgument kHue[] = {
-    {"red", Kind::Int, 0, 255, 0, 0, "red of the colour whose hue angle is the rotation"},
-    {"green", Kind::Int, 0, 255, 0, 0, "green of the colour whose hue angle is the rotation"},
-    {"blue", Kind::Int, 0, 255, 0, 0, "blue of the colour whose hue angle is the rotation"},
+    argument("red", Kind::Int, ranges::kHue, 0,
+             "red of the colour whose hue angle is the rotation"),
+    argument("green", Kind::Int, ranges::kHue, 0,
+             "green of the colour whose hue angle is the rotation"),
+    argument("blue", Kind::Int, ranges::kHue, 0,
+             "blue of the colour whose hue angle is the rotation"),
 };
 constexpr EffectArgument kSaturation[] = {
-    {"percent", Kind::Int, 0, 1000, 100, 100,
-     "distance from grey in percent: 0 gives grey, 200 doubles it"},
+    argument("percent", Kind::Int, ranges::kSaturation, 100,
+             "distance from grey in percent: 0 gives grey, 200 doubles it"),
 };
 constexpr EffectArgument kLightness[] = {
-    {"red", Kind::Int, 0, 200, 100, 100,
-     "red in percent: below 100 toward black, above toward white"},
-    {"green", Kind::Int, 0, 200, 100, 100,
-     "green in percent: below 100 toward black, above toward white"},
-    {"blue", Kind::Int, 0, 200, 100, 100,
-     "blue in percent: below 100 toward black, above toward white"},
+    argument("red", Kind::Int, ranges::kLightness, 100,
+             "red in percent: below 100 toward black, above toward white"),
+    argument("green", Kind::Int, ranges::kLightness, 100,
+             "green in percent: below 100 toward black, above toward white"),
+    argument("blue", Kind::Int, ranges::kLightness, 100,
+             "blue in percent: below 100 toward black, above toward white"),
 };
 constexpr EffectArgument kAntiNoise[] = {
-    {"level", Kind::Int, 1, 5, 3, std::nullopt, "number of passes"},
+    argument("level", Kind::Int, ranges::kAntiNoise, std::nullopt, "number of passes"),
 };
 constexpr EffectArgument kDiffuse[] = {
-    {"distance", Kind::Int, 0, 100, 0, 0, "how far, in pixels, a colour may come from"},
+    argument("distance", Kind::Int, ranges::kDiffuse, 0,
+             "how far, in pixels, a colour may come from"),
 };
 constexpr EffectArgument kEmboss[] = {
-    {"depth", Kind::Int, 1, 20, 3, std::nullopt, "height of the relief"},
-    {"direction", Kind::Int, 0, 7, 0, std::nullopt,
-     "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
-     "5 South-West, 6 West, 7 North-West"},
+    argument("depth", Kind::Int, ranges::kEmbossDepth, std::nullopt, "height of the relief"),
+    argument("direction", Kind::Int, ranges::kEmbossDirection, std::nullopt,
+             "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
+             "5 South-West, 6 West, 7 North-West"),
 };
 constexpr EffectArgument kFocalBW[] = {
-    {"radius1", Kind::Int, 0, kFar, 100, std::nullopt,
-     "colour is kept within this many pixels of the focus"},
-    {"radius2", Kind::Int, 0, kFar, 100, std::nullopt,
-     "grey from this many pixels on; at or below radius1 the edge is hard"},
-    {"x", Kind::Int, -kFar, kFar, 200, std::nullopt, "column of the focus"},
-    {"y", Kind::Int, -kFar, kFar, 200, std::nullopt, "row of the focus"},
+    argument("radius1", Kind::Int, ranges::kFocalRadius, std::nullopt,
+             "colour is kept within this many pixels of the focus"),
+    argument("radius2", Kind::Int, ranges::kFocalRadius, std::nullopt,
+             "grey from this many pixels on; at or below radius1 the edge is hard"),
+    argument("x", Kind::Int, ranges::kFocalPoint, std::nullopt, "column of the focus"),
+    argument("y", Kind::Int, ranges::kFocalPoint, std::nullopt, "row of the focus"),
 };
 constexpr EffectArgument kMonochrome[] = {
-    {"threshold", Kind::Int, 0, 255, 128, std::nullopt,
-     "luma at or above this takes the first colour, below it the second"},
-    {"first", Kind::Colour, 0, 0xFFFFFF, 0xFFFFFF, std::nullopt, "light colour, 0x00BBGGRR"},
-    {"second", Kind::Colour, 0, 0xFFFFFF, 0, std::nullopt, "dark colour, 0x00BBGGRR"},
+    argument("threshold", Kind::Int, ranges::kMonochromeThreshold, std::nullopt,
+             "luma at or above this takes the first colour, below it the second"),
+    argument("first", Kind::Colour, ranges::kMonochromeFirst, std::nullopt,
+             "light colour, 0x00BBGGRR"),
+    argument("second", Kind::Colour, ranges::kMonochromeSecond, std::nullopt,
+             "dark colour, 0x00BBGGRR"),
 };
 constexpr EffectArgument kMosaic[] = {
-    {"mode", Kind::Int, 0, 1, 0, std::nullopt,
-     "0 normal: flat blocks; 1 soft: blocks blend into each other"},
-    {"size", Kind::Int, 1, 256, 1, 1, "side of a block in pixels"},
+    argument("mode", Kind::Int, ranges::kMosaicMode, std::nullopt,
+             "0 normal: flat blocks; 1 soft: blocks blend into each other"),
+    argument("size", Kind::Int, ranges::kMosaicSize, 1, "side of a block in pixels"),
 };
 constexpr EffectArgument kNoise[] = {
-    {"amount", Kind::Int, 0, 255, 0, 0, "largest change of a channel"},
-    {"kind", Kind::Int, 0, 1, 0, std::nullopt,
-     "0 grey: the same change for all channels; 1 colour: one change per channel"},
+    argument("amount", Kind::Int, ranges::kNoiseAmount, 0, "largest change of a channel"),
+    argument("kind", Kind::Int, ranges::kNoiseKind, std::nullopt,
+             "0 grey: the same change for all channels; 1 colour: one change per channel"),
 };
 constexpr EffectArgument kSharpenEdge[] = {
-    {"percent", Kind::Int, 0, 1000, 0, 0, "strength of the sharpening"},
+    argument("percent", Kind::Int, ranges::kSharpenEdge, 0, "strength of the sharpening"),
 };
 constexpr EffectArgument kTwirl[] = {
-    {"angle", Kind::Int, -3600, 3600, 0, 0,
-     "turn at the centre in degrees, clockwise when positive"},
+    argument("angle", Kind::Int, ranges::kTwirl, 0,
+             "turn at the centre in degrees, clockwise when positive"),
 };
 constexpr EffectArgument kMedian[] = {
-    {"size", Kind::Int, 1, 99, 1, 1, "side of the square in pixels (even sizes round up)"},
+    argument("size", Kind::Int, ranges::kMedian, 1,
+             "side of the square in pixels (even sizes round up)"),
 };
 
 constexpr EffectDescriptor kEffects[] = {
-    {"AdjustRGB", "adjustrgb", 117, "adds to the red, green and blue channels", kAdjustRGB,
+    {"AdjustRGB", "adjustrgb", DispatchId::AdjustRGB, "adds to the red, green and blue channels",
+     kAdjustRGB,
      [](Image &image, const Args &a) { AdjustRGB(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
-    {"Contrast", "contrast", 118, "spreads the colours away from mid-grey or pulls them to it",
-     kContrast, [](Image &image, const Args &a) { Contrast(image, asInt(a[0])); }},
-    {"Gamma", "gamma", 121, "gamma correction", kGamma,
+    {"Contrast", "contrast", DispatchId::Contrast,
+     "spreads the colours away from mid-grey or pulls them to it", kContrast,
+     [](Image &image, const Args &a) { Contrast(image, asInt(a[0])); }},
+    {"Gamma", "gamma", DispatchId::Gamma, "gamma correction", kGamma,
      [](Image &image, const Args &a) { Gamma(image, a[0]); }},
-    {"Hue", "hue", 120, "turns every hue by the hue angle of a colour", kHue,
+    {"Hue", "hue", DispatchId::Hue, "turns every hue by the hue angle of a colour", kHue,
      [](Image &image, const Args &a) { Hue(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
-    {"Saturation", "saturation", 119, "makes colours more vivid or duller", kSaturation,
-     [](Image &image, const Args &a) { Saturation(image, asInt(a[0])); }},
-    {"Lightness", "lightness", 122, "scales each channel toward black or toward white", kLightness,
+    {"Saturation", "saturation", DispatchId::Saturation, "makes colours more vivid or duller",
+     kSaturation, [](Image &image, const Args &a) { Saturation(image, asInt(a[0])); }},
+    {"Lightness", "lightness", DispatchId::Lightness,
+     "scales each channel toward black or toward white", kLightness,
      [](Image &image, const Args &a) { Lightness(image, asInt(a[0]), asInt(a[1]), asInt(a[2])); }},
     {"InvertColor",
      "invertcolor",
-     115,
+     DispatchId::InvertColor,
      "turns the picture into its negative",
      {},
      [](Image &image, const Args &) { InvertColor(image); }},
     {"Desaturate",
      "desaturate",
-     123,
+     DispatchId::Desaturate,
      "grey from the luma of every pixel",
      {},
      [](Image &image, const Args &) { Desaturate(image); }},
     {"Sharpen",
      "sharpen",
-     124,
+     DispatchId::Sharpen,
      "3x3 sharpening",
      {},
      [](Image &image, const Args &) { Sharpen(image); }},
-    {"AntiNoise", "antinoise", 125, "removes isolated specks with a 3x3 median", kAntiNoise,
-     [](Image &image, const Args &a) { AntiNoise(image, asInt(a[0])); }},
-    {"Blur", "blur", 192, "3x3 Gaussian blur", {}, [](Image &image, const Args &) { Blur(image); }},
-    {"Diffuse", "diffuse", 126, "every pixel takes the colour of a random nearby pixel", kDiffuse,
+    {"AntiNoise", "antinoise", DispatchId::AntiNoise, "removes isolated specks with a 3x3 median",
+     kAntiNoise, [](Image &image, const Args &a) { AntiNoise(image, asInt(a[0])); }},
+    {"Blur",
+     "blur",
+     DispatchId::Blur,
+     "3x3 Gaussian blur",
+     {},
+     [](Image &image, const Args &) { Blur(image); }},
+    {"Diffuse", "diffuse", DispatchId::Diffuse,
+     "every pixel takes the colour of a random nearby pixel", kDiffuse,
      [](Image &image, const Args &a) { Diffuse(image, asInt(a[0])); }},
-    {"Emboss", "emboss", 127, "grey relief lit from one of eight directions", kEmboss,
+    {"Emboss", "emboss", DispatchId::Emboss, "grey relief lit from one of eight directions",
+     kEmboss,
      [](Image &image, const Args &a) {
          Emboss(image, asInt(a[0]), static_cast<EmbossDirection>(asInt(a[1])));
      }},
-    {"FocalBW", "focalbw", 130, "keeps colour around a point and turns the rest grey", kFocalBW,
+    {"FocalBW", "focalbw", DispatchId::FocalBW,
+     "keeps colour around a point and turns the rest grey", kFocalBW,
      [](Image &image, const Args &a) {
          FocalBW(image, asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3]));
      }},
-    {"Monochrome", "monochrome", 129, "two colours split by a luma threshold", kMonochrome,
+    {"Monochrome", "monochrome", DispatchId::Monochrome, "two colours split by a luma threshold",
+     kMonochrome,
      [](Image &image, const Args &a) {
          Monochrome(image, asInt(a[0]), static_cast<std::uint32_t>(a[1]),
                     static_cast<std::uint32_t>(a[2]));
      }},
-    {"Mosaic", "mosaic", 128, "square blocks of their average colour", kMosaic,
+    {"Mosaic", "mosaic", DispatchId::Mosaic, "square blocks of their average colour", kMosaic,
      [](Image &image, const Args &a) {
          Mosaic(image, static_cast<MosaicMode>(asInt(a[0])), asInt(a[1]));
      }},
-    {"Noise", "noise", 133, "adds random noise", kNoise,
+    {"Noise", "noise", DispatchId::Noise, "adds random noise", kNoise,
      [](Image &image, const Args &a) {
          Noise(image, asInt(a[0]), static_cast<NoiseKind>(asInt(a[1])));
      }},
-    {"SharpenEdge", "sharpenedge", 131, "sharpens along edges only", kSharpenEdge,
-     [](Image &image, const Args &a) { SharpenEdge(image, asInt(a[0])); }},
-    {"Twirl", "twirl", 132, "swirls the picture around its centre", kTwirl,
+    {"SharpenEdge", "sharpenedge", DispatchId::SharpenEdge, "sharpens along edges only",
+     kSharpenEdge, [](Image &image, const Args &a) { SharpenEdge(image, asInt(a[0])); }},
+    {"Twirl", "twirl", DispatchId::Twirl, "swirls the picture around its centre", kTwirl,
      [](Image &image, const Args &a) { Twirl(image, asInt(a[0])); }},
-    {"Median", "median", 191, "square median filter", kMedian,
+    {"Median", "median", DispatchId::Median, "square median filter", kMedian,
      [](Image &image, const Args &a) { Median(image, asInt(a[0])); }},
 };
 
@@ -222,7 +247,7 @@ const EffectDescriptor *FindEffect(std::string_view name)
     return nullptr;
 }
 
-const EffectDescriptor *FindEffectByDispatchId(int dispatchId)
+const EffectDescriptor *FindEffectByDispatchId(DispatchId dispatchId)
 {
     for (const EffectDescriptor &effect : kEffects)
         if (effect.dispatchId == dispatchId)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewercontrol/dispatch_id.h"
 #include "viewercontrol/image.h"
 
 #include <array>
@@ -42,7 +43,7 @@ struct EffectDescriptor
 
     std::string_view operation; // "AdjustRGB"
     std::string_view command;   // "adjustrgb"
-    int dispatchId;
+    DispatchId dispatchId;
     std::string_view meaning; // one line
     std::span<const EffectArgument> arguments;
     // Receives exactly `arguments.size()` values, already clamped and rounded.
@@ -63,6 +64,6 @@ std::span<const EffectDescriptor> Effects();
 // Looks an effect up by operation or command name, ignoring case; null when unknown.
 const EffectDescriptor *FindEffect(std::string_view name);
 // Looks an effect up by its dispatch identifier; null when unknown.
-const EffectDescriptor *FindEffectByDispatchId(int dispatchId);
+const EffectDescriptor *FindEffectByDispatchId(DispatchId dispatchId);
 
 } // namespace lumaskin

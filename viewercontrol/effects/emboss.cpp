@@ -9,6 +9,7 @@
 // face away are dark, flat areas are mid-grey.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 #include "viewercontrol/effects/row_window.h"
@@ -37,10 +38,10 @@ void reliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
 
 void Emboss(Image &image, int depth, EmbossDirection direction)
 {
-    depth = std::clamp(depth, 1, 20);
+    depth = ranges::kEmbossDepth.clamp(depth);
     constexpr int kSteps[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
                                   {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    const int index = std::clamp(static_cast<int>(direction), 0, 7);
+    const int index = ranges::kEmbossDirection.clamp(static_cast<int>(direction));
     const int dx = kSteps[index][0];
     const int dy = kSteps[index][1];
     const int width = image.width();

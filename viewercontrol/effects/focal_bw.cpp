@@ -8,6 +8,7 @@
 // There is no neutral value (a radius1 larger than the picture's diagonal keeps everything).
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -71,7 +72,7 @@ void FocalBW(Image &image, int radius1, int radius2, int x, int y)
 {
     if (image.isNull())
         return;
-    radius1 = std::max(radius1, 0);
+    radius1 = std::max(radius1, static_cast<int>(ranges::kFocalRadius.minimum));
     radius2 = std::max(radius2, radius1);
     const Focus focus{double(x), double(y), double(radius1), double(radius2),
                       radius2 > radius1 ? 1.0 / (double(radius2) - radius1) : 0.0};

@@ -5,6 +5,7 @@
 // them; black and white stay as they are. A value that is not a number counts as 1.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -16,7 +17,7 @@ void Gamma(Image &image, double gamma)
 {
     if (std::isnan(gamma))
         return;
-    gamma = std::clamp(gamma, 0.01, 10.0);
+    gamma = ranges::kGamma.clamp(gamma);
     if (image.isNull() || gamma == 1.0)
         return;
     const double exponent = 1.0 / gamma;

@@ -7,6 +7,7 @@
 // in HSV) and only its hue moves; grey pixels stay as they are. Results are rounded.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -68,9 +69,9 @@ void turnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
 
 void Hue(Image &image, int red, int green, int blue)
 {
-    red = std::clamp(red, 0, 255);
-    green = std::clamp(green, 0, 255);
-    blue = std::clamp(blue, 0, 255);
+    red = ranges::kHue.clamp(red);
+    green = ranges::kHue.clamp(green);
+    blue = ranges::kHue.clamp(blue);
     if (image.isNull() || (red == green && green == blue))
         return;
     const float turn = static_cast<float>(hueSextant(red, green, blue));

@@ -5,6 +5,7 @@
 // gives white). 100 leaves a channel alone (neutral: 100, 100, 100). Results are rounded.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -17,7 +18,7 @@ void Lightness(Image &image, int red, int green, int blue)
     if (image.isNull() || (red == 100 && green == 100 && blue == 100))
         return;
     const auto scale = [](int percent) {
-        percent = std::clamp(percent, 0, 200);
+        percent = ranges::kLightness.clamp(percent);
         return effects::MakeChannelTable([percent](int v) {
             const double p = percent / 100.0;
             return static_cast<int>(

@@ -11,6 +11,7 @@
 // median), so the cost per pixel hardly grows with the size; they work in stripes of columns
 // whose histograms fit in a core's cache. Both read from one copy of the picture.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/median_of_nine.h"
 #include "viewercontrol/effects/pixel_math.h"
@@ -265,7 +266,7 @@ void medianOfRunningHistograms(Image &image, int radius)
 
 void Median(Image &image, int size)
 {
-    size = std::clamp(size, 1, 99);
+    size = ranges::kMedian.clamp(size);
     const int radius = size / 2; // even sizes round up: 2 and 3 both give radius 1
     if (image.isNull() || radius == 0)
         return;

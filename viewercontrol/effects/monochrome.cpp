@@ -6,6 +6,7 @@
 // neutral value.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -29,7 +30,7 @@ void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t 
 {
     if (image.isNull())
         return;
-    threshold = std::clamp(threshold, 0, 255);
+    threshold = ranges::kMonochromeThreshold.clamp(threshold);
     // 0x00BBGGRR already has red in the low byte, as our pixels do.
     const std::uint32_t light = first & 0x00FFFFFFu;
     const std::uint32_t dark = second & 0x00FFFFFFu;

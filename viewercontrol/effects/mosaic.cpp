@@ -9,6 +9,7 @@
 // Results are rounded. Size 1 leaves the picture alone in either mode (neutral).
 // Edges: blocks end at the borders; nothing is read beyond them.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 #include "viewercontrol/parallel.h"
@@ -92,7 +93,7 @@ Between between(int pixel, int size, int blocks)
 
 void Mosaic(Image &image, MosaicMode mode, int size)
 {
-    size = std::clamp(size, 1, 256);
+    size = ranges::kMosaicSize.clamp(size);
     if (image.isNull() || size == 1)
         return;
     const Blocks blocks = blockAverages(image, size);

@@ -8,6 +8,7 @@
 // position, so the same picture always gets the same noise.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 #include "viewercontrol/effects/random_hash.h"
@@ -35,7 +36,7 @@ void noiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64
 
 void Noise(Image &image, int amount, NoiseKind kind)
 {
-    amount = std::clamp(amount, 0, 255);
+    amount = ranges::kNoiseAmount.clamp(amount);
     if (image.isNull() || amount == 0)
         return;
     const bool colour = kind == NoiseKind::Colour;

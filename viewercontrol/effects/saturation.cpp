@@ -6,6 +6,7 @@
 // channel's distance from grey.
 // Edges: a point operation; borders need nothing.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 
@@ -35,7 +36,7 @@ void saturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
 
 void Saturation(Image &image, int percent)
 {
-    percent = std::clamp(percent, 0, 1000);
+    percent = ranges::kSaturation.clamp(percent);
     if (image.isNull() || percent == 100)
         return;
     const float factor = static_cast<float>(percent) / 100.0f;

@@ -8,6 +8,7 @@
 // v + (v - B) * percent / 100 * w, rounded and clamped to 0..255.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 #include "viewercontrol/effects/row_window.h"
@@ -57,7 +58,7 @@ void sharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUM
 
 void SharpenEdge(Image &image, int percent)
 {
-    percent = std::clamp(percent, 0, 1000);
+    percent = ranges::kSharpenEdge.clamp(percent);
     if (image.isNull() || percent == 0)
         return;
     const int width = image.width();

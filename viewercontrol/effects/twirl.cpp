@@ -7,6 +7,7 @@
 // none at R; pixels at R or beyond stay as they are. Colours are sampled bilinearly.
 // Edges: samples beyond the borders take the nearest edge pixel.
 
+#include "viewercontrol/effects/effect_ranges.h"
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/effects/pixel_math.h"
 #include "viewercontrol/parallel.h"
@@ -73,7 +74,7 @@ int floorToInt(float v)
 
 void Twirl(Image &image, int angle)
 {
-    angle = std::clamp(angle, -3600, 3600);
+    angle = ranges::kTwirl.clamp(angle);
     if (image.isNull() || angle == 0)
         return;
     const int width = image.width();

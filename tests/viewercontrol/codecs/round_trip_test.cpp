@@ -1,6 +1,7 @@
 // Every output format is written, then read back by our own reader and by an independent
 // decoder (PIL, poppler-utils, or the bytes themselves).
 #include "tests/viewercontrol/codecs/codec_test_support.h"
+#include "viewercontrol/codecs/codec_registry.h"
 #include "viewercontrol/image_io.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,29 @@ TEST(RoundTrip, CoversEveryWritableFormat)
     writable.sort();
     EXPECT_EQ(tested, writable);
     EXPECT_EQ(WritableFormats().size(), 17);
+}
+
+// The format table and the codec registry agree: each format offered is written by the codec
+// the table names, and every codec that writes is offered.
+TEST(RoundTrip, EveryOfferedFormatHasItsWriterAndEveryWriterIsOffered)
+{
+    for (const OutputFormat &format : OutputFormats()) {
+        const Codec *codec = FindWriter(format.extensionText());
+        ASSERT_NE(codec, nullptr) << format.extension;
+        EXPECT_TRUE(codec->write) << format.extension;
+        EXPECT_EQ(codec->name.toStdString(), format.codec) << format.extension;
+        EXPECT_EQ(FindOutputFormat(format.labelText()), &format);
+    }
+    for (const Codec &codec : Codecs()) {
+        if (codec.write) {
+            EXPECT_NE(FindOutputFormat(codec.writeName), nullptr) << codec.name.toStdString();
+        }
+    }
+    EXPECT_EQ(FindOutputFormat(QStringLiteral("heic")), nullptr);
+    for (const QString &format : WritableFormats())
+        EXPECT_EQ(FormatHasQuality(format.toUpper()),
+                  format == "jpg" || format == "webp" || format == "avif")
+            << format.toStdString();
 }
 
 // Lossless formats hold opaque and grey pictures exactly too, whatever layout the writer picks.

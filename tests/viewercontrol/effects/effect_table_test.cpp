@@ -62,8 +62,8 @@ TEST(EffectTable, ListsEveryEffectOnceUnderItsDispatchId)
     std::set<int> ids;
     std::set<std::string_view> commands;
     for (const EffectDescriptor &effect : Effects()) {
-        listed[effect.operation] = effect.dispatchId;
-        EXPECT_TRUE(ids.insert(effect.dispatchId).second) << effect.operation;
+        listed[effect.operation] = static_cast<int>(effect.dispatchId);
+        EXPECT_TRUE(ids.insert(static_cast<int>(effect.dispatchId)).second) << effect.operation;
         EXPECT_TRUE(commands.insert(effect.command).second) << effect.command;
         std::string lower(effect.operation);
         for (char &c : lower)
@@ -88,9 +88,9 @@ TEST(EffectTable, ListsEveryEffectOnceUnderItsDispatchId)
         }
     }
     EXPECT_EQ(listed, expected);
-    EXPECT_EQ(FindEffect("TWIRL")->dispatchId, 132);
+    EXPECT_EQ(FindEffect("TWIRL")->dispatchId, DispatchId{132});
     EXPECT_EQ(FindEffect("brightness"), nullptr);
-    EXPECT_EQ(FindEffectByDispatchId(116), nullptr);
+    EXPECT_EQ(FindEffectByDispatchId(DispatchId{116}), nullptr);
 }
 
 TEST(EffectTable, ApplyPassesTheArgumentsInOrder)

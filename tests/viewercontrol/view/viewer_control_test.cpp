@@ -89,7 +89,7 @@ TEST_F(ViewerControlTest, ShortArgumentsAreTheLowSixteenBits)
     Image grey(4, 4, 0x80808080u);
     viewer.setImage(grey.clone());
     // 70000 arrives as 4464, clamped to +255: red saturates. 65535 arrives as -1.
-    viewer.invoke(117, {70000, 65535, 0});
+    viewer.invoke(DispatchId::AdjustRGB, {70000, 65535, 0});
     EXPECT_EQ(viewer.image().pixel(1, 1)[0], 255);
     EXPECT_EQ(viewer.image().pixel(1, 1)[1], 0x7f);
     EXPECT_EQ(viewer.image().pixel(1, 1)[2], 0x80);
@@ -98,8 +98,9 @@ TEST_F(ViewerControlTest, ShortArgumentsAreTheLowSixteenBits)
 
 TEST_F(ViewerControlTest, UnknownIdentifiersAndMissingPictureDoNothing)
 {
-    EXPECT_FALSE(viewer.invoke(9999, {1, 2}).isValid());
-    viewer.invoke(115, {}); // no picture yet: nothing to invert, nothing crashes
+    EXPECT_FALSE(viewer.invoke(DispatchId{9999}, {1, 2}).isValid());
+    // No picture yet: nothing to invert, nothing crashes.
+    viewer.invoke(DispatchId::InvertColor, {});
     EXPECT_TRUE(viewer.image().isNull());
 }
 
@@ -108,12 +109,12 @@ TEST_F(ViewerControlTest, ViewModesAreFixedZoomsAndNineFitsShrinkingOnly)
     viewer.setImage(Image(400, 100, 0xff0000ffu));
     const double expected[] = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5, 2.0};
     for (int mode = 1; mode <= 7; ++mode) {
-        viewer.invoke(ViewerControl::IdViewMode, {mode});
+        viewer.invoke(DispatchId::ViewMode, {mode});
         EXPECT_NEAR(viewer.zoom(), expected[mode - 1], 1e-9) << "mode " << mode;
     }
-    viewer.invoke(ViewerControl::IdViewMode, {9});
-    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);         // 400 wide into 200
-    viewer.invoke(ViewerControl::IdViewMode, {8}); // not a mode: the view stays
+    viewer.invoke(DispatchId::ViewMode, {9});
+    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);    // 400 wide into 200
+    viewer.invoke(DispatchId::ViewMode, {8}); // not a mode: the view stays
     EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);
 
     viewer.setImage(Image(50, 20, 0xff0000ffu)); // smaller than the view: never enlarged
@@ -129,7 +130,7 @@ TEST_F(ViewerControlTest, ZoomStepsFollowTheLadderUpToEightHundredPercent)
     viewer.SetViewMode(1);
     std::vector<double> seen{viewer.zoom()};
     for (int i = 0; i < 14; ++i) {
-        viewer.invoke(ViewerControl::IdZoomIn, {});
+        viewer.invoke(DispatchId::ZoomIn, {});
         seen.push_back(viewer.zoom());
     }
     const std::vector<double> ladder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1, 1.5, 2, 3, 4, 6, 8};
@@ -188,33 +189,32 @@ TEST_F(ViewerControlTest, FilesLoadSaveAndRestore)
     ASSERT_TRUE(WriteImage(randomImage(30, 20, 5), source, QStringLiteral("png"), &error))
         << error.toStdString();
 
-    viewer.invoke(ViewerControl::IdLoadOption, {1});
-    viewer.invoke(ViewerControl::IdDisplayOption, {true});
-    viewer.invoke(ViewerControl::IdFileName, {source});
-    viewer.invoke(ViewerControl::IdViewMode, {9});
+    viewer.invoke(DispatchId::LoadOption, {1});
+    viewer.invoke(DispatchId::DisplayOption, {true});
+    viewer.invoke(DispatchId::FileName, {source});
+    viewer.invoke(DispatchId::ViewMode, {9});
     ASSERT_FALSE(viewer.image().isNull());
     EXPECT_EQ(viewer.FileName(), source);
 
-    viewer.invoke(115, {}); // InvertColor
+    viewer.invoke(DispatchId::InvertColor, {});
     const QString base = QString::fromStdString((dir / "out").string());
-    EXPECT_EQ(viewer.invoke(ViewerControl::IdSaveAs, {base, QStringLiteral("png")}).toInt(), 1);
+    EXPECT_EQ(viewer.invoke(DispatchId::SaveAs, {base, QStringLiteral("png")}).toInt(), 1);
     Image written = ReadImage(base + QStringLiteral(".png"), &error);
     EXPECT_TRUE(written == viewer.image());
 
-    viewer.invoke(ViewerControl::IdRestoreImage, {false});
+    viewer.invoke(DispatchId::RestoreImage, {false});
     EXPECT_TRUE(viewer.image() == viewer.originalImage());
     EXPECT_FALSE(viewer.image() == written);
 
-    EXPECT_EQ(
-        viewer.invoke(ViewerControl::IdSaveAsIcon, {base, QStringLiteral("ico"), 32, 32}).toInt(),
-        1);
+    EXPECT_EQ(viewer.invoke(DispatchId::SaveAsIcon, {base, QStringLiteral("ico"), 32, 32}).toInt(),
+              1);
     Image icon = ReadImage(base + QStringLiteral(".ico"), &error);
     EXPECT_EQ(icon.width(), 32);
     EXPECT_EQ(icon.height(), 32);
 
     // A save into a folder that does not exist reports failure and writes nothing.
     const QString missing = QString::fromStdString((dir / "no" / "such").string());
-    EXPECT_EQ(viewer.invoke(ViewerControl::IdSaveAs, {missing, QStringLiteral("png")}).toInt(), 0);
+    EXPECT_EQ(viewer.invoke(DispatchId::SaveAs, {missing, QStringLiteral("png")}).toInt(), 0);
     EXPECT_FALSE(viewer.lastError().isEmpty());
 }
 
@@ -248,8 +248,8 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
 
     viewer.setImage(Image(8, 8, 0x112233ffu));
     ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
-    viewer.invoke(115, {}); // InvertColor: meant for the PDF, dropped with it below
-    viewer.SetViewMode(5);  // 100 %: for the view, whatever it shows
+    viewer.invoke(DispatchId::InvertColor, {}); // meant for the PDF, dropped with it below
+    viewer.SetViewMode(5);                      // 100 %: for the view, whatever it shows
     int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
@@ -261,7 +261,7 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
 
     // A newer file wins; the effect asked for after it waits for it.
     ASSERT_TRUE(viewer.SetFileName(picture));
-    viewer.invoke(115, {});
+    viewer.invoke(DispatchId::InvertColor, {});
     QSignalSpy changed(&viewer, &ViewerControl::imageChanged);
     ASSERT_TRUE(changed.wait(10000));
     EXPECT_FALSE(viewer.isLoading());

@@ -1,0 +1,179 @@
+// The lists written out by hand beside the code (the README's tables, the end-to-end suite's
+// format list) agree with the tables the program is built from.
+#include "recording_viewer.h"
+#include "tests/support/temp_dir.h"
+#include "viewer/effect_dialog_one.h"
+#include "viewer/effect_dialog_two.h"
+#include "viewercontrol/effects/effect_table.h"
+#include "viewercontrol/output_formats.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace lumaskin {
+namespace {
+
+QString sourceFile(const char *name)
+{
+    return QString::fromStdString(test::readFile(test::sourceDir() / name));
+}
+
+// The cells of the table rows (below the header) of the README section `heading`.
+std::vector<QStringList> readmeTable(const QString &heading)
+{
+    const QString readme = sourceFile("README.md");
+    const qsizetype start = readme.indexOf(QStringLiteral("\n## ") + heading + u'\n');
+    EXPECT_GE(start, 0) << heading.toStdString();
+    const qsizetype end = readme.indexOf(QStringLiteral("\n## "), start + 1);
+    std::vector<QStringList> rows;
+    bool body = false;
+    for (const QString &line : readme.mid(start, end - start).split(u'\n')) {
+        if (!line.startsWith(u'|'))
+            continue;
+        if (line.startsWith(QStringLiteral("|---"))) {
+            body = true;
+            continue;
+        }
+        if (!body)
+            continue;
+        QStringList cells = line.split(u'|');
+        cells = cells.mid(1, cells.size() - 2);
+        for (QString &cell : cells)
+            cell = cell.trimmed().replace(QChar(0x2212), u'-'); // the typographic minus
+        rows.push_back(cells);
+    }
+    EXPECT_FALSE(rows.empty()) << heading.toStdString();
+    return rows;
+}
+
+QStringList backticked(const QString &text)
+{
+    QStringList words;
+    for (const auto &match : QRegularExpression(QStringLiteral("`([^`]+)`")).globalMatch(text))
+        words << match.captured(1);
+    return words;
+}
+
+const EffectArgument *findArgument(const EffectDescriptor &effect, const QString &name)
+{
+    for (const EffectArgument &argument : effect.arguments)
+        if (name == QLatin1String(argument.name.data(), qsizetype(argument.name.size())))
+            return &argument;
+    return nullptr;
+}
+
+// The distinct argument values each effect is first applied with by the two windows.
+std::map<DispatchId, std::set<double>> windowStartingValues()
+{
+    std::map<DispatchId, std::set<double>> values;
+    CImageViewer viewer([&](DispatchId id, const QVariantList &arguments) {
+        std::set<double> &set = values[id];
+        for (const QVariant &argument : arguments)
+            set.insert(argument.toDouble());
+        return QVariant();
+    });
+    EffectDialogOne one(nullptr);
+    EffectDialogTwo two(nullptr);
+    one.appliedFlags.fill(1);
+    two.appliedFlags.fill(1);
+    one.ApplyMarkedEffects(viewer);
+    two.ApplyMarkedEffects(viewer);
+    return values;
+}
+
+TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
+{
+    const std::map<QString, double> words = {
+        {"North", 0}, {"normal", 0}, {"grey", 0}, {"white", 0xFFFFFF}, {"black", 0}};
+    const QRegularExpression range(QStringLiteral("^(-?[\\d.]+)\\.\\.(-?[\\d.]+)"));
+    const QRegularExpression token(QStringLiteral("-?\\d+(?:\\.\\d+)?|[A-Za-z]+"));
+    const auto starting = windowStartingValues();
+    std::set<const EffectDescriptor *> documented;
+    for (const QStringList &row : readmeTable(QStringLiteral("Effects"))) {
+        ASSERT_EQ(row.size(), 5) << row.join(u'|').toStdString();
+        const QStringList names = backticked(row[0]);
+        ASSERT_EQ(names.size(), 1) << row[0].toStdString();
+        SCOPED_TRACE(names[0].toStdString());
+        const EffectDescriptor *effect = FindEffect(names[0].toStdString());
+        ASSERT_NE(effect, nullptr);
+        documented.insert(effect);
+
+        // Arguments and range: "a, b: min..max; c: ...", every argument named.
+        std::set<const EffectArgument *> named;
+        if (row[1] != QStringLiteral("—")) {
+            for (const QString &part : row[1].split(u';')) {
+                const qsizetype colon = part.indexOf(u':');
+                ASSERT_GT(colon, 0) << part.toStdString();
+                const auto bounds = range.match(part.mid(colon + 1).trimmed());
+                for (QString name : part.left(colon).split(u',')) {
+                    name = name.trimmed().section(u' ', 0, 0);
+                    const EffectArgument *argument = findArgument(*effect, name);
+                    ASSERT_NE(argument, nullptr) << name.toStdString();
+                    named.insert(argument);
+                    if (bounds.hasMatch()) {
+                        EXPECT_EQ(bounds.captured(1).toDouble(), argument->minimum);
+                        EXPECT_EQ(bounds.captured(2).toDouble(), argument->maximum);
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(named.size(), effect->arguments.size());
+
+        // Leaves the picture alone at: one value for all, "name value", or none.
+        const QStringList neutral = row[3].split(u' ');
+        for (const EffectArgument &argument : effect->arguments) {
+            if (row[3] == QStringLiteral("—")) {
+                EXPECT_FALSE(argument.neutral.has_value()) << argument.name;
+            } else if (neutral.size() == 1 && argument.neutral) {
+                EXPECT_EQ(*argument.neutral, neutral[0].toDouble()) << argument.name;
+            } else if (neutral.size() == 2 && findArgument(*effect, neutral[0]) == &argument) {
+                EXPECT_EQ(argument.neutral, std::optional(neutral[1].toDouble()));
+            }
+        }
+
+        // Starts at: the values the windows first apply, words standing for list choices.
+        std::set<double> shown;
+        for (const auto &match : token.globalMatch(row[4])) {
+            bool number = false;
+            const double value = match.captured().toDouble(&number);
+            if (number)
+                shown.insert(value);
+            else if (words.contains(match.captured()))
+                shown.insert(words.at(match.captured()));
+        }
+        const auto applied = starting.find(effect->dispatchId);
+        ASSERT_NE(applied, starting.end());
+        EXPECT_EQ(shown, applied->second);
+    }
+    EXPECT_EQ(documented.size(), Effects().size());
+}
+
+TEST(Documentation, FormatListsMatchTheFormatTable)
+{
+    QStringList written;
+    for (const QStringList &row : readmeTable(QStringLiteral("Formats")))
+        written << backticked(row.value(2));
+    written.sort();
+    QStringList writable = WritableFormats();
+    writable.sort();
+    EXPECT_EQ(written.join(u' ').toStdString(), writable.join(u' ').toStdString());
+
+    // The end-to-end suite picks formats by the rows of the main window's list.
+    const QString script = sourceFile("tests/e2e/buttons_test.py");
+    const auto list =
+        QRegularExpression(QStringLiteral("\\nFORMATS = \\(([^)]*)\\)")).match(script);
+    ASSERT_TRUE(list.hasMatch());
+    QStringList e2e;
+    for (const auto &match :
+         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(list.captured(1)))
+        e2e << match.captured(1);
+    QStringList labels;
+    for (const OutputFormat &format : OutputFormats())
+        labels << format.labelText();
+    EXPECT_EQ(e2e.join(u' ').toStdString(), labels.join(u' ').toStdString());
+}
+
+} // namespace
+} // namespace lumaskin

@@ -1,7 +1,7 @@
 #include "skin/skin_dialog.h"
 
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "controls/shape_limit.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_scroll_bar.h"
@@ -374,9 +374,13 @@ void SkinDialog::ReadControls(const SkinIni &ini, const QString &folder)
     if (m_taskBarWindow) {
         const ListSection<ButtonEntry> entries = ReadTaskBarButtons(ini);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i])
-                m_taskBarWindow->CreateButton(*entries[i], static_cast<int>(i), folder,
-                                              m_transparentColor);
+            if (!entries[i])
+                continue;
+            const ControlSite popupSite{m_taskBarWindow->ButtonParent(), nullptr, folder,
+                                        m_transparentColor};
+            m_taskBarWindow->AddButton(CreateTaskBarButton(*entries[i], static_cast<int>(i),
+                                                           popupSite, m_taskBarWindow.get())
+                                           .release());
         }
     }
 

@@ -15,7 +15,7 @@
 #include "skin/rect.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_locator.h"
-#include "skin/task_bar_popup.h"
+#include "notifier/task_bar_popup.h"
 #include "zip/zip_archive.h"
 
 #include <QDialog>

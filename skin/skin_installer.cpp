@@ -1,7 +1,7 @@
 #include "skin/skin_installer.h"
 
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "skin/skin_package.h"
 #include "skin/skin_sections.h"
 #include "skin/skin_working_folder.h"

@@ -56,13 +56,17 @@ public:
                           std::to_string(hide) + "," + std::to_string(unused));
     }
     void DestroyButton() override { m_calls.push_back("DestroyButton"); }
-    void CreateButton(const ButtonEntry &entry, int index, const QString &, ColourValue) override
+    QWidget *ButtonParent() override { return &m_window; }
+    void AddButton(SkinButton *button) override
     {
-        m_calls.push_back("CreateButton " + entry.name + " " + std::to_string(index));
+        EXPECT_EQ(button->parentWidget(), &m_window);
+        m_calls.push_back("AddButton " + button->Name() + " " + std::to_string(button->Index()));
     }
+    void CloseTaskBar(const std::string &name) override { m_calls.push_back("Close " + name); }
 
 private:
     std::vector<std::string> &m_calls;
+    QWidget m_window;
     bool m_created = false;
 };
 
@@ -139,14 +143,14 @@ TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
     Load(dialog);
     EXPECT_THAT(calls,
                 ElementsAre("Create", "HideNow", "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                            "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
-                            "CreateButton TASKBUTTON_EXIT 1"));
+                            "StartPopUp 300,6000,300,1", "AddButton TASKBUTTON_A 0",
+                            "AddButton TASKBUTTON_EXIT 1"));
     calls.clear();
     Load(dialog);
     EXPECT_THAT(calls, ElementsAre("HideNow", "DestroyButton",
                                    "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                                   "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
-                                   "CreateButton TASKBUTTON_EXIT 1"));
+                                   "StartPopUp 300,6000,300,1", "AddButton TASKBUTTON_A 0",
+                                   "AddButton TASKBUTTON_EXIT 1"));
 }
 
 TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)

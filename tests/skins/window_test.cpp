@@ -2,7 +2,7 @@
 // control lands where the skin says, on the opaque background, and nothing covers a button,
 // field or list where the user would click it.
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "controls/skin_host.h"
 #include "tests/skins/skin_under_test.h"
 

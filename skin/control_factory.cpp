@@ -1,4 +1,4 @@
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"

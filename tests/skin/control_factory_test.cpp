@@ -1,4 +1,4 @@
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "tests/controls/test_host.h"
 #include "tests/support/temp_dir.h"
 

@@ -248,12 +248,12 @@ void MainDialog::Message(const QString &text)
 
 SkinEdit *MainDialog::EditBox(std::size_t index) const
 {
-    return index < EditBoxes().size() ? EditBoxes()[index].get() : nullptr;
+    return index < EditBoxes().size() ? EditBoxes()[index] : nullptr;
 }
 
 SkinListBox *MainDialog::FileList() const
 {
-    return ListControls().empty() ? nullptr : ListControls().front().get();
+    return ListControls().empty() ? nullptr : ListControls().front();
 }
 
 int MainDialog::ListSelectionMark() const

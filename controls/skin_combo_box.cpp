@@ -30,13 +30,6 @@ SkinComboBox::SkinComboBox(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-SkinComboBox::~SkinComboBox()
-{
-    // The list and its scroll bar go first, then the button and the edit.
-    m_list.reset();
-    m_button.reset();
-    m_edit.reset();
-}
 
 void SkinComboBox::Create(const QRect &rect)
 {
@@ -72,8 +65,9 @@ void SkinComboBox::Layout(int left, int top, int right, int bottom)
 
 void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyColor)
 {
+    delete m_button.data();
     auto *button = new SkinComboButton(parentWidget());
-    m_button.reset(button);
+    m_button = button;
     button->SetTransparentColor(keyColor);
     button->Create(m_buttonRect);
     button->LoadStateBitmaps(stripPath, m_buttonRect.left(), m_buttonRect.top(),
@@ -87,8 +81,9 @@ void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyC
 void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
                               std::uint32_t borderColor)
 {
+    delete m_edit.data();
     auto *edit = new SkinEdit(parentWidget());
-    m_edit.reset(edit);
+    m_edit = edit;
     edit->Create(m_editRect);
     edit->SetName("COMBO_EDIT");
     edit->SetBkColor(bkColor);
@@ -101,8 +96,9 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
                               std::uint32_t selBkColor, std::uint32_t selTextColor,
                               const ScrollBarFiles &scrollBar)
 {
+    delete m_list.data();
     auto *list = new SkinComboList(parentWidget());
-    m_list.reset(list);
+    m_list = list;
     list->Create(m_listRect);
     list->SetName("COMBO_LIST");
     list->SetBkColor(bkColor);
@@ -120,7 +116,7 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
 
 void SkinComboBox::ToggleList()
 {
-    SkinComboList *list = m_list.get();
+    SkinComboList *list = m_list.data();
     SkinScrollBar *bar = list ? list->ScrollBar() : nullptr;
     if (m_listClosed) {
         if (bar) {

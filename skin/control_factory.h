@@ -13,7 +13,6 @@
 #include "skin/skin_entries.h"
 
 #include <QString>
-#include <memory>
 #include <string>
 
 class QWidget;
@@ -35,35 +34,25 @@ struct ControlSite
 };
 
 // Each creator builds, configures and shows the control of one parsed skin entry; `index` is
-// the entry's position in its section (key number minus 1). The control is a child of
-// site.parent and is also returned as owned: its owner must drop it before the parent
-// window's own destructor runs (members of the parent's class are), or call reset() to
-// remove it from the window earlier.
-std::unique_ptr<SkinButton> CreateButton(const ButtonEntry &entry, int index,
-                                         const ControlSite &site);
+// the entry's position in its section (key number minus 1). The control and any parts it
+// has are children of site.parent, which owns them: they go when it goes.
+SkinButton *CreateButton(const ButtonEntry &entry, int index, const ControlSite &site);
 // A button of the task-bar pop-up: a child of site.parent (the pop-up), reporting only a
 // "TASKBUTTON_EXIT" click, to `taskBar`.
-std::unique_ptr<SkinButton> CreateTaskBarButton(const ButtonEntry &entry, int index,
-                                                const ControlSite &site, TaskBarHost *taskBar);
-std::unique_ptr<SkinSlider> CreateSlider(const SliderEntry &entry, int index,
-                                         const ControlSite &site);
-std::unique_ptr<SkinOptionButton> CreateOptionButton(const OptionEntry &entry, int index,
-                                                     const ControlSite &site);
-std::unique_ptr<SkinCheckBox> CreateCheckBox(const CheckEntry &entry, int index,
-                                             const ControlSite &site);
+SkinButton *CreateTaskBarButton(const ButtonEntry &entry, int index, const ControlSite &site,
+                                TaskBarHost *taskBar);
+SkinSlider *CreateSlider(const SliderEntry &entry, int index, const ControlSite &site);
+SkinOptionButton *CreateOptionButton(const OptionEntry &entry, int index, const ControlSite &site);
+SkinCheckBox *CreateCheckBox(const CheckEntry &entry, int index, const ControlSite &site);
 // The caption has no name or index of its own.
-std::unique_ptr<CLabel> CreateCaption(const CaptionEntry &entry, const ControlSite &site);
-std::unique_ptr<CLabel> CreateLabel(const LabelEntry &entry, int index, const ControlSite &site);
-std::unique_ptr<SkinProgress> CreateProgress(const ProgressEntry &entry, int index,
-                                             const ControlSite &site);
-std::unique_ptr<SkinEdit> CreateEditBox(const EditBoxEntry &entry, int index,
-                                        const ControlSite &site);
-std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
-                                           const ControlSite &site);
+CLabel *CreateCaption(const CaptionEntry &entry, const ControlSite &site);
+CLabel *CreateLabel(const LabelEntry &entry, int index, const ControlSite &site);
+SkinProgress *CreateProgress(const ProgressEntry &entry, int index, const ControlSite &site);
+SkinEdit *CreateEditBox(const EditBoxEntry &entry, int index, const ControlSite &site);
+SkinListBox *CreateListBox(const ListBoxEntry &entry, int index, const ControlSite &site);
 // The frame, its drop button "COMBO_BTN", edit "COMBO_EDIT" and drop list "COMBO_LIST"
-// (closed), all children of site.parent; the frame owns the parts.
-std::unique_ptr<SkinComboBox> CreateComboBox(const ComboBoxEntry &entry, int index,
-                                             const ControlSite &site);
+// (closed), all children of site.parent.
+SkinComboBox *CreateComboBox(const ComboBoxEntry &entry, int index, const ControlSite &site);
 
 // The folder joined with a bitmap's file name; empty when the entry names no file, so
 // that an empty field loads nothing.

@@ -81,15 +81,17 @@ protected:
         dialog.SetSkinFile(file);
         dialog.SetSkinFolder(SkinDialog::GetFolderOfPath(file));
         dialog.LoadSkin();
+        // What the event loop does next: the previous skin's layer goes.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     TempDir m_dir;
     int m_loads = 0;
 };
 
-int CountDirectChildren(const QWidget &widget)
+int CountWidgets(const QWidget &widget)
 {
-    return static_cast<int>(widget.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+    return static_cast<int>(widget.findChildren<QWidget *>().size());
 }
 
 TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
@@ -178,15 +180,15 @@ TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 {
     RecordingDialog fresh;
     Load(fresh, TestSkin{QColor(200, 10, 10), {}, false});
-    const int expectedChildren = CountDirectChildren(fresh);
+    const int expectedChildren = CountWidgets(fresh);
 
     RecordingDialog dialog;
     Load(dialog);
-    const int firstChildren = CountDirectChildren(dialog);
+    const int firstChildren = CountWidgets(dialog);
     Load(dialog, TestSkin{QColor(200, 10, 10), "", false});
 
     EXPECT_GT(firstChildren, expectedChildren);
-    EXPECT_EQ(CountDirectChildren(dialog), expectedChildren);
+    EXPECT_EQ(CountWidgets(dialog), expectedChildren);
     EXPECT_EQ(dialog.Buttons().size(), 1u);
     EXPECT_TRUE(dialog.CheckBoxes().empty());
     EXPECT_TRUE(dialog.OptionButtons().empty());
@@ -197,7 +199,7 @@ TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 
     // And back to the whole skin: the same state as after its first load.
     Load(dialog);
-    EXPECT_EQ(CountDirectChildren(dialog), firstChildren);
+    EXPECT_EQ(CountWidgets(dialog), firstChildren);
     EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
     EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
 }
@@ -236,7 +238,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
     EXPECT_THAT(dialog.sliders, ElementsAre("SLIDER_PROGRESS=125"));
 
     // Two buttons of one name: look-ups act on the first.
-    EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3].get());
+    EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3]);
     dialog.SetButtonChecked("BUTTON_TWIN", 1);
     EXPECT_EQ(dialog.Buttons()[3]->IsChecked(), 1);
     EXPECT_EQ(dialog.Buttons()[4]->IsChecked(), 0);
@@ -271,8 +273,8 @@ TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
     EXPECT_EQ(options[0]->IsChecked(), 1);
     EXPECT_EQ(options[1]->IsChecked(), 0);
 
-    QTest::mouseClick(options[2].get(), Qt::LeftButton);
-    QTest::mouseClick(options[1].get(), Qt::LeftButton);
+    QTest::mouseClick(options[2], Qt::LeftButton);
+    QTest::mouseClick(options[1], Qt::LeftButton);
     EXPECT_EQ(options[0]->IsChecked(), 0);
     EXPECT_EQ(options[1]->IsChecked(), 1) << "checking one clears the others";
     EXPECT_EQ(options[2]->IsChecked(), 0);
@@ -292,7 +294,7 @@ TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
         QTest::keyClick(&dialog, key);
         EXPECT_TRUE(dialog.isVisible()) << key;
         // From inside the edit box too.
-        QTest::keyClick(dialog.EditBoxes()[0].get(), key);
+        QTest::keyClick(dialog.EditBoxes()[0], key);
         EXPECT_TRUE(dialog.isVisible()) << key;
     }
 }

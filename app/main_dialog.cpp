@@ -71,16 +71,11 @@ const QString MainDialog::kImageFilter = QStringLiteral(
 const QString MainDialog::kVideoFilter =
     QStringLiteral("All Video Files(*.wmv, *mp4, *avi)|*.wmv;*.mp4;*.avi||");
 
-MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidget *parent)
-    : SkinDialog(parent),
-      m_ownMessages(messages ? nullptr : std::make_unique<QtMessageBoxes>(this)),
-      m_messages(messages ? messages : m_ownMessages.get()),
-      m_ownPrompts(prompts ? nullptr : std::make_unique<QtMainDialogPrompts>(this)),
-      m_prompts(prompts ? prompts : m_ownPrompts.get()),
+MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidget *parent)
+    : SkinDialog(messages, parent), m_prompts(prompts),
       // Both effect windows are children of this window and stay hidden until a button
       // shows them.
-      m_effectDialogOne(&m_viewer, this, m_messages),
-      m_effectDialogTwo(&m_viewer, this, m_messages),
+      m_effectDialogOne(&m_viewer, this, messages), m_effectDialogTwo(&m_viewer, this, messages),
       m_viewer(static_cast<ViewerControl *>(nullptr)), m_progress(new ConversionProgress(this))
 {
     m_viewer.Create(this);
@@ -92,7 +87,6 @@ MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidg
         Viewer()->clearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
     });
     UpdateChangeButtons();
-    SetMessageBoxes(m_messages);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
@@ -212,7 +206,7 @@ void MainDialog::NameSkinInNotifier()
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
     if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr)
         page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName(),
-                                 SkinPackageFailed());
+                                SkinPackageFailed());
 }
 
 void MainDialog::FillFormatComboBox()
@@ -243,7 +237,7 @@ void MainDialog::PlaceViewer()
 
 void MainDialog::Message(const QString &text)
 {
-    m_messages->Show(text, MessageButtons::Ok, MessageIcon::None);
+    Messages().Show(text, MessageButtons::Ok, MessageIcon::None);
 }
 
 SkinEdit *MainDialog::EditBox(std::size_t index) const
@@ -294,8 +288,8 @@ void MainDialog::UpdateChangeButtons()
 QString MainDialog::SelectOutputFolder(int *quality)
 {
     const QString title = QStringLiteral("Please select an output directory for ");
-    return ResolveFileName(quality ? m_prompts->ConversionFolder(title, quality)
-                                   : m_prompts->Folder(title));
+    return ResolveFileName(quality ? m_prompts.ConversionFolder(title, quality)
+                                   : m_prompts.Folder(title));
 }
 
 void MainDialog::OnListClicked()
@@ -314,7 +308,7 @@ void MainDialog::ShowSelectedRow()
 
 void MainDialog::AddFiles()
 {
-    AddPaths(m_prompts->OpenFiles(kImageFilter));
+    AddPaths(m_prompts.OpenFiles(kImageFilter));
 }
 
 void MainDialog::AddPaths(const QStringList &files)
@@ -514,7 +508,7 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
             sources << FileName(outcome.source);
     }
     if (!sources.isEmpty()) {
-        const MessageAnswer answer = m_messages->Show(
+        const MessageAnswer answer = Messages().Show(
             QStringLiteral("These pictures are in %1 already, in the chosen format. Converting "
                            "would replace them with their converted files:\n\n%2\n\nReplace "
                            "them? No keeps them and writes each converted file beside its "
@@ -534,7 +528,7 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
     }
     if (existing.isEmpty())
         return true;
-    const MessageAnswer answer = m_messages->Show(
+    const MessageAnswer answer = Messages().Show(
         QStringLiteral("%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
                        "(the new files are written as \"name (2)\"), overwrite them, or skip "
                        "those pictures? The answer is for all of them.")
@@ -626,13 +620,14 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         if (outcome.written) {
             ++written;
             if (outcome.renamed)
-                renamed
-                    << QStringLiteral("%1 \u2192 %2").arg(QuotedFileName(outcome.source),
-                                              QuotedFileName(FileName(outcome.target)));
+                renamed << QStringLiteral("%1 \u2192 %2")
+                               .arg(QuotedFileName(outcome.source),
+                                    QuotedFileName(FileName(outcome.target)));
         } else if (outcome.skipped) {
             ++skipped;
         } else if (outcome.started) {
-            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.FailedFile()), outcome.error);
+            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.FailedFile()),
+                                                     outcome.error);
         }
     }
     const int total = static_cast<int>(outcomes.size());
@@ -697,7 +692,7 @@ void MainDialog::RestoreEffects()
 void MainDialog::BrowseVideo(std::size_t editIndex)
 {
     // An existing file is chosen, so an open chooser, not a save chooser.
-    const QString file = m_prompts->OpenFile(kVideoFilter);
+    const QString file = m_prompts.OpenFile(kVideoFilter);
     if (file.isEmpty())
         return;
     if (SkinEdit *edit = EditBox(editIndex)) {

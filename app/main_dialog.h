@@ -31,10 +31,9 @@ class MainDialog : public SkinDialog
     Q_OBJECT
 
 public:
-    // Questions and reports go to `messages`, or to message boxes over this window; file and
-    // folder choices to `prompts`, or to Qt's dialogs.
-    explicit MainDialog(MessageBoxes *messages = nullptr, MainDialogPrompts *prompts = nullptr,
-                        QWidget *parent = nullptr);
+    // Questions and reports go to `messages`, file and folder choices to `prompts`; both
+    // outlive the window.
+    MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidget *parent = nullptr);
     ~MainDialog() override;
 
     // Loads the start-up skin "Purple.skn" from `packageFolder` (the folder current when the
@@ -149,10 +148,7 @@ private:
         std::jthread thread;
     };
 
-    std::unique_ptr<MessageBoxes> m_ownMessages;
-    MessageBoxes *m_messages;
-    std::unique_ptr<MainDialogPrompts> m_ownPrompts;
-    MainDialogPrompts *m_prompts;
+    MainDialogPrompts &m_prompts;
     QIcon m_icon;
     // Declared so that they go in the reverse order: the viewer's wrapper first, then the
     // second effect window, then the first. Both windows act on the viewer.

@@ -60,7 +60,8 @@ void CreateAll(const std::vector<std::optional<Entry>> &entries, std::vector<Con
 
 } // namespace
 
-SkinDialog::SkinDialog(QWidget *parent) : QDialog(parent)
+SkinDialog::SkinDialog(MessageBoxes &messages, QWidget *parent)
+    : QDialog(parent), m_messages(messages)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // The shape is cut by a mask; outside the background nothing of the window is drawn.
@@ -129,24 +130,14 @@ void SkinDialog::FrameWithoutSkin()
         show();
 }
 
-MessageBoxes &SkinDialog::Messages()
-{
-    if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
-        m_messages = m_ownMessages.get();
-    }
-    return *m_messages;
-}
-
 bool SkinDialog::LoadSkinPackage(const QString &packagePath)
 {
-    MessageBoxes &messages = Messages();
     // A private folder of our own, so nothing in the user's folder is written or emptied.
     SkinWorkingFolder workingFolder;
     m_skinPackageFailed =
         !workingFolder.IsValid() ||
         ExtractSkinPackage(m_archive, QFile::encodeName(packagePath).toStdString(),
-                           workingFolder.Path(), messages) != SkinPackageResult::Extracted;
+                           workingFolder.Path(), m_messages) != SkinPackageResult::Extracted;
     SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
     SetSkinFolder(GetFolderOfPath(m_skinFile));
     LoadSkin();
@@ -252,9 +243,8 @@ void SkinDialog::ChangePackage(const QString &path)
 bool SkinDialog::InstallSkinPackage(const QString &path)
 {
     const QString fileName = QFileInfo(path).fileName();
-    MessageBoxes &messages = Messages();
-    const auto refuse = [&messages](const QString &text) {
-        messages.Show(text, MessageButtons::Ok, MessageIcon::Stop);
+    const auto refuse = [this](const QString &text) {
+        m_messages.Show(text, MessageButtons::Ok, MessageIcon::Stop);
         return false;
     };
     if (!SkinLocator::IsPackageName(fileName))
@@ -272,7 +262,7 @@ bool SkinDialog::InstallSkinPackage(const QString &path)
     const QString canonical = QFileInfo(path).canonicalFilePath();
     if (canonical != QFileInfo(target).canonicalFilePath()) {
         if (QFileInfo::exists(target) &&
-            messages.Show(
+            m_messages.Show(
                 QStringLiteral("A skin package named %1 is already installed. Replace it?")
                     .arg(fileName),
                 MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)

@@ -65,7 +65,9 @@ public:
         {32778, "&Deluxe", "Deluxe.zip"},
     }};
 
-    explicit SkinDialog(QWidget *parent = nullptr);
+    // Questions and failures of packages and installs are put to `messages`, which outlives
+    // the dialog.
+    explicit SkinDialog(MessageBoxes &messages, QWidget *parent = nullptr);
 
     // The pop-up that slides in at each skin load. Without one, those steps do nothing.
     void SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup);
@@ -76,8 +78,7 @@ public:
     const SkinLocator &Locator() const { return m_locator; }
     // Reads skin packages from `folder` alone, and installs none.
     void SetPackageFolder(const QString &folder) { m_locator = SkinLocator({folder}, QString()); }
-    // Where a package's questions and failures are reported; without one, message boxes.
-    void SetMessageBoxes(MessageBoxes *messages) { m_messages = messages; }
+    MessageBoxes &Messages() const { return m_messages; }
 
     // Extracts the package into a private working folder, loads the skin from it and removes
     // the folder again. A package that fails leaves the window without a skin, as LoadSkin
@@ -220,7 +221,6 @@ private:
     void ReadControls(const SkinIni &ini, const QString &folder);
     // Hides the window, loads the package at `path` and shows the window again.
     void ChangePackage(const QString &path);
-    MessageBoxes &Messages();
     // A window without a skin gets the desktop's frame, so that it can still be closed.
     void FrameWithoutSkin();
 
@@ -250,8 +250,7 @@ private:
     SkinLocator m_locator;
     // The user's package the window wears; empty while it wears one of the eight skins.
     QString m_userPackage;
-    MessageBoxes *m_messages = nullptr;
-    std::unique_ptr<MessageBoxes> m_ownMessages;
+    MessageBoxes &m_messages;
     int m_skinIndex = 0;
     bool m_skinPackageFailed = false;
     QString m_skinFolder;

@@ -39,11 +39,11 @@ public:
 struct Window
 {
     CountingMessageBoxes messages;
-    MainDialog dialog{&messages};
+    lumaskin::QtMainDialogPrompts prompts{nullptr};
+    MainDialog dialog{messages, prompts};
 
     Window()
     {
-        dialog.SetMessageBoxes(&messages);
         dialog.SetTaskBarPopup(std::make_unique<lumaskin::TaskBarWindow>());
         dialog.SetPackageFolder(QStringLiteral(LUMASKIN_SKINS_DIR));
         dialog.OnInitDialog(QStringLiteral(LUMASKIN_SKINS_DIR));

@@ -131,7 +131,7 @@ protected:
     TempDir m_out;
     RecordingMessages messages;
     ScriptedPrompts prompts;
-    MainDialog dialog{&messages, &prompts};
+    MainDialog dialog{messages, prompts};
     QStringList pictures;
 };
 

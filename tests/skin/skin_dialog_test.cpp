@@ -18,9 +18,22 @@ using test::TestSkin;
 using ::testing::ElementsAre;
 
 // Records what the name-routed operations receive.
+// Keeps what the dialog would have told the user.
+class KeptMessages : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        shown.push_back(text.toStdString());
+        return MessageAnswer::Ok;
+    }
+    std::vector<std::string> shown;
+};
+
 class RecordingDialog : public SkinDialog
 {
 public:
+    explicit RecordingDialog(MessageBoxes &messages) : SkinDialog(messages) {}
     void OnControlClicked(const std::string &name) override { clicked.push_back(name); }
     void OnOptionSelected(const std::string &name) override { options.push_back(name); }
     void OnSliderChanged(const std::string &name, int position) override
@@ -87,6 +100,7 @@ protected:
 
     TempDir m_dir;
     int m_loads = 0;
+    KeptMessages m_messages;
 };
 
 int CountWidgets(const QWidget &widget)
@@ -96,7 +110,7 @@ int CountWidgets(const QWidget &widget)
 
 TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
 
     EXPECT_EQ(dialog.size(), QSize(test::kSkinWidth, test::kSkinHeight));
@@ -140,7 +154,7 @@ TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
 TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
 {
     std::vector<std::string> calls;
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     Load(dialog);
     EXPECT_THAT(calls,
@@ -157,7 +171,7 @@ TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
 
 TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     EXPECT_EQ(dialog.mask(), test::TestSkinShape());
     EXPECT_EQ(dialog.WindowRegion(), test::TestSkinShape());
@@ -178,11 +192,11 @@ TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 
 TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 {
-    RecordingDialog fresh;
+    RecordingDialog fresh{m_messages};
     Load(fresh, TestSkin{QColor(200, 10, 10), {}, false});
     const int expectedChildren = CountWidgets(fresh);
 
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
     const int firstChildren = CountWidgets(dialog);
     Load(dialog, TestSkin{QColor(200, 10, 10), "", false});
@@ -206,7 +220,7 @@ TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 
 TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     ASSERT_FALSE(dialog.IconBitmap().isNull());
     // The same skin with its icon section renamed.
@@ -222,7 +236,7 @@ TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 
 TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -263,7 +277,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 
 TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -286,7 +300,7 @@ TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 
 TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -301,7 +315,7 @@ TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
 
 TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -322,7 +336,7 @@ TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 
 TEST_F(SkinDialogTest, APressOnTheBackgroundMovesTheWindow)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.move(100, 100);
     dialog.show();
@@ -372,17 +386,6 @@ namespace lumaskin {
 namespace {
 
 // Answers every message with OK and keeps the texts.
-class KeptMessages : public MessageBoxes
-{
-public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
-    {
-        shown.push_back(text.toStdString());
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-};
-
 QStringList ComboItems(const SkinDialog &dialog)
 {
     QStringList items;
@@ -405,8 +408,7 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
 
     KeptMessages messages;
     std::vector<std::string> calls;
-    SkinDialog dialog;
-    dialog.SetMessageBoxes(&messages);
+    SkinDialog dialog{messages};
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
     dialog.show();
@@ -464,7 +466,8 @@ TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)
     TempDir packages;
     TempDir scratch;
     test::WriteTestSkinPackage(packages / "Pink.zip", scratch.path());
-    SkinDialog dialog;
+    KeptMessages messages;
+    SkinDialog dialog{messages};
     dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     menu->actions()[6]->trigger();

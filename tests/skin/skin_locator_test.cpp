@@ -123,12 +123,11 @@ protected:
     TempDir m_user;
     TempDir m_scratch;
     AnsweringMessages m_messages;
-    SkinDialog m_dialog;
+    SkinDialog m_dialog{m_messages};
 };
 
 TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     m_dialog.SetSkinLocator(
         SkinLocator({Str(m_user.path()), Str(m_bundled.path())}, Str(m_user.path())));
     // Nothing anywhere: nothing is loaded and nothing is said here.
@@ -163,7 +162,6 @@ TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
 
 TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     Locate();
     m_dialog.show();
     m_dialog.OnChangeSkin(32771); // Orange.zip is nowhere
@@ -181,7 +179,6 @@ TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
 
 TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     Write(m_bundled / "Purple.skn", Qt::magenta);
     Locate();
     ASSERT_TRUE(m_dialog.LoadFirstPackageFound(QString()));

@@ -17,6 +17,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -111,6 +112,18 @@ protected:
     bool CanChangeSkin() override;
 
 private:
+    // What a button of the skin does, by the button's name.
+    struct Command
+    {
+        const char *name;
+        // Whether it changes what a running conversion reads; refused while one runs.
+        bool changesConversionInput;
+        void (*action)(MainDialog &dialog);
+    };
+    static std::span<const Command> Commands();
+    // Shows the picture at fixed view mode `viewMode` (1 to 7, 25 % to 200 %).
+    void Zoom(int viewMode);
+
     struct ViewerCall
     {
         int dispatchId;

@@ -30,7 +30,6 @@ SkinComboBox::SkinComboBox(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-
 void SkinComboBox::Create(const QRect &rect)
 {
     setGeometry(rect);
@@ -149,6 +148,25 @@ void SkinComboBox::SelectItem(const QString &text)
     if (m_edit)
         m_edit->setText(text);
     ToggleList();
+}
+
+bool SkinComboBox::SelectRow(int row)
+{
+    if (!m_list || !m_list->SelectRow(row))
+        return false;
+    SelectItem(m_list->RowText(row, 0));
+    return true;
+}
+
+int SkinComboBox::SelectedRow() const
+{
+    if (!m_list)
+        return -1;
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected())
+            return row;
+    }
+    return -1;
 }
 
 void SkinComboBox::CloseListIfOutside(QPoint hostPos)

@@ -40,6 +40,11 @@ public:
     void AddItem(const QString &text);
     // Shows `text` in the edit and closes the list.
     void SelectItem(const QString &text);
+    // Chooses row `row` of the list as a click would: selected, shown in the edit, the list
+    // closed. False, with nothing changed, for a row the list does not have.
+    bool SelectRow(int row);
+    // The chosen row of the list, -1 when none is chosen.
+    int SelectedRow() const;
     // The host closes an open list as soon as the mouse moves outside the whole box.
     void CloseListIfOutside(QPoint hostPos);
     bool IsListOpen() const { return !m_listClosed; }

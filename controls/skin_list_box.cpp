@@ -74,7 +74,6 @@ SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
     ApplyColours();
 }
 
-
 void SkinListBox::Create(const QRect &rect)
 {
     setGeometry(rect);
@@ -216,6 +215,24 @@ QString SkinListBox::RowText(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);
     return item ? item->text(column) : QString();
+}
+
+bool SkinListBox::SelectRow(int row)
+{
+    QTreeWidgetItem *item = topLevelItem(row);
+    if (!item)
+        return false;
+    clearSelection();
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item);
+    return true;
+}
+
+int SkinListBox::SelectedRow() const
+{
+    QTreeWidgetItem *item = currentItem();
+    return item ? indexOfTopLevelItem(item) : -1;
 }
 
 void SkinListBox::RemoveSelected()

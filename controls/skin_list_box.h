@@ -73,6 +73,11 @@ public:
 
     int RowCount() const { return topLevelItemCount(); }
     QString RowText(int row, int column) const;
+    // Makes `row` the current and only selected row and scrolls it into view; false, with
+    // nothing changed, for a row the list does not have.
+    bool SelectRow(int row);
+    // The current row, -1 when there is none.
+    int SelectedRow() const;
     void SetIndex(int index) { m_index = index; }
     int Index() const { return m_index; }
     void SetName(const std::string &name) { m_name = name; }

@@ -2,8 +2,8 @@
 // control lands where the skin says, on the opaque background, and nothing covers a button,
 // field or list where the user would click it.
 #include "controls/bitmap_helpers.h"
-#include "skin/control_factory.h"
 #include "controls/skin_host.h"
+#include "skin/control_factory.h"
 #include "tests/skins/skin_under_test.h"
 
 #include <QPainter>

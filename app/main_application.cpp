@@ -3,10 +3,10 @@
 #include "app/app_settings.h"
 #include "app/drop_target.h"
 #include "app/main_dialog.h"
-#include "notifier/c_html_ctrl.h"
 #include "app/main_window_keys.h"
 #include "app/main_window_session.h"
 #include "app/picture_files.h"
+#include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
 
 #include <QDir>
@@ -88,10 +88,12 @@ int MainApplication::Run(const QStringList &files)
     const SkinLocator locator =
         SkinLocator::ForStartup(QDir::currentPath(), InstalledSkinsFolder());
 
-    // Made before the window, which uses them until it is gone.
+    // Made before the window, which uses them until it is gone: the program's one way of
+    // asking and telling the user things, and its file and folder choosers.
+    QtMessageBoxes messages;
     QtMainDialogPrompts prompts(nullptr);
     prompts.RememberIn(&settings);
-    MainDialog dialog(nullptr, &prompts);
+    MainDialog dialog(messages, prompts);
     prompts.SetFolderOwner(&dialog);
     // The desktop's icon of the program where its theme has one (the window has its own).
     setWindowIcon(QIcon::fromTheme(QStringLiteral(LUMASKIN_APP_ID), dialog.Icon()));
@@ -100,7 +102,7 @@ int MainApplication::Run(const QStringList &files)
     ownNotifier->SetHtmlViewFactory(StartPageViewFactory({}));
     dialog.SetTaskBarPopup(std::move(ownNotifier));
     if (!dialog.OnInitDialog(locator, settings.Skin())) {
-        QtMessageBoxes().Show(NoSkinText(locator), MessageButtons::Ok, MessageIcon::Stop);
+        messages.Show(NoSkinText(locator), MessageButtons::Ok, MessageIcon::Stop);
         return 1;
     }
     // Owned by the window.

@@ -30,30 +30,8 @@ constexpr int kStartupSkinIndex = 2;
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
-// The fixed zooms, by button name and view mode.
-struct ZoomButton
-{
-    const char *name;
-    int viewMode;
-};
-constexpr std::array<ZoomButton, 7> kZoomButtons{{
-    {"BUTTON_ZOOM25", 1},
-    {"BUTTON_ZOOM33", 2},
-    {"BUTTON_ZOOM50", 3},
-    {"BUTTON_ZOOM75", 4},
-    {"BUTTON_ZOOM100", 5},
-    {"BUTTON_ZOOM150", 6},
-    {"BUTTON_ZOOM200", 7},
-}};
 
 constexpr int kFitViewMode = 9;
-
-// The buttons that would change what a running conversion reads.
-bool IsConversionInput(const std::string &name)
-{
-    return name == "BUTTON_ADD" || name == "BUTTON_DEL" || name == "BUTTON_DELALL" ||
-           name == "BUTTON_CONVERT" || name == "BUTTON__RESTORE";
-}
 
 } // namespace
 
@@ -65,16 +43,11 @@ const QString MainDialog::kImageFilter = QStringLiteral(
 const QString MainDialog::kVideoFilter =
     QStringLiteral("All Video Files(*.wmv, *mp4, *avi)|*.wmv;*.mp4;*.avi||");
 
-MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidget *parent)
-    : SkinDialog(parent),
-      m_ownMessages(messages ? nullptr : std::make_unique<QtMessageBoxes>(this)),
-      m_messages(messages ? messages : m_ownMessages.get()),
-      m_ownPrompts(prompts ? nullptr : std::make_unique<QtMainDialogPrompts>(this)),
-      m_prompts(prompts ? prompts : m_ownPrompts.get()),
+MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidget *parent)
+    : SkinDialog(messages, parent), m_prompts(prompts),
       // Both effect windows are children of this window and stay hidden until a button
       // shows them.
-      m_effectDialogOne(&m_viewer, this, m_messages),
-      m_effectDialogTwo(&m_viewer, this, m_messages),
+      m_effectDialogOne(&m_viewer, this, messages), m_effectDialogTwo(&m_viewer, this, messages),
       m_viewer(static_cast<ViewerControl *>(nullptr)), m_progress(new ConversionProgress(this))
 {
     m_viewer.Create(this);
@@ -86,7 +59,6 @@ MainDialog::MainDialog(MessageBoxes *messages, MainDialogPrompts *prompts, QWidg
         Viewer()->clearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
     });
     UpdateChangeButtons();
-    SetMessageBoxes(m_messages);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
@@ -172,25 +144,15 @@ void MainDialog::OnSkinChanged()
         if (SkinListBox *list = FileList()) {
             for (const QString &file : m_keptRows->files)
                 list->AddFile(file);
-            if (QTreeWidgetItem *item = list->topLevelItem(m_keptRows->current)) {
-                list->setCurrentItem(item);
-                item->setSelected(true);
-            }
+            list->SelectRow(m_keptRows->current);
         }
         if (SkinEdit *edit = EditBox(0); edit && !m_keptRows->lastTarget.isEmpty()) {
             edit->setText(m_keptRows->lastTarget);
             edit->setEnabled(m_keptRows->lastTargetEnabled);
         }
         // The format the user chose stays chosen.
-        if (SkinComboList *formats = ComboBoxes().empty() ? nullptr : ComboBoxes().front()->List();
-            formats && m_keptRows->format >= 0) {
-            if (QTreeWidgetItem *item = formats->topLevelItem(m_keptRows->format)) {
-                formats->setCurrentItem(item);
-                item->setSelected(true);
-                if (SkinEdit *edit = ComboBoxes().front()->Edit())
-                    edit->setText(item->text(0));
-            }
-        }
+        if (!ComboBoxes().empty())
+            ComboBoxes().front()->SelectRow(m_keptRows->format);
         // A skin without a list (a package that failed) keeps them for the next one.
         if (FileList())
             m_keptRows.reset();
@@ -205,7 +167,7 @@ void MainDialog::NameSkinInNotifier()
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
     if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr)
         page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName(),
-                                 SkinPackageFailed());
+                                SkinPackageFailed());
 }
 
 void MainDialog::FillFormatComboBox()
@@ -236,37 +198,28 @@ void MainDialog::PlaceViewer()
 
 void MainDialog::Message(const QString &text)
 {
-    m_messages->Show(text, MessageButtons::Ok, MessageIcon::None);
+    Messages().Show(text, MessageButtons::Ok, MessageIcon::None);
 }
 
 SkinEdit *MainDialog::EditBox(std::size_t index) const
 {
-    return index < EditBoxes().size() ? EditBoxes()[index].get() : nullptr;
+    return index < EditBoxes().size() ? EditBoxes()[index] : nullptr;
 }
 
 SkinListBox *MainDialog::FileList() const
 {
-    return ListControls().empty() ? nullptr : ListControls().front().get();
+    return ListControls().empty() ? nullptr : ListControls().front();
 }
 
 int MainDialog::ListSelectionMark() const
 {
     const SkinListBox *list = FileList();
-    if (!list || !list->currentItem())
-        return -1;
-    return list->indexOfTopLevelItem(list->currentItem());
+    return list ? list->SelectedRow() : -1;
 }
 
 int MainDialog::FormatSelectionMark() const
 {
-    if (ComboBoxes().empty() || !ComboBoxes().front()->List())
-        return -1;
-    const SkinComboList &list = *ComboBoxes().front()->List();
-    for (int row = 0; row < list.topLevelItemCount(); ++row) {
-        if (list.topLevelItem(row)->isSelected())
-            return row;
-    }
-    return -1;
+    return ComboBoxes().empty() ? -1 : ComboBoxes().front()->SelectedRow();
 }
 
 void MainDialog::ShowImage(const QString &path)
@@ -287,8 +240,8 @@ void MainDialog::UpdateChangeButtons()
 QString MainDialog::SelectOutputFolder(int *quality)
 {
     const QString title = QStringLiteral("Please select an output directory for ");
-    return ResolveFileName(quality ? m_prompts->ConversionFolder(title, quality)
-                                   : m_prompts->Folder(title));
+    return ResolveFileName(quality ? m_prompts.ConversionFolder(title, quality)
+                                   : m_prompts.Folder(title));
 }
 
 void MainDialog::OnListClicked()
@@ -307,7 +260,7 @@ void MainDialog::ShowSelectedRow()
 
 void MainDialog::AddFiles()
 {
-    AddPaths(m_prompts->OpenFiles(kImageFilter));
+    AddPaths(m_prompts.OpenFiles(kImageFilter));
 }
 
 void MainDialog::AddPaths(const QStringList &files)
@@ -326,12 +279,7 @@ void MainDialog::AddPaths(const QStringList &files)
 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFocus();
-    list->clearSelection();
-    if (QTreeWidgetItem *last = list->topLevelItem(list->RowCount() - 1)) {
-        list->setCurrentItem(last);
-        last->setSelected(true);
-        list->scrollToItem(last);
-    }
+    list->SelectRow(list->RowCount() - 1);
     ShowSelectedRow();
 }
 
@@ -355,11 +303,7 @@ void MainDialog::DeleteSelected()
     list->setFocus();
     // The row before the removed one becomes current; after the first row, the new first row.
     // (Marking "row -1" would select every row, and a second Delete would empty the list.)
-    list->clearSelection();
-    if (QTreeWidgetItem *item = list->topLevelItem(std::max(mark - 1, 0))) {
-        list->setCurrentItem(item);
-        item->setSelected(true);
-    }
+    list->SelectRow(std::max(mark - 1, 0));
     ShowSelectedRow();
 }
 
@@ -370,12 +314,7 @@ void MainDialog::MoveSelectedRow(int offset)
     // The first row goes no higher, the last no lower; without a selection nothing moves.
     if (!list || mark < 0 || !list->MoveFile(mark, mark + offset))
         return;
-    list->clearSelection();
-    if (QTreeWidgetItem *item = list->topLevelItem(mark + offset)) {
-        list->setCurrentItem(item);
-        item->setSelected(true);
-        list->scrollToItem(item);
-    }
+    list->SelectRow(mark + offset);
 }
 
 void MainDialog::EditSelectedRow()
@@ -387,10 +326,8 @@ void MainDialog::EditSelectedRow()
     }
     // The selected picture, or the first one when none is selected, with both effect
     // windows ready beside it.
-    if (ListSelectionMark() < 0) {
-        list->setCurrentItem(list->topLevelItem(0));
-        list->topLevelItem(0)->setSelected(true);
-    }
+    if (ListSelectionMark() < 0)
+        list->SelectRow(0);
     ShowSelectedRow();
     m_effectDialogOne.show();
     m_effectDialogTwo.show();
@@ -507,7 +444,7 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
             sources << FileName(outcome.source);
     }
     if (!sources.isEmpty()) {
-        const MessageAnswer answer = m_messages->Show(
+        const MessageAnswer answer = Messages().Show(
             QStringLiteral("These pictures are in %1 already, in the chosen format. Converting "
                            "would replace them with their converted files:\n\n%2\n\nReplace "
                            "them? No keeps them and writes each converted file beside its "
@@ -527,7 +464,7 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
     }
     if (existing.isEmpty())
         return true;
-    const MessageAnswer answer = m_messages->Show(
+    const MessageAnswer answer = Messages().Show(
         QStringLiteral("%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
                        "(the new files are written as \"name (2)\"), overwrite them, or skip "
                        "those pictures? The answer is for all of them.")
@@ -619,13 +556,14 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         if (outcome.written) {
             ++written;
             if (outcome.renamed)
-                renamed
-                    << QStringLiteral("%1 \u2192 %2").arg(QuotedFileName(outcome.source),
-                                              QuotedFileName(FileName(outcome.target)));
+                renamed << QStringLiteral("%1 \u2192 %2")
+                               .arg(QuotedFileName(outcome.source),
+                                    QuotedFileName(FileName(outcome.target)));
         } else if (outcome.skipped) {
             ++skipped;
         } else if (outcome.started) {
-            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.FailedFile()), outcome.error);
+            failures << QStringLiteral("%1: %2").arg(QuotedFileName(outcome.FailedFile()),
+                                                     outcome.error);
         }
     }
     const int total = static_cast<int>(outcomes.size());
@@ -690,7 +628,7 @@ void MainDialog::RestoreEffects()
 void MainDialog::BrowseVideo(std::size_t editIndex)
 {
     // An existing file is chosen, so an open chooser, not a save chooser.
-    const QString file = m_prompts->OpenFile(kVideoFilter);
+    const QString file = m_prompts.OpenFile(kVideoFilter);
     if (file.isEmpty())
         return;
     if (SkinEdit *edit = EditBox(editIndex)) {
@@ -699,64 +637,78 @@ void MainDialog::BrowseVideo(std::size_t editIndex)
     }
 }
 
+std::span<const MainDialog::Command> MainDialog::Commands()
+{
+    // Whether a command changes the conversion's input: such commands wait while one runs.
+    constexpr bool kInput = true;
+    static const Command commands[] = {
+        {"BUTTON_EXIT", false, [](MainDialog &d) { d.done(1); }},
+        {"BUTTON_CLOSE", false, [](MainDialog &d) { d.done(1); }},
+        {"BUTTON_ADD", kInput, [](MainDialog &d) { d.AddFiles(); }},
+        {"BUTTON_BROWSE", false, [](MainDialog &d) { d.BrowseVideo(0); }},
+        {"BUTTON_BROWSEVIDEO1", false,
+         [](MainDialog &d) {
+             d.Message(QStringLiteral("browse"));
+             d.BrowseVideo(1);
+         }},
+        {"BUTTON_DELALL", kInput, [](MainDialog &d) { d.DeleteAll(); }},
+        {"BUTTON_DEL", kInput, [](MainDialog &d) { d.DeleteSelected(); }},
+        {"BUTTON_CONVERT", kInput, [](MainDialog &d) { d.Convert(); }},
+        {"BUTTON_UP", false, [](MainDialog &d) { d.MoveSelectedRow(-1); }},
+        {"BUTTON_DOWN", false, [](MainDialog &d) { d.MoveSelectedRow(+1); }},
+        {"BUTTON_EDIT", false, [](MainDialog &d) { d.EditSelectedRow(); }},
+        {"BUTTON_ZOOM25", false, [](MainDialog &d) { d.Zoom(1); }},
+        {"BUTTON_ZOOM33", false, [](MainDialog &d) { d.Zoom(2); }},
+        {"BUTTON_ZOOM50", false, [](MainDialog &d) { d.Zoom(3); }},
+        {"BUTTON_ZOOM75", false, [](MainDialog &d) { d.Zoom(4); }},
+        {"BUTTON_ZOOM100", false, [](MainDialog &d) { d.Zoom(5); }},
+        {"BUTTON_ZOOM150", false, [](MainDialog &d) { d.Zoom(6); }},
+        {"BUTTON_ZOOM200", false, [](MainDialog &d) { d.Zoom(7); }},
+        {"BUTTON_IN", false, [](MainDialog &d) { d.m_viewer.ZoomIn(); }},
+        {"BUTTON_OUT", false, [](MainDialog &d) { d.m_viewer.ZoomOut(); }},
+        {"BUTTON__RESTORE", kInput, [](MainDialog &d) { d.RestoreEffects(); }},
+        {"BUTTON__EFFECT1", false, [](MainDialog &d) { d.m_effectDialogOne.show(); }},
+        {"BUTTON__EFFECT2", false, [](MainDialog &d) { d.m_effectDialogTwo.show(); }},
+        {"BUTTON_PLAY", false,
+         [](MainDialog &d) {
+             if (!d.FileList() || d.FileList()->RowCount() == 0)
+                 d.Message(QStringLiteral("Please add image"));
+             else
+                 d.ShowSelectedRow();
+         }},
+        {"BUTTON_PAUSE", false,
+         [](MainDialog &d) {
+             d.Message(QStringLiteral("Pause Button Pressed"));
+             if (SkinButton *pause = d.FindButton("BUTTON_PAUSE"))
+                 pause->hide();
+             if (SkinButton *play = d.FindButton("BUTTON_PLAY"))
+                 play->show();
+         }},
+        {"BUTTON_STOP", false,
+         [](MainDialog &d) { d.Message(QStringLiteral("Stop Button Pressed")); }},
+        {"BUTTON_MINIMIZE", false, [](MainDialog &d) { d.showMinimized(); }},
+    };
+    return commands;
+}
+
+void MainDialog::Zoom(int viewMode)
+{
+    m_viewer.SetViewMode(viewMode);
+    Viewer()->setFocus();
+}
+
 void MainDialog::OnControlClicked(const std::string &name)
 {
-    if (name == "BUTTON_EXIT" || name == "BUTTON_CLOSE") {
-        done(1);
-    } else if (IsConverting() && IsConversionInput(name)) {
+    const std::span<const Command> commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&name](const Command &c) { return name == c.name; });
+    if (command == commands.end())
+        return;
+    if (command->changesConversionInput && IsConverting()) {
         RefuseWhileConverting();
-    } else if (name == "BUTTON_ADD") {
-        AddFiles();
-    } else if (name == "BUTTON_BROWSE") {
-        BrowseVideo(0);
-    } else if (name == "BUTTON_BROWSEVIDEO1") {
-        Message(QStringLiteral("browse"));
-        BrowseVideo(1);
-    } else if (name == "BUTTON_DELALL") {
-        DeleteAll();
-    } else if (name == "BUTTON_DEL") {
-        DeleteSelected();
-    } else if (name == "BUTTON_CONVERT") {
-        Convert();
-    } else if (name == "BUTTON_UP") {
-        MoveSelectedRow(-1);
-    } else if (name == "BUTTON_DOWN") {
-        MoveSelectedRow(+1);
-    } else if (name == "BUTTON_EDIT") {
-        EditSelectedRow();
-    } else if (const auto zoom =
-                   std::find_if(kZoomButtons.begin(), kZoomButtons.end(),
-                                [&name](const ZoomButton &b) { return name == b.name; });
-               zoom != kZoomButtons.end()) {
-        m_viewer.SetViewMode(zoom->viewMode);
-        Viewer()->setFocus();
-    } else if (name == "BUTTON_IN") {
-        m_viewer.ZoomIn();
-    } else if (name == "BUTTON_OUT") {
-        m_viewer.ZoomOut();
-    } else if (name == "BUTTON__RESTORE") {
-        RestoreEffects();
-    } else if (name == "BUTTON__EFFECT1") {
-        m_effectDialogOne.show();
-    } else if (name == "BUTTON__EFFECT2") {
-        m_effectDialogTwo.show();
-    } else if (name == "BUTTON_PLAY") {
-        if (!FileList() || FileList()->RowCount() == 0) {
-            Message(QStringLiteral("Please add image"));
-            return;
-        }
-        ShowSelectedRow();
-    } else if (name == "BUTTON_PAUSE") {
-        Message(QStringLiteral("Pause Button Pressed"));
-        if (SkinButton *pause = FindButton("BUTTON_PAUSE"))
-            pause->hide();
-        if (SkinButton *play = FindButton("BUTTON_PLAY"))
-            play->show();
-    } else if (name == "BUTTON_STOP") {
-        Message(QStringLiteral("Stop Button Pressed"));
-    } else if (name == "BUTTON_MINIMIZE") {
-        showMinimized();
+        return;
     }
+    command->action(*this);
 }
 
 void MainDialog::OnSliderChanged(const std::string &name, int /*position*/)

@@ -17,6 +17,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,10 +32,9 @@ class MainDialog : public SkinDialog
     Q_OBJECT
 
 public:
-    // Questions and reports go to `messages`, or to message boxes over this window; file and
-    // folder choices to `prompts`, or to Qt's dialogs.
-    explicit MainDialog(MessageBoxes *messages = nullptr, MainDialogPrompts *prompts = nullptr,
-                        QWidget *parent = nullptr);
+    // Questions and reports go to `messages`, file and folder choices to `prompts`; both
+    // outlive the window.
+    MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidget *parent = nullptr);
     ~MainDialog() override;
 
     // Loads the start-up skin "Purple.skn" from `packageFolder` (the folder current when the
@@ -112,6 +112,18 @@ protected:
     bool CanChangeSkin() override;
 
 private:
+    // What a button of the skin does, by the button's name.
+    struct Command
+    {
+        const char *name;
+        // Whether it changes what a running conversion reads; refused while one runs.
+        bool changesConversionInput;
+        void (*action)(MainDialog &dialog);
+    };
+    static std::span<const Command> Commands();
+    // Shows the picture at fixed view mode `viewMode` (1 to 7, 25 % to 200 %).
+    void Zoom(int viewMode);
+
     struct ViewerCall
     {
         DispatchId dispatchId;
@@ -149,10 +161,7 @@ private:
         std::jthread thread;
     };
 
-    std::unique_ptr<MessageBoxes> m_ownMessages;
-    MessageBoxes *m_messages;
-    std::unique_ptr<MainDialogPrompts> m_ownPrompts;
-    MainDialogPrompts *m_prompts;
+    MainDialogPrompts &m_prompts;
     QIcon m_icon;
     // Declared so that they go in the reverse order: the viewer's wrapper first, then the
     // second effect window, then the first. Both windows act on the viewer.

@@ -53,16 +53,11 @@ bool MainWindowSession::ChooseFormat(MainDialog &dialog, const QString &format)
     if (dialog.ComboBoxes().empty())
         return false;
     SkinComboBox &combo = *dialog.ComboBoxes().front();
-    SkinComboList *list = combo.List();
     const int row = static_cast<int>(MainDialog::OutputFormatList().indexOf(format));
-    if (!list || row < 0 || row >= list->topLevelItemCount() ||
-        list->topLevelItem(row)->text(0) != format)
+    // Only where the skin's list holds that format in its place.
+    if (row < 0 || !combo.List() || combo.List()->RowText(row, 0) != format)
         return false;
-    list->clearSelection();
-    list->setCurrentItem(list->topLevelItem(row));
-    list->topLevelItem(row)->setSelected(true);
-    combo.SelectItem(format);
-    return true;
+    return combo.SelectRow(row);
 }
 
 void MainWindowSession::Restore()

@@ -30,14 +30,6 @@ SkinComboBox::SkinComboBox(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-SkinComboBox::~SkinComboBox()
-{
-    // The list and its scroll bar go first, then the button and the edit.
-    m_list.reset();
-    m_button.reset();
-    m_edit.reset();
-}
-
 void SkinComboBox::Create(const QRect &rect)
 {
     setGeometry(rect);
@@ -72,8 +64,9 @@ void SkinComboBox::Layout(int left, int top, int right, int bottom)
 
 void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyColor)
 {
+    delete m_button.data();
     auto *button = new SkinComboButton(parentWidget());
-    m_button.reset(button);
+    m_button = button;
     button->SetTransparentColor(keyColor);
     button->Create(m_buttonRect);
     button->LoadStateBitmaps(stripPath, m_buttonRect.left(), m_buttonRect.top(),
@@ -87,8 +80,9 @@ void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyC
 void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
                               std::uint32_t borderColor)
 {
+    delete m_edit.data();
     auto *edit = new SkinEdit(parentWidget());
-    m_edit.reset(edit);
+    m_edit = edit;
     edit->Create(m_editRect);
     edit->SetName("COMBO_EDIT");
     edit->SetBkColor(bkColor);
@@ -101,8 +95,9 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
                               std::uint32_t selBkColor, std::uint32_t selTextColor,
                               const ScrollBarFiles &scrollBar)
 {
+    delete m_list.data();
     auto *list = new SkinComboList(parentWidget());
-    m_list.reset(list);
+    m_list = list;
     list->Create(m_listRect);
     list->SetName("COMBO_LIST");
     list->SetBkColor(bkColor);
@@ -120,7 +115,7 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
 
 void SkinComboBox::ToggleList()
 {
-    SkinComboList *list = m_list.get();
+    SkinComboList *list = m_list.data();
     SkinScrollBar *bar = list ? list->ScrollBar() : nullptr;
     if (m_listClosed) {
         if (bar) {
@@ -153,6 +148,25 @@ void SkinComboBox::SelectItem(const QString &text)
     if (m_edit)
         m_edit->setText(text);
     ToggleList();
+}
+
+bool SkinComboBox::SelectRow(int row)
+{
+    if (!m_list || !m_list->SelectRow(row))
+        return false;
+    SelectItem(m_list->RowText(row, 0));
+    return true;
+}
+
+int SkinComboBox::SelectedRow() const
+{
+    if (!m_list)
+        return -1;
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected())
+            return row;
+    }
+    return -1;
 }
 
 void SkinComboBox::CloseListIfOutside(QPoint hostPos)

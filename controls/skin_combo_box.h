@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/sibling_ptr.h"
 #include "controls/skin_combo_button.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_edit.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -14,15 +14,15 @@
 namespace lumaskin {
 
 // A drop-down combo box assembled from sibling windows on the host: an edit showing the
-// chosen text, a drop button, and a drop list with its own scroll bar. This frame owns the
-// parts, their layout and the open/closed state; it takes no mouse input itself and draws
-// only the one-pixel frame around the open list, in the edit's border colour.
+// chosen text, a drop button, and a drop list with its own scroll bar. The parts belong to
+// the parent like the frame does; the frame keeps their layout and the open/closed state; it takes
+// no mouse input itself and draws only the one-pixel frame around the open list, in the edit's
+// border colour.
 class SkinComboBox : public QWidget
 {
     Q_OBJECT
 public:
     explicit SkinComboBox(QWidget *parent = nullptr);
-    ~SkinComboBox() override;
 
     void Create(const QRect &rect);
     // Reads the drop button's state size from its strip (0 x 0 when it does not load).
@@ -40,6 +40,11 @@ public:
     void AddItem(const QString &text);
     // Shows `text` in the edit and closes the list.
     void SelectItem(const QString &text);
+    // Chooses row `row` of the list as a click would: selected, shown in the edit, the list
+    // closed. False, with nothing changed, for a row the list does not have.
+    bool SelectRow(int row);
+    // The chosen row of the list, -1 when none is chosen.
+    int SelectedRow() const;
     // The host closes an open list as soon as the mouse moves outside the whole box.
     void CloseListIfOutside(QPoint hostPos);
     bool IsListOpen() const { return !m_listClosed; }
@@ -52,9 +57,9 @@ public:
     int ButtonWidth() const { return m_buttonWidth; }
     int ButtonHeight() const { return m_buttonHeight; }
 
-    SkinComboButton *Button() const { return m_button.get(); }
-    SkinEdit *Edit() const { return m_edit.get(); }
-    SkinComboList *List() const { return m_list.get(); }
+    SkinComboButton *Button() const { return m_button.data(); }
+    SkinEdit *Edit() const { return m_edit.data(); }
+    SkinComboList *List() const { return m_list.data(); }
 
     void SetIndex(int index) { m_index = index; }
     int Index() const { return m_index; }
@@ -67,9 +72,9 @@ protected:
 private:
     int m_index = 0;
     std::string m_name;
-    SiblingPtr<SkinComboList> m_list;
-    SiblingPtr<SkinComboButton> m_button;
-    SiblingPtr<SkinEdit> m_edit;
+    QPointer<SkinComboList> m_list;
+    QPointer<SkinComboButton> m_button;
+    QPointer<SkinEdit> m_edit;
     // In the parent's coordinates.
     QRect m_buttonRect;
     QRect m_editRect;

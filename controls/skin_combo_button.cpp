@@ -4,6 +4,11 @@
 
 namespace lumaskin {
 
+void SkinComboButton::SetComboBox(SkinComboBox *comboBox)
+{
+    m_comboBox = comboBox;
+}
+
 void SkinComboButton::OnClick()
 {
     if (m_comboBox)

@@ -2,6 +2,8 @@
 
 #include "controls/skin_button.h"
 
+#include <QPointer>
+
 namespace lumaskin {
 
 class SkinComboBox;
@@ -14,13 +16,13 @@ class SkinComboButton : public SkinButton
 public:
     using SkinButton::SkinButton;
 
-    void SetComboBox(SkinComboBox *comboBox) { m_comboBox = comboBox; }
+    void SetComboBox(SkinComboBox *comboBox);
 
 protected:
     void OnClick() override;
 
 private:
-    SkinComboBox *m_comboBox = nullptr;
+    QPointer<SkinComboBox> m_comboBox;
 };
 
 } // namespace lumaskin

@@ -4,6 +4,11 @@
 
 namespace lumaskin {
 
+void SkinComboList::SetComboBox(SkinComboBox *comboBox)
+{
+    m_comboBox = comboBox;
+}
+
 SkinComboList::SkinComboList(QWidget *parent) : SkinListBox(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 
 #include "controls/skin_list_box.h"
 
+#include <QPointer>
 #include <QRect>
 
 namespace lumaskin {
@@ -17,7 +18,7 @@ public:
     explicit SkinComboList(QWidget *parent = nullptr);
     ~SkinComboList() override;
 
-    void SetComboBox(SkinComboBox *comboBox) { m_comboBox = comboBox; }
+    void SetComboBox(SkinComboBox *comboBox);
 
     // Appends a row with `text`, without a number.
     void AddItem(const QString &text);
@@ -35,7 +36,7 @@ protected:
     void OnClicked() override;
 
 private:
-    SkinComboBox *m_comboBox = nullptr;
+    QPointer<SkinComboBox> m_comboBox;
     QRect m_listRectInParent;
     int m_scrollBarRight = 0;
 };

@@ -74,12 +74,6 @@ SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
     ApplyColours();
 }
 
-SkinListBox::~SkinListBox()
-{
-    // The scroll bar goes first, while the list it mirrors still exists.
-    m_scrollBar.reset();
-}
-
 void SkinListBox::Create(const QRect &rect)
 {
     setGeometry(rect);
@@ -150,7 +144,8 @@ void SkinListBox::SetSelTextColor(std::uint32_t color)
 
 void SkinListBox::InitScrollBar(const ScrollBarFiles &files)
 {
-    m_scrollBar.reset(new SkinScrollBar(parentWidget()));
+    delete m_scrollBar.data();
+    m_scrollBar = new SkinScrollBar(parentWidget());
     m_scrollBar->LoadBitmaps(files);
     m_scrollBar->SetList(this);
     m_scrollBar->SetBkColor(ToColorValue(m_bkColor));
@@ -160,7 +155,7 @@ void SkinListBox::InitScrollBar(const ScrollBarFiles &files)
 
 void SkinListBox::PlaceScrollBar()
 {
-    SkinScrollBar *bar = m_scrollBar.get();
+    SkinScrollBar *bar = m_scrollBar.data();
     if (!bar)
         return;
     const int barWidth = bar->BarWidth();
@@ -220,6 +215,24 @@ QString SkinListBox::RowText(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);
     return item ? item->text(column) : QString();
+}
+
+bool SkinListBox::SelectRow(int row)
+{
+    QTreeWidgetItem *item = topLevelItem(row);
+    if (!item)
+        return false;
+    clearSelection();
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item);
+    return true;
+}
+
+int SkinListBox::SelectedRow() const
+{
+    QTreeWidgetItem *item = currentItem();
+    return item ? indexOfTopLevelItem(item) : -1;
 }
 
 void SkinListBox::RemoveSelected()

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "controls/sibling_ptr.h"
 #include "controls/skin_scroll_bar.h"
 
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
@@ -26,7 +26,6 @@ class SkinListBox : public QTreeWidget
     Q_OBJECT
 public:
     explicit SkinListBox(QWidget *parent = nullptr);
-    ~SkinListBox() override;
 
     void Create(const QRect &rect);
     void SetHost(SkinHost *host) { m_host = host; }
@@ -48,7 +47,7 @@ public:
     void InitScrollBar(const ScrollBarFiles &files);
     // Narrows the list by the bar's width and puts the bar in the freed strip.
     virtual void PlaceScrollBar();
-    SkinScrollBar *ScrollBar() const { return m_scrollBar.get(); }
+    SkinScrollBar *ScrollBar() const { return m_scrollBar.data(); }
 
     // The width rows are drawn in, known before the list is first shown.
     int ClientWidth() const { return contentsRect().width(); }
@@ -74,6 +73,11 @@ public:
 
     int RowCount() const { return topLevelItemCount(); }
     QString RowText(int row, int column) const;
+    // Makes `row` the current and only selected row and scrolls it into view; false, with
+    // nothing changed, for a row the list does not have.
+    bool SelectRow(int row);
+    // The current row, -1 when there is none.
+    int SelectedRow() const;
     void SetIndex(int index) { m_index = index; }
     int Index() const { return m_index; }
     void SetName(const std::string &name) { m_name = name; }
@@ -93,7 +97,7 @@ private:
     SkinHost *m_host = nullptr;
     std::string m_name;
     int m_index = 0;
-    SiblingPtr<SkinScrollBar> m_scrollBar;
+    QPointer<SkinScrollBar> m_scrollBar;
     QColor m_selTextColor = Qt::white;
     QColor m_selBkColor = Qt::darkBlue;
     QColor m_textColor = Qt::black;

@@ -1,7 +1,6 @@
 #include "notifier/task_bar_window.h"
 
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
 #include "controls/shape_limit.h"
 #include "controls/skin_button.h"
 #include "notifier/notifier_messages.h"
@@ -40,13 +39,6 @@ TaskBarWindow::TaskBarWindow() : QWidget(nullptr, kWindowFlags)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     resize(kDefaultSize);
-}
-
-TaskBarWindow::~TaskBarWindow()
-{
-    // The buttons report to this window; they go before it does.
-    m_button.reset();
-    m_keptButtons.clear();
 }
 
 void TaskBarWindow::Create(QWidget *parent)
@@ -307,16 +299,12 @@ void TaskBarWindow::CloseTaskBar(const std::string &)
 
 void TaskBarWindow::DestroyButton()
 {
-    m_button.reset();
+    delete m_button.data();
 }
 
-void TaskBarWindow::CreateButton(const ButtonEntry &entry, int index, const QString &folder,
-                                 ColourValue keyColor)
+void TaskBarWindow::AddButton(SkinButton *button)
 {
-    if (m_button)
-        m_keptButtons.push_back(std::move(m_button));
-    m_button =
-        CreateTaskBarButton(entry, index, ControlSite{this, nullptr, folder, keyColor}, this);
+    m_button = button;
     m_button->raise();
 }
 

@@ -1,25 +1,22 @@
 #pragma once
 
-#include "controls/task_bar_host.h"
-#include "skin/task_bar_popup.h"
+#include "controls/skin_button.h"
+#include "notifier/task_bar_popup.h"
 
 #include <QBasicTimer>
 #include <QImage>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <functional>
-#include <memory>
-#include <vector>
 
 namespace lumaskin {
-
-class SkinButton;
 
 // The notifier that slides out of the screen edge where the task bar is each time a skin is
 // loaded: a frameless tool window shaped and painted by the skin's bitmap, with one skinned
 // close button and a page view. It stays a few seconds (longer while the mouse is over it)
 // and then slides back; a click on it sends it away at once. It never takes the focus.
-class TaskBarWindow : public QWidget, public TaskBarPopup, public TaskBarHost
+class TaskBarWindow : public QWidget, public TaskBarPopup
 {
     Q_OBJECT
 public:
@@ -55,7 +52,6 @@ public:
     using HtmlViewFactory = std::function<QWidget *(TaskBarWindow &)>;
 
     TaskBarWindow();
-    ~TaskBarWindow() override;
 
     // The page view to create with the window; without one the window shows only its bitmap.
     void SetHtmlViewFactory(HtmlViewFactory factory) { m_htmlViewFactory = std::move(factory); }
@@ -72,8 +68,8 @@ public:
     void SetSkinBitmap(const QString &path, int red, int green, int blue) override;
     void StartPopUp(int showMs, int stayMs, int hideMs, int unused) override;
     void DestroyButton() override;
-    void CreateButton(const ButtonEntry &entry, int index, const QString &folder,
-                      ColourValue keyColor) override;
+    QWidget *ButtonParent() override { return this; }
+    void AddButton(SkinButton *button) override;
 
     // TaskBarHost: the close button asks the window to slide back.
     void CloseTaskBar(const std::string &name) override;
@@ -92,7 +88,7 @@ public:
     int ShowInterval() const { return m_showInterval; }
     int HideInterval() const { return m_hideInterval; }
     const QImage &Bitmap() const { return m_bitmap; }
-    SkinButton *Button() const { return m_button.get(); }
+    SkinButton *Button() const { return m_button.data(); }
     QWidget *HtmlView() const { return m_htmlView; }
     bool IsHover() const { return m_hover; }
     // The mouse came over the window or left it: while over it the window stays.
@@ -123,9 +119,9 @@ private:
     HtmlViewFactory m_htmlViewFactory;
     ScreenAreasSource m_screenAreas;
     QWidget *m_htmlView = nullptr; // child of this window
-    std::unique_ptr<SkinButton> m_button;
-    // Earlier buttons of a section with several entries stay on the window.
-    std::vector<std::unique_ptr<SkinButton>> m_keptButtons;
+    // The last button added; earlier buttons of a section with several entries stay on the
+    // window as its children.
+    QPointer<SkinButton> m_button;
     QImage m_bitmap;
     bool m_lastBitmapLoaded = false;
     int m_width = 0;

@@ -1,6 +1,6 @@
 #include "platform/message_box.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -15,7 +15,7 @@ QString ProgramName()
 MessageAnswer QtMessageBoxes::Show(const QString &text, MessageButtons buttons, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    ProgramName(), text, QMessageBox::NoButton, m_parent);
+                    ProgramName(), text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     switch (buttons) {
     case MessageButtons::Ok:

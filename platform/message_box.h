@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace lumaskin {
 
 // The buttons and icon of a message box, with the values the program's dialogues are
@@ -33,7 +31,8 @@ enum class MessageAnswer
 };
 
 // Everything that asks the user a question goes through this interface, so that tests can
-// answer in place of a person.
+// answer in place of a person. The application makes one and hands it to every window by
+// reference.
 class MessageBoxes
 {
 public:
@@ -41,15 +40,12 @@ public:
     virtual MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon icon) = 0;
 };
 
-// Modal QMessageBox titled with the program's name; a stop icon is Qt's critical icon.
+// Modal QMessageBox titled with the program's name, over the window the user is working in;
+// a stop icon is Qt's critical icon.
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
-    explicit QtMessageBoxes(QWidget *parent = nullptr) : m_parent(parent) {}
     MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon icon) override;
-
-private:
-    QWidget *m_parent;
 };
 
 // The program's name, used as the title of every message box.

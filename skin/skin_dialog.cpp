@@ -1,10 +1,10 @@
 #include "skin/skin_dialog.h"
 
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
 #include "controls/shape_limit.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_scroll_bar.h"
+#include "skin/control_factory.h"
 #include "skin/skin_installer.h"
 #include "skin/skin_package.h"
 #include "skin/skin_sections.h"
@@ -31,28 +31,26 @@ constexpr int kNotifierSlideMs = 300;
 constexpr int kNotifierStayMs = 6000;
 
 template <class Control>
-Control *FindByName(const std::vector<std::unique_ptr<Control>> &controls, const std::string &name)
+Control *FindByName(const std::vector<Control *> &controls, const std::string &name)
 {
-    for (const auto &control : controls) {
+    for (Control *control : controls) {
         if (control->Name() == name)
-            return control.get();
+            return control;
     }
     return nullptr;
 }
 
-template <class Control>
-Control *AtIndex(const std::vector<std::unique_ptr<Control>> &controls, int index)
+template <class Control> Control *AtIndex(const std::vector<Control *> &controls, int index)
 {
     if (index < 0 || index >= static_cast<int>(controls.size()))
         return nullptr;
-    return controls[static_cast<std::size_t>(index)].get();
+    return controls[static_cast<std::size_t>(index)];
 }
 
 // Creates one control per non-empty entry of a list section, appending it to `controls`.
 template <class Control, class Entry, class Creator>
-void CreateAll(const std::vector<std::optional<Entry>> &entries,
-               std::vector<std::unique_ptr<Control>> &controls, const ControlSite &site,
-               Creator create)
+void CreateAll(const std::vector<std::optional<Entry>> &entries, std::vector<Control *> &controls,
+               const ControlSite &site, Creator create)
 {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i])
@@ -62,7 +60,8 @@ void CreateAll(const std::vector<std::optional<Entry>> &entries,
 
 } // namespace
 
-SkinDialog::SkinDialog(QWidget *parent) : QDialog(parent)
+SkinDialog::SkinDialog(MessageBoxes &messages, QWidget *parent)
+    : QDialog(parent), m_messages(messages)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // The shape is cut by a mask; outside the background nothing of the window is drawn.
@@ -70,13 +69,6 @@ SkinDialog::SkinDialog(QWidget *parent) : QDialog(parent)
     // Mouse moves over the bare background close an open drop list and reach the scroll
     // bars even with no button held.
     setMouseTracking(true);
-}
-
-SkinDialog::~SkinDialog()
-{
-    FreeSkin();
-    m_captionLabel.reset();
-    m_taskBarWindow.reset();
 }
 
 void SkinDialog::SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup)
@@ -138,24 +130,14 @@ void SkinDialog::FrameWithoutSkin()
         show();
 }
 
-MessageBoxes &SkinDialog::Messages()
-{
-    if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
-        m_messages = m_ownMessages.get();
-    }
-    return *m_messages;
-}
-
 bool SkinDialog::LoadSkinPackage(const QString &packagePath)
 {
-    MessageBoxes &messages = Messages();
     // A private folder of our own, so nothing in the user's folder is written or emptied.
     SkinWorkingFolder workingFolder;
     m_skinPackageFailed =
         !workingFolder.IsValid() ||
         ExtractSkinPackage(m_archive, QFile::encodeName(packagePath).toStdString(),
-                           workingFolder.Path(), messages) != SkinPackageResult::Extracted;
+                           workingFolder.Path(), m_messages) != SkinPackageResult::Extracted;
     SetSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
     SetSkinFolder(GetFolderOfPath(m_skinFile));
     LoadSkin();
@@ -261,9 +243,8 @@ void SkinDialog::ChangePackage(const QString &path)
 bool SkinDialog::InstallSkinPackage(const QString &path)
 {
     const QString fileName = QFileInfo(path).fileName();
-    MessageBoxes &messages = Messages();
-    const auto refuse = [&messages](const QString &text) {
-        messages.Show(text, MessageButtons::Ok, MessageIcon::Stop);
+    const auto refuse = [this](const QString &text) {
+        m_messages.Show(text, MessageButtons::Ok, MessageIcon::Stop);
         return false;
     };
     if (!SkinLocator::IsPackageName(fileName))
@@ -281,7 +262,7 @@ bool SkinDialog::InstallSkinPackage(const QString &path)
     const QString canonical = QFileInfo(path).canonicalFilePath();
     if (canonical != QFileInfo(target).canonicalFilePath()) {
         if (QFileInfo::exists(target) &&
-            messages.Show(
+            m_messages.Show(
                 QStringLiteral("A skin package named %1 is already installed. Replace it?")
                     .arg(fileName),
                 MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
@@ -369,14 +350,25 @@ void SkinDialog::contextMenuEvent(QContextMenuEvent *event)
 
 void SkinDialog::ReadControls(const SkinIni &ini, const QString &folder)
 {
-    const ControlSite site{this, this, folder, m_transparentColor};
+    // The new skin's layer: over the whole window, drawing nothing itself, and passing the
+    // mouse on the bare background through to the window.
+    m_layer = new QWidget(this);
+    m_layer->setGeometry(rect());
+    // Mouse moves with no button held reach the window only through a widget that tracks
+    // them; the layer takes none of them itself.
+    m_layer->setMouseTracking(true);
+    m_layer->show();
+    const ControlSite site{m_layer, this, folder, m_transparentColor};
 
     if (m_taskBarWindow) {
         const ListSection<ButtonEntry> entries = ReadTaskBarButtons(ini);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i])
-                m_taskBarWindow->CreateButton(*entries[i], static_cast<int>(i), folder,
-                                              m_transparentColor);
+            if (!entries[i])
+                continue;
+            const ControlSite popupSite{m_taskBarWindow->ButtonParent(), nullptr, folder,
+                                        m_transparentColor};
+            m_taskBarWindow->AddButton(CreateTaskBarButton(*entries[i], static_cast<int>(i),
+                                                           popupSite, m_taskBarWindow.get()));
         }
     }
 
@@ -440,10 +432,15 @@ void SkinDialog::FreeSkin()
     m_optionButtons.clear();
     m_progressBars.clear();
     m_labels.clear();
-    m_captionLabel.reset();
+    m_captionLabel = nullptr;
     m_sliders.clear();
     m_checkBoxes.clear();
     m_comboBoxes.clear();
+    if (m_layer) {
+        m_layer->hide();
+        m_layer->deleteLater();
+        m_layer = nullptr;
+    }
 }
 
 bool SkinDialog::ShapeWindow(QRegion &region, const QImage &bitmap, ColourValue colour)
@@ -494,6 +491,13 @@ void SkinDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     PaintSkin(painter);
+}
+
+void SkinDialog::resizeEvent(QResizeEvent *event)
+{
+    if (m_layer)
+        m_layer->setGeometry(rect());
+    QDialog::resizeEvent(event);
 }
 
 void SkinDialog::mousePressEvent(QMouseEvent *event)
@@ -622,10 +626,8 @@ QString SkinDialog::GetFolderOfPath(const QString &path)
 
 void SkinDialog::OnButtonClicked(int index)
 {
-    if (SkinButton *button = AtIndex(m_buttons, index)) {
-        const std::string name = button->Name();
-        OnControlClicked(name);
-    }
+    if (const SkinButton *button = AtIndex(m_buttons, index))
+        OnControlClicked(button->Name());
 }
 
 void SkinDialog::OnOptionClicked(int index)
@@ -634,25 +636,21 @@ void SkinDialog::OnOptionClicked(int index)
     if (!clicked)
         return;
     // The options form one group: checking one clears every other.
-    for (const auto &option : m_optionButtons) {
-        if (option.get() != clicked) {
+    for (SkinOptionButton *option : m_optionButtons) {
+        if (option != clicked) {
             option->SetChecked(0);
             option->update();
         }
     }
-    // Copied: the handler may load another skin, which destroys the option.
-    const std::string name = clicked->Name();
-    OnOptionSelected(name);
+    OnOptionSelected(clicked->Name());
 }
 
 void SkinDialog::OnCheckClicked(int) {}
 
 void SkinDialog::OnSliderMoved(int index, int position)
 {
-    if (SkinSlider *slider = AtIndex(m_sliders, index)) {
-        const std::string name = slider->Name();
-        OnSliderChanged(name, position);
-    }
+    if (const SkinSlider *slider = AtIndex(m_sliders, index))
+        OnSliderChanged(slider->Name(), position);
 }
 
 void SkinDialog::OnControlClicked(const std::string &) {}

@@ -10,12 +10,12 @@
 #include "controls/skin_option_button.h"
 #include "controls/skin_progress.h"
 #include "controls/skin_slider.h"
+#include "notifier/task_bar_popup.h"
 #include "platform/message_box.h"
 #include "skin/entry_fields.h"
 #include "skin/rect.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_locator.h"
-#include "skin/task_bar_popup.h"
 #include "zip/zip_archive.h"
 
 #include <QDialog>
@@ -32,8 +32,9 @@
 namespace lumaskin {
 
 // The base of every skinned window: a frameless dialog whose background, shape and controls
-// all come from a skin description file and the bitmaps beside it. It owns every control it
-// creates and replaces them all at each skin load. Controls report by their index in their
+// all come from a skin description file and the bitmaps beside it. Every control of a skin
+// is a child of one layer widget over the window; each skin load drops the layer with all its
+// controls and builds a new one. Controls report by their index in their
 // skin section; the dialog turns the index into the control's name and calls a name-routed
 // operation that a derived dialog overrides.
 class SkinDialog : public QDialog, public SkinHost
@@ -64,8 +65,9 @@ public:
         {32778, "&Deluxe", "Deluxe.zip"},
     }};
 
-    explicit SkinDialog(QWidget *parent = nullptr);
-    ~SkinDialog() override;
+    // Questions and failures of packages and installs are put to `messages`, which outlives
+    // the dialog.
+    explicit SkinDialog(MessageBoxes &messages, QWidget *parent = nullptr);
 
     // The pop-up that slides in at each skin load. Without one, those steps do nothing.
     void SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup);
@@ -76,8 +78,7 @@ public:
     const SkinLocator &Locator() const { return m_locator; }
     // Reads skin packages from `folder` alone, and installs none.
     void SetPackageFolder(const QString &folder) { m_locator = SkinLocator({folder}, QString()); }
-    // Where a package's questions and failures are reported; without one, message boxes.
-    void SetMessageBoxes(MessageBoxes *messages) { m_messages = messages; }
+    MessageBoxes &Messages() const { return m_messages; }
 
     // Extracts the package into a private working folder, loads the skin from it and removes
     // the folder again. A package that fails leaves the window without a skin, as LoadSkin
@@ -119,7 +120,9 @@ public:
 
     // Reads the skin file and rebuilds background, shape and every control.
     virtual void LoadSkin();
-    // Drops the background, its copy and every control (the icon stays until the next load).
+    // Drops the background, its copy and the layer with every control (the icon stays until
+    // the next load). The layer is hidden at once and deleted once control returns to the
+    // event loop, so that a control whose handler changed the skin returns safely.
     virtual void FreeSkin();
     // Cuts the window's shape out of `bitmap` by `colour` into `region` and applies it.
     // True when at least one pixel was cut.
@@ -143,23 +146,19 @@ public:
     // The absolute folder of `path` with a trailing '/'.
     static QString GetFolderOfPath(const QString &path);
 
+    // The layer the current skin's controls are children of; null without a skin.
+    QWidget *SkinLayer() const { return m_layer; }
     // The controls of the current skin, in skin order.
-    const std::vector<std::unique_ptr<SkinButton>> &Buttons() const { return m_buttons; }
-    const std::vector<std::unique_ptr<SkinSlider>> &Sliders() const { return m_sliders; }
-    const std::vector<std::unique_ptr<SkinEdit>> &EditBoxes() const { return m_editBoxes; }
-    const std::vector<std::unique_ptr<SkinListBox>> &ListControls() const { return m_listControls; }
-    const std::vector<std::unique_ptr<CLabel>> &Labels() const { return m_labels; }
-    const std::vector<std::unique_ptr<SkinOptionButton>> &OptionButtons() const
-    {
-        return m_optionButtons;
-    }
-    const std::vector<std::unique_ptr<SkinCheckBox>> &CheckBoxes() const { return m_checkBoxes; }
-    const std::vector<std::unique_ptr<SkinProgress>> &ProgressBars() const
-    {
-        return m_progressBars;
-    }
-    const std::vector<std::unique_ptr<SkinComboBox>> &ComboBoxes() const { return m_comboBoxes; }
-    CLabel *CaptionLabel() const { return m_captionLabel.get(); }
+    const std::vector<SkinButton *> &Buttons() const { return m_buttons; }
+    const std::vector<SkinSlider *> &Sliders() const { return m_sliders; }
+    const std::vector<SkinEdit *> &EditBoxes() const { return m_editBoxes; }
+    const std::vector<SkinListBox *> &ListControls() const { return m_listControls; }
+    const std::vector<CLabel *> &Labels() const { return m_labels; }
+    const std::vector<SkinOptionButton *> &OptionButtons() const { return m_optionButtons; }
+    const std::vector<SkinCheckBox *> &CheckBoxes() const { return m_checkBoxes; }
+    const std::vector<SkinProgress *> &ProgressBars() const { return m_progressBars; }
+    const std::vector<SkinComboBox *> &ComboBoxes() const { return m_comboBoxes; }
+    CLabel *CaptionLabel() const { return m_captionLabel; }
 
     const QImage &BackgroundBitmap() const { return m_backgroundBitmap; }
     const QImage &IconBitmap() const { return m_iconBitmap; }
@@ -196,6 +195,7 @@ protected:
     virtual QString ChooseSkinPackage();
 
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -221,24 +221,25 @@ private:
     void ReadControls(const SkinIni &ini, const QString &folder);
     // Hides the window, loads the package at `path` and shows the window again.
     void ChangePackage(const QString &path);
-    MessageBoxes &Messages();
     // A window without a skin gets the desktop's frame, so that it can still be closed.
     void FrameWithoutSkin();
 
-    std::vector<std::unique_ptr<SkinButton>> m_buttons;
-    std::vector<std::unique_ptr<SkinSlider>> m_sliders;
-    std::vector<std::unique_ptr<SkinEdit>> m_editBoxes;
-    std::vector<std::unique_ptr<SkinListBox>> m_listControls;
-    std::vector<std::unique_ptr<CLabel>> m_labels;
-    std::vector<std::unique_ptr<SkinOptionButton>> m_optionButtons;
-    std::vector<std::unique_ptr<SkinCheckBox>> m_checkBoxes;
-    std::vector<std::unique_ptr<SkinProgress>> m_progressBars;
-    std::vector<std::unique_ptr<SkinComboBox>> m_comboBoxes;
+    // Child of the window, parent of every control below; they all go with it.
+    QWidget *m_layer = nullptr;
+    std::vector<SkinButton *> m_buttons;
+    std::vector<SkinSlider *> m_sliders;
+    std::vector<SkinEdit *> m_editBoxes;
+    std::vector<SkinListBox *> m_listControls;
+    std::vector<CLabel *> m_labels;
+    std::vector<SkinOptionButton *> m_optionButtons;
+    std::vector<SkinCheckBox *> m_checkBoxes;
+    std::vector<SkinProgress *> m_progressBars;
+    std::vector<SkinComboBox *> m_comboBoxes;
     QImage m_iconBitmap;
     // The icon with its key-coloured pixels made transparent, ready to draw.
     QImage m_iconDrawn;
     Rect m_iconRect;
-    std::unique_ptr<CLabel> m_captionLabel;
+    CLabel *m_captionLabel = nullptr;
     // Magenta until a skin names its own, the colour skins use by habit.
     ColourValue m_transparentColor = 0x00FF00FF;
     QRegion m_windowRegion;
@@ -249,8 +250,7 @@ private:
     SkinLocator m_locator;
     // The user's package the window wears; empty while it wears one of the eight skins.
     QString m_userPackage;
-    MessageBoxes *m_messages = nullptr;
-    std::unique_ptr<MessageBoxes> m_ownMessages;
+    MessageBoxes &m_messages;
     int m_skinIndex = 0;
     bool m_skinPackageFailed = false;
     QString m_skinFolder;

@@ -1,7 +1,7 @@
 #include "skin/skin_installer.h"
 
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "skin/skin_package.h"
 #include "skin/skin_sections.h"
 #include "skin/skin_working_folder.h"
@@ -18,14 +18,17 @@ namespace lumaskin {
 namespace {
 
 // Answers the extraction's questions in place of the user: no retry, and the failure is
-// kept to be told in words of our own.
+// kept to be told in words of our own; the last text is kept for the refusals that explain
+// themselves.
 class QuietMessages final : public MessageBoxes
 {
 public:
-    MessageAnswer Show(const QString &, MessageButtons buttons, MessageIcon) override
+    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon) override
     {
+        last = text;
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
+    QString last;
 };
 
 constexpr qint64 kCopyChunk = 1 << 20;
@@ -50,6 +53,8 @@ QString CheckSkinPackage(const QString &path)
     case SkinPackageResult::ExtractFailed:
         return QStringLiteral("%1 is not a usable skin package: its files cannot be extracted.")
             .arg(name);
+    case SkinPackageResult::TooLarge:
+        return QStringLiteral("%1 is not a usable skin package. %2").arg(name, quiet.last);
     case SkinPackageResult::Extracted:
         break;
     }

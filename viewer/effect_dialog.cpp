@@ -62,15 +62,11 @@ QString formatReal(float value)
 } // namespace
 
 EffectDialog::EffectDialog(const QString &title, CImageViewer *viewer, QWidget *owner,
-                           MessageBoxes *messages)
+                           MessageBoxes &messages)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       m_viewer(viewer), m_messages(messages)
 {
-    if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessageBoxes>(this);
-        m_messages = m_ownMessages.get();
-    }
     setWindowTitle(title);
     setModal(false);
     m_grid = new QGridLayout;
@@ -219,7 +215,7 @@ void EffectDialog::WriteEdits()
 
 void EffectDialog::refuse(QLineEdit *edit, const QString &message)
 {
-    m_messages->Show(message, MessageButtons::Ok, MessageIcon::None);
+    m_messages.Show(message, MessageButtons::Ok, MessageIcon::None);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }

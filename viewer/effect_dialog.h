@@ -6,7 +6,6 @@
 #include <QList>
 #include <QStringList>
 #include <cstdint>
-#include <memory>
 #include <variant>
 
 class QComboBox;
@@ -50,9 +49,9 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
 
 protected:
-    // `messages` may be null: then message boxes are shown by Qt, parented to this window.
+    // Refusals are put to `messages`, which outlives the window.
     EffectDialog(const QString &title, CImageViewer *viewer, QWidget *owner,
-                 MessageBoxes *messages);
+                 MessageBoxes &messages);
 
     // Builders for the rows, in the grid inside the group frame. Columns: the label, then
     // `editColumns` columns of edit boxes (a list takes some of them), then "Change".
@@ -89,8 +88,7 @@ private:
     void refuse(QLineEdit *edit, const QString &message);
 
     CImageViewer *m_viewer;
-    std::unique_ptr<MessageBoxes> m_ownMessages;
-    MessageBoxes *m_messages;
+    MessageBoxes &m_messages;
     QList<Binding> m_bindings;
     QList<QPushButton *> m_changeButtons;
     QGridLayout *m_grid = nullptr;

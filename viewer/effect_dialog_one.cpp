@@ -21,7 +21,7 @@ constexpr std::array kConversionOrder = {
 
 } // namespace
 
-EffectDialogOne::EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBoxes *messages)
+EffectDialogOne::EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBoxes &messages)
     : EffectDialog(QStringLiteral("Effect one"), viewer, owner, messages)
 {
     setObjectName(QStringLiteral("effectDialogOne"));

@@ -72,8 +72,7 @@ public:
     static constexpr std::size_t kFieldCount = 11;
 
     // Created hidden; `owner` is the main window, `viewer` the viewer the buttons act on.
-    explicit EffectDialogOne(CImageViewer *viewer, QWidget *owner = nullptr,
-                             MessageBoxes *messages = nullptr);
+    EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBoxes &messages);
 
     // Puts every mark and value back to its starting value and shows the values.
     void Reset();

@@ -21,7 +21,7 @@ constexpr std::array kConversionOrder = {
 
 } // namespace
 
-EffectDialogTwo::EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBoxes *messages)
+EffectDialogTwo::EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBoxes &messages)
     : EffectDialog(QStringLiteral("Effect two"), viewer, owner, messages)
 {
     setObjectName(QStringLiteral("effectDialogTwo"));

@@ -85,8 +85,7 @@ public:
     static constexpr std::int32_t kMonochromeDark = 0;
 
     // Created hidden; `owner` is the main window, `viewer` the viewer the buttons act on.
-    explicit EffectDialogTwo(CImageViewer *viewer, QWidget *owner = nullptr,
-                             MessageBoxes *messages = nullptr);
+    EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBoxes &messages);
 
     // Puts every mark, value and list choice back to its starting value and shows them.
     void Reset();

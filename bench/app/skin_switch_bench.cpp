@@ -39,11 +39,11 @@ public:
 struct Window
 {
     CountingMessageBoxes messages;
-    MainDialog dialog{&messages};
+    lumaskin::QtMainDialogPrompts prompts{nullptr};
+    MainDialog dialog{messages, prompts};
 
     Window()
     {
-        dialog.SetMessageBoxes(&messages);
         dialog.SetTaskBarPopup(std::make_unique<lumaskin::TaskBarWindow>());
         dialog.SetPackageFolder(QStringLiteral(LUMASKIN_SKINS_DIR));
         dialog.OnInitDialog(QStringLiteral(LUMASKIN_SKINS_DIR));
@@ -66,8 +66,11 @@ void LoadPackage(benchmark::State &state, int skin)
     const QString package =
         QStringLiteral(LUMASKIN_SKINS_DIR "/") +
         QLatin1String(SkinDialog::kSkinCommands[static_cast<std::size_t>(skin)].packageFile);
-    for (auto _ : state)
+    for (auto _ : state) {
         window.dialog.LoadSkinPackage(package);
+        // The previous skin's controls go as soon as the event loop runs, here at once.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     if (window.messages.shown > 0 || window.dialog.BackgroundBitmap().isNull())
         state.SkipWithError("the package did not load");
 }
@@ -78,6 +81,7 @@ void SwitchSkin(benchmark::State &state, int skin)
     for (auto _ : state) {
         window.dialog.OnChangeSkin(SkinDialog::kFirstSkinCommand + skin);
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     if (window.messages.shown > 0 || window.dialog.BackgroundBitmap().isNull())
         state.SkipWithError("the package did not load");

@@ -65,7 +65,7 @@ int RunThroughWindow(const WindowRunOptions &options)
 {
     RecordingMessages messages;
     ScriptedPrompts prompts;
-    MainDialog dialog(&messages, &prompts);
+    MainDialog dialog(messages, prompts);
     dialog.SetConversionJobs(options.jobs);
     dialog.OnInitDialog(options.skinsFolder.endsWith(u'/') ? options.skinsFolder
                                                            : options.skinsFolder + u'/');

@@ -78,7 +78,7 @@ protected:
     }
     std::unique_ptr<MainDialog> Start(const QString &remembered = {})
     {
-        auto dialog = std::make_unique<MainDialog>(&m_messages, &m_prompts);
+        auto dialog = std::make_unique<MainDialog>(m_messages, m_prompts);
         EXPECT_TRUE(dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, {}), remembered));
         return dialog;
     }
@@ -150,7 +150,7 @@ TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInst
     test::writeFile(drop / "folder" / "notes.txt", "not a picture");
     test::writeFile(drop / "folder" / "looks.tga", "a TGA without its header");
 
-    auto dialog = std::make_unique<MainDialog>(&m_messages, &m_prompts);
+    auto dialog = std::make_unique<MainDialog>(m_messages, m_prompts);
     ASSERT_TRUE(
         dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, Str(user.path())), QString()));
     DropTarget target(*dialog);

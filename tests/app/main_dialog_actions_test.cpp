@@ -133,7 +133,7 @@ protected:
     TempDir m_out;
     RecordingMessages messages;
     ScriptedPrompts prompts;
-    MainDialog dialog{&messages, &prompts};
+    MainDialog dialog{messages, prompts};
     QStringList pictures;
 };
 

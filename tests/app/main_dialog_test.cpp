@@ -59,7 +59,8 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
 {
     test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
     ScriptedMessageBoxes messages;
-    MainDialog dialog(&messages);
+    QtMainDialogPrompts prompts(nullptr);
+    MainDialog dialog(messages, prompts);
     dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
 
     EXPECT_TRUE(messages.shown.empty());
@@ -99,7 +100,8 @@ TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)
     // Only the packages of the skin menu: the start-up package has another extension.
     test::WriteTestSkinPackage(m_packages / "Purple.zip", m_scratch.path());
     ScriptedMessageBoxes messages;
-    MainDialog dialog(&messages);
+    QtMainDialogPrompts prompts(nullptr);
+    MainDialog dialog(messages, prompts);
     dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
 
     EXPECT_THAT(messages.shown, ::testing::ElementsAre("Open failed"));
@@ -114,8 +116,9 @@ TEST_F(MainDialogTest, ExitAndCloseEndTheDialogWithResultOne)
 {
     test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
     ScriptedMessageBoxes messages;
+    QtMainDialogPrompts prompts(nullptr);
     for (const char *name : {"BUTTON_EXIT", "BUTTON_CLOSE"}) {
-        MainDialog dialog(&messages);
+        MainDialog dialog(messages, prompts);
         dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -131,7 +134,8 @@ TEST_F(MainDialogTest, TheSkinsExitButtonEndsTheDialog)
 {
     test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
     ScriptedMessageBoxes messages;
-    MainDialog dialog(&messages);
+    QtMainDialogPrompts prompts(nullptr);
+    MainDialog dialog(messages, prompts);
     dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

@@ -52,8 +52,7 @@ void Describe(const SkinDialog &dialog, const char *when)
 int Skin(const QString &folder, bool change)
 {
     PrintedMessages messages;
-    SkinDialog dialog;
-    dialog.SetMessageBoxes(&messages);
+    SkinDialog dialog(messages);
     dialog.SetPackageFolder(folder);
     dialog.LoadSkinPackage(folder + QStringLiteral("/Purple.skn"));
     dialog.show();

@@ -29,6 +29,22 @@ QString WriteFramedBitmap(const test::TempDir &dir, QSize size, const char *name
     return path;
 }
 
+// The close button the skinned dialog makes for the pop-up: a child of the window reporting
+// to it, with its faces cut from `strip` when one is given.
+SkinButton *AddCloseButton(TaskBarWindow &window, QRect rect, int index, const QString &strip = {})
+{
+    auto *button = new SkinButton(window.ButtonParent());
+    button->SetTaskBarHost(&window);
+    button->SetName("TASKBUTTON_EXIT");
+    button->SetIndex(index);
+    button->Create(rect);
+    if (!strip.isEmpty())
+        button->LoadStateBitmaps(strip, rect.left(), rect.top(), rect.left() + rect.width(),
+                                 rect.top() + rect.height());
+    window.AddButton(button);
+    return button;
+}
+
 struct SideCase
 {
     const char *name;
@@ -236,10 +252,9 @@ TEST_F(TaskBarWindowTest, ExitButtonAndPageClickCloseTheWindow)
     strip.fill(Qt::gray);
     const QString stripPath = QString::fromStdString((dir / "close.bmp").string());
     ASSERT_TRUE(strip.save(stripPath, "BMP"));
-    ButtonEntry entry = ButtonEntry::Parse("TASKBUTTON_EXIT,close.bmp,28,2,38,12,Close,F");
-    window.CreateButton(entry, 0, QString::fromStdString(dir.path().string()) + "/", kNoColour);
-    ASSERT_NE(window.Button(), nullptr);
-    EXPECT_EQ(window.Button()->parentWidget(), &window);
+    const QRect closeRect(28, 2, 10, 10);
+    SkinButton *close = AddCloseButton(window, closeRect, 0, stripPath);
+    ASSERT_EQ(window.Button(), close);
 
     window.StartPopUp(300, 1000, 300, 1);
     RunTimer(TaskBarWindow::SlideInTimer);
@@ -268,8 +283,8 @@ TEST_F(TaskBarWindowTest, ExitButtonAndPageClickCloseTheWindow)
     EXPECT_FALSE(window.IsTimerActive(TaskBarWindow::SlideOutTimer));
 
     // Only the last button of a section is replaced by the next skin; earlier ones stay.
-    window.CreateButton(entry, 1, QString::fromStdString(dir.path().string()) + "/", kNoColour);
-    SkinButton *last = window.Button();
+    SkinButton *last = AddCloseButton(window, closeRect, 1, stripPath);
+    EXPECT_EQ(window.Button(), last);
     EXPECT_EQ(window.findChildren<SkinButton *>().size(), 2);
     window.DestroyButton();
     EXPECT_EQ(window.Button(), nullptr);
@@ -328,7 +343,6 @@ namespace {
 
 TEST(TaskBarWindowPageView, ALateFactoryBuildsOneViewBeneathTheButton)
 {
-    test::TempDir dir;
     QWidget parent;
     TaskBarWindow window;
     int built = 0;
@@ -343,11 +357,7 @@ TEST(TaskBarWindowPageView, ALateFactoryBuildsOneViewBeneathTheButton)
     window.SetHtmlViewFactory({});
     window.Create(&parent);
     EXPECT_EQ(window.HtmlView(), nullptr);
-    ButtonEntry exit;
-    exit.name = "TASKBUTTON_EXIT";
-    exit.bitmap = "b.bmp";
-    exit.rect = Rect{258, 8, 284, 30};
-    window.CreateButton(exit, 0, QString::fromStdString(dir.path().string()) + u'/', 0xFF00FF);
+    AddCloseButton(window, QRect(258, 8, 26, 22), 0);
 
     window.SetHtmlViewFactory([&built](TaskBarWindow &owner) -> QWidget * {
         ++built;

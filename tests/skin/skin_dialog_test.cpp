@@ -18,9 +18,22 @@ using test::TestSkin;
 using ::testing::ElementsAre;
 
 // Records what the name-routed operations receive.
+// Keeps what the dialog would have told the user.
+class KeptMessages : public MessageBoxes
+{
+public:
+    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+    {
+        shown.push_back(text.toStdString());
+        return MessageAnswer::Ok;
+    }
+    std::vector<std::string> shown;
+};
+
 class RecordingDialog : public SkinDialog
 {
 public:
+    explicit RecordingDialog(MessageBoxes &messages) : SkinDialog(messages) {}
     void OnControlClicked(const std::string &name) override { clicked.push_back(name); }
     void OnOptionSelected(const std::string &name) override { options.push_back(name); }
     void OnSliderChanged(const std::string &name, int position) override
@@ -56,13 +69,17 @@ public:
                           std::to_string(hide) + "," + std::to_string(unused));
     }
     void DestroyButton() override { m_calls.push_back("DestroyButton"); }
-    void CreateButton(const ButtonEntry &entry, int index, const QString &, ColourValue) override
+    QWidget *ButtonParent() override { return &m_window; }
+    void AddButton(SkinButton *button) override
     {
-        m_calls.push_back("CreateButton " + entry.name + " " + std::to_string(index));
+        EXPECT_EQ(button->parentWidget(), &m_window);
+        m_calls.push_back("AddButton " + button->Name() + " " + std::to_string(button->Index()));
     }
+    void CloseTaskBar(const std::string &name) override { m_calls.push_back("Close " + name); }
 
 private:
     std::vector<std::string> &m_calls;
+    QWidget m_window;
     bool m_created = false;
 };
 
@@ -77,20 +94,23 @@ protected:
         dialog.SetSkinFile(file);
         dialog.SetSkinFolder(SkinDialog::GetFolderOfPath(file));
         dialog.LoadSkin();
+        // What the event loop does next: the previous skin's layer goes.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     TempDir m_dir;
     int m_loads = 0;
+    KeptMessages m_messages;
 };
 
-int CountDirectChildren(const QWidget &widget)
+int CountWidgets(const QWidget &widget)
 {
-    return static_cast<int>(widget.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+    return static_cast<int>(widget.findChildren<QWidget *>().size());
 }
 
 TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
 
     EXPECT_EQ(dialog.size(), QSize(test::kSkinWidth, test::kSkinHeight));
@@ -134,24 +154,24 @@ TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
 TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
 {
     std::vector<std::string> calls;
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     Load(dialog);
     EXPECT_THAT(calls,
                 ElementsAre("Create", "HideNow", "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                            "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
-                            "CreateButton TASKBUTTON_EXIT 1"));
+                            "StartPopUp 300,6000,300,1", "AddButton TASKBUTTON_A 0",
+                            "AddButton TASKBUTTON_EXIT 1"));
     calls.clear();
     Load(dialog);
     EXPECT_THAT(calls, ElementsAre("HideNow", "DestroyButton",
                                    "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
-                                   "StartPopUp 300,6000,300,1", "CreateButton TASKBUTTON_A 0",
-                                   "CreateButton TASKBUTTON_EXIT 1"));
+                                   "StartPopUp 300,6000,300,1", "AddButton TASKBUTTON_A 0",
+                                   "AddButton TASKBUTTON_EXIT 1"));
 }
 
 TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     EXPECT_EQ(dialog.mask(), test::TestSkinShape());
     EXPECT_EQ(dialog.WindowRegion(), test::TestSkinShape());
@@ -172,17 +192,17 @@ TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 
 TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 {
-    RecordingDialog fresh;
+    RecordingDialog fresh{m_messages};
     Load(fresh, TestSkin{QColor(200, 10, 10), {}, false});
-    const int expectedChildren = CountDirectChildren(fresh);
+    const int expectedChildren = CountWidgets(fresh);
 
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
-    const int firstChildren = CountDirectChildren(dialog);
+    const int firstChildren = CountWidgets(dialog);
     Load(dialog, TestSkin{QColor(200, 10, 10), "", false});
 
     EXPECT_GT(firstChildren, expectedChildren);
-    EXPECT_EQ(CountDirectChildren(dialog), expectedChildren);
+    EXPECT_EQ(CountWidgets(dialog), expectedChildren);
     EXPECT_EQ(dialog.Buttons().size(), 1u);
     EXPECT_TRUE(dialog.CheckBoxes().empty());
     EXPECT_TRUE(dialog.OptionButtons().empty());
@@ -193,14 +213,14 @@ TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 
     // And back to the whole skin: the same state as after its first load.
     Load(dialog);
-    EXPECT_EQ(CountDirectChildren(dialog), firstChildren);
+    EXPECT_EQ(CountWidgets(dialog), firstChildren);
     EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
     EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
 }
 
 TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     ASSERT_FALSE(dialog.IconBitmap().isNull());
     // The same skin with its icon section renamed.
@@ -216,7 +236,7 @@ TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 
 TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -232,7 +252,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
     EXPECT_THAT(dialog.sliders, ElementsAre("SLIDER_PROGRESS=125"));
 
     // Two buttons of one name: look-ups act on the first.
-    EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3].get());
+    EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3]);
     dialog.SetButtonChecked("BUTTON_TWIN", 1);
     EXPECT_EQ(dialog.Buttons()[3]->IsChecked(), 1);
     EXPECT_EQ(dialog.Buttons()[4]->IsChecked(), 0);
@@ -257,7 +277,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 
 TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 {
-    RecordingDialog dialog;
+    RecordingDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -267,8 +287,8 @@ TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
     EXPECT_EQ(options[0]->IsChecked(), 1);
     EXPECT_EQ(options[1]->IsChecked(), 0);
 
-    QTest::mouseClick(options[2].get(), Qt::LeftButton);
-    QTest::mouseClick(options[1].get(), Qt::LeftButton);
+    QTest::mouseClick(options[2], Qt::LeftButton);
+    QTest::mouseClick(options[1], Qt::LeftButton);
     EXPECT_EQ(options[0]->IsChecked(), 0);
     EXPECT_EQ(options[1]->IsChecked(), 1) << "checking one clears the others";
     EXPECT_EQ(options[2]->IsChecked(), 0);
@@ -280,7 +300,7 @@ TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 
 TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -288,14 +308,14 @@ TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
         QTest::keyClick(&dialog, key);
         EXPECT_TRUE(dialog.isVisible()) << key;
         // From inside the edit box too.
-        QTest::keyClick(dialog.EditBoxes()[0].get(), key);
+        QTest::keyClick(dialog.EditBoxes()[0], key);
         EXPECT_TRUE(dialog.isVisible()) << key;
     }
 }
 
 TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -316,7 +336,7 @@ TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 
 TEST_F(SkinDialogTest, APressOnTheBackgroundMovesTheWindow)
 {
-    SkinDialog dialog;
+    SkinDialog dialog{m_messages};
     Load(dialog);
     dialog.move(100, 100);
     dialog.show();
@@ -366,17 +386,6 @@ namespace lumaskin {
 namespace {
 
 // Answers every message with OK and keeps the texts.
-class KeptMessages : public MessageBoxes
-{
-public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
-    {
-        shown.push_back(text.toStdString());
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-};
-
 QStringList ComboItems(const SkinDialog &dialog)
 {
     QStringList items;
@@ -399,8 +408,7 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
 
     KeptMessages messages;
     std::vector<std::string> calls;
-    SkinDialog dialog;
-    dialog.SetMessageBoxes(&messages);
+    SkinDialog dialog{messages};
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
     dialog.show();
@@ -458,7 +466,8 @@ TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)
     TempDir packages;
     TempDir scratch;
     test::WriteTestSkinPackage(packages / "Pink.zip", scratch.path());
-    SkinDialog dialog;
+    KeptMessages messages;
+    SkinDialog dialog{messages};
     dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     menu->actions()[6]->trigger();

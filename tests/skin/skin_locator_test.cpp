@@ -123,12 +123,11 @@ protected:
     TempDir m_user;
     TempDir m_scratch;
     AnsweringMessages m_messages;
-    SkinDialog m_dialog;
+    SkinDialog m_dialog{m_messages};
 };
 
 TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     m_dialog.SetSkinLocator(
         SkinLocator({Str(m_user.path()), Str(m_bundled.path())}, Str(m_user.path())));
     // Nothing anywhere: nothing is loaded and nothing is said here.
@@ -163,7 +162,6 @@ TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
 
 TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     Locate();
     m_dialog.show();
     m_dialog.OnChangeSkin(32771); // Orange.zip is nowhere
@@ -181,7 +179,6 @@ TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
 
 TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
 {
-    m_dialog.SetMessageBoxes(&m_messages);
     Write(m_bundled / "Purple.skn", Qt::magenta);
     Locate();
     ASSERT_TRUE(m_dialog.LoadFirstPackageFound(QString()));
@@ -196,13 +193,20 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
                                "cd empty && zip -q ../NoIni.zip readme.txt",
                                downloads.path()),
               0);
+    // A Skin.ini beyond what a skin may hold is refused for that, not as missing.
+    ASSERT_EQ(test::runCommand("mkdir big && head -c 1100000 /dev/zero | tr '\\0' x > "
+                               "big/Skin.ini && cd big && zip -q ../Big.zip Skin.ini",
+                               downloads.path()),
+              0);
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "notes.zip")));
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "picture.png")));
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "NoIni.zip")));
-    ASSERT_EQ(m_messages.shown.size(), 3u);
+    EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "Big.zip")));
+    ASSERT_EQ(m_messages.shown.size(), 4u);
     EXPECT_THAT(m_messages.shown[0], HasSubstr("cannot be opened as a ZIP archive"));
     EXPECT_THAT(m_messages.shown[1], HasSubstr("files ending in .zip or .skn"));
     EXPECT_THAT(m_messages.shown[2], HasSubstr("no Skin.ini"));
+    EXPECT_THAT(m_messages.shown[3], HasSubstr("Skin.ini of this skin package is 1075 KB"));
     EXPECT_TRUE(std::filesystem::is_empty(m_user.path()));
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(Worn(), QColor(Qt::magenta));

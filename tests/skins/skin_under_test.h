@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "skin/skin_sections.h"
 #include "skin/skin_working_folder.h"
 

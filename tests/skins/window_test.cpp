@@ -2,8 +2,8 @@
 // control lands where the skin says, on the opaque background, and nothing covers a button,
 // field or list where the user would click it.
 #include "controls/bitmap_helpers.h"
-#include "controls/control_factory.h"
 #include "controls/skin_host.h"
+#include "skin/control_factory.h"
 #include "tests/skins/skin_under_test.h"
 
 #include <QPainter>
@@ -63,7 +63,7 @@ TEST_P(WindowTest, ControlsLandOnTheBackgroundWithNothingInTheWay)
     SkinWindow window(background);
     const ControlSite site{&window, &window, QString::fromStdString(skin.Folder().Path()),
                            *ReadTransparentColour(ini)};
-    std::vector<std::unique_ptr<QWidget>> controls;
+    std::vector<QWidget *> controls; // children of the window
     std::vector<std::pair<std::string, QWidget *>> reachable;
     int index = 0;
     for (const auto &entry : ReadButtons(ini)) {
@@ -71,28 +71,28 @@ TEST_P(WindowTest, ControlsLandOnTheBackgroundWithNothingInTheWay)
         if (entry->name == "BUTTON_PAUSE")
             button->hide(); // as the dialog does once the buttons are read
         else
-            reachable.emplace_back(entry->name, button.get());
-        controls.push_back(std::move(button));
+            reachable.emplace_back(entry->name, button);
+        controls.push_back(button);
     }
     index = 0;
     for (const auto &entry : ReadSliders(ini)) {
         auto slider = CreateSlider(*entry, index++, site);
         // The slider sizes itself from its bitmaps: the skin's rectangle is that size.
         EXPECT_EQ(slider->geometry(), ToQRect(entry->rect)) << entry->name;
-        reachable.emplace_back(entry->name, slider.get());
-        controls.push_back(std::move(slider));
+        reachable.emplace_back(entry->name, slider);
+        controls.push_back(slider);
     }
     index = 0;
     for (const auto &entry : ReadOptionButtons(ini)) {
         reachable.emplace_back(entry->name, nullptr);
         controls.push_back(CreateOptionButton(*entry, index++, site));
-        reachable.back().second = controls.back().get();
+        reachable.back().second = controls.back();
     }
     index = 0;
     for (const auto &entry : ReadCheckBoxes(ini)) {
         reachable.emplace_back(entry->name, nullptr);
         controls.push_back(CreateCheckBox(*entry, index++, site));
-        reachable.back().second = controls.back().get();
+        reachable.back().second = controls.back();
     }
     controls.push_back(CreateCaption(*ReadCaption(ini), site));
     index = 0;
@@ -102,7 +102,7 @@ TEST_P(WindowTest, ControlsLandOnTheBackgroundWithNothingInTheWay)
     for (const auto &entry : ReadEditBoxes(ini)) {
         reachable.emplace_back(entry->name, nullptr);
         controls.push_back(CreateEditBox(*entry, index++, site));
-        reachable.back().second = controls.back().get();
+        reachable.back().second = controls.back();
     }
     index = 0;
     for (const auto &entry : ReadListBoxes(ini)) {
@@ -113,16 +113,16 @@ TEST_P(WindowTest, ControlsLandOnTheBackgroundWithNothingInTheWay)
         const QRect barArea = bar ? bar->geometry() : QRect();
         EXPECT_FALSE(barArea.isEmpty());
         EXPECT_EQ(list->geometry().united(barArea), ToQRect(entry->rect));
-        reachable.emplace_back(entry->name, list.get());
+        reachable.emplace_back(entry->name, list);
         reachable.emplace_back(entry->name + " scroll bar", list->ScrollBar());
-        controls.push_back(std::move(list));
+        controls.push_back(list);
     }
     index = 0;
     for (const auto &entry : ReadComboBoxes(ini)) {
         auto combo = CreateComboBox(*entry, index++, site);
         reachable.emplace_back("COMBO_EDIT", combo->Edit());
         reachable.emplace_back("COMBO_BTN", combo->Button());
-        controls.push_back(std::move(combo));
+        controls.push_back(combo);
     }
     window.show();
 

@@ -74,8 +74,9 @@ std::map<DispatchId, std::set<double>> windowStartingValues()
             set.insert(argument.toDouble());
         return QVariant();
     });
-    EffectDialogOne one(nullptr);
-    EffectDialogTwo two(nullptr);
+    test::RecordingMessages messages;
+    EffectDialogOne one(nullptr, nullptr, messages);
+    EffectDialogTwo two(nullptr, nullptr, messages);
     one.appliedFlags.fill(1);
     two.appliedFlags.fill(1);
     one.ApplyMarkedEffects(viewer);

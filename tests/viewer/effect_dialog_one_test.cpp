@@ -21,7 +21,7 @@ class EffectDialogOneTest : public ::testing::Test
 protected:
     test::RecordingViewer recorder;
     test::RecordingMessages messages;
-    EffectDialogOne dialog{&recorder.viewer, nullptr, &messages};
+    EffectDialogOne dialog{&recorder.viewer, nullptr, messages};
 
     void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
     QString text(Field field) const { return dialog.edit(field)->text(); }
@@ -248,7 +248,7 @@ TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
     ASSERT_EQ(dialog.blue, 1010);
 
     dialog.Reset();
-    const EffectDialogOne fresh(nullptr);
+    const EffectDialogOne fresh(nullptr, nullptr, messages);
     EXPECT_EQ(dialog.appliedFlags, fresh.appliedFlags);
     const std::vector<double> now = {
         double(dialog.brightness), double(dialog.contrast), double(dialog.green),

@@ -21,7 +21,7 @@ class EffectDialogTwoTest : public ::testing::Test
 protected:
     test::RecordingViewer recorder;
     test::RecordingMessages messages;
-    EffectDialogTwo dialog{&recorder.viewer, nullptr, &messages};
+    EffectDialogTwo dialog{&recorder.viewer, nullptr, messages};
 
     void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
     QString text(Field field) const { return dialog.edit(field)->text(); }
@@ -197,7 +197,7 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
         press(static_cast<Mark>(i));
 
     dialog.Reset();
-    const EffectDialogTwo fresh(nullptr);
+    const EffectDialogTwo fresh(nullptr, nullptr, messages);
     EXPECT_EQ(dialog.appliedFlags, fresh.appliedFlags);
     const auto fields = [](const EffectDialogTwo &d) {
         return std::vector<std::int32_t>{

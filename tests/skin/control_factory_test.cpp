@@ -1,4 +1,4 @@
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 #include "tests/controls/test_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -50,7 +50,7 @@ TEST_F(FactoryTest, ButtonsTakeEveryFieldOfTheirEntry)
     EXPECT_TRUE(button->IsLatched());
     EXPECT_EQ(button->TransparentColor(), 0x00FF00FFu);
     EXPECT_EQ(button->StateBitmap(ButtonFace::Hover).size(), QSize(100, 20));
-    QTest::mouseClick(button.get(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(host.buttonClicks, std::vector<int>{2});
 
     auto option =
@@ -61,7 +61,7 @@ TEST_F(FactoryTest, ButtonsTakeEveryFieldOfTheirEntry)
         CreateCheckBox(CheckEntry::Parse("CHECK_A,strip.bmp,0,70,20,90,C,T,false"), 5, site);
     EXPECT_EQ(check->IsChecked(), 0);
     EXPECT_TRUE(check->IsLatched());
-    QTest::mouseClick(check.get(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(host.checkClicks, std::vector<int>{5});
 
     // Task-bar buttons report only the close request, by name.
@@ -69,7 +69,7 @@ TEST_F(FactoryTest, ButtonsTakeEveryFieldOfTheirEntry)
     popUp.host = nullptr;
     auto exit = CreateTaskBarButton(ButtonEntry::Parse("TASKBUTTON_EXIT,strip.bmp,0,0,20,20,X,F"),
                                     0, popUp, &host);
-    QTest::mouseClick(exit.get(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(exit, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(host.taskBarCloses, std::vector<std::string>{"TASKBUTTON_EXIT"});
     EXPECT_EQ(host.buttonClicks.size(), 1u);
 }
@@ -87,7 +87,7 @@ TEST_F(FactoryTest, SliderAndProgress)
     EXPECT_EQ(slider->ThumbCentre(), 100);
     EXPECT_FALSE(slider->IsVertical());
     EXPECT_EQ(slider->toolTip(), "Seek");
-    QTest::mouseClick(slider.get(), Qt::LeftButton, {}, QPoint(190, 5));
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(190, 5));
     EXPECT_EQ(host.sliderMoves, (std::vector<std::pair<int, int>>{{1, 7200}}));
 
     auto vertical = CreateSlider(

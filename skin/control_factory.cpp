@@ -1,4 +1,4 @@
-#include "controls/control_factory.h"
+#include "skin/control_factory.h"
 
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
@@ -82,30 +82,28 @@ QRect ToQRect(const Rect &rect)
                  std::max(0, rect.bottom - rect.top));
 }
 
-std::unique_ptr<SkinButton> CreateButton(const ButtonEntry &entry, int index,
-                                         const ControlSite &site)
+SkinButton *CreateButton(const ButtonEntry &entry, int index, const ControlSite &site)
 {
-    auto button = std::make_unique<SkinButton>(site.parent);
+    auto *button = new SkinButton(site.parent);
     button->SetHost(site.host);
     ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
                     index, site);
     return button;
 }
 
-std::unique_ptr<SkinButton> CreateTaskBarButton(const ButtonEntry &entry, int index,
-                                                const ControlSite &site, TaskBarHost *taskBar)
+SkinButton *CreateTaskBarButton(const ButtonEntry &entry, int index, const ControlSite &site,
+                                TaskBarHost *taskBar)
 {
-    auto button = std::make_unique<SkinButton>(site.parent);
+    auto *button = new SkinButton(site.parent);
     button->SetTaskBarHost(taskBar);
     ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
                     index, site);
     return button;
 }
 
-std::unique_ptr<SkinSlider> CreateSlider(const SliderEntry &entry, int index,
-                                         const ControlSite &site)
+SkinSlider *CreateSlider(const SliderEntry &entry, int index, const ControlSite &site)
 {
-    auto slider = std::make_unique<SkinSlider>(site.parent);
+    auto *slider = new SkinSlider(site.parent);
     slider->SetHost(site.host);
     slider->Create(ToQRect(entry.rect));
     slider->SetTransparentColor(site.keyColor);
@@ -122,10 +120,9 @@ std::unique_ptr<SkinSlider> CreateSlider(const SliderEntry &entry, int index,
     return slider;
 }
 
-std::unique_ptr<SkinOptionButton> CreateOptionButton(const OptionEntry &entry, int index,
-                                                     const ControlSite &site)
+SkinOptionButton *CreateOptionButton(const OptionEntry &entry, int index, const ControlSite &site)
 {
-    auto option = std::make_unique<SkinOptionButton>(site.parent);
+    auto *option = new SkinOptionButton(site.parent);
     option->SetHost(site.host);
     ConfigureButton(*option, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
                     index, site);
@@ -133,10 +130,9 @@ std::unique_ptr<SkinOptionButton> CreateOptionButton(const OptionEntry &entry, i
     return option;
 }
 
-std::unique_ptr<SkinCheckBox> CreateCheckBox(const CheckEntry &entry, int index,
-                                             const ControlSite &site)
+SkinCheckBox *CreateCheckBox(const CheckEntry &entry, int index, const ControlSite &site)
 {
-    auto check = std::make_unique<SkinCheckBox>(site.parent);
+    auto *check = new SkinCheckBox(site.parent);
     check->SetHost(site.host);
     ConfigureButton(*check, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
                     index, site);
@@ -144,17 +140,17 @@ std::unique_ptr<SkinCheckBox> CreateCheckBox(const CheckEntry &entry, int index,
     return check;
 }
 
-std::unique_ptr<CLabel> CreateCaption(const CaptionEntry &entry, const ControlSite &site)
+CLabel *CreateCaption(const CaptionEntry &entry, const ControlSite &site)
 {
-    auto caption = std::make_unique<CLabel>(site.parent);
+    auto *caption = new CLabel(site.parent);
     ConfigureLabel(*caption, entry, site);
     ConfigureLabelLook(*caption, entry);
     return caption;
 }
 
-std::unique_ptr<CLabel> CreateLabel(const LabelEntry &entry, int index, const ControlSite &site)
+CLabel *CreateLabel(const LabelEntry &entry, int index, const ControlSite &site)
 {
-    auto label = std::make_unique<CLabel>(site.parent);
+    auto *label = new CLabel(site.parent);
     ConfigureLabel(*label, entry, site);
     label->SetIndex(index);
     label->SetName(entry.name);
@@ -162,10 +158,9 @@ std::unique_ptr<CLabel> CreateLabel(const LabelEntry &entry, int index, const Co
     return label;
 }
 
-std::unique_ptr<SkinProgress> CreateProgress(const ProgressEntry &entry, int index,
-                                             const ControlSite &site)
+SkinProgress *CreateProgress(const ProgressEntry &entry, int index, const ControlSite &site)
 {
-    auto progress = std::make_unique<SkinProgress>(site.parent);
+    auto *progress = new SkinProgress(site.parent);
     progress->SetHost(site.host);
     progress->Create(ToQRect(entry.rect));
     progress->SetTransparentColor(site.keyColor);
@@ -175,10 +170,9 @@ std::unique_ptr<SkinProgress> CreateProgress(const ProgressEntry &entry, int ind
     return progress;
 }
 
-std::unique_ptr<SkinEdit> CreateEditBox(const EditBoxEntry &entry, int index,
-                                        const ControlSite &site)
+SkinEdit *CreateEditBox(const EditBoxEntry &entry, int index, const ControlSite &site)
 {
-    auto edit = std::make_unique<SkinEdit>(site.parent);
+    auto *edit = new SkinEdit(site.parent);
     edit->Create(ToQRect(entry.rect));
     edit->SetIndex(index);
     edit->SetName(entry.name);
@@ -189,10 +183,9 @@ std::unique_ptr<SkinEdit> CreateEditBox(const EditBoxEntry &entry, int index,
     return edit;
 }
 
-std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
-                                           const ControlSite &site)
+SkinListBox *CreateListBox(const ListBoxEntry &entry, int index, const ControlSite &site)
 {
-    auto list = std::make_unique<SkinListBox>(site.parent);
+    auto *list = new SkinListBox(site.parent);
     list->Create(ToQRect(entry.rect));
     list->SetBkColor(entry.backgroundColour);
     list->SetTextColor(entry.textColour);
@@ -212,10 +205,9 @@ std::unique_ptr<SkinListBox> CreateListBox(const ListBoxEntry &entry, int index,
     return list;
 }
 
-std::unique_ptr<SkinComboBox> CreateComboBox(const ComboBoxEntry &entry, int index,
-                                             const ControlSite &site)
+SkinComboBox *CreateComboBox(const ComboBoxEntry &entry, int index, const ControlSite &site)
 {
-    auto combo = std::make_unique<SkinComboBox>(site.parent);
+    auto *combo = new SkinComboBox(site.parent);
     combo->Create(ToQRect(entry.rect));
     combo->SetIndex(index);
     combo->SetName(entry.name);

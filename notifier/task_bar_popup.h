@@ -1,7 +1,6 @@
 #pragma once
 
-#include "skin/entry_fields.h"
-#include "skin/skin_entries.h"
+#include "controls/task_bar_host.h"
 
 #include <QString>
 
@@ -9,13 +8,14 @@ class QWidget;
 
 namespace lumaskin {
 
+class SkinButton;
+
 // The pop-up window that slides in from the task bar at every skin load, as the skinned
 // dialog drives it. The dialog owns it and calls it in a fixed order while loading a skin.
-class TaskBarPopup
+// Its skinned buttons report to it as their task-bar host.
+class TaskBarPopup : public TaskBarHost
 {
 public:
-    virtual ~TaskBarPopup() = default;
-
     // Whether its window exists; the first skin load creates it as a child of `parent`.
     virtual bool IsCreated() const = 0;
     virtual void Create(QWidget *parent) = 0;
@@ -29,10 +29,11 @@ public:
     virtual void StartPopUp(int showMs, int stayMs, int hideMs, int unused) = 0;
     // Removes its skinned button before the next skin creates one.
     virtual void DestroyButton() = 0;
-    // Creates its button from a "TASKBARBUTTON" entry with bitmaps in `folder`; the last
-    // entry of a section becomes the button that DestroyButton removes.
-    virtual void CreateButton(const ButtonEntry &entry, int index, const QString &folder,
-                              ColourValue keyColor) = 0;
+    // The window its buttons are made in.
+    virtual QWidget *ButtonParent() = 0;
+    // Takes a button made as a child of ButtonParent() from a "TASKBARBUTTON" entry; the last
+    // one added is the button that DestroyButton removes.
+    virtual void AddButton(SkinButton *button) = 0;
 };
 
 } // namespace lumaskin

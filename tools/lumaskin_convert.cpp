@@ -1,5 +1,6 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "tools/convert_options.h"
+#include "tools/convert_sources.h"
 #include "viewercontrol/console_output.h"
 #include "viewercontrol/file_name.h"
 
@@ -26,6 +27,34 @@ void printLine(FILE *stream, const QString &line)
     const QByteArray bytes = line.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fputc('\n', stream);
+}
+
+// --list: the pictures the sources stand for, as bytes, for another program to share out.
+int listPictures(const ConvertOptions &options, const QStringList &paths)
+{
+    const ConvertSources sources =
+        GatherSources(paths, SourceRules{options.recursive, false, QString()});
+    int failures = static_cast<int>(sources.problems.size());
+    for (const QString &problem : sources.problems)
+        printLine(stderr, QStringLiteral("lumaskin-convert: ") + problem);
+    const char end = options.nul ? '\0' : '\n';
+    for (const QString &file : sources.files) {
+        const QByteArray bytes = NativeFileName(file);
+        if (!options.nul && bytes.contains('\n')) {
+            ++failures;
+            printLine(stderr, QStringLiteral("lumaskin-convert: %1: the name holds a line break; "
+                                             "list it with -0")
+                                  .arg(QuotedFileName(file)));
+            continue;
+        }
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        std::fputc(end, stdout);
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printLine(stderr, QStringLiteral("lumaskin-convert: cannot write the list"));
+        return 1;
+    }
+    return failures > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -57,21 +86,39 @@ int main(int argc, char **argv)
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
     }
-    const ConversionRequest &request = options->request;
+    ConversionRequest request = options->request;
+    for (const QString &list : options->fileLists) {
+        if (!ReadFileList(list, options->nul, &request.sources, &error)) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+    }
+    if (options->listOnly)
+        return listPictures(*options, request.sources);
     struct stat folder = {};
     const bool exists = ::stat(NativeFileName(request.folder).constData(), &folder) == 0;
     if (!exists || !S_ISDIR(folder.st_mode)) {
-        printLine(stderr, exists ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
-                                                  "not a folder")
-                                       .arg(QuotedFileName(request.folder))
-                                 : QStringLiteral("lumaskin-convert: the output folder %1 does not "
-                                                  "exist")
-                                       .arg(QuotedFileName(request.folder)));
+        printLine(stderr, exists
+                              ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
+                                               "not a folder")
+                                    .arg(QuotedFileName(request.folder))
+                              : QStringLiteral("lumaskin-convert: the output folder %1 does not "
+                                               "exist")
+                                    .arg(QuotedFileName(request.folder)));
         return 2;
     }
 
+    ConvertSources sources = GatherSources(
+        request.sources, SourceRules{options->recursive, options->parents, request.folder});
+    int failures = static_cast<int>(sources.problems.size());
+    for (const QString &problem : sources.problems)
+        printLine(stderr, QStringLiteral("lumaskin-convert: ") + problem);
+    request.sources = std::move(sources.files);
+    request.names = std::move(sources.names);
+    if (request.sources.isEmpty())
+        return failures > 0 ? 1 : 0;
+
     const bool showProgress = isatty(STDERR_FILENO);
-    int failures = 0;
     const auto outcomes = BatchConversion::Run(
         request, [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
@@ -82,10 +129,10 @@ int main(int argc, char **argv)
                 printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
                                       .arg(QuotedFileName(outcome.FailedFile()), outcome.error));
             } else if (outcome.written && outcome.renamed) {
-                printLine(stderr, QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
-                                      .arg(QuotedFileName(outcome.source),
-                                           QuotedFileName(outcome.target),
-                                           DescribeReason(outcome.reason)));
+                printLine(stderr,
+                          QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
+                              .arg(QuotedFileName(outcome.source), QuotedFileName(outcome.target),
+                                   DescribeReason(outcome.reason)));
             }
             if (showProgress) {
                 const QString line = QStringLiteral("[%1/%2] %3")
@@ -112,8 +159,9 @@ int main(int argc, char **argv)
                               .arg(skipped)
                               .arg(renamed);
         if (failures > 0)
-            summary +=
-                QStringLiteral("; %1 of %2 file(s) failed").arg(failures).arg(outcomes.size());
+            summary += QStringLiteral("; %1 of %2 file(s) failed")
+                           .arg(failures)
+                           .arg(outcomes.size() + sources.problems.size());
         printLine(stderr, summary);
     }
     return failures > 0 ? 1 : 0;

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +29,27 @@ void printLine(FILE *stream, const QString &line)
     const QByteArray bytes = line.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fputc('\n', stream);
+}
+
+// Set by SIGINT, SIGTERM or SIGHUP: the files in hand are finished, no more are started, and
+// nothing half-written is left behind; a second signal ends the program at once.
+std::atomic<bool> g_stop{false};
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+void onStopSignal(int signal)
+{
+    g_stopSignal = signal;
+    g_stop.store(true);
+}
+
+void stopOnSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
 
 // --list: the pictures the sources stand for, as bytes, for another program to share out.
@@ -119,8 +142,11 @@ int main(int argc, char **argv)
         return failures > 0 ? 1 : 0;
 
     const bool showProgress = isatty(STDERR_FILENO);
+    static_assert(std::atomic<bool>::is_always_lock_free);
+    stopOnSignals();
     const auto outcomes = BatchConversion::Run(
-        request, [&](int finished, int total, const ConversionOutcome &outcome) {
+        request,
+        [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
                 printRaw("\r\033[K");
             if (!outcome.written && !outcome.skipped) {
@@ -143,7 +169,8 @@ int main(int argc, char **argv)
                 std::fputs(line.toLocal8Bit().constData(), stderr);
                 std::fflush(stderr);
             }
-        });
+        },
+        &g_stop);
     if (showProgress)
         printRaw("\r\033[K");
     const auto count = [&](auto test) {
@@ -152,6 +179,15 @@ int main(int argc, char **argv)
     const auto written = count([](const ConversionOutcome &o) { return o.written; });
     const auto skipped = count([](const ConversionOutcome &o) { return o.skipped; });
     const auto renamed = count([](const ConversionOutcome &o) { return o.written && o.renamed; });
+    if (g_stop.load()) {
+        const auto left =
+            count([](const ConversionOutcome &o) { return !o.started && !o.skipped; });
+        printLine(stderr, QStringLiteral("lumaskin-convert: stopped: %1 written, %2 not converted; "
+                                         "the same command with --if-exists=skip does the rest")
+                              .arg(written)
+                              .arg(left));
+        return 128 + static_cast<int>(g_stopSignal);
+    }
     // A plain run stays quiet; anything a script should know about gets a count.
     if (failures > 0 || skipped > 0 || renamed > 0) {
         QString summary = QStringLiteral("lumaskin-convert: %1 written, %2 skipped, %3 renamed")

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -457,6 +458,39 @@ TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)
         0);
     EXPECT_FALSE(fs::exists(dir / "in" / "conv" / "conv"));
     EXPECT_NE(test::readFile(dir / "err.txt").find("0 written, 9 skipped"), std::string::npos);
+}
+
+TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(dir / "big");
+    fs::create_directories(dir / "stop");
+    constexpr int kFiles = 16;
+    for (int i = 0; i < kFiles; ++i)
+        ASSERT_TRUE(WriteImage(Image(800, 600, 0x336699ffu + static_cast<std::uint32_t>(i)),
+                               str(dir / "big" / ("b" + std::to_string(i) + ".png")),
+                               QStringLiteral("png"), nullptr));
+    const std::string run = "'" + std::string(LUMASKIN_CONVERT_PATH) +
+                            "' -f png -e emboss=3,2 -o stop --if-exists=skip big/*.png";
+    // Stopped as soon as the first picture is there, as a machine of a split batch may be.
+    EXPECT_EQ(test::runCommand(run +
+                                   " 2>err.txt & pid=$!; for i in $(seq 3000); do "
+                                   "[ -n \"$(ls '" +
+                                   (dir / "stop").string() +
+                                   "')\" ] && break; sleep 0.01; done; "
+                                   "kill -TERM $pid; wait $pid; exit $?",
+                               dir.path()),
+              128 + SIGTERM);
+    std::size_t written = 0;
+    for (const auto &entry : fs::directory_iterator(dir / "stop")) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+        ++written;
+    }
+    EXPECT_LT(written, static_cast<std::size_t>(kFiles));
+    EXPECT_NE(test::readFile(dir / "err.txt").find("stopped: "), std::string::npos);
+    EXPECT_EQ(test::runCommand(run + " 2>/dev/null", dir.path()), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "stop"), fs::directory_iterator()),
+              kFiles);
 }
 
 } // namespace

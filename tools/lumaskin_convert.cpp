@@ -10,6 +10,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,14 +43,33 @@ void onStopSignal(int signal)
     g_stop.store(true);
 }
 
+// After every other clean-up at exit (registered before any of them): a stopped run ends the
+// way the signal would have ended it, so that a shell or a job runner sees it was stopped.
+void endAsStopped()
+{
+    if (g_stopSignal == 0)
+        return;
+    struct sigaction plain = {};
+    plain.sa_handler = SIG_DFL;
+    sigemptyset(&plain.sa_mask);
+    ::sigaction(g_stopSignal, &plain, nullptr);
+    ::raise(g_stopSignal);
+}
+
 void stopOnSignals()
 {
-    struct sigaction action = {};
-    action.sa_handler = onStopSignal;
-    action.sa_flags = SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+    std::atexit(endAsStopped);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction current = {};
+        // A signal ignored by whoever started the program (a background job) stays ignored.
+        if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action = {};
+        action.sa_handler = onStopSignal;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
         ::sigaction(signal, &action, nullptr);
+    }
 }
 
 // --list: the pictures the sources stand for, as bytes, for another program to share out.
@@ -186,7 +206,7 @@ int main(int argc, char **argv)
                                          "the same command with --if-exists=skip does the rest")
                               .arg(written)
                               .arg(left));
-        return 128 + static_cast<int>(g_stopSignal);
+        return 1; // the signal itself ends the program at exit
     }
     // A plain run stays quiet; anything a script should know about gets a count.
     if (failures > 0 || skipped > 0 || renamed > 0) {

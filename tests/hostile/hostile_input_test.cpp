@@ -535,7 +535,7 @@ TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
         at = end == std::string::npos ? run.errors.size() : end + 1;
     }
     EXPECT_EQ(ours, "lumaskin-convert: \"talkative.wmf\": the WMF picture is damaged\n"
-                    "lumaskin-convert: 1 of 2 file(s) failed\n");
+                    "lumaskin-convert: 1 written, 0 skipped, 0 renamed; 1 of 2 file(s) failed\n");
 }
 
 // Pixels that go to files find the temporary folder full: said so, not "damaged".

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +84,18 @@ int listPictures(const ConvertOptions &options, const QStringList &paths)
     const char end = options.nul ? '\0' : '\n';
     for (const QString &file : sources.files) {
         const QByteArray bytes = NativeFileName(file);
+        // What a conversion would refuse at once is not handed on.
+        struct stat info = {};
+        if (::stat(bytes.constData(), &info) != 0 || S_ISDIR(info.st_mode)) {
+            const int code = errno;
+            ++failures;
+            printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
+                                  .arg(QuotedFileName(file),
+                                       S_ISDIR(info.st_mode)
+                                           ? QStringLiteral("a folder (-r takes its pictures)")
+                                           : QString::fromLocal8Bit(std::strerror(code))));
+            continue;
+        }
         if (!options.nul && bytes.contains('\n')) {
             ++failures;
             printLine(stderr, QStringLiteral("lumaskin-convert: %1: the name holds a line break; "

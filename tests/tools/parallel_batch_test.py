@@ -77,7 +77,7 @@ def main():
         joblog = os.path.join(work, "jobs")
         recipe = ("set -o pipefail; cd '%s' && lumaskin-convert --list -r -0 . | "
                   "parallel --will-cite -0 -X -S 3/: --joblog '%s' --workdir . "
-                  "lumaskin-convert --parents --if-exists=skip %s -o '%s'"
+                  "lumaskin-convert --jobs 1 --parents --if-exists=skip %s -o '%s'"
                   % (src, joblog, FORMAT_ARGS, shared))
         subprocess.run(["bash", "-c", recipe], check=True, env=env)
         with open(joblog) as f:

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -121,8 +122,11 @@ public:
             const bool folder =
                 ::stat(NativeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
             if (folder && m_rules.recursive) {
-                m_visited.insert(FolderId{info.st_dev, info.st_ino});
-                Walk(withoutTrailingSlashes(path), QString());
+                // A folder given twice, or inside one given before, is taken once.
+                if (!m_visited.contains(FolderId{info.st_dev, info.st_ino})) {
+                    m_visited.insert(FolderId{info.st_dev, info.st_ino});
+                    Walk(withoutTrailingSlashes(path), QString());
+                }
             } else if (m_rules.parents) {
                 AddWithParents(path);
             } else {
@@ -251,30 +255,45 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
         *error = QStringLiteral("cannot read the list %1: %2").arg(shown, systemReason(errno));
         return false;
     }
-    QByteArray bytes;
+    const char separator = nul ? '\0' : '\n';
+    QByteArray pending;
     char buffer[65536];
+    bool ok = true;
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got > 0) {
-            bytes.append(buffer, got);
-            continue;
-        }
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             *error = QStringLiteral("cannot read the list %1: %2").arg(shown, systemReason(errno));
-            if (!standardInput)
-                ::close(fd);
-            return false;
+            ok = false;
+            break;
         }
-        break;
+        if (got > 0)
+            pending.append(buffer, got);
+        // Names are taken as they end, so that memory holds the names and not the list.
+        qsizetype start = 0;
+        for (qsizetype end; (end = pending.indexOf(separator, start)) >= 0; start = end + 1)
+            if (end > start)
+                files->append(
+                    FileNameFromNative(QByteArrayView(pending).sliced(start, end - start)));
+        pending.remove(0, start);
+        if (got == 0) {
+            if (!pending.isEmpty())
+                files->append(FileNameFromNative(pending));
+            break;
+        }
+        // No file name is this long: a list of another kind was given by mistake.
+        if (pending.size() > PATH_MAX) {
+            *error = QStringLiteral("%1 is no list of file names: an entry is longer than any "
+                                    "path can be%2")
+                         .arg(shown, nul ? QString() : QStringLiteral(" (NUL-separated? use -0)"));
+            ok = false;
+            break;
+        }
     }
     if (!standardInput)
         ::close(fd);
-    for (const QByteArray &entry : bytes.split(nul ? '\0' : '\n'))
-        if (!entry.isEmpty())
-            files->append(FileNameFromNative(entry));
-    return true;
+    return ok;
 }
 
 QStringList MirrorNames(const QStringList &sortedNames)

@@ -50,8 +50,8 @@ QString ConversionTarget(const QString &folder, const QString &source)
 bool MakeFolders(const QString &base, const QString &relative, QString *error)
 {
     QString path = base;
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1); // the root folder becomes "", and its folders "/a"
     for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         path += QLatin1Char('/') + part;
         const QByteArray native = NativeFileName(path);

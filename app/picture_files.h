@@ -11,8 +11,4 @@ namespace lumaskin {
 // go into *missing when given.
 QStringList PictureFiles(const QStringList &paths, QStringList *missing = nullptr);
 
-// Whether the file looks like a picture Lumaskin reads: its first bytes match a format's
-// signature, or, for formats without one, the header makes sense and the extension agrees.
-bool LooksLikePicture(const QString &path);
-
 } // namespace lumaskin

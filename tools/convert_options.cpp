@@ -159,6 +159,25 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             request.ifExists = *policy;
             // Asked for by name, overwriting also replaces a source that is its own target.
             request.overwriteSources = *policy == IfExists::Overwrite;
+        } else if (a == QLatin1String("--files-from") ||
+                   a.startsWith(QLatin1String("--files-from="))) {
+            const std::optional<QString> v =
+                a.contains(u'=') ? std::optional(a.mid(a.indexOf(u'=') + 1)) : value(i, a);
+            if (!v)
+                return std::nullopt;
+            if (v->isEmpty()) {
+                *error = QStringLiteral("--files-from needs a file, or - for standard input");
+                return std::nullopt;
+            }
+            options.fileLists << *v;
+        } else if (a == QLatin1String("-0") || a == QLatin1String("--null")) {
+            options.nul = true;
+        } else if (a == QLatin1String("-r") || a == QLatin1String("--recursive")) {
+            options.recursive = true;
+        } else if (a == QLatin1String("--parents")) {
+            options.parents = true;
+        } else if (a == QLatin1String("--list")) {
+            options.listOnly = true;
         } else if (a == QLatin1String("-j") || a == QLatin1String("--jobs")) {
             auto v = value(i, a);
             if (!v)
@@ -176,20 +195,23 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     }
     if (options.help || options.version)
         return options;
-    if (request.format.isEmpty()) {
+    const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
+    if (options.listOnly && !noSources)
+        return options;
+    if (request.format.isEmpty() && !options.listOnly) {
         *error = QStringLiteral("choose an output format with -f (see --help)");
         return std::nullopt;
     }
-    if (!WritableFormats().contains(request.format)) {
+    if (!request.format.isEmpty() && !WritableFormats().contains(request.format)) {
         *error = QStringLiteral("cannot write the format \"%1\"; choose one of: %2")
                      .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
         return std::nullopt;
     }
-    if (request.folder.isEmpty()) {
+    if (request.folder.isEmpty() && !options.listOnly) {
         *error = QStringLiteral("choose an output folder with -o");
         return std::nullopt;
     }
-    if (request.sources.isEmpty()) {
+    if (noSources) {
         *error = QStringLiteral("name at least one picture to convert");
         return std::nullopt;
     }
@@ -202,7 +224,8 @@ QString ConvertHelpText()
     QTextStream out(&text);
     out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
            "                        [--strip] [--jobs N] [--if-exists=overwrite|skip|rename]\n"
-           "                        FILE...\n\n"
+           "                        [-r] [--parents] [--files-from LIST [-0]] FILE...\n"
+           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n\n"
            "Converts pictures into one format in one folder, with effects applied in the order\n"
            "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
            "before its last dot (the whole name when it has none). Files that give the same\n"
@@ -210,7 +233,8 @@ QString ConvertHelpText()
            "given. A file given is never replaced by its own conversion unless\n"
            "--if-exists=overwrite is said. Files are converted in parallel, one per core unless\n"
            "--jobs says otherwise. A file that fails does not stop the others; the exit status\n"
-           "is 1 when any failed.\n\n"
+           "is 1 when any failed. Stopped by SIGINT, SIGTERM or SIGHUP, it finishes the files\n"
+           "in hand, starts no more and ends with 128 plus the signal's number.\n\n"
            "Options:\n"
            "  -f, --format FORMAT   output format\n"
            "  -o, --output FOLDER   output folder (must exist)\n"
@@ -225,9 +249,26 @@ QString ConvertHelpText()
            "                        a target that exists already is replaced (the default),\n"
            "                        left alone, or kept with the new file written as\n"
            "                        \"NAME (2).FORMAT\"; overwrite said here also replaces\n"
-           "                        a file given that is its own target\n"
+           "                        a file given that is its own target; skip makes a rerun of\n"
+           "                        a stopped or split batch do only what is missing\n"
            "  -j, --jobs N          files converted at once (at most one per core, and\n"
            "                        fewer when memory is short)\n"
+           "  -r, --recursive       a folder given stands for the pictures in it and in all its\n"
+           "                        sub-folders (recognised by content; hidden files and links\n"
+           "                        inside are left out), and its sub-folders are made again\n"
+           "                        under FOLDER: DIR/a/b.jpg goes to FOLDER/a/b.FORMAT\n"
+           "      --parents         a file keeps the folder part of its name under FOLDER:\n"
+           "                        a/b.jpg goes to FOLDER/a/b.FORMAT (\"..\" is refused)\n"
+           "                        With -r or --parents, pictures of one folder that give the\n"
+           "                        same name are numbered in the byte order of their names,\n"
+           "                        whichever of them a run is given, so split runs agree.\n"
+           "      --files-from LIST take the files named in LIST, one a line (blank lines\n"
+           "                        left out), after those on the command line; - reads\n"
+           "                        standard input\n"
+           "  -0, --null            names in LIST, and those --list prints, end with a NUL\n"
+           "                        byte instead of a line break\n"
+           "      --list            print the pictures the files and folders given stand for,\n"
+           "                        one a line, and convert nothing\n"
            "  -h, --help            this text\n"
            "      --version         the program's version\n\n"
            "Formats written: "

@@ -10,10 +10,16 @@ namespace lumaskin {
 
 // The command line of lumaskin-convert:
 //   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] [--strip]
-//                    [--jobs N] [--if-exists=overwrite|skip|rename] FILE...
+//                    [--jobs N] [--if-exists=overwrite|skip|rename] [-r] [--parents]
+//                    [--files-from LIST [-0]] [--list] FILE...
 struct ConvertOptions
 {
     ConversionRequest request;
+    QStringList fileLists; // --files-from, in order; their files follow those named
+    bool nul = false;      // lists read and written with NUL separators
+    bool recursive = false;
+    bool parents = false;
+    bool listOnly = false; // print the pictures the sources give, convert nothing
     bool help = false;
     bool version = false;
 };

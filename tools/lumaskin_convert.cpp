@@ -1,12 +1,17 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "tools/convert_options.h"
+#include "tools/convert_sources.h"
 #include "viewercontrol/console_output.h"
 #include "viewercontrol/file_name.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +31,86 @@ void printLine(FILE *stream, const QString &line)
     const QByteArray bytes = line.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fputc('\n', stream);
+}
+
+// Set by SIGINT, SIGTERM or SIGHUP: the files in hand are finished, no more are started, and
+// nothing half-written is left behind; a second signal ends the program at once.
+std::atomic<bool> g_stop{false};
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+void onStopSignal(int signal)
+{
+    g_stopSignal = signal;
+    g_stop.store(true);
+}
+
+// After every other clean-up at exit (registered before any of them): a stopped run ends the
+// way the signal would have ended it, so that a shell or a job runner sees it was stopped.
+void endAsStopped()
+{
+    if (g_stopSignal == 0)
+        return;
+    struct sigaction plain = {};
+    plain.sa_handler = SIG_DFL;
+    sigemptyset(&plain.sa_mask);
+    ::sigaction(g_stopSignal, &plain, nullptr);
+    ::raise(g_stopSignal);
+}
+
+void stopOnSignals()
+{
+    std::atexit(endAsStopped);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction current = {};
+        // A signal ignored by whoever started the program (a background job) stays ignored.
+        if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action = {};
+        action.sa_handler = onStopSignal;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+// --list: the pictures the sources stand for, as bytes, for another program to share out.
+int listPictures(const ConvertOptions &options, const QStringList &paths)
+{
+    const ConvertSources sources =
+        GatherSources(paths, SourceRules{options.recursive, false, QString()});
+    int failures = static_cast<int>(sources.problems.size());
+    for (const QString &problem : sources.problems)
+        printLine(stderr, QStringLiteral("lumaskin-convert: ") + problem);
+    const char end = options.nul ? '\0' : '\n';
+    for (const QString &file : sources.files) {
+        const QByteArray bytes = NativeFileName(file);
+        // What a conversion would refuse at once is not handed on.
+        struct stat info = {};
+        if (::stat(bytes.constData(), &info) != 0 || S_ISDIR(info.st_mode)) {
+            const int code = errno;
+            ++failures;
+            printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
+                                  .arg(QuotedFileName(file),
+                                       S_ISDIR(info.st_mode)
+                                           ? QStringLiteral("a folder (-r takes its pictures)")
+                                           : QString::fromLocal8Bit(std::strerror(code))));
+            continue;
+        }
+        if (!options.nul && bytes.contains('\n')) {
+            ++failures;
+            printLine(stderr, QStringLiteral("lumaskin-convert: %1: the name holds a line break; "
+                                             "list it with -0")
+                                  .arg(QuotedFileName(file)));
+            continue;
+        }
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        std::fputc(end, stdout);
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printLine(stderr, QStringLiteral("lumaskin-convert: cannot write the list"));
+        return 1;
+    }
+    return failures > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -57,23 +142,44 @@ int main(int argc, char **argv)
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
     }
-    const ConversionRequest &request = options->request;
+    ConversionRequest request = options->request;
+    for (const QString &list : options->fileLists) {
+        if (!ReadFileList(list, options->nul, &request.sources, &error)) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+    }
+    if (options->listOnly)
+        return listPictures(*options, request.sources);
     struct stat folder = {};
     const bool exists = ::stat(NativeFileName(request.folder).constData(), &folder) == 0;
     if (!exists || !S_ISDIR(folder.st_mode)) {
-        printLine(stderr, exists ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
-                                                  "not a folder")
-                                       .arg(QuotedFileName(request.folder))
-                                 : QStringLiteral("lumaskin-convert: the output folder %1 does not "
-                                                  "exist")
-                                       .arg(QuotedFileName(request.folder)));
+        printLine(stderr, exists
+                              ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
+                                               "not a folder")
+                                    .arg(QuotedFileName(request.folder))
+                              : QStringLiteral("lumaskin-convert: the output folder %1 does not "
+                                               "exist")
+                                    .arg(QuotedFileName(request.folder)));
         return 2;
     }
 
+    ConvertSources sources = GatherSources(
+        request.sources, SourceRules{options->recursive, options->parents, request.folder});
+    int failures = static_cast<int>(sources.problems.size());
+    for (const QString &problem : sources.problems)
+        printLine(stderr, QStringLiteral("lumaskin-convert: ") + problem);
+    request.sources = std::move(sources.files);
+    request.names = std::move(sources.names);
+    if (request.sources.isEmpty())
+        return failures > 0 ? 1 : 0;
+
     const bool showProgress = isatty(STDERR_FILENO);
-    int failures = 0;
+    static_assert(std::atomic<bool>::is_always_lock_free);
+    stopOnSignals();
     const auto outcomes = BatchConversion::Run(
-        request, [&](int finished, int total, const ConversionOutcome &outcome) {
+        request,
+        [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
                 printRaw("\r\033[K");
             if (!outcome.written && !outcome.skipped) {
@@ -82,10 +188,10 @@ int main(int argc, char **argv)
                 printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
                                       .arg(QuotedFileName(outcome.FailedFile()), outcome.error));
             } else if (outcome.written && outcome.renamed) {
-                printLine(stderr, QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
-                                      .arg(QuotedFileName(outcome.source),
-                                           QuotedFileName(outcome.target),
-                                           DescribeReason(outcome.reason)));
+                printLine(stderr,
+                          QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
+                              .arg(QuotedFileName(outcome.source), QuotedFileName(outcome.target),
+                                   DescribeReason(outcome.reason)));
             }
             if (showProgress) {
                 const QString line = QStringLiteral("[%1/%2] %3")
@@ -96,7 +202,8 @@ int main(int argc, char **argv)
                 std::fputs(line.toLocal8Bit().constData(), stderr);
                 std::fflush(stderr);
             }
-        });
+        },
+        &g_stop);
     if (showProgress)
         printRaw("\r\033[K");
     const auto count = [&](auto test) {
@@ -105,6 +212,15 @@ int main(int argc, char **argv)
     const auto written = count([](const ConversionOutcome &o) { return o.written; });
     const auto skipped = count([](const ConversionOutcome &o) { return o.skipped; });
     const auto renamed = count([](const ConversionOutcome &o) { return o.written && o.renamed; });
+    if (g_stop.load()) {
+        const auto left =
+            count([](const ConversionOutcome &o) { return !o.started && !o.skipped; });
+        printLine(stderr, QStringLiteral("lumaskin-convert: stopped: %1 written, %2 not converted; "
+                                         "the same command with --if-exists=skip does the rest")
+                              .arg(written)
+                              .arg(left));
+        return 1; // the signal itself ends the program at exit
+    }
     // A plain run stays quiet; anything a script should know about gets a count.
     if (failures > 0 || skipped > 0 || renamed > 0) {
         QString summary = QStringLiteral("lumaskin-convert: %1 written, %2 skipped, %3 renamed")
@@ -112,8 +228,9 @@ int main(int argc, char **argv)
                               .arg(skipped)
                               .arg(renamed);
         if (failures > 0)
-            summary +=
-                QStringLiteral("; %1 of %2 file(s) failed").arg(failures).arg(outcomes.size());
+            summary += QStringLiteral("; %1 of %2 file(s) failed")
+                           .arg(failures)
+                           .arg(outcomes.size() + sources.problems.size());
         printLine(stderr, summary);
     }
     return failures > 0 ? 1 : 0;

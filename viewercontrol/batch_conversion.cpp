@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -43,6 +45,32 @@ QString ConversionTarget(const QString &folder, const QString &source)
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
     return base + ConversionName(source);
+}
+
+bool MakeFolders(const QString &base, const QString &relative, QString *error)
+{
+    QString path = base;
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1); // the root folder becomes "", and its folders "/a"
+    for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += QLatin1Char('/') + part;
+        const QByteArray native = NativeFileName(path);
+        // Another process of a split batch may make the same folder at the same moment.
+        if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("cannot make the folder %1: %2")
+                         .arg(QuotedFileName(path), QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        struct stat info = {};
+        if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            *error = S_ISLNK(info.st_mode)
+                         ? QStringLiteral("%1 is a link; nothing is written through links")
+                               .arg(QuotedFileName(path))
+                         : QStringLiteral("%1 is in the way of a folder").arg(QuotedFileName(path));
+            return false;
+        }
+    }
+    return true;
 }
 
 EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments)
@@ -221,10 +249,23 @@ public:
     }
 
 private:
+    // The target without its extension.
+    QString Base(int row) const
+    {
+        if (row < m_request.names.size() && !m_request.names[row].isEmpty()) {
+            QString folder = m_request.folder;
+            while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+                folder.chop(1);
+            if (!folder.endsWith(QLatin1Char('/')))
+                folder += QLatin1Char('/');
+            return folder + m_request.names[row];
+        }
+        return ConversionTarget(m_request.folder, m_request.sources[row]);
+    }
+
     QString PlainTarget(int row) const
     {
-        return ConversionTarget(m_request.folder, m_request.sources[row]) + QLatin1Char('.') +
-               m_request.format;
+        return Base(row) + QLatin1Char('.') + m_request.format;
     }
 
     bool IsListedSource(const QString &path) const
@@ -235,7 +276,7 @@ private:
 
     QString NumberedTarget(int row, bool mustBeAbsent)
     {
-        const QString base = ConversionTarget(m_request.folder, m_request.sources[row]);
+        const QString base = Base(row);
         // A number passed over once stays taken, so each name goes on where it left off.
         int &next = m_nextNumber[base];
         for (int n = std::max(next, 2);; ++n) {
@@ -335,9 +376,18 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
             ConversionOutcome &outcome = outcomes[toWrite[i]];
             outcome.error.clear();
             outcome.started = true;
-            outcome.written = ConvertFile(outcome.source, outcome.target, request.format,
+            const std::size_t row = toWrite[i];
+            const QString name = row < static_cast<std::size_t>(request.names.size())
+                                     ? request.names[static_cast<qsizetype>(row)]
+                                     : QString();
+            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+            if (slash > 0 && !MakeFolders(request.folder, name.left(slash), &outcome.error)) {
+                outcome.writeFailed = true;
+            } else {
+                outcome.written = ConvertFile(outcome.source, outcome.target, request.format,
                                           request.steps, request.write, &outcome.error,
-                                          &outcome.writeFailed);
+                                              &outcome.writeFailed);
+            }
             std::lock_guard lock(progressMutex);
             ++finished;
             if (progress)

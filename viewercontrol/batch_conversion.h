@@ -31,6 +31,11 @@ QString ConversionName(const QString &source);
 // The target without its extension: the folder, a separator, then `ConversionName`.
 QString ConversionTarget(const QString &folder, const QString &source);
 
+// Makes the folders of `relative` (separated by '/') inside `base`, one by one, as real
+// folders; one that exists already must be a folder itself, not a link to one, so that
+// nothing is ever written through a link. Returns false with a plain reason on failure.
+bool MakeFolders(const QString &base, const QString &relative, QString *error);
+
 // Reads `source`, applies the steps in order and writes `target` (the whole path, extension
 // included) in `format` with `settings` (quality, metadata). "ico" is written as a 32 x 32 icon.
 // Returns false with a plain reason on failure; *writeFailed (when given) tells a failure to
@@ -89,6 +94,11 @@ struct ConversionRequest
 {
     QStringList sources;
     QString folder;
+    // Where each source goes under `folder`, without the extension, when it is not the plain
+    // `ConversionName`: "a/b" for FOLDER/a/b.FORMAT. Empty, or an empty entry, for the plain
+    // name. The folders in it are made when the file is written, as real folders only: a
+    // link on the way is refused, never written through.
+    QStringList names;
     QString format;
     std::vector<EffectStep> steps;
     // Files converted at once; 0 = one per core. Never more than the machine's cores, nor

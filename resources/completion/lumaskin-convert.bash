@@ -15,6 +15,11 @@ _lumaskin_convert()
         mapfile -t COMPREPLY < <(compgen -W "$(sed -n 's/^Formats written: //p' <<<"$help")" -- "$cur")
         return 0
         ;;
+    --files-from)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        return 0
+        ;;
     -o | --output)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")

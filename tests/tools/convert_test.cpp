@@ -4,7 +4,9 @@
 #include "viewercontrol/effects/effects.h"
 #include "viewercontrol/image_io.h"
 
+#include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -338,7 +340,8 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
         0);
     EXPECT_EQ(test::readFile(dir / "out" / "p2.png"), p2);
     const std::string report = test::readFile(dir / "err.txt");
-    EXPECT_NE(report.find("\"in/p2.png\" written as \"out/p2 (3).png\""), std::string::npos) << report;
+    EXPECT_NE(report.find("\"in/p2.png\" written as \"out/p2 (3).png\""), std::string::npos)
+        << report;
     EXPECT_NE(report.find("2 written, 0 skipped, 2 renamed"), std::string::npos) << report;
     EXPECT_EQ(test::runCommand("'" + tool +
                                    "' -f png -o out --if-exists=skip out/p2.png in/p2.png "
@@ -371,7 +374,8 @@ TEST_F(BatchConversionTest, CommandLineNamesAreBytesAndQuoted)
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "lumaskin-convert: \"in/two\\nlumaskin-convert: forged.png\": not a "
                          "picture Lumaskin can read",
-                         "lumaskin-convert: 1 written, 0 skipped, 0 renamed; 1 of 2 file(s) failed"}));
+                         "lumaskin-convert: 1 written, 0 skipped, 0 renamed; 1 of 2 file(s) "
+                         "failed"}));
 }
 
 TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)
@@ -389,6 +393,104 @@ TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)
               0);
     EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p0.png"));
 #endif
+}
+
+TEST_F(BatchConversionTest, FilesFromTakesNulSeparatedNamesAsBytes)
+{
+    const std::string odd = dir.path().string() + "/in/caf\xE9 au lait.png";
+    std::filesystem::copy_file(dir / "in" / "p0.png", odd);
+    test::writeFile(dir / "list", std::string("in/p1.png\0", 10) + "in/caf\xE9 au lait.png" +
+                                      std::string("\0", 1));
+    const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
+    EXPECT_EQ(test::runCommand(tool + " -f bmp -o out --files-from - -0 < list", dir.path()), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.path().string() + "/out/caf\xE9 au lait.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p1.bmp"));
+    EXPECT_EQ(test::runCommand(tool + " -f bmp -o out --files-from none 2>err.txt", dir.path()), 2);
+    EXPECT_NE(test::readFile(dir / "err.txt").find("cannot read the list \"none\""),
+              std::string::npos);
+}
+
+TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(dir / "in" / "other" / "deep");
+    fs::copy_file(dir / "in" / "p1.png", dir / "in" / "other" / "deep" / "q.png");
+    // Two pictures of one folder that give the same name, and things a walk must pass by.
+    fs::copy_file(dir / "in" / "p2.png", dir / "in" / "other" / "s.png");
+    ASSERT_TRUE(WriteImage(Image(7, 5, 0xff0000ffu), str(dir / "in" / "other" / "s.bmp"),
+                           QStringLiteral("bmp"), nullptr));
+    test::writeFile(dir / "in" / "notes.txt", "not a picture");
+    fs::create_directory_symlink("..", dir / "in" / "other" / "loop");
+    const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
+
+    ASSERT_EQ(test::runCommand(tool + " -r -f png -o out in", dir.path()), 0);
+    std::vector<std::string> written;
+    for (const auto &entry : fs::recursive_directory_iterator(dir / "out"))
+        if (entry.is_regular_file())
+            written.push_back(fs::relative(entry.path(), dir / "out").string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"other/deep/q.png", "other/s (2).png",
+                                                 "other/s.png", "p0.png", "p1.png", "p2.png",
+                                                 "p3.png", "p4.png", "p5.png"}));
+    EXPECT_FALSE(fs::is_symlink(dir / "out" / "other"));
+
+    fs::create_directory(dir / "split");
+    // One picture alone, as a part of a split batch gets it, takes the name the whole run gave.
+    ASSERT_EQ(test::runCommand("cd in && " + tool + " --parents -f png -o ../split ./other/s.png",
+                               dir.path()),
+              0);
+    EXPECT_EQ(test::readFile(dir / "split" / "other" / "s (2).png"),
+              test::readFile(dir / "out" / "other" / "s (2).png"));
+
+    // A link under the output folder is refused, never written through.
+    fs::create_directories(dir / "linked" / "elsewhere");
+    fs::create_directory_symlink("elsewhere", dir / "linked" / "other");
+    EXPECT_EQ(test::runCommand(tool + " -r -f png -o linked in 2>err.txt", dir.path()), 1);
+    EXPECT_TRUE(fs::is_empty(dir / "linked" / "elsewhere"));
+    EXPECT_TRUE(fs::exists(dir / "linked" / "p5.png"));
+    EXPECT_NE(test::readFile(dir / "err.txt").find("is a link"), std::string::npos);
+
+    // An output folder inside the tree is not walked: a rerun finds nothing new to convert.
+    fs::create_directory(dir / "in" / "conv");
+    ASSERT_EQ(test::runCommand(tool + " -r -f png -o in/conv in", dir.path()), 0);
+    EXPECT_EQ(
+        test::runCommand(tool + " -r --if-exists=skip -f png -o in/conv in 2>err.txt", dir.path()),
+        0);
+    EXPECT_FALSE(fs::exists(dir / "in" / "conv" / "conv"));
+    EXPECT_NE(test::readFile(dir / "err.txt").find("0 written, 9 skipped"), std::string::npos);
+}
+
+TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(dir / "big");
+    fs::create_directories(dir / "stop");
+    constexpr int kFiles = 16;
+    for (int i = 0; i < kFiles; ++i)
+        ASSERT_TRUE(WriteImage(Image(800, 600, 0x336699ffu + static_cast<std::uint32_t>(i)),
+                               str(dir / "big" / ("b" + std::to_string(i) + ".png")),
+                               QStringLiteral("png"), nullptr));
+    const std::string run = "'" + std::string(LUMASKIN_CONVERT_PATH) +
+                            "' -f png -e emboss=3,2 -o stop --if-exists=skip big/*.png";
+    // Stopped as soon as the first picture is there, as a machine of a split batch may be.
+    EXPECT_EQ(test::runCommand(run +
+                                   " 2>err.txt & pid=$!; for i in $(seq 3000); do "
+                                   "[ -n \"$(ls '" +
+                                   (dir / "stop").string() +
+                                   "')\" ] && break; sleep 0.01; done; "
+                                   "kill -TERM $pid; wait $pid; exit $?",
+                               dir.path()),
+              128 + SIGTERM);
+    std::size_t written = 0;
+    for (const auto &entry : fs::directory_iterator(dir / "stop")) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+        ++written;
+    }
+    EXPECT_LT(written, static_cast<std::size_t>(kFiles));
+    EXPECT_NE(test::readFile(dir / "err.txt").find("stopped: "), std::string::npos);
+    EXPECT_EQ(test::runCommand(run + " 2>/dev/null", dir.path()), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "stop"), fs::directory_iterator()),
+              kFiles);
 }
 
 } // namespace

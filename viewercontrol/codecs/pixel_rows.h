@@ -2,6 +2,8 @@
 
 #include "viewercontrol/image.h"
 
+#include <QImage>
+#include <QSize>
 #include <cstdint>
 
 namespace lumaskin {
@@ -21,5 +23,10 @@ void CompositeRowOverWhite(const std::uint8_t *rgba, std::uint8_t *rgb, int widt
 
 // A picture scaled smoothly (area-averaging when shrinking, alpha-aware) to the given size.
 Image Scaled(const Image &image, int width, int height);
+
+// The picture shrunk to `size` for showing, by area averaging in premultiplied form, bands of
+// rows in parallel: each pixel is the mean of the picture area it covers. Sizes larger than
+// the picture in either direction go through Qt's smooth scaling instead.
+QImage ShrunkForView(const Image &image, QSize size);
 
 } // namespace lumaskin

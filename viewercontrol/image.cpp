@@ -33,7 +33,12 @@ Image::Image(int width, int height)
         return;
     const std::size_t stride = paddedStride(width);
     const std::size_t bytes = stride * static_cast<std::size_t>(height);
-    auto *p = static_cast<std::uint8_t *>(std::aligned_alloc(kAlignment, bytes));
+    // Photo-sized buffers start and end on 2 MB boundaries, so that huge pages can back all of
+    // them (AdviseHugePages) rather than all but a ragged start and end of small pages.
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    const std::size_t alignment = bytes >= 2 * kHugePage ? kHugePage : kAlignment;
+    auto *p = static_cast<std::uint8_t *>(
+        std::aligned_alloc(alignment, (bytes + alignment - 1) / alignment * alignment));
     if (!p)
         return;
     m_data = std::shared_ptr<std::uint8_t[]>(p, AlignedFree{});

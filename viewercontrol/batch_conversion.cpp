@@ -317,6 +317,9 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                         MachineTaskLimit(kMemoryPerJob));
     jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(toWrite.size())));
 
+    // Each worker's next photo reuses the buffers of its last one.
+    const PictureBufferReuse reuse(2 * jobs);
+
     // Every planned target is distinct and none is another row's source, so the files can be
     // converted in any order.
     std::atomic<std::size_t> next{0};

@@ -15,7 +15,8 @@ struct PixelSummary
     bool grey = true;   // every pixel has red == green == blue
 };
 
-// One pass over the picture; stops as soon as both answers are known to be false.
+// One pass over the picture in bands of rows on every core; a band stops as soon as both
+// answers are known to be false.
 PixelSummary Summarise(const Image &image);
 
 // One row of RGBA blended over white into RGB (3 bytes per pixel), for formats without alpha.

@@ -358,21 +358,34 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                         MachineTaskLimit(kMemoryPerJob));
     jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(toWrite.size())));
 
+    // Each worker's next photo reuses the buffers of its last one.
+    const PictureBufferReuse reuse(2 * jobs);
+
     // Every planned target is distinct and none is another row's source, so the files can be
     // converted in any order.
     std::atomic<std::size_t> next{0};
+    // Workers still converting; when the last files leave cores idle, the files still to start
+    // share those cores inside the picture.
+    std::atomic<int> working{jobs};
+    const int cores = CurrentParallelism();
     const auto cancelled = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
     const auto worker = [&] {
-        // With several files at once, each file's effects run on its own thread only.
-        std::optional<ParallelismLimit> single;
-        if (jobs > 1)
-            single.emplace(1);
+        struct Leaving
+        {
+            std::atomic<int> &working;
+            ~Leaving() { --working; }
+        } const leaving{working};
         for (;;) {
             if (cancelled())
                 return;
             const std::size_t i = next.fetch_add(1);
             if (i >= toWrite.size())
                 return;
+            // With several files at once, each file's effects and codecs run on its own
+            // thread only, unless other workers have run out of files.
+            std::optional<ParallelismLimit> share;
+            if (jobs > 1)
+                share.emplace(std::max(1, cores / std::max(1, working.load())));
             ConversionOutcome &outcome = outcomes[toWrite[i]];
             outcome.error.clear();
             outcome.started = true;
@@ -404,8 +417,11 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                 threads.emplace_back(worker);
         } catch (const std::system_error &) {
             // The system allows no more threads: those started do the work, or this one.
-            if (threads.empty())
+            working -= jobs - static_cast<int>(threads.size());
+            if (threads.empty()) {
+                ++working;
                 worker();
+            }
         }
     }
     return outcomes;

@@ -1,16 +1,75 @@
 #include "viewercontrol/image.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace lumaskin {
 
 namespace {
 
+// Buffers from this size up start on a 2 MB boundary and may be kept for reuse.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kPhotoBytes = 2 * kHugePage;
+
+// The buffers kept while a PictureBufferReuse is alive.
+struct KeptBuffers
+{
+    std::mutex mutex;
+    int scopes = 0;
+    std::size_t keep = 0;
+    std::vector<std::pair<std::size_t, std::uint8_t *>> buffers; // allocated size, buffer
+
+    // Never destroyed, so that pictures let go during the program's exit find it still there.
+    static KeptBuffers &instance()
+    {
+        static KeptBuffers *const kept = new KeptBuffers;
+        return *kept;
+    }
+
+    std::uint8_t *take(std::size_t bytes)
+    {
+        std::lock_guard lock(mutex);
+        for (auto it = buffers.begin(); it != buffers.end(); ++it)
+            if (it->first == bytes) {
+                std::uint8_t *p = it->second;
+                buffers.erase(it);
+                return p;
+            }
+        return nullptr;
+    }
+
+    void release(std::size_t bytes, std::uint8_t *p)
+    {
+        {
+            std::lock_guard lock(mutex);
+            if (scopes > 0 && buffers.size() < keep) {
+                try {
+                    buffers.emplace_back(bytes, p);
+                    return;
+                } catch (const std::bad_alloc &) {
+                }
+            }
+        }
+        std::free(p);
+    }
+};
+
 struct AlignedFree
 {
-    void operator()(std::uint8_t *p) const { std::free(p); }
+    std::size_t bytes = 0; // as allocated; photo-sized ones may be kept for reuse
+
+    void operator()(std::uint8_t *p) const
+    {
+        if (bytes >= kPhotoBytes)
+            KeptBuffers::instance().release(bytes, p);
+        else
+            std::free(p);
+    }
 };
 
 std::size_t paddedStride(int width)
@@ -33,10 +92,16 @@ Image::Image(int width, int height)
         return;
     const std::size_t stride = paddedStride(width);
     const std::size_t bytes = stride * static_cast<std::size_t>(height);
-    auto *p = static_cast<std::uint8_t *>(std::aligned_alloc(kAlignment, bytes));
+    // Photo-sized buffers start and end on 2 MB boundaries, so that huge pages can back all of
+    // them (AdviseHugePages) rather than all but a ragged start and end of small pages.
+    const std::size_t alignment = bytes >= kPhotoBytes ? kHugePage : kAlignment;
+    const std::size_t allocated = (bytes + alignment - 1) / alignment * alignment;
+    std::uint8_t *p = allocated >= kPhotoBytes ? KeptBuffers::instance().take(allocated) : nullptr;
+    if (!p)
+        p = static_cast<std::uint8_t *>(std::aligned_alloc(alignment, allocated));
     if (!p)
         return;
-    m_data = std::shared_ptr<std::uint8_t[]>(p, AlignedFree{});
+    m_data = std::shared_ptr<std::uint8_t[]>(p, AlignedFree{allocated});
     m_width = width;
     m_height = height;
     m_stride = stride;
@@ -113,6 +178,29 @@ bool Image::operator==(const Image &other) const
         if (std::memcmp(row(y), other.row(y), bytes) != 0)
             return false;
     return true;
+}
+
+PictureBufferReuse::PictureBufferReuse(int keep)
+{
+    KeptBuffers &kept = KeptBuffers::instance();
+    std::lock_guard lock(kept.mutex);
+    ++kept.scopes;
+    kept.keep = std::max(kept.keep, static_cast<std::size_t>(std::max(keep, 0)));
+}
+
+PictureBufferReuse::~PictureBufferReuse()
+{
+    KeptBuffers &kept = KeptBuffers::instance();
+    std::vector<std::pair<std::size_t, std::uint8_t *>> freed;
+    {
+        std::lock_guard lock(kept.mutex);
+        if (--kept.scopes > 0)
+            return;
+        kept.keep = 0;
+        freed.swap(kept.buffers);
+    }
+    for (const auto &[bytes, p] : freed)
+        std::free(p);
 }
 
 } // namespace lumaskin

@@ -90,4 +90,17 @@ private:
     ImageMetadata m_metadata;
 };
 
+// While one is alive, photo-sized picture buffers that are let go are kept, up to `keep` of
+// them, and given to the next pictures of the same size instead of fresh memory: a batch of
+// photos from one camera then faults in and zeroes its buffers once rather than once a photo.
+// The kept buffers are freed when the last one ends.
+class PictureBufferReuse
+{
+public:
+    explicit PictureBufferReuse(int keep);
+    ~PictureBufferReuse();
+    PictureBufferReuse(const PictureBufferReuse &) = delete;
+    PictureBufferReuse &operator=(const PictureBufferReuse &) = delete;
+};
+
 } // namespace lumaskin

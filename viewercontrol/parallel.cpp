@@ -50,7 +50,7 @@ int MachineTaskLimit(std::int64_t bytesPerTask)
 
 int CurrentParallelism()
 {
-    return t_limit > 0 ? std::min(t_limit, hardwareThreads()) : hardwareThreads();
+    return t_limit > 0 ? t_limit : hardwareThreads();
 }
 
 ParallelismLimit::ParallelismLimit(int threads) : m_previous(t_limit)

@@ -11,8 +11,10 @@ namespace lumaskin {
 // innermost `ParallelismLimit` of the calling thread; small counts run on the calling thread.
 void ParallelFor(int count, const std::function<void(int begin, int end)> &work);
 
-// While alive, limits ParallelFor on this thread to `threads` workers. A batch that runs one
-// file per core sets 1 here so that the effects inside each file do not compete with it.
+// While alive, ParallelFor on this thread uses `threads` workers. A batch that runs one file
+// per core sets 1 here so that the effects inside each file do not compete with it. A count
+// above the machine's cores is honoured as well: the bands then take turns on the cores, which
+// checks a result against the one-worker result with more seams than the machine has cores.
 class ParallelismLimit
 {
 public:

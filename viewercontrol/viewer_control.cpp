@@ -2,6 +2,7 @@
 
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/codecs/colour_management.h"
+#include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"
@@ -498,8 +499,7 @@ void ViewerControl::paintPicture(QPainter &painter)
         // Shrunk views are scaled once per zoom or change, not on every paint.
         const QSize cacheSize(std::max(1, qRound(s.width())), std::max(1, qRound(s.height())));
         if (m_scaledCache.size() != cacheSize)
-            m_scaledCache = shownImage().toQImage().scaled(cacheSize, Qt::IgnoreAspectRatio,
-                                                           Qt::SmoothTransformation);
+            m_scaledCache = ShrunkForView(shownImage(), cacheSize);
         painter.drawImage(target.topLeft(), m_scaledCache);
         return;
     }

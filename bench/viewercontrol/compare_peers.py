@@ -3,6 +3,14 @@
 GraphicsMagick and libvips, and prints the ratios and the peak memory of each run.
 
 Usage: compare_peers.py [--tool PATH] [--work DIR] [--photos N] [--runs N]
+       compare_peers.py --one [--photo FILE] [--tool PATH] [--work DIR] [--runs N]
+
+--one times a single 18-megapixel photo (5640x3172; --photo to take a real one), where the
+idle cores can only help inside the picture: JPEG to JPEG, blur 3x3, grey, sharpen and median
+3 against the same peers and against libjpeg-turbo's own `djpeg | cjpeg` pipeline pinned to
+one core, and says whether each row meets its goal: 1.5 times libvips' speed, and JPEG to JPEG
+within 1.5 times the pipeline's one-core time divided by the cores used. Sharpen is the same
+3x3 kernel (5 in the middle, -1 at the four sides) everywhere.
 
 Every peer is called by its own name (convert-im6.q16, gm, vips), since a plain `convert`
 may be a stand-in. JPEG output uses quality 90 and 4:2:0 chroma everywhere, as Lumaskin
@@ -22,14 +30,15 @@ import time
 QUALITY = 90
 
 
-def make_photos(work, count):
-    """Photo-like 4000x3000 JPEGs: smooth plasma with fine grain, made once and kept."""
+def make_photos(work, count, size="4000x3000"):
+    """Photo-like JPEGs: smooth plasma with fine grain, made once and kept."""
     paths = []
     for i in range(count):
-        path = os.path.join(work, f"photo{i}.jpg")
+        name = f"photo{i}.jpg" if size == "4000x3000" else f"photo{i}-{size}.jpg"
+        path = os.path.join(work, name)
         if not os.path.exists(path):
             print(f"making {path} ...", file=sys.stderr)
-            subprocess.run(["convert-im6.q16", "-seed", str(7 + i), "-size", "4000x3000",
+            subprocess.run(["convert-im6.q16", "-seed", str(7 + i), "-size", size,
                             "plasma:fractal", "-blur", "0x1.2", "-attenuate", "0.25",
                             "+noise", "Gaussian", "-quality", "92", path], check=True)
         paths.append(path)
@@ -57,6 +66,71 @@ def best_of(runs, make_command):
     return best
 
 
+SHARPEN = [[0, -1, 0], [-1, 5, -1], [0, -1, 0]]
+
+
+def one_photo(args, tool, out):
+    """The single-photo table: every core is free for the one picture."""
+    for peer in ("djpeg", "cjpeg", "taskset"):
+        if not shutil.which(peer):
+            sys.exit(f"{peer} is missing: apt-get install libjpeg-turbo-progs util-linux")
+    photo = os.path.abspath(args.photo) if args.photo else \
+        make_photos(args.work, 1, "5640x3172")[0]
+    matrix = os.path.join(out, "sharpen.mat")
+    with open(matrix, "w") as f:
+        f.write("3 3 1 0\n" + "".join(" ".join(map(str, r)) + "\n" for r in SHARPEN))
+    flat = ",".join(str(v) for r in SHARPEN for v in r)
+    cores = os.cpu_count() or 1
+    q = f"-quality {QUALITY} -sampling-factor 2x2"
+    vq = f"[Q={QUALITY},subsample-mode=on]"
+    o = os.path.join(out, "o")
+
+    def ours(*effects):
+        command = [tool, "-f", "jpg", "-o", out, "--if-exists=overwrite"]
+        for effect in effects:
+            command += ["--effect", effect]
+        return lambda: command + [photo]
+
+    def sh(script):
+        return lambda: ["sh", "-c", script]
+
+    rows = [
+        ("JPEG to JPEG", ours(), f"{q}", "", f"copy {photo} {o}.jpg{vq}"),
+        ("blur 3x3", ours("blur"), f"-blur 1x0.85 {q}", f"-blur 1x0.85 {q}",
+         f"gaussblur {photo} {o}.jpg{vq} 0.85"),
+        ("grey", ours("desaturate"), f"-colorspace Gray {q}", f"-colorspace GRAY {q}",
+         f"colourspace {photo} {o}.jpg{vq} b-w"),
+        ("sharpen", ours("sharpen"), f"-morphology Convolve '3x3:{flat}' {q}",
+         f"-convolve '{flat}' {q}", f"conv {photo} {o}.jpg{vq} {matrix}"),
+        ("median 3", ours("median=3"), f"-statistic Median 3x3 {q}", f"-median 1 {q}",
+         f"rank {photo} {o}.jpg{vq} 3 3 4"),
+    ]
+    print(f"one photo ({photo}), best of {args.runs} runs, {cores} cores; ratio = peer time / "
+          f"Lumaskin time (above 1: Lumaskin is faster)")
+    print()
+    print("| work | Lumaskin s | peak MiB | ImageMagick s | ratio | GraphicsMagick s | ratio "
+          "| libvips s | ratio | goal |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
+    for name, mine, im, gm, vips in rows:
+        lt, lm = best_of(args.runs, mine)
+        cells = [name, f"{lt:.2f}", f"{lm / 1024:.0f}"]
+        vt = None
+        for command in (f"convert-im6.q16 {photo} {im} {o}.jpg",
+                        f"gm convert {photo} {gm or q} {o}.jpg", f"vips {vips}"):
+            pt, _ = best_of(args.runs, sh(command))
+            cells += [f"{pt:.2f}", f"{pt / lt:.2f}"]
+            vt = pt
+        cells.append(f"1.5x libvips: {'met' if vt / lt >= 1.5 else 'not met'}")
+        print("| " + " | ".join(cells) + " |", flush=True)
+        if name == "JPEG to JPEG":
+            jt, _ = best_of(args.runs, sh(f"taskset -c 0 sh -c 'djpeg {photo} | cjpeg -quality "
+                                          f"{QUALITY} -sample 2x2 > {o}.jpg'"))
+            goal = 1.5 * jt / cores
+            print(f"| djpeg \\| cjpeg, one core | {jt:.2f} | | | | | | | "
+                  f"| Lumaskin within {goal:.2f} s: {'met' if lt <= goal else 'not met'} |",
+                  flush=True)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser()
@@ -66,15 +140,24 @@ def main():
                                                        "lumaskin-bench-photos"))
     parser.add_argument("--photos", type=int, default=3)
     parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--one", action="store_true",
+                        help="one 18-megapixel photo instead of several 12-megapixel ones")
+    parser.add_argument("--photo", help="with --one: the photo to use")
     args = parser.parse_args()
 
     for peer in ("convert-im6.q16", "gm", "vips"):
         if not shutil.which(peer):
             sys.exit(f"{peer} is missing: apt-get install imagemagick graphicsmagick libvips-tools")
     os.makedirs(args.work, exist_ok=True)
-    photos = make_photos(args.work, args.photos)
     out = tempfile.mkdtemp(prefix="lumaskin-bench-out-")
     tool = os.path.abspath(args.tool)
+    if args.one:
+        try:
+            one_photo(args, tool, out)
+        finally:
+            shutil.rmtree(out, ignore_errors=True)
+        return
+    photos = make_photos(args.work, args.photos)
 
     def ours(fmt, *effects):
         def build():

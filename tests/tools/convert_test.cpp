@@ -172,6 +172,46 @@ TEST_F(BatchConversionTest, ParallelAndOneByOneWriteTheSameBytes)
     }
 }
 
+TEST_F(BatchConversionTest, PhotoSizedBatchesWriteWhatEachFileAloneWrites)
+{
+    // Same-sized photos, so that their buffers pass from one file to the next, and more files
+    // than workers, so that the last ones run with the cores the others left.
+    QStringList photos;
+    for (int i = 0; i < 5; ++i) {
+        Image image(1100, 1000);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                std::uint8_t *p = image.pixel(x, y);
+                p[0] = static_cast<std::uint8_t>(x * (i + 1));
+                p[1] = static_cast<std::uint8_t>(y + 40 * i);
+                p[2] = static_cast<std::uint8_t>((x ^ y) >> i);
+                p[3] = 255;
+            }
+        const auto path = dir / "in" / ("photo" + std::to_string(i) + ".jpg");
+        ASSERT_TRUE(WriteImage(image, str(path), QStringLiteral("jpg"), nullptr));
+        photos << str(path);
+    }
+    const std::vector<EffectStep> steps = {{FindEffect("sharpen"), {}}};
+    std::vector<std::string> alone;
+    for (int i = 0; i < 5; ++i) {
+        const auto target = dir / ("alone" + std::to_string(i) + ".jpg");
+        ASSERT_TRUE(ConvertFile(photos[i], str(target), QStringLiteral("jpg"), steps, nullptr));
+        alone.push_back(test::readFile(target));
+    }
+    ConversionRequest r;
+    r.sources = photos;
+    r.folder = str(dir / "out");
+    r.format = QStringLiteral("jpg");
+    r.steps = steps;
+    r.jobs = 2;
+    for (const ConversionOutcome &outcome : BatchConversion::Run(r))
+        EXPECT_TRUE(outcome.written) << outcome.error.toStdString();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(test::readFile(dir / "out" / ("photo" + std::to_string(i) + ".jpg")),
+                  alone[static_cast<std::size_t>(i)])
+            << i;
+}
+
 std::vector<std::string> Names(const std::vector<ConversionOutcome> &plan)
 {
     std::vector<std::string> names;

@@ -2,6 +2,8 @@
 
 #include "viewercontrol/image.h"
 
+#include <QImage>
+#include <QSize>
 #include <cstdint>
 
 namespace lumaskin {
@@ -13,7 +15,8 @@ struct PixelSummary
     bool grey = true;   // every pixel has red == green == blue
 };
 
-// One pass over the picture; stops as soon as both answers are known to be false.
+// One pass over the picture in bands of rows on every core; a band stops as soon as both
+// answers are known to be false.
 PixelSummary Summarise(const Image &image);
 
 // One row of RGBA blended over white into RGB (3 bytes per pixel), for formats without alpha.
@@ -21,5 +24,10 @@ void CompositeRowOverWhite(const std::uint8_t *rgba, std::uint8_t *rgb, int widt
 
 // A picture scaled smoothly (area-averaging when shrinking, alpha-aware) to the given size.
 Image Scaled(const Image &image, int width, int height);
+
+// The picture shrunk to `size` for showing, by area averaging in premultiplied form, bands of
+// rows in parallel: each pixel is the mean of the picture area it covers. Sizes larger than
+// the picture in either direction go through Qt's smooth scaling instead.
+QImage ShrunkForView(const Image &image, QSize size);
 
 } // namespace lumaskin

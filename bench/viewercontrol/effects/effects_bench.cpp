@@ -11,10 +11,12 @@
 #include "viewercontrol/parallel.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -31,7 +33,8 @@ void RunEffect(benchmark::State &state, std::string_view name, std::vector<doubl
 {
     const lumaskin::EffectDescriptor *effect = lumaskin::FindEffect(name);
     Image image = Photo().clone();
-    lumaskin::ParallelismLimit limit(threads > 0 ? threads : 1 << 20);
+    lumaskin::ParallelismLimit limit(
+        threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     for (auto _ : state) {
         // Each run starts from the same picture; the copy is not timed.
         state.PauseTiming();

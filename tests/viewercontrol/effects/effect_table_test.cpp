@@ -208,8 +208,9 @@ TEST(EffectTable, EveryEffectKeepsAlpha)
 
 TEST(EffectTable, ResultsDoNotDependOnThreadsOrRuns)
 {
-    // Tall enough for several chunks of rows, so that threads really share the work.
-    const Image original = PhotoLikeImage(61, 700);
+    // Odd sizes, tall enough for several chunks of rows, and more workers than most machines
+    // have cores, so that every effect's bands meet at several seams.
+    const Image original = PhotoLikeImage(61, 701);
     for (const EffectDescriptor &effect : Effects()) {
         const std::vector<double> arguments = Working(effect);
         Image first = original.clone();
@@ -221,8 +222,14 @@ TEST(EffectTable, ResultsDoNotDependOnThreadsOrRuns)
             ParallelismLimit limit(1);
             effect.apply(single, arguments);
         }
+        Image many = original.clone();
+        {
+            ParallelismLimit limit(7);
+            effect.apply(many, arguments);
+        }
         EXPECT_TRUE(first == second) << effect.operation;
         EXPECT_TRUE(first == single) << effect.operation;
+        EXPECT_TRUE(many == single) << effect.operation;
         EXPECT_FALSE(first == original) << effect.operation << " changed nothing";
     }
 }

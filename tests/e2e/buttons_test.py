@@ -12,24 +12,22 @@ import argparse
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
-import traceback
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
+from lumaskin_program import (X_PACKAGES, CheckFailed, RunningProgram, check, install,  # noqa: E402
+                             run_test, say)
 from skin_package import SkinPackage  # noqa: E402
-from xsession import Window, XSession, missing_tools  # noqa: E402
+from xsession import TOOLS, Window, XSession  # noqa: E402
 
 try:
     from PIL import Image
 except ImportError:
     Image = None
 
-SKIP = 77
 ROOT_COLOUR = (0x13, 0xC4, 0x9A)
 SKINS = ("Orange", "Black", "Purple", "Blue", "Red", "Gray", "Pink", "Deluxe")
 FORMATS = ("Bmp", "JPG", "PDF", "WBMP", "GIF", "PCX", "TGA", "ICO", "JP2", "JPC", "RAS", "PGX",
@@ -587,22 +585,8 @@ def main():
     parser.add_argument("--exit-timeout", type=float, default=60)
     args = parser.parse_args()
 
-    missing = missing_tools(("Xvfb", "xdotool", "xwininfo", "xsetroot", "import", "pdfinfo",
-                             "pdftoppm"))
-    if missing or Image is None:
-        print(f"SKIPPED: {', '.join(missing) or 'Pillow'} not found; install xvfb, xdotool, "
-              "x11-utils, x11-xserver-utils, imagemagick, poppler-utils and python3-pil")
-        return SKIP
-    started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-buttons-") as work:
-        try:
-            run(args, Path(work))
-        except (CheckFailed, TimeoutError) as failure:
-            traceback.print_exc()
-            print(f"FAILED: {failure}")
-            return 1
-    print(f"passed in {time.monotonic() - started:.1f} s")
-    return 0
+    return run_test(run, args, "buttons", tools=TOOLS + ("pdfinfo", "pdftoppm"),
+                    packages=X_PACKAGES + ", poppler-utils", pillow=Image is not None)
 
 
 if __name__ == "__main__":

@@ -14,9 +14,7 @@ import select
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
-import traceback
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
@@ -24,17 +22,16 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from buttons_test import (ANSWER, FORMATS, ROOT_COLOUR, Driver, change_skin,  # noqa: E402
                           choose_format, colour_box, combo_geometry, list_rows)
-from lumaskin_program import (CheckFailed, RunningProgram, check, install,  # noqa: E402
-                              program_env, say)
+from lumaskin_program import (RunningProgram, check, install,  # noqa: E402
+                              program_env, run_test, say)
 from skin_package import SkinPackage  # noqa: E402
-from xsession import XSession, missing_tools, stop_process_group  # noqa: E402
+from xsession import XSession, stop_process_group  # noqa: E402
 
 try:
     from PIL import Image
 except ImportError:
     Image = None
 
-SKIP = 77
 RED, BLUE, GREEN = (200, 40, 40), (40, 60, 200), (40, 170, 60)
 
 
@@ -232,21 +229,7 @@ def main():
     parser.add_argument("--exit-timeout", type=float, default=60)
     args = parser.parse_args()
 
-    missing = missing_tools()
-    if missing or Image is None:
-        print(f"SKIPPED: {', '.join(missing) or 'Pillow'} not found; install xvfb, xdotool, "
-              "x11-utils, x11-xserver-utils, imagemagick and python3-pil")
-        return SKIP
-    started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-desktop-") as work:
-        try:
-            run(args, Path(work))
-        except (CheckFailed, TimeoutError) as failure:
-            traceback.print_exc()
-            print(f"FAILED: {failure}")
-            return 1
-    print(f"passed in {time.monotonic() - started:.1f} s")
-    return 0
+    return run_test(run, args, "desktop", pillow=Image is not None)
 
 
 if __name__ == "__main__":

@@ -6,14 +6,43 @@ that would change how it draws.
 import functools
 import glob
 import subprocess
+import tempfile
 import time
+import traceback
 from pathlib import Path
 
-from xsession import stop_process_group
+from xsession import TOOLS, missing_tools, stop_process_group
 
 
 class CheckFailed(Exception):
     """A check of what the program shows or does came out wrong."""
+
+
+SKIP = 77
+X_PACKAGES = "xvfb, xdotool, x11-utils, x11-xserver-utils, imagemagick"
+
+
+def run_test(run, args, name, tools=TOOLS, packages=X_PACKAGES, pillow=None):
+    """Runs an end-to-end test's `run(args, work)` in a temporary folder of its own and
+    returns the exit status for ctest: 0 passed, 1 failed, SKIP when a tool is missing
+    (`pillow`: the PIL module the test needs, or None when it needs none)."""
+    missing = missing_tools(tools)
+    if pillow is False:
+        missing.append("Pillow")
+        packages += ", python3-pil"
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not found; install {packages} to run this test")
+        return SKIP
+    started = time.monotonic()
+    with tempfile.TemporaryDirectory(prefix=f"lumaskin-e2e-{name}-") as work:
+        try:
+            run(args, Path(work))
+        except (CheckFailed, TimeoutError) as failure:
+            traceback.print_exc()
+            print(f"FAILED: {failure}")
+            return 1
+    print(f"passed in {time.monotonic() - started:.1f} s")
+    return 0
 
 
 def check(condition, message):

@@ -11,18 +11,17 @@ that ends the program cleanly. Exits 77 (skipped) when the X tools are missing.
 
 import argparse
 import sys
-import tempfile
 import time
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
+from lumaskin_program import (CheckFailed, RunningProgram, check, install, run_test,  # noqa: E402
+                             say)
 from skin_package import SkinPackage  # noqa: E402
-from xsession import XSession, missing_tools  # noqa: E402
+from xsession import XSession  # noqa: E402
 
-SKIP = 77
 # A colour no bundled skin paints, so that cut-away pixels are told apart from the skin.
 ROOT_COLOUR = (0x13, 0xC4, 0x9A)
 NOTIFIER_BITMAP = "dlgTaskNotifier.bmp"
@@ -201,19 +200,7 @@ def main():
     parser.add_argument("--exit-timeout", type=float, default=10)
     args = parser.parse_args()
 
-    missing = missing_tools()
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not found; install xvfb, xdotool, x11-utils, "
-              f"x11-xserver-utils and imagemagick to run this test")
-        return SKIP
-    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-") as work:
-        try:
-            run(args, Path(work))
-        except (CheckFailed, TimeoutError) as failure:
-            print(f"FAILED: {failure}")
-            return 1
-    print("passed")
-    return 0
+    return run_test(run, args, "program")
 
 
 if __name__ == "__main__":

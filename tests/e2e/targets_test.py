@@ -12,9 +12,7 @@ changes no file that was there. Exits 77 (skipped) when the X tools or Pillow ar
 
 import argparse
 import sys
-import tempfile
 import time
-import traceback
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
@@ -23,16 +21,16 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from buttons_test import (ANSWER, EFFECT_ONE_OK_TABS, FORMATS, INVERT_COLOUR_TABS,  # noqa: E402
                           ROOT_COLOUR, Driver, choose_format, colour_box, inverted, near,
                           use_effect)
-from lumaskin_program import CheckFailed, RunningProgram, check, install, say  # noqa: E402
+from lumaskin_program import (RunningProgram, check, install, run_test,  # noqa: E402
+                             say)
 from skin_package import SkinPackage  # noqa: E402
-from xsession import XSession, missing_tools  # noqa: E402
+from xsession import XSession  # noqa: E402
 
 try:
     from PIL import Image
 except ImportError:
     Image = None
 
-SKIP = 77
 WHITE = (250, 250, 250)
 # Where each picture lies (relative to the work folder), its size and the colour of its left
 # half; the right half is near-white. The last one is shown when the effect is applied.
@@ -168,21 +166,7 @@ def main():
     parser.add_argument("--shots", help="folder for screenshots of the questions and reports")
     args = parser.parse_args()
 
-    missing = missing_tools()
-    if missing or Image is None:
-        print(f"SKIPPED: {', '.join(missing) or 'Pillow'} not found; install xvfb, xdotool, "
-              "x11-utils, x11-xserver-utils, imagemagick and python3-pil")
-        return SKIP
-    started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="lumaskin-e2e-targets-") as work:
-        try:
-            run(args, Path(work))
-        except (CheckFailed, TimeoutError) as failure:
-            traceback.print_exc()
-            print(f"FAILED: {failure}")
-            return 1
-    print(f"passed in {time.monotonic() - started:.1f} s")
-    return 0
+    return run_test(run, args, "targets", pillow=Image is not None)
 
 
 if __name__ == "__main__":

@@ -307,9 +307,6 @@ TEST_F(EffectDialogOneTest, EveryAdjustmentFollowsTheConversionOrder)
     recorder.calls.clear();
 
     dialog.ApplyMarkedEffects(recorder.viewer);
-    std::vector<std::pair<int, std::vector<long long>>> applied;
-    for (const auto &call : recorder.calls)
-        applied.emplace_back(call.id, values(call.arguments));
     const std::vector<std::pair<int, std::vector<long long>>> order = {
         {int(Id::AdjustRGB), {11, 11, 11}}, // Brightness
         {int(Id::Contrast), {12}},          {int(Id::Gamma), {3}},
@@ -319,7 +316,7 @@ TEST_F(EffectDialogOneTest, EveryAdjustmentFollowsTheConversionOrder)
         {int(Id::InvertColor), {}},         {int(Id::Lightness), {41, 41, 41}},
         {int(Id::Saturation), {51}},        {int(Id::Desaturate), {}},
     };
-    EXPECT_EQ(applied, order);
+    EXPECT_EQ(recordedCalls(recorder), order);
 }
 
 } // namespace

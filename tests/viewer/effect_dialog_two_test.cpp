@@ -261,9 +261,6 @@ TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
     recorder.calls.clear();
 
     dialog.ApplyMarkedEffects(recorder.viewer);
-    std::vector<std::pair<int, std::vector<long long>>> applied;
-    for (const auto &call : recorder.calls)
-        applied.emplace_back(call.id, values(call.arguments));
     const std::vector<std::pair<int, std::vector<long long>>> order = {
         {int(Id::AntiNoise), {2}},
         {int(Id::Blur), {}},
@@ -278,7 +275,7 @@ TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
         {int(Id::Twirl), {15}},
         {int(Id::Median), {16}},
     };
-    EXPECT_EQ(applied, order);
+    EXPECT_EQ(recordedCalls(recorder), order);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QVariant>
+#include <utility>
 #include <vector>
 
 namespace lumaskin::test {
@@ -46,6 +47,16 @@ inline std::vector<long long> values(const QVariantList &arguments)
     for (const QVariant &argument : arguments)
         result.push_back(argument.toLongLong());
     return result;
+}
+
+// Every recorded call as its id and integer arguments.
+inline std::vector<std::pair<int, std::vector<long long>>>
+recordedCalls(const RecordingViewer &recorder)
+{
+    std::vector<std::pair<int, std::vector<long long>>> calls;
+    for (const RecordingViewer::Call &call : recorder.calls)
+        calls.emplace_back(call.id, values(call.arguments));
+    return calls;
 }
 
 } // namespace lumaskin::test

@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace lumaskin {
 
@@ -96,7 +98,11 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
 {
     ConvertOptions options;
     ConversionRequest &request = options.request;
+    // A long option's value may follow it as the next argument or after "=" in the same one.
+    std::optional<QString> inlineValue;
     const auto value = [&](qsizetype &i, const QString &option) -> std::optional<QString> {
+        if (inlineValue)
+            return std::exchange(inlineValue, std::nullopt);
         if (i + 1 >= arguments.size()) {
             *error = QStringLiteral("%1 needs a value").arg(option);
             return std::nullopt;
@@ -105,7 +111,11 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     };
     bool onlyFiles = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
+        QString a = arguments[i];
+        if (!onlyFiles && a.startsWith(QLatin1String("--")) && a.contains(u'=')) {
+            inlineValue = a.mid(a.indexOf(u'=') + 1);
+            a.truncate(a.indexOf(u'='));
+        }
         if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
             request.sources << a;
         } else if (a == QLatin1String("--")) {
@@ -144,10 +154,8 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             }
         } else if (a == QLatin1String("--strip")) {
             request.write.stripMetadata = true;
-        } else if (a == QLatin1String("--if-exists") ||
-                   a.startsWith(QLatin1String("--if-exists="))) {
-            const std::optional<QString> v =
-                a.contains(u'=') ? std::optional(a.mid(a.indexOf(u'=') + 1)) : value(i, a);
+        } else if (a == QLatin1String("--if-exists")) {
+            const std::optional<QString> v = value(i, a);
             if (!v)
                 return std::nullopt;
             const std::optional<IfExists> policy = parseIfExists(*v);
@@ -159,10 +167,8 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             request.ifExists = *policy;
             // Asked for by name, overwriting also replaces a source that is its own target.
             request.overwriteSources = *policy == IfExists::Overwrite;
-        } else if (a == QLatin1String("--files-from") ||
-                   a.startsWith(QLatin1String("--files-from="))) {
-            const std::optional<QString> v =
-                a.contains(u'=') ? std::optional(a.mid(a.indexOf(u'=') + 1)) : value(i, a);
+        } else if (a == QLatin1String("--files-from")) {
+            const std::optional<QString> v = value(i, a);
             if (!v)
                 return std::nullopt;
             if (v->isEmpty()) {
@@ -190,6 +196,10 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             }
         } else {
             *error = QStringLiteral("unknown option %1 (see --help)").arg(a);
+            return std::nullopt;
+        }
+        if (inlineValue) {
+            *error = QStringLiteral("%1 takes no value").arg(a);
             return std::nullopt;
         }
     }

@@ -81,6 +81,7 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "png", "-o", "/tmp", "--frobnicate", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--if-exists=keep", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "a.jpg", "--if-exists"},
+        {"-f", "png", "-o", "/tmp", "--strip=yes", "a.jpg"}, // a switch takes no value
         {"-f"},
     };
     for (const QStringList &args : bad) {
@@ -111,6 +112,14 @@ TEST(ConvertOptions, IfExistsNamedOverwriteAloneMayReplaceSources)
         ParseConvertOptions({"-f", "png", "-o", "/tmp", "--if-exists=overwrite", "a.png"}, &error);
     ASSERT_TRUE(overwrite);
     EXPECT_TRUE(overwrite->request.overwriteSources);
+    // Every long option takes its value after "=" as well; "--" still ends the options.
+    const auto joined = ParseConvertOptions(
+        {"--format=PNG", "--output=/tmp", "--quality=80", "--", "--x=y.png"}, &error);
+    ASSERT_TRUE(joined) << error.toStdString();
+    EXPECT_EQ(joined->request.format, "png");
+    EXPECT_EQ(joined->request.folder, "/tmp");
+    EXPECT_EQ(joined->request.write.quality, 80);
+    EXPECT_EQ(joined->request.sources, QStringList{"--x=y.png"});
 }
 
 TEST(ConvertOptions, HelpListsEveryFormatAndEffect)

@@ -179,6 +179,17 @@ ImageList readBlob(Bytes bytes, const char *coder, bool ping, const std::string 
              : MagickCore::BlobToImage(info.get(), bytes.data(), bytes.size(), exception));
 }
 
+// An empty ImageMagick picture to fill in, or null with the reason.
+MagickCore::Image *acquireBlankImage(QString *error)
+{
+    MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
+    MagickCore::Image *raw = MagickCore::AcquireImage(info);
+    MagickCore::DestroyImageInfo(info);
+    if (!raw)
+        Fail(error, reason::outOfMemory());
+    return raw;
+}
+
 } // namespace
 
 Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *error)
@@ -267,13 +278,9 @@ bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QBy
     startMagick();
     const int width = image.width();
     const int height = image.height();
-    MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
-    MagickCore::Image *raw = MagickCore::AcquireImage(info);
-    MagickCore::DestroyImageInfo(info);
-    if (!raw) {
-        Fail(error, reason::outOfMemory());
+    MagickCore::Image *raw = acquireBlankImage(error);
+    if (!raw)
         return false;
-    }
     try {
         // Owns `raw` from here on.
         Magick::Image picture(raw);
@@ -375,13 +382,9 @@ bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
         }
         paletted = DitherToPalette(image, palette);
     }
-    MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
-    MagickCore::Image *raw = MagickCore::AcquireImage(info);
-    MagickCore::DestroyImageInfo(info);
-    if (!raw) {
-        Fail(error, reason::outOfMemory());
+    MagickCore::Image *raw = acquireBlankImage(error);
+    if (!raw)
         return false;
-    }
     try {
         // Owns `raw` from here on.
         Magick::Image picture(raw);

@@ -5,6 +5,7 @@
 //
 // Usage: lumaskin_window_effect_bench [--runs N] [--threads N]
 
+#include "bench/viewercontrol/synthetic_photo.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image.h"
 #include "viewercontrol/parallel.h"
@@ -21,34 +22,6 @@
 #include <optional>
 #include <string_view>
 #include <vector>
-
-namespace {
-
-// Gradients, a soft wave, a sharp-edged disc and grain, like a photo to the filters.
-lumaskin::Image PhotoLike(int width, int height)
-{
-    lumaskin::Image image(width, height);
-    std::uint32_t state = 12345;
-    const auto clamp = [](int c) { return static_cast<std::uint8_t>(std::clamp(c, 0, 255)); };
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t *row = image.row(y);
-        for (int x = 0; x < width; ++x) {
-            state = state * 1664525u + 1013904223u;
-            const int grain = static_cast<int>(state >> 28) - 8;
-            const double u = double(x) / width, v = double(y) / height;
-            const double wave = 40 * std::sin(9 * u + 4 * v) * std::cos(7 * v);
-            const int dx = x - width * 2 / 3, dy = y - height * 2 / 5;
-            const bool disc = dx * dx + dy * dy < (height / 5) * (height / 5);
-            row[4 * x] = clamp(int(60 + 150 * u + wave) + grain + (disc ? 60 : 0));
-            row[4 * x + 1] = clamp(int(40 + 170 * v - wave) + grain);
-            row[4 * x + 2] = clamp(int(200 - 120 * u * v + wave) + grain - (disc ? 80 : 0));
-            row[4 * x + 3] = 255;
-        }
-    }
-    return image;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -67,7 +40,7 @@ int main(int argc, char **argv)
     if (threads > 0)
         limit.emplace(threads);
 
-    const lumaskin::Image photo = PhotoLike(5640, 3172);
+    const lumaskin::Image photo = lumaskin::bench::PhotoLike(5640, 3172);
     lumaskin::ViewerControl view;
     view.resize(1280, 800);
     view.show();
@@ -86,9 +59,9 @@ int main(int argc, char **argv)
             lumaskin::Image image = photo.clone();
             const auto begin = std::chrono::steady_clock::now();
             effect->apply(image, arguments);
-            alone = std::min(alone, std::chrono::duration<double>(
-                                        std::chrono::steady_clock::now() - begin)
-                                        .count());
+            alone = std::min(
+                alone,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
             view.setImage(photo.clone());
             (void)view.grab(); // the picture as loaded, painted once, untimed
             const auto start = std::chrono::steady_clock::now();

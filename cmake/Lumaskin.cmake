@@ -6,12 +6,17 @@ if(LUMASKIN_FUZZ)
 endif()
 add_custom_target(benchmarks)
 
-# lumaskin_library(NAME SOURCES... [DEPENDS libs...])
-# One static library per source folder, named lumaskin_<folder>, with the repository root on
-# the include path so that headers are included as "zip/zip_archive.h".
+# lumaskin_library(NAME [SHARED] SOURCES... [DEPENDS libs...])
+# One library per source folder, named lumaskin_<folder>, with the repository root on the
+# include path so that headers are included as "zip/zip_archive.h". Static, but for the engine,
+# which the codec modules link as well.
 function(lumaskin_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "SHARED" "" "SOURCES;DEPENDS" ${ARGN})
+  if(ARG_SHARED)
+    add_library(${name} SHARED ${ARG_SOURCES})
+  else()
+    add_library(${name} STATIC ${ARG_SOURCES})
+  endif()
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   if(ARG_DEPENDS)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <memory>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -117,14 +118,8 @@ int listPictures(const ConvertOptions &options, const QStringList &paths)
 
 int main(int argc, char **argv)
 {
-    // PDF output paints through Qt, which needs a GUI application but never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
-
-    // File names are bytes: taken from argv as they are (Qt has removed its own options from
-    // it), not through a decoding that would lose names that are not UTF-8.
+    // File names are bytes: taken from argv as they are, not through a decoding that would
+    // lose names that are not UTF-8.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << FileNameFromNative(argv[i]);
@@ -142,6 +137,19 @@ int main(int argc, char **argv)
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
     }
+    // PDF output paints through Qt, which needs a GUI application but never a screen. Every
+    // other conversion does without one, and starts in a fraction of the time: no platform
+    // plugin, no font configuration.
+    std::unique_ptr<QCoreApplication> app;
+    if (options->request.format.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
+
     ConversionRequest request = options->request;
     for (const QString &list : options->fileLists) {
         if (!ReadFileList(list, options->nul, &request.sources, &error)) {

@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/avif_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/colour_management.h"
 #include "viewercontrol/codecs/exif_orientation.h"
 #include "viewercontrol/codecs/huge_pages.h"
@@ -205,3 +206,5 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(avif, lumaskin::AvifModule{lumaskin::DecodeAvif, lumaskin::EncodeAvif})

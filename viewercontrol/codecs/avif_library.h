@@ -19,4 +19,11 @@ Image DecodeAvif(Bytes bytes, QString *error);
 bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &out,
                 QString *error);
 
+// What the avif module hands over.
+struct AvifModule
+{
+    decltype(&DecodeAvif) decode;
+    decltype(&EncodeAvif) encode;
+};
+
 } // namespace lumaskin

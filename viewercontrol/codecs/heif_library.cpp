@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/heif_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/colour_management.h"
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/parallel.h"
@@ -186,3 +187,5 @@ Image DecodeHeif(Bytes bytes, QString *error)
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(heif, lumaskin::HeifModule{lumaskin::DecodeHeif})

@@ -11,4 +11,10 @@ namespace lumaskin {
 // colour code points), EXIF and XMP. The size is checked before any HEVC data is decoded.
 Image DecodeHeif(Bytes bytes, QString *error);
 
+// What the heif module hands over.
+struct HeifModule
+{
+    decltype(&DecodeHeif) decode;
+};
+
 } // namespace lumaskin

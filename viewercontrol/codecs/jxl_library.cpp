@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/jxl_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/huge_pages.h"
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/parallel.h"
@@ -210,3 +211,5 @@ Image DecodeJxl(Bytes bytes, QString *error)
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(jxl, lumaskin::JxlModule{lumaskin::DecodeJxl})

@@ -12,4 +12,10 @@ namespace lumaskin {
 // data is decoded.
 Image DecodeJxl(Bytes bytes, QString *error);
 
+// What the jxl module hands over.
+struct JxlModule
+{
+    decltype(&DecodeJxl) decode;
+};
+
 } // namespace lumaskin

@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/magick_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/gif_palette.h"
 #include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/codecs/scratch_folder.h"
@@ -441,3 +442,7 @@ bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(magick,
+                      lumaskin::MagickModule{lumaskin::DecodeWithMagick, lumaskin::EncodeWithMagick,
+                                             lumaskin::EncodeGifWithMagick})

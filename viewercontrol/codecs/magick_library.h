@@ -43,4 +43,12 @@ bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QBy
 // ImageMagick, whose dithering sets aside a 128 MB table whatever the picture's size.
 bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error);
 
+// What the magick module hands over.
+struct MagickModule
+{
+    decltype(&DecodeWithMagick) decode;
+    decltype(&EncodeWithMagick) encode;
+    decltype(&EncodeGifWithMagick) encodeGif;
+};
+
 } // namespace lumaskin

@@ -1,5 +1,7 @@
 #include "viewercontrol/codecs/poppler_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -22,11 +24,7 @@ void quietPoppler()
 
 constexpr int kBandPixels = 16 << 20;
 
-std::atomic<double> renderSeconds{15.0};
-
 using Clock = std::chrono::steady_clock;
-
-thread_local const std::atomic<bool> *t_cancel = nullptr;
 
 // Handed to poppler, which asks it now and then while it draws whether to stop.
 struct RenderBudget
@@ -54,26 +52,6 @@ QString tookTooLong()
 }
 
 } // namespace
-
-double PdfRenderSeconds()
-{
-    return renderSeconds.load(std::memory_order_relaxed);
-}
-
-void SetPdfRenderSeconds(double seconds)
-{
-    renderSeconds.store(std::max(0.001, seconds), std::memory_order_relaxed);
-}
-
-PdfRenderCancel::PdfRenderCancel(const std::atomic<bool> *cancel) : m_previous(t_cancel)
-{
-    t_cancel = cancel;
-}
-
-PdfRenderCancel::~PdfRenderCancel()
-{
-    t_cancel = m_previous;
-}
 
 Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
 {
@@ -118,7 +96,7 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
     // One budget for the whole page, however many bands it takes.
     RenderBudget budget{Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                            std::chrono::duration<double>(PdfRenderSeconds())),
-                        t_cancel};
+                        PdfRenderCancelFlag()};
     const QVariant payload = QVariant::fromValue(reinterpret_cast<quintptr>(&budget));
     for (int top = 0; top < image.height(); top += band) {
         const int rows = std::min(band, image.height() - top);
@@ -149,3 +127,5 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(pdf, lumaskin::PdfModule{lumaskin::RenderFirstPdfPage, lumaskin::EncodePdf})

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewercontrol/codecs/codec.h"
+#include "viewercontrol/codecs/pdf_writer.h"
 
 #include <atomic>
 
@@ -30,6 +31,16 @@ public:
 
 private:
     const std::atomic<bool> *m_previous;
+};
+
+// The flag of this thread's innermost PdfRenderCancel, or null.
+const std::atomic<bool> *PdfRenderCancelFlag();
+
+// What the pdf module hands over: reading with poppler, writing with Qt's PDF engine.
+struct PdfModule
+{
+    decltype(&RenderFirstPdfPage) render;
+    decltype(&EncodePdf) encode;
 };
 
 } // namespace lumaskin

@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/svg_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/parallel.h"
 
 #include <algorithm>
@@ -142,3 +143,5 @@ Image RenderSvg(Bytes bytes, QString *error)
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(svg, lumaskin::SvgModule{lumaskin::RenderSvg})

@@ -17,4 +17,10 @@ inline constexpr std::int64_t kMaxSvgPixels = 64'000'000;
 // pictures embedded as data URLs are drawn.
 Image RenderSvg(Bytes bytes, QString *error);
 
+// What the svg module hands over.
+struct SvgModule
+{
+    decltype(&RenderSvg) render;
+};
+
 } // namespace lumaskin

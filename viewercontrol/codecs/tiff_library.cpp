@@ -1,5 +1,6 @@
 #include "viewercontrol/codecs/tiff_library.h"
 
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/exif_orientation.h"
 #include "viewercontrol/codecs/huge_pages.h"
 #include "viewercontrol/codecs/magick_library.h"
@@ -439,3 +440,5 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
 }
 
 } // namespace lumaskin
+
+LUMASKIN_CODEC_MODULE(tiff, lumaskin::TiffModule{lumaskin::DecodeTiff, lumaskin::EncodeTiff})

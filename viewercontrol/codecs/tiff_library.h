@@ -19,4 +19,11 @@ Image DecodeTiff(Bytes bytes, QString *error);
 bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &out,
                 QString *error);
 
+// What the tiff module hands over.
+struct TiffModule
+{
+    decltype(&DecodeTiff) decode;
+    decltype(&EncodeTiff) encode;
+};
+
 } // namespace lumaskin

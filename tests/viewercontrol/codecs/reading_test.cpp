@@ -1,6 +1,7 @@
 // Reading by content: recognition, the size limit, EXIF orientation, and files made by other
 // programs.
 #include "tests/viewercontrol/codecs/codec_test_support.h"
+#include "viewercontrol/codecs/codec_modules.h"
 #include "viewercontrol/codecs/magick_library.h"
 #include "viewercontrol/image_io.h"
 
@@ -57,6 +58,20 @@ TEST(Reading, ByContentNotByName)
         const Image image = ReadImage(ToQString(dir / name), &error);
         EXPECT_EQ(MaxDifference(image, source), 0) << name << ": " << error.toStdString();
     }
+}
+
+// A broken installation (a codec module missing) costs the formats of that module, with a
+// message saying so, and nothing else.
+TEST(Reading, AMissingCodecModuleIsReported)
+{
+    QString error;
+    EXPECT_EQ(LoadCodecModule("absent", &error), nullptr);
+    EXPECT_TRUE(error.contains(QLatin1String("absent module cannot be loaded")))
+        << error.toStdString();
+    error.clear();
+    EXPECT_EQ(LoadCodecModule("absent", &error), nullptr);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_NE(LoadCodecModule("tiff", &error), nullptr);
 }
 
 TEST(Reading, PlainReasonsForWhatIsNotAPicture)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// The libraries behind some formats are large: ImageMagick, poppler, librsvg with cairo, the
+// AV1, HEVC and JPEG XL decoders and libtiff map over a hundred shared libraries between them,
+// which costs a process more time to start than a whole JPEG conversion takes. Each lives in a
+// module of its own (lumaskin-<name>.so beside the engine library) that is loaded the first time
+// a picture needs it.
+//
+// The engine keeps the functions its callers know (DecodeHeif, EncodeWithMagick ...); their
+// definitions here load the module and call its table. A module is built with hidden
+// visibility, so its own definitions of those functions bind inside the module and it hands
+// them over only through the table below.
+
+namespace lumaskin {
+
+// The module's table of functions, or null with *error set when it cannot be loaded (the
+// installation is broken). Loaded once per process, from any thread.
+const void *LoadCodecModule(const char *name, QString *error);
+
+template <typename Table> const Table *CodecModule(const char *name, QString *error)
+{
+    return static_cast<const Table *>(LoadCodecModule(name, error));
+}
+
+} // namespace lumaskin
+
+// Names a module's table (the rest of the arguments); written once in each module's source.
+#define LUMASKIN_CODEC_MODULE(name, ...)                                                           \
+    extern "C" __attribute__((visibility("default"))) const void *lumaskin_codec_module_##name()   \
+    {                                                                                              \
+        static const auto functions = __VA_ARGS__;                                                 \
+        return &functions;                                                                         \
+    }

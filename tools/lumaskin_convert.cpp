@@ -5,8 +5,7 @@
 #include "viewercontrol/file_name.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <memory>
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -137,17 +136,9 @@ int main(int argc, char **argv)
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
     }
-    // PDF output paints through Qt, which needs a GUI application but never a screen. Every
-    // other conversion does without one, and starts in a fraction of the time: no platform
-    // plugin, no font configuration.
-    std::unique_ptr<QCoreApplication> app;
-    if (options->request.format.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    // No GUI application: PDF pages are painted without a screen or fonts, and the platform
+    // plugin and font configuration would take longer to start than a JPEG takes to convert.
+    const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
 
     ConversionRequest request = options->request;

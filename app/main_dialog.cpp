@@ -56,7 +56,7 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
     // A picture that cannot be shown says why in its place, rather than leaving the one before
     // it there for effects to change.
     connect(Viewer(), &ViewerControl::loadFailed, this, [this](const QString &message) {
-        Viewer()->clearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
+        Viewer()->ClearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
     });
     UpdateChangeButtons();
     InitLumaskinResources();
@@ -77,7 +77,7 @@ QStringList MainDialog::OutputFormatList()
 {
     QStringList labels;
     for (const OutputFormat &format : OutputFormats())
-        labels << format.labelText();
+        labels << format.LabelText();
     return labels;
 }
 
@@ -88,7 +88,7 @@ QString MainDialog::ExtensionForSelection(int selectionMark)
     const auto formats = OutputFormats();
     if (selectionMark < 0 || selectionMark >= static_cast<int>(formats.size()))
         return {};
-    return formats[static_cast<std::size_t>(selectionMark)].extensionText();
+    return formats[static_cast<std::size_t>(selectionMark)].ExtensionText();
 }
 
 void MainDialog::OnInitDialog(const QString &packageFolder)
@@ -232,7 +232,7 @@ void MainDialog::ShowImage(const QString &path)
 
 void MainDialog::UpdateChangeButtons()
 {
-    const bool shown = !Viewer()->image().isNull();
+    const bool shown = !Viewer()->CurrentImage().IsNull();
     m_effectDialogOne.SetChangesEnabled(shown);
     m_effectDialogTwo.SetChangesEnabled(shown);
 }
@@ -543,7 +543,7 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         // read, they are dropped.
         m_viewer.SetFileName(last->source);
         for (const ViewerCall &call : effects)
-            Viewer()->invoke(call.dispatchId, call.arguments);
+            Viewer()->Invoke(call.dispatchId, call.arguments);
         if (SkinEdit *edit = EditBox(0))
             edit->setText(last->target);
     }

@@ -38,7 +38,7 @@ void CImageViewer::Attach(ViewerControl *control)
     // Through the guard, so that a call after the widget is destroyed does nothing.
     m_invoker = [guard = QPointer<ViewerControl>(control)](DispatchId id,
                                                            const QVariantList &arguments) {
-        return guard ? guard->invoke(id, arguments) : QVariant();
+        return guard ? guard->Invoke(id, arguments) : QVariant();
     };
 }
 

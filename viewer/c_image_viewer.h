@@ -16,7 +16,7 @@ class ViewerControl;
 
 // The program's handle on the image viewer: one operation per dispatch identifier, each
 // turning the program's 32-bit values into the automation types ("short" arguments take the
-// low 16 bits, "long" ones 32 bits) and calling the viewer's `invoke`. Calls made while no
+// low 16 bits, "long" ones 32 bits) and calling the viewer's `Invoke`. Calls made while no
 // viewer is attached, or after its widget is gone, do nothing and return 0.
 class CImageViewer
 {

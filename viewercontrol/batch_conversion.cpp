@@ -112,11 +112,11 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     if (writeFailed)
         *writeFailed = false;
     Image image = ReadImage(source, error);
-    if (image.isNull())
+    if (image.IsNull())
         return false;
     for (const EffectStep &step : steps)
         if (step.effect)
-            step.effect->apply(image, step.arguments);
+            step.effect->Apply(image, step.arguments);
     const bool written = format == QLatin1String("ico") ? WriteIcon(image, target, 32, 32, error)
                                                         : WriteImage(image, target, format, settings, error);
     if (writeFailed)

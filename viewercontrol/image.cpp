@@ -25,13 +25,13 @@ struct KeptBuffers
     std::vector<std::pair<std::size_t, std::uint8_t *>> buffers; // allocated size, buffer
 
     // Never destroyed, so that pictures let go during the program's exit find it still there.
-    static KeptBuffers &instance()
+    static KeptBuffers &Instance()
     {
         static KeptBuffers *const kept = new KeptBuffers;
         return *kept;
     }
 
-    std::uint8_t *take(std::size_t bytes)
+    std::uint8_t *Take(std::size_t bytes)
     {
         std::lock_guard lock(mutex);
         for (auto it = buffers.begin(); it != buffers.end(); ++it)
@@ -43,7 +43,7 @@ struct KeptBuffers
         return nullptr;
     }
 
-    void release(std::size_t bytes, std::uint8_t *p)
+    void Release(std::size_t bytes, std::uint8_t *p)
     {
         {
             std::lock_guard lock(mutex);
@@ -66,13 +66,13 @@ struct AlignedFree
     void operator()(std::uint8_t *p) const
     {
         if (bytes >= kPhotoBytes)
-            KeptBuffers::instance().release(bytes, p);
+            KeptBuffers::Instance().Release(bytes, p);
         else
             std::free(p);
     }
 };
 
-std::size_t paddedStride(int width)
+std::size_t PaddedStride(int width)
 {
     const std::size_t bytes = 4 * static_cast<std::size_t>(width);
     return (bytes + Image::kAlignment - 1) / Image::kAlignment * Image::kAlignment;
@@ -80,7 +80,7 @@ std::size_t paddedStride(int width)
 
 } // namespace
 
-bool Image::sizeIsAcceptable(std::int64_t width, std::int64_t height)
+bool Image::SizeIsAcceptable(std::int64_t width, std::int64_t height)
 {
     return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
            width * height <= kMaxPixels;
@@ -88,15 +88,15 @@ bool Image::sizeIsAcceptable(std::int64_t width, std::int64_t height)
 
 Image::Image(int width, int height)
 {
-    if (!sizeIsAcceptable(width, height))
+    if (!SizeIsAcceptable(width, height))
         return;
-    const std::size_t stride = paddedStride(width);
+    const std::size_t stride = PaddedStride(width);
     const std::size_t bytes = stride * static_cast<std::size_t>(height);
     // Photo-sized buffers start and end on 2 MB boundaries, so that huge pages can back all of
     // them (AdviseHugePages) rather than all but a ragged start and end of small pages.
     const std::size_t alignment = bytes >= kPhotoBytes ? kHugePage : kAlignment;
     const std::size_t allocated = (bytes + alignment - 1) / alignment * alignment;
-    std::uint8_t *p = allocated >= kPhotoBytes ? KeptBuffers::instance().take(allocated) : nullptr;
+    std::uint8_t *p = allocated >= kPhotoBytes ? KeptBuffers::Instance().Take(allocated) : nullptr;
     if (!p)
         p = static_cast<std::uint8_t *>(std::aligned_alloc(alignment, allocated));
     if (!p)
@@ -109,31 +109,31 @@ Image::Image(int width, int height)
 
 Image::Image(int width, int height, std::uint32_t rgba) : Image(width, height)
 {
-    if (isNull())
+    if (IsNull())
         return;
     std::uint8_t px[4] = {static_cast<std::uint8_t>(rgba >> 24),
                           static_cast<std::uint8_t>(rgba >> 16),
                           static_cast<std::uint8_t>(rgba >> 8), static_cast<std::uint8_t>(rgba)};
     for (int y = 0; y < m_height; ++y) {
-        std::uint8_t *r = row(y);
+        std::uint8_t *r = Row(y);
         for (int x = 0; x < m_width; ++x)
             std::memcpy(r + 4 * x, px, 4);
     }
 }
 
-Image Image::clone() const
+Image Image::Clone() const
 {
     Image copy(m_width, m_height);
-    if (!copy.isNull()) {
-        std::memcpy(copy.m_data.get(), m_data.get(), sizeInBytes());
+    if (!copy.IsNull()) {
+        std::memcpy(copy.m_data.get(), m_data.get(), SizeInBytes());
         copy.m_metadata = m_metadata;
     }
     return copy;
 }
 
-QImage Image::toQImage() const
+QImage Image::ToQImage() const
 {
-    if (isNull())
+    if (IsNull())
         return {};
     // The QImage keeps a reference to the buffer until it is destroyed.
     auto *keep = new std::shared_ptr<std::uint8_t[]>(m_data);
@@ -142,26 +142,26 @@ QImage Image::toQImage() const
         [](void *info) { delete static_cast<std::shared_ptr<std::uint8_t[]> *>(info); }, keep);
 }
 
-Image Image::fromQImage(const QImage &image)
+Image Image::FromQImage(const QImage &image)
 {
-    if (image.isNull() || !sizeIsAcceptable(image.width(), image.height()))
+    if (image.isNull() || !SizeIsAcceptable(image.width(), image.height()))
         return {};
     const QImage rgba = image.format() == QImage::Format_RGBA8888
                             ? image
                             : image.convertToFormat(QImage::Format_RGBA8888);
     Image out(rgba.width(), rgba.height());
-    if (out.isNull())
+    if (out.IsNull())
         return out;
     const std::size_t bytes = 4 * static_cast<std::size_t>(out.m_width);
     for (int y = 0; y < out.m_height; ++y)
-        std::memcpy(out.row(y), rgba.constScanLine(y), bytes);
+        std::memcpy(out.Row(y), rgba.constScanLine(y), bytes);
     return out;
 }
 
-bool Image::isOpaque() const
+bool Image::IsOpaque() const
 {
     for (int y = 0; y < m_height; ++y) {
-        const std::uint8_t *r = row(y);
+        const std::uint8_t *r = Row(y);
         for (int x = 0; x < m_width; ++x)
             if (r[4 * x + 3] != 255)
                 return false;
@@ -175,14 +175,14 @@ bool Image::operator==(const Image &other) const
         return false;
     const std::size_t bytes = 4 * static_cast<std::size_t>(m_width);
     for (int y = 0; y < m_height; ++y)
-        if (std::memcmp(row(y), other.row(y), bytes) != 0)
+        if (std::memcmp(Row(y), other.Row(y), bytes) != 0)
             return false;
     return true;
 }
 
 PictureBufferReuse::PictureBufferReuse(int keep)
 {
-    KeptBuffers &kept = KeptBuffers::instance();
+    KeptBuffers &kept = KeptBuffers::Instance();
     std::lock_guard lock(kept.mutex);
     ++kept.scopes;
     kept.keep = std::max(kept.keep, static_cast<std::size_t>(std::max(keep, 0)));
@@ -190,7 +190,7 @@ PictureBufferReuse::PictureBufferReuse(int keep)
 
 PictureBufferReuse::~PictureBufferReuse()
 {
-    KeptBuffers &kept = KeptBuffers::instance();
+    KeptBuffers &kept = KeptBuffers::Instance();
     std::vector<std::pair<std::size_t, std::uint8_t *>> freed;
     {
         std::lock_guard lock(kept.mutex);

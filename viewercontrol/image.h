@@ -14,7 +14,7 @@ namespace lumaskin {
 
 // An 8-bit RGBA picture (bytes R, G, B, A in that order, straight alpha) held in one
 // 64-byte-aligned buffer. Rows are padded to a multiple of 64 bytes so that every row starts
-// aligned. Copies are explicit (`clone`): a 12-megapixel photo is 48 MB. The picture's
+// aligned. Copies are explicit (`Clone`): a 12-megapixel photo is 48 MB. The picture's
 // metadata (EXIF, XMP, colour profile) travels with it; effects change the pixels only.
 class Image
 {
@@ -26,7 +26,7 @@ public:
 
     Image() = default;
     // A picture of the given size with undefined contents. An invalid or too large size gives
-    // a null picture; check `isNull`.
+    // a null picture; check `IsNull`.
     Image(int width, int height);
     // As above, every pixel set to `rgba` (bytes R, G, B, A).
     Image(int width, int height, std::uint32_t rgba);
@@ -36,48 +36,48 @@ public:
     Image(const Image &) = delete;
     Image &operator=(const Image &) = delete;
 
-    static bool sizeIsAcceptable(std::int64_t width, std::int64_t height);
+    static bool SizeIsAcceptable(std::int64_t width, std::int64_t height);
 
-    bool isNull() const { return !m_data; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
+    bool IsNull() const { return !m_data; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     // Bytes from one row to the next.
-    std::size_t stride() const { return m_stride; }
-    std::size_t sizeInBytes() const { return m_stride * static_cast<std::size_t>(m_height); }
+    std::size_t Stride() const { return m_stride; }
+    std::size_t SizeInBytes() const { return m_stride * static_cast<std::size_t>(m_height); }
 
-    std::uint8_t *row(int y) { return m_data.get() + m_stride * static_cast<std::size_t>(y); }
-    const std::uint8_t *row(int y) const
+    std::uint8_t *Row(int y) { return m_data.get() + m_stride * static_cast<std::size_t>(y); }
+    const std::uint8_t *Row(int y) const
     {
         return m_data.get() + m_stride * static_cast<std::size_t>(y);
     }
-    std::uint8_t *pixel(int x, int y) { return row(y) + 4 * static_cast<std::size_t>(x); }
-    const std::uint8_t *pixel(int x, int y) const
+    std::uint8_t *Pixel(int x, int y) { return Row(y) + 4 * static_cast<std::size_t>(x); }
+    const std::uint8_t *Pixel(int x, int y) const
     {
-        return row(y) + 4 * static_cast<std::size_t>(x);
+        return Row(y) + 4 * static_cast<std::size_t>(x);
     }
     // One row's pixels without the padding.
-    std::span<std::uint8_t> rowSpan(int y) { return {row(y), 4 * static_cast<std::size_t>(m_width)}; }
-    std::span<const std::uint8_t> rowSpan(int y) const
+    std::span<std::uint8_t> RowSpan(int y) { return {Row(y), 4 * static_cast<std::size_t>(m_width)}; }
+    std::span<const std::uint8_t> RowSpan(int y) const
     {
-        return {row(y), 4 * static_cast<std::size_t>(m_width)};
+        return {Row(y), 4 * static_cast<std::size_t>(m_width)};
     }
 
     // The pixels and the metadata.
-    Image clone() const;
+    Image Clone() const;
 
-    const ImageMetadata &metadata() const { return m_metadata; }
-    void setMetadata(ImageMetadata metadata) { m_metadata = std::move(metadata); }
+    const ImageMetadata &Metadata() const { return m_metadata; }
+    void SetMetadata(ImageMetadata metadata) { m_metadata = std::move(metadata); }
 
     // A QImage (Format_RGBA8888) over the same buffer, without a copy. It shares ownership of
     // the buffer, so it stays valid after this Image is gone; changes to the pixels show in it.
-    QImage toQImage() const;
+    QImage ToQImage() const;
 
     // A copy of any QImage converted to RGBA (straight alpha), without metadata. A null or
     // oversized QImage gives a null picture.
-    static Image fromQImage(const QImage &image);
+    static Image FromQImage(const QImage &image);
 
     // True when every alpha byte is 255.
-    bool isOpaque() const;
+    bool IsOpaque() const;
 
     // Compares sizes and pixels, not metadata.
     bool operator==(const Image &other) const;

@@ -33,11 +33,11 @@ constexpr qint64 kMaxFileBytes = qint64{2} << 30;
 class FileBuffer
 {
 public:
-    std::uint8_t *data() { return m_data.get(); }
-    std::size_t capacity() const { return m_capacity; }
+    std::uint8_t *Data() { return m_data.get(); }
+    std::size_t Capacity() const { return m_capacity; }
 
     // Makes room for `capacity` bytes, keeping the first `keep`; false when out of memory.
-    bool grow(std::size_t capacity, std::size_t keep)
+    bool Grow(std::size_t capacity, std::size_t keep)
     {
         constexpr std::size_t kHugePage = std::size_t{2} << 20;
         const std::size_t alignment = capacity >= kHugePage ? kHugePage : 64;
@@ -64,7 +64,7 @@ private:
     std::size_t m_capacity = 0;
 };
 
-bool failWrite(QString *error, const QString &text)
+bool FailWrite(QString *error, const QString &text)
 {
     if (error)
         *error = text;
@@ -104,20 +104,20 @@ Image ReadImage(const QString &path, QString *error)
     // The buffer is the file's size (and one more byte, to notice a file that grows while it
     // is read); a file that grows further is followed up to the limit.
     FileBuffer bytes;
-    if (!bytes.grow(static_cast<std::size_t>(std::min<qint64>(status.st_size, kMaxFileBytes) + 1),
+    if (!bytes.Grow(static_cast<std::size_t>(std::min<qint64>(status.st_size, kMaxFileBytes) + 1),
                     0))
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     std::size_t filled = 0;
     for (;;) {
-        if (filled == bytes.capacity()) {
-            if (bytes.capacity() > static_cast<std::size_t>(kMaxFileBytes))
+        if (filled == bytes.Capacity()) {
+            if (bytes.Capacity() > static_cast<std::size_t>(kMaxFileBytes))
                 break;
-            if (!bytes.grow(std::min<std::size_t>(bytes.capacity() + (std::size_t{64} << 20),
+            if (!bytes.Grow(std::min<std::size_t>(bytes.Capacity() + (std::size_t{64} << 20),
                                                   static_cast<std::size_t>(kMaxFileBytes) + 1),
                             filled))
-                return Fail(error, reason::outOfMemory());
+                return Fail(error, reason::OutOfMemory());
         }
-        const ssize_t count = ::read(fd, bytes.data() + filled, bytes.capacity() - filled);
+        const ssize_t count = ::read(fd, bytes.Data() + filled, bytes.Capacity() - filled);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -129,7 +129,7 @@ Image ReadImage(const QString &path, QString *error)
     }
     if (filled > static_cast<std::size_t>(kMaxFileBytes))
         return Fail(error, QStringLiteral("the file is too large"));
-    return ReadImageFromMemory({bytes.data(), filled}, error);
+    return ReadImageFromMemory({bytes.Data(), filled}, error);
 }
 
 Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
@@ -139,31 +139,31 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
     Probe probe;
     const Codec *codec = FindReader(bytes, &probe);
     if (!codec)
-        return Fail(error, reason::notAPicture());
+        return Fail(error, reason::NotAPicture());
     if (probe.sizeKnown && RefuseSize(probe.width, probe.height, error))
         return {};
     if (probe.minimumFileSize > static_cast<std::int64_t>(bytes.size()))
-        return Fail(error, reason::truncated());
+        return Fail(error, reason::Truncated());
     QString why;
     Image image;
     try {
         image = codec->read(bytes, &why);
     } catch (const std::bad_alloc &) {
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     } catch (...) {
-        return Fail(error, reason::damaged(codec->name));
+        return Fail(error, reason::Damaged(codec->name));
     }
-    if (image.isNull())
-        return Fail(error, why.isEmpty() ? reason::damaged(codec->name) : why);
+    if (image.IsNull())
+        return Fail(error, why.isEmpty() ? reason::Damaged(codec->name) : why);
     try {
-        if (codec->orientedByExif && !image.metadata().exif.isEmpty()) {
-            image = ApplyOrientation(std::move(image), ExifOrientation(image.metadata().exif));
-            if (image.isNull())
-                return Fail(error, reason::outOfMemory());
+        if (codec->orientedByExif && !image.Metadata().exif.isEmpty()) {
+            image = ApplyOrientation(std::move(image), ExifOrientation(image.Metadata().exif));
+            if (image.IsNull())
+                return Fail(error, reason::OutOfMemory());
         }
         SettleProfileAfterReading(image);
     } catch (const std::bad_alloc &) {
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     }
     return image;
 }
@@ -171,13 +171,13 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
 bool WriteImage(const Image &image, const QString &path, const QString &format,
                 const WriteSettings &settings, QString *error)
 {
-    if (image.isNull())
-        return failWrite(error, QStringLiteral("there is no picture to write"));
+    if (image.IsNull())
+        return FailWrite(error, QStringLiteral("there is no picture to write"));
     if (path.isEmpty())
-        return failWrite(error, QStringLiteral("no file name was given"));
+        return FailWrite(error, QStringLiteral("no file name was given"));
     const Codec *codec = FindWriter(format.toLower());
     if (!codec || !codec->write)
-        return failWrite(error,
+        return FailWrite(error,
                          QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
     QByteArray bytes;
     try {
@@ -186,23 +186,23 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
         const bool keep = codec->holdsMetadata && !settings.stripMetadata;
         // Files hold RGB profiles; pixels in any other profile become sRGB, and so do they when
         // the file would have no profile to show them by.
-        const ProfileKind kind = ClassifyProfile(image.metadata().icc);
+        const ProfileKind kind = ClassifyProfile(image.Metadata().icc);
         const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
         Image converted;
         if (!keepProfile && NeedsConversionToSrgb(image)) {
             converted = SrgbCopy(image);
-            if (converted.isNull())
-                return failWrite(error, reason::outOfMemory());
+            if (converted.IsNull())
+                return FailWrite(error, reason::OutOfMemory());
         }
         if (keep) {
-            encode.metadata = MetadataForWriting(image.metadata(), image.width(), image.height());
+            encode.metadata = MetadataForWriting(image.Metadata(), image.Width(), image.Height());
             if (!keepProfile)
                 encode.metadata.icc.clear();
         }
-        if (!codec->write(converted.isNull() ? image : converted, encode, bytes, error))
+        if (!codec->write(converted.IsNull() ? image : converted, encode, bytes, error))
             return false;
     } catch (const std::bad_alloc &) {
-        return failWrite(error, reason::outOfMemory());
+        return FailWrite(error, reason::OutOfMemory());
     }
     return WriteFileAtomically(path, bytes, error);
 }
@@ -214,27 +214,27 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
 
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error)
 {
-    if (image.isNull())
-        return failWrite(error, QStringLiteral("there is no picture to write"));
+    if (image.IsNull())
+        return FailWrite(error, QStringLiteral("there is no picture to write"));
     if (width < 1 || height < 1 || width > 256 || height > 256)
-        return failWrite(error,
+        return FailWrite(error,
                          QStringLiteral("an icon measures 1 to 256 pixels a side, not %1 x %2")
                              .arg(width)
                              .arg(height));
-    const double scale = std::min(static_cast<double>(width) / image.width(),
-                                  static_cast<double>(height) / image.height());
-    const int fitWidth = std::clamp(static_cast<int>(image.width() * scale + 0.5), 1, width);
-    const int fitHeight = std::clamp(static_cast<int>(image.height() * scale + 0.5), 1, height);
+    const double scale = std::min(static_cast<double>(width) / image.Width(),
+                                  static_cast<double>(height) / image.Height());
+    const int fitWidth = std::clamp(static_cast<int>(image.Width() * scale + 0.5), 1, width);
+    const int fitHeight = std::clamp(static_cast<int>(image.Height() * scale + 0.5), 1, height);
     // Icons hold no profile: the colours are made sRGB before the picture is scaled.
     const Image srgb = NeedsConversionToSrgb(image) ? SrgbCopy(image) : Image();
-    const Image fitted = Scaled(srgb.isNull() ? image : srgb, fitWidth, fitHeight);
+    const Image fitted = Scaled(srgb.IsNull() ? image : srgb, fitWidth, fitHeight);
     Image icon(width, height, 0x00000000);
-    if (fitted.isNull() || icon.isNull())
-        return failWrite(error, reason::outOfMemory());
+    if (fitted.IsNull() || icon.IsNull())
+        return FailWrite(error, reason::OutOfMemory());
     const int left = (width - fitWidth) / 2;
     const int top = (height - fitHeight) / 2;
     for (int y = 0; y < fitHeight; ++y)
-        std::copy_n(fitted.row(y), 4 * fitWidth, icon.pixel(left, top + y));
+        std::copy_n(fitted.Row(y), 4 * fitWidth, icon.Pixel(left, top + y));
     return WriteImage(icon, path, QStringLiteral("ico"), error);
 }
 

@@ -15,7 +15,7 @@ struct ImageMetadata
     // The ICC profile the pixel values are in; empty means sRGB.
     QByteArray icc;
 
-    bool isEmpty() const { return exif.isEmpty() && xmp.isEmpty() && icc.isEmpty(); }
+    bool IsEmpty() const { return exif.isEmpty() && xmp.isEmpty() && icc.isEmpty(); }
 };
 
 } // namespace lumaskin

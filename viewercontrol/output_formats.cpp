@@ -26,7 +26,7 @@ std::span<const OutputFormat> OutputFormats()
 const OutputFormat *FindOutputFormat(const QString &extension)
 {
     for (const OutputFormat &format : kOutputFormats)
-        if (extension.compare(format.extensionText(), Qt::CaseInsensitive) == 0)
+        if (extension.compare(format.ExtensionText(), Qt::CaseInsensitive) == 0)
             return &format;
     return nullptr;
 }
@@ -35,7 +35,7 @@ QStringList WritableFormats()
 {
     QStringList formats;
     for (const OutputFormat &format : kOutputFormats)
-        formats << format.extensionText();
+        formats << format.ExtensionText();
     return formats;
 }
 

@@ -15,11 +15,11 @@ struct OutputFormat
     std::string_view codec;     // the codec that writes it, as messages name it ("JPEG")
     bool hasQuality;            // the files depend on the quality setting
 
-    QString labelText() const { return text(label); }
-    QString extensionText() const { return text(extension); }
+    QString LabelText() const { return Text(label); }
+    QString ExtensionText() const { return Text(extension); }
 
 private:
-    static QString text(std::string_view view)
+    static QString Text(std::string_view view)
     {
         return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
     }

@@ -12,14 +12,14 @@ namespace {
 
 thread_local int t_limit = 0; // 0: no limit
 
-int hardwareThreads()
+int HardwareThreads()
 {
     static const int n = std::max(1u, std::thread::hardware_concurrency());
     return n;
 }
 
 // Bytes of memory available to new work, or -1 when the system does not say.
-std::int64_t availableMemory()
+std::int64_t AvailableMemory()
 {
     std::FILE *info = std::fopen("/proc/meminfo", "re");
     if (!info)
@@ -41,8 +41,8 @@ std::int64_t availableMemory()
 
 int MachineTaskLimit(std::int64_t bytesPerTask)
 {
-    int limit = hardwareThreads();
-    const std::int64_t memory = availableMemory();
+    int limit = HardwareThreads();
+    const std::int64_t memory = AvailableMemory();
     if (memory > 0 && bytesPerTask > 0)
         limit = static_cast<int>(std::min<std::int64_t>(limit, memory / bytesPerTask));
     return std::max(1, limit);
@@ -50,7 +50,7 @@ int MachineTaskLimit(std::int64_t bytesPerTask)
 
 int CurrentParallelism()
 {
-    return t_limit > 0 ? t_limit : hardwareThreads();
+    return t_limit > 0 ? t_limit : HardwareThreads();
 }
 
 ParallelismLimit::ParallelismLimit(int threads) : m_previous(t_limit)

@@ -30,12 +30,12 @@ constexpr std::array<double, 11> kZoomLadder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0,
                                                 2.0,  3.0,       4.0, 6.0,  8.0};
 constexpr double kStepTolerance = 1e-6;
 
-QString argumentText(const QVariantList &arguments, int i)
+QString ArgumentText(const QVariantList &arguments, int i)
 {
     return i < arguments.size() ? arguments[i].toString() : QString();
 }
 
-QColor viewBackground()
+QColor ViewBackground()
 {
     return QColor(0x20, 0x20, 0x24);
 }
@@ -78,12 +78,12 @@ ViewerControl::~ViewerControl()
         m_pending->superseded = true;
 }
 
-QVariant ViewerControl::invoke(DispatchId dispatchId, const QVariantList &arguments)
+QVariant ViewerControl::Invoke(DispatchId dispatchId, const QVariantList &arguments)
 {
     const auto arg = [&](int i) { return i < arguments.size() ? arguments[i] : QVariant(); };
     switch (dispatchId) {
     case DispatchId::FileName:
-        SetFileName(argumentText(arguments, 0));
+        SetFileName(ArgumentText(arguments, 0));
         return {};
     case DispatchId::ViewMode:
         SetViewMode(ToShort(arg(0)));
@@ -96,10 +96,10 @@ QVariant ViewerControl::invoke(DispatchId dispatchId, const QVariantList &argume
         return {};
     case DispatchId::SaveAs:
         return QVariant::fromValue<short>(
-            SaveAs(argumentText(arguments, 0), argumentText(arguments, 1)) ? 1 : 0);
+            SaveAs(ArgumentText(arguments, 0), ArgumentText(arguments, 1)) ? 1 : 0);
     case DispatchId::SaveAsIcon:
-        return QVariant::fromValue<short>(SaveAsIcon(argumentText(arguments, 0),
-                                                     argumentText(arguments, 1), ToShort(arg(2)),
+        return QVariant::fromValue<short>(SaveAsIcon(ArgumentText(arguments, 0),
+                                                     ArgumentText(arguments, 1), ToShort(arg(2)),
                                                      ToShort(arg(3)))
                                               ? 1
                                               : 0);
@@ -113,34 +113,34 @@ QVariant ViewerControl::invoke(DispatchId dispatchId, const QVariantList &argume
         RestoreImage(arg(0).toBool());
         return {};
     default:
-        runEffect(dispatchId, arguments);
+        RunEffect(dispatchId, arguments);
         return {};
     }
 }
 
-bool ViewerControl::runEffect(DispatchId dispatchId, const QVariantList &arguments)
+bool ViewerControl::RunEffect(DispatchId dispatchId, const QVariantList &arguments)
 {
     const EffectStep step = EffectStepFromCall(dispatchId, arguments);
     if (!step.effect)
         return false;
     if (m_pending) {
         // Meant for the picture being read.
-        afterLoad([this, step] {
-            if (!m_image.isNull()) {
-                step.effect->apply(m_image, step.arguments);
-                imageEdited();
+        AfterLoad([this, step] {
+            if (!m_image.IsNull()) {
+                step.effect->Apply(m_image, step.arguments);
+                ImageEdited();
             }
         });
         return true;
     }
-    if (m_image.isNull())
+    if (m_image.IsNull())
         return false;
-    step.effect->apply(m_image, step.arguments);
-    imageEdited();
+    step.effect->Apply(m_image, step.arguments);
+    ImageEdited();
     return true;
 }
 
-void ViewerControl::afterLoad(std::function<void()> step)
+void ViewerControl::AfterLoad(std::function<void()> step)
 {
     if (m_pending)
         m_afterLoad.push_back(std::move(step));
@@ -148,7 +148,7 @@ void ViewerControl::afterLoad(std::function<void()> step)
         step();
 }
 
-void ViewerControl::fail(const QString &message)
+void ViewerControl::Fail(const QString &message)
 {
     m_lastError = message;
     emit errorOccurred(message);
@@ -189,14 +189,14 @@ bool ViewerControl::SetFileName(const QString &path)
             QCoreApplication::instance(),
             [load, viewer] {
                 if (viewer)
-                    viewer->land(load);
+                    viewer->Land(load);
             },
             Qt::QueuedConnection);
     });
     return true;
 }
 
-void ViewerControl::waitForLoaded()
+void ViewerControl::WaitForLoaded()
 {
     if (!m_pending)
         return;
@@ -205,29 +205,29 @@ void ViewerControl::waitForLoaded()
         std::unique_lock lock(load->mutex);
         load->done.wait(lock, [&] { return load->finished; });
     }
-    land(load);
+    Land(load);
 }
 
-void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
+void ViewerControl::Land(const std::shared_ptr<PendingLoad> &load)
 {
     if (load != m_pending)
-        return; // superseded, or already shown by waitForLoaded
+        return; // superseded, or already shown by WaitForLoaded
     m_pending.reset();
     m_loadingNoteTimer.stop();
     m_loadingNote = false;
     std::vector<std::function<void()>> waiting = std::move(m_afterLoad);
     m_afterLoad.clear();
     Image loaded = std::move(load->image);
-    if (loaded.isNull()) {
+    if (loaded.IsNull()) {
         update();
-        fail(QStringLiteral("%1: %2").arg(load->path, load->error));
+        Fail(QStringLiteral("%1: %2").arg(load->path, load->error));
         emit loadFailed(m_lastError);
         return;
     }
-    Image copy = loaded.clone();
-    if (copy.isNull()) {
+    Image copy = loaded.Clone();
+    if (copy.IsNull()) {
         update();
-        fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(load->path));
+        Fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(load->path));
         emit loadFailed(m_lastError);
         return;
     }
@@ -237,10 +237,10 @@ void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
     m_original = std::move(loaded);
     m_image = std::move(copy);
     m_pan = {};
-    refreshShown();
+    RefreshShown();
     if (m_fitting)
-        setZoom(fitZoom());
-    clampPan();
+        SetZoom(FitZoom());
+    ClampPan();
     update();
     emit imageChanged();
     for (const std::function<void()> &step : waiting)
@@ -249,42 +249,42 @@ void ViewerControl::land(const std::shared_ptr<PendingLoad> &load)
 
 QString ViewerControl::FileName() const
 {
-    settle();
+    Settle();
     return m_fileName;
 }
 
-QString ViewerControl::lastError() const
+QString ViewerControl::LastError() const
 {
-    settle();
+    Settle();
     return m_lastError;
 }
 
-const Image &ViewerControl::image() const
+const Image &ViewerControl::CurrentImage() const
 {
-    settle();
+    Settle();
     return m_image;
 }
 
-const Image &ViewerControl::originalImage() const
+const Image &ViewerControl::OriginalImage() const
 {
-    settle();
+    Settle();
     return m_original;
 }
 
-Image &ViewerControl::editableImage()
+Image &ViewerControl::EditableImage()
 {
-    settle();
+    Settle();
     return m_image;
 }
 
-void ViewerControl::clearImage(const QString &notice)
+void ViewerControl::ClearImage(const QString &notice)
 {
-    setImage(Image());
+    SetImage(Image());
     m_notice = notice;
     update();
 }
 
-void ViewerControl::setImage(Image image)
+void ViewerControl::SetImage(Image image)
 {
     if (m_pending)
         m_pending->superseded = true;
@@ -295,19 +295,19 @@ void ViewerControl::setImage(Image image)
     m_fileName.clear();
     m_notice.clear();
     m_original = std::move(image);
-    m_image = m_original.clone();
+    m_image = m_original.Clone();
     m_pan = {};
-    refreshShown();
+    RefreshShown();
     if (m_fitting)
-        setZoom(fitZoom());
-    clampPan();
+        SetZoom(FitZoom());
+    ClampPan();
     update();
     emit imageChanged();
 }
 
-void ViewerControl::imageEdited()
+void ViewerControl::ImageEdited()
 {
-    refreshShown();
+    RefreshShown();
     update();
     emit imageChanged();
 }
@@ -318,11 +318,11 @@ void ViewerControl::SetViewMode(int mode)
         m_viewMode = mode;
         m_fitting = true;
         m_pan = {};
-        setZoom(fitZoom());
+        SetZoom(FitZoom());
     } else if (mode >= 1 && mode <= static_cast<int>(kViewModeZooms.size())) {
         m_viewMode = mode;
         m_fitting = false;
-        setZoom(kViewModeZooms[static_cast<std::size_t>(mode - 1)]);
+        SetZoom(kViewModeZooms[static_cast<std::size_t>(mode - 1)]);
     }
     // Any other mode is not a view the control has; the view stays as it is.
 }
@@ -332,7 +332,7 @@ void ViewerControl::ZoomIn()
     for (double step : kZoomLadder)
         if (step > m_zoom + kStepTolerance) {
             m_fitting = false;
-            setZoom(step);
+            SetZoom(step);
             return;
         }
 }
@@ -342,7 +342,7 @@ void ViewerControl::ZoomOut()
     for (auto it = kZoomLadder.rbegin(); it != kZoomLadder.rend(); ++it)
         if (*it < m_zoom - kStepTolerance) {
             m_fitting = false;
-            setZoom(*it);
+            SetZoom(*it);
             return;
         }
 }
@@ -350,31 +350,31 @@ void ViewerControl::ZoomOut()
 void ViewerControl::RestoreImage(bool /*keepView*/)
 {
     if (m_pending) {
-        afterLoad([this] { RestoreImage(false); });
+        AfterLoad([this] { RestoreImage(false); });
         return;
     }
-    if (m_original.isNull())
+    if (m_original.IsNull())
         return;
-    Image copy = m_original.clone();
-    if (copy.isNull()) {
-        fail(QStringLiteral("there is not enough memory to restore the picture"));
+    Image copy = m_original.Clone();
+    if (copy.IsNull()) {
+        Fail(QStringLiteral("there is not enough memory to restore the picture"));
         return;
     }
     m_image = std::move(copy);
-    imageEdited();
+    ImageEdited();
 }
 
 bool ViewerControl::SaveAs(const QString &path, const QString &format)
 {
-    waitForLoaded();
-    if (m_image.isNull()) {
-        fail(QStringLiteral("there is no picture to save"));
+    WaitForLoaded();
+    if (m_image.IsNull()) {
+        Fail(QStringLiteral("there is no picture to save"));
         return false;
     }
     QString error;
     const QString target = path + QLatin1Char('.') + format;
     if (!WriteImage(m_image, target, format.toLower(), &error)) {
-        fail(QStringLiteral("%1: %2").arg(target, error));
+        Fail(QStringLiteral("%1: %2").arg(target, error));
         return false;
     }
     return true;
@@ -382,34 +382,34 @@ bool ViewerControl::SaveAs(const QString &path, const QString &format)
 
 bool ViewerControl::SaveAsIcon(const QString &path, const QString &format, int width, int height)
 {
-    waitForLoaded();
-    if (m_image.isNull()) {
-        fail(QStringLiteral("there is no picture to save"));
+    WaitForLoaded();
+    if (m_image.IsNull()) {
+        Fail(QStringLiteral("there is no picture to save"));
         return false;
     }
     QString error;
     const QString target = path + QLatin1Char('.') + format;
     if (!WriteIcon(m_image, target, width, height, &error)) {
-        fail(QStringLiteral("%1: %2").arg(target, error));
+        Fail(QStringLiteral("%1: %2").arg(target, error));
         return false;
     }
     return true;
 }
 
-double ViewerControl::fitZoom() const
+double ViewerControl::FitZoom() const
 {
-    if (m_image.isNull() || width() <= 0 || height() <= 0)
+    if (m_image.IsNull() || width() <= 0 || height() <= 0)
         return 1.0;
-    const double fit = std::min(static_cast<double>(width()) / m_image.width(),
-                                static_cast<double>(height()) / m_image.height());
+    const double fit = std::min(static_cast<double>(width()) / m_image.Width(),
+                                static_cast<double>(height()) / m_image.Height());
     return std::min(1.0, fit);
 }
 
-void ViewerControl::setZoom(double zoom)
+void ViewerControl::SetZoom(double zoom)
 {
     zoom = std::clamp(zoom, 0.0001, kMaxZoom);
     if (std::abs(zoom - m_zoom) < kStepTolerance) {
-        clampPan();
+        ClampPan();
         update();
         return;
     }
@@ -418,22 +418,22 @@ void ViewerControl::setZoom(double zoom)
     const QPointF imagePoint = (centre - m_pan) / m_zoom;
     m_zoom = zoom;
     m_pan = centre - imagePoint * m_zoom;
-    invalidateCache();
-    clampPan();
+    InvalidateCache();
+    ClampPan();
     update();
     emit zoomChanged(m_zoom);
 }
 
-QSizeF ViewerControl::scaledSize() const
+QSizeF ViewerControl::ScaledSize() const
 {
-    if (m_image.isNull())
+    if (m_image.IsNull())
         return {};
-    return {m_image.width() * m_zoom, m_image.height() * m_zoom};
+    return {m_image.Width() * m_zoom, m_image.Height() * m_zoom};
 }
 
-void ViewerControl::clampPan()
+void ViewerControl::ClampPan()
 {
-    const QSizeF s = scaledSize();
+    const QSizeF s = ScaledSize();
     // A picture smaller than the view is centred; a larger one can move until its edge
     // reaches the view's edge.
     auto clampAxis = [](double pan, double picture, double view) {
@@ -445,20 +445,20 @@ void ViewerControl::clampPan()
     m_pan.setY(clampAxis(m_pan.y(), s.height(), height()));
 }
 
-void ViewerControl::refreshShown()
+void ViewerControl::RefreshShown()
 {
-    invalidateCache();
+    InvalidateCache();
     // Pictures in another colour space are shown converted to sRGB; the picture itself keeps
     // its values and profile for effects and saving.
     m_shown = NeedsConversionToSrgb(m_image) ? SrgbCopy(m_image) : Image();
 }
 
-const Image &ViewerControl::shownImage() const
+const Image &ViewerControl::ShownImage() const
 {
-    return m_shown.isNull() ? m_image : m_shown;
+    return m_shown.IsNull() ? m_image : m_shown;
 }
 
-void ViewerControl::invalidateCache()
+void ViewerControl::InvalidateCache()
 {
     m_scaledCache = QImage();
 }
@@ -466,8 +466,8 @@ void ViewerControl::invalidateCache()
 void ViewerControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), viewBackground());
-    paintPicture(painter);
+    painter.fillRect(rect(), ViewBackground());
+    PaintPicture(painter);
     if (m_loadingNote) {
         // A small plate at the bottom, over whatever the view shows meanwhile.
         const QString text = tr("Loading…");
@@ -483,9 +483,9 @@ void ViewerControl::paintEvent(QPaintEvent *)
     }
 }
 
-void ViewerControl::paintPicture(QPainter &painter)
+void ViewerControl::PaintPicture(QPainter &painter)
 {
-    if (m_image.isNull()) {
+    if (m_image.IsNull()) {
         if (!m_notice.isEmpty()) {
             painter.setPen(QColor(0xE6, 0xE6, 0xEA));
             painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
@@ -493,13 +493,13 @@ void ViewerControl::paintPicture(QPainter &painter)
         }
         return;
     }
-    const QSizeF s = scaledSize();
+    const QSizeF s = ScaledSize();
     const QRectF target(m_pan, s);
     if (m_zoom < 1.0) {
         // Shrunk views are scaled once per zoom or change, not on every paint.
         const QSize cacheSize(std::max(1, qRound(s.width())), std::max(1, qRound(s.height())));
         if (m_scaledCache.size() != cacheSize)
-            m_scaledCache = ShrunkForView(shownImage(), cacheSize);
+            m_scaledCache = ShrunkForView(ShownImage(), cacheSize);
         painter.drawImage(target.topLeft(), m_scaledCache);
         return;
     }
@@ -509,21 +509,21 @@ void ViewerControl::paintPicture(QPainter &painter)
         return;
     const QRectF source((visible.topLeft() - m_pan) / m_zoom, visible.size() / m_zoom);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom != 1.0);
-    painter.drawImage(visible, shownImage().toQImage(), source);
+    painter.drawImage(visible, ShownImage().ToQImage(), source);
 }
 
 void ViewerControl::resizeEvent(QResizeEvent *)
 {
     if (m_fitting)
-        setZoom(fitZoom());
-    clampPan();
+        SetZoom(FitZoom());
+    ClampPan();
 }
 
 void ViewerControl::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || m_image.isNull())
+    if (event->button() != Qt::LeftButton || m_image.IsNull())
         return QWidget::mousePressEvent(event);
-    const QSizeF s = scaledSize();
+    const QSizeF s = ScaledSize();
     if (s.width() <= width() && s.height() <= height())
         return QWidget::mousePressEvent(event);
     m_dragging = true;
@@ -537,7 +537,7 @@ void ViewerControl::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging)
         return QWidget::mouseMoveEvent(event);
     m_pan = m_panAtDragStart + (event->position() - QPointF(m_dragStart));
-    clampPan();
+    ClampPan();
     update();
 }
 

@@ -20,7 +20,7 @@ namespace lumaskin {
 
 // The image viewer: shows one picture, zooms it in fixed steps or fits it into the view, lets
 // a larger picture be panned by dragging, applies effects to it and saves it. The program
-// drives it through `invoke` by dispatch identifier; the typed operations below do the work.
+// drives it through `Invoke` by dispatch identifier; the typed operations below do the work.
 //
 // Files are read off the user-interface thread, so no file (a PDF that takes long to draw, a
 // huge picture, a slow disk) freezes the window: the view keeps showing what it showed until
@@ -44,18 +44,18 @@ public:
     // Runs the operation or property put with that identifier. Integer arguments of "short"
     // operations are taken as their low 16 bits (ToShort). Returns the operation's result (saves
     // give 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
-    QVariant invoke(DispatchId dispatchId, const QVariantList &arguments);
+    QVariant Invoke(DispatchId dispatchId, const QVariantList &arguments);
 
     // Starts reading the file and shows it once read; on failure the view keeps what it
-    // showed and `lastError` says why. An empty path does nothing and returns false.
+    // showed and `LastError` says why. An empty path does nothing and returns false.
     bool SetFileName(const QString &path);
     // The file shown (after waiting for one being read).
     QString FileName() const;
     // Whether a file given to SetFileName is still being read.
-    bool isLoading() const { return m_pending != nullptr; }
+    bool IsLoading() const { return m_pending != nullptr; }
     // Waits for the file being read and shows it (or its failure). For scripted callers: the
     // window itself never waits.
-    void waitForLoaded();
+    void WaitForLoaded();
     void SetViewMode(int mode);
     int ViewMode() const { return m_viewMode; }
     void SetDisplayOption(bool value) { m_displayOption = value; }
@@ -71,21 +71,21 @@ public:
     void RestoreImage(bool keepView = false);
 
     // Shows a picture that did not come from a file (used by tests and tools).
-    void setImage(Image image);
+    void SetImage(Image image);
     // Drops the shown picture and shows `notice` in its place until the next picture.
-    void clearImage(const QString &notice);
-    QString notice() const { return m_notice; }
-    const Image &image() const;
-    const Image &originalImage() const;
+    void ClearImage(const QString &notice);
+    QString Notice() const { return m_notice; }
+    const Image &CurrentImage() const;
+    const Image &OriginalImage() const;
     // Replaces the shown picture after an effect, keeping the original for restore.
-    void imageEdited();
-    Image &editableImage();
+    void ImageEdited();
+    Image &EditableImage();
     // What is painted: the picture, or its sRGB copy when it is in another colour space.
-    const Image &shownImage() const;
+    const Image &ShownImage() const;
 
-    double zoom() const { return m_zoom; }
-    QPointF panOffset() const { return m_pan; }
-    QString lastError() const;
+    double Zoom() const { return m_zoom; }
+    QPointF PanOffset() const { return m_pan; }
+    QString LastError() const;
     QSize sizeHint() const override { return {640, 480}; }
 
 signals:
@@ -105,21 +105,21 @@ protected:
 private:
     struct PendingLoad;
 
-    bool runEffect(DispatchId dispatchId, const QVariantList &arguments);
-    // Shows a finished read, unless a later SetFileName or setImage has superseded it.
-    void land(const std::shared_ptr<PendingLoad> &load);
+    bool RunEffect(DispatchId dispatchId, const QVariantList &arguments);
+    // Shows a finished read, unless a later SetFileName or SetImage has superseded it.
+    void Land(const std::shared_ptr<PendingLoad> &load);
     // Runs `step` now, or after the picture being read has arrived.
-    void afterLoad(std::function<void()> step);
+    void AfterLoad(std::function<void()> step);
     // The accessors wait so that callers see the outcome of every call they made.
-    void settle() const { const_cast<ViewerControl *>(this)->waitForLoaded(); }
-    void setZoom(double zoom);
-    double fitZoom() const;
-    QSizeF scaledSize() const;
-    void clampPan();
-    void invalidateCache();
-    void refreshShown();
-    void fail(const QString &message);
-    void paintPicture(QPainter &painter);
+    void Settle() const { const_cast<ViewerControl *>(this)->WaitForLoaded(); }
+    void SetZoom(double zoom);
+    double FitZoom() const;
+    QSizeF ScaledSize() const;
+    void ClampPan();
+    void InvalidateCache();
+    void RefreshShown();
+    void Fail(const QString &message);
+    void PaintPicture(QPainter &painter);
 
     Image m_original;
     Image m_image;

@@ -18,7 +18,7 @@ inline Image PhotoLike(int width, int height)
     };
     const int discX = width * 13 / 20, discY = height * 2 / 5, radius = height / 5;
     for (int y = 0; y < height; ++y) {
-        std::uint8_t *row = image.row(y);
+        std::uint8_t *row = image.Row(y);
         for (int x = 0; x < width; ++x) {
             state = state * 1664525u + 1013904223u;
             const int grain = static_cast<int>(state >> 28) - 8;

@@ -160,7 +160,7 @@ TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInst
                 ElementsAre(Str(drop / "loose.bmp"), Str(drop / "folder/pic9.jpg"),
                             Str(drop / "folder/pic10.png"), Str(drop / "folder/scan")));
     EXPECT_EQ(dialog->ListSelectionMark(), 3);
-    EXPECT_EQ(dialog->Viewer()->image().width(), 8);
+    EXPECT_EQ(dialog->Viewer()->CurrentImage().Width(), 8);
 
     // A skin package dropped is installed and worn; the list stays.
     test::TestSkin green;

@@ -110,7 +110,7 @@ protected:
         prompts.files = files;
         dialog.OnControlClicked("BUTTON_ADD");
         // As a user waits for the picture to appear before changing it.
-        dialog.Viewer()->waitForLoaded();
+        dialog.Viewer()->WaitForLoaded();
     }
     QStringList Rows() const
     {
@@ -282,7 +282,7 @@ TEST_F(MainDialogActionsTest, ZoomButtonsFocusTheViewerAndTheTimeFollowsTheSlide
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 5);
     dialog.OnControlClicked("BUTTON_IN");
     EXPECT_EQ(dialog.focusWidget(), dialog.Viewer());
-    EXPECT_GT(dialog.Viewer()->zoom(), 1.0);
+    EXPECT_GT(dialog.Viewer()->Zoom(), 1.0);
 
     dialog.FileList()->setFocus();
     dialog.OnControlClicked("BUTTON_OUT");
@@ -346,9 +346,9 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     for (int i = 0; i < 3; ++i) {
         const std::string name = "p" + std::to_string(i) + ".x";
         ASSERT_TRUE(reference.SetFileName(pictures[i]));
-        reference.invoke(DispatchId::Contrast, {50});
-        reference.invoke(DispatchId::InvertColor, {});
-        reference.invoke(DispatchId::Monochrome, {100, 0xFFFFFF, 0});
+        reference.Invoke(DispatchId::Contrast, {50});
+        reference.Invoke(DispatchId::InvertColor, {});
+        reference.Invoke(DispatchId::Monochrome, {100, 0xFFFFFF, 0});
         ASSERT_TRUE(reference.SaveAs(Str(m_scratch / name), QStringLiteral("png")));
         EXPECT_EQ(Pixels(m_out / (name + ".png")), Pixels(m_scratch / (name + ".png"))) << name;
     }
@@ -391,7 +391,7 @@ TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
     messages.existing = MessageAnswer::Overwrite;
     Convert();
     EXPECT_EQ(prompts.offeredQualities, (QList<int>{90, 100}));
-    EXPECT_FALSE(picture(m_out / "p0.x.webp").isNull());
+    EXPECT_FALSE(picture(m_out / "p0.x.webp").IsNull());
     EXPECT_FALSE(picture(m_out / "p0.x.webp") == picture(source));
 
     // PNG has no quality to ask for.
@@ -450,7 +450,7 @@ TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
     dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
     dialog.OnListClicked();
     EXPECT_EQ(NativeFileName(dialog.Viewer()->FileName()).toStdString(), latin1);
-    EXPECT_FALSE(dialog.Viewer()->image().isNull());
+    EXPECT_FALSE(dialog.Viewer()->CurrentImage().IsNull());
 
     prompts.folder = Str(m_out.path());
     dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
@@ -580,16 +580,16 @@ TEST_F(MainDialogActionsTest, ARowThatCannotBeShownSaysWhyAndOffersNoChange)
     const QPushButton *blur = dialog.EffectTwo().changeButton(EffectDialogTwo::Mark::Blur);
     EXPECT_FALSE(invert->isEnabled()); // nothing shown yet
     AddPictures({pictures[0], Str(broken)});
-    EXPECT_TRUE(dialog.Viewer()->image().isNull());
-    EXPECT_TRUE(dialog.Viewer()->notice().contains(Str(broken)))
-        << dialog.Viewer()->notice().toStdString();
+    EXPECT_TRUE(dialog.Viewer()->CurrentImage().IsNull());
+    EXPECT_TRUE(dialog.Viewer()->Notice().contains(Str(broken)))
+        << dialog.Viewer()->Notice().toStdString();
     EXPECT_FALSE(invert->isEnabled());
     EXPECT_FALSE(blur->isEnabled());
 
     dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
     dialog.OnListClicked();
-    EXPECT_FALSE(dialog.Viewer()->image().isNull());
-    EXPECT_TRUE(dialog.Viewer()->notice().isEmpty());
+    EXPECT_FALSE(dialog.Viewer()->CurrentImage().IsNull());
+    EXPECT_TRUE(dialog.Viewer()->Notice().isEmpty());
     EXPECT_TRUE(invert->isEnabled());
     EXPECT_TRUE(blur->isEnabled());
 }

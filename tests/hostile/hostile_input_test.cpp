@@ -48,7 +48,7 @@ void WritePicture(const fs::path &path, const char *format, int width, int heigh
     unsigned state = seed;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::uint8_t *pixel = image.pixel(x, y);
+            std::uint8_t *pixel = image.Pixel(x, y);
             for (int c = 0; c < 3; ++c) {
                 state = state * 1664525u + 1013904223u;
                 pixel[c] = static_cast<std::uint8_t>(((state >> 24) + x + y * c) & 0xFF);

@@ -71,10 +71,10 @@ int Read(const QString &file, double seconds)
     SetPdfRenderSeconds(seconds);
     QString error;
     const Image image = ReadImage(file, &error);
-    if (image.isNull())
+    if (image.IsNull())
         std::printf("failed: %s\n", error.toUtf8().constData());
     else
-        std::printf("read %d x %d\n", image.width(), image.height());
+        std::printf("read %d x %d\n", image.Width(), image.Height());
     return 0;
 }
 

@@ -188,9 +188,9 @@ TEST_F(BatchConversionTest, PhotoSizedBatchesWriteWhatEachFileAloneWrites)
     QStringList photos;
     for (int i = 0; i < 5; ++i) {
         Image image(1100, 1000);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                std::uint8_t *p = image.pixel(x, y);
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x) {
+                std::uint8_t *p = image.Pixel(x, y);
                 p[0] = static_cast<std::uint8_t>(x * (i + 1));
                 p[1] = static_cast<std::uint8_t>(y + 40 * i);
                 p[2] = static_cast<std::uint8_t>((x ^ y) >> i);
@@ -254,9 +254,9 @@ TEST_F(BatchConversionTest, SameNamesDotlessNamesAndSourcesInTheFolderAreAllKept
         EXPECT_TRUE(o.written) << o.error.toStdString();
     EXPECT_EQ(test::readFile(inside), insideBytes);
     QString error;
-    EXPECT_EQ(ReadImage(str(dir / "out" / "p0 (2).png"), &error).width(), 7);
-    EXPECT_EQ(ReadImage(str(dir / "out" / "p0.png"), &error).width(), 40);
-    EXPECT_EQ(ReadImage(str(dir / "out" / "snapshot.png"), &error).width(), 41);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "p0 (2).png"), &error).Width(), 7);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "p0.png"), &error).Width(), 40);
+    EXPECT_EQ(ReadImage(str(dir / "out" / "snapshot.png"), &error).Width(), 41);
 
     // The same list again gives the same names, replacing its own earlier results only.
     EXPECT_EQ(Names(BatchConversion::Plan(r)), Names(plan));

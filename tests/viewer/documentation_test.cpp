@@ -172,7 +172,7 @@ TEST(Documentation, FormatListsMatchTheFormatTable)
         e2e << match.captured(1);
     QStringList labels;
     for (const OutputFormat &format : OutputFormats())
-        labels << format.labelText();
+        labels << format.LabelText();
     EXPECT_EQ(e2e.join(u' ').toStdString(), labels.join(u' ').toStdString());
 }
 

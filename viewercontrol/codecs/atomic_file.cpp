@@ -14,7 +14,7 @@ namespace lumaskin {
 
 namespace {
 
-bool fail(QString *error, const QString &text)
+bool Fail(QString *error, const QString &text)
 {
     if (error)
         *error = text;
@@ -33,9 +33,9 @@ public:
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    void reset(int fd)
+    int Get() const { return m_fd; }
+    int Release() { return std::exchange(m_fd, -1); }
+    void Reset(int fd)
     {
         if (m_fd >= 0)
             ::close(m_fd);
@@ -48,7 +48,7 @@ private:
 
 // A short fixed-length name, so that even a target name at the system's length limit has a
 // temporary beside it. Hidden, and recognisable as ours should a crash leave it behind.
-QByteArray temporaryName()
+QByteArray TemporaryName()
 {
     static constexpr char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -59,7 +59,7 @@ QByteArray temporaryName()
     return name + ".tmp";
 }
 
-bool writeAll(int fd, const QByteArray &bytes, int *errorNumber)
+bool WriteAll(int fd, const QByteArray &bytes, int *errorNumber)
 {
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
@@ -113,7 +113,7 @@ QString FileErrorText(int errorNumber)
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
     if (path.isEmpty())
-        return fail(error, QStringLiteral("no file name was given"));
+        return Fail(error, QStringLiteral("no file name was given"));
     const QByteArray native = NativeFileName(path);
     const qsizetype slash = native.lastIndexOf('/');
     const QByteArray folder =
@@ -121,61 +121,61 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const QByteArray name = native.mid(slash + 1);
     const QString folderName = QuotedFileName(FileNameFromNative(folder));
     if (name.isEmpty() || name == "." || name == "..")
-        return fail(error, QStringLiteral("a folder of that name is in the way"));
+        return Fail(error, QStringLiteral("a folder of that name is in the way"));
 
     const Descriptor directory(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() < 0) {
+    if (directory.Get() < 0) {
         if (errno == ENOENT)
-            return fail(error, QStringLiteral("the folder %1 does not exist").arg(folderName));
+            return Fail(error, QStringLiteral("the folder %1 does not exist").arg(folderName));
         if (errno == ENOTDIR)
-            return fail(error, QStringLiteral("%1 is not a folder").arg(folderName));
-        return fail(error, QStringLiteral("the folder %1 cannot be opened (%2)")
+            return Fail(error, QStringLiteral("%1 is not a folder").arg(folderName));
+        return Fail(error, QStringLiteral("the folder %1 cannot be opened (%2)")
                                .arg(folderName, FileErrorText(errno)));
     }
 
     // What stands at the name now, without following a link.
     struct stat existing = {};
     const bool exists =
-        ::fstatat(directory.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+        ::fstatat(directory.Get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISDIR(existing.st_mode))
-        return fail(error, QStringLiteral("a folder of that name is in the way"));
+        return Fail(error, QStringLiteral("a folder of that name is in the way"));
     if (exists && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode))
-        return fail(error, QStringLiteral("something that is not a file is in the way"));
+        return Fail(error, QStringLiteral("something that is not a file is in the way"));
 
     QByteArray temporary;
     Descriptor file;
-    for (int attempt = 0; attempt < 100 && file.get() < 0; ++attempt) {
-        temporary = temporaryName();
+    for (int attempt = 0; attempt < 100 && file.Get() < 0; ++attempt) {
+        temporary = TemporaryName();
         // Exclusive and without following links: the temporary is always a new file of ours.
-        file.reset(::openat(directory.get(), temporary.constData(),
+        file.Reset(::openat(directory.Get(), temporary.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (file.get() < 0 && errno != EEXIST)
-            return fail(
+        if (file.Get() < 0 && errno != EEXIST)
+            return Fail(
                 error, QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(errno)));
     }
-    if (file.get() < 0)
-        return fail(error,
+    if (file.Get() < 0)
+        return Fail(error,
                     QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(EEXIST)));
 
     const auto discard = [&](int errorNumber, const char *what) {
-        ::unlinkat(directory.get(), temporary.constData(), 0);
-        return fail(error, QStringLiteral("the file cannot be %1 (%2)")
+        ::unlinkat(directory.Get(), temporary.constData(), 0);
+        return Fail(error, QStringLiteral("the file cannot be %1 (%2)")
                                .arg(QLatin1String(what), FileErrorText(errorNumber)));
     };
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(existing.st_mode))
-        ::fchmod(file.get(), existing.st_mode & 07777);
+        ::fchmod(file.Get(), existing.st_mode & 07777);
     int errorNumber = 0;
-    if (!writeAll(file.get(), bytes, &errorNumber))
+    if (!WriteAll(file.Get(), bytes, &errorNumber))
         return discard(errorNumber, "written");
     // Blocks are only set aside when the data reaches the disk, so a full disk can show up
     // first here; the old file must not be replaced before that is known.
-    if (::fdatasync(file.get()) != 0 && errno != EINVAL)
+    if (::fdatasync(file.Get()) != 0 && errno != EINVAL)
         return discard(errno, "written");
-    if (::close(file.release()) != 0 && errno != EINTR)
+    if (::close(file.Release()) != 0 && errno != EINTR)
         return discard(errno, "written");
     // The name itself is replaced, whatever it is (a link is replaced, not followed).
-    if (::renameat(directory.get(), temporary.constData(), directory.get(), name.constData()) != 0)
+    if (::renameat(directory.Get(), temporary.constData(), directory.Get(), name.constData()) != 0)
         return discard(errno, "saved");
     return true;
 }

@@ -29,23 +29,23 @@ struct ImageDeleter
     void operator()(avifImage *image) const { avifImageDestroy(image); }
 };
 
-QString readFailure(avifResult result)
+QString ReadFailure(avifResult result)
 {
     switch (result) {
     case AVIF_RESULT_TRUNCATED_DATA:
-        return reason::truncated();
+        return reason::Truncated();
     case AVIF_RESULT_OUT_OF_MEMORY:
-        return reason::outOfMemory();
+        return reason::OutOfMemory();
     case AVIF_RESULT_NO_CODEC_AVAILABLE:
         return QStringLiteral("no AV1 decoder is installed");
     default:
-        return reason::damaged("AVIF");
+        return reason::Damaged("AVIF");
     }
 }
 
 // The EXIF orientation that does what the file's rotation (anticlockwise quarter turns) and
 // then its mirroring (0 top and bottom, 1 left and right) do.
-int orientationOf(const avifImage &image)
+int OrientationOf(const avifImage &image)
 {
     const bool rotates = image.transformFlags & AVIF_TRANSFORM_IROT;
     const bool mirrors = image.transformFlags & AVIF_TRANSFORM_IMIR;
@@ -58,13 +58,13 @@ int orientationOf(const avifImage &image)
     return image.imir.mode == 1 ? kLeftRight[turns] : kTopBottom[turns];
 }
 
-QByteArray copy(const avifRWData &data)
+QByteArray Copy(const avifRWData &data)
 {
     return QByteArray(reinterpret_cast<const char *>(data.data), static_cast<qsizetype>(data.size));
 }
 
 // avifenc's mapping of quality to quantizer: 100 is lossless, 0 the coarsest.
-int quantizerFor(int quality)
+int QuantizerFor(int quality)
 {
     return ((100 - quality) * AVIF_QUANTIZER_WORST_QUALITY + 50) / 100;
 }
@@ -75,7 +75,7 @@ Image DecodeAvif(Bytes bytes, QString *error)
 {
     const std::unique_ptr<avifDecoder, DecoderDeleter> decoder(avifDecoderCreate());
     if (!decoder)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     decoder->maxThreads = std::max(1, CurrentParallelism());
     // Files from older writers lack boxes the strict reading asks for; what matters is checked
     // by the decoder anyway.
@@ -83,46 +83,46 @@ Image DecodeAvif(Bytes bytes, QString *error)
     decoder->imageSizeLimit = static_cast<std::uint32_t>(ReadPixelLimit());
     decoder->imageDimensionLimit = Image::kMaxSide;
     if (avifDecoderSetIOMemory(decoder.get(), bytes.data(), bytes.size()) != AVIF_RESULT_OK)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     avifResult result = avifDecoderParse(decoder.get());
     if (result != AVIF_RESULT_OK)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     if (RefuseSize(decoder->image->width, decoder->image->height, error))
         return {};
     result = avifDecoderNextImage(decoder.get());
     if (result != AVIF_RESULT_OK)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     const avifImage &decoded = *decoder->image;
     if (RefuseSize(decoded.width, decoded.height, error))
         return {};
     Image image(static_cast<int>(decoded.width), static_cast<int>(decoded.height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
-    AdviseHugePages(image.row(0), image.sizeInBytes());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
+    AdviseHugePages(image.Row(0), image.SizeInBytes());
     avifRGBImage rgb;
     avifRGBImageSetDefaults(&rgb, &decoded);
     rgb.format = AVIF_RGB_FORMAT_RGBA;
     rgb.depth = 8;
-    rgb.pixels = image.row(0);
-    rgb.rowBytes = static_cast<std::uint32_t>(image.stride());
+    rgb.pixels = image.Row(0);
+    rgb.rowBytes = static_cast<std::uint32_t>(image.Stride());
     result = avifImageYUVToRGB(&decoded, &rgb);
     if (result != AVIF_RESULT_OK)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     if (!decoded.alphaPlane) {
-        for (int y = 0; y < image.height(); ++y) {
-            std::uint8_t *p = image.row(y);
-            for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.Height(); ++y) {
+            std::uint8_t *p = image.Row(y);
+            for (int x = 0; x < image.Width(); ++x)
                 p[4 * x + 3] = 255;
         }
     }
     ImageMetadata metadata;
-    metadata.icc = decoded.icc.size > 0 ? copy(decoded.icc)
+    metadata.icc = decoded.icc.size > 0 ? Copy(decoded.icc)
                                         : ProfileForCodePoints(decoded.colorPrimaries,
                                                                decoded.transferCharacteristics);
     metadata.exif = ExifTiffStructure({decoded.exif.data, decoded.exif.size});
-    metadata.xmp = copy(decoded.xmp);
-    const int orientation = orientationOf(decoded);
-    image.setMetadata(std::move(metadata));
+    metadata.xmp = Copy(decoded.xmp);
+    const int orientation = OrientationOf(decoded);
+    image.SetMetadata(std::move(metadata));
     return ApplyOrientation(std::move(image), orientation);
 }
 
@@ -138,10 +138,10 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
                                    : quality >= 90 ? AVIF_PIXEL_FORMAT_YUV444
                                                    : AVIF_PIXEL_FORMAT_YUV420;
     const std::unique_ptr<avifImage, ImageDeleter> picture(
-        avifImageCreate(static_cast<std::uint32_t>(image.width()),
-                        static_cast<std::uint32_t>(image.height()), 8, layout));
+        avifImageCreate(static_cast<std::uint32_t>(image.Width()),
+                        static_cast<std::uint32_t>(image.Height()), 8, layout));
     if (!picture) {
-        Fail(error, reason::outOfMemory());
+        Fail(error, reason::OutOfMemory());
         return false;
     }
     picture->yuvRange = AVIF_RANGE_FULL;
@@ -171,8 +171,8 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
     rgb.format = AVIF_RGB_FORMAT_RGBA;
     rgb.depth = 8;
     rgb.ignoreAlpha = summary.opaque ? AVIF_TRUE : AVIF_FALSE;
-    rgb.pixels = const_cast<std::uint8_t *>(image.row(0));
-    rgb.rowBytes = static_cast<std::uint32_t>(image.stride());
+    rgb.pixels = const_cast<std::uint8_t *>(image.Row(0));
+    rgb.rowBytes = static_cast<std::uint32_t>(image.Stride());
     avifResult result = avifImageRGBToYUV(picture.get(), &rgb);
     if (result != AVIF_RESULT_OK) {
         Fail(error, QStringLiteral("the AVIF encoder failed (%1)")
@@ -181,13 +181,13 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
     }
     const std::unique_ptr<avifEncoder, EncoderDeleter> encoder(avifEncoderCreate());
     if (!encoder) {
-        Fail(error, reason::outOfMemory());
+        Fail(error, reason::OutOfMemory());
         return false;
     }
     encoder->maxThreads = std::max(1, CurrentParallelism());
     encoder->speed = 6;
-    encoder->minQuantizer = encoder->maxQuantizer = quantizerFor(quality);
-    encoder->minQuantizerAlpha = encoder->maxQuantizerAlpha = quantizerFor(quality);
+    encoder->minQuantizer = encoder->maxQuantizer = QuantizerFor(quality);
+    encoder->minQuantizerAlpha = encoder->maxQuantizerAlpha = QuantizerFor(quality);
     // Tiles follow the picture's size only, so the bytes do not depend on the cores at hand.
     encoder->autoTiling = AVIF_TRUE;
     avifRWData output = AVIF_DATA_EMPTY;
@@ -200,7 +200,7 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
                               .arg(QString::fromUtf8(avifResultToString(result))));
         return false;
     }
-    out = copy(output);
+    out = Copy(output);
     avifRWDataFree(&output);
     return true;
 }

@@ -8,48 +8,48 @@
 namespace lumaskin {
 
 // Bounds-checked reads of little- and big-endian numbers from a header. Reads past the end
-// give 0 and set `ok` to false, so header parsers can read first and check once.
+// give 0 and make `Ok` false, so header parsers can read first and check once.
 class ByteReader
 {
 public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
-    bool has(std::size_t offset, std::size_t count) const
+    bool Has(std::size_t offset, std::size_t count) const
     {
         return offset <= m_bytes.size() && count <= m_bytes.size() - offset;
     }
-    std::size_t size() const { return m_bytes.size(); }
-    bool ok() const { return m_ok; }
+    std::size_t Size() const { return m_bytes.size(); }
+    bool Ok() const { return m_ok; }
 
-    std::uint8_t u8(std::size_t at) const
+    std::uint8_t U8(std::size_t at) const
     {
-        if (!has(at, 1)) {
+        if (!Has(at, 1)) {
             m_ok = false;
             return 0;
         }
         return m_bytes[at];
     }
-    std::uint16_t le16(std::size_t at) const
+    std::uint16_t Le16(std::size_t at) const
     {
-        return static_cast<std::uint16_t>(u8(at) | (u8(at + 1) << 8));
+        return static_cast<std::uint16_t>(U8(at) | (U8(at + 1) << 8));
     }
-    std::uint32_t le32(std::size_t at) const
+    std::uint32_t Le32(std::size_t at) const
     {
-        return static_cast<std::uint32_t>(le16(at)) |
-               (static_cast<std::uint32_t>(le16(at + 2)) << 16);
+        return static_cast<std::uint32_t>(Le16(at)) |
+               (static_cast<std::uint32_t>(Le16(at + 2)) << 16);
     }
-    std::uint16_t be16(std::size_t at) const
+    std::uint16_t Be16(std::size_t at) const
     {
-        return static_cast<std::uint16_t>((u8(at) << 8) | u8(at + 1));
+        return static_cast<std::uint16_t>((U8(at) << 8) | U8(at + 1));
     }
-    std::uint32_t be32(std::size_t at) const
+    std::uint32_t Be32(std::size_t at) const
     {
-        return (static_cast<std::uint32_t>(be16(at)) << 16) | be16(at + 2);
+        return (static_cast<std::uint32_t>(Be16(at)) << 16) | Be16(at + 2);
     }
     // Compares raw bytes; write patterns with embedded zeros as "..."sv literals.
-    bool startsWith(std::size_t at, std::string_view pattern) const
+    bool StartsWith(std::size_t at, std::string_view pattern) const
     {
-        if (!has(at, pattern.size()))
+        if (!Has(at, pattern.size()))
             return false;
         for (std::size_t i = 0; i < pattern.size(); ++i)
             if (m_bytes[at + i] != static_cast<std::uint8_t>(pattern[i]))

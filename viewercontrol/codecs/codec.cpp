@@ -8,17 +8,17 @@ namespace lumaskin {
 
 namespace reason {
 
-QString notAPicture()
+QString NotAPicture()
 {
     return QStringLiteral("not a picture Lumaskin can read");
 }
 
-QString truncated()
+QString Truncated()
 {
     return QStringLiteral("the file is truncated");
 }
 
-QString tooLarge(std::int64_t width, std::int64_t height)
+QString TooLarge(std::int64_t width, std::int64_t height)
 {
     if (width > Image::kMaxSide || height > Image::kMaxSide || width * height / 1'000'000 == 0)
         return QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
@@ -27,12 +27,12 @@ QString tooLarge(std::int64_t width, std::int64_t height)
         .arg(static_cast<qint64>(std::llround(megapixels)));
 }
 
-QString damaged(const QString &format)
+QString Damaged(const QString &format)
 {
     return QStringLiteral("the %1 picture is damaged").arg(format);
 }
 
-QString outOfMemory()
+QString OutOfMemory()
 {
     return QStringLiteral("there is not enough memory for the picture");
 }
@@ -53,9 +53,9 @@ bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
             *error = QStringLiteral("the picture has no pixels");
         return true;
     }
-    if (!Image::sizeIsAcceptable(width, height) || width * height > ReadPixelLimit()) {
+    if (!Image::SizeIsAcceptable(width, height) || width * height > ReadPixelLimit()) {
         if (error)
-            *error = reason::tooLarge(width, height);
+            *error = reason::TooLarge(width, height);
         return true;
     }
     return false;

@@ -71,14 +71,14 @@ struct Codec
 
 // Reasons given to users, shared by every codec so that the same fault reads the same way.
 namespace reason {
-QString notAPicture();
-QString truncated();
-QString tooLarge(std::int64_t width, std::int64_t height);
-QString damaged(const QString &format);
-QString outOfMemory();
+QString NotAPicture();
+QString Truncated();
+QString TooLarge(std::int64_t width, std::int64_t height);
+QString Damaged(const QString &format);
+QString OutOfMemory();
 } // namespace reason
 
-// Sets *error to `text` when error is given; returns a null Image for `return fail(...)`.
+// Sets *error to `text` when error is given; returns a null Image for `return Fail(...)`.
 Image Fail(QString *error, const QString &text);
 
 // True, with *error set, when a declared size is beyond what Image accepts or beyond the

@@ -30,7 +30,7 @@ constexpr double kPdfDotsPerInch = 150;
 // The largest picture an icon file holds.
 constexpr int kMaxIconSide = 256;
 
-Image readJpeg(Bytes bytes, QString *error)
+Image ReadJpeg(Bytes bytes, QString *error)
 {
     Image image;
     switch (DecodeJpeg(bytes, image, error)) {
@@ -42,24 +42,24 @@ Image readJpeg(Bytes bytes, QString *error)
     case JpegDecodeOutcome::Decoded:
         break;
     }
-    if (!image.isNull())
-        image.setMetadata(JpegMetadata(ParseJpegHeader(bytes)));
+    if (!image.IsNull())
+        image.SetMetadata(JpegMetadata(ParseJpegHeader(bytes)));
     return image;
 }
 
 // A picture larger than an icon can hold, shrunk to fit with its aspect ratio kept.
-Image fittedForIcon(const Image &image)
+Image FittedForIcon(const Image &image)
 {
-    if (image.width() <= kMaxIconSide && image.height() <= kMaxIconSide)
-        return image.clone();
+    if (image.Width() <= kMaxIconSide && image.Height() <= kMaxIconSide)
+        return image.Clone();
     const double scale =
-        static_cast<double>(kMaxIconSide) / std::max(image.width(), image.height());
-    return Scaled(image, std::max(1, static_cast<int>(image.width() * scale + 0.5)),
-                  std::max(1, static_cast<int>(image.height() * scale + 0.5)));
+        static_cast<double>(kMaxIconSide) / std::max(image.Width(), image.Height());
+    return Scaled(image, std::max(1, static_cast<int>(image.Width() * scale + 0.5)),
+                  std::max(1, static_cast<int>(image.Height() * scale + 0.5)));
 }
 
 // A format read and written by ImageMagick.
-Codec magickCodec(const char *name, const char *writeName, std::function<Probe(Bytes)> probe,
+Codec MagickCodec(const char *name, const char *writeName, std::function<Probe(Bytes)> probe,
                   const char *readCoder, MagickWriteOptions write)
 {
     Codec codec;
@@ -78,11 +78,11 @@ Codec magickCodec(const char *name, const char *writeName, std::function<Probe(B
     return codec;
 }
 
-std::vector<Codec> buildCodecs()
+std::vector<Codec> BuildCodecs()
 {
     std::vector<Codec> codecs;
     {
-        Codec jpeg{"JPEG", "jpg", ProbeJpeg, readJpeg,
+        Codec jpeg{"JPEG", "jpg", ProbeJpeg, ReadJpeg,
                    [](const Image &image, const EncodeSettings &settings, QByteArray &out,
                       QString *error) {
                        return EncodeJpeg(image, settings.quality, out, error, 0, settings.metadata);
@@ -112,39 +112,39 @@ std::vector<Codec> buildCodecs()
     codecs.push_back({"HEIF", "", ProbeHeif, DecodeHeif, {}});
     codecs.push_back({"JPEG XL", "", ProbeJxl, DecodeJxl, {}});
     {
-        Codec gif = magickCodec("GIF", "gif", ProbeGif, "GIF", {});
+        Codec gif = MagickCodec("GIF", "gif", ProbeGif, "GIF", {});
         gif.write = [](const Image &image, const EncodeSettings &, QByteArray &out,
                        QString *error) { return EncodeGifWithMagick(image, out, error); };
         codecs.push_back(std::move(gif));
     }
-    codecs.push_back(magickCodec("BMP", "bmp", ProbeBmp, "BMP", {"BMP3", false, true}));
+    codecs.push_back(MagickCodec("BMP", "bmp", ProbeBmp, "BMP", {"BMP3", false, true}));
     {
         Codec tiff{"TIFF", "tif", ProbeTiff, DecodeTiff, EncodeTiff};
         tiff.holdsMetadata = true;
         codecs.push_back(std::move(tiff));
     }
-    codecs.push_back(magickCodec("PSD", "", ProbePsd, "PSD", {}));
-    codecs.push_back(magickCodec("JPEG 2000", "jp2", ProbeJp2, "JP2", {"JP2"}));
+    codecs.push_back(MagickCodec("PSD", "", ProbePsd, "PSD", {}));
+    codecs.push_back(MagickCodec("JPEG 2000", "jp2", ProbeJp2, "JP2", {"JP2"}));
     // ImageMagick's "JPC" writes a JP2 file; "J2K" writes the bare codestream.
-    codecs.push_back(magickCodec("JPEG 2000", "jpc", ProbeJ2k, "J2K", {"J2K"}));
-    codecs.push_back(magickCodec("Sun raster", "ras", ProbeRas, "SUN", {"SUN", false, true}));
+    codecs.push_back(MagickCodec("JPEG 2000", "jpc", ProbeJ2k, "J2K", {"J2K"}));
+    codecs.push_back(MagickCodec("Sun raster", "ras", ProbeRas, "SUN", {"SUN", false, true}));
     {
-        Codec pgx = magickCodec("PGX", "pgx", ProbePgx, "PGX", {});
+        Codec pgx = MagickCodec("PGX", "pgx", ProbePgx, "PGX", {});
         pgx.write = [](const Image &image, const EncodeSettings &, QByteArray &out, QString *) {
             out = EncodePgx(image);
             return true;
         };
         codecs.push_back(std::move(pgx));
     }
-    codecs.push_back(magickCodec("WMF", "", ProbeWmf, "WMF", {}));
+    codecs.push_back(MagickCodec("WMF", "", ProbeWmf, "WMF", {}));
     {
-        Codec ico = magickCodec("icon", "ico", ProbeIco, "ICO", {});
+        Codec ico = MagickCodec("icon", "ico", ProbeIco, "ICO", {});
         ico.read = [](Bytes bytes, QString *error) {
             return DecodeWithMagick(bytes, {"ICO", "icon", 0, true, false}, error);
         };
         ico.write = [](const Image &image, const EncodeSettings &, QByteArray &out,
                        QString *error) {
-            return EncodeWithMagick(fittedForIcon(image), {"ICO", true}, out, error);
+            return EncodeWithMagick(FittedForIcon(image), {"ICO", true}, out, error);
         };
         codecs.push_back(std::move(ico));
     }
@@ -153,7 +153,7 @@ std::vector<Codec> buildCodecs()
                           out = EncodePnm(image);
                           return true;
                       }});
-    codecs.push_back(magickCodec("PCX", "pcx", ProbePcx, "PCX", {"PCX", false, true}));
+    codecs.push_back(MagickCodec("PCX", "pcx", ProbePcx, "PCX", {"PCX", false, true}));
     codecs.push_back({"PDF", "pdf", ProbePdf,
                       [](Bytes bytes, QString *error) {
                           return RenderFirstPdfPage(bytes, kPdfDotsPerInch, error);
@@ -163,8 +163,8 @@ std::vector<Codec> buildCodecs()
     // Text: after every binary signature.
     codecs.push_back({"SVG", "", ProbeSvg, RenderSvg, {}});
     // Formats without a signature come last; their checks only judge plausibility.
-    codecs.push_back(magickCodec("WBMP", "wbmp", ProbeWbmp, "WBMP", {"WBMP"}));
-    codecs.push_back(magickCodec("TGA", "tga", ProbeTga, "TGA", {"TGA", true}));
+    codecs.push_back(MagickCodec("WBMP", "wbmp", ProbeWbmp, "WBMP", {"WBMP"}));
+    codecs.push_back(MagickCodec("TGA", "tga", ProbeTga, "TGA", {"TGA", true}));
     return codecs;
 }
 
@@ -172,7 +172,7 @@ std::vector<Codec> buildCodecs()
 
 const std::vector<Codec> &Codecs()
 {
-    static const std::vector<Codec> codecs = buildCodecs();
+    static const std::vector<Codec> codecs = BuildCodecs();
     return codecs;
 }
 

@@ -31,7 +31,7 @@ struct TransformDeleter
 };
 using Transform = std::unique_ptr<void, TransformDeleter>;
 
-void quietLcms()
+void QuietLcms()
 {
     static std::once_flag once;
     // Broken profiles are reported by what the callers do; lcms2 would print to stderr.
@@ -39,9 +39,9 @@ void quietLcms()
                    [] { cmsSetLogErrorHandler([](cmsContext, cmsUInt32Number, const char *) {}); });
 }
 
-Profile openProfile(const QByteArray &icc)
+Profile OpenProfile(const QByteArray &icc)
 {
-    quietLcms();
+    QuietLcms();
     if (icc.isEmpty() || icc.size() > kMaxProfileBytes)
         return {};
     return Profile(
@@ -50,9 +50,9 @@ Profile openProfile(const QByteArray &icc)
 
 // A transform from `icc` to sRGB over RGBA bytes (alpha copied), or over single grey bytes to
 // RGB for a grey profile. Without a cache, so that threads can share it.
-Transform toSrgb(const QByteArray &icc, bool *grey)
+Transform ToSrgb(const QByteArray &icc, bool *grey)
 {
-    const Profile source = openProfile(icc);
+    const Profile source = OpenProfile(icc);
     if (!source)
         return {};
     // The header's four characters as a number: a damaged profile holds values that are no
@@ -69,12 +69,12 @@ Transform toSrgb(const QByteArray &icc, bool *grey)
                                         cmsFLAGS_NOCACHE | (*grey ? 0 : cmsFLAGS_COPY_ALPHA)));
 }
 
-ProfileKind classifyUncached(const QByteArray &icc)
+ProfileKind ClassifyUncached(const QByteArray &icc)
 {
     if (icc.isEmpty())
         return ProfileKind::None;
     bool grey = false;
-    const Transform transform = toSrgb(icc, &grey);
+    const Transform transform = ToSrgb(icc, &grey);
     if (!transform)
         return ProfileKind::Unusable;
     if (grey)
@@ -109,7 +109,7 @@ ProfileKind ClassifyProfile(const QByteArray &icc)
             if (profile == icc)
                 return kind;
     }
-    const ProfileKind kind = classifyUncached(icc);
+    const ProfileKind kind = ClassifyUncached(icc);
     std::lock_guard lock(mutex);
     recent.emplace_front(icc, kind);
     if (recent.size() > 8)
@@ -119,10 +119,10 @@ ProfileKind ClassifyProfile(const QByteArray &icc)
 
 bool ConvertPixelsToSrgb(Image &image, const QByteArray &icc)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return false;
     bool grey = false;
-    const Transform transform = toSrgb(icc, &grey);
+    const Transform transform = ToSrgb(icc, &grey);
     if (!transform)
         return false;
     if (grey) {
@@ -132,26 +132,26 @@ bool ConvertPixelsToSrgb(Image &image, const QByteArray &icc)
         for (int i = 0; i < 256; ++i)
             levels[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
         cmsDoTransform(transform.get(), levels.data(), rgb.data(), 256);
-        ParallelFor(image.height(), [&](int begin, int end) {
+        ParallelFor(image.Height(), [&](int begin, int end) {
             for (int y = begin; y < end; ++y) {
-                std::uint8_t *p = image.row(y);
-                for (int x = 0; x < image.width(); ++x, p += 4)
+                std::uint8_t *p = image.Row(y);
+                for (int x = 0; x < image.Width(); ++x, p += 4)
                     std::memcpy(p, &rgb[3 * static_cast<std::size_t>(p[0])], 3);
             }
         });
         return true;
     }
-    ParallelFor(image.height(), [&](int begin, int end) {
+    ParallelFor(image.Height(), [&](int begin, int end) {
         for (int y = begin; y < end; ++y)
-            cmsDoTransform(transform.get(), image.row(y), image.row(y),
-                           static_cast<cmsUInt32Number>(image.width()));
+            cmsDoTransform(transform.get(), image.Row(y), image.Row(y),
+                           static_cast<cmsUInt32Number>(image.Width()));
     });
     return true;
 }
 
 void SettleProfileAfterReading(Image &image)
 {
-    const QByteArray &icc = image.metadata().icc;
+    const QByteArray &icc = image.Metadata().icc;
     if (icc.isEmpty())
         return;
     switch (ClassifyProfile(icc)) {
@@ -165,33 +165,33 @@ void SettleProfileAfterReading(Image &image)
     case ProfileKind::Unusable:
         break;
     }
-    ImageMetadata metadata = image.metadata();
+    ImageMetadata metadata = image.Metadata();
     metadata.icc.clear();
-    image.setMetadata(std::move(metadata));
+    image.SetMetadata(std::move(metadata));
 }
 
 bool NeedsConversionToSrgb(const Image &image)
 {
-    const ProfileKind kind = ClassifyProfile(image.metadata().icc);
+    const ProfileKind kind = ClassifyProfile(image.Metadata().icc);
     return kind == ProfileKind::Rgb || kind == ProfileKind::Grey;
 }
 
 Image SrgbCopy(const Image &image)
 {
-    Image copy = image.clone();
-    if (copy.isNull())
+    Image copy = image.Clone();
+    if (copy.IsNull())
         return copy;
     if (NeedsConversionToSrgb(copy))
-        ConvertPixelsToSrgb(copy, copy.metadata().icc);
-    ImageMetadata metadata = copy.metadata();
+        ConvertPixelsToSrgb(copy, copy.Metadata().icc);
+    ImageMetadata metadata = copy.Metadata();
     metadata.icc.clear();
-    copy.setMetadata(std::move(metadata));
+    copy.SetMetadata(std::move(metadata));
     return copy;
 }
 
 QByteArray MakeRgbProfile(const Chromaticities &space, TransferCurve curve, const char *description)
 {
-    quietLcms();
+    QuietLcms();
     const cmsCIExyY white{space.whiteX, space.whiteY, 1.0};
     const cmsCIExyYTRIPLE primaries{{space.redX, space.redY, 1.0},
                                     {space.greenX, space.greenY, 1.0},

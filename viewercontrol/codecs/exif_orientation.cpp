@@ -9,17 +9,17 @@ namespace lumaskin {
 
 Image ApplyOrientation(Image image, int orientation)
 {
-    if (orientation < 2 || orientation > 8 || image.isNull())
+    if (orientation < 2 || orientation > 8 || image.IsNull())
         return image;
-    const int w = image.width();
-    const int h = image.height();
+    const int w = image.Width();
+    const int h = image.Height();
     const bool swaps = orientation >= 5;
     Image out(swaps ? h : w, swaps ? w : h);
-    if (out.isNull())
+    if (out.IsNull())
         return out;
-    out.setMetadata(image.metadata());
-    const int ow = out.width();
-    const int oh = out.height();
+    out.SetMetadata(image.Metadata());
+    const int ow = out.Width();
+    const int oh = out.Height();
     // Source pixel of output (x, y) is (x0 + dxx * x + dxy * y, y0 + dyx * x + dyy * y).
     int x0 = 0, dxx = 1, dxy = 0, y0 = 0, dyx = 0, dyy = 1;
     switch (orientation) {
@@ -52,11 +52,11 @@ Image ApplyOrientation(Image image, int orientation)
         for (int ty = begin * kTile; ty < std::min(oh, end * kTile); ty += kTile) {
             for (int tx = 0; tx < ow; tx += kTile) {
                 for (int y = ty; y < std::min(oh, ty + kTile); ++y) {
-                    std::uint8_t *dst = out.row(y);
+                    std::uint8_t *dst = out.Row(y);
                     for (int x = tx; x < std::min(ow, tx + kTile); ++x) {
                         const int sx = x0 + dxx * x + dxy * y;
                         const int sy = y0 + dyx * x + dyy * y;
-                        std::memcpy(dst + 4 * x, src.pixel(sx, sy), 4);
+                        std::memcpy(dst + 4 * x, src.Pixel(sx, sy), 4);
                     }
                 }
             }

@@ -17,9 +17,9 @@ std::uint32_t Rgb(const std::uint8_t *pixel)
 
 bool HasTransparency(const Image &image)
 {
-    for (int y = 0; y < image.height(); ++y) {
-        const std::uint8_t *row = image.row(y);
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint8_t *row = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x)
             if (row[4 * x + 3] < kOpaqueFrom)
                 return true;
     }
@@ -69,12 +69,12 @@ private:
 std::optional<PalettedPicture> ExactPalette(const Image &image)
 {
     PalettedPicture result;
-    result.indexes.resize(static_cast<std::size_t>(image.width()) * image.height());
+    result.indexes.resize(static_cast<std::size_t>(image.Width()) * image.Height());
     std::unordered_map<std::uint32_t, std::uint8_t> indexOf;
     std::size_t at = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const std::uint8_t *row = image.row(y);
-        for (int x = 0; x < image.width(); ++x, ++at) {
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint8_t *row = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x, ++at) {
             const std::uint8_t *pixel = row + 4 * x;
             // Transparent pixels share one key outside the colour range.
             const std::uint32_t key = pixel[3] < kOpaqueFrom ? 0x1000000 : Rgb(pixel);
@@ -109,15 +109,15 @@ PalettedPicture DitherToPalette(const Image &image, std::vector<std::uint32_t> p
         result.transparentIndex = static_cast<int>(result.colours.size());
         result.colours.push_back(0);
     }
-    const int width = image.width();
-    result.indexes.resize(static_cast<std::size_t>(width) * image.height());
+    const int width = image.Width();
+    result.indexes.resize(static_cast<std::size_t>(width) * image.Height());
     NearestColour nearest(palette);
     // Errors carried to this row and the next, three channels a pixel, one pixel of margin on
     // each side.
     std::vector<float> current(3 * static_cast<std::size_t>(width + 2), 0.0f);
     std::vector<float> next(current.size(), 0.0f);
-    for (int y = 0; y < image.height(); ++y) {
-        const std::uint8_t *row = image.row(y);
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint8_t *row = image.Row(y);
         std::fill(next.begin(), next.end(), 0.0f);
         // Serpentine: every other row runs right to left, which avoids drifting patterns.
         const bool leftward = y % 2 == 1;

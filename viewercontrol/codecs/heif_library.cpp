@@ -40,28 +40,28 @@ struct NclxDeleter
     void operator()(heif_color_profile_nclx *nclx) const { heif_nclx_color_profile_free(nclx); }
 };
 
-void startHeif()
+void StartHeif()
 {
     static std::once_flag once;
     std::call_once(once, [] { heif_init(nullptr); });
 }
 
-QString readFailure(const heif_error &error)
+QString ReadFailure(const heif_error &error)
 {
     if (error.code == heif_error_Memory_allocation_error)
-        return reason::outOfMemory();
+        return reason::OutOfMemory();
     if (error.subcode == heif_suberror_End_of_data)
-        return reason::truncated();
+        return reason::Truncated();
     if (error.code == heif_error_Unsupported_feature ||
         error.code == heif_error_Unsupported_filetype)
         return QStringLiteral("the HEIF picture uses a feature Lumaskin cannot read");
     if (error.code == heif_error_Decoder_plugin_error &&
         error.subcode == heif_suberror_Unsupported_codec)
         return QStringLiteral("no decoder for this HEIF picture is installed");
-    return reason::damaged("HEIF");
+    return reason::Damaged("HEIF");
 }
 
-QByteArray metadataBlock(const heif_image_handle *handle, const char *type, const char *content)
+QByteArray MetadataBlock(const heif_image_handle *handle, const char *type, const char *content)
 {
     const int count = heif_image_handle_get_number_of_metadata_blocks(handle, type);
     if (count <= 0)
@@ -84,7 +84,7 @@ QByteArray metadataBlock(const heif_image_handle *handle, const char *type, cons
     return {};
 }
 
-ImageMetadata heifMetadata(const heif_image_handle *handle)
+ImageMetadata HeifMetadata(const heif_image_handle *handle)
 {
     ImageMetadata metadata;
     const std::size_t iccSize = heif_image_handle_get_raw_color_profile_size(handle);
@@ -104,10 +104,10 @@ ImageMetadata heifMetadata(const heif_image_handle *handle)
     }
     // The block starts with the offset of the TIFF header. Its orientation is not applied: the
     // file's own transformations say how the picture stands, and libheif applies them.
-    const QByteArray exif = metadataBlock(handle, "Exif", nullptr);
+    const QByteArray exif = MetadataBlock(handle, "Exif", nullptr);
     metadata.exif = ExifTiffStructure({reinterpret_cast<const std::uint8_t *>(exif.constData()),
                                        static_cast<std::size_t>(exif.size())});
-    metadata.xmp = metadataBlock(handle, "mime", "application/rdf+xml");
+    metadata.xmp = MetadataBlock(handle, "mime", "application/rdf+xml");
     return metadata;
 }
 
@@ -115,20 +115,20 @@ ImageMetadata heifMetadata(const heif_image_handle *handle)
 
 Image DecodeHeif(Bytes bytes, QString *error)
 {
-    startHeif();
+    StartHeif();
     const std::unique_ptr<heif_context, ContextDeleter> context(heif_context_alloc());
     if (!context)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     heif_context_set_maximum_image_size_limit(context.get(), Image::kMaxSide);
     heif_context_set_max_decoding_threads(context.get(), std::max(0, CurrentParallelism() - 1));
     heif_error result = heif_context_read_from_memory_without_copy(context.get(), bytes.data(),
                                                                    bytes.size(), nullptr);
     if (result.code != heif_error_Ok)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     heif_image_handle *rawHandle = nullptr;
     result = heif_context_get_primary_image_handle(context.get(), &rawHandle);
     if (result.code != heif_error_Ok || !rawHandle)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     const std::unique_ptr<heif_image_handle, HandleDeleter> handle(rawHandle);
     // The size after the file's crop and turns; the coded size bounds the decoder's work.
     if (RefuseSize(heif_image_handle_get_width(handle.get()),
@@ -139,7 +139,7 @@ Image DecodeHeif(Bytes bytes, QString *error)
     const std::unique_ptr<heif_decoding_options, OptionsDeleter> options(
         heif_decoding_options_alloc());
     if (!options)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     options->convert_hdr_to_8bit = 1;
     const bool alpha = heif_image_handle_has_alpha_channel(handle.get());
     heif_image *rawPicture = nullptr;
@@ -147,7 +147,7 @@ Image DecodeHeif(Bytes bytes, QString *error)
                                alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
                                options.get());
     if (result.code != heif_error_Ok || !rawPicture)
-        return Fail(error, readFailure(result));
+        return Fail(error, ReadFailure(result));
     const std::unique_ptr<heif_image, PictureDeleter> picture(rawPicture);
     int stride = 0;
     const std::uint8_t *pixels =
@@ -156,17 +156,17 @@ Image DecodeHeif(Bytes bytes, QString *error)
     const int height = heif_image_get_height(picture.get(), heif_channel_interleaved);
     if (!pixels ||
         heif_image_get_bits_per_pixel_range(picture.get(), heif_channel_interleaved) != 8)
-        return Fail(error, reason::damaged("HEIF"));
+        return Fail(error, reason::Damaged("HEIF"));
     if (RefuseSize(width, height, error))
         return {};
     Image image(width, height);
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
     const bool premultiplied = alpha && heif_image_handle_is_premultiplied_alpha(handle.get());
     ParallelFor(height, [&](int begin, int end) {
         for (int y = begin; y < end; ++y) {
             const std::uint8_t *from = pixels + static_cast<std::ptrdiff_t>(stride) * y;
-            std::uint8_t *to = image.row(y);
+            std::uint8_t *to = image.Row(y);
             for (int x = 0; x < width; ++x, to += 4) {
                 if (alpha) {
                     std::memcpy(to, from + 4 * x, 4);
@@ -182,7 +182,7 @@ Image DecodeHeif(Bytes bytes, QString *error)
             }
         }
     });
-    image.setMetadata(heifMetadata(handle.get()));
+    image.SetMetadata(HeifMetadata(handle.get()));
     return image;
 }
 

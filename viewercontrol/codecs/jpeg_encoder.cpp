@@ -38,14 +38,14 @@ struct ErrorManager
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void onError(j_common_ptr cinfo)
+[[noreturn]] void OnError(j_common_ptr cinfo)
 {
     auto *manager = reinterpret_cast<ErrorManager *>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, manager->message);
     std::longjmp(manager->jump, 1);
 }
 
-void ignoreMessage(j_common_ptr, int) {}
+void IgnoreMessage(j_common_ptr, int) {}
 
 struct FreeDeleter
 {
@@ -73,12 +73,12 @@ struct Stripe
     bool ok = false;
     char message[JMSG_LENGTH_MAX] = {};
 
-    const unsigned char *bytes() const { return grown ? grown.get() : given; }
+    const unsigned char *Bytes() const { return grown ? grown.get() : given; }
 };
 
 // The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
 // destructor. Returns false with `manager.message` set on failure.
-bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
+bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
               int rows, int quality, bool opaque, bool grey, const Segments *segments,
               std::uint8_t *scratch, unsigned char **buffer, unsigned long *size)
 {
@@ -86,7 +86,7 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
         return false;
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, buffer, size);
-    cinfo.image_width = static_cast<JDIMENSION>(image.width());
+    cinfo.image_width = static_cast<JDIMENSION>(image.Width());
     cinfo.image_height = static_cast<JDIMENSION>(rows);
     cinfo.input_components = opaque ? 4 : 3;
     cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
@@ -115,9 +115,9 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
         const int y = firstRow + static_cast<int>(cinfo.next_scanline);
         JSAMPROW row;
         if (opaque) {
-            row = const_cast<JSAMPROW>(image.row(y));
+            row = const_cast<JSAMPROW>(image.Row(y));
         } else {
-            CompositeRowOverWhite(image.row(y), scratch, image.width());
+            CompositeRowOverWhite(image.Row(y), scratch, image.Width());
             row = scratch;
         }
         jpeg_write_scanlines(&cinfo, &row, 1);
@@ -126,19 +126,19 @@ bool compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     return true;
 }
 
-void encodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
+void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
                   Stripe &stripe)
 {
-    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.width()));
+    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.Width()));
     unsigned char *buffer = stripe.given;
     unsigned long size = stripe.capacity; // 0: libjpeg allocates its own
     jpeg_compress_struct cinfo{};
     ErrorManager manager{};
     cinfo.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = onError;
-    manager.base.emit_message = ignoreMessage;
+    manager.base.error_exit = OnError;
+    manager.base.emit_message = IgnoreMessage;
     stripe.ok =
-        compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
+        Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
                  stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size);
     jpeg_destroy_compress(&cinfo);
     if (buffer != stripe.given)
@@ -149,7 +149,7 @@ void encodeStripe(const Image &image, int quality, bool opaque, bool grey, const
 }
 
 // Offset just past the header of the first marker `code` (0xFF code length ...), or 0.
-std::size_t segmentEnd(const unsigned char *p, std::size_t size, unsigned char code,
+std::size_t SegmentEnd(const unsigned char *p, std::size_t size, unsigned char code,
                        std::size_t *start = nullptr)
 {
     std::size_t i = 2; // after SOI
@@ -168,7 +168,7 @@ std::size_t segmentEnd(const unsigned char *p, std::size_t size, unsigned char c
 // Copies entropy-coded data, adding `shift` to the number of every restart marker in it.
 // Data bytes equal to 0xFF are always followed by a stuffed 0x00, so 0xFF 0xD0..0xD7 can only
 // be a marker.
-unsigned char *copyRenumbered(const unsigned char *from, std::size_t size, int shift,
+unsigned char *CopyRenumbered(const unsigned char *from, std::size_t size, int shift,
                               unsigned char *to)
 {
     std::memmove(to, from, size);
@@ -190,7 +190,7 @@ unsigned char *copyRenumbered(const unsigned char *from, std::size_t size, int s
 // written them. When every stripe is in its part of `block`, they are joined there, moving
 // down in order (each lands at or before where it lies); otherwise into a new buffer. False when
 // a stripe does not have the expected layout.
-bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArray &block,
+bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArray &block,
           QByteArray &out)
 {
     struct Piece
@@ -202,9 +202,9 @@ bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
     std::size_t headerSize = 0, total = 0;
     bool inPlace = true;
     for (const Stripe &stripe : stripes) {
-        const unsigned char *p = stripe.bytes();
+        const unsigned char *p = stripe.Bytes();
         const std::size_t size = stripe.size;
-        const std::size_t scan = segmentEnd(p, size, 0xDA);
+        const std::size_t scan = SegmentEnd(p, size, 0xDA);
         if (scan == 0 || size < scan + 2 || p[size - 2] != 0xFF || p[size - 1] != 0xD9)
             return false;
         if (scans.empty())
@@ -220,9 +220,9 @@ bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
     QByteArray &target = inPlace ? block : fresh;
     auto *start = reinterpret_cast<unsigned char *>(target.data());
     unsigned char *to = start;
-    std::memmove(to, stripes.front().bytes(), headerSize);
+    std::memmove(to, stripes.front().Bytes(), headerSize);
     std::size_t frame = 0;
-    if (segmentEnd(to, headerSize, 0xC0, &frame) == 0)
+    if (SegmentEnd(to, headerSize, 0xC0, &frame) == 0)
         return false;
     to[frame + 5] = static_cast<unsigned char>(height >> 8);
     to[frame + 6] = static_cast<unsigned char>(height);
@@ -234,7 +234,7 @@ bool join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
             *to++ = 0xFF;
             *to++ = static_cast<unsigned char>(0xD0 + (firstMcuRow - 1) % 8);
         }
-        to = copyRenumbered(scans[i].data, scans[i].size, firstMcuRow, to);
+        to = CopyRenumbered(scans[i].data, scans[i].size, firstMcuRow, to);
         firstMcuRow += (stripes[i].rows + mcuRows - 1) / mcuRows;
     }
     *to++ = 0xFF;
@@ -263,24 +263,24 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
             QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
     segments.icc = metadata.icc;
     const int mcuRows = summary.grey ? 8 : 16;
-    const int units = (image.height() + kStripeUnit - 1) / kStripeUnit;
+    const int units = (image.Height() + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
     const int count =
-        image.height() > JPEG_MAX_DIMENSION ? 1
+        image.Height() > JPEG_MAX_DIMENSION ? 1
         : stripeCount > 0
             ? std::clamp(stripeCount, 1, std::max(units, 1))
-            : OutputStripeCount(static_cast<std::int64_t>(image.width()) * image.height() * 4,
+            : OutputStripeCount(static_cast<std::int64_t>(image.Width()) * image.Height() * 4,
                                 std::max(units, 1));
     std::vector<Stripe> stripes(static_cast<std::size_t>(count));
     std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
-        stripe.firstRow = std::min(image.height(), units * i / count * kStripeUnit);
+        stripe.firstRow = std::min(image.Height(), units * i / count * kStripeUnit);
         stripe.rows =
-            std::min(image.height(), units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
+            std::min(image.Height(), units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
         // buffer of its own.
-        stripe.capacity = 4096 + static_cast<unsigned long>(image.width()) *
+        stripe.capacity = 4096 + static_cast<unsigned long>(image.Width()) *
                                      static_cast<unsigned long>(stripe.rows);
         if (i == 0)
             stripe.capacity += static_cast<unsigned long>(segments.exif.size() +
@@ -304,7 +304,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     }
     ParallelFor(count, [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
-            encodeStripe(image, quality, summary.opaque, summary.grey, segments,
+            EncodeStripe(image, quality, summary.opaque, summary.grey, segments,
                          stripes[static_cast<std::size_t>(i)]);
     });
     for (const Stripe &stripe : stripes)
@@ -316,7 +316,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
         }
     if (count == 1) {
         if (stripes[0].grown) {
-            out = QByteArray(reinterpret_cast<const char *>(stripes[0].bytes()),
+            out = QByteArray(reinterpret_cast<const char *>(stripes[0].Bytes()),
                              static_cast<qsizetype>(stripes[0].size));
         } else {
             block.resize(static_cast<qsizetype>(stripes[0].size));
@@ -324,7 +324,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
         }
         return true;
     }
-    if (!join(stripes, image.height(), mcuRows, block, out)) {
+    if (!Join(stripes, image.Height(), mcuRows, block, out)) {
         if (error)
             *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
         return false;

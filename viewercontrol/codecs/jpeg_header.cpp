@@ -12,12 +12,12 @@ namespace lumaskin {
 
 namespace {
 
-bool isStartOfFrame(std::uint8_t marker)
+bool IsStartOfFrame(std::uint8_t marker)
 {
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
 {
     return (a + b - 1) / b;
 }
@@ -32,7 +32,7 @@ JpegHeader ParseJpegHeader(Bytes bytes)
 {
     JpegHeader header;
     const ByteReader in(bytes);
-    if (!in.startsWith(0, "\xFF\xD8"sv))
+    if (!in.StartsWith(0, "\xFF\xD8"sv))
         return header;
     std::size_t pos = 2;
     int bitsPerBlock = 0; // the least entropy-coded data per 8x8 block
@@ -42,10 +42,10 @@ JpegHeader ParseJpegHeader(Bytes bytes)
         int h = 1, v = 1;
     };
     Sampling sampling[4];
-    while (in.has(pos, 2)) {
-        if (in.u8(pos) != 0xFF)
+    while (in.Has(pos, 2)) {
+        if (in.U8(pos) != 0xFF)
             return header; // garbage between segments
-        const std::uint8_t marker = in.u8(pos + 1);
+        const std::uint8_t marker = in.U8(pos + 1);
         if (marker == 0xFF) { // fill byte
             ++pos;
             continue;
@@ -56,34 +56,34 @@ JpegHeader ParseJpegHeader(Bytes bytes)
         }
         if (marker == 0xD9) // EOI before any scan
             return header;
-        if (!in.has(pos + 2, 2))
+        if (!in.Has(pos + 2, 2))
             return header;
-        const std::size_t length = in.be16(pos + 2);
-        if (length < 2 || !in.has(pos + 2, length))
+        const std::size_t length = in.Be16(pos + 2);
+        if (length < 2 || !in.Has(pos + 2, length))
             return header;
         const std::size_t body = pos + 4;
         const std::span<const std::uint8_t> payload = bytes.subspan(body, length - 2);
-        if (isStartOfFrame(marker) && length >= 8) {
-            header.height = in.be16(body + 1);
-            header.width = in.be16(body + 3);
-            header.components = in.u8(body + 5);
+        if (IsStartOfFrame(marker) && length >= 8) {
+            header.height = in.Be16(body + 1);
+            header.width = in.Be16(body + 3);
+            header.components = in.U8(body + 5);
             bitsPerBlock = marker == 0xC0 || marker == 0xC1 ? 2 : marker == 0xC2 ? 1 : 0;
             for (int c = 0; c < std::min(header.components, 4); ++c) {
-                if (!in.has(body + 6 + 3 * c, 3))
+                if (!in.Has(body + 6 + 3 * c, 3))
                     break;
-                const std::uint8_t hv = in.u8(body + 7 + 3 * c);
+                const std::uint8_t hv = in.U8(body + 7 + 3 * c);
                 sampling[c] = {std::max(1, hv >> 4), std::max(1, hv & 15)};
                 hMax = std::max(hMax, sampling[c].h);
                 vMax = std::max(vMax, sampling[c].v);
             }
         } else if (marker == 0xE1 && header.exif.empty() &&
-                   ByteReader(payload).startsWith(0, kExifName)) {
+                   ByteReader(payload).StartsWith(0, kExifName)) {
             header.exif = payload.subspan(kExifName.size());
         } else if (marker == 0xE1 && header.xmp.empty() &&
-                   ByteReader(payload).startsWith(0, kXmpName)) {
+                   ByteReader(payload).StartsWith(0, kXmpName)) {
             header.xmp = payload.subspan(kXmpName.size());
         } else if (marker == 0xE2 && payload.size() > kIccName.size() + 2 &&
-                   ByteReader(payload).startsWith(0, kIccName)) {
+                   ByteReader(payload).StartsWith(0, kIccName)) {
             header.iccChunks.push_back({payload[kIccName.size()], payload[kIccName.size() + 1],
                                         payload.subspan(kIccName.size() + 2)});
         } else if (marker == 0xDA) {
@@ -92,10 +92,10 @@ JpegHeader ParseJpegHeader(Bytes bytes)
                 std::int64_t blocks = 0;
                 for (int c = 0; c < header.components; ++c) {
                     const std::int64_t w =
-                        ceilDiv(std::int64_t{header.width} * sampling[c].h, hMax);
+                        CeilDiv(std::int64_t{header.width} * sampling[c].h, hMax);
                     const std::int64_t h =
-                        ceilDiv(std::int64_t{header.height} * sampling[c].v, vMax);
-                    blocks += ceilDiv(w, 8) * ceilDiv(h, 8);
+                        CeilDiv(std::int64_t{header.height} * sampling[c].v, vMax);
+                    blocks += CeilDiv(w, 8) * CeilDiv(h, 8);
                 }
                 header.minimumFileSize = static_cast<std::int64_t>(pos) + blocks * bitsPerBlock / 8;
             }

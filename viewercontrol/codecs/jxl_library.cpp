@@ -35,9 +35,9 @@ public:
 
     // At each new box: keeps what the previous one held and starts collecting this one if it
     // is wanted.
-    void next()
+    void Next()
     {
-        finish();
+        Finish();
         JxlBoxType type;
         if (JxlDecoderGetBoxType(m_decoder, type, JXL_TRUE) != JXL_DEC_SUCCESS)
             return;
@@ -54,7 +54,7 @@ public:
     }
 
     // The box holds more than the buffer: a larger one takes the rest.
-    bool grow()
+    bool Grow()
     {
         if (!m_target)
             return false;
@@ -71,7 +71,7 @@ public:
         return true;
     }
 
-    void finish()
+    void Finish()
     {
         if (!m_target)
             return;
@@ -80,8 +80,8 @@ public:
         m_target = nullptr;
     }
 
-    const QByteArray &exif() const { return m_exif; }
-    const QByteArray &xmp() const { return m_xmp; }
+    const QByteArray &Exif() const { return m_exif; }
+    const QByteArray &Xmp() const { return m_xmp; }
 
 private:
     JxlDecoder *m_decoder;
@@ -101,14 +101,14 @@ Image DecodeJxl(Bytes bytes, QString *error)
     const std::unique_ptr<JxlDecoder, DecoderDeleter> owner(JxlDecoderCreate(nullptr));
     JxlDecoder *decoder = owner.get();
     if (!decoder)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     if (JxlDecoderSubscribeEvents(decoder, JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING |
                                                JXL_DEC_FULL_IMAGE | JXL_DEC_BOX) != JXL_DEC_SUCCESS)
-        return Fail(error, reason::damaged("JPEG XL"));
+        return Fail(error, reason::Damaged("JPEG XL"));
     JxlDecoderSetDecompressBoxes(decoder, JXL_TRUE); // fails only without Brotli
     JxlDecoderSetUnpremultiplyAlpha(decoder, JXL_TRUE);
     if (JxlDecoderSetInput(decoder, bytes.data(), bytes.size()) != JXL_DEC_SUCCESS)
-        return Fail(error, reason::damaged("JPEG XL"));
+        return Fail(error, reason::Damaged("JPEG XL"));
     JxlDecoderCloseInput(decoder);
 
     Image image;
@@ -120,22 +120,22 @@ Image DecodeJxl(Bytes bytes, QString *error)
         const JxlDecoderStatus status = JxlDecoderProcessInput(decoder);
         switch (status) {
         case JXL_DEC_ERROR:
-            return Fail(error, reason::damaged("JPEG XL"));
+            return Fail(error, reason::Damaged("JPEG XL"));
         case JXL_DEC_NEED_MORE_INPUT:
-            return Fail(error, reason::truncated());
+            return Fail(error, reason::Truncated());
         case JXL_DEC_BASIC_INFO: {
             JxlBasicInfo info;
             if (JxlDecoderGetBasicInfo(decoder, &info) != JXL_DEC_SUCCESS)
-                return Fail(error, reason::damaged("JPEG XL"));
+                return Fail(error, reason::Damaged("JPEG XL"));
             const bool turned = info.orientation >= JXL_ORIENT_TRANSPOSE;
             const std::int64_t width = turned ? info.ysize : info.xsize;
             const std::int64_t height = turned ? info.xsize : info.ysize;
             if (RefuseSize(width, height, error))
                 return {};
             image = Image(static_cast<int>(width), static_cast<int>(height));
-            if (image.isNull())
-                return Fail(error, reason::outOfMemory());
-            AdviseHugePages(image.row(0), image.sizeInBytes());
+            if (image.IsNull())
+                return Fail(error, reason::OutOfMemory());
+            AdviseHugePages(image.Row(0), image.SizeInBytes());
             const std::size_t threads = std::min<std::size_t>(
                 JxlResizableParallelRunnerSuggestThreads(info.xsize, info.ysize),
                 static_cast<std::size_t>(std::max(1, CurrentParallelism())));
@@ -175,33 +175,33 @@ Image DecodeJxl(Bytes bytes, QString *error)
         }
         case JXL_DEC_NEED_IMAGE_OUT_BUFFER: {
             std::size_t size = 0;
-            if (image.isNull() ||
+            if (image.IsNull() ||
                 JxlDecoderImageOutBufferSize(decoder, &format, &size) != JXL_DEC_SUCCESS ||
-                size > image.sizeInBytes() ||
-                JxlDecoderSetImageOutBuffer(decoder, &format, image.row(0), image.sizeInBytes()) !=
+                size > image.SizeInBytes() ||
+                JxlDecoderSetImageOutBuffer(decoder, &format, image.Row(0), image.SizeInBytes()) !=
                     JXL_DEC_SUCCESS)
-                return Fail(error, reason::damaged("JPEG XL"));
+                return Fail(error, reason::Damaged("JPEG XL"));
             break;
         }
         case JXL_DEC_BOX:
-            boxes.next();
+            boxes.Next();
             break;
         case JXL_DEC_BOX_NEED_MORE_OUTPUT:
-            if (!boxes.grow())
-                return Fail(error, reason::damaged("JPEG XL"));
+            if (!boxes.Grow())
+                return Fail(error, reason::Damaged("JPEG XL"));
             break;
         case JXL_DEC_SUCCESS: // the input ended before a whole frame
-            return Fail(error, reason::damaged("JPEG XL"));
+            return Fail(error, reason::Damaged("JPEG XL"));
         case JXL_DEC_FULL_IMAGE: {
             // The first frame is the picture; later frames of an animation are not decoded.
-            if (image.isNull())
-                return Fail(error, reason::damaged("JPEG XL"));
-            boxes.finish();
+            if (image.IsNull())
+                return Fail(error, reason::Damaged("JPEG XL"));
+            boxes.Finish();
             metadata.exif =
-                ExifTiffStructure({reinterpret_cast<const std::uint8_t *>(boxes.exif().constData()),
-                                   static_cast<std::size_t>(boxes.exif().size())});
-            metadata.xmp = boxes.xmp();
-            image.setMetadata(std::move(metadata));
+                ExifTiffStructure({reinterpret_cast<const std::uint8_t *>(boxes.Exif().constData()),
+                                   static_cast<std::size_t>(boxes.Exif().size())});
+            metadata.xmp = boxes.Xmp();
+            image.SetMetadata(std::move(metadata));
             return image;
         }
         default:

@@ -30,13 +30,13 @@ constexpr const char *kPolicy = R"(<policymap>
 
 // Lowers a limit to `ceiling`; never raises one that the system policy or the environment
 // (MAGICK_MEMORY_LIMIT and the like) has set lower.
-void lowerLimit(MagickCore::ResourceType type, MagickCore::MagickSizeType ceiling)
+void LowerLimit(MagickCore::ResourceType type, MagickCore::MagickSizeType ceiling)
 {
     MagickCore::SetMagickResourceLimit(type,
                                        std::min(MagickCore::GetMagickResourceLimit(type), ceiling));
 }
 
-void startMagick()
+void StartMagick()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -51,36 +51,36 @@ void startMagick()
         MagickCore::DestroyExceptionInfo(exception);
         // The system policy caps these further; these are our own ceilings.
         using namespace MagickCore;
-        lowerLimit(WidthResource, Image::kMaxSide);
-        lowerLimit(HeightResource, Image::kMaxSide);
-        lowerLimit(AreaResource, static_cast<MagickSizeType>(Image::kMaxPixels) * 8);
-        lowerLimit(MemoryResource, MagickSizeType{2} << 30);
+        LowerLimit(WidthResource, Image::kMaxSide);
+        LowerLimit(HeightResource, Image::kMaxSide);
+        LowerLimit(AreaResource, static_cast<MagickSizeType>(Image::kMaxPixels) * 8);
+        LowerLimit(MemoryResource, MagickSizeType{2} << 30);
         // No pixels in memory-mapped files: a file that cannot grow on a full disk would end
         // the program with SIGBUS. Pixels beyond the memory limit are read and written with
         // checked calls instead.
-        lowerLimit(MapResource, 0);
-        lowerLimit(DiskResource, MagickSizeType{4} << 30);
-        lowerLimit(ListLengthResource, 4096);
+        LowerLimit(MapResource, 0);
+        LowerLimit(DiskResource, MagickSizeType{4} << 30);
+        LowerLimit(ListLengthResource, 4096);
     });
 }
 
-bool contains(const char *text, const char *word)
+bool Contains(const char *text, const char *word)
 {
     return text && QString::fromUtf8(text).contains(QLatin1String(word), Qt::CaseInsensitive);
 }
 
-bool mentionsTruncation(const char *text)
+bool MentionsTruncation(const char *text)
 {
-    return contains(text, "end-of-file") || contains(text, "end of file") ||
-           contains(text, "insufficient image data") || contains(text, "premature end") ||
-           contains(text, "truncated");
+    return Contains(text, "end-of-file") || Contains(text, "end of file") ||
+           Contains(text, "insufficient image data") || Contains(text, "premature end") ||
+           Contains(text, "truncated");
 }
 
-bool mentionsTemporarySpace(const char *text)
+bool MentionsTemporarySpace(const char *text)
 {
-    return contains(text, "no space left") || contains(text, "extend cache") ||
-           contains(text, "extend pixel cache") || contains(text, "open pixel cache") ||
-           contains(text, "write pixel cache") || contains(text, "disk quota");
+    return Contains(text, "no space left") || Contains(text, "extend cache") ||
+           Contains(text, "extend pixel cache") || Contains(text, "open pixel cache") ||
+           Contains(text, "write pixel cache") || Contains(text, "disk quota");
 }
 
 // What ImageMagick said while reading, gathered from everywhere it leaves it: version 6
@@ -93,7 +93,7 @@ struct ReadReport
     bool truncated = false; // a message that says the data ran out
     bool noTemporarySpace = false;
 
-    void add(MagickCore::ExceptionType severity, const char *reason, const char *description)
+    void Add(MagickCore::ExceptionType severity, const char *reason, const char *description)
     {
         if (severity == MagickCore::UndefinedException)
             return;
@@ -103,47 +103,47 @@ struct ReadReport
         }
         corrupt |= severity == MagickCore::CorruptImageWarning ||
                    severity == MagickCore::CorruptImageError;
-        truncated |= mentionsTruncation(reason) || mentionsTruncation(description);
-        noTemporarySpace |= mentionsTemporarySpace(reason) || mentionsTemporarySpace(description);
+        truncated |= MentionsTruncation(reason) || MentionsTruncation(description);
+        noTemporarySpace |= MentionsTemporarySpace(reason) || MentionsTemporarySpace(description);
     }
 
-    void add(const MagickCore::ExceptionInfo *exception)
+    void Add(const MagickCore::ExceptionInfo *exception)
     {
-        add(exception->severity, exception->reason, exception->description);
+        Add(exception->severity, exception->reason, exception->description);
         auto *list = static_cast<MagickCore::LinkedListInfo *>(exception->exceptions);
         if (!list)
             return;
         MagickCore::ResetLinkedListIterator(list);
         while (const auto *entry = static_cast<const MagickCore::ExceptionInfo *>(
                    MagickCore::GetNextValueInLinkedList(list)))
-            add(entry->severity, entry->reason, entry->description);
+            Add(entry->severity, entry->reason, entry->description);
     }
 
-    void add(const MagickCore::Image *pictures)
+    void Add(const MagickCore::Image *pictures)
     {
         for (const MagickCore::Image *p = pictures; p; p = p->next)
-            add(&p->exception);
+            Add(&p->exception);
     }
 
     // Corrupt data is a failure whatever its severity, as with every other reader.
-    bool failed() const { return worst >= MagickCore::ErrorException || corrupt || truncated; }
+    bool Failed() const { return worst >= MagickCore::ErrorException || corrupt || truncated; }
 };
 
-QString readFailure(const ReadReport &report, const QString &format)
+QString ReadFailure(const ReadReport &report, const QString &format)
 {
     const char *reason = report.worstReason.c_str();
-    if (contains(reason, "security policy"))
+    if (Contains(reason, "security policy"))
         return QStringLiteral("Lumaskin does not read %1 pictures").arg(format);
     if (report.truncated)
-        return reason::truncated();
+        return reason::Truncated();
     if (report.noTemporarySpace)
         return QStringLiteral("there is not enough room in the temporary folder for the picture");
-    if (contains(reason, "exceeds limit") || contains(reason, "resources exhausted") ||
+    if (Contains(reason, "exceeds limit") || Contains(reason, "resources exhausted") ||
         report.worst == MagickCore::ResourceLimitError)
         return QStringLiteral("the picture is too large");
-    if (contains(reason, "memory allocation failed"))
-        return reason::outOfMemory();
-    return reason::damaged(format);
+    if (Contains(reason, "memory allocation failed"))
+        return reason::OutOfMemory();
+    return reason::Damaged(format);
 }
 
 struct ExceptionDeleter
@@ -163,7 +163,7 @@ using ImageList = std::unique_ptr<MagickCore::Image, ImageListDeleter>;
 
 // Reads (or, with `ping`, only parses the headers of) the pictures `scenes` ("0", "0-99") of
 // a blob, always with the coder we chose.
-ImageList readBlob(Bytes bytes, const char *coder, bool ping, const std::string &scenes,
+ImageList ReadBlob(Bytes bytes, const char *coder, bool ping, const std::string &scenes,
                    MagickCore::ExceptionInfo *exception)
 {
     const std::unique_ptr<MagickCore::ImageInfo, ImageInfoDeleter> info(
@@ -181,13 +181,13 @@ ImageList readBlob(Bytes bytes, const char *coder, bool ping, const std::string 
 }
 
 // An empty ImageMagick picture to fill in, or null with the reason.
-MagickCore::Image *acquireBlankImage(QString *error)
+MagickCore::Image *AcquireBlankImage(QString *error)
 {
     MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
     MagickCore::Image *raw = MagickCore::AcquireImage(info);
     MagickCore::DestroyImageInfo(info);
     if (!raw)
-        Fail(error, reason::outOfMemory());
+        Fail(error, reason::OutOfMemory());
     return raw;
 }
 
@@ -195,7 +195,7 @@ MagickCore::Image *acquireBlankImage(QString *error)
 
 Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *error)
 {
-    startMagick();
+    StartMagick();
     const Exception exception(MagickCore::AcquireExceptionInfo());
     // libwmf prints its complaints about a file straight to standard output and error; they are
     // taken aside, and the reason below speaks for them.
@@ -205,12 +205,12 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
     // Headers first: nothing large is allocated for a picture that will be refused.
     std::string scenes = options.largestFrame ? "0-4095" : std::to_string(options.frame);
     {
-        const ImageList headers = readBlob(bytes, options.coder, true, scenes, exception.get());
+        const ImageList headers = ReadBlob(bytes, options.coder, true, scenes, exception.get());
         ReadReport report;
-        report.add(exception.get());
-        report.add(headers.get());
-        if (!headers || report.failed())
-            return Fail(error, readFailure(report, options.formatName));
+        report.Add(exception.get());
+        report.Add(headers.get());
+        if (!headers || report.Failed())
+            return Fail(error, ReadFailure(report, options.formatName));
         const MagickCore::Image *chosen = headers.get();
         if (options.largestFrame) {
             std::size_t index = 0, best = 0;
@@ -229,14 +229,14 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
             return {};
     }
     MagickCore::ClearMagickException(exception.get());
-    ImageList pictures = readBlob(bytes, options.coder, false, scenes, exception.get());
+    ImageList pictures = ReadBlob(bytes, options.coder, false, scenes, exception.get());
     quiet.reset();
     {
         ReadReport report;
-        report.add(exception.get());
-        report.add(pictures.get());
-        if (!pictures || report.failed())
-            return Fail(error, readFailure(report, options.formatName));
+        report.Add(exception.get());
+        report.Add(pictures.get());
+        if (!pictures || report.Failed())
+            return Fail(error, ReadFailure(report, options.formatName));
     }
     MagickCore::Image *picture = pictures.get();
     if (options.autoOrient && picture->orientation != MagickCore::UndefinedOrientation &&
@@ -244,7 +244,7 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
         MagickCore::Image *upright =
             MagickCore::AutoOrientImage(picture, picture->orientation, exception.get());
         if (!upright)
-            return Fail(error, reason::outOfMemory());
+            return Fail(error, reason::OutOfMemory());
         pictures.reset(upright);
         picture = upright;
     }
@@ -257,15 +257,15 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
     if (RefuseSize(width, height, error))
         return {};
     Image image(static_cast<int>(width), static_cast<int>(height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
     const bool hasAlpha = picture->matte == MagickCore::MagickTrue;
-    for (int y = 0; y < image.height(); ++y) {
-        std::uint8_t *row = image.row(y);
+    for (int y = 0; y < image.Height(); ++y) {
+        std::uint8_t *row = image.Row(y);
         if (MagickCore::ExportImagePixels(picture, 0, y, width, 1, hasAlpha ? "RGBA" : "RGBP",
                                           MagickCore::CharPixel, row,
                                           exception.get()) != MagickCore::MagickTrue)
-            return Fail(error, reason::damaged(options.formatName));
+            return Fail(error, reason::Damaged(options.formatName));
         if (!hasAlpha)
             for (std::size_t x = 0; x < width; ++x)
                 row[4 * x + 3] = 255;
@@ -276,35 +276,35 @@ Image DecodeWithMagick(Bytes bytes, const MagickReadOptions &options, QString *e
 bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QByteArray &out,
                       QString *error)
 {
-    startMagick();
-    const int width = image.width();
-    const int height = image.height();
-    MagickCore::Image *raw = acquireBlankImage(error);
+    StartMagick();
+    const int width = image.Width();
+    const int height = image.Height();
+    MagickCore::Image *raw = AcquireBlankImage(error);
     if (!raw)
         return false;
     try {
         // Owns `raw` from here on.
         Magick::Image picture(raw);
         if (MagickCore::SetImageExtent(raw, width, height) != MagickCore::MagickTrue) {
-            Fail(error, reason::outOfMemory());
+            Fail(error, reason::OutOfMemory());
             return false;
         }
         std::vector<std::uint8_t> rgb(options.keepAlpha ? 0 : 3 * static_cast<size_t>(width));
         for (int y = 0; y < height; ++y) {
-            const void *pixels = image.row(y);
+            const void *pixels = image.Row(y);
             if (!options.keepAlpha) {
-                CompositeRowOverWhite(image.row(y), rgb.data(), width);
+                CompositeRowOverWhite(image.Row(y), rgb.data(), width);
                 pixels = rgb.data();
             }
             if (MagickCore::ImportImagePixels(
                     raw, 0, y, width, 1, options.keepAlpha ? "RGBA" : "RGB", MagickCore::CharPixel,
                     pixels) != MagickCore::MagickTrue) {
-                Fail(error, reason::outOfMemory());
+                Fail(error, reason::OutOfMemory());
                 return false;
             }
         }
         picture.quiet(true);
-        picture.matte(options.keepAlpha && !image.isOpaque());
+        picture.matte(options.keepAlpha && !image.IsOpaque());
         picture.depth(8);
         // Left undefined, the TGA writer stores rows top-down but labels them bottom-up.
         picture.orientation(Magick::TopLeftOrientation);
@@ -326,30 +326,30 @@ namespace {
 
 constexpr double kQuantumRange = static_cast<double>((1ULL << MAGICKCORE_QUANTUM_DEPTH) - 1);
 
-MagickCore::Quantum toQuantum(std::uint32_t value)
+MagickCore::Quantum ToQuantum(std::uint32_t value)
 {
     return static_cast<MagickCore::Quantum>(value * kQuantumRange / 255.0 + 0.5);
 }
 
-std::uint32_t fromQuantum(MagickCore::Quantum value)
+std::uint32_t FromQuantum(MagickCore::Quantum value)
 {
     return static_cast<std::uint32_t>(std::clamp(value * 255.0 / kQuantumRange + 0.5, 0.0, 255.0));
 }
 
 // The opaque colours ImageMagick's colour reduction picks for the picture, without dithering
 // (which is what needs the large table).
-std::vector<std::uint32_t> chosenPalette(const Image &image, std::size_t colours,
+std::vector<std::uint32_t> ChosenPalette(const Image &image, std::size_t colours,
                                          MagickCore::ExceptionInfo *exception)
 {
-    std::vector<std::uint8_t> rgb(3 * static_cast<std::size_t>(image.width()) * image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        const std::uint8_t *row = image.row(y);
-        std::uint8_t *out = rgb.data() + 3 * static_cast<std::size_t>(y) * image.width();
-        for (int x = 0; x < image.width(); ++x)
+    std::vector<std::uint8_t> rgb(3 * static_cast<std::size_t>(image.Width()) * image.Height());
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint8_t *row = image.Row(y);
+        std::uint8_t *out = rgb.data() + 3 * static_cast<std::size_t>(y) * image.Width();
+        for (int x = 0; x < image.Width(); ++x)
             std::copy_n(row + 4 * x, 3, out + 3 * x);
     }
     const ImageList picture(MagickCore::ConstituteImage(
-        image.width(), image.height(), "RGB", MagickCore::CharPixel, rgb.data(), exception));
+        image.Width(), image.Height(), "RGB", MagickCore::CharPixel, rgb.data(), exception));
     if (!picture)
         return {};
     MagickCore::QuantizeInfo settings;
@@ -362,8 +362,8 @@ std::vector<std::uint32_t> chosenPalette(const Image &image, std::size_t colours
     std::vector<std::uint32_t> palette;
     for (std::size_t i = 0; i < picture->colors; ++i) {
         const MagickCore::PixelPacket &c = picture->colormap[i];
-        palette.push_back(fromQuantum(c.red) << 16 | fromQuantum(c.green) << 8 |
-                          fromQuantum(c.blue));
+        palette.push_back(FromQuantum(c.red) << 16 | FromQuantum(c.green) << 8 |
+                          FromQuantum(c.blue));
     }
     return palette;
 }
@@ -372,56 +372,56 @@ std::vector<std::uint32_t> chosenPalette(const Image &image, std::size_t colours
 
 bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
 {
-    startMagick();
+    StartMagick();
     const Exception exception(MagickCore::AcquireExceptionInfo());
     std::optional<PalettedPicture> paletted = ExactPalette(image);
     if (!paletted) {
-        const std::vector<std::uint32_t> palette = chosenPalette(image, 256, exception.get());
+        const std::vector<std::uint32_t> palette = ChosenPalette(image, 256, exception.get());
         if (palette.empty()) {
-            Fail(error, reason::outOfMemory());
+            Fail(error, reason::OutOfMemory());
             return false;
         }
         paletted = DitherToPalette(image, palette);
     }
-    MagickCore::Image *raw = acquireBlankImage(error);
+    MagickCore::Image *raw = AcquireBlankImage(error);
     if (!raw)
         return false;
     try {
         // Owns `raw` from here on.
         Magick::Image picture(raw);
         const std::vector<std::uint32_t> &colours = paletted->colours;
-        if (MagickCore::SetImageExtent(raw, image.width(), image.height()) !=
+        if (MagickCore::SetImageExtent(raw, image.Width(), image.Height()) !=
                 MagickCore::MagickTrue ||
             MagickCore::AcquireImageColormap(raw, colours.size()) != MagickCore::MagickTrue) {
-            Fail(error, reason::outOfMemory());
+            Fail(error, reason::OutOfMemory());
             return false;
         }
         for (std::size_t i = 0; i < colours.size(); ++i) {
             MagickCore::PixelPacket &entry = raw->colormap[i];
-            entry.red = toQuantum(colours[i] >> 16 & 0xFF);
-            entry.green = toQuantum(colours[i] >> 8 & 0xFF);
-            entry.blue = toQuantum(colours[i] & 0xFF);
+            entry.red = ToQuantum(colours[i] >> 16 & 0xFF);
+            entry.green = ToQuantum(colours[i] >> 8 & 0xFF);
+            entry.blue = ToQuantum(colours[i] & 0xFF);
             // Opacity runs the other way round from alpha: 0 is opaque.
             entry.opacity =
-                static_cast<int>(i) == paletted->transparentIndex ? toQuantum(255) : toQuantum(0);
+                static_cast<int>(i) == paletted->transparentIndex ? ToQuantum(255) : ToQuantum(0);
         }
         raw->matte =
             paletted->transparentIndex >= 0 ? MagickCore::MagickTrue : MagickCore::MagickFalse;
         const std::uint8_t *index = paletted->indexes.data();
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < image.Height(); ++y) {
             MagickCore::PixelPacket *pixels =
-                MagickCore::GetAuthenticPixels(raw, 0, y, image.width(), 1, exception.get());
+                MagickCore::GetAuthenticPixels(raw, 0, y, image.Width(), 1, exception.get());
             MagickCore::IndexPacket *indexes = MagickCore::GetAuthenticIndexQueue(raw);
             if (!pixels || !indexes) {
-                Fail(error, reason::outOfMemory());
+                Fail(error, reason::OutOfMemory());
                 return false;
             }
-            for (int x = 0; x < image.width(); ++x, ++index) {
+            for (int x = 0; x < image.Width(); ++x, ++index) {
                 indexes[x] = *index;
                 pixels[x] = raw->colormap[*index];
             }
             if (MagickCore::SyncAuthenticPixels(raw, exception.get()) != MagickCore::MagickTrue) {
-                Fail(error, reason::outOfMemory());
+                Fail(error, reason::OutOfMemory());
                 return false;
             }
         }

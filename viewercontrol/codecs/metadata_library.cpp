@@ -15,13 +15,13 @@ namespace lumaskin {
 namespace {
 
 // exiv2's XMP toolkit keeps global state: every use goes through this lock.
-std::recursive_mutex &xmpMutex()
+std::recursive_mutex &XmpMutex()
 {
     static std::recursive_mutex mutex;
     return mutex;
 }
 
-void startExiv2()
+void StartExiv2()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -32,13 +32,13 @@ void startExiv2()
                 auto *mutex = static_cast<std::recursive_mutex *>(data);
                 lock ? mutex->lock() : mutex->unlock();
             },
-            &xmpMutex());
+            &XmpMutex());
     });
 }
 
 // Tags of a file's first directory that describe how that file stores its pixels, its
 // thumbnail or other blocks; they are wrong for any other file.
-bool isLayoutTag(std::uint16_t tag)
+bool IsLayoutTag(std::uint16_t tag)
 {
     switch (tag) {
     case 0x00FE: // NewSubfileType
@@ -92,17 +92,17 @@ bool isLayoutTag(std::uint16_t tag)
 
 // Camera, capture, GPS and interoperability tags, and the maker's notes; not thumbnails, other
 // pictures of the file or their layout.
-bool travels(const Exiv2::Exifdatum &datum)
+bool Travels(const Exiv2::Exifdatum &datum)
 {
     const std::string group = datum.groupName();
     if (group == "Image")
-        return !isLayoutTag(datum.tag());
+        return !IsLayoutTag(datum.tag());
     return group == "Photo" || group == "GPSInfo" || group == "Iop" || group == "MakerNote" ||
            Exiv2::ExifTags::isMakerGroup(group);
 }
 
 // The tags that travel, or an empty set when the block cannot be parsed.
-Exiv2::ExifData travellingTags(const QByteArray &exif, Exiv2::ByteOrder *order, int *orientation)
+Exiv2::ExifData TravellingTags(const QByteArray &exif, Exiv2::ByteOrder *order, int *orientation)
 {
     Exiv2::ExifData data;
     if (exif.isEmpty())
@@ -118,11 +118,11 @@ Exiv2::ExifData travellingTags(const QByteArray &exif, Exiv2::ByteOrder *order, 
         }
     }
     for (auto it = data.begin(); it != data.end();)
-        it = travels(*it) ? std::next(it) : data.erase(it);
+        it = Travels(*it) ? std::next(it) : data.erase(it);
     return data;
 }
 
-QByteArray encodeExif(const Exiv2::ExifData &data, Exiv2::ByteOrder order)
+QByteArray EncodeExif(const Exiv2::ExifData &data, Exiv2::ByteOrder order)
 {
     if (data.empty())
         return {};
@@ -133,11 +133,11 @@ QByteArray encodeExif(const Exiv2::ExifData &data, Exiv2::ByteOrder order)
                       static_cast<qsizetype>(blob.size()));
 }
 
-QByteArray exifForWriting(const QByteArray &exif, int width, int height)
+QByteArray ExifForWriting(const QByteArray &exif, int width, int height)
 {
     Exiv2::ByteOrder order = Exiv2::invalidByteOrder;
     int orientation = 0;
-    Exiv2::ExifData data = travellingTags(exif, &order, &orientation);
+    Exiv2::ExifData data = TravellingTags(exif, &order, &orientation);
     if (data.empty())
         return {};
     if (orientation != 0)
@@ -148,16 +148,16 @@ QByteArray exifForWriting(const QByteArray &exif, int width, int height)
         if (it != data.end())
             it->setValue(std::to_string(value));
     }
-    return encodeExif(data, order);
+    return EncodeExif(data, order);
 }
 
-QByteArray xmpForWriting(const QByteArray &xmp, int width, int height)
+QByteArray XmpForWriting(const QByteArray &xmp, int width, int height)
 {
     // Most packets say nothing about orientation or size; those are passed through as they are.
     if (!xmp.contains("Orientation") && !xmp.contains("PixelXDimension") &&
         !xmp.contains("ImageWidth"))
         return xmp;
-    std::lock_guard lock(xmpMutex());
+    std::lock_guard lock(XmpMutex());
     Exiv2::XmpData data;
     if (Exiv2::XmpParser::decode(data, xmp.toStdString()) != 0)
         return {};
@@ -176,9 +176,9 @@ QByteArray xmpForWriting(const QByteArray &xmp, int width, int height)
     return QByteArray::fromStdString(packet);
 }
 
-template <typename Work> auto guarded(Work work) -> decltype(work())
+template <typename Work> auto Guarded(Work work) -> decltype(work())
 {
-    startExiv2();
+    StartExiv2();
     try {
         return work();
     } catch (...) {
@@ -193,10 +193,10 @@ int ExifOrientation(const QByteArray &exif)
 {
     if (exif.isEmpty())
         return 1;
-    const int orientation = guarded([&] {
+    const int orientation = Guarded([&] {
         Exiv2::ByteOrder order = Exiv2::invalidByteOrder;
         int value = 1;
-        travellingTags(exif, &order, &value);
+        TravellingTags(exif, &order, &value);
         return value;
     });
     return orientation >= 1 && orientation <= 8 ? orientation : 1;
@@ -204,17 +204,17 @@ int ExifOrientation(const QByteArray &exif)
 
 QByteArray ExifOfTiffFile(Bytes tiff)
 {
-    return guarded([&] {
+    return Guarded([&] {
         // Reading a TIFF file parses its XMP packet too.
-        std::lock_guard lock(xmpMutex());
+        std::lock_guard lock(XmpMutex());
         Exiv2::TiffImage image(
             Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(tiff.data(), static_cast<long>(tiff.size()))),
             false);
         image.readMetadata();
         Exiv2::ExifData data = image.exifData();
         for (auto it = data.begin(); it != data.end();)
-            it = travels(*it) ? std::next(it) : data.erase(it);
-        return encodeExif(data, image.byteOrder());
+            it = Travels(*it) ? std::next(it) : data.erase(it);
+        return EncodeExif(data, image.byteOrder());
     });
 }
 
@@ -222,8 +222,8 @@ ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int h
 {
     ImageMetadata out;
     out.icc = metadata.icc;
-    out.exif = guarded([&] { return exifForWriting(metadata.exif, width, height); });
-    out.xmp = guarded([&] { return xmpForWriting(metadata.xmp, width, height); });
+    out.exif = Guarded([&] { return ExifForWriting(metadata.exif, width, height); });
+    out.xmp = Guarded([&] { return XmpForWriting(metadata.xmp, width, height); });
     return out;
 }
 
@@ -231,12 +231,12 @@ bool AddExifToTiff(QByteArray &tiff, const QByteArray &exif, QString *error)
 {
     if (exif.isEmpty())
         return true;
-    const bool added = guarded([&] {
+    const bool added = Guarded([&] {
         Exiv2::ByteOrder order = Exiv2::invalidByteOrder;
-        const Exiv2::ExifData tags = travellingTags(exif, &order, nullptr);
+        const Exiv2::ExifData tags = TravellingTags(exif, &order, nullptr);
         if (tags.empty())
             return true;
-        std::lock_guard lock(xmpMutex()); // as above
+        std::lock_guard lock(XmpMutex()); // as above
         Exiv2::TiffImage image(Exiv2::BasicIo::AutoPtr(new Exiv2::MemIo(
                                    reinterpret_cast<const Exiv2::byte *>(tiff.constData()),
                                    static_cast<long>(tiff.size()))),
@@ -272,15 +272,15 @@ QByteArray ExifTiffStructure(Bytes payload)
 {
     for (int step = 0; step < 3; ++step) {
         const ByteReader in(payload);
-        if (in.startsWith(0, "II\x2A\0"sv) || in.startsWith(0, "MM\0\x2A"sv))
+        if (in.StartsWith(0, "II\x2A\0"sv) || in.StartsWith(0, "MM\0\x2A"sv))
             return QByteArray(reinterpret_cast<const char *>(payload.data()),
                               static_cast<qsizetype>(payload.size()));
-        if (in.startsWith(0, "Exif\0\0"sv)) {
+        if (in.StartsWith(0, "Exif\0\0"sv)) {
             payload = payload.subspan(6);
             continue;
         }
-        const std::uint32_t offset = in.be32(0);
-        if (!in.ok() || !in.has(4, offset))
+        const std::uint32_t offset = in.Be32(0);
+        if (!in.Ok() || !in.Has(4, offset))
             return {};
         payload = payload.subspan(4 + offset);
     }

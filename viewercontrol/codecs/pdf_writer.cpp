@@ -13,14 +13,14 @@ namespace lumaskin {
 bool EncodePdf(const Image &image, QByteArray &out, QString *error)
 {
     // Opaque RGB, so the page holds no transparency and the engine stores plain colour.
-    QImage page(image.width(), image.height(), QImage::Format_RGB888);
+    QImage page(image.Width(), image.Height(), QImage::Format_RGB888);
     if (page.isNull()) {
         if (error)
             *error = QStringLiteral("there is not enough memory for the picture");
         return false;
     }
-    for (int y = 0; y < image.height(); ++y)
-        CompositeRowOverWhite(image.row(y), page.scanLine(y), image.width());
+    for (int y = 0; y < image.Height(); ++y)
+        CompositeRowOverWhite(image.Row(y), page.scanLine(y), image.Width());
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -30,7 +30,7 @@ bool EncodePdf(const Image &image, QByteArray &out, QString *error)
         writer.setCreator(QStringLiteral("Lumaskin"));
         // At 72 dots per inch one pixel is one point: the page is the picture's size.
         writer.setResolution(72);
-        const QPageSize size(QSizeF(image.width(), image.height()), QPageSize::Point, QString(),
+        const QPageSize size(QSizeF(image.Width(), image.Height()), QPageSize::Point, QString(),
                              QPageSize::ExactMatch);
         writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
         QPainter painter;

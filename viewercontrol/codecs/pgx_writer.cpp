@@ -8,14 +8,14 @@ namespace lumaskin {
 
 QByteArray EncodePgx(const Image &image)
 {
-    const int width = image.width();
+    const int width = image.Width();
     QByteArray out = QByteArray("PG ML + 8 ") + QByteArray::number(width) + ' ' +
-                     QByteArray::number(image.height()) + '\n';
+                     QByteArray::number(image.Height()) + '\n';
     const qsizetype header = out.size();
-    out.resize(header + static_cast<qsizetype>(width) * image.height());
+    out.resize(header + static_cast<qsizetype>(width) * image.Height());
     std::vector<std::uint8_t> rgb(3 * static_cast<std::size_t>(width));
-    for (int y = 0; y < image.height(); ++y) {
-        CompositeRowOverWhite(image.row(y), rgb.data(), width);
+    for (int y = 0; y < image.Height(); ++y) {
+        CompositeRowOverWhite(image.Row(y), rgb.data(), width);
         auto *grey = reinterpret_cast<std::uint8_t *>(out.data() + header) +
                      static_cast<std::size_t>(width) * y;
         for (int x = 0; x < width; ++x) {

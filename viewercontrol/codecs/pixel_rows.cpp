@@ -14,12 +14,12 @@ PixelSummary Summarise(const Image &image)
 {
     // Bands of rows in parallel; each stops once both answers are false within it (at once
     // for a colour photo), and a grey picture is read on every core.
-    const int width = image.width();
+    const int width = image.Width();
     std::atomic<bool> opaque{true}, grey{true};
-    ParallelFor(image.height(), [&](int begin, int end) {
+    ParallelFor(image.Height(), [&](int begin, int end) {
         bool bandOpaque = true, bandGrey = true;
         for (int y = begin; y < end && (bandOpaque || bandGrey); ++y) {
-            const std::uint8_t *p = image.row(y);
+            const std::uint8_t *p = image.Row(y);
             // Branch-free over whole pixels: the AND of every alpha and the OR of every pixel's
             // red-green and green-blue differences.
             std::uint32_t alpha = 0xFFu, colour = 0;
@@ -59,13 +59,13 @@ void CompositeRowOverWhite(const std::uint8_t *rgba, std::uint8_t *rgb, int widt
 
 Image Scaled(const Image &image, int width, int height)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return {};
-    if (image.width() == width && image.height() == height)
-        return image.clone();
+    if (image.Width() == width && image.Height() == height)
+        return image.Clone();
     // Qt scales in premultiplied form, so transparent pixels do not bleed their colour.
-    return Image::fromQImage(
-        image.toQImage()
+    return Image::FromQImage(
+        image.ToQImage()
             .convertToFormat(QImage::Format_RGBA8888_Premultiplied)
             .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
@@ -80,7 +80,7 @@ struct Span
     std::size_t weights = 0; // index of the first weight
 };
 
-void coverSpans(int from, int to, std::vector<Span> &spans, std::vector<float> &weights)
+void CoverSpans(int from, int to, std::vector<Span> &spans, std::vector<float> &weights)
 {
     spans.resize(static_cast<std::size_t>(to));
     const double scale = static_cast<double>(from) / to;
@@ -101,18 +101,18 @@ void coverSpans(int from, int to, std::vector<Span> &spans, std::vector<float> &
 
 QImage ShrunkForView(const Image &image, QSize size)
 {
-    if (image.isNull() || size.isEmpty())
+    if (image.IsNull() || size.isEmpty())
         return {};
-    const int width = image.width(), height = image.height();
+    const int width = image.Width(), height = image.Height();
     if (size.width() > width || size.height() > height)
-        return image.toQImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image.ToQImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage out(size, QImage::Format_RGBA8888_Premultiplied);
     if (out.isNull())
         return out;
     std::vector<Span> columns, rows;
     std::vector<float> columnWeights, rowWeights;
-    coverSpans(width, size.width(), columns, columnWeights);
-    coverSpans(height, size.height(), rows, rowWeights);
+    CoverSpans(width, size.width(), columns, columnWeights);
+    CoverSpans(height, size.height(), rows, rowWeights);
     ParallelFor(size.height(), [&](int begin, int end) {
         // The covered source rows summed, premultiplied, one float per channel.
         std::vector<float> sum(4 * static_cast<std::size_t>(width));
@@ -121,7 +121,7 @@ QImage ShrunkForView(const Image &image, QSize size)
             std::fill(sum.begin(), sum.end(), 0.0f);
             for (int k = 0; k < span.count; ++k) {
                 const float weight = rowWeights[span.weights + static_cast<std::size_t>(k)];
-                const std::uint8_t *p = image.row(span.first + k);
+                const std::uint8_t *p = image.Row(span.first + k);
                 float *s = sum.data();
                 for (int x = 0; x < width; ++x, p += 4, s += 4) {
                     const float alpha = p[3] * weight;

@@ -34,7 +34,7 @@ struct Layout
 };
 
 // An RGB colour profile rules out the grey layouts: PNG ties grey pictures to grey profiles.
-Layout chooseLayout(const Image &image, bool colourProfile)
+Layout ChooseLayout(const Image &image, bool colourProfile)
 {
     PixelSummary summary = Summarise(image);
     summary.grey = summary.grey && !colourProfile;
@@ -45,7 +45,7 @@ Layout chooseLayout(const Image &image, bool colourProfile)
 
 // Sum of the filtered bytes read as signed values: the usual guess at which filter deflate
 // will like best.
-std::uint32_t cost(const std::uint8_t *LUMASKIN_PNG_RESTRICT bytes, std::size_t count)
+std::uint32_t Cost(const std::uint8_t *LUMASKIN_PNG_RESTRICT bytes, std::size_t count)
 {
     std::uint32_t sum = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -59,7 +59,7 @@ class RowFilter
 public:
     RowFilter(const Image &image, Layout layout, int filters)
         : m_image(image), m_channels(layout.channels),
-          m_rowBytes(static_cast<std::size_t>(image.width()) * layout.channels),
+          m_rowBytes(static_cast<std::size_t>(image.Width()) * layout.channels),
           m_filters(filters & kPngFilterAll ? filters & kPngFilterAll : kPngFilterAll),
           // Each row buffer starts with one pixel of zeros: the left neighbour of the first.
           m_previous(m_channels + m_rowBytes), m_current(m_channels + m_rowBytes)
@@ -70,19 +70,19 @@ public:
 
     // Positions before row y: the row above is packed, so that y filters as it would in a
     // run from the top.
-    void seek(int y)
+    void Seek(int y)
     {
         std::fill(m_previous.begin(), m_previous.end(), 0);
         if (y > 0)
-            pack(y - 1, m_previous.data() + m_channels);
+            Pack(y - 1, m_previous.data() + m_channels);
         m_next = y;
     }
 
     // Filters the next row; the result is valid until the next call.
-    std::span<const std::uint8_t> next()
+    std::span<const std::uint8_t> Next()
     {
         std::uint8_t *cur = m_current.data() + m_channels;
-        pack(m_next++, cur);
+        Pack(m_next++, cur);
         const std::uint8_t *prev = m_previous.data() + m_channels;
         // The pixel to the left, zero before the first.
         const std::uint8_t *left = cur - m_channels;
@@ -91,7 +91,7 @@ public:
         int best = -1;
         std::uint32_t bestCost = 0;
         const auto consider = [&](int type) {
-            const std::uint32_t c = cost(m_candidates[type].data() + 1, n);
+            const std::uint32_t c = Cost(m_candidates[type].data() + 1, n);
             if (best < 0 || c < bestCost)
                 best = type, bestCost = c;
         };
@@ -133,13 +133,13 @@ public:
         return {m_candidates[best].data(), 1 + n};
     }
 
-    std::size_t filteredRowBytes() const { return 1 + m_rowBytes; }
+    std::size_t FilteredRowBytes() const { return 1 + m_rowBytes; }
 
 private:
-    void pack(int y, std::uint8_t *LUMASKIN_PNG_RESTRICT to) const
+    void Pack(int y, std::uint8_t *LUMASKIN_PNG_RESTRICT to) const
     {
-        const std::uint8_t *LUMASKIN_PNG_RESTRICT from = m_image.row(y);
-        const int width = m_image.width();
+        const std::uint8_t *LUMASKIN_PNG_RESTRICT from = m_image.Row(y);
+        const int width = m_image.Width();
         switch (m_channels) {
         case 4:
             std::memcpy(to, from, 4 * static_cast<std::size_t>(width));
@@ -185,35 +185,35 @@ struct StreamEnd
     void operator()(z_stream *stream) const { deflateEnd(stream); }
 };
 
-void deflateStripe(const Image &image, Layout layout, const PngSettings &settings, bool final,
+void DeflateStripe(const Image &image, Layout layout, const PngSettings &settings, bool final,
                    Stripe &stripe)
 {
     try {
         z_stream zs{};
         if (deflateInit2(&zs, std::clamp(settings.level, 0, 9), Z_DEFLATED, -15, 8,
                          std::clamp(settings.strategy, 0, 4)) != Z_OK) {
-            stripe.error = reason::outOfMemory();
+            stripe.error = reason::OutOfMemory();
             return;
         }
         const std::unique_ptr<z_stream, StreamEnd> owner(&zs);
         RowFilter filter(image, layout, settings.filters);
-        const std::size_t rowBytes = filter.filteredRowBytes();
+        const std::size_t rowBytes = filter.FilteredRowBytes();
         if (stripe.first > 0) {
             // The filtered rows just above, as the stripe before fed them to its deflater.
             const int back = static_cast<int>(
                 std::min<std::size_t>((kWindow + rowBytes - 1) / rowBytes, stripe.first));
             std::vector<std::uint8_t> window;
             window.reserve(static_cast<std::size_t>(back) * rowBytes);
-            filter.seek(stripe.first - back);
+            filter.Seek(stripe.first - back);
             for (int i = 0; i < back; ++i) {
-                const auto row = filter.next();
+                const auto row = filter.Next();
                 window.insert(window.end(), row.begin(), row.end());
             }
             const std::size_t keep = std::min(window.size(), kWindow);
             deflateSetDictionary(&zs, window.data() + window.size() - keep,
                                  static_cast<uInt>(keep));
         }
-        filter.seek(stripe.first);
+        filter.Seek(stripe.first);
         const uLong input =
             static_cast<uLong>(rowBytes) * static_cast<uLong>(stripe.last - stripe.first);
         const std::size_t capacity = deflateBound(&zs, input) + 16;
@@ -222,7 +222,7 @@ void deflateStripe(const Image &image, Layout layout, const PngSettings &setting
         zs.next_out = stripe.data.get();
         zs.avail_out = static_cast<uInt>(std::min<std::size_t>(capacity, UINT32_MAX));
         for (int y = stripe.first; y < stripe.last; ++y) {
-            const auto row = filter.next();
+            const auto row = filter.Next();
             stripe.adler = adler32(stripe.adler, row.data(), static_cast<uInt>(row.size()));
             zs.next_in = const_cast<Bytef *>(row.data());
             zs.avail_in = static_cast<uInt>(row.size());
@@ -241,11 +241,11 @@ void deflateStripe(const Image &image, Layout layout, const PngSettings &setting
         }
         stripe.size = static_cast<std::size_t>(zs.next_out - stripe.data.get());
     } catch (const std::bad_alloc &) {
-        stripe.error = reason::outOfMemory();
+        stripe.error = reason::OutOfMemory();
     }
 }
 
-void put32(std::uint8_t *to, std::uint32_t value)
+void Put32(std::uint8_t *to, std::uint32_t value)
 {
     to[0] = static_cast<std::uint8_t>(value >> 24);
     to[1] = static_cast<std::uint8_t>(value >> 16);
@@ -254,13 +254,13 @@ void put32(std::uint8_t *to, std::uint32_t value)
 }
 
 // Appends a chunk whose data are the concatenated pieces; returns the new end.
-std::uint8_t *writeChunk(std::uint8_t *to, const char type[4],
+std::uint8_t *WriteChunk(std::uint8_t *to, const char type[4],
                          std::initializer_list<std::span<const std::uint8_t>> pieces)
 {
     std::size_t length = 0;
     for (const auto &piece : pieces)
         length += piece.size();
-    put32(to, static_cast<std::uint32_t>(length));
+    Put32(to, static_cast<std::uint32_t>(length));
     std::memcpy(to + 4, type, 4);
     uLong crc = crc32(0, to + 4, 4);
     to += 8;
@@ -271,7 +271,7 @@ std::uint8_t *writeChunk(std::uint8_t *to, const char type[4],
         crc = crc32_z(crc, to, piece.size());
         to += piece.size();
     }
-    put32(to, static_cast<std::uint32_t>(crc));
+    Put32(to, static_cast<std::uint32_t>(crc));
     return to + 4;
 }
 
@@ -281,11 +281,11 @@ PngSettings ChoosePngSettings(const Image &image)
 {
     // Share of pixels equal to their left neighbour, on every 16th row.
     std::int64_t same = 0, seen = 0;
-    for (int y = 0; y < image.height(); y += 16) {
-        const std::uint32_t *row = reinterpret_cast<const std::uint32_t *>(image.row(y));
-        for (int x = 1; x < image.width(); ++x)
+    for (int y = 0; y < image.Height(); y += 16) {
+        const std::uint32_t *row = reinterpret_cast<const std::uint32_t *>(image.Row(y));
+        for (int x = 1; x < image.Width(); ++x)
             same += row[x] == row[x - 1];
-        seen += image.width() - 1;
+        seen += image.Width() - 1;
     }
     constexpr PngSettings photo{3, kPngFilterAll, Z_RLE};
     constexpr PngSettings flat{3, kPngFilterPaeth, Z_RLE};
@@ -295,12 +295,12 @@ PngSettings ChoosePngSettings(const Image &image)
 bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSettings *forced,
                int stripeCount, const ImageMetadata &metadata)
 {
-    if (image.isNull()) {
+    if (image.IsNull()) {
         Fail(error, QStringLiteral("there is no picture to write"));
         return false;
     }
     const PngSettings settings = forced ? *forced : ChoosePngSettings(image);
-    const Layout layout = chooseLayout(image, !metadata.icc.isEmpty());
+    const Layout layout = ChooseLayout(image, !metadata.icc.isEmpty());
     QByteArray profileChunk, xmpChunk;
     if (!metadata.icc.isEmpty()) {
         // Name, a zero, compression method 0, then the profile deflated with a zlib header.
@@ -309,7 +309,7 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
         if (compress2(reinterpret_cast<Bytef *>(packed.data()), &size,
                       reinterpret_cast<const Bytef *>(metadata.icc.constData()),
                       static_cast<uLong>(metadata.icc.size()), 9) != Z_OK) {
-            Fail(error, reason::outOfMemory());
+            Fail(error, reason::OutOfMemory());
             return false;
         }
         packed.truncate(static_cast<qsizetype>(size));
@@ -327,18 +327,18 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
          std::initializer_list<const QByteArray *>{&profileChunk, &metadata.exif, &xmpChunk})
         if (!chunk->isEmpty())
             metadataBytes += 12 + static_cast<std::size_t>(chunk->size());
-    const std::int64_t rawBytes = static_cast<std::int64_t>(image.width()) * image.height() * 4;
-    const int count = stripeCount > 0 ? std::clamp(stripeCount, 1, image.height())
-                                      : OutputStripeCount(rawBytes, image.height());
+    const std::int64_t rawBytes = static_cast<std::int64_t>(image.Width()) * image.Height() * 4;
+    const int count = stripeCount > 0 ? std::clamp(stripeCount, 1, image.Height())
+                                      : OutputStripeCount(rawBytes, image.Height());
     std::vector<Stripe> stripes(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         auto &stripe = stripes[static_cast<std::size_t>(i)];
-        stripe.first = static_cast<int>(static_cast<std::int64_t>(image.height()) * i / count);
-        stripe.last = static_cast<int>(static_cast<std::int64_t>(image.height()) * (i + 1) / count);
+        stripe.first = static_cast<int>(static_cast<std::int64_t>(image.Height()) * i / count);
+        stripe.last = static_cast<int>(static_cast<std::int64_t>(image.Height()) * (i + 1) / count);
     }
     ParallelFor(count, [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
-            deflateStripe(image, layout, settings, i == count - 1,
+            DeflateStripe(image, layout, settings, i == count - 1,
                           stripes[static_cast<std::size_t>(i)]);
     });
     std::size_t compressed = 0;
@@ -362,11 +362,11 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
     std::uint8_t zlibHeader[2] = {0x78, static_cast<std::uint8_t>(levelClass << 6)};
     zlibHeader[1] = static_cast<std::uint8_t>(zlibHeader[1] + 31 - (0x7800 + zlibHeader[1]) % 31);
     std::uint8_t trailer[4];
-    put32(trailer, static_cast<std::uint32_t>(adler));
+    Put32(trailer, static_cast<std::uint32_t>(adler));
 
     std::uint8_t header[13];
-    put32(header, static_cast<std::uint32_t>(image.width()));
-    put32(header + 4, static_cast<std::uint32_t>(image.height()));
+    Put32(header, static_cast<std::uint32_t>(image.Width()));
+    Put32(header + 4, static_cast<std::uint32_t>(image.Height()));
     header[8] = 8; // bits per channel
     header[9] = layout.colourType;
     header[10] = header[11] = header[12] = 0; // deflate, adaptive filters, not interlaced
@@ -379,24 +379,24 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
     auto *to = reinterpret_cast<std::uint8_t *>(out.data());
     static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::memcpy(to, kSignature, 8);
-    to = writeChunk(to + 8, "IHDR", {header});
+    to = WriteChunk(to + 8, "IHDR", {header});
     // Ahead of the pixels, where readers that stop early still find them.
     if (!profileChunk.isEmpty())
-        to = writeChunk(to, "iCCP", {asSpan(profileChunk)});
+        to = WriteChunk(to, "iCCP", {asSpan(profileChunk)});
     if (!metadata.exif.isEmpty())
-        to = writeChunk(to, "eXIf", {asSpan(metadata.exif)});
+        to = WriteChunk(to, "eXIf", {asSpan(metadata.exif)});
     if (!xmpChunk.isEmpty())
-        to = writeChunk(to, "iTXt", {asSpan(xmpChunk)});
+        to = WriteChunk(to, "iTXt", {asSpan(xmpChunk)});
     for (std::size_t i = 0; i < stripes.size(); ++i) {
         const std::span<const std::uint8_t> before =
             i == 0 ? std::span<const std::uint8_t>(zlibHeader) : std::span<const std::uint8_t>();
         const std::span<const std::uint8_t> after = i + 1 == stripes.size()
                                                         ? std::span<const std::uint8_t>(trailer)
                                                         : std::span<const std::uint8_t>();
-        to = writeChunk(to, "IDAT", {before, {stripes[i].data.get(), stripes[i].size}, after});
+        to = WriteChunk(to, "IDAT", {before, {stripes[i].data.get(), stripes[i].size}, after});
         stripes[i].data.reset(); // give the memory back as soon as it is copied
     }
-    to = writeChunk(to, "IEND", {});
+    to = WriteChunk(to, "IEND", {});
     return true;
 }
 

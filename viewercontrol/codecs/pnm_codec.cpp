@@ -10,12 +10,12 @@ namespace lumaskin {
 
 namespace {
 
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
 {
     return (a + b - 1) / b;
 }
 
-bool isBlank(std::uint8_t c)
+bool IsBlank(std::uint8_t c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
@@ -29,19 +29,19 @@ PnmHeader ParsePnmHeader(Bytes bytes)
         return header;
     header.kind = static_cast<char>(bytes[1]);
     TextHeader text(bytes, 2, true);
-    if (!text.skipBlanks())
+    if (!text.SkipBlanks())
         return header;
     if (header.kind == '7') {
         // PAM: keyword lines up to ENDHDR.
         bool ended = false;
         for (int line = 0; line < 64 && !ended; ++line) {
-            const std::string_view key = text.word();
+            const std::string_view key = text.Word();
             if (key == "ENDHDR") {
                 ended = true;
             } else if (key == "TUPLTYPE") {
-                text.word();
+                text.Word();
             } else {
-                const auto value = text.number();
+                const auto value = text.Number();
                 if (key.empty() || !value)
                     return header;
                 if (key == "WIDTH")
@@ -57,14 +57,14 @@ PnmHeader ParsePnmHeader(Bytes bytes)
         if (!ended || header.depth < 1 || header.depth > 4)
             return header;
     } else {
-        const auto width = text.number();
-        const auto height = text.number();
+        const auto width = text.Number();
+        const auto height = text.Number();
         if (!width || !height)
             return header;
         header.width = *width;
         header.height = *height;
         if (header.kind != '1' && header.kind != '4') {
-            const auto maxValue = text.number();
+            const auto maxValue = text.Number();
             if (!maxValue)
                 return header;
             header.maxValue = *maxValue;
@@ -74,9 +74,9 @@ PnmHeader ParsePnmHeader(Bytes bytes)
     if (header.maxValue < 1 || header.maxValue > 65535)
         return header;
     // One blank separates the header from the samples.
-    if (text.pos() < bytes.size() && !isBlank(bytes[text.pos()]))
+    if (text.Pos() < bytes.size() && !IsBlank(bytes[text.Pos()]))
         return header;
-    header.dataOffset = text.pos() + 1;
+    header.dataOffset = text.Pos() + 1;
     header.valid = true;
     return header;
 }
@@ -91,7 +91,7 @@ std::int64_t PnmMinimumDataBytes(const PnmHeader &h)
     case '3':
         return 2 * samples - 1; // a digit and a blank each
     case '4':
-        return ceilDiv(h.width, 8) * h.height;
+        return CeilDiv(h.width, 8) * h.height;
     default:
         return samples * (h.maxValue > 255 ? 2 : 1);
     }
@@ -101,17 +101,17 @@ Image DecodePnm(Bytes bytes, QString *error)
 {
     const PnmHeader h = ParsePnmHeader(bytes);
     if (!h.valid)
-        return Fail(error, reason::damaged("PNM"));
+        return Fail(error, reason::Damaged("PNM"));
     if (RefuseSize(h.width, h.height, error))
         return {};
     if (static_cast<std::int64_t>(bytes.size()) <
         static_cast<std::int64_t>(h.dataOffset) + PnmMinimumDataBytes(h))
-        return Fail(error, reason::truncated());
+        return Fail(error, reason::Truncated());
     Image image(static_cast<int>(h.width), static_cast<int>(h.height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
 
-    const int width = image.width();
+    const int width = image.Width();
     const int depth = static_cast<int>(h.depth);
     const std::int64_t maxValue = h.maxValue;
     // Sample to 8 bits; values above the maximum are taken as the maximum.
@@ -120,7 +120,7 @@ Image DecodePnm(Bytes bytes, QString *error)
         return static_cast<std::uint8_t>(maxValue == 255 ? v : (v * 255 + maxValue / 2) / maxValue);
     };
     auto store = [&](int x, int y, const std::uint8_t *samples) {
-        std::uint8_t *p = image.pixel(x, y);
+        std::uint8_t *p = image.Pixel(x, y);
         switch (depth) {
         case 1:
             p[0] = p[1] = p[2] = samples[0], p[3] = 255;
@@ -140,47 +140,47 @@ Image DecodePnm(Bytes bytes, QString *error)
     std::size_t pos = h.dataOffset;
     std::uint8_t samples[4] = {};
     if (h.kind == '4') {
-        const std::size_t rowBytes = static_cast<std::size_t>(ceilDiv(width, 8));
-        for (int y = 0; y < image.height(); ++y, pos += rowBytes)
+        const std::size_t rowBytes = static_cast<std::size_t>(CeilDiv(width, 8));
+        for (int y = 0; y < image.Height(); ++y, pos += rowBytes)
             for (int x = 0; x < width; ++x) {
                 const bool black = (bytes[pos + x / 8] >> (7 - x % 8)) & 1;
                 samples[0] = black ? 0 : 255;
                 store(x, y, samples);
             }
     } else if (h.kind == '1') {
-        for (int y = 0; y < image.height(); ++y)
+        for (int y = 0; y < image.Height(); ++y)
             for (int x = 0; x < width; ++x) {
                 while (pos < bytes.size() && bytes[pos] != '0' && bytes[pos] != '1') {
                     if (bytes[pos] == '#') {
                         while (pos < bytes.size() && bytes[pos] != '\n')
                             ++pos;
-                    } else if (!isBlank(bytes[pos])) {
-                        return Fail(error, reason::damaged("PNM"));
+                    } else if (!IsBlank(bytes[pos])) {
+                        return Fail(error, reason::Damaged("PNM"));
                     } else {
                         ++pos;
                     }
                 }
                 if (pos >= bytes.size())
-                    return Fail(error, reason::truncated());
+                    return Fail(error, reason::Truncated());
                 samples[0] = bytes[pos++] == '1' ? 0 : 255;
                 store(x, y, samples);
             }
     } else if (h.kind == '2' || h.kind == '3') {
         TextHeader text(bytes, pos, true);
-        for (int y = 0; y < image.height(); ++y)
+        for (int y = 0; y < image.Height(); ++y)
             for (int x = 0; x < width; ++x) {
                 for (int c = 0; c < depth; ++c) {
-                    const auto value = text.number();
+                    const auto value = text.Number();
                     if (!value)
-                        return Fail(error, text.pos() >= bytes.size() ? reason::truncated()
-                                                                      : reason::damaged("PNM"));
+                        return Fail(error, text.Pos() >= bytes.size() ? reason::Truncated()
+                                                                      : reason::Damaged("PNM"));
                     samples[c] = scale(*value);
                 }
                 store(x, y, samples);
             }
     } else {
         const bool wide = maxValue > 255;
-        for (int y = 0; y < image.height(); ++y)
+        for (int y = 0; y < image.Height(); ++y)
             for (int x = 0; x < width; ++x) {
                 for (int c = 0; c < depth; ++c, pos += wide ? 2 : 1)
                     samples[c] = scale(wide ? (bytes[pos] << 8) | bytes[pos + 1] : bytes[pos]);
@@ -193,17 +193,17 @@ Image DecodePnm(Bytes bytes, QString *error)
 QByteArray EncodePnm(const Image &image)
 {
     const bool grey = Summarise(image).grey;
-    const int width = image.width();
+    const int width = image.Width();
     const int channels = grey ? 1 : 3;
     QByteArray out = QByteArray(grey ? "P5\n" : "P6\n") + QByteArray::number(width) + ' ' +
-                     QByteArray::number(image.height()) + "\n255\n";
+                     QByteArray::number(image.Height()) + "\n255\n";
     const qsizetype header = out.size();
-    out.resize(header + static_cast<qsizetype>(width) * image.height() * channels);
+    out.resize(header + static_cast<qsizetype>(width) * image.Height() * channels);
     std::vector<std::uint8_t> rgb(3 * static_cast<std::size_t>(width));
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.Height(); ++y) {
         auto *dst = reinterpret_cast<std::uint8_t *>(out.data() + header) +
                     static_cast<std::size_t>(width) * channels * y;
-        CompositeRowOverWhite(image.row(y), grey ? rgb.data() : dst, width);
+        CompositeRowOverWhite(image.Row(y), grey ? rgb.data() : dst, width);
         if (grey)
             for (int x = 0; x < width; ++x)
                 dst[x] = rgb[3 * x];

@@ -14,7 +14,7 @@ namespace lumaskin {
 
 namespace {
 
-void quietPoppler()
+void QuietPoppler()
 {
     static std::once_flag once;
     // poppler reports every quirk of a file on stderr; the reader reports what matters.
@@ -45,7 +45,7 @@ bool ShouldStop(const QVariant &payload)
     return budget->exceeded || budget->cancelled;
 }
 
-QString tookTooLong()
+QString TookTooLong()
 {
     return QStringLiteral("the PDF page takes too long to draw (more than %1 seconds)")
         .arg(PdfRenderSeconds());
@@ -55,22 +55,22 @@ QString tookTooLong()
 
 Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
 {
-    quietPoppler();
+    QuietPoppler();
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()),
                                                     static_cast<qsizetype>(bytes.size()));
     const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(data);
     if (!document)
-        return Fail(error, reason::damaged("PDF"));
+        return Fail(error, reason::Damaged("PDF"));
     if (document->isLocked())
         return Fail(error, QStringLiteral("the PDF is protected by a password"));
     if (document->numPages() < 1)
         return Fail(error, QStringLiteral("the PDF has no pages"));
     const std::unique_ptr<Poppler::Page> page = document->page(0);
     if (!page)
-        return Fail(error, reason::damaged("PDF"));
+        return Fail(error, reason::Damaged("PDF"));
     const QSizeF points = page->pageSizeF(); // already turned by the page's rotation
     if (!(points.width() > 0 && points.height() > 0))
-        return Fail(error, reason::damaged("PDF"));
+        return Fail(error, reason::Damaged("PDF"));
     double dpi = dotsPerInch;
     auto pixels = [&](double extent) {
         return static_cast<std::int64_t>(std::ceil(extent * dpi / 72.0));
@@ -87,8 +87,8 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
     if (RefuseSize(width, height, error))
         return {};
     Image image(static_cast<int>(width), static_cast<int>(height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setPaperColor(Qt::white);
@@ -98,30 +98,30 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
                                            std::chrono::duration<double>(PdfRenderSeconds())),
                         PdfRenderCancelFlag()};
     const QVariant payload = QVariant::fromValue(reinterpret_cast<quintptr>(&budget));
-    for (int top = 0; top < image.height(); top += band) {
-        const int rows = std::min(band, image.height() - top);
+    for (int top = 0; top < image.Height(); top += band) {
+        const int rows = std::min(band, image.Height() - top);
         QImage part =
-            page->renderToImage(dpi, dpi, 0, top, image.width(), rows, Poppler::Page::Rotate0,
+            page->renderToImage(dpi, dpi, 0, top, image.Width(), rows, Poppler::Page::Rotate0,
                                 nullptr, nullptr, ShouldStop, payload);
         if (budget.cancelled)
             return Fail(error, QStringLiteral("the reading was cancelled"));
         if (budget.exceeded)
-            return Fail(error, tookTooLong());
+            return Fail(error, TookTooLong());
         if (part.isNull())
-            return Fail(error, reason::damaged("PDF"));
+            return Fail(error, reason::Damaged("PDF"));
         part.convertTo(QImage::Format_RGBA8888);
         const int copyRows = std::min(rows, part.height());
         const std::size_t rowBytes =
-            4 * static_cast<std::size_t>(std::min(image.width(), part.width()));
+            4 * static_cast<std::size_t>(std::min(image.Width(), part.width()));
         for (int y = 0; y < copyRows; ++y)
-            std::memcpy(image.row(top + y), part.constScanLine(y), rowBytes);
+            std::memcpy(image.Row(top + y), part.constScanLine(y), rowBytes);
         // A band that came back short (rounding of the page size) is left white.
         for (int y = copyRows; y < rows; ++y)
-            std::memset(image.row(top + y), 255, 4 * static_cast<std::size_t>(image.width()));
-        if (part.width() < image.width())
+            std::memset(image.Row(top + y), 255, 4 * static_cast<std::size_t>(image.Width()));
+        if (part.width() < image.Width())
             for (int y = 0; y < copyRows; ++y)
-                std::memset(image.row(top + y) + rowBytes, 255,
-                            4 * static_cast<std::size_t>(image.width()) - rowBytes);
+                std::memset(image.Row(top + y) + rowBytes, 255,
+                            4 * static_cast<std::size_t>(image.Width()) - rowBytes);
     }
     return image;
 }

@@ -22,18 +22,18 @@ using Context = std::unique_ptr<spng_ctx, ContextDeleter>;
 constexpr std::size_t kChunkLimit = 16u << 20;
 constexpr std::size_t kChunkCacheLimit = 64u << 20;
 
-QString readFailure(int rc)
+QString ReadFailure(int rc)
 {
     if (rc == SPNG_IO_EOF || rc == SPNG_EOF || rc == SPNG_EIDAT_TOO_SHORT)
-        return reason::truncated();
+        return reason::Truncated();
     if (rc == SPNG_EMEM)
-        return reason::outOfMemory();
-    return reason::damaged("PNG");
+        return reason::OutOfMemory();
+    return reason::Damaged("PNG");
 }
 
 // The colour profile, EXIF and XMP of the chunks read so far (all of them once the picture is
 // decoded). Chunks that fail their checks are left out.
-ImageMetadata pngMetadata(spng_ctx *ctx)
+ImageMetadata PngMetadata(spng_ctx *ctx)
 {
     ImageMetadata metadata;
     spng_iccp iccp{};
@@ -62,7 +62,7 @@ Image DecodePng(Bytes bytes, QString *error)
 {
     const Context ctx(spng_ctx_new(0));
     if (!ctx)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     spng_set_image_limits(ctx.get(), Image::kMaxSide, Image::kMaxSide);
     spng_set_chunk_limits(ctx.get(), kChunkLimit, kChunkCacheLimit);
     spng_set_png_buffer(ctx.get(), bytes.data(), bytes.size());
@@ -70,18 +70,18 @@ Image DecodePng(Bytes bytes, QString *error)
     if (const int rc = spng_get_ihdr(ctx.get(), &ihdr)) {
         if (rc == SPNG_EUSER_WIDTH || rc == SPNG_EUSER_HEIGHT)
             return Fail(error, QStringLiteral("the picture is too large"));
-        return Fail(error, readFailure(rc));
+        return Fail(error, ReadFailure(rc));
     }
     if (RefuseSize(ihdr.width, ihdr.height, error))
         return {};
     Image image(static_cast<int>(ihdr.width), static_cast<int>(ihdr.height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
-    AdviseHugePages(image.row(0), image.sizeInBytes());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
+    AdviseHugePages(image.Row(0), image.SizeInBytes());
     int rc = spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RGBA8,
                                SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
     if (rc)
-        return Fail(error, readFailure(rc));
+        return Fail(error, ReadFailure(rc));
     const std::size_t rowBytes = 4 * static_cast<std::size_t>(ihdr.width);
     do {
         spng_row_info info{};
@@ -89,11 +89,11 @@ Image DecodePng(Bytes bytes, QString *error)
         if (rc)
             break;
         // Interlaced files visit rows several times, filling in the pixels of each pass.
-        rc = spng_decode_row(ctx.get(), image.row(static_cast<int>(info.row_num)), rowBytes);
+        rc = spng_decode_row(ctx.get(), image.Row(static_cast<int>(info.row_num)), rowBytes);
     } while (rc == 0);
     if (rc != SPNG_EOI)
-        return Fail(error, readFailure(rc));
-    image.setMetadata(pngMetadata(ctx.get()));
+        return Fail(error, ReadFailure(rc));
+    image.SetMetadata(PngMetadata(ctx.get()));
     return image;
 }
 

@@ -38,7 +38,7 @@ struct ContextDestroy
 constexpr double kDotsPerInch = 96;
 
 // The drawing's own size in pixels: its width and height, else its view box.
-bool ownSize(RsvgHandle *handle, double *width, double *height)
+bool OwnSize(RsvgHandle *handle, double *width, double *height)
 {
     if (rsvg_handle_get_intrinsic_size_in_pixels(handle, width, height) && *width > 0 &&
         *height > 0)
@@ -57,12 +57,12 @@ bool ownSize(RsvgHandle *handle, double *width, double *height)
 }
 
 // Cairo's premultiplied native-endian ARGB words to straight RGBA bytes, in place.
-void toStraightRgba(Image &image)
+void ToStraightRgba(Image &image)
 {
-    ParallelFor(image.height(), [&](int begin, int end) {
+    ParallelFor(image.Height(), [&](int begin, int end) {
         for (int y = begin; y < end; ++y) {
-            std::uint8_t *p = image.row(y);
-            for (int x = 0; x < image.width(); ++x, p += 4) {
+            std::uint8_t *p = image.Row(y);
+            for (int x = 0; x < image.Width(); ++x, p += 4) {
                 std::uint32_t word;
                 std::memcpy(&word, p, 4);
                 const std::uint32_t a = word >> 24;
@@ -95,14 +95,14 @@ Image RenderSvg(Bytes bytes, QString *error)
     const std::unique_ptr<GError, ErrorFree> loadError(rawError);
     if (!handle) {
         const bool cut = rawError && std::strstr(rawError->message, "Premature end");
-        return Fail(error, cut ? reason::truncated() : reason::damaged("SVG"));
+        return Fail(error, cut ? reason::Truncated() : reason::Damaged("SVG"));
     }
     rsvg_handle_set_dpi(handle.get(), kDotsPerInch);
     double width = 0, height = 0;
-    if (!ownSize(handle.get(), &width, &height))
+    if (!OwnSize(handle.get(), &width, &height))
         return Fail(error, QStringLiteral("the SVG drawing gives no size"));
     if (!std::isfinite(width) || !std::isfinite(height))
-        return Fail(error, reason::damaged("SVG"));
+        return Fail(error, reason::Damaged("SVG"));
     const double limit =
         static_cast<double>(std::min<std::int64_t>(kMaxSvgPixels, ReadPixelLimit()));
     const double scale =
@@ -118,14 +118,14 @@ Image RenderSvg(Bytes bytes, QString *error)
     if (RefuseSize(pixelsWide, pixelsHigh, error))
         return {};
     Image image(pixelsWide, pixelsHigh);
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
-    std::memset(image.row(0), 0, image.sizeInBytes());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
+    std::memset(image.Row(0), 0, image.SizeInBytes());
     const std::unique_ptr<cairo_surface_t, SurfaceDestroy> surface(
-        cairo_image_surface_create_for_data(image.row(0), CAIRO_FORMAT_ARGB32, pixelsWide,
-                                            pixelsHigh, static_cast<int>(image.stride())));
+        cairo_image_surface_create_for_data(image.Row(0), CAIRO_FORMAT_ARGB32, pixelsWide,
+                                            pixelsHigh, static_cast<int>(image.Stride())));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-        return Fail(error, reason::outOfMemory());
+        return Fail(error, reason::OutOfMemory());
     {
         const std::unique_ptr<cairo_t, ContextDestroy> cr(cairo_create(surface.get()));
         const RsvgRectangle viewport{0, 0, static_cast<double>(pixelsWide),
@@ -135,10 +135,10 @@ Image RenderSvg(Bytes bytes, QString *error)
             rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &renderError);
         const std::unique_ptr<GError, ErrorFree> renderErrorOwner(renderError);
         if (!drawn)
-            return Fail(error, reason::damaged("SVG"));
+            return Fail(error, reason::Damaged("SVG"));
     }
     cairo_surface_flush(surface.get());
-    toStraightRgba(image);
+    ToStraightRgba(image);
     return image;
 }
 

@@ -17,7 +17,7 @@ public:
     TextHeader(Bytes bytes, std::size_t pos, bool comments)
         : m_bytes(bytes), m_pos(pos), m_comments(comments)
     {}
-    bool skipBlanks()
+    bool SkipBlanks()
     {
         bool any = false;
         while (m_pos < m_bytes.size()) {
@@ -35,9 +35,9 @@ public:
         }
         return any;
     }
-    std::optional<std::int64_t> number()
+    std::optional<std::int64_t> Number()
     {
-        skipBlanks();
+        SkipBlanks();
         std::int64_t value = 0;
         const std::size_t start = m_pos;
         while (m_pos < m_bytes.size() && m_bytes[m_pos] >= '0' && m_bytes[m_pos] <= '9' &&
@@ -47,17 +47,17 @@ public:
             return std::nullopt;
         return value;
     }
-    std::string_view word()
+    std::string_view Word()
     {
-        skipBlanks();
+        SkipBlanks();
         const std::size_t start = m_pos;
         while (m_pos < m_bytes.size() && m_bytes[m_pos] > ' ' && m_pos - start < 32)
             ++m_pos;
         return {reinterpret_cast<const char *>(m_bytes.data()) + start, m_pos - start};
     }
-    bool at(char c) const { return m_pos < m_bytes.size() && m_bytes[m_pos] == c; }
-    void advance() { ++m_pos; }
-    std::size_t pos() const { return m_pos; }
+    bool At(char c) const { return m_pos < m_bytes.size() && m_bytes[m_pos] == c; }
+    void Advance() { ++m_pos; }
+    std::size_t Pos() const { return m_pos; }
 
 private:
     Bytes m_bytes;

@@ -42,7 +42,7 @@ struct MemoryFile
     std::string firstError;
 };
 
-tmsize_t readFile(thandle_t handle, void *buffer, tmsize_t count)
+tmsize_t ReadFile(thandle_t handle, void *buffer, tmsize_t count)
 {
     auto *file = static_cast<MemoryFile *>(handle);
     const std::uint8_t *data = file->out ? file->out->data() : file->data;
@@ -55,7 +55,7 @@ tmsize_t readFile(thandle_t handle, void *buffer, tmsize_t count)
     return static_cast<tmsize_t>(n);
 }
 
-tmsize_t writeFile(thandle_t handle, void *buffer, tmsize_t count)
+tmsize_t WriteFile(thandle_t handle, void *buffer, tmsize_t count)
 {
     auto *file = static_cast<MemoryFile *>(handle);
     if (!file->out || count < 0)
@@ -73,7 +73,7 @@ tmsize_t writeFile(thandle_t handle, void *buffer, tmsize_t count)
     return count;
 }
 
-toff_t seekFile(thandle_t handle, toff_t offset, int whence)
+toff_t SeekFile(thandle_t handle, toff_t offset, int whence)
 {
     auto *file = static_cast<MemoryFile *>(handle);
     std::uint64_t base = 0;
@@ -85,18 +85,18 @@ toff_t seekFile(thandle_t handle, toff_t offset, int whence)
     return file->position;
 }
 
-int closeFile(thandle_t)
+int CloseFile(thandle_t)
 {
     return 0;
 }
 
-toff_t sizeOfFile(thandle_t handle)
+toff_t SizeOfFile(thandle_t handle)
 {
     return static_cast<MemoryFile *>(handle)->size;
 }
 
 // Reading maps the buffer itself, so strips are decoded without being copied first.
-int mapFile(thandle_t handle, void **base, toff_t *size)
+int MapFile(thandle_t handle, void **base, toff_t *size)
 {
     auto *file = static_cast<MemoryFile *>(handle);
     if (file->out)
@@ -106,9 +106,9 @@ int mapFile(thandle_t handle, void **base, toff_t *size)
     return 1;
 }
 
-void unmapFile(thandle_t, void *, toff_t) {}
+void UnmapFile(thandle_t, void *, toff_t) {}
 
-int onError(TIFF *, void *user, const char *, const char *format, va_list arguments)
+int OnError(TIFF *, void *user, const char *, const char *format, va_list arguments)
 {
     auto *file = static_cast<MemoryFile *>(user);
     if (file->firstError.empty()) {
@@ -119,7 +119,7 @@ int onError(TIFF *, void *user, const char *, const char *format, va_list argume
     return 1; // handled: nothing reaches the process-wide handlers or stderr
 }
 
-int onWarning(TIFF *, void *, const char *, const char *, va_list)
+int OnWarning(TIFF *, void *, const char *, const char *, va_list)
 {
     return 1;
 }
@@ -130,34 +130,34 @@ struct TiffClose
 };
 using Tiff = std::unique_ptr<TIFF, TiffClose>;
 
-Tiff open(MemoryFile &file, const char *mode)
+Tiff Open(MemoryFile &file, const char *mode)
 {
     TIFFOpenOptions *options = TIFFOpenOptionsAlloc();
     if (!options)
         return {};
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxAllocation);
-    TIFFOpenOptionsSetErrorHandlerExtR(options, onError, &file);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, onWarning, &file);
-    Tiff tif(TIFFClientOpenExt("memory", mode, &file, readFile, writeFile, seekFile, closeFile,
-                               sizeOfFile, mapFile, unmapFile, options));
+    TIFFOpenOptionsSetErrorHandlerExtR(options, OnError, &file);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, OnWarning, &file);
+    Tiff tif(TIFFClientOpenExt("memory", mode, &file, ReadFile, WriteFile, SeekFile, CloseFile,
+                               SizeOfFile, MapFile, UnmapFile, options));
     TIFFOpenOptionsFree(options);
     return tif;
 }
 
-QString failure(const MemoryFile &file)
+QString Failure(const MemoryFile &file)
 {
     const std::string &text = file.firstError;
     for (const char *word : {"Read error", "Cannot read", "end of file", "Unexpected end",
                              "Not enough data", "truncated", "Premature"})
         if (text.find(word) != std::string::npos)
-            return reason::truncated();
+            return reason::Truncated();
     if (text.find("Not enough memory") != std::string::npos ||
         text.find("Out of memory") != std::string::npos)
-        return reason::outOfMemory();
-    return reason::damaged("TIFF");
+        return reason::OutOfMemory();
+    return reason::Damaged("TIFF");
 }
 
-QByteArray byteField(TIFF *tif, ttag_t tag)
+QByteArray ByteField(TIFF *tif, ttag_t tag)
 {
     std::uint32_t count = 0;
     const void *data = nullptr;
@@ -167,17 +167,17 @@ QByteArray byteField(TIFF *tif, ttag_t tag)
 }
 
 // 8-bit contiguous RGB, RGBA, grey or grey+alpha in strips: read row by row as stored.
-bool readPlain(TIFF *tif, Image &image, int channels, bool associated)
+bool ReadPlain(TIFF *tif, Image &image, int channels, bool associated)
 {
     std::vector<std::uint8_t> row(static_cast<std::size_t>(TIFFScanlineSize(tif)));
-    if (row.size() < static_cast<std::size_t>(image.width()) * channels)
+    if (row.size() < static_cast<std::size_t>(image.Width()) * channels)
         return false;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.Height(); ++y) {
         if (TIFFReadScanline(tif, row.data(), static_cast<std::uint32_t>(y), 0) < 0)
             return false;
-        std::uint8_t *to = image.row(y);
+        std::uint8_t *to = image.Row(y);
         const std::uint8_t *from = row.data();
-        for (int x = 0; x < image.width(); ++x, to += 4, from += channels) {
+        for (int x = 0; x < image.Width(); ++x, to += 4, from += channels) {
             switch (channels) {
             case 1:
                 to[0] = to[1] = to[2] = from[0];
@@ -205,7 +205,7 @@ bool readPlain(TIFF *tif, Image &image, int channels, bool associated)
 
 // Every other layout through libtiff's RGBA reader, a band of rows at a time, rows as stored,
 // alpha straight.
-bool readThroughRgba(TIFF *tif, Image &image)
+bool ReadThroughRgba(TIFF *tif, Image &image)
 {
     char message[1024] = {};
     TIFFRGBAImage reader{};
@@ -230,17 +230,17 @@ bool readThroughRgba(TIFF *tif, Image &image)
             premultiplied = true;
         }
     }
-    const std::size_t width = static_cast<std::size_t>(image.width());
+    const std::size_t width = static_cast<std::size_t>(image.Width());
     std::vector<std::uint32_t> band(width * kBandRows);
-    for (int top = 0; top < image.height(); top += kBandRows) {
-        const int rows = std::min(kBandRows, image.height() - top);
+    for (int top = 0; top < image.Height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, image.Height() - top);
         reader.row_offset = top;
         reader.col_offset = 0;
         if (!TIFFRGBAImageGet(&reader, band.data(), static_cast<std::uint32_t>(width),
                               static_cast<std::uint32_t>(rows)))
             return false;
         for (int y = 0; y < rows; ++y) {
-            std::uint8_t *to = image.row(top + y);
+            std::uint8_t *to = image.Row(top + y);
             const std::uint32_t *from = band.data() + width * static_cast<std::size_t>(y);
             for (std::size_t x = 0; x < width; ++x, to += 4) {
                 const std::uint32_t p = from[x];
@@ -260,7 +260,7 @@ bool readThroughRgba(TIFF *tif, Image &image)
 
 // One row in the written layout (grey or RGB, then alpha when kept), each sample replaced by
 // its difference from the same sample of the pixel to its left: the horizontal predictor.
-void packPredictedRow(const std::uint8_t *from, std::uint8_t *to, int width, bool grey, bool alpha)
+void PackPredictedRow(const std::uint8_t *from, std::uint8_t *to, int width, bool grey, bool alpha)
 {
     const int channels = (grey ? 1 : 3) + (alpha ? 1 : 0);
     std::uint8_t *out = to;
@@ -279,7 +279,7 @@ void packPredictedRow(const std::uint8_t *from, std::uint8_t *to, int width, boo
 }
 
 // A strip as libtiff's Adobe Deflate codec stores it: one zlib stream.
-bool deflateStrip(const std::vector<std::uint8_t> &raw, std::vector<std::uint8_t> &out)
+bool DeflateStrip(const std::vector<std::uint8_t> &raw, std::vector<std::uint8_t> &out)
 {
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
     try {
@@ -301,13 +301,13 @@ Image DecodeTiff(Bytes bytes, QString *error)
     MemoryFile file;
     file.data = bytes.data();
     file.size = bytes.size();
-    const Tiff tif = open(file, "r");
+    const Tiff tif = Open(file, "r");
     if (!tif)
-        return Fail(error, failure(file));
+        return Fail(error, Failure(file));
     std::uint32_t width = 0, height = 0;
     if (!TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width) ||
         !TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height))
-        return Fail(error, reason::damaged("TIFF"));
+        return Fail(error, reason::Damaged("TIFF"));
     if (RefuseSize(width, height, error))
         return {};
     std::uint16_t bits = 1, channels = 1, planar = PLANARCONFIG_CONTIG, photometric = 0,
@@ -331,28 +331,28 @@ Image DecodeTiff(Bytes bytes, QString *error)
         return Fail(error, QStringLiteral("the TIFF picture's layout is not supported"));
     }
     Image image(static_cast<int>(width), static_cast<int>(height));
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
-    AdviseHugePages(image.row(0), image.sizeInBytes());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
+    AdviseHugePages(image.Row(0), image.SizeInBytes());
     const bool plain =
         bits == 8 && format == SAMPLEFORMAT_UINT && planar == PLANARCONFIG_CONTIG &&
         !TIFFIsTiled(tif.get()) &&
         ((photometric == PHOTOMETRIC_RGB && (channels == 3 || channels == 4)) ||
          (photometric == PHOTOMETRIC_MINISBLACK && (channels == 1 || channels == 2)));
-    const bool read = plain ? readPlain(tif.get(), image, channels, associated)
-                            : readThroughRgba(tif.get(), image);
+    const bool read = plain ? ReadPlain(tif.get(), image, channels, associated)
+                            : ReadThroughRgba(tif.get(), image);
     if (!read)
-        return Fail(error, failure(file));
+        return Fail(error, Failure(file));
 
     ImageMetadata metadata;
-    metadata.icc = byteField(tif.get(), TIFFTAG_ICCPROFILE);
-    metadata.xmp = byteField(tif.get(), TIFFTAG_XMLPACKET);
+    metadata.icc = ByteField(tif.get(), TIFFTAG_ICCPROFILE);
+    metadata.xmp = ByteField(tif.get(), TIFFTAG_XMLPACKET);
     char *make = nullptr;
     toff_t exifDirectory = 0;
     if (TIFFGetField(tif.get(), TIFFTAG_EXIFIFD, &exifDirectory) ||
         TIFFGetField(tif.get(), TIFFTAG_MAKE, &make))
         metadata.exif = ExifOfTiffFile(bytes);
-    image.setMetadata(std::move(metadata));
+    image.SetMetadata(std::move(metadata));
     return ApplyOrientation(std::move(image), orientation);
 }
 
@@ -366,16 +366,16 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
     MemoryFile file;
     file.out = &bytes;
     {
-        const Tiff tif = open(file, "w");
+        const Tiff tif = Open(file, "w");
         if (!tif) {
             Fail(error, QStringLiteral("the TIFF encoder failed (%1)")
                             .arg(QString::fromStdString(file.firstError)));
             return false;
         }
         TIFF *t = tif.get();
-        const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * channels;
-        TIFFSetField(t, TIFFTAG_IMAGEWIDTH, static_cast<std::uint32_t>(image.width()));
-        TIFFSetField(t, TIFFTAG_IMAGELENGTH, static_cast<std::uint32_t>(image.height()));
+        const std::size_t rowBytes = static_cast<std::size_t>(image.Width()) * channels;
+        TIFFSetField(t, TIFFTAG_IMAGEWIDTH, static_cast<std::uint32_t>(image.Width()));
+        TIFFSetField(t, TIFFTAG_IMAGELENGTH, static_cast<std::uint32_t>(image.Height()));
         TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
         TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, channels);
         TIFFSetField(t, TIFFTAG_PHOTOMETRIC, grey ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
@@ -385,7 +385,7 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
         TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
         const int rowsPerStrip =
             static_cast<int>(std::min<std::size_t>(std::max<std::size_t>(1, kStripBytes / rowBytes),
-                                                   static_cast<std::size_t>(image.height())));
+                                                   static_cast<std::size_t>(image.Height())));
         TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, static_cast<std::uint32_t>(rowsPerStrip));
         if (!summary.opaque) {
             const std::uint16_t kind = EXTRASAMPLE_UNASSALPHA;
@@ -398,24 +398,24 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
             TIFFSetField(t, TIFFTAG_XMLPACKET, static_cast<std::uint32_t>(metadata.xmp.size()),
                          metadata.xmp.constData());
         // Strips are packed, predicted and deflated in parallel, then written in order.
-        const int stripCount = (image.height() + rowsPerStrip - 1) / rowsPerStrip;
+        const int stripCount = (image.Height() + rowsPerStrip - 1) / rowsPerStrip;
         std::vector<std::vector<std::uint8_t>> strips(static_cast<std::size_t>(stripCount));
         std::atomic<bool> failed{false};
         ParallelFor(stripCount, [&](int begin, int end) {
             std::vector<std::uint8_t> raw;
             for (int i = begin; i < end && !failed; ++i) {
                 const int first = i * rowsPerStrip;
-                const int rows = std::min(rowsPerStrip, image.height() - first);
+                const int rows = std::min(rowsPerStrip, image.Height() - first);
                 raw.resize(rowBytes * static_cast<std::size_t>(rows));
                 for (int r = 0; r < rows; ++r)
-                    packPredictedRow(image.row(first + r), raw.data() + rowBytes * r, image.width(),
+                    PackPredictedRow(image.Row(first + r), raw.data() + rowBytes * r, image.Width(),
                                      grey, !summary.opaque);
-                if (!deflateStrip(raw, strips[static_cast<std::size_t>(i)]))
+                if (!DeflateStrip(raw, strips[static_cast<std::size_t>(i)]))
                     failed = true;
             }
         });
         if (failed) {
-            Fail(error, reason::outOfMemory());
+            Fail(error, reason::OutOfMemory());
             return false;
         }
         for (int i = 0; i < stripCount; ++i) {

@@ -16,7 +16,7 @@ struct HandleDeleter
 };
 using Handle = std::unique_ptr<void, HandleDeleter>;
 
-bool isTruncation(const char *message)
+bool IsTruncation(const char *message)
 {
     return message && std::strstr(message, "Premature end") != nullptr;
 }
@@ -27,14 +27,14 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
 {
     const Handle handle(tjInitDecompress());
     if (!handle) {
-        Fail(error, reason::outOfMemory());
+        Fail(error, reason::OutOfMemory());
         return JpegDecodeOutcome::Failed;
     }
     int width = 0, height = 0, subsampling = 0, colourSpace = 0;
     if (tjDecompressHeader3(handle.get(), bytes.data(), bytes.size(), &width, &height, &subsampling,
                             &colourSpace) != 0) {
-        Fail(error, isTruncation(tjGetErrorStr2(handle.get())) ? reason::truncated()
-                                                               : reason::damaged("JPEG"));
+        Fail(error, IsTruncation(tjGetErrorStr2(handle.get())) ? reason::Truncated()
+                                                               : reason::Damaged("JPEG"));
         return JpegDecodeOutcome::Failed;
     }
     if (RefuseSize(width, height, error))
@@ -42,21 +42,21 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
     if (colourSpace == TJCS_CMYK || colourSpace == TJCS_YCCK)
         return JpegDecodeOutcome::NeedsColourConversion;
     Image decoded(width, height);
-    if (decoded.isNull()) {
-        Fail(error, reason::outOfMemory());
+    if (decoded.IsNull()) {
+        Fail(error, reason::OutOfMemory());
         return JpegDecodeOutcome::Failed;
     }
-    AdviseHugePages(decoded.row(0), decoded.sizeInBytes());
+    AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
     // TJPF_RGBA fills the alpha byte with 255.
-    if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.row(0), width,
-                      static_cast<int>(decoded.stride()), height, TJPF_RGBA, 0) != 0) {
+    if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), width,
+                      static_cast<int>(decoded.Stride()), height, TJPF_RGBA, 0) != 0) {
         const char *message = tjGetErrorStr2(handle.get());
-        if (isTruncation(message)) {
-            Fail(error, reason::truncated());
+        if (IsTruncation(message)) {
+            Fail(error, reason::Truncated());
             return JpegDecodeOutcome::Failed;
         }
         if (tjGetErrorCode(handle.get()) != TJERR_WARNING) {
-            Fail(error, reason::damaged("JPEG"));
+            Fail(error, reason::Damaged("JPEG"));
             return JpegDecodeOutcome::Failed;
         }
     }

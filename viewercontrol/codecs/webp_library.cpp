@@ -17,15 +17,15 @@ namespace {
 
 constexpr int kMaxSide = WEBP_MAX_DIMENSION;
 
-QString decodeFailure(VP8StatusCode status)
+QString DecodeFailure(VP8StatusCode status)
 {
     switch (status) {
     case VP8_STATUS_NOT_ENOUGH_DATA:
-        return reason::truncated();
+        return reason::Truncated();
     case VP8_STATUS_OUT_OF_MEMORY:
-        return reason::outOfMemory();
+        return reason::OutOfMemory();
     default:
-        return reason::damaged("WebP");
+        return reason::Damaged("WebP");
     }
 }
 
@@ -42,7 +42,7 @@ struct MuxDeleter
     void operator()(WebPMux *mux) const { WebPMuxDelete(mux); }
 };
 
-QByteArray chunk(const WebPDemuxer *demux, const char *fourcc)
+QByteArray Chunk(const WebPDemuxer *demux, const char *fourcc)
 {
     WebPChunkIterator it{};
     QByteArray bytes;
@@ -53,49 +53,49 @@ QByteArray chunk(const WebPDemuxer *demux, const char *fourcc)
     return bytes;
 }
 
-ImageMetadata webpMetadata(const WebPDemuxer *demux)
+ImageMetadata WebpMetadata(const WebPDemuxer *demux)
 {
     ImageMetadata metadata;
     const std::uint32_t flags = WebPDemuxGetI(demux, WEBP_FF_FORMAT_FLAGS);
     if (flags & ICCP_FLAG)
-        metadata.icc = chunk(demux, "ICCP");
+        metadata.icc = Chunk(demux, "ICCP");
     if (flags & EXIF_FLAG) {
-        const QByteArray exif = chunk(demux, "EXIF");
+        const QByteArray exif = Chunk(demux, "EXIF");
         // Some writers put "Exif\0\0" first, as in JPEG.
         metadata.exif = ExifTiffStructure({reinterpret_cast<const std::uint8_t *>(exif.constData()),
                                            static_cast<std::size_t>(exif.size())});
     }
     if (flags & XMP_FLAG)
-        metadata.xmp = chunk(demux, "XMP ");
+        metadata.xmp = Chunk(demux, "XMP ");
     return metadata;
 }
 
-Image firstFrame(const WebPData &data, int width, int height, QString *error)
+Image FirstFrame(const WebPData &data, int width, int height, QString *error)
 {
     WebPAnimDecoderOptions options;
     if (!WebPAnimDecoderOptionsInit(&options))
-        return Fail(error, reason::damaged("WebP"));
+        return Fail(error, reason::Damaged("WebP"));
     options.color_mode = MODE_RGBA;
     options.use_threads = 0;
     const std::unique_ptr<WebPAnimDecoder, AnimDecoderDeleter> decoder(
         WebPAnimDecoderNew(&data, &options));
     if (!decoder)
-        return Fail(error, reason::damaged("WebP"));
+        return Fail(error, reason::Damaged("WebP"));
     WebPAnimInfo info{};
     if (!WebPAnimDecoderGetInfo(decoder.get(), &info) ||
         static_cast<int>(info.canvas_width) != width ||
         static_cast<int>(info.canvas_height) != height)
-        return Fail(error, reason::damaged("WebP"));
+        return Fail(error, reason::Damaged("WebP"));
     std::uint8_t *canvas = nullptr;
     int timestamp = 0;
     if (!WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp) || !canvas)
-        return Fail(error, reason::damaged("WebP"));
+        return Fail(error, reason::Damaged("WebP"));
     Image image(width, height);
-    if (image.isNull())
-        return Fail(error, reason::outOfMemory());
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
     const std::size_t rowBytes = 4 * static_cast<std::size_t>(width);
     for (int y = 0; y < height; ++y)
-        std::memcpy(image.row(y), canvas + rowBytes * static_cast<std::size_t>(y), rowBytes);
+        std::memcpy(image.Row(y), canvas + rowBytes * static_cast<std::size_t>(y), rowBytes);
     return image;
 }
 
@@ -106,43 +106,43 @@ Image DecodeWebp(Bytes bytes, QString *error)
     WebPBitstreamFeatures features{};
     const VP8StatusCode status = WebPGetFeatures(bytes.data(), bytes.size(), &features);
     if (status != VP8_STATUS_OK)
-        return Fail(error, decodeFailure(status));
+        return Fail(error, DecodeFailure(status));
     if (RefuseSize(features.width, features.height, error))
         return {};
     const WebPData data{bytes.data(), bytes.size()};
     const std::unique_ptr<WebPDemuxer, DemuxDeleter> demux(WebPDemux(&data));
     if (!demux)
-        return Fail(error, reason::damaged("WebP"));
+        return Fail(error, reason::Damaged("WebP"));
     Image image;
     if (features.has_animation) {
-        image = firstFrame(data, features.width, features.height, error);
-        if (image.isNull())
+        image = FirstFrame(data, features.width, features.height, error);
+        if (image.IsNull())
             return image;
     } else {
         image = Image(features.width, features.height);
-        if (image.isNull())
-            return Fail(error, reason::outOfMemory());
-        AdviseHugePages(image.row(0), image.sizeInBytes());
+        if (image.IsNull())
+            return Fail(error, reason::OutOfMemory());
+        AdviseHugePages(image.Row(0), image.SizeInBytes());
         WebPDecoderConfig config;
         if (!WebPInitDecoderConfig(&config))
-            return Fail(error, reason::damaged("WebP"));
+            return Fail(error, reason::Damaged("WebP"));
         config.output.colorspace = MODE_RGBA;
         config.output.is_external_memory = 1;
-        config.output.u.RGBA.rgba = image.row(0);
-        config.output.u.RGBA.stride = static_cast<int>(image.stride());
-        config.output.u.RGBA.size = image.sizeInBytes();
+        config.output.u.RGBA.rgba = image.Row(0);
+        config.output.u.RGBA.stride = static_cast<int>(image.Stride());
+        config.output.u.RGBA.size = image.SizeInBytes();
         const VP8StatusCode decoded = WebPDecode(bytes.data(), bytes.size(), &config);
         WebPFreeDecBuffer(&config.output);
         if (decoded != VP8_STATUS_OK)
-            return Fail(error, decodeFailure(decoded));
+            return Fail(error, DecodeFailure(decoded));
     }
-    image.setMetadata(webpMetadata(demux.get()));
+    image.SetMetadata(WebpMetadata(demux.get()));
     return image;
 }
 
 bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
-    if (image.width() > kMaxSide || image.height() > kMaxSide) {
+    if (image.Width() > kMaxSide || image.Height() > kMaxSide) {
         Fail(error, QStringLiteral("WebP holds at most %1 pixels a side").arg(kMaxSide));
         return false;
     }
@@ -170,11 +170,11 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
         void operator()(WebPPicture *p) const { WebPPictureFree(p); }
     };
     const std::unique_ptr<WebPPicture, PictureFree> ownPicture(&picture);
-    picture.width = image.width();
-    picture.height = image.height();
+    picture.width = image.Width();
+    picture.height = image.Height();
     picture.use_argb = config.lossless;
-    if (!WebPPictureImportRGBA(&picture, image.row(0), static_cast<int>(image.stride()))) {
-        Fail(error, reason::outOfMemory());
+    if (!WebPPictureImportRGBA(&picture, image.Row(0), static_cast<int>(image.Stride()))) {
+        Fail(error, reason::OutOfMemory());
         return false;
     }
     WebPMemoryWriter writer;
@@ -188,13 +188,13 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
     picture.custom_ptr = &writer;
     if (!WebPEncode(&config, &picture)) {
         Fail(error, picture.error_code == VP8_ENC_ERROR_OUT_OF_MEMORY
-                        ? reason::outOfMemory()
+                        ? reason::OutOfMemory()
                         : QStringLiteral("the WebP encoder failed (error %1)")
                               .arg(static_cast<int>(picture.error_code)));
         return false;
     }
     const ImageMetadata &metadata = settings.metadata;
-    if (metadata.isEmpty()) {
+    if (metadata.IsEmpty()) {
         out = QByteArray(reinterpret_cast<const char *>(writer.mem),
                          static_cast<qsizetype>(writer.size));
         return true;
@@ -203,7 +203,7 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
     const WebPData bitstream{writer.mem, writer.size};
     const std::unique_ptr<WebPMux, MuxDeleter> mux(WebPMuxCreate(&bitstream, 0));
     if (!mux) {
-        Fail(error, reason::outOfMemory());
+        Fail(error, reason::OutOfMemory());
         return false;
     }
     const auto set = [&](const char *fourcc, const QByteArray &bytes) {

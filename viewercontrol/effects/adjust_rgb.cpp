@@ -13,10 +13,10 @@ namespace lumaskin {
 
 void AdjustRGB(Image &image, int red, int green, int blue)
 {
-    if (image.isNull() || (red == 0 && green == 0 && blue == 0))
+    if (image.IsNull() || (red == 0 && green == 0 && blue == 0))
         return;
     const auto shift = [](int amount) {
-        amount = ranges::kAdjustRGB.clamp(amount);
+        amount = ranges::kAdjustRGB.Clamp(amount);
         return effects::MakeChannelTable([amount](int v) { return v + amount; });
     };
     effects::ApplyChannelTables(image, shift(red), shift(green), shift(blue));

@@ -23,7 +23,7 @@ namespace lumaskin {
 namespace {
 
 // Per byte, whether it is above or below all eight neighbours of its channel.
-void findOutliers(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
+void FindOutliers(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
                   const std::uint8_t *LUMASKIN_RESTRICT c, int bytes,
                   std::uint8_t *LUMASKIN_RESTRICT outliers)
 {
@@ -39,7 +39,7 @@ void findOutliers(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *L
 }
 
 // Pixels with an outlier in a colour channel take the medians; the rest stay.
-void replaceOutliers(const std::uint8_t *LUMASKIN_RESTRICT outliers,
+void ReplaceOutliers(const std::uint8_t *LUMASKIN_RESTRICT outliers,
                      const std::uint8_t *LUMASKIN_RESTRICT medians, int width,
                      std::uint8_t *LUMASKIN_RESTRICT out)
 {
@@ -53,17 +53,17 @@ void replaceOutliers(const std::uint8_t *LUMASKIN_RESTRICT outliers,
     }
 }
 
-void antiNoisePass(Image &image)
+void AntiNoisePass(Image &image)
 {
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [width](effects::RowWindow &window) {
         effects::MedianOfNine median(width);
         std::vector<std::uint8_t> medians(4 * static_cast<std::size_t>(width));
         std::vector<std::uint8_t> outliers(4 * static_cast<std::size_t>(width));
-        for (; !window.done(); window.next()) {
-            findOutliers(window.row(-1), window.row(0), window.row(1), 4 * width, outliers.data());
-            median.row(window.row(-1), window.row(0), window.row(1), medians.data());
-            replaceOutliers(outliers.data(), medians.data(), width, window.out());
+        for (; !window.Done(); window.Next()) {
+            FindOutliers(window.Row(-1), window.Row(0), window.Row(1), 4 * width, outliers.data());
+            median.Row(window.Row(-1), window.Row(0), window.Row(1), medians.data());
+            ReplaceOutliers(outliers.data(), medians.data(), width, window.Out());
         }
     });
 }
@@ -72,11 +72,11 @@ void antiNoisePass(Image &image)
 
 void AntiNoise(Image &image, int level)
 {
-    level = ranges::kAntiNoise.clamp(level);
-    if (image.isNull())
+    level = ranges::kAntiNoise.Clamp(level);
+    if (image.IsNull())
         return;
     for (int pass = 0; pass < level; ++pass)
-        antiNoisePass(image);
+        AntiNoisePass(image);
 }
 
 } // namespace lumaskin

@@ -16,7 +16,7 @@ namespace {
 
 // Separable: the vertical 1 2 1 sums of a row (pixel -1 to width) in 16 bits, then the
 // horizontal 1 2 1 over them.
-void blurRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
+void BlurRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
              const std::uint8_t *LUMASKIN_RESTRICT c, int width,
              std::uint16_t *LUMASKIN_RESTRICT sum, std::uint8_t *LUMASKIN_RESTRICT out)
 {
@@ -35,11 +35,11 @@ void blurRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASK
 
 void Blur(Image &image)
 {
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [width](effects::RowWindow &window) {
         std::vector<std::uint16_t> sums(4 * static_cast<std::size_t>(width + 2));
-        for (; !window.done(); window.next())
-            blurRow(window.row(-1), window.row(0), window.row(1), width, sums.data(), window.out());
+        for (; !window.Done(); window.Next())
+            BlurRow(window.Row(-1), window.Row(0), window.Row(1), width, sums.data(), window.Out());
     });
 }
 

@@ -15,8 +15,8 @@ namespace lumaskin {
 
 void Contrast(Image &image, int percent)
 {
-    percent = ranges::kContrast.clamp(percent);
-    if (image.isNull() || percent == 100)
+    percent = ranges::kContrast.Clamp(percent);
+    if (image.IsNull() || percent == 100)
         return;
     effects::ApplyChannelTable(image, effects::MakeChannelTable([percent](int v) {
                                    return static_cast<int>(

@@ -11,7 +11,7 @@ namespace lumaskin {
 
 namespace {
 
-void greyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
+void GreyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
 {
     // Whole 32-bit words so that the compiler can work on several pixels at once.
     for (int x = 0; x < width; ++x) {
@@ -26,10 +26,10 @@ void greyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
 
 void Desaturate(Image &image)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return;
-    const int width = image.width();
-    effects::ForEachRow(image, [width](int, std::uint8_t *row) { greyRow(row, width); });
+    const int width = image.Width();
+    effects::ForEachRow(image, [width](int, std::uint8_t *row) { GreyRow(row, width); });
 }
 
 } // namespace lumaskin

@@ -21,18 +21,18 @@ namespace lumaskin {
 
 void Diffuse(Image &image, int distance)
 {
-    distance = ranges::kDiffuse.clamp(distance);
-    if (image.isNull() || distance == 0)
+    distance = ranges::kDiffuse.Clamp(distance);
+    if (image.IsNull() || distance == 0)
         return;
-    const std::uint64_t seed = effects::RandomSeed(126, image.width(), image.height(), distance);
-    const int width = image.width();
+    const std::uint64_t seed = effects::RandomSeed(126, image.Width(), image.Height(), distance);
+    const int width = image.Width();
     effects::ForEachRowWindow(image, distance, [=](effects::RowWindow &window) {
         std::array<const std::uint8_t *, 2 * 100 + 1> rows{};
-        for (; !window.done(); window.next()) {
-            const int y = window.y();
+        for (; !window.Done(); window.Next()) {
+            const int y = window.Y();
             for (int dy = -distance; dy <= distance; ++dy)
-                rows[std::size_t(dy + distance)] = window.row(dy);
-            std::uint8_t *out = window.out();
+                rows[std::size_t(dy + distance)] = window.Row(dy);
+            std::uint8_t *out = window.Out();
             for (int x = 0; x < width; ++x) {
                 const std::uint64_t bits = effects::PixelRandom(seed, x, y);
                 const int dx = effects::Spread(bits, distance);

@@ -16,11 +16,11 @@ struct ArgumentRange
     // moderate value.
     double defaultValue;
 
-    constexpr int clamp(int value) const
+    constexpr int Clamp(int value) const
     {
         return std::clamp(value, static_cast<int>(minimum), static_cast<int>(maximum));
     }
-    constexpr double clamp(double value) const { return std::clamp(value, minimum, maximum); }
+    constexpr double Clamp(double value) const { return std::clamp(value, minimum, maximum); }
 };
 
 namespace ranges {

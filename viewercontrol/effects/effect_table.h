@@ -49,13 +49,13 @@ struct EffectDescriptor
     // Receives exactly `arguments.size()` values, already clamped and rounded.
     void (*run)(Image &image, const Arguments &arguments);
 
-    // The values `apply` would use: missing or non-numeric ones take their default, extra ones
+    // The values `Apply` would use: missing or non-numeric ones take their default, extra ones
     // are ignored, each is clamped to its range, whole-number kinds are rounded.
-    Arguments clampArguments(std::span<const double> given) const;
+    Arguments ClampArguments(std::span<const double> given) const;
     // Clamps the arguments and applies the effect to the picture in place.
-    void apply(Image &image, std::span<const double> given) const;
+    void Apply(Image &image, std::span<const double> given) const;
     // True when these arguments (after clamping) leave every picture unchanged.
-    bool isNeutral(std::span<const double> given) const;
+    bool IsNeutral(std::span<const double> given) const;
 };
 
 // Every effect, in the order the viewer's users see them.

@@ -21,7 +21,7 @@ namespace lumaskin {
 namespace {
 
 // `away` and `toward` hold the luma of the pixels to read for each output pixel.
-void reliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
+void ReliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
                const std::uint8_t *LUMASKIN_RESTRICT toward, int width, int depth,
                std::uint8_t *LUMASKIN_RESTRICT out)
 {
@@ -38,21 +38,21 @@ void reliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
 
 void Emboss(Image &image, int depth, EmbossDirection direction)
 {
-    depth = ranges::kEmbossDepth.clamp(depth);
+    depth = ranges::kEmbossDepth.Clamp(depth);
     constexpr int kSteps[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
                                   {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    const int index = ranges::kEmbossDirection.clamp(static_cast<int>(direction));
+    const int index = ranges::kEmbossDirection.Clamp(static_cast<int>(direction));
     const int dx = kSteps[index][0];
     const int dy = kSteps[index][1];
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [=](effects::RowWindow &window) {
         std::vector<std::uint8_t> away(static_cast<std::size_t>(width));
         std::vector<std::uint8_t> toward(static_cast<std::size_t>(width));
-        for (; !window.done(); window.next()) {
+        for (; !window.Done(); window.Next()) {
             // Pixels (x - dx, y - dy) and (x + dx, y + dy) for x = 0 .. width - 1.
-            effects::LumaRow(window.row(-dy) - 4 * dx, width, away.data());
-            effects::LumaRow(window.row(dy) + 4 * dx, width, toward.data());
-            reliefRow(away.data(), toward.data(), width, depth, window.out());
+            effects::LumaRow(window.Row(-dy) - 4 * dx, width, away.data());
+            effects::LumaRow(window.Row(dy) + 4 * dx, width, toward.data());
+            ReliefRow(away.data(), toward.data(), width, depth, window.Out());
         }
     });
 }

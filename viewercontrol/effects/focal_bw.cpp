@@ -25,7 +25,7 @@ struct Focus
     double fade;         // 1 / (outer - inner), 0 for a hard edge
 };
 
-void greyRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last)
+void GreyRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last)
 {
     for (int x = first; x < last; ++x) {
         const std::uint32_t v = effects::LoadPixel(row + 4 * x);
@@ -35,7 +35,7 @@ void greyRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last)
     }
 }
 
-void blendRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last, double dy2,
+void BlendRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last, double dy2,
               const Focus &focus)
 {
     for (int x = first; x < last; ++x) {
@@ -52,7 +52,7 @@ void blendRow(std::uint8_t *LUMASKIN_RESTRICT row, int first, int last, double d
 }
 
 // The columns [first, last) of a row within `radius` of the focus (empty when none are).
-std::pair<int, int> within(double radius, double dy2, const Focus &focus, int width)
+std::pair<int, int> Within(double radius, double dy2, const Focus &focus, int width)
 {
     const double half2 = radius * radius - dy2;
     if (half2 < 0)
@@ -70,36 +70,36 @@ std::pair<int, int> within(double radius, double dy2, const Focus &focus, int wi
 
 void FocalBW(Image &image, int radius1, int radius2, int x, int y)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return;
     radius1 = std::max(radius1, static_cast<int>(ranges::kFocalRadius.minimum));
     radius2 = std::max(radius2, radius1);
     const Focus focus{double(x), double(y), double(radius1), double(radius2),
                       radius2 > radius1 ? 1.0 / (double(radius2) - radius1) : 0.0};
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRow(image, [&](int row, std::uint8_t *pixels) {
         // Per row, the columns split into grey | fading | colour | fading | grey; the spans
         // come from the circles' chords, so only the fading band needs square roots.
         const double dy = row - focus.y;
         const double dy2 = dy * dy;
-        const auto [outerFirst, outerLast] = within(focus.outer, dy2, focus, width);
+        const auto [outerFirst, outerLast] = Within(focus.outer, dy2, focus, width);
         if (outerFirst >= outerLast) {
-            greyRow(pixels, 0, width);
+            GreyRow(pixels, 0, width);
             return;
         }
-        greyRow(pixels, 0, outerFirst);
-        greyRow(pixels, outerLast, width);
+        GreyRow(pixels, 0, outerFirst);
+        GreyRow(pixels, outerLast, width);
         if (focus.fade == 0.0) {
             // Hard edge: the circle of radius2 is the circle of radius1.
             return;
         }
-        const auto [innerFirst, innerLast] = within(focus.inner, dy2, focus, width);
+        const auto [innerFirst, innerLast] = Within(focus.inner, dy2, focus, width);
         if (innerFirst >= innerLast) {
-            blendRow(pixels, outerFirst, outerLast, dy2, focus);
+            BlendRow(pixels, outerFirst, outerLast, dy2, focus);
             return;
         }
-        blendRow(pixels, outerFirst, innerFirst, dy2, focus);
-        blendRow(pixels, innerLast, outerLast, dy2, focus);
+        BlendRow(pixels, outerFirst, innerFirst, dy2, focus);
+        BlendRow(pixels, innerLast, outerLast, dy2, focus);
     });
 }
 

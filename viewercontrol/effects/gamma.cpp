@@ -17,8 +17,8 @@ void Gamma(Image &image, double gamma)
 {
     if (std::isnan(gamma))
         return;
-    gamma = ranges::kGamma.clamp(gamma);
-    if (image.isNull() || gamma == 1.0)
+    gamma = ranges::kGamma.Clamp(gamma);
+    if (image.IsNull() || gamma == 1.0)
         return;
     const double exponent = 1.0 / gamma;
     effects::ApplyChannelTable(image, effects::MakeChannelTable([exponent](int v) {

@@ -18,7 +18,7 @@ namespace lumaskin {
 namespace {
 
 // Hue in sixths of a turn, 0 <= h < 6, of a colour that is not grey.
-double hueSextant(double r, double g, double b)
+double HueSextant(double r, double g, double b)
 {
     const double high = std::max({r, g, b});
     const double chroma = high - std::min({r, g, b});
@@ -32,7 +32,7 @@ double hueSextant(double r, double g, double b)
     return h < 0 ? h + 6 : h;
 }
 
-void turnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
+void TurnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
 {
     // Branch-free float code over whole words so that the compiler can vectorise it: the
     // hue is found with selects, and the colour is rebuilt with the closed HSV formula
@@ -69,17 +69,17 @@ void turnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
 
 void Hue(Image &image, int red, int green, int blue)
 {
-    red = ranges::kHue.clamp(red);
-    green = ranges::kHue.clamp(green);
-    blue = ranges::kHue.clamp(blue);
-    if (image.isNull() || (red == green && green == blue))
+    red = ranges::kHue.Clamp(red);
+    green = ranges::kHue.Clamp(green);
+    blue = ranges::kHue.Clamp(blue);
+    if (image.IsNull() || (red == green && green == blue))
         return;
-    const float turn = static_cast<float>(hueSextant(red, green, blue));
+    const float turn = static_cast<float>(HueSextant(red, green, blue));
     if (turn == 0.0f)
         return;
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRow(image,
-                        [width, turn](int, std::uint8_t *row) { turnRow(row, width, turn); });
+                        [width, turn](int, std::uint8_t *row) { TurnRow(row, width, turn); });
 }
 
 } // namespace lumaskin

@@ -10,7 +10,7 @@ namespace lumaskin {
 
 namespace {
 
-void invertRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
+void InvertRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
 {
     // XOR of the colour bytes is the same as 255 - v and runs on whole words.
     for (int x = 0; x < width; ++x)
@@ -21,10 +21,10 @@ void invertRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
 
 void InvertColor(Image &image)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return;
-    const int width = image.width();
-    effects::ForEachRow(image, [width](int, std::uint8_t *row) { invertRow(row, width); });
+    const int width = image.Width();
+    effects::ForEachRow(image, [width](int, std::uint8_t *row) { InvertRow(row, width); });
 }
 
 } // namespace lumaskin

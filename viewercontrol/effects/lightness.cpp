@@ -15,10 +15,10 @@ namespace lumaskin {
 
 void Lightness(Image &image, int red, int green, int blue)
 {
-    if (image.isNull() || (red == 100 && green == 100 && blue == 100))
+    if (image.IsNull() || (red == 100 && green == 100 && blue == 100))
         return;
     const auto scale = [](int percent) {
-        percent = ranges::kLightness.clamp(percent);
+        percent = ranges::kLightness.Clamp(percent);
         return effects::MakeChannelTable([percent](int v) {
             const double p = percent / 100.0;
             return static_cast<int>(

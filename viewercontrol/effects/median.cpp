@@ -26,15 +26,15 @@ namespace lumaskin {
 
 namespace {
 
-void medianOfNine(Image &image)
+void MedianOfNine(Image &image)
 {
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [width](effects::RowWindow &window) {
         effects::MedianOfNine median(width);
-        for (; !window.done(); window.next()) {
-            std::uint8_t *out = window.out();
-            median.row(window.row(-1), window.row(0), window.row(1), out);
-            const std::uint8_t *original = window.row(0);
+        for (; !window.Done(); window.Next()) {
+            std::uint8_t *out = window.Out();
+            median.Row(window.Row(-1), window.Row(0), window.Row(1), out);
+            const std::uint8_t *original = window.Row(0);
             for (int x = 0; x < width; ++x)
                 out[4 * x + 3] = original[4 * x + 3];
         }
@@ -54,13 +54,13 @@ public:
         : m_fine(static_cast<std::size_t>(columns) * kBins),
           m_coarse(static_cast<std::size_t>(columns) * kCoarse)
     {}
-    const std::uint8_t *fine(int column) const { return &m_fine[std::size_t(column) * kBins]; }
-    const std::uint8_t *coarse(int column) const
+    const std::uint8_t *Fine(int column) const { return &m_fine[std::size_t(column) * kBins]; }
+    const std::uint8_t *Coarse(int column) const
     {
         return &m_coarse[std::size_t(column) * kCoarse];
     }
     // Adds (+1) or removes (-1) one row's values: pixel sources[c] of `row` for column c.
-    void add(const std::uint8_t *row, const std::vector<int> &sources, int channel, int step)
+    void Add(const std::uint8_t *row, const std::vector<int> &sources, int channel, int step)
     {
         const auto change = static_cast<std::uint8_t>(step);
         for (std::size_t column = 0; column < sources.size(); ++column) {
@@ -88,16 +88,16 @@ public:
     {}
 
     // The median of the square whose leftmost column is `column`; call with column 0, 1, 2, ...
-    int median(int column)
+    int Median(int column)
     {
         if (column == 0) {
             m_coarse.fill(0);
             m_seen.fill(kNever);
             for (int c = 0; c < m_side; ++c)
-                add(m_coarse.data(), m_columns.coarse(c));
+                Add(m_coarse.data(), m_columns.Coarse(c));
         } else {
-            slide(m_coarse.data(), m_columns.coarse(column + m_side - 1),
-                  m_columns.coarse(column - 1));
+            Slide(m_coarse.data(), m_columns.Coarse(column + m_side - 1),
+                  m_columns.Coarse(column - 1));
         }
         int below = 0;
         int group = 0;
@@ -110,11 +110,11 @@ public:
         if (seen == kNever || 2 * (column - seen) > m_side) {
             std::fill_n(fine, kCoarse, std::uint16_t(0));
             for (int c = column; c < column + m_side; ++c)
-                add(fine, m_columns.fine(c) + offset);
+                Add(fine, m_columns.Fine(c) + offset);
         } else {
             for (int c = seen + 1; c <= column; ++c)
-                slide(fine, m_columns.fine(c + m_side - 1) + offset,
-                      m_columns.fine(c - 1) + offset);
+                Slide(fine, m_columns.Fine(c + m_side - 1) + offset,
+                      m_columns.Fine(c - 1) + offset);
         }
         m_seen[std::size_t(group)] = column;
 
@@ -127,13 +127,13 @@ public:
 private:
     static constexpr int kNever = -1;
 
-    static void add(std::uint16_t *LUMASKIN_RESTRICT counts,
+    static void Add(std::uint16_t *LUMASKIN_RESTRICT counts,
                     const std::uint8_t *LUMASKIN_RESTRICT entering)
     {
         for (int i = 0; i < kCoarse; ++i)
             counts[i] = static_cast<std::uint16_t>(counts[i] + entering[i]);
     }
-    static void slide(std::uint16_t *LUMASKIN_RESTRICT counts,
+    static void Slide(std::uint16_t *LUMASKIN_RESTRICT counts,
                       const std::uint8_t *LUMASKIN_RESTRICT entering,
                       const std::uint8_t *LUMASKIN_RESTRICT leaving)
     {
@@ -156,14 +156,14 @@ constexpr int kStripeColumns = 256;
 // Up to this radius a running histogram costs less than the constant-time method.
 constexpr int kLargestRunningRadius = 5;
 
-void medianOfHistograms(Image &image, int radius)
+void MedianOfHistograms(Image &image, int radius)
 {
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.Width();
+    const int height = image.Height();
     const int side = 2 * radius + 1;
     // The square reaches across stripes and bands, so it reads an untouched copy.
-    const Image source = image.clone();
-    if (source.isNull())
+    const Image source = image.Clone();
+    if (source.IsNull())
         return;
     const int bandRows = std::max(256, 8 * radius);
     const int bands = (height + bandRows - 1) / bandRows;
@@ -179,23 +179,23 @@ void medianOfHistograms(Image &image, int radius)
             std::vector<int> sources(static_cast<std::size_t>(right - left + 2 * radius));
             for (std::size_t c = 0; c < sources.size(); ++c)
                 sources[c] = std::clamp(left - radius + static_cast<int>(c), 0, width - 1);
-            const auto sourceRow = [&](int y) { return source.row(std::clamp(y, 0, height - 1)); };
+            const auto sourceRow = [&](int y) { return source.Row(std::clamp(y, 0, height - 1)); };
 
             std::vector<ColumnHistograms> histograms(3, ColumnHistograms(int(sources.size())));
             for (int channel = 0; channel < 3; ++channel)
                 for (int y = top - radius; y <= top + radius; ++y)
-                    histograms[std::size_t(channel)].add(sourceRow(y), sources, channel, 1);
+                    histograms[std::size_t(channel)].Add(sourceRow(y), sources, channel, 1);
             for (int y = top; y < bottom; ++y) {
-                std::uint8_t *out = image.row(y);
+                std::uint8_t *out = image.Row(y);
                 for (int channel = 0; channel < 3; ++channel) {
                     ColumnHistograms &columns = histograms[std::size_t(channel)];
                     if (y > top) {
-                        columns.add(sourceRow(y - radius - 1), sources, channel, -1);
-                        columns.add(sourceRow(y + radius), sources, channel, 1);
+                        columns.Add(sourceRow(y - radius - 1), sources, channel, -1);
+                        columns.Add(sourceRow(y + radius), sources, channel, 1);
                     }
                     SquareHistogram square(columns, side);
                     for (int x = left; x < right; ++x)
-                        out[4 * x + channel] = static_cast<std::uint8_t>(square.median(x - left));
+                        out[4 * x + channel] = static_cast<std::uint8_t>(square.Median(x - left));
                 }
             }
         }
@@ -205,20 +205,20 @@ void medianOfHistograms(Image &image, int radius)
 // Huang's running median, for small squares: one histogram per channel slides along the row,
 // one column of the square leaving and one entering per step, and the median moves from where
 // it was. Cheaper than the constant-time method while a column is short.
-void medianOfRunningHistograms(Image &image, int radius)
+void MedianOfRunningHistograms(Image &image, int radius)
 {
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.Width();
+    const int height = image.Height();
     const int side = 2 * radius + 1;
     const int rank = side * side / 2;
-    const Image source = image.clone();
-    if (source.isNull())
+    const Image source = image.Clone();
+    if (source.IsNull())
         return;
     ParallelFor(height, [&](int begin, int end) {
         std::vector<const std::uint8_t *> rows(static_cast<std::size_t>(side));
         for (int y = begin; y < end; ++y) {
             for (int dy = -radius; dy <= radius; ++dy)
-                rows[std::size_t(dy + radius)] = source.row(std::clamp(y + dy, 0, height - 1));
+                rows[std::size_t(dy + radius)] = source.Row(std::clamp(y + dy, 0, height - 1));
             // The three channels run side by side: independent chains of work for the core.
             std::array<std::array<std::uint16_t, kBins>, 3> counts{};
             for (int x = -radius; x <= radius; ++x) {
@@ -230,7 +230,7 @@ void medianOfRunningHistograms(Image &image, int radius)
             }
             std::array<int, 3> median{};
             std::array<int, 3> below{}; // values below `median`
-            std::uint8_t *out = image.row(y);
+            std::uint8_t *out = image.Row(y);
             for (int x = 0; x < width; ++x) {
                 if (x > 0) {
                     const std::size_t leaving =
@@ -266,16 +266,16 @@ void medianOfRunningHistograms(Image &image, int radius)
 
 void Median(Image &image, int size)
 {
-    size = ranges::kMedian.clamp(size);
+    size = ranges::kMedian.Clamp(size);
     const int radius = size / 2; // even sizes round up: 2 and 3 both give radius 1
-    if (image.isNull() || radius == 0)
+    if (image.IsNull() || radius == 0)
         return;
     if (radius == 1)
-        medianOfNine(image);
+        MedianOfNine(image);
     else if (radius <= kLargestRunningRadius)
-        medianOfRunningHistograms(image, radius);
+        MedianOfRunningHistograms(image, radius);
     else
-        medianOfHistograms(image, radius);
+        MedianOfHistograms(image, radius);
 }
 
 } // namespace lumaskin

@@ -14,7 +14,7 @@ MedianOfNine::MedianOfNine(int width)
 namespace {
 
 // Sorts every column of three: low <= middle <= high.
-void sortColumns(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
+void SortColumns(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
                  const std::uint8_t *LUMASKIN_RESTRICT c, int bytes,
                  std::uint8_t *LUMASKIN_RESTRICT low, std::uint8_t *LUMASKIN_RESTRICT middle,
                  std::uint8_t *LUMASKIN_RESTRICT high)
@@ -29,7 +29,7 @@ void sortColumns(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LU
     }
 }
 
-void combineColumns(const std::uint8_t *LUMASKIN_RESTRICT low,
+void CombineColumns(const std::uint8_t *LUMASKIN_RESTRICT low,
                     const std::uint8_t *LUMASKIN_RESTRICT middle,
                     const std::uint8_t *LUMASKIN_RESTRICT high, int bytes,
                     std::uint8_t *LUMASKIN_RESTRICT out)
@@ -45,13 +45,13 @@ void combineColumns(const std::uint8_t *LUMASKIN_RESTRICT low,
 
 } // namespace
 
-void MedianOfNine::row(const std::uint8_t *above, const std::uint8_t *here,
+void MedianOfNine::Row(const std::uint8_t *above, const std::uint8_t *here,
                        const std::uint8_t *below, std::uint8_t *out)
 {
     // Columns from pixel -1 to pixel width.
-    sortColumns(above - 4, here - 4, below - 4, 4 * (m_width + 2), m_low.data(), m_middle.data(),
+    SortColumns(above - 4, here - 4, below - 4, 4 * (m_width + 2), m_low.data(), m_middle.data(),
                 m_high.data());
-    combineColumns(m_low.data(), m_middle.data(), m_high.data(), 4 * m_width, out);
+    CombineColumns(m_low.data(), m_middle.data(), m_high.data(), 4 * m_width, out);
 }
 
 } // namespace lumaskin::effects

@@ -14,7 +14,7 @@ class MedianOfNine
 {
 public:
     explicit MedianOfNine(int width);
-    void row(const std::uint8_t *above, const std::uint8_t *here, const std::uint8_t *below,
+    void Row(const std::uint8_t *above, const std::uint8_t *here, const std::uint8_t *below,
              std::uint8_t *out);
 
 private:

@@ -14,7 +14,7 @@ namespace lumaskin {
 
 namespace {
 
-void splitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std::uint32_t light,
+void SplitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std::uint32_t light,
               std::uint32_t dark)
 {
     for (int x = 0; x < width; ++x) {
@@ -28,15 +28,15 @@ void splitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std
 
 void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t second)
 {
-    if (image.isNull())
+    if (image.IsNull())
         return;
-    threshold = ranges::kMonochromeThreshold.clamp(threshold);
+    threshold = ranges::kMonochromeThreshold.Clamp(threshold);
     // 0x00BBGGRR already has red in the low byte, as our pixels do.
     const std::uint32_t light = first & 0x00FFFFFFu;
     const std::uint32_t dark = second & 0x00FFFFFFu;
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRow(
-        image, [=](int, std::uint8_t *row) { splitRow(row, width, threshold, light, dark); });
+        image, [=](int, std::uint8_t *row) { SplitRow(row, width, threshold, light, dark); });
 }
 
 } // namespace lumaskin

@@ -26,18 +26,18 @@ struct Blocks
     int columns = 0;
     int rows = 0;
     std::vector<float> average; // rows x columns x 3, each a rounded channel mean
-    const float *at(int bx, int by) const
+    const float *At(int bx, int by) const
     {
         return &average[3 *
                         (static_cast<std::size_t>(by) * std::size_t(columns) + std::size_t(bx))];
     }
 };
 
-Blocks blockAverages(const Image &image, int size)
+Blocks BlockAverages(const Image &image, int size)
 {
     Blocks blocks;
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.Width();
+    const int height = image.Height();
     blocks.columns = (width + size - 1) / size;
     blocks.rows = (height + size - 1) / size;
     blocks.average.resize(3 * static_cast<std::size_t>(blocks.columns) * std::size_t(blocks.rows));
@@ -48,7 +48,7 @@ Blocks blockAverages(const Image &image, int size)
             const int top = by * size;
             const int bottom = std::min(height, top + size);
             for (int y = top; y < bottom; ++y) {
-                const std::uint8_t *row = image.row(y);
+                const std::uint8_t *row = image.Row(y);
                 for (int bx = 0; bx < blocks.columns; ++bx) {
                     std::uint64_t *sum = &sums[3 * std::size_t(bx)];
                     const int last = std::min(width, (bx + 1) * size);
@@ -80,7 +80,7 @@ struct Between
     float weight;
 };
 
-Between between(int pixel, int size, int blocks)
+Between BetweenCentres(int pixel, int size, int blocks)
 {
     const double position = (pixel + 0.5) / size - 0.5;
     const double floorPosition = std::floor(position);
@@ -93,15 +93,15 @@ Between between(int pixel, int size, int blocks)
 
 void Mosaic(Image &image, MosaicMode mode, int size)
 {
-    size = ranges::kMosaicSize.clamp(size);
-    if (image.isNull() || size == 1)
+    size = ranges::kMosaicSize.Clamp(size);
+    if (image.IsNull() || size == 1)
         return;
-    const Blocks blocks = blockAverages(image, size);
-    const int width = image.width();
+    const Blocks blocks = BlockAverages(image, size);
+    const int width = image.Width();
     if (mode != MosaicMode::Soft) {
         effects::ForEachRow(image, [&](int y, std::uint8_t *row) {
             for (int bx = 0; bx < blocks.columns; ++bx) {
-                const float *average = blocks.at(bx, y / size);
+                const float *average = blocks.At(bx, y / size);
                 const std::uint8_t colour[3] = {static_cast<std::uint8_t>(average[0]),
                                                 static_cast<std::uint8_t>(average[1]),
                                                 static_cast<std::uint8_t>(average[2])};
@@ -115,20 +115,20 @@ void Mosaic(Image &image, MosaicMode mode, int size)
     }
     std::vector<Between> across(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x)
-        across[std::size_t(x)] = between(x, size, blocks.columns);
-    ParallelFor(image.height(), [&](int begin, int end) {
+        across[std::size_t(x)] = BetweenCentres(x, size, blocks.columns);
+    ParallelFor(image.Height(), [&](int begin, int end) {
         // Per row, the block averages blended down first; then each pixel only blends across.
         std::vector<float> blended(3 * static_cast<std::size_t>(blocks.columns));
         for (int y = begin; y < end; ++y) {
-            const Between down = between(y, size, blocks.rows);
+            const Between down = BetweenCentres(y, size, blocks.rows);
             for (int bx = 0; bx < blocks.columns; ++bx) {
-                const float *top = blocks.at(bx, down.first);
-                const float *bottom = blocks.at(bx, down.second);
+                const float *top = blocks.At(bx, down.first);
+                const float *bottom = blocks.At(bx, down.second);
                 for (int k = 0; k < 3; ++k)
                     blended[3 * std::size_t(bx) + std::size_t(k)] =
                         top[k] + (bottom[k] - top[k]) * down.weight;
             }
-            std::uint8_t *row = image.row(y);
+            std::uint8_t *row = image.Row(y);
             for (int x = 0; x < width; ++x) {
                 const Between &a = across[std::size_t(x)];
                 const float *left = &blended[3 * std::size_t(a.first)];

@@ -17,7 +17,7 @@ namespace lumaskin {
 
 namespace {
 
-void noiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64_t seed, int amount,
+void NoiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64_t seed, int amount,
               bool colour)
 {
     for (int x = 0; x < width; ++x) {
@@ -36,15 +36,15 @@ void noiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64
 
 void Noise(Image &image, int amount, NoiseKind kind)
 {
-    amount = ranges::kNoiseAmount.clamp(amount);
-    if (image.isNull() || amount == 0)
+    amount = ranges::kNoiseAmount.Clamp(amount);
+    if (image.IsNull() || amount == 0)
         return;
     const bool colour = kind == NoiseKind::Colour;
     const std::uint64_t seed =
-        effects::RandomSeed(133, image.width(), image.height(), amount, colour ? 1 : 0);
-    const int width = image.width();
+        effects::RandomSeed(133, image.Width(), image.Height(), amount, colour ? 1 : 0);
+    const int width = image.Width();
     effects::ForEachRow(
-        image, [=](int y, std::uint8_t *row) { noiseRow(row, width, y, seed, amount, colour); });
+        image, [=](int y, std::uint8_t *row) { NoiseRow(row, width, y, seed, amount, colour); });
 }
 
 } // namespace lumaskin

@@ -4,7 +4,7 @@ namespace lumaskin::effects {
 
 namespace {
 
-void mapRow(std::uint8_t *LUMASKIN_RESTRICT row, int width,
+void MapRow(std::uint8_t *LUMASKIN_RESTRICT row, int width,
             const std::uint8_t *LUMASKIN_RESTRICT red, const std::uint8_t *LUMASKIN_RESTRICT green,
             const std::uint8_t *LUMASKIN_RESTRICT blue)
 {
@@ -31,9 +31,9 @@ void LumaRow(const std::uint8_t *LUMASKIN_RESTRICT pixels, int count,
 void ApplyChannelTables(Image &image, const ChannelTable &red, const ChannelTable &green,
                         const ChannelTable &blue)
 {
-    const int width = image.width();
+    const int width = image.Width();
     ForEachRow(image, [&](int, std::uint8_t *row) {
-        mapRow(row, width, red.data(), green.data(), blue.data());
+        MapRow(row, width, red.data(), green.data(), blue.data());
     });
 }
 

@@ -74,9 +74,9 @@ template <typename F> ChannelTable MakeChannelTable(F f)
 // Runs `work(y, row)` for every row, in parallel bands of rows.
 template <typename F> void ForEachRow(Image &image, const F &work)
 {
-    ParallelFor(image.height(), [&](int begin, int end) {
+    ParallelFor(image.Height(), [&](int begin, int end) {
         for (int y = begin; y < end; ++y)
-            work(y, image.row(y));
+            work(y, image.Row(y));
     });
 }
 

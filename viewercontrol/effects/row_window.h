@@ -20,19 +20,19 @@ namespace lumaskin::effects {
 class RowWindow
 {
 public:
-    int y() const { return m_y; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    int radius() const { return m_radius; }
+    int Y() const { return m_y; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int Radius() const { return m_radius; }
 
     // The original row y + dy (-radius <= dy <= radius), clamped into the picture. Pixels
     // -radius .. width + radius - 1 may be read; those beyond the edges repeat the edge pixels.
-    const std::uint8_t *row(int dy) const;
+    const std::uint8_t *Row(int dy) const;
     // The picture's row y, where the result goes.
-    std::uint8_t *out() const { return m_image.row(m_y); }
+    std::uint8_t *Out() const { return m_image.Row(m_y); }
 
-    bool done() const { return m_y >= m_end; }
-    void next();
+    bool Done() const { return m_y >= m_end; }
+    void Next();
 
     RowWindow(Image &image, int radius);
     RowWindow(const RowWindow &) = delete;
@@ -41,10 +41,10 @@ public:
     // Positions the window on the first row of a chunk [begin, end); `above` holds the original
     // rows max(0, begin - radius) .. begin - 1 and `below` the rows end .. end + radius - 1 that
     // exist.
-    void start(int begin, int end, const std::uint8_t *above, const std::uint8_t *below);
+    void Start(int begin, int end, const std::uint8_t *above, const std::uint8_t *below);
 
 private:
-    void load(int sourceRow);
+    void Load(int sourceRow);
 
     Image &m_image;
     int m_width;

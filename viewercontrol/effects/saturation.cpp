@@ -14,7 +14,7 @@ namespace lumaskin {
 
 namespace {
 
-void saturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
+void SaturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
 {
     // Float lanes over whole 32-bit words: the compiler turns this into vector code.
     for (int x = 0; x < width; ++x) {
@@ -36,13 +36,13 @@ void saturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
 
 void Saturation(Image &image, int percent)
 {
-    percent = ranges::kSaturation.clamp(percent);
-    if (image.isNull() || percent == 100)
+    percent = ranges::kSaturation.Clamp(percent);
+    if (image.IsNull() || percent == 100)
         return;
     const float factor = static_cast<float>(percent) / 100.0f;
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRow(
-        image, [width, factor](int, std::uint8_t *row) { saturateRow(row, width, factor); });
+        image, [width, factor](int, std::uint8_t *row) { SaturateRow(row, width, factor); });
 }
 
 } // namespace lumaskin

@@ -12,7 +12,7 @@ namespace lumaskin {
 
 namespace {
 
-void sharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
+void SharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
                 const std::uint8_t *LUMASKIN_RESTRICT c, int width,
                 std::uint8_t *LUMASKIN_RESTRICT out)
 {
@@ -30,10 +30,10 @@ void sharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUM
 
 void Sharpen(Image &image)
 {
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [width](effects::RowWindow &window) {
-        for (; !window.done(); window.next())
-            sharpenRow(window.row(-1), window.row(0), window.row(1), width, window.out());
+        for (; !window.Done(); window.Next())
+            SharpenRow(window.Row(-1), window.Row(0), window.Row(1), width, window.Out());
     });
 }
 

@@ -25,7 +25,7 @@ constexpr int kEdgeRamp = 64;
 
 // Per byte, the sharpening factor percent * w * 64 (0 for alpha). The luma rows start at
 // pixel -1.
-void edgeWeights(const std::uint8_t *LUMASKIN_RESTRICT la, const std::uint8_t *LUMASKIN_RESTRICT lb,
+void EdgeWeights(const std::uint8_t *LUMASKIN_RESTRICT la, const std::uint8_t *LUMASKIN_RESTRICT lb,
                  const std::uint8_t *LUMASKIN_RESTRICT lc, int width, int percent,
                  std::int32_t *LUMASKIN_RESTRICT weights)
 {
@@ -38,7 +38,7 @@ void edgeWeights(const std::uint8_t *LUMASKIN_RESTRICT la, const std::uint8_t *L
     }
 }
 
-void sharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
+void SharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
                 const std::uint8_t *LUMASKIN_RESTRICT c,
                 const std::int32_t *LUMASKIN_RESTRICT weights, int width,
                 std::uint8_t *LUMASKIN_RESTRICT out)
@@ -58,24 +58,24 @@ void sharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUM
 
 void SharpenEdge(Image &image, int percent)
 {
-    percent = ranges::kSharpenEdge.clamp(percent);
-    if (image.isNull() || percent == 0)
+    percent = ranges::kSharpenEdge.Clamp(percent);
+    if (image.IsNull() || percent == 0)
         return;
-    const int width = image.width();
+    const int width = image.Width();
     effects::ForEachRowWindow(image, 1, [=](effects::RowWindow &window) {
         const std::size_t lumaSize = static_cast<std::size_t>(width) + 2;
         std::vector<std::uint8_t> lumas(3 * lumaSize);
         std::vector<std::int32_t> weights(4 * static_cast<std::size_t>(width));
-        for (; !window.done(); window.next()) {
-            const std::uint8_t *a = window.row(-1);
-            const std::uint8_t *b = window.row(0);
-            const std::uint8_t *c = window.row(1);
+        for (; !window.Done(); window.Next()) {
+            const std::uint8_t *a = window.Row(-1);
+            const std::uint8_t *b = window.Row(0);
+            const std::uint8_t *c = window.Row(1);
             effects::LumaRow(a - 4, width + 2, lumas.data());
             effects::LumaRow(b - 4, width + 2, lumas.data() + lumaSize);
             effects::LumaRow(c - 4, width + 2, lumas.data() + 2 * lumaSize);
-            edgeWeights(lumas.data(), lumas.data() + lumaSize, lumas.data() + 2 * lumaSize, width,
+            EdgeWeights(lumas.data(), lumas.data() + lumaSize, lumas.data() + 2 * lumaSize, width,
                         percent, weights.data());
-            sharpenRow(a, b, c, weights.data(), width, window.out());
+            SharpenRow(a, b, c, weights.data(), width, window.Out());
         }
     });
 }

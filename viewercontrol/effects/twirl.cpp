@@ -43,7 +43,7 @@ public:
     }
 
     // Cosine and sine of the turn at `distance` (0 <= distance < radius).
-    void at(float distance, float &c, float &s) const
+    void At(float distance, float &c, float &s) const
     {
         const float position = distance * m_perPixel;
         const auto i = std::min(static_cast<std::size_t>(position), m_entries.size() - 2);
@@ -64,7 +64,7 @@ private:
 };
 
 // std::floor is a library call on processors without SSE4.1; this is two instructions.
-int floorToInt(float v)
+int FloorToInt(float v)
 {
     const int truncated = static_cast<int>(v);
     return truncated - (v < static_cast<float>(truncated) ? 1 : 0);
@@ -74,11 +74,11 @@ int floorToInt(float v)
 
 void Twirl(Image &image, int angle)
 {
-    angle = ranges::kTwirl.clamp(angle);
-    if (image.isNull() || angle == 0)
+    angle = ranges::kTwirl.Clamp(angle);
+    if (image.IsNull() || angle == 0)
         return;
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.Width();
+    const int height = image.Height();
     const float radius = 0.5f * static_cast<float>(std::min(width, height));
     const float centreX = 0.5f * static_cast<float>(width);
     const float centreY = 0.5f * static_cast<float>(height);
@@ -90,31 +90,31 @@ void Twirl(Image &image, int angle)
     const int boxTop = std::max(0, static_cast<int>(std::floor(centreY - radius)) - 2);
     const int boxBottom = std::min(height - 1, static_cast<int>(std::ceil(centreY + radius)) + 2);
     Image source(boxRight - boxLeft + 1, boxBottom - boxTop + 1);
-    if (source.isNull())
+    if (source.IsNull())
         return;
-    ParallelFor(source.height(), [&](int begin, int end) {
+    ParallelFor(source.Height(), [&](int begin, int end) {
         for (int y = begin; y < end; ++y)
-            std::memcpy(source.row(y), image.pixel(boxLeft, boxTop + y),
-                        4 * static_cast<std::size_t>(source.width()));
+            std::memcpy(source.Row(y), image.Pixel(boxLeft, boxTop + y),
+                        4 * static_cast<std::size_t>(source.Width()));
     });
     const TurnTable table(angle * std::numbers::pi / 180.0, radius);
 
     // Pixels x in [first, last) of row y, all within the disc's chord on that row.
     const auto twirlRun = [&](int y, int first, int last) {
         const float py = static_cast<float>(y) + 0.5f - centreY;
-        std::uint8_t *out = image.row(y);
+        std::uint8_t *out = image.Row(y);
         for (int x = first; x < last; ++x) {
             const float px = static_cast<float>(x) + 0.5f - centreX;
             const float distance = std::sqrt(px * px + py * py);
             if (distance >= radius)
                 continue;
             float c, s;
-            table.at(distance, c, s);
+            table.At(distance, c, s);
             // The output at p shows the source at p turned back by the turn.
             const float sx = centreX + px * c + py * s - 0.5f;
             const float sy = centreY - px * s + py * c - 0.5f;
-            const int ix = floorToInt(sx);
-            const int iy = floorToInt(sy);
+            const int ix = FloorToInt(sx);
+            const int iy = FloorToInt(sy);
             const float wx = sx - static_cast<float>(ix);
             const float wy = sy - static_cast<float>(iy);
             // Clamped to the copied square, which holds every sample and its edge pixels.
@@ -122,10 +122,10 @@ void Twirl(Image &image, int angle)
             const int x1 = std::clamp(ix + 1, boxLeft, boxRight) - boxLeft;
             const int y0 = std::clamp(iy, boxTop, boxBottom) - boxTop;
             const int y1 = std::clamp(iy + 1, boxTop, boxBottom) - boxTop;
-            const std::uint8_t *p00 = source.pixel(x0, y0);
-            const std::uint8_t *p10 = source.pixel(x1, y0);
-            const std::uint8_t *p01 = source.pixel(x0, y1);
-            const std::uint8_t *p11 = source.pixel(x1, y1);
+            const std::uint8_t *p00 = source.Pixel(x0, y0);
+            const std::uint8_t *p10 = source.Pixel(x1, y0);
+            const std::uint8_t *p01 = source.Pixel(x0, y1);
+            const std::uint8_t *p11 = source.Pixel(x1, y1);
             for (int k = 0; k < 3; ++k) {
                 const float top = p00[k] + (p10[k] - p00[k]) * wx;
                 const float bottom = p01[k] + (p11[k] - p01[k]) * wx;

@@ -70,7 +70,7 @@ const Image &drawing()
         for (int y = 100; y < 3000; y += 300)
             painter.drawText(100, y, QStringLiteral("Lumaskin converts pictures in batches"));
         painter.end();
-        return Image::fromQImage(canvas);
+        return Image::FromQImage(canvas);
     }();
     return picture;
 }
@@ -113,7 +113,7 @@ const QByteArray &pngFile(int kind = 0)
 void setBytes(benchmark::State &state, std::size_t size)
 {
     state.counters["file_MB"] = static_cast<double>(size) / 1e6;
-    state.SetItemsProcessed(state.iterations() * photo().width() * photo().height());
+    state.SetItemsProcessed(state.iterations() * photo().Width() * photo().Height());
 }
 
 // --- Lumaskin -----------------------------------------------------------------------------
@@ -123,7 +123,7 @@ void Lumaskin_DecodeJpeg(benchmark::State &state)
     for (auto _ : state) {
         QString error;
         Image image = lumaskin::ReadImageFromMemory(bytesOf(jpegFile()), &error);
-        benchmark::DoNotOptimize(image.row(0));
+        benchmark::DoNotOptimize(image.Row(0));
     }
     setBytes(state, jpegFile().size());
 }
@@ -133,7 +133,7 @@ void Lumaskin_DecodePng(benchmark::State &state)
     for (auto _ : state) {
         QString error;
         Image image = lumaskin::ReadImageFromMemory(bytesOf(pngFile()), &error);
-        benchmark::DoNotOptimize(image.row(0));
+        benchmark::DoNotOptimize(image.Row(0));
     }
     setBytes(state, pngFile().size());
 }
@@ -169,11 +169,11 @@ void Lumaskin_EncodePng(benchmark::State &state)
 Magick::Image magickPicture(int kind)
 {
     const Image &p = picture(kind);
-    std::vector<std::uint8_t> packed(4 * std::size_t(p.width()) * p.height());
-    for (int y = 0; y < p.height(); ++y)
-        std::memcpy(packed.data() + 4 * std::size_t(p.width()) * y, p.row(y),
-                    4 * std::size_t(p.width()));
-    Magick::Image image(p.width(), p.height(), "RGBA", Magick::CharPixel, packed.data());
+    std::vector<std::uint8_t> packed(4 * std::size_t(p.Width()) * p.Height());
+    for (int y = 0; y < p.Height(); ++y)
+        std::memcpy(packed.data() + 4 * std::size_t(p.Width()) * y, p.Row(y),
+                    4 * std::size_t(p.Width()));
+    Magick::Image image(p.Width(), p.Height(), "RGBA", Magick::CharPixel, packed.data());
     image.matte(false);
     return image;
 }
@@ -181,8 +181,8 @@ Magick::Image magickPicture(int kind)
 void exportRgba(Magick::Image &image)
 {
     Image out(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
-    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, out.row(0));
-    benchmark::DoNotOptimize(out.row(0));
+    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, out.Row(0));
+    benchmark::DoNotOptimize(out.Row(0));
 }
 
 void ImageMagick_DecodeJpeg(benchmark::State &state)
@@ -256,7 +256,7 @@ void Qt_DecodePng(benchmark::State &state)
 
 void qtEncode(benchmark::State &state, const char *format, int quality, int kind)
 {
-    const QImage image = picture(kind).toQImage().convertToFormat(QImage::Format_RGB888);
+    const QImage image = picture(kind).ToQImage().convertToFormat(QImage::Format_RGB888);
     qsizetype size = 0;
     for (auto _ : state) {
         QByteArray bytes;

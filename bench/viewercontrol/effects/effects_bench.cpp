@@ -32,18 +32,18 @@ void RunEffect(benchmark::State &state, std::string_view name, std::vector<doubl
                int threads)
 {
     const lumaskin::EffectDescriptor *effect = lumaskin::FindEffect(name);
-    Image image = Photo().clone();
+    Image image = Photo().Clone();
     lumaskin::ParallelismLimit limit(
         threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     for (auto _ : state) {
         // Each run starts from the same picture; the copy is not timed.
         state.PauseTiming();
-        std::memcpy(image.row(0), Photo().row(0), Photo().sizeInBytes());
+        std::memcpy(image.Row(0), Photo().Row(0), Photo().SizeInBytes());
         state.ResumeTiming();
-        effect->apply(image, arguments);
-        benchmark::DoNotOptimize(image.row(0));
+        effect->Apply(image, arguments);
+        benchmark::DoNotOptimize(image.Row(0));
     }
-    state.SetItemsProcessed(state.iterations() * std::int64_t(image.width()) * image.height());
+    state.SetItemsProcessed(state.iterations() * std::int64_t(image.Width()) * image.Height());
 }
 
 void Register(const char *label, std::string_view name, std::vector<double> arguments)

@@ -56,16 +56,16 @@ int main(int argc, char **argv)
             call.push_back(value);
         double best = 1e9, alone = 1e9;
         for (int run = 0; run < runs; ++run) {
-            lumaskin::Image image = photo.clone();
+            lumaskin::Image image = photo.Clone();
             const auto begin = std::chrono::steady_clock::now();
-            effect->apply(image, arguments);
+            effect->Apply(image, arguments);
             alone = std::min(
                 alone,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
-            view.setImage(photo.clone());
+            view.SetImage(photo.Clone());
             (void)view.grab(); // the picture as loaded, painted once, untimed
             const auto start = std::chrono::steady_clock::now();
-            view.invoke(effect->dispatchId, call);
+            view.Invoke(effect->dispatchId, call);
             const QPixmap shown = view.grab();
             const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
             if (shown.isNull())

@@ -32,7 +32,7 @@ Image MakePhoto(int width, int height, bool translucent, std::uint32_t seed)
         for (int x = 0; x < width; ++x) {
             const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
             const int grain = static_cast<int>(hash(seed * 0x9E3779B9u + y * 65537u + x) % 17) - 8;
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             p[0] = clampByte(200 * u + 40 * std::sin(6 * v) + grain + 20);
             p[1] = clampByte(160 * v + 60 * std::cos(5 * u) + grain + 40);
             p[2] = clampByte(120 + 100 * std::sin(3 * (u + v)) + grain);
@@ -47,7 +47,7 @@ Image MakePosterised(int width, int height)
     Image image(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             p[0] = static_cast<std::uint8_t>((x / 4 % 4) * 85);
             p[1] = static_cast<std::uint8_t>((y / 4 % 4) * 85);
             p[2] = static_cast<std::uint8_t>(((x + y) / 8 % 4) * 85);
@@ -62,7 +62,7 @@ Image MakeBilevel(int width, int height)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint8_t v = ((x / 3 + y / 2) % 3 == 0 || x == y) ? 0 : 255;
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             p[0] = p[1] = p[2] = v;
             p[3] = 255;
         }
@@ -74,7 +74,7 @@ Image MakeGrey(int width, int height)
     Image image(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             p[0] = p[1] = p[2] =
                 static_cast<std::uint8_t>((x * 7 + y * 3 + (hash(x * 31 + y) & 7)) & 255);
             p[3] = 255;
@@ -84,10 +84,10 @@ Image MakeGrey(int width, int height)
 
 Image OverWhite(const Image &image)
 {
-    Image out = image.clone();
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            std::uint8_t *p = out.pixel(x, y);
+    Image out = image.Clone();
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x) {
+            std::uint8_t *p = out.Pixel(x, y);
             const int a = p[3];
             for (int c = 0; c < 3; ++c)
                 p[c] = static_cast<std::uint8_t>((p[c] * a + 255 * (255 - a) + 127) / 255);
@@ -98,12 +98,12 @@ Image OverWhite(const Image &image)
 
 int MaxDifference(const Image &a, const Image &b)
 {
-    if (a.width() != b.width() || a.height() != b.height())
+    if (a.Width() != b.Width() || a.Height() != b.Height())
         return -1;
     int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const std::uint8_t *p = a.pixel(x, y), *q = b.pixel(x, y);
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) {
+            const std::uint8_t *p = a.Pixel(x, y), *q = b.Pixel(x, y);
             if (p[3] == 0 && q[3] == 0)
                 continue;
             for (int c = 0; c < 4; ++c)
@@ -114,14 +114,14 @@ int MaxDifference(const Image &a, const Image &b)
 
 double MeanDifference(const Image &a, const Image &b)
 {
-    if (a.width() != b.width() || a.height() != b.height())
+    if (a.Width() != b.Width() || a.Height() != b.Height())
         return 1e9;
     double total = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
             for (int c = 0; c < 4; ++c)
-                total += std::abs(a.pixel(x, y)[c] - b.pixel(x, y)[c]);
-    return total / (4.0 * a.width() * a.height());
+                total += std::abs(a.Pixel(x, y)[c] - b.Pixel(x, y)[c]);
+    return total / (4.0 * a.Width() * a.Height());
 }
 
 std::span<const std::uint8_t> AsBytes(const std::string &bytes)
@@ -185,9 +185,9 @@ for i in range(len(exp) // 4):
 print(fmt, w, h, worst, total / max(count, 1))
 )";
     std::string raw;
-    for (int y = 0; y < expected.height(); ++y)
-        raw.append(reinterpret_cast<const char *>(expected.row(y)),
-                   4 * std::size_t(expected.width()));
+    for (int y = 0; y < expected.Height(); ++y)
+        raw.append(reinterpret_cast<const char *>(expected.Row(y)),
+                   4 * std::size_t(expected.Width()));
     writeFile(dir / "expected.raw", raw);
     writeFile(dir / "check.py", kScript);
     return RunShell(dir, PythonWithPil() + " '" + (dir / "check.py").string() + "' '" +

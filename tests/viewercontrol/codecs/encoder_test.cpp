@@ -27,7 +27,7 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
         MakePhoto(67, 45),       MakePhoto(40, 160),           MakeGrey(30, 100),
         MakePhoto(50, 70, true), MakePhoto(24, 470, false, 5), MakePhoto(9, 5)};
     for (const Image &picture : pictures) {
-        SCOPED_TRACE(testing::Message() << picture.width() << "x" << picture.height());
+        SCOPED_TRACE(testing::Message() << picture.Width() << "x" << picture.Height());
         QByteArray whole;
         QString error;
         ASSERT_TRUE(EncodeJpeg(picture, 90, whole, &error, 1)) << error.toStdString();
@@ -37,7 +37,7 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
             EXPECT_EQ(joined, whole) << stripes << " stripes";
         }
         const Image back = ReadImageFromMemory(bytesOf(whole), &error);
-        ASSERT_FALSE(back.isNull()) << error.toStdString();
+        ASSERT_FALSE(back.IsNull()) << error.toStdString();
         EXPECT_LE(MaxDifference(back, OverWhite(picture)), 40);
     }
 }
@@ -47,7 +47,7 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
 TEST(Encoders, JpegRefusesPicturesTallerThanTheFormatAllows)
 {
     const Image tall(8, 70000, 0x808080FF);
-    ASSERT_FALSE(tall.isNull());
+    ASSERT_FALSE(tall.IsNull());
     QByteArray file;
     QString error;
     EXPECT_FALSE(EncodeJpeg(tall, 90, file, &error));
@@ -59,7 +59,7 @@ Image translucentGrey(int width, int height)
     Image picture = MakeGrey(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.pixel(x, y)[3] = static_cast<std::uint8_t>(255 - (x * 7 + y) % 200);
+            picture.Pixel(x, y)[3] = static_cast<std::uint8_t>(255 - (x * 7 + y) % 200);
     return picture;
 }
 
@@ -71,7 +71,7 @@ Image repeatingNoise(int width, int height)
     for (int y = 0; y < height; ++y) {
         std::uint32_t state = 977u * static_cast<std::uint32_t>(y % 4) + 1;
         for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = picture.pixel(x, y);
+            std::uint8_t *p = picture.Pixel(x, y);
             for (int c = 0; c < 3; ++c) {
                 state = state * 1664525u + 1013904223u;
                 p[c] = static_cast<std::uint8_t>(state >> 24);
@@ -93,7 +93,7 @@ TEST(Encoders, PngStripesHoldThePictureExactly)
     for (const Image &picture : pictures)
         for (const PngSettings &setting : settings)
             for (int stripes : {1, 2, 5}) {
-                SCOPED_TRACE(testing::Message() << picture.width() << "x" << picture.height() << " "
+                SCOPED_TRACE(testing::Message() << picture.Width() << "x" << picture.Height() << " "
                                                 << setting.filters << " " << stripes);
                 QByteArray file;
                 QString error;
@@ -103,7 +103,7 @@ TEST(Encoders, PngStripesHoldThePictureExactly)
                 EXPECT_EQ(MaxDifference(ours, picture), 0) << error.toStdString();
                 const QImage theirs = QImage::fromData(file, "PNG");
                 ASSERT_FALSE(theirs.isNull());
-                EXPECT_EQ(MaxDifference(Image::fromQImage(theirs), picture), 0);
+                EXPECT_EQ(MaxDifference(Image::FromQImage(theirs), picture), 0);
             }
 }
 

@@ -30,7 +30,7 @@ protected:
     {
         QString error;
         Image image = ReadImage(ToQString(dir / name), &error);
-        EXPECT_FALSE(image.isNull()) << name << ": " << error.toStdString();
+        EXPECT_FALSE(image.IsNull()) << name << ": " << error.toStdString();
         return image;
     }
     void write(const Image &image, const std::string &name, const char *format, int quality = 90)
@@ -167,9 +167,9 @@ TEST_F(FormatTools, AvifRotationAndMirroringAreApplied)
     // Mirroring, which this libheif cannot do: mode 1 exchanges left and right (EXIF 2), mode
     // 0 top and bottom (EXIF 4).
     run("avifenc -s 10 -l --imir 1 s.png m.avif");
-    EXPECT_EQ(MaxDifference(read("m.avif"), ApplyOrientation(plain.clone(), 2)), 0);
+    EXPECT_EQ(MaxDifference(read("m.avif"), ApplyOrientation(plain.Clone(), 2)), 0);
     run("avifenc -s 10 -l --imir 0 s.png m.avif");
-    EXPECT_EQ(MaxDifference(read("m.avif"), ApplyOrientation(plain.clone(), 4)), 0);
+    EXPECT_EQ(MaxDifference(read("m.avif"), ApplyOrientation(plain.Clone(), 4)), 0);
 }
 
 TEST_F(FormatTools, SvgDrawingsRenderAtTheirOwnSizeAndReachNothingOutside)
@@ -186,8 +186,8 @@ TEST_F(FormatTools, SvgDrawingsRenderAtTheirOwnSizeAndReachNothingOutside)
     writeFile(dir / "d.svg", drawing);
     run("rsvg-convert d.svg -o r.png");
     const Image ours = read("d.svg");
-    EXPECT_EQ(ours.width(), 120);
-    EXPECT_EQ(ours.height(), 80);
+    EXPECT_EQ(ours.Width(), 120);
+    EXPECT_EQ(ours.Height(), 80);
     EXPECT_LE(MaxDifference(ours, read("r.png")), 1);
     // Compressed, as .svgz.
     run("gzip -c d.svg > d.svgz");
@@ -196,13 +196,13 @@ TEST_F(FormatTools, SvgDrawingsRenderAtTheirOwnSizeAndReachNothingOutside)
     // Without a size: the view box's. A huge declared size is scaled down to fit the cap.
     writeFile(dir / "box.svg", "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 30 20'>"
                                "<rect width='30' height='20' fill='red'/></svg>");
-    EXPECT_EQ(read("box.svg").width(), 30);
+    EXPECT_EQ(read("box.svg").Width(), 30);
     writeFile(dir / "huge.svg",
               "<svg xmlns='http://www.w3.org/2000/svg' width='400000' height='200000'>"
               "<rect width='400000' height='200000' fill='red'/></svg>");
     const Image huge = read("huge.svg");
-    EXPECT_LE(std::int64_t{huge.width()} * huge.height(), kMaxSvgPixels);
-    EXPECT_NEAR(static_cast<double>(huge.width()) / huge.height(), 2.0, 0.01);
+    EXPECT_LE(std::int64_t{huge.Width()} * huge.Height(), kMaxSvgPixels);
+    EXPECT_NEAR(static_cast<double>(huge.Width()) / huge.Height(), 2.0, 0.01);
 
     // Other files, by path or URL, are not drawn; pictures embedded as data are.
     const std::string outside = (dir / "red.png").string();
@@ -215,10 +215,10 @@ TEST_F(FormatTools, SvgDrawingsRenderAtTheirOwnSizeAndReachNothingOutside)
                   QByteArray::fromStdString(readFile(dir / "red.png")).toBase64().toStdString() +
                   "'/></svg>");
     const Image refs = read("refs.svg");
-    ASSERT_EQ(refs.width(), 20);
-    EXPECT_EQ(refs.pixel(5, 5)[3], 0);
-    EXPECT_EQ(refs.pixel(15, 5)[0], 255);
-    EXPECT_EQ(refs.pixel(15, 5)[3], 255);
+    ASSERT_EQ(refs.Width(), 20);
+    EXPECT_EQ(refs.Pixel(5, 5)[3], 0);
+    EXPECT_EQ(refs.Pixel(15, 5)[0], 255);
+    EXPECT_EQ(refs.Pixel(15, 5)[3], 255);
 }
 
 // Cut short, a file of these formats is refused with a reason; with bytes flipped it is
@@ -241,7 +241,7 @@ TEST_F(FormatTools, DamagedFilesOfTheReadOnlyFormatsAreRefused)
             EXPECT_TRUE(ReadImageFromMemory(AsBytes(bytes.substr(0, static_cast<std::size_t>(
                                                                         bytes.size() * fraction))),
                                             &error)
-                            .isNull())
+                            .IsNull())
                 << fraction;
             EXPECT_FALSE(error.isEmpty());
         }
@@ -250,7 +250,7 @@ TEST_F(FormatTools, DamagedFilesOfTheReadOnlyFormatsAreRefused)
             damaged[at] = static_cast<char>(~damaged[at]);
             QString error;
             const Image image = ReadImageFromMemory(AsBytes(damaged), &error);
-            EXPECT_TRUE(!image.isNull() || !error.isEmpty()) << at;
+            EXPECT_TRUE(!image.IsNull() || !error.isEmpty()) << at;
         }
     }
 }

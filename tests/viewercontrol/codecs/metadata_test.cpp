@@ -58,7 +58,7 @@ protected:
         Image source(60, 40);
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 60; ++x) {
-                std::uint8_t *p = source.pixel(x, y);
+                std::uint8_t *p = source.Pixel(x, y);
                 p[0] = static_cast<std::uint8_t>(x < 20 ? 230 : x * 4);
                 p[1] = static_cast<std::uint8_t>(x >= 20 && x < 40 ? 220 : y * 5);
                 p[2] = static_cast<std::uint8_t>(x >= 40 ? 240 : 30);
@@ -164,9 +164,9 @@ TEST_F(Metadata, CameraDateAndProfileReachEveryFormatThatHoldsThem)
     }
     QString error;
     const Image back = ReadImage(ToQString(dir / "out.avif"), &error);
-    EXPECT_EQ(back.metadata().icc, profile);
-    EXPECT_NE(back.metadata().exif.indexOf("Lumacam"), -1);
-    EXPECT_EQ(back.width(), 40);
+    EXPECT_EQ(back.Metadata().icc, profile);
+    EXPECT_NE(back.Metadata().exif.indexOf("Lumacam"), -1);
+    EXPECT_EQ(back.Width(), 40);
 }
 
 TEST_F(Metadata, WideGamutPhotoIsShownAndConvertedWithoutColourShift)
@@ -174,15 +174,15 @@ TEST_F(Metadata, WideGamutPhotoIsShownAndConvertedWithoutColourShift)
     // The test means something only where P3 and sRGB values differ.
     QString error;
     const Image photo = ReadImage(ToQString(dir / "photo.jpg"), &error);
-    ASSERT_FALSE(photo.isNull()) << error.toStdString();
+    ASSERT_FALSE(photo.IsNull()) << error.toStdString();
     const Image reference = ReadImage(ToQString(dir / "reference.png"), &error);
     ASSERT_GT(MeanDifference(photo, reference), 8);
 
     // The viewer shows it in sRGB; the picture itself keeps its values for saving.
     ViewerControl viewer;
     ASSERT_TRUE(viewer.SetFileName(ToQString(dir / "photo.jpg")));
-    EXPECT_LE(MaxDifference(viewer.shownImage(), reference), 3);
-    EXPECT_EQ(MaxDifference(viewer.image(), photo), 0);
+    EXPECT_LE(MaxDifference(viewer.ShownImage(), reference), 3);
+    EXPECT_EQ(MaxDifference(viewer.CurrentImage(), photo), 0);
 
     // Formats without a profile get the colours converted.
     for (const char *format : {"bmp", "gif", "pcx"}) {
@@ -227,10 +227,10 @@ TEST_F(Metadata, EveryReaderFindsTheMetadataOfItsFormatsOwnTools)
         run(c.make);
         QString error;
         const Image image = ReadImage(ToQString(dir / c.file), &error);
-        ASSERT_FALSE(image.isNull()) << error.toStdString();
-        EXPECT_EQ(image.width(), c.upright ? 40 : 60);
-        EXPECT_NE(image.metadata().exif.indexOf("Lumacam"), -1);
-        EXPECT_EQ(image.metadata().icc, profile);
+        ASSERT_FALSE(image.IsNull()) << error.toStdString();
+        EXPECT_EQ(image.Width(), c.upright ? 40 : 60);
+        EXPECT_NE(image.Metadata().exif.indexOf("Lumacam"), -1);
+        EXPECT_EQ(image.Metadata().icc, profile);
     }
 }
 
@@ -243,12 +243,12 @@ TEST_F(Metadata, ColourCodePointsActAsTheProfileTheyName)
     run("avifenc -s 10 -l --cicp 12/13/0 --ignore-icc --ignore-exif source.png p3.avif");
     QString error;
     const Image coded = ReadImage(ToQString(dir / "p3.avif"), &error);
-    ASSERT_FALSE(coded.isNull()) << error.toStdString();
-    ASSERT_EQ(ClassifyProfile(coded.metadata().icc), ProfileKind::Rgb);
+    ASSERT_FALSE(coded.IsNull()) << error.toStdString();
+    ASSERT_EQ(ClassifyProfile(coded.Metadata().icc), ProfileKind::Rgb);
     Image tagged = ReadImage(ToQString(dir / "source.png"), &error);
     ImageMetadata metadata;
     metadata.icc = profile;
-    tagged.setMetadata(metadata);
+    tagged.SetMetadata(metadata);
     EXPECT_EQ(MaxDifference(coded, tagged), 0);
     EXPECT_LE(MaxDifference(SrgbCopy(coded), SrgbCopy(tagged)), 1);
     EXPECT_GT(MeanDifference(SrgbCopy(coded), coded), 4);
@@ -264,8 +264,8 @@ TEST_F(Metadata, ProfilesOfNoKnownColourSpaceAreDropped)
     ASSERT_NE(readFile(dir / "odd.jpg").find("ICC_PROFILE"), std::string::npos);
     QString error;
     const Image odd = ReadImage(ToQString(dir / "odd.jpg"), &error);
-    ASSERT_FALSE(odd.isNull()) << error.toStdString();
-    EXPECT_TRUE(odd.metadata().icc.isEmpty());
+    ASSERT_FALSE(odd.IsNull()) << error.toStdString();
+    EXPECT_TRUE(odd.Metadata().icc.isEmpty());
     run("convert-im6.q16 source.png -quality 95 plain.jpg");
     EXPECT_EQ(MaxDifference(odd, ReadImage(ToQString(dir / "plain.jpg"), &error)), 0);
 }

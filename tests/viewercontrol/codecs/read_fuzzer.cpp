@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QString error;
     const lumaskin::Image image = lumaskin::ReadImageFromMemory({data, size}, &error);
     // Every refusal names its reason.
-    if (image.isNull() && error.isEmpty())
+    if (image.IsNull() && error.isEmpty())
         __builtin_trap();
     return 0;
 }

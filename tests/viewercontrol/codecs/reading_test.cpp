@@ -78,21 +78,21 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
 {
     TempDir dir;
     QString error;
-    EXPECT_TRUE(ReadImage(QString(), &error).isNull());
+    EXPECT_TRUE(ReadImage(QString(), &error).IsNull());
     EXPECT_EQ(error, "no file was given");
-    EXPECT_TRUE(ReadImage(ToQString(dir / "missing.png"), &error).isNull());
+    EXPECT_TRUE(ReadImage(ToQString(dir / "missing.png"), &error).IsNull());
     EXPECT_EQ(error, "the file does not exist");
-    EXPECT_TRUE(ReadImage(ToQString(dir.path()), &error).isNull());
+    EXPECT_TRUE(ReadImage(ToQString(dir.path()), &error).IsNull());
     EXPECT_EQ(error, "it is a folder, not a file");
     // Devices and pipes are refused before they are opened (a pipe would block, a device
     // might never end).
-    EXPECT_TRUE(ReadImage("/dev/zero", &error).isNull());
+    EXPECT_TRUE(ReadImage("/dev/zero", &error).IsNull());
     EXPECT_EQ(error, "it is not an ordinary file");
     ASSERT_EQ(mkfifo((dir / "pipe.png").c_str(), 0600), 0);
-    EXPECT_TRUE(ReadImage(ToQString(dir / "pipe.png"), &error).isNull());
+    EXPECT_TRUE(ReadImage(ToQString(dir / "pipe.png"), &error).IsNull());
     EXPECT_EQ(error, "it is not an ordinary file");
     writeFile(dir / "empty.png", "");
-    EXPECT_TRUE(ReadImage(ToQString(dir / "empty.png"), &error).isNull());
+    EXPECT_TRUE(ReadImage(ToQString(dir / "empty.png"), &error).IsNull());
     EXPECT_EQ(error, "the file is empty");
 
     std::string noise(4096, '\0');
@@ -111,11 +111,11 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
     };
     for (const std::string &bytes : notPictures) {
         error.clear();
-        EXPECT_TRUE(readBytes(bytes, &error).isNull());
+        EXPECT_TRUE(readBytes(bytes, &error).IsNull());
         EXPECT_EQ(error, "not a picture Lumaskin can read") << bytes.substr(0, 8);
     }
     // The error pointer is optional.
-    EXPECT_TRUE(ReadImageFromMemory(AsBytes(notPictures[0]), nullptr).isNull());
+    EXPECT_TRUE(ReadImageFromMemory(AsBytes(notPictures[0]), nullptr).IsNull());
 }
 
 // Headers that declare more pixels than allowed, or more than the data can hold, are refused
@@ -168,7 +168,7 @@ TEST(Reading, DeclaredSizeIsCheckedFirst)
     };
     for (const Case &c : cases) {
         QString error;
-        EXPECT_TRUE(readBytes(c.bytes, &error).isNull()) << c.reason;
+        EXPECT_TRUE(readBytes(c.bytes, &error).IsNull()) << c.reason;
         EXPECT_EQ(error.toStdString(), c.reason) << c.bytes.substr(0, 16);
     }
 }
@@ -198,7 +198,7 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x) {
             const std::uint32_t c = colours[(y >= 16) * 2 + (x >= 32)];
-            std::uint8_t *p = source.pixel(x, y);
+            std::uint8_t *p = source.Pixel(x, y);
             p[0] = c >> 24, p[1] = (c >> 16) & 255, p[2] = (c >> 8) & 255, p[3] = 255;
         }
     const std::string jpeg = written(source, "jpg");
@@ -229,21 +229,21 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
         for (int orientation = 1; orientation <= 8; ++orientation) {
             QString error;
             const Image image = readBytes(withOrientation(jpeg, orientation, bigEndian), &error);
-            ASSERT_FALSE(image.isNull()) << error.toStdString();
+            ASSERT_FALSE(image.IsNull()) << error.toStdString();
             const bool turned = orientation >= 5;
-            EXPECT_EQ(image.width(), turned ? 32 : 64) << orientation;
-            EXPECT_EQ(image.height(), turned ? 64 : 32) << orientation;
-            const int w = image.width(), h = image.height();
+            EXPECT_EQ(image.Width(), turned ? 32 : 64) << orientation;
+            EXPECT_EQ(image.Height(), turned ? 64 : 32) << orientation;
+            const int w = image.Width(), h = image.Height();
             const std::array<int, 4> seen = {
-                nearest(image.pixel(w / 4, h / 4)), nearest(image.pixel(3 * w / 4, h / 4)),
-                nearest(image.pixel(w / 4, 3 * h / 4)), nearest(image.pixel(3 * w / 4, 3 * h / 4))};
+                nearest(image.Pixel(w / 4, h / 4)), nearest(image.Pixel(3 * w / 4, h / 4)),
+                nearest(image.Pixel(w / 4, 3 * h / 4)), nearest(image.Pixel(3 * w / 4, 3 * h / 4))};
             EXPECT_EQ(seen, expected[orientation]) << "orientation " << orientation;
         }
     }
     // Nonsense orientation values leave the picture as stored.
     QString error;
     const Image odd = readBytes(withOrientation(jpeg, 9, false), &error);
-    EXPECT_EQ(odd.width(), 64);
+    EXPECT_EQ(odd.Width(), 64);
 }
 
 // Every format, cut short or with bytes flipped, is refused or read without harm.
@@ -261,14 +261,14 @@ TEST(Reading, DamagedFilesAreRefusedWithoutHarm)
             const std::string cut =
                 bytes.substr(0, static_cast<std::size_t>(bytes.size() * fraction));
             QString error;
-            EXPECT_TRUE(readBytes(cut, &error).isNull()) << format << " cut to " << fraction;
+            EXPECT_TRUE(readBytes(cut, &error).IsNull()) << format << " cut to " << fraction;
             EXPECT_FALSE(error.isEmpty()) << format;
         }
         // Any other cut must simply not crash; a file missing only its trailer may still read.
         for (std::size_t length = 1; length < bytes.size(); length += 1 + bytes.size() / 37) {
             QString error;
             const Image image = readBytes(bytes.substr(0, length), &error);
-            EXPECT_TRUE(!image.isNull() || !error.isEmpty()) << format << " " << length;
+            EXPECT_TRUE(!image.IsNull() || !error.isEmpty()) << format << " " << length;
         }
         // Flipped bytes across the header and the data.
         for (std::size_t at = 0; at < bytes.size(); at += (at < 64 ? 3 : 1 + bytes.size() / 23)) {
@@ -276,9 +276,9 @@ TEST(Reading, DamagedFilesAreRefusedWithoutHarm)
             damaged[at] = static_cast<char>(~damaged[at]);
             QString error;
             const Image image = readBytes(damaged, &error);
-            EXPECT_TRUE(!image.isNull() || !error.isEmpty()) << format << " " << at;
-            if (!image.isNull()) {
-                EXPECT_LE(std::int64_t{image.width()} * image.height(), Image::kMaxPixels);
+            EXPECT_TRUE(!image.IsNull() || !error.isEmpty()) << format << " " << at;
+            if (!image.IsNull()) {
+                EXPECT_LE(std::int64_t{image.Width()} * image.Height(), Image::kMaxPixels);
             }
         }
     }
@@ -300,17 +300,17 @@ TEST(Reading, FirstPageOfAPdf)
     }
     QString error;
     const Image page = ReadImage(ToQString(path), &error);
-    ASSERT_FALSE(page.isNull()) << error.toStdString();
-    EXPECT_EQ(page.width(), 300); // two inches at 150 dots per inch
-    EXPECT_EQ(page.height(), 150);
-    const std::uint8_t *centre = page.pixel(150, 75);
+    ASSERT_FALSE(page.IsNull()) << error.toStdString();
+    EXPECT_EQ(page.Width(), 300); // two inches at 150 dots per inch
+    EXPECT_EQ(page.Height(), 150);
+    const std::uint8_t *centre = page.Pixel(150, 75);
     EXPECT_GT(centre[0], 200);
     EXPECT_LT(centre[2], 50);
 
     const std::string noPages = "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
                                 "2 0 obj<</Type/Pages/Kids[]/Count 0>>endobj\n"
                                 "trailer<</Root 1 0 R>>\n%%EOF\n";
-    EXPECT_TRUE(readBytes(noPages, &error).isNull());
+    EXPECT_TRUE(readBytes(noPages, &error).IsNull());
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -345,9 +345,9 @@ TEST(Reading, WindowsMetafile)
 {
     QString error;
     const Image image = readBytes(redRectangleMetafile(), &error);
-    ASSERT_FALSE(image.isNull()) << error.toStdString();
-    EXPECT_GT(image.width(), image.height());
-    const std::uint8_t *centre = image.pixel(image.width() / 2, image.height() / 2);
+    ASSERT_FALSE(image.IsNull()) << error.toStdString();
+    EXPECT_GT(image.Width(), image.Height());
+    const std::uint8_t *centre = image.Pixel(image.Width() / 2, image.Height() / 2);
     EXPECT_GT(centre[0], 200);
     EXPECT_LT(centre[1], 60);
 }
@@ -357,53 +357,53 @@ TEST(Reading, HandWrittenHeaders)
     QString error;
     // Plain (ASCII) PPM with a comment.
     Image ppm = readBytes("P3\n# made by hand\n2 1\n255\n255 0 0  0 0 255\n", &error);
-    ASSERT_FALSE(ppm.isNull()) << error.toStdString();
-    EXPECT_EQ(ppm.width(), 2);
-    EXPECT_EQ(ppm.pixel(0, 0)[0], 255);
-    EXPECT_EQ(ppm.pixel(1, 0)[2], 255);
+    ASSERT_FALSE(ppm.IsNull()) << error.toStdString();
+    EXPECT_EQ(ppm.Width(), 2);
+    EXPECT_EQ(ppm.Pixel(0, 0)[0], 255);
+    EXPECT_EQ(ppm.Pixel(1, 0)[2], 255);
     // The other anymaps: plain bitmap (1 is black, digits may run together), plain grey with
     // a small maximum, raw bitmap, 16-bit raw grey, and PAM with alpha.
     Image pbm = readBytes("P1 3 1\n101", &error);
-    ASSERT_FALSE(pbm.isNull()) << error.toStdString();
-    EXPECT_EQ(pbm.pixel(0, 0)[0], 0);
-    EXPECT_EQ(pbm.pixel(1, 0)[0], 255);
+    ASSERT_FALSE(pbm.IsNull()) << error.toStdString();
+    EXPECT_EQ(pbm.Pixel(0, 0)[0], 0);
+    EXPECT_EQ(pbm.Pixel(1, 0)[0], 255);
     Image pgm = readBytes("P2 2 1 15\n15 5\n", &error);
-    ASSERT_FALSE(pgm.isNull()) << error.toStdString();
-    EXPECT_EQ(pgm.pixel(0, 0)[0], 255);
-    EXPECT_EQ(pgm.pixel(1, 0)[0], 85);
+    ASSERT_FALSE(pgm.IsNull()) << error.toStdString();
+    EXPECT_EQ(pgm.Pixel(0, 0)[0], 255);
+    EXPECT_EQ(pgm.Pixel(1, 0)[0], 85);
     Image rawBits = readBytes(std::string("P4\n10 2\n\x80\x40\x01\x00", 12), &error);
-    ASSERT_FALSE(rawBits.isNull()) << error.toStdString();
-    EXPECT_EQ(rawBits.pixel(0, 0)[0], 0);
-    EXPECT_EQ(rawBits.pixel(9, 0)[0], 0);
-    EXPECT_EQ(rawBits.pixel(1, 0)[0], 255);
-    EXPECT_EQ(rawBits.pixel(7, 1)[0], 0);
+    ASSERT_FALSE(rawBits.IsNull()) << error.toStdString();
+    EXPECT_EQ(rawBits.Pixel(0, 0)[0], 0);
+    EXPECT_EQ(rawBits.Pixel(9, 0)[0], 0);
+    EXPECT_EQ(rawBits.Pixel(1, 0)[0], 255);
+    EXPECT_EQ(rawBits.Pixel(7, 1)[0], 0);
     Image deep = readBytes("P5 2 1 65535\n" + be16(0xFFFF) + be16(0x8080), &error);
-    ASSERT_FALSE(deep.isNull()) << error.toStdString();
-    EXPECT_EQ(deep.pixel(0, 0)[0], 255);
-    EXPECT_EQ(deep.pixel(1, 0)[0], 128);
+    ASSERT_FALSE(deep.IsNull()) << error.toStdString();
+    EXPECT_EQ(deep.Pixel(0, 0)[0], 255);
+    EXPECT_EQ(deep.Pixel(1, 0)[0], 128);
     Image pam = readBytes("P7\nWIDTH 1\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
                           "\x10\x20\x30\x40",
                           &error);
-    ASSERT_FALSE(pam.isNull()) << error.toStdString();
-    EXPECT_EQ(std::vector<int>(pam.pixel(0, 0), pam.pixel(0, 0) + 4),
+    ASSERT_FALSE(pam.IsNull()) << error.toStdString();
+    EXPECT_EQ(std::vector<int>(pam.Pixel(0, 0), pam.Pixel(0, 0) + 4),
               (std::vector<int>{16, 32, 48, 64}));
-    EXPECT_TRUE(readBytes("P3 1 1 255\n1 2 x\n", &error).isNull());
+    EXPECT_TRUE(readBytes("P3 1 1 255\n1 2 x\n", &error).IsNull());
     EXPECT_EQ(error, "the PNM picture is damaged");
     // 16-bit big-endian PGX.
     Image pgx = readBytes("PG ML + 16 2 1\n" + be16(0xFFFF) + be16(0), &error);
-    ASSERT_FALSE(pgx.isNull()) << error.toStdString();
-    EXPECT_EQ(pgx.pixel(0, 0)[0], 255);
-    EXPECT_EQ(pgx.pixel(1, 0)[0], 0);
+    ASSERT_FALSE(pgx.IsNull()) << error.toStdString();
+    EXPECT_EQ(pgx.Pixel(0, 0)[0], 255);
+    EXPECT_EQ(pgx.Pixel(1, 0)[0], 0);
     // A bare TGA (no footer): recognised by its header alone. Bottom-up rows, BGR.
     std::string tga = std::string("\0\0\x02", 3) + std::string(9, '\0') + le16(2) + le16(2) +
                       std::string("\x18\x00", 2) +
                       std::string("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00\xFF\xFF\xFF", 12);
     Image targa = readBytes(tga, &error);
-    ASSERT_FALSE(targa.isNull()) << error.toStdString();
-    EXPECT_EQ(targa.pixel(0, 1)[0], 255); // first stored pixel is red, bottom left
-    EXPECT_EQ(targa.pixel(0, 0)[2], 255); // blue, top left
+    ASSERT_FALSE(targa.IsNull()) << error.toStdString();
+    EXPECT_EQ(targa.Pixel(0, 1)[0], 255); // first stored pixel is red, bottom left
+    EXPECT_EQ(targa.Pixel(0, 0)[2], 255); // blue, top left
     // A wireless bitmap whose body does not fit its header is nobody's picture.
-    EXPECT_TRUE(readBytes(std::string("\0\0\x08\x02\xFF", 5), &error).isNull());
+    EXPECT_TRUE(readBytes(std::string("\0\0\x08\x02\xFF", 5), &error).IsNull());
     EXPECT_EQ(error, "not a picture Lumaskin can read");
 }
 
@@ -419,7 +419,7 @@ TEST(Reading, ImageMagickKeepsToItsAllowedCoders)
     for (const auto &[coder, text] : scripts) {
         QString error;
         EXPECT_TRUE(
-            DecodeWithMagick(AsBytes(text), {coder, coder, 0, false, false}, &error).isNull());
+            DecodeWithMagick(AsBytes(text), {coder, coder, 0, false, false}, &error).IsNull());
         EXPECT_EQ(error.toStdString(),
                   std::string("Lumaskin does not read ") + coder + " pictures");
     }
@@ -450,7 +450,7 @@ protected:
         EXPECT_EQ(r.status, 0) << r.output;
         QString error;
         Image image = ReadImage(ToQString(dir / name), &error);
-        EXPECT_FALSE(image.isNull()) << output << ": " << error.toStdString();
+        EXPECT_FALSE(image.IsNull()) << output << ": " << error.toStdString();
         return image;
     }
     TempDir dir;
@@ -462,15 +462,15 @@ TEST_F(MadeByImageMagick, PngVariants)
     EXPECT_EQ(MaxDifference(convert("-interlace PNG", "interlaced.png"), source), 0);
     EXPECT_EQ(MaxDifference(convert("-depth 16", "deep.png"), source), 0);
     const Image palette = convert("-colors 16", "PNG8:palette.png");
-    EXPECT_EQ(palette.width(), 45);
-    EXPECT_EQ(palette.pixel(0, 10)[3], 0); // tRNS keeps the transparent column
+    EXPECT_EQ(palette.Width(), 45);
+    EXPECT_EQ(palette.Pixel(0, 10)[3], 0); // tRNS keeps the transparent column
     // Grey, and grey with alpha, at 16 bits.
     Image grey = MakeGrey(45, 31);
     QString error;
     ASSERT_TRUE(WriteImage(grey, ToQString(dir / "source.png"), "png", &error));
     EXPECT_EQ(MaxDifference(convert("-depth 16", "grey16.png"), grey), 0);
-    for (int y = 0; y < grey.height(); ++y)
-        grey.pixel(0, y)[3] = grey.pixel(1, y)[3] = static_cast<std::uint8_t>(y * 8);
+    for (int y = 0; y < grey.Height(); ++y)
+        grey.Pixel(0, y)[3] = grey.Pixel(1, y)[3] = static_cast<std::uint8_t>(y * 8);
     ASSERT_TRUE(WriteImage(grey, ToQString(dir / "source.png"), "png", &error));
     EXPECT_EQ(MaxDifference(convert("-depth 16", "grey-alpha16.png"), grey), 0);
 }
@@ -509,14 +509,14 @@ TEST_F(MadeByImageMagick, OtherFormats)
 TEST_F(MadeByImageMagick, LargestIconAndFirstFrame)
 {
     const Image icon = convert("-define icon:auto-resize=16,48,32", "sizes.ico");
-    EXPECT_EQ(icon.width(), 48);
+    EXPECT_EQ(icon.Width(), 48);
     RunShell(dir, "convert-im6.q16 -size 20x10 xc:red -size 30x15 xc:blue '" +
                       (dir / "two.gif").string() + "'");
     QString error;
     const Image first = ReadImage(ToQString(dir / "two.gif"), &error);
-    ASSERT_FALSE(first.isNull()) << error.toStdString();
-    EXPECT_EQ(first.width(), 20);
-    EXPECT_EQ(first.pixel(5, 5)[0], 255);
+    ASSERT_FALSE(first.IsNull()) << error.toStdString();
+    EXPECT_EQ(first.Width(), 20);
+    EXPECT_EQ(first.Pixel(5, 5)[0], 255);
 }
 
 } // namespace

@@ -65,15 +65,15 @@ TEST_P(RoundTrip, OwnReaderAndIndependentDecoderAgree)
     const FormatCase &c = GetParam();
     TempDir dir;
     const Image source = c.source();
-    const Image expected = c.overWhite ? OverWhite(source) : source.clone();
+    const Image expected = c.overWhite ? OverWhite(source) : source.Clone();
     const auto path = dir / (std::string("picture.") + c.format);
     QString error;
     ASSERT_TRUE(WriteImage(source, ToQString(path), c.format, &error)) << error.toStdString();
 
     const Image back = ReadImage(ToQString(path), &error);
-    ASSERT_FALSE(back.isNull()) << error.toStdString();
-    EXPECT_EQ(back.width(), source.width());
-    EXPECT_EQ(back.height(), source.height());
+    ASSERT_FALSE(back.IsNull()) << error.toStdString();
+    EXPECT_EQ(back.Width(), source.Width());
+    EXPECT_EQ(back.Height(), source.Height());
     EXPECT_LE(MaxDifference(back, expected), c.ownTolerance);
     EXPECT_GE(MaxDifference(back, expected), 0);
     if (c.ownTolerance > 0) {
@@ -91,8 +91,8 @@ TEST_P(RoundTrip, OwnReaderAndIndependentDecoderAgree)
     int width = 0, height = 0, worst = -1;
     double mean = -1;
     fields >> format >> width >> height >> worst >> mean;
-    EXPECT_EQ(width, source.width()) << pil.output;
-    EXPECT_EQ(height, source.height()) << pil.output;
+    EXPECT_EQ(width, source.Width()) << pil.output;
+    EXPECT_EQ(height, source.Height()) << pil.output;
     ASSERT_GE(worst, 0) << pil.output;
     if (c.ownTolerance == 0) {
         EXPECT_EQ(worst, 0) << pil.output;
@@ -120,11 +120,11 @@ TEST(RoundTrip, CoversEveryWritableFormat)
 TEST(RoundTrip, EveryOfferedFormatHasItsWriterAndEveryWriterIsOffered)
 {
     for (const OutputFormat &format : OutputFormats()) {
-        const Codec *codec = FindWriter(format.extensionText());
+        const Codec *codec = FindWriter(format.ExtensionText());
         ASSERT_NE(codec, nullptr) << format.extension;
         EXPECT_TRUE(codec->write) << format.extension;
         EXPECT_EQ(codec->name.toStdString(), format.codec) << format.extension;
-        EXPECT_EQ(FindOutputFormat(format.labelText()), &format);
+        EXPECT_EQ(FindOutputFormat(format.LabelText()), &format);
     }
     for (const Codec &codec : Codecs()) {
         if (codec.write) {
@@ -178,9 +178,9 @@ TEST(RoundTrip, PdfPageIsThePictureSize)
 
     // Our reader renders the page at 150 dots per inch.
     const Image page = ReadImage(ToQString(path), &error);
-    ASSERT_FALSE(page.isNull()) << error.toStdString();
-    EXPECT_EQ(page.width(), 140); // ceil(67 * 150 / 72)
-    EXPECT_EQ(page.height(), 94);
+    ASSERT_FALSE(page.IsNull()) << error.toStdString();
+    EXPECT_EQ(page.Width(), 140); // ceil(67 * 150 / 72)
+    EXPECT_EQ(page.Height(), 94);
 
     const CommandResult info = RunShell(dir, "pdfinfo '" + path.string() + "'");
     if (info.status == 127)
@@ -197,9 +197,9 @@ TEST(RoundTrip, PdfPageIsThePictureSize)
                           (dir / "rendered").string() + "'");
     ASSERT_EQ(render.status, 0) << render.output;
     const Image rendered = ReadImage(ToQString(dir / "rendered.png"), &error);
-    ASSERT_FALSE(rendered.isNull()) << error.toStdString();
-    EXPECT_EQ(rendered.width(), 67);
-    EXPECT_EQ(rendered.height(), 45);
+    ASSERT_FALSE(rendered.IsNull()) << error.toStdString();
+    EXPECT_EQ(rendered.Width(), 67);
+    EXPECT_EQ(rendered.Height(), 45);
     EXPECT_EQ(MaxDifference(rendered, OverWhite(source)), 0);
 }
 
@@ -218,7 +218,7 @@ TEST(RoundTrip, WirelessBitmapBytes)
         for (int x = 0; x < 37; ++x) {
             const bool white =
                 (static_cast<std::uint8_t>(bytes[4 + 5 * y + x / 8]) >> (7 - x % 8)) & 1;
-            ASSERT_EQ(white, source.pixel(x, y)[0] == 255) << x << "," << y;
+            ASSERT_EQ(white, source.Pixel(x, y)[0] == 255) << x << "," << y;
         }
 }
 
@@ -236,7 +236,7 @@ TEST(RoundTrip, PgxBytes)
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 33; ++x)
             ASSERT_EQ(static_cast<std::uint8_t>(bytes[header.size() + 33 * y + x]),
-                      source.pixel(x, y)[0]);
+                      source.Pixel(x, y)[0]);
 
     // A colour picture becomes its grey version; PGX holds one channel.
     ASSERT_TRUE(WriteImage(MakePhoto(10, 10), ToQString(path), "pgx", &error));

@@ -70,7 +70,7 @@ TEST(Writing, FailureLeavesTheOldFileAndNoLeftovers)
     writeFile(target, "the old file");
     // JPEG cannot hold a picture wider than 65500 pixels: the encoder fails mid-way.
     const Image tooWide(70000, 1, 0x808080FF);
-    ASSERT_FALSE(tooWide.isNull());
+    ASSERT_FALSE(tooWide.IsNull());
     QString error;
     EXPECT_FALSE(WriteImage(tooWide, ToQString(target), "jpg", &error));
     EXPECT_FALSE(error.isEmpty());
@@ -132,21 +132,21 @@ TEST(Writing, IconIsThePictureFittedAndCentred)
     ASSERT_TRUE(WriteIcon(MakePhoto(64, 32), ToQString(path), 32, 32, &error))
         << error.toStdString();
     const Image icon = ReadImage(ToQString(path), &error);
-    ASSERT_FALSE(icon.isNull()) << error.toStdString();
-    ASSERT_EQ(icon.width(), 32);
-    ASSERT_EQ(icon.height(), 32);
+    ASSERT_FALSE(icon.IsNull()) << error.toStdString();
+    ASSERT_EQ(icon.Width(), 32);
+    ASSERT_EQ(icon.Height(), 32);
     for (int y = 0; y < 32; ++y) {
         const bool inside = y >= 8 && y < 24;
-        EXPECT_EQ(icon.pixel(0, y)[3], inside ? 255 : 0) << y;
-        EXPECT_EQ(icon.pixel(31, y)[3], inside ? 255 : 0) << y;
+        EXPECT_EQ(icon.Pixel(0, y)[3], inside ? 255 : 0) << y;
+        EXPECT_EQ(icon.Pixel(31, y)[3], inside ? 255 : 0) << y;
     }
     // Other sizes, and a tall picture in a wide icon.
     ASSERT_TRUE(WriteIcon(MakePhoto(10, 40), ToQString(path), 48, 16, &error));
     const Image wide = ReadImage(ToQString(path), &error);
-    EXPECT_EQ(wide.width(), 48);
-    EXPECT_EQ(wide.height(), 16);
-    EXPECT_EQ(wide.pixel(0, 8)[3], 0);
-    EXPECT_EQ(wide.pixel(24, 8)[3], 255);
+    EXPECT_EQ(wide.Width(), 48);
+    EXPECT_EQ(wide.Height(), 16);
+    EXPECT_EQ(wide.Pixel(0, 8)[3], 0);
+    EXPECT_EQ(wide.Pixel(24, 8)[3], 255);
 
     for (auto [w, h] : {std::pair{0, 32}, {32, 0}, {257, 32}, {-1, -1}}) {
         EXPECT_FALSE(WriteIcon(MakePhoto(8, 8), ToQString(dir / "bad.ico"), w, h, &error));
@@ -168,8 +168,8 @@ TEST(Writing, LargePicturesShrinkToFitAnIcon)
     QString error;
     ASSERT_TRUE(WriteImage(MakePhoto(300, 200), ToQString(path), "ico", &error));
     const Image icon = ReadImage(ToQString(path), &error);
-    EXPECT_EQ(icon.width(), 256);
-    EXPECT_EQ(icon.height(), 171);
+    EXPECT_EQ(icon.Width(), 256);
+    EXPECT_EQ(icon.Height(), 171);
 }
 
 // Batch conversion runs one file per core: every codec must work from several threads at once.
@@ -189,7 +189,7 @@ TEST(Writing, ThreadsReadAndWriteAtOnce)
                     const bool written = format == "ico" ? WriteIcon(source, path, 32, 32, &error)
                                                          : WriteImage(source, path, format, &error);
                     const Image back = ReadImage(path, &error);
-                    if (!written || back.isNull())
+                    if (!written || back.IsNull())
                         failures[t] += format.toStdString() + ": " + error.toStdString() + "; ";
                     else if ((format == "png" || format == "bmp" || format == "tga") &&
                              MaxDifference(back, source) != 0)

@@ -14,7 +14,7 @@ TEST(ColourEffects, AdjustRGBAddsToEachChannelAndClamps)
 {
     const Image original = RandomImage(33, 17);
     for (const auto &[r, g, b] : {std::array{40, -70, 255}, std::array{-255, 0, 3}}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         AdjustRGB(image, r, g, b);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             p[0] = ClampToByte(p[0] + r);
@@ -29,7 +29,7 @@ TEST(ColourEffects, ContrastGammaAndLightnessFollowTheirCurves)
 {
     const Image original = RandomImage(33, 17, 5);
     for (int percent : {0, 37, 200, 1000}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         Contrast(image, percent);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             for (int k = 0; k < 3; ++k)
@@ -38,7 +38,7 @@ TEST(ColourEffects, ContrastGammaAndLightnessFollowTheirCurves)
         EXPECT_TRUE(ImagesNear(image, expected, 0)) << "contrast " << percent;
     }
     for (double gamma : {0.01, 0.45, 2.2, 10.0}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         Gamma(image, gamma);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             for (int k = 0; k < 3; ++k)
@@ -49,7 +49,7 @@ TEST(ColourEffects, ContrastGammaAndLightnessFollowTheirCurves)
     const auto lighten = [](int v, int percent) {
         return percent <= 100 ? v * percent / 100.0 : v + (255 - v) * (percent - 100) / 100.0;
     };
-    Image image = original.clone();
+    Image image = original.Clone();
     Lightness(image, 0, 150, 200);
     const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
         p[0] = ClampToByte(std::round(lighten(p[0], 0)));
@@ -58,14 +58,14 @@ TEST(ColourEffects, ContrastGammaAndLightnessFollowTheirCurves)
     });
     EXPECT_TRUE(ImagesNear(image, expected, 0));
     // 0 is black and 200 white, whatever the picture.
-    EXPECT_EQ(image.pixel(3, 4)[0], 0);
-    EXPECT_EQ(image.pixel(3, 4)[2], 255);
+    EXPECT_EQ(image.Pixel(3, 4)[0], 0);
+    EXPECT_EQ(image.Pixel(3, 4)[2], 255);
 }
 
 TEST(ColourEffects, InvertColorIsTheNegativeAndUndoesItself)
 {
     const Image original = RandomImage(7, 5);
-    Image image = original.clone();
+    Image image = original.Clone();
     InvertColor(image);
     EXPECT_TRUE(ImagesNear(image,
                            MapPixels(original,
@@ -84,10 +84,10 @@ TEST(ColourEffects, DesaturateAndSaturationZeroGiveLumaGrey)
     const Image expected = MapPixels(original, [](int, int, std::uint8_t *p) {
         p[0] = p[1] = p[2] = static_cast<std::uint8_t>(ReferenceLuma(p));
     });
-    Image image = original.clone();
+    Image image = original.Clone();
     Desaturate(image);
     EXPECT_TRUE(ImagesNear(image, expected, 0));
-    Image unsaturated = original.clone();
+    Image unsaturated = original.Clone();
     Saturation(unsaturated, 0);
     EXPECT_TRUE(ImagesNear(unsaturated, expected, 1));
 
@@ -108,7 +108,7 @@ TEST(ColourEffects, SaturationScalesTheDistanceFromLuma)
 {
     const Image original = RandomImage(33, 17, 10);
     for (int percent : {50, 200, 1000}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         Saturation(image, percent);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             const double luma = 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
@@ -179,7 +179,7 @@ TEST(ColourEffects, HueTurnsEveryHueByTheColoursAngle)
     for (const auto &[r, g, b] : {std::array{0, 0, 127}, std::array{10, 200, 30},
                                   std::array{255, 0, 128}, std::array{90, 91, 92}}) {
         const double turn = ToHsv(r, g, b).h;
-        Image image = original.clone();
+        Image image = original.Clone();
         Hue(image, r, g, b);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             Hsv hsv = ToHsv(p[0], p[1], p[2]);
@@ -192,14 +192,14 @@ TEST(ColourEffects, HueTurnsEveryHueByTheColoursAngle)
     }
     // A third of a turn takes pure red to pure green and green to blue.
     Image primaries(2, 1, 0xFF0000FF);
-    primaries.pixel(1, 0)[0] = 0;
-    primaries.pixel(1, 0)[1] = 255;
+    primaries.Pixel(1, 0)[0] = 0;
+    primaries.Pixel(1, 0)[1] = 255;
     Hue(primaries, 0, 255, 0);
     EXPECT_EQ(
-        (std::array{primaries.pixel(0, 0)[0], primaries.pixel(0, 0)[1], primaries.pixel(0, 0)[2]}),
+        (std::array{primaries.Pixel(0, 0)[0], primaries.Pixel(0, 0)[1], primaries.Pixel(0, 0)[2]}),
         (std::array<std::uint8_t, 3>{0, 255, 0}));
     EXPECT_EQ(
-        (std::array{primaries.pixel(1, 0)[0], primaries.pixel(1, 0)[1], primaries.pixel(1, 0)[2]}),
+        (std::array{primaries.Pixel(1, 0)[0], primaries.Pixel(1, 0)[1], primaries.Pixel(1, 0)[2]}),
         (std::array<std::uint8_t, 3>{0, 0, 255}));
 }
 
@@ -209,7 +209,7 @@ TEST(ColourEffects, MonochromeSplitsByLumaIntoTwoBgrColours)
     const std::uint32_t first = 0x00336699;  // blue 0x33, green 0x66, red 0x99
     const std::uint32_t second = 0x000000FF; // pure red
     for (int threshold : {0, 100, 255}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         Monochrome(image, threshold, first, second);
         const Image expected = MapPixels(original, [&](int, int, std::uint8_t *p) {
             const std::uint32_t colour = ReferenceLuma(p) >= threshold ? first : second;
@@ -230,7 +230,7 @@ TEST(ColourEffects, FocalBWKeepsColourNearTheFocusAndGreysTheRest)
     };
     for (const Case c :
          {Case{4, 12, 16, 8}, Case{6, 2, 3, 3}, Case{0, 30, -20, 40}, Case{0, 0, 5, 5}}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         FocalBW(image, c.radius1, c.radius2, c.x, c.y);
         const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
             const double distance = std::hypot(x - c.x, y - c.y);
@@ -255,14 +255,14 @@ TEST(ColourEffects, NoiseStaysWithinItsAmplitudeAndCoversIt)
     // Mid-grey, so that no sum is clamped.
     const Image original(64, 48, 0x808080C0);
     for (const NoiseKind kind : {NoiseKind::Grey, NoiseKind::Colour}) {
-        Image image = original.clone();
+        Image image = original.Clone();
         Noise(image, 40, kind);
         std::set<int> seen;
         bool channelsDiffer = false;
         long long total = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const std::uint8_t *p = image.pixel(x, y);
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x) {
+                const std::uint8_t *p = image.Pixel(x, y);
                 for (int k = 0; k < 3; ++k) {
                     const int change = p[k] - 0x80;
                     ASSERT_LE(std::abs(change), 40);

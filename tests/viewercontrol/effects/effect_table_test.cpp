@@ -98,12 +98,12 @@ TEST(EffectTable, ApplyPassesTheArgumentsInOrder)
     // The table's apply must reach the same function with the same values as a direct call.
     const Image original = PhotoLikeImage(23, 19);
     const auto viaTable = [&](std::string_view name, std::vector<double> arguments) {
-        Image image = original.clone();
-        FindEffect(name)->apply(image, arguments);
+        Image image = original.Clone();
+        FindEffect(name)->Apply(image, arguments);
         return image;
     };
     const auto direct = [&](auto call) {
-        Image image = original.clone();
+        Image image = original.Clone();
         call(image);
         return image;
     };
@@ -133,28 +133,28 @@ TEST(EffectTable, ClampsRoundsAndFillsInArguments)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<double> given = {300.0, nan};
-    const auto clamped = adjust.clampArguments(given);
+    const auto clamped = adjust.ClampArguments(given);
     EXPECT_EQ(clamped[0], 255);
     EXPECT_EQ(clamped[1], 0); // not a number: the default
     EXPECT_EQ(clamped[2], 0); // missing: the default
     const std::vector<double> fractions = {2.6, -inf, 7};
-    EXPECT_EQ(adjust.clampArguments(fractions)[0], 3);
-    EXPECT_EQ(adjust.clampArguments(fractions)[1], -255);
+    EXPECT_EQ(adjust.ClampArguments(fractions)[0], 3);
+    EXPECT_EQ(adjust.ClampArguments(fractions)[1], -255);
     const std::vector<double> gamma = {0.001};
-    EXPECT_EQ(FindEffect("gamma")->clampArguments(gamma)[0], 0.01);
+    EXPECT_EQ(FindEffect("gamma")->ClampArguments(gamma)[0], 0.01);
     const std::vector<double> fraction = {2.25};
-    EXPECT_EQ(FindEffect("gamma")->clampArguments(fraction)[0], 2.25);
+    EXPECT_EQ(FindEffect("gamma")->ClampArguments(fraction)[0], 2.25);
     const std::vector<double> colour = {128, -1, 1e12};
-    EXPECT_EQ(FindEffect("monochrome")->clampArguments(colour)[1], 0);
-    EXPECT_EQ(FindEffect("monochrome")->clampArguments(colour)[2], 0xFFFFFF);
+    EXPECT_EQ(FindEffect("monochrome")->ClampArguments(colour)[1], 0);
+    EXPECT_EQ(FindEffect("monochrome")->ClampArguments(colour)[2], 0xFFFFFF);
 
     const std::vector<double> neutral = {0, 0, 0};
-    EXPECT_TRUE(adjust.isNeutral(neutral));
-    EXPECT_TRUE(adjust.isNeutral({}));
+    EXPECT_TRUE(adjust.IsNeutral(neutral));
+    EXPECT_TRUE(adjust.IsNeutral({}));
     const std::vector<double> notNeutral = {0, 1, 0};
-    EXPECT_FALSE(adjust.isNeutral(notNeutral));
-    EXPECT_FALSE(FindEffect("blur")->isNeutral({}));
-    EXPECT_FALSE(FindEffect("emboss")->isNeutral({}));
+    EXPECT_FALSE(adjust.IsNeutral(notNeutral));
+    EXPECT_FALSE(FindEffect("blur")->IsNeutral({}));
+    EXPECT_FALSE(FindEffect("emboss")->IsNeutral({}));
 }
 
 TEST(EffectTable, NeutralValuesLeaveThePictureAlone)
@@ -171,7 +171,7 @@ TEST(EffectTable, NeutralValuesLeaveThePictureAlone)
             }
         if (!hasNeutral)
             continue;
-        ASSERT_TRUE(effect.isNeutral(arguments)) << effect.operation;
+        ASSERT_TRUE(effect.IsNeutral(arguments)) << effect.operation;
         // Arguments without a neutral value take every value they may have.
         std::vector<std::vector<double>> variants = {arguments};
         for (std::size_t i = 0; i < arguments.size(); ++i)
@@ -181,15 +181,15 @@ TEST(EffectTable, NeutralValuesLeaveThePictureAlone)
                     variants.back()[i] = v;
                 }
         for (const auto &variant : variants) {
-            Image image = original.clone();
-            effect.apply(image, variant);
+            Image image = original.Clone();
+            effect.Apply(image, variant);
             EXPECT_TRUE(image == original) << effect.operation;
         }
         ++checked;
     }
     EXPECT_EQ(checked, 12);
     // Every grey is without hue.
-    Image image = original.clone();
+    Image image = original.Clone();
     Hue(image, 77, 77, 77);
     EXPECT_TRUE(image == original);
 }
@@ -199,8 +199,8 @@ TEST(EffectTable, EveryEffectKeepsAlpha)
     const Image original = RandomImage(33, 17, 32);
     for (const EffectDescriptor &effect : Effects()) {
         for (const auto &arguments : {Defaults(effect), Working(effect)}) {
-            Image image = original.clone();
-            effect.apply(image, arguments);
+            Image image = original.Clone();
+            effect.Apply(image, arguments);
             EXPECT_TRUE(SameAlpha(image, original)) << effect.operation;
         }
     }
@@ -213,19 +213,19 @@ TEST(EffectTable, ResultsDoNotDependOnThreadsOrRuns)
     const Image original = PhotoLikeImage(61, 701);
     for (const EffectDescriptor &effect : Effects()) {
         const std::vector<double> arguments = Working(effect);
-        Image first = original.clone();
-        effect.apply(first, arguments);
-        Image second = original.clone();
-        effect.apply(second, arguments);
-        Image single = original.clone();
+        Image first = original.Clone();
+        effect.Apply(first, arguments);
+        Image second = original.Clone();
+        effect.Apply(second, arguments);
+        Image single = original.Clone();
         {
             ParallelismLimit limit(1);
-            effect.apply(single, arguments);
+            effect.Apply(single, arguments);
         }
-        Image many = original.clone();
+        Image many = original.Clone();
         {
             ParallelismLimit limit(7);
-            effect.apply(many, arguments);
+            effect.Apply(many, arguments);
         }
         EXPECT_TRUE(first == second) << effect.operation;
         EXPECT_TRUE(first == single) << effect.operation;
@@ -254,17 +254,17 @@ TEST(EffectTable, ExtremeArgumentsNeitherCrashNorHang)
             sets.push_back(low);
             sets.push_back(high);
             for (const auto &arguments : sets) {
-                Image image = original.clone();
-                effect.apply(image, arguments);
-                ASSERT_EQ(image.width(), width);
-                ASSERT_EQ(image.height(), height);
+                Image image = original.Clone();
+                effect.Apply(image, arguments);
+                ASSERT_EQ(image.Width(), width);
+                ASSERT_EQ(image.Height(), height);
                 EXPECT_TRUE(SameAlpha(image, original)) << effect.operation;
             }
         }
     }
     // The functions clamp on their own too, for callers that bypass the table.
     Image image = RandomImage(12, 8, 34);
-    const Image original = image.clone();
+    const Image original = image.Clone();
     const int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
     AdjustRGB(image, big, small, big);
     Contrast(image, small);
@@ -289,8 +289,8 @@ TEST(EffectTable, ExtremeArgumentsNeitherCrashNorHang)
     // A null picture is left alone.
     Image null;
     for (const EffectDescriptor &effect : Effects())
-        effect.apply(null, Working(effect));
-    EXPECT_TRUE(null.isNull());
+        effect.Apply(null, Working(effect));
+    EXPECT_TRUE(null.IsNull());
 }
 
 } // namespace

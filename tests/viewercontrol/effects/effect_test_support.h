@@ -23,7 +23,7 @@ inline Image RandomImage(int width, int height, std::uint32_t seed = 1)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             for (int k = 0; k < 4; ++k)
-                image.pixel(x, y)[k] = static_cast<std::uint8_t>(random() & 0xFF);
+                image.Pixel(x, y)[k] = static_cast<std::uint8_t>(random() & 0xFF);
     return image;
 }
 
@@ -35,7 +35,7 @@ inline Image PhotoLikeImage(int width, int height, std::uint32_t seed = 2)
     std::mt19937 random(seed);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             const int noise = static_cast<int>(random() % 9) - 4;
             p[0] = static_cast<std::uint8_t>(std::clamp(x * 255 / width + noise, 0, 255));
             p[1] = static_cast<std::uint8_t>(std::clamp(y * 255 / height + noise, 0, 255));
@@ -48,7 +48,7 @@ inline Image PhotoLikeImage(int width, int height, std::uint32_t seed = 2)
 // The pixel at (x, y) with coordinates clamped into the picture: the effects' edge rule.
 inline const std::uint8_t *ClampedPixel(const Image &image, int x, int y)
 {
-    return image.pixel(std::clamp(x, 0, image.width() - 1), std::clamp(y, 0, image.height() - 1));
+    return image.Pixel(std::clamp(x, 0, image.Width() - 1), std::clamp(y, 0, image.Height() - 1));
 }
 
 // Rec. 601 luma, rounded half up, in whole per-mille weights.
@@ -66,10 +66,10 @@ inline std::uint8_t ClampToByte(double value)
 inline Image MapPixels(const Image &image,
                        const std::function<void(int x, int y, std::uint8_t *pixel)> &f)
 {
-    Image out = image.clone();
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            f(x, y, out.pixel(x, y));
+    Image out = image.Clone();
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x)
+            f(x, y, out.Pixel(x, y));
     return out;
 }
 
@@ -77,18 +77,18 @@ inline Image MapPixels(const Image &image,
 inline ::testing::AssertionResult ImagesNear(const Image &actual, const Image &expected,
                                              int tolerance)
 {
-    if (actual.width() != expected.width() || actual.height() != expected.height())
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height())
         return ::testing::AssertionFailure() << "sizes differ";
     int worst = 0;
     std::string first;
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
+    for (int y = 0; y < actual.Height(); ++y)
+        for (int x = 0; x < actual.Width(); ++x)
             for (int k = 0; k < 4; ++k) {
-                const int difference = std::abs(actual.pixel(x, y)[k] - expected.pixel(x, y)[k]);
+                const int difference = std::abs(actual.Pixel(x, y)[k] - expected.Pixel(x, y)[k]);
                 if (difference > tolerance && first.empty())
                     first = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") byte " +
-                            std::to_string(k) + ": " + std::to_string(actual.pixel(x, y)[k]) +
-                            " instead of " + std::to_string(expected.pixel(x, y)[k]);
+                            std::to_string(k) + ": " + std::to_string(actual.Pixel(x, y)[k]) +
+                            " instead of " + std::to_string(expected.Pixel(x, y)[k]);
                 worst = std::max(worst, difference);
             }
     if (!first.empty())
@@ -99,9 +99,9 @@ inline ::testing::AssertionResult ImagesNear(const Image &actual, const Image &e
 // True when every alpha byte of the two pictures agrees.
 inline bool SameAlpha(const Image &a, const Image &b)
 {
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y)[3] != b.pixel(x, y)[3])
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y)[3] != b.Pixel(x, y)[3])
                 return false;
     return true;
 }

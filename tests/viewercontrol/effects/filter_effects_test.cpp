@@ -27,7 +27,7 @@ TEST(Filters, BlurIsTheRoundedGaussianMean)
     for (const auto &[width, height] :
          {std::pair{7, 5}, std::pair{33, 17}, std::pair{5, 150}, std::pair{1, 3}}) {
         const Image original = RandomImage(width, height, 21);
-        Image image = original.clone();
+        Image image = original.Clone();
         Blur(image);
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             int sum = 0;
@@ -44,7 +44,7 @@ TEST(Filters, SharpenSubtractsTheFourNeighbours)
 {
     for (const auto &[width, height] : {std::pair{33, 17}, std::pair{4, 140}}) {
         const Image original = RandomImage(width, height, 22);
-        Image image = original.clone();
+        Image image = original.Clone();
         Sharpen(image);
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             const auto at = [&](int dx, int dy) {
@@ -79,7 +79,7 @@ TEST(Filters, MedianIsTheMiddleOfTheSortedSquare)
                          Case{33, 17, 2}, Case{7, 5, 99}, Case{33, 17, 15}, Case{6, 160, 3},
                          Case{5, 260, 25}, Case{1, 9, 7}, Case{9, 1, 7}}) {
         const Image original = RandomImage(c.width, c.height, 23);
-        Image image = original.clone();
+        Image image = original.Clone();
         Median(image, c.size);
         // Even sizes round up.
         EXPECT_TRUE(ImagesNear(image, ReferenceMedian(original, c.size | 1), 0))
@@ -107,7 +107,7 @@ Image ReferenceAntiNoisePass(const Image &original)
             standsOut = standsOut || above || below;
         }
         if (standsOut)
-            std::copy_n(median.pixel(x, y), 3, p);
+            std::copy_n(median.Pixel(x, y), 3, p);
     });
 }
 
@@ -116,9 +116,9 @@ TEST(Filters, AntiNoiseReplacesOnlyPixelsThatStandOut)
     for (const auto &[width, height] : {std::pair{33, 17}, std::pair{7, 140}}) {
         const Image original = PhotoLikeImage(width, height);
         for (int level : {1, 3}) {
-            Image image = original.clone();
+            Image image = original.Clone();
             AntiNoise(image, level);
-            Image expected = original.clone();
+            Image expected = original.Clone();
             for (int pass = 0; pass < level; ++pass)
                 expected = ReferenceAntiNoisePass(expected);
             EXPECT_TRUE(ImagesNear(image, expected, 0)) << width << "x" << height << " " << level;
@@ -127,12 +127,12 @@ TEST(Filters, AntiNoiseReplacesOnlyPixelsThatStandOut)
     // A speck goes; a line one pixel wide stays.
     Image picture(9, 9, 0x404040FF);
     for (int y = 0; y < 9; ++y)
-        picture.pixel(6, y)[1] = 200;
-    picture.pixel(2, 2)[0] = 250;
+        picture.Pixel(6, y)[1] = 200;
+    picture.Pixel(2, 2)[0] = 250;
     AntiNoise(picture, 1);
-    EXPECT_EQ(picture.pixel(2, 2)[0], 0x40);
+    EXPECT_EQ(picture.Pixel(2, 2)[0], 0x40);
     for (int y = 0; y < 9; ++y)
-        EXPECT_EQ(picture.pixel(6, y)[1], 200);
+        EXPECT_EQ(picture.Pixel(6, y)[1], 200);
 }
 
 TEST(Filters, EmbossLightsSlopesFacingTheLight)
@@ -141,7 +141,7 @@ TEST(Filters, EmbossLightsSlopesFacingTheLight)
     const Image original = RandomImage(33, 17, 24);
     for (int direction = 0; direction < 8; ++direction)
         for (int depth : {1, 7, 20}) {
-            Image image = original.clone();
+            Image image = original.Clone();
             Emboss(image, depth, static_cast<EmbossDirection>(direction));
             const int dx = steps[direction][0], dy = steps[direction][1];
             const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
@@ -155,11 +155,11 @@ TEST(Filters, EmbossLightsSlopesFacingTheLight)
     Image square(12, 12, 0x202020FF);
     for (int y = 4; y < 8; ++y)
         for (int x = 4; x < 8; ++x)
-            std::fill_n(square.pixel(x, y), 3, 0xE0);
+            std::fill_n(square.Pixel(x, y), 3, 0xE0);
     Emboss(square, 3, EmbossDirection::North);
-    EXPECT_GT(square.pixel(5, 4)[0], 128);
-    EXPECT_LT(square.pixel(5, 7)[0], 128);
-    EXPECT_EQ(square.pixel(1, 1)[0], 128);
+    EXPECT_GT(square.Pixel(5, 4)[0], 128);
+    EXPECT_LT(square.Pixel(5, 7)[0], 128);
+    EXPECT_EQ(square.Pixel(1, 1)[0], 128);
 }
 
 TEST(Filters, SharpenEdgeSharpensAlongEdgesOnly)
@@ -169,7 +169,7 @@ TEST(Filters, SharpenEdgeSharpensAlongEdgesOnly)
         for (const Image &original :
              {RandomImage(width, height, 25), PhotoLikeImage(width, height)})
             for (int percent : {50, 400, 1000}) {
-                Image image = original.clone();
+                Image image = original.Clone();
                 SharpenEdge(image, percent);
                 const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
                     const auto luma = [&](int dx, int dy) {
@@ -198,8 +198,8 @@ TEST(Filters, SharpenEdgeSharpensAlongEdgesOnly)
     Image ramp(40, 10);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 40; ++x)
-            std::fill_n(ramp.pixel(x, y), 4, static_cast<std::uint8_t>(3 * x + y));
-    const Image before = ramp.clone();
+            std::fill_n(ramp.Pixel(x, y), 4, static_cast<std::uint8_t>(3 * x + y));
+    const Image before = ramp.Clone();
     SharpenEdge(ramp, 1000);
     EXPECT_TRUE(ramp == before);
 }
@@ -214,19 +214,19 @@ TEST(Filters, DiffuseTakesEveryColourFromNearby)
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 const std::uint32_t colour = static_cast<std::uint32_t>(y * width + x);
-                std::uint8_t *p = original.pixel(x, y);
+                std::uint8_t *p = original.Pixel(x, y);
                 p[0] = colour & 0xFF;
                 p[1] = (colour >> 8) & 0xFF;
                 p[2] = (colour >> 16) & 0xFF;
                 p[3] = static_cast<std::uint8_t>(x + y);
                 origin[colour] = {x, y};
             }
-        Image image = original.clone();
+        Image image = original.Clone();
         Diffuse(image, distance);
         int moved = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                const std::uint8_t *p = image.pixel(x, y);
+                const std::uint8_t *p = image.Pixel(x, y);
                 const auto found = origin.find(p[0] | p[1] << 8 | p[2] << 16);
                 ASSERT_NE(found, origin.end());
                 const auto [fromX, fromY] = found->second;
@@ -251,7 +251,7 @@ TEST(Filters, MosaicFillsBlocksWithTheirAverage)
                     int sum = 0, count = 0;
                     for (int y = by * size; y < std::min(17, (by + 1) * size); ++y)
                         for (int x = bx * size; x < std::min(33, (bx + 1) * size); ++x) {
-                            sum += original.pixel(x, y)[k];
+                            sum += original.Pixel(x, y)[k];
                             ++count;
                         }
                     averages[std::size_t(by * columns + bx)][std::size_t(k)] =
@@ -263,7 +263,7 @@ TEST(Filters, MosaicFillsBlocksWithTheirAverage)
             return averages[std::size_t(by * columns + bx)][std::size_t(k)];
         };
 
-        Image normal = original.clone();
+        Image normal = original.Clone();
         Mosaic(normal, MosaicMode::Normal, size);
         EXPECT_TRUE(ImagesNear(normal,
                                EachChannel(original,
@@ -274,7 +274,7 @@ TEST(Filters, MosaicFillsBlocksWithTheirAverage)
                                0))
             << size;
 
-        Image soft = original.clone();
+        Image soft = original.Clone();
         Mosaic(soft, MosaicMode::Soft, size);
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             // Block centres sit at (b + 0.5) size - 0.5.
@@ -306,7 +306,7 @@ TEST(Filters, TwirlTurnsTheDiscAroundTheCentre)
          {std::array{33, 17, 90}, std::array{17, 33, -400}, std::array{20, 20, 3600},
           std::array{64, 48, -3600}}) {
         const Image original = RandomImage(width, height, 27);
-        Image image = original.clone();
+        Image image = original.Clone();
         Twirl(image, angle);
         const double radius = std::min(width, height) / 2.0;
         const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
@@ -328,12 +328,12 @@ TEST(Filters, TwirlTurnsTheDiscAroundTheCentre)
     // A positive angle turns clockwise: a mark right of the centre moves down. At 8 pixels from
     // the centre of a 64x64 picture the turn is angle * (1 - 8/32)^2 = 0.5625 angle.
     Image marked(64, 64, 0x000000FF);
-    std::fill_n(marked.pixel(40, 32), 3, 255);
+    std::fill_n(marked.Pixel(40, 32), 3, 255);
     Twirl(marked, 160); // 90 degrees at the mark
     int markX = -1, markY = -1;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
-            if (marked.pixel(x, y)[0] > 100)
+            if (marked.Pixel(x, y)[0] > 100)
                 markX = x, markY = y;
     EXPECT_NEAR(markX, 32, 2);
     EXPECT_NEAR(markY, 40, 2);

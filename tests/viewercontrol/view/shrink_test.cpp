@@ -19,7 +19,7 @@ Image RandomPicture(int width, int height)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < 4 * width; ++x) {
             state = state * 1664525u + 1013904223u;
-            image.row(y)[x] = static_cast<std::uint8_t>(state >> 24);
+            image.Row(y)[x] = static_cast<std::uint8_t>(state >> 24);
         }
     return image;
 }
@@ -43,7 +43,7 @@ TEST(ShrunkForView, EveryPixelIsThePremultipliedMeanOfItsArea)
                         const double w =
                             std::max(0.0, std::min(x + 1.0, (ox + 1) * sx) - std::max(x * 1.0, ox * sx)) *
                             std::max(0.0, std::min(y + 1.0, (oy + 1) * sy) - std::max(y * 1.0, oy * sy));
-                        const std::uint8_t *p = picture.row(y) + 4 * x;
+                        const std::uint8_t *p = picture.Row(y) + 4 * x;
                         for (int c = 0; c < 3; ++c)
                             sum[c] += w * p[c] * p[3] / 255.0;
                         sum[3] += w * p[3];

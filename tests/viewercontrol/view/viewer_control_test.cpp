@@ -21,7 +21,7 @@ Image randomImage(int w, int h, unsigned seed = 1)
     std::mt19937 rng(seed);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            std::uint8_t *p = image.pixel(x, y);
+            std::uint8_t *p = image.Pixel(x, y);
             for (int c = 0; c < 3; ++c)
                 p[c] = static_cast<std::uint8_t>(rng());
             p[3] = static_cast<std::uint8_t>(128 + rng() % 128);
@@ -70,16 +70,16 @@ TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
 {
     for (const EffectDescriptor &effect : Effects()) {
         SCOPED_TRACE(std::string(effect.operation));
-        viewer.setImage(randomImage(23, 17));
+        viewer.SetImage(randomImage(23, 17));
         std::vector<double> values;
         const QVariantList arguments = changingArguments(effect, &values);
-        Image expected = viewer.image().clone();
-        effect.apply(expected, values);
+        Image expected = viewer.CurrentImage().Clone();
+        effect.Apply(expected, values);
 
-        viewer.invoke(effect.dispatchId, arguments);
-        EXPECT_TRUE(viewer.image() == expected);
-        if (!effect.isNeutral(values)) {
-            EXPECT_FALSE(viewer.image() == viewer.originalImage());
+        viewer.Invoke(effect.dispatchId, arguments);
+        EXPECT_TRUE(viewer.CurrentImage() == expected);
+        if (!effect.IsNeutral(values)) {
+            EXPECT_FALSE(viewer.CurrentImage() == viewer.OriginalImage());
         }
     }
 }
@@ -87,51 +87,51 @@ TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
 TEST_F(ViewerControlTest, ShortArgumentsAreTheLowSixteenBits)
 {
     Image grey(4, 4, 0x80808080u);
-    viewer.setImage(grey.clone());
+    viewer.SetImage(grey.Clone());
     // 70000 arrives as 4464, clamped to +255: red saturates. 65535 arrives as -1.
-    viewer.invoke(DispatchId::AdjustRGB, {70000, 65535, 0});
-    EXPECT_EQ(viewer.image().pixel(1, 1)[0], 255);
-    EXPECT_EQ(viewer.image().pixel(1, 1)[1], 0x7f);
-    EXPECT_EQ(viewer.image().pixel(1, 1)[2], 0x80);
-    EXPECT_EQ(viewer.image().pixel(1, 1)[3], 0x80); // alpha kept
+    viewer.Invoke(DispatchId::AdjustRGB, {70000, 65535, 0});
+    EXPECT_EQ(viewer.CurrentImage().Pixel(1, 1)[0], 255);
+    EXPECT_EQ(viewer.CurrentImage().Pixel(1, 1)[1], 0x7f);
+    EXPECT_EQ(viewer.CurrentImage().Pixel(1, 1)[2], 0x80);
+    EXPECT_EQ(viewer.CurrentImage().Pixel(1, 1)[3], 0x80); // alpha kept
 }
 
 TEST_F(ViewerControlTest, UnknownIdentifiersAndMissingPictureDoNothing)
 {
-    EXPECT_FALSE(viewer.invoke(DispatchId{9999}, {1, 2}).isValid());
+    EXPECT_FALSE(viewer.Invoke(DispatchId{9999}, {1, 2}).isValid());
     // No picture yet: nothing to invert, nothing crashes.
-    viewer.invoke(DispatchId::InvertColor, {});
-    EXPECT_TRUE(viewer.image().isNull());
+    viewer.Invoke(DispatchId::InvertColor, {});
+    EXPECT_TRUE(viewer.CurrentImage().IsNull());
 }
 
 TEST_F(ViewerControlTest, ViewModesAreFixedZoomsAndNineFitsShrinkingOnly)
 {
-    viewer.setImage(Image(400, 100, 0xff0000ffu));
+    viewer.SetImage(Image(400, 100, 0xff0000ffu));
     const double expected[] = {0.25, 1.0 / 3.0, 0.5, 0.75, 1.0, 1.5, 2.0};
     for (int mode = 1; mode <= 7; ++mode) {
-        viewer.invoke(DispatchId::ViewMode, {mode});
-        EXPECT_NEAR(viewer.zoom(), expected[mode - 1], 1e-9) << "mode " << mode;
+        viewer.Invoke(DispatchId::ViewMode, {mode});
+        EXPECT_NEAR(viewer.Zoom(), expected[mode - 1], 1e-9) << "mode " << mode;
     }
-    viewer.invoke(DispatchId::ViewMode, {9});
-    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);    // 400 wide into 200
-    viewer.invoke(DispatchId::ViewMode, {8}); // not a mode: the view stays
-    EXPECT_NEAR(viewer.zoom(), 0.5, 1e-9);
+    viewer.Invoke(DispatchId::ViewMode, {9});
+    EXPECT_NEAR(viewer.Zoom(), 0.5, 1e-9);    // 400 wide into 200
+    viewer.Invoke(DispatchId::ViewMode, {8}); // not a mode: the view stays
+    EXPECT_NEAR(viewer.Zoom(), 0.5, 1e-9);
 
-    viewer.setImage(Image(50, 20, 0xff0000ffu)); // smaller than the view: never enlarged
+    viewer.SetImage(Image(50, 20, 0xff0000ffu)); // smaller than the view: never enlarged
     viewer.SetViewMode(9);
-    EXPECT_DOUBLE_EQ(viewer.zoom(), 1.0);
-    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), 75.0); // centred
-    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), 40.0);
+    EXPECT_DOUBLE_EQ(viewer.Zoom(), 1.0);
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().x(), 75.0); // centred
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().y(), 40.0);
 }
 
 TEST_F(ViewerControlTest, ZoomStepsFollowTheLadderUpToEightHundredPercent)
 {
-    viewer.setImage(Image(40, 40, 0xff0000ffu));
+    viewer.SetImage(Image(40, 40, 0xff0000ffu));
     viewer.SetViewMode(1);
-    std::vector<double> seen{viewer.zoom()};
+    std::vector<double> seen{viewer.Zoom()};
     for (int i = 0; i < 14; ++i) {
-        viewer.invoke(DispatchId::ZoomIn, {});
-        seen.push_back(viewer.zoom());
+        viewer.Invoke(DispatchId::ZoomIn, {});
+        seen.push_back(viewer.Zoom());
     }
     const std::vector<double> ladder = {0.25, 1.0 / 3.0, 0.5, 0.75, 1, 1.5, 2, 3, 4, 6, 8};
     for (std::size_t i = 0; i < ladder.size(); ++i)
@@ -139,28 +139,28 @@ TEST_F(ViewerControlTest, ZoomStepsFollowTheLadderUpToEightHundredPercent)
     EXPECT_DOUBLE_EQ(seen.back(), 8.0); // stays at the top
     for (int i = 0; i < 14; ++i)
         viewer.ZoomOut();
-    EXPECT_DOUBLE_EQ(viewer.zoom(), 0.25);
+    EXPECT_DOUBLE_EQ(viewer.Zoom(), 0.25);
 
     // From a fitted zoom between steps, zooming in takes the next larger step.
-    viewer.setImage(Image(600, 100, 0xff0000ffu));
+    viewer.SetImage(Image(600, 100, 0xff0000ffu));
     viewer.SetViewMode(9);
-    EXPECT_NEAR(viewer.zoom(), 1.0 / 3.0, 1e-9);
+    EXPECT_NEAR(viewer.Zoom(), 1.0 / 3.0, 1e-9);
     viewer.ZoomIn();
-    EXPECT_DOUBLE_EQ(viewer.zoom(), 0.5);
+    EXPECT_DOUBLE_EQ(viewer.Zoom(), 0.5);
 }
 
 TEST_F(ViewerControlTest, LargePictureCanBePannedWithinItsEdges)
 {
-    viewer.setImage(Image(1000, 1000, 0xff0000ffu));
+    viewer.SetImage(Image(1000, 1000, 0xff0000ffu));
     viewer.SetViewMode(5);
-    const QPointF start = viewer.panOffset();
+    const QPointF start = viewer.PanOffset();
     QTest::mousePress(&viewer, Qt::LeftButton, {}, QPoint(100, 50));
     QMouseEvent move(QEvent::MouseMove, QPointF(60, 30), viewer.mapToGlobal(QPointF(60, 30)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&viewer, &move);
     QTest::mouseRelease(&viewer, Qt::LeftButton, {}, QPoint(60, 30));
-    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), start.x() - 40);
-    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), start.y() - 20);
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().x(), start.x() - 40);
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().y(), start.y() - 20);
 
     // Dragging far beyond the edge stops at the edge.
     QTest::mousePress(&viewer, Qt::LeftButton, {}, QPoint(10, 10));
@@ -168,13 +168,13 @@ TEST_F(ViewerControlTest, LargePictureCanBePannedWithinItsEdges)
                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&viewer, &far);
     QTest::mouseRelease(&viewer, Qt::LeftButton, {}, QPoint(5000, 5000));
-    EXPECT_DOUBLE_EQ(viewer.panOffset().x(), 0.0);
-    EXPECT_DOUBLE_EQ(viewer.panOffset().y(), 0.0);
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().x(), 0.0);
+    EXPECT_DOUBLE_EQ(viewer.PanOffset().y(), 0.0);
 }
 
 TEST_F(ViewerControlTest, PaintsThePictureCentredAtFit)
 {
-    viewer.setImage(Image(100, 50, 0x00ff00ffu)); // opaque green
+    viewer.SetImage(Image(100, 50, 0x00ff00ffu)); // opaque green
     viewer.SetViewMode(9);
     const QImage shot = viewer.grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(100, 50)), QColor(0, 255, 0));
@@ -189,47 +189,47 @@ TEST_F(ViewerControlTest, FilesLoadSaveAndRestore)
     ASSERT_TRUE(WriteImage(randomImage(30, 20, 5), source, QStringLiteral("png"), &error))
         << error.toStdString();
 
-    viewer.invoke(DispatchId::LoadOption, {1});
-    viewer.invoke(DispatchId::DisplayOption, {true});
-    viewer.invoke(DispatchId::FileName, {source});
-    viewer.invoke(DispatchId::ViewMode, {9});
-    ASSERT_FALSE(viewer.image().isNull());
+    viewer.Invoke(DispatchId::LoadOption, {1});
+    viewer.Invoke(DispatchId::DisplayOption, {true});
+    viewer.Invoke(DispatchId::FileName, {source});
+    viewer.Invoke(DispatchId::ViewMode, {9});
+    ASSERT_FALSE(viewer.CurrentImage().IsNull());
     EXPECT_EQ(viewer.FileName(), source);
 
-    viewer.invoke(DispatchId::InvertColor, {});
+    viewer.Invoke(DispatchId::InvertColor, {});
     const QString base = QString::fromStdString((dir / "out").string());
-    EXPECT_EQ(viewer.invoke(DispatchId::SaveAs, {base, QStringLiteral("png")}).toInt(), 1);
+    EXPECT_EQ(viewer.Invoke(DispatchId::SaveAs, {base, QStringLiteral("png")}).toInt(), 1);
     Image written = ReadImage(base + QStringLiteral(".png"), &error);
-    EXPECT_TRUE(written == viewer.image());
+    EXPECT_TRUE(written == viewer.CurrentImage());
 
-    viewer.invoke(DispatchId::RestoreImage, {false});
-    EXPECT_TRUE(viewer.image() == viewer.originalImage());
-    EXPECT_FALSE(viewer.image() == written);
+    viewer.Invoke(DispatchId::RestoreImage, {false});
+    EXPECT_TRUE(viewer.CurrentImage() == viewer.OriginalImage());
+    EXPECT_FALSE(viewer.CurrentImage() == written);
 
-    EXPECT_EQ(viewer.invoke(DispatchId::SaveAsIcon, {base, QStringLiteral("ico"), 32, 32}).toInt(),
+    EXPECT_EQ(viewer.Invoke(DispatchId::SaveAsIcon, {base, QStringLiteral("ico"), 32, 32}).toInt(),
               1);
     Image icon = ReadImage(base + QStringLiteral(".ico"), &error);
-    EXPECT_EQ(icon.width(), 32);
-    EXPECT_EQ(icon.height(), 32);
+    EXPECT_EQ(icon.Width(), 32);
+    EXPECT_EQ(icon.Height(), 32);
 
     // A save into a folder that does not exist reports failure and writes nothing.
     const QString missing = QString::fromStdString((dir / "no" / "such").string());
-    EXPECT_EQ(viewer.invoke(DispatchId::SaveAs, {missing, QStringLiteral("png")}).toInt(), 0);
-    EXPECT_FALSE(viewer.lastError().isEmpty());
+    EXPECT_EQ(viewer.Invoke(DispatchId::SaveAs, {missing, QStringLiteral("png")}).toInt(), 0);
+    EXPECT_FALSE(viewer.LastError().isEmpty());
 }
 
 TEST_F(ViewerControlTest, BadFileKeepsWhatWasShown)
 {
     test::TempDir dir;
-    viewer.setImage(Image(8, 8, 0x112233ffu));
+    viewer.SetImage(Image(8, 8, 0x112233ffu));
     const auto bad = dir / "bad.jpg";
     test::writeFile(bad, "this is not a picture");
     viewer.SetFileName(QString::fromStdString(bad.string()));
-    EXPECT_EQ(viewer.image().width(), 8);
-    EXPECT_FALSE(viewer.lastError().isEmpty());
+    EXPECT_EQ(viewer.CurrentImage().Width(), 8);
+    EXPECT_FALSE(viewer.LastError().isEmpty());
 
     viewer.SetFileName(QString()); // an empty path does nothing
-    EXPECT_EQ(viewer.image().width(), 8);
+    EXPECT_EQ(viewer.CurrentImage().Width(), 8);
 }
 
 // A file that takes long to read leaves the window working; calls made meanwhile keep their
@@ -246,9 +246,9 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
     const double budget = PdfRenderSeconds();
     SetPdfRenderSeconds(2);
 
-    viewer.setImage(Image(8, 8, 0x112233ffu));
+    viewer.SetImage(Image(8, 8, 0x112233ffu));
     ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
-    viewer.invoke(DispatchId::InvertColor, {}); // meant for the PDF, dropped with it below
+    viewer.Invoke(DispatchId::InvertColor, {}); // meant for the PDF, dropped with it below
     viewer.SetViewMode(5);                      // 100 %: for the view, whatever it shows
     int ticks = 0;
     QTimer ticker;
@@ -256,28 +256,28 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
     ticker.start(10);
     QTest::qWait(200);
     EXPECT_GT(ticks, 5) << "the event loop ran while the file was read";
-    EXPECT_TRUE(viewer.isLoading());
-    EXPECT_DOUBLE_EQ(viewer.zoom(), 1.0);
+    EXPECT_TRUE(viewer.IsLoading());
+    EXPECT_DOUBLE_EQ(viewer.Zoom(), 1.0);
 
     // A newer file wins; the effect asked for after it waits for it.
     ASSERT_TRUE(viewer.SetFileName(picture));
-    viewer.invoke(DispatchId::InvertColor, {});
+    viewer.Invoke(DispatchId::InvertColor, {});
     QSignalSpy changed(&viewer, &ViewerControl::imageChanged);
     ASSERT_TRUE(changed.wait(10000));
-    EXPECT_FALSE(viewer.isLoading());
+    EXPECT_FALSE(viewer.IsLoading());
     EXPECT_EQ(viewer.FileName(), picture);
-    Image inverted = source.clone();
-    FindEffect("invertcolor")->apply(inverted, {});
-    EXPECT_TRUE(viewer.image() == inverted);
+    Image inverted = source.Clone();
+    FindEffect("invertcolor")->Apply(inverted, {});
+    EXPECT_TRUE(viewer.CurrentImage() == inverted);
 
     // The slow file alone fails once its time is up, and the picture stays.
     QSignalSpy failed(&viewer, &ViewerControl::errorOccurred);
     ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
     ASSERT_TRUE(failed.wait(30000));
-    EXPECT_TRUE(viewer.lastError().endsWith("the PDF page takes too long to draw (more than 2 "
+    EXPECT_TRUE(viewer.LastError().endsWith("the PDF page takes too long to draw (more than 2 "
                                             "seconds)"))
-        << viewer.lastError().toStdString();
-    EXPECT_TRUE(viewer.image() == inverted);
+        << viewer.LastError().toStdString();
+    EXPECT_TRUE(viewer.CurrentImage() == inverted);
     SetPdfRenderSeconds(budget);
 }
 

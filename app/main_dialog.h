@@ -56,7 +56,7 @@ public:
     static const QString kImageFilter;
     static const QString kVideoFilter;
 
-    ViewerControl *Viewer() const { return m_viewer.control(); }
+    ViewerControl *Viewer() const { return m_viewer.Control(); }
     CImageViewer &ImageViewer() { return m_viewer; }
     EffectDialogOne &EffectOne() { return m_effectDialogOne; }
     EffectDialogTwo &EffectTwo() { return m_effectDialogTwo; }

@@ -8,7 +8,7 @@ namespace lumaskin {
 
 namespace {
 
-QVariant toLong(std::int32_t value)
+QVariant ToLong(std::int32_t value)
 {
     return QVariant::fromValue<std::int32_t>(value);
 }
@@ -42,12 +42,12 @@ void CImageViewer::Attach(ViewerControl *control)
     };
 }
 
-ViewerControl *CImageViewer::control() const
+ViewerControl *CImageViewer::Control() const
 {
     return m_control;
 }
 
-QVariant CImageViewer::call(DispatchId id, const QVariantList &arguments)
+QVariant CImageViewer::Call(DispatchId id, const QVariantList &arguments)
 {
     if (!m_invoker)
         return {};
@@ -56,151 +56,151 @@ QVariant CImageViewer::call(DispatchId id, const QVariantList &arguments)
 
 void CImageViewer::SetFileName(const QString &path)
 {
-    call(DispatchId::FileName, {path});
+    Call(DispatchId::FileName, {path});
 }
 
 void CImageViewer::SetViewMode(int mode)
 {
-    call(DispatchId::ViewMode, {ShortArgument(mode)});
+    Call(DispatchId::ViewMode, {ShortArgument(mode)});
 }
 
 void CImageViewer::SetDisplayOption(bool value)
 {
-    call(DispatchId::DisplayOption, {QVariant(value)});
+    Call(DispatchId::DisplayOption, {QVariant(value)});
 }
 
 void CImageViewer::SetLoadOption(std::int32_t value)
 {
-    call(DispatchId::LoadOption, {toLong(value)});
+    Call(DispatchId::LoadOption, {ToLong(value)});
 }
 
 short CImageViewer::SaveAs(const QString &path, const QString &format)
 {
-    return static_cast<short>(call(DispatchId::SaveAs, {path, format}).toInt());
+    return static_cast<short>(Call(DispatchId::SaveAs, {path, format}).toInt());
 }
 
 short CImageViewer::SaveAsIcon(const QString &path, const QString &format, int width, int height)
 {
     return static_cast<short>(
-        call(DispatchId::SaveAsIcon, {path, format, ShortArgument(width), ShortArgument(height)})
+        Call(DispatchId::SaveAsIcon, {path, format, ShortArgument(width), ShortArgument(height)})
             .toInt());
 }
 
 void CImageViewer::InvertColor()
 {
-    call(DispatchId::InvertColor);
+    Call(DispatchId::InvertColor);
 }
 
 void CImageViewer::AdjustRGB(int red, int green, int blue)
 {
-    call(DispatchId::AdjustRGB, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
+    Call(DispatchId::AdjustRGB, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Contrast(int value)
 {
-    call(DispatchId::Contrast, {ShortArgument(value)});
+    Call(DispatchId::Contrast, {ShortArgument(value)});
 }
 
 void CImageViewer::Saturation(int value)
 {
-    call(DispatchId::Saturation, {ShortArgument(value)});
+    Call(DispatchId::Saturation, {ShortArgument(value)});
 }
 
 void CImageViewer::Hue(int red, int green, int blue)
 {
-    call(DispatchId::Hue, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
+    Call(DispatchId::Hue, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Gamma(double value)
 {
-    call(DispatchId::Gamma, {QVariant(value)});
+    Call(DispatchId::Gamma, {QVariant(value)});
 }
 
 void CImageViewer::Lightness(int red, int green, int blue)
 {
-    call(DispatchId::Lightness, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
+    Call(DispatchId::Lightness, {ShortArgument(red), ShortArgument(green), ShortArgument(blue)});
 }
 
 void CImageViewer::Desaturate()
 {
-    call(DispatchId::Desaturate);
+    Call(DispatchId::Desaturate);
 }
 
 void CImageViewer::Sharpen()
 {
-    call(DispatchId::Sharpen);
+    Call(DispatchId::Sharpen);
 }
 
 void CImageViewer::AntiNoise(int level)
 {
-    call(DispatchId::AntiNoise, {ShortArgument(level)});
+    Call(DispatchId::AntiNoise, {ShortArgument(level)});
 }
 
 void CImageViewer::Diffuse(int value)
 {
-    call(DispatchId::Diffuse, {ShortArgument(value)});
+    Call(DispatchId::Diffuse, {ShortArgument(value)});
 }
 
 void CImageViewer::Emboss(int depth, int direction)
 {
-    call(DispatchId::Emboss, {ShortArgument(depth), ShortArgument(direction)});
+    Call(DispatchId::Emboss, {ShortArgument(depth), ShortArgument(direction)});
 }
 
 void CImageViewer::Mosaic(int mode, int size)
 {
-    call(DispatchId::Mosaic, {ShortArgument(mode), ShortArgument(size)});
+    Call(DispatchId::Mosaic, {ShortArgument(mode), ShortArgument(size)});
 }
 
 void CImageViewer::Monochrome(int threshold, std::int32_t lightColour, std::int32_t darkColour)
 {
-    call(DispatchId::Monochrome,
-         {ShortArgument(threshold), toLong(lightColour), toLong(darkColour)});
+    Call(DispatchId::Monochrome,
+         {ShortArgument(threshold), ToLong(lightColour), ToLong(darkColour)});
 }
 
 void CImageViewer::FocalBW(int radius1, int radius2, int x, int y)
 {
-    call(DispatchId::FocalBW,
+    Call(DispatchId::FocalBW,
          {ShortArgument(radius1), ShortArgument(radius2), ShortArgument(x), ShortArgument(y)});
 }
 
 void CImageViewer::SharpenEdge(int value)
 {
-    call(DispatchId::SharpenEdge, {ShortArgument(value)});
+    Call(DispatchId::SharpenEdge, {ShortArgument(value)});
 }
 
 void CImageViewer::Twirl(int angle)
 {
-    call(DispatchId::Twirl, {ShortArgument(angle)});
+    Call(DispatchId::Twirl, {ShortArgument(angle)});
 }
 
 void CImageViewer::Noise(int amount, int kind)
 {
-    call(DispatchId::Noise, {ShortArgument(amount), ShortArgument(kind)});
+    Call(DispatchId::Noise, {ShortArgument(amount), ShortArgument(kind)});
 }
 
 void CImageViewer::ZoomIn()
 {
-    call(DispatchId::ZoomIn);
+    Call(DispatchId::ZoomIn);
 }
 
 void CImageViewer::ZoomOut()
 {
-    call(DispatchId::ZoomOut);
+    Call(DispatchId::ZoomOut);
 }
 
 void CImageViewer::RestoreImage(bool keepView)
 {
-    call(DispatchId::RestoreImage, {QVariant(keepView)});
+    Call(DispatchId::RestoreImage, {QVariant(keepView)});
 }
 
 void CImageViewer::Median(int value)
 {
-    call(DispatchId::Median, {ShortArgument(value)});
+    Call(DispatchId::Median, {ShortArgument(value)});
 }
 
 void CImageViewer::Blur()
 {
-    call(DispatchId::Blur);
+    Call(DispatchId::Blur);
 }
 
 } // namespace lumaskin

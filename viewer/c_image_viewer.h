@@ -36,7 +36,7 @@ public:
     // Forwards later calls to `control`; null detaches.
     void Attach(ViewerControl *control);
     // The viewer widget, for placement and focus; null when none is attached.
-    ViewerControl *control() const;
+    ViewerControl *Control() const;
 
     void SetFileName(const QString &path);
     void SetViewMode(int mode);
@@ -70,7 +70,7 @@ public:
     void Blur();
 
 private:
-    QVariant call(DispatchId id, const QVariantList &arguments = {});
+    QVariant Call(DispatchId id, const QVariantList &arguments = {});
 
     QPointer<ViewerControl> m_control;
     Invoker m_invoker;

@@ -21,7 +21,7 @@ namespace {
 
 // Decimal text as the program writes it: blanks around it allowed, an optional sign, digits.
 // The result must fit the field; anything else is refused.
-std::string trimmedDigits(const QString &text)
+std::string TrimmedDigits(const QString &text)
 {
     std::string s = text.trimmed().toStdString();
     // from_chars takes no plus sign.
@@ -30,9 +30,9 @@ std::string trimmedDigits(const QString &text)
     return s;
 }
 
-std::optional<std::int32_t> parseInteger(const QString &text)
+std::optional<std::int32_t> ParseInteger(const QString &text)
 {
-    const std::string s = trimmedDigits(text);
+    const std::string s = TrimmedDigits(text);
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value, 10);
     if (s.empty() || error != std::errc() || end != s.data() + s.size())
@@ -42,9 +42,9 @@ std::optional<std::int32_t> parseInteger(const QString &text)
 
 // A finite real that fits a float; independent of the user's locale, since the program
 // writes "." as its decimal point.
-std::optional<float> parseReal(const QString &text)
+std::optional<float> ParseReal(const QString &text)
 {
-    const std::string s = trimmedDigits(text);
+    const std::string s = TrimmedDigits(text);
     double value = 0;
     const auto [end, error] =
         std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
@@ -54,7 +54,7 @@ std::optional<float> parseReal(const QString &text)
     return static_cast<float>(value);
 }
 
-QString formatReal(float value)
+QString FormatReal(float value)
 {
     return QString::number(static_cast<double>(value), 'g', 6);
 }
@@ -76,14 +76,14 @@ EffectDialog::EffectDialog(const QString &title, CImageViewer *viewer, QWidget *
 
 EffectDialog::~EffectDialog() = default;
 
-int EffectDialog::addRow(const QString &label)
+int EffectDialog::AddRow(const QString &label)
 {
     const int row = m_nextRow++;
     m_grid->addWidget(new QLabel(label), row, 0);
     return row;
 }
 
-void EffectDialog::addCaptions(const QStringList &captions)
+void EffectDialog::AddCaptions(const QStringList &captions)
 {
     const int row = m_nextRow++;
     for (int i = 0; i < captions.size(); ++i) {
@@ -93,7 +93,7 @@ void EffectDialog::addCaptions(const QStringList &captions)
     }
 }
 
-QLineEdit *EffectDialog::addEdit(int row, int column, const QString &name)
+QLineEdit *EffectDialog::AddEdit(int row, int column, const QString &name)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(name);
@@ -102,7 +102,7 @@ QLineEdit *EffectDialog::addEdit(int row, int column, const QString &name)
     return edit;
 }
 
-QComboBox *EffectDialog::addList(int row, int column, int span, const QString &name,
+QComboBox *EffectDialog::AddList(int row, int column, int span, const QString &name,
                                  const QStringList &items)
 {
     auto *list = new QComboBox;
@@ -113,7 +113,7 @@ QComboBox *EffectDialog::addList(int row, int column, int span, const QString &n
     return list;
 }
 
-QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
+QPushButton *EffectDialog::AddChangeButton(int row, const QString &name)
 {
     auto *button = new QPushButton(QStringLiteral("Change"));
     button->setObjectName(name);
@@ -123,7 +123,7 @@ QPushButton *EffectDialog::addChangeButton(int row, const QString &name)
     return button;
 }
 
-void EffectDialog::finishLayout()
+void EffectDialog::FinishLayout()
 {
     auto *frame = new QGroupBox;
     frame->setLayout(m_grid);
@@ -134,7 +134,7 @@ void EffectDialog::finishLayout()
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_ok->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
-    connect(m_ok, &QPushButton::clicked, this, &EffectDialog::ok);
+    connect(m_ok, &QPushButton::clicked, this, &EffectDialog::Ok);
     connect(m_cancel, &QPushButton::clicked, this, &EffectDialog::reject);
 
     auto *buttons = new QHBoxLayout;
@@ -149,30 +149,30 @@ void EffectDialog::finishLayout()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void EffectDialog::bind(QLineEdit *edit, std::int32_t &field)
+void EffectDialog::Bind(QLineEdit *edit, std::int32_t &field)
 {
     m_bindings.append({edit, &field});
 }
 
-void EffectDialog::bind(QLineEdit *edit, float &field)
+void EffectDialog::Bind(QLineEdit *edit, float &field)
 {
     m_bindings.append({edit, &field});
 }
 
-bool EffectDialog::read(const Binding &binding)
+bool EffectDialog::Read(const Binding &binding)
 {
     if (auto *integer = std::get_if<std::int32_t *>(&binding.field)) {
-        const auto value = parseInteger(binding.edit->text());
+        const auto value = ParseInteger(binding.edit->text());
         if (!value) {
-            refuse(binding.edit, QStringLiteral("Please enter an integer."));
+            Refuse(binding.edit, QStringLiteral("Please enter an integer."));
             return false;
         }
         **integer = *value;
         return true;
     }
-    const auto value = parseReal(binding.edit->text());
+    const auto value = ParseReal(binding.edit->text());
     if (!value) {
-        refuse(binding.edit, QStringLiteral("Please enter a number."));
+        Refuse(binding.edit, QStringLiteral("Please enter a number."));
         return false;
     }
     *std::get<float *>(binding.field) = *value;
@@ -182,7 +182,7 @@ bool EffectDialog::read(const Binding &binding)
 bool EffectDialog::ReadEdits()
 {
     for (const Binding &binding : m_bindings) {
-        if (!read(binding))
+        if (!Read(binding))
             return false;
     }
     return true;
@@ -191,7 +191,7 @@ bool EffectDialog::ReadEdits()
 bool EffectDialog::ReadEdits(const QList<QLineEdit *> &edits)
 {
     for (const Binding &binding : m_bindings) {
-        if (edits.contains(binding.edit) && !read(binding))
+        if (edits.contains(binding.edit) && !Read(binding))
             return false;
     }
     return true;
@@ -209,28 +209,28 @@ void EffectDialog::WriteEdits()
         if (auto *integer = std::get_if<std::int32_t *>(&binding.field))
             binding.edit->setText(QString::number(**integer));
         else
-            binding.edit->setText(formatReal(*std::get<float *>(binding.field)));
+            binding.edit->setText(FormatReal(*std::get<float *>(binding.field)));
     }
 }
 
-void EffectDialog::refuse(QLineEdit *edit, const QString &message)
+void EffectDialog::Refuse(QLineEdit *edit, const QString &message)
 {
     m_messages.Show(message, MessageButtons::Ok, MessageIcon::None);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }
 
-void EffectDialog::ok()
+void EffectDialog::Ok()
 {
-    storeSelections();
+    StoreSelections();
     ReadEdits();
     // The write-back replaces any refused text with the field's value, so the confirmation's
     // second reading succeeds.
     WriteEdits();
-    confirm();
+    Confirm();
 }
 
-void EffectDialog::confirm()
+void EffectDialog::Confirm()
 {
     if (ReadEdits())
         accept();
@@ -248,7 +248,7 @@ void EffectDialog::keyPressEvent(QKeyEvent *event)
             button && button->isEnabled())
             button->click();
         else
-            confirm();
+            Confirm();
         event->accept();
         return;
     }

@@ -32,8 +32,8 @@ public:
     ~EffectDialog() override;
 
     // The viewer the "Change" buttons act on; may be null (then they only set their marks).
-    void setViewer(CImageViewer *viewer) { m_viewer = viewer; }
-    CImageViewer *viewer() const { return m_viewer; }
+    void SetViewer(CImageViewer *viewer) { m_viewer = viewer; }
+    CImageViewer *Viewer() const { return m_viewer; }
 
     // Reads every bound edit box into its field; false after the first bad text.
     bool ReadEdits();
@@ -45,8 +45,8 @@ public:
     // "Change" acts on the shown picture: without one the buttons are disabled.
     void SetChangesEnabled(bool enabled);
 
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *OkButton() const { return m_ok; }
+    QPushButton *CancelButton() const { return m_cancel; }
 
 protected:
     // Refusals are put to `messages`, which outlives the window.
@@ -55,22 +55,22 @@ protected:
 
     // Builders for the rows, in the grid inside the group frame. Columns: the label, then
     // `editColumns` columns of edit boxes (a list takes some of them), then "Change".
-    void setEditColumns(int editColumns) { m_editColumns = editColumns; }
-    int addRow(const QString &label);
-    void addCaptions(const QStringList &captions);
-    QLineEdit *addEdit(int row, int column, const QString &name);
-    QComboBox *addList(int row, int column, int span, const QString &name,
+    void SetEditColumns(int editColumns) { m_editColumns = editColumns; }
+    int AddRow(const QString &label);
+    void AddCaptions(const QStringList &captions);
+    QLineEdit *AddEdit(int row, int column, const QString &name);
+    QComboBox *AddList(int row, int column, int span, const QString &name,
                        const QStringList &items);
-    QPushButton *addChangeButton(int row, const QString &name);
+    QPushButton *AddChangeButton(int row, const QString &name);
     // Adds the group frame and "Ok"/"Cancel" below it; call once every row is in place.
-    void finishLayout();
+    void FinishLayout();
 
     // Binds an edit box to a field. Bindings are read and written in the order they are made.
-    void bind(QLineEdit *edit, std::int32_t &field);
-    void bind(QLineEdit *edit, float &field);
+    void Bind(QLineEdit *edit, std::int32_t &field);
+    void Bind(QLineEdit *edit, float &field);
 
     // Runs before "Ok" reads the edit boxes.
-    virtual void storeSelections() {}
+    virtual void StoreSelections() {}
 
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -81,11 +81,11 @@ private:
         std::variant<std::int32_t *, float *> field;
     };
 
-    bool read(const Binding &binding);
-    void ok();
+    bool Read(const Binding &binding);
+    void Ok();
     // The default confirmation of a dialog: read everything; close when that works.
-    void confirm();
-    void refuse(QLineEdit *edit, const QString &message);
+    void Confirm();
+    void Refuse(QLineEdit *edit, const QString &message);
 
     CImageViewer *m_viewer;
     MessageBoxes &m_messages;

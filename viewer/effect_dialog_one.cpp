@@ -25,33 +25,33 @@ EffectDialogOne::EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBo
     : EffectDialog(QStringLiteral("Effect one"), viewer, owner, messages)
 {
     setObjectName(QStringLiteral("effectDialogOne"));
-    setEditColumns(3);
+    SetEditColumns(3);
 
     const auto editRow = [this](const QString &label, Field field, Mark mark, const char *name) {
-        const int row = addRow(label);
+        const int row = AddRow(label);
         m_edits[static_cast<std::size_t>(field)] =
-            addEdit(row, 0, QStringLiteral("edit%1").arg(QLatin1String(name)));
-        m_changes[index(mark)] =
-            addChangeButton(row, QStringLiteral("change%1").arg(QLatin1String(name)));
+            AddEdit(row, 0, QStringLiteral("edit%1").arg(QLatin1String(name)));
+        m_changes[Index(mark)] =
+            AddChangeButton(row, QStringLiteral("change%1").arg(QLatin1String(name)));
     };
     const auto buttonRow = [this](const QString &label, Mark mark, const char *name) {
-        m_changes[index(mark)] =
-            addChangeButton(addRow(label), QStringLiteral("change%1").arg(QLatin1String(name)));
+        m_changes[Index(mark)] =
+            AddChangeButton(AddRow(label), QStringLiteral("change%1").arg(QLatin1String(name)));
     };
 
     editRow(QStringLiteral("Brightness(-255-255)"), Field::Brightness, Mark::Brightness,
             "Brightness");
     editRow(QStringLiteral("Contrase(Default 100)"), Field::Contrast, Mark::Contrast, "Contrast");
     editRow(QStringLiteral("Gamma(Default 1.0)"), Field::Gamma, Mark::Gamma, "Gamma");
-    addCaptions({QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")});
-    const int hueRow = addRow(QStringLiteral("Hue(0-255)"));
+    AddCaptions({QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")});
+    const int hueRow = AddRow(QStringLiteral("Hue(0-255)"));
     m_edits[static_cast<std::size_t>(Field::HueRed)] =
-        addEdit(hueRow, 0, QStringLiteral("editHueRed"));
+        AddEdit(hueRow, 0, QStringLiteral("editHueRed"));
     m_edits[static_cast<std::size_t>(Field::HueGreen)] =
-        addEdit(hueRow, 1, QStringLiteral("editHueGreen"));
+        AddEdit(hueRow, 1, QStringLiteral("editHueGreen"));
     m_edits[static_cast<std::size_t>(Field::HueBlue)] =
-        addEdit(hueRow, 2, QStringLiteral("editHueBlue"));
-    m_changes[index(Mark::Hue)] = addChangeButton(hueRow, QStringLiteral("changeHue"));
+        AddEdit(hueRow, 2, QStringLiteral("editHueBlue"));
+    m_changes[Index(Mark::Hue)] = AddChangeButton(hueRow, QStringLiteral("changeHue"));
     editRow(QStringLiteral("Red(0-255)"), Field::Red, Mark::Red, "Red");
     editRow(QStringLiteral("Green(0-255)"), Field::Green, Mark::Green, "Green");
     editRow(QStringLiteral("Blue(0-255)"), Field::Blue, Mark::Blue, "Blue");
@@ -61,24 +61,24 @@ EffectDialogOne::EffectDialogOne(CImageViewer *viewer, QWidget *owner, MessageBo
     editRow(QStringLiteral("Saturation(Default 100)"), Field::Saturation, Mark::Saturation,
             "Saturation");
     buttonRow(QStringLiteral("Desaturation"), Mark::Desaturation, "Desaturation");
-    finishLayout();
+    FinishLayout();
 
-    const auto at = [this](Field field) { return edit(field); };
-    bind(at(Field::Brightness), brightness);
-    bind(at(Field::Contrast), contrast);
-    bind(at(Field::Green), green);
-    bind(at(Field::Lightness), lightness);
-    bind(at(Field::Red), red);
-    bind(at(Field::Saturation), saturation);
-    bind(at(Field::Gamma), gamma);
-    bind(at(Field::HueBlue), hueBlue);
-    bind(at(Field::HueGreen), hueGreen);
-    bind(at(Field::HueRed), hueRed);
-    bind(at(Field::Blue), blue);
+    const auto at = [this](Field field) { return Edit(field); };
+    Bind(at(Field::Brightness), brightness);
+    Bind(at(Field::Contrast), contrast);
+    Bind(at(Field::Green), green);
+    Bind(at(Field::Lightness), lightness);
+    Bind(at(Field::Red), red);
+    Bind(at(Field::Saturation), saturation);
+    Bind(at(Field::Gamma), gamma);
+    Bind(at(Field::HueBlue), hueBlue);
+    Bind(at(Field::HueGreen), hueGreen);
+    Bind(at(Field::HueRed), hueRed);
+    Bind(at(Field::Blue), blue);
 
     for (std::size_t i = 0; i < kMarkCount; ++i) {
         const auto mark = static_cast<Mark>(i);
-        connect(m_changes[i], &QPushButton::clicked, this, [this, mark] { change(mark); });
+        connect(m_changes[i], &QPushButton::clicked, this, [this, mark] { Change(mark); });
     }
     WriteEdits();
 }
@@ -94,41 +94,41 @@ void EffectDialogOne::ApplyMarkedEffects(CImageViewer &target) const
 {
     for (Mark mark : kConversionOrder) {
         if (IsApplied(mark))
-            apply(mark, target);
+            Apply(mark, target);
     }
 }
 
-void EffectDialogOne::change(Mark mark)
+void EffectDialogOne::Change(Mark mark)
 {
     // What the row shows is what is applied, and what a conversion applies later.
-    if (!ReadEdits(editsOf(mark)))
+    if (!ReadEdits(EditsOf(mark)))
         return;
-    appliedFlags[index(mark)] = 1;
-    if (viewer())
-        apply(mark, *viewer());
+    appliedFlags[Index(mark)] = 1;
+    if (Viewer())
+        Apply(mark, *Viewer());
 }
 
-QList<QLineEdit *> EffectDialogOne::editsOf(Mark mark) const
+QList<QLineEdit *> EffectDialogOne::EditsOf(Mark mark) const
 {
     switch (mark) {
     case Mark::Brightness:
-        return {edit(Field::Brightness)};
+        return {Edit(Field::Brightness)};
     case Mark::Contrast:
-        return {edit(Field::Contrast)};
+        return {Edit(Field::Contrast)};
     case Mark::Gamma:
-        return {edit(Field::Gamma)};
+        return {Edit(Field::Gamma)};
     case Mark::Hue:
-        return {edit(Field::HueRed), edit(Field::HueGreen), edit(Field::HueBlue)};
+        return {Edit(Field::HueRed), Edit(Field::HueGreen), Edit(Field::HueBlue)};
     case Mark::Red:
-        return {edit(Field::Red)};
+        return {Edit(Field::Red)};
     case Mark::Green:
-        return {edit(Field::Green)};
+        return {Edit(Field::Green)};
     case Mark::Blue:
-        return {edit(Field::Blue)};
+        return {Edit(Field::Blue)};
     case Mark::Lightness:
-        return {edit(Field::Lightness)};
+        return {Edit(Field::Lightness)};
     case Mark::Saturation:
-        return {edit(Field::Saturation)};
+        return {Edit(Field::Saturation)};
     case Mark::InvertColor:
     case Mark::Desaturation:
         break;
@@ -136,7 +136,7 @@ QList<QLineEdit *> EffectDialogOne::editsOf(Mark mark) const
     return {};
 }
 
-void EffectDialogOne::apply(Mark mark, CImageViewer &target) const
+void EffectDialogOne::Apply(Mark mark, CImageViewer &target) const
 {
     switch (mark) {
     case Mark::Brightness:

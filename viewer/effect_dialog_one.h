@@ -79,18 +79,18 @@ public:
     // Applies every marked adjustment once, in the conversion's order.
     void ApplyMarkedEffects(CImageViewer &viewer) const;
 
-    bool IsApplied(Mark mark) const { return appliedFlags[index(mark)] != 0; }
-    QLineEdit *edit(Field field) const { return m_edits[static_cast<std::size_t>(field)]; }
-    QPushButton *changeButton(Mark mark) const { return m_changes[index(mark)]; }
+    bool IsApplied(Mark mark) const { return appliedFlags[Index(mark)] != 0; }
+    QLineEdit *Edit(Field field) const { return m_edits[static_cast<std::size_t>(field)]; }
+    QPushButton *ChangeButton(Mark mark) const { return m_changes[Index(mark)]; }
 
     // Read by the conversion and written by the restore directly, as are the values.
     std::array<std::int32_t, kMarkCount> appliedFlags{};
 
 private:
-    static std::size_t index(Mark mark) { return static_cast<std::size_t>(mark); }
-    void change(Mark mark);
-    QList<QLineEdit *> editsOf(Mark mark) const;
-    void apply(Mark mark, CImageViewer &viewer) const;
+    static std::size_t Index(Mark mark) { return static_cast<std::size_t>(mark); }
+    void Change(Mark mark);
+    QList<QLineEdit *> EditsOf(Mark mark) const;
+    void Apply(Mark mark, CImageViewer &viewer) const;
 
     std::array<QLineEdit *, kFieldCount> m_edits{};
     std::array<QPushButton *, kMarkCount> m_changes{};

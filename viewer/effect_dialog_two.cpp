@@ -26,43 +26,43 @@ EffectDialogTwo::EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBo
 {
     setObjectName(QStringLiteral("effectDialogTwo"));
     // Four edit columns for FocalBW; a list takes the three beside a single edit box.
-    setEditColumns(4);
+    SetEditColumns(4);
 
     const auto setEdit = [this](int row, int column, Field field, const char *name) {
         m_edits[static_cast<std::size_t>(field)] =
-            addEdit(row, column, QStringLiteral("edit%1").arg(QLatin1String(name)));
+            AddEdit(row, column, QStringLiteral("edit%1").arg(QLatin1String(name)));
     };
     const auto setChange = [this](int row, Mark mark, const char *name) {
-        m_changes[index(mark)] =
-            addChangeButton(row, QStringLiteral("change%1").arg(QLatin1String(name)));
+        m_changes[Index(mark)] =
+            AddChangeButton(row, QStringLiteral("change%1").arg(QLatin1String(name)));
     };
     const auto editRow = [&](const QString &label, Field field, Mark mark, const char *name) {
-        const int row = addRow(label);
+        const int row = AddRow(label);
         setEdit(row, 0, field, name);
         setChange(row, mark, name);
     };
     // Edit box, list, then "Change", so that the focus moves through them in that order.
     const auto listRow = [&](const QString &label, Field field, Mark mark, const char *name,
                              const QStringList &items) {
-        const int row = addRow(label);
+        const int row = AddRow(label);
         setEdit(row, 0, field, name);
         QComboBox *list =
-            addList(row, 1, 3, QStringLiteral("list%1").arg(QLatin1String(name)), items);
+            AddList(row, 1, 3, QStringLiteral("list%1").arg(QLatin1String(name)), items);
         setChange(row, mark, name);
         return list;
     };
 
     editRow(QStringLiteral("AntiNoise(1-5)"), Field::AntiNoiseLevel, Mark::AntiNoise, "AntiNoise");
-    setChange(addRow(QStringLiteral("Blur")), Mark::Blur, "Blur");
+    setChange(AddRow(QStringLiteral("Blur")), Mark::Blur, "Blur");
     editRow(QStringLiteral("Diffuse"), Field::Diffuse, Mark::Diffuse, "Diffuse");
     m_embossList = listRow(QStringLiteral("Emboss"), Field::EmbossDepth, Mark::Emboss, "Emboss",
                            {QStringLiteral("North"), QStringLiteral("North-East"),
                             QStringLiteral("East"), QStringLiteral("South-East"),
                             QStringLiteral("South"), QStringLiteral("South-West"),
                             QStringLiteral("West"), QStringLiteral("North-West")});
-    addCaptions({QStringLiteral("Radius1"), QStringLiteral("Radius2"), QStringLiteral("X"),
+    AddCaptions({QStringLiteral("Radius1"), QStringLiteral("Radius2"), QStringLiteral("X"),
                  QStringLiteral("Y")});
-    const int focalRow = addRow(QStringLiteral("FocalBW"));
+    const int focalRow = AddRow(QStringLiteral("FocalBW"));
     setEdit(focalRow, 0, Field::Radius1, "Radius1");
     setEdit(focalRow, 1, Field::Radius2, "Radius2");
     setEdit(focalRow, 2, Field::FocalX, "FocalX");
@@ -74,31 +74,31 @@ EffectDialogTwo::EffectDialogTwo(CImageViewer *viewer, QWidget *owner, MessageBo
                            {QStringLiteral("normal"), QStringLiteral("soft")});
     m_noiseList = listRow(QStringLiteral("Noise"), Field::NoiseAmount, Mark::Noise, "Noise",
                           {QStringLiteral("grayscale noise"), QStringLiteral("color noise")});
-    setChange(addRow(QStringLiteral("Sharpen")), Mark::Sharpen, "Sharpen");
+    setChange(AddRow(QStringLiteral("Sharpen")), Mark::Sharpen, "Sharpen");
     editRow(QStringLiteral("SharpenEdge"), Field::SharpenEdgeValue, Mark::SharpenEdge,
             "SharpenEdge");
     editRow(QStringLiteral("Twirl 0-360"), Field::TwirlAngle, Mark::Twirl, "Twirl");
     editRow(QStringLiteral("Median"), Field::Median, Mark::Median, "Median");
-    finishLayout();
+    FinishLayout();
 
-    const auto at = [this](Field field) { return edit(field); };
-    bind(at(Field::FocalX), focalX);
-    bind(at(Field::AntiNoiseLevel), antiNoiseLevel);
-    bind(at(Field::Diffuse), diffuse);
-    bind(at(Field::EmbossDepth), embossDepth);
-    bind(at(Field::Median), median);
-    bind(at(Field::MonochromeThreshold), monochromeThreshold);
-    bind(at(Field::MosaicSize), mosaicSize);
-    bind(at(Field::NoiseAmount), noiseAmount);
-    bind(at(Field::Radius1), radius1);
-    bind(at(Field::Radius2), radius2);
-    bind(at(Field::SharpenEdgeValue), sharpenEdgeValue);
-    bind(at(Field::TwirlAngle), twirlAngle);
-    bind(at(Field::FocalY), focalY);
+    const auto at = [this](Field field) { return Edit(field); };
+    Bind(at(Field::FocalX), focalX);
+    Bind(at(Field::AntiNoiseLevel), antiNoiseLevel);
+    Bind(at(Field::Diffuse), diffuse);
+    Bind(at(Field::EmbossDepth), embossDepth);
+    Bind(at(Field::Median), median);
+    Bind(at(Field::MonochromeThreshold), monochromeThreshold);
+    Bind(at(Field::MosaicSize), mosaicSize);
+    Bind(at(Field::NoiseAmount), noiseAmount);
+    Bind(at(Field::Radius1), radius1);
+    Bind(at(Field::Radius2), radius2);
+    Bind(at(Field::SharpenEdgeValue), sharpenEdgeValue);
+    Bind(at(Field::TwirlAngle), twirlAngle);
+    Bind(at(Field::FocalY), focalY);
 
     for (std::size_t i = 0; i < kMarkCount; ++i) {
         const auto mark = static_cast<Mark>(i);
-        connect(m_changes[i], &QPushButton::clicked, this, [this, mark] { change(mark); });
+        connect(m_changes[i], &QPushButton::clicked, this, [this, mark] { Change(mark); });
     }
     WriteEdits();
     m_embossList->setCurrentIndex(embossDirection);
@@ -120,21 +120,21 @@ void EffectDialogTwo::ApplyMarkedEffects(CImageViewer &target) const
 {
     for (Mark mark : kConversionOrder) {
         if (IsApplied(mark))
-            apply(mark, target);
+            Apply(mark, target);
     }
 }
 
-void EffectDialogTwo::storeSelections()
+void EffectDialogTwo::StoreSelections()
 {
     embossDirection = m_embossList->currentIndex();
     mosaicMode = m_mosaicList->currentIndex();
     noiseKind = m_noiseList->currentIndex();
 }
 
-void EffectDialogTwo::change(Mark mark)
+void EffectDialogTwo::Change(Mark mark)
 {
     // What the row shows is what is applied, and what a conversion applies later.
-    if (!ReadEdits(editsOf(mark)))
+    if (!ReadEdits(EditsOf(mark)))
         return;
     if (mark == Mark::Emboss)
         embossDirection = m_embossList->currentIndex();
@@ -142,35 +142,35 @@ void EffectDialogTwo::change(Mark mark)
         mosaicMode = m_mosaicList->currentIndex();
     else if (mark == Mark::Noise)
         noiseKind = m_noiseList->currentIndex();
-    appliedFlags[index(mark)] = 1;
-    if (viewer())
-        apply(mark, *viewer());
+    appliedFlags[Index(mark)] = 1;
+    if (Viewer())
+        Apply(mark, *Viewer());
 }
 
-QList<QLineEdit *> EffectDialogTwo::editsOf(Mark mark) const
+QList<QLineEdit *> EffectDialogTwo::EditsOf(Mark mark) const
 {
     switch (mark) {
     case Mark::AntiNoise:
-        return {edit(Field::AntiNoiseLevel)};
+        return {Edit(Field::AntiNoiseLevel)};
     case Mark::Diffuse:
-        return {edit(Field::Diffuse)};
+        return {Edit(Field::Diffuse)};
     case Mark::Emboss:
-        return {edit(Field::EmbossDepth)};
+        return {Edit(Field::EmbossDepth)};
     case Mark::FocalBW:
-        return {edit(Field::Radius1), edit(Field::Radius2), edit(Field::FocalX),
-                edit(Field::FocalY)};
+        return {Edit(Field::Radius1), Edit(Field::Radius2), Edit(Field::FocalX),
+                Edit(Field::FocalY)};
     case Mark::Monochrome:
-        return {edit(Field::MonochromeThreshold)};
+        return {Edit(Field::MonochromeThreshold)};
     case Mark::Mosaic:
-        return {edit(Field::MosaicSize)};
+        return {Edit(Field::MosaicSize)};
     case Mark::Noise:
-        return {edit(Field::NoiseAmount)};
+        return {Edit(Field::NoiseAmount)};
     case Mark::SharpenEdge:
-        return {edit(Field::SharpenEdgeValue)};
+        return {Edit(Field::SharpenEdgeValue)};
     case Mark::Twirl:
-        return {edit(Field::TwirlAngle)};
+        return {Edit(Field::TwirlAngle)};
     case Mark::Median:
-        return {edit(Field::Median)};
+        return {Edit(Field::Median)};
     case Mark::Blur:
     case Mark::Sharpen:
         break;
@@ -178,7 +178,7 @@ QList<QLineEdit *> EffectDialogTwo::editsOf(Mark mark) const
     return {};
 }
 
-void EffectDialogTwo::apply(Mark mark, CImageViewer &target) const
+void EffectDialogTwo::Apply(Mark mark, CImageViewer &target) const
 {
     switch (mark) {
     case Mark::AntiNoise:

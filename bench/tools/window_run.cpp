@@ -92,11 +92,11 @@ int RunThroughWindow(const WindowRunOptions &options)
     // The values go in through the edit boxes and "Ok", the marks through "Change", as a
     // person sets them; each "Change" also applies to the picture shown.
     EffectDialogOne &one = dialog.EffectOne();
-    one.edit(EffectDialogOne::Field::Saturation)->setText(QString::number(options.saturation));
-    one.edit(EffectDialogOne::Field::Contrast)->setText(QString::number(options.contrast));
-    one.okButton()->click();
-    one.changeButton(EffectDialogOne::Mark::Saturation)->click();
-    one.changeButton(EffectDialogOne::Mark::Contrast)->click();
+    one.Edit(EffectDialogOne::Field::Saturation)->setText(QString::number(options.saturation));
+    one.Edit(EffectDialogOne::Field::Contrast)->setText(QString::number(options.contrast));
+    one.OkButton()->click();
+    one.ChangeButton(EffectDialogOne::Mark::Saturation)->click();
+    one.ChangeButton(EffectDialogOne::Mark::Contrast)->click();
     if (one.saturation != options.saturation || one.contrast != options.contrast ||
         !one.IsApplied(EffectDialogOne::Mark::Saturation) ||
         !one.IsApplied(EffectDialogOne::Mark::Contrast))

@@ -138,7 +138,7 @@ TEST(CImageViewer, SaveResultsComeBackAndDetachedCallsDoNothing)
     EXPECT_EQ(answering.SaveAsIcon("x", "ico", 32, 32), 1);
 
     CImageViewer detached;
-    EXPECT_EQ(detached.control(), nullptr);
+    EXPECT_EQ(detached.Control(), nullptr);
     EXPECT_EQ(detached.SaveAs("x", "png"), 0);
     detached.ZoomIn(); // nothing to reach; must not crash
 }
@@ -149,7 +149,7 @@ TEST(CImageViewer, DrivesTheRealWidgetAndLetsGoWhenItIsDestroyed)
     CImageViewer viewer;
     ViewerControl *control = viewer.Create(parent.get());
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(viewer.control(), control);
+    EXPECT_EQ(viewer.Control(), control);
     EXPECT_EQ(control->parentWidget(), parent.get());
 
     viewer.SetViewMode(3);
@@ -162,7 +162,7 @@ TEST(CImageViewer, DrivesTheRealWidgetAndLetsGoWhenItIsDestroyed)
     EXPECT_EQ(control->LoadOption(), 7);
 
     parent.reset();
-    EXPECT_EQ(viewer.control(), nullptr);
+    EXPECT_EQ(viewer.Control(), nullptr);
     viewer.SetViewMode(2);
     EXPECT_EQ(viewer.SaveAs("x", "png"), 0);
 }

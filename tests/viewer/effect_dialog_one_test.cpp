@@ -23,9 +23,9 @@ protected:
     test::RecordingMessages messages;
     EffectDialogOne dialog{&recorder.viewer, nullptr, messages};
 
-    void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
-    QString text(Field field) const { return dialog.edit(field)->text(); }
-    void press(Mark mark) { dialog.changeButton(mark)->click(); }
+    void type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
+    QString text(Field field) const { return dialog.Edit(field)->text(); }
+    void press(Mark mark) { dialog.ChangeButton(mark)->click(); }
     int lastId() const { return recorder.last().id; }
     std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
 };
@@ -109,7 +109,7 @@ TEST_F(EffectDialogOneTest, ChangeAppliesTheValuesShownInItsRow)
 
     // "Ok" still reads everything.
     dialog.show();
-    dialog.okButton()->click();
+    dialog.OkButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.saturation, 80);
     EXPECT_TRUE(messages.texts.isEmpty());
@@ -134,7 +134,7 @@ TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
     const std::size_t calls = recorder.calls.size();
     press(Mark::Contrast);
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
-    EXPECT_EQ(dialog.focusWidget(), dialog.edit(Field::Contrast));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Edit(Field::Contrast));
     EXPECT_EQ(dialog.contrast, 200);
     EXPECT_FALSE(dialog.IsApplied(Mark::Contrast));
     EXPECT_EQ(recorder.calls.size(), calls);
@@ -173,7 +173,7 @@ TEST_F(EffectDialogOneTest, OkWithBadTextComplainsOnceRestoresTheTextAndHides)
     dialog.show();
     type(Field::Red, "lots");
     type(Field::Lightness, "90");
-    dialog.okButton()->click();
+    dialog.OkButton()->click();
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_EQ(text(Field::Red), "255");
     EXPECT_EQ(dialog.lightness, 90);
@@ -188,7 +188,7 @@ TEST_F(EffectDialogOneTest, CancelEscapeAndCloseHideWithoutReadingOrUnmarking)
 
     dialog.show();
     type(Field::Red, "5");
-    dialog.cancelButton()->click();
+    dialog.CancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.red, 255);
     EXPECT_TRUE(dialog.IsApplied(Mark::Red));
@@ -196,7 +196,7 @@ TEST_F(EffectDialogOneTest, CancelEscapeAndCloseHideWithoutReadingOrUnmarking)
     EXPECT_EQ(text(Field::Red), "5"); // the window keeps what was typed
 
     dialog.show();
-    QTest::keyClick(dialog.edit(Field::Red), Qt::Key_Escape);
+    QTest::keyClick(dialog.Edit(Field::Red), Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
 
     dialog.show();
@@ -210,14 +210,14 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
 {
     dialog.show();
     type(Field::HueGreen, "oops");
-    QTest::keyClick(dialog.edit(Field::Brightness), Qt::Key_Return);
+    QTest::keyClick(dialog.Edit(Field::Brightness), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
 
     type(Field::HueGreen, "5");
     type(Field::HueBlue, "64");
     type(Field::Brightness, "-30");
-    QTest::keyClick(dialog.edit(Field::Brightness), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(dialog.Edit(Field::Brightness), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(dialog.hueGreen, 5);
@@ -230,8 +230,8 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
     QApplication::setActiveWindow(&dialog);
     for (const QPushButton *button : dialog.findChildren<QPushButton *>())
         EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
-    dialog.changeButton(Mark::Saturation)->setFocus();
-    QTest::keyClick(dialog.changeButton(Mark::Saturation), Qt::Key_Return);
+    dialog.ChangeButton(Mark::Saturation)->setFocus();
+    QTest::keyClick(dialog.ChangeButton(Mark::Saturation), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(recorder.calls.size(), 1u);
     EXPECT_EQ(lastId(), static_cast<int>(Id::Saturation));
@@ -241,7 +241,7 @@ TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
 {
     // Every edit box gets a new valid value, read by its row's "Change".
     for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i)
-        dialog.edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
+        dialog.Edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
     for (std::size_t i = 0; i < EffectDialogOne::kMarkCount; ++i)
         press(static_cast<Mark>(i));
     ASSERT_TRUE(messages.texts.isEmpty());
@@ -263,7 +263,7 @@ TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
     EXPECT_EQ(now, start);
     for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
-        EXPECT_EQ(text(field), fresh.edit(field)->text());
+        EXPECT_EQ(text(field), fresh.Edit(field)->text());
     }
 }
 

@@ -23,9 +23,9 @@ protected:
     test::RecordingMessages messages;
     EffectDialogTwo dialog{&recorder.viewer, nullptr, messages};
 
-    void type(Field field, const QString &text) { dialog.edit(field)->setText(text); }
-    QString text(Field field) const { return dialog.edit(field)->text(); }
-    void press(Mark mark) { dialog.changeButton(mark)->click(); }
+    void type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
+    QString text(Field field) const { return dialog.Edit(field)->text(); }
+    void press(Mark mark) { dialog.ChangeButton(mark)->click(); }
     std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
     static QStringList items(const QComboBox *list)
     {
@@ -55,12 +55,12 @@ TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
                                text(Field::Median)};
     EXPECT_EQ(shown, QStringList({"3", "3", "3", "100", "100", "200", "200", "100", "2", "100",
                                   "100", "100", "3"}));
-    EXPECT_EQ(items(dialog.embossList()),
+    EXPECT_EQ(items(dialog.EmbossList()),
               QStringList({"North", "North-East", "East", "South-East", "South", "South-West",
                            "West", "North-West"}));
-    EXPECT_EQ(items(dialog.mosaicList()), QStringList({"normal", "soft"}));
-    EXPECT_EQ(items(dialog.noiseList()), QStringList({"grayscale noise", "color noise"}));
-    for (const QComboBox *list : {dialog.embossList(), dialog.mosaicList(), dialog.noiseList()})
+    EXPECT_EQ(items(dialog.MosaicList()), QStringList({"normal", "soft"}));
+    EXPECT_EQ(items(dialog.NoiseList()), QStringList({"grayscale noise", "color noise"}));
+    for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
         EXPECT_EQ(list->currentIndex(), 0);
 
     QStringList labels;
@@ -76,7 +76,7 @@ TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithItsRow)
 {
     // Each "Change" applies what its row shows.
     for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
-        dialog.edit(static_cast<Field>(i))->setText(QString::number(7 + i));
+        dialog.Edit(static_cast<Field>(i))->setText(QString::number(7 + i));
     struct Case
     {
         Mark mark;
@@ -114,8 +114,8 @@ TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithItsRow)
 TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
 {
     dialog.show();
-    dialog.embossList()->setCurrentIndex(6); // "West"
-    dialog.noiseList()->setCurrentIndex(1);
+    dialog.EmbossList()->setCurrentIndex(6); // "West"
+    dialog.NoiseList()->setCurrentIndex(1);
     press(Mark::Emboss);
     EXPECT_EQ(lastValues(), std::vector<long long>({3, 6}));
     EXPECT_EQ(dialog.embossDirection, 6);
@@ -123,13 +123,13 @@ TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
 
     // Enter reads the edit boxes but not the lists; "Ok" stores every list.
     type(Field::EmbossDepth, "5");
-    dialog.mosaicList()->setCurrentIndex(1);
-    QTest::keyClick(dialog.edit(Field::EmbossDepth), Qt::Key_Return);
+    dialog.MosaicList()->setCurrentIndex(1);
+    QTest::keyClick(dialog.Edit(Field::EmbossDepth), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.embossDepth, 5);
     EXPECT_EQ(dialog.mosaicMode, 0);
     dialog.show();
-    dialog.okButton()->click();
+    dialog.OkButton()->click();
     EXPECT_EQ(dialog.mosaicMode, 1);
     EXPECT_EQ(dialog.noiseKind, 1);
 
@@ -146,7 +146,7 @@ TEST_F(EffectDialogTwoTest, OkReadsEverythingAndTruncatesOnTheWayToTheViewer)
 {
     type(Field::TwirlAngle, "70000");
     type(Field::FocalY, "-65736");
-    dialog.okButton()->click();
+    dialog.OkButton()->click();
     EXPECT_EQ(dialog.twirlAngle, 70000);
     press(Mark::Twirl);
     EXPECT_EQ(lastValues(), std::vector<long long>({4464}));
@@ -161,7 +161,7 @@ TEST_F(EffectDialogTwoTest, BadTextKeepsTheLaterFieldsAndIsReplacedByOk)
     type(Field::FocalX, "150");
     type(Field::Diffuse, "3.5");
     type(Field::Median, "9");
-    dialog.okButton()->click();
+    dialog.OkButton()->click();
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_EQ(dialog.focalX, 150);
     EXPECT_EQ(dialog.diffuse, 3);
@@ -175,9 +175,9 @@ TEST_F(EffectDialogTwoTest, CancelKeepsMarksAndStoresNothing)
 {
     press(Mark::Blur);
     dialog.show();
-    dialog.mosaicList()->setCurrentIndex(1);
+    dialog.MosaicList()->setCurrentIndex(1);
     type(Field::MosaicSize, "16");
-    dialog.cancelButton()->click();
+    dialog.CancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialog.IsApplied(Mark::Blur));
     EXPECT_EQ(dialog.mosaicMode, 0);
@@ -186,12 +186,12 @@ TEST_F(EffectDialogTwoTest, CancelKeepsMarksAndStoresNothing)
 
 TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
 {
-    dialog.embossList()->setCurrentIndex(3);
-    dialog.mosaicList()->setCurrentIndex(1);
-    dialog.noiseList()->setCurrentIndex(1);
+    dialog.EmbossList()->setCurrentIndex(3);
+    dialog.MosaicList()->setCurrentIndex(1);
+    dialog.NoiseList()->setCurrentIndex(1);
     for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
-        dialog.edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
-    dialog.okButton()->click();
+        dialog.Edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
+    dialog.OkButton()->click();
     ASSERT_TRUE(messages.texts.isEmpty());
     for (std::size_t i = 0; i < EffectDialogTwo::kMarkCount; ++i)
         press(static_cast<Mark>(i));
@@ -211,9 +211,9 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
     EXPECT_EQ(fields(dialog), fields(fresh));
     for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
-        EXPECT_EQ(text(field), fresh.edit(field)->text());
+        EXPECT_EQ(text(field), fresh.Edit(field)->text());
     }
-    for (const QComboBox *list : {dialog.embossList(), dialog.mosaicList(), dialog.noiseList()})
+    for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
         EXPECT_EQ(list->currentIndex(), 0);
 }
 
@@ -253,9 +253,9 @@ TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
     dialog.twirlAngle = 15;
     dialog.median = 16;
     dialog.WriteEdits();
-    dialog.embossList()->setCurrentIndex(6);
-    dialog.mosaicList()->setCurrentIndex(1);
-    dialog.noiseList()->setCurrentIndex(1);
+    dialog.EmbossList()->setCurrentIndex(6);
+    dialog.MosaicList()->setCurrentIndex(1);
+    dialog.NoiseList()->setCurrentIndex(1);
     for (std::size_t i = EffectDialogTwo::kMarkCount; i-- > 0;)
         press(static_cast<Mark>(i));
     recorder.calls.clear();

@@ -21,7 +21,7 @@ namespace lumaskin {
 namespace {
 
 // The folder of the engine library: the modules are installed, and built, beside it.
-std::string moduleFolder()
+std::string ModuleFolder()
 {
     Dl_info info{};
     if (dladdr(reinterpret_cast<const void *>(&LoadCodecModule), &info) == 0 || !info.dli_fname)
@@ -45,7 +45,7 @@ const void *LoadCodecModule(const char *name, QString *error)
     const std::lock_guard lock(mutex);
     auto [module, first] = modules.try_emplace(name);
     if (first) {
-        const std::string file = moduleFolder() + "/lumaskin-" + name + ".so";
+        const std::string file = ModuleFolder() + "/lumaskin-" + name + ".so";
         // Never closed: the module's functions may be running on other threads until exit.
         void *handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
         using Entry = const void *(*)();

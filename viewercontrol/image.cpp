@@ -131,33 +131,6 @@ Image Image::Clone() const
     return copy;
 }
 
-QImage Image::ToQImage() const
-{
-    if (IsNull())
-        return {};
-    // The QImage keeps a reference to the buffer until it is destroyed.
-    auto *keep = new std::shared_ptr<std::uint8_t[]>(m_data);
-    return QImage(
-        m_data.get(), m_width, m_height, static_cast<qsizetype>(m_stride), QImage::Format_RGBA8888,
-        [](void *info) { delete static_cast<std::shared_ptr<std::uint8_t[]> *>(info); }, keep);
-}
-
-Image Image::FromQImage(const QImage &image)
-{
-    if (image.isNull() || !SizeIsAcceptable(image.width(), image.height()))
-        return {};
-    const QImage rgba = image.format() == QImage::Format_RGBA8888
-                            ? image
-                            : image.convertToFormat(QImage::Format_RGBA8888);
-    Image out(rgba.width(), rgba.height());
-    if (out.IsNull())
-        return out;
-    const std::size_t bytes = 4 * static_cast<std::size_t>(out.m_width);
-    for (int y = 0; y < out.m_height; ++y)
-        std::memcpy(out.Row(y), rgba.constScanLine(y), bytes);
-    return out;
-}
-
 bool Image::IsOpaque() const
 {
     for (int y = 0; y < m_height; ++y) {

@@ -2,13 +2,13 @@
 
 #include "viewercontrol/image_metadata.h"
 
-#include <QImage>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <utility>
+
+class QImage;
 
 namespace lumaskin {
 
@@ -70,6 +70,8 @@ public:
 
     // A QImage (Format_RGBA8888) over the same buffer, without a copy. It shares ownership of
     // the buffer, so it stays valid after this Image is gone; changes to the pixels show in it.
+    // This and FromQImage come with the viewer widget's library (image_qt.h): the engine
+    // itself needs no Qt GUI, so that command-line conversions never load it.
     QImage ToQImage() const;
 
     // A copy of any QImage converted to RGBA (straight alpha), without metadata. A null or

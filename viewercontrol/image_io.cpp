@@ -7,10 +7,9 @@
 #include "viewercontrol/codecs/huge_pages.h"
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/resample.h"
 #include "viewercontrol/file_name.h"
 
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>

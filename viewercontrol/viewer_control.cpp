@@ -2,7 +2,7 @@
 
 #include "viewercontrol/batch_conversion.h"
 #include "viewercontrol/codecs/colour_management.h"
-#include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/image_qt.h"
 #include "viewercontrol/codecs/poppler_library.h"
 #include "viewercontrol/effects/effect_table.h"
 #include "viewercontrol/image_io.h"

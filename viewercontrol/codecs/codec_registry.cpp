@@ -10,6 +10,7 @@
 #include "viewercontrol/codecs/pdf_writer.h"
 #include "viewercontrol/codecs/pgx_writer.h"
 #include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/resample.h"
 #include "viewercontrol/codecs/png_encoder.h"
 #include "viewercontrol/codecs/pnm_codec.h"
 #include "viewercontrol/codecs/poppler_library.h"

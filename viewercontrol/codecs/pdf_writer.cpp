@@ -3,6 +3,7 @@
 #include "viewercontrol/codecs/pixel_rows.h"
 
 #include <QBuffer>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>

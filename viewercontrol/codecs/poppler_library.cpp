@@ -2,6 +2,7 @@
 
 #include "viewercontrol/codecs/codec_modules.h"
 
+#include <QImage>
 #include <algorithm>
 #include <atomic>
 #include <chrono>

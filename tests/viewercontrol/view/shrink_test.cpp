@@ -1,7 +1,8 @@
 // The shrunk copy the view paints: each pixel the mean of the area it covers, in
 // premultiplied form, checked against a direct two-dimensional area integral.
-#include "viewercontrol/codecs/pixel_rows.h"
+#include "viewercontrol/image_qt.h"
 #include "viewercontrol/parallel.h"
+#include "viewercontrol/resample.h"
 
 #include <QImage>
 #include <algorithm>
@@ -52,6 +53,29 @@ TEST(ShrunkForView, EveryPixelIsThePremultipliedMeanOfItsArea)
                 for (int c = 0; c < 4; ++c)
                     ASSERT_NEAR(got[c], sum[c] / (sx * sy), 1.0) << ox << "," << oy << " " << c;
             }
+    }
+}
+
+// Enlarging interpolates between neighbours without letting a transparent pixel lend its
+// colour: from opaque red to transparent green, every pixel stays red and only fades.
+TEST(Scaled, EnlargingKeepsTransparentColourOut)
+{
+    Image picture(2, 1);
+    const std::uint8_t pixels[8] = {255, 0, 0, 255, 0, 255, 0, 0};
+    std::copy_n(pixels, 8, picture.Row(0));
+    const Image wide = Scaled(picture, 8, 3);
+    ASSERT_EQ(wide.Width(), 8);
+    for (int y = 0; y < 3; ++y) {
+        int previousAlpha = 256;
+        for (int x = 0; x < 8; ++x) {
+            const std::uint8_t *p = wide.Pixel(x, y);
+            EXPECT_LE(p[3], previousAlpha) << x;
+            previousAlpha = p[3];
+            if (p[3] > 0)
+                EXPECT_TRUE(p[0] == 255 && p[1] == 0 && p[2] == 0) << x << "," << y;
+        }
+        EXPECT_EQ(wide.Pixel(0, y)[3], 255);
+        EXPECT_EQ(wide.Pixel(7, y)[3], 0);
     }
 }
 

@@ -13,8 +13,8 @@
 #include <limits>
 #include <mutex>
 #include <optional>
-#include <system_error>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -111,14 +111,24 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
 {
     if (writeFailed)
         *writeFailed = false;
+    const bool plain = std::none_of(steps.begin(), steps.end(),
+                                    [](const EffectStep &step) { return step.effect != nullptr; });
+    if (plain && format.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0) {
+        if (const auto written = TranscodeJpegFile(source, target, settings, error)) {
+            if (writeFailed)
+                *writeFailed = !*written;
+            return *written;
+        }
+    }
     Image image = ReadImage(source, error);
     if (image.IsNull())
         return false;
     for (const EffectStep &step : steps)
         if (step.effect)
             step.effect->Apply(image, step.arguments);
-    const bool written = format == QLatin1String("ico") ? WriteIcon(image, target, 32, 32, error)
-                                                        : WriteImage(image, target, format, settings, error);
+    const bool written = format == QLatin1String("ico")
+                             ? WriteIcon(image, target, 32, 32, error)
+                             : WriteImage(image, target, format, settings, error);
     if (writeFailed)
         *writeFailed = !written;
     return written;
@@ -263,10 +273,7 @@ private:
         return ConversionTarget(m_request.folder, m_request.sources[row]);
     }
 
-    QString PlainTarget(int row) const
-    {
-        return Base(row) + QLatin1Char('.') + m_request.format;
-    }
+    QString PlainTarget(int row) const { return Base(row) + QLatin1Char('.') + m_request.format; }
 
     bool IsListedSource(const QString &path) const
     {
@@ -397,9 +404,9 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
             if (slash > 0 && !MakeFolders(request.folder, name.left(slash), &outcome.error)) {
                 outcome.writeFailed = true;
             } else {
-                outcome.written = ConvertFile(outcome.source, outcome.target, request.format,
-                                          request.steps, request.write, &outcome.error,
-                                              &outcome.writeFailed);
+                outcome.written =
+                    ConvertFile(outcome.source, outcome.target, request.format, request.steps,
+                                request.write, &outcome.error, &outcome.writeFailed);
             }
             std::lock_guard lock(progressMutex);
             ++finished;

@@ -3,19 +3,22 @@
 #include "viewercontrol/codecs/atomic_file.h"
 #include "viewercontrol/codecs/codec_registry.h"
 #include "viewercontrol/codecs/colour_management.h"
+#include "viewercontrol/codecs/content_checks.h"
 #include "viewercontrol/codecs/exif_orientation.h"
 #include "viewercontrol/codecs/huge_pages.h"
+#include "viewercontrol/codecs/jpeg_header.h"
+#include "viewercontrol/codecs/jpeg_streaming.h"
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/codecs/pixel_rows.h"
-#include "viewercontrol/resample.h"
 #include "viewercontrol/file_name.h"
+#include "viewercontrol/resample.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <fcntl.h>
+#include <memory>
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,8 +43,8 @@ public:
     {
         constexpr std::size_t kHugePage = std::size_t{2} << 20;
         const std::size_t alignment = capacity >= kHugePage ? kHugePage : 64;
-        const std::size_t rounded = (std::max<std::size_t>(capacity, 1) + alignment - 1) /
-                                    alignment * alignment;
+        const std::size_t rounded =
+            (std::max<std::size_t>(capacity, 1) + alignment - 1) / alignment * alignment;
         std::unique_ptr<std::uint8_t, Free> grown(
             static_cast<std::uint8_t *>(std::aligned_alloc(alignment, rounded)));
         if (!grown)
@@ -63,26 +66,27 @@ private:
     std::size_t m_capacity = 0;
 };
 
-bool FailWrite(QString *error, const QString &text)
+// Sets *error to `text` when error is given; returns false for `return Refuse(...)`.
+bool Refuse(QString *error, const QString &text)
 {
     if (error)
         *error = text;
     return false;
 }
 
-} // namespace
-
-Image ReadImage(const QString &path, QString *error)
+// Reads a whole ordinary file into `bytes`, up to the size limit; false, with *error set, when
+// it cannot.
+bool ReadFileBytes(const QString &path, FileBuffer &bytes, std::size_t &filled, QString *error)
 {
     if (path.isEmpty())
-        return Fail(error, QStringLiteral("no file was given"));
+        return Refuse(error, QStringLiteral("no file was given"));
     // Opened without blocking: a pipe or a device at the name must not hang the read.
     const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
-            return Fail(error, QStringLiteral("the file does not exist"));
-        return Fail(error,
-                    QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+            return Refuse(error, QStringLiteral("the file does not exist"));
+        return Refuse(error,
+                      QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
     }
     struct Closer
     {
@@ -91,22 +95,21 @@ Image ReadImage(const QString &path, QString *error)
     } const closer{fd};
     struct stat status = {};
     if (::fstat(fd, &status) != 0)
-        return Fail(error,
-                    QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+        return Refuse(error,
+                      QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
     if (S_ISDIR(status.st_mode))
-        return Fail(error, QStringLiteral("it is a folder, not a file"));
+        return Refuse(error, QStringLiteral("it is a folder, not a file"));
     // Devices and pipes could block the read or never end.
     if (!S_ISREG(status.st_mode))
-        return Fail(error, QStringLiteral("it is not an ordinary file"));
+        return Refuse(error, QStringLiteral("it is not an ordinary file"));
     if (status.st_size > kMaxFileBytes)
-        return Fail(error, QStringLiteral("the file is too large"));
+        return Refuse(error, QStringLiteral("the file is too large"));
     // The buffer is the file's size (and one more byte, to notice a file that grows while it
     // is read); a file that grows further is followed up to the limit.
-    FileBuffer bytes;
     if (!bytes.Grow(static_cast<std::size_t>(std::min<qint64>(status.st_size, kMaxFileBytes) + 1),
                     0))
-        return Fail(error, reason::OutOfMemory());
-    std::size_t filled = 0;
+        return Refuse(error, reason::OutOfMemory());
+    filled = 0;
     for (;;) {
         if (filled == bytes.Capacity()) {
             if (bytes.Capacity() > static_cast<std::size_t>(kMaxFileBytes))
@@ -114,20 +117,57 @@ Image ReadImage(const QString &path, QString *error)
             if (!bytes.Grow(std::min<std::size_t>(bytes.Capacity() + (std::size_t{64} << 20),
                                                   static_cast<std::size_t>(kMaxFileBytes) + 1),
                             filled))
-                return Fail(error, reason::OutOfMemory());
+                return Refuse(error, reason::OutOfMemory());
         }
         const ssize_t count = ::read(fd, bytes.Data() + filled, bytes.Capacity() - filled);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return Fail(error,
-                        QStringLiteral("the file cannot be read (%1)").arg(FileErrorText(errno)));
+            return Refuse(error,
+                          QStringLiteral("the file cannot be read (%1)").arg(FileErrorText(errno)));
         if (count == 0)
             break;
         filled += static_cast<std::size_t>(count);
     }
     if (filled > static_cast<std::size_t>(kMaxFileBytes))
-        return Fail(error, QStringLiteral("the file is too large"));
+        return Refuse(error, QStringLiteral("the file is too large"));
+    return true;
+}
+
+// What a writer embeds besides the pixels, and whether the pixels must become sRGB first: files
+// hold RGB profiles, and pixels in any other profile become sRGB, as they do when the file
+// would have no profile to show them by.
+struct WritePlan
+{
+    EncodeSettings encode;
+    bool toSrgb = false;
+};
+
+WritePlan PlanWrite(const Codec &codec, const ImageMetadata &metadata, int width, int height,
+                    const WriteSettings &settings)
+{
+    WritePlan plan;
+    plan.encode.quality = std::clamp(settings.quality, 1, 100);
+    const bool keep = codec.holdsMetadata && !settings.stripMetadata;
+    const ProfileKind kind = ClassifyProfile(metadata.icc);
+    const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
+    plan.toSrgb = !keepProfile && (kind == ProfileKind::Rgb || kind == ProfileKind::Grey);
+    if (keep) {
+        plan.encode.metadata = MetadataForWriting(metadata, width, height);
+        if (!keepProfile)
+            plan.encode.metadata.icc.clear();
+    }
+    return plan;
+}
+
+} // namespace
+
+Image ReadImage(const QString &path, QString *error)
+{
+    FileBuffer bytes;
+    std::size_t filled = 0;
+    if (!ReadFileBytes(path, bytes, filled, error))
+        return {};
     return ReadImageFromMemory({bytes.Data(), filled}, error);
 }
 
@@ -171,39 +211,62 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
                 const WriteSettings &settings, QString *error)
 {
     if (image.IsNull())
-        return FailWrite(error, QStringLiteral("there is no picture to write"));
+        return Refuse(error, QStringLiteral("there is no picture to write"));
     if (path.isEmpty())
-        return FailWrite(error, QStringLiteral("no file name was given"));
+        return Refuse(error, QStringLiteral("no file name was given"));
     const Codec *codec = FindWriter(format.toLower());
     if (!codec || !codec->write)
-        return FailWrite(error,
-                         QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
+        return Refuse(error, QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
     QByteArray bytes;
     try {
-        EncodeSettings encode;
-        encode.quality = std::clamp(settings.quality, 1, 100);
-        const bool keep = codec->holdsMetadata && !settings.stripMetadata;
-        // Files hold RGB profiles; pixels in any other profile become sRGB, and so do they when
-        // the file would have no profile to show them by.
-        const ProfileKind kind = ClassifyProfile(image.Metadata().icc);
-        const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
+        const WritePlan plan =
+            PlanWrite(*codec, image.Metadata(), image.Width(), image.Height(), settings);
         Image converted;
-        if (!keepProfile && NeedsConversionToSrgb(image)) {
+        if (plan.toSrgb) {
             converted = SrgbCopy(image);
             if (converted.IsNull())
-                return FailWrite(error, reason::OutOfMemory());
+                return Refuse(error, reason::OutOfMemory());
         }
-        if (keep) {
-            encode.metadata = MetadataForWriting(image.Metadata(), image.Width(), image.Height());
-            if (!keepProfile)
-                encode.metadata.icc.clear();
-        }
-        if (!codec->write(converted.IsNull() ? image : converted, encode, bytes, error))
+        if (!codec->write(converted.IsNull() ? image : converted, plan.encode, bytes, error))
             return false;
     } catch (const std::bad_alloc &) {
-        return FailWrite(error, reason::OutOfMemory());
+        return Refuse(error, reason::OutOfMemory());
     }
     return WriteFileAtomically(path, bytes, error);
+}
+
+std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
+                                      const WriteSettings &settings, QString *error)
+{
+    const Codec *jpeg = FindWriter(QStringLiteral("jpg"));
+    FileBuffer file;
+    std::size_t filled = 0;
+    if (!jpeg || !ReadFileBytes(source, file, filled, nullptr))
+        return std::nullopt;
+    const Bytes bytes{file.Data(), filled};
+    if (ProbeJpeg(bytes).match != Match::Certain)
+        return std::nullopt;
+    const JpegHeader header = ParseJpegHeader(bytes);
+    const ImageMetadata metadata = JpegMetadata(header);
+    // What reading would change first: a turn by the EXIF orientation, a grey or unusable
+    // profile settled into the pixels, or pixels to be made sRGB for writing.
+    const ProfileKind kind = ClassifyProfile(metadata.icc);
+    if (ExifOrientation(metadata.exif) != 1 || kind == ProfileKind::Grey ||
+        kind == ProfileKind::Unusable)
+        return std::nullopt;
+    const WritePlan plan = PlanWrite(*jpeg, metadata, header.width, header.height, settings);
+    if (plan.toSrgb)
+        return std::nullopt;
+    QByteArray out;
+    std::optional<bool> encoded;
+    try {
+        encoded = TranscodeJpeg(bytes, plan.encode, out, error);
+    } catch (const std::bad_alloc &) {
+        return std::nullopt;
+    }
+    if (!encoded || !*encoded)
+        return encoded;
+    return WriteFileAtomically(target, out, error);
 }
 
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)
@@ -214,12 +277,11 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error)
 {
     if (image.IsNull())
-        return FailWrite(error, QStringLiteral("there is no picture to write"));
+        return Refuse(error, QStringLiteral("there is no picture to write"));
     if (width < 1 || height < 1 || width > 256 || height > 256)
-        return FailWrite(error,
-                         QStringLiteral("an icon measures 1 to 256 pixels a side, not %1 x %2")
-                             .arg(width)
-                             .arg(height));
+        return Refuse(error, QStringLiteral("an icon measures 1 to 256 pixels a side, not %1 x %2")
+                                 .arg(width)
+                                 .arg(height));
     const double scale = std::min(static_cast<double>(width) / image.Width(),
                                   static_cast<double>(height) / image.Height());
     const int fitWidth = std::clamp(static_cast<int>(image.Width() * scale + 0.5), 1, width);
@@ -229,7 +291,7 @@ bool WriteIcon(const Image &image, const QString &path, int width, int height, Q
     const Image fitted = Scaled(srgb.IsNull() ? image : srgb, fitWidth, fitHeight);
     Image icon(width, height, 0x00000000);
     if (fitted.IsNull() || icon.IsNull())
-        return FailWrite(error, reason::OutOfMemory());
+        return Refuse(error, reason::OutOfMemory());
     const int left = (width - fitWidth) / 2;
     const int top = (height - fitHeight) / 2;
     for (int y = 0; y < fitHeight; ++y)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace lumaskin {
@@ -62,6 +63,14 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
                 const WriteSettings &settings, QString *error);
 // The same at the default settings.
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error);
+
+// Writes the JPEG `source` as the JPEG `target` with nothing done to the picture in between,
+// as ReadImage and WriteImage would, but decoding and encoding at once on the cores a batch
+// leaves free (TranscodeJpeg). nullopt when that does not apply (the file is not a JPEG, must
+// be turned or have its colours converted, or cannot be read): the caller then reads and
+// writes the usual way. False, with *error set, when writing failed.
+std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
+                                      const WriteSettings &settings, QString *error);
 
 // Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly
 // to fit inside, aspect ratio kept, centred on a transparent background.

@@ -6,6 +6,7 @@
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <algorithm>
+#include <atomic>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -76,11 +77,20 @@ struct Stripe
     const unsigned char *Bytes() const { return grown ? grown.get() : given; }
 };
 
+// Returns once row `y` of a growing picture has been written.
+void WaitForRow(const std::atomic<int> &written, int y)
+{
+    for (int rows = written.load(std::memory_order_acquire); rows <= y;
+         rows = written.load(std::memory_order_acquire))
+        written.wait(rows, std::memory_order_acquire);
+}
+
 // The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
 // destructor. Returns false with `manager.message` set on failure.
 bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
               int rows, int quality, bool opaque, bool grey, const Segments *segments,
-              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size)
+              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size,
+              const std::atomic<int> *written)
 {
     if (setjmp(manager.jump))
         return false;
@@ -113,6 +123,8 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     }
     while (cinfo.next_scanline < cinfo.image_height) {
         const int y = firstRow + static_cast<int>(cinfo.next_scanline);
+        if (written)
+            WaitForRow(*written, y);
         JSAMPROW row;
         if (opaque) {
             row = const_cast<JSAMPROW>(image.Row(y));
@@ -127,7 +139,7 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
 }
 
 void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
-                  Stripe &stripe)
+                  Stripe &stripe, const std::atomic<int> *written)
 {
     std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.Width()));
     unsigned char *buffer = stripe.given;
@@ -137,9 +149,9 @@ void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const
     cinfo.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = OnError;
     manager.base.emit_message = IgnoreMessage;
-    stripe.ok =
-        Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
-                 stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size);
+    stripe.ok = Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
+                         stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size,
+                         written);
     jpeg_destroy_compress(&cinfo);
     if (buffer != stripe.given)
         stripe.grown.reset(buffer);
@@ -247,9 +259,9 @@ bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
 } // namespace
 
 bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
-                const ImageMetadata &metadata)
+                const ImageMetadata &metadata, const GrowingPicture *growing)
 {
-    PixelSummary summary = Summarise(image);
+    PixelSummary summary = growing ? growing->summary : Summarise(image);
     // A grey JPEG cannot carry an RGB profile.
     summary.grey = summary.grey && metadata.icc.isEmpty();
     Segments segments;
@@ -283,8 +295,8 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
         stripe.capacity = 4096 + static_cast<unsigned long>(image.Width()) *
                                      static_cast<unsigned long>(stripe.rows);
         if (i == 0)
-            stripe.capacity += static_cast<unsigned long>(segments.exif.size() +
-                                                          segments.xmp.size() + segments.icc.size());
+            stripe.capacity += static_cast<unsigned long>(
+                segments.exif.size() + segments.xmp.size() + segments.icc.size());
         blockSize += stripe.capacity;
     }
     // One block for every stripe, in huge pages where the system has them: the file comes
@@ -305,7 +317,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     ParallelFor(count, [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
             EncodeStripe(image, quality, summary.opaque, summary.grey, segments,
-                         stripes[static_cast<std::size_t>(i)]);
+                         stripes[static_cast<std::size_t>(i)], growing ? growing->rows : nullptr);
     });
     for (const Stripe &stripe : stripes)
         if (!stripe.ok) {

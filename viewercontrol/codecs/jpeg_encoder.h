@@ -1,10 +1,12 @@
 #pragma once
 
+#include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/image.h"
 #include "viewercontrol/image_metadata.h"
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 
 namespace lumaskin {
 
@@ -22,7 +24,16 @@ namespace lumaskin {
 // The metadata goes into an EXIF APP1 segment (in place of the JFIF one), an XMP APP1 segment
 // and APP2 ICC profile chunks; EXIF or XMP blocks beyond one segment's 64 KB are left out. A
 // picture with a colour profile is written in colour even when it is grey.
+//
+// `growing`, when given, describes a picture still being written from the top: each row is
+// encoded once `growing->rows` has passed it, and its summary stands in for Summarise.
+struct GrowingPicture
+{
+    const std::atomic<int> *rows = nullptr;
+    PixelSummary summary;
+};
+
 bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0,
-                const ImageMetadata &metadata = {});
+                const ImageMetadata &metadata = {}, const GrowingPicture *growing = nullptr);
 
 } // namespace lumaskin

@@ -1,6 +1,7 @@
 // Writing: files appear whole or not at all, and icons come out at the asked size.
 #include "tests/viewercontrol/codecs/codec_test_support.h"
 #include "viewercontrol/image_io.h"
+#include "viewercontrol/parallel.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -19,6 +20,57 @@ std::vector<std::string> namesIn(const fs::path &folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A JPEG written as a JPEG with nothing done to it is decoded and encoded at once; the file must
+// be the one reading and then writing makes, whatever the layout, and a file the shortcut does
+// not take (turned by its EXIF orientation, truncated) must still go the usual way.
+TEST(Writing, JpegToJpegAtOnceWritesWhatReadingThenWritingWrites)
+{
+    TempDir dir;
+    const ParallelismLimit cores(4);
+    ASSERT_TRUE(WriteImage(MakePhoto(1001, 703), ToQString(dir / "photo.png"), "png", nullptr));
+    ASSERT_TRUE(WriteImage(MakePhoto(1001, 703), ToQString(dir / "photo.jpg"), "jpg", nullptr));
+    const char *tool = "convert-im6.q16";
+    if (RunShell(dir, std::string(tool) + " -version").status != 0)
+        GTEST_SKIP() << "ImageMagick's convert is missing";
+    for (const char *command :
+         {" photo.png -interlace Plane -sampling-factor 1x1 -quality 97 progressive.jpg",
+          " -size 333x211 gradient:black-white -type TrueColor -quality 90 greyish.jpg",
+          " photo.png -colorspace Gray -quality 80 grey.jpg"})
+        ASSERT_EQ(RunShell(dir, tool + std::string(command)).status, 0) << command;
+    const std::string whole = readFile(dir / "photo.jpg");
+    writeFile(dir / "cut.jpg", whole.substr(0, whole.size() / 2));
+    // An EXIF block saying the camera was held on its side (orientation 6).
+    const std::string exif(
+        "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 32);
+    writeFile(dir / "turned.jpg", whole.substr(0, 2) + "\xFF\xE1" + '\0' +
+                                      static_cast<char>(exif.size() + 2) + exif + whole.substr(2));
+
+    for (const char *name :
+         {"photo.jpg", "progressive.jpg", "greyish.jpg", "grey.jpg", "turned.jpg", "cut.jpg"}) {
+        SCOPED_TRACE(name);
+        const QString source = ToQString(dir / name);
+        WriteSettings settings;
+        settings.quality = 85;
+        QString error;
+        const auto atOnce =
+            TranscodeJpegFile(source, ToQString(dir / "at-once.jpg"), settings, &error);
+        const bool usual = std::string(name) == "turned.jpg" || std::string(name) == "cut.jpg";
+        EXPECT_EQ(atOnce.has_value(), !usual);
+        const Image read = ReadImage(source, &error);
+        if (std::string(name) == "cut.jpg") {
+            EXPECT_TRUE(read.IsNull());
+            continue;
+        }
+        if (std::string(name) == "turned.jpg")
+            EXPECT_EQ(read.Height(), 1001);
+        ASSERT_TRUE(WriteImage(read, ToQString(dir / "usual.jpg"), "jpg", settings, &error));
+        if (atOnce) {
+            ASSERT_TRUE(*atOnce) << error.toStdString();
+            EXPECT_EQ(readFile(dir / "at-once.jpg"), readFile(dir / "usual.jpg"));
+        }
+    }
 }
 
 TEST(Writing, RefusesWhatCannotBeWritten)

@@ -11,8 +11,10 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
+#include <new>
+#include <system_error>
 #include <thread>
 
 namespace lumaskin {
@@ -97,10 +99,21 @@ std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, Q
     const GrowingPicture growing{&written, PixelSummary{true, header.components == 1}};
     bool encoded = false;
     QString encodeError;
-    std::thread encoder([&] {
-        encoded =
-            EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata, &growing);
-    });
+    // Memory running out in the encoder leaves the file to the usual way, which says so.
+    bool exhausted = false;
+    std::thread encoder;
+    try {
+        encoder = std::thread([&] {
+            try {
+                encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0,
+                                     settings.metadata, &growing);
+            } catch (const std::bad_alloc &) {
+                exhausted = true;
+            }
+        });
+    } catch (const std::system_error &) {
+        return std::nullopt; // no thread to be had
+    }
     jpeg_decompress_struct cinfo{};
     DecodeErrors errors{};
     cinfo.err = jpeg_std_error(&errors.base);
@@ -113,7 +126,7 @@ std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, Q
     written.notify_all();
     encoder.join();
     // A damaged or truncated file is left to the usual reading, which says what is wrong.
-    if (!decoded)
+    if (!decoded || exhausted)
         return std::nullopt;
     if (header.components == 3 && settings.metadata.icc.isEmpty() && Summarise(image).grey)
         encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);

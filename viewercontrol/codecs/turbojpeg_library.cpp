@@ -31,8 +31,10 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
         return JpegDecodeOutcome::Failed;
     }
     int width = 0, height = 0, subsampling = 0, colourSpace = 0;
+    // A warning (an unknown JFIF version, say) still gives the header, as it gives the picture.
     if (tjDecompressHeader3(handle.get(), bytes.data(), bytes.size(), &width, &height, &subsampling,
-                            &colourSpace) != 0) {
+                            &colourSpace) != 0 &&
+        (tjGetErrorCode(handle.get()) != TJERR_WARNING || width < 1 || height < 1)) {
         Fail(error, IsTruncation(tjGetErrorStr2(handle.get())) ? reason::Truncated()
                                                                : reason::Damaged("JPEG"));
         return JpegDecodeOutcome::Failed;

@@ -1,8 +1,11 @@
 // One libFuzzer body for every decoder path; the targets differ by their seed corpus (JPEG,
 // PNG, the ImageMagick formats, PDF, WebP, AVIF, HEIF, JPEG XL, SVG, TIFF), which steers the
-// mutations towards one decoder each.
+// mutations towards one decoder each. JPEGs also go through the JPEG-to-JPEG shortcut.
 #include "viewercontrol/codecs/codec.h"
+#include "viewercontrol/codecs/content_checks.h"
+#include "viewercontrol/codecs/jpeg_streaming.h"
 #include "viewercontrol/image_io.h"
+#include "viewercontrol/parallel.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,5 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Every refusal names its reason.
     if (image.IsNull() && error.isEmpty())
         __builtin_trap();
+    // A JPEG also goes through the decode-and-encode-at-once path, which must take only what
+    // the reader takes.
+    if (lumaskin::ProbeJpeg({data, size}).match == lumaskin::Match::Certain) {
+        const lumaskin::ParallelismLimit cores(2);
+        QByteArray out;
+        const auto written = lumaskin::TranscodeJpeg({data, size}, {}, out, &error);
+        if (written && *written && image.IsNull())
+            __builtin_trap();
+    }
     return 0;
 }

@@ -74,6 +74,18 @@ TEST(Reading, AMissingCodecModuleIsReported)
     EXPECT_NE(LoadCodecModule("tiff", &error), nullptr);
 }
 
+// libjpeg's warnings (here: a JFIF version it does not know) leave a picture it can show.
+TEST(Reading, JpegWarningsAreNotDamage)
+{
+    const Image source = MakePhoto(40, 24);
+    std::string jpeg = written(source, "jpg");
+    ASSERT_EQ(jpeg.substr(6, 4), "JFIF");
+    jpeg[11] = 5; // major version
+    QString error;
+    const Image image = readBytes(jpeg, &error);
+    EXPECT_EQ(image.Width(), 40) << error.toStdString();
+}
+
 TEST(Reading, PlainReasonsForWhatIsNotAPicture)
 {
     TempDir dir;

@@ -102,7 +102,7 @@ TEST(PhotoSet, IsMadeOnceKeptAfterwardsAndMadeAgainWhenCutShort)
         EXPECT_EQ(QFileInfo(photos[i]).fileName(), PhotoFileName(i));
     EXPECT_FALSE(QFile::exists(photos[0] + ".part"));
     // Another folder gets the very same bytes.
-    const QStringList again = EnsurePhotoSet(Str(two.path()), 3, kSmall, &error);
+    const QStringList again = EnsurePhotoSet(Str(two.Path()), 3, kSmall, &error);
     ASSERT_EQ(again.size(), 3);
     EXPECT_EQ(Bytes(photos[2]), Bytes(again[2]));
 
@@ -116,7 +116,7 @@ TEST(PhotoSet, IsMadeOnceKeptAfterwardsAndMadeAgainWhenCutShort)
     EXPECT_EQ(QFileInfo(photos[0]).lastModified(), before.lastModified());
 
     // A folder that cannot be made is said so.
-    test::writeFile(one / "file", "x");
+    test::WriteFile(one / "file", "x");
     EXPECT_TRUE(EnsurePhotoSet(Str(one / "file" / "sub"), 1, kSmall, &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
 }
@@ -139,7 +139,7 @@ TEST(PngCheck, AcceptsAWholePngOfTheSizeAndNothingElse)
     const QByteArray bytes = Bytes(good);
     const auto variant = [&](const char *name, const QByteArray &content) {
         const QString path = Str(dir / name);
-        test::writeFile(dir / name, content.toStdString());
+        test::WriteFile(dir / name, content.toStdString());
         return path;
     };
     // Cut anywhere after the header, including inside the end chunk.
@@ -181,14 +181,14 @@ TEST(MemoryFigures, TellAFlatRunFromAGrowingOne)
     }
     const MemoryTrend f = SummariseMemory(flat, 20);
     EXPECT_EQ(f.samples, 200);
-    EXPECT_NEAR(f.growthShare(), 0.0, 0.01);
-    EXPECT_TRUE(f.isFlat(0.10));
+    EXPECT_NEAR(f.GrowthShare(), 0.0, 0.01);
+    EXPECT_TRUE(f.IsFlat(0.10));
     EXPECT_EQ(f.highestKiB, 506'000);
 
     const MemoryTrend g = SummariseMemory(growing, 20);
     EXPECT_DOUBLE_EQ(g.firstMeanKiB, 500'000 + 9.5 * 5000);
     EXPECT_DOUBLE_EQ(g.lastMeanKiB, 500'000 + 189.5 * 5000);
-    EXPECT_FALSE(g.isFlat(0.10));
+    EXPECT_FALSE(g.IsFlat(0.10));
 
     // Fewer samples than a window: both windows are the whole run.
     const MemoryTrend few = SummariseMemory({100, 300}, 20);

@@ -22,10 +22,10 @@ struct MemoryTrend
     double lastMeanKiB = 0;
     std::int64_t highestKiB = 0;
     // last - first, in KiB and as a share of the first.
-    double growthKiB() const { return lastMeanKiB - firstMeanKiB; }
-    double growthShare() const { return firstMeanKiB > 0 ? growthKiB() / firstMeanKiB : 0; }
+    double GrowthKiB() const { return lastMeanKiB - firstMeanKiB; }
+    double GrowthShare() const { return firstMeanKiB > 0 ? GrowthKiB() / firstMeanKiB : 0; }
     // Flat when the last files' mean is no more than `tolerance` (a share) above the first's.
-    bool isFlat(double tolerance) const { return growthShare() <= tolerance; }
+    bool IsFlat(double tolerance) const { return GrowthShare() <= tolerance; }
 };
 
 // Needs at least one sample; with fewer than 2 * window samples the two windows overlap.

@@ -177,7 +177,7 @@ int RunThroughWindow(const WindowRunOptions &options)
     std::printf("| %d | %d | %.1f | %.3f | %.0f | %.0f | %.0f | %.0f | %+.1f MiB (%+.1f %%) |\n",
                 total, whole, seconds, seconds / total, MiB(static_cast<double>(before)),
                 MiB(static_cast<double>(PeakRssKiB())), MiB(trend.firstMeanKiB),
-                MiB(trend.lastMeanKiB), MiB(trend.growthKiB()), 100.0 * trend.growthShare());
+                MiB(trend.lastMeanKiB), MiB(trend.GrowthKiB()), 100.0 * trend.GrowthShare());
     std::printf("\nRSS after every %dth file (MiB):", kTrendWindow);
     for (int i = kTrendWindow; i <= total; i += kTrendWindow)
         std::printf(" %.0f", MiB(static_cast<double>(samples[static_cast<std::size_t>(i - 1)])));
@@ -196,7 +196,7 @@ int RunThroughWindow(const WindowRunOptions &options)
         std::fprintf(stderr, "window run: the report was not \"Convert Completed!\"\n");
     }
     // Flat: the last files take no more than a tenth more than the first ones.
-    const bool flat = trend.isFlat(0.10);
+    const bool flat = trend.IsFlat(0.10);
     std::printf("Memory %s\n", flat ? "stays flat" : "GROWS over the run");
     std::fflush(stdout);
     return ok && flat ? 0 : 1;

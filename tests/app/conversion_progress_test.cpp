@@ -41,7 +41,7 @@ double LabelContrast(QPushButton &button)
 
 TEST(ConversionProgressTest, StoppingIsLegibleInEverySkin)
 {
-    const auto themes = test::sourceDir() / "skins" / "themes";
+    const auto themes = test::SourceDir() / "skins" / "themes";
     int skins = 0;
     for (const auto &entry : std::filesystem::directory_iterator(themes)) {
         QSettings theme(QString::fromStdString(entry.path().string()), QSettings::IniFormat);

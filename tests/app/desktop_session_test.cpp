@@ -71,15 +71,15 @@ class DesktopSessionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
         test::TestSkin black;
         black.fill = QColor(10, 10, 10);
-        test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.path(), black);
+        test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.Path(), black);
     }
     std::unique_ptr<MainDialog> Start(const QString &remembered = {})
     {
         auto dialog = std::make_unique<MainDialog>(m_messages, m_prompts);
-        EXPECT_TRUE(dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, {}), remembered));
+        EXPECT_TRUE(dialog->OnInitDialog(SkinLocator({Str(m_packages.Path())}, {}), remembered));
         return dialog;
     }
     QStringList Rows(const MainDialog &dialog) const
@@ -147,12 +147,12 @@ TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInst
         ASSERT_TRUE(picture.save(Str(drop / name)));
     // Named without a picture's extension, found by its content all the same.
     ASSERT_TRUE(picture.save(Str(drop / "folder" / "scan"), "PNG"));
-    test::writeFile(drop / "folder" / "notes.txt", "not a picture");
-    test::writeFile(drop / "folder" / "looks.tga", "a TGA without its header");
+    test::WriteFile(drop / "folder" / "notes.txt", "not a picture");
+    test::WriteFile(drop / "folder" / "looks.tga", "a TGA without its header");
 
     auto dialog = std::make_unique<MainDialog>(m_messages, m_prompts);
     ASSERT_TRUE(
-        dialog->OnInitDialog(SkinLocator({Str(m_packages.path())}, Str(user.path())), QString()));
+        dialog->OnInitDialog(SkinLocator({Str(m_packages.Path())}, Str(user.Path())), QString()));
     DropTarget target(*dialog);
     EXPECT_TRUE(dialog->acceptDrops());
     target.Drop({Str(drop / "loose.bmp"), Str(drop / "folder")});
@@ -165,7 +165,7 @@ TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInst
     // A skin package dropped is installed and worn; the list stays.
     test::TestSkin green;
     green.fill = QColor(0, 120, 0);
-    test::WriteTestSkinPackage(drop / "Green.skn", m_scratch.path(), green);
+    test::WriteTestSkinPackage(drop / "Green.skn", m_scratch.Path(), green);
     target.Drop({Str(drop / "Green.skn")});
     EXPECT_TRUE(std::filesystem::exists(user / "Green.skn"));
     EXPECT_EQ(dialog->CurrentPackage(), "Green.skn");

@@ -96,8 +96,8 @@ class MainDialogActionsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
-        dialog.OnInitDialog(Str(m_packages.path()));
+        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
+        dialog.OnInitDialog(Str(m_packages.Path()));
         for (int i = 0; i < 3; ++i) {
             const auto path = m_pictures / ("p" + std::to_string(i) + ".x.png");
             WritePicture(path, i * 40);
@@ -334,7 +334,7 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     // PNG chosen in the format list.
     SkinComboList &formats = *dialog.ComboBoxes().front()->List();
     formats.topLevelItem(13)->setSelected(true);
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     Convert();
 
     EXPECT_THAT(messages.shown, ElementsAre("Convert Completed!"));
@@ -375,7 +375,7 @@ TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
     AddPictures({pictures[0]});
     SkinComboList &formats = *dialog.ComboBoxes().front()->List();
     formats.topLevelItem(14)->setSelected(true); // WEBP
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     prompts.quality = 100;
     Convert();
     EXPECT_EQ(prompts.offeredQualities, QList<int>{90});
@@ -405,9 +405,9 @@ TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
 TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongPicture)
 {
     const auto broken = m_pictures / "broken.png";
-    test::writeFile(broken, "not a picture at all");
+    test::WriteFile(broken, "not a picture at all");
     AddPictures({pictures[0], Str(broken), Str(m_pictures / "gone.png"), pictures[1]});
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     Convert(); // no format chosen: bmp
 
     ASSERT_EQ(messages.shown.size(), 1);
@@ -441,21 +441,21 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
 // converted; one with a line break cannot forge a line of the report.
 TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
 {
-    const std::string latin1 = m_pictures.path().string() + "/caf\xE9.x.png";
+    const std::string latin1 = m_pictures.Path().string() + "/caf\xE9.x.png";
     WritePicture(m_pictures / "cafe.png", 7);
     std::filesystem::rename(m_pictures / "cafe.png", latin1);
     const auto forged = m_pictures / "a\nConvert Completed!.png";
-    test::writeFile(forged, "not a picture");
+    test::WriteFile(forged, "not a picture");
     AddPictures({QFile::decodeName(QByteArray::fromStdString(latin1)), Str(forged)});
     dialog.FileList()->setCurrentItem(dialog.FileList()->topLevelItem(0));
     dialog.OnListClicked();
     EXPECT_EQ(NativeFileName(dialog.Viewer()->FileName()).toStdString(), latin1);
     EXPECT_FALSE(dialog.Viewer()->CurrentImage().IsNull());
 
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
     Convert();
-    EXPECT_TRUE(std::filesystem::exists(m_out.path().string() + "/caf\xE9.x.png"));
+    EXPECT_TRUE(std::filesystem::exists(m_out.Path().string() + "/caf\xE9.x.png"));
     ASSERT_EQ(messages.shown.size(), 1);
     const QStringList lines = messages.shown.front().split(u'\n');
     EXPECT_EQ(lines.size(), 4) << messages.shown.front().toStdString();
@@ -467,7 +467,7 @@ TEST_F(MainDialogActionsTest, IcoIsWrittenAsA32PixelIcon)
 {
     AddPictures({pictures[0]});
     dialog.ComboBoxes().front()->List()->topLevelItem(7)->setSelected(true);
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     Convert();
     EXPECT_EQ(QImage(Str(m_out / "p0.x.ico")).size(), QSize(32, 32));
 }
@@ -476,7 +476,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
 {
     test::TestSkin black;
     black.fill = QColor(10, 10, 10);
-    test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.path(), black);
+    test::WriteTestSkinPackage(m_packages / "Black.zip", m_scratch.Path(), black);
     // The start-up package is the Purple skin.
     EXPECT_EQ(dialog.SkinIndex(), 2);
 
@@ -523,7 +523,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
 
 std::string Bytes(const std::filesystem::path &path)
 {
-    return test::readFile(path);
+    return test::ReadFile(path);
 }
 
 TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo)
@@ -536,7 +536,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     AddPictures({Str(inside), pictures[0]});
     dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
     dialog.EffectOne().ChangeButton(EffectDialogOne::Mark::InvertColor)->click();
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
 
     messages.shown.clear();
     Convert(); // the question's answer: No
@@ -548,7 +548,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
         << messages.shown[1].toStdString();
     EXPECT_TRUE(messages.shown[1].contains('"' + pictures[0] + "\" \u2192 \"p0.x (3).png\""))
         << messages.shown[1].toStdString();
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_out.path()), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_out.Path()), {}), 3);
 
     // Those files exist now: skipped when the user says so, nothing asked twice.
     messages.shown.clear();
@@ -575,7 +575,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
 TEST_F(MainDialogActionsTest, ARowThatCannotBeShownSaysWhyAndOffersNoChange)
 {
     const auto broken = m_pictures / "broken.png";
-    test::writeFile(broken, "not a picture at all");
+    test::WriteFile(broken, "not a picture at all");
     const QPushButton *invert = dialog.EffectOne().ChangeButton(EffectDialogOne::Mark::InvertColor);
     const QPushButton *blur = dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Blur);
     EXPECT_FALSE(invert->isEnabled()); // nothing shown yet
@@ -614,16 +614,16 @@ TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
         TempDir oneByOne;
         TempDir parallel;
         dialog.SetConversionJobs(1);
-        prompts.folder = Str(oneByOne.path());
+        prompts.folder = Str(oneByOne.Path());
         Convert();
         dialog.SetConversionJobs(3);
-        prompts.folder = Str(parallel.path());
+        prompts.folder = Str(parallel.Path());
         Convert();
         for (const char *name : {"p0.x.", "p1.x.", "p2.x.", "p1.x (2)."}) {
             const std::string file = name + extension.toStdString();
             EXPECT_TRUE(Bytes(oneByOne / file) == Bytes(parallel / file)) << file;
         }
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parallel.path()), {}), 4);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parallel.Path()), {}), 4);
         // The viewer ends with the last row, and the edit box names its target.
         EXPECT_EQ(dialog.Viewer()->FileName(), Str(other));
         EXPECT_EQ(FirstEdit(), Str(parallel / ("p1.x (2)." + extension.toStdString())));
@@ -632,12 +632,12 @@ TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
     TempDir alone;
     dialog.OnControlClicked("BUTTON_DELALL");
     AddPictures({Str(other)});
-    prompts.folder = Str(alone.path());
+    prompts.folder = Str(alone.Path());
     Convert();
     TempDir both;
     dialog.OnControlClicked("BUTTON_DELALL");
     AddPictures({pictures[1], Str(other)});
-    prompts.folder = Str(both.path());
+    prompts.folder = Str(both.Path());
     Convert();
     EXPECT_TRUE(Bytes(both / "p1.x (2).bmp") == Bytes(alone / "p1.x.bmp"));
     EXPECT_FALSE(Bytes(both / "p1.x.bmp") == Bytes(alone / "p1.x.bmp"));
@@ -650,11 +650,11 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     for (int i = 0; i < 40; ++i)
         many << pictures[i % 3];
     test::TestSkin orange;
-    test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.path(), orange);
+    test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.Path(), orange);
     AddPictures(many);
     dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Median)->click();
     dialog.SetConversionJobs(1);
-    prompts.folder = Str(m_out.path());
+    prompts.folder = Str(m_out.Path());
     dialog.OnControlClicked("BUTTON_CONVERT");
     ASSERT_TRUE(dialog.IsConverting());
     EXPECT_FALSE(dialog.Progress()->isHidden());
@@ -685,7 +685,7 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     EXPECT_TRUE(messages.shown.front().startsWith("Conversion cancelled: "))
         << messages.shown.front().toStdString();
     // Whatever was written is whole: only finished pictures, no temporary files.
-    for (const auto &entry : std::filesystem::directory_iterator(m_out.path())) {
+    for (const auto &entry : std::filesystem::directory_iterator(m_out.Path())) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "p0.x.bmp" || name == "p1.x.bmp" || name == "p2.x.bmp") << name;
         EXPECT_EQ(QImage(Str(entry.path())).size(), QSize(24, 16)) << name;

@@ -37,7 +37,7 @@ protected:
         const char *old = std::getenv("TMPDIR");
         m_oldTmp = old ? old : "";
         m_hadTmp = old != nullptr;
-        setenv("TMPDIR", m_tmp.path().c_str(), 1);
+        setenv("TMPDIR", m_tmp.Path().c_str(), 1);
     }
     void TearDown() override
     {
@@ -46,7 +46,7 @@ protected:
         else
             unsetenv("TMPDIR");
     }
-    bool TmpIsEmpty() const { return std::filesystem::is_empty(m_tmp.path()); }
+    bool TmpIsEmpty() const { return std::filesystem::is_empty(m_tmp.Path()); }
 
     TempDir m_packages;
     TempDir m_scratch;
@@ -57,11 +57,11 @@ protected:
 
 TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
 {
-    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
     ScriptedMessageBoxes messages;
     QtMainDialogPrompts prompts(nullptr);
     MainDialog dialog(messages, prompts);
-    dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
+    dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(dialog.Buttons().size(), 5u);
@@ -69,7 +69,7 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
     // The working folder is gone and nothing was written beside the package.
     EXPECT_TRUE(TmpIsEmpty());
     EXPECT_FALSE(std::filesystem::exists(m_packages / "Test"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_packages.path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_packages.Path()),
                             std::filesystem::directory_iterator()),
               1);
     EXPECT_TRUE(dialog.SkinFolder().endsWith(u'/'));
@@ -98,11 +98,11 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
 TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)
 {
     // Only the packages of the skin menu: the start-up package has another extension.
-    test::WriteTestSkinPackage(m_packages / "Purple.zip", m_scratch.path());
+    test::WriteTestSkinPackage(m_packages / "Purple.zip", m_scratch.Path());
     ScriptedMessageBoxes messages;
     QtMainDialogPrompts prompts(nullptr);
     MainDialog dialog(messages, prompts);
-    dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
+    dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
 
     EXPECT_THAT(messages.shown, ::testing::ElementsAre("Open failed"));
     EXPECT_THAT(messages.icons, ::testing::ElementsAre(MessageIcon::Stop));
@@ -114,12 +114,12 @@ TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)
 
 TEST_F(MainDialogTest, ExitAndCloseEndTheDialogWithResultOne)
 {
-    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
     ScriptedMessageBoxes messages;
     QtMainDialogPrompts prompts(nullptr);
     for (const char *name : {"BUTTON_EXIT", "BUTTON_CLOSE"}) {
         MainDialog dialog(messages, prompts);
-        dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
+        dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         dialog.OnControlClicked("BUTTON_PLAY"); // not a start-up command: nothing happens
@@ -132,11 +132,11 @@ TEST_F(MainDialogTest, ExitAndCloseEndTheDialogWithResultOne)
 
 TEST_F(MainDialogTest, TheSkinsExitButtonEndsTheDialog)
 {
-    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.path());
+    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
     ScriptedMessageBoxes messages;
     QtMainDialogPrompts prompts(nullptr);
     MainDialog dialog(messages, prompts);
-    dialog.OnInitDialog(QString::fromStdString(m_packages.path().string()));
+    dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     QTest::mouseClick(dialog.FindButton("BUTTON_EXIT"), Qt::LeftButton);

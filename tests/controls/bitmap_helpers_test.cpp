@@ -34,7 +34,7 @@ TEST(BitmapHelpers, LoadBitmapFileReadsBmpAndEmptiesOnFailure)
     test::TempDir dir;
     QImage source = Filled(QSize(5, 3), QColor(1, 2, 3));
     source.setPixel(4, 2, qRgb(200, 100, 50));
-    const QString path = test::WriteBmp(dir.path(), "a.bmp", source);
+    const QString path = test::WriteBmp(dir.Path(), "a.bmp", source);
 
     QImage bitmap = Filled(QSize(1, 1), Qt::red);
     EXPECT_FALSE(LoadBitmapFile(QString(), bitmap));
@@ -48,7 +48,7 @@ TEST(BitmapHelpers, LoadBitmapFileReadsBmpAndEmptiesOnFailure)
     EXPECT_FALSE(LoadBitmapFile(QString::fromStdString((dir / "missing.bmp").string()), bitmap));
     EXPECT_TRUE(bitmap.isNull()) << "a failed load leaves nothing of the old bitmap";
 
-    test::writeFile(dir / "broken.bmp", "BM not really a bitmap");
+    test::WriteFile(dir / "broken.bmp", "BM not really a bitmap");
     bitmap = Filled(QSize(1, 1), Qt::red);
     EXPECT_FALSE(LoadBitmapFile(QString::fromStdString((dir / "broken.bmp").string()), bitmap));
     EXPECT_TRUE(bitmap.isNull());
@@ -84,7 +84,7 @@ TEST(HiDpiBitmaps, FineScreensTakeTheTwiceAsLargeCompanionOrAnEnlargementWithout
 {
     test::TempDir dir;
     const QImage small = RimmedPicture(QSize(10, 6));
-    const QString path = test::WriteBmp(dir.path(), "face.bmp", small);
+    const QString path = test::WriteBmp(dir.Path(), "face.bmp", small);
     EXPECT_EQ(HiDpiPath(path), QString::fromStdString((dir / "face@2x.bmp").string()));
     EXPECT_EQ(HiDpiPath(QStringLiteral("a.b/name")), QStringLiteral("a.b/name@2x"));
 
@@ -118,14 +118,14 @@ TEST(HiDpiBitmaps, FineScreensTakeTheTwiceAsLargeCompanionOrAnEnlargementWithout
     // With a companion of exactly twice the size, its own pixels, untouched.
     QImage large = RimmedPicture(QSize(20, 12));
     large.setPixel(5, 5, qRgb(1, 2, 3));
-    test::WriteBmp(dir.path(), "face@2x.bmp", large);
+    test::WriteBmp(dir.Path(), "face@2x.bmp", large);
     ASSERT_TRUE(LoadBitmapFile(path, bitmap, {2.0, kMagentaRef}));
     EXPECT_EQ(bitmap.devicePixelRatio(), 2.0);
     EXPECT_EQ(bitmap.convertToFormat(QImage::Format_RGB32),
               large.convertToFormat(QImage::Format_RGB32));
 
     // A companion of any other size is not a companion.
-    test::WriteBmp(dir.path(), "face@2x.bmp", RimmedPicture(QSize(21, 12)));
+    test::WriteBmp(dir.Path(), "face@2x.bmp", RimmedPicture(QSize(21, 12)));
     ASSERT_TRUE(LoadBitmapFile(path, bitmap, {2.0, kMagentaRef}));
     EXPECT_EQ(bitmap.size(), QSize(20, 12));
     EXPECT_NE(Rgb(bitmap, 5, 5), qRgb(1, 2, 3) & 0xFFFFFF);
@@ -142,7 +142,7 @@ TEST(HiDpiBitmaps, StripsShapesAndDrawingKeepTheFineScale)
             for (int x = 0; x < 6; ++x)
                 strip.setPixel(i * 6 + x, y, faces[i]);
     QImage loaded;
-    ASSERT_TRUE(LoadBitmapFile(test::WriteBmp(dir.path(), "strip.bmp", strip), loaded,
+    ASSERT_TRUE(LoadBitmapFile(test::WriteBmp(dir.Path(), "strip.bmp", strip), loaded,
                                {2.0, kMagentaRef, kStateCount}));
     EXPECT_EQ(StateSize(loaded), QSize(6, 4));
     const auto cut = CutStateStrip(loaded, QSize(6, 4), kMagentaRef);

@@ -59,7 +59,7 @@ protected:
 
     test::TempDir dir;
     test::TestHost host;
-    QString stripPath = test::WriteBmp(dir.path(), "strip.bmp", MakeStrip(QSize(100, 20), 3));
+    QString stripPath = test::WriteBmp(dir.Path(), "strip.bmp", MakeStrip(QSize(100, 20), 3));
 };
 
 TEST(ButtonFace, RulesInOrder)
@@ -242,7 +242,7 @@ TEST_F(ButtonTest, MissingOrEmptyBitmapsDrawNothingButStillClick)
     auto *tiny = new SkinButton(&host);
     tiny->Create(QRect(100, 10, 60, 20));
     // A strip narrower than four pixels, and a zero-sized rectangle.
-    tiny->LoadStateBitmaps(test::WriteBmp(dir.path(), "tiny.bmp", Filled(QSize(3, 5), Qt::red)),
+    tiny->LoadStateBitmaps(test::WriteBmp(dir.Path(), "tiny.bmp", Filled(QSize(3, 5), Qt::red)),
                            100, 10, 160, 30);
     auto *flat = Make<SkinButton>(QRect(200, 10, 60, 20));
     flat->LoadStateBitmaps(stripPath, 200, 10, 200, 10);

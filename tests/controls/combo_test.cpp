@@ -22,9 +22,9 @@ protected:
     ComboTest()
     {
         host.background = test::Gradient(host.size());
-        stripPath = test::WriteBmp(dir.path(), "drop.bmp", Filled(QSize(64, 20), Qt::gray));
+        stripPath = test::WriteBmp(dir.Path(), "drop.bmp", Filled(QSize(64, 20), Qt::gray));
         auto bmp = [&](const char *name, QSize size) {
-            return test::WriteBmp(dir.path(), name, Filled(size, Qt::darkGray));
+            return test::WriteBmp(dir.Path(), name, Filled(size, Qt::darkGray));
         };
         files = {bmp("t.bmp", QSize(8, 4)),   bmp("u.bmp", QSize(8, 8)),
                  bmp("up.bmp", QSize(8, 8)),  bmp("d.bmp", QSize(8, 8)),

@@ -39,7 +39,7 @@ protected:
     ListTest()
     {
         auto bmp = [&](const char *name, QSize size, QRgb colour) {
-            return test::WriteBmp(dir.path(), name, Filled(size, QColor::fromRgb(colour)));
+            return test::WriteBmp(dir.Path(), name, Filled(size, QColor::fromRgb(colour)));
         };
         files.track = bmp("track.bmp", QSize(12, 5), kTrack);
         files.up = bmp("up.bmp", QSize(12, 10), kUp);
@@ -302,7 +302,7 @@ TEST_F(ListTest, TrackPagesAndThumbDrags)
 TEST_F(ListTest, MissingBitmapsLeaveNoBar)
 {
     files = ScrollBarFiles{};
-    files.up = test::WriteBmp(dir.path(), "only-up.bmp", Filled(QSize(12, 10), Qt::red));
+    files.up = test::WriteBmp(dir.Path(), "only-up.bmp", Filled(QSize(12, 10), Qt::red));
     auto *list = Make(QRect(10, 10, 200, 110));
     SkinScrollBar *bar = &BarOf(list);
     EXPECT_EQ(bar->BarWidth(), 0) << "half a pair loads nothing";

@@ -25,7 +25,7 @@ protected:
             for (int x = 15; x < 30; ++x)
                 tile.setPixel(x, y, kRight);
         tile.setPixel(0, 0, qRgb(255, 0, 255));
-        tilePath = test::WriteBmp(dir.path(), "tile.bmp", tile);
+        tilePath = test::WriteBmp(dir.Path(), "tile.bmp", tile);
     }
 
     SkinProgress *Make(QRect rect)

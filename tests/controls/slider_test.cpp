@@ -59,10 +59,10 @@ protected:
         host.background = test::Gradient(host.size());
         QImage thumb = Filled(QSize(20, 16), QColor::fromRgb(kThumb));
         thumb.setPixel(0, 0, qRgb(255, 0, 255));
-        thumbPath = test::WriteBmp(dir.path(), "thumb.bmp", thumb);
-        activePath = test::WriteBmp(dir.path(), "active.bmp",
+        thumbPath = test::WriteBmp(dir.Path(), "thumb.bmp", thumb);
+        activePath = test::WriteBmp(dir.Path(), "active.bmp",
                                     Filled(QSize(20, 16), QColor::fromRgb(kActive)));
-        channelPath = test::WriteBmp(dir.path(), "channel.bmp",
+        channelPath = test::WriteBmp(dir.Path(), "channel.bmp",
                                      Filled(QSize(200, 10), QColor::fromRgb(kChannel)));
     }
 
@@ -73,7 +73,7 @@ protected:
         slider->SetHost(&host);
         slider->Create(QRect(10, 20, 300, 100));
         slider->SetTransparentColor(kKeyRef);
-        slider->SetChannelBitmap(vertical ? verticalChannel() : channelPath);
+        slider->SetChannelBitmap(vertical ? VerticalChannel() : channelPath);
         slider->SetThumbBitmaps(thumbPath, activePath, true);
         slider->SetDrawFocusRect(false, false);
         slider->SetIndex(4);
@@ -83,9 +83,9 @@ protected:
         return slider;
     }
 
-    QString verticalChannel()
+    QString VerticalChannel()
     {
-        return test::WriteBmp(dir.path(), "vchannel.bmp",
+        return test::WriteBmp(dir.Path(), "vchannel.bmp",
                               Filled(QSize(10, 150), QColor::fromRgb(kChannel)));
     }
 

@@ -223,7 +223,7 @@ TEST(Hostile, FullDiskKeepsTheOldFileAndSaysSo)
     if (run.exitStatus == 125) {
         // No mount here: writes into the folder fail once a little has been written.
         how = "write-failure shim";
-        writeFile(out / "photo.png", "the old picture");
+        WriteFile(out / "photo.png", "the old picture");
         run = RunBounded({"/bin/sh", "-c", script},
                          {{"LD_PRELOAD", kShim},
                           {"LUMASKIN_FULL_FOLDER", out.string()},
@@ -251,20 +251,20 @@ TEST(Hostile, LinksInTheOutputFolderAreReplacedNotFollowed)
     WritePicture(dir / "b.png", "png", 32, 32);
     WritePicture(dir / (longest + ".png"), "png", 32, 32);
     fs::create_directory(dir / "out");
-    writeFile(dir / "victim.bmp", "someone else's file");
+    WriteFile(dir / "victim.bmp", "someone else's file");
     fs::create_symlink(dir / "victim.bmp", dir / "out" / "a.bmp");
     fs::create_symlink(dir / "made-through-a-link.bmp", dir / "out" / "b.bmp");
-    writeFile(dir / "out" / (longest + ".bmp"), "old");
+    WriteFile(dir / "out" / (longest + ".bmp"), "old");
     const ChildRun run = RunBounded(
         {kConvert, "-f", "bmp", "-o", (dir / "out").string(), "a.png", "b.png", longest + ".png"},
-        {}, dir.path(), {});
+        {}, dir.Path(), {});
     RecordFigures("links at target names, 255-byte target", run);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(readFile(dir / "victim.bmp"), "someone else's file");
+    EXPECT_EQ(ReadFile(dir / "victim.bmp"), "someone else's file");
     EXPECT_FALSE(fs::exists(dir / "made-through-a-link.bmp"));
     for (const std::string &name : std::vector<std::string>{"a.bmp", "b.bmp", longest + ".bmp"}) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "out" / name))) << name;
-        EXPECT_EQ(readFile(dir / "out" / name).substr(0, 2), "BM") << name;
+        EXPECT_EQ(ReadFile(dir / "out" / name).substr(0, 2), "BM") << name;
     }
     EXPECT_EQ(CountEntries(dir / "out"), 3u);
     EXPECT_LT(run.peakMb, MemoryBound(150));
@@ -275,16 +275,16 @@ TEST(Hostile, LinksInTheOutputFolderAreReplacedNotFollowed)
 TEST(Hostile, SkinIniOfEmptyLinesIsRefusedUpFront)
 {
     TempDir dir, scratch;
-    writeFile(dir / "Purple.skn", ZipOf({Repeated("Skin.ini", "\n", std::uint64_t{200} << 20),
+    WriteFile(dir / "Purple.skn", ZipOf({Repeated("Skin.ini", "\n", std::uint64_t{200} << 20),
                                          Stored("dlgTaskNotifier.bmp", kButtonBitmap)}));
-    const ChildRun run = RunProbe({"skin", dir.path().string()}, scratch.path());
+    const ChildRun run = RunProbe({"skin", dir.Path().string()}, scratch.Path());
     RecordFigures("Skin.ini of 200 MB of empty lines", run);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_NE(run.output.find("message: The Skin.ini of this skin package is 204800 KB; it may be "
                               "at most 1024 KB."),
               std::string::npos)
         << run.output;
-    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-skin-"), 0u);
+    EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-skin-"), 0u);
     EXPECT_LT(run.peakMb, MemoryBound(200));
 }
 
@@ -297,10 +297,10 @@ TEST(Hostile, SkinIniOfManyKeysLoadsInLinearTime)
         ini += std::to_string(k) + "=B" + std::to_string(k) + ",b.bmp,0,0,16,4,tip,F\n";
     for (int k = 0; ini.size() < (1 << 20) - 64; ++k)
         ini += "k" + std::to_string(k) + "=\n";
-    writeFile(dir / "Purple.skn",
+    WriteFile(dir / "Purple.skn",
               ZipOf({Stored("Skin.ini", ini), Stored("back.bmp", CheckerboardBmp(64, 64, 64)),
                      Stored("b.bmp", kButtonBitmap)}));
-    const ChildRun run = RunProbe({"skin", dir.path().string()}, scratch.path());
+    const ChildRun run = RunProbe({"skin", dir.Path().string()}, scratch.Path());
     RecordFigures("Skin.ini of 1 MB of keys", run);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_NE(run.output.find("start: buttons 1024,"), std::string::npos) << run.output;
@@ -311,15 +311,15 @@ TEST(Hostile, SkinIniOfManyKeysLoadsInLinearTime)
 TEST(Hostile, ZipBombAndFileFloodAreRefused)
 {
     TempDir dir, flood, scratch;
-    writeFile(dir / "Purple.skn",
+    WriteFile(dir / "Purple.skn",
               ZipOf({Stored("Skin.ini", "[Screen]\nMain=back.bmp\n"),
                      Repeated("back.bmp", std::string(1024, '\0'), 300 * 1024)}));
     std::vector<ZipEntry> many;
     for (int i = 0; i < 3000; ++i)
         many.push_back(Stored("f" + std::to_string(i) + ".bmp", "x"));
-    writeFile(flood / "Purple.skn", ZipOf(many));
-    const ChildRun bomb = RunProbe({"skin", dir.path().string()}, scratch.path());
-    const ChildRun files = RunProbe({"skin", flood.path().string()}, scratch.path());
+    WriteFile(flood / "Purple.skn", ZipOf(many));
+    const ChildRun bomb = RunProbe({"skin", dir.Path().string()}, scratch.Path());
+    const ChildRun files = RunProbe({"skin", flood.Path().string()}, scratch.Path());
     RecordFigures("package unpacking to 300 MB", bomb);
     RecordFigures("package of 3000 files", files);
     EXPECT_NE(bomb.output.find("message: This skin package unpacks to 301 MB; a skin may take at "
@@ -330,7 +330,7 @@ TEST(Hostile, ZipBombAndFileFloodAreRefused)
                                 "most 2048."),
               std::string::npos)
         << files.output;
-    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-skin-"), 0u);
+    EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-skin-"), 0u);
     for (const ChildRun *run : {&bomb, &files}) {
         EXPECT_EQ(run->exitStatus, 0) << run->errors;
         EXPECT_LT(run->peakMb, MemoryBound(150));
@@ -341,8 +341,8 @@ TEST(Hostile, ZipBombAndFileFloodAreRefused)
 TEST(Hostile, PdfOfNestedFormsStopsAtItsBudget)
 {
     TempDir dir, scratch;
-    writeFile(dir / "forms.pdf", NestedFormsPdf(12));
-    const ChildRun run = RunProbe({"read", (dir / "forms.pdf").string(), "3"}, scratch.path());
+    WriteFile(dir / "forms.pdf", NestedFormsPdf(12));
+    const ChildRun run = RunProbe({"read", (dir / "forms.pdf").string(), "3"}, scratch.Path());
     RecordFigures("PDF of nested forms (3 s budget)", run);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.output, "failed: the PDF page takes too long to draw (more than 3 seconds)\n");
@@ -400,14 +400,14 @@ TEST(Hostile, FinePatternShapeKeepsTheProgramAlive)
                             "[BUTTONINFO]\n1=BUTTON_EXIT,b.bmp,10,10,26,14,Exit,F\n";
     const std::string board = CheckerboardBmp(2800, 2800);
     for (const char *name : {"Purple.skn", "Orange.zip"})
-        writeFile(dir / name, ZipOf({Stored("Skin.ini", ini), Stored("back.bmp", board),
+        WriteFile(dir / name, ZipOf({Stored("Skin.ini", ini), Stored("back.bmp", board),
                                      Stored("b.bmp", kButtonBitmap)}));
     PrivateDisplay x;
     std::map<std::string, std::string> environment;
     if (!x.display.empty())
         environment = {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x.display}};
     const ChildRun run =
-        RunProbe({"skin", dir.path().string(), "change"}, scratch.path(), environment);
+        RunProbe({"skin", dir.Path().string(), "change"}, scratch.Path(), environment);
     RecordFigures(x.display.empty() ? "2800 x 2800 checkerboard shape (offscreen)"
                                     : "2800 x 2800 checkerboard shape (Xvfb)",
                   run);
@@ -432,7 +432,7 @@ TEST(Hostile, ThousandGifJobsStayWithinTheMachine)
         argv.push_back("p" + std::to_string(i) + ".png");
     }
     fs::create_directory(dir / "out");
-    const ChildRun run = RunBounded(argv, {}, dir.path(), Limits(2048, 60, 90));
+    const ChildRun run = RunBounded(argv, {}, dir.Path(), Limits(2048, 60, 90));
     RecordFigures("--jobs 1000, 40 small GIFs", run);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(CountEntries(dir / "out"), 40u);
@@ -445,15 +445,15 @@ TEST(Hostile, EndedConversionsLeaveNoPixelFiles)
 {
     TempDir dir, scratch;
     WritePicture(dir / "big.tga", "tga", 2500, 2000);
-    std::vector<std::string> argv{kConvert, "-f", "png", "-o", dir.path().string()};
+    std::vector<std::string> argv{kConvert, "-f", "png", "-o", dir.Path().string()};
     for (int i = 0; i < 4; ++i)
         argv.push_back((dir / "big.tga").string());
     // A small memory limit sends the pixels to files.
-    const std::map<std::string, std::string> environment = {{"TMPDIR", scratch.path().string()},
+    const std::map<std::string, std::string> environment = {{"TMPDIR", scratch.Path().string()},
                                                             {"MAGICK_MEMORY_LIMIT", "1MiB"}};
     const auto pixelFileSeen = [&] {
         std::error_code error;
-        for (const auto &folder : fs::directory_iterator(scratch.path(), error))
+        for (const auto &folder : fs::directory_iterator(scratch.Path(), error))
             if (folder.path().filename().string().starts_with("lumaskin-scratch-") &&
                 CountEntries(folder.path(), "magick-") > 0)
                 return true;
@@ -467,15 +467,15 @@ TEST(Hostile, EndedConversionsLeaveNoPixelFiles)
         RecordFigures(
             signal == SIGTERM ? "conversion ended by SIGTERM" : "conversion ended by SIGKILL", run);
         EXPECT_EQ(run.signal, signal) << run.errors;
-        EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-scratch-"), signal == SIGTERM ? 0u : 1u);
+        EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-scratch-"), signal == SIGTERM ? 0u : 1u);
     }
     // The next run clears what the killed one left.
     WritePicture(dir / "small.png", "png", 8, 8);
     const ChildRun next =
-        RunBounded({kConvert, "-f", "bmp", "-o", dir.path().string(), (dir / "small.png").string()},
+        RunBounded({kConvert, "-f", "bmp", "-o", dir.Path().string(), (dir / "small.png").string()},
                    environment, {}, {});
     EXPECT_EQ(next.exitStatus, 0) << next.errors;
-    EXPECT_EQ(CountEntries(scratch.path(), "lumaskin-scratch-"), 0u);
+    EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-scratch-"), 0u);
 }
 
 // A cut CMYK JPEG (decoded by ImageMagick) is refused rather than shown with grey rows.
@@ -483,13 +483,13 @@ TEST(Hostile, TruncatedCmykJpegIsRefused)
 {
     TempDir dir;
     WritePicture(dir / "photo.png", "png", 300, 200);
-    if (runCommand("convert-im6.q16 photo.png -colorspace CMYK cmyk.jpg 2>/dev/null", dir.path()) !=
+    if (RunCommand("convert-im6.q16 photo.png -colorspace CMYK cmyk.jpg 2>/dev/null", dir.Path()) !=
         0)
         GTEST_SKIP() << "convert-im6.q16 is needed to make a CMYK JPEG";
-    const std::string whole = readFile(dir / "cmyk.jpg");
-    writeFile(dir / "cut.jpg", whole.substr(0, whole.size() * 6 / 10));
-    const ChildRun run = RunBounded({kConvert, "-f", "png", "-o", dir.path().string(), "cut.jpg"},
-                                    {}, dir.path(), {});
+    const std::string whole = ReadFile(dir / "cmyk.jpg");
+    WriteFile(dir / "cut.jpg", whole.substr(0, whole.size() * 6 / 10));
+    const ChildRun run = RunBounded({kConvert, "-f", "png", "-o", dir.Path().string(), "cut.jpg"},
+                                    {}, dir.Path(), {});
     RecordFigures("truncated CMYK JPEG", run);
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_NE(run.errors.find("\"cut.jpg\": the file is truncated"), std::string::npos)
@@ -503,7 +503,7 @@ TEST(Hostile, PipeNamedLikeASkinDoesNotBlock)
     TempDir dir, scratch;
     ASSERT_EQ(mkfifo((dir / "Purple.skn").c_str(), 0600), 0);
     const ChildRun run =
-        RunProbe({"skin", dir.path().string()}, scratch.path(), {}, Limits(4096, 20, 20));
+        RunProbe({"skin", dir.Path().string()}, scratch.Path(), {}, Limits(4096, 20, 20));
     RecordFigures("FIFO named Purple.skn", run);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
@@ -515,16 +515,16 @@ TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
 {
     TempDir dir, scratch;
     WritePicture(dir / "cafe.png", "png", 16, 16);
-    fs::rename(dir / "cafe.png", dir.path().string() + "/caf\xE9.png");
-    std::string metafile = readFile(sourceDir() / "tests/viewercontrol/codecs/corpus/magick/"
+    fs::rename(dir / "cafe.png", dir.Path().string() + "/caf\xE9.png");
+    std::string metafile = ReadFile(SourceDir() / "tests/viewercontrol/codecs/corpus/magick/"
                                                   "rectangle.wmf");
-    writeFile(dir / "talkative.wmf", metafile.substr(0, 60));
+    WriteFile(dir / "talkative.wmf", metafile.substr(0, 60));
     const ChildRun run = RunBounded(
-        {kConvert, "-f", "bmp", "-o", dir.path().string(), "caf\xE9.png", "talkative.wmf"},
-        {{"TMPDIR", scratch.path().string()}}, dir.path(), {});
+        {kConvert, "-f", "bmp", "-o", dir.Path().string(), "caf\xE9.png", "talkative.wmf"},
+        {{"TMPDIR", scratch.Path().string()}}, dir.Path(), {});
     RecordFigures("non-UTF-8 name and a damaged metafile", run);
     EXPECT_EQ(run.exitStatus, 1);
-    EXPECT_TRUE(fs::exists(dir.path().string() + "/caf\xE9.bmp"));
+    EXPECT_TRUE(fs::exists(dir.Path().string() + "/caf\xE9.bmp"));
     EXPECT_EQ(run.output, "");
     std::string ours;
     for (std::size_t at = 0; at < run.errors.size();) {
@@ -546,7 +546,7 @@ TEST(Hostile, TemporaryFolderWithoutRoomIsSaidSo)
     const std::string tmp = (scratch / "small").string();
     fs::create_directory(tmp);
     const ChildRun full =
-        RunBounded({kConvert, "-f", "png", "-o", dir.path().string(), (dir / "big.tga").string()},
+        RunBounded({kConvert, "-f", "png", "-o", dir.Path().string(), (dir / "big.tga").string()},
                    {{"TMPDIR", tmp}, {"MAGICK_MEMORY_LIMIT", "1MiB"}}, {}, {}, [&tmp]() -> int {
                        if (unshare(CLONE_NEWNS) != 0 ||
                            mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||

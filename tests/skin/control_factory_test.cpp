@@ -18,17 +18,17 @@ class FactoryTest : public ::testing::Test
 protected:
     FactoryTest()
     {
-        test::WriteBmp(dir.path(), "strip.bmp", Filled(QSize(80, 20), Qt::gray));
-        test::WriteBmp(dir.path(), "channel.bmp", Filled(QSize(200, 10), Qt::red));
-        test::WriteBmp(dir.path(), "thumb.bmp", Filled(QSize(20, 16), Qt::blue));
-        test::WriteBmp(dir.path(), "tile.bmp", Filled(QSize(30, 10), Qt::green));
+        test::WriteBmp(dir.Path(), "strip.bmp", Filled(QSize(80, 20), Qt::gray));
+        test::WriteBmp(dir.Path(), "channel.bmp", Filled(QSize(200, 10), Qt::red));
+        test::WriteBmp(dir.Path(), "thumb.bmp", Filled(QSize(20, 16), Qt::blue));
+        test::WriteBmp(dir.Path(), "tile.bmp", Filled(QSize(30, 10), Qt::green));
         for (const char *name : {"t", "u", "up", "d", "dp"})
-            test::WriteBmp(dir.path(), std::string(name) + ".bmp", Filled(QSize(12, 10), Qt::gray));
-        test::WriteBmp(dir.path(), "th.bmp", Filled(QSize(12, 20), Qt::gray));
-        test::WriteBmp(dir.path(), "thp.bmp", Filled(QSize(12, 20), Qt::gray));
+            test::WriteBmp(dir.Path(), std::string(name) + ".bmp", Filled(QSize(12, 10), Qt::gray));
+        test::WriteBmp(dir.Path(), "th.bmp", Filled(QSize(12, 20), Qt::gray));
+        test::WriteBmp(dir.Path(), "thp.bmp", Filled(QSize(12, 20), Qt::gray));
         site.parent = &host;
         site.host = &host;
-        site.folder = QString::fromStdString(dir.path().string()) + "/";
+        site.folder = QString::fromStdString(dir.Path().string()) + "/";
         site.keyColor = 0x00FF00FF;
     }
 

@@ -101,7 +101,7 @@ void WriteTestSkin(const std::filesystem::path &folder, const TestSkin &skin)
     ini += "[TASKBARBUTTON]\n1=TASKBUTTON_A,button.bmp,1,1,21,17,A,F\n"
            "2=TASKBUTTON_EXIT,button.bmp,1,1,21,17,Close,F\n";
     ini += skin.extraIni;
-    writeFile(folder / "Skin.ini", ini);
+    WriteFile(folder / "Skin.ini", ini);
 }
 
 void WriteTestSkinPackage(const std::filesystem::path &package,
@@ -110,7 +110,7 @@ void WriteTestSkinPackage(const std::filesystem::path &package,
     WriteTestSkin(scratch, skin);
     std::filesystem::remove(package);
     const std::string command = "zip -q -j '" + package.string() + "' ./*";
-    if (runCommand(command, scratch) != 0)
+    if (RunCommand(command, scratch) != 0)
         throw std::runtime_error("zip failed");
 }
 

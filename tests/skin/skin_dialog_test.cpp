@@ -226,9 +226,9 @@ TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
     // The same skin with its icon section renamed.
     const std::filesystem::path folder = m_dir / "noicon";
     test::WriteTestSkin(folder, TestSkin{});
-    std::string ini = test::readFile(folder / "Skin.ini");
+    std::string ini = test::ReadFile(folder / "Skin.ini");
     ini.replace(ini.find("[ICON]"), 6, "[OTHER]");
-    test::writeFile(folder / "Skin.ini", ini);
+    test::WriteFile(folder / "Skin.ini", ini);
     dialog.SetSkinFile(QString::fromStdString((folder / "Skin.ini").string()));
     dialog.LoadSkin();
     EXPECT_TRUE(dialog.IconBitmap().isNull());
@@ -401,16 +401,16 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     TempDir scratch;
     test::TestSkin orange;
     orange.fill = QColor(250, 140, 20);
-    test::WriteTestSkinPackage(packages / "Orange.zip", scratch.path(), orange);
+    test::WriteTestSkinPackage(packages / "Orange.zip", scratch.Path(), orange);
     test::TestSkin small;
     small.full = false;
-    test::WriteTestSkinPackage(packages / "Gray.zip", scratch.path(), small);
+    test::WriteTestSkinPackage(packages / "Gray.zip", scratch.Path(), small);
 
     KeptMessages messages;
     std::vector<std::string> calls;
     SkinDialog dialog{messages};
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
-    dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
+    dialog.SetPackageFolder(QString::fromStdString(packages.Path().string()));
     dialog.show();
 
     for (int round = 0; round < 2; ++round) {
@@ -465,10 +465,10 @@ TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)
 {
     TempDir packages;
     TempDir scratch;
-    test::WriteTestSkinPackage(packages / "Pink.zip", scratch.path());
+    test::WriteTestSkinPackage(packages / "Pink.zip", scratch.Path());
     KeptMessages messages;
     SkinDialog dialog{messages};
-    dialog.SetPackageFolder(QString::fromStdString(packages.path().string()));
+    dialog.SetPackageFolder(QString::fromStdString(packages.Path().string()));
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     menu->actions()[6]->trigger();
     // Nothing has happened yet: the change destroys controls, possibly the one being clicked.

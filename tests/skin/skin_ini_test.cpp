@@ -8,16 +8,16 @@
 namespace lumaskin {
 namespace {
 
-using test::readFile;
+using test::ReadFile;
 using test::TempDir;
-using test::writeFile;
+using test::WriteFile;
 
 class SkinIniTest : public ::testing::Test
 {
 protected:
     SkinIni Write(std::string_view text, std::string_view name = "Skin.ini")
     {
-        writeFile(dir / name, text);
+        WriteFile(dir / name, text);
         return SkinIni((dir / name).string());
     }
 
@@ -76,7 +76,7 @@ TEST_F(SkinIniTest, MissingFileSectionOrKeyGiveTheDefault)
     EXPECT_FALSE(missing.GetKeyNames("Screen", names));
     EXPECT_TRUE(names.empty());
 
-    const SkinIni folder(dir.path().string());
+    const SkinIni folder(dir.Path().string());
     EXPECT_EQ(folder.GetString("Screen", "Main", "dflt"), "dflt");
     EXPECT_EQ(SkinIni().GetString("Screen", "Main", "dflt"), "dflt");
 
@@ -159,7 +159,7 @@ TEST_F(SkinIniTest, WriteStringReplacesAddsAndKeepsTheRest)
     EXPECT_TRUE(ini.WriteString("Color", "Extra", "1"));
     EXPECT_TRUE(ini.WriteString("Fresh", "key", "value with, commas"));
 
-    EXPECT_EQ(readFile(dir / "Skin.ini"), "; skin of the week\r\n"
+    EXPECT_EQ(ReadFile(dir / "Skin.ini"), "; skin of the week\r\n"
                                           "[Screen]\r\n"
                                           "Main =new.bmp\r\n"
                                           "main=shadowed.bmp\r\n"
@@ -181,11 +181,11 @@ TEST_F(SkinIniTest, WriteStringCreatesFilesAndKeepsBomAndUnterminatedLastLine)
 {
     const SkinIni fresh((dir / "new.ini").string());
     EXPECT_TRUE(fresh.WriteString("S", "k", "v"));
-    EXPECT_EQ(readFile(dir / "new.ini"), "[S]\nk=v\n");
+    EXPECT_EQ(ReadFile(dir / "new.ini"), "[S]\nk=v\n");
 
     const SkinIni ini = Write("\xEF\xBB\xBF[S]\nk=v", "bom.ini");
     EXPECT_TRUE(ini.WriteString("S", "k2", "v2"));
-    EXPECT_EQ(readFile(dir / "bom.ini"), "\xEF\xBB\xBF[S]\nk=v\nk2=v2\n");
+    EXPECT_EQ(ReadFile(dir / "bom.ini"), "\xEF\xBB\xBF[S]\nk=v\nk2=v2\n");
 }
 
 TEST_F(SkinIniTest, WriteStringRefusesWhatCouldNotBeReadBack)
@@ -198,7 +198,7 @@ TEST_F(SkinIniTest, WriteStringRefusesWhatCouldNotBeReadBack)
     EXPECT_FALSE(ini.WriteString("", "k", "v"));
     EXPECT_FALSE(ini.WriteString("S", " ", "v"));
     EXPECT_FALSE(ini.WriteString("S", ";k", "v"));
-    EXPECT_EQ(readFile(dir / "Skin.ini"), original);
+    EXPECT_EQ(ReadFile(dir / "Skin.ini"), original);
 
     // A folder that cannot be written to leaves the file as it was.
     const SkinIni nowhere((dir / "no-such-folder" / "x.ini").string());
@@ -213,7 +213,7 @@ TEST_F(SkinIniTest, ChangesOnDiskAreSeenDespiteTheCache)
     // Same size, modification time put back: the change must still be noticed.
     struct stat before = {};
     ASSERT_EQ(stat(ini.Path().c_str(), &before), 0);
-    writeFile(dir / "Skin.ini", "[S]\nk=bbbb\n");
+    WriteFile(dir / "Skin.ini", "[S]\nk=bbbb\n");
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, ini.Path().c_str(), times, 0), 0);
     EXPECT_EQ(ini.GetString("S", "k"), "bbbb");

@@ -79,18 +79,18 @@ TEST(SkinLocator, LooksInTheStartFolderThenTheXdgFoldersThenTheInstallation)
     const QString user = Str(xdg.Skins("home"));
 
     // Without Purple.skn the start folder is not looked in.
-    SkinLocator locator = SkinLocator::ForStartup(Str(start.path()), Str(installed.path()));
+    SkinLocator locator = SkinLocator::ForStartup(Str(start.Path()), Str(installed.Path()));
     EXPECT_THAT(locator.Folders(), ElementsAre(user, Str(xdg.Skins("dirA")), Str(xdg.Skins("dirB")),
-                                               Str(installed.path())));
+                                               Str(installed.Path())));
     EXPECT_EQ(locator.UserFolder(), user);
 
-    test::writeFile(start / "Purple.skn", "x");
-    test::writeFile(xdg.Skins("dirB") / "Red.zip", "b");
-    test::writeFile(installed / "Red.zip", "i");
-    test::writeFile(installed / "Blue.zip", "i");
-    locator = SkinLocator::ForStartup(Str(start.path()), Str(installed.path()));
+    test::WriteFile(start / "Purple.skn", "x");
+    test::WriteFile(xdg.Skins("dirB") / "Red.zip", "b");
+    test::WriteFile(installed / "Red.zip", "i");
+    test::WriteFile(installed / "Blue.zip", "i");
+    locator = SkinLocator::ForStartup(Str(start.Path()), Str(installed.Path()));
     ASSERT_EQ(locator.Folders().size(), 5);
-    EXPECT_EQ(locator.Folders().front(), Str(start.path()));
+    EXPECT_EQ(locator.Folders().front(), Str(start.Path()));
     // The first folder holding a name wins; names are whole file names.
     EXPECT_EQ(locator.Find("Red.zip"), Str(xdg.Skins("dirB") / "Red.zip"));
     EXPECT_EQ(locator.Find("Blue.zip"), Str(installed / "Blue.zip"));
@@ -99,7 +99,7 @@ TEST(SkinLocator, LooksInTheStartFolderThenTheXdgFoldersThenTheInstallation)
 
     // The user's own packages: not the bundled names, not other files, in a person's order.
     for (const char *name : {"Skin 10.zip", "skin 2.SKN", "Orange.zip", "notes.txt", "a.zip.bak"})
-        test::writeFile(xdg.Skins("home") / name, "u");
+        test::WriteFile(xdg.Skins("home") / name, "u");
     EXPECT_THAT(locator.UserPackages(SkinDialog::BundledPackages()),
                 ElementsAre("skin 2.SKN", "Skin 10.zip"));
 }
@@ -111,12 +111,12 @@ protected:
     {
         TestSkin skin;
         skin.fill = fill;
-        test::WriteTestSkinPackage(package, m_scratch.path(), skin);
+        test::WriteTestSkinPackage(package, m_scratch.Path(), skin);
     }
     QColor Worn() const { return m_dialog.BackgroundBitmap().pixelColor(50, 50); }
     void Locate()
     {
-        m_dialog.SetSkinLocator(SkinLocator({Str(m_bundled.path())}, Str(m_user.path())));
+        m_dialog.SetSkinLocator(SkinLocator({Str(m_bundled.Path())}, Str(m_user.Path())));
     }
 
     TempDir m_bundled;
@@ -129,7 +129,7 @@ protected:
 TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
 {
     m_dialog.SetSkinLocator(
-        SkinLocator({Str(m_user.path()), Str(m_bundled.path())}, Str(m_user.path())));
+        SkinLocator({Str(m_user.Path()), Str(m_bundled.Path())}, Str(m_user.Path())));
     // Nothing anywhere: nothing is loaded and nothing is said here.
     EXPECT_FALSE(m_dialog.LoadFirstPackageFound("Black.zip"));
     EXPECT_TRUE(m_dialog.BackgroundBitmap().isNull());
@@ -187,16 +187,16 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
     QObject::connect(&m_dialog, &SkinDialog::skinChanged, [&changes] { ++changes; });
 
     // What is not a skin is refused with its reason, and nothing is copied.
-    test::writeFile(downloads / "notes.zip", "not an archive");
-    test::writeFile(downloads / "picture.png", "png");
-    ASSERT_EQ(test::runCommand("mkdir empty && echo hi > empty/readme.txt && "
+    test::WriteFile(downloads / "notes.zip", "not an archive");
+    test::WriteFile(downloads / "picture.png", "png");
+    ASSERT_EQ(test::RunCommand("mkdir empty && echo hi > empty/readme.txt && "
                                "cd empty && zip -q ../NoIni.zip readme.txt",
-                               downloads.path()),
+                               downloads.Path()),
               0);
     // A Skin.ini beyond what a skin may hold is refused for that, not as missing.
-    ASSERT_EQ(test::runCommand("mkdir big && head -c 1100000 /dev/zero | tr '\\0' x > "
+    ASSERT_EQ(test::RunCommand("mkdir big && head -c 1100000 /dev/zero | tr '\\0' x > "
                                "big/Skin.ini && cd big && zip -q ../Big.zip Skin.ini",
-                               downloads.path()),
+                               downloads.Path()),
               0);
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "notes.zip")));
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "picture.png")));
@@ -207,15 +207,15 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
     EXPECT_THAT(m_messages.shown[1], HasSubstr("files ending in .zip or .skn"));
     EXPECT_THAT(m_messages.shown[2], HasSubstr("no Skin.ini"));
     EXPECT_THAT(m_messages.shown[3], HasSubstr("Skin.ini of this skin package is 1075 KB"));
-    EXPECT_TRUE(std::filesystem::is_empty(m_user.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(m_user.Path()));
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(Worn(), QColor(Qt::magenta));
 
     // A skin: copied into the user's folder, worn, and listed in the menu with its mark.
     Write(downloads / "My & Skin.zip", Qt::darkGreen);
     EXPECT_TRUE(m_dialog.InstallSkinPackage(Str(downloads / "My & Skin.zip")));
-    EXPECT_EQ(test::readFile(m_user / "My & Skin.zip"),
-              test::readFile(downloads / "My & Skin.zip"));
+    EXPECT_EQ(test::ReadFile(m_user / "My & Skin.zip"),
+              test::ReadFile(downloads / "My & Skin.zip"));
     EXPECT_EQ(m_dialog.CurrentPackage(), "My & Skin.zip");
     EXPECT_EQ(Worn(), QColor(Qt::darkGreen));
     EXPECT_EQ(changes, 1);

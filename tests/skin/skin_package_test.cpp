@@ -14,10 +14,10 @@ namespace lumaskin {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
-using test::runCommand;
+using test::ReadFile;
+using test::RunCommand;
 using test::TempDir;
-using test::writeFile;
+using test::WriteFile;
 
 const QString kRetry = QString::fromUtf8(kCentralDirectoryRetryText);
 const QString kOpenFailed = QString::fromUtf8(kOpenFailedText);
@@ -182,11 +182,11 @@ protected:
         std::string names;
         for (const auto &[name, content] : files) {
             fs::create_directories((source / name).parent_path());
-            writeFile(source / name, content);
+            WriteFile(source / name, content);
             names += " '" + name + "'";
         }
         const fs::path zipFile = packages / package;
-        EXPECT_EQ(runCommand("zip -q -X '" + zipFile.string() + "'" + names, source), 0);
+        EXPECT_EQ(RunCommand("zip -q -X '" + zipFile.string() + "'" + names, source), 0);
         return zipFile;
     }
 
@@ -207,8 +207,8 @@ TEST_F(SkinPackageTest, ExtractsIntoTheWorkingFolderAndCleansUp)
     ASSERT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
               SkinPackageResult::Extracted);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(readFile(folder.SkinFilePath()), ini);
-    EXPECT_EQ(readFile(folder.FolderWithSlash() + "back.bmp"), bitmap);
+    EXPECT_EQ(ReadFile(folder.SkinFilePath()), ini);
+    EXPECT_EQ(ReadFile(folder.FolderWithSlash() + "back.bmp"), bitmap);
     EXPECT_TRUE(archive.IsClosed());
 
     // The same archive object serves the next package.
@@ -216,7 +216,7 @@ TEST_F(SkinPackageTest, ExtractsIntoTheWorkingFolderAndCleansUp)
     SkinWorkingFolder next;
     ASSERT_EQ(ExtractSkinPackage(archive, second.string(), next.Path(), messages),
               SkinPackageResult::Extracted);
-    EXPECT_EQ(readFile(next.SkinFilePath()), "[Screen]\nMain=o.bmp\n");
+    EXPECT_EQ(ReadFile(next.SkinFilePath()), "[Screen]\nMain=o.bmp\n");
 
     folder.DeleteWorkingFolder();
     EXPECT_FALSE(fs::exists(folder.Path()));
@@ -249,9 +249,9 @@ TEST_F(SkinPackageTest, MissingPackageSaysOpenFailed)
 TEST_F(SkinPackageTest, TruncatedPackageOffersRetry)
 {
     const fs::path package = MakePackage("Red.zip", {{"Skin.ini", "[Screen]\nMain=r.bmp\n"}});
-    const std::string whole = readFile(package);
+    const std::string whole = ReadFile(package);
     const std::string truncated = whole.substr(0, whole.size() / 2);
-    writeFile(package, truncated);
+    WriteFile(package, truncated);
 
     // Yes while still truncated asks again; No gives up.
     SkinWorkingFolder folder;
@@ -263,11 +263,11 @@ TEST_F(SkinPackageTest, TruncatedPackageOffersRetry)
     // The user puts the whole file in place before answering Yes: the retry succeeds.
     ScriptedMessages patient;
     patient.answers = {MessageAnswer::Yes};
-    patient.onShow = [&](size_t) { writeFile(package, whole); };
+    patient.onShow = [&](size_t) { WriteFile(package, whole); };
     EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), patient),
               SkinPackageResult::Extracted);
     EXPECT_EQ(patient.Texts(), std::vector<QString>{kRetry});
-    EXPECT_EQ(readFile(folder.SkinFilePath()), "[Screen]\nMain=r.bmp\n");
+    EXPECT_EQ(ReadFile(folder.SkinFilePath()), "[Screen]\nMain=r.bmp\n");
 }
 
 TEST_F(SkinPackageTest, DamagedEntrySaysExtractFailedAndKeepsEarlierEntries)
@@ -278,18 +278,18 @@ TEST_F(SkinPackageTest, DamagedEntrySaysExtractFailedAndKeepsEarlierEntries)
     const fs::path package = MakePackage(
         "Blue.zip", {{"Skin.ini", "[Screen]\n"}, {"damaged.bmp", text}, {"after.bmp", "after"}});
     // Spoil the middle of the second entry's compressed data.
-    std::string bytes = readFile(package);
+    std::string bytes = ReadFile(package);
     const size_t second = bytes.find("damaged.bmp");
     ASSERT_NE(second, std::string::npos);
     for (size_t i = second + 200; i < second + 260; ++i)
         bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
-    writeFile(package, bytes);
+    WriteFile(package, bytes);
 
     SkinWorkingFolder folder;
     EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
               SkinPackageResult::ExtractFailed);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{kExtractFailed});
-    EXPECT_EQ(readFile(folder.SkinFilePath()), "[Screen]\n");
+    EXPECT_EQ(ReadFile(folder.SkinFilePath()), "[Screen]\n");
     EXPECT_FALSE(fs::exists(folder.Path() + "/after.bmp"));
     EXPECT_TRUE(archive.IsClosed());
 }

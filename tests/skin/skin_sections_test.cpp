@@ -7,7 +7,7 @@ namespace lumaskin {
 namespace {
 
 using test::TempDir;
-using test::writeFile;
+using test::WriteFile;
 
 TEST(EntryFieldsTest, NextFieldConsumesAndRepeatsTheLastField)
 {
@@ -166,7 +166,7 @@ class SkinSectionsTest : public ::testing::Test
 protected:
     SkinIni Write(std::string_view text)
     {
-        writeFile(dir / "Skin.ini", text);
+        WriteFile(dir / "Skin.ini", text);
         return SkinIni((dir / "Skin.ini").string());
     }
 

@@ -10,9 +10,9 @@ namespace lumaskin {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
+using test::ReadFile;
 using test::TempDir;
-using test::writeFile;
+using test::WriteFile;
 
 // Makes a folder current for the length of a test.
 class CurrentFolder
@@ -53,12 +53,12 @@ TEST(SkinWorkingFolderTest, DeleteRemovesSubFoldersAndReadOnlyFiles)
 {
     SkinWorkingFolder folder;
     const fs::path path(folder.Path());
-    writeFile(path / "Skin.ini", "[Screen]\n");
-    writeFile(path / "readonly.bmp", "BM");
+    WriteFile(path / "Skin.ini", "[Screen]\n");
+    WriteFile(path / "readonly.bmp", "BM");
     fs::permissions(path / "readonly.bmp", fs::perms::owner_read);
     fs::create_directories(path / "nested" / "deeper");
-    writeFile(path / "nested" / "Skin.ini", "x");
-    writeFile(path / "nested" / "deeper" / "a.bmp", "x");
+    WriteFile(path / "nested" / "Skin.ini", "x");
+    WriteFile(path / "nested" / "deeper" / "a.bmp", "x");
     fs::permissions(path / "nested" / "deeper", fs::perms::owner_read | fs::perms::owner_exec);
 
     folder.DeleteWorkingFolder();
@@ -72,26 +72,26 @@ TEST(SkinWorkingFolderTest, DeleteRemovesSubFoldersAndReadOnlyFiles)
 TEST(SkinWorkingFolderTest, NothingOutsideTheFolderIsTouched)
 {
     TempDir startup;
-    const CurrentFolder current(startup.path());
+    const CurrentFolder current(startup.Path());
     // The user's own folder named "Test" in the start-up folder.
     fs::create_directory(startup / "Test");
-    writeFile(startup / "Test" / "holiday.jpg", "photo");
+    WriteFile(startup / "Test" / "holiday.jpg", "photo");
 
     TempDir elsewhere;
-    writeFile(elsewhere / "keep.txt", "keep");
+    WriteFile(elsewhere / "keep.txt", "keep");
     fs::path path;
     {
         SkinWorkingFolder folder;
         path = folder.Path();
-        EXPECT_NE(fs::path(path).parent_path(), startup.path());
+        EXPECT_NE(fs::path(path).parent_path(), startup.Path());
         // A link inside the working folder is removed, not followed.
-        fs::create_directory_symlink(elsewhere.path(), path / "link");
+        fs::create_directory_symlink(elsewhere.Path(), path / "link");
         fs::create_symlink(elsewhere / "keep.txt", path / "file-link");
     } // the destructor deletes the folder
 
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(readFile(startup / "Test" / "holiday.jpg"), "photo");
-    EXPECT_EQ(readFile(elsewhere / "keep.txt"), "keep");
+    EXPECT_EQ(ReadFile(startup / "Test" / "holiday.jpg"), "photo");
+    EXPECT_EQ(ReadFile(elsewhere / "keep.txt"), "keep");
 }
 
 TEST(SkinWorkingFolderTest, MovingHandsTheFolderOver)

@@ -33,7 +33,7 @@ TEST(BmpWriter, WritesEveryPixelExactlyIn24Bits)
         image.setPixel(0, 1, qRgb(255, 0, 255));
         const fs::path file = dir / ("image" + std::to_string(width) + ".bmp");
         ASSERT_TRUE(skingen::WriteBmp24(image, Path(file)));
-        const std::string bytes = readFile(file);
+        const std::string bytes = ReadFile(file);
         const size_t rowBytes = (width * 3 + 3) / 4 * 4;
         EXPECT_EQ(bytes.size(), 54 + rowBytes * 3);
         EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24);
@@ -53,7 +53,7 @@ TEST(BmpWriter, WritesEveryPixelExactlyIn24Bits)
 // Runs the generator as the build does.
 int Generate(const std::string &theme, const fs::path &out)
 {
-    return runCommand("QT_QPA_PLATFORM=offscreen '" + std::string(LUMASKIN_SKINGEN) +
+    return RunCommand("QT_QPA_PLATFORM=offscreen '" + std::string(LUMASKIN_SKINGEN) +
                       "' --theme '" + std::string(LUMASKIN_THEMES_DIR) + "/" + theme + "' --out '" +
                       out.string() + "' 2>/dev/null");
 }
@@ -62,7 +62,7 @@ std::map<std::string, std::string> FolderContents(const fs::path &folder)
 {
     std::map<std::string, std::string> contents;
     for (const auto &entry : fs::directory_iterator(folder))
-        contents[entry.path().filename().string()] = readFile(entry.path());
+        contents[entry.path().filename().string()] = ReadFile(entry.path());
     return contents;
 }
 
@@ -84,10 +84,10 @@ TEST(ZipWriter, PacksAFolderTheSameWayEveryTimeForTheProgramsReader)
 {
     TempDir dir;
     fs::create_directories(dir / "in");
-    writeFile(dir / "in" / "b.txt", std::string(5000, 'b'));
-    writeFile(dir / "in" / "a.bmp", "BM and some bytes");
-    writeFile(dir / "in" / "Skin.ini", "[Screen]\nMain=a.bmp\n");
-    writeFile(dir / "in" / "empty", "");
+    WriteFile(dir / "in" / "b.txt", std::string(5000, 'b'));
+    WriteFile(dir / "in" / "a.bmp", "BM and some bytes");
+    WriteFile(dir / "in" / "Skin.ini", "[Screen]\nMain=a.bmp\n");
+    WriteFile(dir / "in" / "empty", "");
     QString error;
     ASSERT_TRUE(skingen::PackFolder(Path(dir / "in"), Path(dir / "one.zip"), error))
         << error.toStdString();
@@ -95,7 +95,7 @@ TEST(ZipWriter, PacksAFolderTheSameWayEveryTimeForTheProgramsReader)
     fs::permissions(dir / "in" / "a.bmp", fs::perms::owner_read);
     fs::last_write_time(dir / "in" / "b.txt", fs::file_time_type::clock::now());
     ASSERT_TRUE(skingen::PackFolder(Path(dir / "in"), Path(dir / "two.zip"), error));
-    EXPECT_EQ(readFile(dir / "one.zip"), readFile(dir / "two.zip"));
+    EXPECT_EQ(ReadFile(dir / "one.zip"), ReadFile(dir / "two.zip"));
 
     ZipArchive archive;
     archive.Open((dir / "one.zip").string(), 0, 0);
@@ -107,8 +107,8 @@ TEST(ZipWriter, PacksAFolderTheSameWayEveryTimeForTheProgramsReader)
     }
     archive.Close(true);
     EXPECT_EQ(names, (std::vector<std::string>{"Skin.ini", "a.bmp", "b.txt", "empty"}));
-    EXPECT_EQ(readFile(dir / "out" / "b.txt"), std::string(5000, 'b'));
-    EXPECT_EQ(readFile(dir / "out" / "a.bmp"), "BM and some bytes");
+    EXPECT_EQ(ReadFile(dir / "out" / "b.txt"), std::string(5000, 'b'));
+    EXPECT_EQ(ReadFile(dir / "out" / "a.bmp"), "BM and some bytes");
     EXPECT_TRUE(fs::exists(dir / "out" / "empty"));
 
     fs::create_directories(dir / "nothing");
@@ -120,7 +120,7 @@ TEST(Generator, WritingAgainReplacesAnEarlierSkin)
 {
     TempDir dir;
     fs::create_directories(dir / "out");
-    writeFile(dir / "out" / "stale.bmp", "left over");
+    WriteFile(dir / "out" / "stale.bmp", "left over");
     ASSERT_EQ(Generate("gray.ini", dir / "out"), 0);
     EXPECT_FALSE(fs::exists(dir / "out" / "stale.bmp"));
     EXPECT_TRUE(fs::exists(dir / "out" / "Skin.ini"));
@@ -129,7 +129,7 @@ TEST(Generator, WritingAgainReplacesAnEarlierSkin)
 TEST(Generator, RefusesAThemeWithAMistake)
 {
     TempDir dir;
-    const std::string good = readFile(fs::path(LUMASKIN_THEMES_DIR) / "purple.ini");
+    const std::string good = ReadFile(fs::path(LUMASKIN_THEMES_DIR) / "purple.ini");
     ASSERT_FALSE(good.empty());
     QString error;
     EXPECT_TRUE(skingen::LoadTheme(Path(fs::path(LUMASKIN_THEMES_DIR) / "purple.ini"), error))
@@ -140,7 +140,7 @@ TEST(Generator, RefusesAThemeWithAMistake)
         const auto at = text.find(from);
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, from.size(), to);
-        writeFile(dir / "theme.ini", text);
+        WriteFile(dir / "theme.ini", text);
         QString message;
         EXPECT_FALSE(skingen::LoadTheme(Path(dir / "theme.ini"), message)) << to;
         EXPECT_TRUE(message.contains(QLatin1String(expected))) << message.toStdString();

@@ -87,7 +87,7 @@ TEST_P(PackageTest, EntriesStayWithinTheLengthTheFormatAllows)
 {
     const SkinUnderTest &skin = Skin();
     ASSERT_TRUE(skin.Extracted());
-    std::istringstream lines(readFile(skin.Folder().SkinFilePath()));
+    std::istringstream lines(ReadFile(skin.Folder().SkinFilePath()));
     std::string line;
     while (std::getline(lines, line)) {
         const auto equals = line.find('=');
@@ -102,7 +102,7 @@ TEST_P(PackageTest, EveryBitmapIsA24BitBmpThatLoads)
     const SkinUnderTest &skin = Skin();
     ASSERT_TRUE(skin.Extracted());
     for (const std::string &name : skin.BitmapNames()) {
-        const std::string bytes = readFile(std::filesystem::path(skin.Folder().Path()) / name);
+        const std::string bytes = ReadFile(std::filesystem::path(skin.Folder().Path()) / name);
         ASSERT_GE(bytes.size(), 54u) << name;
         EXPECT_EQ(bytes.substr(0, 2), "BM") << name;
         EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << name;
@@ -161,9 +161,9 @@ TEST_P(PackageTest, FineCompanionsAreDrawnAtTwiceTheSize)
 // Other tools read the packages too: Info-ZIP's test of every entry passes.
 TEST_P(PackageTest, PassesInfoZipsTest)
 {
-    if (runCommand("command -v unzip >/dev/null") != 0)
+    if (RunCommand("command -v unzip >/dev/null") != 0)
         GTEST_SKIP() << "unzip is not installed";
-    EXPECT_EQ(runCommand("unzip -tqq '" + PackagePath(GetParam()).string() + "'"), 0);
+    EXPECT_EQ(RunCommand("unzip -tqq '" + PackagePath(GetParam()).string() + "'"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, PackageTest, ::testing::ValuesIn(PackageNames()),
@@ -171,9 +171,9 @@ INSTANTIATE_TEST_SUITE_P(Bundled, PackageTest, ::testing::ValuesIn(PackageNames(
 
 TEST(BundledPackages, StartUpPackageIsThePurpleSkin)
 {
-    const std::string skn = readFile(PackagePath("Purple.skn"));
+    const std::string skn = ReadFile(PackagePath("Purple.skn"));
     ASSERT_FALSE(skn.empty());
-    EXPECT_EQ(skn, readFile(PackagePath("Purple.zip")));
+    EXPECT_EQ(skn, ReadFile(PackagePath("Purple.zip")));
 }
 
 TEST(BundledPackages, AreAllDifferentApartFromTheStartUpCopy)
@@ -181,7 +181,7 @@ TEST(BundledPackages, AreAllDifferentApartFromTheStartUpCopy)
     std::vector<std::string> contents;
     for (const std::string &name : PackageNames()) {
         if (name != "Purple.skn")
-            contents.push_back(readFile(PackagePath(name)));
+            contents.push_back(ReadFile(PackagePath(name)));
     }
     for (size_t i = 0; i < contents.size(); ++i) {
         ASSERT_FALSE(contents[i].empty());

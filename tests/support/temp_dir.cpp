@@ -29,7 +29,7 @@ TempDir::~TempDir()
     fs::remove_all(m_path, ec);
 }
 
-std::string readFile(const fs::path &path)
+std::string ReadFile(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
@@ -37,20 +37,20 @@ std::string readFile(const fs::path &path)
     return out.str();
 }
 
-void writeFile(const fs::path &path, std::string_view bytes)
+void WriteFile(const fs::path &path, std::string_view bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-int runCommand(const std::string &command, const fs::path &cwd)
+int RunCommand(const std::string &command, const fs::path &cwd)
 {
     std::string full = cwd.empty() ? command : "cd '" + cwd.string() + "' && " + command;
     int status = std::system(full.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-fs::path sourceDir()
+fs::path SourceDir()
 {
     if (const char *dir = std::getenv("LUMASKIN_SOURCE_DIR"))
         return dir;

@@ -16,7 +16,7 @@ public:
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
 
-    const std::filesystem::path &path() const { return m_path; }
+    const std::filesystem::path &Path() const { return m_path; }
     std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
 
 private:
@@ -24,13 +24,13 @@ private:
 };
 
 // Whole-file helpers for fixtures.
-std::string readFile(const std::filesystem::path &path);
-void writeFile(const std::filesystem::path &path, std::string_view bytes);
+std::string ReadFile(const std::filesystem::path &path);
+void WriteFile(const std::filesystem::path &path, std::string_view bytes);
 
 // Runs a shell command with `cwd` as its working folder and returns its exit status.
-int runCommand(const std::string &command, const std::filesystem::path &cwd = {});
+int RunCommand(const std::string &command, const std::filesystem::path &cwd = {});
 
 // The repository root, for tests that need files kept beside the sources.
-std::filesystem::path sourceDir();
+std::filesystem::path SourceDir();
 
 } // namespace lumaskin::test

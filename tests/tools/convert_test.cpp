@@ -13,7 +13,7 @@
 namespace lumaskin {
 namespace {
 
-QString str(const std::filesystem::path &p)
+QString Str(const std::filesystem::path &p)
 {
     return QString::fromStdString(p.string());
 }
@@ -144,16 +144,16 @@ protected:
         for (int i = 0; i < 6; ++i) {
             Image image(40 + i, 30, 0x204060ffu + (static_cast<std::uint32_t>(i) << 24));
             const auto path = dir / "in" / ("p" + std::to_string(i) + ".png");
-            ASSERT_TRUE(WriteImage(image, str(path), QStringLiteral("png"), nullptr));
-            sources << str(path);
+            ASSERT_TRUE(WriteImage(image, Str(path), QStringLiteral("png"), nullptr));
+            sources << Str(path);
         }
     }
 
-    ConversionRequest request(int jobs) const
+    ConversionRequest Request(int jobs) const
     {
         ConversionRequest r;
         r.sources = sources;
-        r.folder = str(dir / "out");
+        r.folder = Str(dir / "out");
         r.format = QStringLiteral("png");
         r.steps = {{FindEffect("contrast"), {150}}, {FindEffect("blur"), {}}};
         r.jobs = jobs;
@@ -166,17 +166,17 @@ protected:
 
 TEST_F(BatchConversionTest, ParallelAndOneByOneWriteTheSameBytes)
 {
-    BatchConversion::Run(request(1));
+    BatchConversion::Run(Request(1));
     std::vector<std::string> serial;
     for (int i = 0; i < 6; ++i)
-        serial.push_back(test::readFile(dir / "out" / ("p" + std::to_string(i) + ".png")));
+        serial.push_back(test::ReadFile(dir / "out" / ("p" + std::to_string(i) + ".png")));
     std::filesystem::remove_all(dir / "out");
     std::filesystem::create_directories(dir / "out");
-    const auto outcomes = BatchConversion::Run(request(4));
+    const auto outcomes = BatchConversion::Run(Request(4));
     for (int i = 0; i < 6; ++i) {
         EXPECT_TRUE(outcomes[static_cast<std::size_t>(i)].written);
         EXPECT_FALSE(serial[static_cast<std::size_t>(i)].empty());
-        EXPECT_EQ(test::readFile(dir / "out" / ("p" + std::to_string(i) + ".png")),
+        EXPECT_EQ(test::ReadFile(dir / "out" / ("p" + std::to_string(i) + ".png")),
                   serial[static_cast<std::size_t>(i)]);
     }
 }
@@ -197,26 +197,26 @@ TEST_F(BatchConversionTest, PhotoSizedBatchesWriteWhatEachFileAloneWrites)
                 p[3] = 255;
             }
         const auto path = dir / "in" / ("photo" + std::to_string(i) + ".jpg");
-        ASSERT_TRUE(WriteImage(image, str(path), QStringLiteral("jpg"), nullptr));
-        photos << str(path);
+        ASSERT_TRUE(WriteImage(image, Str(path), QStringLiteral("jpg"), nullptr));
+        photos << Str(path);
     }
     const std::vector<EffectStep> steps = {{FindEffect("sharpen"), {}}};
     std::vector<std::string> alone;
     for (int i = 0; i < 5; ++i) {
         const auto target = dir / ("alone" + std::to_string(i) + ".jpg");
-        ASSERT_TRUE(ConvertFile(photos[i], str(target), QStringLiteral("jpg"), steps, nullptr));
-        alone.push_back(test::readFile(target));
+        ASSERT_TRUE(ConvertFile(photos[i], Str(target), QStringLiteral("jpg"), steps, nullptr));
+        alone.push_back(test::ReadFile(target));
     }
     ConversionRequest r;
     r.sources = photos;
-    r.folder = str(dir / "out");
+    r.folder = Str(dir / "out");
     r.format = QStringLiteral("jpg");
     r.steps = steps;
     r.jobs = 2;
     for (const ConversionOutcome &outcome : BatchConversion::Run(r))
         EXPECT_TRUE(outcome.written) << outcome.error.toStdString();
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(test::readFile(dir / "out" / ("photo" + std::to_string(i) + ".jpg")),
+        EXPECT_EQ(test::ReadFile(dir / "out" / ("photo" + std::to_string(i) + ".jpg")),
                   alone[static_cast<std::size_t>(i)])
             << i;
 }
@@ -233,14 +233,14 @@ TEST_F(BatchConversionTest, SameNamesDotlessNamesAndSourcesInTheFolderAreAllKept
 {
     // Two same-named pictures, a name without a dot, and a picture that is its own target.
     const auto twin = dir / "in" / "other" / "p0.png";
-    ASSERT_TRUE(WriteImage(Image(7, 9, 0xff0000ffu), str(twin), QStringLiteral("png"), nullptr));
+    ASSERT_TRUE(WriteImage(Image(7, 9, 0xff0000ffu), Str(twin), QStringLiteral("png"), nullptr));
     const auto dotless = dir / "in" / "snapshot";
     std::filesystem::copy_file(dir / "in" / "p1.png", dotless);
     const auto inside = dir / "out" / "p5.png";
     std::filesystem::copy_file(dir / "in" / "p5.png", inside);
-    const std::string insideBytes = test::readFile(inside);
-    ConversionRequest r = request(3);
-    r.sources = {sources[0], str(twin), str(dotless), str(inside)};
+    const std::string insideBytes = test::ReadFile(inside);
+    ConversionRequest r = Request(3);
+    r.sources = {sources[0], Str(twin), Str(dotless), Str(inside)};
 
     const auto plan = BatchConversion::Plan(r);
     EXPECT_EQ(Names(plan),
@@ -252,17 +252,17 @@ TEST_F(BatchConversionTest, SameNamesDotlessNamesAndSourcesInTheFolderAreAllKept
     const auto outcomes = BatchConversion::Run(r);
     for (const ConversionOutcome &o : outcomes)
         EXPECT_TRUE(o.written) << o.error.toStdString();
-    EXPECT_EQ(test::readFile(inside), insideBytes);
+    EXPECT_EQ(test::ReadFile(inside), insideBytes);
     QString error;
-    EXPECT_EQ(ReadImage(str(dir / "out" / "p0 (2).png"), &error).Width(), 7);
-    EXPECT_EQ(ReadImage(str(dir / "out" / "p0.png"), &error).Width(), 40);
-    EXPECT_EQ(ReadImage(str(dir / "out" / "snapshot.png"), &error).Width(), 41);
+    EXPECT_EQ(ReadImage(Str(dir / "out" / "p0 (2).png"), &error).Width(), 7);
+    EXPECT_EQ(ReadImage(Str(dir / "out" / "p0.png"), &error).Width(), 40);
+    EXPECT_EQ(ReadImage(Str(dir / "out" / "snapshot.png"), &error).Width(), 41);
 
     // The same list again gives the same names, replacing its own earlier results only.
     EXPECT_EQ(Names(BatchConversion::Plan(r)), Names(plan));
     BatchConversion::Run(r);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "out"), {}), 5);
-    EXPECT_EQ(test::readFile(inside), insideBytes);
+    EXPECT_EQ(test::ReadFile(inside), insideBytes);
 
     // Replacing the source is only done when allowed.
     r.overwriteSources = true;
@@ -270,15 +270,15 @@ TEST_F(BatchConversionTest, SameNamesDotlessNamesAndSourcesInTheFolderAreAllKept
     EXPECT_EQ(Names(allowed)[3], "p5.png");
     EXPECT_TRUE(allowed[3].replacesSource);
     // A source listed twice is read by both rows, so neither may replace it.
-    r.sources.append(str(inside));
+    r.sources.append(Str(inside));
     EXPECT_EQ(Names(BatchConversion::Plan(r))[3], "p5 (2).png");
 }
 
 TEST_F(BatchConversionTest, ExistingTargetsAreReplacedSkippedOrKeptAsAsked)
 {
-    test::writeFile(dir / "out" / "p0.png", "earlier");
-    test::writeFile(dir / "out" / "p1 (2).png", "earlier");
-    ConversionRequest r = request(2);
+    test::WriteFile(dir / "out" / "p0.png", "earlier");
+    test::WriteFile(dir / "out" / "p1 (2).png", "earlier");
+    ConversionRequest r = Request(2);
     r.sources = {sources[0], sources[1], sources[2]};
 
     r.ifExists = IfExists::Skip;
@@ -287,15 +287,15 @@ TEST_F(BatchConversionTest, ExistingTargetsAreReplacedSkippedOrKeptAsAsked)
     EXPECT_FALSE(outcomes[0].started);
     EXPECT_EQ(outcomes[0].reason, TargetReason::Exists);
     EXPECT_TRUE(outcomes[1].written);
-    EXPECT_EQ(test::readFile(dir / "out" / "p0.png"), "earlier");
+    EXPECT_EQ(test::ReadFile(dir / "out" / "p0.png"), "earlier");
 
     r.ifExists = IfExists::Rename;
     outcomes = BatchConversion::Run(r);
     // "p1 (2).png" is taken as well, so the next free number is used.
     EXPECT_EQ(Names(outcomes),
               (std::vector<std::string>{"p0 (2).png", "p1 (3).png", "p2 (2).png"}));
-    EXPECT_EQ(test::readFile(dir / "out" / "p0.png"), "earlier");
-    EXPECT_EQ(test::readFile(dir / "out" / "p1 (2).png"), "earlier");
+    EXPECT_EQ(test::ReadFile(dir / "out" / "p0.png"), "earlier");
+    EXPECT_EQ(test::ReadFile(dir / "out" / "p1 (2).png"), "earlier");
 
     r.ifExists = IfExists::Overwrite;
     const auto plan = BatchConversion::Plan(r);
@@ -303,7 +303,7 @@ TEST_F(BatchConversionTest, ExistingTargetsAreReplacedSkippedOrKeptAsAsked)
     EXPECT_FALSE(plan[0].replacesSource);
     outcomes = BatchConversion::Run(r);
     EXPECT_TRUE(outcomes[0].written);
-    EXPECT_NE(test::readFile(dir / "out" / "p0.png"), "earlier");
+    EXPECT_NE(test::ReadFile(dir / "out" / "p0.png"), "earlier");
 
     // A write that fails names the target, not the picture read.
     std::filesystem::remove(dir / "out" / "p2.png");
@@ -311,16 +311,16 @@ TEST_F(BatchConversionTest, ExistingTargetsAreReplacedSkippedOrKeptAsAsked)
     outcomes = BatchConversion::Run(r);
     EXPECT_FALSE(outcomes[2].written);
     EXPECT_TRUE(outcomes[2].writeFailed);
-    EXPECT_EQ(outcomes[2].FailedFile(), str(dir / "out" / "p2.png"));
+    EXPECT_EQ(outcomes[2].FailedFile(), Str(dir / "out" / "p2.png"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "out" / "p2.png" / "inside"));
 }
 
 TEST_F(BatchConversionTest, FailuresAreReportedPerFileAndDoNotStopTheOthers)
 {
-    test::writeFile(dir / "in" / "broken.jpg", "not a picture at all");
-    ConversionRequest r = request(2);
-    r.sources.insert(2, str(dir / "in" / "broken.jpg"));
-    r.sources.append(str(dir / "in" / "missing.png"));
+    test::WriteFile(dir / "in" / "broken.jpg", "not a picture at all");
+    ConversionRequest r = Request(2);
+    r.sources.insert(2, Str(dir / "in" / "broken.jpg"));
+    r.sources.append(Str(dir / "in" / "missing.png"));
     int reported = 0;
     const auto outcomes =
         BatchConversion::Run(r, [&](int finished, int total, const ConversionOutcome &) {
@@ -340,7 +340,7 @@ TEST_F(BatchConversionTest, CancelStopsStartingFilesAndLeavesNoPartialFile)
 {
     std::atomic<bool> cancel{false};
     const auto outcomes = BatchConversion::Run(
-        request(1),
+        Request(1),
         [&](int finished, int, const ConversionOutcome &) {
             if (finished == 2)
                 cancel = true;
@@ -360,44 +360,44 @@ TEST_F(BatchConversionTest, CancelStopsStartingFilesAndLeavesNoPartialFile)
 
 TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
 {
-    test::writeFile(dir / "in" / "broken.png", "\x89PNG\r\n\x1a\nbroken");
+    test::WriteFile(dir / "in" / "broken.png", "\x89PNG\r\n\x1a\nbroken");
     const std::string tool = LUMASKIN_CONVERT_PATH;
     const std::string out = (dir / "out").string();
-    EXPECT_EQ(test::runCommand("'" + tool + "' -f jpg -o '" + out +
+    EXPECT_EQ(test::RunCommand("'" + tool + "' -f jpg -o '" + out +
                                    "' --effect invertcolor in/p0.png in/p1.png 2>/dev/null",
-                               dir.path()),
+                               dir.Path()),
               0);
     EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p1.jpg"));
     EXPECT_EQ(
-        test::runCommand("'" + tool + "' -f png -o '" + out + "' in/p2.png in/broken.png 2>err.txt",
-                         dir.path()),
+        test::RunCommand("'" + tool + "' -f png -o '" + out + "' in/p2.png in/broken.png 2>err.txt",
+                         dir.Path()),
         1);
     EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p2.png"));
-    const std::string err = test::readFile(dir / "err.txt");
+    const std::string err = test::ReadFile(dir / "err.txt");
     EXPECT_NE(err.find("broken.png"), std::string::npos);
-    EXPECT_EQ(test::runCommand("'" + tool + "' -f png -o '" + out + "/none' in/p2.png 2>/dev/null",
-                               dir.path()),
+    EXPECT_EQ(test::RunCommand("'" + tool + "' -f png -o '" + out + "/none' in/p2.png 2>/dev/null",
+                               dir.Path()),
               2);
     EXPECT_EQ(
-        test::runCommand("'" + tool + "' -f png -o in/p2.png in/p1.png 2>err.txt", dir.path()), 2);
-    EXPECT_NE(test::readFile(dir / "err.txt").find("is a file, not a folder"), std::string::npos);
+        test::RunCommand("'" + tool + "' -f png -o in/p2.png in/p1.png 2>err.txt", dir.Path()), 2);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("is a file, not a folder"), std::string::npos);
 
     // A source in the output folder stays; the report names the renamed file and counts.
-    const std::string p2 = test::readFile(dir / "out" / "p2.png");
+    const std::string p2 = test::ReadFile(dir / "out" / "p2.png");
     EXPECT_EQ(
-        test::runCommand("'" + tool + "' -f png -o out out/p2.png in/p2.png 2>err.txt", dir.path()),
+        test::RunCommand("'" + tool + "' -f png -o out out/p2.png in/p2.png 2>err.txt", dir.Path()),
         0);
-    EXPECT_EQ(test::readFile(dir / "out" / "p2.png"), p2);
-    const std::string report = test::readFile(dir / "err.txt");
+    EXPECT_EQ(test::ReadFile(dir / "out" / "p2.png"), p2);
+    const std::string report = test::ReadFile(dir / "err.txt");
     EXPECT_NE(report.find("\"in/p2.png\" written as \"out/p2 (3).png\""), std::string::npos)
         << report;
     EXPECT_NE(report.find("2 written, 0 skipped, 2 renamed"), std::string::npos) << report;
-    EXPECT_EQ(test::runCommand("'" + tool +
+    EXPECT_EQ(test::RunCommand("'" + tool +
                                    "' -f png -o out --if-exists=skip out/p2.png in/p2.png "
                                    "2>err.txt",
-                               dir.path()),
+                               dir.Path()),
               0);
-    EXPECT_NE(test::readFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
               std::string::npos);
 }
 
@@ -405,17 +405,17 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
 // same bytes, and a line break in a name stays inside its quoted name in the report.
 TEST_F(BatchConversionTest, CommandLineNamesAreBytesAndQuoted)
 {
-    std::filesystem::copy_file(dir / "in" / "p0.png", dir.path().string() + "/in/caf\xE9.png");
-    test::writeFile(dir / "in" / "two\nlumaskin-convert: forged.png", "not a picture");
+    std::filesystem::copy_file(dir / "in" / "p0.png", dir.Path().string() + "/in/caf\xE9.png");
+    test::WriteFile(dir / "in" / "two\nlumaskin-convert: forged.png", "not a picture");
     const std::string tool = LUMASKIN_CONVERT_PATH;
     const std::string out = (dir / "out").string();
-    EXPECT_EQ(test::runCommand("'" + tool + "' -f bmp -o '" + out + "' in/caf\xE9.png 'in/two\n" +
+    EXPECT_EQ(test::RunCommand("'" + tool + "' -f bmp -o '" + out + "' in/caf\xE9.png 'in/two\n" +
                                    "lumaskin-convert: forged.png' 2>err.txt",
-                               dir.path()),
+                               dir.Path()),
               1);
-    EXPECT_TRUE(std::filesystem::exists(dir.path().string() + "/out/caf\xE9.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path().string() + "/out/caf\xE9.bmp"));
     // Qt may add a line of its own about the environment; the tool's lines are these two.
-    std::istringstream err(test::readFile(dir / "err.txt"));
+    std::istringstream err(test::ReadFile(dir / "err.txt"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(err, line);)
         if (line.starts_with("lumaskin-convert:"))
@@ -436,9 +436,9 @@ TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)
     // must not set aside room for the largest file the program accepts.
     const std::string tool = LUMASKIN_CONVERT_PATH;
     const std::string out = (dir / "out").string();
-    EXPECT_EQ(test::runCommand("ulimit -v 1500000 && '" + tool + "' -f png -o '" + out +
+    EXPECT_EQ(test::RunCommand("ulimit -v 1500000 && '" + tool + "' -f png -o '" + out +
                                    "' in/p0.png 2>/dev/null",
-                               dir.path()),
+                               dir.Path()),
               0);
     EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p0.png"));
 #endif
@@ -446,16 +446,16 @@ TEST_F(BatchConversionTest, SmallPicturesNeedLittleMemory)
 
 TEST_F(BatchConversionTest, FilesFromTakesNulSeparatedNamesAsBytes)
 {
-    const std::string odd = dir.path().string() + "/in/caf\xE9 au lait.png";
+    const std::string odd = dir.Path().string() + "/in/caf\xE9 au lait.png";
     std::filesystem::copy_file(dir / "in" / "p0.png", odd);
-    test::writeFile(dir / "list", std::string("in/p1.png\0", 10) + "in/caf\xE9 au lait.png" +
+    test::WriteFile(dir / "list", std::string("in/p1.png\0", 10) + "in/caf\xE9 au lait.png" +
                                       std::string("\0", 1));
     const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
-    EXPECT_EQ(test::runCommand(tool + " -f bmp -o out --files-from - -0 < list", dir.path()), 0);
-    EXPECT_TRUE(std::filesystem::exists(dir.path().string() + "/out/caf\xE9 au lait.bmp"));
+    EXPECT_EQ(test::RunCommand(tool + " -f bmp -o out --files-from - -0 < list", dir.Path()), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path().string() + "/out/caf\xE9 au lait.bmp"));
     EXPECT_TRUE(std::filesystem::exists(dir / "out" / "p1.bmp"));
-    EXPECT_EQ(test::runCommand(tool + " -f bmp -o out --files-from none 2>err.txt", dir.path()), 2);
-    EXPECT_NE(test::readFile(dir / "err.txt").find("cannot read the list \"none\""),
+    EXPECT_EQ(test::RunCommand(tool + " -f bmp -o out --files-from none 2>err.txt", dir.Path()), 2);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("cannot read the list \"none\""),
               std::string::npos);
 }
 
@@ -466,13 +466,13 @@ TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)
     fs::copy_file(dir / "in" / "p1.png", dir / "in" / "other" / "deep" / "q.png");
     // Two pictures of one folder that give the same name, and things a walk must pass by.
     fs::copy_file(dir / "in" / "p2.png", dir / "in" / "other" / "s.png");
-    ASSERT_TRUE(WriteImage(Image(7, 5, 0xff0000ffu), str(dir / "in" / "other" / "s.bmp"),
+    ASSERT_TRUE(WriteImage(Image(7, 5, 0xff0000ffu), Str(dir / "in" / "other" / "s.bmp"),
                            QStringLiteral("bmp"), nullptr));
-    test::writeFile(dir / "in" / "notes.txt", "not a picture");
+    test::WriteFile(dir / "in" / "notes.txt", "not a picture");
     fs::create_directory_symlink("..", dir / "in" / "other" / "loop");
     const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
 
-    ASSERT_EQ(test::runCommand(tool + " -r -f png -o out in", dir.path()), 0);
+    ASSERT_EQ(test::RunCommand(tool + " -r -f png -o out in", dir.Path()), 0);
     std::vector<std::string> written;
     for (const auto &entry : fs::recursive_directory_iterator(dir / "out"))
         if (entry.is_regular_file())
@@ -485,28 +485,28 @@ TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)
 
     fs::create_directory(dir / "split");
     // One picture alone, as a part of a split batch gets it, takes the name the whole run gave.
-    ASSERT_EQ(test::runCommand("cd in && " + tool + " --parents -f png -o ../split ./other/s.png",
-                               dir.path()),
+    ASSERT_EQ(test::RunCommand("cd in && " + tool + " --parents -f png -o ../split ./other/s.png",
+                               dir.Path()),
               0);
-    EXPECT_EQ(test::readFile(dir / "split" / "other" / "s (2).png"),
-              test::readFile(dir / "out" / "other" / "s (2).png"));
+    EXPECT_EQ(test::ReadFile(dir / "split" / "other" / "s (2).png"),
+              test::ReadFile(dir / "out" / "other" / "s (2).png"));
 
     // A link under the output folder is refused, never written through.
     fs::create_directories(dir / "linked" / "elsewhere");
     fs::create_directory_symlink("elsewhere", dir / "linked" / "other");
-    EXPECT_EQ(test::runCommand(tool + " -r -f png -o linked in 2>err.txt", dir.path()), 1);
+    EXPECT_EQ(test::RunCommand(tool + " -r -f png -o linked in 2>err.txt", dir.Path()), 1);
     EXPECT_TRUE(fs::is_empty(dir / "linked" / "elsewhere"));
     EXPECT_TRUE(fs::exists(dir / "linked" / "p5.png"));
-    EXPECT_NE(test::readFile(dir / "err.txt").find("is a link"), std::string::npos);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("is a link"), std::string::npos);
 
     // An output folder inside the tree is not walked: a rerun finds nothing new to convert.
     fs::create_directory(dir / "in" / "conv");
-    ASSERT_EQ(test::runCommand(tool + " -r -f png -o in/conv in", dir.path()), 0);
+    ASSERT_EQ(test::RunCommand(tool + " -r -f png -o in/conv in", dir.Path()), 0);
     EXPECT_EQ(
-        test::runCommand(tool + " -r --if-exists=skip -f png -o in/conv in 2>err.txt", dir.path()),
+        test::RunCommand(tool + " -r --if-exists=skip -f png -o in/conv in 2>err.txt", dir.Path()),
         0);
     EXPECT_FALSE(fs::exists(dir / "in" / "conv" / "conv"));
-    EXPECT_NE(test::readFile(dir / "err.txt").find("0 written, 9 skipped"), std::string::npos);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 9 skipped"), std::string::npos);
 }
 
 TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)
@@ -517,18 +517,18 @@ TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)
     constexpr int kFiles = 16;
     for (int i = 0; i < kFiles; ++i)
         ASSERT_TRUE(WriteImage(Image(800, 600, 0x336699ffu + static_cast<std::uint32_t>(i)),
-                               str(dir / "big" / ("b" + std::to_string(i) + ".png")),
+                               Str(dir / "big" / ("b" + std::to_string(i) + ".png")),
                                QStringLiteral("png"), nullptr));
     const std::string run = "'" + std::string(LUMASKIN_CONVERT_PATH) +
                             "' -f png -e emboss=3,2 -o stop --if-exists=skip big/*.png";
     // Stopped as soon as the first picture is there, as a machine of a split batch may be.
-    EXPECT_EQ(test::runCommand(run +
+    EXPECT_EQ(test::RunCommand(run +
                                    " 2>err.txt & pid=$!; for i in $(seq 3000); do "
                                    "[ -n \"$(ls '" +
                                    (dir / "stop").string() +
                                    "')\" ] && break; sleep 0.01; done; "
                                    "kill -TERM $pid; wait $pid; exit $?",
-                               dir.path()),
+                               dir.Path()),
               128 + SIGTERM);
     std::size_t written = 0;
     for (const auto &entry : fs::directory_iterator(dir / "stop")) {
@@ -536,8 +536,8 @@ TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)
         ++written;
     }
     EXPECT_LT(written, static_cast<std::size_t>(kFiles));
-    EXPECT_NE(test::readFile(dir / "err.txt").find("stopped: "), std::string::npos);
-    EXPECT_EQ(test::runCommand(run + " 2>/dev/null", dir.path()), 0);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("stopped: "), std::string::npos);
+    EXPECT_EQ(test::RunCommand(run + " 2>/dev/null", dir.Path()), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "stop"), fs::directory_iterator()),
               kFiles);
 }

@@ -22,12 +22,12 @@ struct Expected
     QVariantList arguments; // values and automation types both checked
 };
 
-QVariant s(int value)
+QVariant S(int value)
 {
     return QVariant::fromValue<short>(static_cast<short>(value));
 }
 
-std::vector<Expected> everyOperation()
+std::vector<Expected> EveryOperation()
 {
     using Id = DispatchId;
     const QString path = QStringLiteral("/tmp/out/a.b");
@@ -36,7 +36,7 @@ std::vector<Expected> everyOperation()
          [](CImageViewer &v) { v.SetFileName("/p/x.jpg"); },
          Id::FileName,
          {QStringLiteral("/p/x.jpg")}},
-        {"ViewMode", [](CImageViewer &v) { v.SetViewMode(9); }, Id::ViewMode, {s(9)}},
+        {"ViewMode", [](CImageViewer &v) { v.SetViewMode(9); }, Id::ViewMode, {S(9)}},
         {"DisplayOption",
          [](CImageViewer &v) { v.SetDisplayOption(true); },
          Id::DisplayOption,
@@ -52,57 +52,57 @@ std::vector<Expected> everyOperation()
         {"SaveAsIcon",
          [&](CImageViewer &v) { v.SaveAsIcon(path, "ico", 32, 32); },
          Id::SaveAsIcon,
-         {path, QStringLiteral("ico"), s(32), s(32)}},
+         {path, QStringLiteral("ico"), S(32), S(32)}},
         {"InvertColor", [](CImageViewer &v) { v.InvertColor(); }, Id::InvertColor, {}},
         {"AdjustRGB",
          [](CImageViewer &v) { v.AdjustRGB(70000, -70000, 32768); },
          Id::AdjustRGB,
-         {s(4464), s(-4464), s(-32768)}},
-        {"Contrast", [](CImageViewer &v) { v.Contrast(200); }, Id::Contrast, {s(200)}},
-        {"Saturation", [](CImageViewer &v) { v.Saturation(65736); }, Id::Saturation, {s(200)}},
-        {"Hue", [](CImageViewer &v) { v.Hue(1, 2, 3); }, Id::Hue, {s(1), s(2), s(3)}},
+         {S(4464), S(-4464), S(-32768)}},
+        {"Contrast", [](CImageViewer &v) { v.Contrast(200); }, Id::Contrast, {S(200)}},
+        {"Saturation", [](CImageViewer &v) { v.Saturation(65736); }, Id::Saturation, {S(200)}},
+        {"Hue", [](CImageViewer &v) { v.Hue(1, 2, 3); }, Id::Hue, {S(1), S(2), S(3)}},
         {"Gamma", [](CImageViewer &v) { v.Gamma(2.5); }, Id::Gamma, {QVariant(2.5)}},
         {"Lightness",
          [](CImageViewer &v) { v.Lightness(120, 120, 120); },
          Id::Lightness,
-         {s(120), s(120), s(120)}},
+         {S(120), S(120), S(120)}},
         {"Desaturate", [](CImageViewer &v) { v.Desaturate(); }, Id::Desaturate, {}},
         {"Sharpen", [](CImageViewer &v) { v.Sharpen(); }, Id::Sharpen, {}},
-        {"AntiNoise", [](CImageViewer &v) { v.AntiNoise(3); }, Id::AntiNoise, {s(3)}},
-        {"Diffuse", [](CImageViewer &v) { v.Diffuse(4); }, Id::Diffuse, {s(4)}},
-        {"Emboss", [](CImageViewer &v) { v.Emboss(3, 6); }, Id::Emboss, {s(3), s(6)}},
-        {"Mosaic", [](CImageViewer &v) { v.Mosaic(1, 8); }, Id::Mosaic, {s(1), s(8)}},
+        {"AntiNoise", [](CImageViewer &v) { v.AntiNoise(3); }, Id::AntiNoise, {S(3)}},
+        {"Diffuse", [](CImageViewer &v) { v.Diffuse(4); }, Id::Diffuse, {S(4)}},
+        {"Emboss", [](CImageViewer &v) { v.Emboss(3, 6); }, Id::Emboss, {S(3), S(6)}},
+        {"Mosaic", [](CImageViewer &v) { v.Mosaic(1, 8); }, Id::Mosaic, {S(1), S(8)}},
         {"Monochrome",
          [](CImageViewer &v) { v.Monochrome(100, 0xFFFFFF, 0); },
          Id::Monochrome,
-         {s(100), QVariant(0xFFFFFF), QVariant(0)}},
+         {S(100), QVariant(0xFFFFFF), QVariant(0)}},
         {"FocalBW",
          [](CImageViewer &v) { v.FocalBW(10, 20, 200, -200); },
          Id::FocalBW,
-         {s(10), s(20), s(200), s(-200)}},
-        {"SharpenEdge", [](CImageViewer &v) { v.SharpenEdge(100); }, Id::SharpenEdge, {s(100)}},
-        {"Twirl", [](CImageViewer &v) { v.Twirl(-90); }, Id::Twirl, {s(-90)}},
-        {"Noise", [](CImageViewer &v) { v.Noise(100, 1); }, Id::Noise, {s(100), s(1)}},
+         {S(10), S(20), S(200), S(-200)}},
+        {"SharpenEdge", [](CImageViewer &v) { v.SharpenEdge(100); }, Id::SharpenEdge, {S(100)}},
+        {"Twirl", [](CImageViewer &v) { v.Twirl(-90); }, Id::Twirl, {S(-90)}},
+        {"Noise", [](CImageViewer &v) { v.Noise(100, 1); }, Id::Noise, {S(100), S(1)}},
         {"ZoomIn", [](CImageViewer &v) { v.ZoomIn(); }, Id::ZoomIn, {}},
         {"ZoomOut", [](CImageViewer &v) { v.ZoomOut(); }, Id::ZoomOut, {}},
         {"RestoreImage",
          [](CImageViewer &v) { v.RestoreImage(false); },
          Id::RestoreImage,
          {QVariant(false)}},
-        {"Median", [](CImageViewer &v) { v.Median(5); }, Id::Median, {s(5)}},
+        {"Median", [](CImageViewer &v) { v.Median(5); }, Id::Median, {S(5)}},
         {"Blur", [](CImageViewer &v) { v.Blur(); }, Id::Blur, {}},
     };
 }
 
 TEST(CImageViewer, EveryOperationReachesItsIdentifierWithTypedArguments)
 {
-    for (const Expected &expected : everyOperation()) {
+    for (const Expected &expected : EveryOperation()) {
         SCOPED_TRACE(expected.operation);
         RecordingViewer recorder;
         expected.call(recorder.viewer);
         ASSERT_EQ(recorder.calls.size(), 1u);
-        EXPECT_EQ(recorder.last().id, static_cast<int>(expected.id));
-        const QVariantList &actual = recorder.last().arguments;
+        EXPECT_EQ(recorder.Last().id, static_cast<int>(expected.id));
+        const QVariantList &actual = recorder.Last().arguments;
         ASSERT_EQ(actual.size(), expected.arguments.size());
         for (qsizetype i = 0; i < actual.size(); ++i) {
             EXPECT_EQ(actual[i].metaType(), expected.arguments[i].metaType()) << "argument " << i;
@@ -113,7 +113,7 @@ TEST(CImageViewer, EveryOperationReachesItsIdentifierWithTypedArguments)
 
 TEST(CImageViewer, EffectIdentifiersAndArgumentCountsMatchTheViewersTable)
 {
-    for (const Expected &expected : everyOperation()) {
+    for (const Expected &expected : EveryOperation()) {
         const EffectDescriptor *effect = FindEffect(expected.operation);
         if (!effect)
             continue; // properties, saves, zoom and restore are not effects
@@ -122,7 +122,7 @@ TEST(CImageViewer, EffectIdentifiersAndArgumentCountsMatchTheViewersTable)
         EXPECT_EQ(effect->arguments.size(), static_cast<std::size_t>(expected.arguments.size()));
     }
     // And every effect the viewer offers can be reached.
-    const auto operations = everyOperation();
+    const auto operations = EveryOperation();
     for (const EffectDescriptor &effect : Effects()) {
         const bool wrapped = std::any_of(operations.begin(), operations.end(),
                                          [&](auto &e) { return effect.operation == e.operation; });

@@ -15,15 +15,15 @@
 namespace lumaskin {
 namespace {
 
-QString sourceFile(const char *name)
+QString SourceFile(const char *name)
 {
-    return QString::fromStdString(test::readFile(test::sourceDir() / name));
+    return QString::fromStdString(test::ReadFile(test::SourceDir() / name));
 }
 
 // The cells of the table rows (below the header) of the README section `heading`.
-std::vector<QStringList> readmeTable(const QString &heading)
+std::vector<QStringList> ReadmeTable(const QString &heading)
 {
-    const QString readme = sourceFile("README.md");
+    const QString readme = SourceFile("README.md");
     const qsizetype start = readme.indexOf(QStringLiteral("\n## ") + heading + u'\n');
     EXPECT_GE(start, 0) << heading.toStdString();
     const qsizetype end = readme.indexOf(QStringLiteral("\n## "), start + 1);
@@ -48,7 +48,7 @@ std::vector<QStringList> readmeTable(const QString &heading)
     return rows;
 }
 
-QStringList backticked(const QString &text)
+QStringList Backticked(const QString &text)
 {
     QStringList words;
     for (const auto &match : QRegularExpression(QStringLiteral("`([^`]+)`")).globalMatch(text))
@@ -56,7 +56,7 @@ QStringList backticked(const QString &text)
     return words;
 }
 
-const EffectArgument *findArgument(const EffectDescriptor &effect, const QString &name)
+const EffectArgument *FindArgument(const EffectDescriptor &effect, const QString &name)
 {
     for (const EffectArgument &argument : effect.arguments)
         if (name == QLatin1String(argument.name.data(), qsizetype(argument.name.size())))
@@ -65,7 +65,7 @@ const EffectArgument *findArgument(const EffectDescriptor &effect, const QString
 }
 
 // The distinct argument values each effect is first applied with by the two windows.
-std::map<DispatchId, std::set<double>> windowStartingValues()
+std::map<DispatchId, std::set<double>> WindowStartingValues()
 {
     std::map<DispatchId, std::set<double>> values;
     CImageViewer viewer([&](DispatchId id, const QVariantList &arguments) {
@@ -90,11 +90,11 @@ TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
         {"North", 0}, {"normal", 0}, {"grey", 0}, {"white", 0xFFFFFF}, {"black", 0}};
     const QRegularExpression range(QStringLiteral("^(-?[\\d.]+)\\.\\.(-?[\\d.]+)"));
     const QRegularExpression token(QStringLiteral("-?\\d+(?:\\.\\d+)?|[A-Za-z]+"));
-    const auto starting = windowStartingValues();
+    const auto starting = WindowStartingValues();
     std::set<const EffectDescriptor *> documented;
-    for (const QStringList &row : readmeTable(QStringLiteral("Effects"))) {
+    for (const QStringList &row : ReadmeTable(QStringLiteral("Effects"))) {
         ASSERT_EQ(row.size(), 5) << row.join(u'|').toStdString();
-        const QStringList names = backticked(row[0]);
+        const QStringList names = Backticked(row[0]);
         ASSERT_EQ(names.size(), 1) << row[0].toStdString();
         SCOPED_TRACE(names[0].toStdString());
         const EffectDescriptor *effect = FindEffect(names[0].toStdString());
@@ -110,7 +110,7 @@ TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
                 const auto bounds = range.match(part.mid(colon + 1).trimmed());
                 for (QString name : part.left(colon).split(u',')) {
                     name = name.trimmed().section(u' ', 0, 0);
-                    const EffectArgument *argument = findArgument(*effect, name);
+                    const EffectArgument *argument = FindArgument(*effect, name);
                     ASSERT_NE(argument, nullptr) << name.toStdString();
                     named.insert(argument);
                     if (bounds.hasMatch()) {
@@ -129,7 +129,7 @@ TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
                 EXPECT_FALSE(argument.neutral.has_value()) << argument.name;
             } else if (neutral.size() == 1 && argument.neutral) {
                 EXPECT_EQ(*argument.neutral, neutral[0].toDouble()) << argument.name;
-            } else if (neutral.size() == 2 && findArgument(*effect, neutral[0]) == &argument) {
+            } else if (neutral.size() == 2 && FindArgument(*effect, neutral[0]) == &argument) {
                 EXPECT_EQ(argument.neutral, std::optional(neutral[1].toDouble()));
             }
         }
@@ -154,15 +154,15 @@ TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
 TEST(Documentation, FormatListsMatchTheFormatTable)
 {
     QStringList written;
-    for (const QStringList &row : readmeTable(QStringLiteral("Formats")))
-        written << backticked(row.value(2));
+    for (const QStringList &row : ReadmeTable(QStringLiteral("Formats")))
+        written << Backticked(row.value(2));
     written.sort();
     QStringList writable = WritableFormats();
     writable.sort();
     EXPECT_EQ(written.join(u' ').toStdString(), writable.join(u' ').toStdString());
 
     // The end-to-end suite picks formats by the rows of the main window's list.
-    const QString script = sourceFile("tests/e2e/buttons_test.py");
+    const QString script = SourceFile("tests/e2e/buttons_test.py");
     const auto list =
         QRegularExpression(QStringLiteral("\\nFORMATS = \\(([^)]*)\\)")).match(script);
     ASSERT_TRUE(list.hasMatch());

@@ -14,7 +14,7 @@ namespace {
 using Field = EffectDialogOne::Field;
 using Mark = EffectDialogOne::Mark;
 using Id = DispatchId;
-using test::values;
+using test::Values;
 
 class EffectDialogOneTest : public ::testing::Test
 {
@@ -23,11 +23,11 @@ protected:
     test::RecordingMessages messages;
     EffectDialogOne dialog{&recorder.viewer, nullptr, messages};
 
-    void type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
-    QString text(Field field) const { return dialog.Edit(field)->text(); }
-    void press(Mark mark) { dialog.ChangeButton(mark)->click(); }
-    int lastId() const { return recorder.last().id; }
-    std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
+    void Type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
+    QString Text(Field field) const { return dialog.Edit(field)->text(); }
+    void Press(Mark mark) { dialog.ChangeButton(mark)->click(); }
+    int LastId() const { return recorder.Last().id; }
+    std::vector<long long> LastValues() const { return Values(recorder.Last().arguments); }
 };
 
 TEST_F(EffectDialogOneTest, StartsHiddenWithTheStartingValuesAndLabels)
@@ -36,10 +36,10 @@ TEST_F(EffectDialogOneTest, StartsHiddenWithTheStartingValuesAndLabels)
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(dialog.windowTitle(), "Effect one");
     const QStringList shown = {
-        text(Field::Brightness), text(Field::Contrast),  text(Field::Gamma),
-        text(Field::HueRed),     text(Field::HueGreen),  text(Field::HueBlue),
-        text(Field::Red),        text(Field::Green),     text(Field::Blue),
-        text(Field::Lightness),  text(Field::Saturation)};
+        Text(Field::Brightness), Text(Field::Contrast),  Text(Field::Gamma),
+        Text(Field::HueRed),     Text(Field::HueGreen),  Text(Field::HueBlue),
+        Text(Field::Red),        Text(Field::Green),     Text(Field::Blue),
+        Text(Field::Lightness),  Text(Field::Saturation)};
     EXPECT_EQ(shown,
               QStringList({"0", "200", "2", "0", "0", "127", "255", "255", "255", "120", "200"}));
     for (std::int32_t flag : dialog.appliedFlags)
@@ -79,10 +79,10 @@ TEST_F(EffectDialogOneTest, EachChangeMarksItsAdjustmentAndCallsTheViewer)
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.mark));
         EXPECT_FALSE(dialog.IsApplied(c.mark));
-        press(c.mark);
+        Press(c.mark);
         EXPECT_TRUE(dialog.IsApplied(c.mark));
-        EXPECT_EQ(lastId(), static_cast<int>(c.id));
-        EXPECT_EQ(lastValues(), c.arguments);
+        EXPECT_EQ(LastId(), static_cast<int>(c.id));
+        EXPECT_EQ(LastValues(), c.arguments);
     }
     EXPECT_EQ(recorder.calls.size(), std::size(cases));
     EXPECT_EQ(recorder.calls[2].arguments[0].metaType(), QMetaType::fromType<double>());
@@ -91,21 +91,21 @@ TEST_F(EffectDialogOneTest, EachChangeMarksItsAdjustmentAndCallsTheViewer)
 TEST_F(EffectDialogOneTest, ChangeAppliesTheValuesShownInItsRow)
 {
     // What was just typed is applied and kept for the conversion; other rows are not read.
-    type(Field::Contrast, "50");
-    type(Field::Saturation, "80");
-    press(Mark::Contrast);
-    EXPECT_EQ(lastValues(), std::vector<long long>({50}));
+    Type(Field::Contrast, "50");
+    Type(Field::Saturation, "80");
+    Press(Mark::Contrast);
+    EXPECT_EQ(LastValues(), std::vector<long long>({50}));
     EXPECT_EQ(dialog.contrast, 50);
     EXPECT_EQ(dialog.saturation, 200);
 
-    type(Field::HueRed, "10");
-    type(Field::HueGreen, "20");
-    type(Field::HueBlue, "30");
-    press(Mark::Hue);
-    EXPECT_EQ(lastValues(), std::vector<long long>({10, 20, 30}));
-    type(Field::Gamma, "1.5");
-    press(Mark::Gamma);
-    EXPECT_DOUBLE_EQ(recorder.last().arguments[0].toDouble(), 1.5);
+    Type(Field::HueRed, "10");
+    Type(Field::HueGreen, "20");
+    Type(Field::HueBlue, "30");
+    Press(Mark::Hue);
+    EXPECT_EQ(LastValues(), std::vector<long long>({10, 20, 30}));
+    Type(Field::Gamma, "1.5");
+    Press(Mark::Gamma);
+    EXPECT_DOUBLE_EQ(recorder.Last().arguments[0].toDouble(), 1.5);
 
     // "Ok" still reads everything.
     dialog.show();
@@ -117,22 +117,22 @@ TEST_F(EffectDialogOneTest, ChangeAppliesTheValuesShownInItsRow)
 
 TEST_F(EffectDialogOneTest, ValuesReachTheViewerAsTheirLow16Bits)
 {
-    type(Field::Brightness, "70000");
-    press(Mark::Brightness);
+    Type(Field::Brightness, "70000");
+    Press(Mark::Brightness);
     EXPECT_EQ(dialog.brightness, 70000); // the field keeps the whole value
-    EXPECT_EQ(lastValues(), std::vector<long long>({4464, 4464, 4464}));
+    EXPECT_EQ(LastValues(), std::vector<long long>({4464, 4464, 4464}));
 }
 
 TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
 {
-    type(Field::Brightness, "10");
-    type(Field::Contrast, "12x"); // another row: not this button's business
-    press(Mark::Brightness);
+    Type(Field::Brightness, "10");
+    Type(Field::Contrast, "12x"); // another row: not this button's business
+    Press(Mark::Brightness);
     EXPECT_TRUE(messages.texts.isEmpty());
-    EXPECT_EQ(lastValues(), std::vector<long long>({10, 10, 10}));
+    EXPECT_EQ(LastValues(), std::vector<long long>({10, 10, 10}));
 
     const std::size_t calls = recorder.calls.size();
-    press(Mark::Contrast);
+    Press(Mark::Contrast);
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_EQ(dialog.focusWidget(), dialog.Edit(Field::Contrast));
     EXPECT_EQ(dialog.contrast, 200);
@@ -141,10 +141,10 @@ TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
 
     // Reading everything stops at the first bad text; the fields after it keep their values.
     messages.texts.clear();
-    type(Field::Contrast, " -40 ");
-    type(Field::Green, "77");
-    type(Field::Gamma, "fast");
-    type(Field::Blue, "9");
+    Type(Field::Contrast, " -40 ");
+    Type(Field::Green, "77");
+    Type(Field::Gamma, "fast");
+    Type(Field::Blue, "9");
     EXPECT_FALSE(dialog.ReadEdits());
     EXPECT_EQ(messages.texts, QStringList({"Please enter a number."}));
     EXPECT_EQ(dialog.contrast, -40);
@@ -154,15 +154,15 @@ TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
 
     // Numbers that do not fit the field are refused rather than wrapped.
     messages.texts.clear();
-    type(Field::Gamma, "2");
-    type(Field::Brightness, "99999999999");
-    press(Mark::Brightness);
+    Type(Field::Gamma, "2");
+    Type(Field::Brightness, "99999999999");
+    Press(Mark::Brightness);
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_EQ(dialog.brightness, 10);
     for (const char *bad : {"", "1e999", "inf", "nan"}) {
         messages.texts.clear();
-        type(Field::Brightness, "0");
-        type(Field::Gamma, bad);
+        Type(Field::Brightness, "0");
+        Type(Field::Gamma, bad);
         EXPECT_FALSE(dialog.ReadEdits()) << bad;
         EXPECT_EQ(messages.texts, QStringList({"Please enter a number."})) << bad;
     }
@@ -171,29 +171,29 @@ TEST_F(EffectDialogOneTest, BadTextInItsRowIsReportedAndNothingIsApplied)
 TEST_F(EffectDialogOneTest, OkWithBadTextComplainsOnceRestoresTheTextAndHides)
 {
     dialog.show();
-    type(Field::Red, "lots");
-    type(Field::Lightness, "90");
+    Type(Field::Red, "lots");
+    Type(Field::Lightness, "90");
     dialog.OkButton()->click();
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
-    EXPECT_EQ(text(Field::Red), "255");
+    EXPECT_EQ(Text(Field::Red), "255");
     EXPECT_EQ(dialog.lightness, 90);
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(EffectDialogOneTest, CancelEscapeAndCloseHideWithoutReadingOrUnmarking)
 {
-    press(Mark::Red);
-    press(Mark::InvertColor);
+    Press(Mark::Red);
+    Press(Mark::InvertColor);
     const auto callsBefore = recorder.calls.size();
 
     dialog.show();
-    type(Field::Red, "5");
+    Type(Field::Red, "5");
     dialog.CancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.red, 255);
     EXPECT_TRUE(dialog.IsApplied(Mark::Red));
     EXPECT_TRUE(dialog.IsApplied(Mark::InvertColor));
-    EXPECT_EQ(text(Field::Red), "5"); // the window keeps what was typed
+    EXPECT_EQ(Text(Field::Red), "5"); // the window keeps what was typed
 
     dialog.show();
     QTest::keyClick(dialog.Edit(Field::Red), Qt::Key_Escape);
@@ -209,14 +209,14 @@ TEST_F(EffectDialogOneTest, CancelEscapeAndCloseHideWithoutReadingOrUnmarking)
 TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
 {
     dialog.show();
-    type(Field::HueGreen, "oops");
+    Type(Field::HueGreen, "oops");
     QTest::keyClick(dialog.Edit(Field::Brightness), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
 
-    type(Field::HueGreen, "5");
-    type(Field::HueBlue, "64");
-    type(Field::Brightness, "-30");
+    Type(Field::HueGreen, "5");
+    Type(Field::HueBlue, "64");
+    Type(Field::Brightness, "-30");
     QTest::keyClick(dialog.Edit(Field::Brightness), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(messages.texts.size(), 1);
@@ -234,7 +234,7 @@ TEST_F(EffectDialogOneTest, EnterReadsAndHidesOnlyWhenTheTextIsGood)
     QTest::keyClick(dialog.ChangeButton(Mark::Saturation), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(recorder.calls.size(), 1u);
-    EXPECT_EQ(lastId(), static_cast<int>(Id::Saturation));
+    EXPECT_EQ(LastId(), static_cast<int>(Id::Saturation));
 }
 
 TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
@@ -243,7 +243,7 @@ TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
     for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i)
         dialog.Edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
     for (std::size_t i = 0; i < EffectDialogOne::kMarkCount; ++i)
-        press(static_cast<Mark>(i));
+        Press(static_cast<Mark>(i));
     ASSERT_TRUE(messages.texts.isEmpty());
     ASSERT_EQ(dialog.blue, 1010);
 
@@ -263,17 +263,17 @@ TEST_F(EffectDialogOneTest, ResetClearsMarksValuesAndTexts)
     EXPECT_EQ(now, start);
     for (std::size_t i = 0; i < EffectDialogOne::kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
-        EXPECT_EQ(text(field), fresh.Edit(field)->text());
+        EXPECT_EQ(Text(field), fresh.Edit(field)->text());
     }
 }
 
 TEST_F(EffectDialogOneTest, MarkedAdjustmentsAreAppliedOnceInConversionOrder)
 {
-    press(Mark::Desaturation);
-    press(Mark::Saturation);
-    press(Mark::Saturation);
-    press(Mark::Green);
-    press(Mark::Gamma);
+    Press(Mark::Desaturation);
+    Press(Mark::Saturation);
+    Press(Mark::Saturation);
+    Press(Mark::Green);
+    Press(Mark::Gamma);
     dialog.saturation = 300; // the values held at conversion time count
     recorder.calls.clear();
 
@@ -283,7 +283,7 @@ TEST_F(EffectDialogOneTest, MarkedAdjustmentsAreAppliedOnceInConversionOrder)
         ids.push_back(call.id);
     EXPECT_EQ(ids, std::vector<int>({int(Id::Gamma), int(Id::AdjustRGB), int(Id::Saturation),
                                      int(Id::Desaturate)}));
-    EXPECT_EQ(values(recorder.calls[2].arguments), std::vector<long long>({300}));
+    EXPECT_EQ(Values(recorder.calls[2].arguments), std::vector<long long>({300}));
 }
 
 // Every adjustment marked, each with its own values: the calls follow the conversion's fixed
@@ -303,7 +303,7 @@ TEST_F(EffectDialogOneTest, EveryAdjustmentFollowsTheConversionOrder)
     dialog.saturation = 51;
     dialog.WriteEdits();
     for (std::size_t i = EffectDialogOne::kMarkCount; i-- > 0;)
-        press(static_cast<Mark>(i));
+        Press(static_cast<Mark>(i));
     recorder.calls.clear();
 
     dialog.ApplyMarkedEffects(recorder.viewer);
@@ -316,7 +316,7 @@ TEST_F(EffectDialogOneTest, EveryAdjustmentFollowsTheConversionOrder)
         {int(Id::InvertColor), {}},         {int(Id::Lightness), {41, 41, 41}},
         {int(Id::Saturation), {51}},        {int(Id::Desaturate), {}},
     };
-    EXPECT_EQ(recordedCalls(recorder), order);
+    EXPECT_EQ(RecordedCalls(recorder), order);
 }
 
 } // namespace

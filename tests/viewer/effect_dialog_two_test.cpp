@@ -14,7 +14,7 @@ namespace {
 using Field = EffectDialogTwo::Field;
 using Mark = EffectDialogTwo::Mark;
 using Id = DispatchId;
-using test::values;
+using test::Values;
 
 class EffectDialogTwoTest : public ::testing::Test
 {
@@ -23,11 +23,11 @@ protected:
     test::RecordingMessages messages;
     EffectDialogTwo dialog{&recorder.viewer, nullptr, messages};
 
-    void type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
-    QString text(Field field) const { return dialog.Edit(field)->text(); }
-    void press(Mark mark) { dialog.ChangeButton(mark)->click(); }
-    std::vector<long long> lastValues() const { return values(recorder.last().arguments); }
-    static QStringList items(const QComboBox *list)
+    void Type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
+    QString Text(Field field) const { return dialog.Edit(field)->text(); }
+    void Press(Mark mark) { dialog.ChangeButton(mark)->click(); }
+    std::vector<long long> LastValues() const { return Values(recorder.Last().arguments); }
+    static QStringList Items(const QComboBox *list)
     {
         QStringList result;
         for (int i = 0; i < list->count(); ++i)
@@ -40,26 +40,26 @@ TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
 {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.windowTitle(), "Effect two");
-    const QStringList shown = {text(Field::AntiNoiseLevel),
-                               text(Field::Diffuse),
-                               text(Field::EmbossDepth),
-                               text(Field::Radius1),
-                               text(Field::Radius2),
-                               text(Field::FocalX),
-                               text(Field::FocalY),
-                               text(Field::MonochromeThreshold),
-                               text(Field::MosaicSize),
-                               text(Field::NoiseAmount),
-                               text(Field::SharpenEdgeValue),
-                               text(Field::TwirlAngle),
-                               text(Field::Median)};
+    const QStringList shown = {Text(Field::AntiNoiseLevel),
+                               Text(Field::Diffuse),
+                               Text(Field::EmbossDepth),
+                               Text(Field::Radius1),
+                               Text(Field::Radius2),
+                               Text(Field::FocalX),
+                               Text(Field::FocalY),
+                               Text(Field::MonochromeThreshold),
+                               Text(Field::MosaicSize),
+                               Text(Field::NoiseAmount),
+                               Text(Field::SharpenEdgeValue),
+                               Text(Field::TwirlAngle),
+                               Text(Field::Median)};
     EXPECT_EQ(shown, QStringList({"3", "3", "3", "100", "100", "200", "200", "100", "2", "100",
                                   "100", "100", "3"}));
-    EXPECT_EQ(items(dialog.EmbossList()),
+    EXPECT_EQ(Items(dialog.EmbossList()),
               QStringList({"North", "North-East", "East", "South-East", "South", "South-West",
                            "West", "North-West"}));
-    EXPECT_EQ(items(dialog.MosaicList()), QStringList({"normal", "soft"}));
-    EXPECT_EQ(items(dialog.NoiseList()), QStringList({"grayscale noise", "color noise"}));
+    EXPECT_EQ(Items(dialog.MosaicList()), QStringList({"normal", "soft"}));
+    EXPECT_EQ(Items(dialog.NoiseList()), QStringList({"grayscale noise", "color noise"}));
     for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
         EXPECT_EQ(list->currentIndex(), 0);
 
@@ -99,10 +99,10 @@ TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithItsRow)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.mark));
-        press(c.mark);
+        Press(c.mark);
         EXPECT_TRUE(dialog.IsApplied(c.mark));
-        EXPECT_EQ(recorder.last().id, static_cast<int>(c.id));
-        EXPECT_EQ(lastValues(), c.arguments);
+        EXPECT_EQ(recorder.Last().id, static_cast<int>(c.id));
+        EXPECT_EQ(LastValues(), c.arguments);
     }
     // Monochrome's colours are 32-bit, its threshold 16-bit.
     const QVariantList &mono = recorder.calls[5].arguments;
@@ -116,13 +116,13 @@ TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
     dialog.show();
     dialog.EmbossList()->setCurrentIndex(6); // "West"
     dialog.NoiseList()->setCurrentIndex(1);
-    press(Mark::Emboss);
-    EXPECT_EQ(lastValues(), std::vector<long long>({3, 6}));
+    Press(Mark::Emboss);
+    EXPECT_EQ(LastValues(), std::vector<long long>({3, 6}));
     EXPECT_EQ(dialog.embossDirection, 6);
     EXPECT_EQ(dialog.noiseKind, 0); // its own row only
 
     // Enter reads the edit boxes but not the lists; "Ok" stores every list.
-    type(Field::EmbossDepth, "5");
+    Type(Field::EmbossDepth, "5");
     dialog.MosaicList()->setCurrentIndex(1);
     QTest::keyClick(dialog.Edit(Field::EmbossDepth), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
@@ -135,8 +135,8 @@ TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
 
     // A bad text in the row: reported, and the filter is neither applied nor marked.
     const std::size_t calls = recorder.calls.size();
-    type(Field::Radius2, "wide");
-    press(Mark::FocalBW);
+    Type(Field::Radius2, "wide");
+    Press(Mark::FocalBW);
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_FALSE(dialog.IsApplied(Mark::FocalBW));
     EXPECT_EQ(recorder.calls.size(), calls);
@@ -144,39 +144,39 @@ TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
 
 TEST_F(EffectDialogTwoTest, OkReadsEverythingAndTruncatesOnTheWayToTheViewer)
 {
-    type(Field::TwirlAngle, "70000");
-    type(Field::FocalY, "-65736");
+    Type(Field::TwirlAngle, "70000");
+    Type(Field::FocalY, "-65736");
     dialog.OkButton()->click();
     EXPECT_EQ(dialog.twirlAngle, 70000);
-    press(Mark::Twirl);
-    EXPECT_EQ(lastValues(), std::vector<long long>({4464}));
-    press(Mark::FocalBW);
-    EXPECT_EQ(lastValues(), std::vector<long long>({100, 100, 200, -200}));
+    Press(Mark::Twirl);
+    EXPECT_EQ(LastValues(), std::vector<long long>({4464}));
+    Press(Mark::FocalBW);
+    EXPECT_EQ(LastValues(), std::vector<long long>({100, 100, 200, -200}));
 }
 
 TEST_F(EffectDialogTwoTest, BadTextKeepsTheLaterFieldsAndIsReplacedByOk)
 {
     // Read order: focal X, anti-noise, diffuse, emboss depth, median, monochrome, ...
     dialog.show();
-    type(Field::FocalX, "150");
-    type(Field::Diffuse, "3.5");
-    type(Field::Median, "9");
+    Type(Field::FocalX, "150");
+    Type(Field::Diffuse, "3.5");
+    Type(Field::Median, "9");
     dialog.OkButton()->click();
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
     EXPECT_EQ(dialog.focalX, 150);
     EXPECT_EQ(dialog.diffuse, 3);
     EXPECT_EQ(dialog.median, 3);
-    EXPECT_EQ(text(Field::Diffuse), "3");
-    EXPECT_EQ(text(Field::Median), "3");
+    EXPECT_EQ(Text(Field::Diffuse), "3");
+    EXPECT_EQ(Text(Field::Median), "3");
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(EffectDialogTwoTest, CancelKeepsMarksAndStoresNothing)
 {
-    press(Mark::Blur);
+    Press(Mark::Blur);
     dialog.show();
     dialog.MosaicList()->setCurrentIndex(1);
-    type(Field::MosaicSize, "16");
+    Type(Field::MosaicSize, "16");
     dialog.CancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialog.IsApplied(Mark::Blur));
@@ -194,7 +194,7 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
     dialog.OkButton()->click();
     ASSERT_TRUE(messages.texts.isEmpty());
     for (std::size_t i = 0; i < EffectDialogTwo::kMarkCount; ++i)
-        press(static_cast<Mark>(i));
+        Press(static_cast<Mark>(i));
 
     dialog.Reset();
     const EffectDialogTwo fresh(nullptr, nullptr, messages);
@@ -211,7 +211,7 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
     EXPECT_EQ(fields(dialog), fields(fresh));
     for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
-        EXPECT_EQ(text(field), fresh.Edit(field)->text());
+        EXPECT_EQ(Text(field), fresh.Edit(field)->text());
     }
     for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
         EXPECT_EQ(list->currentIndex(), 0);
@@ -219,12 +219,12 @@ TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
 
 TEST_F(EffectDialogTwoTest, MarkedFiltersAreAppliedOnceInConversionOrder)
 {
-    press(Mark::Median);
-    press(Mark::Sharpen);
-    press(Mark::Blur);
-    press(Mark::AntiNoise);
-    press(Mark::AntiNoise);
-    press(Mark::Mosaic);
+    Press(Mark::Median);
+    Press(Mark::Sharpen);
+    Press(Mark::Blur);
+    Press(Mark::AntiNoise);
+    Press(Mark::AntiNoise);
+    Press(Mark::Mosaic);
     recorder.calls.clear();
 
     dialog.ApplyMarkedEffects(recorder.viewer);
@@ -257,7 +257,7 @@ TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
     dialog.MosaicList()->setCurrentIndex(1);
     dialog.NoiseList()->setCurrentIndex(1);
     for (std::size_t i = EffectDialogTwo::kMarkCount; i-- > 0;)
-        press(static_cast<Mark>(i));
+        Press(static_cast<Mark>(i));
     recorder.calls.clear();
 
     dialog.ApplyMarkedEffects(recorder.viewer);
@@ -275,7 +275,7 @@ TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
         {int(Id::Twirl), {15}},
         {int(Id::Median), {16}},
     };
-    EXPECT_EQ(recordedCalls(recorder), order);
+    EXPECT_EQ(RecordedCalls(recorder), order);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ struct RecordingViewer
         return QVariant();
     }};
 
-    const Call &last() const { return calls.back(); }
+    const Call &Last() const { return calls.back(); }
 };
 
 // Answers every message box with OK and remembers its text.
@@ -41,7 +41,7 @@ public:
 };
 
 // The values of a call's arguments as integers, for compact comparisons.
-inline std::vector<long long> values(const QVariantList &arguments)
+inline std::vector<long long> Values(const QVariantList &arguments)
 {
     std::vector<long long> result;
     for (const QVariant &argument : arguments)
@@ -51,11 +51,11 @@ inline std::vector<long long> values(const QVariantList &arguments)
 
 // Every recorded call as its id and integer arguments.
 inline std::vector<std::pair<int, std::vector<long long>>>
-recordedCalls(const RecordingViewer &recorder)
+RecordedCalls(const RecordingViewer &recorder)
 {
     std::vector<std::pair<int, std::vector<long long>>> calls;
     for (const RecordingViewer::Call &call : recorder.calls)
-        calls.emplace_back(call.id, values(call.arguments));
+        calls.emplace_back(call.id, Values(call.arguments));
     return calls;
 }
 

@@ -21,7 +21,7 @@ class ZipExtractTest : public ::testing::Test
 protected:
     void Open(const std::vector<FixtureEntry> &entries, const FixtureOptions &options = {})
     {
-        writeFile(dir / "archive.zip", BuildArchive(entries, options));
+        WriteFile(dir / "archive.zip", BuildArchive(entries, options));
         archive.Open((dir / "archive.zip").string(), 0, 0);
     }
 
@@ -65,7 +65,7 @@ TEST_F(ZipExtractTest, EntryPathsAreRecreatedBelowTheFolder)
           {.name = "attr", .data = "", .method = 0, .externalAttr = 0x10},
           {.name = "./x/./y//z.txt", .data = "z"}});
     EXPECT_TRUE(Extract(0));
-    EXPECT_EQ(readFile(out / "skins/img/a.bmp"), "bitmap");
+    EXPECT_EQ(ReadFile(out / "skins/img/a.bmp"), "bitmap");
     EXPECT_TRUE(Extract(1));
     EXPECT_TRUE(fs::is_directory(out / "dir"));
     EXPECT_TRUE(Extract(2)); // a trailing slash marks a folder even without the attribute
@@ -73,13 +73,13 @@ TEST_F(ZipExtractTest, EntryPathsAreRecreatedBelowTheFolder)
     EXPECT_TRUE(Extract(3)); // so does the attribute without the slash
     EXPECT_TRUE(fs::is_directory(out / "attr"));
     EXPECT_TRUE(Extract(4));
-    EXPECT_EQ(readFile(out / "x/y/z.txt"), "z");
+    EXPECT_EQ(ReadFile(out / "x/y/z.txt"), "z");
 
     // Without the path only the file name counts; a new name replaces the stored one.
     EXPECT_TRUE(Extract(0, false));
-    EXPECT_EQ(readFile(out / "a.bmp"), "bitmap");
+    EXPECT_EQ(ReadFile(out / "a.bmp"), "bitmap");
     EXPECT_TRUE(Extract(0, true, "renamed/b.bmp"));
-    EXPECT_EQ(readFile(out / "renamed/b.bmp"), "bitmap");
+    EXPECT_EQ(ReadFile(out / "renamed/b.bmp"), "bitmap");
     EXPECT_TRUE(archive.IsDirectoryEntry(1));
     EXPECT_FALSE(archive.IsDirectoryEntry(0));
     EXPECT_FALSE(archive.IsDirectoryEntry(99));
@@ -107,7 +107,7 @@ TEST_F(ZipExtractTest, StoredAndDeflatedEntriesOfEverySizeAreWrittenWhole)
             if (bufferSize == 1 && contents[i].size() > 20000)
                 continue; // byte by byte only for the small ones, to keep the test quick
             ASSERT_TRUE(Extract(i, true, std::nullopt, bufferSize)) << i;
-            EXPECT_EQ(readFile(out / entries[i].name), contents[i]) << i << "/" << bufferSize;
+            EXPECT_EQ(ReadFile(out / entries[i].name), contents[i]) << i << "/" << bufferSize;
         }
     }
 }
@@ -120,10 +120,10 @@ TEST_F(ZipExtractTest, AlteredStoredDataRaisesCause11AfterTheFileIsWritten)
     entry.payload = altered;
     Open({entry, {.name = "b.txt", .data = "next"}});
     EXPECT_EQ(ExtractCause(0), CZipException::badCrc);
-    EXPECT_EQ(readFile(out / "a.txt"), altered); // written in full and closed
+    EXPECT_EQ(ReadFile(out / "a.txt"), altered); // written in full and closed
     // The failed entry holds nothing back: the next one extracts as usual.
     EXPECT_TRUE(Extract(1));
-    EXPECT_EQ(readFile(out / "b.txt"), "next");
+    EXPECT_EQ(ReadFile(out / "b.txt"), "next");
 }
 
 TEST_F(ZipExtractTest, DamagedDeflateDataRaisesZlibCauses)
@@ -149,9 +149,9 @@ TEST_F(ZipExtractTest, DataDescriptorsWithAndWithoutSignature)
           {.name = "empty", .data = "", .descriptor = Descriptor::withSignature}});
     for (std::uint16_t i = 0; i < 4; ++i)
         EXPECT_TRUE(Extract(i)) << i;
-    EXPECT_EQ(readFile(out / "signed"), TextData(30000));
-    EXPECT_EQ(readFile(out / "bare"), NoiseData(100));
-    EXPECT_EQ(readFile(out / "wide"), TextData(999));
+    EXPECT_EQ(ReadFile(out / "signed"), TextData(30000));
+    EXPECT_EQ(ReadFile(out / "bare"), NoiseData(100));
+    EXPECT_EQ(ReadFile(out / "wide"), TextData(999));
     EXPECT_TRUE(fs::exists(out / "empty"));
 }
 
@@ -161,7 +161,7 @@ TEST_F(ZipExtractTest, DescriptorThatDisagreesWithTheDirectoryRaisesCause10)
         BuildArchive({{.name = "a", .data = "abc", .descriptor = Descriptor::withSignature}});
     const std::size_t descriptor = zip.find(std::string("PK\x07\x08", 4));
     Put32(zip, descriptor + 12, 4); // uncompressed size
-    writeFile(dir / "archive.zip", zip);
+    WriteFile(dir / "archive.zip", zip);
     archive.Open((dir / "archive.zip").string(), 0, 0);
     EXPECT_EQ(ExtractCause(0), CZipException::badZipFile);
 }
@@ -177,7 +177,7 @@ TEST_F(ZipExtractTest, LocalHeaderMustMatchTheDirectory)
         SCOPED_TRACE(field);
         std::string damaged = zip;
         damaged[field] ^= 0x01;
-        writeFile(dir / "archive.zip", damaged);
+        WriteFile(dir / "archive.zip", damaged);
         archive.Open((dir / "archive.zip").string(), 0, 0);
         EXPECT_EQ(ExtractCause(0), CZipException::badZipFile);
         EXPECT_TRUE(Extract(1));
@@ -187,7 +187,7 @@ TEST_F(ZipExtractTest, LocalHeaderMustMatchTheDirectory)
     std::string relaxed = zip;
     relaxed[4] = 63;
     relaxed[10] ^= 0x02;
-    writeFile(dir / "archive.zip", relaxed);
+    WriteFile(dir / "archive.zip", relaxed);
     archive.Open((dir / "archive.zip").string(), 0, 0);
     EXPECT_TRUE(Extract(0));
 }
@@ -209,7 +209,7 @@ TEST_F(ZipExtractTest, EncryptedEntryIsSkippedAndTheNextExtracts)
     EXPECT_FALSE(Extract(0));
     EXPECT_FALSE(fs::exists(out / "secret.txt"));
     EXPECT_TRUE(Extract(1));
-    EXPECT_EQ(readFile(out / "open.txt"), "visible");
+    EXPECT_EQ(ReadFile(out / "open.txt"), "visible");
 }
 
 TEST_F(ZipExtractTest, ModificationTimeIsTheEntrysLocalDosTime)
@@ -261,7 +261,7 @@ TEST_F(ZipExtractTest, PermissionsFollowTheEntrysAttributes)
     EXPECT_EQ(Mode(out / "private"), 0600u);
     EXPECT_EQ(Mode(out / "sticky"), 0777u); // never sticky or set-group-id
     EXPECT_EQ(Mode(out / "locked"), 0755u); // the owner keeps the right to fill it
-    EXPECT_EQ(readFile(out / "locked/inside.txt"), "i");
+    EXPECT_EQ(ReadFile(out / "locked/inside.txt"), "i");
 }
 
 TEST_F(ZipExtractTest, NamesAreConvertedToUtf8)
@@ -272,9 +272,9 @@ TEST_F(ZipExtractTest, NamesAreConvertedToUtf8)
     EXPECT_EQ(archive.GetEntryInfo(0)->name, "\xc3\xa9t\xc3\xa9 \xc2\xa3.txt"); // été £
     for (std::uint16_t i = 0; i < 3; ++i)
         ASSERT_TRUE(Extract(i)) << i;
-    EXPECT_EQ(readFile(out / "\xc3\xa9t\xc3\xa9 \xc2\xa3.txt"), "oem");
-    EXPECT_EQ(readFile(out / "\xc3\xa9t\xc3\xa9.txt"), "utf8");
-    EXPECT_EQ(readFile(out / "win/sub/file.txt"), "backslash");
+    EXPECT_EQ(ReadFile(out / "\xc3\xa9t\xc3\xa9 \xc2\xa3.txt"), "oem");
+    EXPECT_EQ(ReadFile(out / "\xc3\xa9t\xc3\xa9.txt"), "utf8");
+    EXPECT_EQ(ReadFile(out / "win/sub/file.txt"), "backslash");
 }
 
 TEST_F(ZipExtractTest, NamesThatLeaveTheFolderAreRefused)
@@ -296,11 +296,11 @@ TEST_F(ZipExtractTest, NamesThatLeaveTheFolderAreRefused)
         EXPECT_FALSE(Extract(i)) << names[i];
     EXPECT_FALSE(Extract(8, true, "../renamed.txt"));
     EXPECT_TRUE(Extract(8));
-    EXPECT_EQ(readFile(out / "good.txt"), "good");
+    EXPECT_EQ(ReadFile(out / "good.txt"), "good");
     // Nothing but the good file and its folder exists anywhere under the temporary folder.
     std::vector<fs::path> found;
-    for (const auto &item : fs::recursive_directory_iterator(dir.path()))
-        found.push_back(fs::relative(item.path(), dir.path()));
+    for (const auto &item : fs::recursive_directory_iterator(dir.Path()))
+        found.push_back(fs::relative(item.path(), dir.Path()));
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found,
               (std::vector<fs::path>{"archive.zip", "work", "work/Test", "work/Test/good.txt"}));
@@ -311,7 +311,7 @@ TEST_F(ZipExtractTest, SymbolicLinksInTheTargetAreNeverFollowed)
     const fs::path outside = dir / "outside";
     fs::create_directories(outside);
     fs::create_directories(out);
-    writeFile(outside / "target.txt", "untouched");
+    WriteFile(outside / "target.txt", "untouched");
     fs::create_symlink(outside, out / "link");
     fs::create_symlink(outside / "target.txt", out / "file.txt");
     Open({{.name = "link/x.txt", .data = "through a link"},
@@ -323,19 +323,19 @@ TEST_F(ZipExtractTest, SymbolicLinksInTheTargetAreNeverFollowed)
     // A link in the place of the file itself is replaced, not written through.
     EXPECT_TRUE(Extract(2));
     EXPECT_FALSE(fs::is_symlink(out / "file.txt"));
-    EXPECT_EQ(readFile(out / "file.txt"), "replaced");
-    EXPECT_EQ(readFile(outside / "target.txt"), "untouched");
+    EXPECT_EQ(ReadFile(out / "file.txt"), "replaced");
+    EXPECT_EQ(ReadFile(outside / "target.txt"), "untouched");
 }
 
 TEST_F(ZipExtractTest, LeftOverFilesAreReplacedAndObstaclesReported)
 {
     fs::create_directories(out);
-    writeFile(out / "old.txt", "left over");
+    WriteFile(out / "old.txt", "left over");
     fs::permissions(out / "old.txt", fs::perms::owner_read);
-    writeFile(out / "blocker", "a file where a folder is needed");
+    WriteFile(out / "blocker", "a file where a folder is needed");
     Open({{.name = "old.txt", .data = "new"}, {.name = "blocker/inner.txt", .data = "x"}});
     EXPECT_TRUE(Extract(0));
-    EXPECT_EQ(readFile(out / "old.txt"), "new");
+    EXPECT_EQ(ReadFile(out / "old.txt"), "new");
     try {
         Extract(1);
         FAIL() << "no exception";
@@ -388,7 +388,7 @@ TEST_F(ZipExtractTest, ForceDirectoryCreatesTheWholeChain)
     EXPECT_TRUE(fs::is_directory(dir / "a/b/c"));
     EXPECT_TRUE(ZipArchive::ForceDirectory((dir / "a/b").string()));
     EXPECT_TRUE(ZipArchive::ForceDirectory("/"));
-    writeFile(dir / "file", "x");
+    WriteFile(dir / "file", "x");
     EXPECT_FALSE(ZipArchive::ForceDirectory((dir / "file").string()));
     EXPECT_FALSE(ZipArchive::ForceDirectory((dir / "file/sub").string()));
 }

@@ -22,7 +22,7 @@ class ZipOpenTest : public ::testing::Test
 protected:
     std::string Write(const std::string &bytes, const std::string &name = "archive.zip")
     {
-        writeFile(dir / name, bytes);
+        WriteFile(dir / name, bytes);
         return (dir / name).string();
     }
 
@@ -65,7 +65,7 @@ TEST_F(ZipOpenTest, EndRecordIsFoundUpToTheLongestComment)
     EXPECT_EQ(archive.GetComment().size(), 65535u);
     EXPECT_EQ(archive.GetEntryCount(), 2);
     EXPECT_TRUE(archive.ExtractEntry(1, (dir / "out").string(), true, std::nullopt, 65535));
-    EXPECT_EQ(readFile(dir / "out/img/back.bmp"), NoiseData(3000));
+    EXPECT_EQ(ReadFile(dir / "out/img/back.bmp"), NoiseData(3000));
 }
 
 TEST_F(ZipOpenTest, SearchStopsAt65557BytesFromTheEnd)
@@ -127,8 +127,8 @@ TEST_F(ZipOpenTest, PrependedDataShiftsEveryOffset)
         const fs::path out = dir / (adjusted ? "adjusted" : "plain");
         EXPECT_TRUE(archive.ExtractEntry(0, out.string(), true, std::nullopt, 65535));
         EXPECT_TRUE(archive.ExtractEntry(1, out.string(), true, std::nullopt, 65535));
-        EXPECT_EQ(readFile(out / "Skin.ini"), TextData(5000));
-        EXPECT_EQ(readFile(out / "img/back.bmp"), NoiseData(3000));
+        EXPECT_EQ(ReadFile(out / "Skin.ini"), TextData(5000));
+        EXPECT_EQ(ReadFile(out / "img/back.bmp"), NoiseData(3000));
         archive.Close(true);
     }
 }
@@ -178,7 +178,7 @@ TEST_F(ZipOpenTest, MissingArchiveRaisesTheFileException)
     }
     EXPECT_TRUE(archive.IsClosed());
     archive.Close(true);
-    EXPECT_THROW(archive.Open(dir.path().string(), 0, 0), FileException); // a folder
+    EXPECT_THROW(archive.Open(dir.Path().string(), 0, 0), FileException); // a folder
 }
 
 // The access mode of the descriptor this process holds on `path`, or -1.
@@ -285,8 +285,8 @@ TEST_F(ZipVolumeTest, EntriesAreReadAcrossNumberedVolumes)
         const fs::path out = dir / ("out" + std::to_string(volumeSize));
         EXPECT_TRUE(archive.ExtractEntry(0, out.string(), true, std::nullopt, 65535));
         EXPECT_TRUE(archive.ExtractEntry(1, out.string(), true, std::nullopt, 65535));
-        EXPECT_EQ(readFile(out / "a.bin"), expected[0]);
-        EXPECT_EQ(readFile(out / "b.txt"), expected[1]);
+        EXPECT_EQ(ReadFile(out / "a.bin"), expected[0]);
+        EXPECT_EQ(ReadFile(out / "b.txt"), expected[1]);
         archive.Close(true);
     }
 }

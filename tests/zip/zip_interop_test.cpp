@@ -46,7 +46,7 @@ std::map<std::string, Item> Tree(const fs::path &root)
         item.mode = st.st_mode & 07777;
         if (!item.directory) {
             item.modified = st.st_mtime;
-            item.content = readFile(entry.path());
+            item.content = ReadFile(entry.path());
         }
         tree[fs::relative(entry.path(), root).string()] = item;
     }
@@ -64,19 +64,19 @@ class ZipInteropTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (runCommand("(command -v zip && command -v unzip && command -v python3) >/dev/null") !=
+        if (RunCommand("(command -v zip && command -v unzip && command -v python3) >/dev/null") !=
             0)
             GTEST_SKIP() << "zip, unzip or python3 is missing";
         const fs::path src = dir / "src";
         fs::create_directories(src / "img/sub");
         fs::create_directories(src / "emptydir");
-        writeFile(src / "Skin.ini", TextData(20000, 11));
-        writeFile(src / "img/back.bmp", NoiseData(70000, 12));
-        writeFile(src / "img/empty.bmp", "");
-        writeFile(src / "img/sub/deep.txt", TextData(2 * 65535, 13));
-        writeFile(src / "run.sh", "#!/bin/sh\necho skin\n");
-        writeFile(src / "readonly.txt", TextData(300, 14));
-        writeFile(src / "caf\xc3\xa9-\xc3\xbc.txt", TextData(100, 15));
+        WriteFile(src / "Skin.ini", TextData(20000, 11));
+        WriteFile(src / "img/back.bmp", NoiseData(70000, 12));
+        WriteFile(src / "img/empty.bmp", "");
+        WriteFile(src / "img/sub/deep.txt", TextData(2 * 65535, 13));
+        WriteFile(src / "run.sh", "#!/bin/sh\necho skin\n");
+        WriteFile(src / "readonly.txt", TextData(300, 14));
+        WriteFile(src / "caf\xc3\xa9-\xc3\xbc.txt", TextData(100, 15));
         fs::permissions(src / "run.sh", fs::perms(0755));
         fs::permissions(src / "readonly.txt", fs::perms(0444));
         // Even seconds: a DOS time cannot hold odd ones, and unzip prefers the exact time of
@@ -84,9 +84,9 @@ protected:
         std::time_t when = 1623750000;
         for (const auto &entry : fs::recursive_directory_iterator(src))
             SetTime(entry.path(), when += 7200 + 2);
-        writeFile(dir / "stub", "#!/bin/sh\necho 'a program in front of the archive'\nexit 0\n" +
+        WriteFile(dir / "stub", "#!/bin/sh\necho 'a program in front of the archive'\nexit 0\n" +
                                     NoiseData(3001, 16));
-        writeFile(dir / "zipper.py", R"PY(
+        WriteFile(dir / "zipper.py", R"PY(
 import os, sys, zipfile
 out = sys.argv[1]
 target = sys.stdout.buffer if out == '-' else out
@@ -108,9 +108,9 @@ with zipfile.ZipFile(target, 'w') as z:
         fs::remove(zip);
         fs::remove_all(dir / "unzip");
         fs::remove_all(dir / "ours");
-        ASSERT_EQ(runCommand("export LC_ALL=C.UTF-8; " + command, dir / "src"), 0) << command;
+        ASSERT_EQ(RunCommand("export LC_ALL=C.UTF-8; " + command, dir / "src"), 0) << command;
         // unzip warns (status 1) about a program in front of the archive.
-        ASSERT_LE(runCommand("LC_ALL=C.UTF-8 unzip -qo a.zip -d unzip 2>/dev/null", dir.path()), 1);
+        ASSERT_LE(RunCommand("LC_ALL=C.UTF-8 unzip -qo a.zip -d unzip 2>/dev/null", dir.Path()), 1);
 
         ZipArchive archive;
         archive.Close(true);
@@ -166,7 +166,7 @@ TEST_F(ZipInteropTest, FolderMarkersAsUnzipReadsThem)
 {
     // unzip takes a trailing slash as a folder even without the folder attribute, and a Unix
     // folder mode alone (no slash, no attribute) as an empty file with that mode's bits.
-    writeFile(dir / "markers.py", R"PY(
+    WriteFile(dir / "markers.py", R"PY(
 import sys, zipfile
 with zipfile.ZipFile(sys.argv[1], 'w') as z:
     for name, system, attr, data in [('plain/', 0, 0, b''), ('plain/in.txt', 0, 0x20, b'in'),

@@ -28,7 +28,7 @@ void ExtractAll(ZipArchive &archive, const TempDir &dir, const std::string &byte
     const fs::path path = dir / "damaged.zip";
     // A new file each time: rewriting one in place makes the file system flush it first.
     fs::remove(path);
-    writeFile(path, bytes);
+    WriteFile(path, bytes);
     const fs::path out = dir / "out";
     archive.Close(true);
     try {

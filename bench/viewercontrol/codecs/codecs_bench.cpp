@@ -28,12 +28,12 @@ namespace {
 
 using lumaskin::Image;
 
-const Image &photo()
+const Image &Photo()
 {
     return lumaskin::bench::SyntheticPhoto();
 }
 
-std::span<const std::uint8_t> bytesOf(const QByteArray &a)
+std::span<const std::uint8_t> BytesOf(const QByteArray &a)
 {
     return {reinterpret_cast<const std::uint8_t *>(a.constData()),
             static_cast<std::size_t>(a.size())};
@@ -41,7 +41,7 @@ std::span<const std::uint8_t> bytesOf(const QByteArray &a)
 
 // A drawing: flat fills, anti-aliased shapes and lines, a little text. PNG's other usual kind
 // of picture, where filters and match finding matter differently than on photos.
-const Image &drawing()
+const Image &Drawing()
 {
     static const Image picture = [] {
         QImage canvas(4000, 3000, QImage::Format_RGBA8888);
@@ -75,45 +75,45 @@ const Image &drawing()
     return picture;
 }
 
-const Image &picture(int kind)
+const Image &Picture(int kind)
 {
-    return kind == 0 ? photo() : drawing();
+    return kind == 0 ? Photo() : Drawing();
 }
 
 // Quality as the program writes JPEG files.
 constexpr int kJpegQuality = 90;
 
-const QByteArray &jpegFile()
+const QByteArray &JpegFile()
 {
     static const QByteArray bytes = [] {
         QByteArray out;
         QString error;
-        lumaskin::EncodeJpeg(photo(), kJpegQuality, out, &error);
+        lumaskin::EncodeJpeg(Photo(), kJpegQuality, out, &error);
         return out;
     }();
     return bytes;
 }
-const QByteArray &pngFile(int kind = 0)
+const QByteArray &PngFile(int kind = 0)
 {
     static const QByteArray bytes[2] = {[] {
                                             QByteArray out;
                                             QString error;
-                                            lumaskin::EncodePng(photo(), out, &error);
+                                            lumaskin::EncodePng(Photo(), out, &error);
                                             return out;
                                         }(),
                                         [] {
                                             QByteArray out;
                                             QString error;
-                                            lumaskin::EncodePng(drawing(), out, &error);
+                                            lumaskin::EncodePng(Drawing(), out, &error);
                                             return out;
                                         }()};
     return bytes[kind];
 }
 
-void setBytes(benchmark::State &state, std::size_t size)
+void SetBytes(benchmark::State &state, std::size_t size)
 {
     state.counters["file_MB"] = static_cast<double>(size) / 1e6;
-    state.SetItemsProcessed(state.iterations() * photo().Width() * photo().Height());
+    state.SetItemsProcessed(state.iterations() * Photo().Width() * Photo().Height());
 }
 
 // --- Lumaskin -----------------------------------------------------------------------------
@@ -122,20 +122,20 @@ void Lumaskin_DecodeJpeg(benchmark::State &state)
 {
     for (auto _ : state) {
         QString error;
-        Image image = lumaskin::ReadImageFromMemory(bytesOf(jpegFile()), &error);
+        Image image = lumaskin::ReadImageFromMemory(BytesOf(JpegFile()), &error);
         benchmark::DoNotOptimize(image.Row(0));
     }
-    setBytes(state, jpegFile().size());
+    SetBytes(state, JpegFile().size());
 }
 
 void Lumaskin_DecodePng(benchmark::State &state)
 {
     for (auto _ : state) {
         QString error;
-        Image image = lumaskin::ReadImageFromMemory(bytesOf(pngFile()), &error);
+        Image image = lumaskin::ReadImageFromMemory(BytesOf(PngFile()), &error);
         benchmark::DoNotOptimize(image.Row(0));
     }
-    setBytes(state, pngFile().size());
+    SetBytes(state, PngFile().size());
 }
 
 void Lumaskin_EncodeJpeg(benchmark::State &state)
@@ -143,9 +143,9 @@ void Lumaskin_EncodeJpeg(benchmark::State &state)
     QByteArray out;
     for (auto _ : state) {
         QString error;
-        lumaskin::EncodeJpeg(photo(), kJpegQuality, out, &error);
+        lumaskin::EncodeJpeg(Photo(), kJpegQuality, out, &error);
     }
-    setBytes(state, out.size());
+    SetBytes(state, out.size());
 }
 
 // PNG with explicit zlib settings: level, filter choice, strategy.
@@ -158,17 +158,17 @@ void Lumaskin_EncodePng(benchmark::State &state)
     QByteArray out;
     for (auto _ : state) {
         QString error;
-        lumaskin::EncodePng(picture(static_cast<int>(state.range(0))), out, &error,
+        lumaskin::EncodePng(Picture(static_cast<int>(state.range(0))), out, &error,
                             chosen ? nullptr : &settings);
     }
-    setBytes(state, out.size());
+    SetBytes(state, out.size());
 }
 
 // --- ImageMagick ----------------------------------------------------------------------------
 
-Magick::Image magickPicture(int kind)
+Magick::Image MagickPicture(int kind)
 {
-    const Image &p = picture(kind);
+    const Image &p = Picture(kind);
     std::vector<std::uint8_t> packed(4 * std::size_t(p.Width()) * p.Height());
     for (int y = 0; y < p.Height(); ++y)
         std::memcpy(packed.data() + 4 * std::size_t(p.Width()) * y, p.Row(y),
@@ -178,7 +178,7 @@ Magick::Image magickPicture(int kind)
     return image;
 }
 
-void exportRgba(Magick::Image &image)
+void ExportRgba(Magick::Image &image)
 {
     Image out(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
     image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, out.Row(0));
@@ -187,50 +187,50 @@ void exportRgba(Magick::Image &image)
 
 void ImageMagick_DecodeJpeg(benchmark::State &state)
 {
-    const Magick::Blob blob(jpegFile().constData(), jpegFile().size());
+    const Magick::Blob blob(JpegFile().constData(), JpegFile().size());
     for (auto _ : state) {
         Magick::Image image;
         image.read(blob, "JPEG");
-        exportRgba(image);
+        ExportRgba(image);
     }
-    setBytes(state, jpegFile().size());
+    SetBytes(state, JpegFile().size());
 }
 
 void ImageMagick_DecodePng(benchmark::State &state)
 {
-    const Magick::Blob blob(pngFile().constData(), pngFile().size());
+    const Magick::Blob blob(PngFile().constData(), PngFile().size());
     for (auto _ : state) {
         Magick::Image image;
         image.read(blob, "PNG");
-        exportRgba(image);
+        ExportRgba(image);
     }
-    setBytes(state, pngFile().size());
+    SetBytes(state, PngFile().size());
 }
 
 void ImageMagick_EncodeJpeg(benchmark::State &state)
 {
     std::size_t size = 0;
     for (auto _ : state) {
-        Magick::Image image = magickPicture(0);
+        Magick::Image image = MagickPicture(0);
         image.quality(kJpegQuality);
         image.defineValue("jpeg", "sampling-factor", "2x2,1x1,1x1");
         Magick::Blob blob;
         image.write(&blob, "JPEG");
         size = blob.length();
     }
-    setBytes(state, size);
+    SetBytes(state, size);
 }
 
 void ImageMagick_EncodePng(benchmark::State &state)
 {
     std::size_t size = 0;
     for (auto _ : state) {
-        Magick::Image image = magickPicture(static_cast<int>(state.range(0)));
+        Magick::Image image = MagickPicture(static_cast<int>(state.range(0)));
         Magick::Blob blob;
         image.write(&blob, "PNG");
         size = blob.length();
     }
-    setBytes(state, size);
+    SetBytes(state, size);
 }
 
 // --- Qt -------------------------------------------------------------------------------------
@@ -239,24 +239,24 @@ void Qt_DecodeJpeg(benchmark::State &state)
 {
     for (auto _ : state) {
         QImage image =
-            QImage::fromData(jpegFile(), "JPEG").convertToFormat(QImage::Format_RGBA8888);
+            QImage::fromData(JpegFile(), "JPEG").convertToFormat(QImage::Format_RGBA8888);
         benchmark::DoNotOptimize(image.constBits());
     }
-    setBytes(state, jpegFile().size());
+    SetBytes(state, JpegFile().size());
 }
 
 void Qt_DecodePng(benchmark::State &state)
 {
     for (auto _ : state) {
-        QImage image = QImage::fromData(pngFile(), "PNG").convertToFormat(QImage::Format_RGBA8888);
+        QImage image = QImage::fromData(PngFile(), "PNG").convertToFormat(QImage::Format_RGBA8888);
         benchmark::DoNotOptimize(image.constBits());
     }
-    setBytes(state, pngFile().size());
+    SetBytes(state, PngFile().size());
 }
 
-void qtEncode(benchmark::State &state, const char *format, int quality, int kind)
+void QtEncode(benchmark::State &state, const char *format, int quality, int kind)
 {
-    const QImage image = picture(kind).ToQImage().convertToFormat(QImage::Format_RGB888);
+    const QImage image = Picture(kind).ToQImage().convertToFormat(QImage::Format_RGB888);
     qsizetype size = 0;
     for (auto _ : state) {
         QByteArray bytes;
@@ -267,16 +267,16 @@ void qtEncode(benchmark::State &state, const char *format, int quality, int kind
         writer.write(image);
         size = bytes.size();
     }
-    setBytes(state, static_cast<std::size_t>(size));
+    SetBytes(state, static_cast<std::size_t>(size));
 }
 
 void Qt_EncodeJpeg(benchmark::State &state)
 {
-    qtEncode(state, "JPEG", kJpegQuality, 0);
+    QtEncode(state, "JPEG", kJpegQuality, 0);
 }
 void Qt_EncodePng(benchmark::State &state)
 {
-    qtEncode(state, "PNG", -1, static_cast<int>(state.range(0)));
+    QtEncode(state, "PNG", -1, static_cast<int>(state.range(0)));
 }
 
 BENCHMARK(Lumaskin_DecodeJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -321,7 +321,7 @@ public:
     std::map<std::string, Result> results;
 };
 
-void printRatios(const RatioReporter &reporter)
+void PrintRatios(const RatioReporter &reporter)
 {
     // Ratios use CPU time: the machine may be shared, and every kernel here runs on one thread.
     auto find = [&](const std::string &name) {
@@ -380,13 +380,13 @@ int main(int argc, char **argv)
     Magick::InitializeMagick(*argv);
     benchmark::Initialize(&argc, argv);
     // Make the picture and its files before any timing starts.
-    photo();
-    drawing();
-    jpegFile();
-    pngFile();
+    Photo();
+    Drawing();
+    JpegFile();
+    PngFile();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatios(reporter);
+    PrintRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }

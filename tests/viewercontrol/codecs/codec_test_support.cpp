@@ -8,7 +8,7 @@ namespace lumaskin::test {
 
 namespace {
 
-std::uint32_t hash(std::uint32_t x)
+std::uint32_t Hash(std::uint32_t x)
 {
     x ^= x >> 16;
     x *= 0x7feb352d;
@@ -18,7 +18,7 @@ std::uint32_t hash(std::uint32_t x)
     return x;
 }
 
-std::uint8_t clampByte(double v)
+std::uint8_t ClampByte(double v)
 {
     return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
 }
@@ -31,12 +31,12 @@ Image MakePhoto(int width, int height, bool translucent, std::uint32_t seed)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
-            const int grain = static_cast<int>(hash(seed * 0x9E3779B9u + y * 65537u + x) % 17) - 8;
+            const int grain = static_cast<int>(Hash(seed * 0x9E3779B9u + y * 65537u + x) % 17) - 8;
             std::uint8_t *p = image.Pixel(x, y);
-            p[0] = clampByte(200 * u + 40 * std::sin(6 * v) + grain + 20);
-            p[1] = clampByte(160 * v + 60 * std::cos(5 * u) + grain + 40);
-            p[2] = clampByte(120 + 100 * std::sin(3 * (u + v)) + grain);
-            p[3] = translucent && x < width / 3 ? clampByte(255.0 * x / (width / 3)) : 255;
+            p[0] = ClampByte(200 * u + 40 * std::sin(6 * v) + grain + 20);
+            p[1] = ClampByte(160 * v + 60 * std::cos(5 * u) + grain + 40);
+            p[2] = ClampByte(120 + 100 * std::sin(3 * (u + v)) + grain);
+            p[3] = translucent && x < width / 3 ? ClampByte(255.0 * x / (width / 3)) : 255;
         }
     }
     return image;
@@ -76,7 +76,7 @@ Image MakeGrey(int width, int height)
         for (int x = 0; x < width; ++x) {
             std::uint8_t *p = image.Pixel(x, y);
             p[0] = p[1] = p[2] =
-                static_cast<std::uint8_t>((x * 7 + y * 3 + (hash(x * 31 + y) & 7)) & 255);
+                static_cast<std::uint8_t>((x * 7 + y * 3 + (Hash(x * 31 + y) & 7)) & 255);
             p[3] = 255;
         }
     return image;
@@ -138,8 +138,8 @@ CommandResult RunShell(const TempDir &dir, const std::string &command)
 {
     const auto out = dir / "command-output.txt";
     CommandResult result;
-    result.status = runCommand("{ " + command + "; } > '" + out.string() + "' 2>&1", dir.path());
-    result.output = readFile(out);
+    result.status = RunCommand("{ " + command + "; } > '" + out.string() + "' 2>&1", dir.Path());
+    result.output = ReadFile(out);
     return result;
 }
 
@@ -148,7 +148,7 @@ const std::string &PythonWithPil()
     // Debian's PIL belongs to the system Python, which may not be the first on the PATH.
     static const std::string python = [] {
         for (const char *candidate : {"/usr/bin/python3", "python3"})
-            if (runCommand(std::string(candidate) + " -c 'import PIL' >/dev/null 2>&1") == 0)
+            if (RunCommand(std::string(candidate) + " -c 'import PIL' >/dev/null 2>&1") == 0)
                 return std::string(candidate);
         return std::string();
     }();
@@ -188,8 +188,8 @@ print(fmt, w, h, worst, total / max(count, 1))
     for (int y = 0; y < expected.Height(); ++y)
         raw.append(reinterpret_cast<const char *>(expected.Row(y)),
                    4 * std::size_t(expected.Width()));
-    writeFile(dir / "expected.raw", raw);
-    writeFile(dir / "check.py", kScript);
+    WriteFile(dir / "expected.raw", raw);
+    WriteFile(dir / "check.py", kScript);
     return RunShell(dir, PythonWithPil() + " '" + (dir / "check.py").string() + "' '" +
                              file.string() + "' '" + (dir / "expected.raw").string() + "' " + mode);
 }

@@ -11,7 +11,7 @@
 namespace lumaskin::test {
 namespace {
 
-std::span<const std::uint8_t> bytesOf(const QByteArray &bytes)
+std::span<const std::uint8_t> BytesOf(const QByteArray &bytes)
 {
     return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
             static_cast<std::size_t>(bytes.size())};
@@ -36,7 +36,7 @@ TEST(Encoders, JpegStripesJoinIntoTheFileOfOneRun)
             ASSERT_TRUE(EncodeJpeg(picture, 90, joined, &error, stripes)) << error.toStdString();
             EXPECT_EQ(joined, whole) << stripes << " stripes";
         }
-        const Image back = ReadImageFromMemory(bytesOf(whole), &error);
+        const Image back = ReadImageFromMemory(BytesOf(whole), &error);
         ASSERT_FALSE(back.IsNull()) << error.toStdString();
         EXPECT_LE(MaxDifference(back, OverWhite(picture)), 40);
     }
@@ -54,7 +54,7 @@ TEST(Encoders, JpegRefusesPicturesTallerThanTheFormatAllows)
     EXPECT_TRUE(error.startsWith(QStringLiteral("the JPEG encoder failed"))) << error.toStdString();
 }
 
-Image translucentGrey(int width, int height)
+Image TranslucentGrey(int width, int height)
 {
     Image picture = MakeGrey(width, height);
     for (int y = 0; y < height; ++y)
@@ -65,7 +65,7 @@ Image translucentGrey(int width, int height)
 
 // Four rows of noise, repeated: deflate finds each row again in its window, so a stripe that
 // did not get the data before it as its dictionary would cost four rows of noise more.
-Image repeatingNoise(int width, int height)
+Image RepeatingNoise(int width, int height)
 {
     Image picture(width, height);
     for (int y = 0; y < height; ++y) {
@@ -88,7 +88,7 @@ Image repeatingNoise(int width, int height)
 TEST(Encoders, PngStripesHoldThePictureExactly)
 {
     const Image pictures[] = {MakePhoto(67, 45),       MakePhoto(30, 400, true), MakeGrey(33, 170),
-                              translucentGrey(20, 90), MakePhoto(9000, 6, true), MakePhoto(5, 3)};
+                              TranslucentGrey(20, 90), MakePhoto(9000, 6, true), MakePhoto(5, 3)};
     const PngSettings settings[] = {{3, kPngFilterAll, 0}, {3, kPngFilterPaeth, 3}};
     for (const Image &picture : pictures)
         for (const PngSettings &setting : settings)
@@ -99,7 +99,7 @@ TEST(Encoders, PngStripesHoldThePictureExactly)
                 QString error;
                 ASSERT_TRUE(EncodePng(picture, file, &error, &setting, stripes))
                     << error.toStdString();
-                const Image ours = ReadImageFromMemory(bytesOf(file), &error);
+                const Image ours = ReadImageFromMemory(BytesOf(file), &error);
                 EXPECT_EQ(MaxDifference(ours, picture), 0) << error.toStdString();
                 const QImage theirs = QImage::fromData(file, "PNG");
                 ASSERT_FALSE(theirs.isNull());
@@ -109,7 +109,7 @@ TEST(Encoders, PngStripesHoldThePictureExactly)
 
 TEST(Encoders, PngStripesCompressAsOneRun)
 {
-    const Image picture = repeatingNoise(500, 300);
+    const Image picture = RepeatingNoise(500, 300);
     // Run-length matching alone, as photos are written, looks back one pixel only; full
     // matching shows what the dictionary is for.
     const PngSettings matching{3, kPngFilterAll, 0};

@@ -68,33 +68,33 @@ protected:
         ASSERT_TRUE(WriteImage(source, ToQString(dir / "source.png"), "png", &error));
         profile = ProfileForCodePoints(12, 13); // Display P3
         ASSERT_FALSE(profile.isEmpty());
-        writeFile(dir / "photo.icc", profile.toStdString());
+        WriteFile(dir / "photo.icc", profile.toStdString());
         // A camera's photo, made and tagged by other programs: held turned (orientation 6).
-        run("convert-im6.q16 source.png -quality 95 photo.jpg");
-        run("exiv2 -M'set Exif.Image.Make Lumacam' -M'set Exif.Image.Model LC-1' "
+        Run("convert-im6.q16 source.png -quality 95 photo.jpg");
+        Run("exiv2 -M'set Exif.Image.Make Lumacam' -M'set Exif.Image.Model LC-1' "
             "-M'set Exif.Image.Orientation 6' "
             "-M'set Exif.Photo.DateTimeOriginal 2021:05:06 07:08:09' "
             "-M'set Xmp.dc.title Harbour at dawn' -M'set Xmp.tiff.Orientation 6' photo.jpg");
-        run("exiv2 -iC photo.jpg");
+        Run("exiv2 -iC photo.jpg");
         // What the photo looks like in sRGB: PIL converts it with Little CMS, then turns it.
-        writeFile(dir / "reference.py",
+        WriteFile(dir / "reference.py",
                   "import io\nfrom PIL import Image, ImageCms\n"
                   "im = Image.open('photo.jpg')\n"
                   "rgb = ImageCms.profileToProfile(im.convert('RGB'), "
                   "io.BytesIO(im.info['icc_profile']), ImageCms.createProfile('sRGB'), "
                   "outputMode='RGB')\n"
                   "rgb.transpose(Image.Transpose.ROTATE_270).save('reference.png')\n");
-        run(PythonWithPil() + " reference.py");
-        writeFile(dir / "inspect.py", kInspect);
+        Run(PythonWithPil() + " reference.py");
+        WriteFile(dir / "inspect.py", kInspect);
     }
 
-    void run(const std::string &command)
+    void Run(const std::string &command)
     {
         const CommandResult r = RunShell(dir, command);
         ASSERT_EQ(r.status, 0) << command << "\n" << r.output;
     }
 
-    Inspection inspect(const std::string &name)
+    Inspection Inspect(const std::string &name)
     {
         const CommandResult r = RunShell(dir, PythonWithPil() + " inspect.py " + name);
         EXPECT_EQ(r.status, 0) << r.output;
@@ -112,7 +112,7 @@ protected:
         return result;
     }
 
-    bool convert(const char *format, const WriteSettings &settings = {})
+    bool Convert(const char *format, const WriteSettings &settings = {})
     {
         QString error;
         const bool written = ConvertFile(ToQString(dir / "photo.jpg"),
@@ -130,9 +130,9 @@ TEST_F(Metadata, CameraDateAndProfileReachEveryFormatThatHoldsThem)
 {
     for (const char *format : {"jpg", "png", "webp", "tif"}) {
         SCOPED_TRACE(format);
-        ASSERT_TRUE(convert(format));
+        ASSERT_TRUE(Convert(format));
         const std::string name = std::string("out.") + format;
-        const Inspection seen = inspect(name);
+        const Inspection seen = Inspect(name);
         // Turned upright, so the orientation says 1.
         EXPECT_EQ(seen.size, "40x60");
         EXPECT_EQ(seen.make, "Lumacam");
@@ -153,7 +153,7 @@ TEST_F(Metadata, CameraDateAndProfileReachEveryFormatThatHoldsThem)
             << xmp;
     }
     // AVIF, which PIL does not read: libavif's own tool sees the items.
-    ASSERT_TRUE(convert("avif"));
+    ASSERT_TRUE(Convert("avif"));
     if (RunShell(dir, "command -v avifdec").status == 0) {
         const std::string info = RunShell(dir, "avifdec --info out.avif").output;
         EXPECT_NE(info.find("ICC Profile    : Present (" + std::to_string(profile.size())),
@@ -187,13 +187,13 @@ TEST_F(Metadata, WideGamutPhotoIsShownAndConvertedWithoutColourShift)
     // Formats without a profile get the colours converted.
     for (const char *format : {"bmp", "gif", "pcx"}) {
         SCOPED_TRACE(format);
-        ASSERT_TRUE(convert(format));
+        ASSERT_TRUE(Convert(format));
         const Image written = ReadImage(ToQString(dir / (std::string("out.") + format)), &error);
         EXPECT_LT(MeanDifference(written, reference), format == std::string("gif") ? 6 : 0.5);
     }
     // Stripped: no EXIF, XMP or profile, colours in sRGB.
-    ASSERT_TRUE(convert("png", WriteSettings{90, true}));
-    const Inspection seen = inspect("out.png");
+    ASSERT_TRUE(Convert("png", WriteSettings{90, true}));
+    const Inspection seen = Inspect("out.png");
     EXPECT_EQ(seen.make, "None");
     EXPECT_EQ(seen.profileBytes, 0);
     EXPECT_LE(seen.worst, 3);
@@ -205,7 +205,7 @@ TEST_F(Metadata, WideGamutPhotoIsShownAndConvertedWithoutColourShift)
 // from it, JPEG XL by its own header, TIFF by its tag; HEIF ignores EXIF orientation.
 TEST_F(Metadata, EveryReaderFindsTheMetadataOfItsFormatsOwnTools)
 {
-    ASSERT_TRUE(convert("tif"));
+    ASSERT_TRUE(Convert("tif"));
     struct Case
     {
         const char *tool;
@@ -224,7 +224,7 @@ TEST_F(Metadata, EveryReaderFindsTheMetadataOfItsFormatsOwnTools)
         SCOPED_TRACE(c.file);
         if (RunShell(dir, std::string("command -v ") + c.tool).status != 0)
             continue;
-        run(c.make);
+        Run(c.make);
         QString error;
         const Image image = ReadImage(ToQString(dir / c.file), &error);
         ASSERT_FALSE(image.IsNull()) << error.toStdString();
@@ -240,7 +240,7 @@ TEST_F(Metadata, ColourCodePointsActAsTheProfileTheyName)
 {
     if (RunShell(dir, "command -v avifenc").status != 0)
         GTEST_SKIP() << "avifenc is not installed";
-    run("avifenc -s 10 -l --cicp 12/13/0 --ignore-icc --ignore-exif source.png p3.avif");
+    Run("avifenc -s 10 -l --cicp 12/13/0 --ignore-icc --ignore-exif source.png p3.avif");
     QString error;
     const Image coded = ReadImage(ToQString(dir / "p3.avif"), &error);
     ASSERT_FALSE(coded.IsNull()) << error.toStdString();
@@ -259,14 +259,14 @@ TEST_F(Metadata, ProfilesOfNoKnownColourSpaceAreDropped)
 {
     QByteArray damaged = profile;
     damaged.replace(16, 4, "\xAE\xB8\x5A\xE2"); // the colour space field
-    writeFile(dir / "odd.icc", damaged.toStdString());
-    run("convert-im6.q16 source.png -quality 95 odd.jpg && exiv2 -iC odd.jpg");
-    ASSERT_NE(readFile(dir / "odd.jpg").find("ICC_PROFILE"), std::string::npos);
+    WriteFile(dir / "odd.icc", damaged.toStdString());
+    Run("convert-im6.q16 source.png -quality 95 odd.jpg && exiv2 -iC odd.jpg");
+    ASSERT_NE(ReadFile(dir / "odd.jpg").find("ICC_PROFILE"), std::string::npos);
     QString error;
     const Image odd = ReadImage(ToQString(dir / "odd.jpg"), &error);
     ASSERT_FALSE(odd.IsNull()) << error.toStdString();
     EXPECT_TRUE(odd.Metadata().icc.isEmpty());
-    run("convert-im6.q16 source.png -quality 95 plain.jpg");
+    Run("convert-im6.q16 source.png -quality 95 plain.jpg");
     EXPECT_EQ(MaxDifference(odd, ReadImage(ToQString(dir / "plain.jpg"), &error)), 0);
 }
 

@@ -14,45 +14,45 @@
 namespace lumaskin::test {
 namespace {
 
-std::string written(const Image &image, const char *format)
+std::string Written(const Image &image, const char *format)
 {
     TempDir dir;
     const auto path = dir / "out";
     QString error;
     if (!WriteImage(image, ToQString(path), format, &error))
         ADD_FAILURE() << format << ": " << error.toStdString();
-    return readFile(path);
+    return ReadFile(path);
 }
 
-Image readBytes(const std::string &bytes, QString *error)
+Image ReadBytes(const std::string &bytes, QString *error)
 {
     return ReadImageFromMemory(AsBytes(bytes), error);
 }
 
-std::string be16(int v)
+std::string Be16(int v)
 {
     return {static_cast<char>(v >> 8), static_cast<char>(v & 255)};
 }
-std::string le16(int v)
+std::string Le16(int v)
 {
     return {static_cast<char>(v & 255), static_cast<char>(v >> 8)};
 }
-std::string be32(std::uint32_t v)
+std::string Be32(std::uint32_t v)
 {
-    return be16(static_cast<int>(v >> 16)) + be16(static_cast<int>(v & 0xFFFF));
+    return Be16(static_cast<int>(v >> 16)) + Be16(static_cast<int>(v & 0xFFFF));
 }
-std::string le32(std::uint32_t v)
+std::string Le32(std::uint32_t v)
 {
-    return le16(static_cast<int>(v & 0xFFFF)) + le16(static_cast<int>(v >> 16));
+    return Le16(static_cast<int>(v & 0xFFFF)) + Le16(static_cast<int>(v >> 16));
 }
 
 TEST(Reading, ByContentNotByName)
 {
     TempDir dir;
     const Image source = MakePhoto(30, 20);
-    writeFile(dir / "really-a-png.jpg", written(source, "png"));
-    writeFile(dir / "really-a-bmp.txt", written(source, "bmp"));
-    writeFile(dir / "no-extension", written(source, "tga"));
+    WriteFile(dir / "really-a-png.jpg", Written(source, "png"));
+    WriteFile(dir / "really-a-bmp.txt", Written(source, "bmp"));
+    WriteFile(dir / "no-extension", Written(source, "tga"));
     for (const char *name : {"really-a-png.jpg", "really-a-bmp.txt", "no-extension"}) {
         QString error;
         const Image image = ReadImage(ToQString(dir / name), &error);
@@ -78,11 +78,11 @@ TEST(Reading, AMissingCodecModuleIsReported)
 TEST(Reading, JpegWarningsAreNotDamage)
 {
     const Image source = MakePhoto(40, 24);
-    std::string jpeg = written(source, "jpg");
+    std::string jpeg = Written(source, "jpg");
     ASSERT_EQ(jpeg.substr(6, 4), "JFIF");
     jpeg[11] = 5; // major version
     QString error;
-    const Image image = readBytes(jpeg, &error);
+    const Image image = ReadBytes(jpeg, &error);
     EXPECT_EQ(image.Width(), 40) << error.toStdString();
 }
 
@@ -94,7 +94,7 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
     EXPECT_EQ(error, "no file was given");
     EXPECT_TRUE(ReadImage(ToQString(dir / "missing.png"), &error).IsNull());
     EXPECT_EQ(error, "the file does not exist");
-    EXPECT_TRUE(ReadImage(ToQString(dir.path()), &error).IsNull());
+    EXPECT_TRUE(ReadImage(ToQString(dir.Path()), &error).IsNull());
     EXPECT_EQ(error, "it is a folder, not a file");
     // Devices and pipes are refused before they are opened (a pipe would block, a device
     // might never end).
@@ -103,7 +103,7 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
     ASSERT_EQ(mkfifo((dir / "pipe.png").c_str(), 0600), 0);
     EXPECT_TRUE(ReadImage(ToQString(dir / "pipe.png"), &error).IsNull());
     EXPECT_EQ(error, "it is not an ordinary file");
-    writeFile(dir / "empty.png", "");
+    WriteFile(dir / "empty.png", "");
     EXPECT_TRUE(ReadImage(ToQString(dir / "empty.png"), &error).IsNull());
     EXPECT_EQ(error, "the file is empty");
 
@@ -123,7 +123,7 @@ TEST(Reading, PlainReasonsForWhatIsNotAPicture)
     };
     for (const std::string &bytes : notPictures) {
         error.clear();
-        EXPECT_TRUE(readBytes(bytes, &error).IsNull());
+        EXPECT_TRUE(ReadBytes(bytes, &error).IsNull());
         EXPECT_EQ(error, "not a picture Lumaskin can read") << bytes.substr(0, 8);
     }
     // The error pointer is optional.
@@ -136,20 +136,20 @@ TEST(Reading, DeclaredSizeIsCheckedFirst)
 {
     const std::string pngSignature("\x89PNG\r\n\x1A\n", 8);
     auto png = [&](std::uint32_t w, std::uint32_t h) {
-        return pngSignature + be32(13) + "IHDR" + be32(w) + be32(h) +
-               std::string("\x08\x02\0\0\0", 5) + be32(0) + be32(10) + "IDAT" +
+        return pngSignature + Be32(13) + "IHDR" + Be32(w) + Be32(h) +
+               std::string("\x08\x02\0\0\0", 5) + Be32(0) + Be32(10) + "IDAT" +
                std::string(14, '\0');
     };
     auto bmp = [](std::int32_t w, std::int32_t h) {
-        return "BM" + le32(54 + 100) + le32(0) + le32(54) + le32(40) + le32(w) + le32(h) + le16(1) +
-               le16(24) + le32(0) + le32(0) + le32(0) + le32(0) + le32(0) + le32(0) +
+        return "BM" + Le32(54 + 100) + Le32(0) + Le32(54) + Le32(40) + Le32(w) + Le32(h) + Le16(1) +
+               Le16(24) + Le32(0) + Le32(0) + Le32(0) + Le32(0) + Le32(0) + Le32(0) +
                std::string(100, '\x7F');
     };
     auto jpeg = [](int w, int h) {
         // SOI, baseline SOF0 with three components, SOS, a little entropy data.
-        return std::string("\xFF\xD8\xFF\xC0", 4) + be16(17) + "\x08" + be16(h) + be16(w) +
+        return std::string("\xFF\xD8\xFF\xC0", 4) + Be16(17) + "\x08" + Be16(h) + Be16(w) +
                std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10) +
-               std::string("\xFF\xDA", 2) + be16(12) +
+               std::string("\xFF\xDA", 2) + Be16(12) +
                std::string("\x03\x01\x00\x02\x11\x03\x11\x00\x3F\x00", 10) +
                std::string(64, '\x55') + std::string("\xFF\xD9", 2);
     };
@@ -174,22 +174,22 @@ TEST(Reading, DeclaredSizeIsCheckedFirst)
         {jpeg(8000, 8000), "the file is truncated"},
         {"P6\n5000 5000\n255\n" + std::string(1000, 'x'), "the file is truncated"},
         {"PG ML + 8 3000 3000\n" + std::string(1000, 'x'), "the file is truncated"},
-        {std::string("\x59\xA6\x6A\x95", 4) + be32(4000) + be32(4000) + be32(24) + be32(0) +
-             be32(1) + be32(0) + be32(0) + std::string(500, 'x'),
+        {std::string("\x59\xA6\x6A\x95", 4) + Be32(4000) + Be32(4000) + Be32(24) + Be32(0) +
+             Be32(1) + Be32(0) + Be32(0) + std::string(500, 'x'),
          "the file is truncated"},
     };
     for (const Case &c : cases) {
         QString error;
-        EXPECT_TRUE(readBytes(c.bytes, &error).IsNull()) << c.reason;
+        EXPECT_TRUE(ReadBytes(c.bytes, &error).IsNull()) << c.reason;
         EXPECT_EQ(error.toStdString(), c.reason) << c.bytes.substr(0, 16);
     }
 }
 
 // A JPEG whose EXIF block says how the camera was held.
-std::string withOrientation(const std::string &jpeg, int orientation, bool bigEndian)
+std::string WithOrientation(const std::string &jpeg, int orientation, bool bigEndian)
 {
-    auto u16 = [&](int v) { return bigEndian ? be16(v) : le16(v); };
-    auto u32 = [&](std::uint32_t v) { return bigEndian ? be32(v) : le32(v); };
+    auto u16 = [&](int v) { return bigEndian ? Be16(v) : Le16(v); };
+    auto u32 = [&](std::uint32_t v) { return bigEndian ? Be32(v) : Le32(v); };
     std::string tiff = bigEndian ? std::string("MM\0\x2A", 4) : std::string("II\x2A\0", 4);
     tiff += u32(8);
     // IFD0: a make tag to skip, then the orientation; no next directory.
@@ -198,7 +198,7 @@ std::string withOrientation(const std::string &jpeg, int orientation, bool bigEn
     tiff += u16(0x0112) + u16(3) + u32(1) + u16(orientation) + u16(0);
     tiff += u32(0);
     const std::string payload = std::string("Exif\0\0", 6) + tiff;
-    return jpeg.substr(0, 2) + "\xFF\xE1" + be16(static_cast<int>(payload.size()) + 2) + payload +
+    return jpeg.substr(0, 2) + "\xFF\xE1" + Be16(static_cast<int>(payload.size()) + 2) + payload +
            jpeg.substr(2);
 }
 
@@ -213,7 +213,7 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
             std::uint8_t *p = source.Pixel(x, y);
             p[0] = c >> 24, p[1] = (c >> 16) & 255, p[2] = (c >> 8) & 255, p[3] = 255;
         }
-    const std::string jpeg = written(source, "jpg");
+    const std::string jpeg = Written(source, "jpg");
     // Expected quadrant colours (indices into `colours`: TL, TR, BL, BR) after turning upright.
     const std::array<std::array<int, 4>, 9> expected = {{
         {0, 1, 2, 3}, // unused
@@ -240,7 +240,7 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
     for (bool bigEndian : {false, true}) {
         for (int orientation = 1; orientation <= 8; ++orientation) {
             QString error;
-            const Image image = readBytes(withOrientation(jpeg, orientation, bigEndian), &error);
+            const Image image = ReadBytes(WithOrientation(jpeg, orientation, bigEndian), &error);
             ASSERT_FALSE(image.IsNull()) << error.toStdString();
             const bool turned = orientation >= 5;
             EXPECT_EQ(image.Width(), turned ? 32 : 64) << orientation;
@@ -254,7 +254,7 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
     }
     // Nonsense orientation values leave the picture as stored.
     QString error;
-    const Image odd = readBytes(withOrientation(jpeg, 9, false), &error);
+    const Image odd = ReadBytes(WithOrientation(jpeg, 9, false), &error);
     EXPECT_EQ(odd.Width(), 64);
 }
 
@@ -266,20 +266,20 @@ TEST(Reading, DamagedFilesAreRefusedWithoutHarm)
     const Image bilevel = MakeBilevel(61, 47);
     for (const QString &format : WritableFormats())
         files.emplace_back(format.toStdString(),
-                           written(format == "wbmp" ? bilevel : photo, qPrintable(format)));
+                           Written(format == "wbmp" ? bilevel : photo, qPrintable(format)));
     for (auto &[format, bytes] : files) {
         // Cuts inside the pixel data always fail, with a reason.
         for (double fraction : {0.25, 0.5, 0.75}) {
             const std::string cut =
                 bytes.substr(0, static_cast<std::size_t>(bytes.size() * fraction));
             QString error;
-            EXPECT_TRUE(readBytes(cut, &error).IsNull()) << format << " cut to " << fraction;
+            EXPECT_TRUE(ReadBytes(cut, &error).IsNull()) << format << " cut to " << fraction;
             EXPECT_FALSE(error.isEmpty()) << format;
         }
         // Any other cut must simply not crash; a file missing only its trailer may still read.
         for (std::size_t length = 1; length < bytes.size(); length += 1 + bytes.size() / 37) {
             QString error;
-            const Image image = readBytes(bytes.substr(0, length), &error);
+            const Image image = ReadBytes(bytes.substr(0, length), &error);
             EXPECT_TRUE(!image.IsNull() || !error.isEmpty()) << format << " " << length;
         }
         // Flipped bytes across the header and the data.
@@ -287,7 +287,7 @@ TEST(Reading, DamagedFilesAreRefusedWithoutHarm)
             std::string damaged = bytes;
             damaged[at] = static_cast<char>(~damaged[at]);
             QString error;
-            const Image image = readBytes(damaged, &error);
+            const Image image = ReadBytes(damaged, &error);
             EXPECT_TRUE(!image.IsNull() || !error.isEmpty()) << format << " " << at;
             if (!image.IsNull()) {
                 EXPECT_LE(std::int64_t{image.Width()} * image.Height(), Image::kMaxPixels);
@@ -322,41 +322,41 @@ TEST(Reading, FirstPageOfAPdf)
     const std::string noPages = "%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
                                 "2 0 obj<</Type/Pages/Kids[]/Count 0>>endobj\n"
                                 "trailer<</Root 1 0 R>>\n%%EOF\n";
-    EXPECT_TRUE(readBytes(noPages, &error).IsNull());
+    EXPECT_TRUE(ReadBytes(noPages, &error).IsNull());
     EXPECT_FALSE(error.isEmpty());
 }
 
 // A placeable metafile with one red rectangle on a 2 x 1 inch frame.
-std::string redRectangleMetafile()
+std::string RedRectangleMetafile()
 {
     auto record = [](int function, const std::string &params) {
-        return le32(static_cast<std::uint32_t>(3 + params.size() / 2)) + le16(function) + params;
+        return Le32(static_cast<std::uint32_t>(3 + params.size() / 2)) + Le16(function) + params;
     };
     std::string records;
-    records += record(0x020B, le16(0) + le16(0));                          // SetWindowOrg
-    records += record(0x020C, le16(100) + le16(200));                      // SetWindowExt
-    records += record(0x02FC, le16(0) + le32(0x000000FF) + le16(0));       // CreateBrushIndirect
-    records += record(0x012D, le16(0));                                    // SelectObject
-    records += record(0x0209, le32(0x000000FF));                           // SetTextColor (ignored)
-    records += record(0x041B, le16(90) + le16(190) + le16(10) + le16(10)); // Rectangle
+    records += record(0x020B, Le16(0) + Le16(0));                          // SetWindowOrg
+    records += record(0x020C, Le16(100) + Le16(200));                      // SetWindowExt
+    records += record(0x02FC, Le16(0) + Le32(0x000000FF) + Le16(0));       // CreateBrushIndirect
+    records += record(0x012D, Le16(0));                                    // SelectObject
+    records += record(0x0209, Le32(0x000000FF));                           // SetTextColor (ignored)
+    records += record(0x041B, Le16(90) + Le16(190) + Le16(10) + Le16(10)); // Rectangle
     records += record(0x0000, "");                                         // EOF
-    std::string header = le16(1) + le16(9) + le16(0x0300) +
-                         le32(static_cast<std::uint32_t>((18 + records.size()) / 2)) + le16(1) +
-                         le32(7) + le16(0);
-    std::string placeable = std::string("\xD7\xCD\xC6\x9A", 4) + le16(0) + le16(0) + le16(0) +
-                            le16(200) + le16(100) + le16(100) + le32(0);
+    std::string header = Le16(1) + Le16(9) + Le16(0x0300) +
+                         Le32(static_cast<std::uint32_t>((18 + records.size()) / 2)) + Le16(1) +
+                         Le32(7) + Le16(0);
+    std::string placeable = std::string("\xD7\xCD\xC6\x9A", 4) + Le16(0) + Le16(0) + Le16(0) +
+                            Le16(200) + Le16(100) + Le16(100) + Le32(0);
     int checksum = 0;
     for (std::size_t i = 0; i < 20; i += 2)
         checksum ^= static_cast<std::uint8_t>(placeable[i]) |
                     (static_cast<std::uint8_t>(placeable[i + 1]) << 8);
-    placeable += le16(checksum);
+    placeable += Le16(checksum);
     return placeable + header + records;
 }
 
 TEST(Reading, WindowsMetafile)
 {
     QString error;
-    const Image image = readBytes(redRectangleMetafile(), &error);
+    const Image image = ReadBytes(RedRectangleMetafile(), &error);
     ASSERT_FALSE(image.IsNull()) << error.toStdString();
     EXPECT_GT(image.Width(), image.Height());
     const std::uint8_t *centre = image.Pixel(image.Width() / 2, image.Height() / 2);
@@ -368,54 +368,54 @@ TEST(Reading, HandWrittenHeaders)
 {
     QString error;
     // Plain (ASCII) PPM with a comment.
-    Image ppm = readBytes("P3\n# made by hand\n2 1\n255\n255 0 0  0 0 255\n", &error);
+    Image ppm = ReadBytes("P3\n# made by hand\n2 1\n255\n255 0 0  0 0 255\n", &error);
     ASSERT_FALSE(ppm.IsNull()) << error.toStdString();
     EXPECT_EQ(ppm.Width(), 2);
     EXPECT_EQ(ppm.Pixel(0, 0)[0], 255);
     EXPECT_EQ(ppm.Pixel(1, 0)[2], 255);
     // The other anymaps: plain bitmap (1 is black, digits may run together), plain grey with
     // a small maximum, raw bitmap, 16-bit raw grey, and PAM with alpha.
-    Image pbm = readBytes("P1 3 1\n101", &error);
+    Image pbm = ReadBytes("P1 3 1\n101", &error);
     ASSERT_FALSE(pbm.IsNull()) << error.toStdString();
     EXPECT_EQ(pbm.Pixel(0, 0)[0], 0);
     EXPECT_EQ(pbm.Pixel(1, 0)[0], 255);
-    Image pgm = readBytes("P2 2 1 15\n15 5\n", &error);
+    Image pgm = ReadBytes("P2 2 1 15\n15 5\n", &error);
     ASSERT_FALSE(pgm.IsNull()) << error.toStdString();
     EXPECT_EQ(pgm.Pixel(0, 0)[0], 255);
     EXPECT_EQ(pgm.Pixel(1, 0)[0], 85);
-    Image rawBits = readBytes(std::string("P4\n10 2\n\x80\x40\x01\x00", 12), &error);
+    Image rawBits = ReadBytes(std::string("P4\n10 2\n\x80\x40\x01\x00", 12), &error);
     ASSERT_FALSE(rawBits.IsNull()) << error.toStdString();
     EXPECT_EQ(rawBits.Pixel(0, 0)[0], 0);
     EXPECT_EQ(rawBits.Pixel(9, 0)[0], 0);
     EXPECT_EQ(rawBits.Pixel(1, 0)[0], 255);
     EXPECT_EQ(rawBits.Pixel(7, 1)[0], 0);
-    Image deep = readBytes("P5 2 1 65535\n" + be16(0xFFFF) + be16(0x8080), &error);
+    Image deep = ReadBytes("P5 2 1 65535\n" + Be16(0xFFFF) + Be16(0x8080), &error);
     ASSERT_FALSE(deep.IsNull()) << error.toStdString();
     EXPECT_EQ(deep.Pixel(0, 0)[0], 255);
     EXPECT_EQ(deep.Pixel(1, 0)[0], 128);
-    Image pam = readBytes("P7\nWIDTH 1\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
+    Image pam = ReadBytes("P7\nWIDTH 1\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
                           "\x10\x20\x30\x40",
                           &error);
     ASSERT_FALSE(pam.IsNull()) << error.toStdString();
     EXPECT_EQ(std::vector<int>(pam.Pixel(0, 0), pam.Pixel(0, 0) + 4),
               (std::vector<int>{16, 32, 48, 64}));
-    EXPECT_TRUE(readBytes("P3 1 1 255\n1 2 x\n", &error).IsNull());
+    EXPECT_TRUE(ReadBytes("P3 1 1 255\n1 2 x\n", &error).IsNull());
     EXPECT_EQ(error, "the PNM picture is damaged");
     // 16-bit big-endian PGX.
-    Image pgx = readBytes("PG ML + 16 2 1\n" + be16(0xFFFF) + be16(0), &error);
+    Image pgx = ReadBytes("PG ML + 16 2 1\n" + Be16(0xFFFF) + Be16(0), &error);
     ASSERT_FALSE(pgx.IsNull()) << error.toStdString();
     EXPECT_EQ(pgx.Pixel(0, 0)[0], 255);
     EXPECT_EQ(pgx.Pixel(1, 0)[0], 0);
     // A bare TGA (no footer): recognised by its header alone. Bottom-up rows, BGR.
-    std::string tga = std::string("\0\0\x02", 3) + std::string(9, '\0') + le16(2) + le16(2) +
+    std::string tga = std::string("\0\0\x02", 3) + std::string(9, '\0') + Le16(2) + Le16(2) +
                       std::string("\x18\x00", 2) +
                       std::string("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00\xFF\xFF\xFF", 12);
-    Image targa = readBytes(tga, &error);
+    Image targa = ReadBytes(tga, &error);
     ASSERT_FALSE(targa.IsNull()) << error.toStdString();
     EXPECT_EQ(targa.Pixel(0, 1)[0], 255); // first stored pixel is red, bottom left
     EXPECT_EQ(targa.Pixel(0, 0)[2], 255); // blue, top left
     // A wireless bitmap whose body does not fit its header is nobody's picture.
-    EXPECT_TRUE(readBytes(std::string("\0\0\x08\x02\xFF", 5), &error).IsNull());
+    EXPECT_TRUE(ReadBytes(std::string("\0\0\x08\x02\xFF", 5), &error).IsNull());
     EXPECT_EQ(error, "not a picture Lumaskin can read");
 }
 
@@ -451,7 +451,7 @@ protected:
         ASSERT_TRUE(WriteImage(source, ToQString(dir / "source.png"), "png", &error));
     }
     // `output` may carry an ImageMagick format prefix ("PNG8:name.png").
-    Image convert(const std::string &options, const std::string &output)
+    Image Convert(const std::string &options, const std::string &output)
     {
         const std::size_t colon = output.find(':');
         const std::string prefix = colon == std::string::npos ? "" : output.substr(0, colon + 1);
@@ -471,44 +471,44 @@ protected:
 
 TEST_F(MadeByImageMagick, PngVariants)
 {
-    EXPECT_EQ(MaxDifference(convert("-interlace PNG", "interlaced.png"), source), 0);
-    EXPECT_EQ(MaxDifference(convert("-depth 16", "deep.png"), source), 0);
-    const Image palette = convert("-colors 16", "PNG8:palette.png");
+    EXPECT_EQ(MaxDifference(Convert("-interlace PNG", "interlaced.png"), source), 0);
+    EXPECT_EQ(MaxDifference(Convert("-depth 16", "deep.png"), source), 0);
+    const Image palette = Convert("-colors 16", "PNG8:palette.png");
     EXPECT_EQ(palette.Width(), 45);
     EXPECT_EQ(palette.Pixel(0, 10)[3], 0); // tRNS keeps the transparent column
     // Grey, and grey with alpha, at 16 bits.
     Image grey = MakeGrey(45, 31);
     QString error;
     ASSERT_TRUE(WriteImage(grey, ToQString(dir / "source.png"), "png", &error));
-    EXPECT_EQ(MaxDifference(convert("-depth 16", "grey16.png"), grey), 0);
+    EXPECT_EQ(MaxDifference(Convert("-depth 16", "grey16.png"), grey), 0);
     for (int y = 0; y < grey.Height(); ++y)
         grey.Pixel(0, y)[3] = grey.Pixel(1, y)[3] = static_cast<std::uint8_t>(y * 8);
     ASSERT_TRUE(WriteImage(grey, ToQString(dir / "source.png"), "png", &error));
-    EXPECT_EQ(MaxDifference(convert("-depth 16", "grey-alpha16.png"), grey), 0);
+    EXPECT_EQ(MaxDifference(Convert("-depth 16", "grey-alpha16.png"), grey), 0);
 }
 
 TEST_F(MadeByImageMagick, OtherFormats)
 {
-    EXPECT_EQ(MaxDifference(convert("-compress LZW", "lzw.tif"), source), 0);
+    EXPECT_EQ(MaxDifference(Convert("-compress LZW", "lzw.tif"), source), 0);
     // ImageMagick mishandles the merged picture of its own translucent PSD files; opaque ones
     // read exactly.
-    const Image flat = convert("-background white -flatten", "flat.ppm");
-    EXPECT_EQ(MaxDifference(convert("-background white -flatten", "flat.psd"), flat), 0);
+    const Image flat = Convert("-background white -flatten", "flat.ppm");
+    EXPECT_EQ(MaxDifference(Convert("-background white -flatten", "flat.psd"), flat), 0);
     // ImageMagick's TGA writer needs the orientation set to store rows the right way up.
-    EXPECT_EQ(MaxDifference(convert("-orient TopLeft -compress RLE", "rle.tga"), source), 0);
+    EXPECT_EQ(MaxDifference(Convert("-orient TopLeft -compress RLE", "rle.tga"), source), 0);
     // Run-length BMP needs a palette.
     const std::string flatPalette = "-background white -flatten -colors 200 -type Palette ";
-    EXPECT_EQ(MaxDifference(convert(flatPalette + "-compress RLE", "BMP3:rle.bmp"),
-                            convert(flatPalette, "palette.ppm")),
+    EXPECT_EQ(MaxDifference(Convert(flatPalette + "-compress RLE", "BMP3:rle.bmp"),
+                            Convert(flatPalette, "palette.ppm")),
               0);
     const Image progressive =
-        convert("-background white -flatten -quality 92 -interlace JPEG", "p.jpg");
+        Convert("-background white -flatten -quality 92 -interlace JPEG", "p.jpg");
     EXPECT_LT(MeanDifference(progressive, OverWhite(source)), 4);
     const Image cmyk =
-        convert("-background white -flatten -colorspace CMYK -quality 95", "cmyk.jpg");
+        Convert("-background white -flatten -colorspace CMYK -quality 95", "cmyk.jpg");
     EXPECT_LT(MeanDifference(cmyk, OverWhite(source)), 6);
     // A bare codestream, checked against ImageMagick's own decoding of it.
-    const Image codestream = convert("-background white -flatten", "J2K:bare.j2k");
+    const Image codestream = Convert("-background white -flatten", "J2K:bare.j2k");
     ASSERT_EQ(RunShell(dir, "convert-im6.q16 '" + (dir / "bare.j2k").string() + "' '" +
                                 (dir / "bare.ppm").string() + "'")
                   .status,
@@ -520,7 +520,7 @@ TEST_F(MadeByImageMagick, OtherFormats)
 
 TEST_F(MadeByImageMagick, LargestIconAndFirstFrame)
 {
-    const Image icon = convert("-define icon:auto-resize=16,48,32", "sizes.ico");
+    const Image icon = Convert("-define icon:auto-resize=16,48,32", "sizes.ico");
     EXPECT_EQ(icon.Width(), 48);
     RunShell(dir, "convert-im6.q16 -size 20x10 xc:red -size 30x15 xc:blue '" +
                       (dir / "two.gif").string() + "'");

@@ -24,36 +24,36 @@ struct FormatCase
     double pilMeanTolerance;
 };
 
-Image photo()
+Image Photo()
 {
     return MakePhoto(67, 45, true);
 }
-Image opaquePhoto()
+Image OpaquePhoto()
 {
     return MakePhoto(67, 45, false);
 }
-Image posterised()
+Image Posterised()
 {
     return MakePosterised(40, 30);
 }
-Image bilevel()
+Image Bilevel()
 {
     return MakeBilevel(37, 21);
 }
-Image grey()
+Image Grey()
 {
     return MakeGrey(33, 17);
 }
 
 const FormatCase kCases[] = {
-    {"bmp", photo, true, 0, "RGB", 0},       {"jpg", opaquePhoto, false, 40, "RGB", 4},
-    {"wbmp", bilevel, false, 0, nullptr, 0}, {"gif", posterised, false, 0, "RGBA", 0},
-    {"pcx", photo, true, 0, "RGB", 0},       {"tga", photo, false, 0, "RGBA", 0},
-    {"ico", photo, false, 0, "RGBA", 0},     {"jp2", photo, true, 0, "RGB", 0},
-    {"jpc", photo, true, 0, "RGB", 0},       {"ras", photo, true, 0, "RGB", 0},
-    {"pgx", grey, false, 0, nullptr, 0},     {"pnm", photo, true, 0, "RGB", 0},
-    {"png", photo, false, 0, "RGBA", 0},     {"webp", photo, false, 40, "RGBA", 4},
-    {"avif", photo, false, 40, nullptr, 0},  {"tif", photo, false, 0, "RGBA", 0},
+    {"bmp", Photo, true, 0, "RGB", 0},       {"jpg", OpaquePhoto, false, 40, "RGB", 4},
+    {"wbmp", Bilevel, false, 0, nullptr, 0}, {"gif", Posterised, false, 0, "RGBA", 0},
+    {"pcx", Photo, true, 0, "RGB", 0},       {"tga", Photo, false, 0, "RGBA", 0},
+    {"ico", Photo, false, 0, "RGBA", 0},     {"jp2", Photo, true, 0, "RGB", 0},
+    {"jpc", Photo, true, 0, "RGB", 0},       {"ras", Photo, true, 0, "RGB", 0},
+    {"pgx", Grey, false, 0, nullptr, 0},     {"pnm", Photo, true, 0, "RGB", 0},
+    {"png", Photo, false, 0, "RGBA", 0},     {"webp", Photo, false, 40, "RGBA", 4},
+    {"avif", Photo, false, 40, nullptr, 0},  {"tif", Photo, false, 0, "RGBA", 0},
 };
 
 class RoundTrip : public testing::TestWithParam<FormatCase>
@@ -160,8 +160,8 @@ TEST(RoundTrip, PngPicksTheSmallestLayout)
     QString error;
     ASSERT_TRUE(WriteImage(MakeGrey(64, 64), ToQString(dir / "g.png"), "png", &error));
     ASSERT_TRUE(WriteImage(MakePhoto(64, 64), ToQString(dir / "c.png"), "png", &error));
-    const std::string greyFile = readFile(dir / "g.png");
-    const std::string colourFile = readFile(dir / "c.png");
+    const std::string greyFile = ReadFile(dir / "g.png");
+    const std::string colourFile = ReadFile(dir / "c.png");
     // IHDR colour type byte: 0 grey, 2 RGB.
     EXPECT_EQ(greyFile[25], 0);
     EXPECT_EQ(colourFile[25], 2);
@@ -174,7 +174,7 @@ TEST(RoundTrip, PdfPageIsThePictureSize)
     const auto path = dir / "page.pdf";
     QString error;
     ASSERT_TRUE(WriteImage(source, ToQString(path), "pdf", &error)) << error.toStdString();
-    EXPECT_EQ(readFile(path).substr(0, 5), "%PDF-");
+    EXPECT_EQ(ReadFile(path).substr(0, 5), "%PDF-");
 
     // Our reader renders the page at 150 dots per inch.
     const Image page = ReadImage(ToQString(path), &error);
@@ -210,7 +210,7 @@ TEST(RoundTrip, WirelessBitmapBytes)
     const auto path = dir / "b.wbmp";
     QString error;
     ASSERT_TRUE(WriteImage(source, ToQString(path), "wbmp", &error));
-    const std::string bytes = readFile(path);
+    const std::string bytes = ReadFile(path);
     // Type 0, no extension headers, width and height in one byte each, rows padded to bytes.
     ASSERT_EQ(bytes.size(), 4u + 5 * 21);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\0\0\x25\x15", 4));
@@ -229,7 +229,7 @@ TEST(RoundTrip, PgxBytes)
     const auto path = dir / "g.pgx";
     QString error;
     ASSERT_TRUE(WriteImage(source, ToQString(path), "pgx", &error));
-    const std::string bytes = readFile(path);
+    const std::string bytes = ReadFile(path);
     const std::string header = "PG ML + 8 33 17\n";
     ASSERT_EQ(bytes.size(), header.size() + 33 * 17);
     EXPECT_EQ(bytes.substr(0, header.size()), header);
@@ -240,7 +240,7 @@ TEST(RoundTrip, PgxBytes)
 
     // A colour picture becomes its grey version; PGX holds one channel.
     ASSERT_TRUE(WriteImage(MakePhoto(10, 10), ToQString(path), "pgx", &error));
-    EXPECT_EQ(readFile(path).substr(0, 15), "PG ML + 8 10 10");
+    EXPECT_EQ(ReadFile(path).substr(0, 15), "PG ML + 8 10 10");
 }
 
 } // namespace

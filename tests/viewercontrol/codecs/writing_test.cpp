@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 namespace lumaskin::test {
 namespace {
 
-std::vector<std::string> namesIn(const fs::path &folder)
+std::vector<std::string> NamesIn(const fs::path &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : fs::directory_iterator(folder))
@@ -39,12 +39,12 @@ TEST(Writing, JpegToJpegAtOnceWritesWhatReadingThenWritingWrites)
           " -size 333x211 gradient:black-white -type TrueColor -quality 90 greyish.jpg",
           " photo.png -colorspace Gray -quality 80 grey.jpg"})
         ASSERT_EQ(RunShell(dir, tool + std::string(command)).status, 0) << command;
-    const std::string whole = readFile(dir / "photo.jpg");
-    writeFile(dir / "cut.jpg", whole.substr(0, whole.size() / 2));
+    const std::string whole = ReadFile(dir / "photo.jpg");
+    WriteFile(dir / "cut.jpg", whole.substr(0, whole.size() / 2));
     // An EXIF block saying the camera was held on its side (orientation 6).
     const std::string exif(
         "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 32);
-    writeFile(dir / "turned.jpg", whole.substr(0, 2) + "\xFF\xE1" + '\0' +
+    WriteFile(dir / "turned.jpg", whole.substr(0, 2) + "\xFF\xE1" + '\0' +
                                       static_cast<char>(exif.size() + 2) + exif + whole.substr(2));
 
     for (const char *name :
@@ -68,7 +68,7 @@ TEST(Writing, JpegToJpegAtOnceWritesWhatReadingThenWritingWrites)
         ASSERT_TRUE(WriteImage(read, ToQString(dir / "usual.jpg"), "jpg", settings, &error));
         if (atOnce) {
             ASSERT_TRUE(*atOnce) << error.toStdString();
-            EXPECT_EQ(readFile(dir / "at-once.jpg"), readFile(dir / "usual.jpg"));
+            EXPECT_EQ(ReadFile(dir / "at-once.jpg"), ReadFile(dir / "usual.jpg"));
         }
     }
 }
@@ -86,7 +86,7 @@ TEST(Writing, RefusesWhatCannotBeWritten)
     EXPECT_EQ(error, "there is no picture to write");
     EXPECT_FALSE(WriteImage(picture, QString(), "png", &error));
     EXPECT_EQ(error, "no file name was given");
-    EXPECT_TRUE(namesIn(dir.path()).empty());
+    EXPECT_TRUE(NamesIn(dir.Path()).empty());
     // Format names are not case-sensitive.
     EXPECT_TRUE(WriteImage(picture, ToQString(dir / "b.png"), "PNG", &error));
 }
@@ -110,7 +110,7 @@ TEST(Writing, MissingFolderOrFolderInTheWayFailsCleanly)
     EXPECT_FALSE(WriteImage(picture, "/proc/lumaskin-test.png", "png", &error));
     EXPECT_FALSE(error.isEmpty());
 
-    writeFile(dir / "file", "x");
+    WriteFile(dir / "file", "x");
     EXPECT_FALSE(WriteImage(picture, ToQString(dir / "file" / "a.png"), "png", &error));
     EXPECT_FALSE(error.isEmpty());
 }
@@ -119,20 +119,20 @@ TEST(Writing, FailureLeavesTheOldFileAndNoLeftovers)
 {
     TempDir dir;
     const auto target = dir / "photo.jpg";
-    writeFile(target, "the old file");
+    WriteFile(target, "the old file");
     // JPEG cannot hold a picture wider than 65500 pixels: the encoder fails mid-way.
     const Image tooWide(70000, 1, 0x808080FF);
     ASSERT_FALSE(tooWide.IsNull());
     QString error;
     EXPECT_FALSE(WriteImage(tooWide, ToQString(target), "jpg", &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readFile(target), "the old file");
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
+    EXPECT_EQ(ReadFile(target), "the old file");
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"photo.jpg"});
 
     // A successful write replaces the file as a whole.
     EXPECT_TRUE(WriteImage(MakePhoto(9, 9), ToQString(target), "jpg", &error));
-    EXPECT_EQ(readFile(target).substr(0, 2), "\xFF\xD8");
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"photo.jpg"});
+    EXPECT_EQ(ReadFile(target).substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"photo.jpg"});
 }
 
 // The temporary name fits beside a target name of any allowed length; a replaced file keeps
@@ -141,12 +141,12 @@ TEST(Writing, LongNamesPermissionsAndPipes)
 {
     TempDir dir;
     const auto longest = dir / (std::string(251, 'x') + ".png"); // 255 bytes
-    writeFile(longest, "old");
+    WriteFile(longest, "old");
     ASSERT_EQ(::chmod(longest.c_str(), 0640), 0);
     QString error;
     ASSERT_TRUE(WriteImage(MakePhoto(8, 8), ToQString(longest), "png", &error))
         << error.toStdString();
-    EXPECT_EQ(readFile(longest).substr(1, 3), "PNG");
+    EXPECT_EQ(ReadFile(longest).substr(1, 3), "PNG");
     EXPECT_EQ(fs::status(longest).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / (std::string(252, 'x') + ".png")),
@@ -157,7 +157,7 @@ TEST(Writing, LongNamesPermissionsAndPipes)
     EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / "pipe.png"), "png", &error));
     EXPECT_EQ(error, "something that is not a file is in the way");
     EXPECT_TRUE(fs::is_fifo(dir / "pipe.png"));
-    EXPECT_EQ(namesIn(dir.path()).size(), 2u);
+    EXPECT_EQ(NamesIn(dir.Path()).size(), 2u);
 }
 
 TEST(Writing, ReadOnlyFolderFailsCleanly)
@@ -166,13 +166,13 @@ TEST(Writing, ReadOnlyFolderFailsCleanly)
         GTEST_SKIP() << "permissions do not bind the superuser";
     TempDir dir;
     fs::create_directory(dir / "locked");
-    writeFile(dir / "locked" / "a.png", "old");
+    WriteFile(dir / "locked" / "a.png", "old");
     fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
     QString error;
     EXPECT_FALSE(WriteImage(MakePhoto(8, 8), ToQString(dir / "locked" / "a.png"), "png", &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readFile(dir / "locked" / "a.png"), "old");
-    EXPECT_EQ(namesIn(dir / "locked"), std::vector<std::string>{"a.png"});
+    EXPECT_EQ(ReadFile(dir / "locked" / "a.png"), "old");
+    EXPECT_EQ(NamesIn(dir / "locked"), std::vector<std::string>{"a.png"});
 }
 
 TEST(Writing, IconIsThePictureFittedAndCentred)

@@ -15,7 +15,7 @@
 namespace lumaskin {
 namespace {
 
-Image randomImage(int w, int h, unsigned seed = 1)
+Image RandomImage(int w, int h, unsigned seed = 1)
 {
     Image image(w, h);
     std::mt19937 rng(seed);
@@ -33,7 +33,7 @@ Image randomImage(int w, int h, unsigned seed = 1)
 // (i + 1) / (n + 2) of the way from it toward the far end of its range, so that no two are
 // equal (three equal hue components would be a grey, which has no hue); the others take
 // their default.
-QVariantList changingArguments(const EffectDescriptor &effect, std::vector<double> *asDoubles)
+QVariantList ChangingArguments(const EffectDescriptor &effect, std::vector<double> *asDoubles)
 {
     QVariantList list;
     const double n = static_cast<double>(effect.arguments.size());
@@ -70,9 +70,9 @@ TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
 {
     for (const EffectDescriptor &effect : Effects()) {
         SCOPED_TRACE(std::string(effect.operation));
-        viewer.SetImage(randomImage(23, 17));
+        viewer.SetImage(RandomImage(23, 17));
         std::vector<double> values;
-        const QVariantList arguments = changingArguments(effect, &values);
+        const QVariantList arguments = ChangingArguments(effect, &values);
         Image expected = viewer.CurrentImage().Clone();
         effect.Apply(expected, values);
 
@@ -186,7 +186,7 @@ TEST_F(ViewerControlTest, FilesLoadSaveAndRestore)
     test::TempDir dir;
     const QString source = QString::fromStdString((dir / "start.png").string());
     QString error;
-    ASSERT_TRUE(WriteImage(randomImage(30, 20, 5), source, QStringLiteral("png"), &error))
+    ASSERT_TRUE(WriteImage(RandomImage(30, 20, 5), source, QStringLiteral("png"), &error))
         << error.toStdString();
 
     viewer.Invoke(DispatchId::LoadOption, {1});
@@ -223,7 +223,7 @@ TEST_F(ViewerControlTest, BadFileKeepsWhatWasShown)
     test::TempDir dir;
     viewer.SetImage(Image(8, 8, 0x112233ffu));
     const auto bad = dir / "bad.jpg";
-    test::writeFile(bad, "this is not a picture");
+    test::WriteFile(bad, "this is not a picture");
     viewer.SetFileName(QString::fromStdString(bad.string()));
     EXPECT_EQ(viewer.CurrentImage().Width(), 8);
     EXPECT_FALSE(viewer.LastError().isEmpty());
@@ -238,10 +238,10 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
 {
     test::TempDir dir;
     const auto slow = dir / "forms.pdf";
-    test::writeFile(slow, test::NestedFormsPdf(12));
+    test::WriteFile(slow, test::NestedFormsPdf(12));
     const QString picture = QString::fromStdString((dir / "picture.png").string());
     QString error;
-    const Image source = randomImage(30, 20, 9);
+    const Image source = RandomImage(30, 20, 9);
     ASSERT_TRUE(WriteImage(source, picture, QStringLiteral("png"), &error));
     const double budget = PdfRenderSeconds();
     SetPdfRenderSeconds(2);

@@ -3,6 +3,7 @@
 #include "viewercontrol/codecs/huge_pages.h"
 #include "viewercontrol/codecs/jpeg_encoder.h"
 #include "viewercontrol/codecs/jpeg_header.h"
+#include "viewercontrol/codecs/turbojpeg_library.h"
 #include "viewercontrol/parallel.h"
 
 // jpeglib.h needs size_t and FILE declared first.
@@ -84,6 +85,11 @@ std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, Q
     const JpegHeader header = ParseJpegHeader(bytes);
     // Grey and YCbCr files; CMYK and YCCK ones take ImageMagick's colour conversion.
     if (!header.complete || (header.components != 1 && header.components != 3))
+        return std::nullopt;
+    // Too short for its entropy-coded data, or a header TurboJPEG refuses: the reader refuses
+    // the file.
+    if (header.minimumFileSize > static_cast<std::int64_t>(bytes.size()) ||
+        !JpegHeaderReadable(bytes))
         return std::nullopt;
     if (!Image::SizeIsAcceptable(header.width, header.height) ||
         std::int64_t{header.width} * header.height > ReadPixelLimit())

@@ -21,7 +21,23 @@ bool IsTruncation(const char *message)
     return message && std::strstr(message, "Premature end") != nullptr;
 }
 
+// A warning (an unknown JFIF version, say) still gives the header, as it gives the picture.
+bool ReadHeader(void *handle, Bytes bytes, int *width, int *height, int *colourSpace)
+{
+    int subsampling = 0;
+    return tjDecompressHeader3(handle, bytes.data(), bytes.size(), width, height, &subsampling,
+                               colourSpace) == 0 ||
+           (tjGetErrorCode(handle) == TJERR_WARNING && *width > 0 && *height > 0);
+}
+
 } // namespace
+
+bool JpegHeaderReadable(Bytes bytes)
+{
+    const Handle handle(tjInitDecompress());
+    int width = 0, height = 0, colourSpace = 0;
+    return handle && ReadHeader(handle.get(), bytes, &width, &height, &colourSpace);
+}
 
 JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
 {
@@ -30,11 +46,8 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
         Fail(error, reason::OutOfMemory());
         return JpegDecodeOutcome::Failed;
     }
-    int width = 0, height = 0, subsampling = 0, colourSpace = 0;
-    // A warning (an unknown JFIF version, say) still gives the header, as it gives the picture.
-    if (tjDecompressHeader3(handle.get(), bytes.data(), bytes.size(), &width, &height, &subsampling,
-                            &colourSpace) != 0 &&
-        (tjGetErrorCode(handle.get()) != TJERR_WARNING || width < 1 || height < 1)) {
+    int width = 0, height = 0, colourSpace = 0;
+    if (!ReadHeader(handle.get(), bytes, &width, &height, &colourSpace)) {
         Fail(error, IsTruncation(tjGetErrorStr2(handle.get())) ? reason::Truncated()
                                                                : reason::Damaged("JPEG"));
         return JpegDecodeOutcome::Failed;

@@ -19,4 +19,8 @@ enum class JpegDecodeOutcome
 // (stray bytes between markers and the like) still give the picture.
 JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error);
 
+// Whether DecodeJpeg gets past the header: TurboJPEG refuses some layouts libjpeg itself would
+// decode (chroma subsampling it cannot name), and everything that reads a JPEG agrees with it.
+bool JpegHeaderReadable(Bytes bytes);
+
 } // namespace lumaskin

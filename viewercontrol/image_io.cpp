@@ -11,6 +11,7 @@
 #include "viewercontrol/codecs/metadata_library.h"
 #include "viewercontrol/codecs/pixel_rows.h"
 #include "viewercontrol/file_name.h"
+#include "viewercontrol/parallel.h"
 #include "viewercontrol/resample.h"
 
 #include <algorithm>
@@ -238,6 +239,9 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
 std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
                                       const WriteSettings &settings, QString *error)
 {
+    // A batch running a file per core gains nothing here; it must not read each file twice.
+    if (CurrentParallelism() < 2)
+        return std::nullopt;
     const Codec *jpeg = FindWriter(QStringLiteral("jpg"));
     FileBuffer file;
     std::size_t filled = 0;

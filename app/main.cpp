@@ -2,7 +2,7 @@
 #include "app/command_line.h"
 #include "app/main_application.h"
 #include "menu/menu_styler.h"
-#include "viewercontrol/file_name.h"
+#include "engine/file_name.h"
 
 #include <cstdio>
 

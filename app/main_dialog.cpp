@@ -3,10 +3,10 @@
 #include "controls/skin_combo_list.h"
 #include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
-#include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/file_name.h"
-#include "viewercontrol/image_io.h"
-#include "viewercontrol/viewer_control.h"
+#include "engine/batch_conversion.h"
+#include "engine/file_name.h"
+#include "engine/image_io.h"
+#include "viewer/viewer_control.h"
 
 #include <QDir>
 #include <QFileInfo>

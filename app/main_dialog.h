@@ -7,8 +7,8 @@
 #include "viewer/c_image_viewer.h"
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
-#include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/image_io.h"
+#include "engine/batch_conversion.h"
+#include "engine/image_io.h"
 
 #include <QIcon>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "app/picture_files.h"
 
 #include "platform/natural_order.h"
-#include "viewercontrol/file_name.h"
-#include "viewercontrol/picture_probe.h"
+#include "engine/file_name.h"
+#include "engine/picture_probe.h"
 
 #include <QDir>
 #include <QFileInfo>

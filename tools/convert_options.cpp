@@ -1,6 +1,6 @@
 #include "tools/convert_options.h"
 
-#include "viewercontrol/image_io.h"
+#include "engine/image_io.h"
 
 #include <QTextStream>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewercontrol/batch_conversion.h"
+#include "engine/batch_conversion.h"
 
 #include <QString>
 #include <QStringList>

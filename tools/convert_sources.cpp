@@ -1,8 +1,8 @@
 #include "tools/convert_sources.h"
 
-#include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/file_name.h"
-#include "viewercontrol/picture_probe.h"
+#include "engine/batch_conversion.h"
+#include "engine/file_name.h"
+#include "engine/picture_probe.h"
 
 #include <QHash>
 #include <QSet>

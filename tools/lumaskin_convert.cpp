@@ -1,8 +1,8 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "tools/convert_options.h"
 #include "tools/convert_sources.h"
-#include "viewercontrol/console_output.h"
-#include "viewercontrol/file_name.h"
+#include "engine/console_output.h"
+#include "engine/file_name.h"
 
 #include <QFileInfo>
 #include <QCoreApplication>

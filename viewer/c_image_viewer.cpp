@@ -1,6 +1,6 @@
 #include "viewer/c_image_viewer.h"
 
-#include "viewercontrol/viewer_control.h"
+#include "viewer/viewer_control.h"
 
 #include <utility>
 

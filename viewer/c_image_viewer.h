@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewercontrol/dispatch_id.h"
+#include "engine/dispatch_id.h"
 
 #include <QPointer>
 #include <QString>

@@ -12,8 +12,8 @@
 #include "bench/tools/photo_set.h"
 #include "bench/tools/window_run.h"
 #include "tools/convert_options.h"
-#include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/parallel.h"
+#include "engine/batch_conversion.h"
+#include "engine/parallel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -7,7 +7,7 @@
 #include "controls/skin_combo_box.h"
 #include "controls/skin_combo_list.h"
 #include "controls/skin_list_box.h"
-#include "viewercontrol/batch_conversion.h"
+#include "engine/batch_conversion.h"
 
 #include <QCoreApplication>
 #include <QDir>

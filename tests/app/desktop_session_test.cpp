@@ -9,7 +9,7 @@
 #include "app/picture_files.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
-#include "viewercontrol/viewer_control.h"
+#include "viewer/viewer_control.h"
 
 #include <QImage>
 #include <QTest>

@@ -3,9 +3,9 @@
 #include "controls/skin_combo_list.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
-#include "viewercontrol/file_name.h"
-#include "viewercontrol/image_io.h"
-#include "viewercontrol/viewer_control.h"
+#include "engine/file_name.h"
+#include "engine/image_io.h"
+#include "viewer/viewer_control.h"
 
 #include <QImage>
 #include <QLineEdit>

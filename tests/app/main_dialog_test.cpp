@@ -1,7 +1,7 @@
 #include "app/main_dialog.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
-#include "viewercontrol/viewer_control.h"
+#include "viewer/viewer_control.h"
 
 #include <QTest>
 #include <cstdlib>

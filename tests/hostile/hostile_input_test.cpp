@@ -7,7 +7,7 @@
 #include "tests/hostile/bounded_child.h"
 #include "tests/support/hostile_files.h"
 #include "tests/support/temp_dir.h"
-#include "viewercontrol/image_io.h"
+#include "engine/image_io.h"
 
 #include <QString>
 #include <csignal>
@@ -516,7 +516,7 @@ TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
     TempDir dir, scratch;
     WritePicture(dir / "cafe.png", "png", 16, 16);
     fs::rename(dir / "cafe.png", dir.Path().string() + "/caf\xE9.png");
-    std::string metafile = ReadFile(SourceDir() / "tests/viewercontrol/codecs/corpus/magick/"
+    std::string metafile = ReadFile(SourceDir() / "tests/engine/codecs/corpus/magick/"
                                                   "rectangle.wmf");
     WriteFile(dir / "talkative.wmf", metafile.substr(0, 60));
     const ChildRun run = RunBounded(

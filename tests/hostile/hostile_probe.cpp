@@ -7,8 +7,8 @@
 //   hostile_probe read FILE SECONDS     reads a picture, giving a PDF page SECONDS to draw
 #include "platform/message_box.h"
 #include "skin/skin_dialog.h"
-#include "viewercontrol/codecs/poppler_library.h"
-#include "viewercontrol/image_io.h"
+#include "engine/codecs/poppler_library.h"
+#include "engine/image_io.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "tests/support/temp_dir.h"
 #include "tools/convert_options.h"
-#include "viewercontrol/batch_conversion.h"
-#include "viewercontrol/effects/effects.h"
-#include "viewercontrol/image_io.h"
+#include "engine/batch_conversion.h"
+#include "engine/effects/effects.h"
+#include "engine/image_io.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #include "recording_viewer.h"
 #include "viewer/c_image_viewer.h"
-#include "viewercontrol/effects/effect_table.h"
-#include "viewercontrol/viewer_control.h"
+#include "engine/effects/effect_table.h"
+#include "viewer/viewer_control.h"
 
 #include <QWidget>
 #include <algorithm>

@@ -4,8 +4,8 @@
 #include "tests/support/temp_dir.h"
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
-#include "viewercontrol/effects/effect_table.h"
-#include "viewercontrol/output_formats.h"
+#include "engine/effects/effect_table.h"
+#include "engine/output_formats.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,0 +1,437 @@
+#include "engine/batch_conversion.h"
+
+#include "engine/file_name.h"
+#include "engine/image_io.h"
+#include "engine/parallel.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
+
+namespace lumaskin {
+
+namespace {
+
+// What one file in hand may take: a photo of tens of megapixels, a copy for its effects and
+// the encoder's buffers.
+constexpr std::int64_t kMemoryPerJob = std::int64_t{256} << 20;
+
+} // namespace
+
+QString ConversionName(const QString &source)
+{
+    const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = source.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        return source.mid(slash + 1);
+    return source.mid(slash + 1, dot - slash - 1);
+}
+
+QString ConversionTarget(const QString &folder, const QString &source)
+{
+    QString base = folder;
+    while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return base + ConversionName(source);
+}
+
+bool MakeFolders(const QString &base, const QString &relative, QString *error)
+{
+    QString path = base;
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1); // the root folder becomes "", and its folders "/a"
+    for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += QLatin1Char('/') + part;
+        const QByteArray native = NativeFileName(path);
+        // Another process of a split batch may make the same folder at the same moment.
+        if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("cannot make the folder %1: %2")
+                         .arg(QuotedFileName(path), QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        struct stat info = {};
+        if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            *error = S_ISLNK(info.st_mode)
+                         ? QStringLiteral("%1 is a link; nothing is written through links")
+                               .arg(QuotedFileName(path))
+                         : QStringLiteral("%1 is in the way of a folder").arg(QuotedFileName(path));
+            return false;
+        }
+    }
+    return true;
+}
+
+EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments)
+{
+    EffectStep step;
+    step.effect = FindEffectByDispatchId(dispatchId);
+    if (!step.effect)
+        return step;
+    const auto count = std::min<std::size_t>(step.effect->arguments.size(),
+                                             static_cast<std::size_t>(arguments.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        const QVariant &value = arguments[static_cast<qsizetype>(i)];
+        switch (step.effect->arguments[i].kind) {
+        case ArgumentKind::Int:
+            step.arguments.push_back(ToShort(value));
+            break;
+        case ArgumentKind::Colour:
+            step.arguments.push_back(
+                static_cast<double>(static_cast<std::uint32_t>(value.toLongLong())));
+            break;
+        case ArgumentKind::Double:
+            step.arguments.push_back(value.toDouble());
+            break;
+        }
+    }
+    return step;
+}
+
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
+                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed)
+{
+    return ConvertFile(source, target, format, steps, WriteSettings{}, error, writeFailed);
+}
+
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
+                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
+                 QString *error, bool *writeFailed)
+{
+    if (writeFailed)
+        *writeFailed = false;
+    const bool plain = std::none_of(steps.begin(), steps.end(),
+                                    [](const EffectStep &step) { return step.effect != nullptr; });
+    if (plain && format.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0) {
+        if (const auto written = TranscodeJpegFile(source, target, settings, error)) {
+            if (writeFailed)
+                *writeFailed = !*written;
+            return *written;
+        }
+    }
+    Image image = ReadImage(source, error);
+    if (image.IsNull())
+        return false;
+    for (const EffectStep &step : steps)
+        if (step.effect)
+            step.effect->Apply(image, step.arguments);
+    const bool written = format == QLatin1String("ico")
+                             ? WriteIcon(image, target, 32, 32, error)
+                             : WriteImage(image, target, format, settings, error);
+    if (writeFailed)
+        *writeFailed = !written;
+    return written;
+}
+
+QString DescribeReason(TargetReason reason)
+{
+    switch (reason) {
+    case TargetReason::None:
+        break;
+    case TargetReason::SameName:
+        return QStringLiteral("another picture of the list has the same name");
+    case TargetReason::Source:
+        return QStringLiteral("a picture being converted has that name and is kept");
+    case TargetReason::Exists:
+        return QStringLiteral("a file of that name exists already");
+    }
+    return {};
+}
+
+namespace {
+
+// A file's identity, so that a source reached by another path (a link, "..") is still known.
+struct FileId
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileId &) const = default;
+};
+
+struct FileIdHash
+{
+    std::size_t operator()(const FileId &id) const
+    {
+        return std::hash<std::uint64_t>()(static_cast<std::uint64_t>(id.inode) * 31u +
+                                          static_cast<std::uint64_t>(id.device));
+    }
+};
+
+std::optional<FileId> IdentityOf(const QString &path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::stat(NativeFileName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
+
+// Anything at all at `path`, a dangling link included.
+bool Occupied(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(NativeFileName(path).constData(), &info) == 0;
+}
+
+// Plans the targets of one request; see BatchConversion.
+class TargetPlanner
+{
+public:
+    explicit TargetPlanner(const ConversionRequest &request) : m_request(request) {}
+
+    std::vector<ConversionOutcome> Plan()
+    {
+        const int total = static_cast<int>(m_request.sources.size());
+        std::vector<ConversionOutcome> plan(static_cast<std::size_t>(total));
+        m_sourceIds.resize(plan.size());
+        std::vector<std::optional<FileId>> plainIds(plan.size());
+        for (int row = 0; row < total; ++row) {
+            ConversionOutcome &outcome = plan[static_cast<std::size_t>(row)];
+            outcome.row = row;
+            outcome.source = m_request.sources[row];
+            outcome.target = PlainTarget(row);
+            outcome.error = QStringLiteral("not converted: the conversion was cancelled");
+            m_sourceIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.source);
+            plainIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.target);
+            if (const auto &id = m_sourceIds[static_cast<std::size_t>(row)])
+                ++m_sourceCount[*id];
+        }
+
+        // A source that is its own plain target keeps that name: another file's conversion
+        // never takes it. A source listed twice (or under two paths) is not its own target:
+        // one row's write would change what the other reads.
+        std::vector<bool> own(plan.size(), false);
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (m_sourceIds[row] && m_sourceCount[*m_sourceIds[row]] == 1 &&
+                plainIds[row] == m_sourceIds[row]) {
+                own[row] = true;
+                m_claimed.insert(outcome.target);
+            }
+        }
+        // Then, in list order, every source takes its plain name while it is free; the others
+        // get the first free "name (n).ext", so that the same list gives the same names on every
+        // run.
+        std::vector<bool> numbered(plan.size(), false);
+        std::vector<bool> settled(plan.size(), false);
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (own[row] && m_request.overwriteSources) {
+                outcome.replaces = outcome.replacesSource = true;
+                settled[row] = true;
+            } else if (own[row]) {
+                // The source stays; its conversion goes beside it, under a name that the
+                // policy for existing targets then treats like any other.
+                outcome.reason = TargetReason::Source;
+                numbered[row] = true;
+            } else if (m_claimed.contains(outcome.target)) {
+                outcome.reason = TargetReason::SameName;
+                numbered[row] = true;
+            } else if (plainIds[row] && m_sourceCount.contains(*plainIds[row])) {
+                outcome.reason = TargetReason::Source;
+                numbered[row] = true;
+            } else {
+                m_claimed.insert(outcome.target);
+            }
+        }
+        // Numbers go out in list order, so that earlier pictures get the lower ones.
+        for (ConversionOutcome &outcome : plan) {
+            const std::size_t row = static_cast<std::size_t>(outcome.row);
+            if (numbered[row]) {
+                outcome.target =
+                    NumberedTarget(outcome.row, m_request.ifExists == IfExists::Rename);
+                outcome.renamed = true;
+            }
+            if (!settled[row])
+                ApplyPolicy(outcome);
+        }
+        return plan;
+    }
+
+private:
+    // The target without its extension.
+    QString Base(int row) const
+    {
+        if (row < m_request.names.size() && !m_request.names[row].isEmpty()) {
+            QString folder = m_request.folder;
+            while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+                folder.chop(1);
+            if (!folder.endsWith(QLatin1Char('/')))
+                folder += QLatin1Char('/');
+            return folder + m_request.names[row];
+        }
+        return ConversionTarget(m_request.folder, m_request.sources[row]);
+    }
+
+    QString PlainTarget(int row) const { return Base(row) + QLatin1Char('.') + m_request.format; }
+
+    bool IsListedSource(const QString &path) const
+    {
+        const std::optional<FileId> id = IdentityOf(path);
+        return id && m_sourceCount.contains(*id);
+    }
+
+    QString NumberedTarget(int row, bool mustBeAbsent)
+    {
+        const QString base = Base(row);
+        // A number passed over once stays taken, so each name goes on where it left off.
+        int &next = m_nextNumber[base];
+        for (int n = std::max(next, 2);; ++n) {
+            const QString candidate =
+                QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(m_request.format);
+            if (m_claimed.contains(candidate) || IsListedSource(candidate) ||
+                (mustBeAbsent && Occupied(candidate)))
+                continue;
+            m_claimed.insert(candidate);
+            next = n + 1;
+            return candidate;
+        }
+    }
+
+    // A target that exists already, and is no source of the list.
+    void ApplyPolicy(ConversionOutcome &outcome)
+    {
+        if (!Occupied(outcome.target))
+            return;
+        switch (m_request.ifExists) {
+        case IfExists::Overwrite:
+            outcome.replaces = true;
+            return;
+        case IfExists::Skip:
+            Skip(outcome, TargetReason::Exists);
+            return;
+        case IfExists::Rename:
+            outcome.target = NumberedTarget(outcome.row, true);
+            if (!outcome.renamed)
+                outcome.reason = TargetReason::Exists;
+            outcome.renamed = true;
+            return;
+        }
+    }
+
+    static void Skip(ConversionOutcome &outcome, TargetReason why)
+    {
+        outcome.skipped = true;
+        outcome.reason = why;
+        outcome.error = QStringLiteral("skipped: %1").arg(DescribeReason(why));
+    }
+
+    const ConversionRequest &m_request;
+    std::vector<std::optional<FileId>> m_sourceIds;
+    std::unordered_map<FileId, int, FileIdHash> m_sourceCount;
+    QSet<QString> m_claimed;
+    QHash<QString, int> m_nextNumber;
+};
+
+} // namespace
+
+std::vector<ConversionOutcome> BatchConversion::Plan(const ConversionRequest &request)
+{
+    return TargetPlanner(request).Plan();
+}
+
+std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &request,
+                                                    const Progress &progress,
+                                                    const std::atomic<bool> *cancel)
+{
+    std::vector<ConversionOutcome> outcomes = Plan(request);
+    const int total = static_cast<int>(outcomes.size());
+    std::mutex progressMutex;
+    int finished = 0;
+
+    std::vector<std::size_t> toWrite;
+    for (ConversionOutcome &outcome : outcomes) {
+        if (!outcome.skipped) {
+            toWrite.push_back(static_cast<std::size_t>(outcome.row));
+            continue;
+        }
+        ++finished;
+        if (progress)
+            progress(finished, total, outcome);
+    }
+
+    // No more files at once than the machine has cores and memory for, whatever was asked.
+    int jobs = std::min(request.jobs > 0 ? request.jobs : std::numeric_limits<int>::max(),
+                        MachineTaskLimit(kMemoryPerJob));
+    jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(toWrite.size())));
+
+    // Each worker's next photo reuses the buffers of its last one.
+    const PictureBufferReuse reuse(2 * jobs);
+
+    // Every planned target is distinct and none is another row's source, so the files can be
+    // converted in any order.
+    std::atomic<std::size_t> next{0};
+    // Workers still converting; when the last files leave cores idle, the files still to start
+    // share those cores inside the picture.
+    std::atomic<int> working{jobs};
+    const int cores = CurrentParallelism();
+    const auto cancelled = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
+    const auto worker = [&] {
+        struct Leaving
+        {
+            std::atomic<int> &working;
+            ~Leaving() { --working; }
+        } const leaving{working};
+        for (;;) {
+            if (cancelled())
+                return;
+            const std::size_t i = next.fetch_add(1);
+            if (i >= toWrite.size())
+                return;
+            // With several files at once, each file's effects and codecs run on its own
+            // thread only, unless other workers have run out of files.
+            std::optional<ParallelismLimit> share;
+            if (jobs > 1)
+                share.emplace(std::max(1, cores / std::max(1, working.load())));
+            ConversionOutcome &outcome = outcomes[toWrite[i]];
+            outcome.error.clear();
+            outcome.started = true;
+            const std::size_t row = toWrite[i];
+            const QString name = row < static_cast<std::size_t>(request.names.size())
+                                     ? request.names[static_cast<qsizetype>(row)]
+                                     : QString();
+            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+            if (slash > 0 && !MakeFolders(request.folder, name.left(slash), &outcome.error)) {
+                outcome.writeFailed = true;
+            } else {
+                outcome.written =
+                    ConvertFile(outcome.source, outcome.target, request.format, request.steps,
+                                request.write, &outcome.error, &outcome.writeFailed);
+            }
+            std::lock_guard lock(progressMutex);
+            ++finished;
+            if (progress)
+                progress(finished, total, outcome);
+        }
+    };
+
+    if (jobs == 1) {
+        worker();
+    } else {
+        std::vector<std::jthread> threads;
+        try {
+            for (int i = 0; i < jobs; ++i)
+                threads.emplace_back(worker);
+        } catch (const std::system_error &) {
+            // The system allows no more threads: those started do the work, or this one.
+            working -= jobs - static_cast<int>(threads.size());
+            if (threads.empty()) {
+                ++working;
+                worker();
+            }
+        }
+    }
+    return outcomes;
+}
+
+} // namespace lumaskin

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "engine/effects/effect_table.h"
+#include "engine/image_io.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace lumaskin {
+
+// One effect with its arguments, as the conversion applies it to every file.
+struct EffectStep
+{
+    const EffectDescriptor *effect = nullptr;
+    std::vector<double> arguments;
+};
+
+// An effect as the viewer's automation calls it: the effect of `dispatchId` with the call's
+// arguments in the types that identifier takes ("short" values keep their low 16 bits). Null
+// effect for an identifier that is not an effect.
+EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments);
+
+// The name a converted file gets: the part of the source's file name before its last dot. A
+// name without a dot (a dot in a folder name does not count), or whose only dot leads it, is
+// kept whole, so that no target is hidden and no two such sources share one.
+QString ConversionName(const QString &source);
+// The target without its extension: the folder, a separator, then `ConversionName`.
+QString ConversionTarget(const QString &folder, const QString &source);
+
+// Makes the folders of `relative` (separated by '/') inside `base`, one by one, as real
+// folders; one that exists already must be a folder itself, not a link to one, so that
+// nothing is ever written through a link. Returns false with a plain reason on failure.
+bool MakeFolders(const QString &base, const QString &relative, QString *error);
+
+// Reads `source`, applies the steps in order and writes `target` (the whole path, extension
+// included) in `format` with `settings` (quality, metadata). "ico" is written as a 32 x 32 icon.
+// Returns false with a plain reason on failure; *writeFailed (when given) tells a failure to
+// write from a failure to read.
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
+                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
+                 QString *error, bool *writeFailed = nullptr);
+// The same at the default settings.
+bool ConvertFile(const QString &source, const QString &target, const QString &format,
+                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed = nullptr);
+
+// What a conversion does with a target that exists already.
+enum class IfExists
+{
+    Overwrite, // replace it (a source only when the request allows that)
+    Skip,      // leave it and do not convert that source
+    Rename,    // keep it and write "name (2).ext", "name (3).ext", ... instead
+};
+
+// Why a target is not the source's plain name, or why it is skipped.
+enum class TargetReason
+{
+    None,
+    SameName, // an earlier source of the list gives the same name
+    Source,   // the name is a source of the list, which is kept
+    Exists,   // a file of that name exists already
+};
+
+struct ConversionOutcome
+{
+    int row = -1; // position of the source in the request
+    QString source;
+    QString target; // with its extension
+
+    // The plan, made before anything is written.
+    bool skipped = false;                     // left alone by the policy for existing targets
+    bool renamed = false;                     // the target is not the plain name
+    TargetReason reason = TargetReason::None; // why renamed or skipped
+    bool replaces = false;                    // a file at the target is replaced
+    bool replacesSource = false;              // and that file is this row's own source
+
+    // The run.
+    bool started = false; // false when skipped, or when a cancel came first
+    bool written = false;
+    bool writeFailed = false; // the error is about the target rather than the source
+    QString error;            // why not, when not written
+
+    // The file a failure is about: the target when writing failed, else the source.
+    QString FailedFile() const { return writeFailed ? target : source; }
+};
+
+// A few words on why a target was renamed or skipped, for reports.
+QString DescribeReason(TargetReason reason);
+
+struct ConversionRequest
+{
+    QStringList sources;
+    QString folder;
+    // Where each source goes under `folder`, without the extension, when it is not the plain
+    // `ConversionName`: "a/b" for FOLDER/a/b.FORMAT. Empty, or an empty entry, for the plain
+    // name. The folders in it are made when the file is written, as real folders only: a
+    // link on the way is refused, never written through.
+    QStringList names;
+    QString format;
+    std::vector<EffectStep> steps;
+    // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
+    // than its available memory allows at 256 MB a file.
+    int jobs = 0;
+    WriteSettings write; // quality, and whether metadata is dropped
+    IfExists ifExists = IfExists::Overwrite;
+    // Whether a source may be replaced by its own conversion (same folder, same format).
+    // Without it the source is kept and its conversion is named "name (2).ext" (the next free
+    // number), a name that `ifExists` then treats like any other.
+    bool overwriteSources = false;
+};
+
+// Converts many files, several at a time. Every target is planned before anything is written:
+// sources that give the same name are all kept ("name (2).ext" for the second, and so on, in
+// list order, the same on every run), no source is replaced by another file's conversion, and
+// existing targets are treated as the request says. The result has one outcome per source, in
+// list order.
+class BatchConversion
+{
+public:
+    // Called after each file, serialised (never two at once), from the thread that finished it;
+    // skipped files are reported first, from the calling thread.
+    using Progress = std::function<void(int finished, int total, const ConversionOutcome &)>;
+
+    // The plan alone: targets, renames, skips and what would be replaced. Touches nothing.
+    static std::vector<ConversionOutcome> Plan(const ConversionRequest &request);
+
+    static std::vector<ConversionOutcome> Run(const ConversionRequest &request,
+                                              const Progress &progress = {},
+                                              const std::atomic<bool> *cancel = nullptr);
+};
+
+} // namespace lumaskin

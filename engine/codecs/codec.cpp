@@ -1,0 +1,79 @@
+#include "engine/codecs/codec.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+namespace lumaskin {
+
+namespace reason {
+
+QString NotAPicture()
+{
+    return QStringLiteral("not a picture Lumaskin can read");
+}
+
+QString Truncated()
+{
+    return QStringLiteral("the file is truncated");
+}
+
+QString TooLarge(std::int64_t width, std::int64_t height)
+{
+    if (width > Image::kMaxSide || height > Image::kMaxSide || width * height / 1'000'000 == 0)
+        return QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
+    const double megapixels = static_cast<double>(width) * static_cast<double>(height) / 1e6;
+    return QStringLiteral("the picture is too large (%1 megapixels)")
+        .arg(static_cast<qint64>(std::llround(megapixels)));
+}
+
+QString Damaged(const QString &format)
+{
+    return QStringLiteral("the %1 picture is damaged").arg(format);
+}
+
+QString OutOfMemory()
+{
+    return QStringLiteral("there is not enough memory for the picture");
+}
+
+} // namespace reason
+
+Image Fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return {};
+}
+
+bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
+{
+    if (width <= 0 || height <= 0) {
+        if (error)
+            *error = QStringLiteral("the picture has no pixels");
+        return true;
+    }
+    if (!Image::SizeIsAcceptable(width, height) || width * height > ReadPixelLimit()) {
+        if (error)
+            *error = reason::TooLarge(width, height);
+        return true;
+    }
+    return false;
+}
+
+namespace {
+std::atomic<std::int64_t> readPixelLimit{Image::kMaxPixels};
+}
+
+std::int64_t ReadPixelLimit()
+{
+    return readPixelLimit.load(std::memory_order_relaxed);
+}
+
+void SetReadPixelLimit(std::int64_t pixels)
+{
+    readPixelLimit.store(std::clamp<std::int64_t>(pixels, 1, Image::kMaxPixels),
+                         std::memory_order_relaxed);
+}
+
+} // namespace lumaskin

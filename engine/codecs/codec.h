@@ -1,0 +1,93 @@
+#pragma once
+
+#include "engine/image.h"
+#include "engine/image_metadata.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace lumaskin {
+
+using Bytes = std::span<const std::uint8_t>;
+
+// How sure a content check is that the bytes are of its format.
+enum class Match
+{
+    No,
+    // The format has no signature; the header merely makes sense. Tried after every format
+    // that has a signature.
+    Plausible,
+    // A signature and a sane header.
+    Certain,
+};
+
+// What a cheap look at the header tells before any decoder runs.
+struct Probe
+{
+    Match match = Match::No;
+    // The declared picture size, when the header gives it cheaply.
+    bool sizeKnown = false;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    // The smallest file that can hold the declared picture; 0 when unknown. A shorter file is
+    // refused as truncated before anything is decoded.
+    std::int64_t minimumFileSize = 0;
+};
+
+// What a writer is given besides the pixels.
+struct EncodeSettings
+{
+    // 1 to 100, for the formats that have a quality; webp and avif are lossless at 100.
+    int quality = 90;
+    // Blocks to embed, already made fit for the written pixels (orientation 1, no stale
+    // thumbnail); a writer embeds those its format holds. Empty blocks are left out.
+    ImageMetadata metadata;
+};
+
+// One image format: what it can do, how to recognise it and how to read and write it.
+struct Codec
+{
+    // Upper-case name used in messages ("PNG").
+    QString name;
+    // The name WriteImage accepts ("png"); empty for read-only formats.
+    QString writeName;
+    std::function<Probe(Bytes)> probe;
+    // Decodes a file whose probe matched, with the metadata the file carries. Sets *error on
+    // failure.
+    std::function<Image(Bytes, QString *error)> read;
+    // Encodes into `out`; empty for read-only formats.
+    std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
+        write;
+    // The written file holds EXIF, XMP and a colour profile. Pictures with a profile other
+    // than sRGB are converted to sRGB before a format without one is written.
+    bool holdsMetadata = false;
+    // The picture is stored as the camera saw it and the EXIF orientation says how to turn it
+    // upright (JPEG, PNG, WebP). Formats with an orientation of their own turn it in the reader.
+    bool orientedByExif = false;
+};
+
+// Reasons given to users, shared by every codec so that the same fault reads the same way.
+namespace reason {
+QString NotAPicture();
+QString Truncated();
+QString TooLarge(std::int64_t width, std::int64_t height);
+QString Damaged(const QString &format);
+QString OutOfMemory();
+} // namespace reason
+
+// Sets *error to `text` when error is given; returns a null Image for `return Fail(...)`.
+Image Fail(QString *error, const QString &text);
+
+// True, with *error set, when a declared size is beyond what Image accepts or beyond the
+// reading limit below.
+bool RefuseSize(std::int64_t width, std::int64_t height, QString *error);
+
+// The most pixels a picture read from a file may have: Image::kMaxPixels unless lowered.
+// Fuzz targets lower it so that their runs test the decoders rather than the allocator.
+std::int64_t ReadPixelLimit();
+void SetReadPixelLimit(std::int64_t pixels);
+
+} // namespace lumaskin

@@ -1,0 +1,347 @@
+#include "engine/codecs/jpeg_encoder.h"
+
+#include "engine/codecs/huge_pages.h"
+#include "engine/codecs/pixel_rows.h"
+#include "engine/parallel.h"
+
+// jpeglib.h needs size_t and FILE declared first.
+#include <algorithm>
+#include <atomic>
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <jpeglib.h>
+#include <memory>
+#include <new>
+#include <string_view>
+#include <vector>
+
+namespace lumaskin {
+
+namespace {
+
+// Rows of one MCU row for every layout we write (4:2:0 colour: 16; grey: 8), so that stripes
+// cut at multiples of it are cut at MCU-row boundaries in either case.
+constexpr int kStripeUnit = 16;
+
+// The most a marker segment holds after its length field, and the names that start the EXIF
+// and XMP segments.
+constexpr std::size_t kMaxSegment = 65533;
+constexpr std::string_view kExifName{"Exif\0\0", 6};
+constexpr std::string_view kXmpName{"http://ns.adobe.com/xap/1.0/\0", 29};
+
+struct ErrorManager
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void OnError(j_common_ptr cinfo)
+{
+    auto *manager = reinterpret_cast<ErrorManager *>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void IgnoreMessage(j_common_ptr, int) {}
+
+struct FreeDeleter
+{
+    void operator()(unsigned char *p) const { std::free(p); }
+};
+using Buffer = std::unique_ptr<unsigned char, FreeDeleter>;
+
+// The metadata segments, made before libjpeg runs (its errors jump past destructors).
+struct Segments
+{
+    QByteArray exif; // with its name
+    QByteArray xmp;  // with its name
+    QByteArray icc;  // the bare profile; libjpeg cuts it into chunks
+};
+
+// One horizontal stripe of the picture encoded as a JPEG file of its own.
+struct Stripe
+{
+    int firstRow = 0;
+    int rows = 0;
+    unsigned char *given = nullptr; // its part of the shared block, handed to libjpeg
+    unsigned long capacity = 0;
+    Buffer grown; // the buffer libjpeg moved to when its part was too small, if it did
+    unsigned long size = 0;
+    bool ok = false;
+    char message[JMSG_LENGTH_MAX] = {};
+
+    const unsigned char *Bytes() const { return grown ? grown.get() : given; }
+};
+
+// Returns once row `y` of a growing picture has been written.
+void WaitForRow(const std::atomic<int> &written, int y)
+{
+    for (int rows = written.load(std::memory_order_acquire); rows <= y;
+         rows = written.load(std::memory_order_acquire))
+        written.wait(rows, std::memory_order_acquire);
+}
+
+// The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
+// destructor. Returns false with `manager.message` set on failure.
+bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
+              int rows, int quality, bool opaque, bool grey, const Segments *segments,
+              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size,
+              const std::atomic<int> *written)
+{
+    if (setjmp(manager.jump))
+        return false;
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, buffer, size);
+    cinfo.image_width = static_cast<JDIMENSION>(image.Width());
+    cinfo.image_height = static_cast<JDIMENSION>(rows);
+    cinfo.input_components = opaque ? 4 : 3;
+    cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
+    jpeg_set_defaults(&cinfo); // 4:2:0 for colour
+    if (grey)
+        jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    // A restart marker after every MCU row lets stripes encoded apart join into one scan.
+    cinfo.restart_in_rows = 1;
+    // EXIF files start with their EXIF segment rather than a JFIF one.
+    if (segments && !segments->exif.isEmpty())
+        cinfo.write_JFIF_header = FALSE;
+    jpeg_start_compress(&cinfo, TRUE);
+    if (segments) {
+        for (const QByteArray *segment : {&segments->exif, &segments->xmp})
+            if (!segment->isEmpty())
+                jpeg_write_marker(&cinfo, JPEG_APP0 + 1,
+                                  reinterpret_cast<const JOCTET *>(segment->constData()),
+                                  static_cast<unsigned>(segment->size()));
+        if (!segments->icc.isEmpty())
+            jpeg_write_icc_profile(&cinfo,
+                                   reinterpret_cast<const JOCTET *>(segments->icc.constData()),
+                                   static_cast<unsigned>(segments->icc.size()));
+    }
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const int y = firstRow + static_cast<int>(cinfo.next_scanline);
+        if (written)
+            WaitForRow(*written, y);
+        JSAMPROW row;
+        if (opaque) {
+            row = const_cast<JSAMPROW>(image.Row(y));
+        } else {
+            CompositeRowOverWhite(image.Row(y), scratch, image.Width());
+            row = scratch;
+        }
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    return true;
+}
+
+void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
+                  Stripe &stripe, const std::atomic<int> *written)
+{
+    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.Width()));
+    unsigned char *buffer = stripe.given;
+    unsigned long size = stripe.capacity; // 0: libjpeg allocates its own
+    jpeg_compress_struct cinfo{};
+    ErrorManager manager{};
+    cinfo.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = OnError;
+    manager.base.emit_message = IgnoreMessage;
+    stripe.ok = Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
+                         stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size,
+                         written);
+    jpeg_destroy_compress(&cinfo);
+    if (buffer != stripe.given)
+        stripe.grown.reset(buffer);
+    stripe.size = size;
+    if (!stripe.ok)
+        std::memcpy(stripe.message, manager.message, sizeof stripe.message);
+}
+
+// Offset just past the header of the first marker `code` (0xFF code length ...), or 0.
+std::size_t SegmentEnd(const unsigned char *p, std::size_t size, unsigned char code,
+                       std::size_t *start = nullptr)
+{
+    std::size_t i = 2; // after SOI
+    while (i + 4 <= size && p[i] == 0xFF) {
+        const std::size_t length = (std::size_t{p[i + 2]} << 8) | p[i + 3];
+        if (p[i + 1] == code) {
+            if (start)
+                *start = i;
+            return i + 2 + length;
+        }
+        i += 2 + length;
+    }
+    return 0;
+}
+
+// Copies entropy-coded data, adding `shift` to the number of every restart marker in it.
+// Data bytes equal to 0xFF are always followed by a stuffed 0x00, so 0xFF 0xD0..0xD7 can only
+// be a marker.
+unsigned char *CopyRenumbered(const unsigned char *from, std::size_t size, int shift,
+                              unsigned char *to)
+{
+    std::memmove(to, from, size);
+    if (shift % 8 == 0)
+        return to + size;
+    for (unsigned char *p = to, *end = to + size;;) {
+        p = static_cast<unsigned char *>(std::memchr(p, 0xFF, static_cast<std::size_t>(end - p)));
+        if (!p || p + 1 >= end)
+            break;
+        if (p[1] >= 0xD0 && p[1] <= 0xD7)
+            p[1] = static_cast<unsigned char>(0xD0 + (p[1] - 0xD0 + shift) % 8);
+        p += 2;
+    }
+    return to + size;
+}
+
+// Joins the stripes into one file: the first stripe's headers with the full height, then the
+// scan data of every stripe with the restart markers numbered on, as one encoder would have
+// written them. When every stripe is in its part of `block`, they are joined there, moving
+// down in order (each lands at or before where it lies); otherwise into a new buffer. False when
+// a stripe does not have the expected layout.
+bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArray &block,
+          QByteArray &out)
+{
+    struct Piece
+    {
+        const unsigned char *data;
+        std::size_t size;
+    };
+    std::vector<Piece> scans;
+    std::size_t headerSize = 0, total = 0;
+    bool inPlace = true;
+    for (const Stripe &stripe : stripes) {
+        const unsigned char *p = stripe.Bytes();
+        const std::size_t size = stripe.size;
+        const std::size_t scan = SegmentEnd(p, size, 0xDA);
+        if (scan == 0 || size < scan + 2 || p[size - 2] != 0xFF || p[size - 1] != 0xD9)
+            return false;
+        if (scans.empty())
+            headerSize = scan;
+        scans.push_back({p + scan, size - 2 - scan});
+        total += size - 2 - scan + 2; // its data and the restart marker before the next
+        inPlace = inPlace && !stripe.grown;
+    }
+    total += headerSize;
+    QByteArray fresh;
+    if (!inPlace)
+        fresh.resize(static_cast<qsizetype>(total));
+    QByteArray &target = inPlace ? block : fresh;
+    auto *start = reinterpret_cast<unsigned char *>(target.data());
+    unsigned char *to = start;
+    std::memmove(to, stripes.front().Bytes(), headerSize);
+    std::size_t frame = 0;
+    if (SegmentEnd(to, headerSize, 0xC0, &frame) == 0)
+        return false;
+    to[frame + 5] = static_cast<unsigned char>(height >> 8);
+    to[frame + 6] = static_cast<unsigned char>(height);
+    to += headerSize;
+    int firstMcuRow = 0;
+    for (std::size_t i = 0; i < scans.size(); ++i) {
+        if (i > 0) {
+            // The marker that follows the last MCU row of the stripe before.
+            *to++ = 0xFF;
+            *to++ = static_cast<unsigned char>(0xD0 + (firstMcuRow - 1) % 8);
+        }
+        to = CopyRenumbered(scans[i].data, scans[i].size, firstMcuRow, to);
+        firstMcuRow += (stripes[i].rows + mcuRows - 1) / mcuRows;
+    }
+    *to++ = 0xFF;
+    *to++ = 0xD9;
+    target.resize(static_cast<qsizetype>(to - start));
+    out = std::move(target);
+    return true;
+}
+
+} // namespace
+
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
+                const ImageMetadata &metadata, const GrowingPicture *growing)
+{
+    PixelSummary summary = growing ? growing->summary : Summarise(image);
+    // A grey JPEG cannot carry an RGB profile.
+    summary.grey = summary.grey && metadata.icc.isEmpty();
+    Segments segments;
+    if (!metadata.exif.isEmpty() &&
+        kExifName.size() + static_cast<std::size_t>(metadata.exif.size()) <= kMaxSegment)
+        segments.exif =
+            QByteArray(kExifName.data(), static_cast<qsizetype>(kExifName.size())) + metadata.exif;
+    if (!metadata.xmp.isEmpty() &&
+        kXmpName.size() + static_cast<std::size_t>(metadata.xmp.size()) <= kMaxSegment)
+        segments.xmp =
+            QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
+    segments.icc = metadata.icc;
+    const int mcuRows = summary.grey ? 8 : 16;
+    const int units = (image.Height() + kStripeUnit - 1) / kStripeUnit;
+    // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
+    const int count =
+        image.Height() > JPEG_MAX_DIMENSION ? 1
+        : stripeCount > 0
+            ? std::clamp(stripeCount, 1, std::max(units, 1))
+            : OutputStripeCount(static_cast<std::int64_t>(image.Width()) * image.Height() * 4,
+                                std::max(units, 1));
+    std::vector<Stripe> stripes(static_cast<std::size_t>(count));
+    std::size_t blockSize = 0;
+    for (int i = 0; i < count; ++i) {
+        Stripe &stripe = stripes[static_cast<std::size_t>(i)];
+        stripe.firstRow = std::min(image.Height(), units * i / count * kStripeUnit);
+        stripe.rows =
+            std::min(image.Height(), units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
+        // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
+        // buffer of its own.
+        stripe.capacity = 4096 + static_cast<unsigned long>(image.Width()) *
+                                     static_cast<unsigned long>(stripe.rows);
+        if (i == 0)
+            stripe.capacity += static_cast<unsigned long>(
+                segments.exif.size() + segments.xmp.size() + segments.icc.size());
+        blockSize += stripe.capacity;
+    }
+    // One block for every stripe, in huge pages where the system has them: the file comes
+    // out of it in place, with a few page faults rather than two for every 4 KB written.
+    QByteArray block;
+    try {
+        block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
+        AdviseHugePages(block.data(), blockSize);
+        std::size_t offset = 0;
+        for (Stripe &stripe : stripes) {
+            stripe.given = reinterpret_cast<unsigned char *>(block.data()) + offset;
+            offset += stripe.capacity;
+        }
+    } catch (const std::bad_alloc &) {
+        for (Stripe &stripe : stripes)
+            stripe.capacity = 0; // libjpeg allocates as it goes
+    }
+    ParallelFor(count, [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            EncodeStripe(image, quality, summary.opaque, summary.grey, segments,
+                         stripes[static_cast<std::size_t>(i)], growing ? growing->rows : nullptr);
+    });
+    for (const Stripe &stripe : stripes)
+        if (!stripe.ok) {
+            if (error)
+                *error = QStringLiteral("the JPEG encoder failed (%1)")
+                             .arg(QString::fromLocal8Bit(stripe.message));
+            return false;
+        }
+    if (count == 1) {
+        if (stripes[0].grown) {
+            out = QByteArray(reinterpret_cast<const char *>(stripes[0].Bytes()),
+                             static_cast<qsizetype>(stripes[0].size));
+        } else {
+            block.resize(static_cast<qsizetype>(stripes[0].size));
+            out = std::move(block);
+        }
+        return true;
+    }
+    if (!Join(stripes, image.Height(), mcuRows, block, out)) {
+        if (error)
+            *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumaskin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/codecs/pixel_rows.h"
+#include "engine/image.h"
+#include "engine/image_metadata.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+
+namespace lumaskin {
+
+// Encodes with libjpeg-turbo's full API: 4:2:0 chroma subsampling, or one grey channel when
+// every pixel is grey. Pictures with transparency are blended over white first. Rows are read
+// straight from the picture.
+//
+// The picture is cut into horizontal stripes on MCU-row boundaries that are encoded in
+// parallel and joined into one scan; a restart marker follows every MCU row, so the bytes are
+// the same for any number of stripes. Huffman tables are the standard ones: optimised tables
+// would save about 7 % of the size but take the encoder two to three times as long and a
+// buffer of all the coefficients. `stripes` 0 lets the picture's size decide
+// (OutputStripeCount).
+//
+// The metadata goes into an EXIF APP1 segment (in place of the JFIF one), an XMP APP1 segment
+// and APP2 ICC profile chunks; EXIF or XMP blocks beyond one segment's 64 KB are left out. A
+// picture with a colour profile is written in colour even when it is grey.
+//
+// `growing`, when given, describes a picture still being written from the top: each row is
+// encoded once `growing->rows` has passed it, and its summary stands in for Summarise.
+struct GrowingPicture
+{
+    const std::atomic<int> *rows = nullptr;
+    PixelSummary summary;
+};
+
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0,
+                const ImageMetadata &metadata = {}, const GrowingPicture *growing = nullptr);
+
+} // namespace lumaskin

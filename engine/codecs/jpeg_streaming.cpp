@@ -1,0 +1,144 @@
+#include "engine/codecs/jpeg_streaming.h"
+
+#include "engine/codecs/huge_pages.h"
+#include "engine/codecs/jpeg_encoder.h"
+#include "engine/codecs/jpeg_header.h"
+#include "engine/codecs/turbojpeg_library.h"
+#include "engine/parallel.h"
+
+// jpeglib.h needs size_t and FILE declared first.
+#include <algorithm>
+#include <atomic>
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <jerror.h>
+#include <jpeglib.h>
+#include <new>
+#include <system_error>
+#include <thread>
+
+namespace lumaskin {
+
+namespace {
+
+struct DecodeErrors
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    bool truncated = false;
+};
+
+[[noreturn]] void OnDecodeError(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
+}
+
+// Warnings (stray bytes between markers and the like) still give the picture, as they do for
+// TurboJPEG; a file cut short does not.
+void OnDecodeMessage(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<DecodeErrors *>(cinfo->err)->truncated = true;
+}
+
+// Decodes into `image` (sized from the header) row by row with the settings TurboJPEG uses
+// (accurate integer IDCT, smooth chroma upsampling, RGBA with alpha 255), publishing in
+// `written` how many rows are done. Owns nothing, so that a longjmp out of libjpeg skips no
+// destructor.
+bool DecodeRows(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Bytes bytes, Image &image,
+                std::atomic<int> &written)
+{
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_EXT_RGBA;
+    jpeg_start_decompress(&cinfo);
+    if (static_cast<int>(cinfo.output_width) != image.Width() ||
+        static_cast<int>(cinfo.output_height) != image.Height())
+        return false;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW rows[16];
+        const int first = static_cast<int>(cinfo.output_scanline);
+        const int count = std::min<int>(16, image.Height() - first);
+        for (int i = 0; i < count; ++i)
+            rows[i] = image.Row(first + i);
+        const int read = static_cast<int>(jpeg_read_scanlines(&cinfo, rows, count));
+        if (errors.truncated)
+            return false;
+        written.store(first + read, std::memory_order_release);
+        written.notify_all();
+    }
+    jpeg_finish_decompress(&cinfo);
+    return !errors.truncated;
+}
+
+} // namespace
+
+std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
+                                  QString *error)
+{
+    if (CurrentParallelism() < 2)
+        return std::nullopt;
+    const JpegHeader header = ParseJpegHeader(bytes);
+    // Grey and YCbCr files; CMYK and YCCK ones take ImageMagick's colour conversion.
+    if (!header.complete || (header.components != 1 && header.components != 3))
+        return std::nullopt;
+    // Too short for its entropy-coded data, or a header TurboJPEG refuses: the reader refuses
+    // the file.
+    if (header.minimumFileSize > static_cast<std::int64_t>(bytes.size()) ||
+        !JpegHeaderReadable(bytes))
+        return std::nullopt;
+    if (!Image::SizeIsAcceptable(header.width, header.height) ||
+        std::int64_t{header.width} * header.height > ReadPixelLimit())
+        return std::nullopt;
+    Image image(header.width, header.height);
+    if (image.IsNull())
+        return std::nullopt;
+    AdviseHugePages(image.Row(0), image.SizeInBytes());
+
+    // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
+    // out grey once decoded, when it is encoded again as one channel, as EncodeJpeg would.
+    std::atomic<int> written{0};
+    const GrowingPicture growing{&written, PixelSummary{true, header.components == 1}};
+    bool encoded = false;
+    QString encodeError;
+    // Memory running out in the encoder leaves the file to the usual way, which says so.
+    bool exhausted = false;
+    std::thread encoder;
+    try {
+        encoder = std::thread([&] {
+            try {
+                encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0,
+                                     settings.metadata, &growing);
+            } catch (const std::bad_alloc &) {
+                exhausted = true;
+            }
+        });
+    } catch (const std::system_error &) {
+        return std::nullopt; // no thread to be had
+    }
+    jpeg_decompress_struct cinfo{};
+    DecodeErrors errors{};
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnDecodeError;
+    errors.base.emit_message = OnDecodeMessage;
+    const bool decoded = DecodeRows(cinfo, errors, bytes, image, written);
+    jpeg_destroy_decompress(&cinfo);
+    // A failed decode lets the encoder run through what is there; its work is thrown away.
+    written.store(image.Height(), std::memory_order_release);
+    written.notify_all();
+    encoder.join();
+    // A damaged or truncated file is left to the usual reading, which says what is wrong.
+    if (!decoded || exhausted)
+        return std::nullopt;
+    if (header.components == 3 && settings.metadata.icc.isEmpty() && Summarise(image).grey)
+        encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);
+    if (!encoded && error)
+        *error = encodeError;
+    return encoded;
+}
+
+} // namespace lumaskin

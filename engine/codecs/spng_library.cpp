@@ -1,0 +1,100 @@
+#include "engine/codecs/spng_library.h"
+
+#include "engine/codecs/huge_pages.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <spng.h>
+#include <vector>
+
+namespace lumaskin {
+
+namespace {
+
+struct ContextDeleter
+{
+    void operator()(spng_ctx *ctx) const { spng_ctx_free(ctx); }
+};
+using Context = std::unique_ptr<spng_ctx, ContextDeleter>;
+
+// Ancillary chunks (text, profiles) beyond these sizes are dropped rather than held.
+constexpr std::size_t kChunkLimit = 16u << 20;
+constexpr std::size_t kChunkCacheLimit = 64u << 20;
+
+QString ReadFailure(int rc)
+{
+    if (rc == SPNG_IO_EOF || rc == SPNG_EOF || rc == SPNG_EIDAT_TOO_SHORT)
+        return reason::Truncated();
+    if (rc == SPNG_EMEM)
+        return reason::OutOfMemory();
+    return reason::Damaged("PNG");
+}
+
+// The colour profile, EXIF and XMP of the chunks read so far (all of them once the picture is
+// decoded). Chunks that fail their checks are left out.
+ImageMetadata PngMetadata(spng_ctx *ctx)
+{
+    ImageMetadata metadata;
+    spng_iccp iccp{};
+    if (spng_get_iccp(ctx, &iccp) == 0 && iccp.profile)
+        metadata.icc = QByteArray(iccp.profile, static_cast<qsizetype>(iccp.profile_len));
+    spng_exif exif{};
+    if (spng_get_exif(ctx, &exif) == 0 && exif.data)
+        metadata.exif = QByteArray(exif.data, static_cast<qsizetype>(exif.length));
+    std::uint32_t count = 0;
+    if (spng_get_text(ctx, nullptr, &count) == 0 && count > 0) {
+        std::vector<spng_text> texts(count);
+        if (spng_get_text(ctx, texts.data(), &count) == 0)
+            for (const spng_text &text : texts)
+                if (text.type == SPNG_ITXT && std::strcmp(text.keyword, "XML:com.adobe.xmp") == 0 &&
+                    text.text) {
+                    metadata.xmp = QByteArray(text.text, static_cast<qsizetype>(text.length));
+                    break;
+                }
+    }
+    return metadata;
+}
+
+} // namespace
+
+Image DecodePng(Bytes bytes, QString *error)
+{
+    const Context ctx(spng_ctx_new(0));
+    if (!ctx)
+        return Fail(error, reason::OutOfMemory());
+    spng_set_image_limits(ctx.get(), Image::kMaxSide, Image::kMaxSide);
+    spng_set_chunk_limits(ctx.get(), kChunkLimit, kChunkCacheLimit);
+    spng_set_png_buffer(ctx.get(), bytes.data(), bytes.size());
+    spng_ihdr ihdr{};
+    if (const int rc = spng_get_ihdr(ctx.get(), &ihdr)) {
+        if (rc == SPNG_EUSER_WIDTH || rc == SPNG_EUSER_HEIGHT)
+            return Fail(error, QStringLiteral("the picture is too large"));
+        return Fail(error, ReadFailure(rc));
+    }
+    if (RefuseSize(ihdr.width, ihdr.height, error))
+        return {};
+    Image image(static_cast<int>(ihdr.width), static_cast<int>(ihdr.height));
+    if (image.IsNull())
+        return Fail(error, reason::OutOfMemory());
+    AdviseHugePages(image.Row(0), image.SizeInBytes());
+    int rc = spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RGBA8,
+                               SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
+    if (rc)
+        return Fail(error, ReadFailure(rc));
+    const std::size_t rowBytes = 4 * static_cast<std::size_t>(ihdr.width);
+    do {
+        spng_row_info info{};
+        rc = spng_get_row_info(ctx.get(), &info);
+        if (rc)
+            break;
+        // Interlaced files visit rows several times, filling in the pixels of each pass.
+        rc = spng_decode_row(ctx.get(), image.Row(static_cast<int>(info.row_num)), rowBytes);
+    } while (rc == 0);
+    if (rc != SPNG_EOI)
+        return Fail(error, ReadFailure(rc));
+    image.SetMetadata(PngMetadata(ctx.get()));
+    return image;
+}
+
+} // namespace lumaskin

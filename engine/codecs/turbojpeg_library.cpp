@@ -1,0 +1,82 @@
+#include "engine/codecs/turbojpeg_library.h"
+
+#include "engine/codecs/huge_pages.h"
+
+#include <cstring>
+#include <memory>
+#include <turbojpeg.h>
+
+namespace lumaskin {
+
+namespace {
+
+struct HandleDeleter
+{
+    void operator()(void *handle) const { tjDestroy(handle); }
+};
+using Handle = std::unique_ptr<void, HandleDeleter>;
+
+bool IsTruncation(const char *message)
+{
+    return message && std::strstr(message, "Premature end") != nullptr;
+}
+
+// A warning (an unknown JFIF version, say) still gives the header, as it gives the picture.
+bool ReadHeader(void *handle, Bytes bytes, int *width, int *height, int *colourSpace)
+{
+    int subsampling = 0;
+    return tjDecompressHeader3(handle, bytes.data(), bytes.size(), width, height, &subsampling,
+                               colourSpace) == 0 ||
+           (tjGetErrorCode(handle) == TJERR_WARNING && *width > 0 && *height > 0);
+}
+
+} // namespace
+
+bool JpegHeaderReadable(Bytes bytes)
+{
+    const Handle handle(tjInitDecompress());
+    int width = 0, height = 0, colourSpace = 0;
+    return handle && ReadHeader(handle.get(), bytes, &width, &height, &colourSpace);
+}
+
+JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
+{
+    const Handle handle(tjInitDecompress());
+    if (!handle) {
+        Fail(error, reason::OutOfMemory());
+        return JpegDecodeOutcome::Failed;
+    }
+    int width = 0, height = 0, colourSpace = 0;
+    if (!ReadHeader(handle.get(), bytes, &width, &height, &colourSpace)) {
+        Fail(error, IsTruncation(tjGetErrorStr2(handle.get())) ? reason::Truncated()
+                                                               : reason::Damaged("JPEG"));
+        return JpegDecodeOutcome::Failed;
+    }
+    if (RefuseSize(width, height, error))
+        return JpegDecodeOutcome::Failed;
+    if (colourSpace == TJCS_CMYK || colourSpace == TJCS_YCCK)
+        return JpegDecodeOutcome::NeedsColourConversion;
+    Image decoded(width, height);
+    if (decoded.IsNull()) {
+        Fail(error, reason::OutOfMemory());
+        return JpegDecodeOutcome::Failed;
+    }
+    AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
+    // TJPF_RGBA fills the alpha byte with 255.
+    if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), width,
+                      static_cast<int>(decoded.Stride()), height, TJPF_RGBA, 0) != 0) {
+        const char *message = tjGetErrorStr2(handle.get());
+        if (IsTruncation(message)) {
+            Fail(error, reason::Truncated());
+            return JpegDecodeOutcome::Failed;
+        }
+        if (tjGetErrorCode(handle.get()) != TJERR_WARNING) {
+            Fail(error, reason::Damaged("JPEG"));
+            return JpegDecodeOutcome::Failed;
+        }
+    }
+    image = std::move(decoded);
+    return JpegDecodeOutcome::Decoded;
+}
+
+} // namespace lumaskin

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/dispatch_id.h"
+#include "engine/image.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+// Every effect in one table: the automation surface (by dispatch identifier), the command-line
+// tool's options and help, and the user documentation are all built from it, so an effect and
+// its arguments are described in exactly one place.
+
+namespace lumaskin {
+
+enum class ArgumentKind
+{
+    Int,    // a whole number; fractions are rounded to the nearest
+    Double, // a real number
+    Colour, // 0x00BBGGRR, as a whole number 0..0xFFFFFF
+};
+
+struct EffectArgument
+{
+    std::string_view name;
+    ArgumentKind kind;
+    double minimum;
+    double maximum;
+    // Used when the argument is missing or not a number: the neutral value where there is one,
+    // otherwise a moderate value.
+    double defaultValue;
+    // The value that leaves the picture alone when every argument that has one is at it; empty
+    // when no value of this argument does (then the other arguments decide).
+    std::optional<double> neutral;
+    std::string_view meaning;
+};
+
+struct EffectDescriptor
+{
+    static constexpr std::size_t kMaxArguments = 4;
+    using Arguments = std::array<double, kMaxArguments>;
+
+    std::string_view operation; // "AdjustRGB"
+    std::string_view command;   // "adjustrgb"
+    DispatchId dispatchId;
+    std::string_view meaning; // one line
+    std::span<const EffectArgument> arguments;
+    // Receives exactly `arguments.size()` values, already clamped and rounded.
+    void (*run)(Image &image, const Arguments &arguments);
+
+    // The values `Apply` would use: missing or non-numeric ones take their default, extra ones
+    // are ignored, each is clamped to its range, whole-number kinds are rounded.
+    Arguments ClampArguments(std::span<const double> given) const;
+    // Clamps the arguments and applies the effect to the picture in place.
+    void Apply(Image &image, std::span<const double> given) const;
+    // True when these arguments (after clamping) leave every picture unchanged.
+    bool IsNeutral(std::span<const double> given) const;
+};
+
+// Every effect, in the order the viewer's users see them.
+std::span<const EffectDescriptor> Effects();
+
+// Looks an effect up by operation or command name, ignoring case; null when unknown.
+const EffectDescriptor *FindEffect(std::string_view name);
+// Looks an effect up by its dispatch identifier; null when unknown.
+const EffectDescriptor *FindEffectByDispatchId(DispatchId dispatchId);
+
+} // namespace lumaskin

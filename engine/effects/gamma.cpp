@@ -1,0 +1,30 @@
+// Gamma: gamma correction of every colour channel.
+//
+// Argument: gamma, 0.01..10 (a real number). Each channel becomes 255 * (v / 255)^(1 / gamma),
+// rounded: 1 leaves the picture alone (neutral), above 1 brightens the mid-tones, below 1 darkens
+// them; black and white stay as they are. A value that is not a number counts as 1.
+// Edges: a point operation; borders need nothing.
+
+#include "engine/effects/effect_ranges.h"
+#include "engine/effects/effects.h"
+#include "engine/effects/pixel_math.h"
+
+#include <cmath>
+
+namespace lumaskin {
+
+void Gamma(Image &image, double gamma)
+{
+    if (std::isnan(gamma))
+        return;
+    gamma = ranges::kGamma.Clamp(gamma);
+    if (image.IsNull() || gamma == 1.0)
+        return;
+    const double exponent = 1.0 / gamma;
+    effects::ApplyChannelTable(image, effects::MakeChannelTable([exponent](int v) {
+                                   return static_cast<int>(
+                                       std::lround(255.0 * std::pow(v / 255.0, exponent)));
+                               }));
+}
+
+} // namespace lumaskin

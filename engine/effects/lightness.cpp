@@ -1,0 +1,31 @@
+// Lightness: moves each colour channel toward black or toward white.
+//
+// Arguments: red, green, blue, each a percent 0..200. Below 100 a channel is scaled toward black
+// (v * p / 100; 0 gives black); above 100 toward white (v + (255 - v) * (p - 100) / 100; 200
+// gives white). 100 leaves a channel alone (neutral: 100, 100, 100). Results are rounded.
+// Edges: a point operation; borders need nothing.
+
+#include "engine/effects/effect_ranges.h"
+#include "engine/effects/effects.h"
+#include "engine/effects/pixel_math.h"
+
+#include <cmath>
+
+namespace lumaskin {
+
+void Lightness(Image &image, int red, int green, int blue)
+{
+    if (image.IsNull() || (red == 100 && green == 100 && blue == 100))
+        return;
+    const auto scale = [](int percent) {
+        percent = ranges::kLightness.Clamp(percent);
+        return effects::MakeChannelTable([percent](int v) {
+            const double p = percent / 100.0;
+            return static_cast<int>(
+                std::lround(percent <= 100 ? v * p : v + (255 - v) * (p - 1.0)));
+        });
+    };
+    effects::ApplyChannelTables(image, scale(red), scale(green), scale(blue));
+}
+
+} // namespace lumaskin

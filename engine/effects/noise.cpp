@@ -1,0 +1,50 @@
+// Noise: adds random noise.
+//
+// Arguments: amount 0..255, the largest change of a channel; kind 0 grey (one random value added
+// to all three channels of a pixel) or 1 colour (one random value per channel). Each value is
+// drawn evenly from -amount..amount and the sums are clamped to 0..255. Amount 0 leaves the
+// picture alone (neutral).
+// The random values come from a hash of the picture's size, the arguments and the pixel's
+// position, so the same picture always gets the same noise.
+// Edges: a point operation; borders need nothing.
+
+#include "engine/effects/effect_ranges.h"
+#include "engine/effects/effects.h"
+#include "engine/effects/pixel_math.h"
+#include "engine/effects/random_hash.h"
+
+namespace lumaskin {
+
+namespace {
+
+void NoiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64_t seed, int amount,
+              bool colour)
+{
+    for (int x = 0; x < width; ++x) {
+        std::uint8_t *p = row + 4 * x;
+        const std::uint64_t bits = effects::PixelRandom(seed, x, y);
+        const int red = effects::Spread(bits, amount);
+        const int green = colour ? effects::Spread(bits >> 16, amount) : red;
+        const int blue = colour ? effects::Spread(bits >> 32, amount) : red;
+        p[0] = effects::ClampByte(p[0] + red);
+        p[1] = effects::ClampByte(p[1] + green);
+        p[2] = effects::ClampByte(p[2] + blue);
+    }
+}
+
+} // namespace
+
+void Noise(Image &image, int amount, NoiseKind kind)
+{
+    amount = ranges::kNoiseAmount.Clamp(amount);
+    if (image.IsNull() || amount == 0)
+        return;
+    const bool colour = kind == NoiseKind::Colour;
+    const std::uint64_t seed =
+        effects::RandomSeed(133, image.Width(), image.Height(), amount, colour ? 1 : 0);
+    const int width = image.Width();
+    effects::ForEachRow(
+        image, [=](int y, std::uint8_t *row) { NoiseRow(row, width, y, seed, amount, colour); });
+}
+
+} // namespace lumaskin

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "engine/image.h"
+#include "engine/output_formats.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace lumaskin {
+
+// Reads the picture by its content, not its extension: JPEG, PNG, WebP, AVIF, HEIF/HEIC,
+// JPEG XL, BMP, GIF, PCX, TGA, ICO, WBMP, TIFF, PSD, WMF, JPEG 2000 (JP2 and codestream), PGX,
+// Sun raster, PNM, SVG and the first page of a PDF (first frame or page of animations and
+// multi-page files). Pictures come back upright (EXIF orientation, or the format's own), with
+// their EXIF, XMP and RGB colour profile in Image::metadata(); the pixels stay in the profile's
+// colours (a grey profile is applied at once). On failure returns a null Image and sets *error
+// (when given) to one plain sentence naming the reason ("not a picture Lumaskin can read",
+// "the file is truncated", "the picture is too large (N megapixels)" ...). An empty path fails
+// without touching the disk.
+Image ReadImage(const QString &path, QString *error);
+// The same for bytes already in memory.
+Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error);
+
+// The quality written when none is chosen.
+inline constexpr int kDefaultQuality = 90;
+
+// How WriteImage writes.
+struct WriteSettings
+{
+    // 1 to 100 for jpg, webp and avif (webp and avif are lossless at 100); other formats are
+    // lossless or have no such setting.
+    int quality = kDefaultQuality;
+    // Leaves out EXIF, XMP and the colour profile; a picture in another colour space is
+    // converted to sRGB first.
+    bool stripMetadata = false;
+};
+
+// Writes `image` to `path` in `format` (one of WritableFormats(), any case; the path is used
+// as given, no extension is added). The file is written to a temporary name in the same folder
+// and renamed into place: a failure leaves no partial file and leaves an existing file at
+// `path` untouched. What each format holds:
+//   png  lossless; grey, RGB, grey+alpha or RGBA, whichever is smallest
+//   tga  32-bit with alpha (24-bit when opaque)
+//   ico  with alpha; pictures larger than 256 pixels a side are scaled down to fit
+//   gif  at most 256 colours, transparency on or off per pixel
+//   jpg  at the quality (90 unless chosen), 4:2:0 chroma (one grey channel for grey pictures),
+//        standard tables
+//   pdf  one page measuring the picture's size in points, the picture drawn 1:1, lossless
+//   bmp, pcx, ras, pnm  24-bit colour (pnm: raw PPM, or raw PGM for grey pictures)
+//   jp2, jpc  lossless JPEG 2000 RGB (jp2 file format, jpc bare codestream)
+//   pgx  8-bit grey (luma)
+//   wbmp  one bit per pixel, black and white
+//   webp  lossy at the quality with alpha, lossless at quality 100; at most 16383 a side
+//   avif  AV1 at the quality (4:2:0 below 90, 4:4:4 from 90) with alpha, lossless at 100
+//   tif  lossless deflate; grey, RGB, grey+alpha or RGBA, whichever fits
+// Formats without alpha are written blended over white. jpg, png, webp, avif and tif carry the
+// picture's EXIF (orientation set to 1: the pixels are written upright; no thumbnail), XMP and
+// colour profile (pixels unconverted); the other formats get the pixels converted to sRGB.
+bool WriteImage(const Image &image, const QString &path, const QString &format,
+                const WriteSettings &settings, QString *error);
+// The same at the default settings.
+bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error);
+
+// Writes the JPEG `source` as the JPEG `target` with nothing done to the picture in between,
+// as ReadImage and WriteImage would, but decoding and encoding at once on the cores a batch
+// leaves free (TranscodeJpeg). nullopt when that does not apply (the file is not a JPEG, must
+// be turned or have its colours converted, or cannot be read): the caller then reads and
+// writes the usual way. False, with *error set, when writing failed.
+std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
+                                      const WriteSettings &settings, QString *error);
+
+// Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly
+// to fit inside, aspect ratio kept, centred on a transparent background.
+bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error);
+
+} // namespace lumaskin

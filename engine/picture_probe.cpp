@@ -1,0 +1,58 @@
+#include "engine/picture_probe.h"
+
+#include "engine/codecs/codec_registry.h"
+#include "engine/file_name.h"
+
+#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumaskin {
+
+namespace {
+
+// Enough for every format's header check.
+constexpr qint64 kHeaderBytes = 4096;
+
+// Formats without a signature are taken from a folder only with one of their extensions.
+bool HasPictureExtension(const QString &path)
+{
+    static const QStringList extensions{
+        QStringLiteral("tga"), QStringLiteral("pcx"), QStringLiteral("wbmp"), QStringLiteral("pnm"),
+        QStringLiteral("pbm"), QStringLiteral("pgm"), QStringLiteral("ppm"),  QStringLiteral("ras"),
+        QStringLiteral("pgx"), QStringLiteral("ico"), QStringLiteral("wmf"),  QStringLiteral("svg"),
+    };
+    return extensions.contains(QFileInfo(path).suffix().toLower());
+}
+
+} // namespace
+
+bool LooksLikePicture(const QString &path)
+{
+    // By its bytes: the name need not be UTF-8. Never blocks on a pipe.
+    const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QByteArray header(kHeaderBytes, Qt::Uninitialized);
+    struct stat status
+    {
+    };
+    const ssize_t got = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+                            ? ::read(fd, header.data(), kHeaderBytes)
+                            : -1;
+    ::close(fd);
+    if (got <= 0)
+        return false;
+    header.truncate(got);
+    Probe probe;
+    const Codec *codec =
+        FindReader(Bytes(reinterpret_cast<const std::uint8_t *>(header.constData()),
+                         static_cast<std::size_t>(header.size())),
+                   &probe);
+    if (!codec)
+        return false;
+    return probe.match == Match::Certain || HasPictureExtension(path);
+}
+
+} // namespace lumaskin

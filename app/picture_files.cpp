@@ -1,11 +1,10 @@
 #include "app/picture_files.h"
 
-#include "platform/natural_order.h"
 #include "engine/file_name.h"
 #include "engine/picture_probe.h"
+#include "platform/natural_order.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -15,24 +14,23 @@ QStringList PictureFiles(const QStringList &paths, QStringList *missing)
 {
     QStringList files;
     for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (info.isDir()) {
-            QStringList inside;
-            for (const QFileInfo &entry :
-                 QDir(info.absoluteFilePath()).entryInfoList(QDir::Files | QDir::Readable)) {
-                // Qt lists names as text; a name that is not UTF-8 is found again by its bytes.
-                const QString file = ResolveFileName(entry.absoluteFilePath());
-                if (LooksLikePicture(file))
-                    inside << file;
-            }
+        // By the name's bytes, which need not be UTF-8.
+        struct stat status
+        {
+        };
+        if (::stat(NativeFileName(path).constData(), &status) != 0) {
+            if (missing)
+                *missing << path;
+            continue;
+        }
+        const QString absolute =
+            QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path);
+        if (S_ISDIR(status.st_mode)) {
+            QStringList inside = PicturesInFolder(absolute);
             std::sort(inside.begin(), inside.end(), NaturalLess);
             files << inside;
-        } else if (struct stat status{}; ::stat(NativeFileName(path).constData(), &status) == 0) {
-            files << (QDir::isAbsolutePath(path)
-                          ? QDir::cleanPath(path)
-                          : QDir::cleanPath(QDir::currentPath() + u'/' + path));
-        } else if (missing) {
-            *missing << path;
+        } else {
+            files << absolute;
         }
     }
     return files;

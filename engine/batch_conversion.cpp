@@ -37,23 +37,26 @@ QString ConversionName(const QString &source)
     return source.mid(slash + 1, dot - slash - 1);
 }
 
+namespace {
+
+// `relative` under the output folder; an empty folder is the root.
+QString InOutputFolder(const QString &folder, const QString &relative)
+{
+    return FolderWithSlash(folder.isEmpty() ? QStringLiteral("/") : folder) + relative;
+}
+
+} // namespace
+
 QString ConversionTarget(const QString &folder, const QString &source)
 {
-    QString base = folder;
-    while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    if (!base.endsWith(QLatin1Char('/')))
-        base += QLatin1Char('/');
-    return base + ConversionName(source);
+    return InOutputFolder(folder, ConversionName(source));
 }
 
 bool MakeFolders(const QString &base, const QString &relative, QString *error)
 {
-    QString path = base;
-    while (path.endsWith(QLatin1Char('/')))
-        path.chop(1); // the root folder becomes "", and its folders "/a"
+    QString path = base.isEmpty() ? QStringLiteral("/") : base;
     for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        path += QLatin1Char('/') + part;
+        path = JoinedPath(path, part);
         const QByteArray native = NativeFileName(path);
         // Another process of a split batch may make the same folder at the same moment.
         if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
@@ -262,14 +265,8 @@ private:
     // The target without its extension.
     QString Base(int row) const
     {
-        if (row < m_request.names.size() && !m_request.names[row].isEmpty()) {
-            QString folder = m_request.folder;
-            while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-                folder.chop(1);
-            if (!folder.endsWith(QLatin1Char('/')))
-                folder += QLatin1Char('/');
-            return folder + m_request.names[row];
-        }
+        if (row < m_request.names.size() && !m_request.names[row].isEmpty())
+            return InOutputFolder(m_request.folder, m_request.names[row]);
         return ConversionTarget(m_request.folder, m_request.sources[row]);
     }
 

@@ -164,4 +164,27 @@ QString QuotedFileName(const QString &name)
     return quoted;
 }
 
+bool NativeNameLess(const QString &a, const QString &b)
+{
+    return NativeFileName(a) < NativeFileName(b);
+}
+
+QString FolderWithSlash(const QString &folder)
+{
+    if (folder.isEmpty())
+        return folder;
+    qsizetype end = folder.size();
+    while (end > 1 && folder[end - 1] == u'/')
+        --end;
+    QString result = folder.left(end);
+    if (!result.endsWith(u'/'))
+        result += u'/';
+    return result;
+}
+
+QString JoinedPath(const QString &folder, const QString &name)
+{
+    return folder.isEmpty() ? name : FolderWithSlash(folder) + name;
+}
+
 } // namespace lumaskin

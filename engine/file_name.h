@@ -22,6 +22,14 @@ QString FileNameFromNative(QByteArrayView bytes);
 // otherwise `name` unchanged. A name that would fit several files is left as it is.
 QString ResolveFileName(const QString &name);
 
+// Orders names by their bytes, as the system sorts them in the C locale.
+bool NativeNameLess(const QString &a, const QString &b);
+
+// `folder` with exactly one '/' at its end ("a//" gives "a/", "/" stays "/"); empty stays empty.
+QString FolderWithSlash(const QString &folder);
+// `name` inside `folder`, with one '/' between them; `name` alone when the folder is empty.
+QString JoinedPath(const QString &folder, const QString &name);
+
 // The name in double quotes for a report line, with quotes, backslashes, control characters
 // and line breaks escaped and bytes that are not text written as \xNN, so that no file name
 // can break the line or pass for another one.

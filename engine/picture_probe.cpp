@@ -4,7 +4,12 @@
 #include "engine/file_name.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +58,47 @@ bool LooksLikePicture(const QString &path)
     if (!codec)
         return false;
     return probe.match == Match::Certain || HasPictureExtension(path);
+}
+
+bool ListFolder(const QString &folder, QStringList *names, QString *error)
+{
+    const auto fail = [&] {
+        *error = QStringLiteral("cannot read the folder %1: %2")
+                     .arg(QuotedFileName(folder), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    };
+    const std::unique_ptr<DIR, int (*)(DIR *)> listing(opendir(NativeFileName(folder).constData()),
+                                                       closedir);
+    if (!listing)
+        return fail();
+    errno = 0;
+    while (const dirent *entry = readdir(listing.get())) {
+        if (entry->d_name[0] != '.')
+            names->append(FileNameFromNative(entry->d_name));
+        errno = 0;
+    }
+    if (errno != 0)
+        return fail();
+    std::sort(names->begin(), names->end(), NativeNameLess);
+    return true;
+}
+
+QStringList PicturesInFolder(const QString &folder)
+{
+    QStringList names;
+    QString ignored; // a folder that cannot be read holds no pictures to show
+    ListFolder(folder, &names, &ignored);
+    QStringList pictures;
+    for (const QString &name : names) {
+        const QString path = JoinedPath(folder, name);
+        struct stat status
+        {
+        };
+        if (::stat(NativeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+            LooksLikePicture(path))
+            pictures << path;
+    }
+    return pictures;
 }
 
 } // namespace lumaskin

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -24,27 +23,6 @@ namespace {
 QString systemReason(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
-}
-
-void sortByBytes(QStringList *names)
-{
-    std::sort(names->begin(), names->end(), [](const QString &a, const QString &b) {
-        return NativeFileName(a) < NativeFileName(b);
-    });
-}
-
-QString withoutTrailingSlashes(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
-QString joined(const QString &folder, const QString &name)
-{
-    if (folder.isEmpty())
-        return name;
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
 // "X (n)" with n a whole number: the stem X it would be numbered after, else nothing.
@@ -71,31 +49,6 @@ struct FolderId
 size_t qHash(const FolderId &id, size_t seed = 0)
 {
     return ::qHash(static_cast<quint64>(id.inode) ^ (static_cast<quint64>(id.device) << 32), seed);
-}
-
-// The entries of a folder that a walk considers: no hidden ones, in byte order.
-bool listFolder(const QString &folder, QStringList *names, QString *error)
-{
-    const std::unique_ptr<DIR, int (*)(DIR *)> listing(opendir(NativeFileName(folder).constData()),
-                                                       closedir);
-    if (!listing) {
-        *error = QStringLiteral("cannot read the folder %1: %2")
-                     .arg(QuotedFileName(folder), systemReason(errno));
-        return false;
-    }
-    errno = 0;
-    while (const dirent *entry = readdir(listing.get())) {
-        if (entry->d_name[0] != '.')
-            names->append(FileNameFromNative(entry->d_name));
-        errno = 0;
-    }
-    if (errno != 0) {
-        *error = QStringLiteral("cannot read the folder %1: %2")
-                     .arg(QuotedFileName(folder), systemReason(errno));
-        return false;
-    }
-    sortByBytes(names);
-    return true;
 }
 
 bool isPlainFile(const QString &path)
@@ -125,7 +78,7 @@ public:
                 // A folder given twice, or inside one given before, is taken once.
                 if (!m_visited.contains(FolderId{info.st_dev, info.st_ino})) {
                     m_visited.insert(FolderId{info.st_dev, info.st_ino});
-                    Walk(withoutTrailingSlashes(path), QString());
+                    Walk(path, QString());
                 }
             } else if (m_rules.parents) {
                 AddWithParents(path);
@@ -143,14 +96,14 @@ private:
     {
         QStringList entries;
         QString error;
-        if (!listFolder(folder, &entries, &error)) {
+        if (!ListFolder(folder, &entries, &error)) {
             m_result.problems << error;
             return;
         }
         QStringList pictures;
         QStringList folders;
         for (const QString &name : entries) {
-            const QString path = joined(folder, name);
+            const QString path = JoinedPath(folder, name);
             struct stat info = {};
             // Links are never followed: they may lead out of the tree or round in a loop.
             if (::lstat(NativeFileName(path).constData(), &info) != 0 || S_ISLNK(info.st_mode))
@@ -172,11 +125,11 @@ private:
         }
         const QStringList stems = MirrorNames(pictures);
         for (qsizetype i = 0; i < pictures.size(); ++i) {
-            m_result.files << joined(folder, pictures[i]);
-            m_result.names << joined(relative, stems[i]);
+            m_result.files << JoinedPath(folder, pictures[i]);
+            m_result.names << JoinedPath(relative, stems[i]);
         }
         for (const QString &name : folders)
-            Walk(joined(folder, name), joined(relative, name));
+            Walk(JoinedPath(folder, name), JoinedPath(relative, name));
     }
 
     void AddWithParents(const QString &path)
@@ -198,7 +151,8 @@ private:
                                : slash == 0 ? QStringLiteral("/")
                                             : path.left(slash);
         m_result.files << path;
-        m_result.names << joined(kept.join(QLatin1Char('/')), StemAmongSiblings(folder, fileName));
+        m_result.names << JoinedPath(kept.join(QLatin1Char('/')),
+                                     StemAmongSiblings(folder, fileName));
     }
 
     // The file's name among the pictures beside it that could take the same one.
@@ -210,7 +164,7 @@ private:
             QHash<QString, QStringList> byStem;
             QStringList entries;
             QString ignored; // an unreadable folder leaves the file its plain name
-            listFolder(folder, &entries, &ignored);
+            ListFolder(folder, &entries, &ignored);
             for (const QString &name : entries) {
                 const QString own = ConversionName(name);
                 byStem[own] << name;
@@ -221,12 +175,12 @@ private:
         }
         QStringList siblings;
         for (const QString &name : found->value(stem))
-            if (name == fileName ||
-                (isPlainFile(joined(folder, name)) && LooksLikePicture(joined(folder, name))))
+            if (name == fileName || (isPlainFile(JoinedPath(folder, name)) &&
+                                     LooksLikePicture(JoinedPath(folder, name))))
                 siblings << name;
         if (!siblings.contains(fileName)) {
             siblings << fileName;
-            sortByBytes(&siblings);
+            std::sort(siblings.begin(), siblings.end(), NativeNameLess);
         }
         return MirrorNames(siblings)[siblings.indexOf(fileName)];
     }

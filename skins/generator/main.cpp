@@ -11,7 +11,7 @@
 #include "skins/generator/preview_renderer.h"
 #include "skins/generator/skin_builder.h"
 #include "skins/generator/theme.h"
-#include "skins/generator/zip_writer.h"
+#include "zip/zip_writer.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -41,6 +41,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    using namespace lumaskin;
     using namespace lumaskin::skingen;
 
     const QString themePath = Option(args, QStringLiteral("--theme"));

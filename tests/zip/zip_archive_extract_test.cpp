@@ -140,13 +140,13 @@ TEST_F(ZipExtractTest, DamagedDeflateDataRaisesZlibCauses)
 
 TEST_F(ZipExtractTest, DataDescriptorsWithAndWithoutSignature)
 {
-    Open({{.name = "signed", .data = TextData(30000), .descriptor = Descriptor::withSignature},
+    Open({{.name = "signed", .data = TextData(30000), .descriptor = ZipDescriptor::WithSignature},
           {.name = "bare",
            .data = NoiseData(100),
            .method = 0,
-           .descriptor = Descriptor::withoutSignature},
-          {.name = "wide", .data = TextData(999), .descriptor = Descriptor::zip64},
-          {.name = "empty", .data = "", .descriptor = Descriptor::withSignature}});
+           .descriptor = ZipDescriptor::WithoutSignature},
+          {.name = "wide", .data = TextData(999), .descriptor = ZipDescriptor::Zip64},
+          {.name = "empty", .data = "", .descriptor = ZipDescriptor::WithSignature}});
     for (std::uint16_t i = 0; i < 4; ++i)
         EXPECT_TRUE(Extract(i)) << i;
     EXPECT_EQ(ReadFile(out / "signed"), TextData(30000));
@@ -158,7 +158,7 @@ TEST_F(ZipExtractTest, DataDescriptorsWithAndWithoutSignature)
 TEST_F(ZipExtractTest, DescriptorThatDisagreesWithTheDirectoryRaisesCause10)
 {
     std::string zip =
-        BuildArchive({{.name = "a", .data = "abc", .descriptor = Descriptor::withSignature}});
+        BuildArchive({{.name = "a", .data = "abc", .descriptor = ZipDescriptor::WithSignature}});
     const std::size_t descriptor = zip.find(std::string("PK\x07\x08", 4));
     Put32(zip, descriptor + 12, 4); // uncompressed size
     WriteFile(dir / "archive.zip", zip);

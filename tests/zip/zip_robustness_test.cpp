@@ -57,11 +57,11 @@ std::string SampleArchive()
         {{.name = "Skin.ini", .data = TextData(700, 21)},
          {.name = "img/", .data = "", .method = 0, .externalAttr = 0x10},
          {.name = "img/a.bmp", .data = NoiseData(300, 22), .method = 0},
-         {.name = "img/b.bmp", .data = TextData(900, 23), .descriptor = Descriptor::withSignature},
+         {.name = "img/b.bmp", .data = TextData(900, 23), .descriptor = ZipDescriptor::WithSignature},
          {.name = "c.txt",
           .data = TextData(200, 24),
           .method = 0,
-          .descriptor = Descriptor::withoutSignature}},
+          .descriptor = ZipDescriptor::WithoutSignature}},
         {.comment = "skin"});
 }
 

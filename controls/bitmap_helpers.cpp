@@ -316,22 +316,6 @@ QImage KeyMask(const QImage &image, std::uint32_t keyColor)
     return mask;
 }
 
-std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green, int blue)
-{
-    if (bitmap.isNull())
-        return std::nullopt;
-    const bool hasKey =
-        red >= 0 && red <= 255 && green >= 0 && green <= 255 && blue >= 0 && blue <= 255;
-    const QRgb key = hasKey ? (qRgb(red, green, blue) & 0xFFFFFF) : 0;
-    const QImage pixels = LogicalPixels(bitmap, key, hasKey);
-    const auto width16 = static_cast<std::uint16_t>(pixels.width());
-    const int width = width16 - width16 % 4;
-    const int height = static_cast<std::uint16_t>(pixels.height());
-    if (width == 0 || height == 0)
-        return std::nullopt;
-    return RegionOfKeptPixels(pixels, width, height, key, hasKey);
-}
-
 QRegion RegionWithoutKeyColour(const QImage &bitmap, std::uint32_t keyColor)
 {
     if (bitmap.isNull())
@@ -339,6 +323,21 @@ QRegion RegionWithoutKeyColour(const QImage &bitmap, std::uint32_t keyColor)
     const QImage pixels = LogicalPixels(bitmap, KeyRgb(keyColor), IsColourValue(keyColor));
     return RegionOfKeptPixels(pixels, pixels.width(), pixels.height(), KeyRgb(keyColor),
                               IsColourValue(keyColor));
+}
+
+std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green, int blue)
+{
+    // The size the shape is cut in, as LogicalPixels gives it.
+    const int scale = std::max(1, static_cast<int>(std::lround(bitmap.devicePixelRatio())));
+    const auto width16 = static_cast<std::uint16_t>(bitmap.width() / scale);
+    const int width = width16 - width16 % 4;
+    const int height = static_cast<std::uint16_t>(bitmap.height() / scale);
+    if (bitmap.isNull() || width == 0 || height == 0)
+        return std::nullopt;
+    const bool hasKey =
+        red >= 0 && red <= 255 && green >= 0 && green <= 255 && blue >= 0 && blue <= 255;
+    const std::uint32_t key = hasKey ? ToColorValue(QColor(red, green, blue)) : kNoKeyColour;
+    return RegionWithoutKeyColour(bitmap, key).intersected(QRect(0, 0, width, height));
 }
 
 } // namespace lumaskin

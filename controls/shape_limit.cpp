@@ -1,5 +1,6 @@
 #include "controls/shape_limit.h"
 
+#include <QWidget>
 #include <algorithm>
 #include <vector>
 
@@ -79,6 +80,13 @@ QRegion LimitShapeComplexity(const QRegion &region, int maxRects)
             return simpler.intersected(bounds);
         }
     }
+}
+
+QRegion ApplyWindowShape(QWidget &window, const QRegion &region)
+{
+    const QRegion shape = LimitShapeComplexity(region);
+    window.setMask(shape);
+    return shape;
 }
 
 } // namespace lumaskin

@@ -2,6 +2,8 @@
 
 #include <QRegion>
 
+class QWidget;
+
 namespace lumaskin {
 
 // The most rectangles a window shape may have. A shape goes to the display server as one
@@ -15,5 +17,10 @@ inline constexpr int kMaxShapeRects = 16384;
 // kept, with blocks as small as the limit allows. So a skin whose key colour forms a fine
 // pattern gets a shape that is slightly coarser at its edges, never one that ends the program.
 QRegion LimitShapeComplexity(const QRegion &region, int maxRects = kMaxShapeRects);
+
+// Gives a top-level window the shape `region`, made simple enough for the display by
+// LimitShapeComplexity; returns the shape given. Every shaped window of the program goes
+// through here.
+QRegion ApplyWindowShape(QWidget &window, const QRegion &region);
 
 } // namespace lumaskin

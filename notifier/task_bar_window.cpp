@@ -104,7 +104,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
     if (!shaped)
         return;
     if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))
-        setMask(LimitShapeComplexity(*region));
+        ApplyWindowShape(*this, *region);
     Redraw();
 }
 

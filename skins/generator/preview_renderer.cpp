@@ -1,5 +1,6 @@
 #include "skins/generator/preview_renderer.h"
 
+#include "controls/bitmap_helpers.h"
 #include "controls/skin_list_box.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_sections.h"
@@ -27,11 +28,11 @@ constexpr int kRange = 7200;
 // Where the preview puts the position slider, as a share of its range.
 constexpr double kSliderShare = 0.35;
 
+// A skin's colour, black where the skin gives none.
 QColor FromColourValue(ColourValue value)
 {
-    if (value & 0xFF000000u)
-        return Qt::black;
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    const QColor colour = ToQColor(value);
+    return colour.isValid() ? colour : QColor(Qt::black);
 }
 
 class Preview
@@ -115,22 +116,6 @@ private:
     int m_scale;
 };
 
-// The list's font: rows 18 pixels high and characters about 10 wide, whatever stands in for
-// the face the list asks for.
-QFont ListFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(18);
-    const int lineHeight = QFontMetrics(font).height();
-    if (lineHeight > 0)
-        font.setPixelSize(std::max(1, 18 * 18 / lineHeight));
-    const int averageWidth = QFontMetrics(font).averageCharWidth();
-    if (averageWidth > 0)
-        font.setStretch(std::clamp(100 * 10 / averageWidth, 50, 200));
-    return font;
-}
-
 const char *const kSampleFiles[] = {
     "harbour-at-dawn.jpg", "meadow.png",        "portrait-anna.tif",
     "old-town.jpg",        "lighthouse.jpg",    "forest-path.png",
@@ -149,7 +134,7 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
     const int barWidth = LogicalSizeOf(up).width();
     const QRect rows = rect.adjusted(0, 0, -barWidth, 0);
     p.fillRect(rect, FromColourValue(list.backgroundColour));
-    const QFont font = ListFont();
+    const QFont font = SkinListBox::ListFont();
     const QFontMetrics metrics(font);
     const int rowHeight = metrics.height() + 2;
     // As the program lays the list out: numbers wide enough for "999.", paths cut in the

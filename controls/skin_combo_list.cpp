@@ -37,7 +37,6 @@ void SkinComboList::RemoveSelected()
 void SkinComboList::PlaceScrollBar()
 {
     SkinListBox::PlaceScrollBar();
-    m_listRectInParent = geometry();
     if (const SkinScrollBar *bar = ScrollBar())
         m_scrollBarRight = bar->geometry().left() + bar->width();
 }

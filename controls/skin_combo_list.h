@@ -27,7 +27,6 @@ public:
 
     // The list's rectangle in its parent's coordinates and the bar's right edge, as last
     // placed.
-    QRect ListRectInParent() const { return m_listRectInParent; }
     int ScrollBarRight() const { return m_scrollBarRight; }
     // The text of the first selected row, empty when none is.
     QString SelectedText() const;
@@ -37,7 +36,6 @@ protected:
 
 private:
     QPointer<SkinComboBox> m_comboBox;
-    QRect m_listRectInParent;
     int m_scrollBarRight = 0;
 };
 

@@ -38,7 +38,6 @@ public:
     int GetPos() const { return m_pos; }
     int SetPageSize(int pageSize);
     void Enable(bool on);
-    bool IsEnabled() const { return m_enabled; }
     void SetDrawFocusRect(bool on, bool redraw);
     void SetVertical(bool vertical);
     bool IsVertical() const { return m_vertical; }

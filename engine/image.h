@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <utility>
 
 class QImage;
@@ -54,12 +53,6 @@ public:
     const std::uint8_t *Pixel(int x, int y) const
     {
         return Row(y) + 4 * static_cast<std::size_t>(x);
-    }
-    // One row's pixels without the padding.
-    std::span<std::uint8_t> RowSpan(int y) { return {Row(y), 4 * static_cast<std::size_t>(m_width)}; }
-    std::span<const std::uint8_t> RowSpan(int y) const
-    {
-        return {Row(y), 4 * static_cast<std::size_t>(m_width)};
     }
 
     // The pixels and the metadata.

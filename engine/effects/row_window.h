@@ -23,7 +23,6 @@ public:
     int Y() const { return m_y; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    int Radius() const { return m_radius; }
 
     // The original row y + dy (-radius <= dy <= radius), clamped into the picture. Pixels
     // -radius .. width + radius - 1 may be read; those beyond the edges repeat the edge pixels.

@@ -171,15 +171,4 @@ QFont SkinFont(const QString &family, int pixels, bool bold)
     return font;
 }
 
-void DrawShadowedText(QPainter &painter, const QRectF &rect, const QString &text,
-                      const QColor &colour, const QColor &shadow)
-{
-    painter.save();
-    painter.setPen(shadow);
-    painter.drawText(rect.translated(0, 1), Qt::AlignCenter, text);
-    painter.setPen(colour);
-    painter.drawText(rect, Qt::AlignCenter, text);
-    painter.restore();
-}
-
 } // namespace lumaskin::skingen

@@ -66,8 +66,4 @@ QImage HardMask(QSize size, const QPainterPath &shape, qreal scale = 1);
 // Fonts for text rendered into bitmaps; `pixels` is the height of the em square.
 QFont SkinFont(const QString &family, int pixels, bool bold = false);
 
-// Text centred in `rect` with a one-pixel shadow (or highlight) below it for legibility.
-void DrawShadowedText(QPainter &painter, const QRectF &rect, const QString &text,
-                      const QColor &colour, const QColor &shadow);
-
 } // namespace lumaskin::skingen

@@ -229,15 +229,6 @@ Rect ComboButtonRect(const ComboSpec &combo)
     return {r.right - combo.buttonSize, r.top - 1, r.right, r.top + combo.buttonSize + 1};
 }
 
-Rect ComboListRect(const ComboSpec &combo)
-{
-    const Rect &r = combo.rect;
-    Rect list{r.left, r.top + combo.buttonSize + 2, r.right - 1, r.bottom};
-    if (r.bottom - (r.top + combo.buttonSize) - 2 < 50)
-        list.bottom = r.top + combo.buttonSize + 52;
-    return list;
-}
-
 SkinLayout MakeLayout(LayoutKind kind)
 {
     return kind == LayoutKind::Deluxe ? DeluxeLayout() : StandardLayout();

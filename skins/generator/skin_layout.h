@@ -93,11 +93,10 @@ struct SkinLayout
     QRect brand;              // a quiet corner that shows the skin's name
 };
 
-// The drop button of a combo box, one pixel taller than the edit at each end, and the drop
-// list below the edit (at least 50 pixels high), in the way the combo box lays them out.
+// The edit of a combo box and its drop button, one pixel taller than the edit at each end, in
+// the way the combo box lays them out.
 Rect ComboEditRect(const ComboSpec &combo);
 Rect ComboButtonRect(const ComboSpec &combo);
-Rect ComboListRect(const ComboSpec &combo);
 
 SkinLayout MakeLayout(LayoutKind kind);
 

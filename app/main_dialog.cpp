@@ -342,16 +342,12 @@ void MainDialog::DeleteAll()
     ClearFirstEdit();
 }
 
-std::vector<MainDialog::ViewerCall> MainDialog::MarkedEffectCalls()
+std::vector<EffectStep> MainDialog::MarkedEffectSteps() const
 {
-    std::vector<ViewerCall> calls;
-    CImageViewer recorder([&calls](DispatchId dispatchId, const QVariantList &arguments) {
-        calls.push_back({dispatchId, arguments});
-        return QVariant();
-    });
-    m_effectDialogOne.ApplyMarkedEffects(recorder);
-    m_effectDialogTwo.ApplyMarkedEffects(recorder);
-    return calls;
+    std::vector<EffectStep> steps = m_effectDialogOne.MarkedSteps();
+    const std::vector<EffectStep> two = m_effectDialogTwo.MarkedSteps();
+    steps.insert(steps.end(), two.begin(), two.end());
+    return steps;
 }
 
 void MainDialog::Convert()
@@ -383,9 +379,8 @@ void MainDialog::Convert()
     if (!ChooseTargetPolicy(request))
         return;
     m_conversion = std::make_unique<RunningConversion>();
-    m_conversion->effects = MarkedEffectCalls();
-    for (const ViewerCall &call : m_conversion->effects)
-        request.steps.push_back(EffectStepFromCall(call.dispatchId, call.arguments));
+    m_conversion->effects = MarkedEffectSteps();
+    request.steps = m_conversion->effects;
 
     m_effectDialogOne.setEnabled(false);
     m_effectDialogTwo.setEnabled(false);
@@ -525,7 +520,7 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     if (!m_conversion)
         return;
     const bool cancelled = m_conversion->cancel.load();
-    const std::vector<ViewerCall> effects = std::move(m_conversion->effects);
+    const std::vector<EffectStep> effects = std::move(m_conversion->effects);
     if (m_conversion->thread.joinable())
         m_conversion->thread.join();
     m_conversion.reset();
@@ -542,8 +537,8 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         // The effects wait for the picture, which is read off this thread; should it not
         // read, they are dropped.
         m_viewer.SetFileName(last->source);
-        for (const ViewerCall &call : effects)
-            Viewer()->Invoke(call.dispatchId, call.arguments);
+        for (const EffectStep &step : effects)
+            m_viewer.ApplyEffect(step);
         if (SkinEdit *edit = EditBox(0))
             edit->setText(last->target);
     }

@@ -2,13 +2,13 @@
 
 #include "app/conversion_progress.h"
 #include "app/main_dialog_prompts.h"
+#include "engine/batch_conversion.h"
+#include "engine/image_io.h"
 #include "platform/message_box.h"
 #include "skin/skin_dialog.h"
 #include "viewer/c_image_viewer.h"
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
-#include "engine/batch_conversion.h"
-#include "engine/image_io.h"
 
 #include <QIcon>
 #include <QString>
@@ -124,12 +124,6 @@ private:
     // Shows the picture at fixed view mode `viewMode` (1 to 7, 25 % to 200 %).
     void Zoom(int viewMode);
 
-    struct ViewerCall
-    {
-        DispatchId dispatchId;
-        QVariantList arguments;
-    };
-
     void FillFormatComboBox();
     void NameSkinInNotifier();
     void PlaceViewer();
@@ -138,9 +132,9 @@ private:
     SkinEdit *EditBox(std::size_t index) const;
     void ClearFirstEdit();
     void ShowSelectedRow();
-    // The effects marked in both windows, in the conversion's order, as the viewer calls they
-    // make with the values the windows hold now.
-    std::vector<ViewerCall> MarkedEffectCalls();
+    // The effects marked in both windows, in the conversion's order, with the values the
+    // windows hold now.
+    std::vector<EffectStep> MarkedEffectSteps() const;
     // Says that an action has to wait for the conversion, when one runs.
     bool RefuseWhileConverting();
     // Asks about sources the conversion would replace and targets that exist already, and
@@ -157,7 +151,7 @@ private:
     struct RunningConversion
     {
         std::atomic<bool> cancel{false};
-        std::vector<ViewerCall> effects;
+        std::vector<EffectStep> effects;
         std::jthread thread;
     };
 

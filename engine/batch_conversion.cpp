@@ -76,32 +76,6 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error)
     return true;
 }
 
-EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments)
-{
-    EffectStep step;
-    step.effect = FindEffectByDispatchId(dispatchId);
-    if (!step.effect)
-        return step;
-    const auto count = std::min<std::size_t>(step.effect->arguments.size(),
-                                             static_cast<std::size_t>(arguments.size()));
-    for (std::size_t i = 0; i < count; ++i) {
-        const QVariant &value = arguments[static_cast<qsizetype>(i)];
-        switch (step.effect->arguments[i].kind) {
-        case ArgumentKind::Int:
-            step.arguments.push_back(ToShort(value));
-            break;
-        case ArgumentKind::Colour:
-            step.arguments.push_back(
-                static_cast<double>(static_cast<std::uint32_t>(value.toLongLong())));
-            break;
-        case ArgumentKind::Double:
-            step.arguments.push_back(value.toDouble());
-            break;
-        }
-    }
-    return step;
-}
-
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
                  const std::vector<EffectStep> &steps, QString *error, bool *writeFailed)
 {
@@ -127,8 +101,7 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     if (image.IsNull())
         return false;
     for (const EffectStep &step : steps)
-        if (step.effect)
-            step.effect->Apply(image, step.arguments);
+        step.Apply(image);
     const bool written = format == QLatin1String("ico")
                              ? WriteIcon(image, target, 32, 32, error)
                              : WriteImage(image, target, format, settings, error);

@@ -1,28 +1,15 @@
 #pragma once
 
-#include "engine/effects/effect_table.h"
+#include "engine/effects/effect_step.h"
 #include "engine/image_io.h"
 
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
 #include <atomic>
 #include <functional>
 #include <vector>
 
 namespace lumaskin {
-
-// One effect with its arguments, as the conversion applies it to every file.
-struct EffectStep
-{
-    const EffectDescriptor *effect = nullptr;
-    std::vector<double> arguments;
-};
-
-// An effect as the viewer's automation calls it: the effect of `dispatchId` with the call's
-// arguments in the types that identifier takes ("short" values keep their low 16 bits). Null
-// effect for an identifier that is not an effect.
-EffectStep EffectStepFromCall(DispatchId dispatchId, const QVariantList &arguments);
 
 // The name a converted file gets: the part of the source's file name before its last dot. A
 // name without a dot (a dot in a folder name does not count), or whose only dot leads it, is

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QVariant>
-#include <cstdint>
-
 namespace lumaskin {
 
 // The viewer's automation surface by identifier: its properties, its operations and one
-// identifier per effect (the effect table ties each effect to its own).
+// identifier for each effect it offers (the effect table ties each effect to its own).
 enum class DispatchId : int
 {
     FileName = 1,
@@ -39,24 +36,5 @@ enum class DispatchId : int
     Median = 191,
     Blur = 192,
 };
-
-// An automation "short": the low 16 bits of a value, read as a signed number. Callers pass
-// 32-bit values and the surface keeps only those bits, so 70000 arrives as 4464.
-constexpr std::int16_t ToShort(std::int64_t value)
-{
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF));
-}
-
-// The same for an argument as the surface receives it.
-inline std::int16_t ToShort(const QVariant &value)
-{
-    return ToShort(value.toLongLong());
-}
-
-// An argument as a caller passes a "short" to the surface.
-inline QVariant ShortArgument(std::int64_t value)
-{
-    return QVariant::fromValue<short>(ToShort(value));
-}
 
 } // namespace lumaskin

@@ -1,5 +1,6 @@
 #include "viewer/c_image_viewer.h"
 
+#include "viewer/automation_arguments.h"
 #include "viewer/viewer_control.h"
 
 #include <utility>
@@ -201,6 +202,12 @@ void CImageViewer::Median(int value)
 void CImageViewer::Blur()
 {
     Call(DispatchId::Blur);
+}
+
+void CImageViewer::ApplyEffect(const EffectStep &step)
+{
+    if (m_control)
+        m_control->ApplyEffect(step);
 }
 
 } // namespace lumaskin

@@ -13,11 +13,13 @@ class QWidget;
 namespace lumaskin {
 
 class ViewerControl;
+struct EffectStep;
 
 // The program's handle on the image viewer: one operation per dispatch identifier, each
 // turning the program's 32-bit values into the automation types ("short" arguments take the
-// low 16 bits, "long" ones 32 bits) and calling the viewer's `Invoke`. Calls made while no
-// viewer is attached, or after its widget is gone, do nothing and return 0.
+// low 16 bits, "long" ones 32 bits) and calling the viewer's `Invoke`; and `ApplyEffect`, which
+// hands an effect with its values to the viewer as they are. Calls made while no viewer is
+// attached, or after its widget is gone, do nothing and return 0.
 class CImageViewer
 {
 public:
@@ -68,6 +70,10 @@ public:
     void RestoreImage(bool keepView);
     void Median(int value);
     void Blur();
+
+    // Applies the effect to the shown picture (to the one being read, once it arrives). Only a
+    // viewer widget takes it: an `Invoker` sees no call.
+    void ApplyEffect(const EffectStep &step);
 
 private:
     QVariant Call(DispatchId id, const QVariantList &arguments = {});

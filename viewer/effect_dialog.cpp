@@ -1,5 +1,8 @@
 #include "viewer/effect_dialog.h"
 
+#include "viewer/automation_arguments.h"
+#include "viewer/c_image_viewer.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -59,68 +63,87 @@ QString FormatReal(float value)
     return QString::number(static_cast<double>(value), 'g', 6);
 }
 
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace
 
-EffectDialog::EffectDialog(const QString &title, CImageViewer *viewer, QWidget *owner,
-                           MessageBoxes &messages)
+EffectDialog::EffectDialog(const QString &title, std::span<const EffectWindowRow> rows,
+                           CImageViewer *viewer, QWidget *owner, MessageBoxes &messages)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      m_viewer(viewer), m_messages(messages)
+      m_rows(rows), m_viewer(viewer), m_messages(messages)
 {
+    appliedFlags.assign(rows.size(), 0);
     setWindowTitle(title);
     setModal(false);
     m_grid = new QGridLayout;
     m_grid->setHorizontalSpacing(8);
     m_grid->setVerticalSpacing(6);
+    BuildRows();
+    FinishLayout();
+    Reset();
 }
 
 EffectDialog::~EffectDialog() = default;
 
-int EffectDialog::AddRow(const QString &label)
+void EffectDialog::BuildRows()
 {
-    const int row = m_nextRow++;
-    m_grid->addWidget(new QLabel(label), row, 0);
-    return row;
-}
-
-void EffectDialog::AddCaptions(const QStringList &captions)
-{
-    const int row = m_nextRow++;
-    for (int i = 0; i < captions.size(); ++i) {
-        auto *caption = new QLabel(captions[i]);
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        m_grid->addWidget(caption, row, 1 + i);
+    // Columns: the label, then as many columns of edit boxes as the widest row has (a list
+    // takes the rest of them), then "Change". Widgets go into the grid in the order the focus
+    // moves through them.
+    std::size_t editColumns = 0;
+    for (const EffectWindowRow &row : m_rows)
+        editColumns = std::max(editColumns, row.FieldCount());
+    int gridRow = 0;
+    for (const EffectWindowRow &row : m_rows) {
+        Row built{&row, FindEffect(row.effect), m_bindings.size(), row.FieldCount()};
+        Q_ASSERT(built.effect);
+        const auto fields = std::span(row.fields).first(built.fieldCount);
+        if (std::ranges::any_of(fields, [](const auto &field) { return !field.caption.empty(); })) {
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                auto *caption = new QLabel(Text(fields[i].caption));
+                caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+                m_grid->addWidget(caption, gridRow, 1 + static_cast<int>(i));
+            }
+            ++gridRow;
+        }
+        m_grid->addWidget(new QLabel(Text(row.label)), gridRow, 0);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const EffectWindowRow::Field &field = fields[i];
+            Binding binding{&field};
+            const int column = 1 + static_cast<int>(i);
+            if (field.kind == EffectWindowRow::Field::Kind::Choice) {
+                binding.list = new QComboBox;
+                binding.list->setObjectName(Text(field.objectName));
+                for (std::string_view choice : field.choices)
+                    binding.list->addItem(Text(choice));
+                binding.list->setMaxVisibleItems(8);
+                m_grid->addWidget(binding.list, gridRow, column, 1,
+                                  static_cast<int>(editColumns - i));
+            } else {
+                binding.edit = new QLineEdit;
+                binding.edit->setObjectName(Text(field.objectName));
+                binding.edit->setFixedWidth(
+                    binding.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+                m_grid->addWidget(binding.edit, gridRow, column);
+                m_readOrder.push_back(m_bindings.size());
+            }
+            m_bindings.push_back(binding);
+        }
+        built.change = new QPushButton(QStringLiteral("Change"));
+        built.change->setObjectName(QStringLiteral("change") + Text(row.name));
+        built.change->setAutoDefault(false); // see keyPressEvent
+        m_grid->addWidget(built.change, gridRow, 1 + static_cast<int>(editColumns));
+        const std::size_t index = m_built.size();
+        connect(built.change, &QPushButton::clicked, this, [this, index] { Change(index); });
+        m_built.push_back(built);
+        ++gridRow;
     }
-}
-
-QLineEdit *EffectDialog::AddEdit(int row, int column, const QString &name)
-{
-    auto *edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-    m_grid->addWidget(edit, row, 1 + column);
-    return edit;
-}
-
-QComboBox *EffectDialog::AddList(int row, int column, int span, const QString &name,
-                                 const QStringList &items)
-{
-    auto *list = new QComboBox;
-    list->setObjectName(name);
-    list->addItems(items);
-    list->setMaxVisibleItems(8);
-    m_grid->addWidget(list, row, 1 + column, 1, span);
-    return list;
-}
-
-QPushButton *EffectDialog::AddChangeButton(int row, const QString &name)
-{
-    auto *button = new QPushButton(QStringLiteral("Change"));
-    button->setObjectName(name);
-    button->setAutoDefault(false); // see keyPressEvent
-    m_grid->addWidget(button, row, 1 + m_editColumns);
-    m_changeButtons.append(button);
-    return button;
+    std::ranges::sort(m_readOrder, {},
+                      [this](std::size_t i) { return m_bindings[i].field->readOrder; });
 }
 
 void EffectDialog::FinishLayout()
@@ -149,25 +172,58 @@ void EffectDialog::FinishLayout()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void EffectDialog::Bind(QLineEdit *edit, std::int32_t &field)
+const EffectDialog::Row *EffectDialog::FindRow(std::string_view name) const
 {
-    m_bindings.append({edit, &field});
+    const auto row = std::ranges::find(m_built, name, [](const Row &r) { return r.row->name; });
+    return row == m_built.end() ? nullptr : &*row;
 }
 
-void EffectDialog::Bind(QLineEdit *edit, float &field)
+const EffectDialog::Binding *EffectDialog::FindBinding(std::string_view objectName) const
 {
-    m_bindings.append({edit, &field});
+    const auto binding = std::ranges::find(m_bindings, objectName,
+                                           [](const Binding &b) { return b.field->objectName; });
+    return binding == m_bindings.end() ? nullptr : &*binding;
 }
 
-bool EffectDialog::Read(const Binding &binding)
+bool EffectDialog::IsApplied(std::string_view row) const
 {
-    if (auto *integer = std::get_if<std::int32_t *>(&binding.field)) {
+    const Row *found = FindRow(row);
+    return found && appliedFlags[static_cast<std::size_t>(found->row->mark)] != 0;
+}
+
+QPushButton *EffectDialog::ChangeButton(std::string_view row) const
+{
+    const Row *found = FindRow(row);
+    return found ? found->change : nullptr;
+}
+
+QLineEdit *EffectDialog::Edit(std::string_view objectName) const
+{
+    const Binding *binding = FindBinding(objectName);
+    return binding ? binding->edit : nullptr;
+}
+
+QComboBox *EffectDialog::List(std::string_view objectName) const
+{
+    const Binding *binding = FindBinding(objectName);
+    return binding ? binding->list : nullptr;
+}
+
+double EffectDialog::Value(std::string_view objectName) const
+{
+    const Binding *binding = FindBinding(objectName);
+    return binding ? binding->value : 0;
+}
+
+bool EffectDialog::Read(Binding &binding)
+{
+    if (binding.field->kind == EffectWindowRow::Field::Kind::Integer) {
         const auto value = ParseInteger(binding.edit->text());
         if (!value) {
             Refuse(binding.edit, QStringLiteral("Please enter an integer."));
             return false;
         }
-        **integer = *value;
+        binding.value = *value;
         return true;
     }
     const auto value = ParseReal(binding.edit->text());
@@ -175,42 +231,97 @@ bool EffectDialog::Read(const Binding &binding)
         Refuse(binding.edit, QStringLiteral("Please enter a number."));
         return false;
     }
-    *std::get<float *>(binding.field) = *value;
+    binding.value = *value;
+    return true;
+}
+
+bool EffectDialog::ReadEdits(std::size_t first, std::size_t last)
+{
+    for (std::size_t i : m_readOrder) {
+        if (i >= first && i < last && !Read(m_bindings[i]))
+            return false;
+    }
     return true;
 }
 
 bool EffectDialog::ReadEdits()
 {
-    for (const Binding &binding : m_bindings) {
-        if (!Read(binding))
-            return false;
-    }
-    return true;
-}
-
-bool EffectDialog::ReadEdits(const QList<QLineEdit *> &edits)
-{
-    for (const Binding &binding : m_bindings) {
-        if (edits.contains(binding.edit) && !Read(binding))
-            return false;
-    }
-    return true;
-}
-
-void EffectDialog::SetChangesEnabled(bool enabled)
-{
-    for (QPushButton *button : m_changeButtons)
-        button->setEnabled(enabled);
+    return ReadEdits(0, m_bindings.size());
 }
 
 void EffectDialog::WriteEdits()
 {
-    for (const Binding &binding : m_bindings) {
-        if (auto *integer = std::get_if<std::int32_t *>(&binding.field))
-            binding.edit->setText(QString::number(**integer));
+    for (std::size_t i : m_readOrder) {
+        const Binding &binding = m_bindings[i];
+        if (binding.field->kind == EffectWindowRow::Field::Kind::Integer)
+            binding.edit->setText(QString::number(static_cast<std::int32_t>(binding.value)));
         else
-            binding.edit->setText(FormatReal(*std::get<float *>(binding.field)));
+            binding.edit->setText(FormatReal(static_cast<float>(binding.value)));
     }
+}
+
+void EffectDialog::Reset()
+{
+    std::ranges::fill(appliedFlags, 0);
+    for (Binding &binding : m_bindings) {
+        binding.value = binding.field->start;
+        if (binding.list)
+            binding.list->setCurrentIndex(static_cast<int>(binding.value));
+    }
+    WriteEdits();
+}
+
+void EffectDialog::SetChangesEnabled(bool enabled)
+{
+    for (const Row &row : m_built)
+        row.change->setEnabled(enabled);
+}
+
+void EffectDialog::Change(std::size_t index)
+{
+    const Row &row = m_built[index];
+    const std::size_t last = row.firstBinding + row.fieldCount;
+    // What the row shows, list choice included, is what is applied, and what a conversion
+    // applies later.
+    if (!ReadEdits(row.firstBinding, last))
+        return;
+    for (std::size_t i = row.firstBinding; i < last; ++i) {
+        if (QComboBox *list = m_bindings[i].list)
+            m_bindings[i].value = list->currentIndex();
+    }
+    appliedFlags[static_cast<std::size_t>(row.row->mark)] = 1;
+    if (m_viewer)
+        m_viewer->ApplyEffect(StepOf(row));
+}
+
+EffectStep EffectDialog::StepOf(const Row &row) const
+{
+    EffectStep step{row.effect, {}};
+    if (!row.effect)
+        return step;
+    for (std::size_t i = 0; i < row.effect->arguments.size(); ++i) {
+        const EffectWindowRow::Argument &source = row.row->arguments[i];
+        double value =
+            source.field < 0
+                ? source.fixed
+                : m_bindings[row.firstBinding + static_cast<std::size_t>(source.field)].value;
+        // The window's whole numbers reach the effects as their low 16 bits, as the viewer's
+        // automation "shorts" do (70000 becomes 4464); reals and colours go as they are.
+        if (row.effect->arguments[i].kind == ArgumentKind::Int)
+            value = ToShort(static_cast<std::int64_t>(value));
+        step.arguments.push_back(value);
+    }
+    return step;
+}
+
+std::vector<EffectStep> EffectDialog::MarkedSteps() const
+{
+    std::vector<EffectStep> steps;
+    for (const Row &row : m_built) {
+        if (appliedFlags[static_cast<std::size_t>(row.row->mark)] != 0)
+            steps.push_back(StepOf(row));
+    }
+    return steps;
 }
 
 void EffectDialog::Refuse(QLineEdit *edit, const QString &message)
@@ -222,7 +333,10 @@ void EffectDialog::Refuse(QLineEdit *edit, const QString &message)
 
 void EffectDialog::Ok()
 {
-    StoreSelections();
+    for (Binding &binding : m_bindings) {
+        if (binding.list)
+            binding.value = binding.list->currentIndex();
+    }
     ReadEdits();
     // The write-back replaces any refused text with the field's value, so the confirmation's
     // second reading succeeds.

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "engine/effects/effect_step.h"
 #include "platform/message_box.h"
+#include "viewer/effect_window_row.h"
 
 #include <QDialog>
-#include <QList>
-#include <QStringList>
 #include <cstdint>
-#include <variant>
+#include <span>
+#include <string_view>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -17,13 +19,16 @@ namespace lumaskin {
 
 class CImageViewer;
 
-// What the two effect windows share: a modeless window, created hidden, whose rows of edit
-// boxes are bound to integer or real fields; "Change" buttons that apply an effect to the
-// owner's viewer; "Ok", "Cancel", Enter, Escape and the close box.
+// What the two effect windows share: a modeless window, created hidden, built from its table of
+// rows (EffectWindowRow). Each row shows a label, edit boxes and lists bound to the values the
+// window holds, and a "Change" button that reads the row, marks its effect and applies it at
+// once to the owner's viewer with the values shown; a conversion later applies every marked
+// effect to each file, in the order of the rows, with the values held at that time. Below
+// the rows: "Ok", "Cancel"; Enter, Escape and the close box work as in a dialog box.
 //
-// Reading the edit boxes goes field by field in binding order and stops at the first text that
-// is not a number: the user is told, the focus goes to that edit box, and the later fields keep
-// their old values.
+// Reading the edit boxes goes one after another in the rows' reading order and stops at the
+// first text that is not a number: the user is told, the focus goes to that edit box, and the
+// later fields keep their old values.
 class EffectDialog : public QDialog
 {
     Q_OBJECT
@@ -31,69 +36,85 @@ class EffectDialog : public QDialog
 public:
     ~EffectDialog() override;
 
-    // The viewer the "Change" buttons act on; may be null (then they only set their marks).
-    void SetViewer(CImageViewer *viewer) { m_viewer = viewer; }
-    CImageViewer *Viewer() const { return m_viewer; }
+    std::span<const EffectWindowRow> Rows() const { return m_rows; }
 
-    // Reads every bound edit box into its field; false after the first bad text.
+    // Reads every edit box into its value; false after the first bad text.
     bool ReadEdits();
-    // The same for the bound edit boxes among `edits` only.
-    bool ReadEdits(const QList<QLineEdit *> &edits);
-    // Writes every field into its edit box.
+    // Writes every value into its edit box.
     void WriteEdits();
+    // Puts every mark, value and list choice back to its starting value and shows them.
+    void Reset();
+
+    // The marked effects, once each, in the order of the rows, with the values held now.
+    std::vector<EffectStep> MarkedSteps() const;
 
     // "Change" acts on the shown picture: without one the buttons are disabled.
     void SetChangesEnabled(bool enabled);
 
+    // By the row's name ("Contrast").
+    bool IsApplied(std::string_view row) const;
+    QPushButton *ChangeButton(std::string_view row) const;
+    // By the object name of the edit box or list ("editContrast", "listEmboss"): the widget,
+    // and the value it is bound to. Null, or 0, for a name the window does not have.
+    QLineEdit *Edit(std::string_view objectName) const;
+    QComboBox *List(std::string_view objectName) const;
+    double Value(std::string_view objectName) const;
+
     QPushButton *OkButton() const { return m_ok; }
     QPushButton *CancelButton() const { return m_cancel; }
 
+    // The marks, in the order of the rows' `mark`; read by the conversion and cleared by Reset.
+    std::vector<std::int32_t> appliedFlags;
+
 protected:
-    // Refusals are put to `messages`, which outlives the window.
-    EffectDialog(const QString &title, CImageViewer *viewer, QWidget *owner,
-                 MessageBoxes &messages);
-
-    // Builders for the rows, in the grid inside the group frame. Columns: the label, then
-    // `editColumns` columns of edit boxes (a list takes some of them), then "Change".
-    void SetEditColumns(int editColumns) { m_editColumns = editColumns; }
-    int AddRow(const QString &label);
-    void AddCaptions(const QStringList &captions);
-    QLineEdit *AddEdit(int row, int column, const QString &name);
-    QComboBox *AddList(int row, int column, int span, const QString &name,
-                       const QStringList &items);
-    QPushButton *AddChangeButton(int row, const QString &name);
-    // Adds the group frame and "Ok"/"Cancel" below it; call once every row is in place.
-    void FinishLayout();
-
-    // Binds an edit box to a field. Bindings are read and written in the order they are made.
-    void Bind(QLineEdit *edit, std::int32_t &field);
-    void Bind(QLineEdit *edit, float &field);
-
-    // Runs before "Ok" reads the edit boxes.
-    virtual void StoreSelections() {}
+    // "Change" acts on `viewer`, which may be null (then it only marks). Refusals are put to
+    // `messages`, which outlives the window; `rows` too.
+    EffectDialog(const QString &title, std::span<const EffectWindowRow> rows, CImageViewer *viewer,
+                 QWidget *owner, MessageBoxes &messages);
 
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // An edit box or list with the value it is bound to.
     struct Binding
     {
-        QLineEdit *edit;
-        std::variant<std::int32_t *, float *> field;
+        const EffectWindowRow::Field *field;
+        QLineEdit *edit = nullptr;
+        QComboBox *list = nullptr;
+        double value = 0;
+    };
+    // A row's effect, "Change" button and values.
+    struct Row
+    {
+        const EffectWindowRow *row;
+        const EffectDescriptor *effect;
+        std::size_t firstBinding; // its fields' bindings start here in m_bindings
+        std::size_t fieldCount;
+        QPushButton *change = nullptr;
     };
 
-    bool Read(const Binding &binding);
+    void BuildRows();
+    void FinishLayout();
+    const Row *FindRow(std::string_view name) const;
+    const Binding *FindBinding(std::string_view objectName) const;
+
+    // Reads the edit boxes of the bindings from `first` to before `last`, in reading order.
+    bool ReadEdits(std::size_t first, std::size_t last);
+    bool Read(Binding &binding);
+    void Change(std::size_t row);
+    EffectStep StepOf(const Row &row) const;
     void Ok();
     // The default confirmation of a dialog: read everything; close when that works.
     void Confirm();
     void Refuse(QLineEdit *edit, const QString &message);
 
+    std::span<const EffectWindowRow> m_rows;
     CImageViewer *m_viewer;
     MessageBoxes &m_messages;
-    QList<Binding> m_bindings;
-    QList<QPushButton *> m_changeButtons;
+    std::vector<Row> m_built;
+    std::vector<Binding> m_bindings;
+    std::vector<std::size_t> m_readOrder; // the edit boxes, as indices into m_bindings
     QGridLayout *m_grid = nullptr;
-    int m_editColumns = 1;
-    int m_nextRow = 0;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

@@ -1,11 +1,11 @@
 #include "viewer/viewer_control.h"
 
-#include "engine/batch_conversion.h"
 #include "engine/codecs/colour_management.h"
-#include "viewer/image_qt.h"
 #include "engine/codecs/poppler_library.h"
-#include "engine/effects/effect_table.h"
+#include "engine/effects/effect_step.h"
 #include "engine/image_io.h"
+#include "viewer/automation_arguments.h"
+#include "viewer/image_qt.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -33,6 +33,35 @@ constexpr double kStepTolerance = 1e-6;
 QString ArgumentText(const QVariantList &arguments, int i)
 {
     return i < arguments.size() ? arguments[i].toString() : QString();
+}
+
+// An effect as the automation surface calls it: whole numbers are "shorts" and keep their low
+// 16 bits, colours are "longs", reals stay as they are. Null effect for an identifier that is
+// not an effect's.
+EffectStep StepFromCall(DispatchId dispatchId, const QVariantList &arguments)
+{
+    EffectStep step;
+    step.effect = FindEffectByDispatchId(dispatchId);
+    if (!step.effect)
+        return step;
+    const auto count = std::min<std::size_t>(step.effect->arguments.size(),
+                                             static_cast<std::size_t>(arguments.size()));
+    for (std::size_t i = 0; i < count; ++i) {
+        const QVariant &value = arguments[static_cast<qsizetype>(i)];
+        switch (step.effect->arguments[i].kind) {
+        case ArgumentKind::Int:
+            step.arguments.push_back(ToShort(value));
+            break;
+        case ArgumentKind::Colour:
+            step.arguments.push_back(
+                static_cast<double>(static_cast<std::uint32_t>(value.toLongLong())));
+            break;
+        case ArgumentKind::Double:
+            step.arguments.push_back(value.toDouble());
+            break;
+        }
+    }
+    return step;
 }
 
 QColor ViewBackground()
@@ -113,31 +142,22 @@ QVariant ViewerControl::Invoke(DispatchId dispatchId, const QVariantList &argume
         RestoreImage(arg(0).toBool());
         return {};
     default:
-        RunEffect(dispatchId, arguments);
+        ApplyEffect(StepFromCall(dispatchId, arguments));
         return {};
     }
 }
 
-bool ViewerControl::RunEffect(DispatchId dispatchId, const QVariantList &arguments)
+void ViewerControl::ApplyEffect(const EffectStep &step)
 {
-    const EffectStep step = EffectStepFromCall(dispatchId, arguments);
     if (!step.effect)
-        return false;
-    if (m_pending) {
-        // Meant for the picture being read.
-        AfterLoad([this, step] {
-            if (!m_image.IsNull()) {
-                step.effect->Apply(m_image, step.arguments);
-                ImageEdited();
-            }
-        });
-        return true;
-    }
-    if (m_image.IsNull())
-        return false;
-    step.effect->Apply(m_image, step.arguments);
-    ImageEdited();
-    return true;
+        return;
+    // Meant for the picture being read, if there is one.
+    AfterLoad([this, step] {
+        if (m_image.IsNull())
+            return;
+        step.Apply(m_image);
+        ImageEdited();
+    });
 }
 
 void ViewerControl::AfterLoad(std::function<void()> step)

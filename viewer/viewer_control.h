@@ -18,6 +18,8 @@ class QPainter;
 
 namespace lumaskin {
 
+struct EffectStep;
+
 // The image viewer: shows one picture, zooms it in fixed steps or fits it into the view, lets
 // a larger picture be panned by dragging, applies effects to it and saves it. The program
 // drives it through `Invoke` by dispatch identifier; the typed operations below do the work.
@@ -45,6 +47,8 @@ public:
     // operations are taken as their low 16 bits (ToShort). Returns the operation's result (saves
     // give 1 on success and 0 on failure) or an invalid QVariant for puts and unknown identifiers.
     QVariant Invoke(DispatchId dispatchId, const QVariantList &arguments);
+    // Applies an effect to the shown picture, or to the one being read once it arrives.
+    void ApplyEffect(const EffectStep &step);
 
     // Starts reading the file and shows it once read; on failure the view keeps what it
     // showed and `LastError` says why. An empty path does nothing and returns false.
@@ -105,7 +109,6 @@ protected:
 private:
     struct PendingLoad;
 
-    bool RunEffect(DispatchId dispatchId, const QVariantList &arguments);
     // Shows a finished read, unless a later SetFileName or SetImage has superseded it.
     void Land(const std::shared_ptr<PendingLoad> &load);
     // Runs `step` now, or after the picture being read has arrived.

@@ -92,14 +92,14 @@ int RunThroughWindow(const WindowRunOptions &options)
     // The values go in through the edit boxes and "Ok", the marks through "Change", as a
     // person sets them; each "Change" also applies to the picture shown.
     EffectDialogOne &one = dialog.EffectOne();
-    one.Edit(EffectDialogOne::Field::Saturation)->setText(QString::number(options.saturation));
-    one.Edit(EffectDialogOne::Field::Contrast)->setText(QString::number(options.contrast));
+    one.Edit("editSaturation")->setText(QString::number(options.saturation));
+    one.Edit("editContrast")->setText(QString::number(options.contrast));
     one.OkButton()->click();
-    one.ChangeButton(EffectDialogOne::Mark::Saturation)->click();
-    one.ChangeButton(EffectDialogOne::Mark::Contrast)->click();
-    if (one.saturation != options.saturation || one.contrast != options.contrast ||
-        !one.IsApplied(EffectDialogOne::Mark::Saturation) ||
-        !one.IsApplied(EffectDialogOne::Mark::Contrast))
+    one.ChangeButton("Saturation")->click();
+    one.ChangeButton("Contrast")->click();
+    if (one.Value("editSaturation") != options.saturation ||
+        one.Value("editContrast") != options.contrast || !one.IsApplied("Saturation") ||
+        !one.IsApplied("Contrast"))
         return Fail(QStringLiteral("the effect window did not take saturation %1 and contrast %2")
                         .arg(options.saturation)
                         .arg(options.contrast));

@@ -9,8 +9,7 @@
 // Edges: pixels beyond the borders repeat the nearest edge pixel, so a border pixel is never
 // darker or brighter than all its neighbours on that side.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/median_of_nine.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
@@ -21,6 +20,11 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"level", ArgumentKind::Int, 1, 5, 3, std::nullopt, "number of passes"},
+};
+constexpr const EffectArgument &kLevel = kArguments[0];
 
 // Per byte, whether it is above or below all eight neighbours of its channel.
 void FindOutliers(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
@@ -68,15 +72,29 @@ void AntiNoisePass(Image &image)
     });
 }
 
-} // namespace
-
 void AntiNoise(Image &image, int level)
 {
-    level = ranges::kAntiNoise.Clamp(level);
+    level = kLevel.Clamp(level);
     if (image.IsNull())
         return;
     for (int pass = 0; pass < level; ++pass)
         AntiNoisePass(image);
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kAntiNoise = {
+    .operation = "AntiNoise",
+    .command = "antinoise",
+    .dispatchId = DispatchId::AntiNoise,
+    .meaning = "removes isolated specks with a 3x3 median",
+    .arguments = kArguments,
+    .run = [](Image &image,
+              const EffectDescriptor::Arguments &a) { AntiNoise(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -4,7 +4,7 @@
 // weights 1 2 1 / 2 4 2 / 1 2 1 (sum 16), rounded. A flat picture stays as it is.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
@@ -31,8 +31,6 @@ void BlurRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASK
         out[4 * x + 3] = b[4 * x + 3];
 }
 
-} // namespace
-
 void Blur(Image &image)
 {
     const int width = image.Width();
@@ -42,5 +40,19 @@ void Blur(Image &image)
             BlurRow(window.Row(-1), window.Row(0), window.Row(1), width, sums.data(), window.Out());
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kBlur = {
+    .operation = "Blur",
+    .command = "blur",
+    .dispatchId = DispatchId::Blur,
+    .meaning = "3x3 Gaussian blur",
+    .run = [](Image &image, const EffectDescriptor::Arguments &) { Blur(image); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

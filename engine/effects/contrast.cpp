@@ -5,17 +5,24 @@
 // every distance from mid-grey.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 #include <cmath>
 
 namespace lumaskin {
 
+namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"percent", ArgumentKind::Int, 0, 1000, 100, 100,
+     "distance from mid-grey in percent: 0 gives grey, 200 doubles it"},
+};
+constexpr const EffectArgument &kPercent = kArguments[0];
+
 void Contrast(Image &image, int percent)
 {
-    percent = ranges::kContrast.Clamp(percent);
+    percent = kPercent.Clamp(percent);
     if (image.IsNull() || percent == 100)
         return;
     effects::ApplyChannelTable(image, effects::MakeChannelTable([percent](int v) {
@@ -23,5 +30,20 @@ void Contrast(Image &image, int percent)
                                        std::lround(128 + (v - 128) * percent / 100.0));
                                }));
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kContrast = {
+    .operation = "Contrast",
+    .command = "contrast",
+    .dispatchId = DispatchId::Contrast,
+    .meaning = "spreads the colours away from mid-grey or pulls them to it",
+    .arguments = kArguments,
+    .run = [](Image &image, const EffectDescriptor::Arguments &a) { Contrast(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

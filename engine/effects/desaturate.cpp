@@ -4,7 +4,7 @@
 // 0.299 R + 0.587 G + 0.114 B, rounded half up. A grey picture stays as it is.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 namespace lumaskin {
@@ -22,8 +22,6 @@ void GreyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
     }
 }
 
-} // namespace
-
 void Desaturate(Image &image)
 {
     if (image.IsNull())
@@ -31,5 +29,19 @@ void Desaturate(Image &image)
     const int width = image.Width();
     effects::ForEachRow(image, [width](int, std::uint8_t *row) { GreyRow(row, width); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kDesaturate = {
+    .operation = "Desaturate",
+    .command = "desaturate",
+    .dispatchId = DispatchId::Desaturate,
+    .meaning = "grey from the luma of every pixel",
+    .run = [](Image &image, const EffectDescriptor::Arguments &) { Desaturate(image); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -8,8 +8,7 @@
 // the same picture always diffuses the same way.
 // Edges: positions beyond the borders take the nearest edge pixel.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/random_hash.h"
 #include "engine/effects/row_window.h"
 
@@ -19,9 +18,16 @@
 
 namespace lumaskin {
 
+namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"distance", ArgumentKind::Int, 0, 100, 0, 0, "how far, in pixels, a colour may come from"},
+};
+constexpr const EffectArgument &kDistance = kArguments[0];
+
 void Diffuse(Image &image, int distance)
 {
-    distance = ranges::kDiffuse.Clamp(distance);
+    distance = kDistance.Clamp(distance);
     if (image.IsNull() || distance == 0)
         return;
     const std::uint64_t seed = effects::RandomSeed(126, image.Width(), image.Height(), distance);
@@ -42,5 +48,20 @@ void Diffuse(Image &image, int distance)
         }
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kDiffuse = {
+    .operation = "Diffuse",
+    .command = "diffuse",
+    .dispatchId = DispatchId::Diffuse,
+    .meaning = "every pixel takes the colour of a random nearby pixel",
+    .arguments = kArguments,
+    .run = [](Image &image, const EffectDescriptor::Arguments &a) { Diffuse(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -3,14 +3,25 @@
 #include "engine/dispatch_id.h"
 #include "engine/image.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
 #include <string_view>
 
-// Every effect in one table: the automation surface (by dispatch identifier), the command-line
-// tool's options and help, and the user documentation are all built from it, so an effect and
-// its arguments are described in exactly one place.
+// Every effect in one table: the viewer (its effect windows and its automation surface), the
+// command-line tool's options and help, and the user documentation are all built from it, so an
+// effect and its arguments are described in exactly one place. Each effect's file defines its
+// descriptor: what the effect does, its arguments with their ranges, defaults and meanings, and
+// the work; effect_table.cpp lists them in the order users see them. Common rules of the effects:
+// - only colour changes: the alpha byte of every pixel is left as it is, and effects that look at
+//   neighbours look at their colours only;
+// - every argument is clamped to its range, so no value hangs or crashes; a null picture is left
+//   alone;
+// - pixels beyond the borders repeat the nearest edge pixel;
+// - the work is split over rows between threads and the result never depends on the split; the
+//   random effects (Noise, Diffuse) draw from a hash of the picture size, the arguments and the
+//   pixel position, so the same input always gives the same output.
 
 namespace lumaskin {
 
@@ -34,6 +45,12 @@ struct EffectArgument
     // when no value of this argument does (then the other arguments decide).
     std::optional<double> neutral;
     std::string_view meaning;
+
+    constexpr int Clamp(int value) const
+    {
+        return std::clamp(value, static_cast<int>(minimum), static_cast<int>(maximum));
+    }
+    constexpr double Clamp(double value) const { return std::clamp(value, minimum, maximum); }
 };
 
 struct EffectDescriptor
@@ -43,9 +60,10 @@ struct EffectDescriptor
 
     std::string_view operation; // "AdjustRGB"
     std::string_view command;   // "adjustrgb"
-    DispatchId dispatchId;
+    // Its identifier on the viewer's automation surface; effects added since need none.
+    std::optional<DispatchId> dispatchId{};
     std::string_view meaning; // one line
-    std::span<const EffectArgument> arguments;
+    std::span<const EffectArgument> arguments{};
     // Receives exactly `arguments.size()` values, already clamped and rounded.
     void (*run)(Image &image, const Arguments &arguments);
 
@@ -65,5 +83,15 @@ std::span<const EffectDescriptor> Effects();
 const EffectDescriptor *FindEffect(std::string_view name);
 // Looks an effect up by its dispatch identifier; null when unknown.
 const EffectDescriptor *FindEffectByDispatchId(DispatchId dispatchId);
+
+namespace effects {
+
+// A whole-number argument as `run` receives it (already rounded), for the effect's own function.
+constexpr int AsInt(double value)
+{
+    return static_cast<int>(value);
+}
+
+} // namespace effects
 
 } // namespace lumaskin

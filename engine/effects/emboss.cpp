@@ -9,8 +9,7 @@
 // face away are dark, flat areas are mid-grey.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
@@ -19,6 +18,15 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"depth", ArgumentKind::Int, 1, 20, 3, std::nullopt, "height of the relief"},
+    {"direction", ArgumentKind::Int, 0, 7, 0, std::nullopt,
+     "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
+     "5 South-West, 6 West, 7 North-West"},
+};
+constexpr const EffectArgument &kDepth = kArguments[0];
+constexpr const EffectArgument &kDirection = kArguments[1];
 
 // `away` and `toward` hold the luma of the pixels to read for each output pixel.
 void ReliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
@@ -34,14 +42,12 @@ void ReliefRow(const std::uint8_t *LUMASKIN_RESTRICT away,
     }
 }
 
-} // namespace
-
-void Emboss(Image &image, int depth, EmbossDirection direction)
+void Emboss(Image &image, int depth, int direction)
 {
-    depth = ranges::kEmbossDepth.Clamp(depth);
+    depth = kDepth.Clamp(depth);
     constexpr int kSteps[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
                                   {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    const int index = ranges::kEmbossDirection.Clamp(static_cast<int>(direction));
+    const int index = kDirection.Clamp(direction);
     const int dx = kSteps[index][0];
     const int dy = kSteps[index][1];
     const int width = image.Width();
@@ -56,5 +62,21 @@ void Emboss(Image &image, int depth, EmbossDirection direction)
         }
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kEmboss = {
+    .operation = "Emboss",
+    .command = "emboss",
+    .dispatchId = DispatchId::Emboss,
+    .meaning = "grey relief lit from one of eight directions",
+    .arguments = kArguments,
+    .run = [](Image &image,
+              const EffectDescriptor::Arguments &a) { Emboss(image, AsInt(a[0]), AsInt(a[1])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

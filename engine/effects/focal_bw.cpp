@@ -8,8 +8,7 @@
 // There is no neutral value (a radius1 larger than the picture's diagonal keeps everything).
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 #include <cmath>
@@ -17,6 +16,17 @@
 namespace lumaskin {
 
 namespace {
+
+// Far enough outside any picture (sides are at most 2^20) that the focus may sit anywhere.
+constexpr double kFar = 1 << 22;
+constexpr EffectArgument kArguments[] = {
+    {"radius1", ArgumentKind::Int, 0, kFar, 100, std::nullopt,
+     "colour is kept within this many pixels of the focus"},
+    {"radius2", ArgumentKind::Int, 0, kFar, 100, std::nullopt,
+     "grey from this many pixels on; at or below radius1 the edge is hard"},
+    {"x", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt, "column of the focus"},
+    {"y", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt, "row of the focus"},
+};
 
 struct Focus
 {
@@ -66,13 +76,11 @@ std::pair<int, int> Within(double radius, double dy2, const Focus &focus, int wi
     return {clampColumn(first), std::max(clampColumn(first), clampColumn(last))};
 }
 
-} // namespace
-
 void FocalBW(Image &image, int radius1, int radius2, int x, int y)
 {
     if (image.IsNull())
         return;
-    radius1 = std::max(radius1, static_cast<int>(ranges::kFocalRadius.minimum));
+    radius1 = std::max(radius1, static_cast<int>(kArguments[0].minimum));
     radius2 = std::max(radius2, radius1);
     const Focus focus{double(x), double(y), double(radius1), double(radius2),
                       radius2 > radius1 ? 1.0 / (double(radius2) - radius1) : 0.0};
@@ -102,5 +110,23 @@ void FocalBW(Image &image, int radius1, int radius2, int x, int y)
         BlendRow(pixels, innerLast, outerLast, dy2, focus);
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kFocalBW = {
+    .operation = "FocalBW",
+    .command = "focalbw",
+    .dispatchId = DispatchId::FocalBW,
+    .meaning = "keeps colour around a point and turns the rest grey",
+    .arguments = kArguments,
+    .run =
+        [](Image &image, const EffectDescriptor::Arguments &a) {
+            FocalBW(image, AsInt(a[0]), AsInt(a[1]), AsInt(a[2]), AsInt(a[3]));
+        },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

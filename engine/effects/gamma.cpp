@@ -5,19 +5,26 @@
 // them; black and white stay as they are. A value that is not a number counts as 1.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 #include <cmath>
 
 namespace lumaskin {
 
+namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"gamma", ArgumentKind::Double, 0.01, 10, 1, 1,
+     "above 1 brightens the mid-tones, below 1 darkens"},
+};
+constexpr const EffectArgument &kGamma = kArguments[0];
+
 void Gamma(Image &image, double gamma)
 {
     if (std::isnan(gamma))
         return;
-    gamma = ranges::kGamma.Clamp(gamma);
+    gamma = kGamma.Clamp(gamma);
     if (image.IsNull() || gamma == 1.0)
         return;
     const double exponent = 1.0 / gamma;
@@ -26,5 +33,20 @@ void Gamma(Image &image, double gamma)
                                        std::lround(255.0 * std::pow(v / 255.0, exponent)));
                                }));
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kGamma = {
+    .operation = "Gamma",
+    .command = "gamma",
+    .dispatchId = DispatchId::Gamma,
+    .meaning = "gamma correction",
+    .arguments = kArguments,
+    .run = [](Image &image, const EffectDescriptor::Arguments &a) { Gamma(image, a[0]); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

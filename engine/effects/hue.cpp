@@ -7,8 +7,7 @@
 // in HSV) and only its hue moves; grey pixels stay as they are. Results are rounded.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 #include <cmath>
@@ -16,6 +15,13 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"red", ArgumentKind::Int, 0, 255, 0, 0, "red of the colour whose hue angle is the rotation"},
+    {"green", ArgumentKind::Int, 0, 255, 0, 0,
+     "green of the colour whose hue angle is the rotation"},
+    {"blue", ArgumentKind::Int, 0, 255, 0, 0, "blue of the colour whose hue angle is the rotation"},
+};
 
 // Hue in sixths of a turn, 0 <= h < 6, of a colour that is not grey.
 double HueSextant(double r, double g, double b)
@@ -65,13 +71,11 @@ void TurnRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float turn)
     }
 }
 
-} // namespace
-
 void Hue(Image &image, int red, int green, int blue)
 {
-    red = ranges::kHue.Clamp(red);
-    green = ranges::kHue.Clamp(green);
-    blue = ranges::kHue.Clamp(blue);
+    red = kArguments[0].Clamp(red);
+    green = kArguments[1].Clamp(green);
+    blue = kArguments[2].Clamp(blue);
     if (image.IsNull() || (red == green && green == blue))
         return;
     const float turn = static_cast<float>(HueSextant(red, green, blue));
@@ -81,5 +85,23 @@ void Hue(Image &image, int red, int green, int blue)
     effects::ForEachRow(image,
                         [width, turn](int, std::uint8_t *row) { TurnRow(row, width, turn); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kHue = {
+    .operation = "Hue",
+    .command = "hue",
+    .dispatchId = DispatchId::Hue,
+    .meaning = "turns every hue by the hue angle of a colour",
+    .arguments = kArguments,
+    .run =
+        [](Image &image, const EffectDescriptor::Arguments &a) {
+            Hue(image, AsInt(a[0]), AsInt(a[1]), AsInt(a[2]));
+        },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -3,7 +3,7 @@
 // Arguments: none. Applying it twice gives the original back.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 namespace lumaskin {
@@ -17,8 +17,6 @@ void InvertRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
         effects::StorePixel(row + 4 * x, effects::LoadPixel(row + 4 * x) ^ 0x00FFFFFFu);
 }
 
-} // namespace
-
 void InvertColor(Image &image)
 {
     if (image.IsNull())
@@ -26,5 +24,19 @@ void InvertColor(Image &image)
     const int width = image.Width();
     effects::ForEachRow(image, [width](int, std::uint8_t *row) { InvertRow(row, width); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kInvertColor = {
+    .operation = "InvertColor",
+    .command = "invertcolor",
+    .dispatchId = DispatchId::InvertColor,
+    .meaning = "turns the picture into its negative",
+    .run = [](Image &image, const EffectDescriptor::Arguments &) { InvertColor(image); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

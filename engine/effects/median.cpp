@@ -11,8 +11,7 @@
 // median), so the cost per pixel hardly grows with the size; they work in stripes of columns
 // whose histograms fit in a core's cache. Both read from one copy of the picture.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/median_of_nine.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
@@ -25,6 +24,11 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"size", ArgumentKind::Int, 1, 99, 1, 1, "side of the square in pixels (even sizes round up)"},
+};
+constexpr const EffectArgument &kSize = kArguments[0];
 
 void MedianOfNine(Image &image)
 {
@@ -262,11 +266,9 @@ void MedianOfRunningHistograms(Image &image, int radius)
     });
 }
 
-} // namespace
-
 void Median(Image &image, int size)
 {
-    size = ranges::kMedian.Clamp(size);
+    size = kSize.Clamp(size);
     const int radius = size / 2; // even sizes round up: 2 and 3 both give radius 1
     if (image.IsNull() || radius == 0)
         return;
@@ -277,5 +279,20 @@ void Median(Image &image, int size)
     else
         MedianOfHistograms(image, radius);
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kMedian = {
+    .operation = "Median",
+    .command = "median",
+    .dispatchId = DispatchId::Median,
+    .meaning = "square median filter",
+    .arguments = kArguments,
+    .run = [](Image &image, const EffectDescriptor::Arguments &a) { Median(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -6,13 +6,21 @@
 // neutral value.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"threshold", ArgumentKind::Int, 0, 255, 128, std::nullopt,
+     "luma at or above this takes the first colour, below it the second"},
+    {"first", ArgumentKind::Colour, 0, 0xFFFFFF, 0xFFFFFF, std::nullopt,
+     "light colour, 0x00BBGGRR"},
+    {"second", ArgumentKind::Colour, 0, 0xFFFFFF, 0, std::nullopt, "dark colour, 0x00BBGGRR"},
+};
+constexpr const EffectArgument &kThreshold = kArguments[0];
 
 void SplitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std::uint32_t light,
               std::uint32_t dark)
@@ -24,13 +32,11 @@ void SplitRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int threshold, std
     }
 }
 
-} // namespace
-
 void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t second)
 {
     if (image.IsNull())
         return;
-    threshold = ranges::kMonochromeThreshold.Clamp(threshold);
+    threshold = kThreshold.Clamp(threshold);
     // 0x00BBGGRR already has red in the low byte, as our pixels do.
     const std::uint32_t light = first & 0x00FFFFFFu;
     const std::uint32_t dark = second & 0x00FFFFFFu;
@@ -38,5 +44,24 @@ void Monochrome(Image &image, int threshold, std::uint32_t first, std::uint32_t 
     effects::ForEachRow(
         image, [=](int, std::uint8_t *row) { SplitRow(row, width, threshold, light, dark); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kMonochrome = {
+    .operation = "Monochrome",
+    .command = "monochrome",
+    .dispatchId = DispatchId::Monochrome,
+    .meaning = "two colours split by a luma threshold",
+    .arguments = kArguments,
+    .run =
+        [](Image &image, const EffectDescriptor::Arguments &a) {
+            Monochrome(image, AsInt(a[0]), static_cast<std::uint32_t>(a[1]),
+                       static_cast<std::uint32_t>(a[2]));
+        },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

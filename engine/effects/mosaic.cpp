@@ -9,8 +9,7 @@
 // Results are rounded. Size 1 leaves the picture alone in either mode (neutral).
 // Edges: blocks end at the borders; nothing is read beyond them.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/parallel.h"
 
@@ -20,6 +19,19 @@
 namespace lumaskin {
 
 namespace {
+
+enum class MosaicMode
+{
+    Normal,
+    Soft,
+};
+
+constexpr EffectArgument kArguments[] = {
+    {"mode", ArgumentKind::Int, 0, 1, 0, std::nullopt,
+     "0 normal: flat blocks; 1 soft: blocks blend into each other"},
+    {"size", ArgumentKind::Int, 1, 256, 1, 1, "side of a block in pixels"},
+};
+constexpr const EffectArgument &kSize = kArguments[1];
 
 struct Blocks
 {
@@ -89,11 +101,9 @@ Between BetweenCentres(int pixel, int size, int blocks)
     return {std::clamp(first, 0, blocks - 1), std::clamp(first + 1, 0, blocks - 1), weight};
 }
 
-} // namespace
-
 void Mosaic(Image &image, MosaicMode mode, int size)
 {
-    size = ranges::kMosaicSize.Clamp(size);
+    size = kSize.Clamp(size);
     if (image.IsNull() || size == 1)
         return;
     const Blocks blocks = BlockAverages(image, size);
@@ -140,5 +150,23 @@ void Mosaic(Image &image, MosaicMode mode, int size)
         }
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kMosaic = {
+    .operation = "Mosaic",
+    .command = "mosaic",
+    .dispatchId = DispatchId::Mosaic,
+    .meaning = "square blocks of their average colour",
+    .arguments = kArguments,
+    .run =
+        [](Image &image, const EffectDescriptor::Arguments &a) {
+            Mosaic(image, static_cast<MosaicMode>(AsInt(a[0])), AsInt(a[1]));
+        },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -8,14 +8,26 @@
 // position, so the same picture always gets the same noise.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/random_hash.h"
 
 namespace lumaskin {
 
 namespace {
+
+enum class NoiseKind
+{
+    Grey,
+    Colour,
+};
+
+constexpr EffectArgument kArguments[] = {
+    {"amount", ArgumentKind::Int, 0, 255, 0, 0, "largest change of a channel"},
+    {"kind", ArgumentKind::Int, 0, 1, 0, std::nullopt,
+     "0 grey: the same change for all channels; 1 colour: one change per channel"},
+};
+constexpr const EffectArgument &kAmount = kArguments[0];
 
 void NoiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64_t seed, int amount,
               bool colour)
@@ -32,11 +44,9 @@ void NoiseRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, int y, std::uint64
     }
 }
 
-} // namespace
-
 void Noise(Image &image, int amount, NoiseKind kind)
 {
-    amount = ranges::kNoiseAmount.Clamp(amount);
+    amount = kAmount.Clamp(amount);
     if (image.IsNull() || amount == 0)
         return;
     const bool colour = kind == NoiseKind::Colour;
@@ -46,5 +56,23 @@ void Noise(Image &image, int amount, NoiseKind kind)
     effects::ForEachRow(
         image, [=](int y, std::uint8_t *row) { NoiseRow(row, width, y, seed, amount, colour); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kNoise = {
+    .operation = "Noise",
+    .command = "noise",
+    .dispatchId = DispatchId::Noise,
+    .meaning = "adds random noise",
+    .arguments = kArguments,
+    .run =
+        [](Image &image, const EffectDescriptor::Arguments &a) {
+            Noise(image, AsInt(a[0]), static_cast<NoiseKind>(AsInt(a[1])));
+        },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

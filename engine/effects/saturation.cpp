@@ -6,13 +6,18 @@
 // channel's distance from grey.
 // Edges: a point operation; borders need nothing.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"percent", ArgumentKind::Int, 0, 1000, 100, 100,
+     "distance from grey in percent: 0 gives grey, 200 doubles it"},
+};
+constexpr const EffectArgument &kPercent = kArguments[0];
 
 void SaturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
 {
@@ -32,11 +37,9 @@ void SaturateRow(std::uint8_t *LUMASKIN_RESTRICT row, int width, float factor)
     }
 }
 
-} // namespace
-
 void Saturation(Image &image, int percent)
 {
-    percent = ranges::kSaturation.Clamp(percent);
+    percent = kPercent.Clamp(percent);
     if (image.IsNull() || percent == 100)
         return;
     const float factor = static_cast<float>(percent) / 100.0f;
@@ -44,5 +47,21 @@ void Saturation(Image &image, int percent)
     effects::ForEachRow(
         image, [width, factor](int, std::uint8_t *row) { SaturateRow(row, width, factor); });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kSaturation = {
+    .operation = "Saturation",
+    .command = "saturation",
+    .dispatchId = DispatchId::Saturation,
+    .meaning = "makes colours more vivid or duller",
+    .arguments = kArguments,
+    .run = [](Image &image,
+              const EffectDescriptor::Arguments &a) { Saturation(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

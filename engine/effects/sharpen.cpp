@@ -4,7 +4,7 @@
 // 0..255: the pixel minus the Laplacian of its four neighbours. A flat picture stays as it is.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
@@ -26,8 +26,6 @@ void SharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUM
         out[4 * x + 3] = b[4 * x + 3];
 }
 
-} // namespace
-
 void Sharpen(Image &image)
 {
     const int width = image.Width();
@@ -36,5 +34,19 @@ void Sharpen(Image &image)
             SharpenRow(window.Row(-1), window.Row(0), window.Row(1), width, window.Out());
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kSharpen = {
+    .operation = "Sharpen",
+    .command = "sharpen",
+    .dispatchId = DispatchId::Sharpen,
+    .meaning = "3x3 sharpening",
+    .run = [](Image &image, const EffectDescriptor::Arguments &) { Sharpen(image); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

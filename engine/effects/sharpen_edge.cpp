@@ -8,8 +8,7 @@
 // v + (v - B) * percent / 100 * w, rounded and clamped to 0..255.
 // Edges: pixels beyond the borders repeat the nearest edge pixel.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
@@ -19,6 +18,11 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"percent", ArgumentKind::Int, 0, 1000, 0, 0, "strength of the sharpening"},
+};
+constexpr const EffectArgument &kPercent = kArguments[0];
 
 constexpr int kEdgeStart = 32;
 constexpr int kEdgeRamp = 64;
@@ -54,11 +58,9 @@ void SharpenRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUM
     }
 }
 
-} // namespace
-
 void SharpenEdge(Image &image, int percent)
 {
-    percent = ranges::kSharpenEdge.Clamp(percent);
+    percent = kPercent.Clamp(percent);
     if (image.IsNull() || percent == 0)
         return;
     const int width = image.Width();
@@ -79,5 +81,21 @@ void SharpenEdge(Image &image, int percent)
         }
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kSharpenEdge = {
+    .operation = "SharpenEdge",
+    .command = "sharpenedge",
+    .dispatchId = DispatchId::SharpenEdge,
+    .meaning = "sharpens along edges only",
+    .arguments = kArguments,
+    .run = [](Image &image,
+              const EffectDescriptor::Arguments &a) { SharpenEdge(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

@@ -7,8 +7,7 @@
 // none at R; pixels at R or beyond stay as they are. Colours are sampled bilinearly.
 // Edges: samples beyond the borders take the nearest edge pixel.
 
-#include "engine/effects/effect_ranges.h"
-#include "engine/effects/effects.h"
+#include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 #include "engine/parallel.h"
 
@@ -21,6 +20,12 @@
 namespace lumaskin {
 
 namespace {
+
+constexpr EffectArgument kArguments[] = {
+    {"angle", ArgumentKind::Int, -3600, 3600, 0, 0,
+     "turn at the centre in degrees, clockwise when positive"},
+};
+constexpr const EffectArgument &kAngle = kArguments[0];
 
 // The turn depends on the distance alone, so its cosine and sine are tabulated over the
 // distance and interpolated: no trigonometry per pixel. The turn changes by at most
@@ -70,11 +75,9 @@ int FloorToInt(float v)
     return truncated - (v < static_cast<float>(truncated) ? 1 : 0);
 }
 
-} // namespace
-
 void Twirl(Image &image, int angle)
 {
-    angle = ranges::kTwirl.Clamp(angle);
+    angle = kAngle.Clamp(angle);
     if (image.IsNull() || angle == 0)
         return;
     const int width = image.Width();
@@ -161,5 +164,20 @@ void Twirl(Image &image, int angle)
         }
     });
 }
+
+} // namespace
+
+namespace effects {
+
+extern constinit const EffectDescriptor kTwirl = {
+    .operation = "Twirl",
+    .command = "twirl",
+    .dispatchId = DispatchId::Twirl,
+    .meaning = "swirls the picture around its centre",
+    .arguments = kArguments,
+    .run = [](Image &image, const EffectDescriptor::Arguments &a) { Twirl(image, AsInt(a[0])); },
+};
+
+} // namespace effects
 
 } // namespace lumaskin

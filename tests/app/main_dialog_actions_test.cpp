@@ -323,13 +323,13 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     // Contrast marked three times with its starting value; the value changes afterwards.
     EffectDialogOne &one = dialog.EffectOne();
     for (int i = 0; i < 3; ++i)
-        one.ChangeButton(EffectDialogOne::Mark::Contrast)->click();
-    one.Edit(EffectDialogOne::Field::Contrast)->setText(QStringLiteral("50"));
+        one.ChangeButton("Contrast")->click();
+    one.Edit("editContrast")->setText(QStringLiteral("50"));
     one.OkButton()->click();
-    one.ChangeButton(EffectDialogOne::Mark::InvertColor)->click();
+    one.ChangeButton("InvertColor")->click();
     // From the other window, Monochrome: it comes after the inversion whatever the order of
     // the clicks.
-    dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Monochrome)->click();
+    dialog.EffectTwo().ChangeButton("Monochrome")->click();
 
     // PNG chosen in the format list.
     SkinComboList &formats = *dialog.ComboBoxes().front()->List();
@@ -355,8 +355,8 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
 
     // Restore clears every mark and value: the next conversion writes the pictures unchanged.
     dialog.OnControlClicked("BUTTON__RESTORE");
-    EXPECT_FALSE(one.IsApplied(EffectDialogOne::Mark::Contrast));
-    EXPECT_EQ(one.Edit(EffectDialogOne::Field::Contrast)->text(), "200");
+    EXPECT_FALSE(one.IsApplied("Contrast"));
+    EXPECT_EQ(one.Edit("editContrast")->text(), "200");
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
     // The files of the first run are there: one question for all of them.
     messages.shown.clear();
@@ -535,7 +535,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     const std::string original = Bytes(inside);
     AddPictures({Str(inside), pictures[0]});
     dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
-    dialog.EffectOne().ChangeButton(EffectDialogOne::Mark::InvertColor)->click();
+    dialog.EffectOne().ChangeButton("InvertColor")->click();
     prompts.folder = Str(m_out.Path());
 
     messages.shown.clear();
@@ -576,8 +576,8 @@ TEST_F(MainDialogActionsTest, ARowThatCannotBeShownSaysWhyAndOffersNoChange)
 {
     const auto broken = m_pictures / "broken.png";
     test::WriteFile(broken, "not a picture at all");
-    const QPushButton *invert = dialog.EffectOne().ChangeButton(EffectDialogOne::Mark::InvertColor);
-    const QPushButton *blur = dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Blur);
+    const QPushButton *invert = dialog.EffectOne().ChangeButton("InvertColor");
+    const QPushButton *blur = dialog.EffectTwo().ChangeButton("Blur");
     EXPECT_FALSE(invert->isEnabled()); // nothing shown yet
     AddPictures({pictures[0], Str(broken)});
     EXPECT_TRUE(dialog.Viewer()->CurrentImage().IsNull());
@@ -604,8 +604,8 @@ TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
     const auto other = m_scratch / "p1.x.png";
     WritePicture(other, 200, tall);
     AddPictures({pictures[0], pictures[1], pictures[2], Str(other)});
-    dialog.EffectOne().ChangeButton(EffectDialogOne::Mark::Saturation)->click();
-    dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Noise)->click();
+    dialog.EffectOne().ChangeButton("Saturation")->click();
+    dialog.EffectTwo().ChangeButton("Noise")->click();
 
     for (int format : {13, 1, 0}) { // png, jpg, bmp
         dialog.ComboBoxes().front()->List()->clearSelection();
@@ -652,7 +652,7 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     test::TestSkin orange;
     test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.Path(), orange);
     AddPictures(many);
-    dialog.EffectTwo().ChangeButton(EffectDialogTwo::Mark::Median)->click();
+    dialog.EffectTwo().ChangeButton("Median")->click();
     dialog.SetConversionJobs(1);
     prompts.folder = Str(m_out.Path());
     dialog.OnControlClicked("BUTTON_CONVERT");
@@ -670,7 +670,7 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     EXPECT_TRUE(messages.shown.front().startsWith("The pictures are being converted."));
     EXPECT_EQ(dialog.FileList()->RowCount(), 40);
     EXPECT_EQ(dialog.SkinIndex(), 2);
-    EXPECT_TRUE(dialog.EffectTwo().IsApplied(EffectDialogTwo::Mark::Median));
+    EXPECT_TRUE(dialog.EffectTwo().IsApplied("Median"));
     EXPECT_FALSE(dialog.EffectOne().isEnabled());
     // Zooming is not an input: it still works.
     dialog.OnControlClicked("BUTTON_ZOOM50");

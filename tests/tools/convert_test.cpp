@@ -1,7 +1,6 @@
 #include "tests/support/temp_dir.h"
 #include "tools/convert_options.h"
 #include "engine/batch_conversion.h"
-#include "engine/effects/effects.h"
 #include "engine/image_io.h"
 
 #include <algorithm>

@@ -65,22 +65,18 @@ const EffectArgument *FindArgument(const EffectDescriptor &effect, const QString
 }
 
 // The distinct argument values each effect is first applied with by the two windows.
-std::map<DispatchId, std::set<double>> WindowStartingValues()
+std::map<const EffectDescriptor *, std::set<double>> WindowStartingValues()
 {
-    std::map<DispatchId, std::set<double>> values;
-    CImageViewer viewer([&](DispatchId id, const QVariantList &arguments) {
-        std::set<double> &set = values[id];
-        for (const QVariant &argument : arguments)
-            set.insert(argument.toDouble());
-        return QVariant();
-    });
+    std::map<const EffectDescriptor *, std::set<double>> values;
     test::RecordingMessages messages;
     EffectDialogOne one(nullptr, nullptr, messages);
     EffectDialogTwo two(nullptr, nullptr, messages);
-    one.appliedFlags.fill(1);
-    two.appliedFlags.fill(1);
-    one.ApplyMarkedEffects(viewer);
-    two.ApplyMarkedEffects(viewer);
+    for (EffectDialog *window :
+         {static_cast<EffectDialog *>(&one), static_cast<EffectDialog *>(&two)}) {
+        std::ranges::fill(window->appliedFlags, 1);
+        for (const EffectStep &step : window->MarkedSteps())
+            values[step.effect].insert(step.arguments.begin(), step.arguments.end());
+    }
     return values;
 }
 
@@ -144,11 +140,67 @@ TEST(Documentation, ReadmeEffectTableMatchesTheEffectsAndTheWindows)
             else if (words.contains(match.captured()))
                 shown.insert(words.at(match.captured()));
         }
-        const auto applied = starting.find(effect->dispatchId);
-        ASSERT_NE(applied, starting.end());
-        EXPECT_EQ(shown, applied->second);
+        // An effect no window offers starts nowhere.
+        const auto applied = starting.find(effect);
+        if (applied == starting.end())
+            EXPECT_EQ(row[4], QStringLiteral("—"));
+        else
+            EXPECT_EQ(shown, applied->second);
     }
     EXPECT_EQ(documented.size(), Effects().size());
+}
+
+TEST(Documentation, EffectWindowRowsMatchTheEffectTable)
+{
+    test::RecordingMessages messages;
+    EffectDialogOne one(nullptr, nullptr, messages);
+    EffectDialogTwo two(nullptr, nullptr, messages);
+    for (const EffectDialog *window :
+         {static_cast<EffectDialog *>(&one), static_cast<EffectDialog *>(&two)}) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        std::set<int> marks;
+        std::set<int> reads;
+        std::size_t edits = 0;
+        for (const EffectWindowRow &row : window->Rows()) {
+            SCOPED_TRACE(row.name);
+            const EffectDescriptor *effect = FindEffect(row.effect);
+            ASSERT_NE(effect, nullptr);
+            marks.insert(row.mark);
+            std::vector<bool> used(row.FieldCount(), false);
+            for (std::size_t i = 0; i < EffectDescriptor::kMaxArguments; ++i) {
+                const EffectWindowRow::Argument &source = row.arguments[i];
+                if (i >= effect->arguments.size()) {
+                    EXPECT_EQ(source.field, -1) << "more arguments than the effect takes";
+                    continue;
+                }
+                if (source.field < 0)
+                    continue;
+                ASSERT_LT(static_cast<std::size_t>(source.field), used.size());
+                used[static_cast<std::size_t>(source.field)] = true;
+                // A list offers one entry for every value of its argument.
+                const EffectWindowRow::Field &field =
+                    row.fields[static_cast<std::size_t>(source.field)];
+                if (field.kind == EffectWindowRow::Field::Kind::Choice) {
+                    const EffectArgument &argument = effect->arguments[i];
+                    EXPECT_EQ(argument.minimum, 0);
+                    EXPECT_EQ(field.choices.size(), static_cast<std::size_t>(argument.maximum) + 1);
+                }
+            }
+            EXPECT_EQ(std::ranges::count(used, false), 0) << "a field no argument takes";
+            for (std::size_t i = 0; i < row.FieldCount(); ++i) {
+                if (row.fields[i].kind == EffectWindowRow::Field::Kind::Choice)
+                    continue;
+                ++edits;
+                reads.insert(row.fields[i].readOrder);
+            }
+        }
+        // Every mark and reading place once, from 0 on.
+        EXPECT_EQ(marks.size(), window->Rows().size());
+        EXPECT_EQ(*marks.rbegin(), static_cast<int>(window->Rows().size()) - 1);
+        EXPECT_EQ(reads.size(), edits);
+        EXPECT_EQ(*reads.begin(), 0);
+        EXPECT_EQ(*reads.rbegin(), static_cast<int>(edits) - 1);
+    }
 }
 
 TEST(Documentation, FormatListsMatchTheFormatTable)

@@ -1,5 +1,8 @@
 #include "recording_viewer.h"
+#include "tests/engine/effects/effect_test_support.h"
+#include "viewer/c_image_viewer.h"
 #include "viewer/effect_dialog_two.h"
+#include "viewer/viewer_control.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,22 +14,22 @@
 namespace lumaskin {
 namespace {
 
-using Field = EffectDialogTwo::Field;
-using Mark = EffectDialogTwo::Mark;
-using Id = DispatchId;
-using test::Values;
+using test::Steps;
 
 class EffectDialogTwoTest : public ::testing::Test
 {
 protected:
-    test::RecordingViewer recorder;
-    test::RecordingMessages messages;
-    EffectDialogTwo dialog{&recorder.viewer, nullptr, messages};
+    void SetUp() override { control.SetImage(original.Clone()); }
 
-    void Type(Field field, const QString &text) { dialog.Edit(field)->setText(text); }
-    QString Text(Field field) const { return dialog.Edit(field)->text(); }
-    void Press(Mark mark) { dialog.ChangeButton(mark)->click(); }
-    std::vector<long long> LastValues() const { return Values(recorder.Last().arguments); }
+    void Type(const char *edit, const QString &text) { dialog.Edit(edit)->setText(text); }
+    QString Text(const char *edit) const { return dialog.Edit(edit)->text(); }
+    void Press(const char *row) { dialog.ChangeButton(row)->click(); }
+    bool Shows(std::string_view effect, std::vector<double> arguments) const
+    {
+        Image expected = original.Clone();
+        FindEffect(effect)->Apply(expected, arguments);
+        return control.CurrentImage() == expected;
+    }
     static QStringList Items(const QComboBox *list)
     {
         QStringList result;
@@ -34,248 +37,233 @@ protected:
             result.append(list->itemText(i));
         return result;
     }
+
+    const Image original = test::RandomImage(16, 12, 8);
+    ViewerControl control;
+    CImageViewer viewer{&control};
+    test::RecordingMessages messages;
+    EffectDialogTwo dialog{&viewer, nullptr, messages};
 };
 
 TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
 {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.windowTitle(), "Effect two");
-    const QStringList shown = {Text(Field::AntiNoiseLevel),
-                               Text(Field::Diffuse),
-                               Text(Field::EmbossDepth),
-                               Text(Field::Radius1),
-                               Text(Field::Radius2),
-                               Text(Field::FocalX),
-                               Text(Field::FocalY),
-                               Text(Field::MonochromeThreshold),
-                               Text(Field::MosaicSize),
-                               Text(Field::NoiseAmount),
-                               Text(Field::SharpenEdgeValue),
-                               Text(Field::TwirlAngle),
-                               Text(Field::Median)};
+    QStringList shown;
+    for (const char *edit :
+         {"editAntiNoise", "editDiffuse", "editEmboss", "editRadius1", "editRadius2", "editFocalX",
+          "editFocalY", "editMonochrome", "editMosaic", "editNoise", "editSharpenEdge", "editTwirl",
+          "editMedian"})
+        shown << Text(edit);
     EXPECT_EQ(shown, QStringList({"3", "3", "3", "100", "100", "200", "200", "100", "2", "100",
                                   "100", "100", "3"}));
-    EXPECT_EQ(Items(dialog.EmbossList()),
+    EXPECT_EQ(Items(dialog.List("listEmboss")),
               QStringList({"North", "North-East", "East", "South-East", "South", "South-West",
                            "West", "North-West"}));
-    EXPECT_EQ(Items(dialog.MosaicList()), QStringList({"normal", "soft"}));
-    EXPECT_EQ(Items(dialog.NoiseList()), QStringList({"grayscale noise", "color noise"}));
-    for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
+    EXPECT_EQ(Items(dialog.List("listMosaic")), QStringList({"normal", "soft"}));
+    EXPECT_EQ(Items(dialog.List("listNoise")), QStringList({"grayscale noise", "color noise"}));
+    for (const QComboBox *list : dialog.findChildren<QComboBox *>())
         EXPECT_EQ(list->currentIndex(), 0);
 
     QStringList labels;
     for (const QLabel *label : dialog.findChildren<QLabel *>())
         labels.append(label->text());
-    for (const char *expected : {"AntiNoise(1-5)", "Blur", "Diffuse", "Emboss", "FocalBW",
-                                 "Radius1", "Radius2", "X", "Y", "Monochrome(0-255)", "Mosaic",
-                                 "Noise", "Sharpen", "SharpenEdge", "Twirl 0-360", "Median"})
-        EXPECT_TRUE(labels.contains(QString::fromLatin1(expected))) << expected;
+    EXPECT_EQ(labels, QStringList({"AntiNoise(1-5)", "Blur", "Diffuse", "Emboss", "Radius1",
+                                   "Radius2", "X", "Y", "FocalBW", "Monochrome(0-255)", "Mosaic",
+                                   "Noise", "Sharpen", "SharpenEdge", "Twirl 0-360", "Median"}));
 }
 
-TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndCallsTheViewerWithItsRow)
+TEST_F(EffectDialogTwoTest, EachChangeMarksItsFilterAndAppliesItsRowToThePicture)
 {
-    // Each "Change" applies what its row shows.
-    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
-        dialog.Edit(static_cast<Field>(i))->setText(QString::number(7 + i));
+    for (const auto &[edit, text] : {std::pair{"editAntiNoise", "2"},
+                                     {"editDiffuse", "4"},
+                                     {"editEmboss", "5"},
+                                     {"editRadius1", "3"},
+                                     {"editRadius2", "9"},
+                                     {"editFocalX", "6"},
+                                     {"editFocalY", "5"},
+                                     {"editMonochrome", "120"},
+                                     {"editMosaic", "3"},
+                                     {"editNoise", "30"},
+                                     {"editSharpenEdge", "300"},
+                                     {"editTwirl", "90"},
+                                     {"editMedian", "5"}})
+        Type(edit, text);
+    // Each "Change" takes the list choice shown.
+    dialog.List("listEmboss")->setCurrentIndex(6); // "West"
+    dialog.List("listMosaic")->setCurrentIndex(1);
+    dialog.List("listNoise")->setCurrentIndex(1);
     struct Case
     {
-        Mark mark;
-        Id id;
-        std::vector<long long> arguments;
+        const char *row;
+        std::string_view effect;
+        std::vector<double> arguments;
     };
     const Case cases[] = {
-        {Mark::AntiNoise, Id::AntiNoise, {8}},
-        {Mark::Blur, Id::Blur, {}},
-        {Mark::Diffuse, Id::Diffuse, {9}},
-        {Mark::Emboss, Id::Emboss, {10, 0}},
-        {Mark::FocalBW, Id::FocalBW, {15, 16, 7, 19}},
-        {Mark::Monochrome, Id::Monochrome, {12, 0xFFFFFF, 0}},
-        {Mark::Mosaic, Id::Mosaic, {0, 13}},
-        {Mark::Noise, Id::Noise, {14, 0}},
-        {Mark::Sharpen, Id::Sharpen, {}},
-        {Mark::SharpenEdge, Id::SharpenEdge, {17}},
-        {Mark::Twirl, Id::Twirl, {18}},
-        {Mark::Median, Id::Median, {11}},
+        {"AntiNoise", "antinoise", {2}},
+        {"Blur", "blur", {}},
+        {"Diffuse", "diffuse", {4}},
+        {"Emboss", "emboss", {5, 6}},
+        {"FocalBW", "focalbw", {3, 9, 6, 5}},
+        {"Monochrome", "monochrome", {120, 0xFFFFFF, 0}},
+        {"Mosaic", "mosaic", {1, 3}},
+        {"Noise", "noise", {30, 1}},
+        {"Sharpen", "sharpen", {}},
+        {"SharpenEdge", "sharpenedge", {300}},
+        {"Twirl", "twirl", {90}},
+        {"Median", "median", {5}},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.mark));
-        Press(c.mark);
-        EXPECT_TRUE(dialog.IsApplied(c.mark));
-        EXPECT_EQ(recorder.Last().id, static_cast<int>(c.id));
-        EXPECT_EQ(LastValues(), c.arguments);
+        SCOPED_TRACE(c.row);
+        control.SetImage(original.Clone());
+        Press(c.row);
+        EXPECT_TRUE(dialog.IsApplied(c.row));
+        EXPECT_FALSE(control.CurrentImage() == original);
+        EXPECT_TRUE(Shows(c.effect, c.arguments));
     }
-    // Monochrome's colours are 32-bit, its threshold 16-bit.
-    const QVariantList &mono = recorder.calls[5].arguments;
-    EXPECT_EQ(mono[0].metaType(), QMetaType::fromType<short>());
-    EXPECT_EQ(mono[1].metaType(), QMetaType::fromType<int>());
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(EffectDialogTwoTest, ChangeTakesTheListChoiceShown)
+TEST_F(EffectDialogTwoTest, ChangeStoresOnlyItsOwnListAndEnterStoresNone)
 {
     dialog.show();
-    dialog.EmbossList()->setCurrentIndex(6); // "West"
-    dialog.NoiseList()->setCurrentIndex(1);
-    Press(Mark::Emboss);
-    EXPECT_EQ(LastValues(), std::vector<long long>({3, 6}));
-    EXPECT_EQ(dialog.embossDirection, 6);
-    EXPECT_EQ(dialog.noiseKind, 0); // its own row only
+    dialog.List("listEmboss")->setCurrentIndex(6); // "West"
+    dialog.List("listNoise")->setCurrentIndex(1);
+    Press("Emboss");
+    EXPECT_EQ(dialog.Value("listEmboss"), 6);
+    EXPECT_EQ(dialog.Value("listNoise"), 0);
 
     // Enter reads the edit boxes but not the lists; "Ok" stores every list.
-    Type(Field::EmbossDepth, "5");
-    dialog.MosaicList()->setCurrentIndex(1);
-    QTest::keyClick(dialog.Edit(Field::EmbossDepth), Qt::Key_Return);
+    Type("editEmboss", "5");
+    dialog.List("listMosaic")->setCurrentIndex(1);
+    QTest::keyClick(dialog.Edit("editEmboss"), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.embossDepth, 5);
-    EXPECT_EQ(dialog.mosaicMode, 0);
+    EXPECT_EQ(dialog.Value("editEmboss"), 5);
+    EXPECT_EQ(dialog.Value("listMosaic"), 0);
     dialog.show();
     dialog.OkButton()->click();
-    EXPECT_EQ(dialog.mosaicMode, 1);
-    EXPECT_EQ(dialog.noiseKind, 1);
+    EXPECT_EQ(dialog.Value("listMosaic"), 1);
+    EXPECT_EQ(dialog.Value("listNoise"), 1);
 
     // A bad text in the row: reported, and the filter is neither applied nor marked.
-    const std::size_t calls = recorder.calls.size();
-    Type(Field::Radius2, "wide");
-    Press(Mark::FocalBW);
+    control.SetImage(original.Clone());
+    Type("editRadius2", "wide");
+    Press("FocalBW");
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
-    EXPECT_FALSE(dialog.IsApplied(Mark::FocalBW));
-    EXPECT_EQ(recorder.calls.size(), calls);
+    EXPECT_FALSE(dialog.IsApplied("FocalBW"));
+    EXPECT_TRUE(control.CurrentImage() == original);
 }
 
-TEST_F(EffectDialogTwoTest, OkReadsEverythingAndTruncatesOnTheWayToTheViewer)
+TEST_F(EffectDialogTwoTest, WholeNumbersReachTheFiltersAsTheirLow16Bits)
 {
-    Type(Field::TwirlAngle, "70000");
-    Type(Field::FocalY, "-65736");
+    Type("editTwirl", "70000");
+    Type("editFocalY", "-65736");
     dialog.OkButton()->click();
-    EXPECT_EQ(dialog.twirlAngle, 70000);
-    Press(Mark::Twirl);
-    EXPECT_EQ(LastValues(), std::vector<long long>({4464}));
-    Press(Mark::FocalBW);
-    EXPECT_EQ(LastValues(), std::vector<long long>({100, 100, 200, -200}));
+    EXPECT_EQ(dialog.Value("editTwirl"), 70000);
+    Press("Twirl");
+    Press("FocalBW");
+    EXPECT_EQ(Steps(dialog.MarkedSteps()),
+              (test::StepList{{"focalbw", {100, 100, 200, -200}}, {"twirl", {4464}}}));
 }
 
 TEST_F(EffectDialogTwoTest, BadTextKeepsTheLaterFieldsAndIsReplacedByOk)
 {
     // Read order: focal X, anti-noise, diffuse, emboss depth, median, monochrome, ...
     dialog.show();
-    Type(Field::FocalX, "150");
-    Type(Field::Diffuse, "3.5");
-    Type(Field::Median, "9");
+    Type("editFocalX", "150");
+    Type("editDiffuse", "3.5");
+    Type("editMedian", "9");
     dialog.OkButton()->click();
     EXPECT_EQ(messages.texts, QStringList({"Please enter an integer."}));
-    EXPECT_EQ(dialog.focalX, 150);
-    EXPECT_EQ(dialog.diffuse, 3);
-    EXPECT_EQ(dialog.median, 3);
-    EXPECT_EQ(Text(Field::Diffuse), "3");
-    EXPECT_EQ(Text(Field::Median), "3");
+    EXPECT_EQ(dialog.Value("editFocalX"), 150);
+    EXPECT_EQ(dialog.Value("editDiffuse"), 3);
+    EXPECT_EQ(dialog.Value("editMedian"), 3);
+    EXPECT_EQ(Text("editDiffuse"), "3");
+    EXPECT_EQ(Text("editMedian"), "3");
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(EffectDialogTwoTest, CancelKeepsMarksAndStoresNothing)
 {
-    Press(Mark::Blur);
+    Press("Blur");
     dialog.show();
-    dialog.MosaicList()->setCurrentIndex(1);
-    Type(Field::MosaicSize, "16");
+    dialog.List("listMosaic")->setCurrentIndex(1);
+    Type("editMosaic", "16");
     dialog.CancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(dialog.IsApplied(Mark::Blur));
-    EXPECT_EQ(dialog.mosaicMode, 0);
-    EXPECT_EQ(dialog.mosaicSize, 2);
+    EXPECT_TRUE(dialog.IsApplied("Blur"));
+    EXPECT_EQ(dialog.Value("listMosaic"), 0);
+    EXPECT_EQ(dialog.Value("editMosaic"), 2);
 }
 
 TEST_F(EffectDialogTwoTest, ResetClearsMarksValuesTextsAndLists)
 {
-    dialog.EmbossList()->setCurrentIndex(3);
-    dialog.MosaicList()->setCurrentIndex(1);
-    dialog.NoiseList()->setCurrentIndex(1);
-    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i)
-        dialog.Edit(static_cast<Field>(i))->setText(QString::number(1000 + i));
+    const QList<QComboBox *> lists = dialog.findChildren<QComboBox *>();
+    for (QComboBox *list : lists)
+        list->setCurrentIndex(1);
+    const QList<QLineEdit *> edits = dialog.findChildren<QLineEdit *>();
+    for (qsizetype i = 0; i < edits.size(); ++i)
+        edits[i]->setText(QString::number(1000 + i));
     dialog.OkButton()->click();
     ASSERT_TRUE(messages.texts.isEmpty());
-    for (std::size_t i = 0; i < EffectDialogTwo::kMarkCount; ++i)
-        Press(static_cast<Mark>(i));
+    for (const EffectWindowRow &row : dialog.Rows())
+        dialog.ChangeButton(row.name)->click();
 
     dialog.Reset();
     const EffectDialogTwo fresh(nullptr, nullptr, messages);
     EXPECT_EQ(dialog.appliedFlags, fresh.appliedFlags);
-    const auto fields = [](const EffectDialogTwo &d) {
-        return std::vector<std::int32_t>{
-            d.embossDirection, d.mosaicMode,       d.noiseKind,
-            d.focalX,          d.antiNoiseLevel,   d.diffuse,
-            d.embossDepth,     d.median,           d.monochromeThreshold,
-            d.mosaicSize,      d.noiseAmount,      d.radius1,
-            d.radius2,         d.sharpenEdgeValue, d.twirlAngle,
-            d.focalY};
-    };
-    EXPECT_EQ(fields(dialog), fields(fresh));
-    for (std::size_t i = 0; i < EffectDialogTwo::kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        EXPECT_EQ(Text(field), fresh.Edit(field)->text());
+    for (const QLineEdit *edit : edits) {
+        const std::string name = edit->objectName().toStdString();
+        EXPECT_EQ(dialog.Value(name), fresh.Value(name)) << name;
+        EXPECT_EQ(edit->text(), fresh.Edit(name)->text()) << name;
     }
-    for (const QComboBox *list : {dialog.EmbossList(), dialog.MosaicList(), dialog.NoiseList()})
+    for (const QComboBox *list : lists) {
+        EXPECT_EQ(dialog.Value(list->objectName().toStdString()), 0);
         EXPECT_EQ(list->currentIndex(), 0);
+    }
 }
 
-TEST_F(EffectDialogTwoTest, MarkedFiltersAreAppliedOnceInConversionOrder)
+// Every filter marked, each with its own values and list choices, in the opposite order: the
+// conversion gets each once, in its fixed order, so moving any one of them makes this fail.
+TEST_F(EffectDialogTwoTest, MarkedFiltersFollowTheConversionOrderOnceEach)
 {
-    Press(Mark::Median);
-    Press(Mark::Sharpen);
-    Press(Mark::Blur);
-    Press(Mark::AntiNoise);
-    Press(Mark::AntiNoise);
-    Press(Mark::Mosaic);
-    recorder.calls.clear();
+    for (const auto &[edit, text] : {std::pair{"editAntiNoise", "2"},
+                                     {"editDiffuse", "4"},
+                                     {"editEmboss", "5"},
+                                     {"editRadius1", "7"},
+                                     {"editRadius2", "8"},
+                                     {"editFocalX", "9"},
+                                     {"editFocalY", "10"},
+                                     {"editMonochrome", "11"},
+                                     {"editMosaic", "12"},
+                                     {"editNoise", "13"},
+                                     {"editSharpenEdge", "14"},
+                                     {"editTwirl", "15"},
+                                     {"editMedian", "16"}})
+        Type(edit, text);
+    dialog.List("listEmboss")->setCurrentIndex(6);
+    dialog.List("listMosaic")->setCurrentIndex(1);
+    dialog.List("listNoise")->setCurrentIndex(1);
+    const auto rows = dialog.Rows();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        dialog.ChangeButton(row->name)->click();
+    Press("AntiNoise");
 
-    dialog.ApplyMarkedEffects(recorder.viewer);
-    std::vector<int> ids;
-    for (const auto &call : recorder.calls)
-        ids.push_back(call.id);
-    EXPECT_EQ(ids, std::vector<int>({int(Id::AntiNoise), int(Id::Blur), int(Id::Mosaic),
-                                     int(Id::Sharpen), int(Id::Median)}));
-}
-
-// Every filter marked, each with its own values and list choices: the calls follow the
-// conversion's fixed order exactly, so moving any one of them makes this fail.
-TEST_F(EffectDialogTwoTest, EveryFilterFollowsTheConversionOrder)
-{
-    dialog.antiNoiseLevel = 2;
-    dialog.diffuse = 4;
-    dialog.embossDepth = 5;
-    dialog.radius1 = 7;
-    dialog.radius2 = 8;
-    dialog.focalX = 9;
-    dialog.focalY = 10;
-    dialog.monochromeThreshold = 11;
-    dialog.mosaicSize = 12;
-    dialog.noiseAmount = 13;
-    dialog.sharpenEdgeValue = 14;
-    dialog.twirlAngle = 15;
-    dialog.median = 16;
-    dialog.WriteEdits();
-    dialog.EmbossList()->setCurrentIndex(6);
-    dialog.MosaicList()->setCurrentIndex(1);
-    dialog.NoiseList()->setCurrentIndex(1);
-    for (std::size_t i = EffectDialogTwo::kMarkCount; i-- > 0;)
-        Press(static_cast<Mark>(i));
-    recorder.calls.clear();
-
-    dialog.ApplyMarkedEffects(recorder.viewer);
-    const std::vector<std::pair<int, std::vector<long long>>> order = {
-        {int(Id::AntiNoise), {2}},
-        {int(Id::Blur), {}},
-        {int(Id::Diffuse), {4}},
-        {int(Id::Emboss), {5, 6}},
-        {int(Id::FocalBW), {7, 8, 9, 10}},
-        {int(Id::Monochrome), {11, 0xFFFFFF, 0}},
-        {int(Id::Mosaic), {1, 12}},
-        {int(Id::Noise), {13, 1}},
-        {int(Id::Sharpen), {}},
-        {int(Id::SharpenEdge), {14}},
-        {int(Id::Twirl), {15}},
-        {int(Id::Median), {16}},
+    const test::StepList order = {
+        {"antinoise", {2}},
+        {"blur", {}},
+        {"diffuse", {4}},
+        {"emboss", {5, 6}},
+        {"focalbw", {7, 8, 9, 10}},
+        {"monochrome", {11, 0xFFFFFF, 0}},
+        {"mosaic", {1, 12}},
+        {"noise", {13, 1}},
+        {"sharpen", {}},
+        {"sharpenedge", {14}},
+        {"twirl", {15}},
+        {"median", {16}},
     };
-    EXPECT_EQ(RecordedCalls(recorder), order);
+    EXPECT_EQ(Steps(dialog.MarkedSteps()), order);
 }
 
 } // namespace

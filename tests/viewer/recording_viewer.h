@@ -1,16 +1,18 @@
 #pragma once
 
+#include "engine/effects/effect_step.h"
 #include "platform/message_box.h"
 #include "viewer/c_image_viewer.h"
 
 #include <QStringList>
 #include <QVariant>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace lumaskin::test {
 
-// A viewer that records every call instead of touching pixels.
+// A viewer that records every automation call instead of touching pixels.
 struct RecordingViewer
 {
     struct Call
@@ -40,23 +42,16 @@ public:
     QStringList texts;
 };
 
-// The values of a call's arguments as integers, for compact comparisons.
-inline std::vector<long long> Values(const QVariantList &arguments)
-{
-    std::vector<long long> result;
-    for (const QVariant &argument : arguments)
-        result.push_back(argument.toLongLong());
-    return result;
-}
+// Effect steps as their commands and arguments, for compact comparisons.
+using StepList = std::vector<std::pair<std::string, std::vector<double>>>;
 
-// Every recorded call as its id and integer arguments.
-inline std::vector<std::pair<int, std::vector<long long>>>
-RecordedCalls(const RecordingViewer &recorder)
+inline StepList Steps(const std::vector<EffectStep> &steps)
 {
-    std::vector<std::pair<int, std::vector<long long>>> calls;
-    for (const RecordingViewer::Call &call : recorder.calls)
-        calls.emplace_back(call.id, Values(call.arguments));
-    return calls;
+    StepList list;
+    for (const EffectStep &step : steps)
+        list.emplace_back(step.effect ? std::string(step.effect->command) : std::string(),
+                          step.arguments);
+    return list;
 }
 
 } // namespace lumaskin::test

@@ -69,6 +69,8 @@ protected:
 TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
 {
     for (const EffectDescriptor &effect : Effects()) {
+        if (!effect.dispatchId)
+            continue;
         SCOPED_TRACE(std::string(effect.operation));
         viewer.SetImage(RandomImage(23, 17));
         std::vector<double> values;
@@ -76,7 +78,7 @@ TEST_F(ViewerControlTest, EveryEffectIdentifierRunsItsEffectWithItsArguments)
         Image expected = viewer.CurrentImage().Clone();
         effect.Apply(expected, values);
 
-        viewer.Invoke(effect.dispatchId, arguments);
+        viewer.Invoke(*effect.dispatchId, arguments);
         EXPECT_TRUE(viewer.CurrentImage() == expected);
         if (!effect.IsNeutral(values)) {
             EXPECT_FALSE(viewer.CurrentImage() == viewer.OriginalImage());

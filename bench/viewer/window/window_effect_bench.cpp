@@ -6,7 +6,7 @@
 // Usage: lumaskin_window_effect_bench [--runs N] [--threads N]
 
 #include "bench/engine/synthetic_photo.h"
-#include "engine/effects/effect_table.h"
+#include "engine/effects/effect_step.h"
 #include "engine/image.h"
 #include "engine/parallel.h"
 #include "viewer/viewer_control.h"
@@ -51,9 +51,6 @@ int main(int argc, char **argv)
         {"blur", {}}, {"desaturate", {}}, {"sharpen", {}}, {"median", {3}}};
     for (const auto &[name, arguments] : rows) {
         const lumaskin::EffectDescriptor *effect = lumaskin::FindEffect(name);
-        QVariantList call;
-        for (double value : arguments)
-            call.push_back(value);
         double best = 1e9, alone = 1e9;
         for (int run = 0; run < runs; ++run) {
             lumaskin::Image image = photo.Clone();
@@ -65,7 +62,7 @@ int main(int argc, char **argv)
             view.SetImage(photo.Clone());
             (void)view.grab(); // the picture as loaded, painted once, untimed
             const auto start = std::chrono::steady_clock::now();
-            view.Invoke(effect->dispatchId, call);
+            view.ApplyEffect({effect, arguments});
             const QPixmap shown = view.grab();
             const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
             if (shown.isNull())

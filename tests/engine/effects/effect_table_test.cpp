@@ -1,10 +1,9 @@
 // The table, and the rules every effect keeps: neutral values are neutral, alpha is never
 // touched, results do not depend on threads, and no argument crashes or hangs.
 
-#include "tests/engine/effects/effect_test_support.h"
 #include "engine/effects/effect_table.h"
-#include "engine/effects/effects.h"
 #include "engine/parallel.h"
+#include "tests/engine/effects/effect_test_support.h"
 
 #include <cctype>
 #include <cmath>
@@ -45,35 +44,55 @@ std::vector<double> Working(const EffectDescriptor &effect)
         {"Twirl", {200}},
         {"Median", {5}},
     };
-    const auto found = values.find(effect.operation);
-    return found == values.end() ? std::vector<double>{} : found->second;
+    if (const auto found = values.find(effect.operation); found != values.end())
+        return found->second;
+    // Otherwise every argument that has a neutral value a quarter of the way from it to the far
+    // end of its range.
+    std::vector<double> arguments = Defaults(effect);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const EffectArgument &a = effect.arguments[i];
+        if (a.neutral) {
+            const double far =
+                a.maximum - *a.neutral >= *a.neutral - a.minimum ? a.maximum : a.minimum;
+            arguments[i] = *a.neutral + (far - *a.neutral) / 4;
+        }
+    }
+    return arguments;
 }
 
-TEST(EffectTable, ListsEveryEffectOnceUnderItsDispatchId)
+TEST(EffectTable, ListsEveryEffectOnceAndKeepsTheDispatchIds)
 {
-    const std::map<std::string_view, int> expected = {
+    // The automation surface's identifiers of the effects that have one never change.
+    const std::map<std::string_view, int> kept = {
         {"InvertColor", 115}, {"AdjustRGB", 117},  {"Contrast", 118},  {"Saturation", 119},
         {"Hue", 120},         {"Gamma", 121},      {"Lightness", 122}, {"Desaturate", 123},
         {"Sharpen", 124},     {"AntiNoise", 125},  {"Diffuse", 126},   {"Emboss", 127},
         {"Mosaic", 128},      {"Monochrome", 129}, {"FocalBW", 130},   {"SharpenEdge", 131},
         {"Twirl", 132},       {"Noise", 133},      {"Median", 191},    {"Blur", 192},
     };
-    std::map<std::string_view, int> listed;
+    for (const auto &[operation, id] : kept) {
+        const EffectDescriptor *effect = FindEffect(operation);
+        ASSERT_NE(effect, nullptr) << operation;
+        EXPECT_EQ(effect->dispatchId, DispatchId{id}) << operation;
+    }
     std::set<int> ids;
     std::set<std::string_view> commands;
     for (const EffectDescriptor &effect : Effects()) {
-        listed[effect.operation] = static_cast<int>(effect.dispatchId);
-        EXPECT_TRUE(ids.insert(static_cast<int>(effect.dispatchId)).second) << effect.operation;
+        if (effect.dispatchId) {
+            EXPECT_TRUE(ids.insert(static_cast<int>(*effect.dispatchId)).second)
+                << effect.operation;
+            EXPECT_EQ(FindEffectByDispatchId(*effect.dispatchId), &effect);
+        }
         EXPECT_TRUE(commands.insert(effect.command).second) << effect.command;
         std::string lower(effect.operation);
         for (char &c : lower)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         EXPECT_EQ(effect.command, lower);
         EXPECT_FALSE(effect.meaning.empty());
+        EXPECT_NE(effect.run, nullptr);
         EXPECT_LE(effect.arguments.size(), EffectDescriptor::kMaxArguments);
         EXPECT_EQ(FindEffect(effect.operation), &effect);
         EXPECT_EQ(FindEffect(lower), &effect);
-        EXPECT_EQ(FindEffectByDispatchId(effect.dispatchId), &effect);
         std::set<std::string_view> names;
         for (const EffectArgument &argument : effect.arguments) {
             EXPECT_TRUE(names.insert(argument.name).second) << effect.operation;
@@ -87,44 +106,9 @@ TEST(EffectTable, ListsEveryEffectOnceUnderItsDispatchId)
             EXPECT_FALSE(argument.meaning.empty());
         }
     }
-    EXPECT_EQ(listed, expected);
     EXPECT_EQ(FindEffect("TWIRL")->dispatchId, DispatchId{132});
     EXPECT_EQ(FindEffect("brightness"), nullptr);
     EXPECT_EQ(FindEffectByDispatchId(DispatchId{116}), nullptr);
-}
-
-TEST(EffectTable, ApplyPassesTheArgumentsInOrder)
-{
-    // The table's apply must reach the same function with the same values as a direct call.
-    const Image original = PhotoLikeImage(23, 19);
-    const auto viaTable = [&](std::string_view name, std::vector<double> arguments) {
-        Image image = original.Clone();
-        FindEffect(name)->Apply(image, arguments);
-        return image;
-    };
-    const auto direct = [&](auto call) {
-        Image image = original.Clone();
-        call(image);
-        return image;
-    };
-    EXPECT_TRUE(viaTable("adjustrgb", {10, -20, 30}) ==
-                direct([](Image &i) { AdjustRGB(i, 10, -20, 30); }));
-    EXPECT_TRUE(viaTable("hue", {0, 200, 50}) == direct([](Image &i) { Hue(i, 0, 200, 50); }));
-    EXPECT_TRUE(viaTable("lightness", {50, 100, 150}) ==
-                direct([](Image &i) { Lightness(i, 50, 100, 150); }));
-    EXPECT_TRUE(viaTable("gamma", {2.5}) == direct([](Image &i) { Gamma(i, 2.5); }));
-    EXPECT_TRUE(viaTable("emboss", {5, 2}) ==
-                direct([](Image &i) { Emboss(i, 5, EmbossDirection::East); }));
-    EXPECT_TRUE(viaTable("focalbw", {3, 9, 20, 2}) ==
-                direct([](Image &i) { FocalBW(i, 3, 9, 20, 2); }));
-    EXPECT_TRUE(viaTable("monochrome", {90, 0x0000FF, 0xFF0000}) ==
-                direct([](Image &i) { Monochrome(i, 90, 0x0000FF, 0xFF0000); }));
-    EXPECT_TRUE(viaTable("mosaic", {1, 3}) ==
-                direct([](Image &i) { Mosaic(i, MosaicMode::Soft, 3); }));
-    EXPECT_TRUE(viaTable("noise", {20, 1}) ==
-                direct([](Image &i) { Noise(i, 20, NoiseKind::Colour); }));
-    EXPECT_TRUE(viaTable("twirl", {-45}) == direct([](Image &i) { Twirl(i, -45); }));
-    EXPECT_TRUE(viaTable("median", {4}) == direct([](Image &i) { Median(i, 5); }));
 }
 
 TEST(EffectTable, ClampsRoundsAndFillsInArguments)
@@ -187,10 +171,10 @@ TEST(EffectTable, NeutralValuesLeaveThePictureAlone)
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 12);
+    EXPECT_GE(checked, 12);
     // Every grey is without hue.
     Image image = original.Clone();
-    Hue(image, 77, 77, 77);
+    ApplyEffect(image, "hue", 77, 77, 77);
     EXPECT_TRUE(image == original);
 }
 
@@ -262,30 +246,6 @@ TEST(EffectTable, ExtremeArgumentsNeitherCrashNorHang)
             }
         }
     }
-    // The functions clamp on their own too, for callers that bypass the table.
-    Image image = RandomImage(12, 8, 34);
-    const Image original = image.Clone();
-    const int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
-    AdjustRGB(image, big, small, big);
-    Contrast(image, small);
-    Gamma(image, nan);
-    Gamma(image, -inf);
-    Hue(image, big, small, 3);
-    Saturation(image, big);
-    Lightness(image, small, big, -1);
-    Monochrome(image, big, 0xFFFFFFFF, 0xFFFFFFFF);
-    Noise(image, big, static_cast<NoiseKind>(9));
-    FocalBW(image, big, small, small, big);
-    FocalBW(image, -5, big, big, small);
-    AntiNoise(image, big);
-    Median(image, big);
-    Median(image, small);
-    Diffuse(image, big);
-    Emboss(image, small, static_cast<EmbossDirection>(-3));
-    SharpenEdge(image, big);
-    Mosaic(image, static_cast<MosaicMode>(5), big);
-    Twirl(image, small);
-    EXPECT_TRUE(SameAlpha(image, original));
     // A null picture is left alone.
     Image null;
     for (const EffectDescriptor &effect : Effects())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/effects/effect_table.h"
 #include "engine/image.h"
 
 #include <algorithm>
@@ -9,11 +10,24 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Pictures and plain reference helpers for the effect tests. The references are written from
 // the effects' definitions, one pixel at a time, without the shortcuts of the real code.
 
 namespace lumaskin::test {
+
+// Applies an effect the way every caller does, through the effect table (which clamps and
+// rounds the arguments).
+template <typename... Values>
+void ApplyEffect(Image &image, std::string_view name, Values... values)
+{
+    const EffectDescriptor *effect = FindEffect(name);
+    ASSERT_NE(effect, nullptr) << name;
+    const std::vector<double> arguments = {static_cast<double>(values)...};
+    effect->Apply(image, arguments);
+}
 
 // Random colours and random alpha from a fixed seed.
 inline Image RandomImage(int width, int height, std::uint32_t seed = 1)

@@ -2,7 +2,6 @@
 // pictures make the filters cross the boundaries between the chunks that run in parallel.
 
 #include "tests/engine/effects/effect_test_support.h"
-#include "engine/effects/effects.h"
 
 #include <cmath>
 #include <map>
@@ -28,7 +27,7 @@ TEST(Filters, BlurIsTheRoundedGaussianMean)
          {std::pair{7, 5}, std::pair{33, 17}, std::pair{5, 150}, std::pair{1, 3}}) {
         const Image original = RandomImage(width, height, 21);
         Image image = original.Clone();
-        Blur(image);
+        ApplyEffect(image, "blur");
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             int sum = 0;
             for (int dy = -1; dy <= 1; ++dy)
@@ -45,7 +44,7 @@ TEST(Filters, SharpenSubtractsTheFourNeighbours)
     for (const auto &[width, height] : {std::pair{33, 17}, std::pair{4, 140}}) {
         const Image original = RandomImage(width, height, 22);
         Image image = original.Clone();
-        Sharpen(image);
+        ApplyEffect(image, "sharpen");
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             const auto at = [&](int dx, int dy) {
                 return ClampedPixel(original, x + dx, y + dy)[k];
@@ -80,7 +79,7 @@ TEST(Filters, MedianIsTheMiddleOfTheSortedSquare)
                          Case{5, 260, 25}, Case{1, 9, 7}, Case{9, 1, 7}}) {
         const Image original = RandomImage(c.width, c.height, 23);
         Image image = original.Clone();
-        Median(image, c.size);
+        ApplyEffect(image, "median", c.size);
         // Even sizes round up.
         EXPECT_TRUE(ImagesNear(image, ReferenceMedian(original, c.size | 1), 0))
             << c.width << "x" << c.height << " size " << c.size;
@@ -117,7 +116,7 @@ TEST(Filters, AntiNoiseReplacesOnlyPixelsThatStandOut)
         const Image original = PhotoLikeImage(width, height);
         for (int level : {1, 3}) {
             Image image = original.Clone();
-            AntiNoise(image, level);
+            ApplyEffect(image, "antinoise", level);
             Image expected = original.Clone();
             for (int pass = 0; pass < level; ++pass)
                 expected = ReferenceAntiNoisePass(expected);
@@ -129,7 +128,7 @@ TEST(Filters, AntiNoiseReplacesOnlyPixelsThatStandOut)
     for (int y = 0; y < 9; ++y)
         picture.Pixel(6, y)[1] = 200;
     picture.Pixel(2, 2)[0] = 250;
-    AntiNoise(picture, 1);
+    ApplyEffect(picture, "antinoise", 1);
     EXPECT_EQ(picture.Pixel(2, 2)[0], 0x40);
     for (int y = 0; y < 9; ++y)
         EXPECT_EQ(picture.Pixel(6, y)[1], 200);
@@ -142,7 +141,7 @@ TEST(Filters, EmbossLightsSlopesFacingTheLight)
     for (int direction = 0; direction < 8; ++direction)
         for (int depth : {1, 7, 20}) {
             Image image = original.Clone();
-            Emboss(image, depth, static_cast<EmbossDirection>(direction));
+            ApplyEffect(image, "emboss", depth, direction);
             const int dx = steps[direction][0], dy = steps[direction][1];
             const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
                 const int away = ReferenceLuma(ClampedPixel(original, x - dx, y - dy));
@@ -156,7 +155,7 @@ TEST(Filters, EmbossLightsSlopesFacingTheLight)
     for (int y = 4; y < 8; ++y)
         for (int x = 4; x < 8; ++x)
             std::fill_n(square.Pixel(x, y), 3, 0xE0);
-    Emboss(square, 3, EmbossDirection::North);
+    ApplyEffect(square, "emboss", 3, 0);
     EXPECT_GT(square.Pixel(5, 4)[0], 128);
     EXPECT_LT(square.Pixel(5, 7)[0], 128);
     EXPECT_EQ(square.Pixel(1, 1)[0], 128);
@@ -170,7 +169,7 @@ TEST(Filters, SharpenEdgeSharpensAlongEdgesOnly)
              {RandomImage(width, height, 25), PhotoLikeImage(width, height)})
             for (int percent : {50, 400, 1000}) {
                 Image image = original.Clone();
-                SharpenEdge(image, percent);
+                ApplyEffect(image, "sharpenedge", percent);
                 const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
                     const auto luma = [&](int dx, int dy) {
                         return ReferenceLuma(ClampedPixel(original, x + dx, y + dy));
@@ -200,7 +199,7 @@ TEST(Filters, SharpenEdgeSharpensAlongEdgesOnly)
         for (int x = 0; x < 40; ++x)
             std::fill_n(ramp.Pixel(x, y), 4, static_cast<std::uint8_t>(3 * x + y));
     const Image before = ramp.Clone();
-    SharpenEdge(ramp, 1000);
+    ApplyEffect(ramp, "sharpenedge", 1000);
     EXPECT_TRUE(ramp == before);
 }
 
@@ -222,7 +221,7 @@ TEST(Filters, DiffuseTakesEveryColourFromNearby)
                 origin[colour] = {x, y};
             }
         Image image = original.Clone();
-        Diffuse(image, distance);
+        ApplyEffect(image, "diffuse", distance);
         int moved = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
@@ -264,7 +263,7 @@ TEST(Filters, MosaicFillsBlocksWithTheirAverage)
         };
 
         Image normal = original.Clone();
-        Mosaic(normal, MosaicMode::Normal, size);
+        ApplyEffect(normal, "mosaic", 0, size);
         EXPECT_TRUE(ImagesNear(normal,
                                EachChannel(original,
                                            [&](int x, int y, int k) {
@@ -275,7 +274,7 @@ TEST(Filters, MosaicFillsBlocksWithTheirAverage)
             << size;
 
         Image soft = original.Clone();
-        Mosaic(soft, MosaicMode::Soft, size);
+        ApplyEffect(soft, "mosaic", 1, size);
         const Image expected = EachChannel(original, [&](int x, int y, int k) {
             // Block centres sit at (b + 0.5) size - 0.5.
             const double u = (x + 0.5) / size - 0.5, v = (y + 0.5) / size - 0.5;
@@ -307,7 +306,7 @@ TEST(Filters, TwirlTurnsTheDiscAroundTheCentre)
           std::array{64, 48, -3600}}) {
         const Image original = RandomImage(width, height, 27);
         Image image = original.Clone();
-        Twirl(image, angle);
+        ApplyEffect(image, "twirl", angle);
         const double radius = std::min(width, height) / 2.0;
         const Image expected = MapPixels(original, [&](int x, int y, std::uint8_t *p) {
             const double px = x + 0.5 - width / 2.0, py = y + 0.5 - height / 2.0;
@@ -329,7 +328,7 @@ TEST(Filters, TwirlTurnsTheDiscAroundTheCentre)
     // the centre of a 64x64 picture the turn is angle * (1 - 8/32)^2 = 0.5625 angle.
     Image marked(64, 64, 0x000000FF);
     std::fill_n(marked.Pixel(40, 32), 3, 255);
-    Twirl(marked, 160); // 90 degrees at the mark
+    ApplyEffect(marked, "twirl", 160); // 90 degrees at the mark
     int markX = -1, markY = -1;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)

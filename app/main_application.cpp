@@ -62,7 +62,7 @@ QString NoSkinText(const SkinLocator &locator)
     return QStringLiteral("No skin package was found, so Lumaskin cannot show its window.\n\n"
                           "It looked for %1 and the other skin packages in:\n%2\n\n"
                           "Install Lumaskin with its skins, or put skin packages into %3.")
-        .arg(QLatin1String(SkinDialog::kStartupPackageFile),
+        .arg(QLatin1String(SkinSwitcher::kStartupPackageFile),
              QStringLiteral("  ") + locator.Folders().join(QStringLiteral("\n  ")),
              locator.UserFolder());
 }

@@ -24,9 +24,11 @@ namespace lumaskin {
 
 namespace {
 
-constexpr char kStartupPackage[] = "/Purple.skn";
-// The start-up package is the Purple skin, the third of the skin menu.
-constexpr int kStartupSkinIndex = 2;
+// The controls of the main window's skins that the window itself acts on.
+constexpr char kPlayButton[] = "BUTTON_PLAY";
+constexpr char kPauseButton[] = "BUTTON_PAUSE";
+constexpr char kProgressSlider[] = "SLIDER_PROGRESS";
+constexpr char kTimeLabel[] = "LABEL_TIME";
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
@@ -44,7 +46,7 @@ const QString MainDialog::kVideoFilter =
     QStringLiteral("All Video Files(*.wmv, *mp4, *avi)|*.wmv;*.mp4;*.avi||");
 
 MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidget *parent)
-    : SkinDialog(messages, parent), m_prompts(prompts),
+    : SkinDialog(parent), m_messages(messages), m_prompts(prompts),
       // Both effect windows are children of this window and stay hidden until a button
       // shows them.
       m_effectDialogOne(&m_viewer, this, messages), m_effectDialogTwo(&m_viewer, this, messages),
@@ -94,8 +96,8 @@ QString MainDialog::ExtensionForSelection(int selectionMark)
 void MainDialog::OnInitDialog(const QString &packageFolder)
 {
     SetPackageFolder(packageFolder);
-    LoadSkinPackage(packageFolder + QLatin1String(kStartupPackage));
-    SetSkinIndex(kStartupSkinIndex);
+    LoadSkinPackage(packageFolder + u'/' + QLatin1String(SkinSwitcher::kStartupPackageFile));
+    SetSkinIndex(SkinSwitcher::kStartupPackageIndex);
     FillFormatComboBox();
     setWindowIcon(m_icon);
     PlaceViewer();
@@ -113,6 +115,46 @@ bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferr
     PlaceViewer();
     NameSkinInNotifier();
     return true;
+}
+
+void MainDialog::OnSkinLoaded()
+{
+    if (SkinButton *pause = FindButton(kPauseButton))
+        pause->hide();
+    if (SkinButton *play = FindButton(kPlayButton))
+        play->show();
+    ShowTime();
+}
+
+void MainDialog::ShowTime()
+{
+    SkinSlider *slider = FindSlider(kProgressSlider);
+    CLabel *label = FindLabel(kTimeLabel);
+    if (!slider || !label)
+        return;
+    label->SetText(FormatTime(slider->GetPos()) + u'/' + FormatTime(slider->MaxPos()));
+    label->update();
+}
+
+void MainDialog::ShowSkinProblem(const QString &reason)
+{
+    Messages().Show(reason, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+bool MainDialog::RetryOpeningPackage()
+{
+    return Messages().Show(QStringLiteral("The central directory was not found. If you're opening "
+                                          "a multi-disk archive, make sure you have inserted the "
+                                          "last disk. Retry?"),
+                           MessageButtons::YesNo, MessageIcon::Stop) == MessageAnswer::Yes;
+}
+
+bool MainDialog::ReplaceInstalledPackage(const QString &fileName)
+{
+    return Messages().Show(
+               QStringLiteral("A skin package named %1 is already installed. Replace it?")
+                   .arg(fileName),
+               MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes;
 }
 
 void MainDialog::OnSkinChanging()
@@ -151,8 +193,8 @@ void MainDialog::OnSkinChanged()
             edit->setEnabled(m_keptRows->lastTargetEnabled);
         }
         // The format the user chose stays chosen.
-        if (!ComboBoxes().empty())
-            ComboBoxes().front()->SelectRow(m_keptRows->format);
+        if (const std::vector<SkinComboBox *> combos = ComboBoxes(); !combos.empty())
+            combos.front()->SelectRow(m_keptRows->format);
         // A skin without a list (a package that failed) keeps them for the next one.
         if (FileList())
             m_keptRows.reset();
@@ -172,9 +214,10 @@ void MainDialog::NameSkinInNotifier()
 
 void MainDialog::FillFormatComboBox()
 {
-    if (ComboBoxes().empty())
+    const std::vector<SkinComboBox *> combos = ComboBoxes();
+    if (combos.empty())
         return;
-    SkinComboBox &formats = *ComboBoxes().front();
+    SkinComboBox &formats = *combos.front();
     for (const QString &format : OutputFormatList())
         formats.AddItem(format);
     // Shown, not selected: a conversion reads no selection as the first format.
@@ -203,12 +246,14 @@ void MainDialog::Message(const QString &text)
 
 SkinEdit *MainDialog::EditBox(std::size_t index) const
 {
-    return index < EditBoxes().size() ? EditBoxes()[index] : nullptr;
+    const std::vector<SkinEdit *> edits = EditBoxes();
+    return index < edits.size() ? edits[index] : nullptr;
 }
 
 SkinListBox *MainDialog::FileList() const
 {
-    return ListControls().empty() ? nullptr : ListControls().front();
+    const std::vector<SkinListBox *> lists = ListControls();
+    return lists.empty() ? nullptr : lists.front();
 }
 
 int MainDialog::ListSelectionMark() const
@@ -219,7 +264,8 @@ int MainDialog::ListSelectionMark() const
 
 int MainDialog::FormatSelectionMark() const
 {
-    return ComboBoxes().empty() ? -1 : ComboBoxes().front()->SelectedRow();
+    const std::vector<SkinComboBox *> combos = ComboBoxes();
+    return combos.empty() ? -1 : combos.front()->SelectedRow();
 }
 
 void MainDialog::ShowImage(const QString &path)
@@ -674,9 +720,9 @@ std::span<const MainDialog::Command> MainDialog::Commands()
         {"BUTTON_PAUSE", false,
          [](MainDialog &d) {
              d.Message(QStringLiteral("Pause Button Pressed"));
-             if (SkinButton *pause = d.FindButton("BUTTON_PAUSE"))
+             if (SkinButton *pause = d.FindButton(kPauseButton))
                  pause->hide();
-             if (SkinButton *play = d.FindButton("BUTTON_PLAY"))
+             if (SkinButton *play = d.FindButton(kPlayButton))
                  play->show();
          }},
         {"BUTTON_STOP", false,
@@ -708,7 +754,7 @@ void MainDialog::OnControlClicked(const std::string &name)
 
 void MainDialog::OnSliderChanged(const std::string &name, int /*position*/)
 {
-    if (name == "SLIDER_PROGRESS")
+    if (name == kProgressSlider)
         ShowTime();
 }
 

@@ -56,6 +56,7 @@ public:
     static const QString kImageFilter;
     static const QString kVideoFilter;
 
+    MessageBoxes &Messages() const { return m_messages; }
     ViewerControl *Viewer() const { return m_viewer.Control(); }
     CImageViewer &ImageViewer() { return m_viewer; }
     EffectDialogOne &EffectOne() { return m_effectDialogOne; }
@@ -107,9 +108,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Play shown and pause hidden, and the time display filled in, at every skin load.
+    void OnSkinLoaded() override;
     void OnSkinChanged() override;
     void OnSkinChanging() override;
     bool CanChangeSkin() override;
+    // The skin's package troubles, told and asked with the stop icon ("Replace it?" without).
+    void ShowSkinProblem(const QString &reason) override;
+    bool RetryOpeningPackage() override;
+    bool ReplaceInstalledPackage(const QString &fileName) override;
 
 private:
     // What a button of the skin does, by the button's name.
@@ -124,6 +131,8 @@ private:
     // Shows the picture at fixed view mode `viewMode` (1 to 7, 25 % to 200 %).
     void Zoom(int viewMode);
 
+    // Shows the "SLIDER_PROGRESS" position and maximum in "LABEL_TIME", where the skin has both.
+    void ShowTime();
     void FillFormatComboBox();
     void NameSkinInNotifier();
     void PlaceViewer();
@@ -155,6 +164,7 @@ private:
         std::jthread thread;
     };
 
+    MessageBoxes &m_messages;
     MainDialogPrompts &m_prompts;
     QIcon m_icon;
     // Declared so that they go in the reverse order: the viewer's wrapper first, then the

@@ -50,9 +50,10 @@ QString MainWindowSession::ChosenFormat(const MainDialog &dialog)
 
 bool MainWindowSession::ChooseFormat(MainDialog &dialog, const QString &format)
 {
-    if (dialog.ComboBoxes().empty())
+    const std::vector<SkinComboBox *> combos = dialog.ComboBoxes();
+    if (combos.empty())
         return false;
-    SkinComboBox &combo = *dialog.ComboBoxes().front();
+    SkinComboBox &combo = *combos.front();
     const int row = static_cast<int>(MainDialog::OutputFormatList().indexOf(format));
     // Only where the skin's list holds that format in its place.
     if (row < 0 || !combo.List() || combo.List()->RowText(row, 0) != format)

@@ -3,6 +3,7 @@
 #include "skin/ini_document.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 namespace lumaskin {
@@ -65,6 +66,12 @@ Rect ReadRect(std::string &value)
     return rect;
 }
 
+std::string FormatRect(const Rect &rect)
+{
+    return std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' +
+           std::to_string(rect.right) + ',' + std::to_string(rect.bottom);
+}
+
 int TextToInt(std::string_view text)
 {
     const bool negative = SkipBlanksAndSign(text);
@@ -105,6 +112,15 @@ std::optional<std::int32_t> TextToIntWithHex(std::string_view text)
 ColourValue SwapRedBlue(std::uint32_t value)
 {
     return ((value >> 16) & 0xFF) | (value & 0xFF00) | ((value & 0xFF) << 16);
+}
+
+std::string FormatColour(ColourValue colour)
+{
+    if (colour == kNoColour)
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(SwapRedBlue(colour)));
+    return text;
 }
 
 ColourValue ParseColour(std::string_view text)

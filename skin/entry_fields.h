@@ -23,6 +23,8 @@ std::string NextField(std::string &value);
 
 // Four fields converted with TextToInt: left, top, right, bottom.
 Rect ReadRect(std::string &value);
+// The four fields as ReadRect reads them: "left,top,right,bottom".
+std::string FormatRect(const Rect &rect);
 
 // Leading blanks skipped, an optional sign, then decimal digits up to the first non-digit;
 // no digits give 0. Values beyond the range of int are clamped.
@@ -39,6 +41,10 @@ ColourValue ParseColour(std::string_view text);
 
 // The swap of the lowest and the third byte that turns 0xRRGGBB into 0x00BBGGRR.
 ColourValue SwapRedBlue(std::uint32_t value);
+
+// A colour as skins write it, "0xRRGGBB" in capital hexadecimal digits; kNoColour is written
+// as an empty field, which reads back as kNoColour.
+std::string FormatColour(ColourValue colour);
 
 // True when the text begins with a capital T ("TRUE").
 bool ParseFlag(std::string_view text);

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "skin/entry_fields.h"
+#include "skin/entry_layout.h"
 #include "skin/rect.h"
 
 #include <string>
+#include <tuple>
 
 namespace lumaskin {
 
-// The fields of one entry of each kind of skin section, in the order they are written.
-// Each Parse takes the entry's value and splits it with NextField, so missing fields repeat
+// The fields of one entry of each kind of skin section, in the order they are written: each
+// kind declares them once in Fields(), from which Parse (the entry's text to the entry) and
+// Format (back to text) are both made. Parse splits with NextField, so missing fields repeat
 // the last one. Bitmap file names stay relative to the skin's folder.
 
 // The seven bitmaps of a skinned vertical scroll bar.
@@ -22,7 +25,17 @@ struct ScrollBarBitmaps
     std::string thumb;
     std::string thumbPressed;
 
-    static ScrollBarBitmaps Read(std::string &value);
+    static auto Fields()
+    {
+        using E = ScrollBarBitmaps;
+        return std::tuple{TextField(&E::track),
+                          TextField(&E::upArrow),
+                          TextField(&E::upArrowPressed),
+                          TextField(&E::downArrow),
+                          TextField(&E::downArrowPressed),
+                          TextField(&E::thumb),
+                          TextField(&E::thumbPressed)};
+    }
 };
 
 // "BUTTONINFO" and "TASKBARBUTTON". The bitmap is a strip of four state images.
@@ -34,7 +47,17 @@ struct ButtonEntry
     std::string tooltip;
     bool latched = false;
 
-    static ButtonEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = ButtonEntry;
+        return std::tuple{TextField(&E::name), TextField(&E::bitmap), RectField(&E::rect),
+                          TextField(&E::tooltip), FlagField(&E::latched, "T", "F")};
+    }
+    static ButtonEntry Parse(std::string value)
+    {
+        return ParseEntry<ButtonEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // "OPTIONINFO" and "CHECKINFO".
@@ -47,7 +70,21 @@ struct OptionEntry
     bool latched = false;
     bool checked = false;
 
-    static OptionEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = OptionEntry;
+        return std::tuple{TextField(&E::name),
+                          TextField(&E::bitmap),
+                          RectField(&E::rect),
+                          TextField(&E::tooltip),
+                          FlagField(&E::latched, "T", "F"),
+                          FlagField(&E::checked, "TRUE", "FALSE")};
+    }
+    static OptionEntry Parse(std::string value)
+    {
+        return ParseEntry<OptionEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 using CheckEntry = OptionEntry;
 
@@ -63,7 +100,19 @@ struct SliderEntry
     int position = 0;
     std::string tooltip;
 
-    static SliderEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = SliderEntry;
+        return std::tuple{TextField(&E::name),        TextField(&E::channelBitmap),
+                          TextField(&E::thumbBitmap), TextField(&E::activeThumbBitmap),
+                          RectField(&E::rect),        OrientationField(&E::vertical),
+                          NumberField(&E::position),  TextField(&E::tooltip)};
+    }
+    static SliderEntry Parse(std::string value)
+    {
+        return ParseEntry<SliderEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // "LABELINFO", and the single "CAPTION" entry, whose name is read but not used.
@@ -76,7 +125,15 @@ struct LabelEntry
     int fontSize = 0;
     ColourValue colour = kNoColour;
 
-    static LabelEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = LabelEntry;
+        return std::tuple{TextField(&E::name),       RectField(&E::rect),
+                          TextField(&E::text),       TextField(&E::fontFace),
+                          NumberField(&E::fontSize), ColourField(&E::colour)};
+    }
+    static LabelEntry Parse(std::string value) { return ParseEntry<LabelEntry>(std::move(value)); }
+    std::string Format() const { return FormatEntry(*this); }
 };
 using CaptionEntry = LabelEntry;
 
@@ -87,7 +144,16 @@ struct ProgressEntry
     Rect rect;
     std::string tileBitmap;
 
-    static ProgressEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = ProgressEntry;
+        return std::tuple{TextField(&E::name), RectField(&E::rect), TextField(&E::tileBitmap)};
+    }
+    static ProgressEntry Parse(std::string value)
+    {
+        return ParseEntry<ProgressEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // "EDITBOXINFO".
@@ -100,7 +166,21 @@ struct EditBoxEntry
     ColourValue borderColour = kNoColour;
     bool enabled = false;
 
-    static EditBoxEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = EditBoxEntry;
+        return std::tuple{TextField(&E::name),
+                          RectField(&E::rect),
+                          ColourField(&E::backgroundColour),
+                          ColourField(&E::textColour),
+                          ColourField(&E::borderColour),
+                          EnableFlagField(&E::enabled)};
+    }
+    static EditBoxEntry Parse(std::string value)
+    {
+        return ParseEntry<EditBoxEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // "LISTBOXINFO".
@@ -114,7 +194,22 @@ struct ListBoxEntry
     ColourValue selectedTextColour = kNoColour;
     ScrollBarBitmaps scrollBar;
 
-    static ListBoxEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = ListBoxEntry;
+        return std::tuple{TextField(&E::name),
+                          RectField(&E::rect),
+                          ColourField(&E::backgroundColour),
+                          ColourField(&E::textColour),
+                          ColourField(&E::selectedBackgroundColour),
+                          ColourField(&E::selectedTextColour),
+                          GroupField(&E::scrollBar)};
+    }
+    static ListBoxEntry Parse(std::string value)
+    {
+        return ParseEntry<ListBoxEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // "COMBOBOXINFO". The rectangle covers the whole combo box, drop list included.
@@ -132,7 +227,26 @@ struct ComboBoxEntry
     ColourValue listSelectedTextColour = kNoColour;
     ScrollBarBitmaps scrollBar;
 
-    static ComboBoxEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = ComboBoxEntry;
+        return std::tuple{TextField(&E::name),
+                          RectField(&E::rect),
+                          TextField(&E::buttonBitmap),
+                          ColourField(&E::editBackgroundColour),
+                          ColourField(&E::editTextColour),
+                          ColourField(&E::editBorderColour),
+                          ColourField(&E::listBackgroundColour),
+                          ColourField(&E::listTextColour),
+                          ColourField(&E::listSelectedBackgroundColour),
+                          ColourField(&E::listSelectedTextColour),
+                          GroupField(&E::scrollBar)};
+    }
+    static ComboBoxEntry Parse(std::string value)
+    {
+        return ParseEntry<ComboBoxEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 // The single "ICON" entry.
@@ -141,7 +255,13 @@ struct IconEntry
     std::string bitmap;
     Rect rect;
 
-    static IconEntry Parse(std::string value);
+    static auto Fields()
+    {
+        using E = IconEntry;
+        return std::tuple{TextField(&E::bitmap), RectField(&E::rect)};
+    }
+    static IconEntry Parse(std::string value) { return ParseEntry<IconEntry>(std::move(value)); }
+    std::string Format() const { return FormatEntry(*this); }
 };
 
 } // namespace lumaskin

@@ -17,20 +17,6 @@ namespace lumaskin {
 
 namespace {
 
-// Answers the extraction's questions in place of the user: no retry, and the failure is
-// kept to be told in words of our own; the last text is kept for the refusals that explain
-// themselves.
-class QuietMessages final : public MessageBoxes
-{
-public:
-    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon) override
-    {
-        last = text;
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
-    QString last;
-};
-
 constexpr qint64 kCopyChunk = 1 << 20;
 
 } // namespace
@@ -44,9 +30,10 @@ QString CheckSkinPackage(const QString &path)
     if (!folder.IsValid())
         return QStringLiteral("No working folder could be made to look into %1.").arg(name);
     ZipArchive archive;
-    QuietMessages quiet;
-    switch (
-        ExtractSkinPackage(archive, QFile::encodeName(path).toStdString(), folder.Path(), quiet)) {
+    // Nobody is asked anything on the way: a package without its central directory is no skin.
+    const SkinPackageOutcome outcome =
+        ExtractSkinPackage(archive, QFile::encodeName(path).toStdString(), folder.Path(), {});
+    switch (outcome.result) {
     case SkinPackageResult::OpenFailed:
         return QStringLiteral("%1 is not a skin package: it cannot be opened as a ZIP archive.")
             .arg(name);
@@ -54,7 +41,7 @@ QString CheckSkinPackage(const QString &path)
         return QStringLiteral("%1 is not a usable skin package: its files cannot be extracted.")
             .arg(name);
     case SkinPackageResult::TooLarge:
-        return QStringLiteral("%1 is not a usable skin package. %2").arg(name, quiet.last);
+        return QStringLiteral("%1 is not a usable skin package. %2").arg(name, outcome.reason);
     case SkinPackageResult::Extracted:
         break;
     }

@@ -23,19 +23,6 @@ void CloseAfterError(SkinArchive &archive) noexcept
     }
 }
 
-void ShowStop(MessageBoxes &messages, const char *text)
-{
-    messages.Show(QString::fromUtf8(text), MessageButtons::Ok, MessageIcon::Stop);
-}
-
-// Asks whether to try again after the central directory was not found.
-bool RetryWanted(const CZipException &error, MessageBoxes &messages)
-{
-    return error.cause == CZipException::cdirNotFound &&
-           messages.Show(QString::fromUtf8(kCentralDirectoryRetryText), MessageButtons::YesNo,
-                         MessageIcon::Stop) == MessageAnswer::Yes;
-}
-
 bool IsSkinIniEntry(const std::string &name)
 {
     return name.size() == 8 && QString::fromStdString(name).compare(QLatin1String("Skin.ini"),
@@ -70,14 +57,14 @@ QString Oversized(const SkinArchive &archive)
     return {};
 }
 
-bool OpenWithRetry(SkinArchive &archive, const std::string &packagePath, MessageBoxes &messages)
+bool OpenWithRetry(SkinArchive &archive, const std::string &packagePath, const RetryOpening &retry)
 {
     for (;;) {
         try {
             archive.Open(packagePath, 0, 0);
             return true;
         } catch (const CZipException &error) {
-            if (RetryWanted(error, messages)) {
+            if (error.cause == CZipException::cdirNotFound && retry && retry()) {
                 CloseAfterError(archive);
                 continue;
             }
@@ -117,20 +104,18 @@ private:
 
 } // namespace
 
-SkinPackageResult ExtractSkinPackage(SkinArchive &archive, const std::string &packagePath,
-                                     const std::string &folder, MessageBoxes &messages)
+SkinPackageOutcome ExtractSkinPackage(SkinArchive &archive, const std::string &packagePath,
+                                      const std::string &folder, const RetryOpening &retry)
 {
     CloseAfterError(archive);
-    if (!OpenWithRetry(archive, packagePath, messages)) {
+    if (!OpenWithRetry(archive, packagePath, retry)) {
         CloseAfterError(archive);
-        ShowStop(messages, kOpenFailedText);
-        return SkinPackageResult::OpenFailed;
+        return {SkinPackageResult::OpenFailed, QString::fromUtf8(kOpenFailedText)};
     }
 
-    if (const QString refusal = Oversized(archive); !refusal.isEmpty()) {
+    if (QString refusal = Oversized(archive); !refusal.isEmpty()) {
         CloseAfterError(archive);
-        messages.Show(refusal, MessageButtons::Ok, MessageIcon::Stop);
-        return SkinPackageResult::TooLarge;
+        return {SkinPackageResult::TooLarge, std::move(refusal)};
     }
 
     bool failed = folder.empty(); // never extract into the current folder by mistake
@@ -143,19 +128,19 @@ SkinPackageResult ExtractSkinPackage(SkinArchive &archive, const std::string &pa
     } catch (...) {
         failed = true;
     }
-    if (failed) {
+    if (failed)
         CloseAfterError(archive);
-        ShowStop(messages, kExtractFailedText);
-    }
     CloseAfterError(archive);
-    return failed ? SkinPackageResult::ExtractFailed : SkinPackageResult::Extracted;
+    if (failed)
+        return {SkinPackageResult::ExtractFailed, QString::fromUtf8(kExtractFailedText)};
+    return {};
 }
 
-SkinPackageResult ExtractSkinPackage(ZipArchive &archive, const std::string &packagePath,
-                                     const std::string &folder, MessageBoxes &messages)
+SkinPackageOutcome ExtractSkinPackage(ZipArchive &archive, const std::string &packagePath,
+                                      const std::string &folder, const RetryOpening &retry)
 {
     ZipSkinArchive adapter(archive);
-    return ExtractSkinPackage(adapter, packagePath, folder, messages);
+    return ExtractSkinPackage(adapter, packagePath, folder, retry);
 }
 
 } // namespace lumaskin

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "platform/message_box.h"
 #include "skin/skin_archive.h"
 
+#include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace lumaskin {
@@ -25,26 +26,33 @@ enum class SkinPackageResult
 inline constexpr int kMaxSkinPackageEntries = 2048;
 inline constexpr std::uint64_t kMaxSkinPackageBytes = std::uint64_t{256} << 20;
 
-// The program's texts for the dialogue of a package that cannot be used.
-inline constexpr char kCentralDirectoryRetryText[] =
-    "The central directory was not found. If you're opening a multi-disk archive, make sure "
-    "you have inserted the last disk. Retry?";
+// The reasons a package cannot be used, as the user is told them.
 inline constexpr char kOpenFailedText[] = "Open failed";
 inline constexpr char kExtractFailedText[] = "Extract failed";
+
+struct SkinPackageOutcome
+{
+    SkinPackageResult result = SkinPackageResult::Extracted;
+    // Why the package cannot be used, in words for the user; empty when it was extracted.
+    QString reason;
+};
+
+// Asked when an archive's central directory is missing (a truncated file, say): whether to
+// try opening it again.
+using RetryOpening = std::function<bool()>;
 
 // Extracts every entry of the skin package at `packagePath` into `folder` (normally a
 // SkinWorkingFolder), keeping the entries' paths. A package beyond the limits above, or
 // whose Skin.ini is larger than SkinIni reads, is refused before anything is extracted, with
-// a message saying why. An archive whose central directory is
-// missing (a truncated file, say) asks whether to retry until the user says No; any failure
-// to open shows "Open failed"; the first entry that fails to extract ends the extraction
-// with "Extract failed", keeping the entries written before it. The archive is closed on
-// return in every case.
-SkinPackageResult ExtractSkinPackage(SkinArchive &archive, const std::string &packagePath,
-                                     const std::string &folder, MessageBoxes &messages);
+// the reason why. An archive whose central directory is missing is opened again for as long
+// as `retry` says so; any failure to open is "Open failed"; the first entry that fails to
+// extract ends the extraction with "Extract failed", keeping the entries written before it.
+// The archive is closed on return in every case.
+SkinPackageOutcome ExtractSkinPackage(SkinArchive &archive, const std::string &packagePath,
+                                      const std::string &folder, const RetryOpening &retry);
 
 // The same with the program's own archive reader.
-SkinPackageResult ExtractSkinPackage(ZipArchive &archive, const std::string &packagePath,
-                                     const std::string &folder, MessageBoxes &messages);
+SkinPackageOutcome ExtractSkinPackage(ZipArchive &archive, const std::string &packagePath,
+                                      const std::string &folder, const RetryOpening &retry);
 
 } // namespace lumaskin

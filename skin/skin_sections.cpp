@@ -4,10 +4,8 @@
 
 namespace lumaskin {
 
-namespace {
-
-std::optional<std::string> ReadNonEmpty(const SkinIni &ini, std::string_view section,
-                                        std::string_view key)
+std::optional<std::string> ReadSingleValue(const SkinIni &ini, std::string_view section,
+                                           std::string_view key)
 {
     std::string value = ini.GetString(section, key);
     if (value.empty())
@@ -15,37 +13,35 @@ std::optional<std::string> ReadNonEmpty(const SkinIni &ini, std::string_view sec
     return value;
 }
 
-} // namespace
-
 std::string ReadBackgroundBitmap(const SkinIni &ini)
 {
-    return ini.GetString("Screen", "Main");
+    return ini.GetString(kScreenSection, kBackgroundKey);
 }
 
 std::optional<ColourValue> ReadTransparentColour(const SkinIni &ini)
 {
-    if (const auto value = ReadNonEmpty(ini, "COLOR", "TRANSPARENT"))
+    if (const auto value = ReadSingleValue(ini, kColourSection, kTransparentKey))
         return ParseColour(*value);
     return std::nullopt;
 }
 
 std::optional<Rect> ReadHostRect(const SkinIni &ini)
 {
-    if (auto value = ReadNonEmpty(ini, "CONTROL", "CONTROL"))
+    if (auto value = ReadSingleValue(ini, kHostSection, kHostKey))
         return ReadRect(*value);
     return std::nullopt;
 }
 
 std::optional<IconEntry> ReadIcon(const SkinIni &ini)
 {
-    if (auto value = ReadNonEmpty(ini, "ICON", "ICON"))
+    if (auto value = ReadSingleValue(ini, kIconSection, kIconKey))
         return IconEntry::Parse(std::move(*value));
     return std::nullopt;
 }
 
 std::optional<CaptionEntry> ReadCaption(const SkinIni &ini)
 {
-    if (auto value = ReadNonEmpty(ini, "CAPTION", "CAPTION"))
+    if (auto value = ReadSingleValue(ini, kCaptionSection, kCaptionKey))
         return CaptionEntry::Parse(std::move(*value));
     return std::nullopt;
 }
@@ -58,7 +54,7 @@ std::vector<std::optional<std::string>> ReadListValues(const SkinIni &ini, std::
     std::vector<std::optional<std::string>> values;
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        values.push_back(ReadNonEmpty(ini, section, std::to_string(i + 1)));
+        values.push_back(ReadSingleValue(ini, section, std::to_string(i + 1)));
     return values;
 }
 

@@ -13,7 +13,34 @@
 
 namespace lumaskin {
 
+// The sections of a skin description file, and the keys of those with a single entry. List
+// sections number their keys from 1.
+inline constexpr std::string_view kScreenSection = "Screen";
+inline constexpr std::string_view kBackgroundKey = "Main";
+inline constexpr std::string_view kColourSection = "COLOR";
+inline constexpr std::string_view kTransparentKey = "TRANSPARENT";
+inline constexpr std::string_view kHostSection = "CONTROL";
+inline constexpr std::string_view kHostKey = "CONTROL";
+inline constexpr std::string_view kIconSection = "ICON";
+inline constexpr std::string_view kIconKey = "ICON";
+inline constexpr std::string_view kCaptionSection = "CAPTION";
+inline constexpr std::string_view kCaptionKey = "CAPTION";
+inline constexpr std::string_view kTaskBarButtonSection = "TASKBARBUTTON";
+inline constexpr std::string_view kButtonSection = "BUTTONINFO";
+inline constexpr std::string_view kSliderSection = "SLIDERINFO";
+inline constexpr std::string_view kOptionSection = "OPTIONINFO";
+inline constexpr std::string_view kCheckSection = "CHECKINFO";
+inline constexpr std::string_view kLabelSection = "LABELINFO";
+inline constexpr std::string_view kProgressSection = "PROGRESSINFO";
+inline constexpr std::string_view kEditBoxSection = "EDITBOXINFO";
+inline constexpr std::string_view kListBoxSection = "LISTBOXINFO";
+inline constexpr std::string_view kComboBoxSection = "COMBOBOXINFO";
+
 // Readers of every section of a skin description file.
+
+// The value of `key` in `section`; empty when it is missing or empty.
+std::optional<std::string> ReadSingleValue(const SkinIni &ini, std::string_view section,
+                                           std::string_view key);
 
 // "Screen"/"Main": the background bitmap's file name, empty when missing.
 std::string ReadBackgroundBitmap(const SkinIni &ini);
@@ -54,43 +81,43 @@ ListSection<Entry> ReadListSection(const SkinIni &ini, std::string_view section)
 
 inline ListSection<ButtonEntry> ReadTaskBarButtons(const SkinIni &ini)
 {
-    return ReadListSection<ButtonEntry>(ini, "TASKBARBUTTON");
+    return ReadListSection<ButtonEntry>(ini, kTaskBarButtonSection);
 }
 inline ListSection<ButtonEntry> ReadButtons(const SkinIni &ini)
 {
-    return ReadListSection<ButtonEntry>(ini, "BUTTONINFO");
+    return ReadListSection<ButtonEntry>(ini, kButtonSection);
 }
 inline ListSection<SliderEntry> ReadSliders(const SkinIni &ini)
 {
-    return ReadListSection<SliderEntry>(ini, "SLIDERINFO");
+    return ReadListSection<SliderEntry>(ini, kSliderSection);
 }
 inline ListSection<OptionEntry> ReadOptionButtons(const SkinIni &ini)
 {
-    return ReadListSection<OptionEntry>(ini, "OPTIONINFO");
+    return ReadListSection<OptionEntry>(ini, kOptionSection);
 }
 inline ListSection<CheckEntry> ReadCheckBoxes(const SkinIni &ini)
 {
-    return ReadListSection<CheckEntry>(ini, "CHECKINFO");
+    return ReadListSection<CheckEntry>(ini, kCheckSection);
 }
 inline ListSection<LabelEntry> ReadLabels(const SkinIni &ini)
 {
-    return ReadListSection<LabelEntry>(ini, "LABELINFO");
+    return ReadListSection<LabelEntry>(ini, kLabelSection);
 }
 inline ListSection<ProgressEntry> ReadProgressBars(const SkinIni &ini)
 {
-    return ReadListSection<ProgressEntry>(ini, "PROGRESSINFO");
+    return ReadListSection<ProgressEntry>(ini, kProgressSection);
 }
 inline ListSection<EditBoxEntry> ReadEditBoxes(const SkinIni &ini)
 {
-    return ReadListSection<EditBoxEntry>(ini, "EDITBOXINFO");
+    return ReadListSection<EditBoxEntry>(ini, kEditBoxSection);
 }
 inline ListSection<ListBoxEntry> ReadListBoxes(const SkinIni &ini)
 {
-    return ReadListSection<ListBoxEntry>(ini, "LISTBOXINFO");
+    return ReadListSection<ListBoxEntry>(ini, kListBoxSection);
 }
 inline ListSection<ComboBoxEntry> ReadComboBoxes(const SkinIni &ini)
 {
-    return ReadListSection<ComboBoxEntry>(ini, "COMBOBOXINFO");
+    return ReadListSection<ComboBoxEntry>(ini, kComboBoxSection);
 }
 
 } // namespace lumaskin

@@ -18,7 +18,7 @@
 namespace {
 
 using lumaskin::MainDialog;
-using lumaskin::SkinDialog;
+using lumaskin::SkinSwitcher;
 
 constexpr double kTargetMs = 300;
 
@@ -65,7 +65,7 @@ void LoadPackage(benchmark::State &state, int skin)
     Window &window = TheWindow();
     const QString package =
         QStringLiteral(LUMASKIN_SKINS_DIR "/") +
-        QLatin1String(SkinDialog::kSkinCommands[static_cast<std::size_t>(skin)].packageFile);
+        QLatin1String(SkinSwitcher::kSkinCommands[static_cast<std::size_t>(skin)].packageFile);
     for (auto _ : state) {
         window.dialog.LoadSkinPackage(package);
         // The previous skin's controls go as soon as the event loop runs, here at once.
@@ -79,7 +79,7 @@ void SwitchSkin(benchmark::State &state, int skin)
 {
     Window &window = TheWindow();
     for (auto _ : state) {
-        window.dialog.OnChangeSkin(SkinDialog::kFirstSkinCommand + skin);
+        window.dialog.OnChangeSkin(SkinSwitcher::kFirstSkinCommand + skin);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -138,8 +138,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenWarnings);
     QApplication app(argc, argv);
-    for (int skin = 0; skin < static_cast<int>(SkinDialog::kSkinCommands.size()); ++skin) {
-        std::string name = SkinDialog::kSkinCommands[static_cast<std::size_t>(skin)].packageFile;
+    for (int skin = 0; skin < static_cast<int>(SkinSwitcher::kSkinCommands.size()); ++skin) {
+        std::string name = SkinSwitcher::kSkinCommands[static_cast<std::size_t>(skin)].packageFile;
         name = name.substr(0, name.find('.'));
         for (auto [kind, function] : {std::pair{"load/", &LoadPackage}, {"switch/", &SwitchSkin}})
             benchmark::RegisterBenchmark((kind + name).c_str(), function, skin)

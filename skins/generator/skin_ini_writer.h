@@ -25,9 +25,6 @@ std::string SliderChannelFile(int number);
 std::string SliderThumbFile(int number);
 std::string SliderActiveThumbFile(int number);
 
-// A colour as the skin file writes it: 0xRRGGBB.
-std::string SkinColour(const QColor &colour);
-
 // The text of a skin's Skin.ini: background, key colour, viewer area, icon, caption, and one
 // numbered entry per control in each list section; the notifier's close button in
 // "TASKBARBUTTON".

@@ -21,10 +21,18 @@ public:
     {
         shown.push_back(text.toStdString());
         icons.push_back(icon);
+        buttonSets.push_back(buttons);
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+    void Clear()
+    {
+        shown.clear();
+        icons.clear();
+        buttonSets.clear();
     }
     std::vector<std::string> shown;
     std::vector<MessageIcon> icons;
+    std::vector<MessageButtons> buttonSets;
 };
 
 // Points the system's temporary folder at a folder of the test's own, so the working
@@ -93,6 +101,16 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
     EXPECT_TRUE(formats.List()->selectedItems().isEmpty());
 
     EXPECT_FALSE(dialog.windowIcon().isNull());
+
+    // Play shown, pause hidden and the time display filled in, at this load and the next.
+    test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.Path());
+    for (int load = 0; load < 2; ++load) {
+        if (load == 1)
+            dialog.OnChangeSkin(SkinSwitcher::kFirstSkinCommand);
+        EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden()) << load;
+        EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden()) << load;
+        EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00") << load;
+    }
 }
 
 TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)
@@ -110,6 +128,54 @@ TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)
     EXPECT_TRUE(dialog.BackgroundBitmap().isNull());
     EXPECT_TRUE(dialog.Viewer()->isHidden());
     EXPECT_TRUE(TmpIsEmpty());
+}
+
+TEST_F(MainDialogTest, PackageTroublesAreToldAndAskedInTheProgramsWords)
+{
+    // A truncated start-up package: whether to retry (No), then why it failed.
+    const std::filesystem::path package = m_packages / "Purple.skn";
+    test::WriteTestSkinPackage(package, m_scratch.Path());
+    const std::string whole = test::ReadFile(package);
+    test::WriteFile(package, whole.substr(0, whole.size() / 2));
+    ScriptedMessageBoxes messages;
+    QtMainDialogPrompts prompts(nullptr);
+    MainDialog dialog(messages, prompts);
+    dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
+    EXPECT_THAT(messages.shown,
+                ::testing::ElementsAre("The central directory was not found. If you're opening a "
+                                       "multi-disk archive, make sure you have inserted the last "
+                                       "disk. Retry?",
+                                       "Open failed"));
+    EXPECT_THAT(messages.buttonSets,
+                ::testing::ElementsAre(MessageButtons::YesNo, MessageButtons::Ok));
+    EXPECT_THAT(messages.icons, ::testing::ElementsAre(MessageIcon::Stop, MessageIcon::Stop));
+
+    // Installing over a package of the same name asks first, without an icon; the answer No
+    // keeps the installed one.
+    TempDir user;
+    TempDir downloads;
+    test::WriteTestSkinPackage(user / "Mine.zip", m_scratch.Path());
+    test::TestSkin other;
+    other.fill = QColor(1, 2, 3);
+    test::WriteTestSkinPackage(downloads / "Mine.zip", m_scratch.Path(), other);
+    dialog.SetSkinLocator(SkinLocator({QString::fromStdString(user.Path().string())},
+                                      QString::fromStdString(user.Path().string())));
+    messages.Clear();
+    EXPECT_FALSE(
+        dialog.InstallSkinPackage(QString::fromStdString((downloads / "Mine.zip").string())));
+    EXPECT_THAT(
+        messages.shown,
+        ::testing::ElementsAre("A skin package named Mine.zip is already installed. Replace it?"));
+    EXPECT_THAT(messages.buttonSets, ::testing::ElementsAre(MessageButtons::YesNo));
+    EXPECT_THAT(messages.icons, ::testing::ElementsAre(MessageIcon::None));
+    // What is no skin is refused with its reason and the stop icon.
+    messages.Clear();
+    test::WriteFile(downloads / "notes.zip", "not an archive");
+    EXPECT_FALSE(
+        dialog.InstallSkinPackage(QString::fromStdString((downloads / "notes.zip").string())));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_THAT(messages.shown[0], ::testing::HasSubstr("cannot be opened as a ZIP archive"));
+    EXPECT_THAT(messages.icons, ::testing::ElementsAre(MessageIcon::Stop));
 }
 
 TEST_F(MainDialogTest, ExitAndCloseEndTheDialogWithResultOne)

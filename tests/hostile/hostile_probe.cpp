@@ -5,10 +5,9 @@
 //                                       FOLDER/Orange.zip through the skin command, as the
 //                                       skin menu does
 //   hostile_probe read FILE SECONDS     reads a picture, giving a PDF page SECONDS to draw
-#include "platform/message_box.h"
-#include "skin/skin_dialog.h"
 #include "engine/codecs/poppler_library.h"
 #include "engine/image_io.h"
+#include "skin/skin_dialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,14 +19,18 @@ namespace {
 
 using namespace lumaskin;
 
-// Says what would have been shown, and answers No to every question.
-class PrintedMessages final : public MessageBoxes
+// A skinned window that prints what it would tell the user, and answers No to every question.
+class PrintingDialog final : public SkinDialog
 {
-public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
+protected:
+    void ShowSkinProblem(const QString &reason) override
     {
-        std::printf("message: %s\n", text.toUtf8().constData());
-        return MessageAnswer::No;
+        std::printf("message: %s\n", reason.toUtf8().constData());
+    }
+    bool RetryOpeningPackage() override
+    {
+        std::printf("question: retry opening the package? no\n");
+        return false;
     }
 };
 
@@ -51,15 +54,14 @@ void Describe(const SkinDialog &dialog, const char *when)
 
 int Skin(const QString &folder, bool change)
 {
-    PrintedMessages messages;
-    SkinDialog dialog(messages);
+    PrintingDialog dialog;
     dialog.SetPackageFolder(folder);
     dialog.LoadSkinPackage(folder + QStringLiteral("/Purple.skn"));
     dialog.show();
     Settle();
     Describe(dialog, "start");
     if (change) {
-        dialog.OnChangeSkin(SkinDialog::kFirstSkinCommand); // Orange.zip
+        dialog.OnChangeSkin(SkinSwitcher::kFirstSkinCommand); // Orange.zip
         Settle();
         Describe(dialog, "changed");
     }

@@ -1,17 +1,40 @@
 #include "tests/skin/skin_dialog_fixture.h"
 
+#include "skin/skin_entries.h"
+#include "skin/skin_sections.h"
 #include "tests/support/temp_dir.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QString>
 #include <stdexcept>
+#include <string_view>
+#include <vector>
 
 namespace lumaskin::test {
 
 namespace {
 
 const QColor kKey(255, 0, 255);
+// Colours as skin entries hold them, 0x00BBGGRR.
+constexpr ColourValue kBlack = 0x00000000;
+constexpr ColourValue kWhite = 0x00FFFFFF;
+constexpr ColourValue kGrey = 0x00808080;
+constexpr ColourValue kBlue = 0x00FF0000;
+
+std::string Key(std::string_view section, std::string_view key, const std::string &value)
+{
+    return "[" + std::string(section) + "]\n" + std::string(key) + "=" + value + "\n";
+}
+
+// A list section with its entries numbered from 1.
+template <class Entry> std::string List(std::string_view section, std::vector<Entry> entries)
+{
+    std::string text = "[" + std::string(section) + "]\n";
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        text += std::to_string(i + 1) + "=" + entries[i].Format() + "\n";
+    return text;
+}
 
 void SaveBmp(const std::filesystem::path &path, const QImage &image)
 {
@@ -63,43 +86,62 @@ void WriteTestSkin(const std::filesystem::path &folder, const TestSkin &skin)
         SaveBmp(folder / (std::string(name) + ".bmp"), Solid(10, 10, QColor(90, 90, 90)));
     SaveBmp(folder / "drop.bmp", StateStrip(12, 12));
 
-    std::string ini = "[Screen]\nMain=back.bmp\n"
-                      "[COLOR]\nTRANSPARENT=0xFF00FF\n"
-                      "[CONTROL]\nCONTROL=100,40,180,100\n"
-                      "[ICON]\nICON=icon.bmp,6,6,22,22\n";
+    const ScrollBarBitmaps bar{"track.bmp", "up.bmp", "upd.bmp", "down.bmp",
+                               "downd.bmp", "th.bmp", "thd.bmp"};
+    std::string ini = Key(kScreenSection, kBackgroundKey, "back.bmp") +
+                      Key(kColourSection, kTransparentKey, FormatColour(0x00FF00FF)) +
+                      Key(kHostSection, kHostKey, FormatRect({100, 40, 180, 100})) +
+                      Key(kIconSection, kIconKey, IconEntry{"icon.bmp", {6, 6, 22, 22}}.Format());
     if (skin.full) {
-        ini += "[BUTTONINFO]\n"
-               "1=BUTTON_PLAY,button.bmp,30,6,50,22,Play,F\n"
-               "2=BUTTON_PAUSE,button.bmp,30,6,50,22,Pause,F\n"
-               "3=BUTTON_EXIT,button.bmp,176,6,196,22,Exit,F\n"
-               "4=BUTTON_TWIN,button.bmp,52,6,72,22,First,F\n"
-               "5=BUTTON_TWIN,button.bmp,74,6,94,22,Second,F\n"
-               "[SLIDERINFO]\n"
-               "1=SLIDER_PROGRESS,channel.bmp,thumb.bmp,thumb.bmp,10,28,110,36,H,0,Seek\n"
-               "[OPTIONINFO]\n"
-               "1=OPTION_A,button.bmp,10,40,30,56,A,F,T\n"
-               "2=OPTION_AUDIOSTREAM1,button.bmp,32,40,52,56,Stream,F,T\n"
-               "3=OPTION_B,button.bmp,54,40,74,56,B,F,F\n"
-               "[CHECKINFO]\n"
-               "1=CHECK_A,button.bmp,76,40,96,56,Check,F,F\n"
-               "[CAPTION]\n"
-               "CAPTION=CAPTION,100,6,170,20,Test skin,Arial,8,0xFFFFFF\n"
-               "[LABELINFO]\n"
-               "1=LABEL_TIME,10,60,90,74,--,Arial,8,0xFFFFFF\n"
-               "[EDITBOXINFO]\n"
-               "1=EDIT_NAME,10,78,90,92,0x000000,0xFFFFFF,0x808080,TRUE\n"
-               "[LISTBOXINFO]\n"
-               "1=LIST_FILES,10,94,90,114,0x000000,0xFFFFFF,0x0000FF,0xFFFFFF,"
-               "track.bmp,up.bmp,upd.bmp,down.bmp,downd.bmp,th.bmp,thd.bmp\n"
-               "[COMBOBOXINFO]\n"
-               "1=COMBO_FORMAT,120,6,170,90,drop.bmp,0x000000,0xFFFFFF,0x808080,0x000000,"
-               "0xFFFFFF,0x0000FF,0xFFFFFF,"
-               "track.bmp,up.bmp,upd.bmp,down.bmp,downd.bmp,th.bmp,thd.bmp\n";
+        ini += List<ButtonEntry>(kButtonSection,
+                                 {{"BUTTON_PLAY", "button.bmp", {30, 6, 50, 22}, "Play"},
+                                  {"BUTTON_PAUSE", "button.bmp", {30, 6, 50, 22}, "Pause"},
+                                  {"BUTTON_EXIT", "button.bmp", {176, 6, 196, 22}, "Exit"},
+                                  {"BUTTON_TWIN", "button.bmp", {52, 6, 72, 22}, "First"},
+                                  {"BUTTON_TWIN", "button.bmp", {74, 6, 94, 22}, "Second"}});
+        ini += List<SliderEntry>(kSliderSection, {{"SLIDER_PROGRESS",
+                                                   "channel.bmp",
+                                                   "thumb.bmp",
+                                                   "thumb.bmp",
+                                                   {10, 28, 110, 36},
+                                                   false,
+                                                   0,
+                                                   "Seek"}});
+        ini += List<OptionEntry>(
+            kOptionSection,
+            {{"OPTION_A", "button.bmp", {10, 40, 30, 56}, "A", false, true},
+             {"OPTION_AUDIOSTREAM1", "button.bmp", {32, 40, 52, 56}, "Stream", false, true},
+             {"OPTION_B", "button.bmp", {54, 40, 74, 56}, "B", false, false}});
+        ini += List<CheckEntry>(kCheckSection,
+                                {{"CHECK_A", "button.bmp", {76, 40, 96, 56}, "Check", false}});
+        ini += Key(
+            kCaptionSection, kCaptionKey,
+            CaptionEntry{"CAPTION", {100, 6, 170, 20}, "Test skin", "Arial", 8, kWhite}.Format());
+        ini += List<LabelEntry>(kLabelSection,
+                                {{"LABEL_TIME", {10, 60, 90, 74}, "--", "Arial", 8, kWhite}});
+        ini += List<EditBoxEntry>(kEditBoxSection,
+                                  {{"EDIT_NAME", {10, 78, 90, 92}, kBlack, kWhite, kGrey, true}});
+        ini += List<ListBoxEntry>(
+            kListBoxSection,
+            {{"LIST_FILES", {10, 94, 90, 114}, kBlack, kWhite, kBlue, kWhite, bar}});
+        ini += List<ComboBoxEntry>(kComboBoxSection, {{"COMBO_FORMAT",
+                                                       {120, 6, 170, 90},
+                                                       "drop.bmp",
+                                                       kBlack,
+                                                       kWhite,
+                                                       kGrey,
+                                                       kBlack,
+                                                       kWhite,
+                                                       kBlue,
+                                                       kWhite,
+                                                       bar}});
     } else {
-        ini += "[BUTTONINFO]\n1=BUTTON_CLOSE,button.bmp,176,6,196,22,Close,F\n";
+        ini += List<ButtonEntry>(kButtonSection,
+                                 {{"BUTTON_CLOSE", "button.bmp", {176, 6, 196, 22}, "Close"}});
     }
-    ini += "[TASKBARBUTTON]\n1=TASKBUTTON_A,button.bmp,1,1,21,17,A,F\n"
-           "2=TASKBUTTON_EXIT,button.bmp,1,1,21,17,Close,F\n";
+    ini += List<ButtonEntry>(kTaskBarButtonSection,
+                             {{"TASKBUTTON_A", "button.bmp", {1, 1, 21, 17}, "A"},
+                              {"TASKBUTTON_EXIT", "button.bmp", {1, 1, 21, 17}, "Close"}});
     ini += skin.extraIni;
     WriteFile(folder / "Skin.ini", ini);
 }

@@ -1,5 +1,7 @@
 #include "controls/skin_combo_list.h"
 #include "skin/skin_dialog.h"
+#include "skin/skin_sections.h"
+#include "tests/skin/reporting_dialog.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -18,32 +20,21 @@ using test::TestSkin;
 using ::testing::ElementsAre;
 
 // Records what the name-routed operations receive.
-// Keeps what the dialog would have told the user.
-class KeptMessages : public MessageBoxes
+class RecordingDialog : public test::ReportingDialog
 {
 public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
-    {
-        shown.push_back(text.toStdString());
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-};
-
-class RecordingDialog : public SkinDialog
-{
-public:
-    explicit RecordingDialog(MessageBoxes &messages) : SkinDialog(messages) {}
     void OnControlClicked(const std::string &name) override { clicked.push_back(name); }
     void OnOptionSelected(const std::string &name) override { options.push_back(name); }
     void OnSliderChanged(const std::string &name, int position) override
     {
         sliders.push_back(name + "=" + std::to_string(position));
     }
+    void OnSkinLoaded() override { ++loaded; }
 
     std::vector<std::string> clicked;
     std::vector<std::string> options;
     std::vector<std::string> sliders;
+    int loaded = 0;
 };
 
 // Records the task-bar pop-up's calls in order.
@@ -100,7 +91,6 @@ protected:
 
     TempDir m_dir;
     int m_loads = 0;
-    KeptMessages m_messages;
 };
 
 int CountWidgets(const QWidget &widget)
@@ -110,7 +100,7 @@ int CountWidgets(const QWidget &widget)
 
 TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
 {
-    RecordingDialog dialog{m_messages};
+    RecordingDialog dialog;
     Load(dialog);
 
     EXPECT_EQ(dialog.size(), QSize(test::kSkinWidth, test::kSkinHeight));
@@ -138,23 +128,28 @@ TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
     EXPECT_NE(dialog.ListControls()[0]->ScrollBar(), nullptr);
     ASSERT_EQ(dialog.ComboBoxes().size(), 1u);
     EXPECT_FALSE(dialog.ComboBoxes()[0]->IsListOpen());
-    EXPECT_TRUE(dialog.ProgressBars().empty()) << "progress bars are never read";
+    EXPECT_TRUE(dialog.SkinLayer()->ControlsOf(kProgressSection).empty())
+        << "progress bars are never read";
 
-    // Play shown, pause hidden, right after the buttons.
-    EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
-    EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
-    // The time display from the progress slider's position and range.
-    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00");
+    EXPECT_EQ(dialog.loaded, 1) << "the derived dialog hears of every load";
 
     // The controls copy from a background context equal to the background.
     EXPECT_EQ(dialog.BackgroundContext(), dialog.BackgroundBitmap());
     EXPECT_EQ(dialog.BackgroundContext().pixelColor(50, 50), TestSkin{}.fill);
+
+    // Every kind of control the registry knows is built from its section, each a child of
+    // the one layer.
+    for (const ControlKind &kind : ControlKinds()) {
+        const std::vector<QWidget *> &controls = dialog.SkinLayer()->ControlsOf(kind.section);
+        ASSERT_FALSE(controls.empty()) << kind.section;
+        EXPECT_EQ(controls.front()->parentWidget(), dialog.SkinLayer()) << kind.section;
+    }
 }
 
 TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
 {
     std::vector<std::string> calls;
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     Load(dialog);
     EXPECT_THAT(calls,
@@ -171,7 +166,7 @@ TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
 
 TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 {
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     Load(dialog);
     EXPECT_EQ(dialog.mask(), test::TestSkinShape());
     EXPECT_EQ(dialog.WindowRegion(), test::TestSkinShape());
@@ -192,11 +187,11 @@ TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
 
 TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
 {
-    RecordingDialog fresh{m_messages};
+    RecordingDialog fresh;
     Load(fresh, TestSkin{QColor(200, 10, 10), {}, false});
     const int expectedChildren = CountWidgets(fresh);
 
-    RecordingDialog dialog{m_messages};
+    RecordingDialog dialog;
     Load(dialog);
     const int firstChildren = CountWidgets(dialog);
     Load(dialog, TestSkin{QColor(200, 10, 10), "", false});
@@ -214,13 +209,13 @@ TEST_F(SkinDialogTest, SecondLoadLeavesNothingOfTheFirst)
     // And back to the whole skin: the same state as after its first load.
     Load(dialog);
     EXPECT_EQ(CountWidgets(dialog), firstChildren);
-    EXPECT_FALSE(dialog.FindButton("BUTTON_PLAY")->isHidden());
-    EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden());
+    EXPECT_NE(dialog.FindButton("BUTTON_PLAY"), nullptr);
+    EXPECT_EQ(dialog.loaded, 3);
 }
 
 TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 {
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     Load(dialog);
     ASSERT_FALSE(dialog.IconBitmap().isNull());
     // The same skin with its icon section renamed.
@@ -236,7 +231,7 @@ TEST_F(SkinDialogTest, ASkinWithoutIconDropsThePreviousIcon)
 
 TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 {
-    RecordingDialog dialog{m_messages};
+    RecordingDialog dialog;
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -277,7 +272,7 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
 
 TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 {
-    RecordingDialog dialog{m_messages};
+    RecordingDialog dialog;
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -300,7 +295,7 @@ TEST_F(SkinDialogTest, OptionsAreExclusiveFromLoadOn)
 
 TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
 {
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -315,7 +310,7 @@ TEST_F(SkinDialogTest, EscapeAndEnterDoNotCloseTheDialog)
 
 TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 {
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     Load(dialog);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -336,7 +331,7 @@ TEST_F(SkinDialogTest, MouseMovesOverTheBackgroundCloseTheDropList)
 
 TEST_F(SkinDialogTest, APressOnTheBackgroundMovesTheWindow)
 {
-    SkinDialog dialog{m_messages};
+    SkinDialog dialog;
     Load(dialog);
     dialog.move(100, 100);
     dialog.show();
@@ -385,7 +380,6 @@ TEST(SkinDialogPaths, FolderOfAPathIsAbsoluteWithATrailingSlash)
 namespace lumaskin {
 namespace {
 
-// Answers every message with OK and keeps the texts.
 QStringList ComboItems(const SkinDialog &dialog)
 {
     QStringList items;
@@ -406,9 +400,8 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     small.full = false;
     test::WriteTestSkinPackage(packages / "Gray.zip", scratch.Path(), small);
 
-    KeptMessages messages;
     std::vector<std::string> calls;
-    SkinDialog dialog{messages};
+    test::ReportingDialog dialog;
     dialog.SetTaskBarPopup(std::make_unique<RecordingPopup>(calls));
     dialog.SetPackageFolder(QString::fromStdString(packages.Path().string()));
     dialog.show();
@@ -433,11 +426,11 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     EXPECT_EQ(dialog.SkinIndex(), 5);
     EXPECT_TRUE(dialog.ComboBoxes().empty());
     EXPECT_EQ(dialog.Buttons().size(), 1u);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialog.told.empty());
 
     // A missing package: the window returns without a skin, and the mark follows the choice.
     dialog.OnChangeSkin(32775);
-    EXPECT_THAT(messages.shown, ElementsAre("Open failed"));
+    EXPECT_THAT(dialog.told, ElementsAre("Open failed"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.Buttons().empty());
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
@@ -466,8 +459,7 @@ TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)
     TempDir packages;
     TempDir scratch;
     test::WriteTestSkinPackage(packages / "Pink.zip", scratch.Path());
-    KeptMessages messages;
-    SkinDialog dialog{messages};
+    SkinDialog dialog;
     dialog.SetPackageFolder(QString::fromStdString(packages.Path().string()));
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     menu->actions()[6]->trigger();

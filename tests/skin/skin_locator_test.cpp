@@ -2,6 +2,7 @@
 #include "controls/skin_combo_list.h"
 #include "skin/skin_dialog.h"
 #include "skin/skin_locator.h"
+#include "tests/skin/reporting_dialog.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -22,19 +23,6 @@ QString Str(const std::filesystem::path &path)
 {
     return QString::fromStdString(path.string());
 }
-
-// Answers Yes/No questions with `answer` and keeps every text.
-class AnsweringMessages : public MessageBoxes
-{
-public:
-    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon) override
-    {
-        shown.push_back(text.toStdString());
-        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-    MessageAnswer answer = MessageAnswer::No;
-};
 
 // The XDG folders pointed at folders of the test's own.
 class XdgFolders
@@ -100,7 +88,7 @@ TEST(SkinLocator, LooksInTheStartFolderThenTheXdgFoldersThenTheInstallation)
     // The user's own packages: not the bundled names, not other files, in a person's order.
     for (const char *name : {"Skin 10.zip", "skin 2.SKN", "Orange.zip", "notes.txt", "a.zip.bak"})
         test::WriteFile(xdg.Skins("home") / name, "u");
-    EXPECT_THAT(locator.UserPackages(SkinDialog::BundledPackages()),
+    EXPECT_THAT(locator.UserPackages(SkinSwitcher::BundledPackages()),
                 ElementsAre("skin 2.SKN", "Skin 10.zip"));
 }
 
@@ -122,8 +110,7 @@ protected:
     TempDir m_bundled;
     TempDir m_user;
     TempDir m_scratch;
-    AnsweringMessages m_messages;
-    SkinDialog m_dialog{m_messages};
+    test::ReportingDialog m_dialog;
 };
 
 TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
@@ -150,14 +137,14 @@ TEST_F(SkinStartTest, StartsWithTheRememberedSkinElseTheFirstFound)
     // The start-up package before them all, then the remembered one before that.
     Write(m_bundled / "Purple.skn", Qt::magenta);
     ASSERT_TRUE(m_dialog.LoadFirstPackageFound(QString()));
-    EXPECT_EQ(m_dialog.SkinIndex(), SkinDialog::kStartupPackageIndex);
+    EXPECT_EQ(m_dialog.SkinIndex(), SkinSwitcher::kStartupPackageIndex);
     EXPECT_EQ(Worn(), QColor(Qt::magenta));
     ASSERT_TRUE(m_dialog.LoadFirstPackageFound("Gray.zip"));
     EXPECT_EQ(m_dialog.CurrentPackage(), "Gray.zip");
     ASSERT_TRUE(m_dialog.LoadFirstPackageFound("Mine.zip"));
     EXPECT_EQ(m_dialog.CurrentPackage(), "Mine.zip");
     EXPECT_EQ(Worn(), QColor(Qt::darkCyan));
-    EXPECT_TRUE(m_messages.shown.empty());
+    EXPECT_TRUE(m_dialog.told.empty());
 }
 
 TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
@@ -165,7 +152,7 @@ TEST_F(SkinStartTest, AWindowWithoutASkinGetsAFrameToCloseItBy)
     Locate();
     m_dialog.show();
     m_dialog.OnChangeSkin(32771); // Orange.zip is nowhere
-    EXPECT_THAT(m_messages.shown, ElementsAre("Open failed"));
+    EXPECT_THAT(m_dialog.told, ElementsAre("Open failed"));
     EXPECT_TRUE(m_dialog.isVisible());
     EXPECT_FALSE(m_dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(m_dialog.mask().isEmpty());
@@ -202,11 +189,11 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "picture.png")));
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "NoIni.zip")));
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "Big.zip")));
-    ASSERT_EQ(m_messages.shown.size(), 4u);
-    EXPECT_THAT(m_messages.shown[0], HasSubstr("cannot be opened as a ZIP archive"));
-    EXPECT_THAT(m_messages.shown[1], HasSubstr("files ending in .zip or .skn"));
-    EXPECT_THAT(m_messages.shown[2], HasSubstr("no Skin.ini"));
-    EXPECT_THAT(m_messages.shown[3], HasSubstr("Skin.ini of this skin package is 1075 KB"));
+    ASSERT_EQ(m_dialog.told.size(), 4u);
+    EXPECT_THAT(m_dialog.told[0], HasSubstr("cannot be opened as a ZIP archive"));
+    EXPECT_THAT(m_dialog.told[1], HasSubstr("files ending in .zip or .skn"));
+    EXPECT_THAT(m_dialog.told[2], HasSubstr("no Skin.ini"));
+    EXPECT_THAT(m_dialog.told[3], HasSubstr("Skin.ini of this skin package is 1075 KB"));
     EXPECT_TRUE(std::filesystem::is_empty(m_user.Path()));
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(Worn(), QColor(Qt::magenta));
@@ -232,9 +219,9 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
     // Another package of that name: replaced only when the user says so.
     Write(downloads / "My & Skin.zip", Qt::darkRed);
     EXPECT_FALSE(m_dialog.InstallSkinPackage(Str(downloads / "My & Skin.zip")));
-    EXPECT_THAT(m_messages.shown.back(), HasSubstr("already installed. Replace it?"));
+    EXPECT_EQ(m_dialog.told.back(), "replace My & Skin.zip?");
     EXPECT_EQ(Worn(), QColor(Qt::darkGreen));
-    m_messages.answer = MessageAnswer::Yes;
+    m_dialog.answer = true;
     EXPECT_TRUE(m_dialog.InstallSkinPackage(Str(downloads / "My & Skin.zip")));
     EXPECT_EQ(Worn(), QColor(Qt::darkRed));
 

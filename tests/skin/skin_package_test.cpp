@@ -19,48 +19,34 @@ using test::RunCommand;
 using test::TempDir;
 using test::WriteFile;
 
-const QString kRetry = QString::fromUtf8(kCentralDirectoryRetryText);
 const QString kOpenFailed = QString::fromUtf8(kOpenFailedText);
 const QString kExtractFailed = QString::fromUtf8(kExtractFailedText);
 
-// Answers message boxes from a script and remembers what was asked.
-class ScriptedMessages final : public MessageBoxes
+// Answers whether to retry from a script and counts the questions.
+class ScriptedRetry
 {
 public:
-    struct Shown
+    bool operator()()
     {
-        QString text;
-        MessageButtons buttons;
-        MessageIcon icon;
-    };
-
-    MessageAnswer Show(const QString &text, MessageButtons buttons, MessageIcon icon) override
-    {
-        shown.push_back({text, buttons, icon});
-        if (onShow)
-            onShow(shown.size());
-        if (buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
+        ++asked;
+        if (onAsk)
+            onAsk();
         if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return MessageAnswer::No;
+            ADD_FAILURE() << "unexpected question";
+            return false;
         }
-        const MessageAnswer answer = answers.front();
+        const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-
-    std::vector<QString> Texts() const
+    RetryOpening Callback()
     {
-        std::vector<QString> texts;
-        for (const Shown &box : shown)
-            texts.push_back(box.text);
-        return texts;
+        return [this] { return (*this)(); };
     }
 
-    std::deque<MessageAnswer> answers;
-    std::vector<Shown> shown;
-    std::function<void(size_t)> onShow;
+    std::deque<bool> answers;
+    int asked = 0;
+    std::function<void()> onAsk;
 };
 
 // An archive whose failures are chosen by the test.
@@ -97,15 +83,13 @@ TEST(SkinPackageDialogueTest, RetryAsksAgainUntilNo)
 {
     FakeArchive archive;
     archive.openFailure = [] { throw CZipException(CZipException::cdirNotFound, "p.skn"); };
-    ScriptedMessages messages;
-    messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
+    ScriptedRetry retry;
+    retry.answers = {true, true, false};
 
-    EXPECT_EQ(ExtractSkinPackage(archive, "p.skn", "/w", messages), SkinPackageResult::OpenFailed);
-    EXPECT_EQ(messages.Texts(), (std::vector<QString>{kRetry, kRetry, kRetry, kOpenFailed}));
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.shown[3].buttons, MessageButtons::Ok);
-    EXPECT_EQ(messages.shown[3].icon, MessageIcon::Stop);
+    const SkinPackageOutcome outcome = ExtractSkinPackage(archive, "p.skn", "/w", retry.Callback());
+    EXPECT_EQ(outcome.result, SkinPackageResult::OpenFailed);
+    EXPECT_EQ(outcome.reason, kOpenFailed);
+    EXPECT_EQ(retry.asked, 3);
     const std::vector<std::string> expected = {"Close", "Open p.skn 0 0", "Close", "Open p.skn 0 0",
                                                "Close", "Open p.skn 0 0", "Close"};
     EXPECT_EQ(archive.calls, expected);
@@ -122,10 +106,12 @@ TEST(SkinPackageDialogueTest, OtherOpenFailuresSayOpenFailedAtOnce)
         FakeArchive archive;
         archive.openFailure = failure;
         archive.entryCount = 3;
-        ScriptedMessages messages;
-        EXPECT_EQ(ExtractSkinPackage(archive, "p.skn", "/w", messages),
-                  SkinPackageResult::OpenFailed);
-        EXPECT_EQ(messages.Texts(), std::vector<QString>{kOpenFailed});
+        ScriptedRetry retry;
+        const SkinPackageOutcome outcome =
+            ExtractSkinPackage(archive, "p.skn", "/w", retry.Callback());
+        EXPECT_EQ(outcome.result, SkinPackageResult::OpenFailed);
+        EXPECT_EQ(outcome.reason, kOpenFailed);
+        EXPECT_EQ(retry.asked, 0);
         EXPECT_EQ(archive.calls.back(), "Close");
         EXPECT_EQ(std::ranges::count_if(
                       archive.calls, [](const auto &call) { return call.starts_with("Extract"); }),
@@ -138,10 +124,9 @@ TEST(SkinPackageDialogueTest, FirstExtractFailureEndsTheLoop)
     FakeArchive archive;
     archive.entryCount = 4;
     archive.failingEntry = 2;
-    ScriptedMessages messages;
-    EXPECT_EQ(ExtractSkinPackage(archive, "p.skn", "/w", messages),
-              SkinPackageResult::ExtractFailed);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kExtractFailed});
+    const SkinPackageOutcome outcome = ExtractSkinPackage(archive, "p.skn", "/w", {});
+    EXPECT_EQ(outcome.result, SkinPackageResult::ExtractFailed);
+    EXPECT_EQ(outcome.reason, kExtractFailed);
     const std::vector<std::string> expected = {"Close",
                                                "Open p.skn 0 0",
                                                "Extract 0 /w keep - 65535",
@@ -153,18 +138,18 @@ TEST(SkinPackageDialogueTest, FirstExtractFailureEndsTheLoop)
 
     FakeArchive whole;
     whole.entryCount = 2;
-    ScriptedMessages quiet;
-    EXPECT_EQ(ExtractSkinPackage(whole, "p.skn", "/w", quiet), SkinPackageResult::Extracted);
-    EXPECT_TRUE(quiet.shown.empty());
+    const SkinPackageOutcome extracted = ExtractSkinPackage(whole, "p.skn", "/w", {});
+    EXPECT_EQ(extracted.result, SkinPackageResult::Extracted);
+    EXPECT_TRUE(extracted.reason.isEmpty());
     EXPECT_EQ(whole.calls.size(), 5u);
     EXPECT_EQ(whole.calls.back(), "Close");
 
     // Without a working folder nothing is extracted (it would land in the current folder).
     FakeArchive noFolder;
     noFolder.entryCount = 2;
-    ScriptedMessages told;
-    EXPECT_EQ(ExtractSkinPackage(noFolder, "p.skn", "", told), SkinPackageResult::ExtractFailed);
-    EXPECT_EQ(told.Texts(), std::vector<QString>{kExtractFailed});
+    const SkinPackageOutcome told = ExtractSkinPackage(noFolder, "p.skn", "", {});
+    EXPECT_EQ(told.result, SkinPackageResult::ExtractFailed);
+    EXPECT_EQ(told.reason, kExtractFailed);
     EXPECT_EQ(std::ranges::count_if(noFolder.calls,
                                     [](const auto &call) { return call.starts_with("Extract"); }),
               0);
@@ -193,7 +178,7 @@ protected:
     TempDir sources;
     TempDir packages;
     ZipArchive archive;
-    ScriptedMessages messages;
+    ScriptedRetry retry;
 };
 
 TEST_F(SkinPackageTest, ExtractsIntoTheWorkingFolderAndCleansUp)
@@ -204,9 +189,10 @@ TEST_F(SkinPackageTest, ExtractsIntoTheWorkingFolderAndCleansUp)
         "Purple.skn", {{"Skin.ini", ini}, {"back.bmp", bitmap}, {"dlgTaskNotifier.bmp", "N"}});
 
     SkinWorkingFolder folder;
-    ASSERT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
-              SkinPackageResult::Extracted);
-    EXPECT_TRUE(messages.shown.empty());
+    const SkinPackageOutcome outcome =
+        ExtractSkinPackage(archive, package.string(), folder.Path(), retry.Callback());
+    ASSERT_EQ(outcome.result, SkinPackageResult::Extracted);
+    EXPECT_TRUE(outcome.reason.isEmpty());
     EXPECT_EQ(ReadFile(folder.SkinFilePath()), ini);
     EXPECT_EQ(ReadFile(folder.FolderWithSlash() + "back.bmp"), bitmap);
     EXPECT_TRUE(archive.IsClosed());
@@ -214,7 +200,7 @@ TEST_F(SkinPackageTest, ExtractsIntoTheWorkingFolderAndCleansUp)
     // The same archive object serves the next package.
     const fs::path second = MakePackage("Orange.zip", {{"Skin.ini", "[Screen]\nMain=o.bmp\n"}});
     SkinWorkingFolder next;
-    ASSERT_EQ(ExtractSkinPackage(archive, second.string(), next.Path(), messages),
+    ASSERT_EQ(ExtractSkinPackage(archive, second.string(), next.Path(), retry.Callback()).result,
               SkinPackageResult::Extracted);
     EXPECT_EQ(ReadFile(next.SkinFilePath()), "[Screen]\nMain=o.bmp\n");
 
@@ -227,7 +213,7 @@ TEST_F(SkinPackageTest, PackageInASubFolderLeavesNothingBehind)
     const fs::path package =
         MakePackage("Nested.zip", {{"skin/Skin.ini", "[Screen]\n"}, {"skin/a.bmp", "A"}});
     SkinWorkingFolder folder;
-    ASSERT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
+    ASSERT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), retry.Callback()).result,
               SkinPackageResult::Extracted);
     // No skin at the top: the dialog finds nothing to load.
     EXPECT_FALSE(fs::exists(folder.SkinFilePath()));
@@ -239,10 +225,11 @@ TEST_F(SkinPackageTest, PackageInASubFolderLeavesNothingBehind)
 TEST_F(SkinPackageTest, MissingPackageSaysOpenFailed)
 {
     SkinWorkingFolder folder;
-    EXPECT_EQ(
-        ExtractSkinPackage(archive, (packages / "Nowhere.zip").string(), folder.Path(), messages),
-        SkinPackageResult::OpenFailed);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kOpenFailed});
+    const SkinPackageOutcome outcome = ExtractSkinPackage(
+        archive, (packages / "Nowhere.zip").string(), folder.Path(), retry.Callback());
+    EXPECT_EQ(outcome.result, SkinPackageResult::OpenFailed);
+    EXPECT_EQ(outcome.reason, kOpenFailed);
+    EXPECT_EQ(retry.asked, 0);
     EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
@@ -255,18 +242,21 @@ TEST_F(SkinPackageTest, TruncatedPackageOffersRetry)
 
     // Yes while still truncated asks again; No gives up.
     SkinWorkingFolder folder;
-    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
-              SkinPackageResult::OpenFailed);
-    EXPECT_EQ(messages.Texts(), (std::vector<QString>{kRetry, kRetry, kOpenFailed}));
+    retry.answers = {true, false};
+    const SkinPackageOutcome outcome =
+        ExtractSkinPackage(archive, package.string(), folder.Path(), retry.Callback());
+    EXPECT_EQ(outcome.result, SkinPackageResult::OpenFailed);
+    EXPECT_EQ(outcome.reason, kOpenFailed);
+    EXPECT_EQ(retry.asked, 2);
 
     // The user puts the whole file in place before answering Yes: the retry succeeds.
-    ScriptedMessages patient;
-    patient.answers = {MessageAnswer::Yes};
-    patient.onShow = [&](size_t) { WriteFile(package, whole); };
-    EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), patient),
-              SkinPackageResult::Extracted);
-    EXPECT_EQ(patient.Texts(), std::vector<QString>{kRetry});
+    ScriptedRetry patient;
+    patient.answers = {true};
+    patient.onAsk = [&] { WriteFile(package, whole); };
+    EXPECT_EQ(
+        ExtractSkinPackage(archive, package.string(), folder.Path(), patient.Callback()).result,
+        SkinPackageResult::Extracted);
+    EXPECT_EQ(patient.asked, 1);
     EXPECT_EQ(ReadFile(folder.SkinFilePath()), "[Screen]\nMain=r.bmp\n");
 }
 
@@ -286,9 +276,10 @@ TEST_F(SkinPackageTest, DamagedEntrySaysExtractFailedAndKeepsEarlierEntries)
     WriteFile(package, bytes);
 
     SkinWorkingFolder folder;
-    EXPECT_EQ(ExtractSkinPackage(archive, package.string(), folder.Path(), messages),
-              SkinPackageResult::ExtractFailed);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kExtractFailed});
+    const SkinPackageOutcome outcome =
+        ExtractSkinPackage(archive, package.string(), folder.Path(), retry.Callback());
+    EXPECT_EQ(outcome.result, SkinPackageResult::ExtractFailed);
+    EXPECT_EQ(outcome.reason, kExtractFailed);
     EXPECT_EQ(ReadFile(folder.SkinFilePath()), "[Screen]\n");
     EXPECT_FALSE(fs::exists(folder.Path() + "/after.bmp"));
     EXPECT_TRUE(archive.IsClosed());

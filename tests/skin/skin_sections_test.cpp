@@ -161,6 +161,36 @@ TEST(SkinEntriesTest, MissingFieldsRepeatTheLastOne)
     EXPECT_EQ(shortRect.rect, (Rect{7, 7, 7, 7}));
 }
 
+TEST(SkinEntriesTest, FormatWritesWhatParseReads)
+{
+    // Entries as skins write them come back unchanged through every kind.
+    const auto same = [](auto parse, const std::string &text) {
+        EXPECT_EQ(parse(text).Format(), text);
+    };
+    same(ButtonEntry::Parse, "BUTTON_PLAY,play.bmp,10,10,40,30,Play it,F");
+    same(ButtonEntry::Parse, "B,b.bmp,-1,0,1,2,tip,T");
+    same(OptionEntry::Parse, "OPT,o.bmp,1,2,3,4,tip,F,TRUE");
+    same(OptionEntry::Parse, "OPT,o.bmp,1,2,3,4,tip,T,FALSE");
+    same(SliderEntry::Parse, "SLIDER_VOLUME,ch.bmp,th.bmp,act.bmp,5,6,7,8,V,3600,Volume");
+    same(SliderEntry::Parse, "S,c,t,a,0,0,0,0,H,0,tip");
+    same(LabelEntry::Parse, "LABEL_TIME,1,2,3,4,00:00:00,Arial,12,0x0000FF");
+    same(ProgressEntry::Parse, "PROGRESS,1,2,3,4,tile.bmp");
+    same(EditBoxEntry::Parse, "EDIT,1,2,3,4,0x010203,0x040506,0x070809,TRUE");
+    same(EditBoxEntry::Parse, "EDIT,1,2,3,4,0xABCDEF,,0x000000,FALSE");
+    same(ListBoxEntry::Parse,
+         "LIST,1,2,3,4,0x000001,0x000002,0x000003,0x000004,tr,up,upP,dn,dnP,th,thP");
+    same(ComboBoxEntry::Parse, "COMBO,1,2,3,4,drop.bmp,0x000001,0x000002,0x000003,0x000004,"
+                               "0x000005,0x000006,0x000007,tr,up,upP,dn,dnP,th,thP");
+    same(IconEntry::Parse, "icon.bmp,4,4,20,20");
+
+    // Other spellings are written back as the entry they read as.
+    EXPECT_EQ(ButtonEntry::Parse("B, b.bmp, 0,0,1,1, tip, TRUE").Format(), "B,b.bmp,0,0,1,1,tip,T");
+    EXPECT_EQ(EditBoxEntry::Parse("E,0,0,1,1,16711935,magenta,0xff,True").Format(),
+              "E,0,0,1,1,0xFF00FF,,0x0000FF,FALSE");
+    EXPECT_EQ(SliderEntry::Parse("S,c,t,a,0,0,0,0,vertical,+7,tip").Format(),
+              "S,c,t,a,0,0,0,0,H,7,tip");
+}
+
 class SkinSectionsTest : public ::testing::Test
 {
 protected:

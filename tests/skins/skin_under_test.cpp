@@ -1,7 +1,6 @@
 #include "tests/skins/skin_under_test.h"
 
 #include "controls/bitmap_helpers.h"
-#include "platform/message_box.h"
 #include "skin/skin_package.h"
 #include "zip/zip_archive.h"
 
@@ -9,21 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace lumaskin::test {
-
-namespace {
-
-// Any message box during extraction is a failure of the package.
-class NoMessages final : public MessageBoxes
-{
-public:
-    MessageAnswer Show(const QString &text, MessageButtons, MessageIcon) override
-    {
-        ADD_FAILURE() << "message while extracting: " << text.toStdString();
-        return MessageAnswer::No;
-    }
-};
-
-} // namespace
 
 const std::vector<std::string> &PackageNames()
 {
@@ -98,10 +82,17 @@ SkinUnderTest::SkinUnderTest(std::string packageName)
     : m_packageName(std::move(packageName)), m_folder(std::make_unique<SkinWorkingFolder>())
 {
     ZipArchive archive;
-    NoMessages messages;
-    m_extracted = m_folder->IsValid() &&
-                  ExtractSkinPackage(archive, PackagePath(m_packageName).string(), m_folder->Path(),
-                                     messages) == SkinPackageResult::Extracted;
+    // Any question or reason during extraction is a failure of the package.
+    const auto noRetry = [] {
+        ADD_FAILURE() << "asked to retry while extracting";
+        return false;
+    };
+    if (m_folder->IsValid()) {
+        const SkinPackageOutcome outcome = ExtractSkinPackage(
+            archive, PackagePath(m_packageName).string(), m_folder->Path(), noRetry);
+        EXPECT_TRUE(outcome.reason.isEmpty()) << outcome.reason.toStdString();
+        m_extracted = outcome.result == SkinPackageResult::Extracted;
+    }
     // A second look at the archive for its entry names.
     try {
         archive.Open(PackagePath(m_packageName).string(), 0, 0);

@@ -1,6 +1,7 @@
 #include "engine/batch_conversion.h"
 
 #include "engine/file_name.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
 
@@ -111,13 +112,14 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
 {
     if (writeFailed)
         *writeFailed = false;
+    const Format *written = FindWrittenFormat(format);
     const bool plain = std::none_of(steps.begin(), steps.end(),
                                     [](const EffectStep &step) { return step.effect != nullptr; });
-    if (plain && format.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0) {
-        if (const auto written = TranscodeJpegFile(source, target, settings, error)) {
+    if (plain && written && written->transcode) {
+        if (const auto done = written->transcode(source, target, settings, error)) {
             if (writeFailed)
-                *writeFailed = !*written;
-            return *written;
+                *writeFailed = !*done;
+            return *done;
         }
     }
     Image image = ReadImage(source, error);
@@ -126,12 +128,13 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     for (const EffectStep &step : steps)
         if (step.effect)
             step.effect->Apply(image, step.arguments);
-    const bool written = format == QLatin1String("ico")
-                             ? WriteIcon(image, target, 32, 32, error)
-                             : WriteImage(image, target, format, settings, error);
+    const bool ok =
+        written && written->fixedSize.isValid()
+            ? WriteImageAtSize(image, target, format, written->fixedSize, settings, error)
+            : WriteImage(image, target, format, settings, error);
     if (writeFailed)
-        *writeFailed = !written;
-    return written;
+        *writeFailed = !ok;
+    return ok;
 }
 
 QString DescribeReason(TargetReason reason)

@@ -1,8 +1,9 @@
-#include "tests/support/temp_dir.h"
-#include "tools/convert_options.h"
 #include "engine/batch_conversion.h"
 #include "engine/effects/effects.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
+#include "tests/support/temp_dir.h"
+#include "tools/convert_options.h"
 
 #include <algorithm>
 #include <atomic>

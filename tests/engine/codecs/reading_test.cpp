@@ -1,9 +1,10 @@
 // Reading by content: recognition, the size limit, EXIF orientation, and files made by other
 // programs.
-#include "tests/engine/codecs/codec_test_support.h"
 #include "engine/codecs/codec_modules.h"
 #include "engine/codecs/magick_library.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
+#include "tests/engine/codecs/codec_test_support.h"
 
 #include <QPainter>
 #include <QPdfWriter>

@@ -1,6 +1,6 @@
 // Every list of formats that leaves the program agrees with the format table: the end-to-end
 // suite's copy of the window's list, the Add dialog's filter, lumaskin-convert's --help and its
-// bash completion, the README and the man page.
+// bash completion, the desktop entry and metainfo, the README and the man page.
 #include "app/main_dialog.h"
 #include "app/main_dialog_prompts.h"
 #include "engine/formats.h"
@@ -64,17 +64,23 @@ template <typename Has> QStringList WrittenWhere(Has has)
 const auto kQuality = [](const Format &format) { return format.hasQuality; };
 const auto kMetadata = [](const Format &format) { return format.holdsMetadata; };
 
-QStringList Sorted(QStringList list)
+// Lists compared as text, so that a failure shows them.
+std::string Text(const QStringList &list)
+{
+    return list.join(u'|').toStdString();
+}
+
+std::string Sorted(QStringList list)
 {
     list.sort();
-    return list;
+    return Text(list);
 }
 
 TEST(FormatLists, TheEndToEndSuitePicksFormatsByTheWindowsList)
 {
     const QString list =
         Between(SourceText("tests/e2e/buttons_test.py"), "\nFORMATS = (", QStringLiteral(")"));
-    EXPECT_EQ(Matches("\"([^\"]+)\"", list), MainDialog::OutputFormatList());
+    EXPECT_EQ(Text(Matches("\"([^\"]+)\"", list)), Text(MainDialog::OutputFormatList()));
 }
 
 TEST(FormatLists, TheAddFilterOffersEveryPictureThenEachFormatThenEveryFile)
@@ -83,7 +89,7 @@ TEST(FormatLists, TheAddFilterOffersEveryPictureThenEachFormatThenEveryFile)
     const QStringList titles = Titles();
     ASSERT_EQ(filters.size(), titles.size() + 2) << filters.join('\n').toStdString();
     EXPECT_TRUE(filters.first().startsWith("All pictures ("));
-    EXPECT_EQ(filters.last(), "All Files(*.*) (*)");
+    EXPECT_EQ(filters.last().toStdString(), "All Files(*.*) (*)");
     for (const Format &format : Formats()) {
         const QString entry = filters[titles.indexOf(format.title) + 1];
         EXPECT_TRUE(entry.startsWith(format.title + " (")) << entry.toStdString();
@@ -99,12 +105,12 @@ TEST(FormatLists, HelpAndItsCompletionNameEveryFormat)
 {
     const QString help = ConvertHelpText();
     const QString written = Between(help, "\nFormats written: ", "\n");
-    EXPECT_EQ(written, WritableFormats().join(' '));
+    EXPECT_EQ(written.toStdString(), WritableFormats().join(' ').toStdString());
     const QString flat = help.simplified();
     const QString read = Between(flat, "Formats read: ", " (first frame or page)");
-    EXPECT_EQ(SpokenItems(read), Titles());
+    EXPECT_EQ(Text(SpokenItems(read)), Text(Titles()));
     const QString keeping = Between(flat, "recognised by content. ", " keep the EXIF");
-    EXPECT_EQ(SpokenItems(keeping), WrittenWhere(kMetadata));
+    EXPECT_EQ(Text(SpokenItems(keeping)), Text(WrittenWhere(kMetadata)));
 
     // The completion reads the formats from the help of the program it completes.
     test::TempDir dir;
@@ -121,8 +127,21 @@ TEST(FormatLists, HelpAndItsCompletionNameEveryFormat)
                     (test::SourceDir() / "resources/completion/lumaskin-convert.bash").string()),
                 QString::fromStdString((dir / "convert").string())});
     ASSERT_TRUE(bash.waitForFinished(30000));
-    EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), written)
+    EXPECT_EQ(bash.readAllStandardOutput().trimmed().toStdString(), written.toStdString())
         << bash.readAllStandardError().toStdString();
+}
+
+TEST(FormatLists, TheDesktopEntryAndMetainfoOfferEveryMimeType)
+{
+    QStringList types;
+    for (const Format &format : Formats())
+        types << format.mimeTypes;
+    types.removeDuplicates();
+    const QString entry = QString::fromStdString(test::ReadFile(LUMASKIN_DESKTOP_ENTRY));
+    EXPECT_EQ(Text(Between(entry, "\nMimeType=", "\n").split(';', Qt::SkipEmptyParts)),
+              Text(types));
+    const QString metainfo = QString::fromStdString(test::ReadFile(LUMASKIN_METAINFO));
+    EXPECT_EQ(Text(Matches("<mediatype>([^<]+)</mediatype>", metainfo)), Text(types));
 }
 
 TEST(FormatLists, TheReadmeDescribesEveryFormat)
@@ -147,10 +166,10 @@ TEST(FormatLists, TheReadmeDescribesEveryFormat)
     }
     EXPECT_EQ(Sorted(documented), Sorted(Titles()));
     const QString flat = readme.simplified();
-    EXPECT_EQ(Matches("`([^`]+)`", Between(flat, "go from the source into ", " files.")),
-              WrittenWhere(kMetadata));
-    EXPECT_EQ(Matches("`([^`]+)`", Between(flat, "sets the quality of ", " (1 to 100")),
-              WrittenWhere(kQuality));
+    EXPECT_EQ(Text(Matches("`([^`]+)`", Between(flat, "go from the source into ", " files."))),
+              Text(WrittenWhere(kMetadata)));
+    EXPECT_EQ(Text(Matches("`([^`]+)`", Between(flat, "sets the quality of ", " (1 to 100"))),
+              Text(WrittenWhere(kQuality)));
 }
 
 TEST(FormatLists, TheManPageDescribesEveryFormat)
@@ -167,16 +186,16 @@ TEST(FormatLists, TheManPageDescribesEveryFormat)
         ASSERT_NE(format, nullptr) << match.captured(1).toStdString();
         EXPECT_TRUE(match.captured(2).startsWith(format->title)) << match.captured(2).toStdString();
     }
-    EXPECT_EQ(written, WritableFormats());
+    EXPECT_EQ(Text(written), Text(WritableFormats()));
 
     // The formats named in an option's paragraph: the words set in bold.
     const auto named = [&](const char *option) {
         QStringList words = Matches("\\n\\.BR? ([a-z0-9]+)\\b", Between(man, option, "\n.TP"));
         words.removeDuplicates();
-        return Sorted(words);
+        return words;
     };
-    EXPECT_EQ(named("\n.BI \\-q"), Sorted(WrittenWhere(kQuality)));
-    EXPECT_EQ(named("\n.B \\-\\-strip"), Sorted(WrittenWhere(kMetadata)));
+    EXPECT_EQ(Sorted(named("\n.BI \\-q")), Sorted(WrittenWhere(kQuality)));
+    EXPECT_EQ(Sorted(named("\n.B \\-\\-strip")), Sorted(WrittenWhere(kMetadata)));
     for (const QString &format : named("\n.BI \\-f"))
         EXPECT_TRUE(WritableFormats().contains(format)) << format.toStdString();
 }

@@ -112,11 +112,11 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
 {
     if (writeFailed)
         *writeFailed = false;
-    const Format *written = FindWrittenFormat(format);
+    const Format *outputFormat = FindWrittenFormat(format);
     const bool plain = std::none_of(steps.begin(), steps.end(),
                                     [](const EffectStep &step) { return step.effect != nullptr; });
-    if (plain && written && written->transcode) {
-        if (const auto done = written->transcode(source, target, settings, error)) {
+    if (plain && outputFormat && outputFormat->transcode) {
+        if (const auto done = outputFormat->transcode(source, target, settings, error)) {
             if (writeFailed)
                 *writeFailed = !*done;
             return *done;
@@ -129,8 +129,8 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
         if (step.effect)
             step.effect->Apply(image, step.arguments);
     const bool ok =
-        written && written->fixedSize.isValid()
-            ? WriteImageAtSize(image, target, format, written->fixedSize, settings, error)
+        outputFormat && outputFormat->fixedSize.isValid()
+            ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)
             : WriteImage(image, target, format, settings, error);
     if (writeFailed)
         *writeFailed = !ok;

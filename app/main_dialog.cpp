@@ -1,11 +1,12 @@
 #include "app/main_dialog.h"
 
 #include "controls/skin_combo_list.h"
-#include "notifier/c_html_ctrl.h"
-#include "notifier/task_bar_window.h"
 #include "engine/batch_conversion.h"
 #include "engine/file_name.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
+#include "notifier/c_html_ctrl.h"
+#include "notifier/task_bar_window.h"
 #include "viewer/viewer_control.h"
 
 #include <QDir>
@@ -37,11 +38,6 @@ constexpr int kFitViewMode = 9;
 
 } // namespace
 
-const QString MainDialog::kImageFilter = QStringLiteral(
-    "All Files(*.*)|*.*|PDF (*.pdf)|*.pdf|PhotoShop (*.psd)|*.psd|JPEG 2000 (*.j2k)|*.j2k;*.j2c|"
-    "JPEG (*.jpg)|*.jpg|PCX (*.pcx)|*.pcx|WMF (*.wmf)|*.wmf|Wireless Bitmap (*.wbmp)|*.wbmp|"
-    "Bitmap (*.bmp)|*.bmp|TIF (*.tif)|*.tif|TGA (*.tga)|*.tga|Gif (*.gif)|*.gif |PGX (*.pgx)|"
-    "*.pgx|RAS (*.ras)|*.ras|PNM (*.pnm)|*.pnm|PNG (*.png)|*.png|Icon (*.ico)|*.ico||");
 const QString MainDialog::kVideoFilter =
     QStringLiteral("All Video Files(*.wmv, *mp4, *avi)|*.wmv;*.mp4;*.avi||");
 
@@ -78,8 +74,8 @@ MainDialog::~MainDialog()
 QStringList MainDialog::OutputFormatList()
 {
     QStringList labels;
-    for (const OutputFormat &format : OutputFormats())
-        labels << format.LabelText();
+    for (const Format *format : WrittenFormats())
+        labels << format->label;
     return labels;
 }
 
@@ -87,10 +83,28 @@ QString MainDialog::ExtensionForSelection(int selectionMark)
 {
     if (selectionMark == -1)
         return QStringLiteral("bmp");
-    const auto formats = OutputFormats();
+    const std::vector<const Format *> formats = WrittenFormats();
     if (selectionMark < 0 || selectionMark >= static_cast<int>(formats.size()))
         return {};
-    return formats[static_cast<std::size_t>(selectionMark)].ExtensionText();
+    return formats[static_cast<std::size_t>(selectionMark)]->extension;
+}
+
+QString MainDialog::ImageFilter()
+{
+    // Every picture read first, then one entry per format, then every file.
+    QStringList pictures;
+    QString entries;
+    for (const FormatFamily &family : FormatFamilies()) {
+        QStringList patterns;
+        for (const QString &extension : family.extensionsRead)
+            patterns << QStringLiteral("*.") + extension;
+        pictures << patterns;
+        entries += QStringLiteral("%1 (%2)|%3|")
+                       .arg(family.title, patterns.join(u' '), patterns.join(u';'));
+    }
+    pictures.removeDuplicates();
+    return QStringLiteral("All pictures|%1|").arg(pictures.join(u';')) + entries +
+           QStringLiteral("All Files(*.*)|*.*||");
 }
 
 void MainDialog::OnInitDialog(const QString &packageFolder)
@@ -306,7 +320,7 @@ void MainDialog::ShowSelectedRow()
 
 void MainDialog::AddFiles()
 {
-    AddPaths(m_prompts.OpenFiles(kImageFilter));
+    AddPaths(m_prompts.OpenFiles(ImageFilter()));
 }
 
 void MainDialog::AddPaths(const QStringList &files)

@@ -52,8 +52,9 @@ public:
     // row the list does not have.
     static QString ExtensionForSelection(int selectionMark);
 
-    // The Add dialog's filter, and the filter of the two browse buttons.
-    static const QString kImageFilter;
+    // The Add dialog's filter, made from the format table, and the filter of the two browse
+    // buttons.
+    static QString ImageFilter();
     static const QString kVideoFilter;
 
     MessageBoxes &Messages() const { return m_messages; }

@@ -40,6 +40,16 @@ QStringList QtMainDialogPrompts::NameFilters(const QString &filter)
 
 namespace {
 
+// The entry an open-file chooser starts on: every file when the filter offers that, since
+// pictures are recognised by their content whatever their names; else the first.
+QString StartFilter(const QStringList &filters)
+{
+    for (const QString &filter : filters)
+        if (filter.endsWith(QLatin1String(" (*)")))
+            return filter;
+    return filters.value(0);
+}
+
 QFileDialog::Options DialogOptions()
 {
     // The same dialog everywhere; it also keeps the choosers scriptable.
@@ -67,9 +77,11 @@ QString QtMainDialogPrompts::StartFolder(const QString &last) const
 
 QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        nullptr, QString(), StartFolder(m_lastFileFolder),
-        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+    const QStringList filters = NameFilters(filter);
+    QString shown = StartFilter(filters);
+    const QStringList files =
+        QFileDialog::getOpenFileNames(nullptr, QString(), StartFolder(m_lastFileFolder),
+                                      filters.join(QStringLiteral(";;")), &shown, DialogOptions());
     if (!files.isEmpty()) {
         m_lastFileFolder = QFileInfo(files.last()).absolutePath();
         if (m_settings)
@@ -86,9 +98,11 @@ QString MainDialogPrompts::OpenFile(const QString &filter)
 
 QString QtMainDialogPrompts::OpenFile(const QString &filter)
 {
-    const QString file = QFileDialog::getOpenFileName(
-        nullptr, QString(), StartFolder(m_lastFileFolder),
-        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+    const QStringList filters = NameFilters(filter);
+    QString shown = StartFilter(filters);
+    const QString file =
+        QFileDialog::getOpenFileName(nullptr, QString(), StartFolder(m_lastFileFolder),
+                                     filters.join(QStringLiteral(";;")), &shown, DialogOptions());
     if (!file.isEmpty())
         m_lastFileFolder = QFileInfo(file).absolutePath();
     return file;

@@ -1,6 +1,7 @@
 #include "engine/batch_conversion.h"
 
 #include "engine/file_name.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
 
@@ -88,13 +89,14 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
 {
     if (writeFailed)
         *writeFailed = false;
+    const Format *outputFormat = FindWrittenFormat(format);
     const bool plain = std::none_of(steps.begin(), steps.end(),
                                     [](const EffectStep &step) { return step.effect != nullptr; });
-    if (plain && format.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0) {
-        if (const auto written = TranscodeJpegFile(source, target, settings, error)) {
+    if (plain && outputFormat && outputFormat->transcode) {
+        if (const auto done = outputFormat->transcode(source, target, settings, error)) {
             if (writeFailed)
-                *writeFailed = !*written;
-            return *written;
+                *writeFailed = !*done;
+            return *done;
         }
     }
     Image image = ReadImage(source, error);
@@ -102,12 +104,13 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
         return false;
     for (const EffectStep &step : steps)
         step.Apply(image);
-    const bool written = format == QLatin1String("ico")
-                             ? WriteIcon(image, target, 32, 32, error)
-                             : WriteImage(image, target, format, settings, error);
+    const bool ok =
+        outputFormat && outputFormat->fixedSize.isValid()
+            ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)
+            : WriteImage(image, target, format, settings, error);
     if (writeFailed)
-        *writeFailed = !written;
-    return written;
+        *writeFailed = !ok;
+    return ok;
 }
 
 QString DescribeReason(TargetReason reason)

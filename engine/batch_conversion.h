@@ -24,9 +24,9 @@ QString ConversionTarget(const QString &folder, const QString &source);
 bool MakeFolders(const QString &base, const QString &relative, QString *error);
 
 // Reads `source`, applies the steps in order and writes `target` (the whole path, extension
-// included) in `format` with `settings` (quality, metadata). "ico" is written as a 32 x 32 icon.
-// Returns false with a plain reason on failure; *writeFailed (when given) tells a failure to
-// write from a failure to read.
+// included) in `format` with `settings` (quality, metadata), at the format's fixed size when it
+// has one (ico: 32 x 32). Returns false with a plain reason on failure; *writeFailed (when
+// given) tells a failure to write from a failure to read.
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
                  const std::vector<EffectStep> &steps, const WriteSettings &settings,
                  QString *error, bool *writeFailed = nullptr);

@@ -1,7 +1,6 @@
 #include "engine/image_io.h"
 
 #include "engine/codecs/atomic_file.h"
-#include "engine/codecs/codec_registry.h"
 #include "engine/codecs/colour_management.h"
 #include "engine/codecs/content_checks.h"
 #include "engine/codecs/exif_orientation.h"
@@ -11,6 +10,7 @@
 #include "engine/codecs/metadata_library.h"
 #include "engine/codecs/pixel_rows.h"
 #include "engine/file_name.h"
+#include "engine/formats.h"
 #include "engine/parallel.h"
 #include "engine/resample.h"
 
@@ -144,12 +144,12 @@ struct WritePlan
     bool toSrgb = false;
 };
 
-WritePlan PlanWrite(const Codec &codec, const ImageMetadata &metadata, int width, int height,
+WritePlan PlanWrite(const Format &format, const ImageMetadata &metadata, int width, int height,
                     const WriteSettings &settings)
 {
     WritePlan plan;
     plan.encode.quality = std::clamp(settings.quality, 1, 100);
-    const bool keep = codec.holdsMetadata && !settings.stripMetadata;
+    const bool keep = format.holdsMetadata && !settings.stripMetadata;
     const ProfileKind kind = ClassifyProfile(metadata.icc);
     const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
     plan.toSrgb = !keepProfile && (kind == ProfileKind::Rgb || kind == ProfileKind::Grey);
@@ -177,8 +177,8 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
     if (bytes.empty())
         return Fail(error, QStringLiteral("the file is empty"));
     Probe probe;
-    const Codec *codec = FindReader(bytes, &probe);
-    if (!codec)
+    const Format *format = FindFormatByContent(bytes, &probe);
+    if (!format)
         return Fail(error, reason::NotAPicture());
     if (probe.sizeKnown && RefuseSize(probe.width, probe.height, error))
         return {};
@@ -187,16 +187,16 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
     QString why;
     Image image;
     try {
-        image = codec->read(bytes, &why);
+        image = format->read(bytes, &why);
     } catch (const std::bad_alloc &) {
         return Fail(error, reason::OutOfMemory());
     } catch (...) {
-        return Fail(error, reason::Damaged(codec->name));
+        return Fail(error, reason::Damaged(format->name));
     }
     if (image.IsNull())
-        return Fail(error, why.isEmpty() ? reason::Damaged(codec->name) : why);
+        return Fail(error, why.isEmpty() ? reason::Damaged(format->name) : why);
     try {
-        if (codec->orientedByExif && !image.Metadata().exif.isEmpty()) {
+        if (format->orientedByExif && !image.Metadata().exif.isEmpty()) {
             image = ApplyOrientation(std::move(image), ExifOrientation(image.Metadata().exif));
             if (image.IsNull())
                 return Fail(error, reason::OutOfMemory());
@@ -215,20 +215,20 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
         return Refuse(error, QStringLiteral("there is no picture to write"));
     if (path.isEmpty())
         return Refuse(error, QStringLiteral("no file name was given"));
-    const Codec *codec = FindWriter(format.toLower());
-    if (!codec || !codec->write)
+    const Format *written = FindWrittenFormat(format);
+    if (!written || !written->write)
         return Refuse(error, QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
     QByteArray bytes;
     try {
         const WritePlan plan =
-            PlanWrite(*codec, image.Metadata(), image.Width(), image.Height(), settings);
+            PlanWrite(*written, image.Metadata(), image.Width(), image.Height(), settings);
         Image converted;
         if (plan.toSrgb) {
             converted = SrgbCopy(image);
             if (converted.IsNull())
                 return Refuse(error, reason::OutOfMemory());
         }
-        if (!codec->write(converted.IsNull() ? image : converted, plan.encode, bytes, error))
+        if (!written->write(converted.IsNull() ? image : converted, plan.encode, bytes, error))
             return false;
     } catch (const std::bad_alloc &) {
         return Refuse(error, reason::OutOfMemory());
@@ -242,7 +242,7 @@ std::optional<bool> TranscodeJpegFile(const QString &source, const QString &targ
     // A batch running a file per core gains nothing here; it must not read each file twice.
     if (CurrentParallelism() < 2)
         return std::nullopt;
-    const Codec *jpeg = FindWriter(QStringLiteral("jpg"));
+    const Format *jpeg = FindWrittenFormat(QStringLiteral("jpg"));
     FileBuffer file;
     std::size_t filled = 0;
     if (!jpeg || !ReadFileBytes(source, file, filled, nullptr))
@@ -278,6 +278,34 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
     return WriteImage(image, path, format, WriteSettings{}, error);
 }
 
+bool WriteImageAtSize(const Image &image, const QString &path, const QString &format, QSize size,
+                      const WriteSettings &settings, QString *error)
+{
+    if (image.IsNull())
+        return Refuse(error, QStringLiteral("there is no picture to write"));
+    const int width = size.width();
+    const int height = size.height();
+    if (width < 1 || height < 1)
+        return Refuse(
+            error,
+            QStringLiteral("a picture cannot measure %1 x %2 pixels").arg(width).arg(height));
+    const double scale = std::min(static_cast<double>(width) / image.Width(),
+                                  static_cast<double>(height) / image.Height());
+    const int fitWidth = std::clamp(static_cast<int>(image.Width() * scale + 0.5), 1, width);
+    const int fitHeight = std::clamp(static_cast<int>(image.Height() * scale + 0.5), 1, height);
+    // The new picture holds no profile: the colours are made sRGB before it is scaled.
+    const Image srgb = NeedsConversionToSrgb(image) ? SrgbCopy(image) : Image();
+    const Image fitted = Scaled(srgb.IsNull() ? image : srgb, fitWidth, fitHeight);
+    Image sized(width, height, 0x00000000);
+    if (fitted.IsNull() || sized.IsNull())
+        return Refuse(error, reason::OutOfMemory());
+    const int left = (width - fitWidth) / 2;
+    const int top = (height - fitHeight) / 2;
+    for (int y = 0; y < fitHeight; ++y)
+        std::copy_n(fitted.Row(y), 4 * fitWidth, sized.Pixel(left, top + y));
+    return WriteImage(sized, path, format, settings, error);
+}
+
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error)
 {
     if (image.IsNull())
@@ -286,21 +314,8 @@ bool WriteIcon(const Image &image, const QString &path, int width, int height, Q
         return Refuse(error, QStringLiteral("an icon measures 1 to 256 pixels a side, not %1 x %2")
                                  .arg(width)
                                  .arg(height));
-    const double scale = std::min(static_cast<double>(width) / image.Width(),
-                                  static_cast<double>(height) / image.Height());
-    const int fitWidth = std::clamp(static_cast<int>(image.Width() * scale + 0.5), 1, width);
-    const int fitHeight = std::clamp(static_cast<int>(image.Height() * scale + 0.5), 1, height);
-    // Icons hold no profile: the colours are made sRGB before the picture is scaled.
-    const Image srgb = NeedsConversionToSrgb(image) ? SrgbCopy(image) : Image();
-    const Image fitted = Scaled(srgb.IsNull() ? image : srgb, fitWidth, fitHeight);
-    Image icon(width, height, 0x00000000);
-    if (fitted.IsNull() || icon.IsNull())
-        return Refuse(error, reason::OutOfMemory());
-    const int left = (width - fitWidth) / 2;
-    const int top = (height - fitHeight) / 2;
-    for (int y = 0; y < fitHeight; ++y)
-        std::copy_n(fitted.Row(y), 4 * fitWidth, icon.Pixel(left, top + y));
-    return WriteImage(icon, path, QStringLiteral("ico"), error);
+    return WriteImageAtSize(image, path, QStringLiteral("ico"), QSize(width, height),
+                            WriteSettings{}, error);
 }
 
 } // namespace lumaskin

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/image.h"
-#include "engine/output_formats.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -72,8 +72,12 @@ bool WriteImage(const Image &image, const QString &path, const QString &format, 
 std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
                                       const WriteSettings &settings, QString *error);
 
-// Writes an ICO of exactly `width` x `height` pixels (1..256 each): the picture scaled smoothly
-// to fit inside, aspect ratio kept, centred on a transparent background.
+// Writes a picture of exactly `size` in `format`: `image` scaled smoothly to fit inside, aspect
+// ratio kept, centred on a transparent background, its colours made sRGB.
+bool WriteImageAtSize(const Image &image, const QString &path, const QString &format, QSize size,
+                      const WriteSettings &settings, QString *error);
+
+// Writes an ICO of exactly `width` x `height` pixels (1..256 each), as WriteImageAtSize does.
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error);
 
 } // namespace lumaskin

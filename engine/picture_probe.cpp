@@ -1,7 +1,7 @@
 #include "engine/picture_probe.h"
 
-#include "engine/codecs/codec_registry.h"
 #include "engine/file_name.h"
+#include "engine/formats.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -19,17 +19,6 @@ namespace {
 
 // Enough for every format's header check.
 constexpr qint64 kHeaderBytes = 4096;
-
-// Formats without a signature are taken from a folder only with one of their extensions.
-bool HasPictureExtension(const QString &path)
-{
-    static const QStringList extensions{
-        QStringLiteral("tga"), QStringLiteral("pcx"), QStringLiteral("wbmp"), QStringLiteral("pnm"),
-        QStringLiteral("pbm"), QStringLiteral("pgm"), QStringLiteral("ppm"),  QStringLiteral("ras"),
-        QStringLiteral("pgx"), QStringLiteral("ico"), QStringLiteral("wmf"),  QStringLiteral("svg"),
-    };
-    return extensions.contains(QFileInfo(path).suffix().toLower());
-}
 
 } // namespace
 
@@ -51,13 +40,15 @@ bool LooksLikePicture(const QString &path)
         return false;
     header.truncate(got);
     Probe probe;
-    const Codec *codec =
-        FindReader(Bytes(reinterpret_cast<const std::uint8_t *>(header.constData()),
-                         static_cast<std::size_t>(header.size())),
-                   &probe);
-    if (!codec)
+    const Format *format =
+        FindFormatByContent(Bytes(reinterpret_cast<const std::uint8_t *>(header.constData()),
+                                  static_cast<std::size_t>(header.size())),
+                            &probe);
+    if (!format)
         return false;
-    return probe.match == Match::Certain || HasPictureExtension(path);
+    // Formats without a signature are taken only with one of their extensions.
+    return probe.match == Match::Certain ||
+           format->extensionsRead.contains(QFileInfo(path).suffix().toLower());
 }
 
 bool ListFolder(const QString &folder, QStringList *names, QString *error)

@@ -1,5 +1,6 @@
 #include "tools/convert_options.h"
 
+#include "engine/formats.h"
 #include "engine/image_io.h"
 
 #include <QTextStream>
@@ -49,6 +50,54 @@ QString defaultText(const EffectArgument &a)
                                           .toUpper()
                                           .rightJustified(6, u'0');
     return numberText(a.defaultValue);
+}
+
+// "a, b and c".
+QString SpokenList(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           items.last();
+}
+
+// `text` broken at blanks into lines of at most 80 characters, every line after the first
+// starting with `indent`; each line ends with a line break.
+QString Wrapped(const QString &text, const QString &indent = {})
+{
+    constexpr qsizetype kWidth = 80;
+    QString wrapped;
+    QString line;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kWidth) {
+            wrapped += line + u'\n';
+            line = indent;
+        }
+        if (!line.isEmpty() && line != indent)
+            line += u' ';
+        line += word;
+    }
+    return wrapped + line + u'\n';
+}
+
+// The formats read and written, and which keep the source's metadata.
+QString FormatsText()
+{
+    QStringList titles;
+    for (const FormatFamily &family : FormatFamilies())
+        titles << family.title;
+    QStringList keeping;
+    for (const Format *format : WrittenFormats())
+        if (format->holdsMetadata)
+            keeping << format->extension;
+    return QStringLiteral("Formats written: ") + WritableFormats().join(u' ') + u'\n' +
+           Wrapped(QStringLiteral("Formats read: %1 (first frame or page), recognised by content.")
+                       .arg(SpokenList(titles)),
+                   QStringLiteral("  ")) +
+           Wrapped(QStringLiteral("%1 keep the EXIF, XMP and colour profile of the source (pixels "
+                                  "are written upright, so the EXIF orientation becomes 1); the "
+                                  "other formats get the colours converted to sRGB.")
+                       .arg(SpokenList(keeping)));
 }
 
 QString rangeText(const EffectArgument &a)
@@ -281,15 +330,7 @@ QString ConvertHelpText()
            "                        one a line, and convert nothing\n"
            "  -h, --help            this text\n"
            "      --version         the program's version\n\n"
-           "Formats written: "
-        << WritableFormats().join(QLatin1Char(' '))
-        << "\n"
-           "Formats read: JPEG, PNG, WebP, AVIF, HEIF/HEIC, JPEG XL, TIFF, GIF, BMP, PCX, TGA,\n"
-           "  ICO, WBMP, JPEG 2000, PGX, Sun raster, PNM, PhotoShop, WMF, SVG and PDF (first\n"
-           "  frame or page), recognised by content.\n"
-           "jpg, png, webp, avif and tif keep the EXIF, XMP and colour profile of the source\n"
-           "(pixels are written upright, so the EXIF orientation becomes 1); the other formats\n"
-           "get the colours converted to sRGB.\n\nEffects:\n";
+        << FormatsText() << "\nEffects:\n";
     for (const EffectDescriptor &effect : Effects()) {
         out << "  " << QString::fromUtf8(effect.command.data(), effect.command.size());
         QStringList names;

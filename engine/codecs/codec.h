@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <span>
 
 namespace lumaskin {
@@ -45,28 +44,6 @@ struct EncodeSettings
     // Blocks to embed, already made fit for the written pixels (orientation 1, no stale
     // thumbnail); a writer embeds those its format holds. Empty blocks are left out.
     ImageMetadata metadata;
-};
-
-// One image format: what it can do, how to recognise it and how to read and write it.
-struct Codec
-{
-    // Upper-case name used in messages ("PNG").
-    QString name;
-    // The name WriteImage accepts ("png"); empty for read-only formats.
-    QString writeName;
-    std::function<Probe(Bytes)> probe;
-    // Decodes a file whose probe matched, with the metadata the file carries. Sets *error on
-    // failure.
-    std::function<Image(Bytes, QString *error)> read;
-    // Encodes into `out`; empty for read-only formats.
-    std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
-        write;
-    // The written file holds EXIF, XMP and a colour profile. Pictures with a profile other
-    // than sRGB are converted to sRGB before a format without one is written.
-    bool holdsMetadata = false;
-    // The picture is stored as the camera saw it and the EXIF orientation says how to turn it
-    // upright (JPEG, PNG, WebP). Formats with an orientation of their own turn it in the reader.
-    bool orientedByExif = false;
 };
 
 // Reasons given to users, shared by every codec so that the same fault reads the same way.

@@ -1,7 +1,8 @@
+#include "engine/batch_conversion.h"
+#include "engine/formats.h"
+#include "engine/image_io.h"
 #include "tests/support/temp_dir.h"
 #include "tools/convert_options.h"
-#include "engine/batch_conversion.h"
-#include "engine/image_io.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,11 +1,10 @@
-// The lists written out by hand beside the code (the README's tables, the end-to-end suite's
-// format list) agree with the tables the program is built from.
+// The lists written out by hand beside the code (the README's effect table) agree with the
+// tables the program is built from.
 #include "recording_viewer.h"
 #include "tests/support/temp_dir.h"
 #include "viewer/effect_dialog_one.h"
 #include "viewer/effect_dialog_two.h"
 #include "engine/effects/effect_table.h"
-#include "engine/output_formats.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -201,31 +200,6 @@ TEST(Documentation, EffectWindowRowsMatchTheEffectTable)
         EXPECT_EQ(*reads.begin(), 0);
         EXPECT_EQ(*reads.rbegin(), static_cast<int>(edits) - 1);
     }
-}
-
-TEST(Documentation, FormatListsMatchTheFormatTable)
-{
-    QStringList written;
-    for (const QStringList &row : ReadmeTable(QStringLiteral("Formats")))
-        written << Backticked(row.value(2));
-    written.sort();
-    QStringList writable = WritableFormats();
-    writable.sort();
-    EXPECT_EQ(written.join(u' ').toStdString(), writable.join(u' ').toStdString());
-
-    // The end-to-end suite picks formats by the rows of the main window's list.
-    const QString script = SourceFile("tests/e2e/buttons_test.py");
-    const auto list =
-        QRegularExpression(QStringLiteral("\\nFORMATS = \\(([^)]*)\\)")).match(script);
-    ASSERT_TRUE(list.hasMatch());
-    QStringList e2e;
-    for (const auto &match :
-         QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(list.captured(1)))
-        e2e << match.captured(1);
-    QStringList labels;
-    for (const OutputFormat &format : OutputFormats())
-        labels << format.LabelText();
-    EXPECT_EQ(e2e.join(u' ').toStdString(), labels.join(u' ').toStdString());
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Writing: files appear whole or not at all, and icons come out at the asked size.
-#include "tests/engine/codecs/codec_test_support.h"
+#include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
+#include "tests/engine/codecs/codec_test_support.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -8,6 +8,12 @@ constexpr char kSkin[] = "skin/package";
 constexpr char kOutputFormat[] = "conversion/format";
 constexpr char kFileFolder[] = "choosers/files";
 constexpr char kOutputFolder[] = "choosers/output";
+
+// The keys of one output format's own choices: "conversion/jpg/quality".
+QString FormatKey(const QString &extension, const char *what)
+{
+    return QStringLiteral("conversion/%1/%2").arg(extension.toLower(), QLatin1String(what));
+}
 constexpr char kWindowPosition[] = "window/position";
 
 } // namespace
@@ -24,58 +30,80 @@ AppSettings::AppSettings(const QString &file)
 
 AppSettings::~AppSettings() = default;
 
-QString AppSettings::Text(const char *key) const
+QString AppSettings::Text(const QString &key) const
 {
-    const QVariant value = m_settings->value(QLatin1String(key));
+    const QVariant value = m_settings->value(key);
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-void AppSettings::SetText(const char *key, const QString &value)
+void AppSettings::SetText(const QString &key, const QString &value)
 {
     if (value.isEmpty())
-        m_settings->remove(QLatin1String(key));
+        m_settings->remove(key);
     else
-        m_settings->setValue(QLatin1String(key), value);
+        m_settings->setValue(key, value);
 }
 
 QString AppSettings::Skin() const
 {
-    return Text(kSkin);
+    return Text(QLatin1String(kSkin));
 }
 
 void AppSettings::SetSkin(const QString &packageFile)
 {
-    SetText(kSkin, packageFile);
+    SetText(QLatin1String(kSkin), packageFile);
 }
 
 QString AppSettings::OutputFormat() const
 {
-    return Text(kOutputFormat);
+    return Text(QLatin1String(kOutputFormat));
 }
 
-void AppSettings::SetOutputFormat(const QString &format)
+void AppSettings::SetOutputFormat(const QString &extension)
 {
-    SetText(kOutputFormat, format);
+    SetText(QLatin1String(kOutputFormat), extension);
+}
+
+std::optional<int> AppSettings::Quality(const QString &extension) const
+{
+    bool ok = false;
+    const int quality = m_settings->value(FormatKey(extension, "quality")).toInt(&ok);
+    return ok ? std::optional<int>(quality) : std::nullopt;
+}
+
+void AppSettings::SetQuality(const QString &extension, int quality)
+{
+    m_settings->setValue(FormatKey(extension, "quality"), quality);
 }
 
 QString AppSettings::FileFolder() const
 {
-    return Text(kFileFolder);
+    return Text(QLatin1String(kFileFolder));
 }
 
 void AppSettings::SetFileFolder(const QString &folder)
 {
-    SetText(kFileFolder, folder);
+    SetText(QLatin1String(kFileFolder), folder);
 }
 
 QString AppSettings::OutputFolder() const
 {
-    return Text(kOutputFolder);
+    return Text(QLatin1String(kOutputFolder));
 }
 
 void AppSettings::SetOutputFolder(const QString &folder)
 {
-    SetText(kOutputFolder, folder);
+    SetText(QLatin1String(kOutputFolder), folder);
+}
+
+QString AppSettings::OutputFolder(const QString &extension) const
+{
+    return Text(FormatKey(extension, "folder"));
+}
+
+void AppSettings::SetOutputFolder(const QString &extension, const QString &folder)
+{
+    SetText(FormatKey(extension, "folder"), folder);
 }
 
 std::optional<QPoint> AppSettings::WindowPosition() const

@@ -8,8 +8,9 @@
 
 namespace lumaskin {
 
-// What the program remembers between runs: the skin, the output format, where the two file
-// choosers were last used and where the window stood. Kept in the user's configuration
+// What the program remembers between runs: the skin, the output format with the quality and
+// folder last chosen for each format, where the file chooser was last used and where the
+// window stood. Kept in the user's configuration
 // folder ($XDG_CONFIG_HOME/lumaskin/lumaskin.conf) unless a file is named.
 class AppSettings
 {
@@ -23,14 +24,20 @@ public:
     // The file name of the last skin package worn.
     QString Skin() const;
     void SetSkin(const QString &packageFile);
-    // The name of the output format last chosen, as the format list shows it ("PNG").
+    // The output format last chosen, by its extension ("png"; earlier versions wrote the
+    // label, "PNG").
     QString OutputFormat() const;
-    void SetOutputFormat(const QString &format);
-    // The folder of the last pictures added, and the last output folder.
+    void SetOutputFormat(const QString &extension);
+    // The quality last chosen for a format.
+    std::optional<int> Quality(const QString &extension) const;
+    void SetQuality(const QString &extension, int quality);
+    // The folder of the last pictures added; the last output folder, of any format or of one.
     QString FileFolder() const;
     void SetFileFolder(const QString &folder);
     QString OutputFolder() const;
     void SetOutputFolder(const QString &folder);
+    QString OutputFolder(const QString &extension) const;
+    void SetOutputFolder(const QString &extension, const QString &folder);
     // The window's top-left corner on the desktop.
     std::optional<QPoint> WindowPosition() const;
     void SetWindowPosition(const QPoint &position);
@@ -40,8 +47,8 @@ public:
     QString FileName() const;
 
 private:
-    QString Text(const char *key) const;
-    void SetText(const char *key, const QString &value);
+    QString Text(const QString &key) const;
+    void SetText(const QString &key, const QString &value);
 
     std::unique_ptr<QSettings> m_settings;
 };

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <array>
 
@@ -33,7 +34,6 @@ constexpr char kTimeLabel[] = "LABEL_TIME";
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
-
 constexpr int kFitViewMode = 9;
 
 } // namespace
@@ -50,6 +50,14 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
 {
     m_viewer.Create(this);
     connect(m_progress, &ConversionProgress::cancelRequested, this, &MainDialog::CancelConversion);
+    // The skin's list shows the pictures as they change.
+    connect(&m_pictures, &PictureList::rowsChanged, this, &MainDialog::ShowPictures);
+    connect(&m_pictures, &PictureList::currentChanged, this, [this](int row) {
+        if (SkinListBox *list = FileList(); list && list->SelectedRow() != row) {
+            const QSignalBlocker quiet(list);
+            list->SelectRow(row);
+        }
+    });
     connect(Viewer(), &ViewerControl::imageChanged, this, &MainDialog::UpdateChangeButtons);
     // A picture that cannot be shown says why in its place, rather than leaving the one before
     // it there for effects to change.
@@ -112,7 +120,6 @@ void MainDialog::OnInitDialog(const QString &packageFolder)
     SetPackageFolder(packageFolder);
     LoadSkinPackage(packageFolder + u'/' + QLatin1String(SkinSwitcher::kStartupPackageFile));
     SetSkinIndex(SkinSwitcher::kStartupPackageIndex);
-    FillFormatComboBox();
     setWindowIcon(m_icon);
     PlaceViewer();
     if (SkinPackageFailed())
@@ -124,7 +131,6 @@ bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferr
     SetSkinLocator(locator);
     if (!LoadFirstPackageFound(preferred))
         return false;
-    FillFormatComboBox();
     setWindowIcon(m_icon);
     PlaceViewer();
     NameSkinInNotifier();
@@ -133,6 +139,24 @@ bool MainDialog::OnInitDialog(const SkinLocator &locator, const QString &preferr
 
 void MainDialog::OnSkinLoaded()
 {
+    // Bound to the program's state: what the user did with the last skin's controls is
+    // still there, whatever skin shows it.
+    if (SkinListBox *list = FileList()) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(list, &QTreeWidget::currentItemChanged, this,
+                [this, list] { m_pictures.SetCurrent(list->SelectedRow()); });
+    }
+    FillFormatComboBox();
+    if (const std::vector<SkinComboBox *> combos = ComboBoxes(); !combos.empty())
+        connect(combos.front(), &SkinComboBox::rowChosen, this, [this](int row) {
+            const std::vector<const Format *> formats = WrittenFormats();
+            if (row >= 0 && row < static_cast<int>(formats.size()))
+                m_choice.ChooseFormat(formats[static_cast<std::size_t>(row)]->extension);
+        });
+    ShowPictures();
+    ShowFormatChoice();
+    ShowFirstEdit();
+
     if (SkinButton *pause = FindButton(kPauseButton))
         pause->hide();
     if (SkinButton *play = FindButton(kPlayButton))
@@ -171,48 +195,9 @@ bool MainDialog::ReplaceInstalledPackage(const QString &fileName)
                MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes;
 }
 
-void MainDialog::OnSkinChanging()
-{
-    // The new skin's controls are new; the user's pictures stay in the list all the same.
-    // After a package that failed there is no list: what it held is still kept from before.
-    if (m_keptRows && !FileList())
-        return;
-    KeptRows kept;
-    kept.format = FormatSelectionMark();
-    if (const SkinListBox *list = FileList()) {
-        for (int row = 0; row < list->RowCount(); ++row)
-            kept.files << list->RowText(row, 1);
-        kept.current = ListSelectionMark();
-    }
-    if (const SkinEdit *edit = EditBox(0)) {
-        kept.lastTarget = edit->text();
-        kept.lastTargetEnabled = edit->isEnabled();
-    }
-    m_keptRows = std::move(kept);
-}
-
 void MainDialog::OnSkinChanged()
 {
-    // The new skin's combo box is the format list again, so conversions keep working.
-    FillFormatComboBox();
     PlaceViewer();
-    if (m_keptRows) {
-        if (SkinListBox *list = FileList()) {
-            for (const QString &file : m_keptRows->files)
-                list->AddFile(file);
-            list->SelectRow(m_keptRows->current);
-        }
-        if (SkinEdit *edit = EditBox(0); edit && !m_keptRows->lastTarget.isEmpty()) {
-            edit->setText(m_keptRows->lastTarget);
-            edit->setEnabled(m_keptRows->lastTargetEnabled);
-        }
-        // The format the user chose stays chosen.
-        if (const std::vector<SkinComboBox *> combos = ComboBoxes(); !combos.empty())
-            combos.front()->SelectRow(m_keptRows->format);
-        // A skin without a list (a package that failed) keeps them for the next one.
-        if (FileList())
-            m_keptRows.reset();
-    }
     NameSkinInNotifier();
 }
 
@@ -234,9 +219,67 @@ void MainDialog::FillFormatComboBox()
     SkinComboBox &formats = *combos.front();
     for (const QString &format : OutputFormatList())
         formats.AddItem(format);
-    // Shown, not selected: a conversion reads no selection as the first format.
-    if (SkinEdit *edit = formats.Edit())
-        edit->setText(QStringLiteral("Bmp"));
+}
+
+void MainDialog::ShowPictures()
+{
+    SkinListBox *list = FileList();
+    if (!list)
+        return;
+    // The list follows the pictures; its own signals would only report this back.
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const QString &path : m_pictures.Paths())
+        list->AddFile(path);
+    list->SelectRow(m_pictures.Current());
+    list->viewport()->update();
+}
+
+void MainDialog::ShowFormatChoice()
+{
+    const std::vector<SkinComboBox *> combos = ComboBoxes();
+    if (combos.empty())
+        return;
+    SkinComboBox &formats = *combos.front();
+    const QSignalBlocker quiet(&formats);
+    // Until the user chooses, the first format is shown but not chosen.
+    if (!m_choice.IsFormatChosen() || !formats.SelectRow(FormatSelectionMark())) {
+        if (SkinEdit *edit = formats.Edit())
+            edit->setText(FindWrittenFormat(m_choice.Format())->label);
+    }
+}
+
+bool MainDialog::ChooseFormat(const QString &extension)
+{
+    if (!m_choice.ChooseFormat(extension))
+        return false;
+    ShowFormatChoice();
+    return true;
+}
+
+void MainDialog::RememberChoicesIn(AppSettings *settings)
+{
+    m_choice.RememberIn(settings);
+    ShowFormatChoice();
+}
+
+void MainDialog::SetFirstEdit(const QString &text, std::optional<bool> enabled)
+{
+    m_firstEdit.set = true;
+    m_firstEdit.text = text;
+    if (enabled)
+        m_firstEdit.enabled = enabled;
+    ShowFirstEdit();
+}
+
+void MainDialog::ShowFirstEdit()
+{
+    SkinEdit *edit = EditBox(0);
+    if (!edit || !m_firstEdit.set)
+        return;
+    edit->setText(m_firstEdit.text);
+    if (m_firstEdit.enabled)
+        edit->setEnabled(*m_firstEdit.enabled);
 }
 
 void MainDialog::PlaceViewer()
@@ -270,16 +313,11 @@ SkinListBox *MainDialog::FileList() const
     return lists.empty() ? nullptr : lists.front();
 }
 
-int MainDialog::ListSelectionMark() const
-{
-    const SkinListBox *list = FileList();
-    return list ? list->SelectedRow() : -1;
-}
-
 int MainDialog::FormatSelectionMark() const
 {
-    const std::vector<SkinComboBox *> combos = ComboBoxes();
-    return combos.empty() ? -1 : combos.front()->SelectedRow();
+    if (!m_choice.IsFormatChosen())
+        return -1;
+    return static_cast<int>(WritableFormats().indexOf(m_choice.Format()));
 }
 
 void MainDialog::ShowImage(const QString &path)
@@ -300,22 +338,22 @@ void MainDialog::UpdateChangeButtons()
 QString MainDialog::SelectOutputFolder(int *quality)
 {
     const QString title = QStringLiteral("Please select an output directory for ");
-    return ResolveFileName(quality ? m_prompts.ConversionFolder(title, quality)
-                                   : m_prompts.Folder(title));
+    const QString start = m_choice.Folder();
+    return ResolveFileName(quality ? m_prompts.ConversionFolder(title, start, quality)
+                                   : m_prompts.Folder(title, start));
 }
 
 void MainDialog::OnListClicked()
 {
-    const int mark = ListSelectionMark();
-    if (mark != -1)
-        ShowImage(FileList()->RowText(mark, 1));
+    if (const SkinListBox *list = FileList())
+        m_pictures.SetCurrent(list->SelectedRow());
+    if (m_pictures.Current() != -1)
+        ShowImage(m_pictures.CurrentPath());
 }
 
 void MainDialog::ShowSelectedRow()
 {
-    SkinListBox *list = FileList();
-    const int mark = ListSelectionMark();
-    ShowImage(list && mark >= 0 ? list->RowText(mark, 1) : QString());
+    ShowImage(m_pictures.CurrentPath());
 }
 
 void MainDialog::AddFiles()
@@ -325,69 +363,47 @@ void MainDialog::AddFiles()
 
 void MainDialog::AddPaths(const QStringList &files)
 {
-    SkinListBox *list = FileList();
-    if (!list)
-        return;
     // The chooser shows names as text; a name that is not UTF-8 is found again by its bytes.
+    QStringList paths;
     for (const QString &file : files) {
         // By hand rather than through QFileInfo, which would turn those bytes back into text.
         QString path = ResolveFileName(file);
         if (QDir::isRelativePath(path))
             path = QDir::currentPath() + u'/' + path;
-        list->AddFile(QDir::cleanPath(path));
+        paths << QDir::cleanPath(path);
     }
-
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setFocus();
-    list->SelectRow(list->RowCount() - 1);
+    m_pictures.Add(paths);
+    if (SkinListBox *list = FileList())
+        list->setFocus();
     ShowSelectedRow();
-}
-
-void MainDialog::ClearFirstEdit()
-{
-    if (SkinEdit *edit = EditBox(0)) {
-        edit->setText(QString());
-        edit->setEnabled(false);
-    }
 }
 
 void MainDialog::DeleteSelected()
 {
-    SkinListBox *list = FileList();
-    if (!list)
-        return;
-    const int mark = ListSelectionMark();
-    list->RemoveSelected();
-    if (list->RowCount() == 0)
-        ClearFirstEdit();
-    list->setFocus();
-    // The row before the removed one becomes current; after the first row, the new first row.
-    // (Marking "row -1" would select every row, and a second Delete would empty the list.)
-    list->SelectRow(std::max(mark - 1, 0));
+    m_pictures.RemoveCurrent();
+    if (m_pictures.Count() == 0)
+        SetFirstEdit(QString(), false);
+    if (SkinListBox *list = FileList())
+        list->setFocus();
     ShowSelectedRow();
 }
 
 void MainDialog::MoveSelectedRow(int offset)
 {
-    SkinListBox *list = FileList();
-    const int mark = ListSelectionMark();
-    // The first row goes no higher, the last no lower; without a selection nothing moves.
-    if (!list || mark < 0 || !list->MoveFile(mark, mark + offset))
-        return;
-    list->SelectRow(mark + offset);
+    // The first row goes no higher, the last no lower; without a current row nothing moves.
+    m_pictures.MoveCurrent(offset);
 }
 
 void MainDialog::EditSelectedRow()
 {
-    SkinListBox *list = FileList();
-    if (!list || list->RowCount() == 0) {
+    if (m_pictures.Count() == 0) {
         Message(QStringLiteral("Please add image"));
         return;
     }
     // The selected picture, or the first one when none is selected, with both effect
     // windows ready beside it.
-    if (ListSelectionMark() < 0)
-        list->SelectRow(0);
+    if (m_pictures.Current() < 0)
+        m_pictures.SetCurrent(0);
     ShowSelectedRow();
     m_effectDialogOne.show();
     m_effectDialogTwo.show();
@@ -395,11 +411,8 @@ void MainDialog::EditSelectedRow()
 
 void MainDialog::DeleteAll()
 {
-    if (SkinListBox *list = FileList()) {
-        list->clear();
-        list->viewport()->update();
-    }
-    ClearFirstEdit();
+    m_pictures.Clear();
+    SetFirstEdit(QString(), false);
 }
 
 std::vector<EffectStep> MainDialog::MarkedEffectSteps() const
@@ -412,30 +425,30 @@ std::vector<EffectStep> MainDialog::MarkedEffectSteps() const
 
 void MainDialog::Convert()
 {
-    const QString extension = ExtensionForSelection(FormatSelectionMark());
-    SkinListBox *list = FileList();
-    const int rows = list ? list->RowCount() : 0;
+    const QString extension = m_choice.Format();
+    const int rows = m_pictures.Count();
     if (rows == 0) {
         Message(QStringLiteral("Please input image file"));
         return;
     }
     // Formats with a quality ask for it beside the folder.
     const bool hasQuality = FormatHasQuality(extension);
-    int quality = m_quality;
+    int quality = m_choice.Quality();
     const QString folder = SelectOutputFolder(hasQuality ? &quality : nullptr);
     if (folder.isEmpty())
         return;
-    m_quality = std::clamp(quality, 1, 100);
+    if (hasQuality)
+        m_choice.SetQuality(quality);
+    m_choice.SetFolder(folder);
 
     // The rows and the values the windows hold now, applied once to every file; nothing the
     // user does while the files are converted changes them.
     ConversionRequest request;
-    for (int row = 0; row < rows; ++row)
-        request.sources << list->RowText(row, 1);
+    request.sources = m_pictures.Paths();
     request.folder = folder;
     request.format = extension;
     request.jobs = m_conversionJobs;
-    request.write.quality = m_quality;
+    request.write.quality = m_choice.Quality();
     if (!ChooseTargetPolicy(request))
         return;
     m_conversion = std::make_unique<RunningConversion>();
@@ -554,8 +567,8 @@ void MainDialog::OnConversionProgress(int finished, int total, const ConversionO
     if (!m_conversion)
         return;
     m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString());
-    if (SkinEdit *edit = EditBox(0); edit && outcome.written)
-        edit->setText(outcome.target);
+    if (outcome.written)
+        SetFirstEdit(outcome.target);
 }
 
 void MainDialog::CancelConversion()
@@ -599,8 +612,7 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         m_viewer.SetFileName(last->source);
         for (const EffectStep &step : effects)
             m_viewer.ApplyEffect(step);
-        if (SkinEdit *edit = EditBox(0))
-            edit->setText(last->target);
+        SetFirstEdit(last->target);
     }
 
     QStringList failures;
@@ -686,7 +698,9 @@ void MainDialog::BrowseVideo(std::size_t editIndex)
     const QString file = m_prompts.OpenFile(kVideoFilter);
     if (file.isEmpty())
         return;
-    if (SkinEdit *edit = EditBox(editIndex)) {
+    if (editIndex == 0) {
+        SetFirstEdit(file, true);
+    } else if (SkinEdit *edit = EditBox(editIndex)) {
         edit->setEnabled(true);
         edit->setText(file);
     }
@@ -726,7 +740,7 @@ std::span<const MainDialog::Command> MainDialog::Commands()
         {"BUTTON__EFFECT2", false, [](MainDialog &d) { d.m_effectDialogTwo.show(); }},
         {"BUTTON_PLAY", false,
          [](MainDialog &d) {
-             if (!d.FileList() || d.FileList()->RowCount() == 0)
+             if (d.m_pictures.Count() == 0)
                  d.Message(QStringLiteral("Please add image"));
              else
                  d.ShowSelectedRow();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/conversion_choice.h"
 #include "app/conversion_progress.h"
 #include "app/main_dialog_prompts.h"
+#include "app/picture_list.h"
 #include "engine/batch_conversion.h"
 #include "engine/image_io.h"
 #include "platform/message_box.h"
@@ -64,10 +66,20 @@ public:
     EffectDialogTwo &EffectTwo() { return m_effectDialogTwo; }
     const QIcon &Icon() const { return m_icon; }
 
-    // The image list and its current row (-1 when none); null without a list in the skin.
+    // The pictures to convert and the one shown, and what a conversion writes: the program's
+    // own state, which every skin's controls show.
+    PictureList &Pictures() { return m_pictures; }
+    ConversionChoice &Conversion() { return m_choice; }
+    // Chooses the format written by its extension (any case), shown in the format list.
+    bool ChooseFormat(const QString &extension);
+    // Takes the conversion choices `settings` remembers and keeps every later one there.
+    void RememberChoicesIn(AppSettings *settings);
+
+    // The skin's image list; null without one.
     SkinListBox *FileList() const;
-    int ListSelectionMark() const;
-    // The chosen row of the format list, -1 when none was chosen.
+    // The current row of the pictures, -1 when none.
+    int ListSelectionMark() const { return m_pictures.Current(); }
+    // The row of the chosen format in the format list, -1 when none was chosen.
     int FormatSelectionMark() const;
 
     // Shows one file in the viewer, fitted into it.
@@ -94,9 +106,6 @@ public:
     void CancelConversion();
     // Files converted at once; 0 means one per core.
     void SetConversionJobs(int jobs) { m_conversionJobs = jobs; }
-    // The quality of jpg, webp and avif conversions (1 to 100), as last chosen.
-    int ConversionQuality() const { return m_quality; }
-    void SetConversionQuality(int quality) { m_quality = std::clamp(quality, 1, 100); }
     ConversionProgress *Progress() const { return m_progress; }
     void RestoreEffects();
 
@@ -109,10 +118,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Play shown and pause hidden, and the time display filled in, at every skin load.
+    // At every skin load: the new controls show the pictures, the format and the last file
+    // written; play is shown and pause hidden, and the time display filled in.
     void OnSkinLoaded() override;
     void OnSkinChanged() override;
-    void OnSkinChanging() override;
     bool CanChangeSkin() override;
     // The skin's package troubles, told and asked with the stop icon ("Replace it?" without).
     void ShowSkinProblem(const QString &reason) override;
@@ -135,12 +144,18 @@ private:
     // Shows the "SLIDER_PROGRESS" position and maximum in "LABEL_TIME", where the skin has both.
     void ShowTime();
     void FillFormatComboBox();
+    // The skin's controls show the program's state: the list the pictures and the current one,
+    // the format list the chosen format, the first edit box the last file written.
+    void ShowPictures();
+    void ShowFormatChoice();
+    void ShowFirstEdit();
+    // Sets what the first edit box shows; `enabled` empty leaves that as the skin made it.
+    void SetFirstEdit(const QString &text, std::optional<bool> enabled = std::nullopt);
     void NameSkinInNotifier();
     void PlaceViewer();
     void Message(const QString &text);
     void BrowseVideo(std::size_t editIndex);
     SkinEdit *EditBox(std::size_t index) const;
-    void ClearFirstEdit();
     void ShowSelectedRow();
     // The effects marked in both windows, in the conversion's order, with the values the
     // windows hold now.
@@ -176,17 +191,15 @@ private:
     CImageViewer m_viewer;
     ConversionProgress *m_progress; // child
     int m_conversionJobs = 0;
-    int m_quality = kDefaultQuality;
-    // What the user had in the list and the first edit box, kept across a skin change.
-    struct KeptRows
+    PictureList m_pictures;
+    ConversionChoice m_choice;
+    // What the first edit box shows once the program has set it.
+    struct FirstEdit
     {
-        QStringList files;
-        int current = -1;
-        QString lastTarget;
-        bool lastTargetEnabled = true;
-        int format = -1; // the chosen output format
-    };
-    std::optional<KeptRows> m_keptRows;
+        bool set = false;
+        QString text;
+        std::optional<bool> enabled;
+    } m_firstEdit;
     std::unique_ptr<RunningConversion> m_conversion;
 };
 

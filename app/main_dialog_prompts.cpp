@@ -63,7 +63,6 @@ void QtMainDialogPrompts::RememberIn(AppSettings *settings)
     m_settings = settings;
     if (settings) {
         m_lastFileFolder = settings->FileFolder();
-        m_lastOutputFolder = settings->OutputFolder();
     }
 }
 
@@ -103,8 +102,11 @@ QString QtMainDialogPrompts::OpenFile(const QString &filter)
     const QString file =
         QFileDialog::getOpenFileName(nullptr, QString(), StartFolder(m_lastFileFolder),
                                      filters.join(QStringLiteral(";;")), &shown, DialogOptions());
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         m_lastFileFolder = QFileInfo(file).absolutePath();
+        if (m_settings)
+            m_settings->SetFileFolder(m_lastFileFolder);
+    }
     return file;
 }
 
@@ -122,22 +124,16 @@ QString QtMainDialogPrompts::SaveFile(const QString &filter)
     return file;
 }
 
-QString QtMainDialogPrompts::Folder(const QString &title)
+QString QtMainDialogPrompts::Folder(const QString &title, const QString &start)
 {
-    const QString folder =
-        QFileDialog::getExistingDirectory(m_folderOwner, title, StartFolder(m_lastOutputFolder),
-                                          DialogOptions() | QFileDialog::ShowDirsOnly);
-    if (!folder.isEmpty()) {
-        m_lastOutputFolder = folder;
-        if (m_settings)
-            m_settings->SetOutputFolder(folder);
-    }
-    return folder;
+    return QFileDialog::getExistingDirectory(m_folderOwner, title, StartFolder(start),
+                                             DialogOptions() | QFileDialog::ShowDirsOnly);
 }
 
-QString QtMainDialogPrompts::ConversionFolder(const QString &title, int *quality)
+QString QtMainDialogPrompts::ConversionFolder(const QString &title, const QString &start,
+                                              int *quality)
 {
-    QFileDialog dialog(m_folderOwner, title, StartFolder(m_lastOutputFolder));
+    QFileDialog dialog(m_folderOwner, title, StartFolder(start));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(DialogOptions() | QFileDialog::ShowDirsOnly);
     QSpinBox *box = nullptr;
@@ -158,7 +154,6 @@ QString QtMainDialogPrompts::ConversionFolder(const QString &title, int *quality
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString folder = dialog.selectedFiles().constFirst();
-    m_lastOutputFolder = folder;
     if (box)
         *quality = box->value();
     return folder;

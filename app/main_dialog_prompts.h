@@ -21,15 +21,16 @@ public:
     virtual QString OpenFile(const QString &filter);
     // One file from a save-file chooser.
     virtual QString SaveFile(const QString &filter) = 0;
-    // One folder with a path in the file system.
-    virtual QString Folder(const QString &title) = 0;
+    // One folder with a path in the file system; the chooser opens at `start` when that is
+    // a folder.
+    virtual QString Folder(const QString &title, const QString &start) = 0;
     // The folder for a conversion into a format with a quality: the chooser also offers the
     // quality (1 to 100), starting at *quality, and leaves the chosen one there. Choosers
     // without a quality box leave *quality as it is.
-    virtual QString ConversionFolder(const QString &title, int *quality)
+    virtual QString ConversionFolder(const QString &title, const QString &start, int *quality)
     {
         (void)quality;
-        return Folder(title);
+        return Folder(title, start);
     }
 };
 
@@ -44,15 +45,15 @@ public:
     QStringList OpenFiles(const QString &filter) override;
     QString OpenFile(const QString &filter) override;
     QString SaveFile(const QString &filter) override;
-    QString Folder(const QString &title) override;
-    QString ConversionFolder(const QString &title, int *quality) override;
+    QString Folder(const QString &title, const QString &start) override;
+    QString ConversionFolder(const QString &title, const QString &start, int *quality) override;
 
     // The filter as Qt's name filters, one per pair. "*.*" means every file; each pattern is
     // offered in upper case as well, since names on Linux keep their letter case.
     static QStringList NameFilters(const QString &filter);
 
-    // Starts where `settings` says the choosers were last used, and keeps it there as the
-    // user chooses.
+    // The file choosers start where `settings` says they were last used, and keep it there as
+    // the user chooses.
     void RememberIn(AppSettings *settings);
 
 private:
@@ -61,7 +62,6 @@ private:
 
     QWidget *m_folderOwner;
     QString m_lastFileFolder;
-    QString m_lastOutputFolder;
     AppSettings *m_settings = nullptr;
 };
 

@@ -155,7 +155,17 @@ bool SkinComboBox::SelectRow(int row)
     if (!m_list || !m_list->SelectRow(row))
         return false;
     SelectItem(m_list->RowText(row, 0));
+    emit rowChosen(row);
     return true;
+}
+
+void SkinComboBox::OnListClicked()
+{
+    if (!m_list)
+        return;
+    SelectItem(m_list->SelectedText());
+    if (const int row = SelectedRow(); row >= 0)
+        emit rowChosen(row);
 }
 
 int SkinComboBox::SelectedRow() const

@@ -45,6 +45,8 @@ public:
     bool SelectRow(int row);
     // The chosen row of the list, -1 when none is chosen.
     int SelectedRow() const;
+    // A click on a row of the drop list chooses it.
+    void OnListClicked();
     // The host closes an open list as soon as the mouse moves outside the whole box.
     void CloseListIfOutside(QPoint hostPos);
     bool IsListOpen() const { return !m_listClosed; }
@@ -65,6 +67,10 @@ public:
     int Index() const { return m_index; }
     void SetName(const std::string &name) { m_name = name; }
     const std::string &Name() const { return m_name; }
+
+signals:
+    // A row was chosen, by a click or by SelectRow.
+    void rowChosen(int row);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

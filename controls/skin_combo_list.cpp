@@ -53,7 +53,7 @@ QString SkinComboList::SelectedText() const
 void SkinComboList::OnClicked()
 {
     if (m_comboBox)
-        m_comboBox->SelectItem(SelectedText());
+        m_comboBox->OnListClicked();
 }
 
 } // namespace lumaskin

@@ -43,7 +43,7 @@ class ScriptedPrompts : public MainDialogPrompts
 public:
     QStringList OpenFiles(const QString &) override { return files; }
     QString SaveFile(const QString &) override { return {}; }
-    QString Folder(const QString &) override { return folder; }
+    QString Folder(const QString &, const QString &) override { return folder; }
     QStringList files;
     QString folder;
 };
@@ -83,9 +83,7 @@ int RunThroughWindow(const WindowRunOptions &options)
                         .arg(dialog.FileList()->RowCount())
                         .arg(options.sources.size()));
 
-    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
-    formats.clearSelection();
-    formats.topLevelItem(kPngRow)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(kPngRow);
     if (MainDialog::ExtensionForSelection(dialog.FormatSelectionMark()) != u"png")
         return Fail(QStringLiteral("PNG could not be chosen in the format list"));
 

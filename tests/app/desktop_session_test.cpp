@@ -44,7 +44,7 @@ class NoPrompts : public MainDialogPrompts
 public:
     QStringList OpenFiles(const QString &) override { return files; }
     QString SaveFile(const QString &) override { return {}; }
-    QString Folder(const QString &) override { return {}; }
+    QString Folder(const QString &, const QString &) override { return {}; }
     QStringList files;
 };
 
@@ -105,34 +105,56 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
         std::unique_ptr<MainDialog> dialog = Start(settings.Skin());
         MainWindowSession session(*dialog, settings);
         session.Restore();
-        EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), QString());
-        ASSERT_TRUE(MainWindowSession::ChooseFormat(*dialog, "PNG"));
+        EXPECT_FALSE(dialog->Conversion().IsFormatChosen());
+        EXPECT_EQ(dialog->FormatSelectionMark(), -1);
+        // Each format's quality and folder are its own.
+        ASSERT_TRUE(dialog->ChooseFormat("jpg"));
+        dialog->Conversion().SetQuality(70);
+        dialog->Conversion().SetFolder("/photos/jpeg");
+        ASSERT_TRUE(dialog->ChooseFormat("webp"));
+        dialog->Conversion().SetQuality(40);
+        dialog->Conversion().SetFolder("/photos/web");
+        ASSERT_TRUE(dialog->ChooseFormat("png"));
         EXPECT_EQ(dialog->ComboBoxes().front()->Text(), "PNG");
         EXPECT_EQ(MainDialog::ExtensionForSelection(dialog->FormatSelectionMark()), "png");
         // A skin change keeps the chosen format, and is remembered at once.
         dialog->OnChangeSkin(32772);
-        EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), "PNG");
+        EXPECT_EQ(dialog->ComboBoxes().front()->Text(), "PNG");
         EXPECT_EQ(AppSettings(file).Skin(), "Black.zip");
         dialog->move(40, 30);
         session.Save();
     }
     AppSettings settings(file);
-    EXPECT_EQ(settings.OutputFormat(), "PNG");
+    EXPECT_EQ(settings.OutputFormat(), "png");
     std::unique_ptr<MainDialog> dialog = Start(settings.Skin());
     EXPECT_EQ(dialog->SkinIndex(), 1);
     EXPECT_EQ(dialog->BackgroundBitmap().pixelColor(50, 50), QColor(10, 10, 10));
     MainWindowSession session(*dialog, settings);
     session.Restore();
-    EXPECT_EQ(MainWindowSession::ChosenFormat(*dialog), "PNG");
+    EXPECT_EQ(dialog->Conversion().Format(), "png");
+    EXPECT_EQ(dialog->ComboBoxes().front()->Text(), "PNG");
     EXPECT_EQ(dialog->pos(), QPoint(40, 30));
+    ConversionChoice &choice = dialog->Conversion();
+    EXPECT_EQ(choice.Folder(), "/photos/web"); // PNG was never written: the last folder
+    ASSERT_TRUE(dialog->ChooseFormat("JPG"));
+    EXPECT_EQ(choice.Quality(), 70);
+    EXPECT_EQ(choice.Folder(), "/photos/jpeg");
+    ASSERT_TRUE(dialog->ChooseFormat("webp"));
+    EXPECT_EQ(choice.Quality(), 40);
+    EXPECT_EQ(choice.Folder(), "/photos/web");
 
-    // A place no screen shows any more, or a format the list lacks, is passed over.
+    // A format remembered by its label, as earlier versions wrote it, is found by it; a place
+    // no screen shows any more, or a format the list lacks, is passed over.
+    settings.SetOutputFormat("TIF");
+    std::unique_ptr<MainDialog> labelled = Start();
+    MainWindowSession(*labelled, settings).Restore();
+    EXPECT_EQ(labelled->Conversion().Format(), "tif");
     settings.SetWindowPosition(QPoint(-30000, 20000));
     settings.SetOutputFormat("XYZ");
     std::unique_ptr<MainDialog> again = Start();
     MainWindowSession(*again, settings).Restore();
     EXPECT_NE(again->pos(), QPoint(-30000, 20000));
-    EXPECT_EQ(MainWindowSession::ChosenFormat(*again), QString());
+    EXPECT_FALSE(again->Conversion().IsFormatChosen());
 }
 
 TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInstalled)

@@ -51,14 +51,16 @@ public:
         asked << filter;
         return saveFile;
     }
-    QString Folder(const QString &title) override
+    QString Folder(const QString &title, const QString &start) override
     {
         asked << title;
+        startFolders << start;
         return folder;
     }
-    QString ConversionFolder(const QString &title, int *offered) override
+    QString ConversionFolder(const QString &title, const QString &start, int *offered) override
     {
         asked << title;
+        startFolders << start;
         offeredQualities << *offered;
         *offered = quality;
         return folder;
@@ -67,6 +69,7 @@ public:
     QString saveFile;
     QString folder;
     QStringList asked;
+    QStringList startFolders;
     int quality = 90;
     QList<int> offeredQualities;
 };
@@ -334,8 +337,7 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     dialog.EffectTwo().ChangeButton("Monochrome")->click();
 
     // PNG chosen in the format list.
-    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
-    formats.topLevelItem(13)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(13);
     prompts.folder = Str(m_out.Path());
     Convert();
 
@@ -375,13 +377,12 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
 TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
 {
     AddPictures({pictures[0]});
-    SkinComboList &formats = *dialog.ComboBoxes().front()->List();
-    formats.topLevelItem(14)->setSelected(true); // WEBP
+    dialog.ComboBoxes().front()->SelectRow(14); // WEBP
     prompts.folder = Str(m_out.Path());
     prompts.quality = 100;
     Convert();
     EXPECT_EQ(prompts.offeredQualities, QList<int>{90});
-    EXPECT_EQ(dialog.ConversionQuality(), 100);
+    EXPECT_EQ(dialog.Conversion().Quality(), 100);
     // WebP at 100 is lossless.
     const auto picture = [](const std::filesystem::path &path) {
         return ReadImage(Str(path), nullptr);
@@ -397,11 +398,27 @@ TEST_F(MainDialogActionsTest, ConvertAsksLossyFormatsForTheirQuality)
     EXPECT_FALSE(picture(m_out / "p0.x.webp") == picture(source));
 
     // PNG has no quality to ask for.
-    formats.clearSelection();
-    formats.topLevelItem(13)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(13);
     Convert();
     EXPECT_EQ(prompts.offeredQualities.size(), 2);
     EXPECT_TRUE(std::filesystem::exists(m_out / "p0.x.png"));
+
+    // Each format keeps its own quality and folder; a format not yet written to starts where
+    // the last conversion went.
+    TempDir jpegFolder;
+    prompts.folder = Str(jpegFolder.Path());
+    dialog.ComboBoxes().front()->SelectRow(1); // JPG
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities.back(), 90);
+    EXPECT_EQ(prompts.startFolders.back(), Str(m_out.Path()));
+    dialog.ComboBoxes().front()->SelectRow(14);
+    prompts.folder = Str(m_out.Path());
+    Convert();
+    EXPECT_EQ(prompts.offeredQualities.back(), 20);
+    EXPECT_EQ(prompts.startFolders.back(), Str(m_out.Path()));
+    dialog.ComboBoxes().front()->SelectRow(1);
+    Convert();
+    EXPECT_EQ(prompts.startFolders.back(), Str(jpegFolder.Path()));
 }
 
 TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongPicture)
@@ -455,7 +472,7 @@ TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
     EXPECT_FALSE(dialog.Viewer()->CurrentImage().IsNull());
 
     prompts.folder = Str(m_out.Path());
-    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(13);
     Convert();
     EXPECT_TRUE(std::filesystem::exists(m_out.Path().string() + "/caf\xE9.x.png"));
     ASSERT_EQ(messages.shown.size(), 1);
@@ -468,7 +485,7 @@ TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
 TEST_F(MainDialogActionsTest, IcoIsWrittenAsA32PixelIcon)
 {
     AddPictures({pictures[0]});
-    dialog.ComboBoxes().front()->List()->topLevelItem(7)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(7);
     prompts.folder = Str(m_out.Path());
     Convert();
     EXPECT_EQ(QImage(Str(m_out / "p0.x.ico")).size(), QSize(32, 32));
@@ -502,7 +519,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     }
 
     // A package that is missing: the window comes back without a skin, the mark moves.
-    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(13);
     dialog.OnChangeSkin(32778);
     EXPECT_TRUE(messages.shown.contains("Open failed"));
     EXPECT_TRUE(dialog.SkinPackageFailed());
@@ -536,7 +553,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     WritePicture(inside, 90);
     const std::string original = Bytes(inside);
     AddPictures({Str(inside), pictures[0]});
-    dialog.ComboBoxes().front()->List()->topLevelItem(13)->setSelected(true);
+    dialog.ComboBoxes().front()->SelectRow(13);
     dialog.EffectOne().ChangeButton("InvertColor")->click();
     prompts.folder = Str(m_out.Path());
 
@@ -611,7 +628,7 @@ TEST_F(MainDialogActionsTest, ParallelConversionWritesTheBytesOfAOneByOneRun)
 
     for (int format : {13, 1, 0}) { // png, jpg, bmp
         dialog.ComboBoxes().front()->List()->clearSelection();
-        dialog.ComboBoxes().front()->List()->topLevelItem(format)->setSelected(true);
+        dialog.ComboBoxes().front()->SelectRow(format);
         const QString extension = MainDialog::ExtensionForSelection(format);
         TempDir oneByOne;
         TempDir parallel;

@@ -93,10 +93,11 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     const bool plain = std::none_of(steps.begin(), steps.end(),
                                     [](const EffectStep &step) { return step.effect != nullptr; });
     if (plain && outputFormat && outputFormat->transcode) {
-        if (const auto done = outputFormat->transcode(source, target, settings, error)) {
+        const Shortcut done = outputFormat->transcode(source, target, settings, error);
+        if (done != Shortcut::Declined) {
             if (writeFailed)
-                *writeFailed = !*done;
-            return *done;
+                *writeFailed = done == Shortcut::Failed;
+            return done == Shortcut::Done;
         }
     }
     Image image = ReadImage(source, error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/codecs/codec.h"
+#include "engine/image_io.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace lumaskin {
-
-struct WriteSettings;
 
 // One picture format: how its bytes are recognised, read and written, and everything the
 // program says about it. The main window's format list, the Add dialog's filter, the folder
@@ -46,10 +45,10 @@ struct Format
     std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
         write;
     // Writes `target` from the file `source` when nothing is done to the picture in between,
-    // faster than reading and writing would, to the same bytes. nullopt when that does not
+    // faster than reading and writing would, to the same bytes. Declined when that does not
     // apply to the source; the picture is then read and written the usual way.
-    std::function<std::optional<bool>(const QString &source, const QString &target,
-                                      const WriteSettings &settings, QString *error)>
+    std::function<Shortcut(const QString &source, const QString &target,
+                           const WriteSettings &settings, QString *error)>
         transcode;
 
     // The files depend on the quality setting.

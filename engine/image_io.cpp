@@ -236,20 +236,20 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
     return WriteFileAtomically(path, bytes, error);
 }
 
-std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
-                                      const WriteSettings &settings, QString *error)
+Shortcut TranscodeJpegFile(const QString &source, const QString &target,
+                           const WriteSettings &settings, QString *error)
 {
     // A batch running a file per core gains nothing here; it must not read each file twice.
     if (CurrentParallelism() < 2)
-        return std::nullopt;
+        return Shortcut::Declined;
     const Format *jpeg = FindWrittenFormat(QStringLiteral("jpg"));
     FileBuffer file;
     std::size_t filled = 0;
     if (!jpeg || !ReadFileBytes(source, file, filled, nullptr))
-        return std::nullopt;
+        return Shortcut::Declined;
     const Bytes bytes{file.Data(), filled};
     if (ProbeJpeg(bytes).match != Match::Certain)
-        return std::nullopt;
+        return Shortcut::Declined;
     const JpegHeader header = ParseJpegHeader(bytes);
     const ImageMetadata metadata = JpegMetadata(header);
     // What reading would change first: a turn by the EXIF orientation, a grey or unusable
@@ -257,20 +257,20 @@ std::optional<bool> TranscodeJpegFile(const QString &source, const QString &targ
     const ProfileKind kind = ClassifyProfile(metadata.icc);
     if (ExifOrientation(metadata.exif) != 1 || kind == ProfileKind::Grey ||
         kind == ProfileKind::Unusable)
-        return std::nullopt;
+        return Shortcut::Declined;
     const WritePlan plan = PlanWrite(*jpeg, metadata, header.width, header.height, settings);
     if (plan.toSrgb)
-        return std::nullopt;
+        return Shortcut::Declined;
     QByteArray out;
-    std::optional<bool> encoded;
+    Shortcut encoded = Shortcut::Declined;
     try {
         encoded = TranscodeJpeg(bytes, plan.encode, out, error);
     } catch (const std::bad_alloc &) {
-        return std::nullopt;
+        return Shortcut::Declined;
     }
-    if (!encoded || !*encoded)
+    if (encoded != Shortcut::Done)
         return encoded;
-    return WriteFileAtomically(target, out, error);
+    return WriteFileAtomically(target, out, error) ? Shortcut::Done : Shortcut::Failed;
 }
 
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)

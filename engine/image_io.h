@@ -64,13 +64,21 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
 // The same at the default settings.
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error);
 
+// What a shortcut that works from file to file (or bytes to bytes) made of its input.
+enum class Shortcut
+{
+    Declined, // it does not apply here: read and write the usual way
+    Done,
+    Failed, // with a reason
+};
+
 // Writes the JPEG `source` as the JPEG `target` with nothing done to the picture in between,
 // as ReadImage and WriteImage would, but decoding and encoding at once on the cores a batch
-// leaves free (TranscodeJpeg). nullopt when that does not apply (the file is not a JPEG, must
+// leaves free (TranscodeJpeg). Declined when that does not apply (the file is not a JPEG, must
 // be turned or have its colours converted, or cannot be read): the caller then reads and
-// writes the usual way. False, with *error set, when writing failed.
-std::optional<bool> TranscodeJpegFile(const QString &source, const QString &target,
-                                      const WriteSettings &settings, QString *error);
+// writes the usual way. Failed, with *error set, when writing failed.
+Shortcut TranscodeJpegFile(const QString &source, const QString &target,
+                           const WriteSettings &settings, QString *error);
 
 // Writes a picture of exactly `size` in `format`: `image` scaled smoothly to fit inside, aspect
 // ratio kept, centred on a transparent background, its colours made sRGB.

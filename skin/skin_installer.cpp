@@ -21,44 +21,54 @@ constexpr qint64 kCopyChunk = 1 << 20;
 
 } // namespace
 
-QString CheckSkinPackage(const QString &path)
+bool CheckSkinPackage(const QString &path, QString *reason)
 {
+    const auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("%1 is not a file.").arg(name);
+        return refuse(QStringLiteral("%1 is not a file.").arg(name));
     SkinWorkingFolder folder;
     if (!folder.IsValid())
-        return QStringLiteral("No working folder could be made to look into %1.").arg(name);
+        return refuse(QStringLiteral("No working folder could be made to look into %1.").arg(name));
     ZipArchive archive;
     // Nobody is asked anything on the way: a package without its central directory is no skin.
     const SkinPackageOutcome outcome =
         ExtractSkinPackage(archive, QFile::encodeName(path).toStdString(), folder.Path(), {});
     switch (outcome.result) {
     case SkinPackageResult::OpenFailed:
-        return QStringLiteral("%1 is not a skin package: it cannot be opened as a ZIP archive.")
-            .arg(name);
+        return refuse(
+            QStringLiteral("%1 is not a skin package: it cannot be opened as a ZIP archive.")
+                .arg(name));
     case SkinPackageResult::ExtractFailed:
-        return QStringLiteral("%1 is not a usable skin package: its files cannot be extracted.")
-            .arg(name);
+        return refuse(
+            QStringLiteral("%1 is not a usable skin package: its files cannot be extracted.")
+                .arg(name));
     case SkinPackageResult::TooLarge:
-        return QStringLiteral("%1 is not a usable skin package. %2").arg(name, outcome.reason);
+        return refuse(
+            QStringLiteral("%1 is not a usable skin package. %2").arg(name, outcome.reason));
     case SkinPackageResult::Extracted:
         break;
     }
     const QString skinFile = QString::fromStdString(folder.SkinFilePath());
     if (!QFileInfo(skinFile).isFile())
-        return QStringLiteral("%1 is not a skin package: it holds no Skin.ini at its top level.")
-            .arg(name);
+        return refuse(
+            QStringLiteral("%1 is not a skin package: it holds no Skin.ini at its top level.")
+                .arg(name));
     const SkinIni ini(folder.SkinFilePath());
     const std::string background = ReadBackgroundBitmap(ini);
     QImage bitmap;
     if (background.empty() ||
         !LoadBitmapFile(SkinFilePath(QString::fromStdString(folder.FolderWithSlash()), background),
                         bitmap))
-        return QStringLiteral("%1 is not a usable skin package: its background bitmap is missing "
-                              "or cannot be read.")
-            .arg(name);
-    return {};
+        return refuse(
+            QStringLiteral("%1 is not a usable skin package: its background bitmap is missing "
+                           "or cannot be read.")
+                .arg(name));
+    return true;
 }
 
 QString CopyPackageInto(const QString &path, const QString &folder, QString *error)

@@ -4,11 +4,11 @@
 
 namespace lumaskin {
 
-// Why the file at `path` cannot serve as a skin package, in one sentence for the user; empty
-// when it can: it opens as a ZIP archive, holds Skin.ini at its top level, and the background
-// bitmap that Skin.ini names can be read. Nothing is shown to the user on the way, and the
-// package is extracted into a private working folder that is gone again on return.
-QString CheckSkinPackage(const QString &path);
+// Whether the file at `path` can serve as a skin package: it opens as a ZIP archive, holds
+// Skin.ini at its top level, and the background bitmap that Skin.ini names can be read. When it
+// cannot, *reason says why in one sentence for the user. Nothing is shown to the user on the
+// way, and the package is extracted into a private working folder that is gone again on return.
+bool CheckSkinPackage(const QString &path, QString *reason);
 
 // Copies the package at `path` into `folder` (made if missing) under its own file name,
 // through a temporary file renamed into place, so a failed copy never leaves half a package

@@ -135,7 +135,7 @@ bool SkinSwitcher::InstallSkinPackage(const QString &path)
         return refuse(QStringLiteral("There is no skin folder to install %1 into.").arg(fileName));
     if (!m_host.CanChangeSkin())
         return false;
-    if (const QString why = CheckSkinPackage(path); !why.isEmpty())
+    if (QString why; !CheckSkinPackage(path, &why))
         return refuse(why);
 
     const QString target = QDir(m_locator.UserFolder()).filePath(fileName);

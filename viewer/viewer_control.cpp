@@ -171,7 +171,6 @@ void ViewerControl::AfterLoad(std::function<void()> step)
 void ViewerControl::Fail(const QString &message)
 {
     m_lastError = message;
-    emit errorOccurred(message);
 }
 
 bool ViewerControl::SetFileName(const QString &path)

@@ -95,8 +95,8 @@ public:
 signals:
     void imageChanged();
     void zoomChanged(double zoom);
-    void errorOccurred(const QString &message);
-    // A file given to SetFileName could not be shown; `message` names it and says why.
+    // A file given to SetFileName could not be shown; `message` names it and says why. The
+    // other operations say whether they worked by their result, and LastError says why not.
     void loadFailed(const QString &message);
 
 protected:

@@ -132,11 +132,11 @@ std::string LayOutZip(const std::vector<ZipEntryLayout> &entries, const ZipLayou
     return out;
 }
 
-bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString &error)
+bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString *error)
 {
     constexpr std::size_t kLimit = std::numeric_limits<std::uint32_t>::max() / 2;
     if (items.size() > 0xFFFF) {
-        error = QStringLiteral("too many files for one archive");
+        *error = QStringLiteral("too many files for one archive");
         return false;
     }
     std::vector<ZipEntryLayout> entries;
@@ -154,12 +154,12 @@ bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString &e
         entry.payload = RawDeflate(item.bytes, entry.deflateLevel, entry.deflateMemory);
         if (item.bytes.size() > kLimit || item.name.size() > 0xFFFF || item.name.empty() ||
             entry.payload->empty()) {
-            error = QStringLiteral("%1: cannot be stored").arg(QString::fromStdString(item.name));
+            *error = QStringLiteral("%1: cannot be stored").arg(QString::fromStdString(item.name));
             return false;
         }
         size += entry.payload->size() + item.name.size();
         if (size > kLimit) {
-            error = QStringLiteral("the archive grows too large");
+            *error = QStringLiteral("the archive grows too large");
             return false;
         }
         entries.push_back(std::move(entry));
@@ -171,13 +171,13 @@ bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString &e
         file.write(archive.data(), static_cast<qint64>(archive.size())) !=
             static_cast<qint64>(archive.size()) ||
         !file.commit()) {
-        error = QStringLiteral("%1: cannot write").arg(path);
+        *error = QStringLiteral("%1: cannot write").arg(path);
         return false;
     }
     return true;
 }
 
-bool PackFolder(const QString &folder, const QString &path, QString &error)
+bool PackFolder(const QString &folder, const QString &path, QString *error)
 {
     const QDir dir(folder);
     // Sorted by their bytes, whatever the locale.
@@ -186,14 +186,14 @@ bool PackFolder(const QString &folder, const QString &path, QString &error)
         names.push_back(QFile::encodeName(name).toStdString());
     std::sort(names.begin(), names.end());
     if (names.empty()) {
-        error = QStringLiteral("%1: no files to pack").arg(folder);
+        *error = QStringLiteral("%1: no files to pack").arg(folder);
         return false;
     }
     std::vector<ZipItem> items;
     for (const std::string &name : names) {
         QFile file(dir.filePath(QFile::decodeName(QByteArray::fromStdString(name))));
         if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("%1: cannot read").arg(file.fileName());
+            *error = QStringLiteral("%1: cannot read").arg(file.fileName());
             return false;
         }
         const QByteArray bytes = file.readAll();

@@ -67,10 +67,10 @@ struct ZipItem
 // Writes a ZIP archive whose bytes depend only on the items: entries in the order given,
 // deflated at the best compression, all with one fixed time stamp (1 January 2024, 00:00) and
 // the permissions rw-r--r--, and no extra fields (which would carry access times or owners).
-// False with `error` set when an entry cannot be compressed or the file cannot be written.
-bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString &error);
+// False with *error set when an entry cannot be compressed or the file cannot be written.
+bool WriteZip(const std::vector<ZipItem> &items, const QString &path, QString *error);
 
 // Packs every file at the top level of `folder`, sorted by name, into `path`.
-bool PackFolder(const QString &folder, const QString &path, QString &error);
+bool PackFolder(const QString &folder, const QString &path, QString *error);
 
 } // namespace lumaskin

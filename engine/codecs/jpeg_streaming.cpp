@@ -77,26 +77,25 @@ bool DecodeRows(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Bytes bytes
 
 } // namespace
 
-std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
-                                  QString *error)
+Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
     if (CurrentParallelism() < 2)
-        return std::nullopt;
+        return Shortcut::Declined;
     const JpegHeader header = ParseJpegHeader(bytes);
     // Grey and YCbCr files; CMYK and YCCK ones take ImageMagick's colour conversion.
     if (!header.complete || (header.components != 1 && header.components != 3))
-        return std::nullopt;
+        return Shortcut::Declined;
     // Too short for its entropy-coded data, or a header TurboJPEG refuses: the reader refuses
     // the file.
     if (header.minimumFileSize > static_cast<std::int64_t>(bytes.size()) ||
         !JpegHeaderReadable(bytes))
-        return std::nullopt;
+        return Shortcut::Declined;
     if (!Image::SizeIsAcceptable(header.width, header.height) ||
         std::int64_t{header.width} * header.height > ReadPixelLimit())
-        return std::nullopt;
+        return Shortcut::Declined;
     Image image(header.width, header.height);
     if (image.IsNull())
-        return std::nullopt;
+        return Shortcut::Declined;
     AdviseHugePages(image.Row(0), image.SizeInBytes());
 
     // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
@@ -118,7 +117,7 @@ std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, Q
             }
         });
     } catch (const std::system_error &) {
-        return std::nullopt; // no thread to be had
+        return Shortcut::Declined; // no thread to be had
     }
     jpeg_decompress_struct cinfo{};
     DecodeErrors errors{};
@@ -133,12 +132,12 @@ std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, Q
     encoder.join();
     // A damaged or truncated file is left to the usual reading, which says what is wrong.
     if (!decoded || exhausted)
-        return std::nullopt;
+        return Shortcut::Declined;
     if (header.components == 3 && settings.metadata.icc.isEmpty() && Summarise(image).grey)
         encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);
     if (!encoded && error)
         *error = encodeError;
-    return encoded;
+    return encoded ? Shortcut::Done : Shortcut::Failed;
 }
 
 } // namespace lumaskin

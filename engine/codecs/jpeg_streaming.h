@@ -1,8 +1,7 @@
 #pragma once
 
 #include "engine/codecs/codec.h"
-
-#include <optional>
+#include "engine/image_io.h"
 
 namespace lumaskin {
 
@@ -12,11 +11,11 @@ namespace lumaskin {
 // those of EncodeJpeg on the decoded picture.
 //
 // Applies to files TurboJPEG decodes to RGB themselves (not CMYK), of any size the reading
-// limit allows; `settings.metadata` must be what the writer would embed. Returns nullopt when
-// it does not apply or the calling thread has a single core to work with (a batch running a
-// file per core), and the caller reads and writes the usual way. On failure *error is set as
-// the reader would set it.
-std::optional<bool> TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
-                                  QString *error);
+// limit allows; `settings.metadata` must be what the writer would embed. Declined when it does
+// not apply or the calling thread has a single core to work with (a batch running a file per
+// core), and the caller reads and writes the usual way. On failure *error is set as the reader
+// would set it.
+Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
+                       QString *error);
 
 } // namespace lumaskin

@@ -63,7 +63,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (!packFolder.isEmpty() && !zip.isEmpty()) {
-        if (!PackFolder(packFolder, zip, error))
+        if (!PackFolder(packFolder, zip, &error))
             return Fail(error);
         return 0;
     }

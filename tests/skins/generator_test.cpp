@@ -89,11 +89,11 @@ TEST(ZipWriter, PacksAFolderTheSameWayEveryTimeForTheProgramsReader)
     WriteFile(dir / "in" / "Skin.ini", "[Screen]\nMain=a.bmp\n");
     WriteFile(dir / "in" / "empty", "");
     QString error;
-    ASSERT_TRUE(PackFolder(Path(dir / "in"), Path(dir / "one.zip"), error)) << error.toStdString();
+    ASSERT_TRUE(PackFolder(Path(dir / "in"), Path(dir / "one.zip"), &error)) << error.toStdString();
     // A newer time stamp and other permissions change nothing in the archive.
     fs::permissions(dir / "in" / "a.bmp", fs::perms::owner_read);
     fs::last_write_time(dir / "in" / "b.txt", fs::file_time_type::clock::now());
-    ASSERT_TRUE(PackFolder(Path(dir / "in"), Path(dir / "two.zip"), error));
+    ASSERT_TRUE(PackFolder(Path(dir / "in"), Path(dir / "two.zip"), &error));
     EXPECT_EQ(ReadFile(dir / "one.zip"), ReadFile(dir / "two.zip"));
 
     ZipArchive archive;
@@ -111,7 +111,7 @@ TEST(ZipWriter, PacksAFolderTheSameWayEveryTimeForTheProgramsReader)
     EXPECT_TRUE(fs::exists(dir / "out" / "empty"));
 
     fs::create_directories(dir / "nothing");
-    EXPECT_FALSE(PackFolder(Path(dir / "nothing"), Path(dir / "three.zip"), error));
+    EXPECT_FALSE(PackFolder(Path(dir / "nothing"), Path(dir / "three.zip"), &error));
     EXPECT_FALSE(fs::exists(dir / "three.zip"));
 }
 

@@ -1,8 +1,8 @@
-#include "tests/support/hostile_files.h"
-#include "tests/support/temp_dir.h"
 #include "engine/codecs/poppler_library.h"
 #include "engine/effects/effect_table.h"
 #include "engine/image_io.h"
+#include "tests/support/hostile_files.h"
+#include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
 
 #include <QFile>
@@ -273,7 +273,7 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
     EXPECT_TRUE(viewer.CurrentImage() == inverted);
 
     // The slow file alone fails once its time is up, and the picture stays.
-    QSignalSpy failed(&viewer, &ViewerControl::errorOccurred);
+    QSignalSpy failed(&viewer, &ViewerControl::loadFailed);
     ASSERT_TRUE(viewer.SetFileName(QString::fromStdString(slow.string())));
     ASSERT_TRUE(failed.wait(30000));
     EXPECT_TRUE(viewer.LastError().endsWith("the PDF page takes too long to draw (more than 2 "

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const lumaskin::ParallelismLimit cores(2);
         QByteArray out;
         const auto written = lumaskin::TranscodeJpeg({data, size}, {}, out, &error);
-        if (written && *written && image.IsNull())
+        if (written == lumaskin::Shortcut::Done && image.IsNull())
             __builtin_trap();
     }
     return 0;

@@ -5,6 +5,7 @@
 
 #include <QTextStream>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -143,114 +144,223 @@ std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error)
     return step;
 }
 
+namespace {
+
+using Apply = bool (*)(ConvertOptions &options, const QString &value, QString *error);
+
+// One option: its names, the value it takes, what --help says of it, and what it sets.
+struct OptionRow
+{
+    const char *shortName; // "-f"; null when it has none
+    const char *longName;  // "--format"
+    const char *value;     // " FORMAT", "=WHAT" as --help shows it; null for a switch
+    const char *help;      // lines of --help, the first beside the names
+    Apply apply;
+};
+
+bool Refuse(QString *error, const QString &text)
+{
+    *error = text;
+    return false;
+}
+
+// Whether `text` is a whole number from `low` to `high`, put in *number.
+bool WholeNumber(const QString &text, int low, int high, int *number)
+{
+    bool ok = false;
+    *number = text.toInt(&ok);
+    return ok && *number >= low && *number <= high;
+}
+
+// Every option of lumaskin-convert, in the order --help lists them.
+constexpr OptionRow kOptions[] = {
+    {"-f", "--format", " FORMAT", "output format",
+     [](ConvertOptions &o, const QString &v, QString *) {
+         o.request.format = v.toLower();
+         return true;
+     }},
+    {"-o", "--output", " FOLDER", "output folder (must exist)",
+     [](ConvertOptions &o, const QString &v, QString *) {
+         o.request.folder = v;
+         return true;
+     }},
+    {"-e", "--effect", " NAME[=A,B,...]",
+     "apply an effect; arguments comma-separated, missing ones\n"
+     "take their default, out-of-range ones are clamped",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         std::optional<EffectStep> step = ParseEffectOption(v, error);
+         if (step)
+             o.request.steps.push_back(std::move(*step));
+         return step.has_value();
+     }},
+    {"-q", "--quality", " Q",
+     "1 to 100 for jpg, webp and avif (default 90); webp and\n"
+     "avif are lossless at 100",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return WholeNumber(v, 1, 100, &o.request.write.quality) ||
+                Refuse(error, QStringLiteral("--quality needs a whole number from 1 to 100"));
+     }},
+    {nullptr, "--strip", nullptr,
+     "leave out EXIF, XMP and the colour profile, and convert\n"
+     "pictures in other colour spaces to sRGB",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.request.write.stripMetadata = true;
+         return true;
+     }},
+    {nullptr, "--if-exists", "=overwrite|skip|rename",
+     "a target that exists already is replaced (the default),\n"
+     "left alone, or kept with the new file written as\n"
+     "\"NAME (2).FORMAT\"; overwrite said here also replaces\n"
+     "a file given that is its own target; skip makes a rerun of\n"
+     "a stopped or split batch do only what is missing",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         const std::optional<IfExists> policy = parseIfExists(v);
+         if (!policy)
+             return Refuse(
+                 error,
+                 QStringLiteral("--if-exists takes overwrite, skip or rename, not \"%1\"").arg(v));
+         o.request.ifExists = *policy;
+         // Asked for by name, overwriting also replaces a source that is its own target.
+         o.request.overwriteSources = *policy == IfExists::Overwrite;
+         return true;
+     }},
+    {"-j", "--jobs", " N",
+     "files converted at once (at most one per core, and\n"
+     "fewer when memory is short)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return WholeNumber(v, 1, std::numeric_limits<int>::max(), &o.request.jobs) ||
+                Refuse(error, QStringLiteral("--jobs needs a whole number of at least 1"));
+     }},
+    {"-r", "--recursive", nullptr,
+     "a folder given stands for the pictures in it and in all its\n"
+     "sub-folders (recognised by content; hidden files and links\n"
+     "inside are left out), and its sub-folders are made again\n"
+     "under FOLDER: DIR/a/b.jpg goes to FOLDER/a/b.FORMAT",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.recursive = true;
+         return true;
+     }},
+    {nullptr, "--parents", nullptr,
+     "a file keeps the folder part of its name under FOLDER:\n"
+     "a/b.jpg goes to FOLDER/a/b.FORMAT (\"..\" is refused)\n"
+     "With -r or --parents, pictures of one folder that give the\n"
+     "same name are numbered in the byte order of their names,\n"
+     "whichever of them a run is given, so split runs agree.",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.parents = true;
+         return true;
+     }},
+    {nullptr, "--files-from", " LIST",
+     "take the files named in LIST, one a line (blank lines\n"
+     "left out), after those on the command line; - reads\n"
+     "standard input",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.isEmpty())
+             return Refuse(error,
+                           QStringLiteral("--files-from needs a file, or - for standard input"));
+         o.fileLists << v;
+         return true;
+     }},
+    {"-0", "--null", nullptr,
+     "names in LIST, and those --list prints, end with a NUL\n"
+     "byte instead of a line break",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.nul = true;
+         return true;
+     }},
+    {nullptr, "--list", nullptr,
+     "print the pictures the files and folders given stand for,\n"
+     "one a line, and convert nothing",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.listOnly = true;
+         return true;
+     }},
+    {"-h", "--help", nullptr, "this text",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.help = true;
+         return true;
+     }},
+    {nullptr, "--version", nullptr, "the program's version",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.version = true;
+         return true;
+     }},
+};
+
+const OptionRow *FindOption(const QString &name)
+{
+    for (const OptionRow &row : kOptions)
+        if (name == QLatin1String(row.longName) ||
+            (row.shortName && name == QLatin1String(row.shortName)))
+            return &row;
+    return nullptr;
+}
+
+// The Options section of --help: names and value, then the help at column 25, on the next
+// line when the names leave no room.
+QString OptionsText()
+{
+    QString text;
+    for (const OptionRow &row : kOptions) {
+        QString head = row.shortName
+                           ? QStringLiteral("  %1, %2")
+                                 .arg(QLatin1String(row.shortName), QLatin1String(row.longName))
+                           : QStringLiteral("      %1").arg(QLatin1String(row.longName));
+        if (row.value)
+            head += QLatin1String(row.value);
+        const QStringList lines = QString::fromUtf8(row.help).split(u'\n');
+        constexpr int kColumn = 24;
+        if (head.size() < kColumn)
+            text += head.leftJustified(kColumn) + lines.first() + u'\n';
+        else
+            text += head + u'\n' + QString(kColumn, u' ') + lines.first() + u'\n';
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            text += QString(kColumn, u' ') + lines[i] + u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
 std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, QString *error)
 {
     ConvertOptions options;
     ConversionRequest &request = options.request;
-    // A long option's value may follow it as the next argument or after "=" in the same one.
-    std::optional<QString> inlineValue;
-    const auto value = [&](qsizetype &i, const QString &option) -> std::optional<QString> {
-        if (inlineValue)
-            return std::exchange(inlineValue, std::nullopt);
-        if (i + 1 >= arguments.size()) {
-            *error = QStringLiteral("%1 needs a value").arg(option);
-            return std::nullopt;
-        }
-        return arguments[++i];
-    };
     bool onlyFiles = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString a = arguments[i];
-        if (!onlyFiles && a.startsWith(QLatin1String("--")) && a.contains(u'=')) {
-            inlineValue = a.mid(a.indexOf(u'=') + 1);
-            a.truncate(a.indexOf(u'='));
-        }
         if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
             request.sources << a;
-        } else if (a == QLatin1String("--")) {
+            continue;
+        }
+        if (a == QLatin1String("--")) {
             onlyFiles = true;
-        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            options.help = true;
-        } else if (a == QLatin1String("--version")) {
-            options.version = true;
-        } else if (a == QLatin1String("-f") || a == QLatin1String("--format")) {
-            auto v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            request.format = v->toLower();
-        } else if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
-            auto v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            request.folder = *v;
-        } else if (a == QLatin1String("-e") || a == QLatin1String("--effect")) {
-            auto v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            auto step = ParseEffectOption(*v, error);
-            if (!step)
-                return std::nullopt;
-            request.steps.push_back(std::move(*step));
-        } else if (a == QLatin1String("-q") || a == QLatin1String("--quality")) {
-            auto v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            bool ok = false;
-            request.write.quality = v->toInt(&ok);
-            if (!ok || request.write.quality < 1 || request.write.quality > 100) {
-                *error = QStringLiteral("--quality needs a whole number from 1 to 100");
-                return std::nullopt;
-            }
-        } else if (a == QLatin1String("--strip")) {
-            request.write.stripMetadata = true;
-        } else if (a == QLatin1String("--if-exists")) {
-            const std::optional<QString> v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            const std::optional<IfExists> policy = parseIfExists(*v);
-            if (!policy) {
-                *error = QStringLiteral("--if-exists takes overwrite, skip or rename, not \"%1\"")
-                             .arg(*v);
-                return std::nullopt;
-            }
-            request.ifExists = *policy;
-            // Asked for by name, overwriting also replaces a source that is its own target.
-            request.overwriteSources = *policy == IfExists::Overwrite;
-        } else if (a == QLatin1String("--files-from")) {
-            const std::optional<QString> v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            if (v->isEmpty()) {
-                *error = QStringLiteral("--files-from needs a file, or - for standard input");
-                return std::nullopt;
-            }
-            options.fileLists << *v;
-        } else if (a == QLatin1String("-0") || a == QLatin1String("--null")) {
-            options.nul = true;
-        } else if (a == QLatin1String("-r") || a == QLatin1String("--recursive")) {
-            options.recursive = true;
-        } else if (a == QLatin1String("--parents")) {
-            options.parents = true;
-        } else if (a == QLatin1String("--list")) {
-            options.listOnly = true;
-        } else if (a == QLatin1String("-j") || a == QLatin1String("--jobs")) {
-            auto v = value(i, a);
-            if (!v)
-                return std::nullopt;
-            bool ok = false;
-            request.jobs = v->toInt(&ok);
-            if (!ok || request.jobs < 1) {
-                *error = QStringLiteral("--jobs needs a whole number of at least 1");
-                return std::nullopt;
-            }
-        } else {
+            continue;
+        }
+        // A long option's value may follow it as the next argument or after "=" in the same one.
+        std::optional<QString> value;
+        if (a.startsWith(QLatin1String("--")) && a.contains(u'=')) {
+            value = a.mid(a.indexOf(u'=') + 1);
+            a.truncate(a.indexOf(u'='));
+        }
+        const OptionRow *option = FindOption(a);
+        if (!option) {
             *error = QStringLiteral("unknown option %1 (see --help)").arg(a);
             return std::nullopt;
         }
-        if (inlineValue) {
+        if (!option->value && value) {
             *error = QStringLiteral("%1 takes no value").arg(a);
             return std::nullopt;
         }
+        if (option->value && !value) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("%1 needs a value").arg(a);
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        if (!option->apply(options, value.value_or(QString()), error))
+            return std::nullopt;
     }
     if (options.help || options.version)
         return options;
@@ -295,41 +405,7 @@ QString ConvertHelpText()
            "is 1 when any failed. Stopped by SIGINT, SIGTERM or SIGHUP, it finishes the files\n"
            "in hand, starts no more and ends with 128 plus the signal's number.\n\n"
            "Options:\n"
-           "  -f, --format FORMAT   output format\n"
-           "  -o, --output FOLDER   output folder (must exist)\n"
-           "  -e, --effect NAME[=A,B,...]\n"
-           "                        apply an effect; arguments comma-separated, missing ones\n"
-           "                        take their default, out-of-range ones are clamped\n"
-           "  -q, --quality Q       1 to 100 for jpg, webp and avif (default 90); webp and\n"
-           "                        avif are lossless at 100\n"
-           "      --strip           leave out EXIF, XMP and the colour profile, and convert\n"
-           "                        pictures in other colour spaces to sRGB\n"
-           "  --if-exists=overwrite|skip|rename\n"
-           "                        a target that exists already is replaced (the default),\n"
-           "                        left alone, or kept with the new file written as\n"
-           "                        \"NAME (2).FORMAT\"; overwrite said here also replaces\n"
-           "                        a file given that is its own target; skip makes a rerun of\n"
-           "                        a stopped or split batch do only what is missing\n"
-           "  -j, --jobs N          files converted at once (at most one per core, and\n"
-           "                        fewer when memory is short)\n"
-           "  -r, --recursive       a folder given stands for the pictures in it and in all its\n"
-           "                        sub-folders (recognised by content; hidden files and links\n"
-           "                        inside are left out), and its sub-folders are made again\n"
-           "                        under FOLDER: DIR/a/b.jpg goes to FOLDER/a/b.FORMAT\n"
-           "      --parents         a file keeps the folder part of its name under FOLDER:\n"
-           "                        a/b.jpg goes to FOLDER/a/b.FORMAT (\"..\" is refused)\n"
-           "                        With -r or --parents, pictures of one folder that give the\n"
-           "                        same name are numbered in the byte order of their names,\n"
-           "                        whichever of them a run is given, so split runs agree.\n"
-           "      --files-from LIST take the files named in LIST, one a line (blank lines\n"
-           "                        left out), after those on the command line; - reads\n"
-           "                        standard input\n"
-           "  -0, --null            names in LIST, and those --list prints, end with a NUL\n"
-           "                        byte instead of a line break\n"
-           "      --list            print the pictures the files and folders given stand for,\n"
-           "                        one a line, and convert nothing\n"
-           "  -h, --help            this text\n"
-           "      --version         the program's version\n\n"
+        << OptionsText() << "\n"
         << FormatsText() << "\nEffects:\n";
     for (const EffectDescriptor &effect : Effects()) {
         out << "  " << QString::fromUtf8(effect.command.data(), effect.command.size());

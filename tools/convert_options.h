@@ -32,7 +32,7 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
 // order; missing trailing arguments take their defaults.
 std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error);
 
-// The --help text, listing every format and every effect with its arguments.
+// The --help text, listing every option, every format and every effect with its arguments.
 QString ConvertHelpText();
 
 } // namespace lumaskin

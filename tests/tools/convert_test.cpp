@@ -4,6 +4,7 @@
 #include "tests/support/temp_dir.h"
 #include "tools/convert_options.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -132,6 +133,30 @@ TEST(ConvertOptions, HelpListsEveryFormatAndEffect)
         EXPECT_TRUE(help.contains(format)) << format.toStdString();
     for (const EffectDescriptor &effect : Effects())
         EXPECT_TRUE(help.contains(QString::fromUtf8(effect.command.data(), effect.command.size())));
+}
+
+// Every option --help lists is described in the man page and named in the README.
+TEST(ConvertOptions, EveryOptionIsDocumented)
+{
+    const QString help = ConvertHelpText();
+    const QString options =
+        help.section(QStringLiteral("Options:\n"), 1).section(QStringLiteral("\n\n"), 0, 0);
+    const QString man = QString::fromStdString(
+        test::ReadFile(test::SourceDir() / "resources/man/lumaskin-convert.1.in"));
+    const QString readme = QString::fromStdString(test::ReadFile(test::SourceDir() / "README.md"));
+    int found = 0;
+    for (const auto &match : QRegularExpression(QStringLiteral("^  (?:(-\\w), )? *(--[a-z0-9-]+)"),
+                                                QRegularExpression::MultilineOption)
+                                 .globalMatch(options)) {
+        const QString shortName = match.captured(1);
+        const QString longName = match.captured(2);
+        SCOPED_TRACE(longName.toStdString());
+        ++found;
+        EXPECT_TRUE(man.contains(QString(longName).replace(u'-', QLatin1String("\\-"))));
+        EXPECT_TRUE(readme.contains(longName) ||
+                    (!shortName.isEmpty() && readme.contains(u' ' + shortName + u' ')));
+    }
+    EXPECT_GE(found, 14);
 }
 
 class BatchConversionTest : public ::testing::Test

@@ -336,7 +336,7 @@ std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green
         return std::nullopt;
     const bool hasKey =
         red >= 0 && red <= 255 && green >= 0 && green <= 255 && blue >= 0 && blue <= 255;
-    const std::uint32_t key = hasKey ? ToColorValue(QColor(red, green, blue)) : kNoKeyColour;
+    const std::uint32_t key = hasKey ? ToColorValue(QColor(red, green, blue)) : kNoColour;
     return RegionWithoutKeyColour(bitmap, key).intersected(QRect(0, 0, width, height));
 }
 

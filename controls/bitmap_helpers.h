@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colour_value.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRegion>
@@ -10,9 +12,6 @@
 class QPainter;
 
 namespace lumaskin {
-
-// No key colour: every pixel is drawn.
-inline constexpr std::uint32_t kNoKeyColour = 0xFFFFFFFFu;
 
 // Colours reach the controls as the platform writes them, 0x00BBGGRR. A value with any bit
 // of the high byte set (an empty colour field) is no colour: it matches no pixel, and
@@ -28,7 +27,7 @@ struct BitmapLoad
     qreal ratio = 1.0;
     // Pixels of this colour (0x00BBGGRR) stay apart from their neighbours when a bitmap is
     // enlarged, so the key colour never smears into the picture.
-    std::uint32_t keyColor = kNoKeyColour;
+    std::uint32_t keyColor = kNoColour;
     // A strip of this many equal pictures side by side is enlarged picture by picture.
     int tilesAcross = 1;
 };
@@ -52,7 +51,7 @@ bool LoadBitmapFile(const QString &path, QImage &bitmap, const BitmapLoad &how =
 // `image` resized smoothly to `size` pixels, keeping key-coloured pixels (0x00BBGGRR) apart:
 // they neither blend into the picture nor leave a fringe; a pixel comes out as exactly the
 // key colour where the key covers most of it.
-QImage ScaledSmoothly(const QImage &image, QSize size, std::uint32_t keyColor = kNoKeyColour);
+QImage ScaledSmoothly(const QImage &image, QSize size, std::uint32_t keyColor = kNoColour);
 
 // A bitmap's size in logical pixels (its pixels over its device pixel ratio).
 QSize LogicalSize(const QImage &bitmap);

@@ -89,7 +89,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
 {
     const bool shaped = red != -1 && green != -1 && blue != -1;
     const std::uint32_t key =
-        shaped ? ToColorValue(QColor(red & 0xFF, green & 0xFF, blue & 0xFF)) : kNoKeyColour;
+        shaped ? ToColorValue(QColor(red & 0xFF, green & 0xFF, blue & 0xFF)) : kNoColour;
     QImage loaded;
     m_lastBitmapLoaded = !path.isEmpty() &&
                          LoadBitmapFile(path, loaded, {devicePixelRatioF(), key}) &&

@@ -2,6 +2,7 @@
 
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
+#include "engine/file_name.h"
 
 #include <QFontMetrics>
 #include <QStringDecoder>
@@ -60,10 +61,7 @@ QString SkinFilePath(const QString &folder, const std::string &fileName)
 {
     if (fileName.empty())
         return {};
-    QString path = folder;
-    if (!path.isEmpty() && !path.endsWith(u'/'))
-        path += u'/';
-    return path + SkinText(fileName);
+    return JoinedPath(folder, SkinText(fileName));
 }
 
 QString SkinText(const std::string &text)

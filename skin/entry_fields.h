@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colour_value.h"
 #include "skin/rect.h"
 
 #include <cstdint>
@@ -8,12 +9,6 @@
 #include <string_view>
 
 namespace lumaskin {
-
-// A colour as the platform writes it: 0x00BBGGRR.
-using ColourValue = std::uint32_t;
-
-// All bits set: the colour of an empty colour field, which matches no pixel.
-inline constexpr ColourValue kNoColour = 0xFFFFFFFFu;
 
 // Takes the next comma-separated field from the front of an entry's value. The value loses
 // the field, the comma and the blanks that follow it. Once only the last field is left, it

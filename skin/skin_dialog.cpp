@@ -1,5 +1,6 @@
 #include "skin/skin_dialog.h"
 
+#include "engine/file_name.h"
 #include "skin/control_factory.h"
 #include "skin/control_kind.h"
 #include "skin/skin_ini.h"
@@ -228,10 +229,7 @@ QString SkinDialog::FormatTime(int seconds)
 
 QString SkinDialog::GetFolderOfPath(const QString &path)
 {
-    QString folder = QFileInfo(path).absolutePath();
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
+    return FolderWithSlash(QFileInfo(path).absolutePath());
 }
 
 void SkinDialog::OnButtonClicked(int index)

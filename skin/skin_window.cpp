@@ -57,8 +57,7 @@ void SkinWindow::DropBackground()
 bool SkinWindow::ShapeWindow(QRegion &region, const QImage &bitmap, ColourValue colour)
 {
     // However fine the key colour's pattern, the window gets a shape the display accepts.
-    region = LimitShapeComplexity(RegionWithoutKeyColour(bitmap, colour));
-    setMask(region);
+    region = ApplyWindowShape(*this, RegionWithoutKeyColour(bitmap, colour));
     return region != QRegion(QRect(QPoint(0, 0), LogicalSize(bitmap)));
 }
 

@@ -102,11 +102,17 @@ std::optional<RelativeName> SplitEntryName(const std::string &name, bool keepPat
     return result;
 }
 
-std::string JoinPath(const std::string &folder, const RelativeName &relative)
+// `path` without the slashes at its end; "/" stays "/".
+std::string WithoutTrailingSlashes(std::string path)
 {
-    std::string path = folder;
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
+    return path;
+}
+
+std::string JoinPath(const std::string &folder, const RelativeName &relative)
+{
+    std::string path = WithoutTrailingSlashes(folder);
     for (const std::string &component : relative.folders)
         path += '/' + component;
     if (!relative.fileName.empty())
@@ -602,9 +608,7 @@ void ZipArchive::ReleaseBlocks() noexcept
 
 bool ZipArchive::ForceDirectory(const std::string &path)
 {
-    std::string folder = path;
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
+    const std::string folder = WithoutTrailingSlashes(path);
     if (folder.empty() || folder == "/")
         return true;
     struct stat st

@@ -16,27 +16,10 @@ namespace {
 
 using test::Steps;
 
-class EffectDialogOneTest : public ::testing::Test
+class EffectDialogOneTest : public test::EffectWindowFixture<EffectDialogOne>
 {
 protected:
-    void SetUp() override { control.SetImage(original.Clone()); }
-
-    void Type(const char *edit, const QString &text) { dialog.Edit(edit)->setText(text); }
-    QString Text(const char *edit) const { return dialog.Edit(edit)->text(); }
-    void Press(const char *row) { dialog.ChangeButton(row)->click(); }
-    // Whether the viewer shows the original picture with that one effect applied.
-    bool Shows(std::string_view effect, std::vector<double> arguments) const
-    {
-        Image expected = original.Clone();
-        FindEffect(effect)->Apply(expected, arguments);
-        return control.CurrentImage() == expected;
-    }
-
-    const Image original = test::RandomImage(16, 12, 7);
-    ViewerControl control;
-    CImageViewer viewer{&control};
-    test::RecordingMessages messages;
-    EffectDialogOne dialog{&viewer, nullptr, messages};
+    EffectDialogOneTest() : EffectWindowFixture(7) {}
 };
 
 TEST_F(EffectDialogOneTest, StartsHiddenWithTheStartingValuesAndLabels)

@@ -16,20 +16,10 @@ namespace {
 
 using test::Steps;
 
-class EffectDialogTwoTest : public ::testing::Test
+class EffectDialogTwoTest : public test::EffectWindowFixture<EffectDialogTwo>
 {
 protected:
-    void SetUp() override { control.SetImage(original.Clone()); }
-
-    void Type(const char *edit, const QString &text) { dialog.Edit(edit)->setText(text); }
-    QString Text(const char *edit) const { return dialog.Edit(edit)->text(); }
-    void Press(const char *row) { dialog.ChangeButton(row)->click(); }
-    bool Shows(std::string_view effect, std::vector<double> arguments) const
-    {
-        Image expected = original.Clone();
-        FindEffect(effect)->Apply(expected, arguments);
-        return control.CurrentImage() == expected;
-    }
+    EffectDialogTwoTest() : EffectWindowFixture(8) {}
     static QStringList Items(const QComboBox *list)
     {
         QStringList result;
@@ -37,12 +27,6 @@ protected:
             result.append(list->itemText(i));
         return result;
     }
-
-    const Image original = test::RandomImage(16, 12, 8);
-    ViewerControl control;
-    CImageViewer viewer{&control};
-    test::RecordingMessages messages;
-    EffectDialogTwo dialog{&viewer, nullptr, messages};
 };
 
 TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)

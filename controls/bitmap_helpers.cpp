@@ -3,6 +3,8 @@
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <span>
 #include <utility>
@@ -139,6 +141,16 @@ QRegion RegionOfKeptPixels(const QImage &pixels, int width, int height, QRgb key
     QRegion region;
     region.setRects(rects.data(), static_cast<int>(rects.size()));
     return region;
+}
+
+// The window shape of `bitmap` by its key colour, within its first `width` x `height` logical
+// pixels.
+QRegion CutShape(const QImage &bitmap, std::uint32_t keyColor, int width, int height)
+{
+    const QImage pixels = LogicalPixels(bitmap, KeyRgb(keyColor), IsColourValue(keyColor));
+    return RegionOfKeptPixels(pixels, std::min(width, pixels.width()),
+                              std::min(height, pixels.height()), KeyRgb(keyColor),
+                              IsColourValue(keyColor));
 }
 
 } // namespace
@@ -318,11 +330,7 @@ QImage KeyMask(const QImage &image, std::uint32_t keyColor)
 
 QRegion RegionWithoutKeyColour(const QImage &bitmap, std::uint32_t keyColor)
 {
-    if (bitmap.isNull())
-        return {};
-    const QImage pixels = LogicalPixels(bitmap, KeyRgb(keyColor), IsColourValue(keyColor));
-    return RegionOfKeptPixels(pixels, pixels.width(), pixels.height(), KeyRgb(keyColor),
-                              IsColourValue(keyColor));
+    return bitmap.isNull() ? QRegion() : CutShape(bitmap, keyColor, INT_MAX, INT_MAX);
 }
 
 std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green, int blue)
@@ -337,7 +345,7 @@ std::optional<QRegion> RegionFromBitmap(const QImage &bitmap, int red, int green
     const bool hasKey =
         red >= 0 && red <= 255 && green >= 0 && green <= 255 && blue >= 0 && blue <= 255;
     const std::uint32_t key = hasKey ? ToColorValue(QColor(red, green, blue)) : kNoColour;
-    return RegionWithoutKeyColour(bitmap, key).intersected(QRect(0, 0, width, height));
+    return CutShape(bitmap, key, width, height);
 }
 
 } // namespace lumaskin

@@ -1,5 +1,8 @@
 #include "controls/shape_limit.h"
 
+#include "controls/bitmap_helpers.h"
+
+#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -87,6 +90,20 @@ QRegion ApplyWindowShape(QWidget &window, const QRegion &region)
     const QRegion shape = LimitShapeComplexity(region);
     window.setMask(shape);
     return shape;
+}
+
+bool DisplayCutsWindowShapes()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QImage PaintedThroughShape(const QImage &bitmap, std::uint32_t keyColor)
+{
+    if (bitmap.isNull() || DisplayCutsWindowShapes())
+        return bitmap;
+    QImage painted = WithKeyTransparent(bitmap, keyColor);
+    painted.setDevicePixelRatio(bitmap.devicePixelRatio());
+    return painted;
 }
 
 } // namespace lumaskin

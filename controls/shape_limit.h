@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QRegion>
+#include <cstdint>
 
 class QWidget;
 
@@ -22,5 +24,14 @@ QRegion LimitShapeComplexity(const QRegion &region, int maxRects = kMaxShapeRect
 // LimitShapeComplexity; returns the shape given. Every shaped window of the program goes
 // through here.
 QRegion ApplyWindowShape(QWidget &window, const QRegion &region);
+
+// Whether the display cuts windows to their shape. Wayland has none: there a shaped window is a
+// translucent one whose cut-away pixels are transparent.
+bool DisplayCutsWindowShapes();
+
+// What a shaped window paints of its bitmap: the bitmap itself where the display cuts the
+// window to its shape; elsewhere the bitmap with its key-coloured pixels transparent, so that
+// the key colour never shows.
+QImage PaintedThroughShape(const QImage &bitmap, std::uint32_t keyColor);
 
 } // namespace lumaskin

@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
+#include <QWindow>
 #include <algorithm>
 
 namespace lumaskin {
@@ -21,9 +23,17 @@ constexpr QSize kDefaultSize(300, 248);
 // The page sits below the bitmap's caption strip, inside its rim.
 constexpr int kPageMargin = 10;
 constexpr int kPageTop = 44;
+// How often, and how many times, a note that waits for its main window looks again.
+constexpr int kOwnerWaitMs = 100;
+constexpr int kOwnerWaits = 100;
 
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+// A note that takes no task-bar entry and no focus and is never covered by the main window.
+// Where the display places windows itself (Wayland), a window can only be placed relative to
+// another: there the note is a pop-up of the main window.
+Qt::WindowFlags WindowFlags()
+{
+    return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+}
 
 // One slide step's timer period. A bitmap larger than the slide time asks for less than the
 // shortest period a timer has, so it runs as fast as timers go.
@@ -34,9 +44,11 @@ int StepInterval(int totalMs, int distance, int step)
 
 } // namespace
 
-TaskBarWindow::TaskBarWindow() : QWidget(nullptr, kWindowFlags)
+TaskBarWindow::TaskBarWindow() : QWidget(nullptr, WindowFlags())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Where the display has no window shapes, the shape is drawn with transparent pixels.
+    setAttribute(Qt::WA_TranslucentBackground, !DisplayCutsWindowShapes());
     setFocusPolicy(Qt::NoFocus);
     resize(kDefaultSize);
 }
@@ -46,7 +58,7 @@ void TaskBarWindow::Create(QWidget *parent)
     if (m_created)
         return;
     // A tool window of the skinned dialog: it stays with the dialog but is a window of its own.
-    setParent(parent, kWindowFlags);
+    setParent(parent, WindowFlags());
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_created = true;
     CreateHtmlView();
@@ -97,6 +109,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
     if (!m_lastBitmapLoaded)
         return; // the old bitmap and shape stay
     m_bitmap = loaded;
+    m_painted = shaped ? PaintedThroughShape(m_bitmap, key) : m_bitmap;
     m_width = LogicalSize(m_bitmap).width();
     m_height = LogicalSize(m_bitmap).height();
     if (m_htmlView)
@@ -122,6 +135,13 @@ TaskBarWindow::ScreenAreas TaskBarWindow::ReadScreenAreas() const
 {
     if (m_screenAreas)
         return m_screenAreas();
+    // Placed relative to the main window where windows cannot be placed on the screen: the note
+    // comes up at its lower right corner.
+    if (!DisplayCutsWindowShapes() && parentWidget()) {
+        // The window's own coordinates are what a pop-up is placed in there.
+        const QRect owner(QPoint(0, 0), parentWidget()->size());
+        return {owner, owner};
+    }
     const QScreen *where = parentWidget() ? parentWidget()->screen() : screen();
     if (!where)
         where = QGuiApplication::primaryScreen();
@@ -130,8 +150,21 @@ TaskBarWindow::ScreenAreas TaskBarWindow::ReadScreenAreas() const
     return {where->availableGeometry(), where->geometry()};
 }
 
-void TaskBarWindow::StartPopUp(int showMs, int stayMs, int hideMs, int)
+void TaskBarWindow::StartPopUp(int showMs, int stayMs, int hideMs, int unused)
 {
+    // A pop-up of the main window is placed against it, so it waits until the main window is
+    // on the screen (a skin loads while the window is hidden).
+    if (!DisplayCutsWindowShapes() && parentWidget()) {
+        const QWindow *owner = parentWidget()->windowHandle();
+        if (!owner || !owner->isExposed()) {
+            if (++m_ownerWaits <= kOwnerWaits)
+                QTimer::singleShot(kOwnerWaitMs, this, [this, showMs, stayMs, hideMs, unused] {
+                    StartPopUp(showMs, stayMs, hideMs, unused);
+                });
+            return;
+        }
+        m_ownerWaits = 0;
+    }
     m_closing = false;
     m_showTime = showMs;
     m_stayTime = stayMs;
@@ -175,6 +208,17 @@ void TaskBarWindow::StartPopUp(int showMs, int stayMs, int hideMs, int)
         m_hideInterval = StepInterval(m_hideTime, distance, m_step);
         m_x = m_startX;
         m_y = m_startY;
+        if (!DisplayCutsWindowShapes()) {
+            // A pop-up does not slide: it stands in the main window's lower right corner, where
+            // it is seen as long as the window is, then goes.
+            m_x = workRight - m_width;
+            m_y = workBottom - m_height;
+            MoveToCurrent();
+            show();
+            m_state = Shown;
+            StartTimer(StayTimer, m_stayTime);
+            break;
+        }
         MoveToCurrent();
         show();
         StartTimer(SlideInTimer, m_showInterval);
@@ -249,6 +293,10 @@ void TaskBarWindow::OnTimer(int id)
         // Under the mouse it is being read: it stays until the mouse leaves.
         if (m_hover)
             break;
+        if (!DisplayCutsWindowShapes()) {
+            HideNow();
+            break;
+        }
         StartTimer(SlideOutTimer, m_hideInterval);
         MoveToCurrent();
         break;
@@ -291,6 +339,10 @@ void TaskBarWindow::CloseTaskBar(const std::string &)
     // Nothing to close while hidden; otherwise slide back from wherever the window is.
     if (m_state == Hidden && !IsTimerActive(SlideInTimer))
         return;
+    if (!DisplayCutsWindowShapes()) {
+        HideNow(); // a pop-up does not slide
+        return;
+    }
     StopTimer(SlideInTimer);
     StopTimer(StayTimer);
     StartTimer(SlideOutTimer, m_hideInterval);
@@ -362,7 +414,8 @@ void TaskBarWindow::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     const QRect whole(QPoint(0, 0), LogicalSize(m_bitmap));
-    DrawBitmap(painter, whole, m_bitmap, whole);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    DrawBitmap(painter, whole, m_painted, whole);
 }
 
 void TaskBarWindow::mouseReleaseEvent(QMouseEvent *event)

@@ -123,6 +123,11 @@ private:
     // window as its children.
     QPointer<SkinButton> m_button;
     QImage m_bitmap;
+    // What is painted of it: the key colour made transparent where the display cannot cut the
+    // window to its shape.
+    QImage m_painted;
+    // Times the note has looked for its main window on the screen (see StartPopUp).
+    int m_ownerWaits = 0;
     bool m_lastBitmapLoaded = false;
     int m_width = 0;
     int m_height = 0;

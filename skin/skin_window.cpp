@@ -13,8 +13,10 @@ namespace lumaskin {
 
 SkinWindow::SkinWindow(QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    // The shape is cut by a mask; outside the background nothing of the window is drawn.
+    // A program's main window, not a dialog of another one: desktops list it as the program.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // The shape is cut by a mask, or where the display has no window shapes, drawn with its
+    // cut-away pixels transparent; outside the background nothing of the window is drawn.
     setAttribute(Qt::WA_TranslucentBackground);
     // Mouse moves over the bare background close an open drop list and reach the scroll
     // bars even with no button held.
@@ -27,6 +29,7 @@ void SkinWindow::LoadBackground(const QString &path)
     LoadBitmapFile(path, m_backgroundBitmap, {devicePixelRatioF(), m_transparentColor});
     if (m_backgroundBitmap.isNull())
         return;
+    m_backgroundPainted = PaintedThroughShape(m_backgroundBitmap, m_transparentColor);
     // The window is as large as its background; the shape cuts it further.
     resize(LogicalSize(m_backgroundBitmap));
     ShapeWindow(m_windowRegion, m_backgroundBitmap, m_transparentColor);
@@ -50,6 +53,7 @@ void SkinWindow::ClearIcon()
 void SkinWindow::DropBackground()
 {
     m_backgroundBitmap = QImage();
+    m_backgroundPainted = QImage();
     m_windowRegion = QRegion();
     m_backgroundDC = QImage();
 }
@@ -99,7 +103,7 @@ void SkinWindow::PaintSkin(QPainter &painter)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         const QRect area = QRect(QPoint(0, 0), size())
                                .intersected(QRect(QPoint(0, 0), LogicalSize(m_backgroundBitmap)));
-        DrawBitmap(painter, area, m_backgroundBitmap, area);
+        DrawBitmap(painter, area, m_backgroundPainted, area);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     if (!m_iconDrawn.isNull()) {

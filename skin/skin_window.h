@@ -66,6 +66,9 @@ protected:
 
 private:
     QImage m_backgroundBitmap;
+    // What is painted of it: where the display cannot cut the window to its shape, the key
+    // colour made transparent (the same pixels otherwise).
+    QImage m_backgroundPainted;
     QImage m_backgroundDC;
     QImage m_iconBitmap;
     // The icon with its key-coloured pixels made transparent, ready to draw.

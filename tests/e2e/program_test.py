@@ -32,7 +32,7 @@ STAY_SECONDS = 3.0
 LEFT_SECONDS = 12.0
 LEAVE_SECONDS = 2.0
 # The "Purple" entry of the skin menu.
-PURPLE_ENTRY, SKIN_ENTRIES = 2, 8
+PURPLE_ENTRY = 2
 
 
 def centre(rect, origin):
@@ -78,9 +78,9 @@ def choose_skin(session, app, main, package, entry):
         fresh = [w for w in fresh if w and w.height >= 60]
         return fresh[0] if fresh else None
 
-    found = session.wait_for("the skin menu", menu, 15)
-    session.click(found.x + found.width // 2,
-                  found.y + found.height * (2 * entry + 1) // (2 * SKIN_ENTRIES))
+    session.wait_for("the skin menu", menu, 15)
+    # The skins are the menu's first entries, in order.
+    session.key(*["Down"] * (entry + 1), "Return")
 
 
 def find_skin_folders(tmpdir):
@@ -131,6 +131,14 @@ def steps(args, session, app, package, background, key, notifier_bitmap, close_r
 
     notifier = session.wait_for(f"the notifier fully in at {home}", notifier_home, 15)
     say(f"notifier in at {home}")
+    # Desktops list the main window as the program (a normal window of the desktop entry's
+    # class); the note takes no entry of its own and is never under it.
+    main_props = session.run("xprop", "-id", str(main.id), "WM_CLASS", "_NET_WM_WINDOW_TYPE")
+    types = main_props.split("_NET_WM_WINDOW_TYPE(ATOM) =")[-1]
+    check('"Lumaskin"' in main_props and "_NET_WM_WINDOW_TYPE_NORMAL" in types and
+          "DIALOG" not in types, f"the main window is {main_props!r}")
+    note_props = session.run("xwininfo", "-id", str(notifier.id))
+    check("Override Redirect State: yes" in note_props, "the notifier is managed like a window")
     shot = session.screenshot()
     check_shape(shot, notifier, notifier_bitmap, key, "notifier", others=[main])
     # Under the mouse it stays past the time it would leave by itself.

@@ -62,6 +62,9 @@ def check_desktop_entry(share, app_id):
     keys = dict(line.split("=", 1) for line in entry.read_text().splitlines() if "=" in line)
     check(keys.get("Exec") == "lumaskin %F", f"Exec is {keys.get('Exec')!r}")
     check(keys.get("Icon") == app_id, f"Icon is {keys.get('Icon')!r}")
+    # The class of the program's windows, so that docks match them to the entry.
+    check(keys.get("StartupWMClass") == "Lumaskin",
+          f"StartupWMClass is {keys.get('StartupWMClass')!r}")
     offered = keys.get("MimeType", "").split(";")
     check(all(t in offered for t in MIME_TYPES),
           f"MimeType lacks {[t for t in MIME_TYPES if t not in offered]}")

@@ -15,6 +15,7 @@ QString FormatKey(const QString &extension, const char *what)
     return QStringLiteral("conversion/%1/%2").arg(extension.toLower(), QLatin1String(what));
 }
 constexpr char kWindowPosition[] = "window/position";
+constexpr char kNotesShown[] = "notifier/shown";
 
 } // namespace
 
@@ -117,6 +118,16 @@ std::optional<QPoint> AppSettings::WindowPosition() const
 void AppSettings::SetWindowPosition(const QPoint &position)
 {
     m_settings->setValue(QLatin1String(kWindowPosition), position);
+}
+
+bool AppSettings::NotesShown() const
+{
+    return m_settings->value(QLatin1String(kNotesShown), true).toBool();
+}
+
+void AppSettings::SetNotesShown(bool shown)
+{
+    m_settings->setValue(QLatin1String(kNotesShown), shown);
 }
 
 void AppSettings::Sync()

@@ -41,6 +41,9 @@ public:
     // The window's top-left corner on the desktop.
     std::optional<QPoint> WindowPosition() const;
     void SetWindowPosition(const QPoint &position);
+    // Whether a note comes up at each skin load; true until the user turns it off.
+    bool NotesShown() const;
+    void SetNotesShown(bool shown);
 
     // Writes what has changed to the file now.
     void Sync();

@@ -101,6 +101,7 @@ int MainApplication::Run(const QStringList &files)
     // The page is named after the skin once one has loaded.
     ownNotifier->SetHtmlViewFactory(StartPageViewFactory({}));
     dialog.SetTaskBarPopup(std::move(ownNotifier));
+    dialog.SetNotesShown(settings.NotesShown());
     if (!dialog.OnInitDialog(locator, settings.Skin())) {
         messages.Show(NoSkinText(locator), MessageButtons::Ok, MessageIcon::Stop);
         return 1;

@@ -33,6 +33,10 @@ MainWindowSession::MainWindowSession(MainDialog &dialog, AppSettings &settings)
         m_settings.SetSkin(m_dialog.CurrentPackage());
         m_settings.Sync();
     });
+    connect(&dialog, &SkinDialog::notesShownChanged, this, [this](bool shown) {
+        m_settings.SetNotesShown(shown);
+        m_settings.Sync();
+    });
 }
 
 void MainWindowSession::Restore()

@@ -8,8 +8,8 @@ namespace lumaskin {
 class AppSettings;
 class MainDialog;
 
-// Brings back what the user had when the program last ran, and keeps it: the skin (written
-// at every change), the conversion's choices (format, and quality and folder for each format,
+// Brings back what the user had when the program last ran, and keeps it: the skin and whether
+// notes come up at skin loads (written at every change), the conversion's choices (format, and quality and folder for each format,
 // written at every change), the window's position.
 class MainWindowSession : public QObject
 {

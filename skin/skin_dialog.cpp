@@ -44,7 +44,8 @@ void SkinDialog::LoadSkin()
         }
         m_taskBarWindow->SetSkinBitmap(m_skinFolder + QStringLiteral("dlgTaskNotifier.bmp"), 255, 0,
                                        255);
-        m_taskBarWindow->StartPopUp(kNotifierSlideMs, kNotifierStayMs, kNotifierSlideMs, 1);
+        if (m_notesShown)
+            m_taskBarWindow->StartPopUp(kNotifierSlideMs, kNotifierStayMs, kNotifierSlideMs, 1);
     }
 
     FreeSkin();
@@ -137,6 +138,27 @@ void SkinDialog::OnSkinChanged()
         return;
     for (int k = 1; k <= 3; ++k)
         combos.front()->AddItem(QStringLiteral("item%1").arg(k));
+}
+
+std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
+{
+    std::unique_ptr<QMenu> menu = m_switcher.CreateSkinMenu(this);
+    menu->addSeparator();
+    QAction *notes = menu->addAction(QStringLiteral("Show a &Note at Each Skin Change"));
+    notes->setCheckable(true);
+    notes->setChecked(m_notesShown);
+    connect(notes, &QAction::toggled, this, &SkinDialog::SetNotesShown);
+    return menu;
+}
+
+void SkinDialog::SetNotesShown(bool shown)
+{
+    if (shown == m_notesShown)
+        return;
+    m_notesShown = shown;
+    if (!shown && m_taskBarWindow)
+        m_taskBarWindow->HideNow();
+    emit notesShownChanged(shown);
 }
 
 void SkinDialog::contextMenuEvent(QContextMenuEvent *event)

@@ -79,8 +79,12 @@ public:
     // The last skin chosen, 0 for the first command.
     int SkinIndex() const { return m_switcher.SkinIndex(); }
     void SetSkinIndex(int index) { m_switcher.SetSkinIndex(index); }
-    // The "&Change Skin" menu (SkinSwitcher::CreateSkinMenu).
-    std::unique_ptr<QMenu> CreateSkinMenu() { return m_switcher.CreateSkinMenu(this); }
+    // The "&Change Skin" menu (SkinSwitcher::CreateSkinMenu), and last a checked entry that
+    // turns the note at each skin load on and off.
+    std::unique_ptr<QMenu> CreateSkinMenu();
+    // Whether a note comes up at each skin load (it does until turned off).
+    bool NotesShown() const { return m_notesShown; }
+    void SetNotesShown(bool shown);
 
     void SetSkinFile(const QString &path) { m_skinFile = path; }
     const QString &SkinFile() const { return m_skinFile; }
@@ -157,6 +161,8 @@ signals:
     // controls go, and once the window shows the new skin.
     void skinChanging();
     void skinChanged();
+    // The menu's entry turned the notes on or off.
+    void notesShownChanged(bool shown);
 
 protected:
     // Runs at the end of every skin load, once the skin's controls exist.
@@ -202,6 +208,7 @@ private:
     // Child of the window, parent of every control of the skin; they all go with it.
     ControlLayer *m_layer = nullptr;
     std::unique_ptr<TaskBarPopup> m_taskBarWindow;
+    bool m_notesShown = true;
     std::optional<Rect> m_hostRect;
     QString m_skinFile;
     QString m_skinFolder;

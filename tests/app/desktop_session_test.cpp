@@ -122,9 +122,11 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
         EXPECT_EQ(dialog->ComboBoxes().front()->Text(), "PNG");
         EXPECT_EQ(AppSettings(file).Skin(), "Black.zip");
         dialog->move(40, 30);
+        dialog->SetNotesShown(false);
         session.Save();
     }
     AppSettings settings(file);
+    EXPECT_FALSE(settings.NotesShown());
     EXPECT_EQ(settings.OutputFormat(), "png");
     std::unique_ptr<MainDialog> dialog = Start(settings.Skin());
     EXPECT_EQ(dialog->SkinIndex(), 1);

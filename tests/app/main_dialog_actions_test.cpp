@@ -534,7 +534,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     dialog.OnChangeSkin(32778);
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     // The eight skins, a separator and "Install Skin...".
-    ASSERT_EQ(menu->actions().size(), 10);
+    ASSERT_EQ(menu->actions().size(), 12);
     EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -162,6 +163,19 @@ TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)
                                    "SetSkinBitmap dlgTaskNotifier.bmp 255,0,255",
                                    "StartPopUp 300,6000,300,1", "AddButton TASKBUTTON_A 0",
                                    "AddButton TASKBUTTON_EXIT 1"));
+
+    // Turned off in the skin menu, the note stays away (and goes at once if it is up).
+    std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
+    QAction *notes = menu->actions().last();
+    ASSERT_TRUE(notes->isCheckable() && notes->isChecked());
+    QSignalSpy turned(&dialog, &SkinDialog::notesShownChanged);
+    calls.clear();
+    notes->trigger();
+    EXPECT_EQ(turned.count(), 1);
+    Load(dialog);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "StartPopUp 300,6000,300,1"), 0);
+    EXPECT_EQ(calls.front(), "HideNow");
+    EXPECT_FALSE(dialog.CreateSkinMenu()->actions().last()->isChecked());
 }
 
 TEST_F(SkinDialogTest, WindowShapeIsTheBackgroundWithoutKeyPixels)
@@ -438,12 +452,14 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     QStringList texts;
     for (QAction *action : menu->actions()) {
         texts << action->text();
-        EXPECT_EQ(action->isChecked(), texts.size() == 5) << action->text().toStdString();
+        EXPECT_EQ(action->isChecked(), texts.size() == 5 || texts.size() == 12)
+            << action->text().toStdString();
     }
-    // The skins, a separator, and "Install Skin...", which needs a user's folder to copy to.
+    // The skins, "Install Skin...", which needs a user's folder to copy to, and the notes.
     EXPECT_THAT(texts, ElementsAre("&Orange", "&Black", "&Purple", "Bl&ue", "&Red", "&Gray",
-                                   "P&ink", "&Deluxe", "", "Install &Skin..."));
-    EXPECT_FALSE(menu->actions().last()->isEnabled());
+                                   "P&ink", "&Deluxe", "", "Install &Skin...", "",
+                                   "Show a &Note at Each Skin Change"));
+    EXPECT_FALSE(menu->actions()[9]->isEnabled());
     // Only the skins whose packages are there can be chosen.
     EXPECT_TRUE(menu->actions()[0]->isEnabled());
     EXPECT_FALSE(menu->actions()[1]->isEnabled());

@@ -209,7 +209,7 @@ TEST_F(SkinStartTest, InstallingChecksThePackageCopiesItAndWearsIt)
     {
         const std::unique_ptr<QMenu> menu = m_dialog.CreateSkinMenu();
         const QList<QAction *> actions = menu->actions();
-        ASSERT_EQ(actions.size(), 12);
+        ASSERT_EQ(actions.size(), 14);
         EXPECT_EQ(actions[9]->text(), "My && Skin");
         EXPECT_TRUE(actions[9]->isChecked());
         EXPECT_FALSE(actions[2]->isChecked());

@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 30
 
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
-.PHONY: deps deps-test configure build install run test test-sanitize fuzz bench clean
+.PHONY: deps deps-test deps-bench configure build install run test test-sanitize fuzz bench clean
 
 # What building and running need.
 deps:
@@ -20,6 +20,10 @@ deps:
 # That, and the tools of the tests, fuzz targets and benchmarks.
 deps-test:
 	@sh .ci/install-deps build run test
+
+# That, and what only running the benchmarks needs (photos, Node.js and npm).
+deps-bench:
+	@sh .ci/install-deps build run test bench
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -66,7 +70,7 @@ fuzz: deps-test
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure -L fuzz
 
-bench: deps-test
+bench: deps-bench
 	@$(MAKE) --no-print-directory build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 

@@ -41,6 +41,9 @@ struct Format
     // Decodes a file whose probe matched, with the metadata the file carries. Sets *error on
     // failure.
     std::function<Image(Bytes, QString *error)> read;
+    // Reads as `read` does, decoding at 1/2, 1/4 or 1/8 of the size as far as the hints allow;
+    // empty for the formats that are read whole whatever the hints.
+    std::function<Image(Bytes, const ReadHints &, QString *error)> readShrunk;
     // Encodes into `out`; empty for formats only read.
     std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
         write;

@@ -163,16 +163,17 @@ WritePlan PlanWrite(const Format &format, const ImageMetadata &metadata, int wid
 
 } // namespace
 
-Image ReadImage(const QString &path, QString *error)
+Image ReadImage(const QString &path, QString *error, const ReadHints &hints)
 {
     FileBuffer bytes;
     std::size_t filled = 0;
     if (!ReadFileBytes(path, bytes, filled, error))
         return {};
-    return ReadImageFromMemory({bytes.Data(), filled}, error);
+    return ReadImageFromMemory({bytes.Data(), filled}, error, hints);
 }
 
-Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
+Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error,
+                          const ReadHints &hints)
 {
     if (bytes.empty())
         return Fail(error, QStringLiteral("the file is empty"));
@@ -187,7 +188,8 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
     QString why;
     Image image;
     try {
-        image = format->read(bytes, &why);
+        image = hints.smallestUseful && format->readShrunk ? format->readShrunk(bytes, hints, &why)
+                                                           : format->read(bytes, &why);
     } catch (const std::bad_alloc &) {
         return Fail(error, reason::OutOfMemory());
     } catch (...) {

@@ -1,5 +1,8 @@
 #include "engine/codecs/codec.h"
 
+#include "engine/codecs/metadata_library.h"
+#include "engine/image_io.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -59,6 +62,21 @@ bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
         return true;
     }
     return false;
+}
+
+int ShrinkFactor(const ReadHints &hints, int width, int height, const QByteArray &exif)
+{
+    if (!hints.smallestUseful || width <= 0 || height <= 0)
+        return 1;
+    const bool onItsSide = ExifOrientation(exif) >= 5;
+    QSize wanted = hints.smallestUseful(onItsSide ? QSize(height, width) : QSize(width, height));
+    if (onItsSide)
+        wanted.transpose();
+    int factor = 1;
+    while (factor < 8 && ShrunkSide(width, 2 * factor) >= wanted.width() &&
+           ShrunkSide(height, 2 * factor) >= wanted.height())
+        factor *= 2;
+    return factor;
 }
 
 namespace {

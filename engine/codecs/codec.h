@@ -10,6 +10,8 @@
 
 namespace lumaskin {
 
+struct ReadHints;
+
 using Bytes = std::span<const std::uint8_t>;
 
 // How sure a content check is that the bytes are of its format.
@@ -61,6 +63,19 @@ Image Fail(QString *error, const QString &text);
 // True, with *error set, when a declared size is beyond what Image accepts or beyond the
 // reading limit below.
 bool RefuseSize(std::int64_t width, std::int64_t height, QString *error);
+
+// A side of `side` pixels decoded at 1/`factor` of the size, rounded up as the scaled decoders
+// round it.
+constexpr int ShrunkSide(int side, int factor)
+{
+    return (side + factor - 1) / factor;
+}
+
+// What a reader with a scaled decoder divides a picture stored at `width` x `height` by: the
+// largest of 1, 2, 4 and 8 that still leaves at least what hints.smallestUseful asks for the
+// picture upright. `exif` says how it is stored (orientations 5 to 8 lie on their side). 1
+// without hints.
+int ShrinkFactor(const ReadHints &hints, int width, int height, const QByteArray &exif);
 
 // The most pixels a picture read from a file may have: Image::kMaxPixels unless lowered.
 // Fuzz targets lower it so that their runs test the decoders rather than the allocator.

@@ -36,10 +36,12 @@ constexpr double kPdfDotsPerInch = 150;
 // The largest picture an icon file holds.
 constexpr int kMaxIconSide = 256;
 
-Image ReadJpeg(Bytes bytes, QString *error)
+// CMYK and YCCK files are read whole, by ImageMagick.
+Image ReadJpeg(Bytes bytes, const ReadHints &hints, QString *error)
 {
+    ImageMetadata metadata = JpegMetadata(ParseJpegHeader(bytes));
     Image image;
-    switch (DecodeJpeg(bytes, image, error)) {
+    switch (DecodeJpeg(bytes, hints, metadata.exif, image, error)) {
     case JpegDecodeOutcome::Failed:
         return {};
     case JpegDecodeOutcome::NeedsColourConversion:
@@ -49,8 +51,15 @@ Image ReadJpeg(Bytes bytes, QString *error)
         break;
     }
     if (!image.IsNull())
-        image.SetMetadata(JpegMetadata(ParseJpegHeader(bytes)));
+        image.SetMetadata(std::move(metadata));
     return image;
+}
+
+// The reader of a format that can shrink on load, reading the whole picture.
+template <Image (*readShrunk)(Bytes, const ReadHints &, QString *)>
+Image ReadWhole(Bytes bytes, QString *error)
+{
+    return readShrunk(bytes, ReadHints{}, error);
 }
 
 bool WriteJpeg(const Image &image, const EncodeSettings &settings, QByteArray &out, QString *error)
@@ -101,7 +110,8 @@ std::vector<Format> BuildFormats()
         .extensionsRead = {"jpg", "jpeg", "jpe", "jfif"},
         .mimeTypes = {"image/jpeg"},
         .probe = ProbeJpeg,
-        .read = ReadJpeg,
+        .read = ReadWhole<ReadJpeg>,
+        .readShrunk = ReadJpeg,
         .write = WriteJpeg,
         .transcode = TranscodeJpegFile,
         .hasQuality = true,
@@ -131,7 +141,8 @@ std::vector<Format> BuildFormats()
         .extensionsRead = {"webp"},
         .mimeTypes = {"image/webp"},
         .probe = ProbeWebp,
-        .read = DecodeWebp,
+        .read = ReadWhole<DecodeWebp>,
+        .readShrunk = DecodeWebp,
         .write = EncodeWebp,
         .hasQuality = true,
         .holdsMetadata = true,

@@ -39,7 +39,8 @@ bool JpegHeaderReadable(Bytes bytes)
     return handle && ReadHeader(handle.get(), bytes, &width, &height, &colourSpace);
 }
 
-JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
+JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArray &exif,
+                             Image &image, QString *error)
 {
     const Handle handle(tjInitDecompress());
     if (!handle) {
@@ -56,15 +57,17 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, Image &image, QString *error)
         return JpegDecodeOutcome::Failed;
     if (colourSpace == TJCS_CMYK || colourSpace == TJCS_YCCK)
         return JpegDecodeOutcome::NeedsColourConversion;
-    Image decoded(width, height);
+    const int shrink = ShrinkFactor(hints, width, height, exif);
+    // TurboJPEG scales to the largest size within the sides it is given: these.
+    Image decoded(ShrunkSide(width, shrink), ShrunkSide(height, shrink));
     if (decoded.IsNull()) {
         Fail(error, reason::OutOfMemory());
         return JpegDecodeOutcome::Failed;
     }
     AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
     // TJPF_RGBA fills the alpha byte with 255.
-    if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), width,
-                      static_cast<int>(decoded.Stride()), height, TJPF_RGBA, 0) != 0) {
+    if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), decoded.Width(),
+                      static_cast<int>(decoded.Stride()), decoded.Height(), TJPF_RGBA, 0) != 0) {
         const char *message = tjGetErrorStr2(handle.get());
         if (IsTruncation(message)) {
             Fail(error, reason::Truncated());

@@ -101,7 +101,7 @@ Image FirstFrame(const WebPData &data, int width, int height, QString *error)
 
 } // namespace
 
-Image DecodeWebp(Bytes bytes, QString *error)
+Image DecodeWebp(Bytes bytes, const ReadHints &hints, QString *error)
 {
     WebPBitstreamFeatures features{};
     const VP8StatusCode status = WebPGetFeatures(bytes.data(), bytes.size(), &features);
@@ -113,19 +113,26 @@ Image DecodeWebp(Bytes bytes, QString *error)
     const std::unique_ptr<WebPDemuxer, DemuxDeleter> demux(WebPDemux(&data));
     if (!demux)
         return Fail(error, reason::Damaged("WebP"));
+    ImageMetadata metadata = WebpMetadata(demux.get());
     Image image;
     if (features.has_animation) {
         image = FirstFrame(data, features.width, features.height, error);
         if (image.IsNull())
             return image;
     } else {
-        image = Image(features.width, features.height);
+        const int shrink = ShrinkFactor(hints, features.width, features.height, metadata.exif);
+        image = Image(ShrunkSide(features.width, shrink), ShrunkSide(features.height, shrink));
         if (image.IsNull())
             return Fail(error, reason::OutOfMemory());
         AdviseHugePages(image.Row(0), image.SizeInBytes());
         WebPDecoderConfig config;
         if (!WebPInitDecoderConfig(&config))
             return Fail(error, reason::Damaged("WebP"));
+        if (shrink > 1) {
+            config.options.use_scaling = 1;
+            config.options.scaled_width = image.Width();
+            config.options.scaled_height = image.Height();
+        }
         config.output.colorspace = MODE_RGBA;
         config.output.is_external_memory = 1;
         config.output.u.RGBA.rgba = image.Row(0);
@@ -136,7 +143,7 @@ Image DecodeWebp(Bytes bytes, QString *error)
         if (decoded != VP8_STATUS_OK)
             return Fail(error, DecodeFailure(decoded));
     }
-    image.SetMetadata(WebpMetadata(demux.get()));
+    image.SetMetadata(std::move(metadata));
     return image;
 }
 

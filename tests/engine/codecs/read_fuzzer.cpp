@@ -1,6 +1,8 @@
 // One libFuzzer body for every decoder path; the targets differ by their seed corpus (JPEG,
 // PNG, the ImageMagick formats, PDF, WebP, AVIF, HEIF, JPEG XL, SVG, TIFF), which steers the
-// mutations towards one decoder each. JPEGs also go through the JPEG-to-JPEG shortcut.
+// mutations towards one decoder each. JPEGs also go through the JPEG-to-JPEG shortcut, and
+// JPEGs and WebPs are read again asked for a quarter of their size, through the scaled
+// decoders.
 #include "engine/codecs/codec.h"
 #include "engine/codecs/content_checks.h"
 #include "engine/codecs/jpeg_streaming.h"
@@ -25,9 +27,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Every refusal names its reason.
     if (image.IsNull() && error.isEmpty())
         __builtin_trap();
+    const bool jpeg = lumaskin::ProbeJpeg({data, size}).match == lumaskin::Match::Certain;
+    if (jpeg || lumaskin::ProbeWebp({data, size}).match == lumaskin::Match::Certain) {
+        QSize asked;
+        const lumaskin::ReadHints quarter{[&](QSize upright) {
+            asked = QSize((upright.width() + 3) / 4, (upright.height() + 3) / 4);
+            return asked;
+        }};
+        const lumaskin::Image shrunk = lumaskin::ReadImageFromMemory({data, size}, &error, quarter);
+        if (shrunk.IsNull() && error.isEmpty())
+            __builtin_trap();
+        // Never smaller than asked, never larger than the whole picture.
+        if (!shrunk.IsNull() && asked.isValid() &&
+            (shrunk.Width() < asked.width() || shrunk.Height() < asked.height() ||
+             (!image.IsNull() &&
+              (shrunk.Width() > image.Width() || shrunk.Height() > image.Height()))))
+            __builtin_trap();
+    }
     // A JPEG also goes through the decode-and-encode-at-once path, which must take only what
     // the reader takes.
-    if (lumaskin::ProbeJpeg({data, size}).match == lumaskin::Match::Certain) {
+    if (jpeg) {
         const lumaskin::ParallelismLimit cores(2);
         QByteArray out;
         const auto written = lumaskin::TranscodeJpeg({data, size}, {}, out, &error);

@@ -5,6 +5,7 @@
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/picture_probe.h"
+#include "engine/resample.h"
 #include "tests/engine/codecs/codec_test_support.h"
 
 #include <QPainter>
@@ -270,6 +271,53 @@ TEST(Reading, ExifOrientationTurnsPhotosUpright)
     QString error;
     const Image odd = ReadBytes(WithOrientation(jpeg, 9, false), &error);
     EXPECT_EQ(odd.Width(), 64);
+}
+
+// With hints, JPEG and WebP pictures are decoded at 1/2, 1/4 or 1/8 of their size (sides
+// rounded up), never below the size asked for the upright picture, and look like the whole
+// picture scaled down; other formats, and pictures wanted whole, are read as without hints.
+TEST(Reading, HintsShrinkJpegAndWebpOnLoad)
+{
+    const Image source = MakePhoto(403, 241);
+    const auto asking = [](int width, int height, QSize *seen = nullptr) {
+        return ReadHints{[=](QSize upright) {
+            if (seen)
+                *seen = upright;
+            return QSize(width, height);
+        }};
+    };
+    const std::string jpeg = Written(source, "jpg");
+    for (const std::string &file : {jpeg, Written(source, "webp")}) {
+        QString error;
+        const Image whole = ReadBytes(file, &error);
+        ASSERT_FALSE(whole.IsNull()) << error.toStdString();
+        EXPECT_TRUE(ReadImageFromMemory(AsBytes(file), &error, asking(203, 1)) == whole);
+        struct Case
+        {
+            QSize asked, decoded;
+        };
+        for (const Case &c : {Case{{201, 121}, {202, 121}}, Case{{101, 60}, {101, 61}},
+                              Case{{102, 60}, {202, 121}}, Case{{1, 1}, {51, 31}}}) {
+            const Image shrunk = ReadImageFromMemory(AsBytes(file), &error,
+                                                     asking(c.asked.width(), c.asked.height()));
+            ASSERT_EQ(QSize(shrunk.Width(), shrunk.Height()), c.decoded) << error.toStdString();
+            EXPECT_LT(MeanDifference(shrunk, Scaled(whole, shrunk.Width(), shrunk.Height())), 3)
+                << c.decoded.width();
+        }
+    }
+    // Turned upright by its EXIF orientation, the picture is asked for by its upright size,
+    // and keeps its metadata.
+    QSize seen;
+    QString error;
+    const std::string held = WithOrientation(jpeg, 6, false);
+    const Image turned = ReadImageFromMemory(AsBytes(held), &error, asking(61, 100, &seen));
+    EXPECT_EQ(seen, QSize(241, 403));
+    EXPECT_EQ(QSize(turned.Width(), turned.Height()), QSize(61, 101));
+    EXPECT_FALSE(turned.Metadata().exif.isEmpty());
+    EXPECT_EQ(turned.Metadata().exif, ReadBytes(held, &error).Metadata().exif);
+    // PNG has no scaled decoder.
+    EXPECT_EQ(ReadImageFromMemory(AsBytes(Written(source, "png")), &error, asking(1, 1)).Width(),
+              403);
 }
 
 // Every format, cut short or with bytes flipped, is refused or read without harm.

@@ -1,11 +1,14 @@
 #include "engine/batch_conversion.h"
 
+#include "engine/codecs/metadata_library.h"
 #include "engine/file_name.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -26,6 +29,14 @@ namespace {
 // What one file in hand may take: a photo of tens of megapixels, a copy for its effects and
 // the encoder's buffers.
 constexpr std::int64_t kMemoryPerJob = std::int64_t{256} << 20;
+
+// Files read or converted at once: as many as the request asks, never more than the machine's
+// cores and memory allow.
+int JobLimit(const ConversionRequest &request)
+{
+    return std::min(request.jobs > 0 ? request.jobs : std::numeric_limits<int>::max(),
+                    MachineTaskLimit(kMemoryPerJob));
+}
 
 } // namespace
 
@@ -173,18 +184,20 @@ public:
     {
         const int total = static_cast<int>(m_request.sources.size());
         std::vector<ConversionOutcome> plan(static_cast<std::size_t>(total));
+        NameRows(plan);
         m_sourceIds.resize(plan.size());
         std::vector<std::optional<FileId>> plainIds(plan.size());
         for (int row = 0; row < total; ++row) {
             ConversionOutcome &outcome = plan[static_cast<std::size_t>(row)];
-            outcome.row = row;
-            outcome.source = m_request.sources[row];
-            outcome.target = PlainTarget(row);
-            outcome.error = QStringLiteral("not converted: the conversion was cancelled");
+            // A source the pattern gives no name is still a source, which no target replaces.
             m_sourceIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.source);
-            plainIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.target);
             if (const auto &id = m_sourceIds[static_cast<std::size_t>(row)])
                 ++m_sourceCount[*id];
+            if (outcome.refused)
+                continue;
+            outcome.target = PlainTarget(row);
+            outcome.error = QStringLiteral("not converted: the conversion was cancelled");
+            plainIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.target);
         }
 
         // A source that is its own plain target keeps that name: another file's conversion
@@ -193,7 +206,7 @@ public:
         std::vector<bool> own(plan.size(), false);
         for (ConversionOutcome &outcome : plan) {
             const std::size_t row = static_cast<std::size_t>(outcome.row);
-            if (m_sourceIds[row] && m_sourceCount[*m_sourceIds[row]] == 1 &&
+            if (!outcome.refused && m_sourceIds[row] && m_sourceCount[*m_sourceIds[row]] == 1 &&
                 plainIds[row] == m_sourceIds[row]) {
                 own[row] = true;
                 m_claimed.insert(outcome.target);
@@ -206,7 +219,9 @@ public:
         std::vector<bool> settled(plan.size(), false);
         for (ConversionOutcome &outcome : plan) {
             const std::size_t row = static_cast<std::size_t>(outcome.row);
-            if (own[row] && m_request.overwriteSources) {
+            if (outcome.refused) {
+                settled[row] = true;
+            } else if (own[row] && m_request.overwriteSources) {
                 outcome.replaces = outcome.replacesSource = true;
                 settled[row] = true;
             } else if (own[row]) {
@@ -238,14 +253,100 @@ public:
         return plan;
     }
 
-private:
-    // The target without its extension.
-    QString Base(int row) const
+    // The folders to make for a row's target, as MakeFolders takes them: inside which folder,
+    // and which; none when the target goes straight into a folder that exists.
+    std::pair<QString, QString> FoldersToMake(int row) const
     {
-        if (row < m_request.names.size() && !m_request.names[row].isEmpty())
-            return InOutputFolder(m_request.folder, m_request.names[row]);
-        return ConversionTarget(m_request.folder, m_request.sources[row]);
+        return m_foldersToMake[static_cast<std::size_t>(row)];
     }
+
+private:
+    // Names every row: its target without the extension, or why it has none (`refused`).
+    void NameRows(std::vector<ConversionOutcome> &plan)
+    {
+        const std::size_t total = plan.size();
+        m_bases.resize(total);
+        m_foldersToMake.resize(total);
+        const NamePattern *pattern = m_request.rename ? &*m_request.rename : nullptr;
+        std::vector<NameFields> fields(total);
+        std::vector<QString> faults(total);
+        if (pattern && (pattern->UsesDate() || pattern->UsesSize())) {
+            // Pictures whose headers do not give their size are read whole: as many at once as
+            // a conversion would take.
+            const ParallelismLimit limit(JobLimit(m_request));
+            ParallelFor(static_cast<int>(total), [&](int begin, int end) {
+                for (int row = begin; row < end; ++row)
+                    ReadFields(row, *pattern, &fields[static_cast<std::size_t>(row)],
+                               &faults[static_cast<std::size_t>(row)]);
+            });
+        }
+        const bool beside = m_request.place == TargetPlace::BesideSource;
+        for (std::size_t row = 0; row < total; ++row) {
+            ConversionOutcome &outcome = plan[row];
+            outcome.row = static_cast<int>(row);
+            outcome.source = m_request.sources[outcome.row];
+            const QString given = beside ? QString() : m_request.names.value(outcome.row);
+            QString relative = given.isEmpty() ? ConversionName(outcome.source) : given;
+            if (pattern) {
+                std::optional<QString> name;
+                if (faults[row].isEmpty()) {
+                    NameFields &own = fields[row];
+                    own.name = ConversionName(outcome.source);
+                    own.ext = outcome.source.mid(outcome.source.lastIndexOf(u'/') + 1)
+                                  .mid(own.name.size() + 1);
+                    own.folder =
+                        QDir::cleanPath(QFileInfo(outcome.source).absolutePath()).section(u'/', -1);
+                    own.place = outcome.row + 1;
+                    name = pattern->Expand(own, &faults[row]);
+                }
+                if (!name) {
+                    outcome.refused = true;
+                    outcome.error = faults[row];
+                    continue;
+                }
+                const qsizetype cut = given.lastIndexOf(u'/');
+                relative = JoinedPath(cut > 0 ? given.left(cut) : QString(), *name);
+            }
+            const qsizetype slash = outcome.source.lastIndexOf(u'/');
+            const QString folder = !beside      ? m_request.folder
+                                   : slash < 0  ? QStringLiteral(".")
+                                   : slash == 0 ? QStringLiteral("/")
+                                                : outcome.source.left(slash);
+            m_bases[row] = beside ? outcome.source.left(slash + 1) + relative
+                                  : InOutputFolder(folder, relative);
+            const qsizetype sub = relative.lastIndexOf(u'/');
+            if (sub > 0)
+                m_foldersToMake[row] = {folder, relative.left(sub)};
+        }
+    }
+
+    // What a pattern takes from the file itself: when the picture was taken (else when the file
+    // was changed) and the size written. Sets *fault when the file cannot give them.
+    void ReadFields(int row, const NamePattern &pattern, NameFields *fields, QString *fault) const
+    {
+        const QString &source = m_request.sources[row];
+        struct stat info = {};
+        if (::stat(NativeFileName(source).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            ReadImage(source, fault); // says why it cannot be read, as converting would
+            return;
+        }
+        const Format *format = FindWrittenFormat(m_request.format);
+        const QSize fixed = format ? format->fixedSize : QSize();
+        const PictureHeaders headers =
+            pattern.UsesDate() || !fixed.isValid() ? ReadPictureHeaders(source) : PictureHeaders{};
+        fields->date = headers.taken.isValid() ? headers.taken
+                                               : QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec);
+        // Effects change colours only: the picture is written at the size it is read, unless
+        // the format has a size of its own.
+        fields->size = fixed.isValid() ? fixed : headers.size;
+        if (pattern.UsesSize() && !fields->size.isValid()) {
+            const Image image = ReadImage(source, fault);
+            fields->size = QSize(image.Width(), image.Height());
+        }
+    }
+
+    // The target without its extension.
+    QString Base(int row) const { return m_bases[static_cast<std::size_t>(row)]; }
 
     QString PlainTarget(int row) const { return Base(row) + QLatin1Char('.') + m_request.format; }
 
@@ -301,6 +402,8 @@ private:
     }
 
     const ConversionRequest &m_request;
+    std::vector<QString> m_bases;
+    std::vector<std::pair<QString, QString>> m_foldersToMake;
     std::vector<std::optional<FileId>> m_sourceIds;
     std::unordered_map<FileId, int, FileIdHash> m_sourceCount;
     QSet<QString> m_claimed;
@@ -318,14 +421,15 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
                                                     const Progress &progress,
                                                     const std::atomic<bool> *cancel)
 {
-    std::vector<ConversionOutcome> outcomes = Plan(request);
+    TargetPlanner planner(request);
+    std::vector<ConversionOutcome> outcomes = planner.Plan();
     const int total = static_cast<int>(outcomes.size());
     std::mutex progressMutex;
     int finished = 0;
 
     std::vector<std::size_t> toWrite;
     for (ConversionOutcome &outcome : outcomes) {
-        if (!outcome.skipped) {
+        if (!outcome.skipped && !outcome.refused) {
             toWrite.push_back(static_cast<std::size_t>(outcome.row));
             continue;
         }
@@ -335,9 +439,8 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
     }
 
     // No more files at once than the machine has cores and memory for, whatever was asked.
-    int jobs = std::min(request.jobs > 0 ? request.jobs : std::numeric_limits<int>::max(),
-                        MachineTaskLimit(kMemoryPerJob));
-    jobs = std::clamp(jobs, 1, std::max(1, static_cast<int>(toWrite.size())));
+    const int jobs =
+        std::clamp(JobLimit(request), 1, std::max(1, static_cast<int>(toWrite.size())));
 
     // Each worker's next photo reuses the buffers of its last one.
     const PictureBufferReuse reuse(2 * jobs);
@@ -370,12 +473,8 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
             ConversionOutcome &outcome = outcomes[toWrite[i]];
             outcome.error.clear();
             outcome.started = true;
-            const std::size_t row = toWrite[i];
-            const QString name = row < static_cast<std::size_t>(request.names.size())
-                                     ? request.names[static_cast<qsizetype>(row)]
-                                     : QString();
-            const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-            if (slash > 0 && !MakeFolders(request.folder, name.left(slash), &outcome.error)) {
+            const auto [base, folders] = planner.FoldersToMake(outcome.row);
+            if (!folders.isEmpty() && !MakeFolders(base, folders, &outcome.error)) {
                 outcome.writeFailed = true;
             } else {
                 outcome.written =

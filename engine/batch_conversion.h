@@ -2,11 +2,13 @@
 
 #include "engine/effects/effect_step.h"
 #include "engine/image_io.h"
+#include "engine/name_pattern.h"
 
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace lumaskin {
@@ -63,6 +65,7 @@ struct ConversionOutcome
     TargetReason reason = TargetReason::None; // why renamed or skipped
     bool replaces = false;                    // a file at the target is replaced
     bool replacesSource = false;              // and that file is this row's own source
+    bool refused = false;                     // the name pattern gives it no name; `error` says why
 
     // The run.
     bool started = false; // false when skipped, or when a cancel came first
@@ -77,6 +80,13 @@ struct ConversionOutcome
 // A few words on why a target was renamed or skipped, for reports.
 QString DescribeReason(TargetReason reason);
 
+// Where the targets of a conversion go.
+enum class TargetPlace
+{
+    Folder,       // into the request's folder
+    BesideSource, // each into its source's own folder
+};
+
 struct ConversionRequest
 {
     QStringList sources;
@@ -84,8 +94,13 @@ struct ConversionRequest
     // Where each source goes under `folder`, without the extension, when it is not the plain
     // `ConversionName`: "a/b" for FOLDER/a/b.FORMAT. Empty, or an empty entry, for the plain
     // name. The folders in it are made when the file is written, as real folders only: a
-    // link on the way is refused, never written through.
+    // link on the way is refused, never written through. With a rename pattern only the folders
+    // are kept; beside the sources, none of it.
     QStringList names;
+    // Names every target instead of the source's own name; its sub-folders are made as those of
+    // `names` are. Targets that still share a name are numbered as others are.
+    std::optional<NamePattern> rename;
+    TargetPlace place = TargetPlace::Folder; // beside the sources, `folder` is not used
     QString format;
     std::vector<EffectStep> steps;
     // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
@@ -108,7 +123,8 @@ class BatchConversion
 {
 public:
     // Called after each file, serialised (never two at once), from the thread that finished it;
-    // skipped files are reported first, from the calling thread.
+    // skipped files, and those the name pattern gives no name, are reported first, from the
+    // calling thread.
     using Progress = std::function<void(int finished, int total, const ConversionOutcome &)>;
 
     // The plan alone: targets, renames, skips and what would be replaced. Touches nothing.

@@ -250,6 +250,29 @@ constexpr OptionRow kOptions[] = {
          o.parents = true;
          return true;
      }},
+    {nullptr, "--rename", " PATTERN",
+     "name each target by PATTERN, to which the format's\n"
+     "extension is added: {name} the file's name before its\n"
+     "last dot, {ext} its extension, {folder} its folder's\n"
+     "name, {n} its place in the list ({n:3} three digits,\n"
+     "{n:3,100} counting from 100), {date} when it was taken\n"
+     "by its EXIF, else the file's time ({date:%Y%m%d-%H%M%S};\n"
+     "fields %Y %y %m %d %H %M %S), {w} and {h} the size\n"
+     "written; {{ and }} are braces, and / makes sub-folders",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         o.request.rename = NamePattern::Parse(v, error);
+         return o.request.rename.has_value() ||
+                Refuse(error, QStringLiteral("--rename \"%1\": %2").arg(v, *error));
+     }},
+    {nullptr, "--beside", nullptr,
+     "write each target into its file's own folder instead of\n"
+     "FOLDER (not with -o or --parents); a file that would be\n"
+     "its own target is kept, its conversion written as\n"
+     "\"NAME (2).FORMAT\", unless --if-exists=overwrite is said",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.request.place = TargetPlace::BesideSource;
+         return true;
+     }},
     {nullptr, "--files-from", " LIST",
      "take the files named in LIST, one a line (blank lines\n"
      "left out), after those on the command line; - reads\n"
@@ -376,8 +399,14 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
                      .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
         return std::nullopt;
     }
-    if (request.folder.isEmpty() && !options.listOnly) {
-        *error = QStringLiteral("choose an output folder with -o");
+    const bool beside = request.place == TargetPlace::BesideSource;
+    if (beside && (!request.folder.isEmpty() || options.parents)) {
+        *error = QStringLiteral("--beside writes into each file's own folder: it takes no %1")
+                     .arg(options.parents ? QStringLiteral("--parents") : QStringLiteral("-o"));
+        return std::nullopt;
+    }
+    if (request.folder.isEmpty() && !beside && !options.listOnly) {
+        *error = QStringLiteral("choose an output folder with -o, or --beside");
         return std::nullopt;
     }
     if (noSources) {
@@ -391,15 +420,18 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
-           "                        [--strip] [--jobs N] [--if-exists=overwrite|skip|rename]\n"
-           "                        [-r] [--parents] [--files-from LIST [-0]] FILE...\n"
+    out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside)\n"
+           "                        [--effect NAME[=ARGS]]... [--quality Q] [--strip]\n"
+           "                        [--jobs N] [--if-exists=overwrite|skip|rename] [-r]\n"
+           "                        [--parents] [--rename PATTERN] [--files-from LIST [-0]]\n"
+           "                        FILE...\n"
            "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n\n"
            "Converts pictures into one format in one folder, with effects applied in the order\n"
            "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
-           "before its last dot (the whole name when it has none). Files that give the same\n"
-           "name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in the order\n"
-           "given. A file given is never replaced by its own conversion unless\n"
+           "before its last dot (the whole name when it has none); --rename names it by a\n"
+           "pattern instead, and --beside puts it into the file's own folder. Files that give\n"
+           "the same name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in\n"
+           "the order given. A file given is never replaced by its own conversion unless\n"
            "--if-exists=overwrite is said. Files are converted in parallel, one per core unless\n"
            "--jobs says otherwise. A file that fails does not stop the others; the exit status\n"
            "is 1 when any failed. Stopped by SIGINT, SIGTERM or SIGHUP, it finishes the files\n"

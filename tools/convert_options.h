@@ -9,9 +9,9 @@
 namespace lumaskin {
 
 // The command line of lumaskin-convert:
-//   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] [--strip]
-//                    [--jobs N] [--if-exists=overwrite|skip|rename] [-r] [--parents]
-//                    [--files-from LIST [-0]] [--list] FILE...
+//   lumaskin-convert -f FORMAT (-o FOLDER | --beside) [--effect NAME[=ARGS]]... [--quality Q]
+//                    [--strip] [--jobs N] [--if-exists=overwrite|skip|rename] [-r] [--parents]
+//                    [--rename PATTERN] [--files-from LIST [-0]] [--list] FILE...
 struct ConvertOptions
 {
     ConversionRequest request;

@@ -152,7 +152,7 @@ int main(int argc, char **argv)
         return listPictures(*options, request.sources);
     struct stat folder = {};
     const bool exists = ::stat(NativeFileName(request.folder).constData(), &folder) == 0;
-    if (!exists || !S_ISDIR(folder.st_mode)) {
+    if (request.place == TargetPlace::Folder && (!exists || !S_ISDIR(folder.st_mode))) {
         printLine(stderr, exists
                               ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
                                                "not a folder")
@@ -212,8 +212,8 @@ int main(int argc, char **argv)
     const auto skipped = count([](const ConversionOutcome &o) { return o.skipped; });
     const auto renamed = count([](const ConversionOutcome &o) { return o.written && o.renamed; });
     if (g_stop.load()) {
-        const auto left =
-            count([](const ConversionOutcome &o) { return !o.started && !o.skipped; });
+        const auto left = count(
+            [](const ConversionOutcome &o) { return !o.started && !o.skipped && !o.refused; });
         printLine(stderr, QStringLiteral("lumaskin-convert: stopped: %1 written, %2 not converted; "
                                          "the same command with --if-exists=skip does the rest")
                               .arg(written)

@@ -1,6 +1,7 @@
 #include "engine/codecs/metadata_library.h"
 
 #include "engine/codecs/byte_reader.h"
+#include "engine/file_name.h"
 
 #include <algorithm>
 #include <exiv2/exiv2.hpp>
@@ -27,6 +28,8 @@ void StartExiv2()
     std::call_once(once, [] {
         // Faults in a file's metadata are handled here, not printed.
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        // HEIF and AVIF files' EXIF is read through ReadPictureHeaders.
+        Exiv2::enableBMFF(true);
         Exiv2::XmpParser::initialize(
             [](void *data, bool lock) {
                 auto *mutex = static_cast<std::recursive_mutex *>(data);
@@ -266,6 +269,40 @@ bool AddExifToTiff(QByteArray &tiff, const QByteArray &exif, QString *error)
     if (!added && error)
         *error = QStringLiteral("the EXIF tags could not be added to the TIFF file");
     return added;
+}
+
+PictureHeaders ReadPictureHeaders(const QString &path)
+{
+    return Guarded([&] {
+        PictureHeaders headers;
+        // A file of its own, opened as such: never a name taken for a web address.
+        const Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
+            Exiv2::BasicIo::AutoPtr(new Exiv2::FileIo(NativeFileName(path).toStdString())));
+        if (!image.get())
+            return headers;
+        {
+            std::lock_guard lock(XmpMutex()); // reading the headers parses XMP too
+            image->readMetadata();
+        }
+        const Exiv2::ExifData &exif = image->exifData();
+        const auto taken = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
+        if (taken != exif.end())
+            headers.taken =
+                QDateTime::fromString(QString::fromStdString(taken->toString()).trimmed(),
+                                      QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+        const std::string type = image->mimeType();
+        if (type == "image/jpeg" || type == "image/png" || type == "image/webp" ||
+            type == "image/tiff") {
+            const auto turn = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+            const long orientation = turn != exif.end() && turn->count() > 0 ? turn->toLong() : 1;
+            headers.size = orientation >= 5 && orientation <= 8
+                               ? QSize(image->pixelHeight(), image->pixelWidth())
+                               : QSize(image->pixelWidth(), image->pixelHeight());
+            if (headers.size.isEmpty())
+                headers.size = QSize();
+        }
+        return headers;
+    });
 }
 
 QByteArray ExifTiffStructure(Bytes payload)

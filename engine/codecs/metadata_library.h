@@ -2,6 +2,9 @@
 
 #include "engine/codecs/codec.h"
 
+#include <QDateTime>
+#include <QSize>
+
 namespace lumaskin {
 
 // Talks to exiv2: parses and rewrites EXIF and XMP blocks. The containers (JPEG segments, PNG
@@ -24,6 +27,19 @@ ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int h
 // Adds the EXIF tags of `exif` to a TIFF file (camera tags to the first directory, the rest as
 // EXIF, GPS and interoperability directories).
 bool AddExifToTiff(QByteArray &tiff, const QByteArray &exif, QString *error);
+
+// What the headers of a picture file say, read without decoding its pixels.
+struct PictureHeaders
+{
+    // EXIF DateTimeOriginal, in local time; invalid when the file gives none.
+    QDateTime taken;
+    // The upright size (by the EXIF orientation) of a JPEG, PNG, WebP or TIFF file; invalid
+    // for other kinds, whose readers may size or turn the picture otherwise.
+    QSize size;
+};
+
+// The headers of the file at `path`; whatever cannot be read stays invalid.
+PictureHeaders ReadPictureHeaders(const QString &path);
 
 // The TIFF structure inside an EXIF payload as formats store it: bare, after "Exif\0\0", or
 // after a 4-byte offset (HEIF, AVIF, JPEG XL boxes). Empty when there is none.

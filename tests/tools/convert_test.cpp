@@ -83,6 +83,9 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "png", "-o", "/tmp", "--if-exists=keep", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "a.jpg", "--if-exists"},
         {"-f", "png", "-o", "/tmp", "--strip=yes", "a.jpg"}, // a switch takes no value
+        {"-f", "png", "-o", "/tmp", "--beside", "a.jpg"},
+        {"-f", "png", "--beside", "--parents", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--rename", "{n:x}", "a.jpg"},
         {"-f"},
     };
     for (const QStringList &args : bad) {
@@ -532,6 +535,109 @@ TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)
         0);
     EXPECT_FALSE(fs::exists(dir / "in" / "conv" / "conv"));
     EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 9 skipped"), std::string::npos);
+}
+
+// Named by a pattern, into the output folder or beside each source: names that collide are
+// numbered, '/' makes folders, no source is replaced unless asked, and a file the pattern
+// cannot name fails alone.
+TEST_F(BatchConversionTest, PatternsAndPlacesKeepEveryTargetApart)
+{
+    namespace fs = std::filesystem;
+    const auto relative = [&](const std::vector<ConversionOutcome> &plan) {
+        std::vector<std::string> names;
+        for (const ConversionOutcome &o : plan)
+            names.push_back(fs::relative(o.target.toStdString(), dir.Path()).string());
+        return names;
+    };
+    QString error;
+    // A source already at the name the pattern gives it comes first.
+    fs::create_directories(dir / "out" / "30");
+    const auto inside = dir / "out" / "30" / "same.png";
+    fs::copy_file(dir / "in" / "p5.png", inside);
+    const std::string insideBytes = test::ReadFile(inside);
+    ConversionRequest r = Request(2);
+    r.sources = {Str(inside), sources[0], sources[1]};
+    r.rename = NamePattern::Parse(QStringLiteral("{h}/same"), &error);
+    const auto plan = BatchConversion::Plan(r);
+    EXPECT_EQ(relative(plan),
+              (std::vector<std::string>{"out/30/same (2).png", "out/30/same (3).png",
+                                        "out/30/same (4).png"}));
+    EXPECT_EQ(plan[0].reason, TargetReason::Source);
+    EXPECT_EQ(plan[1].reason, TargetReason::SameName);
+    for (const ConversionOutcome &o : BatchConversion::Run(r))
+        EXPECT_TRUE(o.written) << o.error.toStdString();
+    EXPECT_EQ(test::ReadFile(inside), insideBytes);
+
+    // Sub-folders a walk gives are kept, the pattern naming the file inside them; a fixed
+    // size is the size written.
+    r.sources = {sources[0], sources[1]};
+    r.names = {QStringLiteral("a/p0"), QStringLiteral("b/c/p1")};
+    r.format = QStringLiteral("ico");
+    r.rename = NamePattern::Parse(QStringLiteral("{w}x{h}-{n:02}"), &error);
+    EXPECT_EQ(relative(BatchConversion::Plan(r)),
+              (std::vector<std::string>{"out/a/32x32-01.ico", "out/b/c/32x32-02.ico"}));
+
+    // Beside their sources, without a pattern: a source in the format written stays.
+    fs::copy_file(dir / "in" / "p1.png", dir / "in" / "other" / "q.bmp");
+    const std::string p0Bytes = test::ReadFile(dir / "in" / "p0.png");
+    r = Request(2);
+    r.place = TargetPlace::BesideSource;
+    r.sources = {sources[0], Str(dir / "in" / "other" / "q.bmp"), Str(dir / "in" / "snapshot")};
+    test::WriteFile(dir / "in" / "snapshot", test::ReadFile(dir / "in" / "p2.png"));
+    EXPECT_EQ(relative(BatchConversion::Plan(r)),
+              (std::vector<std::string>{"in/p0 (2).png", "in/other/q.png", "in/snapshot.png"}));
+    r.overwriteSources = true;
+    const auto replacing = BatchConversion::Plan(r);
+    EXPECT_TRUE(replacing[0].replacesSource);
+    r.overwriteSources = false;
+
+    // A name with an empty part is refused for that file alone, before anything is written.
+    r.rename = NamePattern::Parse(QStringLiteral("{ext}/{name}"), &error);
+    int reported = 0;
+    const auto outcomes =
+        BatchConversion::Run(r, [&](int, int, const ConversionOutcome &) { ++reported; });
+    EXPECT_EQ(reported, 3);
+    EXPECT_TRUE(outcomes[0].written && outcomes[1].written);
+    EXPECT_TRUE(outcomes[2].refused);
+    EXPECT_FALSE(outcomes[2].started);
+    EXPECT_TRUE(outcomes[2].error.contains(QStringLiteral("empty part")));
+    EXPECT_TRUE(fs::exists(dir / "in" / "png" / "p0.png"));
+    EXPECT_TRUE(fs::exists(dir / "in" / "other" / "bmp" / "q.png"));
+    EXPECT_EQ(test::ReadFile(dir / "in" / "p0.png"), p0Bytes);
+}
+
+// Photos with and without an EXIF date, named by it (else by the file's time) and their place.
+TEST_F(BatchConversionTest, CommandLineRenamesByDateAndNumber)
+{
+    if (test::RunCommand("command -v exiv2 >/dev/null") != 0)
+        GTEST_SKIP() << "needs exiv2";
+    const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
+    for (const char *name : {"taken", "plain", "twin"})
+        ASSERT_TRUE(WriteImage(Image(8, 6, 0x406080ffu),
+                               Str(dir / "in" / (std::string(name) + ".jpg")),
+                               QStringLiteral("jpg"), nullptr));
+    ASSERT_EQ(test::RunCommand("exiv2 -M'set Exif.Photo.DateTimeOriginal 2021:07:04 10:20:30' "
+                               "in/taken.jpg in/twin.jpg && TZ=UTC touch -d '2019-02-03 04:05:06' "
+                               "in/*.jpg",
+                               dir.Path()),
+              0);
+    ASSERT_EQ(test::RunCommand("TZ=UTC " + tool +
+                                   " -f png -o out --rename '{date:%Y-%m-%d}-{n:03}' in/taken.jpg "
+                                   "in/plain.jpg in/twin.jpg",
+                               dir.Path()),
+              0);
+    std::vector<std::string> written;
+    for (const auto &entry : std::filesystem::directory_iterator(dir / "out"))
+        written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"2019-02-03-002.png", "2021-07-04-001.png",
+                                                 "2021-07-04-003.png"}));
+    // Refused before anything is written, naming the pattern.
+    EXPECT_EQ(test::RunCommand(tool + " -f png -o out --rename '{date:%Q}' in/plain.jpg 2>err.txt",
+                               dir.Path()),
+              2);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("--rename \"{date:%Q}\": %Q"),
+              std::string::npos);
 }
 
 TEST_F(BatchConversionTest, StoppedRunLeavesNothingHalfWrittenAndARerunFinishes)

@@ -172,6 +172,11 @@ Image ReadImage(const QString &path, QString *error)
     return ReadImageFromMemory({bytes.Data(), filled}, error);
 }
 
+Image ReadImage(const QString &path, QString *error, const ReadHints &)
+{
+    return ReadImage(path, error);
+}
+
 Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error)
 {
     if (bytes.empty())

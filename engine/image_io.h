@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -21,6 +22,16 @@ namespace lumaskin {
 // "the file is truncated", "the picture is too large (N megapixels)" ...). An empty path fails
 // without touching the disk.
 Image ReadImage(const QString &path, QString *error);
+
+// What a caller tells the reader about the picture it wants.
+struct ReadHints
+{
+    // The smallest picture the caller can use, given the picture's upright size: a reader may
+    // decode it smaller (by 1/2, 1/4 or 1/8), never below this. Empty: full size.
+    std::function<QSize(QSize uprightSize)> smallestUseful;
+};
+// The same, taking the hints into account.
+Image ReadImage(const QString &path, QString *error, const ReadHints &hints);
 // The same for bytes already in memory.
 Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error);
 

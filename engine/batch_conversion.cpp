@@ -4,6 +4,7 @@
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
+#include "engine/steps/stepped_reading.h"
 
 #include <QFile>
 #include <QHash>
@@ -78,21 +79,19 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error)
 }
 
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed)
+                 const std::vector<Step> &steps, QString *error, bool *writeFailed)
 {
     return ConvertFile(source, target, format, steps, WriteSettings{}, error, writeFailed);
 }
 
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
-                 QString *error, bool *writeFailed)
+                 const std::vector<Step> &steps, const WriteSettings &settings, QString *error,
+                 bool *writeFailed)
 {
     if (writeFailed)
         *writeFailed = false;
     const Format *outputFormat = FindWrittenFormat(format);
-    const bool plain = std::none_of(steps.begin(), steps.end(),
-                                    [](const EffectStep &step) { return step.effect != nullptr; });
-    if (plain && outputFormat && outputFormat->transcode) {
+    if (StepsChangeNothing(steps) && outputFormat && outputFormat->transcode) {
         const Shortcut done = outputFormat->transcode(source, target, settings, error);
         if (done != Shortcut::Declined) {
             if (writeFailed)
@@ -100,11 +99,9 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
             return done == Shortcut::Done;
         }
     }
-    Image image = ReadImage(source, error);
+    const Image image = ReadWithSteps(source, steps, settings.keepOrientation, error);
     if (image.IsNull())
         return false;
-    for (const EffectStep &step : steps)
-        step.Apply(image);
     const bool ok =
         outputFormat && outputFormat->fixedSize.isValid()
             ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)

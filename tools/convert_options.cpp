@@ -4,7 +4,6 @@
 #include "engine/image_io.h"
 
 #include <QTextStream>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -12,17 +11,6 @@
 namespace lumaskin {
 
 namespace {
-
-bool parseNumber(const QString &text, ArgumentKind kind, double *value)
-{
-    bool ok = false;
-    const QString t = text.trimmed();
-    if (kind == ArgumentKind::Colour && t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        *value = static_cast<double>(t.mid(2).toULongLong(&ok, 16));
-    else
-        *value = t.toDouble(&ok);
-    return ok;
-}
 
 std::optional<IfExists> parseIfExists(const QString &text)
 {
@@ -33,24 +21,6 @@ std::optional<IfExists> parseIfExists(const QString &text)
     if (text == QLatin1String("rename"))
         return IfExists::Rename;
     return std::nullopt;
-}
-
-// Whole numbers in full ("4194304", not "4.1943e+06"), others as they are.
-QString numberText(double value)
-{
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qlonglong>(value));
-    return QString::number(value, 'g', 10);
-}
-
-QString defaultText(const EffectArgument &a)
-{
-    // Colours read best the way they are written on the command line.
-    if (a.kind == ArgumentKind::Colour)
-        return QStringLiteral("0x") + QString::number(static_cast<qulonglong>(a.defaultValue), 16)
-                                          .toUpper()
-                                          .rightJustified(6, u'0');
-    return numberText(a.defaultValue);
 }
 
 // "a, b and c".
@@ -105,46 +75,8 @@ QString rangeText(const EffectArgument &a)
 {
     if (a.kind == ArgumentKind::Colour)
         return QStringLiteral("0x000000..0xFFFFFF (0x00BBGGRR)");
-    return numberText(a.minimum) + QStringLiteral("..") + numberText(a.maximum);
+    return ArgumentText(a, a.minimum) + QStringLiteral("..") + ArgumentText(a, a.maximum);
 }
-
-} // namespace
-
-std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error)
-{
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
-    const QString name = (eq < 0 ? text : text.left(eq)).trimmed();
-    const EffectDescriptor *effect = FindEffect(name.toStdString());
-    if (!effect) {
-        *error = QStringLiteral("unknown effect \"%1\" (see --help)").arg(name);
-        return std::nullopt;
-    }
-    EffectStep step{effect, {}};
-    if (eq < 0)
-        return step;
-    const QStringList values = text.mid(eq + 1).split(QLatin1Char(','));
-    if (values.size() > static_cast<qsizetype>(effect->arguments.size())) {
-        *error = QStringLiteral("%1 takes %2 argument(s), %3 given")
-                     .arg(name)
-                     .arg(effect->arguments.size())
-                     .arg(values.size());
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        const EffectArgument &argument = effect->arguments[static_cast<std::size_t>(i)];
-        double value = 0;
-        if (!parseNumber(values[i], argument.kind, &value)) {
-            *error = QStringLiteral("%1: \"%2\" is not a number for %3")
-                         .arg(name, values[i],
-                              QString::fromUtf8(argument.name.data(), argument.name.size()));
-            return std::nullopt;
-        }
-        step.arguments.push_back(value);
-    }
-    return step;
-}
-
-namespace {
 
 using Apply = bool (*)(ConvertOptions &options, const QString &value, QString *error);
 
@@ -188,9 +120,9 @@ constexpr OptionRow kOptions[] = {
      "apply an effect; arguments comma-separated, missing ones\n"
      "take their default, out-of-range ones are clamped",
      [](ConvertOptions &o, const QString &v, QString *error) {
-         std::optional<EffectStep> step = ParseEffectOption(v, error);
+         std::optional<EffectStep> step = EffectStep::Parse(v, error);
          if (step)
-             o.request.steps.push_back(std::move(*step));
+             o.request.steps.emplace_back(std::move(*step));
          return step.has_value();
      }},
     {"-q", "--quality", " Q",
@@ -418,7 +350,7 @@ QString ConvertHelpText()
             << '\n';
         for (const EffectArgument &a : effect.arguments)
             out << "      " << QString::fromUtf8(a.name.data(), a.name.size()) << ": "
-                << rangeText(a) << ", default " << defaultText(a) << " - "
+                << rangeText(a) << ", default " << ArgumentText(a, a.defaultValue) << " - "
                 << QString::fromUtf8(a.meaning.data(), a.meaning.size()) << '\n';
     }
     return text;

@@ -28,10 +28,6 @@ struct ConvertOptions
 // *error to one line saying what is wrong.
 std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, QString *error);
 
-// "--effect NAME[=A,B,...]": the effect and its arguments, comma-separated in the operation's
-// order; missing trailing arguments take their defaults.
-std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error);
-
 // The --help text, listing every option, every format and every effect with its arguments.
 QString ConvertHelpText();
 

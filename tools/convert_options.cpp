@@ -66,8 +66,9 @@ QString FormatsText()
                        .arg(SpokenList(titles)),
                    QStringLiteral("  ")) +
            Wrapped(QStringLiteral("%1 keep the EXIF, XMP and colour profile of the source (pixels "
-                                  "are written upright, so the EXIF orientation becomes 1); the "
-                                  "other formats get the colours converted to sRGB.")
+                                  "are written upright, so the EXIF orientation becomes 1 unless "
+                                  "--no-auto-orient is given); the other formats get the colours "
+                                  "converted to sRGB.")
                        .arg(SpokenList(keeping)));
 }
 
@@ -94,6 +95,18 @@ bool Refuse(QString *error, const QString &text)
 {
     *error = text;
     return false;
+}
+
+// A step of `Kind` from the value of its option, added to the request.
+template <typename Kind> bool AddStep(ConvertOptions &o, const QString &value, QString *error)
+{
+    std::optional<Kind> step = Kind::Parse(value, error);
+    if (!step) {
+        *error = QStringLiteral("--%1 ").arg(QLatin1String(Kind::kKind)) + *error;
+        return false;
+    }
+    o.request.steps.emplace_back(std::move(*step));
+    return true;
 }
 
 // Whether `text` is a whole number from `low` to `high`, put in *number.
@@ -125,6 +138,46 @@ constexpr OptionRow kOptions[] = {
              o.request.steps.emplace_back(std::move(*step));
          return step.has_value();
      }},
+    {nullptr, "--resize", " GEOMETRY[,FILTER]",
+     "resize: W or xH (that side, the other in proportion), WxH\n"
+     "(as large as fits inside), WxH^ (as small as covers it),\n"
+     "WxH! (exactly) or N%; a > after it only ever shrinks, a <\n"
+     "only ever enlarges: --resize '1920x1080>'",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (!AddStep<ResizeStep>(o, v, error))
+             return false;
+         if (o.filter && !v.contains(u','))
+             std::get<ResizeStep>(o.request.steps.back()).filter = *o.filter;
+         o.filterFollowed = true;
+         return true;
+     }},
+    {nullptr, "--filter", " lanczos|linear|nearest",
+     "the filter of the --resize options after it: lanczos\n"
+     "(Lanczos 3, the default; sharp, for photos), linear (softer)\n"
+     "or nearest (copies pixels, for pixel art)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         o.filter = ParseResizeFilter(v);
+         o.filterFollowed = false;
+         return o.filter.has_value() ||
+                Refuse(
+                    error,
+                    QStringLiteral("--filter takes lanczos, linear or nearest, not \"%1\"").arg(v));
+     }},
+    {nullptr, "--crop", " GEOMETRY|W:H",
+     "keep WxH+X+Y (the offsets may be negative: -X), WxH from\n"
+     "the centre, or the largest centred part in the ratio W:H\n"
+     "(16:9); a crop wholly outside a picture fails that file",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<CropStep>(o, v, error);
+     }},
+    {nullptr, "--rotate", " 90|180|270", "turn clockwise by that many degrees",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<RotateStep>(o, v, error);
+     }},
+    {nullptr, "--flip", " h|v", "mirror left to right (h) or top to bottom (v)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<FlipStep>(o, v, error);
+     }},
     {"-q", "--quality", " Q",
      "1 to 100 for jpg, webp and avif (default 90); webp and\n"
      "avif are lossless at 100",
@@ -137,6 +190,16 @@ constexpr OptionRow kOptions[] = {
      "pictures in other colour spaces to sRGB",
      [](ConvertOptions &o, const QString &, QString *) {
          o.request.write.stripMetadata = true;
+         return true;
+     }},
+    {nullptr, "--no-auto-orient", nullptr,
+     "take photos as their files store them rather than turned\n"
+     "upright by their EXIF orientation: the steps work on them\n"
+     "as stored, and the orientation is written as the source had\n"
+     "it, so viewers that honour it still show them upright;\n"
+     "formats without EXIF (and --strip) leave them as stored",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.request.write.keepOrientation = true;
          return true;
      }},
     {nullptr, "--if-exists", "=overwrite|skip|rename",
@@ -296,6 +359,10 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     }
     if (options.help || options.version)
         return options;
+    if (!options.filterFollowed) {
+        *error = QStringLiteral("--filter is for the --resize options after it, and none follows");
+        return std::nullopt;
+    }
     const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
     if (options.listOnly && !noSources)
         return options;
@@ -323,12 +390,16 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q]\n"
-           "                        [--strip] [--jobs N] [--if-exists=overwrite|skip|rename]\n"
-           "                        [-r] [--parents] [--files-from LIST [-0]] FILE...\n"
-           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n\n"
-           "Converts pictures into one format in one folder, with effects applied in the order\n"
-           "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
+    out << "Usage: lumaskin-convert -f FORMAT -o FOLDER [STEP]... [--quality Q] [--strip]\n"
+           "                        [--no-auto-orient] [--jobs N]\n"
+           "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
+           "                        [--files-from LIST [-0]] FILE...\n"
+           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
+           "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
+           "wished), --crop GEOMETRY, --rotate DEGREES or --flip h|v.\n\n"
+           "Converts pictures into one format in one folder, with the steps applied to each in\n"
+           "the order given; a value that cannot work is refused before any file is written.\n"
+           "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
            "before its last dot (the whole name when it has none). Files that give the same\n"
            "name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in the order\n"
            "given. A file given is never replaced by its own conversion unless\n"

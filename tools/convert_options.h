@@ -9,12 +9,18 @@
 namespace lumaskin {
 
 // The command line of lumaskin-convert:
-//   lumaskin-convert -f FORMAT -o FOLDER [--effect NAME[=ARGS]]... [--quality Q] [--strip]
+//   lumaskin-convert -f FORMAT -o FOLDER [STEP]... [--quality Q] [--strip] [--no-auto-orient]
 //                    [--jobs N] [--if-exists=overwrite|skip|rename] [-r] [--parents]
 //                    [--files-from LIST [-0]] [--list] FILE...
+// where the steps (--effect, --resize with --filter, --crop, --rotate, --flip) are applied in
+// the order given.
 struct ConvertOptions
 {
     ConversionRequest request;
+    // --filter: the filter of the --resize options after it; `filterFollowed` tells whether
+    // one came after the last --filter.
+    std::optional<ResizeFilter> filter;
+    bool filterFollowed = true;
     QStringList fileLists; // --files-from, in order; their files follow those named
     bool nul = false;      // lists read and written with NUL separators
     bool recursive = false;

@@ -1,4 +1,5 @@
 #include "engine/batch_conversion.h"
+#include "engine/codecs/metadata_library.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "tests/support/temp_dir.h"
@@ -473,6 +474,40 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
               0);
     EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
               std::string::npos);
+}
+
+// lumaskin-convert refuses an impossible step before writing anything, and takes the steps in
+// the order given: on a photo turned upright by its EXIF orientation, or with
+// --no-auto-orient on the photo as stored, whose orientation it then keeps.
+TEST_F(BatchConversionTest, CommandLineStepsWorkUprightOrAsStored)
+{
+    const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
+    EXPECT_EQ(
+        test::RunCommand(tool + " -f png -o out --resize 10x10 --crop 0x5 in/p0.png " + "2>err.txt",
+                         dir.Path()),
+        2);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("--crop \"0x5\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "out"));
+
+    // Stored 64 x 32 and held turned a quarter clockwise, so upright 32 x 64.
+    ASSERT_TRUE(WriteImage(Image(64, 32, 0x3366ccffu), Str(dir / "in" / "turned.jpg"),
+                           QStringLiteral("jpg"), nullptr));
+    ASSERT_EQ(test::RunCommand("exiv2 -M'set Exif.Image.Orientation 6' in/turned.jpg", dir.Path()),
+              0);
+    const std::string steps = " --crop 40x10+0+0 --filter nearest --resize 200% in/turned.jpg";
+    ASSERT_EQ(test::RunCommand(tool + " -f png -o out" + steps, dir.Path()), 0);
+    ASSERT_EQ(test::RunCommand(tool + " -f jpg -o out --no-auto-orient" + steps, dir.Path()), 0);
+    QString error;
+    // Upright: cut to 32 x 10, then doubled.
+    const Image upright = ReadImage(Str(dir / "out" / "turned.png"), &error);
+    EXPECT_EQ(upright.Width(), 64);
+    EXPECT_EQ(upright.Height(), 20);
+    EXPECT_EQ(ExifOrientation(upright.Metadata().exif), 1);
+    // As stored: cut to 40 x 10, doubled, and still shown turned.
+    const Image stored = ReadImage(Str(dir / "out" / "turned.jpg"), &error);
+    EXPECT_EQ(stored.Width(), 20);
+    EXPECT_EQ(stored.Height(), 80);
+    EXPECT_EQ(ExifOrientation(stored.Metadata().exif), 6);
 }
 
 // Names on the command line are bytes: one that is not UTF-8 converts to a target of the

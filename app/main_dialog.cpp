@@ -453,7 +453,7 @@ void MainDialog::Convert()
         return;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectSteps();
-    request.steps = m_conversion->effects;
+    request.steps.assign(m_conversion->effects.begin(), m_conversion->effects.end());
 
     m_effectDialogOne.setEnabled(false);
     m_effectDialogTwo.setEnabled(false);

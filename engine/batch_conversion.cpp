@@ -5,6 +5,7 @@
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
+#include "engine/steps/stepped_reading.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,21 +90,19 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error)
 }
 
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed)
+                 const std::vector<Step> &steps, QString *error, bool *writeFailed)
 {
     return ConvertFile(source, target, format, steps, WriteSettings{}, error, writeFailed);
 }
 
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
-                 QString *error, bool *writeFailed)
+                 const std::vector<Step> &steps, const WriteSettings &settings, QString *error,
+                 bool *writeFailed)
 {
     if (writeFailed)
         *writeFailed = false;
     const Format *outputFormat = FindWrittenFormat(format);
-    const bool plain = std::none_of(steps.begin(), steps.end(),
-                                    [](const EffectStep &step) { return step.effect != nullptr; });
-    if (plain && outputFormat && outputFormat->transcode) {
+    if (StepsChangeNothing(steps) && outputFormat && outputFormat->transcode) {
         const Shortcut done = outputFormat->transcode(source, target, settings, error);
         if (done != Shortcut::Declined) {
             if (writeFailed)
@@ -111,11 +110,9 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
             return done == Shortcut::Done;
         }
     }
-    Image image = ReadImage(source, error);
+    const Image image = ReadWithSteps(source, steps, settings.keepOrientation, error);
     if (image.IsNull())
         return false;
-    for (const EffectStep &step : steps)
-        step.Apply(image);
     const bool ok =
         outputFormat && outputFormat->fixedSize.isValid()
             ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)
@@ -336,13 +333,14 @@ private:
             pattern.UsesDate() || !fixed.isValid() ? ReadPictureHeaders(source) : PictureHeaders{};
         fields->date = headers.taken.isValid() ? headers.taken
                                                : QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec);
-        // Effects change colours only: the picture is written at the size it is read, unless
-        // the format has a size of its own.
-        fields->size = fixed.isValid() ? fixed : headers.size;
-        if (pattern.UsesSize() && !fields->size.isValid()) {
+        // The size written: the picture's, as the steps leave it, unless the format has a size
+        // of its own.
+        QSize read = headers.size;
+        if (pattern.UsesSize() && !fixed.isValid() && !read.isValid()) {
             const Image image = ReadImage(source, fault);
-            fields->size = QSize(image.Width(), image.Height());
+            read = QSize(image.Width(), image.Height());
         }
+        fields->size = fixed.isValid() ? fixed : SizeAfterSteps(read, m_request.steps);
     }
 
     // The target without its extension.

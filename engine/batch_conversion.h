@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/effects/effect_step.h"
 #include "engine/image_io.h"
 #include "engine/name_pattern.h"
+#include "engine/steps/step.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,14 +27,16 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error);
 
 // Reads `source`, applies the steps in order and writes `target` (the whole path, extension
 // included) in `format` with `settings` (quality, metadata), at the format's fixed size when it
-// has one (ico: 32 x 32). Returns false with a plain reason on failure; *writeFailed (when
-// given) tells a failure to write from a failure to read.
+// has one (ico: 32 x 32). With settings.keepOrientation the picture is taken as the file
+// stores it, not turned upright by its EXIF orientation. Returns false with a plain reason on
+// failure (a step that cannot be applied fails like a picture that cannot be read);
+// *writeFailed (when given) tells a failure to write from a failure to read.
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, const WriteSettings &settings,
-                 QString *error, bool *writeFailed = nullptr);
+                 const std::vector<Step> &steps, const WriteSettings &settings, QString *error,
+                 bool *writeFailed = nullptr);
 // The same at the default settings.
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
-                 const std::vector<EffectStep> &steps, QString *error, bool *writeFailed = nullptr);
+                 const std::vector<Step> &steps, QString *error, bool *writeFailed = nullptr);
 
 // What a conversion does with a target that exists already.
 enum class IfExists
@@ -102,7 +104,8 @@ struct ConversionRequest
     std::optional<NamePattern> rename;
     TargetPlace place = TargetPlace::Folder; // beside the sources, `folder` is not used
     QString format;
-    std::vector<EffectStep> steps;
+    // Done to every picture, in order: effects, resizes, crops, turns and flips.
+    std::vector<Step> steps;
     // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
     // than its available memory allows at 256 MB a file.
     int jobs = 0;

@@ -154,7 +154,8 @@ WritePlan PlanWrite(const Format &format, const ImageMetadata &metadata, int wid
     const bool keepProfile = keep && (kind == ProfileKind::Srgb || kind == ProfileKind::Rgb);
     plan.toSrgb = !keepProfile && (kind == ProfileKind::Rgb || kind == ProfileKind::Grey);
     if (keep) {
-        plan.encode.metadata = MetadataForWriting(metadata, width, height);
+        plan.encode.metadata =
+            MetadataForWriting(metadata, width, height, settings.keepOrientation);
         if (!keepProfile)
             plan.encode.metadata.icc.clear();
     }
@@ -254,11 +255,12 @@ Shortcut TranscodeJpegFile(const QString &source, const QString &target,
         return Shortcut::Declined;
     const JpegHeader header = ParseJpegHeader(bytes);
     const ImageMetadata metadata = JpegMetadata(header);
-    // What reading would change first: a turn by the EXIF orientation, a grey or unusable
-    // profile settled into the pixels, or pixels to be made sRGB for writing.
+    // What reading would change first: a turn by the EXIF orientation (unless the pixels stay
+    // as stored), a grey or unusable profile settled into the pixels, or pixels to be made sRGB
+    // for writing.
     const ProfileKind kind = ClassifyProfile(metadata.icc);
-    if (ExifOrientation(metadata.exif) != 1 || kind == ProfileKind::Grey ||
-        kind == ProfileKind::Unusable)
+    if ((ExifOrientation(metadata.exif) != 1 && !settings.keepOrientation) ||
+        kind == ProfileKind::Grey || kind == ProfileKind::Unusable)
         return Shortcut::Declined;
     const WritePlan plan = PlanWrite(*jpeg, metadata, header.width, header.height, settings);
     if (plan.toSrgb)

@@ -54,6 +54,10 @@ struct WriteSettings
     // Leaves out EXIF, XMP and the colour profile; a picture in another colour space is
     // converted to sRGB first.
     bool stripMetadata = false;
+    // The EXIF and XMP orientation is written as the picture's metadata gives it rather than
+    // as 1: for pixels kept as the source file stored them, which viewers then still turn
+    // upright.
+    bool keepOrientation = false;
 };
 
 // Writes `image` to `path` in `format` (one of WritableFormats(), any case; the path is used

@@ -4,7 +4,6 @@
 #include "engine/image_io.h"
 
 #include <QTextStream>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -12,17 +11,6 @@
 namespace lumaskin {
 
 namespace {
-
-bool parseNumber(const QString &text, ArgumentKind kind, double *value)
-{
-    bool ok = false;
-    const QString t = text.trimmed();
-    if (kind == ArgumentKind::Colour && t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        *value = static_cast<double>(t.mid(2).toULongLong(&ok, 16));
-    else
-        *value = t.toDouble(&ok);
-    return ok;
-}
 
 std::optional<IfExists> parseIfExists(const QString &text)
 {
@@ -33,24 +21,6 @@ std::optional<IfExists> parseIfExists(const QString &text)
     if (text == QLatin1String("rename"))
         return IfExists::Rename;
     return std::nullopt;
-}
-
-// Whole numbers in full ("4194304", not "4.1943e+06"), others as they are.
-QString numberText(double value)
-{
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qlonglong>(value));
-    return QString::number(value, 'g', 10);
-}
-
-QString defaultText(const EffectArgument &a)
-{
-    // Colours read best the way they are written on the command line.
-    if (a.kind == ArgumentKind::Colour)
-        return QStringLiteral("0x") + QString::number(static_cast<qulonglong>(a.defaultValue), 16)
-                                          .toUpper()
-                                          .rightJustified(6, u'0');
-    return numberText(a.defaultValue);
 }
 
 // "a, b and c".
@@ -96,8 +66,9 @@ QString FormatsText()
                        .arg(SpokenList(titles)),
                    QStringLiteral("  ")) +
            Wrapped(QStringLiteral("%1 keep the EXIF, XMP and colour profile of the source (pixels "
-                                  "are written upright, so the EXIF orientation becomes 1); the "
-                                  "other formats get the colours converted to sRGB.")
+                                  "are written upright, so the EXIF orientation becomes 1 unless "
+                                  "--no-auto-orient is given); the other formats get the colours "
+                                  "converted to sRGB.")
                        .arg(SpokenList(keeping)));
 }
 
@@ -105,46 +76,8 @@ QString rangeText(const EffectArgument &a)
 {
     if (a.kind == ArgumentKind::Colour)
         return QStringLiteral("0x000000..0xFFFFFF (0x00BBGGRR)");
-    return numberText(a.minimum) + QStringLiteral("..") + numberText(a.maximum);
+    return ArgumentText(a, a.minimum) + QStringLiteral("..") + ArgumentText(a, a.maximum);
 }
-
-} // namespace
-
-std::optional<EffectStep> ParseEffectOption(const QString &text, QString *error)
-{
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
-    const QString name = (eq < 0 ? text : text.left(eq)).trimmed();
-    const EffectDescriptor *effect = FindEffect(name.toStdString());
-    if (!effect) {
-        *error = QStringLiteral("unknown effect \"%1\" (see --help)").arg(name);
-        return std::nullopt;
-    }
-    EffectStep step{effect, {}};
-    if (eq < 0)
-        return step;
-    const QStringList values = text.mid(eq + 1).split(QLatin1Char(','));
-    if (values.size() > static_cast<qsizetype>(effect->arguments.size())) {
-        *error = QStringLiteral("%1 takes %2 argument(s), %3 given")
-                     .arg(name)
-                     .arg(effect->arguments.size())
-                     .arg(values.size());
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        const EffectArgument &argument = effect->arguments[static_cast<std::size_t>(i)];
-        double value = 0;
-        if (!parseNumber(values[i], argument.kind, &value)) {
-            *error = QStringLiteral("%1: \"%2\" is not a number for %3")
-                         .arg(name, values[i],
-                              QString::fromUtf8(argument.name.data(), argument.name.size()));
-            return std::nullopt;
-        }
-        step.arguments.push_back(value);
-    }
-    return step;
-}
-
-namespace {
 
 using Apply = bool (*)(ConvertOptions &options, const QString &value, QString *error);
 
@@ -162,6 +95,18 @@ bool Refuse(QString *error, const QString &text)
 {
     *error = text;
     return false;
+}
+
+// A step of `Kind` from the value of its option, added to the request.
+template <typename Kind> bool AddStep(ConvertOptions &o, const QString &value, QString *error)
+{
+    std::optional<Kind> step = Kind::Parse(value, error);
+    if (!step) {
+        *error = QStringLiteral("--%1 ").arg(QLatin1String(Kind::kKind)) + *error;
+        return false;
+    }
+    o.request.steps.emplace_back(std::move(*step));
+    return true;
 }
 
 // Whether `text` is a whole number from `low` to `high`, put in *number.
@@ -188,10 +133,50 @@ constexpr OptionRow kOptions[] = {
      "apply an effect; arguments comma-separated, missing ones\n"
      "take their default, out-of-range ones are clamped",
      [](ConvertOptions &o, const QString &v, QString *error) {
-         std::optional<EffectStep> step = ParseEffectOption(v, error);
+         std::optional<EffectStep> step = EffectStep::Parse(v, error);
          if (step)
-             o.request.steps.push_back(std::move(*step));
+             o.request.steps.emplace_back(std::move(*step));
          return step.has_value();
+     }},
+    {nullptr, "--resize", " GEOMETRY[,FILTER]",
+     "resize: W or xH (that side, the other in proportion), WxH\n"
+     "(as large as fits inside), WxH^ (as small as covers it),\n"
+     "WxH! (exactly) or N%; a > after it only ever shrinks, a <\n"
+     "only ever enlarges: --resize '1920x1080>'",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (!AddStep<ResizeStep>(o, v, error))
+             return false;
+         if (o.filter && !v.contains(u','))
+             std::get<ResizeStep>(o.request.steps.back()).filter = *o.filter;
+         o.filterFollowed = true;
+         return true;
+     }},
+    {nullptr, "--filter", " lanczos|linear|nearest",
+     "the filter of the --resize options after it: lanczos\n"
+     "(Lanczos 3, the default; sharp, for photos), linear (softer)\n"
+     "or nearest (copies pixels, for pixel art)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         o.filter = ParseResizeFilter(v);
+         o.filterFollowed = false;
+         return o.filter.has_value() ||
+                Refuse(
+                    error,
+                    QStringLiteral("--filter takes lanczos, linear or nearest, not \"%1\"").arg(v));
+     }},
+    {nullptr, "--crop", " GEOMETRY|W:H",
+     "keep WxH+X+Y (the offsets may be negative: -X), WxH from\n"
+     "the centre, or the largest centred part in the ratio W:H\n"
+     "(16:9); a crop wholly outside a picture fails that file",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<CropStep>(o, v, error);
+     }},
+    {nullptr, "--rotate", " 90|180|270", "turn clockwise by that many degrees",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<RotateStep>(o, v, error);
+     }},
+    {nullptr, "--flip", " h|v", "mirror left to right (h) or top to bottom (v)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<FlipStep>(o, v, error);
      }},
     {"-q", "--quality", " Q",
      "1 to 100 for jpg, webp and avif (default 90); webp and\n"
@@ -205,6 +190,16 @@ constexpr OptionRow kOptions[] = {
      "pictures in other colour spaces to sRGB",
      [](ConvertOptions &o, const QString &, QString *) {
          o.request.write.stripMetadata = true;
+         return true;
+     }},
+    {nullptr, "--no-auto-orient", nullptr,
+     "take photos as their files store them rather than turned\n"
+     "upright by their EXIF orientation: the steps work on them\n"
+     "as stored, and the orientation is written as the source had\n"
+     "it, so viewers that honour it still show them upright;\n"
+     "formats without EXIF (and --strip) leave them as stored",
+     [](ConvertOptions &o, const QString &, QString *) {
+         o.request.write.keepOrientation = true;
          return true;
      }},
     {nullptr, "--if-exists", "=overwrite|skip|rename",
@@ -387,6 +382,10 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     }
     if (options.help || options.version)
         return options;
+    if (!options.filterFollowed) {
+        *error = QStringLiteral("--filter is for the --resize options after it, and none follows");
+        return std::nullopt;
+    }
     const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
     if (options.listOnly && !noSources)
         return options;
@@ -420,14 +419,16 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside)\n"
-           "                        [--effect NAME[=ARGS]]... [--quality Q] [--strip]\n"
-           "                        [--jobs N] [--if-exists=overwrite|skip|rename] [-r]\n"
-           "                        [--parents] [--rename PATTERN] [--files-from LIST [-0]]\n"
-           "                        FILE...\n"
-           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n\n"
-           "Converts pictures into one format in one folder, with effects applied in the order\n"
-           "given. Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
+    out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside) [STEP]... [--quality Q]\n"
+           "                        [--strip] [--no-auto-orient] [--jobs N]\n"
+           "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
+           "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"
+           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
+           "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
+           "wished), --crop GEOMETRY, --rotate DEGREES or --flip h|v.\n\n"
+           "Converts pictures into one format in one folder, with the steps applied to each in\n"
+           "the order given; a value that cannot work is refused before any file is written.\n"
+           "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
            "before its last dot (the whole name when it has none); --rename names it by a\n"
            "pattern instead, and --beside puts it into the file's own folder. Files that give\n"
            "the same name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in\n"
@@ -450,7 +451,7 @@ QString ConvertHelpText()
             << '\n';
         for (const EffectArgument &a : effect.arguments)
             out << "      " << QString::fromUtf8(a.name.data(), a.name.size()) << ": "
-                << rangeText(a) << ", default " << defaultText(a) << " - "
+                << rangeText(a) << ", default " << ArgumentText(a, a.defaultValue) << " - "
                 << QString::fromUtf8(a.meaning.data(), a.meaning.size()) << '\n';
     }
     return text;

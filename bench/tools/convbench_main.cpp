@@ -11,9 +11,9 @@
 //       converts FILE... through the main window, headless, and prints time and memory trend
 #include "bench/tools/photo_set.h"
 #include "bench/tools/window_run.h"
-#include "tools/convert_options.h"
 #include "engine/batch_conversion.h"
 #include "engine/parallel.h"
+#include "tools/convert_options.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,7 +66,7 @@ int ConvertWithEngine(QStringList arguments)
         const QString argument = arguments.takeFirst();
         if (argument == u"--effect" && !arguments.isEmpty()) {
             QString error;
-            const auto step = ParseEffectOption(arguments.takeFirst(), &error);
+            const auto step = EffectStep::Parse(arguments.takeFirst(), &error);
             if (!step) {
                 std::fprintf(stderr, "lumaskin_convbench: %s\n", qPrintable(error));
                 return 2;

@@ -136,15 +136,17 @@ QByteArray EncodeExif(const Exiv2::ExifData &data, Exiv2::ByteOrder order)
                       static_cast<qsizetype>(blob.size()));
 }
 
-QByteArray ExifForWriting(const QByteArray &exif, int width, int height)
+QByteArray ExifForWriting(const QByteArray &exif, int width, int height, bool keepOrientation)
 {
     Exiv2::ByteOrder order = Exiv2::invalidByteOrder;
     int orientation = 0;
     Exiv2::ExifData data = TravellingTags(exif, &order, &orientation);
-    if (data.empty())
+    // A turn kept for pixels as stored goes into the file even when nothing else does.
+    const bool keepsTurn = keepOrientation && orientation > 1;
+    if (data.empty() && !keepsTurn)
         return {};
     if (orientation != 0)
-        data["Exif.Image.Orientation"] = static_cast<std::uint16_t>(1);
+        data["Exif.Image.Orientation"] = static_cast<std::uint16_t>(keepsTurn ? orientation : 1);
     for (const auto &[key, value] : {std::pair{"Exif.Photo.PixelXDimension", width},
                                      std::pair{"Exif.Photo.PixelYDimension", height}}) {
         const auto it = data.findKey(Exiv2::ExifKey(key));
@@ -154,10 +156,10 @@ QByteArray ExifForWriting(const QByteArray &exif, int width, int height)
     return EncodeExif(data, order);
 }
 
-QByteArray XmpForWriting(const QByteArray &xmp, int width, int height)
+QByteArray XmpForWriting(const QByteArray &xmp, int width, int height, bool keepOrientation)
 {
     // Most packets say nothing about orientation or size; those are passed through as they are.
-    if (!xmp.contains("Orientation") && !xmp.contains("PixelXDimension") &&
+    if ((keepOrientation || !xmp.contains("Orientation")) && !xmp.contains("PixelXDimension") &&
         !xmp.contains("ImageWidth"))
         return xmp;
     std::lock_guard lock(XmpMutex());
@@ -166,7 +168,7 @@ QByteArray XmpForWriting(const QByteArray &xmp, int width, int height)
         return {};
     for (auto &datum : data) {
         const std::string key = datum.key();
-        if (key == "Xmp.tiff.Orientation")
+        if (key == "Xmp.tiff.Orientation" && !keepOrientation)
             datum.setValue("1");
         else if (key == "Xmp.exif.PixelXDimension" || key == "Xmp.tiff.ImageWidth")
             datum.setValue(std::to_string(width));
@@ -221,12 +223,14 @@ QByteArray ExifOfTiffFile(Bytes tiff)
     });
 }
 
-ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int height)
+ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int height,
+                                 bool keepOrientation)
 {
     ImageMetadata out;
     out.icc = metadata.icc;
-    out.exif = Guarded([&] { return ExifForWriting(metadata.exif, width, height); });
-    out.xmp = Guarded([&] { return XmpForWriting(metadata.xmp, width, height); });
+    out.exif =
+        Guarded([&] { return ExifForWriting(metadata.exif, width, height, keepOrientation); });
+    out.xmp = Guarded([&] { return XmpForWriting(metadata.xmp, width, height, keepOrientation); });
     return out;
 }
 

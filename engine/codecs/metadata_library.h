@@ -20,9 +20,12 @@ QByteArray ExifOfTiffFile(Bytes tiff);
 
 // The metadata fit for a file whose pixels are `width` x `height` and upright: EXIF
 // orientation 1, no thumbnail (it would show the picture before its effects), pixel size tags
-// updated, tags that describe the source file's layout left out; XMP orientation 1. A block
-// exiv2 cannot parse is left out rather than copied blind. The profile is passed through.
-ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int height);
+// updated, tags that describe the source file's layout left out; XMP orientation 1. With
+// `keepOrientation` the pixels are as the source stored them, and both orientations stay as
+// they were. A block exiv2 cannot parse is left out rather than copied blind. The profile is
+// passed through.
+ImageMetadata MetadataForWriting(const ImageMetadata &metadata, int width, int height,
+                                 bool keepOrientation);
 
 // Adds the EXIF tags of `exif` to a TIFF file (camera tags to the first directory, the rest as
 // EXIF, GPS and interoperability directories).

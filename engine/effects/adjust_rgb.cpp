@@ -43,6 +43,7 @@ extern constinit const EffectDescriptor kAdjustRGB = {
         [](Image &image, const EffectDescriptor::Arguments &a) {
             AdjustRGB(image, AsInt(a[0]), AsInt(a[1]), AsInt(a[2]));
         },
+    .pointwise = true,
 };
 
 } // namespace effects

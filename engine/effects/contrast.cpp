@@ -42,6 +42,7 @@ extern constinit const EffectDescriptor kContrast = {
     .meaning = "spreads the colours away from mid-grey or pulls them to it",
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Contrast(image, AsInt(a[0])); },
+    .pointwise = true,
 };
 
 } // namespace effects

@@ -40,6 +40,7 @@ extern constinit const EffectDescriptor kDesaturate = {
     .dispatchId = DispatchId::Desaturate,
     .meaning = "grey from the luma of every pixel",
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Desaturate(image); },
+    .pointwise = true,
 };
 
 } // namespace effects

@@ -66,6 +66,9 @@ struct EffectDescriptor
     std::span<const EffectArgument> arguments{};
     // Receives exactly `arguments.size()` values, already clamped and rounded.
     void (*run)(Image &image, const Arguments &arguments);
+    // Each pixel's new colour follows from its old colour alone, not from its place or its
+    // neighbours, so the effect means the same at any scale.
+    bool pointwise = false;
 
     // The values `Apply` would use: missing or non-numeric ones take their default, extra ones
     // are ignored, each is clamped to its range, whole-number kinds are rounded.

@@ -45,6 +45,7 @@ extern constinit const EffectDescriptor kGamma = {
     .meaning = "gamma correction",
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Gamma(image, a[0]); },
+    .pointwise = true,
 };
 
 } // namespace effects

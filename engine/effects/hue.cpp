@@ -100,6 +100,7 @@ extern constinit const EffectDescriptor kHue = {
         [](Image &image, const EffectDescriptor::Arguments &a) {
             Hue(image, AsInt(a[0]), AsInt(a[1]), AsInt(a[2]));
         },
+    .pointwise = true,
 };
 
 } // namespace effects

@@ -35,6 +35,7 @@ extern constinit const EffectDescriptor kInvertColor = {
     .dispatchId = DispatchId::InvertColor,
     .meaning = "turns the picture into its negative",
     .run = [](Image &image, const EffectDescriptor::Arguments &) { InvertColor(image); },
+    .pointwise = true,
 };
 
 } // namespace effects

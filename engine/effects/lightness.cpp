@@ -52,6 +52,7 @@ extern constinit const EffectDescriptor kLightness = {
         [](Image &image, const EffectDescriptor::Arguments &a) {
             Lightness(image, AsInt(a[0]), AsInt(a[1]), AsInt(a[2]));
         },
+    .pointwise = true,
 };
 
 } // namespace effects

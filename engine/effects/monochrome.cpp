@@ -60,6 +60,7 @@ extern constinit const EffectDescriptor kMonochrome = {
             Monochrome(image, AsInt(a[0]), static_cast<std::uint32_t>(a[1]),
                        static_cast<std::uint32_t>(a[2]));
         },
+    .pointwise = true,
 };
 
 } // namespace effects

@@ -60,6 +60,7 @@ extern constinit const EffectDescriptor kSaturation = {
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { Saturation(image, AsInt(a[0])); },
+    .pointwise = true,
 };
 
 } // namespace effects

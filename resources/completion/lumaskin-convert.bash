@@ -37,6 +37,17 @@ _lumaskin_convert()
         ;;
     esac
 
+    # An option whose value is one of a few words, as --help shows it ("--flip h|v"), offers
+    # those words.
+    if [[ $prev == --* ]]; then
+        local choices
+        choices=$(sed -n "/^Options:/,/^\$/ s/^ *\(-[^ ,]*, \)\{0,1\}$prev \([a-z0-9]*|[a-z0-9|]*\)\( .*\)\{0,1\}\$/\2/p" <<<"$help")
+        if [[ -n $choices ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "${choices//|/ }" -- "$cur")
+            return 0
+        fi
+    fi
+
     # --if-exists=VALUE: bash splits the word at "=", so the value follows a "=" word.
     if [[ $prev == = && ${COMP_WORDS[COMP_CWORD-2]} == --if-exists ]]; then
         mapfile -t COMPREPLY < <(compgen -W "overwrite skip rename" -- "$cur")

@@ -1,4 +1,5 @@
 #include "engine/batch_conversion.h"
+#include "engine/codecs/metadata_library.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
 #include "tests/support/temp_dir.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -48,13 +50,14 @@ TEST(ConvertOptions, ParseFormatFolderEffectsInOrderAndJobs)
     EXPECT_EQ(r.jobs, 3);
     EXPECT_EQ(r.sources, (QStringList{"a.jpg", "-b.jpg"}));
     ASSERT_EQ(r.steps.size(), 4u);
-    EXPECT_EQ(r.steps[0].effect->operation, "Contrast");
-    EXPECT_EQ(r.steps[0].arguments, std::vector<double>{150});
-    EXPECT_EQ(r.steps[1].effect->operation, "Emboss");
-    EXPECT_EQ(r.steps[1].arguments, (std::vector<double>{3, 2}));
-    EXPECT_EQ(r.steps[2].effect->operation, "InvertColor");
-    EXPECT_TRUE(r.steps[2].arguments.empty());
-    EXPECT_EQ(r.steps[3].arguments, (std::vector<double>{100, 0xFFFFFF, 0}));
+    const auto effect = [&](std::size_t i) { return std::get<EffectStep>(r.steps[i]); };
+    EXPECT_EQ(effect(0).effect->operation, "Contrast");
+    EXPECT_EQ(effect(0).arguments, std::vector<double>{150});
+    EXPECT_EQ(effect(1).effect->operation, "Emboss");
+    EXPECT_EQ(effect(1).arguments, (std::vector<double>{3, 2}));
+    EXPECT_EQ(effect(2).effect->operation, "InvertColor");
+    EXPECT_TRUE(effect(2).arguments.empty());
+    EXPECT_EQ(effect(3).arguments, (std::vector<double>{100, 0xFFFFFF, 0}));
     EXPECT_EQ(r.write.quality, 90);
     EXPECT_FALSE(r.write.stripMetadata);
 
@@ -183,7 +186,7 @@ protected:
         r.sources = sources;
         r.folder = Str(dir / "out");
         r.format = QStringLiteral("png");
-        r.steps = {{FindEffect("contrast"), {150}}, {FindEffect("blur"), {}}};
+        r.steps = {EffectStep{FindEffect("contrast"), {150}}, EffectStep{FindEffect("blur"), {}}};
         r.jobs = jobs;
         return r;
     }
@@ -228,7 +231,7 @@ TEST_F(BatchConversionTest, PhotoSizedBatchesWriteWhatEachFileAloneWrites)
         ASSERT_TRUE(WriteImage(image, Str(path), QStringLiteral("jpg"), nullptr));
         photos << Str(path);
     }
-    const std::vector<EffectStep> steps = {{FindEffect("sharpen"), {}}};
+    const std::vector<Step> steps = {EffectStep{FindEffect("sharpen"), {}}};
     std::vector<std::string> alone;
     for (int i = 0; i < 5; ++i) {
         const auto target = dir / ("alone" + std::to_string(i) + ".jpg");
@@ -247,6 +250,53 @@ TEST_F(BatchConversionTest, PhotoSizedBatchesWriteWhatEachFileAloneWrites)
         EXPECT_EQ(test::ReadFile(dir / "out" / ("photo" + std::to_string(i) + ".jpg")),
                   alone[static_cast<std::size_t>(i)])
             << i;
+}
+
+// Steps apply in the order given: a wide picture, red on the left and blue on the right, made
+// 40 wide, cut, turned, flipped and inverted. A picture the crop misses fails alone.
+TEST_F(BatchConversionTest, StepsApplyInOrderAndACropOutsideAPictureFailsThatFile)
+{
+    Image wide(80, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 80; ++x)
+            std::memcpy(wide.Pixel(x, y), x < 40 ? "\xFF\x00\x00\xFF" : "\x00\x00\xFF\xFF", 4);
+    const auto widePath = dir / "in" / "wide.png";
+    ASSERT_TRUE(WriteImage(wide, Str(widePath), QStringLiteral("png"), nullptr));
+    const auto tallPath = dir / "in" / "tall.png";
+    ASSERT_TRUE(
+        WriteImage(Image(20, 80, 0x808080ffu), Str(tallPath), QStringLiteral("png"), nullptr));
+    ConversionRequest r;
+    r.sources = {Str(widePath), Str(tallPath)};
+    r.folder = Str(dir / "out");
+    r.format = QStringLiteral("png");
+    for (const auto &[kind, text] :
+         {std::pair{"resize", "40x40"}, std::pair{"crop", "20x16+10+2"}, std::pair{"rotate", "90"},
+          std::pair{"flip", "v"}, std::pair{"effect", "invertcolor"}}) {
+        QString error;
+        const std::optional<Step> step = ParseStep(kind, text, &error);
+        ASSERT_TRUE(step) << error.toStdString();
+        r.steps.push_back(*step);
+    }
+    const auto outcomes = BatchConversion::Run(r);
+    ASSERT_TRUE(outcomes[0].written) << outcomes[0].error.toStdString();
+    // 80 x 40 -> 40 x 20 -> 20 x 16 (10 columns of each colour) -> turned 16 x 20, red on top
+    // -> flipped, blue on top -> inverted: yellow above cyan.
+    QString error;
+    const Image result = ReadImage(Str(dir / "out" / "wide.png"), &error);
+    ASSERT_EQ(result.Width(), 16);
+    ASSERT_EQ(result.Height(), 20);
+    const auto near = [](const std::uint8_t *p, int red, int green, int blue) {
+        return std::abs(p[0] - red) < 8 && std::abs(p[1] - green) < 8 && std::abs(p[2] - blue) < 8;
+    };
+    EXPECT_TRUE(near(result.Pixel(8, 3), 255, 255, 0));
+    EXPECT_TRUE(near(result.Pixel(8, 16), 0, 255, 255));
+
+    // The tall picture becomes 10 x 40, which the crop from x = 10 misses.
+    EXPECT_FALSE(outcomes[1].written);
+    EXPECT_FALSE(outcomes[1].writeFailed);
+    EXPECT_TRUE(outcomes[1].error.contains(QLatin1String("\"20x16+10+2\"")))
+        << outcomes[1].error.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dir / "out" / "tall.png"));
 }
 
 std::vector<std::string> Names(const std::vector<ConversionOutcome> &plan)
@@ -427,6 +477,40 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
               0);
     EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
               std::string::npos);
+}
+
+// lumaskin-convert refuses an impossible step before writing anything, and takes the steps in
+// the order given: on a photo turned upright by its EXIF orientation, or with
+// --no-auto-orient on the photo as stored, whose orientation it then keeps.
+TEST_F(BatchConversionTest, CommandLineStepsWorkUprightOrAsStored)
+{
+    const std::string tool = "'" + std::string(LUMASKIN_CONVERT_PATH) + "'";
+    EXPECT_EQ(
+        test::RunCommand(tool + " -f png -o out --resize 10x10 --crop 0x5 in/p0.png " + "2>err.txt",
+                         dir.Path()),
+        2);
+    EXPECT_NE(test::ReadFile(dir / "err.txt").find("--crop \"0x5\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "out"));
+
+    // Stored 64 x 32 and held turned a quarter clockwise, so upright 32 x 64.
+    ASSERT_TRUE(WriteImage(Image(64, 32, 0x3366ccffu), Str(dir / "in" / "turned.jpg"),
+                           QStringLiteral("jpg"), nullptr));
+    ASSERT_EQ(test::RunCommand("exiv2 -M'set Exif.Image.Orientation 6' in/turned.jpg", dir.Path()),
+              0);
+    const std::string steps = " --crop 40x10+0+0 --filter nearest --resize 200% in/turned.jpg";
+    ASSERT_EQ(test::RunCommand(tool + " -f png -o out" + steps, dir.Path()), 0);
+    ASSERT_EQ(test::RunCommand(tool + " -f jpg -o out --no-auto-orient" + steps, dir.Path()), 0);
+    QString error;
+    // Upright: cut to 32 x 10, then doubled.
+    const Image upright = ReadImage(Str(dir / "out" / "turned.png"), &error);
+    EXPECT_EQ(upright.Width(), 64);
+    EXPECT_EQ(upright.Height(), 20);
+    EXPECT_EQ(ExifOrientation(upright.Metadata().exif), 1);
+    // As stored: cut to 40 x 10, doubled, and still shown turned.
+    const Image stored = ReadImage(Str(dir / "out" / "turned.jpg"), &error);
+    EXPECT_EQ(stored.Width(), 20);
+    EXPECT_EQ(stored.Height(), 80);
+    EXPECT_EQ(ExifOrientation(stored.Metadata().exif), 6);
 }
 
 // Names on the command line are bytes: one that is not UTF-8 converts to a target of the

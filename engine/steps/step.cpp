@@ -1,0 +1,90 @@
+#include "engine/steps/step.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace lumaskin {
+
+namespace {
+
+// Calls `visit.template operator()<Kind>()` for every kind of step, in order.
+template <typename Visit, std::size_t... I>
+void ForEachKind(Visit &&visit, std::index_sequence<I...>)
+{
+    (visit.template operator()<std::variant_alternative_t<I, Step>>(), ...);
+}
+
+template <typename Visit> void ForEachKind(Visit &&visit)
+{
+    ForEachKind(visit, std::make_index_sequence<std::variant_size_v<Step>>());
+}
+
+} // namespace
+
+QString StepKind(const Step &step)
+{
+    return std::visit(
+        [](const auto &s) { return QString::fromLatin1(std::decay_t<decltype(s)>::kKind); }, step);
+}
+
+QStringList StepKinds()
+{
+    QStringList kinds;
+    ForEachKind([&]<typename Kind>() { kinds << QString::fromLatin1(Kind::kKind); });
+    return kinds;
+}
+
+QString StepText(const Step &step)
+{
+    return std::visit([](const auto &s) { return s.Text(); }, step);
+}
+
+std::optional<Step> ParseStep(const QString &kind, const QString &text, QString *error)
+{
+    std::optional<Step> step;
+    bool known = false;
+    ForEachKind([&]<typename Kind>() {
+        if (known || kind != QLatin1String(Kind::kKind))
+            return;
+        known = true;
+        if (std::optional<Kind> parsed = Kind::Parse(text, error))
+            step = std::move(*parsed);
+    });
+    if (!known && error)
+        *error = QStringLiteral("no step is called \"%1\" (%2)")
+                     .arg(kind, StepKinds().join(QStringLiteral(", ")));
+    return step;
+}
+
+bool ApplySteps(Image &image, std::span<const Step> steps, QString *error)
+{
+    for (const Step &step : steps)
+        if (!std::visit([&](const auto &s) { return s.Apply(image, error); }, step))
+            return false;
+    return true;
+}
+
+bool StepsChangeNothing(std::span<const Step> steps)
+{
+    return std::ranges::all_of(steps, [](const Step &step) {
+        const EffectStep *effect = std::get_if<EffectStep>(&step);
+        return effect && !effect->effect;
+    });
+}
+
+QSize SizeAfterSteps(QSize size, std::span<const Step> steps)
+{
+    for (const Step &step : steps) {
+        if (const auto *resize = std::get_if<ResizeStep>(&step))
+            size = resize->TargetSize(size);
+        else if (const auto *crop = std::get_if<CropStep>(&step))
+            size = crop->Area(size).intersected(QRect(QPoint(0, 0), size)).size();
+        else if (const auto *rotate = std::get_if<RotateStep>(&step); rotate && rotate->degrees != 180)
+            size.transpose();
+        if (size.isEmpty())
+            return {};
+    }
+    return size;
+}
+
+} // namespace lumaskin

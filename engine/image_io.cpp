@@ -200,7 +200,9 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error,
         return Fail(error, why.isEmpty() ? reason::Damaged(format->name) : why);
     try {
         if (format->orientedByExif && !image.Metadata().exif.isEmpty()) {
-            image = ApplyOrientation(std::move(image), ExifOrientation(image.Metadata().exif));
+            // Read before the picture is handed over: argument order is the compiler's choice.
+            const int orientation = ExifOrientation(image.Metadata().exif);
+            image = ApplyOrientation(std::move(image), orientation);
             if (image.IsNull())
                 return Fail(error, reason::OutOfMemory());
         }

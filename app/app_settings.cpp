@@ -1,5 +1,9 @@
 #include "app/app_settings.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
+
 namespace lumaskin {
 
 namespace {
@@ -17,17 +21,48 @@ QString FormatKey(const QString &extension, const char *what)
 constexpr char kWindowPosition[] = "window/position";
 constexpr char kNotesShown[] = "notifier/shown";
 
+// Whether `path` holds something other than a file: a pipe would block the start for good (the
+// file is read as QSettings is made), a folder cannot be read.
+bool IsSpecial(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists() || file.isFile())
+        return false;
+    std::fprintf(stderr,
+                 "lumaskin: %s is not a file; settings start from the defaults and are not kept "
+                 "this time\n",
+                 qPrintable(path));
+    return true;
+}
+
 } // namespace
 
 AppSettings::AppSettings()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("lumaskin"),
-                                             QStringLiteral("lumaskin")))
-{}
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/lumaskin/lumaskin.conf");
+    if (IsSpecial(path))
+        UseStandIn();
+    else
+        m_settings =
+            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                        QStringLiteral("lumaskin"), QStringLiteral("lumaskin"));
+}
 
 AppSettings::AppSettings(const QString &file)
-    : m_settings(std::make_unique<QSettings>(file, QSettings::IniFormat))
-{}
+{
+    if (IsSpecial(file))
+        UseStandIn();
+    else
+        m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+void AppSettings::UseStandIn()
+{
+    m_standIn = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<QSettings>(m_standIn->filePath(QStringLiteral("lumaskin.conf")),
+                                             QSettings::IniFormat);
+}
 
 AppSettings::~AppSettings() = default;
 

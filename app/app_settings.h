@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -11,7 +12,10 @@ namespace lumaskin {
 // What the program remembers between runs: the skin, the output format with the quality and
 // folder last chosen for each format, where the file chooser was last used and where the
 // window stood. Kept in the user's configuration
-// folder ($XDG_CONFIG_HOME/lumaskin/lumaskin.conf) unless a file is named.
+// folder ($XDG_CONFIG_HOME/lumaskin/lumaskin.conf) unless a file is named. Where that name
+// holds something other than a file (a pipe would block the start for good, a folder cannot be
+// read), the run starts from the defaults and keeps what it remembers in a file of its own
+// that goes with it, leaving the thing at the name alone.
 class AppSettings
 {
 public:
@@ -53,7 +57,11 @@ private:
     QString Text(const QString &key) const;
     void SetText(const QString &key, const QString &value);
 
+    // Settings in a file of their own that goes with the run.
+    void UseStandIn();
+
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_standIn;
 };
 
 } // namespace lumaskin

@@ -1,8 +1,9 @@
 // Lumaskin's entry point: the skinned main window, run until it is closed.
 #include "app/command_line.h"
 #include "app/main_application.h"
-#include "menu/menu_styler.h"
+#include "engine/codecs/codec_modules.h"
 #include "engine/file_name.h"
+#include "menu/menu_styler.h"
 
 #include <cstdio>
 
@@ -17,6 +18,8 @@ void Print(std::FILE *stream, const QString &text)
 
 int main(int argc, char **argv)
 {
+    // Before any thread: it sets an environment variable.
+    lumaskin::UseOwnImageMagickLimits();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

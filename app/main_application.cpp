@@ -12,11 +12,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <time.h>
+#include <unistd.h>
 
 namespace lumaskin {
 
@@ -66,6 +71,44 @@ QString NoSkinText(const SkinLocator &locator)
              QStringLiteral("  ") + locator.Folders().join(QStringLiteral("\n  ")),
              locator.UserFolder());
 }
+
+// Ends the event loop on SIGINT, SIGTERM or SIGHUP (a terminal closed, a session logging out),
+// so that the window ends as if closed: where it stood remembered, the unpacked skin removed.
+// The handler only writes a byte to a pipe; the loop reads it.
+class EndingSignals : public QObject
+{
+public:
+    explicit EndingSignals(QObject *parent) : QObject(parent)
+    {
+        if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        auto *notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [] {
+            char byte = 0;
+            while (::read(s_pipe[0], &byte, 1) > 0) {
+            }
+            QCoreApplication::quit();
+        });
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            struct sigaction handler = {};
+            handler.sa_handler = OnSignal;
+            sigemptyset(&handler.sa_mask);
+            handler.sa_flags = SA_RESTART;
+            ::sigaction(signal, &handler, nullptr);
+        }
+    }
+
+private:
+    static void OnSignal(int)
+    {
+        const int saved = errno;
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(s_pipe[1], &byte, 1);
+        errno = saved;
+    }
+
+    static inline int s_pipe[2] = {-1, -1};
+};
 
 } // namespace
 
@@ -123,6 +166,7 @@ int MainApplication::Run(const QStringList &files)
     // modal loop. Whatever way the window ends, the process ends with it.
     setQuitOnLastWindowClosed(false);
     connect(&dialog, &QDialog::finished, this, &QCoreApplication::quit);
+    new EndingSignals(&dialog);
 
     // Made now rather than at show, so that its first expose can be watched.
     dialog.winId();

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstdlib>
 
 namespace lumaskin {
 
@@ -12,9 +13,13 @@ namespace {
 
 // How much of the window must lie on a screen for a remembered position to be used.
 constexpr int kVisibleMargin = 48;
+// Beyond any desktop; coordinates past it would overflow as the window's corners are worked out.
+constexpr int kFarthest = 1 << 24;
 
 bool OnSomeScreen(const QPoint &position, const QSize &size)
 {
+    if (std::abs(position.x()) > kFarthest || std::abs(position.y()) > kFarthest)
+        return false;
     const QRect window(position, size.isEmpty() ? QSize(kVisibleMargin, kVisibleMargin) : size);
     for (const QScreen *screen : QGuiApplication::screens()) {
         const QRect shared = screen->availableGeometry().intersected(window);
@@ -42,9 +47,17 @@ MainWindowSession::MainWindowSession(MainDialog &dialog, AppSettings &settings)
 void MainWindowSession::Restore()
 {
     m_dialog.RememberChoicesIn(&m_settings);
-    if (const std::optional<QPoint> position = m_settings.WindowPosition();
-        position && OnSomeScreen(*position, m_dialog.size()))
+    const std::optional<QPoint> position = m_settings.WindowPosition();
+    if (!position)
+        return;
+    if (OnSomeScreen(*position, m_dialog.size())) {
         m_dialog.move(*position);
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // A place no screen shows any more (a monitor unplugged): the middle of the main one.
+        QRect placed(QPoint(), m_dialog.size());
+        placed.moveCenter(screen->availableGeometry().center());
+        m_dialog.move(placed.topLeft());
+    }
 }
 
 void MainWindowSession::Save()

@@ -1,6 +1,8 @@
 #include "engine/batch_conversion.h"
 
+#include "engine/codecs/atomic_file.h"
 #include "engine/codecs/metadata_library.h"
+#include "engine/codecs/scratch_folder.h"
 #include "engine/file_name.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
@@ -257,6 +259,9 @@ public:
         return m_foldersToMake[static_cast<std::size_t>(row)];
     }
 
+    // The next free numbered name for a row whose target was found taken as it was written.
+    QString NextFreeTarget(int row) { return NumberedTarget(row, true); }
+
 private:
     // Names every row: its target without the extension, or why it has none (`refused`).
     void NameRows(std::vector<ConversionOutcome> &plan)
@@ -422,7 +427,11 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
     TargetPlanner planner(request);
     std::vector<ConversionOutcome> outcomes = planner.Plan();
     const int total = static_cast<int>(outcomes.size());
+    // What runs killed outright left behind goes, though this one may never need such a folder.
+    RemoveAbandonedScratchFolders();
     std::mutex progressMutex;
+    // The planner again, for numbers taken while writing.
+    std::mutex planMutex;
     int finished = 0;
 
     std::vector<std::size_t> toWrite;
@@ -475,9 +484,35 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
             if (!folders.isEmpty() && !MakeFolders(base, folders, &outcome.error)) {
                 outcome.writeFailed = true;
             } else {
+                // Unless files are to be replaced, a file that appears at the target while this
+                // one is written (another run into the same folder) is kept: this one takes the
+                // next number, or is skipped.
+                WriteSettings settings = request.write;
+                QString writtenAs;
+                bool existed = false;
+                NameTaken keep{{}, &writtenAs, &existed};
+                if (request.ifExists == IfExists::Rename)
+                    keep.another = [&] {
+                        std::lock_guard planning(planMutex);
+                        return planner.NextFreeTarget(outcome.row);
+                    };
+                if (request.ifExists != IfExists::Overwrite)
+                    settings.keepExisting = &keep;
                 outcome.written =
                     ConvertFile(outcome.source, outcome.target, request.format, request.steps,
-                                request.write, &outcome.error, &outcome.writeFailed);
+                                settings, &outcome.error, &outcome.writeFailed);
+                if (existed && outcome.written) {
+                    outcome.target = writtenAs;
+                    if (!outcome.renamed)
+                        outcome.reason = TargetReason::Exists;
+                    outcome.renamed = true;
+                } else if (existed && request.ifExists == IfExists::Skip) {
+                    outcome.skipped = true;
+                    outcome.reason = TargetReason::Exists;
+                    outcome.writeFailed = false;
+                    outcome.error =
+                        QStringLiteral("skipped: %1").arg(DescribeReason(outcome.reason));
+                }
             }
             std::lock_guard lock(progressMutex);
             ++finished;

@@ -238,7 +238,7 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
     } catch (const std::bad_alloc &) {
         return Refuse(error, reason::OutOfMemory());
     }
-    return WriteFileAtomically(path, bytes, error);
+    return WriteFileAtomically(path, bytes, error, settings.keepExisting);
 }
 
 Shortcut TranscodeJpegFile(const QString &source, const QString &target,
@@ -276,7 +276,8 @@ Shortcut TranscodeJpegFile(const QString &source, const QString &target,
     }
     if (encoded != Shortcut::Done)
         return encoded;
-    return WriteFileAtomically(target, out, error) ? Shortcut::Done : Shortcut::Failed;
+    return WriteFileAtomically(target, out, error, settings.keepExisting) ? Shortcut::Done
+                                                                          : Shortcut::Failed;
 }
 
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)

@@ -46,6 +46,8 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error,
 inline constexpr int kDefaultQuality = 90;
 
 // How WriteImage writes.
+struct NameTaken; // engine/codecs/atomic_file.h
+
 struct WriteSettings
 {
     // 1 to 100 for jpg, webp and avif (webp and avif are lossless at 100); other formats are
@@ -58,6 +60,9 @@ struct WriteSettings
     // as 1: for pixels kept as the source file stored them, which viewers then still turn
     // upright.
     bool keepOrientation = false;
+    // Set to keep any file found at the target as the file is committed, even one that appeared
+    // while it was written; see WriteFileAtomically. Not owned.
+    const NameTaken *keepExisting = nullptr;
 };
 
 // Writes `image` to `path` in `format` (one of WritableFormats(), any case; the path is used

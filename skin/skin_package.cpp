@@ -95,7 +95,7 @@ public:
         const std::optional<ZipFileHeader> header = m_archive.GetEntryInfo(index);
         if (!header)
             return std::nullopt;
-        return EntrySummary{header->name, header->uncompressedSize, header->IsDirectory()};
+        return EntrySummary{header->name, header->ExtractedSize(), header->IsDirectory()};
     }
 
 private:

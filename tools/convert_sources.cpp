@@ -105,8 +105,16 @@ private:
         for (const QString &name : entries) {
             const QString path = JoinedPath(folder, name);
             struct stat info = {};
+            if (::lstat(NativeFileName(path).constData(), &info) != 0) {
+                // Gone since the folder was listed, or out of reach (a path longer than the
+                // system takes): said, not left out in silence.
+                if (errno != ENOENT)
+                    m_result.problems << QStringLiteral("cannot read %1: %2")
+                                             .arg(QuotedFileName(path), systemReason(errno));
+                continue;
+            }
             // Links are never followed: they may lead out of the tree or round in a loop.
-            if (::lstat(NativeFileName(path).constData(), &info) != 0 || S_ISLNK(info.st_mode))
+            if (S_ISLNK(info.st_mode))
                 continue;
             if (S_ISDIR(info.st_mode)) {
                 const FolderId id{info.st_dev, info.st_ino};
@@ -210,6 +218,18 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
         return false;
     }
     const char separator = nul ? '\0' : '\n';
+    // No name holds a NUL byte: a line that does is a NUL-separated list read by lines, whose
+    // names would run together.
+    const auto take = [&](QByteArrayView name) {
+        if (!nul && name.contains('\0')) {
+            *error = QStringLiteral("%1 is no list of file names by lines: an entry holds a NUL "
+                                    "byte (NUL-separated? use -0)")
+                         .arg(shown);
+            return false;
+        }
+        files->append(FileNameFromNative(name));
+        return true;
+    };
     QByteArray pending;
     char buffer[65536];
     bool ok = true;
@@ -226,16 +246,14 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
             pending.append(buffer, got);
         // Names are taken as they end, so that memory holds the names and not the list.
         qsizetype start = 0;
-        for (qsizetype end; (end = pending.indexOf(separator, start)) >= 0; start = end + 1)
+        for (qsizetype end; ok && (end = pending.indexOf(separator, start)) >= 0; start = end + 1)
             if (end > start)
-                files->append(
-                    FileNameFromNative(QByteArrayView(pending).sliced(start, end - start)));
+                ok = take(QByteArrayView(pending).sliced(start, end - start));
         pending.remove(0, start);
-        if (got == 0) {
-            if (!pending.isEmpty())
-                files->append(FileNameFromNative(pending));
+        if (ok && got == 0 && !pending.isEmpty())
+            ok = take(pending);
+        if (!ok || got == 0)
             break;
-        }
         // No file name is this long: a list of another kind was given by mistake.
         if (pending.size() > PATH_MAX) {
             *error = QStringLiteral("%1 is no list of file names: an entry is longer than any "

@@ -1,11 +1,12 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
-#include "tools/convert_options.h"
-#include "tools/convert_sources.h"
+#include "engine/codecs/codec_modules.h"
 #include "engine/console_output.h"
 #include "engine/file_name.h"
+#include "tools/convert_options.h"
+#include "tools/convert_sources.h"
 
-#include <QFileInfo>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
@@ -117,6 +118,8 @@ int listPictures(const ConvertOptions &options, const QStringList &paths)
 
 int main(int argc, char **argv)
 {
+    // Before any thread: it sets an environment variable.
+    UseOwnImageMagickLimits();
     // File names are bytes: taken from argv as they are, not through a decoding that would
     // lose names that are not UTF-8.
     QStringList arguments;

@@ -147,4 +147,21 @@ bool ZipFileHeader::IsReadOnly() const
     return (externalAttr & 0x01) != 0;
 }
 
+std::uint64_t ZipFileHeader::ExtractedSize() const
+{
+    constexpr std::uint32_t kInZip64 = 0xFFFFFFFF;
+    constexpr std::uint16_t kZip64Id = 0x0001;
+    if (uncompressedSize != kInZip64)
+        return uncompressedSize;
+    for (std::size_t at = 0; at + 4 <= extraField.size();) {
+        const std::uint16_t id = ReadLe16(extraField.data() + at);
+        const std::uint16_t size = ReadLe16(extraField.data() + at + 2);
+        // The uncompressed size comes first in the field when the header says it is there.
+        if (id == kZip64Id && size >= 8 && at + 4 + 8 <= extraField.size())
+            return ReadLe64(extraField.data() + at + 4);
+        at += 4 + std::size_t{size};
+    }
+    return uncompressedSize;
+}
+
 } // namespace lumaskin

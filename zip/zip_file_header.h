@@ -57,6 +57,9 @@ struct ZipFileHeader
     bool IsDirectory() const;
     std::uint8_t HostSystem() const { return static_cast<std::uint8_t>(versionMadeBy >> 8); }
     std::uint32_t GetRecordSize() const;
+    // The size once extracted. An entry of 4 GB or more stores 0xFFFFFFFF here and its size in
+    // a Zip64 extra field; that size is given when the field is there.
+    std::uint64_t ExtractedSize() const;
 
     // The permission bits to give an extracted file or folder, if the archive says anything
     // about them: Unix-made entries carry their mode in the high 16 bits of the external

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,7 +111,8 @@ QString FileErrorText(int errorNumber)
     return text;
 }
 
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error,
+                         const NameTaken *keep)
 {
     if (path.isEmpty())
         return Fail(error, QStringLiteral("no file name was given"));
@@ -118,7 +120,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const qsizetype slash = native.lastIndexOf('/');
     const QByteArray folder =
         slash < 0 ? QByteArray(".") : native.left(std::max<qsizetype>(slash, 1));
-    const QByteArray name = native.mid(slash + 1);
+    QByteArray name = native.mid(slash + 1);
     const QString folderName = QuotedFileName(FileNameFromNative(folder));
     if (name.isEmpty() || name == "." || name == "..")
         return Fail(error, QStringLiteral("a folder of that name is in the way"));
@@ -133,17 +135,24 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
                                .arg(folderName, FileErrorText(errno)));
     }
 
-    // What stands at the name now, without following a link.
+    // What stands at the name now, without following a link. Only replacing needs to know: a
+    // write that keeps what is there finds out as it commits.
     struct stat existing = {};
     const bool exists =
-        ::fstatat(directory.Get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+        !keep && ::fstatat(directory.Get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return Fail(error, QStringLiteral("a folder of that name is in the way"));
     if (exists && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode))
         return Fail(error, QStringLiteral("something that is not a file is in the way"));
 
+    // A file without a name where the file system offers one, so that a run killed midway
+    // leaves nothing behind; else a hidden temporary beside the target.
+    // (It is named through /proc, which a sandbox may lack.)
+    Descriptor file(::access("/proc/self/fd", F_OK) == 0
+                        ? ::openat(directory.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                        : -1);
+    const bool unnamed = file.Get() >= 0;
     QByteArray temporary;
-    Descriptor file;
     for (int attempt = 0; attempt < 100 && file.Get() < 0; ++attempt) {
         temporary = TemporaryName();
         // Exclusive and without following links: the temporary is always a new file of ours.
@@ -158,7 +167,8 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
                     QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(EEXIST)));
 
     const auto discard = [&](int errorNumber, const char *what) {
-        ::unlinkat(directory.Get(), temporary.constData(), 0);
+        if (!temporary.isEmpty())
+            ::unlinkat(directory.Get(), temporary.constData(), 0);
         return Fail(error, QStringLiteral("the file cannot be %1 (%2)")
                                .arg(QLatin1String(what), FileErrorText(errorNumber)));
     };
@@ -172,8 +182,70 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     // first here; the old file must not be replaced before that is known.
     if (::fdatasync(file.Get()) != 0 && errno != EINVAL)
         return discard(errno, "written");
-    if (::close(file.Release()) != 0 && errno != EINTR)
-        return discard(errno, "written");
+
+    // The unnamed file gets its name by a link, which never replaces anything.
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.Get());
+    const auto linkTo = [&](const QByteArray &linkName) {
+        return ::linkat(AT_FDCWD, self.constData(), directory.Get(), linkName.constData(),
+                        AT_SYMLINK_FOLLOW) == 0;
+    };
+    // Puts the written file at `to` without replacing anything there: false with errno set.
+    const auto placeNew = [&](const QByteArray &to) {
+        if (unnamed)
+            return linkTo(to);
+        if (::renameat2(directory.Get(), temporary.constData(), directory.Get(), to.constData(),
+                        RENAME_NOREPLACE) == 0)
+            return true;
+        if (errno != EINVAL && errno != ENOSYS)
+            return false;
+        // A file system without that kind of rename: a link is as safe, where links exist.
+        if (::linkat(directory.Get(), temporary.constData(), directory.Get(), to.constData(), 0) ==
+            0) {
+            ::unlinkat(directory.Get(), temporary.constData(), 0);
+            return true;
+        }
+        return false;
+    };
+
+    if (keep) {
+        for (;;) {
+            if (placeNew(name)) {
+                if (keep->writtenAs)
+                    *keep->writtenAs =
+                        FileNameFromNative(slash < 0 ? name : native.left(slash + 1) + name);
+                return true;
+            }
+            if (errno != EEXIST)
+                return discard(errno, "saved");
+            if (keep->existed)
+                *keep->existed = true;
+            const QString another = keep->another ? keep->another() : QString();
+            if (another.isEmpty()) {
+                if (!temporary.isEmpty())
+                    ::unlinkat(directory.Get(), temporary.constData(), 0);
+                return Fail(error, QStringLiteral("a file of that name exists already"));
+            }
+            const QByteArray anotherNative = NativeFileName(another);
+            name = anotherNative.mid(anotherNative.lastIndexOf('/') + 1);
+        }
+    }
+
+    if (unnamed) {
+        // A name of its own first, then the target's name over whatever holds it.
+        bool linked = false;
+        for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+            temporary = TemporaryName();
+            linked = linkTo(temporary);
+            if (!linked && errno != EEXIST) {
+                temporary.clear();
+                return discard(errno, "saved");
+            }
+        }
+        if (!linked) {
+            temporary.clear();
+            return discard(EEXIST, "saved");
+        }
+    }
     // The name itself is replaced, whatever it is (a link is replaced, not followed).
     if (::renameat(directory.Get(), temporary.constData(), directory.Get(), name.constData()) != 0)
         return discard(errno, "saved");

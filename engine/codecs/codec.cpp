@@ -23,11 +23,23 @@ QString Truncated()
 
 QString TooLarge(std::int64_t width, std::int64_t height)
 {
-    if (width > Image::kMaxSide || height > Image::kMaxSide || width * height / 1'000'000 == 0)
-        return QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
+    if (width > Image::kMaxSide || height > Image::kMaxSide)
+        return QStringLiteral("the picture is too large (%1 x %2 pixels; at most %3 pixels a side "
+                              "are read)")
+            .arg(width)
+            .arg(height)
+            .arg(Image::kMaxSide);
+    const std::int64_t limit = ReadPixelLimit();
+    if (width * height / 1'000'000 == 0 || limit < 1'000'000)
+        return QStringLiteral("the picture is too large (%1 x %2 pixels; at most %3 pixels are "
+                              "read)")
+            .arg(width)
+            .arg(height)
+            .arg(limit);
     const double megapixels = static_cast<double>(width) * static_cast<double>(height) / 1e6;
-    return QStringLiteral("the picture is too large (%1 megapixels)")
-        .arg(static_cast<qint64>(std::llround(megapixels)));
+    return QStringLiteral("the picture is too large (%1 megapixels; at most %2 are read)")
+        .arg(static_cast<qint64>(std::llround(megapixels)))
+        .arg(limit / 1'000'000);
 }
 
 QString Damaged(const QString &format)

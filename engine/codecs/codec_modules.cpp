@@ -7,21 +7,24 @@
 #include "engine/codecs/pdf_writer.h"
 #include "engine/codecs/poppler_library.h"
 #include "engine/codecs/svg_library.h"
+#include "engine/codecs/svg_process.h"
 #include "engine/codecs/tiff_library.h"
 
 #include <QFile>
 #include <algorithm>
+#include <cstdlib>
 #include <dlfcn.h>
+#include <elf.h>
+#include <fcntl.h>
 #include <map>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumaskin {
 
-namespace {
-
-// The folder of the engine library: the modules are installed, and built, beside it.
-std::string ModuleFolder()
+std::string CodecModuleFolder()
 {
     Dl_info info{};
     if (dladdr(reinterpret_cast<const void *>(&LoadCodecModule), &info) == 0 || !info.dli_fname)
@@ -29,6 +32,46 @@ std::string ModuleFolder()
     const std::string path = info.dli_fname;
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+void UseOwnImageMagickLimits()
+{
+    const std::string own = CodecModuleFolder() + "/magick";
+    const char *given = std::getenv("MAGICK_CONFIGURE_PATH");
+    const std::string path = given && *given ? own + ":" + given : own;
+    ::setenv("MAGICK_CONFIGURE_PATH", path.c_str(), 1);
+}
+
+namespace {
+
+// Whether the file holds every part its ELF header promises. A module cut short (a failed
+// copy, a full disk during installation) would be mapped all the same, and the first touch of a
+// missing page would end the program with SIGBUS rather than a message.
+bool ModuleIsWhole(const std::string &file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return true; // dlopen says why
+    struct stat status = {};
+    Elf64_Ehdr header = {};
+    bool whole = ::fstat(fd, &status) == 0 &&
+                 ::pread(fd, &header, sizeof header, 0) == static_cast<ssize_t>(sizeof header);
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    const auto within = [size](std::uint64_t offset, std::uint64_t length) {
+        return offset <= size && length <= size - offset;
+    };
+    whole = whole && header.e_phentsize == sizeof(Elf64_Phdr) &&
+            within(header.e_phoff, std::uint64_t{header.e_phnum} * sizeof(Elf64_Phdr)) &&
+            within(header.e_shoff, std::uint64_t{header.e_shnum} * header.e_shentsize);
+    for (int i = 0; whole && i < header.e_phnum; ++i) {
+        Elf64_Phdr segment = {};
+        whole = ::pread(fd, &segment, sizeof segment,
+                        static_cast<off_t>(header.e_phoff + i * sizeof segment)) ==
+                    static_cast<ssize_t>(sizeof segment) &&
+                (segment.p_type != PT_LOAD || within(segment.p_offset, segment.p_filesz));
+    }
+    ::close(fd);
+    return whole;
 }
 
 } // namespace
@@ -45,9 +88,10 @@ const void *LoadCodecModule(const char *name, QString *error)
     const std::lock_guard lock(mutex);
     auto [module, first] = modules.try_emplace(name);
     if (first) {
-        const std::string file = ModuleFolder() + "/lumaskin-" + name + ".so";
+        const std::string file = CodecModuleFolder() + "/lumaskin-" + name + ".so";
+        const bool whole = ModuleIsWhole(file);
         // Never closed: the module's functions may be running on other threads until exit.
-        void *handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+        void *handle = whole ? dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr;
         using Entry = const void *(*)();
         const auto entry =
             handle ? reinterpret_cast<Entry>(
@@ -58,7 +102,10 @@ const void *LoadCodecModule(const char *name, QString *error)
         else
             module->second.error =
                 QStringLiteral("Lumaskin's %1 module cannot be loaded (%2); reinstall Lumaskin")
-                    .arg(QString::fromLatin1(name), QString::fromLocal8Bit(dlerror()));
+                    .arg(QString::fromLatin1(name),
+                         whole
+                             ? QString::fromLocal8Bit(dlerror())
+                             : QStringLiteral("%1 is cut short").arg(QString::fromStdString(file)));
     }
     if (!module->second.table && error)
         *error = module->second.error;
@@ -112,6 +159,8 @@ bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
 
 Image RenderSvg(Bytes bytes, QString *error)
 {
+    if (SvgDrawnInHelper())
+        return RenderSvgInHelper(bytes, error);
     const auto *svg = CodecModule<SvgModule>("svg", error);
     return svg ? svg->render(bytes, error) : Image();
 }

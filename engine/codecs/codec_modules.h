@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 // The libraries behind some formats are large: ImageMagick, poppler, librsvg with cairo, the
 // AV1, HEVC and JPEG XL decoders and libtiff map over a hundred shared libraries between them,
@@ -18,6 +19,18 @@ namespace lumaskin {
 // The module's table of functions, or null with *error set when it cannot be loaded (the
 // installation is broken). Loaded once per process, from any thread.
 const void *LoadCodecModule(const char *name, QString *error);
+
+// Where the modules are: the folder of the engine library, where they are built and installed
+// (with the helper programs that draw for them).
+std::string CodecModuleFolder();
+
+// ImageMagick takes its resource limits from policy files, where the system's (Debian's caps
+// pictures at 128 megapixels and 1 GB of temporary files per process, whatever the number of
+// files converted at once) would refuse pictures Lumaskin reads by its own limits. Names the
+// magick module's own policy (beside the modules; resource limits only, the system's rules on
+// formats and outside programs still hold) to be read first. Sets an environment variable:
+// called at the start of main, before any thread runs.
+void UseOwnImageMagickLimits();
 
 template <typename Table> const Table *CodecModule(const char *name, QString *error)
 {

@@ -94,6 +94,18 @@ ProfileKind ClassifyUncached(const QByteArray &icc)
     return ProfileKind::Srgb;
 }
 
+// True when every pixel has equal red, green and blue: what a grey file read as RGBA gives.
+bool HoldsOnlyGrey(const Image &image)
+{
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint8_t *p = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x, p += 4)
+            if (p[0] != p[1] || p[1] != p[2])
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ProfileKind ClassifyProfile(const QByteArray &icc)
@@ -126,6 +138,9 @@ bool ConvertPixelsToSrgb(Image &image, const QByteArray &icc)
     if (!transform)
         return false;
     if (grey) {
+        // Colour pixels are not what a grey profile describes: they are left as they are.
+        if (!HoldsOnlyGrey(image))
+            return false;
         // 256 possible inputs: one table serves the whole picture.
         std::array<std::uint8_t, 256> levels{};
         std::array<std::uint8_t, 3 * 256> rgb{};
@@ -160,6 +175,8 @@ void SettleProfileAfterReading(Image &image)
     case ProfileKind::Rgb:
         return;
     case ProfileKind::Grey:
+        // A grey profile on colour pixels does not describe them (as libpng and ImageMagick
+        // judge it): it is dropped below and the colours kept.
         ConvertPixelsToSrgb(image, icc);
         break;
     case ProfileKind::Unusable:

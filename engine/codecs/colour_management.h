@@ -28,8 +28,9 @@ ProfileKind ClassifyProfile(const QByteArray &icc);
 bool ConvertPixelsToSrgb(Image &image, const QByteArray &icc);
 
 // What a reader makes of the profile it found: RGB profiles stay with the pixels, a grey
-// profile is applied at once (pixels are held as RGB, which a grey profile cannot describe),
-// and a profile that does not describe the decoded pixels is dropped.
+// profile is applied at once to grey pixels (pixels are held as RGB, which a grey profile
+// cannot describe), and a profile that does not describe the decoded pixels (a grey one on
+// colour pixels, a damaged one) is dropped.
 void SettleProfileAfterReading(Image &image);
 
 // True when the picture has to be converted to be shown or written as sRGB.

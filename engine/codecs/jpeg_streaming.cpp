@@ -17,6 +17,7 @@
 #include <new>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace lumaskin {
 
@@ -26,20 +27,76 @@ struct DecodeErrors
 {
     jpeg_error_mgr base;
     std::jmp_buf jump;
-    bool truncated = false;
+    // Rows or blocks were filled in grey: the file is cut short or its data damaged.
+    bool lostData = false;
 };
+
+// As TurboJPEG's limit: no real picture has more; thousands of tiny scans would each be
+// decoded over the whole picture.
+constexpr int kMostScans = 500;
 
 [[noreturn]] void OnDecodeError(j_common_ptr cinfo)
 {
     std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
 }
 
-// Warnings (stray bytes between markers and the like) still give the picture, as they do for
-// TurboJPEG; a file cut short does not.
+// Warnings that leave the pixels whole (stray bytes between markers, an odd progression)
+// still give the picture, as they do for TurboJPEG; those after which the decoder fills what it
+// could not read with grey do not.
 void OnDecodeMessage(j_common_ptr cinfo, int level)
 {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
-        reinterpret_cast<DecodeErrors *>(cinfo->err)->truncated = true;
+    if (level >= 0)
+        return;
+    switch (cinfo->err->msg_code) {
+    case JWRN_JPEG_EOF:    // the file ends before the picture
+    case JWRN_HIT_MARKER:  // a marker in the middle of the entropy-coded data
+    case JWRN_MUST_RESYNC: // restart markers out of order: blocks skipped
+    case JWRN_HUFF_BAD_CODE:
+        reinterpret_cast<DecodeErrors *>(cinfo->err)->lostData = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void OnDecodeProgress(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMostScans)
+        std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
+}
+
+// Sets up `cinfo` to report into `errors`, with the scan limit.
+void PrepareDecoder(jpeg_decompress_struct &cinfo, DecodeErrors &errors,
+                    jpeg_progress_mgr &progress)
+{
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnDecodeError;
+    errors.base.emit_message = OnDecodeMessage;
+    progress.progress_monitor = OnDecodeProgress;
+    cinfo.progress = &progress;
+}
+
+// Decodes the whole file a row at a time into one row, for what the decoder says about it.
+// Owns nothing, for the longjmp.
+bool DecodesWhole(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Bytes bytes,
+                  std::vector<JSAMPLE> &row)
+{
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    // Only the data matters: the cheapest output is enough.
+    cinfo.dct_method = JDCT_IFAST;
+    cinfo.do_fancy_upsampling = FALSE;
+    jpeg_start_decompress(&cinfo);
+    row.resize(static_cast<std::size_t>(cinfo.output_width) * cinfo.output_components);
+    JSAMPROW rows[1] = {row.data()};
+    while (cinfo.output_scanline < cinfo.output_height && !errors.lostData)
+        jpeg_read_scanlines(&cinfo, rows, 1);
+    if (!errors.lostData)
+        jpeg_finish_decompress(&cinfo);
+    return !errors.lostData;
 }
 
 // Decodes into `image` (sized from the header) row by row with the settings TurboJPEG uses
@@ -66,16 +123,33 @@ bool DecodeRows(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Bytes bytes
         for (int i = 0; i < count; ++i)
             rows[i] = image.Row(first + i);
         const int read = static_cast<int>(jpeg_read_scanlines(&cinfo, rows, count));
-        if (errors.truncated)
+        if (errors.lostData)
             return false;
         written.store(first + read, std::memory_order_release);
         written.notify_all();
     }
     jpeg_finish_decompress(&cinfo);
-    return !errors.truncated;
+    return !errors.lostData;
 }
 
 } // namespace
+
+bool JpegDataIsWhole(Bytes bytes)
+{
+    jpeg_decompress_struct cinfo{};
+    DecodeErrors errors{};
+    jpeg_progress_mgr progress{};
+    PrepareDecoder(cinfo, errors, progress);
+    std::vector<JSAMPLE> row;
+    bool whole = false;
+    try {
+        whole = DecodesWhole(cinfo, errors, bytes, row);
+    } catch (const std::bad_alloc &) {
+        whole = false;
+    }
+    jpeg_destroy_decompress(&cinfo);
+    return whole;
+}
 
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
@@ -121,9 +195,8 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     }
     jpeg_decompress_struct cinfo{};
     DecodeErrors errors{};
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnDecodeError;
-    errors.base.emit_message = OnDecodeMessage;
+    jpeg_progress_mgr progress{};
+    PrepareDecoder(cinfo, errors, progress);
     const bool decoded = DecodeRows(cinfo, errors, bytes, image, written);
     jpeg_destroy_decompress(&cinfo);
     // A failed decode lets the encoder run through what is there; its work is thrown away.

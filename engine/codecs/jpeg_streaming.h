@@ -18,4 +18,10 @@ namespace lumaskin {
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
                        QString *error);
 
+// Whether decoding `bytes` loses none of the picture: false when the decoder would fill rows or
+// blocks with grey (the file cut short, a marker inside the entropy-coded data, restart markers
+// out of order, codes that mean nothing) or the file has more scans than any real picture.
+// Decodes the whole file, a row at a time: for files a decoder has already warned about.
+bool JpegDataIsWhole(Bytes bytes);
+
 } // namespace lumaskin

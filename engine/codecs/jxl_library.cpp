@@ -105,6 +105,14 @@ Image DecodeJxl(Bytes bytes, QString *error)
     if (JxlDecoderSubscribeEvents(decoder, JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING |
                                                JXL_DEC_FULL_IMAGE | JXL_DEC_BOX) != JXL_DEC_SUCCESS)
         return Fail(error, reason::Damaged("JPEG XL"));
+    // The runner is given before decoding starts (libjxl takes none later), and sized once the
+    // picture's size is known.
+    if (CurrentParallelism() > 1) {
+        runner.reset(JxlResizableParallelRunnerCreate(nullptr));
+        if (runner && JxlDecoderSetParallelRunner(decoder, JxlResizableParallelRunner,
+                                                  runner.get()) != JXL_DEC_SUCCESS)
+            runner.reset();
+    }
     JxlDecoderSetDecompressBoxes(decoder, JXL_TRUE); // fails only without Brotli
     JxlDecoderSetUnpremultiplyAlpha(decoder, JXL_TRUE);
     if (JxlDecoderSetInput(decoder, bytes.data(), bytes.size()) != JXL_DEC_SUCCESS)
@@ -136,16 +144,12 @@ Image DecodeJxl(Bytes bytes, QString *error)
             if (image.IsNull())
                 return Fail(error, reason::OutOfMemory());
             AdviseHugePages(image.Row(0), image.SizeInBytes());
-            const std::size_t threads = std::min<std::size_t>(
-                JxlResizableParallelRunnerSuggestThreads(info.xsize, info.ysize),
-                static_cast<std::size_t>(std::max(1, CurrentParallelism())));
-            if (threads > 1) {
-                runner.reset(JxlResizableParallelRunnerCreate(nullptr));
-                if (runner) {
-                    JxlResizableParallelRunnerSetThreads(runner.get(), threads);
-                    JxlDecoderSetParallelRunner(decoder, JxlResizableParallelRunner, runner.get());
-                }
-            }
+            if (runner)
+                JxlResizableParallelRunnerSetThreads(
+                    runner.get(),
+                    std::min<std::size_t>(
+                        JxlResizableParallelRunnerSuggestThreads(info.xsize, info.ysize),
+                        static_cast<std::size_t>(CurrentParallelism())));
             break;
         }
         case JXL_DEC_COLOR_ENCODING: {

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lumaskin {
@@ -59,7 +60,9 @@ void StartMagick()
         // the program with SIGBUS. Pixels beyond the memory limit are read and written with
         // checked calls instead.
         LowerLimit(MapResource, 0);
-        LowerLimit(DiskResource, MagickSizeType{4} << 30);
+        // Pixels on disk for as many of the largest pictures at once as there are cores.
+        LowerLimit(DiskResource,
+                   (MagickSizeType{2} << 30) * std::max(1u, std::thread::hardware_concurrency()));
         LowerLimit(ListLengthResource, 4096);
     });
 }

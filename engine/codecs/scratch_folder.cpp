@@ -105,10 +105,18 @@ void RemoveAbandonedFolders(const std::filesystem::path &temporary)
     }
 }
 
+std::once_flag g_swept;
+
+void SweepOnce()
+{
+    std::call_once(
+        g_swept, [] { RemoveAbandonedFolders(QFile::encodeName(QDir::tempPath()).toStdString()); });
+}
+
 std::string MakeScratchFolder()
 {
     const QByteArray temporary = QFile::encodeName(QDir::tempPath());
-    RemoveAbandonedFolders(temporary.toStdString());
+    SweepOnce();
     std::string pattern =
         temporary.toStdString() + "/" + kPrefix + std::to_string(::getpid()) + "-XXXXXX";
     if (pattern.size() >= g_path.size() || !::mkdtemp(pattern.data()))
@@ -120,6 +128,11 @@ std::string MakeScratchFolder()
 }
 
 } // namespace
+
+void RemoveAbandonedScratchFolders()
+{
+    SweepOnce();
+}
 
 const std::string &ScratchFolder()
 {

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <spng.h>
+#include <string_view>
 #include <vector>
 
 namespace lumaskin {
@@ -56,9 +58,38 @@ ImageMetadata PngMetadata(spng_ctx *ctx)
     return metadata;
 }
 
-} // namespace
+// The file without its text chunks (tEXt, zTXt, iTXt), or nothing when it has none. libspng
+// gives up on the whole file when a compressed text inflates beyond what it holds; such a
+// chunk is dropped, as the chunk limits drop others, and the picture read all the same.
+std::optional<std::vector<std::uint8_t>> WithoutTextChunks(Bytes bytes)
+{
+    constexpr std::size_t kSignature = 8;
+    if (bytes.size() < kSignature)
+        return std::nullopt;
+    std::vector<std::uint8_t> kept(bytes.begin(), bytes.begin() + kSignature);
+    bool dropped = false;
+    for (std::size_t at = kSignature; at < bytes.size();) {
+        if (bytes.size() - at < 12) {
+            kept.insert(kept.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end());
+            break;
+        }
+        const std::size_t length = std::size_t{bytes[at]} << 24 | std::size_t{bytes[at + 1]} << 16 |
+                                   std::size_t{bytes[at + 2]} << 8 | bytes[at + 3];
+        const std::size_t end = length > bytes.size() - at - 12 ? bytes.size() : at + 12 + length;
+        const std::string_view type(reinterpret_cast<const char *>(&bytes[at + 4]), 4);
+        if (type == "tEXt" || type == "zTXt" || type == "iTXt")
+            dropped = true;
+        else
+            kept.insert(kept.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(end));
+        at = end;
+    }
+    if (!dropped)
+        return std::nullopt;
+    return kept;
+}
 
-Image DecodePng(Bytes bytes, QString *error)
+Image DecodeOnce(Bytes bytes, QString *error)
 {
     const Context ctx(spng_ctx_new(0));
     if (!ctx)
@@ -94,6 +125,20 @@ Image DecodePng(Bytes bytes, QString *error)
     if (rc != SPNG_EOI)
         return Fail(error, ReadFailure(rc));
     image.SetMetadata(PngMetadata(ctx.get()));
+    return image;
+}
+
+} // namespace
+
+Image DecodePng(Bytes bytes, QString *error)
+{
+    QString why;
+    Image image = DecodeOnce(bytes, &why);
+    if (image.IsNull() && why == reason::Damaged("PNG"))
+        if (const auto plain = WithoutTextChunks(bytes))
+            image = DecodeOnce({plain->data(), plain->size()}, nullptr);
+    if (image.IsNull())
+        return Fail(error, why);
     return image;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/codecs/turbojpeg_library.h"
 
 #include "engine/codecs/huge_pages.h"
+#include "engine/codecs/jpeg_streaming.h"
 
 #include <cstring>
 #include <memory>
@@ -66,14 +67,22 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArr
     }
     AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
     // TJPF_RGBA fills the alpha byte with 255.
+    // A progressive file of thousands of scans would be decoded over the whole picture for each.
     if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), decoded.Width(),
-                      static_cast<int>(decoded.Stride()), decoded.Height(), TJPF_RGBA, 0) != 0) {
+                      static_cast<int>(decoded.Stride()), decoded.Height(), TJPF_RGBA,
+                      TJFLAG_LIMITSCANS) != 0) {
         const char *message = tjGetErrorStr2(handle.get());
         if (IsTruncation(message)) {
             Fail(error, reason::Truncated());
             return JpegDecodeOutcome::Failed;
         }
-        if (tjGetErrorCode(handle.get()) != TJERR_WARNING) {
+        if (message && std::strstr(message, "more than 500 scans")) {
+            Fail(error, QStringLiteral("the JPEG picture has more than 500 scans"));
+            return JpegDecodeOutcome::Failed;
+        }
+        // TurboJPEG names only the first warning; whether any of them cost pixels (rows left
+        // grey after a marker inside the data, say) takes a look at all of them.
+        if (tjGetErrorCode(handle.get()) != TJERR_WARNING || !JpegDataIsWhole(bytes)) {
             Fail(error, reason::Damaged("JPEG"));
             return JpegDecodeOutcome::Failed;
         }

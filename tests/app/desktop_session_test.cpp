@@ -11,10 +11,14 @@
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
+#include <climits>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace lumaskin {
 namespace {
@@ -155,8 +159,26 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
     settings.SetOutputFormat("XYZ");
     std::unique_ptr<MainDialog> again = Start();
     MainWindowSession(*again, settings).Restore();
-    EXPECT_NE(again->pos(), QPoint(-30000, 20000));
+    const QPoint centred = QGuiApplication::primaryScreen()->availableGeometry().center() -
+                           QPoint(again->width() / 2, again->height() / 2);
+    EXPECT_LE((again->pos() - centred).manhattanLength(), 2);
     EXPECT_FALSE(again->Conversion().IsFormatChosen());
+    // Near the largest coordinate, where the window's far corner would overflow.
+    settings.SetWindowPosition(QPoint(INT_MAX - 100, INT_MAX - 100));
+    std::unique_ptr<MainDialog> far = Start();
+    MainWindowSession(*far, settings).Restore();
+    EXPECT_LE((far->pos() - centred).manhattanLength(), 2);
+
+    // A pipe where the settings file belongs would block the start for ever; it is left alone.
+    TempDir odd;
+    const std::filesystem::path pipe = odd / "lumaskin.conf";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    AppSettings piped(Str(pipe));
+    EXPECT_EQ(piped.Skin(), "");
+    piped.SetSkin("Purple.skn");
+    piped.Sync();
+    EXPECT_EQ(piped.Skin(), "Purple.skn");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
 TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInstalled)

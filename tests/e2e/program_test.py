@@ -10,6 +10,8 @@ that ends the program cleanly. Exits 77 (skipped) when the X tools are missing.
 """
 
 import argparse
+import os
+import signal
 import sys
 import time
 from pathlib import Path
@@ -111,6 +113,23 @@ def run(args, work):
                     session.save_screenshot(Path(args.artifacts) / "e2e-failure.png")
                 say("--- program output (tail) ---\n" + app.log_tail())
                 raise
+
+        # Ended by SIGTERM, as a desktop session that logs out ends it: closed as if asked,
+        # with nothing of its skins left behind.
+        again_work = work / "sigterm"
+        with RunningProgram(program, skins, session, again_work,
+                            again_work / "lumaskin.log") as again:
+            again.wait_for_window("the main window, started again", background.width,
+                                  background.height, 30)
+            os.kill(again.pid, signal.SIGTERM)
+            try:
+                status = again.process.wait(args.exit_timeout)
+            except Exception:
+                raise CheckFailed(f"the program still runs {args.exit_timeout:g} s after SIGTERM")
+            check(status == 0, f"after SIGTERM the program ended with status {status}")
+            left = find_skin_folders(again.tmpdir)
+            check(not left, f"skin working folders left in TMPDIR after SIGTERM: {left}")
+            say("SIGTERM closes the window as its close button does")
 
 
 def steps(args, session, app, package, background, key, notifier_bitmap, close_rect,

@@ -1,8 +1,10 @@
 // Loaded with LD_PRELOAD where the suite may not mount a small file system: writes to files
 // in the folder named by LUMASKIN_FULL_FOLDER fail with ENOSPC once LUMASKIN_FULL_BYTES bytes
-// have gone there, as they would on a full disk.
+// have gone there, as they would on a full disk. With LUMASKIN_KILL_AT_SYNC set, the program
+// is killed outright as it flushes a file there: the moment its data is all written.
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,4 +51,13 @@ extern "C" ssize_t write(int fd, const void *buffer, size_t size)
         return done;
     }
     return real(fd, buffer, size);
+}
+
+extern "C" int fdatasync(int fd)
+{
+    using Sync = int (*)(int);
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fdatasync"));
+    if (getenv("LUMASKIN_KILL_AT_SYNC") && InFullFolder(fd))
+        raise(SIGKILL);
+    return real(fd);
 }

@@ -4,16 +4,17 @@
 // display connection, a thousand jobs, killed conversions, corrupt pictures, pipes named like
 // skins, and names that are not text. The peak memory and time of every case are printed at
 // the end; the bounds are what the program needs with room to spare, not timings.
+#include "engine/image_io.h"
 #include "tests/hostile/bounded_child.h"
 #include "tests/support/hostile_files.h"
 #include "tests/support/temp_dir.h"
-#include "engine/image_io.h"
 
 #include <QString>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <lcms2.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -103,15 +104,22 @@ std::string ZipOf(const std::vector<ZipEntry> &entries)
             Append(*part, 0, 4); // time and date
             Append(*part, e.crc, 4);
             Append(*part, e.stored.size(), 4);
-            Append(*part, e.size, 4);
+            // 4 GB and more: the size in a Zip64 field.
+            const bool zip64 = e.size >= 0xFFFFFFFF;
+            Append(*part, zip64 ? 0xFFFFFFFF : e.size, 4);
             Append(*part, e.name.size(), 2);
-            Append(*part, 0, 2);
+            Append(*part, zip64 ? 12 : 0, 2);
             if (central) {
                 Append(*part, 0, 6); // comment length, disk, internal attributes
                 Append(*part, 0, 4); // external attributes
                 Append(*part, offset, 4);
             }
             *part += e.name;
+            if (zip64) {
+                Append(*part, 0x0001, 2);
+                Append(*part, 8, 2);
+                Append(*part, e.size, 8);
+            }
         }
         body += e.stored;
     }
@@ -166,6 +174,38 @@ ZipEntry Stored(const std::string &name, const std::string &bytes)
                                              static_cast<uInt>(bytes.size()))),
             bytes.size(), 0};
 }
+
+// `bytes` as zlib data.
+std::string Deflated(std::string_view bytes)
+{
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    std::string packed(size, '\0');
+    if (compress(reinterpret_cast<Bytef *>(packed.data()), &size,
+                 reinterpret_cast<const Bytef *>(bytes.data()),
+                 static_cast<uLong>(bytes.size())) != Z_OK)
+        return {};
+    packed.resize(size);
+    return packed;
+}
+
+// `value` as four big-endian bytes.
+std::string BigEndian(std::uint32_t value)
+{
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+// A PNG chunk: its length, `typeAndData` (the four letters of its type, then its data), its CRC.
+std::string PngChunk(const std::string &typeAndData)
+{
+    return BigEndian(static_cast<std::uint32_t>(typeAndData.size() - 4)) + typeAndData +
+           BigEndian(static_cast<std::uint32_t>(
+               crc32(0, reinterpret_cast<const Bytef *>(typeAndData.data()),
+                     static_cast<uInt>(typeAndData.size()))));
+}
+
+// Where a chunk goes after the signature and the header chunk of a PNG.
+constexpr std::size_t kAfterPngHeader = 8 + 25;
 
 ChildLimits Limits(long long addressSpaceMb, int cpuSeconds, int wallSeconds)
 {
@@ -242,6 +282,50 @@ TEST(Hostile, FullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_LT(run.peakMb, MemoryBound(150));
 }
 
+// Two runs into one folder, each with 300 pictures of the same names, keeping what exists:
+// no result replaces another. And a run killed as its file's data is complete leaves nothing in
+// the output folder.
+TEST(Hostile, RacingRunsKeepEveryFileAndKilledWritesLeaveNothing)
+{
+    TempDir dir;
+    for (const char *side : {"a", "b"}) {
+        fs::create_directory(dir / side);
+        for (int i = 0; i < 300; ++i)
+            WritePicture(dir / side / ("p" + std::to_string(i) + ".png"), "png", 8, 8, i + 1);
+    }
+    fs::create_directory(dir / "out");
+    const std::string run = "'" + kConvert + "' -f bmp --if-exists=%s -o out %s/*.png 2>%s.err";
+    for (const char *policy : {"rename", "skip"}) {
+        char both[1024];
+        std::snprintf(
+            both, sizeof both,
+            ("{ (" + run + "; echo $? > a.status) & (" + run + "; echo $? > b.status) & wait; }")
+                .c_str(),
+            policy, "a", "a", policy, "b", "b");
+        ASSERT_EQ(RunCommand(both, dir.Path()), 0);
+        EXPECT_EQ(ReadFile(dir / "a.status"), "0\n") << ReadFile(dir / "a.err");
+        EXPECT_EQ(ReadFile(dir / "b.status"), "0\n") << ReadFile(dir / "b.err");
+        // Renaming keeps all 600; skipping keeps 300, whichever run wrote each.
+        EXPECT_EQ(CountEntries(dir / "out"), std::string(policy) == "rename" ? 600u : 300u)
+            << policy;
+        fs::remove_all(dir / "out");
+        fs::create_directory(dir / "out");
+    }
+
+    WritePicture(dir / "photo.png", "png", 400, 300);
+    const ChildRun killed =
+        RunBounded({kConvert, "-f", "bmp", "-o", (dir / "out").string(), "photo.png"},
+                   {{"LD_PRELOAD", kShim},
+                    {"LUMASKIN_FULL_FOLDER", (dir / "out").string()},
+                    {"LUMASKIN_FULL_BYTES", "1000000000"},
+                    {"LUMASKIN_KILL_AT_SYNC", "1"},
+                    {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}},
+                   dir.Path(), {});
+    RecordFigures("conversion killed as its file is flushed", killed);
+    EXPECT_EQ(killed.signal, SIGKILL) << killed.errors;
+    EXPECT_EQ(CountEntries(dir / "out"), 0u);
+}
+
 // Links named like targets, dangling or not, and a name at the length limit.
 TEST(Hostile, LinksInTheOutputFolderAreReplacedNotFollowed)
 {
@@ -307,7 +391,8 @@ TEST(Hostile, SkinIniOfManyKeysLoadsInLinearTime)
     EXPECT_LT(run.peakMb, MemoryBound(400));
 }
 
-// A package that unpacks to 300 MB, and one of 3000 files: refused before extraction.
+// A package that unpacks to 300 MB, one declaring a 5 GB entry in a Zip64 field, and one of
+// 3000 files: refused before extraction, with their figures.
 TEST(Hostile, ZipBombAndFileFloodAreRefused)
 {
     TempDir dir, flood, scratch;
@@ -318,8 +403,16 @@ TEST(Hostile, ZipBombAndFileFloodAreRefused)
     for (int i = 0; i < 3000; ++i)
         many.push_back(Stored("f" + std::to_string(i) + ".bmp", "x"));
     WriteFile(flood / "Purple.skn", ZipOf(many));
+    TempDir huge;
+    WriteFile(huge / "Purple.skn", ZipOf({Stored("Skin.ini", "[Screen]\nMain=back.bmp\n"),
+                                          {"back.bmp", "x", 0, std::uint64_t{5} << 30, 0}}));
     const ChildRun bomb = RunProbe({"skin", dir.Path().string()}, scratch.Path());
     const ChildRun files = RunProbe({"skin", flood.Path().string()}, scratch.Path());
+    const ChildRun declared = RunProbe({"skin", huge.Path().string()}, scratch.Path());
+    EXPECT_NE(declared.output.find("message: This skin package unpacks to 5121 MB; a skin may "
+                                   "take at most 256 MB."),
+              std::string::npos)
+        << declared.output;
     RecordFigures("package unpacking to 300 MB", bomb);
     RecordFigures("package of 3000 files", files);
     EXPECT_NE(bomb.output.find("message: This skin package unpacks to 301 MB; a skin may take at "
@@ -347,6 +440,24 @@ TEST(Hostile, PdfOfNestedFormsStopsAtItsBudget)
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.output, "failed: the PDF page takes too long to draw (more than 3 seconds)\n");
     EXPECT_LT(run.peakMb, MemoryBound(200));
+}
+
+// 150 bytes of SVG whose filter would take minutes and a gigabyte: drawn in a helper process
+// that is ended at the budget.
+TEST(Hostile, SvgFilterStopsAtItsBudget)
+{
+    TempDir dir, scratch;
+    WriteFile(dir / "slow.svg",
+              "<svg xmlns='http://www.w3.org/2000/svg' width='8000' height='8000'><filter id='f'>"
+              "<feMorphology radius='1000'/></filter><rect width='8000' height='8000' "
+              "filter='url(#f)'/></svg>");
+    const ChildRun run = RunProbe({"read", (dir / "slow.svg").string(), "3"}, scratch.Path(), {},
+                                  Limits(4096, 20, 20));
+    RecordFigures("SVG of a huge morphology filter (3 s budget)", run);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output, "failed: the SVG drawing takes too long to draw (more than 3 seconds)\n");
+    EXPECT_LT(run.wallSeconds, 8);
 }
 
 // Starts Xvfb on a display it chooses; empty when there is none to start.
@@ -469,10 +580,10 @@ TEST(Hostile, EndedConversionsLeaveNoPixelFiles)
         EXPECT_EQ(run.signal, signal) << run.errors;
         EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-scratch-"), signal == SIGTERM ? 0u : 1u);
     }
-    // The next run clears what the killed one left.
+    // The next run clears what the killed one left, though it needs no ImageMagick itself.
     WritePicture(dir / "small.png", "png", 8, 8);
     const ChildRun next =
-        RunBounded({kConvert, "-f", "bmp", "-o", dir.Path().string(), (dir / "small.png").string()},
+        RunBounded({kConvert, "-f", "jpg", "-o", dir.Path().string(), (dir / "small.png").string()},
                    environment, {}, {});
     EXPECT_EQ(next.exitStatus, 0) << next.errors;
     EXPECT_EQ(CountEntries(scratch.Path(), "lumaskin-scratch-"), 0u);
@@ -497,6 +608,181 @@ TEST(Hostile, TruncatedCmykJpegIsRefused)
     EXPECT_FALSE(fs::exists(dir / "cut.png"));
 }
 
+// A grey ICC profile on colour pixels does not describe them: the colours are kept.
+TEST(Hostile, GreyProfileOnColourPixelsIsIgnored)
+{
+    TempDir dir;
+    cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
+    cmsHPROFILE grey = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(grey, nullptr, &size);
+    QByteArray icc(static_cast<qsizetype>(size), '\0');
+    cmsSaveProfileToMem(grey, icc.data(), &size);
+    cmsCloseProfile(grey);
+    cmsFreeToneCurve(gamma);
+
+    // The profile put into colour files by hand, as a careless editor does: a PNG iCCP chunk
+    // and a JPEG APP2 segment.
+    WritePicture(dir / "plain.png", "png", 64, 48);
+    WritePicture(dir / "plain.jpg", "jpg", 64, 48);
+    fs::create_directory(dir / "out");
+    std::string png = ReadFile(dir / "plain.png");
+    png.insert(kAfterPngHeader,
+               PngChunk(std::string("iCCPgrey\0\0", 10) + Deflated(icc.toStdString())));
+    WriteFile(dir / "tagged.png", png);
+    const std::string segment = std::string("ICC_PROFILE\0\1\1", 14) + icc.toStdString();
+    std::string jpeg = ReadFile(dir / "plain.jpg");
+    jpeg.insert(2, "\xFF\xE2" +
+                       BigEndian(static_cast<std::uint32_t>(segment.size() + 2)).substr(2) +
+                       segment);
+    WriteFile(dir / "tagged.jpg", jpeg);
+
+    const ChildRun run = RunBounded(
+        {kConvert, "-f", "bmp", "-o", (dir / "out").string(), "tagged.png", "tagged.jpg"}, {},
+        dir.Path(), {});
+    RecordFigures("grey profiles on colour pixels", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    // "tagged.bmp" and "tagged (2).bmp", both in colour.
+    QString error;
+    int colourful = 0;
+    for (const auto &entry : fs::directory_iterator(dir / "out")) {
+        const Image out = ReadImage(Q(entry.path()), &error);
+        ASSERT_FALSE(out.IsNull()) << error.toStdString();
+        for (int x = 0; x < out.Width(); ++x)
+            if (const std::uint8_t *p = out.Pixel(x, 10); p[0] != p[1] || p[1] != p[2]) {
+                ++colourful;
+                break;
+            }
+    }
+    EXPECT_EQ(colourful, 2);
+    EXPECT_TRUE(ReadImage(Q(dir / "out" / "tagged.bmp"), &error).Metadata().icc.isEmpty());
+}
+
+// A PNG whose XMP inflates to 12 MB: the text is dropped, the picture converted.
+TEST(Hostile, OversizedPngTextIsDroppedNotTheFile)
+{
+    TempDir dir;
+    WritePicture(dir / "small.png", "png", 32, 32);
+    std::string text = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">";
+    while (text.size() < (12u << 20))
+        text += "<a>1</a>";
+    text += "</x:xmpmeta>";
+    std::string png = ReadFile(dir / "small.png");
+    png.insert(kAfterPngHeader,
+               PngChunk(std::string("iTXtXML:com.adobe.xmp\0\1\0\0\0", 26) + Deflated(text)));
+    WriteFile(dir / "xmp.png", png);
+    const ChildRun run = RunBounded({kConvert, "-f", "jpg", "-o", dir.Path().string(), "xmp.png"},
+                                    {}, dir.Path(), {});
+    RecordFigures("PNG with 12 MB of XMP", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_TRUE(fs::exists(dir / "xmp.jpg"));
+}
+
+// A picture deeper than the longest path the system takes: said, not left out in silence.
+TEST(Hostile, PicturesBeyondThePathLimitAreReported)
+{
+    TempDir dir;
+    WritePicture(dir / "shallow.png", "png", 8, 8);
+    const std::string picture = ReadFile(dir / "shallow.png");
+    fs::create_directory(dir / "tree");
+    int folder = open((dir / "tree").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder, 0);
+    const std::string name(200, 'd');
+    for (int depth = 0; depth < 24; ++depth) { // 24 x 201 bytes: beyond 4096
+        ASSERT_EQ(mkdirat(folder, name.c_str(), 0700), 0);
+        const int inner = openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(folder);
+        ASSERT_GE(inner, 0);
+        folder = inner;
+    }
+    const int file = openat(folder, "deep.png", O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(write(file, picture.data(), picture.size()), static_cast<ssize_t>(picture.size()));
+    close(file);
+    close(folder);
+    fs::copy_file(dir / "shallow.png", dir / "tree" / "shallow.png");
+    fs::create_directory(dir / "out");
+    const ChildRun run = RunBounded(
+        {kConvert, "-r", "-f", "bmp", "-o", (dir / "out").string(), (dir / "tree").string()}, {},
+        dir.Path(), {});
+    RecordFigures("a picture beyond the path limit", run);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.errors.find("File name too long"), std::string::npos) << run.errors;
+    EXPECT_TRUE(fs::exists(dir / "out" / "shallow.bmp"));
+    // TempDir cannot remove what lies beyond the limit; the walk down does.
+    RunCommand("rm -rf tree", dir.Path());
+}
+
+// JPEGs that would come out with grey rows or take minutes: a marker in the middle of the
+// entropy-coded data, and a progressive file of 600 scans. Both refused, saying why.
+TEST(Hostile, DamagedJpegsAreRefusedNotShownGrey)
+{
+    TempDir dir;
+    WritePicture(dir / "photo.jpg", "jpg", 300, 200);
+    const std::string whole = ReadFile(dir / "photo.jpg");
+    const std::size_t scan = whole.rfind("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    std::string marked = whole;
+    marked.replace((scan + whole.size()) / 2, 2, "\xFF\xD0");
+    WriteFile(dir / "marked.jpg", marked);
+
+    if (RunCommand("jpegtran -progressive -outfile progressive.jpg photo.jpg", dir.Path()) != 0)
+        GTEST_SKIP() << "jpegtran is needed to make a progressive JPEG";
+    // Its last scan again and again: each repeat only warns of an odd progression.
+    const std::string progressive = ReadFile(dir / "progressive.jpg");
+    const std::size_t last = progressive.rfind("\xFF\xDA");
+    const std::size_t end = progressive.rfind("\xFF\xD9");
+    ASSERT_TRUE(last != std::string::npos && end > last);
+    std::string scans = progressive.substr(0, end);
+    for (int i = 0; i < 600; ++i)
+        scans += progressive.substr(last, end - last);
+    WriteFile(dir / "scans.jpg", scans + "\xFF\xD9");
+
+    const ChildRun run =
+        RunBounded({kConvert, "-f", "png", "-o", dir.Path().string(), "marked.jpg", "scans.jpg"},
+                   {}, dir.Path(), Limits(4096, 20, 30));
+    RecordFigures("JPEG with a marker in its data; 600 scans", run);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.errors.find("\"marked.jpg\": the JPEG picture is damaged"), std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("\"scans.jpg\": the JPEG picture has more than 500 scans"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_FALSE(fs::exists(dir / "marked.png"));
+    EXPECT_FALSE(fs::exists(dir / "scans.png"));
+}
+
+// A valid 121-megapixel TGA, within Lumaskin's own limits, read through ImageMagick with two
+// jobs: neither the system's ImageMagick policy nor the job count refuses it.
+TEST(Hostile, LargePicturesReadThroughImageMagickWithinOwnLimits)
+{
+    TempDir dir;
+    // Run-length coded: 128 pixels of one colour in four bytes.
+    const int width = 11008, height = 11000;
+    std::string tga(18, '\0');
+    tga[2] = 10; // RLE true colour
+    tga[12] = static_cast<char>(width & 0xFF);
+    tga[13] = static_cast<char>(width >> 8);
+    tga[14] = static_cast<char>(height & 0xFF);
+    tga[15] = static_cast<char>(height >> 8);
+    tga[16] = 24;
+    const std::string packet = "\xFF\x30\x60\x90";
+    std::string row;
+    for (int x = 0; x < width; x += 128)
+        row += packet;
+    tga.reserve(tga.size() + row.size() * height);
+    for (int y = 0; y < height; ++y)
+        tga += row;
+    WriteFile(dir / "large.tga", tga);
+    WritePicture(dir / "small.png", "png", 16, 16);
+    const ChildRun run = RunBounded(
+        {kConvert, "-f", "jpg", "-j", "2", "-o", dir.Path().string(), "large.tga", "small.png"}, {},
+        dir.Path(), Limits(0, 120, 180));
+    RecordFigures("121-megapixel TGA through ImageMagick", run);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_TRUE(fs::exists(dir / "large.jpg"));
+}
+
 // A pipe named like the start-up skin is refused at once rather than waited on.
 TEST(Hostile, PipeNamedLikeASkinDoesNotBlock)
 {
@@ -510,7 +796,7 @@ TEST(Hostile, PipeNamedLikeASkinDoesNotBlock)
     EXPECT_NE(run.output.find("message: Open failed"), std::string::npos) << run.output;
 }
 
-// Names that are not text, and a metafile that makes its library talk.
+// Names that are not text, and libraries that would talk: a damaged metafile, a JPEG XL.
 TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
 {
     TempDir dir, scratch;
@@ -519,9 +805,12 @@ TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
     std::string metafile = ReadFile(SourceDir() / "tests/engine/codecs/corpus/magick/"
                                                   "rectangle.wmf");
     WriteFile(dir / "talkative.wmf", metafile.substr(0, 60));
-    const ChildRun run = RunBounded(
-        {kConvert, "-f", "bmp", "-o", dir.Path().string(), "caf\xE9.png", "talkative.wmf"},
-        {{"TMPDIR", scratch.Path().string()}}, dir.Path(), {});
+    // libjxl names a decoder used against its rules on standard error.
+    WritePicture(dir / "wide.png", "png", 600, 400);
+    ASSERT_EQ(RunCommand("cjxl -q 90 wide.png wide.jxl >/dev/null 2>&1", dir.Path()), 0);
+    const ChildRun run = RunBounded({kConvert, "-f", "bmp", "-j", "1", "-o", dir.Path().string(),
+                                     "caf\xE9.png", "talkative.wmf", "wide.jxl"},
+                                    {{"TMPDIR", scratch.Path().string()}}, dir.Path(), {});
     RecordFigures("non-UTF-8 name and a damaged metafile", run);
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_TRUE(fs::exists(dir.Path().string() + "/caf\xE9.bmp"));
@@ -535,7 +824,8 @@ TEST(Hostile, NamesAreBytesAndLibrariesKeepQuiet)
         at = end == std::string::npos ? run.errors.size() : end + 1;
     }
     EXPECT_EQ(ours, "lumaskin-convert: \"talkative.wmf\": the WMF picture is damaged\n"
-                    "lumaskin-convert: 1 written, 0 skipped, 0 renamed; 1 of 2 file(s) failed\n");
+                    "lumaskin-convert: 2 written, 0 skipped, 0 renamed; 1 of 3 file(s) failed\n");
+    EXPECT_TRUE(fs::exists(dir / "wide.bmp"));
 }
 
 // Pixels that go to files find the temporary folder full: said so, not "damaged".

@@ -569,6 +569,13 @@ TEST_F(BatchConversionTest, FilesFromTakesNulSeparatedNamesAsBytes)
     EXPECT_EQ(test::RunCommand(tool + " -f bmp -o out --files-from none 2>err.txt", dir.Path()), 2);
     EXPECT_NE(test::ReadFile(dir / "err.txt").find("cannot read the list \"none\""),
               std::string::npos);
+    // The same list without -0 is refused whole rather than read as one name.
+    std::filesystem::remove_all(dir / "out");
+    EXPECT_EQ(test::RunCommand(tool + " -f bmp -o out --files-from list 2>err.txt", dir.Path()), 2);
+    EXPECT_NE(
+        test::ReadFile(dir / "err.txt").find("an entry holds a NUL byte (NUL-separated? use -0)"),
+        std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
 }
 
 TEST_F(BatchConversionTest, RecursiveRunsMirrorFoldersAndSplitRunsAgree)

@@ -6,6 +6,7 @@
 #include "engine/codecs/codec.h"
 #include "engine/codecs/content_checks.h"
 #include "engine/codecs/jpeg_streaming.h"
+#include "engine/codecs/svg_process.h"
 #include "engine/image_io.h"
 #include "engine/parallel.h"
 
@@ -17,6 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     // Huge declared sizes are refused by the same check at any limit; a lower one keeps each
     // run about the decoders, not about allocating hundreds of megabytes.
     lumaskin::SetReadPixelLimit(16'000'000);
+    // The drawing code runs here, where the fuzzer sees it, not in the helper process.
+    lumaskin::SetSvgDrawnInHelper(false);
     return 0;
 }
 

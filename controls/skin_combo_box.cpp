@@ -94,8 +94,8 @@ void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
     edit->SetTextColor(textColor);
     edit->SetBorderColor(borderColor);
     edit->setEnabled(true);
-    // A click in the edit gives the box the focus, so the keys choose a format from there.
-    edit->setFocusProxy(this);
+    // Only shows the choice: the frame holds the box's focus.
+    edit->setFocusPolicy(Qt::NoFocus);
 }
 
 void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,

@@ -17,7 +17,7 @@ namespace lumaskin {
 // chosen text, a drop button, and a drop list with its own scroll bar. The parts belong to
 // the parent like the frame does; the frame keeps their layout and the open/closed state; it takes
 // no mouse input itself and draws only the one-pixel frame around the open list, in the edit's
-// border colour. It holds the keyboard focus for the whole box (the edit hands it on): the
+// border colour. It holds the keyboard focus for the whole box (the edit takes none): the
 // arrows, Page Up/Down, Home and End choose a row, Alt+Down or F4 opens the list, and while it
 // is open the arrows move in it, Enter chooses and Escape closes.
 class SkinComboBox : public QWidget

@@ -59,6 +59,7 @@ TEST(KeyboardAccess, ControlsTellScreenReadersWhatTheyAre)
     auto *unnamed = new SkinCheckBox(&host);
     unnamed->SetName("CHECK_REPEAT");
     auto *slider = new SkinSlider(&host);
+    slider->SetHost(&host);
     slider->SetName("SLIDER_PROGRESS");
     slider->SetRange(0, 7200, false);
 

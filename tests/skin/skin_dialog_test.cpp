@@ -172,21 +172,21 @@ TEST_F(SkinDialogTest, TabReachesEveryControlAndMarksItUntilTheMouseIsUsed)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.activateWindow();
     std::vector<QWidget *> reached;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 30; ++i) {
         QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
         QTest::keyClick(from, Qt::Key_Tab);
         QWidget *now = QApplication::focusWidget();
         ASSERT_NE(now, nullptr);
         EXPECT_EQ(dialog.FocusShown().Marked(), now) << "a control reached by Tab is marked";
-        if (std::find(reached.begin(), reached.end(), now) != reached.end())
-            break;
-        reached.push_back(now);
+        if (std::find(reached.begin(), reached.end(), now) == reached.end())
+            reached.push_back(now);
     }
     const auto reachedAll = [&reached](const auto &controls) {
-        for (QWidget *control : controls)
+        for (auto *control : controls) {
             if (control->isVisible() && control->isEnabled())
                 EXPECT_NE(std::find(reached.begin(), reached.end(), control), reached.end())
-                    << control->metaObject()->className();
+                    << control->metaObject()->className() << " " << control->Name();
+        }
     };
     reachedAll(dialog.Buttons());
     reachedAll(dialog.OptionButtons());

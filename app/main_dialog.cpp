@@ -1,5 +1,6 @@
 #include "app/main_dialog.h"
 
+#include "app/main_window_keys.h"
 #include "controls/skin_combo_list.h"
 #include "engine/batch_conversion.h"
 #include "engine/file_name.h"
@@ -9,6 +10,8 @@
 #include "notifier/task_bar_window.h"
 #include "viewer/viewer_control.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -36,6 +39,16 @@ constexpr int kReportedFailures = 15;
 
 constexpr int kFitViewMode = 9;
 
+// The viewer is a picture to screen readers, the progress over it a panel with its button.
+QAccessibleInterface *WindowPartAccessible(const QString &, QObject *object)
+{
+    if (auto *viewer = qobject_cast<ViewerControl *>(object))
+        return new QAccessibleWidget(viewer, QAccessible::Graphic);
+    if (auto *progress = qobject_cast<ConversionProgress *>(object))
+        return new QAccessibleWidget(progress, QAccessible::Grouping);
+    return nullptr;
+}
+
 } // namespace
 
 const QString MainDialog::kVideoFilter =
@@ -48,7 +61,14 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
       m_effectDialogOne(&m_viewer, this, messages), m_effectDialogTwo(&m_viewer, this, messages),
       m_viewer(static_cast<ViewerControl *>(nullptr)), m_progress(new ConversionProgress(this))
 {
+    static const bool partsKnown = [] {
+        QAccessible::installFactory(WindowPartAccessible);
+        return true;
+    }();
+    Q_UNUSED(partsKnown);
     m_viewer.Create(this);
+    Viewer()->setAccessibleName(QStringLiteral("Picture"));
+    m_progress->setAccessibleName(QStringLiteral("Conversion"));
     connect(m_progress, &ConversionProgress::cancelRequested, this, &MainDialog::CancelConversion);
     // The skin's list shows the pictures as they change.
     connect(&m_pictures, &PictureList::rowsChanged, this, &MainDialog::ShowPictures);
@@ -162,6 +182,15 @@ void MainDialog::OnSkinLoaded()
     if (SkinButton *play = FindButton(kPlayButton))
         play->show();
     ShowTime();
+    // Each button's tooltip names the key that does the same; both close buttons quit.
+    for (SkinButton *button : Buttons())
+        button->SetShortcutText(
+            KeyTextFor(button->Name() == "BUTTON_EXIT" ? "BUTTON_CLOSE" : button->Name()));
+}
+
+QWidget *MainDialog::HostedWidget() const
+{
+    return Viewer();
 }
 
 void MainDialog::ShowTime()

@@ -109,6 +109,9 @@ public:
     ConversionProgress *Progress() const { return m_progress; }
     void RestoreEffects();
 
+    // The viewer, which Tab reaches where the skin places it.
+    QWidget *HostedWidget() const override;
+
     void OnControlClicked(const std::string &name) override;
     void OnSliderChanged(const std::string &name, int position) override;
     void OnListClicked() override;

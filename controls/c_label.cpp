@@ -3,6 +3,7 @@
 #include "controls/bitmap_helpers.h"
 #include "controls/skin_host.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace lumaskin {
@@ -15,6 +16,17 @@ void CLabel::Create(const QRect &rect)
 {
     setGeometry(rect);
     show();
+}
+
+void CLabel::SetText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CLabel::SetTextColor(std::uint32_t color)

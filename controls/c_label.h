@@ -27,8 +27,9 @@ public:
     void Create(const QRect &rect);
     void SetHost(SkinHost *host) { m_host = host; }
 
-    // Does not repaint by itself; callers update() the label.
-    void SetText(const QString &text) { m_text = text; }
+    // Does not repaint by itself; callers update() the label. Screen readers hear the new
+    // text.
+    void SetText(const QString &text);
     const QString &Text() const { return m_text; }
     void SetTextColor(std::uint32_t color);
     QColor TextColor() const { return m_textColor; }

@@ -4,7 +4,9 @@
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,8 +27,9 @@ bool ProgramIsActive()
 
 SkinButton::SkinButton(QWidget *parent) : QWidget(parent)
 {
-    // Skinned buttons never take part in keyboard tabbing.
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button; a mouse click does not move the focus, so the list or field the
+    // user works in keeps it.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
 }
 
@@ -59,7 +62,17 @@ void SkinButton::SetTooltipText(const QString &text, bool activate)
 void SkinButton::ActivateTooltip(bool activate)
 {
     m_tooltipActive = activate;
-    setToolTip(activate ? m_tooltipText : QString());
+    QString shown = m_tooltipText;
+    if (!m_shortcutText.isEmpty())
+        shown = shown.isEmpty() ? m_shortcutText
+                                : QStringLiteral("%1 (%2)").arg(m_tooltipText, m_shortcutText);
+    setToolTip(activate ? shown : QString());
+}
+
+void SkinButton::SetShortcutText(const QString &keys)
+{
+    m_shortcutText = keys;
+    ActivateTooltip(m_tooltipActive);
 }
 
 void SkinButton::SetChecked(int state)
@@ -68,6 +81,12 @@ void SkinButton::SetChecked(int state)
         return;
     m_isChecked = state;
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void SkinButton::SetLatched(bool latched)
@@ -173,6 +192,54 @@ bool SkinButton::event(QEvent *event)
     if (event->type() == QEvent::WindowDeactivate)
         SetHover(false);
     return QWidget::event(event);
+}
+
+void SkinButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            m_spacePressed = true;
+            m_pressed = true;
+            update();
+        }
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        if (!event->isAutoRepeat())
+            OnClick();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void SkinButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // As a mouse button does: the press shows while Space is held, the click comes as it is
+    // let go.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spacePressed) {
+        m_spacePressed = false;
+        m_pressed = false;
+        update();
+        event->accept();
+        OnClick();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void SkinButton::focusOutEvent(QFocusEvent *event)
+{
+    // Space let go elsewhere presses nothing.
+    if (m_spacePressed) {
+        m_spacePressed = false;
+        m_pressed = false;
+        update();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 void SkinButton::OnClick()

@@ -18,8 +18,10 @@ class TaskBarHost;
 // A push button whose whole face is one of four state images cut from a skin strip and
 // stretched to the button's size; key-coloured pixels let the parent's background show.
 // It highlights while the mouse is over it, shows a tooltip, and reports a click (the left
-// button released inside it) to its host by its index. Check box, option button and the
-// combo box's drop button derive from it and change only the click and the hover rule.
+// button released inside it, or Space or Enter while it has the focus) to its host by its
+// index. Tab reaches it; a click with the mouse leaves the focus where it was. Check box, option
+// button and the combo box's drop button derive from it and change only the click and the hover
+// rule.
 class SkinButton : public QWidget
 {
     Q_OBJECT
@@ -47,6 +49,17 @@ public:
     void SetTooltipText(const QString &text, bool activate);
     void ActivateTooltip(bool activate);
     QString TooltipText() const { return m_tooltipText; }
+    // The key that does what the button does, shown after the tooltip ("Convert (Ctrl+S)")
+    // and told to screen readers; empty for none.
+    void SetShortcutText(const QString &keys);
+    QString ShortcutText() const { return m_shortcutText; }
+    // What the skin draws over the button while it has the keyboard focus; null for the
+    // mark every control gets.
+    void SetFocusBitmap(const QImage &bitmap) { m_focusBitmap = bitmap; }
+    const QImage &FocusBitmap() const { return m_focusBitmap; }
+
+    // Does what a click does: the keys and screen readers press the button through it.
+    void Click() { OnClick(); }
 
     void SetChecked(int state);
     int IsChecked() const { return m_isChecked; }
@@ -70,6 +83,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
     // What a click does; the push button reports it to its host.
     virtual void OnClick();
@@ -85,7 +101,11 @@ private:
     SkinHost *m_host = nullptr;
     TaskBarHost *m_taskBarHost = nullptr;
     QString m_tooltipText;
+    QString m_shortcutText;
+    QImage m_focusBitmap;
     bool m_tooltipActive = false;
+    // Space went down on the button: it shows pressed until Space comes up.
+    bool m_spacePressed = false;
     int m_isChecked = 0;
     bool m_latched = false;
     std::string m_name;

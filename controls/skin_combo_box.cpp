@@ -3,7 +3,10 @@
 #include "controls/bitmap_helpers.h"
 #include "controls/state_strip.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace lumaskin {
 
@@ -27,7 +30,7 @@ SkinComboBox::SkinComboBox(QWidget *parent) : QWidget(parent)
 {
     // The frame lies over whatever the closed list uncovers; it must not catch clicks there.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void SkinComboBox::Create(const QRect &rect)
@@ -75,6 +78,8 @@ void SkinComboBox::CreateDropButton(const QString &stripPath, std::uint32_t keyC
     button->SetLatched(false);
     button->SetName("COMBO_BTN");
     button->SetComboBox(this);
+    // One stop for the whole box: the frame's.
+    button->setFocusPolicy(Qt::NoFocus);
 }
 
 void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
@@ -89,6 +94,8 @@ void SkinComboBox::CreateEdit(std::uint32_t bkColor, std::uint32_t textColor,
     edit->SetTextColor(textColor);
     edit->SetBorderColor(borderColor);
     edit->setEnabled(true);
+    // Only shows the choice: the frame holds the box's focus.
+    edit->setFocusPolicy(Qt::NoFocus);
 }
 
 void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
@@ -107,6 +114,7 @@ void SkinComboBox::CreateList(std::uint32_t bkColor, std::uint32_t textColor,
     list->InitScrollBar(scrollBar);
     list->InsertColumn(Qt::AlignLeft, list->ClientWidth());
     list->SetComboBox(this);
+    list->setFocusPolicy(Qt::NoFocus);
     if (SkinScrollBar *bar = list->ScrollBar())
         bar->hide();
     list->hide();
@@ -145,9 +153,14 @@ void SkinComboBox::AddItem(const QString &text)
 void SkinComboBox::SelectItem(const QString &text)
 {
     m_listClosed = false;
+    const bool changed = m_edit && m_edit->text() != text;
     if (m_edit)
         m_edit->setText(text);
     ToggleList();
+    if (changed && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool SkinComboBox::SelectRow(int row)
@@ -188,6 +201,92 @@ void SkinComboBox::CloseListIfOutside(QPoint hostPos)
 QString SkinComboBox::Text() const
 {
     return m_edit ? m_edit->text() : QString();
+}
+
+QRect SkinComboBox::ClosedRect() const
+{
+    return m_editRect.united(m_buttonRect).translated(-pos());
+}
+
+int SkinComboBox::KeyRow() const
+{
+    if (!m_listClosed && m_list)
+        return m_list->SelectedRow();
+    return SelectedRow();
+}
+
+void SkinComboBox::keyPressEvent(QKeyEvent *event)
+{
+    const int rows = m_list ? m_list->RowCount() : 0;
+    const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+    const int row = KeyRow();
+    // A page is what the open list shows.
+    const int page = std::max(1, m_listRect.height() / 18 - 1);
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_F4:
+        ToggleList();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (alt) {
+            ToggleList();
+            return;
+        }
+        target = event->key() == Qt::Key_Up ? row - 1 : row + 1;
+        break;
+    case Qt::Key_Left:
+        target = row - 1;
+        break;
+    case Qt::Key_Right:
+        target = row + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = row - page;
+        break;
+    case Qt::Key_PageDown:
+        target = row + page;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = rows - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_listClosed) {
+            if (row >= 0)
+                SelectRow(row);
+            else
+                ToggleList();
+            return;
+        }
+        if (event->key() == Qt::Key_Space) {
+            ToggleList();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    case Qt::Key_Escape:
+        if (!m_listClosed) {
+            ToggleList();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (rows == 0)
+        return;
+    target = std::clamp(target, 0, rows - 1);
+    if (!m_listClosed && m_list)
+        m_list->SelectRow(target); // highlighted; Enter chooses it
+    else if (target != SelectedRow())
+        SelectRow(target);
 }
 
 void SkinComboBox::paintEvent(QPaintEvent *)

@@ -17,7 +17,9 @@ namespace lumaskin {
 // chosen text, a drop button, and a drop list with its own scroll bar. The parts belong to
 // the parent like the frame does; the frame keeps their layout and the open/closed state; it takes
 // no mouse input itself and draws only the one-pixel frame around the open list, in the edit's
-// border colour.
+// border colour. It holds the keyboard focus for the whole box (the edit takes none): the
+// arrows, Page Up/Down, Home and End choose a row, Alt+Down or F4 opens the list, and while it
+// is open the arrows move in it, Enter chooses and Escape closes.
 class SkinComboBox : public QWidget
 {
     Q_OBJECT
@@ -51,6 +53,8 @@ public:
     void CloseListIfOutside(QPoint hostPos);
     bool IsListOpen() const { return !m_listClosed; }
     QString Text() const;
+    // Where the box shows when closed, in the frame's own coordinates: the edit and button.
+    QRect ClosedRect() const;
 
     QRect ButtonRect() const { return m_buttonRect; }
     QRect EditRect() const { return m_editRect; }
@@ -74,8 +78,12 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The row the keys move from: the highlighted row of the open list, else the chosen one.
+    int KeyRow() const;
+
     int m_index = 0;
     std::string m_name;
     QPointer<SkinComboList> m_list;

@@ -62,7 +62,7 @@ SkinListBox::SkinListBox(QWidget *parent) : QTreeWidget(parent)
     // The skinned scroll bar mirrors the built-in one, which stays hidden.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setColumnCount(0);
     // The last column reaches the scroll bar, and so does the bar of a selected row.

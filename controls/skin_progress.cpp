@@ -4,6 +4,7 @@
 #include "controls/memory_dc.h"
 #include "controls/skin_host.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
@@ -41,8 +42,13 @@ void SkinProgress::SetPos(int pos)
 {
     pos = std::min(pos, m_maxPos);
     pos = std::max(pos, m_minPos);
+    const bool changed = pos != m_pos;
     m_pos = pos;
     update();
+    if (changed && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_pos);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool SkinProgress::SetTileBitmap(const QString &path)

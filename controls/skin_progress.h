@@ -29,6 +29,8 @@ public:
     void SetMaxPos(int maxPos);
     void SetPos(int pos);
     int GetPos() const { return m_pos; }
+    int MinPos() const { return m_minPos; }
+    int MaxPos() const { return m_maxPos; }
     bool SetTileBitmap(const QString &path);
 
     void SetIndex(int index) { m_index = index; }

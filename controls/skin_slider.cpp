@@ -4,6 +4,7 @@
 #include "controls/memory_dc.h"
 #include "controls/skin_host.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,8 +75,21 @@ void SkinSlider::SetPos(int pos)
 {
     pos = std::min(pos, m_maxPos);
     pos = std::max(pos, m_minPos);
+    const bool changed = pos != m_pos;
     m_pos = pos;
     update();
+    if (changed && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_pos);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void SkinSlider::MoveTo(int pos)
+{
+    const int before = m_pos;
+    SetPos(pos);
+    if (m_pos != before && m_host)
+        m_host->OnSliderMoved(m_index, m_pos);
 }
 
 int SkinSlider::SetPageSize(int pageSize)
@@ -90,6 +104,9 @@ void SkinSlider::Enable(bool on)
     m_enabled = on;
     if (!on && m_dragging)
         m_dragging = false;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    if (!on && hasFocus())
+        focusNextChild();
     update();
 }
 

@@ -33,11 +33,15 @@ public:
     void SetMaxPos(int maxPos, bool redraw);
     int MinPos() const { return m_minPos; }
     int MaxPos() const { return m_maxPos; }
-    // Kept within the range (minPos wins if the range is inverted); never notifies.
+    // Kept within the range (minPos wins if the range is inverted); never notifies the host.
     void SetPos(int pos);
+    // Moves to `pos` as a drag would, reporting a new position to the host.
+    void MoveTo(int pos);
     int GetPos() const { return m_pos; }
     int SetPageSize(int pageSize);
+    // A disabled slider ignores the mouse and the keys, and Tab passes it by.
     void Enable(bool on);
+    bool IsEnabled() const { return m_enabled; }
     void SetDrawFocusRect(bool on, bool redraw);
     void SetVertical(bool vertical);
     bool IsVertical() const { return m_vertical; }

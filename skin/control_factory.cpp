@@ -1,5 +1,6 @@
 #include "skin/control_factory.h"
 
+#include "controls/bitmap_helpers.h"
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
 #include "engine/file_name.h"
@@ -28,8 +29,14 @@ ScrollBarFiles ScrollBarPaths(const QString &folder, const ScrollBarBitmaps &bit
 // The set-up shared by push buttons, check boxes and option buttons.
 void ConfigureButton(SkinButton &button, const std::string &name, const std::string &bitmap,
                      const Rect &rect, const std::string &tooltip, bool latched, int index,
-                     const ControlSite &site)
+                     const ControlSite &site, const std::string &focusBitmap)
 {
+    if (!focusBitmap.empty()) {
+        QImage focus;
+        if (LoadBitmapFile(SkinFilePath(site.folder, focusBitmap), focus,
+                           {button.devicePixelRatioF(), site.keyColor}))
+            button.SetFocusBitmap(WithKeyTransparent(focus, site.keyColor));
+    }
     button.Create(ToQRect(rect));
     button.SetTransparentColor(site.keyColor);
     button.LoadStateBitmaps(SkinFilePath(site.folder, bitmap), rect.left, rect.top, rect.right,
@@ -85,7 +92,7 @@ SkinButton *CreateButton(const ButtonEntry &entry, int index, const ControlSite 
     auto *button = new SkinButton(site.parent);
     button->SetHost(site.host);
     ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
-                    index, site);
+                    index, site, entry.focusBitmap);
     return button;
 }
 
@@ -95,7 +102,7 @@ SkinButton *CreateTaskBarButton(const ButtonEntry &entry, int index, const Contr
     auto *button = new SkinButton(site.parent);
     button->SetTaskBarHost(taskBar);
     ConfigureButton(*button, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
-                    index, site);
+                    index, site, entry.focusBitmap);
     return button;
 }
 
@@ -123,7 +130,7 @@ SkinOptionButton *CreateOptionButton(const OptionEntry &entry, int index, const 
     auto *option = new SkinOptionButton(site.parent);
     option->SetHost(site.host);
     ConfigureButton(*option, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
-                    index, site);
+                    index, site, entry.focusBitmap);
     option->SetChecked(entry.checked ? 1 : 0);
     return option;
 }
@@ -133,7 +140,7 @@ SkinCheckBox *CreateCheckBox(const CheckEntry &entry, int index, const ControlSi
     auto *check = new SkinCheckBox(site.parent);
     check->SetHost(site.host);
     ConfigureButton(*check, entry.name, entry.bitmap, entry.rect, entry.tooltip, entry.latched,
-                    index, site);
+                    index, site, entry.focusBitmap);
     check->SetChecked(entry.checked ? 1 : 0);
     return check;
 }

@@ -4,6 +4,8 @@
 #include "skin/control_kind.h"
 #include "skin/skin_ini.h"
 
+#include <QColor>
+#include <QRect>
 #include <QWidget>
 #include <map>
 #include <span>
@@ -15,6 +17,11 @@
 namespace lumaskin {
 
 class SkinOptionButton;
+
+// The order Tab takes controls in: rows from the top, left to right within a row. Taken by
+// their top edges, a control joins the current row while its vertical centre lies above the
+// bottom edge of every control already in it. Returns positions into `rects`.
+std::vector<std::size_t> LayoutOrder(std::span<const QRect> rects);
 
 // The one widget over a skinned window whose children are every control of its skin. It
 // draws nothing and lets the mouse on the bare background through to the window. The window
@@ -62,6 +69,23 @@ public:
     // The option buttons form one group: checking the one at `position` clears every other.
     // Returns it, or null when there is none there.
     SkinOptionButton *CheckOption(int position);
+    // A widget that is not a skin control but takes the focus among them (the hosted viewer),
+    // with the rectangle it stands in, in the layer's coordinates.
+    struct HostedStop
+    {
+        QWidget *widget;
+        QRect rect;
+    };
+    // Chains every control that Tab reaches, and the hosted widgets, in LayoutOrder of their
+    // rectangles, and returns them in that order. Hidden and disabled ones stay in the chain;
+    // Tab passes them by while they are.
+    std::vector<QWidget *> OrderTabs(std::span<const HostedStop> hosted);
+    // Names the lists, combo boxes, edit boxes and sliders the skin gives no name for screen
+    // readers after the label just above or to the left of them, else after their entry.
+    void NameFromLabels();
+    // The colours of the skin that a focus mark may be drawn in, those of selected rows first.
+    std::vector<QColor> SkinColours() const;
+
     // A mouse move over the window at `pos` (layer coordinates, which are the window's):
     // outside the first combo box its open drop list closes, and the scroll bars of the
     // first list and of the first combo box's drop list follow a thumb dragged off them.

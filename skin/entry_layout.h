@@ -92,6 +92,26 @@ template <class Entry> constexpr auto OrientationField(bool Entry::*member)
         [member](const Entry &entry) { return std::string(entry.*member ? "V" : "H"); });
 }
 
+// `field`, then an optional text field that only a skin written for it has: read only when
+// another comma follows `field`, so older entries, whose last field NextField would repeat,
+// leave it empty; written only when it is not empty, so those entries keep their text.
+template <class Entry, class Field>
+constexpr auto FollowedByOptionalText(Field field, std::string Entry::*optional)
+{
+    return MakeField(
+        [field, optional](std::string &value, Entry &entry) {
+            const bool more = value.find(',') != std::string::npos;
+            field.read(value, entry);
+            entry.*optional = more ? NextField(value) : std::string();
+        },
+        [field, optional](const Entry &entry) {
+            std::string text = field.write(entry);
+            if (!(entry.*optional).empty())
+                text += ',' + entry.*optional;
+            return text;
+        });
+}
+
 template <class Entry> Entry ParseEntry(std::string value);
 template <class Entry> std::string FormatEntry(const Entry &entry);
 

@@ -1,11 +1,14 @@
 #include "skin/skin_dialog.h"
 
+#include "controls/skin_accessibility.h"
 #include "engine/file_name.h"
 #include "skin/control_factory.h"
 #include "skin/control_kind.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_sections.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -23,9 +26,25 @@ constexpr int kMaxDisplaySeconds = 359999;
 constexpr int kNotifierSlideMs = 300;
 constexpr int kNotifierStayMs = 6000;
 
+// The layer only holds the controls: a panel to screen readers, not an unnamed filler.
+QAccessibleInterface *LayerAccessible(const QString &, QObject *object)
+{
+    if (auto *layer = qobject_cast<ControlLayer *>(object))
+        return new QAccessibleWidget(layer, QAccessible::Pane);
+    return nullptr;
+}
+
 } // namespace
 
-SkinDialog::SkinDialog(QWidget *parent) : SkinWindow(parent) {}
+SkinDialog::SkinDialog(QWidget *parent) : SkinWindow(parent)
+{
+    static const bool installed = [] {
+        InstallSkinAccessibility();
+        QAccessible::installFactory(LayerAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void SkinDialog::SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup)
 {
@@ -69,6 +88,11 @@ void SkinDialog::LoadSkin()
     // mouse on the bare background through to the window.
     m_layer = new ControlLayer(this);
     m_layer->Build(ini, ControlKinds(), ControlSite{nullptr, this, folder, TransparentColor()});
+    m_layer->NameFromLabels();
+    std::vector<ControlLayer::HostedStop> hosted;
+    if (QWidget *widget = HostedWidget(); widget && m_hostRect)
+        hosted.push_back({widget, ToQRect(*m_hostRect)});
+    m_keyboardFocus.Attach(m_layer, m_layer->OrderTabs(hosted), m_layer->SkinColours());
 
     OnSkinLoaded();
     BuildBackgroundDC();
@@ -163,9 +187,24 @@ void SkinDialog::SetNotesShown(bool shown)
 
 void SkinDialog::contextMenuEvent(QContextMenuEvent *event)
 {
-    const std::unique_ptr<QMenu> menu = CreateSkinMenu();
-    menu->exec(event->globalPos());
+    PopUpSkinMenu(event->globalPos());
     event->accept();
+}
+
+void SkinDialog::PopUpSkinMenu(QPoint globalPos)
+{
+    const std::unique_ptr<QMenu> menu = CreateSkinMenu();
+    menu->exec(globalPos);
+}
+
+void SkinDialog::PopUpSkinMenu()
+{
+    // Under the control the keys work in, else at the window's middle.
+    const QWidget *focused = focusWidget();
+    if (focused && focused->isVisible() && isAncestorOf(focused))
+        PopUpSkinMenu(focused->mapToGlobal(QPoint(0, focused->height())));
+    else
+        PopUpSkinMenu(mapToGlobal(rect().center()));
 }
 
 void SkinDialog::resizeEvent(QResizeEvent *event)

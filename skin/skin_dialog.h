@@ -12,6 +12,7 @@
 #include "notifier/task_bar_popup.h"
 #include "skin/control_layer.h"
 #include "skin/entry_fields.h"
+#include "skin/keyboard_focus.h"
 #include "skin/rect.h"
 #include "skin/skin_locator.h"
 #include "skin/skin_sections.h"
@@ -82,6 +83,10 @@ public:
     // The "&Change Skin" menu (SkinSwitcher::CreateSkinMenu), and last a checked entry that
     // turns the note at each skin load on and off.
     std::unique_ptr<QMenu> CreateSkinMenu();
+    // Opens that menu at `globalPos`, or without one under the focused control, and returns
+    // once it has closed.
+    void PopUpSkinMenu(QPoint globalPos);
+    void PopUpSkinMenu();
     // Whether a note comes up at each skin load (it does until turned off).
     bool NotesShown() const { return m_notesShown; }
     void SetNotesShown(bool shown);
@@ -140,6 +145,10 @@ public:
 
     // The area the skin reserves for a hosted control; empty until a skin gives one.
     const std::optional<Rect> &HostRect() const { return m_hostRect; }
+    // The control placed there, which Tab reaches among the skin's controls; null for none.
+    virtual QWidget *HostedWidget() const { return nullptr; }
+    // Where the keyboard focus shows among the skin's controls.
+    const KeyboardFocus &FocusShown() const { return m_keyboardFocus; }
 
     // SkinHost: controls report here by index.
     void OnButtonClicked(int index) override;
@@ -208,6 +217,7 @@ private:
     // Child of the window, parent of every control of the skin; they all go with it.
     ControlLayer *m_layer = nullptr;
     std::unique_ptr<TaskBarPopup> m_taskBarWindow;
+    KeyboardFocus m_keyboardFocus;
     bool m_notesShown = true;
     std::optional<Rect> m_hostRect;
     QString m_skinFile;

@@ -38,7 +38,8 @@ struct ScrollBarBitmaps
     }
 };
 
-// "BUTTONINFO" and "TASKBARBUTTON". The bitmap is a strip of four state images.
+// "BUTTONINFO" and "TASKBARBUTTON". The bitmap is a strip of four state images; the optional
+// focus bitmap is drawn over the button, stretched to it, while it has the keyboard focus.
 struct ButtonEntry
 {
     std::string name;
@@ -46,12 +47,14 @@ struct ButtonEntry
     Rect rect;
     std::string tooltip;
     bool latched = false;
+    std::string focusBitmap = {};
 
     static auto Fields()
     {
         using E = ButtonEntry;
-        return std::tuple{TextField(&E::name), TextField(&E::bitmap), RectField(&E::rect),
-                          TextField(&E::tooltip), FlagField(&E::latched, "T", "F")};
+        return std::tuple{
+            TextField(&E::name), TextField(&E::bitmap), RectField(&E::rect), TextField(&E::tooltip),
+            FollowedByOptionalText(FlagField(&E::latched, "T", "F"), &E::focusBitmap)};
     }
     static ButtonEntry Parse(std::string value)
     {
@@ -60,7 +63,7 @@ struct ButtonEntry
     std::string Format() const { return FormatEntry(*this); }
 };
 
-// "OPTIONINFO" and "CHECKINFO".
+// "OPTIONINFO" and "CHECKINFO", with an optional focus bitmap as buttons have.
 struct OptionEntry
 {
     std::string name;
@@ -69,16 +72,18 @@ struct OptionEntry
     std::string tooltip;
     bool latched = false;
     bool checked = false;
+    std::string focusBitmap = {};
 
     static auto Fields()
     {
         using E = OptionEntry;
-        return std::tuple{TextField(&E::name),
-                          TextField(&E::bitmap),
-                          RectField(&E::rect),
-                          TextField(&E::tooltip),
-                          FlagField(&E::latched, "T", "F"),
-                          FlagField(&E::checked, "TRUE", "FALSE")};
+        return std::tuple{
+            TextField(&E::name),
+            TextField(&E::bitmap),
+            RectField(&E::rect),
+            TextField(&E::tooltip),
+            FlagField(&E::latched, "T", "F"),
+            FollowedByOptionalText(FlagField(&E::checked, "TRUE", "FALSE"), &E::focusBitmap)};
     }
     static OptionEntry Parse(std::string value)
     {

@@ -110,11 +110,16 @@ void EffectDialog::BuildRows()
             }
             ++gridRow;
         }
-        m_grid->addWidget(new QLabel(Text(row.label)), gridRow, 0);
+        auto *rowLabel = new QLabel(Text(row.label));
+        m_grid->addWidget(rowLabel, gridRow, 0);
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const EffectWindowRow::Field &field = fields[i];
             Binding binding{&field};
             const int column = 1 + static_cast<int>(i);
+            // Screen readers name each field after its row, and its column where it has one.
+            const QString caption = Text(field.caption);
+            const QString fieldName =
+                caption.isEmpty() ? rowLabel->text() : rowLabel->text() + u' ' + caption;
             if (field.kind == EffectWindowRow::Field::Kind::Choice) {
                 binding.list = new QComboBox;
                 binding.list->setObjectName(Text(field.objectName));
@@ -123,14 +128,19 @@ void EffectDialog::BuildRows()
                 binding.list->setMaxVisibleItems(8);
                 m_grid->addWidget(binding.list, gridRow, column, 1,
                                   static_cast<int>(editColumns - i));
+                binding.list->setAccessibleName(fieldName);
             } else {
                 binding.edit = new QLineEdit;
                 binding.edit->setObjectName(Text(field.objectName));
                 binding.edit->setFixedWidth(
                     binding.edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
                 m_grid->addWidget(binding.edit, gridRow, column);
+                binding.edit->setAccessibleName(fieldName);
                 m_readOrder.push_back(m_bindings.size());
             }
+            if (i == 0)
+                rowLabel->setBuddy(binding.list ? static_cast<QWidget *>(binding.list)
+                                                : binding.edit);
             m_bindings.push_back(binding);
         }
         built.change = new QPushButton(QStringLiteral("Change"));

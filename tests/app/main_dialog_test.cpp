@@ -1,4 +1,5 @@
 #include "app/main_dialog.h"
+#include "app/main_window_keys.h"
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
@@ -111,6 +112,29 @@ TEST_F(MainDialogTest, StartsFromTheFolderHoldingThePackage)
         EXPECT_TRUE(dialog.FindButton("BUTTON_PAUSE")->isHidden()) << load;
         EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00") << load;
     }
+}
+
+TEST_F(MainDialogTest, EveryKeyIsOnItsButtonsTooltipAndInTheReadme)
+{
+    test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
+    ScriptedMessageBoxes messages;
+    QtMainDialogPrompts prompts(nullptr);
+    MainDialog dialog(messages, prompts);
+    dialog.OnInitDialog(QString::fromStdString(m_packages.Path().string()));
+    const QString readme = QString::fromStdString(test::ReadFile(test::SourceDir() / "README.md"));
+    const QString keyboard = readme.section(QStringLiteral("## Keyboard"), 1).section(u'#', 0, 0);
+    ASSERT_FALSE(keyboard.isEmpty());
+    for (const WindowKey &key : WindowKeys()) {
+        const QString text = key.keys.toString(QKeySequence::NativeText);
+        EXPECT_TRUE(keyboard.contains(QStringLiteral("**%1**").arg(text))) << text.toStdString();
+        const SkinButton *button = dialog.FindButton(key.command);
+        if (button && KeyTextFor(key.command) == text)
+            EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(%1)").arg(text)))
+                << button->toolTip().toStdString();
+    }
+    // The exit button quits as the close button does, and says so.
+    ASSERT_NE(dialog.FindButton("BUTTON_EXIT"), nullptr);
+    EXPECT_EQ(dialog.FindButton("BUTTON_EXIT")->toolTip(), QStringLiteral("Exit (Ctrl+Q)"));
 }
 
 TEST_F(MainDialogTest, MissingPackageSaysOpenFailedAndShowsNoSkin)

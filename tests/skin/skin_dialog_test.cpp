@@ -5,6 +5,7 @@
 #include "tests/skin/skin_dialog_fixture.h"
 #include "tests/support/temp_dir.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -145,6 +146,62 @@ TEST_F(SkinDialogTest, LoadsEverySectionOfAWholeSkin)
         ASSERT_FALSE(controls.empty()) << kind.section;
         EXPECT_EQ(controls.front()->parentWidget(), dialog.SkinLayer()) << kind.section;
     }
+}
+
+TEST(SkinDialogTabOrder, RowsFromTheTopLeftToRight)
+{
+    // A tall list beside a row of buttons, a combo box whose button stands a pixel higher
+    // than the zoom row, and a field below.
+    const std::vector<QRect> rects = {
+        QRect(474, 512, 40, 28),  // 0 zoom
+        QRect(28, 96, 324, 348),  // 1 list
+        QRect(222, 517, 130, 26), // 2 convert
+        QRect(390, 96, 562, 404), // 3 viewer
+        QRect(28, 518, 184, 24),  // 4 combo
+        QRect(474, 594, 478, 24), // 5 field
+        QRect(902, 19, 30, 30),   // 6 close
+    };
+    EXPECT_THAT(LayoutOrder(rects), ElementsAre(6, 1, 3, 4, 2, 0, 5));
+}
+
+TEST_F(SkinDialogTest, TabReachesEveryControlAndMarksItUntilTheMouseIsUsed)
+{
+    RecordingDialog dialog;
+    Load(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    std::vector<QWidget *> reached;
+    for (int i = 0; i < 30; ++i) {
+        QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
+        QTest::keyClick(from, Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        ASSERT_NE(now, nullptr);
+        EXPECT_EQ(dialog.FocusShown().Marked(), now) << "a control reached by Tab is marked";
+        if (std::find(reached.begin(), reached.end(), now) == reached.end())
+            reached.push_back(now);
+    }
+    const auto reachedAll = [&reached](const auto &controls) {
+        for (auto *control : controls) {
+            if (control->isVisible() && control->isEnabled())
+                EXPECT_NE(std::find(reached.begin(), reached.end(), control), reached.end())
+                    << control->metaObject()->className() << " " << control->Name();
+        }
+    };
+    reachedAll(dialog.Buttons());
+    reachedAll(dialog.OptionButtons());
+    reachedAll(dialog.CheckBoxes());
+    reachedAll(dialog.Sliders());
+    reachedAll(dialog.EditBoxes());
+    reachedAll(dialog.ListControls());
+    reachedAll(dialog.ComboBoxes());
+    for (const CLabel *label : dialog.Labels())
+        EXPECT_EQ(std::find(reached.begin(), reached.end(), label), reached.end());
+    EXPECT_FALSE(dialog.ListControls()[0]->accessibleName().isEmpty());
+    EXPECT_FALSE(dialog.ComboBoxes()[0]->accessibleName().isEmpty());
+
+    dialog.ListControls()[0]->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(dialog.FocusShown().Marked(), nullptr) << "no mark once the mouse is used";
 }
 
 TEST_F(SkinDialogTest, DrivesTheTaskBarPopUpInOrder)

@@ -191,6 +191,21 @@ TEST(SkinEntriesTest, FormatWritesWhatParseReads)
               "S,c,t,a,0,0,0,0,H,7,tip");
 }
 
+TEST(SkinEntriesTest, AFocusBitmapIsOptionalAfterTheLastField)
+{
+    // Older entries, whose last field would repeat, have none and are written as they were.
+    EXPECT_EQ(ButtonEntry::Parse("B,b.bmp,0,0,1,1,tip,T").focusBitmap, "");
+    EXPECT_EQ(OptionEntry::Parse("O,o.bmp,1,2,3,4,tip,F,TRUE").focusBitmap, "");
+    EXPECT_EQ(ButtonEntry::Parse("B,b.bmp,7").focusBitmap, "");
+    const ButtonEntry button = ButtonEntry::Parse("B,b.bmp,0,0,1,1,tip,T,focus.bmp");
+    EXPECT_TRUE(button.latched);
+    EXPECT_EQ(button.focusBitmap, "focus.bmp");
+    EXPECT_EQ(button.Format(), "B,b.bmp,0,0,1,1,tip,T,focus.bmp");
+    const OptionEntry option = OptionEntry::Parse("O,o.bmp,1,2,3,4,tip,F,TRUE,ring.bmp");
+    EXPECT_TRUE(option.checked);
+    EXPECT_EQ(option.focusBitmap, "ring.bmp");
+}
+
 class SkinSectionsTest : public ::testing::Test
 {
 protected:

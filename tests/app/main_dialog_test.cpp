@@ -128,9 +128,10 @@ TEST_F(MainDialogTest, EveryKeyIsOnItsButtonsTooltipAndInTheReadme)
         const QString text = key.keys.toString(QKeySequence::NativeText);
         EXPECT_TRUE(keyboard.contains(QStringLiteral("**%1**").arg(text))) << text.toStdString();
         const SkinButton *button = dialog.FindButton(key.command);
-        if (button && KeyTextFor(key.command) == text)
+        if (button && KeyTextFor(key.command) == text) {
             EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(%1)").arg(text)))
                 << button->toolTip().toStdString();
+        }
     }
     // The exit button quits as the close button does, and says so.
     ASSERT_NE(dialog.FindButton("BUTTON_EXIT"), nullptr);

@@ -183,9 +183,10 @@ TEST_F(SkinDialogTest, TabReachesEveryControlAndMarksItUntilTheMouseIsUsed)
     }
     const auto reachedAll = [&reached](const auto &controls) {
         for (auto *control : controls) {
-            if (control->isVisible() && control->isEnabled())
+            if (control->isVisible() && control->isEnabled()) {
                 EXPECT_NE(std::find(reached.begin(), reached.end(), control), reached.end())
                     << control->metaObject()->className() << " " << control->Name();
+            }
         }
     };
     reachedAll(dialog.Buttons());

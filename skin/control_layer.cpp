@@ -70,9 +70,11 @@ void ControlLayer::Build(const SkinIni &ini, std::span<const ControlKind> kinds,
         };
         if (kind.key.empty()) {
             std::vector<std::optional<std::string>> values = ReadListValues(ini, kind.section);
-            for (std::size_t i = 0; i < values.size(); ++i) {
-                if (values[i])
-                    add(std::move(*values[i]), static_cast<int>(i));
+            // Each control is told its place among those made, which is where clicks find it
+            // again: an empty entry in the list takes no place.
+            for (std::optional<std::string> &value : values) {
+                if (value)
+                    add(std::move(*value), static_cast<int>(section.controls.size()));
             }
         } else if (std::optional<std::string> value =
                        ReadSingleValue(ini, kind.section, kind.key)) {

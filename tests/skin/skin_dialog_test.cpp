@@ -318,6 +318,25 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
     dialog.OnSliderMoved(1, 5);
     EXPECT_THAT(dialog.sliders, ElementsAre("SLIDER_PROGRESS=125"));
 
+    // An empty entry in the list ("2="): every button still runs the command of its own name.
+    const std::filesystem::path folder = m_dir / "gap";
+    test::WriteTestSkin(folder, TestSkin{});
+    std::string ini = test::ReadFile(folder / "Skin.ini");
+    const std::size_t second = ini.find("\n2=", ini.find("[BUTTONINFO]"));
+    ASSERT_NE(second, std::string::npos);
+    ini.erase(second + 3, ini.find('\n', second + 1) - second - 3);
+    test::WriteFile(folder / "Skin.ini", ini);
+    RecordingDialog gapped;
+    gapped.SetSkinFile(QString::fromStdString((folder / "Skin.ini").string()));
+    gapped.SetSkinFolder(SkinDialog::GetFolderOfPath(gapped.SkinFile()));
+    gapped.LoadSkin();
+    gapped.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gapped));
+    for (SkinButton *button : gapped.Buttons())
+        QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_THAT(gapped.clicked, ElementsAre("BUTTON_PLAY", "BUTTON_EXIT", "BUTTON_TWIN",
+                                            "BUTTON_TWIN"));
+
     // Two buttons of one name: look-ups act on the first.
     EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3]);
     dialog.SetButtonChecked("BUTTON_TWIN", 1);

@@ -109,6 +109,23 @@ template <typename Kind> bool AddStep(ConvertOptions &o, const QString &value, Q
     return true;
 }
 
+// Sets one setting of the last watermark given, the option named `--watermark-NAME`.
+template <typename Set>
+bool SetWatermark(ConvertOptions &o, const char *name, QString *error, Set set)
+{
+    for (auto step = o.request.steps.rbegin(); step != o.request.steps.rend(); ++step) {
+        if (auto *watermark = std::get_if<WatermarkStep>(&*step)) {
+            if (set(*watermark, error))
+                return true;
+            *error = QStringLiteral("--watermark-%1: ").arg(QLatin1String(name)) + *error;
+            return false;
+        }
+    }
+    return Refuse(error, QStringLiteral("--watermark-%1 sets the --watermark-text or "
+                                        "--watermark-image before it, and none comes before")
+                             .arg(QLatin1String(name)));
+}
+
 // Whether `text` is a whole number from `low` to `high`, put in *number.
 bool WholeNumber(const QString &text, int low, int high, int *number)
 {
@@ -177,6 +194,83 @@ constexpr OptionRow kOptions[] = {
     {nullptr, "--flip", " h|v", "mirror left to right (h) or top to bottom (v)",
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<FlipStep>(o, v, error);
+     }},
+    {nullptr, "--watermark-text", " TEXT",
+     "lay TEXT over the picture (see the --watermark-* settings\n"
+     "after it)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.isEmpty())
+             return Refuse(error, QStringLiteral("--watermark-text needs a text"));
+         WatermarkStep step;
+         step.text = v;
+         o.request.steps.emplace_back(std::move(step));
+         return true;
+     }},
+    {nullptr, "--watermark-image", " FILE",
+     "lay the picture FILE (a PNG with transparency) over the\n"
+     "picture, 20% of its width unless --watermark-size says",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.isEmpty())
+             return Refuse(error, QStringLiteral("--watermark-image needs a file"));
+         WatermarkStep step;
+         step.image = v;
+         step.size = 20;
+         o.request.steps.emplace_back(std::move(step));
+         return true;
+     }},
+    {nullptr, "--watermark-font", " FAMILY",
+     "the font of the watermark text before it (default\n"
+     "sans-serif)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "font", error, [&](WatermarkStep &w, QString *) {
+             w.font = v.trimmed().isEmpty() ? w.font : v.trimmed();
+             return true;
+         });
+     }},
+    {nullptr, "--watermark-size", " N|N%",
+     "the size of the watermark before it: a text's height, a\n"
+     "picture's width, in pixels or as a share of the picture's\n"
+     "width (default 5% for text, 20% for a picture)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "size", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetSize(v, e); });
+     }},
+    {nullptr, "--watermark-colour", " #RRGGBB",
+     "the colour of the watermark text before it (default\n"
+     "#FFFFFF)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "colour", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetColour(v, e); });
+     }},
+    {nullptr, "--watermark-opacity", " 0-100",
+     "the opacity in per cent of the watermark before it\n"
+     "(default 60)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "opacity", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetOpacity(v, e); });
+     }},
+    {nullptr, "--watermark-position", " PLACE",
+     "where the watermark before it goes: top-left, top,\n"
+     "top-right, left, centre, right, bottom-left, bottom or\n"
+     "bottom-right (the default)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "position", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetPosition(v, e); });
+     }},
+    {nullptr, "--watermark-margin", " N",
+     "pixels between the watermark before it and the edges\n"
+     "(default 16)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "margin", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetMargin(v, e); });
+     }},
+    {nullptr, "--watermark", " SETTINGS",
+     "a whole watermark in one value, as presets write it:\n"
+     "text=TEXT or image=FILE, then any of font=, size=,\n"
+     "colour=, opacity=, position=, margin=, separated by ;\n"
+     "(a ; or \\ in a value written \\; or \\\\)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<WatermarkStep>(o, v, error);
      }},
     {"-q", "--quality", " Q",
      "1 to 100 for jpg, webp and avif (default 90); webp and\n"
@@ -412,6 +506,10 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
         *error = QStringLiteral("name at least one picture to convert");
         return std::nullopt;
     }
+    // What the steps read from files is read now, so that a file that cannot be read stops the
+    // run before anything is written.
+    if (!LoadStepFiles(request.steps, error))
+        return std::nullopt;
     return options;
 }
 
@@ -425,7 +523,8 @@ QString ConvertHelpText()
            "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"
            "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
            "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
-           "wished), --crop GEOMETRY, --rotate DEGREES or --flip h|v.\n\n"
+           "wished), --crop GEOMETRY, --rotate DEGREES, --flip h|v, --watermark-text TEXT or\n"
+           "--watermark-image FILE (each followed by its --watermark-* settings when wished).\n\n"
            "Converts pictures into one format in one folder, with the steps applied to each in\n"
            "the order given; a value that cannot work is refused before any file is written.\n"
            "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"

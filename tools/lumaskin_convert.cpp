@@ -1,17 +1,19 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
-#include "tools/convert_options.h"
-#include "tools/convert_sources.h"
 #include "engine/console_output.h"
 #include "engine/file_name.h"
+#include "engine/steps/text_mark.h"
+#include "tools/convert_options.h"
+#include "tools/convert_sources.h"
 
-#include <QFileInfo>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -138,7 +140,17 @@ int main(int argc, char **argv)
     }
     // No GUI application: PDF pages are painted without a screen or fonts, and the platform
     // plugin and font configuration would take longer to start than a JPEG takes to convert.
-    const QCoreApplication app(argc, argv);
+    // Text marks need fonts, and so a GUI application, though on no screen; only they load it.
+    std::unique_ptr<QCoreApplication> app;
+    if (StepsDrawText(options->request.steps)) {
+        app.reset(MakeTextApplication(argc, argv, &error));
+        if (!app) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
 
     ConversionRequest request = options->request;

@@ -89,6 +89,9 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "png", "-o", "/tmp", "--beside", "a.jpg"},
         {"-f", "png", "--beside", "--parents", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--rename", "{n:x}", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--watermark-opacity", "50", "a.jpg"}, // no watermark before
+        {"-f", "png", "-o", "/tmp", "--watermark-text", "x", "--watermark-opacity", "150", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--watermark-image", "/nonexistent.png", "a.jpg"},
         {"-f"},
     };
     for (const QStringList &args : bad) {

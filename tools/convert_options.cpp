@@ -146,6 +146,20 @@ constexpr OptionRow kOptions[] = {
          o.request.folder = v;
          return true;
      }},
+    {"-w", "--write", " FORMAT[:SIZE][:quality=N][:suffix=TEXT]",
+     "write one more file from each picture, from the same\n"
+     "reading: in FORMAT, resized to SIZE (a --resize geometry)\n"
+     "after the steps, at quality N, its name ending in TEXT\n"
+     "before the extension (the suffix comes last); repeat for\n"
+     "more: -f jpg -w webp:512:suffix=-small; without -f only\n"
+     "these are written",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         std::optional<ConversionOutput> output = ConversionOutput::Parse(v, error);
+         if (!output)
+             return Refuse(error, QStringLiteral("--write: ") + *error);
+         o.request.outputs.push_back(std::move(*output));
+         return true;
+     }},
     {"-e", "--effect", " NAME[=A,B,...]",
      "apply an effect; arguments comma-separated, missing ones\n"
      "take their default, out-of-range ones are clamped",
@@ -483,10 +497,20 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
     if (options.listOnly && !noSources)
         return options;
-    if (request.format.isEmpty() && !options.listOnly) {
-        *error = QStringLiteral("choose an output format with -f (see --help)");
+    if (request.format.isEmpty() && request.outputs.empty() && !options.listOnly) {
+        *error = QStringLiteral("choose an output format with -f or --write (see --help)");
         return std::nullopt;
     }
+    // Two outputs in one format with one suffix would give every picture two files of one name.
+    const std::vector<ConversionOutput> outputs = request.Outputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (outputs[i].format == outputs[j].format && outputs[i].suffix == outputs[j].suffix) {
+                *error = QStringLiteral("two outputs write %1 files named alike; give one of them "
+                                        "another suffix= (--write %1:...:suffix=-small)")
+                             .arg(outputs[i].format);
+                return std::nullopt;
+            }
     if (!request.format.isEmpty() && !WritableFormats().contains(request.format)) {
         *error = QStringLiteral("cannot write the format \"%1\"; choose one of: %2")
                      .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
@@ -518,6 +542,7 @@ QString ConvertHelpText()
     QString text;
     QTextStream out(&text);
     out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside) [STEP]... [--quality Q]\n"
+           "                        [--write OUTPUT]... [--preset FILE] [--save-preset FILE]\n"
            "                        [--strip] [--no-auto-orient] [--jobs N]\n"
            "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
            "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"

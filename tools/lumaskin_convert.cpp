@@ -186,6 +186,7 @@ int main(int argc, char **argv)
         return failures > 0 ? 1 : 0;
 
     const bool showProgress = isatty(STDERR_FILENO);
+    std::pair<int, QString> lastFailure{-1, QString()};
     static_assert(std::atomic<bool>::is_always_lock_free);
     stopOnSignals();
     const auto outcomes = BatchConversion::Run(
@@ -193,7 +194,11 @@ int main(int argc, char **argv)
         [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
                 printRaw("\r\033[K");
-            if (!outcome.written && !outcome.skipped) {
+            // A picture that cannot be read fails each of its outputs; it is told once.
+            const bool toldAlready = outcome.output > 0 && outcome.row == lastFailure.first &&
+                                     outcome.error == lastFailure.second;
+            if (!outcome.written && !outcome.skipped && !toldAlready) {
+                lastFailure = {outcome.row, outcome.error};
                 ++failures;
                 // Quoted, so that no file name can break the line or pass for another one.
                 printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")

@@ -482,6 +482,41 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
               std::string::npos);
 }
 
+// Several outputs from one reading write what separate runs of each write, and names that meet
+// across outputs are numbered rather than written twice.
+TEST_F(BatchConversionTest, SeveralOutputsWriteWhatSeparateRunsWrite)
+{
+    const std::string tool = LUMASKIN_CONVERT_PATH;
+    for (const char *folder : {"one", "apart", "small"})
+        std::filesystem::create_directories(dir / folder);
+    std::filesystem::copy_file(dir / "in" / "p0.png", dir / "in" / "p1-small.png");
+    const std::string run = "'" + tool + "' --effect emboss -f webp ";
+    const std::string files = " in/p1.png in/p1-small.png 2>err.txt";
+    ASSERT_EQ(test::RunCommand(run +
+                                   "-o one -w webp:20:suffix=-small "
+                                   "-w png:10x10!:quality=50:suffix=-tiny" +
+                                   files,
+                               dir.Path()),
+              0)
+        << test::ReadFile(dir / "err.txt");
+    ASSERT_EQ(test::RunCommand(run + "-o apart" + files, dir.Path()), 0);
+    ASSERT_EQ(
+        test::RunCommand(run + "-o small --resize 20 --rename {name}-small" + files, dir.Path()),
+        0);
+    const auto same = [&](const char *one, const char *other) {
+        const std::string bytes = test::ReadFile(dir / "one" / one);
+        EXPECT_FALSE(bytes.empty()) << one;
+        EXPECT_EQ(bytes, test::ReadFile(dir / other)) << one;
+    };
+    same("p1.webp", "apart/p1.webp");
+    same("p1-small.webp", "small/p1-small.webp");
+    same("p1-small-small.webp", "small/p1-small-small.webp");
+    // p1.png's small file took the name first; p1-small.png's own file is numbered.
+    same("p1-small (2).webp", "apart/p1-small.webp");
+    const Image tiny = ReadImage(Str(dir / "one" / "p1-tiny.png"), nullptr);
+    EXPECT_EQ(QSize(tiny.Width(), tiny.Height()), QSize(10, 10));
+}
+
 // lumaskin-convert refuses an impossible step before writing anything, and takes the steps in
 // the order given: on a photo turned upright by its EXIF orientation, or with
 // --no-auto-orient on the photo as stored, whose orientation it then keeps.

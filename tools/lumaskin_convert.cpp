@@ -1,8 +1,9 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "engine/console_output.h"
+#include "engine/convert_options.h"
 #include "engine/file_name.h"
+#include "engine/preset_file.h"
 #include "engine/steps/text_mark.h"
-#include "tools/convert_options.h"
 #include "tools/convert_sources.h"
 
 #include <QCoreApplication>
@@ -137,6 +138,16 @@ int main(int argc, char **argv)
     if (options->version) {
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
+    }
+    if (!options->savePreset.isEmpty()) {
+        if (!WritePreset(options->savePreset, options->given, &error)) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+        printLine(stderr, QStringLiteral("lumaskin-convert: preset saved as %1")
+                              .arg(QuotedFileName(options->savePreset)));
+        if (options->request.sources.isEmpty() && options->fileLists.isEmpty())
+            return 0;
     }
     // No GUI application: PDF pages are painted without a screen or fonts, and the platform
     // plugin and font configuration would take longer to start than a JPEG takes to convert.

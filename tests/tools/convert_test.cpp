@@ -1,9 +1,10 @@
 #include "engine/batch_conversion.h"
 #include "engine/codecs/metadata_library.h"
+#include "engine/convert_options.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
+#include "engine/preset_file.h"
 #include "tests/support/temp_dir.h"
-#include "tools/convert_options.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -166,6 +167,57 @@ TEST(ConvertOptions, EveryOptionIsDocumented)
                     (!shortName.isEmpty() && readme.contains(u' ' + shortName + u' ')));
     }
     EXPECT_GE(found, 14);
+}
+
+// A preset keeps the options given and reads back to the same batch; a damaged one, or one of a
+// newer version, is refused naming the file and the line.
+TEST(Presets, ReadBackWhatTheyKeepAndRefuseDamage)
+{
+    const test::TempDir dir;
+    const QString file = QString::fromStdString((dir / "batch.preset").string());
+    QString error;
+    const auto saved =
+        ParseConvertOptions({"-f", "jpg", "-q", "80", "--resize", "50%", "--watermark-text",
+                             "a;b\\c", "--watermark-opacity", "40", "-w", "webp:30:suffix=-s",
+                             "--strip", "--rename", "{name}-x", "--save-preset", file},
+                            &error);
+    ASSERT_TRUE(saved) << error.toStdString();
+    ASSERT_TRUE(WritePreset(saved->savePreset, saved->given, &error)) << error.toStdString();
+    const auto read = ConvertOptionsFromPreset(file, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(read->given, saved->given);
+    EXPECT_EQ(RequestOptions(read->request), RequestOptions(saved->request));
+    EXPECT_EQ(read->request.steps.size(), 2u);
+    EXPECT_EQ(std::get<WatermarkStep>(read->request.steps[1]).text, QStringLiteral("a;b\\c"));
+
+    const struct
+    {
+        const char *text;
+        int line;
+        const char *says;
+    } damaged[] = {
+        {"lumaskin-preset 1\nformat = png\nresize 50\n", 3, "\"resize 50\""},
+        {"lumaskin-preset 1\n# ok\nquality = 500\n", 3, "--quality"},
+        {"lumaskin-preset 1\nhelp = yes\n", 2, "\"help\""},
+        {"lumaskin-preset 1\nstrip = maybe\n", 2, "\"maybe\""},
+        {"lumaskin-preset 2\nformat = png\n", 1, "newer"},
+        {"format = png\n", 1, "not a Lumaskin preset"},
+    };
+    for (const auto &d : damaged) {
+        SCOPED_TRACE(d.text);
+        EXPECT_FALSE(ConvertOptionsFromPresetText(d.text, QStringLiteral("p.preset"), &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("\"p.preset\", line %1: ").arg(d.line)))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(d.says))) << error.toStdString();
+    }
+    // From the command line: nothing converted, a status that says so.
+    test::WriteFile(dir / "new.preset", "lumaskin-preset 2\nformat = png\n");
+    std::filesystem::create_directories(dir / "out");
+    EXPECT_EQ(test::RunCommand("'" LUMASKIN_CONVERT_PATH "' --preset new.preset -o out x.png "
+                               "2>/dev/null",
+                               dir.Path()),
+              2);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "out"));
 }
 
 class BatchConversionTest : public ::testing::Test

@@ -1,8 +1,11 @@
-#include "tools/convert_options.h"
+#include "engine/convert_options.h"
 
+#include "engine/file_name.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
+#include "engine/preset_file.h"
 
+#include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
 #include <optional>
@@ -133,6 +136,9 @@ bool WholeNumber(const QString &text, int low, int high, int *number)
     *number = text.toInt(&ok);
     return ok && *number >= low && *number <= high;
 }
+
+// Applies the lines of the preset `name` to the options.
+bool ApplyPreset(ConvertOptions &o, const QString &name, QString *error);
 
 // Every option of lumaskin-convert, in the order --help lists them.
 constexpr OptionRow kOptions[] = {
@@ -401,6 +407,21 @@ constexpr OptionRow kOptions[] = {
          o.listOnly = true;
          return true;
      }},
+    {nullptr, "--preset", " FILE",
+     "take the options kept in the preset FILE (a name alone is\n"
+     "one saved in ~/.local/share/Lumaskin/presets); options\n"
+     "after it change what it says",
+     [](ConvertOptions &o, const QString &v, QString *error) { return ApplyPreset(o, v, error); }},
+    {nullptr, "--save-preset", " FILE",
+     "keep the other options given (files aside) as the preset\n"
+     "FILE (a name alone goes to ~/.local/share/Lumaskin/presets);\n"
+     "converts nothing unless files are named too",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.trimmed().isEmpty())
+             return Refuse(error, QStringLiteral("--save-preset needs a file or a name"));
+         o.savePreset = PresetPath(v);
+         return true;
+     }},
     {"-h", "--help", nullptr, "this text",
      [](ConvertOptions &o, const QString &, QString *) {
          o.help = true;
@@ -412,6 +433,62 @@ constexpr OptionRow kOptions[] = {
          return true;
      }},
 };
+
+// The options a preset does not keep: they ask for something other than a batch.
+bool KeptInPresets(const OptionRow &row)
+{
+    for (const char *other :
+         {"--help", "--version", "--list", "--preset", "--save-preset", "--files-from", "--null"})
+        if (qstrcmp(row.longName, other) == 0)
+            return false;
+    return true;
+}
+
+// Applies one option, and notes it for --save-preset.
+bool ApplyOption(ConvertOptions &o, const OptionRow &row, const QString &value, QString *error)
+{
+    if (!row.apply(o, value, error))
+        return false;
+    if (KeptInPresets(row))
+        o.given.emplace_back(QLatin1String(row.longName).mid(2),
+                             row.value ? value : QStringLiteral("yes"));
+    return true;
+}
+
+const OptionRow *FindOption(const QString &name);
+
+bool ApplyLines(ConvertOptions &o, const std::vector<PresetLine> &lines, const QString &file,
+                QString *error)
+{
+    for (const PresetLine &line : lines) {
+        const auto refuse = [&](const QString &why) {
+            return Refuse(error, QStringLiteral("%1, line %2: %3")
+                                     .arg(QuotedFileName(file))
+                                     .arg(line.line)
+                                     .arg(why));
+        };
+        const OptionRow *row = FindOption(QStringLiteral("--") + line.option);
+        if (!row || !KeptInPresets(*row) || line.option.startsWith(u'-'))
+            return refuse(
+                QStringLiteral("\"%1\" is not an option a preset keeps").arg(line.option));
+        if (!row->value && line.value != u"yes" && line.value != u"no")
+            return refuse(
+                QStringLiteral("%1 takes yes or no, not \"%2\"").arg(line.option, line.value));
+        if (!row->value && line.value == u"no")
+            continue;
+        QString why;
+        if (!ApplyOption(o, *row, line.value, &why))
+            return refuse(why);
+    }
+    return true;
+}
+
+bool ApplyPreset(ConvertOptions &o, const QString &name, QString *error)
+{
+    const QString file = PresetPath(name);
+    const auto lines = ReadPreset(file, error);
+    return lines && ApplyLines(o, *lines, file, error);
+}
 
 const OptionRow *FindOption(const QString &name)
 {
@@ -485,10 +562,13 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             }
             value = arguments[++i];
         }
-        if (!option->apply(options, value.value_or(QString()), error))
+        if (!ApplyOption(options, *option, value.value_or(QString()), error))
             return std::nullopt;
     }
     if (options.help || options.version)
+        return options;
+    // Saving a preset alone: what it keeps need not be a whole batch yet.
+    if (!options.savePreset.isEmpty() && request.sources.isEmpty() && options.fileLists.isEmpty())
         return options;
     if (!options.filterFollowed) {
         *error = QStringLiteral("--filter is for the --resize options after it, and none follows");
@@ -535,6 +615,88 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     if (!LoadStepFiles(request.steps, error))
         return std::nullopt;
     return options;
+}
+
+std::optional<ConvertOptions> ConvertOptionsFromPreset(const QString &file, QString *error)
+{
+    ConvertOptions options;
+    if (!ApplyPreset(options, file, error))
+        return std::nullopt;
+    return options;
+}
+
+std::optional<ConvertOptions> ConvertOptionsFromPresetText(const QByteArray &text,
+                                                           const QString &file, QString *error)
+{
+    ConvertOptions options;
+    const auto lines = ParsePreset(text, file, error);
+    if (!lines || !ApplyLines(options, *lines, file, error))
+        return std::nullopt;
+    return options;
+}
+
+std::vector<std::pair<QString, QString>> RequestOptions(const ConversionRequest &request)
+{
+    std::vector<std::pair<QString, QString>> options;
+    const auto add = [&](const char *option, const QString &value) {
+        options.emplace_back(QLatin1String(option), value);
+    };
+    if (!request.format.isEmpty())
+        add("format", request.format);
+    for (const ConversionOutput &output : request.outputs)
+        add("write", output.Text());
+    if (request.place == TargetPlace::BesideSource)
+        add("beside", QStringLiteral("yes"));
+    else if (!request.folder.isEmpty())
+        add("output", request.folder);
+    for (const Step &step : request.steps)
+        options.emplace_back(StepKind(step), StepText(step));
+    if (request.write.quality != kDefaultQuality)
+        add("quality", QString::number(request.write.quality));
+    if (request.write.stripMetadata)
+        add("strip", QStringLiteral("yes"));
+    if (request.write.keepOrientation)
+        add("no-auto-orient", QStringLiteral("yes"));
+    if (request.rename)
+        add("rename", request.rename->Text());
+    if (request.jobs > 0)
+        add("jobs", QString::number(request.jobs));
+    return options;
+}
+
+QString ShellQuoted(const QString &word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    return u'\'' + QString(word).replace(u'\'', QLatin1String("'\\''")) + u'\'';
+}
+
+QString ConvertCommand(const ConversionRequest &request)
+{
+    QStringList words{QStringLiteral("lumaskin-convert")};
+    for (const auto &[option, value] : RequestOptions(request)) {
+        words << QStringLiteral("--") + option;
+        const OptionRow *row = FindOption(QStringLiteral("--") + option);
+        if (row && row->value)
+            words << ShellQuoted(value);
+    }
+    switch (request.ifExists) {
+    case IfExists::Overwrite:
+        if (request.overwriteSources)
+            words << QStringLiteral("--if-exists=overwrite");
+        break;
+    case IfExists::Skip:
+        words << QStringLiteral("--if-exists=skip");
+        break;
+    case IfExists::Rename:
+        words << QStringLiteral("--if-exists=rename");
+        break;
+    }
+    words << QStringLiteral("--");
+    for (const QString &source : request.sources)
+        words << ShellQuoted(source);
+    return words.join(u' ');
 }
 
 QString ConvertHelpText()

@@ -21,6 +21,7 @@ void InstallMainWindowKeys(MainDialog &dialog)
     bind(QKeySequence(Qt::Key_Delete), "BUTTON_DEL");
     bind(QKeySequence(Qt::CTRL | Qt::Key_Q), "BUTTON_CLOSE");
     bind(QKeySequence(Qt::CTRL | Qt::Key_W), "BUTTON_CLOSE");
+    bind(QKeySequence(Qt::CTRL | Qt::Key_T), "BUTTON_STEPS");
 }
 
 } // namespace lumaskin

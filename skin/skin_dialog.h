@@ -82,6 +82,9 @@ public:
     // The "&Change Skin" menu (SkinSwitcher::CreateSkinMenu), and last a checked entry that
     // turns the note at each skin load on and off.
     std::unique_ptr<QMenu> CreateSkinMenu();
+    // Entries of the program's own in that menu, before the note entry, so that a skin without
+    // their buttons still reaches them.
+    virtual void AddMenuEntries(QMenu &) {}
     // Whether a note comes up at each skin load (it does until turned off).
     bool NotesShown() const { return m_notesShown; }
     void SetNotesShown(bool shown);

@@ -155,6 +155,16 @@ void AppSettings::SetWindowPosition(const QPoint &position)
     m_settings->setValue(QLatin1String(kWindowPosition), position);
 }
 
+QString AppSettings::BatchPreset() const
+{
+    return Text(QStringLiteral("batch/preset"));
+}
+
+void AppSettings::SetBatchPreset(const QString &text)
+{
+    SetText(QStringLiteral("batch/preset"), text);
+}
+
 bool AppSettings::NotesShown() const
 {
     return m_settings->value(QLatin1String(kNotesShown), true).toBool();

@@ -49,6 +49,10 @@ public:
     bool NotesShown() const;
     void SetNotesShown(bool shown);
 
+    // The batch's steps and settings chosen in the Steps window, as a preset's text.
+    QString BatchPreset() const;
+    void SetBatchPreset(const QString &text);
+
     // Writes what has changed to the file now.
     void Sync();
     QString FileName() const;

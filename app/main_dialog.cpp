@@ -84,6 +84,10 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
     connect(Viewer(), &ViewerControl::loadFailed, this, [this](const QString &message) {
         Viewer()->ClearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
     });
+    m_stepsDialog = new StepsDialog(
+        m_batch, m_choice, messages,
+        [this](QString *error) { return BatchRequest(m_choice.Folder(), error); },
+        [this] { PreviewSteps(); }, this);
     UpdateChangeButtons();
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
@@ -289,6 +293,7 @@ bool MainDialog::ChooseFormat(const QString &extension)
 void MainDialog::RememberChoicesIn(AppSettings *settings)
 {
     m_choice.RememberIn(settings);
+    m_batch.RememberIn(settings);
     ShowFormatChoice();
 }
 
@@ -472,22 +477,23 @@ void MainDialog::Convert()
 
     // The rows and the values the windows hold now, applied once to every file; nothing the
     // user does while the files are converted changes them.
-    ConversionRequest request;
-    request.sources = m_pictures.Paths();
-    request.folder = folder;
-    request.format = extension;
+    QString error;
+    std::optional<ConversionRequest> made = BatchRequest(folder, &error);
+    if (!made) {
+        Messages().Show(error, MessageButtons::Ok, MessageIcon::Stop);
+        return;
+    }
+    ConversionRequest request = std::move(*made);
     request.jobs = m_conversionJobs;
-    request.write.quality = m_choice.Quality();
     if (!ChooseTargetPolicy(request))
         return;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectSteps();
-    request.steps.assign(m_conversion->effects.begin(), m_conversion->effects.end());
 
     m_effectDialogOne.setEnabled(false);
     m_effectDialogTwo.setEnabled(false);
     PlaceProgress();
-    m_progress->Start(rows);
+    m_progress->Start(rows * static_cast<int>(request.Outputs().size()));
 
     RunningConversion *run = m_conversion.get();
     run->thread = std::jthread([this, run, request = std::move(request)] {
@@ -689,6 +695,35 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     Message(report);
 }
 
+std::optional<ConversionRequest> MainDialog::BatchRequest(const QString &folder,
+                                                          QString *error) const
+{
+    return m_batch.Request(m_choice, MarkedEffectSteps(), m_pictures.Paths(), folder, error);
+}
+
+void MainDialog::PreviewSteps()
+{
+    if (Viewer()->OriginalImage().IsNull())
+        return;
+    QString error;
+    const std::optional<ConversionRequest> request = BatchRequest(QString(), &error);
+    Image image = Viewer()->OriginalImage().Clone();
+    if (!request || !ApplySteps(image, request->steps, &error)) {
+        Messages().Show(error, MessageButtons::Ok, MessageIcon::Stop);
+        return;
+    }
+    Viewer()->EditableImage() = std::move(image);
+    Viewer()->ImageEdited();
+    m_viewer.SetViewMode(kFitViewMode);
+}
+
+void MainDialog::AddMenuEntries(QMenu &menu)
+{
+    menu.addAction(QStringLiteral("&Steps, Watermark and Presets...\tCtrl+T"), this,
+                   [this] { OnControlClicked("BUTTON_STEPS"); });
+    menu.addSeparator();
+}
+
 bool MainDialog::RefuseWhileConverting()
 {
     if (!m_conversion)
@@ -767,6 +802,11 @@ std::span<const MainDialog::Command> MainDialog::Commands()
         {"BUTTON__RESTORE", kInput, [](MainDialog &d) { d.RestoreEffects(); }},
         {"BUTTON__EFFECT1", false, [](MainDialog &d) { d.m_effectDialogOne.show(); }},
         {"BUTTON__EFFECT2", false, [](MainDialog &d) { d.m_effectDialogTwo.show(); }},
+        {"BUTTON_STEPS", false,
+         [](MainDialog &d) {
+             d.m_stepsDialog->show();
+             d.m_stepsDialog->raise();
+         }},
         {"BUTTON_PLAY", false,
          [](MainDialog &d) {
              if (d.m_pictures.Count() == 0)

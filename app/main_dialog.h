@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/batch_steps.h"
 #include "app/conversion_choice.h"
 #include "app/conversion_progress.h"
 #include "app/main_dialog_prompts.h"
 #include "app/picture_list.h"
+#include "app/steps_dialog.h"
 #include "engine/batch_conversion.h"
 #include "engine/image_io.h"
 #include "platform/message_box.h"
@@ -70,6 +72,15 @@ public:
     // own state, which every skin's controls show.
     PictureList &Pictures() { return m_pictures; }
     ConversionChoice &Conversion() { return m_choice; }
+    // The steps, outputs, naming and metadata of a conversion, and the window that shows them.
+    BatchSteps &Batch() { return m_batch; }
+    StepsDialog &Steps() { return *m_stepsDialog; }
+    // The conversion of the pictures listed into `folder`, as Convert makes it: the format and
+    // quality chosen, the effects marked, then the batch's steps. Nothing, with a plain reason,
+    // when a watermark's picture cannot be read.
+    std::optional<ConversionRequest> BatchRequest(const QString &folder, QString *error) const;
+    // Shows the shown picture as loaded with every step of the conversion applied.
+    void PreviewSteps();
     // Chooses the format written by its extension (any case), shown in the format list.
     bool ChooseFormat(const QString &extension);
     // Takes the conversion choices `settings` remembers and keeps every later one there.
@@ -115,6 +126,7 @@ public:
     void OnControlClicked(const std::string &name) override;
     void OnSliderChanged(const std::string &name, int position) override;
     void OnListClicked() override;
+    void AddMenuEntries(QMenu &menu) override;
 
     // Ends the window; a running conversion is cancelled and its files in hand finished first.
     void done(int result) override;
@@ -196,6 +208,8 @@ private:
     int m_conversionJobs = 0;
     PictureList m_pictures;
     ConversionChoice m_choice;
+    BatchSteps m_batch;
+    StepsDialog *m_stepsDialog; // child window
     // What the first edit box shows once the program has set it.
     struct FirstEdit
     {

@@ -25,6 +25,7 @@ std::span<const WindowKey> WindowKeys()
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), "BUTTON_IN"},
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), "BUTTON_OUT"},
         {QKeySequence(Qt::CTRL | Qt::Key_0), "BUTTON_ZOOM100"},
+        {QKeySequence(Qt::CTRL | Qt::Key_T), "BUTTON_STEPS"},
         {QKeySequence(Qt::Key_F10), kSkinMenuCommand},
         {QKeySequence(Qt::SHIFT | Qt::Key_F10), kSkinMenuCommand},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), "BUTTON_CLOSE"},

@@ -1,6 +1,7 @@
 #include "engine/batch_conversion.h"
 
 #include "engine/codecs/atomic_file.h"
+#include "engine/codecs/codec.h"
 #include "engine/codecs/metadata_library.h"
 #include "engine/codecs/scratch_folder.h"
 #include "engine/file_name.h"
@@ -91,6 +92,29 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error)
     return true;
 }
 
+namespace {
+
+// Writes a converted picture, at the format's fixed size when it has one.
+bool WriteConverted(const Image &image, const QString &target, const QString &format,
+                    const WriteSettings &settings, QString *error)
+{
+    const Format *outputFormat = FindWrittenFormat(format);
+    return outputFormat && outputFormat->fixedSize.isValid()
+               ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)
+               : WriteImage(image, target, format, settings, error);
+}
+
+} // namespace
+
+std::vector<ConversionOutput> ConversionRequest::Outputs() const
+{
+    std::vector<ConversionOutput> all;
+    if (!format.isEmpty())
+        all.push_back(ConversionOutput{.format = format});
+    all.insert(all.end(), outputs.begin(), outputs.end());
+    return all;
+}
+
 bool ConvertFile(const QString &source, const QString &target, const QString &format,
                  const std::vector<Step> &steps, QString *error, bool *writeFailed)
 {
@@ -115,10 +139,7 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     const Image image = ReadWithSteps(source, steps, settings.keepOrientation, error);
     if (image.IsNull())
         return false;
-    const bool ok =
-        outputFormat && outputFormat->fixedSize.isValid()
-            ? WriteImageAtSize(image, target, format, outputFormat->fixedSize, settings, error)
-            : WriteImage(image, target, format, settings, error);
+    const bool ok = WriteConverted(image, target, format, settings, error);
     if (writeFailed)
         *writeFailed = !ok;
     return ok;
@@ -177,11 +198,20 @@ bool Occupied(const QString &path)
 class TargetPlanner
 {
 public:
-    explicit TargetPlanner(const ConversionRequest &request) : m_request(request) {}
+    explicit TargetPlanner(const ConversionRequest &request)
+        : m_request(request), m_outputs(request.Outputs())
+    {
+        // One row for every source and output, the outputs of a source together.
+        for (int source = 0; source < request.sources.size(); ++source)
+            for (int output = 0; output < static_cast<int>(m_outputs.size()); ++output)
+                m_entries.push_back({source, output});
+    }
+
+    const std::vector<ConversionOutput> &Outputs() const { return m_outputs; }
 
     std::vector<ConversionOutcome> Plan()
     {
-        const int total = static_cast<int>(m_request.sources.size());
+        const int total = static_cast<int>(m_entries.size());
         std::vector<ConversionOutcome> plan(static_cast<std::size_t>(total));
         NameRows(plan);
         m_sourceIds.resize(plan.size());
@@ -190,7 +220,8 @@ public:
             ConversionOutcome &outcome = plan[static_cast<std::size_t>(row)];
             // A source the pattern gives no name is still a source, which no target replaces.
             m_sourceIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.source);
-            if (const auto &id = m_sourceIds[static_cast<std::size_t>(row)])
+            if (const auto &id = m_sourceIds[static_cast<std::size_t>(row)];
+                id && Entry(row).output == 0)
                 ++m_sourceCount[*id];
             if (outcome.refused)
                 continue;
@@ -249,11 +280,17 @@ public:
             if (!settled[row])
                 ApplyPolicy(outcome);
         }
+        // Planned by row of the plan; reported by source and output.
+        for (ConversionOutcome &outcome : plan) {
+            outcome.output = Entry(outcome.row).output;
+            outcome.row = Entry(outcome.row).source;
+        }
         return plan;
     }
 
-    // The folders to make for a row's target, as MakeFolders takes them: inside which folder,
-    // and which; none when the target goes straight into a folder that exists.
+    // The folders to make for the target of a row of the plan, as MakeFolders takes them:
+    // inside which folder, and which; none when the target goes straight into a folder that
+    // exists.
     std::pair<QString, QString> FoldersToMake(int row) const
     {
         return m_foldersToMake[static_cast<std::size_t>(row)];
@@ -263,6 +300,18 @@ public:
     QString NextFreeTarget(int row) { return NumberedTarget(row, true); }
 
 private:
+    struct PlanEntry
+    {
+        int source = 0;
+        int output = 0;
+    };
+
+    const PlanEntry &Entry(int row) const { return m_entries[static_cast<std::size_t>(row)]; }
+    const ConversionOutput &OutputOf(int row) const
+    {
+        return m_outputs[static_cast<std::size_t>(Entry(row).output)];
+    }
+
     // Names every row: its target without the extension, or why it has none (`refused`).
     void NameRows(std::vector<ConversionOutcome> &plan)
     {
@@ -286,8 +335,9 @@ private:
         for (std::size_t row = 0; row < total; ++row) {
             ConversionOutcome &outcome = plan[row];
             outcome.row = static_cast<int>(row);
-            outcome.source = m_request.sources[outcome.row];
-            const QString given = beside ? QString() : m_request.names.value(outcome.row);
+            const int source = Entry(outcome.row).source;
+            outcome.source = m_request.sources[source];
+            const QString given = beside ? QString() : m_request.names.value(source);
             QString relative = given.isEmpty() ? ConversionName(outcome.source) : given;
             if (pattern) {
                 std::optional<QString> name;
@@ -298,7 +348,7 @@ private:
                                   .mid(own.name.size() + 1);
                     own.folder =
                         QDir::cleanPath(QFileInfo(outcome.source).absolutePath()).section(u'/', -1);
-                    own.place = outcome.row + 1;
+                    own.place = source + 1;
                     name = pattern->Expand(own, &faults[row]);
                 }
                 if (!name) {
@@ -314,8 +364,9 @@ private:
                                    : slash < 0  ? QStringLiteral(".")
                                    : slash == 0 ? QStringLiteral("/")
                                                 : outcome.source.left(slash);
-            m_bases[row] = beside ? outcome.source.left(slash + 1) + relative
-                                  : InOutputFolder(folder, relative);
+            m_bases[row] = (beside ? outcome.source.left(slash + 1) + relative
+                                   : InOutputFolder(folder, relative)) +
+                           OutputOf(outcome.row).suffix;
             const qsizetype sub = relative.lastIndexOf(u'/');
             if (sub > 0)
                 m_foldersToMake[row] = {folder, relative.left(sub)};
@@ -326,13 +377,14 @@ private:
     // was changed) and the size written. Sets *fault when the file cannot give them.
     void ReadFields(int row, const NamePattern &pattern, NameFields *fields, QString *fault) const
     {
-        const QString &source = m_request.sources[row];
+        const QString &source = m_request.sources[Entry(row).source];
+        const ConversionOutput &output = OutputOf(row);
         struct stat info = {};
         if (::stat(NativeFileName(source).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
             ReadImage(source, fault); // says why it cannot be read, as converting would
             return;
         }
-        const Format *format = FindWrittenFormat(m_request.format);
+        const Format *format = FindWrittenFormat(output.format);
         const QSize fixed = format ? format->fixedSize : QSize();
         const PictureHeaders headers =
             pattern.UsesDate() || !fixed.isValid() ? ReadPictureHeaders(source) : PictureHeaders{};
@@ -345,13 +397,18 @@ private:
             const Image image = ReadImage(source, fault);
             read = QSize(image.Width(), image.Height());
         }
-        fields->size = fixed.isValid() ? fixed : SizeAfterSteps(read, m_request.steps);
+        fields->size = fixed.isValid()
+                           ? fixed
+                           : SizeAfterSteps(SizeAfterSteps(read, m_request.steps), output.steps);
     }
 
     // The target without its extension.
     QString Base(int row) const { return m_bases[static_cast<std::size_t>(row)]; }
 
-    QString PlainTarget(int row) const { return Base(row) + QLatin1Char('.') + m_request.format; }
+    QString PlainTarget(int row) const
+    {
+        return Base(row) + QLatin1Char('.') + OutputOf(row).format;
+    }
 
     bool IsListedSource(const QString &path) const
     {
@@ -366,7 +423,7 @@ private:
         int &next = m_nextNumber[base];
         for (int n = std::max(next, 2);; ++n) {
             const QString candidate =
-                QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(m_request.format);
+                QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(OutputOf(row).format);
             if (m_claimed.contains(candidate) || IsListedSource(candidate) ||
                 (mustBeAbsent && Occupied(candidate)))
                 continue;
@@ -405,12 +462,59 @@ private:
     }
 
     const ConversionRequest &m_request;
+    std::vector<ConversionOutput> m_outputs;
+    std::vector<PlanEntry> m_entries;
     std::vector<QString> m_bases;
     std::vector<std::pair<QString, QString>> m_foldersToMake;
     std::vector<std::optional<FileId>> m_sourceIds;
     std::unordered_map<FileId, int, FileIdHash> m_sourceCount;
     QSet<QString> m_claimed;
     QHash<QString, int> m_nextNumber;
+};
+
+// The settings of one write and what it finds. Unless files are to be replaced, a file that
+// appears at the target while this one is written (another run into the same folder) is kept:
+// this one takes the next free number, or is skipped.
+class KeptTarget
+{
+public:
+    KeptTarget(IfExists ifExists, const WriteSettings &settings, std::function<QString()> next)
+        : m_ifExists(ifExists), m_settings(settings), m_keep{{}, &m_writtenAs, &m_existed}
+    {
+        if (ifExists == IfExists::Rename)
+            m_keep.another = std::move(next);
+        if (ifExists != IfExists::Overwrite)
+            m_settings.keepExisting = &m_keep;
+    }
+    KeptTarget(const KeptTarget &) = delete;
+    KeptTarget &operator=(const KeptTarget &) = delete;
+
+    const WriteSettings &Settings() const { return m_settings; }
+
+    // The outcome as the write left it: written under another name, or skipped.
+    void Settle(ConversionOutcome &outcome) const
+    {
+        if (!m_existed)
+            return;
+        if (outcome.written) {
+            outcome.target = m_writtenAs;
+            if (!outcome.renamed)
+                outcome.reason = TargetReason::Exists;
+            outcome.renamed = true;
+        } else if (m_ifExists == IfExists::Skip) {
+            outcome.skipped = true;
+            outcome.reason = TargetReason::Exists;
+            outcome.writeFailed = false;
+            outcome.error = QStringLiteral("skipped: %1").arg(DescribeReason(outcome.reason));
+        }
+    }
+
+private:
+    IfExists m_ifExists;
+    WriteSettings m_settings;
+    QString m_writtenAs;
+    bool m_existed = false;
+    NameTaken m_keep;
 };
 
 } // namespace
@@ -434,10 +538,27 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
     std::mutex planMutex;
     int finished = 0;
 
-    std::vector<std::size_t> toWrite;
-    for (ConversionOutcome &outcome : outcomes) {
+    // Each output's steps and settings: the request's, then its own.
+    const std::vector<ConversionOutput> &outputs = planner.Outputs();
+    std::vector<std::vector<Step>> outputSteps;
+    std::vector<WriteSettings> outputSettings;
+    for (const ConversionOutput &output : outputs) {
+        std::vector<Step> steps = request.steps;
+        steps.insert(steps.end(), output.steps.begin(), output.steps.end());
+        outputSteps.push_back(std::move(steps));
+        WriteSettings settings = request.write;
+        settings.quality = output.quality.value_or(settings.quality);
+        outputSettings.push_back(settings);
+    }
+
+    // The rows to write, the outputs of one source together: each source is read once.
+    std::vector<std::vector<std::size_t>> toWrite;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        ConversionOutcome &outcome = outcomes[i];
         if (!outcome.skipped && !outcome.refused) {
-            toWrite.push_back(static_cast<std::size_t>(outcome.row));
+            if (toWrite.empty() || outcomes[toWrite.back().front()].row != outcome.row)
+                toWrite.emplace_back();
+            toWrite.back().push_back(i);
             continue;
         }
         ++finished;
@@ -451,6 +572,69 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
 
     // Each worker's next photo reuses the buffers of its last one.
     const PictureBufferReuse reuse(2 * jobs);
+
+    // Writes the rows of one source: read with the request's steps once, then each output's
+    // own steps on a copy. A single row goes the way of a single conversion, which may read the
+    // picture smaller for its resize or copy a JPEG without decoding it.
+    // The next free numbered name of a target found taken as it is written.
+    const auto nextFree = [&](std::size_t row) {
+        return [&planner, &planMutex, row] {
+            std::lock_guard planning(planMutex);
+            return planner.NextFreeTarget(static_cast<int>(row));
+        };
+    };
+    const auto convertSource = [&](const std::vector<std::size_t> &rows) {
+        std::vector<std::size_t> ready;
+        for (const std::size_t i : rows) {
+            ConversionOutcome &outcome = outcomes[i];
+            outcome.error.clear();
+            outcome.started = true;
+            const auto [base, folders] = planner.FoldersToMake(static_cast<int>(i));
+            if (!folders.isEmpty() && !MakeFolders(base, folders, &outcome.error))
+                outcome.writeFailed = true;
+            else
+                ready.push_back(i);
+        }
+        if (ready.size() == 1) {
+            ConversionOutcome &outcome = outcomes[ready.front()];
+            const auto o = static_cast<std::size_t>(outcome.output);
+            KeptTarget kept(request.ifExists, outputSettings[o], nextFree(ready.front()));
+            outcome.written =
+                ConvertFile(outcome.source, outcome.target, outputs[o].format, outputSteps[o],
+                            kept.Settings(), &outcome.error, &outcome.writeFailed);
+            kept.Settle(outcome);
+        } else if (!ready.empty()) {
+            QString readError;
+            Image picture = ReadWithSteps(outcomes[ready.front()].source, request.steps,
+                                          request.write.keepOrientation, &readError);
+            for (std::size_t k = 0; k < ready.size(); ++k) {
+                ConversionOutcome &outcome = outcomes[ready[k]];
+                const auto o = static_cast<std::size_t>(outcome.output);
+                if (picture.IsNull()) {
+                    outcome.error = readError;
+                    continue;
+                }
+                Image copy = k + 1 < ready.size() ? picture.Clone() : std::move(picture);
+                if (copy.IsNull()) {
+                    outcome.error = reason::OutOfMemory();
+                    continue;
+                }
+                if (!ApplySteps(copy, outputs[o].steps, &outcome.error))
+                    continue;
+                KeptTarget kept(request.ifExists, outputSettings[o], nextFree(ready[k]));
+                outcome.written = WriteConverted(copy, outcome.target, outputs[o].format,
+                                                 kept.Settings(), &outcome.error);
+                outcome.writeFailed = !outcome.written;
+                kept.Settle(outcome);
+            }
+        }
+        std::lock_guard lock(progressMutex);
+        for (const std::size_t i : rows) {
+            ++finished;
+            if (progress)
+                progress(finished, total, outcomes[i]);
+        }
+    };
 
     // Every planned target is distinct and none is another row's source, so the files can be
     // converted in any order.
@@ -477,47 +661,7 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
             std::optional<ParallelismLimit> share;
             if (jobs > 1)
                 share.emplace(std::max(1, cores / std::max(1, working.load())));
-            ConversionOutcome &outcome = outcomes[toWrite[i]];
-            outcome.error.clear();
-            outcome.started = true;
-            const auto [base, folders] = planner.FoldersToMake(outcome.row);
-            if (!folders.isEmpty() && !MakeFolders(base, folders, &outcome.error)) {
-                outcome.writeFailed = true;
-            } else {
-                // Unless files are to be replaced, a file that appears at the target while this
-                // one is written (another run into the same folder) is kept: this one takes the
-                // next number, or is skipped.
-                WriteSettings settings = request.write;
-                QString writtenAs;
-                bool existed = false;
-                NameTaken keep{{}, &writtenAs, &existed};
-                if (request.ifExists == IfExists::Rename)
-                    keep.another = [&] {
-                        std::lock_guard planning(planMutex);
-                        return planner.NextFreeTarget(outcome.row);
-                    };
-                if (request.ifExists != IfExists::Overwrite)
-                    settings.keepExisting = &keep;
-                outcome.written =
-                    ConvertFile(outcome.source, outcome.target, request.format, request.steps,
-                                settings, &outcome.error, &outcome.writeFailed);
-                if (existed && outcome.written) {
-                    outcome.target = writtenAs;
-                    if (!outcome.renamed)
-                        outcome.reason = TargetReason::Exists;
-                    outcome.renamed = true;
-                } else if (existed && request.ifExists == IfExists::Skip) {
-                    outcome.skipped = true;
-                    outcome.reason = TargetReason::Exists;
-                    outcome.writeFailed = false;
-                    outcome.error =
-                        QStringLiteral("skipped: %1").arg(DescribeReason(outcome.reason));
-                }
-            }
-            std::lock_guard lock(progressMutex);
-            ++finished;
-            if (progress)
-                progress(finished, total, outcome);
+            convertSource(toWrite[i]);
         }
     };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/conversion_output.h"
 #include "engine/image_io.h"
 #include "engine/name_pattern.h"
 #include "engine/steps/step.h"
@@ -57,7 +58,8 @@ enum class TargetReason
 
 struct ConversionOutcome
 {
-    int row = -1; // position of the source in the request
+    int row = -1;   // position of the source in the request
+    int output = 0; // which of the request's `Outputs` this target is
     QString source;
     QString target; // with its extension
 
@@ -103,7 +105,13 @@ struct ConversionRequest
     // `names` are. Targets that still share a name are numbered as others are.
     std::optional<NamePattern> rename;
     TargetPlace place = TargetPlace::Folder; // beside the sources, `folder` is not used
+    // The format of the file written from each source under its plain name; empty when only
+    // `outputs` are written.
     QString format;
+    // More files written from each source, from the same reading: each in its format, with its
+    // own steps after `steps`, its quality and a suffix to its name. Their targets are planned
+    // with all others: no two rows, of one output or of several, write one file.
+    std::vector<ConversionOutput> outputs;
     // Done to every picture, in order: effects, resizes, crops, turns and flips.
     std::vector<Step> steps;
     // Files converted at once; 0 = one per core. Never more than the machine's cores, nor
@@ -115,13 +123,18 @@ struct ConversionRequest
     // Without it the source is kept and its conversion is named "name (2).ext" (the next free
     // number), a name that `ifExists` then treats like any other.
     bool overwriteSources = false;
+
+    // Every file written from each source: the one in `format` first, when given (its quality
+    // that of `write`), then `outputs`.
+    std::vector<ConversionOutput> Outputs() const;
 };
 
 // Converts many files, several at a time. Every target is planned before anything is written:
 // sources that give the same name are all kept ("name (2).ext" for the second, and so on, in
 // list order, the same on every run), no source is replaced by another file's conversion, and
-// existing targets are treated as the request says. The result has one outcome per source, in
-// list order.
+// existing targets are treated as the request says. The result has one outcome per source and
+// output, in list order, the outputs of a source together; each source is read once for all of
+// its outputs.
 class BatchConversion
 {
 public:

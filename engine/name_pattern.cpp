@@ -193,6 +193,7 @@ std::optional<NamePattern> NamePattern::Parse(const QString &text, QString *erro
         *error = QStringLiteral("the pattern %1; names stay inside the folder").arg(fault);
         return std::nullopt;
     }
+    pattern.m_text = text;
     return pattern;
 }
 

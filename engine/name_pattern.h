@@ -36,6 +36,8 @@ public:
     // brace left open or alone, a bad width or start of {n}, a bad date format, or a shape
     // that does not stay inside the folder (a leading '/', an empty part, "." or "..").
     static std::optional<NamePattern> Parse(const QString &text, QString *error);
+    // The pattern as it was given.
+    QString Text() const { return m_text; }
 
     bool UsesDate() const;
     bool UsesSize() const;
@@ -70,6 +72,7 @@ private:
     QString Fill(const NameFields &fields) const;
 
     std::vector<Piece> m_pieces;
+    QString m_text;
 };
 
 } // namespace lumaskin

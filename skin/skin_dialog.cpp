@@ -168,6 +168,7 @@ std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
 {
     std::unique_ptr<QMenu> menu = m_switcher.CreateSkinMenu(this);
     menu->addSeparator();
+    AddMenuEntries(*menu);
     QAction *notes = menu->addAction(QStringLiteral("Show a &Note at Each Skin Change"));
     notes->setCheckable(true);
     notes->setChecked(m_notesShown);

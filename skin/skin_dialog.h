@@ -87,6 +87,9 @@ public:
     // once it has closed.
     void PopUpSkinMenu(QPoint globalPos);
     void PopUpSkinMenu();
+    // Entries of the program's own in that menu, before the note entry, so that a skin without
+    // their buttons still reaches them.
+    virtual void AddMenuEntries(QMenu &) {}
     // Whether a note comes up at each skin load (it does until turned off).
     bool NotesShown() const { return m_notesShown; }
     void SetNotesShown(bool shown);

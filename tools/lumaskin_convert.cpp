@@ -1,8 +1,10 @@
 // lumaskin-convert: Lumaskin's image engine without a window.
 #include "engine/codecs/codec_modules.h"
 #include "engine/console_output.h"
+#include "engine/convert_options.h"
 #include "engine/file_name.h"
-#include "tools/convert_options.h"
+#include "engine/preset_file.h"
+#include "engine/steps/text_mark.h"
 #include "tools/convert_sources.h"
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,9 +142,29 @@ int main(int argc, char **argv)
         std::fputs("lumaskin-convert " LUMASKIN_VERSION "\n", stdout);
         return 0;
     }
+    if (!options->savePreset.isEmpty()) {
+        if (!WritePreset(options->savePreset, options->given, &error)) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+        printLine(stderr, QStringLiteral("lumaskin-convert: preset saved as %1")
+                              .arg(QuotedFileName(options->savePreset)));
+        if (options->request.sources.isEmpty() && options->fileLists.isEmpty())
+            return 0;
+    }
     // No GUI application: PDF pages are painted without a screen or fonts, and the platform
     // plugin and font configuration would take longer to start than a JPEG takes to convert.
-    const QCoreApplication app(argc, argv);
+    // Text marks need fonts, and so a GUI application, though on no screen; only they load it.
+    std::unique_ptr<QCoreApplication> app;
+    if (StepsDrawText(options->request.steps)) {
+        app.reset(MakeTextApplication(argc, argv, &error));
+        if (!app) {
+            printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
+            return 2;
+        }
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
 
     ConversionRequest request = options->request;
@@ -177,6 +200,7 @@ int main(int argc, char **argv)
         return failures > 0 ? 1 : 0;
 
     const bool showProgress = isatty(STDERR_FILENO);
+    std::pair<int, QString> lastFailure{-1, QString()};
     static_assert(std::atomic<bool>::is_always_lock_free);
     stopOnSignals();
     const auto outcomes = BatchConversion::Run(
@@ -184,7 +208,11 @@ int main(int argc, char **argv)
         [&](int finished, int total, const ConversionOutcome &outcome) {
             if (showProgress)
                 printRaw("\r\033[K");
-            if (!outcome.written && !outcome.skipped) {
+            // A picture that cannot be read fails each of its outputs; it is told once.
+            const bool toldAlready = outcome.output > 0 && outcome.row == lastFailure.first &&
+                                     outcome.error == lastFailure.second;
+            if (!outcome.written && !outcome.skipped && !toldAlready) {
+                lastFailure = {outcome.row, outcome.error};
                 ++failures;
                 // Quoted, so that no file name can break the line or pass for another one.
                 printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")

@@ -13,7 +13,7 @@
 #include "bench/tools/window_run.h"
 #include "engine/batch_conversion.h"
 #include "engine/parallel.h"
-#include "tools/convert_options.h"
+#include "engine/convert_options.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -79,12 +79,30 @@ QSize SizeAfterSteps(QSize size, std::span<const Step> steps)
             size = resize->TargetSize(size);
         else if (const auto *crop = std::get_if<CropStep>(&step))
             size = crop->Area(size).intersected(QRect(QPoint(0, 0), size)).size();
-        else if (const auto *rotate = std::get_if<RotateStep>(&step); rotate && rotate->degrees != 180)
+        else if (const auto *rotate = std::get_if<RotateStep>(&step);
+                 rotate && rotate->degrees != 180)
             size.transpose();
         if (size.isEmpty())
             return {};
     }
     return size;
+}
+
+bool LoadStepFiles(std::span<Step> steps, QString *error)
+{
+    for (Step &step : steps)
+        if (auto *watermark = std::get_if<WatermarkStep>(&step);
+            watermark && !watermark->Load(error))
+            return false;
+    return true;
+}
+
+bool StepsDrawText(std::span<const Step> steps)
+{
+    return std::ranges::any_of(steps, [](const Step &step) {
+        const auto *watermark = std::get_if<WatermarkStep>(&step);
+        return watermark && watermark->IsText();
+    });
 }
 
 } // namespace lumaskin

@@ -5,6 +5,7 @@
 #include "engine/steps/flip_step.h"
 #include "engine/steps/resize_step.h"
 #include "engine/steps/rotate_step.h"
+#include "engine/steps/watermark_step.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,10 +18,10 @@ namespace lumaskin {
 // One thing done to a picture on its way from reading to writing. Each kind is plain data that
 // writes itself as text and reads itself back (the text its command-line option takes), and
 // applies itself with `bool Apply(Image &, QString *error)`.
-using Step = std::variant<EffectStep, ResizeStep, CropStep, RotateStep, FlipStep>;
+using Step = std::variant<EffectStep, ResizeStep, CropStep, RotateStep, FlipStep, WatermarkStep>;
 
 // The kind of a step, as its command-line option is named: "effect", "resize", "crop",
-// "rotate" or "flip".
+// "rotate", "flip" or "watermark".
 QString StepKind(const Step &step);
 // Every kind, in that order.
 QStringList StepKinds();
@@ -41,5 +42,11 @@ QSize SizeAfterSteps(QSize size, std::span<const Step> steps);
 
 // True when the steps leave every picture as it is (no steps, or effects without an effect).
 bool StepsChangeNothing(std::span<const Step> steps);
+
+// Reads what the steps need from files (the pictures of watermarks), once for every picture
+// they are applied to. False, with a plain reason naming the file, when one cannot be read.
+bool LoadStepFiles(std::span<Step> steps, QString *error);
+// Whether a step draws text, which needs Qt GUI (see text_mark.h).
+bool StepsDrawText(std::span<const Step> steps);
 
 } // namespace lumaskin

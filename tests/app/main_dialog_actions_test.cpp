@@ -533,8 +533,10 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     EXPECT_EQ(dialog.ComboBoxes().front()->Edit()->text(), "PNG");
     dialog.OnChangeSkin(32778);
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
-    // The eight skins, a separator and "Install Skin...".
-    ASSERT_EQ(menu->actions().size(), 12);
+    // The eight skins, a separator and "Install Skin...", then the Steps window's entry, which
+    // skins without its button still reach, and the note entry.
+    ASSERT_EQ(menu->actions().size(), 14);
+    EXPECT_TRUE(menu->actions()[11]->text().startsWith("&Steps"));
     EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;

@@ -5,7 +5,7 @@
 #include "app/main_dialog_prompts.h"
 #include "engine/formats.h"
 #include "tests/support/temp_dir.h"
-#include "tools/convert_options.h"
+#include "engine/convert_options.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,9 +1,10 @@
 #include "engine/batch_conversion.h"
 #include "engine/codecs/metadata_library.h"
+#include "engine/convert_options.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
+#include "engine/preset_file.h"
 #include "tests/support/temp_dir.h"
-#include "tools/convert_options.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -89,6 +90,9 @@ TEST(ConvertOptions, MistakesAreRefusedWithOneLine)
         {"-f", "png", "-o", "/tmp", "--beside", "a.jpg"},
         {"-f", "png", "--beside", "--parents", "a.jpg"},
         {"-f", "png", "-o", "/tmp", "--rename", "{n:x}", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--watermark-opacity", "50", "a.jpg"}, // no watermark before
+        {"-f", "png", "-o", "/tmp", "--watermark-text", "x", "--watermark-opacity", "150", "a.jpg"},
+        {"-f", "png", "-o", "/tmp", "--watermark-image", "/nonexistent.png", "a.jpg"},
         {"-f"},
     };
     for (const QStringList &args : bad) {
@@ -163,6 +167,57 @@ TEST(ConvertOptions, EveryOptionIsDocumented)
                     (!shortName.isEmpty() && readme.contains(u' ' + shortName + u' ')));
     }
     EXPECT_GE(found, 14);
+}
+
+// A preset keeps the options given and reads back to the same batch; a damaged one, or one of a
+// newer version, is refused naming the file and the line.
+TEST(Presets, ReadBackWhatTheyKeepAndRefuseDamage)
+{
+    const test::TempDir dir;
+    const QString file = QString::fromStdString((dir / "batch.preset").string());
+    QString error;
+    const auto saved =
+        ParseConvertOptions({"-f", "jpg", "-q", "80", "--resize", "50%", "--watermark-text",
+                             "a;b\\c", "--watermark-opacity", "40", "-w", "webp:30:suffix=-s",
+                             "--strip", "--rename", "{name}-x", "--save-preset", file},
+                            &error);
+    ASSERT_TRUE(saved) << error.toStdString();
+    ASSERT_TRUE(WritePreset(saved->savePreset, saved->given, &error)) << error.toStdString();
+    const auto read = ConvertOptionsFromPreset(file, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(read->given, saved->given);
+    EXPECT_EQ(RequestOptions(read->request), RequestOptions(saved->request));
+    EXPECT_EQ(read->request.steps.size(), 2u);
+    EXPECT_EQ(std::get<WatermarkStep>(read->request.steps[1]).text, QStringLiteral("a;b\\c"));
+
+    const struct
+    {
+        const char *text;
+        int line;
+        const char *says;
+    } damaged[] = {
+        {"lumaskin-preset 1\nformat = png\nresize 50\n", 3, "\"resize 50\""},
+        {"lumaskin-preset 1\n# ok\nquality = 500\n", 3, "--quality"},
+        {"lumaskin-preset 1\nhelp = yes\n", 2, "\"help\""},
+        {"lumaskin-preset 1\nstrip = maybe\n", 2, "\"maybe\""},
+        {"lumaskin-preset 2\nformat = png\n", 1, "newer"},
+        {"format = png\n", 1, "not a Lumaskin preset"},
+    };
+    for (const auto &d : damaged) {
+        SCOPED_TRACE(d.text);
+        EXPECT_FALSE(ConvertOptionsFromPresetText(d.text, QStringLiteral("p.preset"), &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("\"p.preset\", line %1: ").arg(d.line)))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(d.says))) << error.toStdString();
+    }
+    // From the command line: nothing converted, a status that says so.
+    test::WriteFile(dir / "new.preset", "lumaskin-preset 2\nformat = png\n");
+    std::filesystem::create_directories(dir / "out");
+    EXPECT_EQ(test::RunCommand("'" LUMASKIN_CONVERT_PATH "' --preset new.preset -o out x.png "
+                               "2>/dev/null",
+                               dir.Path()),
+              2);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "out"));
 }
 
 class BatchConversionTest : public ::testing::Test
@@ -477,6 +532,41 @@ TEST_F(BatchConversionTest, CommandLineToolConvertsAndReportsFailures)
               0);
     EXPECT_NE(test::ReadFile(dir / "err.txt").find("0 written, 2 skipped, 0 renamed"),
               std::string::npos);
+}
+
+// Several outputs from one reading write what separate runs of each write, and names that meet
+// across outputs are numbered rather than written twice.
+TEST_F(BatchConversionTest, SeveralOutputsWriteWhatSeparateRunsWrite)
+{
+    const std::string tool = LUMASKIN_CONVERT_PATH;
+    for (const char *folder : {"one", "apart", "small"})
+        std::filesystem::create_directories(dir / folder);
+    std::filesystem::copy_file(dir / "in" / "p0.png", dir / "in" / "p1-small.png");
+    const std::string run = "'" + tool + "' --effect emboss -f webp ";
+    const std::string files = " in/p1.png in/p1-small.png 2>err.txt";
+    ASSERT_EQ(test::RunCommand(run +
+                                   "-o one -w webp:20:suffix=-small "
+                                   "-w png:10x10!:quality=50:suffix=-tiny" +
+                                   files,
+                               dir.Path()),
+              0)
+        << test::ReadFile(dir / "err.txt");
+    ASSERT_EQ(test::RunCommand(run + "-o apart" + files, dir.Path()), 0);
+    ASSERT_EQ(
+        test::RunCommand(run + "-o small --resize 20 --rename {name}-small" + files, dir.Path()),
+        0);
+    const auto same = [&](const char *one, const char *other) {
+        const std::string bytes = test::ReadFile(dir / "one" / one);
+        EXPECT_FALSE(bytes.empty()) << one;
+        EXPECT_EQ(bytes, test::ReadFile(dir / other)) << one;
+    };
+    same("p1.webp", "apart/p1.webp");
+    same("p1-small.webp", "small/p1-small.webp");
+    same("p1-small-small.webp", "small/p1-small-small.webp");
+    // p1.png's small file took the name first; p1-small.png's own file is numbered.
+    same("p1-small (2).webp", "apart/p1-small.webp");
+    const Image tiny = ReadImage(Str(dir / "one" / "p1-tiny.png"), nullptr);
+    EXPECT_EQ(QSize(tiny.Width(), tiny.Height()), QSize(10, 10));
 }
 
 // lumaskin-convert refuses an impossible step before writing anything, and takes the steps in

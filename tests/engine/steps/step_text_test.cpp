@@ -43,6 +43,8 @@ TEST(StepText, GeometriesGiveTheirSizesAndReadBackFromTheirText)
         {"rotate", "270", {}, {}},
         {"flip", "v", {}, {}},
         {"effect", "monochrome=100,0xffffff", {}, {}},
+        {"watermark", "text=a\\;b\\\\c;size=4%;colour=#ff8000;position=top", {}, {}},
+        {"watermark", "image=logo.png;size=120;opacity=0;margin=0;position=centre", {}, {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.kind) + " " + c.text);
@@ -105,6 +107,13 @@ TEST(StepText, ImpossibleValuesAreRefusedNamingThem)
         {"effect", "glow"},
         {"effect", "contrast=abc", "abc"},
         {"scale", "2", "scale"},
+        {"watermark", "text=x;size=0", "0"},
+        {"watermark", "text=x;size=-3%", "-3%"},
+        {"watermark", "image=a.png;opacity=101", "101"},
+        {"watermark", "text=x;position=middle", "middle"},
+        {"watermark", "text=x;colour=#12345", "#12345"},
+        {"watermark", "text=x;margin=-1", "-1"},
+        {"watermark", "text=x;glow=1", "glow"},
     };
     for (const Case &c : refused) {
         SCOPED_TRACE(std::string(c.kind) + " " + c.text);

@@ -1,8 +1,11 @@
-#include "tools/convert_options.h"
+#include "engine/convert_options.h"
 
+#include "engine/file_name.h"
 #include "engine/formats.h"
 #include "engine/image_io.h"
+#include "engine/preset_file.h"
 
+#include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
 #include <optional>
@@ -109,6 +112,23 @@ template <typename Kind> bool AddStep(ConvertOptions &o, const QString &value, Q
     return true;
 }
 
+// Sets one setting of the last watermark given, the option named `--watermark-NAME`.
+template <typename Set>
+bool SetWatermark(ConvertOptions &o, const char *name, QString *error, Set set)
+{
+    for (auto step = o.request.steps.rbegin(); step != o.request.steps.rend(); ++step) {
+        if (auto *watermark = std::get_if<WatermarkStep>(&*step)) {
+            if (set(*watermark, error))
+                return true;
+            *error = QStringLiteral("--watermark-%1: ").arg(QLatin1String(name)) + *error;
+            return false;
+        }
+    }
+    return Refuse(error, QStringLiteral("--watermark-%1 sets the --watermark-text or "
+                                        "--watermark-image before it, and none comes before")
+                             .arg(QLatin1String(name)));
+}
+
 // Whether `text` is a whole number from `low` to `high`, put in *number.
 bool WholeNumber(const QString &text, int low, int high, int *number)
 {
@@ -116,6 +136,9 @@ bool WholeNumber(const QString &text, int low, int high, int *number)
     *number = text.toInt(&ok);
     return ok && *number >= low && *number <= high;
 }
+
+// Applies the lines of the preset `name` to the options.
+bool ApplyPreset(ConvertOptions &o, const QString &name, QString *error);
 
 // Every option of lumaskin-convert, in the order --help lists them.
 constexpr OptionRow kOptions[] = {
@@ -127,6 +150,20 @@ constexpr OptionRow kOptions[] = {
     {"-o", "--output", " FOLDER", "output folder (must exist)",
      [](ConvertOptions &o, const QString &v, QString *) {
          o.request.folder = v;
+         return true;
+     }},
+    {"-w", "--write", " FORMAT[:SIZE][:quality=N][:suffix=TEXT]",
+     "write one more file from each picture, from the same\n"
+     "reading: in FORMAT, resized to SIZE (a --resize geometry)\n"
+     "after the steps, at quality N, its name ending in TEXT\n"
+     "before the extension (the suffix comes last); repeat for\n"
+     "more: -f jpg -w webp:512:suffix=-small; without -f only\n"
+     "these are written",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         std::optional<ConversionOutput> output = ConversionOutput::Parse(v, error);
+         if (!output)
+             return Refuse(error, QStringLiteral("--write: ") + *error);
+         o.request.outputs.push_back(std::move(*output));
          return true;
      }},
     {"-e", "--effect", " NAME[=A,B,...]",
@@ -177,6 +214,83 @@ constexpr OptionRow kOptions[] = {
     {nullptr, "--flip", " h|v", "mirror left to right (h) or top to bottom (v)",
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<FlipStep>(o, v, error);
+     }},
+    {nullptr, "--watermark-text", " TEXT",
+     "lay TEXT over the picture (see the --watermark-* settings\n"
+     "after it)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.isEmpty())
+             return Refuse(error, QStringLiteral("--watermark-text needs a text"));
+         WatermarkStep step;
+         step.text = v;
+         o.request.steps.emplace_back(std::move(step));
+         return true;
+     }},
+    {nullptr, "--watermark-image", " FILE",
+     "lay the picture FILE (a PNG with transparency) over the\n"
+     "picture, 20% of its width unless --watermark-size says",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.isEmpty())
+             return Refuse(error, QStringLiteral("--watermark-image needs a file"));
+         WatermarkStep step;
+         step.image = v;
+         step.size = 20;
+         o.request.steps.emplace_back(std::move(step));
+         return true;
+     }},
+    {nullptr, "--watermark-font", " FAMILY",
+     "the font of the watermark text before it (default\n"
+     "sans-serif)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "font", error, [&](WatermarkStep &w, QString *) {
+             w.font = v.trimmed().isEmpty() ? w.font : v.trimmed();
+             return true;
+         });
+     }},
+    {nullptr, "--watermark-size", " N|N%",
+     "the size of the watermark before it: a text's height, a\n"
+     "picture's width, in pixels or as a share of the picture's\n"
+     "width (default 5% for text, 20% for a picture)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "size", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetSize(v, e); });
+     }},
+    {nullptr, "--watermark-colour", " #RRGGBB",
+     "the colour of the watermark text before it (default\n"
+     "#FFFFFF)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "colour", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetColour(v, e); });
+     }},
+    {nullptr, "--watermark-opacity", " 0-100",
+     "the opacity in per cent of the watermark before it\n"
+     "(default 60)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "opacity", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetOpacity(v, e); });
+     }},
+    {nullptr, "--watermark-position", " PLACE",
+     "where the watermark before it goes: top-left, top,\n"
+     "top-right, left, centre, right, bottom-left, bottom or\n"
+     "bottom-right (the default)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "position", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetPosition(v, e); });
+     }},
+    {nullptr, "--watermark-margin", " N",
+     "pixels between the watermark before it and the edges\n"
+     "(default 16)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return SetWatermark(o, "margin", error,
+                             [&](WatermarkStep &w, QString *e) { return w.SetMargin(v, e); });
+     }},
+    {nullptr, "--watermark", " SETTINGS",
+     "a whole watermark in one value, as presets write it:\n"
+     "text=TEXT or image=FILE, then any of font=, size=,\n"
+     "colour=, opacity=, position=, margin=, separated by ;\n"
+     "(a ; or \\ in a value written \\; or \\\\)",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         return AddStep<WatermarkStep>(o, v, error);
      }},
     {"-q", "--quality", " Q",
      "1 to 100 for jpg, webp and avif (default 90); webp and\n"
@@ -293,6 +407,21 @@ constexpr OptionRow kOptions[] = {
          o.listOnly = true;
          return true;
      }},
+    {nullptr, "--preset", " FILE",
+     "take the options kept in the preset FILE (a name alone is\n"
+     "one saved in ~/.local/share/Lumaskin/presets); options\n"
+     "after it change what it says",
+     [](ConvertOptions &o, const QString &v, QString *error) { return ApplyPreset(o, v, error); }},
+    {nullptr, "--save-preset", " FILE",
+     "keep the other options given (files aside) as the preset\n"
+     "FILE (a name alone goes to ~/.local/share/Lumaskin/presets);\n"
+     "converts nothing unless files are named too",
+     [](ConvertOptions &o, const QString &v, QString *error) {
+         if (v.trimmed().isEmpty())
+             return Refuse(error, QStringLiteral("--save-preset needs a file or a name"));
+         o.savePreset = PresetPath(v);
+         return true;
+     }},
     {"-h", "--help", nullptr, "this text",
      [](ConvertOptions &o, const QString &, QString *) {
          o.help = true;
@@ -304,6 +433,62 @@ constexpr OptionRow kOptions[] = {
          return true;
      }},
 };
+
+// The options a preset does not keep: they ask for something other than a batch.
+bool KeptInPresets(const OptionRow &row)
+{
+    for (const char *other :
+         {"--help", "--version", "--list", "--preset", "--save-preset", "--files-from", "--null"})
+        if (qstrcmp(row.longName, other) == 0)
+            return false;
+    return true;
+}
+
+// Applies one option, and notes it for --save-preset.
+bool ApplyOption(ConvertOptions &o, const OptionRow &row, const QString &value, QString *error)
+{
+    if (!row.apply(o, value, error))
+        return false;
+    if (KeptInPresets(row))
+        o.given.emplace_back(QLatin1String(row.longName).mid(2),
+                             row.value ? value : QStringLiteral("yes"));
+    return true;
+}
+
+const OptionRow *FindOption(const QString &name);
+
+bool ApplyLines(ConvertOptions &o, const std::vector<PresetLine> &lines, const QString &file,
+                QString *error)
+{
+    for (const PresetLine &line : lines) {
+        const auto refuse = [&](const QString &why) {
+            return Refuse(error, QStringLiteral("%1, line %2: %3")
+                                     .arg(QuotedFileName(file))
+                                     .arg(line.line)
+                                     .arg(why));
+        };
+        const OptionRow *row = FindOption(QStringLiteral("--") + line.option);
+        if (!row || !KeptInPresets(*row) || line.option.startsWith(u'-'))
+            return refuse(
+                QStringLiteral("\"%1\" is not an option a preset keeps").arg(line.option));
+        if (!row->value && line.value != u"yes" && line.value != u"no")
+            return refuse(
+                QStringLiteral("%1 takes yes or no, not \"%2\"").arg(line.option, line.value));
+        if (!row->value && line.value == u"no")
+            continue;
+        QString why;
+        if (!ApplyOption(o, *row, line.value, &why))
+            return refuse(why);
+    }
+    return true;
+}
+
+bool ApplyPreset(ConvertOptions &o, const QString &name, QString *error)
+{
+    const QString file = PresetPath(name);
+    const auto lines = ReadPreset(file, error);
+    return lines && ApplyLines(o, *lines, file, error);
+}
 
 const OptionRow *FindOption(const QString &name)
 {
@@ -377,10 +562,13 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
             }
             value = arguments[++i];
         }
-        if (!option->apply(options, value.value_or(QString()), error))
+        if (!ApplyOption(options, *option, value.value_or(QString()), error))
             return std::nullopt;
     }
     if (options.help || options.version)
+        return options;
+    // Saving a preset alone: what it keeps need not be a whole batch yet.
+    if (!options.savePreset.isEmpty() && request.sources.isEmpty() && options.fileLists.isEmpty())
         return options;
     if (!options.filterFollowed) {
         *error = QStringLiteral("--filter is for the --resize options after it, and none follows");
@@ -389,10 +577,20 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
     if (options.listOnly && !noSources)
         return options;
-    if (request.format.isEmpty() && !options.listOnly) {
-        *error = QStringLiteral("choose an output format with -f (see --help)");
+    if (request.format.isEmpty() && request.outputs.empty() && !options.listOnly) {
+        *error = QStringLiteral("choose an output format with -f or --write (see --help)");
         return std::nullopt;
     }
+    // Two outputs in one format with one suffix would give every picture two files of one name.
+    const std::vector<ConversionOutput> outputs = request.Outputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (outputs[i].format == outputs[j].format && outputs[i].suffix == outputs[j].suffix) {
+                *error = QStringLiteral("two outputs write %1 files named alike; give one of them "
+                                        "another suffix= (--write %1:...:suffix=-small)")
+                             .arg(outputs[i].format);
+                return std::nullopt;
+            }
     if (!request.format.isEmpty() && !WritableFormats().contains(request.format)) {
         *error = QStringLiteral("cannot write the format \"%1\"; choose one of: %2")
                      .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
@@ -412,7 +610,93 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
         *error = QStringLiteral("name at least one picture to convert");
         return std::nullopt;
     }
+    // What the steps read from files is read now, so that a file that cannot be read stops the
+    // run before anything is written.
+    if (!LoadStepFiles(request.steps, error))
+        return std::nullopt;
     return options;
+}
+
+std::optional<ConvertOptions> ConvertOptionsFromPreset(const QString &file, QString *error)
+{
+    ConvertOptions options;
+    if (!ApplyPreset(options, file, error))
+        return std::nullopt;
+    return options;
+}
+
+std::optional<ConvertOptions> ConvertOptionsFromPresetText(const QByteArray &text,
+                                                           const QString &file, QString *error)
+{
+    ConvertOptions options;
+    const auto lines = ParsePreset(text, file, error);
+    if (!lines || !ApplyLines(options, *lines, file, error))
+        return std::nullopt;
+    return options;
+}
+
+std::vector<std::pair<QString, QString>> RequestOptions(const ConversionRequest &request)
+{
+    std::vector<std::pair<QString, QString>> options;
+    const auto add = [&](const char *option, const QString &value) {
+        options.emplace_back(QLatin1String(option), value);
+    };
+    if (!request.format.isEmpty())
+        add("format", request.format);
+    for (const ConversionOutput &output : request.outputs)
+        add("write", output.Text());
+    if (request.place == TargetPlace::BesideSource)
+        add("beside", QStringLiteral("yes"));
+    else if (!request.folder.isEmpty())
+        add("output", request.folder);
+    for (const Step &step : request.steps)
+        options.emplace_back(StepKind(step), StepText(step));
+    if (request.write.quality != kDefaultQuality)
+        add("quality", QString::number(request.write.quality));
+    if (request.write.stripMetadata)
+        add("strip", QStringLiteral("yes"));
+    if (request.write.keepOrientation)
+        add("no-auto-orient", QStringLiteral("yes"));
+    if (request.rename)
+        add("rename", request.rename->Text());
+    if (request.jobs > 0)
+        add("jobs", QString::number(request.jobs));
+    return options;
+}
+
+QString ShellQuoted(const QString &word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    return u'\'' + QString(word).replace(u'\'', QLatin1String("'\\''")) + u'\'';
+}
+
+QString ConvertCommand(const ConversionRequest &request)
+{
+    QStringList words{QStringLiteral("lumaskin-convert")};
+    for (const auto &[option, value] : RequestOptions(request)) {
+        words << QStringLiteral("--") + option;
+        const OptionRow *row = FindOption(QStringLiteral("--") + option);
+        if (row && row->value)
+            words << ShellQuoted(value);
+    }
+    switch (request.ifExists) {
+    case IfExists::Overwrite:
+        if (request.overwriteSources)
+            words << QStringLiteral("--if-exists=overwrite");
+        break;
+    case IfExists::Skip:
+        words << QStringLiteral("--if-exists=skip");
+        break;
+    case IfExists::Rename:
+        words << QStringLiteral("--if-exists=rename");
+        break;
+    }
+    words << QStringLiteral("--");
+    for (const QString &source : request.sources)
+        words << ShellQuoted(source);
+    return words.join(u' ');
 }
 
 QString ConvertHelpText()
@@ -420,12 +704,14 @@ QString ConvertHelpText()
     QString text;
     QTextStream out(&text);
     out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside) [STEP]... [--quality Q]\n"
+           "                        [--write OUTPUT]... [--preset FILE] [--save-preset FILE]\n"
            "                        [--strip] [--no-auto-orient] [--jobs N]\n"
            "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
            "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"
            "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
            "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
-           "wished), --crop GEOMETRY, --rotate DEGREES or --flip h|v.\n\n"
+           "wished), --crop GEOMETRY, --rotate DEGREES, --flip h|v, --watermark-text TEXT or\n"
+           "--watermark-image FILE (each followed by its --watermark-* settings when wished).\n\n"
            "Converts pictures into one format in one folder, with the steps applied to each in\n"
            "the order given; a value that cannot work is refused before any file is written.\n"
            "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"

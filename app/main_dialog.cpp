@@ -240,8 +240,10 @@ void MainDialog::NameSkinInNotifier()
     // own), or says that it failed.
     const auto *notifier = dynamic_cast<const TaskBarWindow *>(TaskBar());
     if (auto *page = notifier ? qobject_cast<CHtmlCtrl *>(notifier->HtmlView()) : nullptr)
-        page->NavigateStartPage(QFileInfo(CurrentPackage()).completeBaseName(),
-                                SkinPackageFailed());
+        page->NavigateStartPage(
+            QFileInfo(FailedPackage().isEmpty() ? CurrentPackage() : FailedPackage())
+                .completeBaseName(),
+            SkinPackageFailed());
 }
 
 void MainDialog::FillFormatComboBox()

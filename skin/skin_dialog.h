@@ -60,6 +60,9 @@ public:
     }
     // Whether the last package loaded failed.
     bool SkinPackageFailed() const { return m_switcher.SkinPackageFailed(); }
+    // The package a change of skin failed to load, the skin before it still worn; empty
+    // after a change that worked.
+    const QString &FailedPackage() const { return m_switcher.FailedPackage(); }
     // Loads the first package found of: `preferred` (a package's file name), the start-up
     // package, the eight skins in menu order, the user's own packages. False, with nothing
     // loaded, when no folder holds any of them.
@@ -214,6 +217,7 @@ private:
 
     // SkinSwitchHost
     void LoadSkinFile(const QString &skinFile) override;
+    bool WearsSkin() const override { return !BackgroundBitmap().isNull(); }
     void BeginSkinChange() override;
     void EndSkinChange() override;
 

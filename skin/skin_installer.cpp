@@ -53,22 +53,23 @@ bool CheckSkinPackage(const QString &path, QString *reason)
     case SkinPackageResult::Extracted:
         break;
     }
-    const QString skinFile = QString::fromStdString(folder.SkinFilePath());
-    if (!QFileInfo(skinFile).isFile())
-        return refuse(
-            QStringLiteral("%1 is not a skin package: it holds no Skin.ini at its top level.")
-                .arg(name));
+    if (const QString problem = ExtractedSkinProblem(folder); !problem.isEmpty())
+        return refuse(QStringLiteral("%1 is not a usable skin package: %2").arg(name, problem));
+    return true;
+}
+
+QString ExtractedSkinProblem(const SkinWorkingFolder &folder)
+{
+    if (!QFileInfo(QString::fromStdString(folder.SkinFilePath())).isFile())
+        return QStringLiteral("it holds no Skin.ini at its top level.");
     const SkinIni ini(folder.SkinFilePath());
     const std::string background = ReadBackgroundBitmap(ini);
     QImage bitmap;
     if (background.empty() ||
         !LoadBitmapFile(SkinFilePath(QString::fromStdString(folder.FolderWithSlash()), background),
                         bitmap))
-        return refuse(
-            QStringLiteral("%1 is not a usable skin package: its background bitmap is missing "
-                           "or cannot be read.")
-                .arg(name));
-    return true;
+        return QStringLiteral("its background bitmap is missing or cannot be read.");
+    return {};
 }
 
 QString CopyPackageInto(const QString &path, const QString &folder, QString *error)

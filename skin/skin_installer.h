@@ -10,6 +10,11 @@ namespace lumaskin {
 // way, and the package is extracted into a private working folder that is gone again on return.
 bool CheckSkinPackage(const QString &path, QString *reason);
 
+class SkinWorkingFolder;
+// Why a package extracted into `folder` gives no skin ("it holds no Skin.ini at its top
+// level."), or empty when it gives one.
+QString ExtractedSkinProblem(const SkinWorkingFolder &folder);
+
 // Copies the package at `path` into `folder` (made if missing) under its own file name,
 // through a temporary file renamed into place, so a failed copy never leaves half a package
 // nor damages one already there. Returns the new path, or empty with *error set.

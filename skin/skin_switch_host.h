@@ -14,6 +14,8 @@ public:
     virtual bool CanChangeSkin() = 0;
     // Loads the skin described by `skinFile`, extracted into its working folder.
     virtual void LoadSkinFile(const QString &skinFile) = 0;
+    // Whether a skin is worn now (not yet at start-up).
+    virtual bool WearsSkin() const = 0;
     // Around a change of skin: before the old skin's controls go (the window is put away
     // until the new skin is loaded), and once the new skin is loaded.
     virtual void BeginSkinChange() = 0;

@@ -24,9 +24,22 @@ bool SkinSwitcher::LoadSkinPackage(const QString &packagePath)
             m_archive, QFile::encodeName(packagePath).toStdString(), workingFolder.Path(),
             [this] { return m_host.RetryOpeningPackage(); });
         m_skinPackageFailed = outcome.result != SkinPackageResult::Extracted;
-        if (!outcome.reason.isEmpty())
-            m_host.ShowSkinProblem(outcome.reason);
+        QString problem = outcome.reason;
+        // Extracted is not enough: its files may sit in a folder inside it, say.
+        if (!m_skinPackageFailed) {
+            problem = ExtractedSkinProblem(workingFolder);
+            if (!problem.isEmpty()) {
+                m_skinPackageFailed = true;
+                problem = QStringLiteral("%1 gives no skin: %2")
+                              .arg(QFileInfo(packagePath).fileName(), problem);
+            }
+        }
+        if (!problem.isEmpty())
+            m_host.ShowSkinProblem(problem);
     }
+    // A skin that is worn stays on when the new one gives none.
+    if (m_skinPackageFailed && m_host.WearsSkin())
+        return false;
     m_host.LoadSkinFile(QString::fromStdString(workingFolder.SkinFilePath()));
     // Every bitmap is in memory now.
     workingFolder.DeleteWorkingFolder();
@@ -96,27 +109,36 @@ void SkinSwitcher::OnChangeSkin(int id)
     const int index = id - kFirstSkinCommand;
     if (index < 0 || index >= static_cast<int>(kSkinCommands.size()) || !m_host.CanChangeSkin())
         return;
+    const Worn before{m_skinIndex, m_userPackage};
     m_skinIndex = index;
     m_userPackage.clear();
     const QString file = QLatin1String(kSkinCommands[static_cast<std::size_t>(index)].packageFile);
     const QString found = m_locator.Find(file);
     // A package found nowhere is reported as missing from the first folder.
-    ChangePackage(found.isEmpty() ? m_locator.PathInFirstFolder(file) : found);
+    ChangePackage(found.isEmpty() ? m_locator.PathInFirstFolder(file) : found, before);
 }
 
 void SkinSwitcher::ChangeToUserPackage(const QString &fileName)
 {
     if (!m_host.CanChangeSkin())
         return;
+    const Worn before{m_skinIndex, m_userPackage};
     m_userPackage = fileName;
     const QString found = m_locator.Find(fileName);
-    ChangePackage(found.isEmpty() ? QDir(m_locator.UserFolder()).filePath(fileName) : found);
+    ChangePackage(found.isEmpty() ? QDir(m_locator.UserFolder()).filePath(fileName) : found,
+                  before);
 }
 
-void SkinSwitcher::ChangePackage(const QString &path)
+void SkinSwitcher::ChangePackage(const QString &path, const Worn &before)
 {
+    m_failedPackage.clear();
     m_host.BeginSkinChange();
-    LoadSkinPackage(path);
+    if (!LoadSkinPackage(path) && m_host.WearsSkin()) {
+        // Still wearing the skin it had: that is the current one, the failed one only named.
+        m_failedPackage = CurrentPackage();
+        m_skinIndex = before.skinIndex;
+        m_userPackage = before.userPackage;
+    }
     m_host.EndSkinChange();
 }
 
@@ -153,13 +175,14 @@ bool SkinSwitcher::InstallSkinPackage(const QString &path)
         std::find_if(kSkinCommands.begin(), kSkinCommands.end(), [&](const SkinCommand &c) {
             return fileName == QLatin1String(c.packageFile);
         });
+    const Worn before{m_skinIndex, m_userPackage};
     if (command != kSkinCommands.end()) {
         m_skinIndex = static_cast<int>(command - kSkinCommands.begin());
         m_userPackage.clear();
     } else {
         m_userPackage = fileName;
     }
-    ChangePackage(target);
+    ChangePackage(target, before);
     return true;
 }
 

@@ -54,11 +54,16 @@ public:
     void SetPackageFolder(const QString &folder) { m_locator = SkinLocator({folder}, QString()); }
 
     // Extracts the package into a private working folder, has the host load the skin from it
-    // and removes the folder again. A package that fails is reported to the host and leaves
-    // it without a skin. True when the package was extracted whole.
+    // and removes the folder again. A package that gives no skin (it cannot be opened or
+    // extracted, has no Skin.ini at its top level, or no background bitmap) is reported to the
+    // host; a host that wears a skin keeps it, one that wears none (at start-up) loads what
+    // there is. True when the package gave a skin.
     bool LoadSkinPackage(const QString &packagePath);
     // Whether the last package loaded failed.
     bool SkinPackageFailed() const { return m_skinPackageFailed; }
+    // The package that failed in the last change of skin, while the one before stays worn;
+    // empty when the change gave its skin.
+    const QString &FailedPackage() const { return m_failedPackage; }
 
     // Loads the first package found of: `preferred` (a package's file name), the start-up
     // package, the eight skins in menu order, the user's own packages. False, with nothing
@@ -89,8 +94,15 @@ public:
     std::unique_ptr<QMenu> CreateSkinMenu(QWidget *owner);
 
 private:
-    // Has the host put itself away, load the package at `path` and show itself again.
-    void ChangePackage(const QString &path);
+    // The skin worn: one of the eight, or the user's package.
+    struct Worn
+    {
+        int skinIndex;
+        QString userPackage;
+    };
+    // Has the host put itself away, load the package at `path` and show itself again; when
+    // the package gives no skin, the one worn `before` stays the current one.
+    void ChangePackage(const QString &path, const Worn &before);
 
     SkinSwitchHost &m_host;
     SkinLocator m_locator;
@@ -98,6 +110,7 @@ private:
     QString m_userPackage;
     int m_skinIndex = 0;
     bool m_skinPackageFailed = false;
+    QString m_failedPackage;
     // Reused for every package.
     ZipArchive m_archive;
 };

@@ -97,6 +97,7 @@ TEST(KeyboardAccess, ControlsTellScreenReadersWhatTheyAre)
 
 TEST(KeyboardAccess, ComboBoxChoosesByArrowsAndOpensByAltDown)
 {
+    InstallSkinAccessibility();
     test::TestHost host(QSize(320, 240));
     auto *combo = new SkinComboBox(&host);
     combo->Create(QRect(10, 10, 150, 100));

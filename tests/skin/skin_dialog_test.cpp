@@ -334,8 +334,8 @@ TEST_F(SkinDialogTest, ClicksReachTheNameRoutedOperations)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&gapped));
     for (SkinButton *button : gapped.Buttons())
         QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_THAT(gapped.clicked, ElementsAre("BUTTON_PLAY", "BUTTON_EXIT", "BUTTON_TWIN",
-                                            "BUTTON_TWIN"));
+    EXPECT_THAT(gapped.clicked,
+                ElementsAre("BUTTON_PLAY", "BUTTON_EXIT", "BUTTON_TWIN", "BUTTON_TWIN"));
 
     // Two buttons of one name: look-ups act on the first.
     EXPECT_EQ(dialog.FindButton("BUTTON_TWIN"), dialog.Buttons()[3]);
@@ -519,17 +519,35 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     EXPECT_EQ(dialog.Buttons().size(), 1u);
     EXPECT_TRUE(dialog.told.empty());
 
-    // A missing package: the window returns without a skin, and the mark follows the choice.
-    dialog.OnChangeSkin(32775);
-    EXPECT_THAT(dialog.told, ElementsAre("Open failed"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.Buttons().empty());
+    // Packages that give no skin: missing, with its files in a folder inside it, without the
+    // background its Skin.ini names. Each is told, and the window keeps the skin it wears.
+    test::WriteTestSkin(scratch / "inside", small);
+    ASSERT_EQ(test::RunCommand("zip -q -r '" + (packages / "Pink.zip").string() + "' inside",
+                               scratch.Path()),
+              0);
+    test::WriteFile(scratch / "Skin.ini", "[Screen]\nMain=gone.bmp\n");
+    ASSERT_EQ(test::RunCommand("zip -q -j '" + (packages / "Deluxe.zip").string() + "' Skin.ini",
+                               scratch.Path()),
+              0);
+    for (const int command : {32775, 32777, 32778}) {
+        dialog.OnChangeSkin(command);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.Buttons().size(), 1u);
+        EXPECT_EQ(dialog.SkinIndex(), 5);
+        EXPECT_TRUE(dialog.SkinPackageFailed());
+        EXPECT_FALSE(dialog.FailedPackage().isEmpty());
+    }
+    EXPECT_THAT(dialog.told,
+                ElementsAre("Open failed",
+                            "Pink.zip gives no skin: it holds no Skin.ini at its top level.",
+                            "Deluxe.zip gives no skin: its background bitmap is missing or "
+                            "cannot be read."));
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     EXPECT_EQ(menu->title(), "&Change Skin");
     QStringList texts;
     for (QAction *action : menu->actions()) {
         texts << action->text();
-        EXPECT_EQ(action->isChecked(), texts.size() == 5 || texts.size() == 12)
+        EXPECT_EQ(action->isChecked(), texts.size() == 6 || texts.size() == 12)
             << action->text().toStdString();
     }
     // The skins, "Install Skin...", which needs a user's folder to copy to, and the notes.
@@ -544,7 +562,7 @@ TEST(SkinDialogSkinChange, RebuildsFromThePackageFolderWithThePlaceholderItems)
     // Commands outside the eight change nothing.
     dialog.OnChangeSkin(32779);
     dialog.OnChangeSkin(32770);
-    EXPECT_EQ(dialog.SkinIndex(), 4);
+    EXPECT_EQ(dialog.SkinIndex(), 5);
 }
 
 TEST(SkinDialogSkinChange, AMenuChoiceTakesEffectOnceTheMenuHasClosed)

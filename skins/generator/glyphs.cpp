@@ -94,6 +94,13 @@ void DrawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &
         Line(p, 8, 2.5, 8, 13);
         p.drawPolyline(QPolygonF({{3.5, 8.5}, {8, 13}, {12.5, 8.5}}));
         break;
+    case Glyph::Steps:
+        // A short list: three bullets, each with its line.
+        for (const double y : {3.5, 8.0, 12.5}) {
+            p.drawEllipse(QPointF(3, y), 1.1, 1.1);
+            Line(p, 6, y, 14, y);
+        }
+        break;
     case Glyph::Pencil:
         p.drawPolygon(QPolygonF({{3, 13}, {3.6, 10}, {11, 2.6}, {13.4, 5}, {6, 12.4}}));
         Line(p, 9.4, 4.2, 11.8, 6.6);

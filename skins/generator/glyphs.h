@@ -32,6 +32,7 @@ enum class Glyph
     Chevron,
     ChevronUp,
     Check,
+    Steps,
 };
 
 // Draws `glyph` centred in `box` (a square works best) in `colour`.

@@ -62,7 +62,8 @@ public:
                Glyph::ZoomOut, QStringLiteral("Zoom out"));
     }
 
-    // The two effect windows from `left`; restore, which undoes every effect, at the right.
+    // The two effect windows and the Steps window from `left`; restore, which undoes every
+    // effect, at the right.
     void EffectRow(int left, int top, int right)
     {
         Button("BUTTON__EFFECT1", "btnEffect1.bmp", {left, top, left + 110, top + 26},
@@ -71,6 +72,9 @@ public:
         Button("BUTTON__EFFECT2", "btnEffect2.bmp", {left + 116, top, left + 226, top + 26},
                QStringLiteral("Filters"), Glyph::Filters,
                QStringLiteral("Filters: blur; sharpen; emboss; mosaic and more"));
+        Button("BUTTON_STEPS", "btnSteps.bmp", {left + 232, top, left + 342, top + 26},
+               QStringLiteral("Steps"), Glyph::Steps,
+               QStringLiteral("The batch's steps: resize; crop; turn; watermark; presets"));
         Button("BUTTON__RESTORE", "btnRestore.bmp", {right - 104, top, right, top + 26},
                QStringLiteral("Restore"), Glyph::Restore,
                QStringLiteral("Undo every effect and show the picture as loaded"));

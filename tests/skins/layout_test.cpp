@@ -184,10 +184,10 @@ TEST_P(LayoutTest, ButtonNamesAreTheOnesTheWindowReactsTo)
         EXPECT_TRUE(names.insert(button->name).second) << button->name << " twice";
     }
     const std::set<std::string> everySkin = {
-        "BUTTON_MINIMIZE", "BUTTON_ADD",      "BUTTON_DEL",    "BUTTON_DELALL", "BUTTON_PLAY",
-        "BUTTON_ZOOM25",   "BUTTON_ZOOM33",   "BUTTON_ZOOM50", "BUTTON_ZOOM75", "BUTTON_ZOOM100",
-        "BUTTON_ZOOM150",  "BUTTON_ZOOM200",  "BUTTON_IN",     "BUTTON_OUT",    "BUTTON__RESTORE",
-        "BUTTON__EFFECT1", "BUTTON__EFFECT2", "BUTTON_CONVERT"};
+        "BUTTON_MINIMIZE", "BUTTON_ADD",      "BUTTON_DEL",     "BUTTON_DELALL", "BUTTON_PLAY",
+        "BUTTON_ZOOM25",   "BUTTON_ZOOM33",   "BUTTON_ZOOM50",  "BUTTON_ZOOM75", "BUTTON_ZOOM100",
+        "BUTTON_ZOOM150",  "BUTTON_ZOOM200",  "BUTTON_IN",      "BUTTON_OUT",    "BUTTON__RESTORE",
+        "BUTTON__EFFECT1", "BUTTON__EFFECT2", "BUTTON_CONVERT", "BUTTON_STEPS"};
     for (const std::string &name : everySkin)
         EXPECT_TRUE(names.count(name)) << name << " missing";
     EXPECT_TRUE(names.count("BUTTON_CLOSE") || names.count("BUTTON_EXIT"));

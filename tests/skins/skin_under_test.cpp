@@ -38,7 +38,7 @@ const std::vector<std::string> &CommandNames()
         "BUTTON_ZOOM33",       "BUTTON_ZOOM50",   "BUTTON_ZOOM75",   "BUTTON_ZOOM100",
         "BUTTON_ZOOM150",      "BUTTON_ZOOM200",  "BUTTON_IN",       "BUTTON_OUT",
         "BUTTON__RESTORE",     "BUTTON__EFFECT1", "BUTTON__EFFECT2", "BUTTON_PLAY",
-        "BUTTON_PAUSE",        "BUTTON_STOP",     "BUTTON_MINIMIZE"};
+        "BUTTON_PAUSE",        "BUTTON_STOP",     "BUTTON_MINIMIZE", "BUTTON_STEPS"};
     return names;
 }
 

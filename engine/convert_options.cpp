@@ -427,7 +427,7 @@ constexpr OptionRow kOptions[] = {
          o.help = true;
          return true;
      }},
-    {nullptr, "--version", nullptr, "the program's version",
+    {"-v", "--version", nullptr, "the program's version",
      [](ConvertOptions &o, const QString &, QString *) {
          o.version = true;
          return true;

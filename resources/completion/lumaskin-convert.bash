@@ -10,6 +10,15 @@ _lumaskin_convert()
     local help
     help=$("$program" --help 2>/dev/null) || return 0
 
+    # --name=VALUE: bash splits the word at "=", so the value follows a "=" word and the option
+    # comes before it.
+    if [[ $prev == = && $COMP_CWORD -ge 2 ]]; then
+        prev=${COMP_WORDS[COMP_CWORD-2]}
+    elif [[ $cur == = ]]; then
+        prev=${COMP_WORDS[COMP_CWORD-1]}
+        cur=
+    fi
+
     case $prev in
     -f | --format)
         mapfile -t COMPREPLY < <(compgen -W "$(sed -n 's/^Formats written: //p' <<<"$help")" -- "$cur")
@@ -31,6 +40,10 @@ _lumaskin_convert()
         mapfile -t COMPREPLY < <(compgen -W "$effects" -- "$cur")
         return 0
         ;;
+    -q | --quality)
+        mapfile -t COMPREPLY < <(compgen -W "50 60 70 75 80 85 90 95 100" -- "$cur")
+        return 0
+        ;;
     -j | --jobs)
         mapfile -t COMPREPLY < <(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur")
         return 0
@@ -48,8 +61,7 @@ _lumaskin_convert()
         fi
     fi
 
-    # --if-exists=VALUE: bash splits the word at "=", so the value follows a "=" word.
-    if [[ $prev == = && ${COMP_WORDS[COMP_CWORD-2]} == --if-exists ]]; then
+    if [[ $prev == --if-exists ]]; then
         mapfile -t COMPREPLY < <(compgen -W "overwrite skip rename" -- "$cur")
         return 0
     fi

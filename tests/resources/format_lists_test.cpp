@@ -3,9 +3,9 @@
 // bash completion, the desktop entry and metainfo, the README and the man page.
 #include "app/main_dialog.h"
 #include "app/main_dialog_prompts.h"
+#include "engine/convert_options.h"
 #include "engine/formats.h"
 #include "tests/support/temp_dir.h"
-#include "engine/convert_options.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -117,18 +117,27 @@ TEST(FormatLists, HelpAndItsCompletionNameEveryFormat)
     test::WriteFile(dir / "help.txt", help.toStdString());
     test::WriteFile(dir / "convert", "#!/bin/sh\ncat \"$(dirname \"$0\")/help.txt\"\n");
     std::filesystem::permissions(dir / "convert", std::filesystem::perms::owner_all);
-    QProcess bash;
-    bash.start("bash",
-               {"-c",
-                "source \"$1\"; COMP_WORDS=(\"$2\" -f ''); COMP_CWORD=2; "
-                "_lumaskin_convert; echo \"${COMPREPLY[*]}\"",
-                "bash",
-                QString::fromStdString(
-                    (test::SourceDir() / "resources/completion/lumaskin-convert.bash").string()),
-                QString::fromStdString((dir / "convert").string())});
-    ASSERT_TRUE(bash.waitForFinished(30000));
-    EXPECT_EQ(bash.readAllStandardOutput().trimmed().toStdString(), written.toStdString())
-        << bash.readAllStandardError().toStdString();
+    // What completing the last of `words` (after the program's name) offers.
+    const auto complete = [&](const QString &words) {
+        QProcess bash;
+        bash.start(
+            "bash",
+            {"-c",
+             "source \"$1\"; COMP_WORDS=(\"$2\" " + words +
+                 "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                 "_lumaskin_convert; echo \"${COMPREPLY[*]}\"",
+             "bash",
+             QString::fromStdString(
+                 (test::SourceDir() / "resources/completion/lumaskin-convert.bash").string()),
+             QString::fromStdString((dir / "convert").string())});
+        EXPECT_TRUE(bash.waitForFinished(30000));
+        return bash.readAllStandardOutput().trimmed().toStdString();
+    };
+    EXPECT_EQ(complete("-f ''"), written.toStdString());
+    // After "=", as bash splits "--format=": the same; values of the other options likewise.
+    EXPECT_EQ(complete("--format = ''"), written.toStdString());
+    EXPECT_EQ(complete("--if-exists = ''"), "overwrite skip rename");
+    EXPECT_EQ(complete("-q 9"), "90 95");
 }
 
 TEST(FormatLists, TheDesktopEntryAndMetainfoOfferEveryMimeType)

@@ -49,6 +49,10 @@ TEST(ConvertOptions, ParseFormatFolderEffectsInOrderAndJobs)
     EXPECT_EQ(r.format, QStringLiteral("png"));
     EXPECT_EQ(r.folder, QStringLiteral("/tmp"));
     EXPECT_EQ(r.jobs, 3);
+    // -v answers as the window's program does.
+    const auto version = ParseConvertOptions({"-v"}, &error);
+    ASSERT_TRUE(version) << error.toStdString();
+    EXPECT_TRUE(version->version);
     EXPECT_EQ(r.sources, (QStringList{"a.jpg", "-b.jpg"}));
     ASSERT_EQ(r.steps.size(), 4u);
     const auto effect = [&](std::size_t i) { return std::get<EffectStep>(r.steps[i]); };

@@ -27,12 +27,12 @@ public:
     // Slides in over `showMs`, stays `stayMs`, slides out over `hideMs`; `unused` is kept
     // for the callers that pass it.
     virtual void StartPopUp(int showMs, int stayMs, int hideMs, int unused) = 0;
-    // Removes its skinned button before the next skin creates one.
+    // Removes the skinned buttons the last skin added, before the next skin adds its own.
     virtual void DestroyButton() = 0;
     // The window its buttons are made in.
     virtual QWidget *ButtonParent() = 0;
-    // Takes a button made as a child of ButtonParent() from a "TASKBARBUTTON" entry; the last
-    // one added is the button that DestroyButton removes.
+    // Takes a button made as a child of ButtonParent() from a "TASKBARBUTTON" entry, to be
+    // removed by DestroyButton with the others of its skin.
     virtual void AddButton(SkinButton *button) = 0;
 };
 

@@ -351,13 +351,16 @@ void TaskBarWindow::CloseTaskBar(const std::string &)
 
 void TaskBarWindow::DestroyButton()
 {
-    delete m_button.data();
+    // Every button the skin made goes with it, not only the last.
+    for (const QPointer<SkinButton> &button : m_buttons)
+        delete button.data();
+    m_buttons.clear();
 }
 
 void TaskBarWindow::AddButton(SkinButton *button)
 {
-    m_button = button;
-    m_button->raise();
+    m_buttons.emplace_back(button);
+    button->raise();
 }
 
 bool TaskBarWindow::IsTimerActive(int id) const

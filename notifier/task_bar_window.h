@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace lumaskin {
 
@@ -88,7 +89,8 @@ public:
     int ShowInterval() const { return m_showInterval; }
     int HideInterval() const { return m_hideInterval; }
     const QImage &Bitmap() const { return m_bitmap; }
-    SkinButton *Button() const { return m_button.data(); }
+    // The last button the skin added, null when it added none.
+    SkinButton *Button() const { return m_buttons.empty() ? nullptr : m_buttons.back().data(); }
     QWidget *HtmlView() const { return m_htmlView; }
     bool IsHover() const { return m_hover; }
     // The mouse came over the window or left it: while over it the window stays.
@@ -121,7 +123,7 @@ private:
     QWidget *m_htmlView = nullptr; // child of this window
     // The last button added; earlier buttons of a section with several entries stay on the
     // window as its children.
-    QPointer<SkinButton> m_button;
+    std::vector<QPointer<SkinButton>> m_buttons;
     QImage m_bitmap;
     // What is painted of it: the key colour made transparent where the display cannot cut the
     // window to its shape.

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace lumaskin {
@@ -277,16 +278,60 @@ void SkinComboBox::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     default:
+        if (!alt && !event->modifiers().testFlag(Qt::ControlModifier) && TypeAhead(event->text()))
+            return;
         QWidget::keyPressEvent(event);
         return;
     }
+    StepTo(target);
+}
+
+void SkinComboBox::StepTo(int row)
+{
+    const int rows = m_list ? m_list->RowCount() : 0;
     if (rows == 0)
         return;
-    target = std::clamp(target, 0, rows - 1);
+    row = std::clamp(row, 0, rows - 1);
     if (!m_listClosed && m_list)
-        m_list->SelectRow(target); // highlighted; Enter chooses it
-    else if (target != SelectedRow())
-        SelectRow(target);
+        m_list->SelectRow(row); // highlighted; Enter chooses it
+    else if (row != SelectedRow())
+        SelectRow(row);
+}
+
+bool SkinComboBox::TypeAhead(const QString &text)
+{
+    if (text.isEmpty() || !text.front().isLetterOrNumber() || !m_list)
+        return false;
+    if (!m_sinceTyped.isValid() || m_sinceTyped.elapsed() > 1000)
+        m_typed.clear();
+    m_sinceTyped.start();
+    m_typed += text;
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        if (m_list->topLevelItem(row)->text(0).startsWith(m_typed, Qt::CaseInsensitive)) {
+            StepTo(row);
+            return true;
+        }
+    }
+    // Nothing begins so: the letters start again from this one.
+    m_typed = text;
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        if (m_list->topLevelItem(row)->text(0).startsWith(m_typed, Qt::CaseInsensitive)) {
+            StepTo(row);
+            return true;
+        }
+    }
+    return true;
+}
+
+void SkinComboBox::wheelEvent(QWheelEvent *event)
+{
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    StepTo(KeyRow() - notches);
+    event->accept();
 }
 
 void SkinComboBox::paintEvent(QPaintEvent *)

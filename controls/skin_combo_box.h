@@ -4,6 +4,7 @@
 #include "controls/skin_combo_list.h"
 #include "controls/skin_edit.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -79,8 +80,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // One row up or down per notch, as the arrow keys.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Moves to `row` (clamped): highlighted in the open list, else chosen.
+    void StepTo(int row);
+    // Type-ahead: the letters typed within a second of each other choose the first row that
+    // begins with them, in any letter case.
+    bool TypeAhead(const QString &text);
     // The row the keys move from: the highlighted row of the open list, else the chosen one.
     int KeyRow() const;
 
@@ -97,6 +105,8 @@ private:
     int m_buttonWidth = 0;
     int m_buttonHeight = 0;
     bool m_listClosed = true;
+    QString m_typed;
+    QElapsedTimer m_sinceTyped;
 };
 
 } // namespace lumaskin

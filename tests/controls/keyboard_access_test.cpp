@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace lumaskin {
@@ -126,6 +127,16 @@ TEST(KeyboardAccess, ComboBoxChoosesByArrowsAndOpensByAltDown)
     EXPECT_FALSE(combo->IsListOpen());
     EXPECT_EQ(combo->Text(), QStringLiteral("JPG"));
     EXPECT_EQ(Accessible(combo).text(QAccessible::Value), QStringLiteral("JPG"));
+
+    // Letters choose the format they begin, in any case; the wheel steps as the arrows do.
+    QTest::keyClicks(combo, QStringLiteral("b"));
+    EXPECT_EQ(combo->Text(), QStringLiteral("Bmp"));
+    QTest::keyClicks(combo, QStringLiteral("P"));
+    EXPECT_EQ(combo->Text(), QStringLiteral("PNG"));
+    QWheelEvent up(QPointF(20, 20), combo->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(combo, &up);
+    EXPECT_EQ(combo->Text(), QStringLiteral("JPG"));
 }
 
 TEST(FocusMark, ColourStandsOutFromWhatIsUnder)

@@ -518,20 +518,21 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
         EXPECT_EQ(dialog.Viewer()->geometry(), QRect(100, 40, 80, 60));
     }
 
-    // A package that is missing: the window comes back without a skin, the mark moves.
+    // A package that is missing: said, and the window keeps the skin it wears, the mark too.
     dialog.ComboBoxes().front()->SelectRow(13);
     dialog.OnChangeSkin(32778);
     EXPECT_TRUE(messages.shown.contains("Open failed"));
     EXPECT_TRUE(dialog.SkinPackageFailed());
-    EXPECT_EQ(dialog.SkinIndex(), 7);
-    EXPECT_TRUE(dialog.Buttons().empty());
-    // The pictures and the chosen format come back with the next skin that has a list.
+    EXPECT_EQ(dialog.FailedPackage(), "Deluxe.zip");
+    EXPECT_EQ(dialog.SkinIndex(), 1);
+    EXPECT_EQ(dialog.Buttons().size(), 5u);
+    // The pictures and the chosen format stay with it, and with the next skin.
+    EXPECT_EQ(Rows(), rows);
     dialog.OnChangeSkin(32772);
     EXPECT_FALSE(dialog.SkinPackageFailed());
     EXPECT_EQ(Rows(), rows);
     EXPECT_EQ(dialog.FormatSelectionMark(), 13);
     EXPECT_EQ(dialog.ComboBoxes().front()->Edit()->text(), "PNG");
-    dialog.OnChangeSkin(32778);
     const std::unique_ptr<QMenu> menu = dialog.CreateSkinMenu();
     // The eight skins, a separator and "Install Skin...", then the Steps window's entry, which
     // skins without its button still reach, and the note entry.
@@ -539,7 +540,7 @@ TEST_F(MainDialogActionsTest, SkinChangesRebuildTheWindowAndKeepTheFormatList)
     EXPECT_TRUE(menu->actions()[11]->text().startsWith("&Steps"));
     EXPECT_EQ(menu->actions()[7]->text(), "&Deluxe");
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(menu->actions()[i]->isChecked(), i == 7) << i;
+        EXPECT_EQ(menu->actions()[i]->isChecked(), i == dialog.SkinIndex()) << i;
 }
 
 std::string Bytes(const std::filesystem::path &path)

@@ -135,6 +135,9 @@ void SkinComboBox::ToggleList()
             list->show();
             list->raise();
         }
+        // Opened by the mouse too, the keys then go to it: Escape closes, the arrows move.
+        if (!hasFocus())
+            setFocus(Qt::OtherFocusReason);
     } else {
         if (bar)
             bar->hide();

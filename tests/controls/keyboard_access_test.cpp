@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -127,6 +128,13 @@ TEST(KeyboardAccess, ComboBoxChoosesByArrowsAndOpensByAltDown)
     EXPECT_FALSE(combo->IsListOpen());
     EXPECT_EQ(combo->Text(), QStringLiteral("JPG"));
     EXPECT_EQ(Accessible(combo).text(QAccessible::Value), QStringLiteral("JPG"));
+
+    // Opened as its drop button opens it, the list closes with Escape.
+    combo->clearFocus();
+    combo->ToggleList();
+    ASSERT_TRUE(combo->IsListOpen());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(combo->IsListOpen());
 
     // Letters choose the format they begin, in any case; the wheel steps as the arrows do.
     QTest::keyClicks(combo, QStringLiteral("b"));

@@ -408,10 +408,17 @@ void MainDialog::AddPaths(const QStringList &files)
             path = QDir::currentPath() + u'/' + path;
         paths << QDir::cleanPath(path);
     }
-    m_pictures.Add(paths);
+    const int already = m_pictures.Add(paths);
     if (SkinListBox *list = FileList())
         list->setFocus();
     ShowSelectedRow();
+    // Said once for the whole addition, however many there were.
+    if (already > 0)
+        m_messages.Show(already == 1 ? QStringLiteral("That picture is in the list already.")
+                                     : QStringLiteral("%1 of those pictures are in the list "
+                                                      "already.")
+                                           .arg(already),
+                        MessageButtons::Ok, MessageIcon::None);
 }
 
 void MainDialog::DeleteSelected()

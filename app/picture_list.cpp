@@ -1,5 +1,6 @@
 #include "app/picture_list.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace lumaskin {
@@ -9,13 +10,24 @@ QString PictureList::CurrentPath() const
     return m_current >= 0 && m_current < Count() ? m_paths[m_current] : QString();
 }
 
-void PictureList::Add(const QStringList &paths)
+int PictureList::Add(const QStringList &paths)
 {
-    if (paths.isEmpty())
-        return;
-    m_paths << paths;
+    QSet<QString> listed(m_paths.begin(), m_paths.end());
+    int already = 0;
+    const int before = Count();
+    for (const QString &path : paths) {
+        if (listed.contains(path)) {
+            ++already;
+            continue;
+        }
+        listed.insert(path);
+        m_paths << path;
+    }
+    if (Count() == before)
+        return already;
     m_current = Count() - 1;
     emit rowsChanged();
+    return already;
 }
 
 void PictureList::RemoveCurrent()

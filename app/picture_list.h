@@ -22,8 +22,9 @@ public:
     // The current row's path; empty when there is none.
     QString CurrentPath() const;
 
-    // Appends the paths; the last of them becomes current.
-    void Add(const QStringList &paths);
+    // Appends the paths the list does not hold yet; the last of them becomes current. Returns
+    // how many it held already (each picture is listed once).
+    int Add(const QStringList &paths);
     // Removes the current row (nothing when there is none); the row before it becomes current,
     // or after the first row the new first row.
     void RemoveCurrent();

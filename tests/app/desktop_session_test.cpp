@@ -219,6 +219,12 @@ TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInst
     EXPECT_EQ(Rows(*dialog).size(), 4);
     EXPECT_TRUE(m_messages.shown.isEmpty());
 
+    // Dropped again, the pictures are listed once, and that is said once.
+    target.Drop({Str(drop / "loose.bmp"), Str(drop / "folder")});
+    EXPECT_EQ(Rows(*dialog).size(), 4);
+    EXPECT_THAT(m_messages.shown, ElementsAre("4 of those pictures are in the list already."));
+    m_messages.shown.clear();
+
     EXPECT_THAT(DropTarget::LocalPaths(nullptr), ElementsAre());
     QStringList missing;
     EXPECT_THAT(PictureFiles({Str(drop / "gone.png")}, &missing), ElementsAre());

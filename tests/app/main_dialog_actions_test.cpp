@@ -669,8 +669,12 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
 {
     // Enough work that the run is still going when the clicks below arrive.
     QStringList many;
-    for (int i = 0; i < 40; ++i)
-        many << pictures[i % 3];
+    for (int i = 0; i < 40; ++i) {
+        // Each picture is listed once: forty files of their own.
+        const std::filesystem::path copy = m_pictures / ("many" + std::to_string(i) + ".png");
+        std::filesystem::copy_file(pictures[i % 3].toStdString(), copy);
+        many << Str(copy);
+    }
     test::TestSkin orange;
     test::WriteTestSkinPackage(m_packages / "Orange.zip", m_scratch.Path(), orange);
     AddPictures(many);

@@ -15,6 +15,9 @@ namespace lumaskin {
 
 namespace {
 
+// Between a row's file name and its folder.
+const QString kFolderGap = QStringLiteral("   ");
+
 // Paints every row in the list's own colours, never in the style's highlight colours.
 class SkinListDelegate : public QStyledItemDelegate
 {
@@ -30,14 +33,18 @@ public:
         painter->setPen(selected ? m_list->SelTextColor() : m_list->TextColor());
         painter->setFont(option.font);
         const QRect box = option.rect.adjusted(2, 0, -2, 0);
-        // The path column keeps the file's name in view: the folders give way first.
-        const QString text =
-            index.column() == SkinListBox::kPathColumn
-                ? SkinListBox::ElidedPath(index.data().toString(), option.fontMetrics, box.width())
-                : option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
-                                                box.width());
         const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        painter->drawText(box, int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, text);
+        const int flags = int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine;
+        if (index.column() != SkinListBox::kPathColumn) {
+            painter->drawText(box, flags,
+                              option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
+                                                            box.width()));
+            painter->restore();
+            return;
+        }
+        SkinListBox::DrawPath(*painter, box, index.data().toString(), option.fontMetrics,
+                              painter->pen().color(),
+                              selected ? m_list->SelBkColor() : m_list->BkColor());
         painter->restore();
     }
 
@@ -196,19 +203,40 @@ void SkinListBox::AddFile(const QString &path)
         row->setToolTip(column, path);
 }
 
-QString SkinListBox::ElidedPath(const QString &path, const QFontMetrics &metrics, int width)
+void SkinListBox::DrawPath(QPainter &painter, const QRect &box, const QString &path,
+                           const QFontMetrics &metrics, const QColor &text, const QColor &ground)
 {
-    if (metrics.horizontalAdvance(path) <= width)
-        return path;
+    // The file's name first, in full view; its folder after it, dimmed, giving way first.
+    const ShownPath shown = NameThenFolder(path, metrics, box.width());
+    painter.save();
+    painter.setPen(text);
+    painter.drawText(box, int(Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextSingleLine, shown.name);
+    if (!shown.folder.isEmpty()) {
+        // Two thirds of the way from the ground to the text: set apart, still legible.
+        painter.setPen(QColor((text.red() * 2 + ground.red()) / 3,
+                              (text.green() * 2 + ground.green()) / 3,
+                              (text.blue() * 2 + ground.blue()) / 3));
+        const int left = metrics.horizontalAdvance(shown.name + kFolderGap);
+        painter.drawText(box.adjusted(left, 0, 0, 0),
+                         int(Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextSingleLine, shown.folder);
+    }
+    painter.restore();
+}
+
+SkinListBox::ShownPath SkinListBox::NameThenFolder(const QString &path, const QFontMetrics &metrics,
+                                                   int width)
+{
     const qsizetype slash = path.lastIndexOf(u'/');
-    const QString name = path.mid(slash + 1);
-    const QString folder = path.left(slash + 1);
-    const int nameWidth = metrics.horizontalAdvance(name);
-    const int ellipsisWidth = metrics.horizontalAdvance(QChar(0x2026));
-    // The name whole, after as much of the folder as fits around an ellipsis in its middle.
-    if (slash >= 0 && nameWidth + ellipsisWidth <= width)
-        return metrics.elidedText(folder, Qt::ElideMiddle, width - nameWidth) + name;
-    return metrics.elidedText(name, Qt::ElideMiddle, width);
+    ShownPath shown;
+    shown.name = metrics.elidedText(path.mid(slash + 1), Qt::ElideMiddle, width);
+    const QString folder = slash > 0    ? path.left(slash)
+                           : slash == 0 ? QStringLiteral("/")
+                                        : QString();
+    const int room = width - metrics.horizontalAdvance(shown.name + kFolderGap);
+    // A folder shown only as an ellipsis says nothing: then none at all.
+    if (!folder.isEmpty() && room > metrics.horizontalAdvance(QStringLiteral("/\u2026/")))
+        shown.folder = metrics.elidedText(folder, Qt::ElideLeft, room);
+    return shown;
 }
 
 QString SkinListBox::RowText(int row, int column) const

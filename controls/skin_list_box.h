@@ -64,12 +64,20 @@ public:
     bool MoveFile(int from, int to);
     // The number text of row `number` (1-based): right-aligned in three characters, a point.
     static QString RowNumber(int number);
-    // The column of the file paths, which shows them cut in the middle where they do not fit.
+    // The column of the file paths, each shown as its name, then its folder (NameThenFolder).
     static constexpr int kPathColumn = 1;
-    // `path` as it fits in `width`: whole when it fits; otherwise its folders cut in the
-    // middle ("/home/…/Pictures/name.png") so that the file's name stays whole, and only a
-    // name too long for the width cut in its own middle.
-    static QString ElidedPath(const QString &path, const QFontMetrics &metrics, int width);
+    // How a row shows `path` in `width` pixels: the file's name first, whole or cut in its own
+    // middle, then its folder after a gap, its nearest folders kept and the rest given way to
+    // an ellipsis (empty when no room is left). The folder is drawn dimmed.
+    struct ShownPath
+    {
+        QString name;
+        QString folder;
+    };
+    static ShownPath NameThenFolder(const QString &path, const QFontMetrics &metrics, int width);
+    // Draws `path` so in `box`: the name in `text`, the folder between `text` and `ground`.
+    static void DrawPath(QPainter &painter, const QRect &box, const QString &path,
+                         const QFontMetrics &metrics, const QColor &text, const QColor &ground);
 
     int RowCount() const { return topLevelItemCount(); }
     QString RowText(int row, int column) const;

@@ -137,8 +137,8 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
     const QFont font = SkinListBox::ListFont();
     const QFontMetrics metrics(font);
     const int rowHeight = metrics.height() + 2;
-    // As the program lays the list out: numbers wide enough for "999.", paths cut in the
-    // middle so that the file's name shows.
+    // As the program lays the list out: numbers wide enough for "999.", each file's name,
+    // then its folder dimmed.
     const int numberWidth = std::max(35, metrics.horizontalAdvance(QStringLiteral("999.")) + 10);
     const int count = static_cast<int>(std::size(kSampleFiles));
     const int visible = rows.height() / rowHeight;
@@ -153,11 +153,11 @@ void PaintList(const Preview &v, const ListBoxEntry &list, QString &error)
         p.setPen(FromColourValue(selected ? list.selectedTextColour : list.textColour));
         p.drawText(QRect(row.left(), row.top(), numberWidth - 2, rowHeight),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1.").arg(i + 1));
-        const QRect path = row.adjusted(numberWidth + 2, 0, -2, 0);
-        p.drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
-                   SkinListBox::ElidedPath(QStringLiteral("/home/anna/Pictures/holidays/") +
-                                               QLatin1String(kSampleFiles[i]),
-                                           metrics, path.width()));
+        SkinListBox::DrawPath(
+            p, row.adjusted(numberWidth + 2, 0, -2, 0),
+            QStringLiteral("/home/anna/Pictures/holidays/") + QLatin1String(kSampleFiles[i]),
+            metrics, FromColourValue(selected ? list.selectedTextColour : list.textColour),
+            FromColourValue(selected ? list.selectedBackgroundColour : list.backgroundColour));
     }
     p.restore();
 

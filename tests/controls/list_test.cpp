@@ -156,7 +156,7 @@ TEST_F(ListTest, SelectedRowsUseTheListsOwnColours)
     EXPECT_TRUE(list->topLevelItem(1)->isSelected());
 }
 
-TEST_F(ListTest, LongPathsKeepTheFileNameWholeAndShowInFullAsTooltips)
+TEST_F(ListTest, RowsShowTheNameFirstThenTheFolderAndTheWholePathAsTooltips)
 {
     auto *list = Make(QRect(10, 10, 380, 110));
     const QString path = QStringLiteral("/home/anna/Pictures/holidays/2024/summer/by-the-sea/"
@@ -166,18 +166,23 @@ TEST_F(ListTest, LongPathsKeepTheFileNameWholeAndShowInFullAsTooltips)
     EXPECT_EQ(list->topLevelItem(0)->toolTip(1), path);
     EXPECT_EQ(list->topLevelItem(0)->toolTip(0), path);
 
+    // The name first, whole; the folder after it, its nearest folders kept.
     const QFontMetrics metrics(list->font());
-    const int width = metrics.horizontalAdvance(QStringLiteral("harbour-at-dawn.jpg")) + 60;
-    const QString shown = SkinListBox::ElidedPath(path, metrics, width);
-    EXPECT_LE(metrics.horizontalAdvance(shown), width);
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/harbour-at-dawn.jpg"))) << shown.toStdString();
-    EXPECT_TRUE(shown.startsWith(u'/')) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
-    EXPECT_EQ(SkinListBox::ElidedPath(QStringLiteral("/a.png"), metrics, width), "/a.png");
-    // A name wider than the room is cut in its own middle, keeping its extension.
-    const QString name = SkinListBox::ElidedPath(path, metrics, 120);
-    EXPECT_LE(metrics.horizontalAdvance(name), 120);
-    EXPECT_TRUE(name.endsWith(QStringLiteral("jpg"))) << name.toStdString();
+    const int width = metrics.horizontalAdvance(QStringLiteral("harbour-at-dawn.jpg")) + 150;
+    const SkinListBox::ShownPath shown = SkinListBox::NameThenFolder(path, metrics, width);
+    EXPECT_EQ(shown.name, "harbour-at-dawn.jpg");
+    EXPECT_TRUE(shown.folder.startsWith(QChar(0x2026))) << shown.folder.toStdString();
+    EXPECT_TRUE(shown.folder.endsWith(QStringLiteral("/by-the-sea"))) << shown.folder.toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(shown.name + "   " + shown.folder), width);
+    const SkinListBox::ShownPath root = SkinListBox::NameThenFolder("/a.png", metrics, width);
+    EXPECT_EQ(root.name, "a.png");
+    EXPECT_EQ(root.folder, "/");
+    // A name wider than the room is cut in its own middle, keeping its extension, and leaves
+    // no room for the folder.
+    const SkinListBox::ShownPath narrow = SkinListBox::NameThenFolder(path, metrics, 120);
+    EXPECT_LE(metrics.horizontalAdvance(narrow.name), 120);
+    EXPECT_TRUE(narrow.name.endsWith(QStringLiteral("jpg"))) << narrow.name.toStdString();
+    EXPECT_TRUE(narrow.folder.isEmpty());
 }
 
 TEST_F(ListTest, ScrollBarSitsBesideTheNarrowedList)

@@ -86,12 +86,12 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
 {
     const qsizetype colon = inside.indexOf(u':');
     const QString key = inside.left(colon);
-    const std::optional<QString> spec =
+    const std::optional<QString> argument =
         colon < 0 ? std::nullopt : std::optional<QString>(inside.mid(colon + 1));
     Piece piece;
     if (key == QLatin1String("n")) {
         piece.token = Token::Number;
-        const QStringList fields = spec ? spec->split(u',') : QStringList();
+        const QStringList fields = argument ? argument->split(u',') : QStringList();
         bool ok = fields.size() <= 2;
         if (ok && !fields.value(0).isEmpty()) {
             piece.width = fields[0].toInt(&ok);
@@ -112,7 +112,7 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
     }
     if (key == QLatin1String("date")) {
         piece.token = Token::Date;
-        piece.text = spec ? *spec : QStringLiteral("%Y-%m-%d");
+        piece.text = argument ? *argument : QStringLiteral("%Y-%m-%d");
         QString ignored;
         if (piece.text.isEmpty()) {
             *error = QStringLiteral("{%1}: the date format is empty").arg(inside);
@@ -129,7 +129,7 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
     for (const auto &[name, token] : kPlain) {
         if (key != QLatin1String(name))
             continue;
-        if (spec) {
+        if (argument) {
             *error = QStringLiteral("{%1}: {%2} takes no format").arg(inside, key);
             return std::nullopt;
         }

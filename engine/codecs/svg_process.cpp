@@ -250,9 +250,9 @@ Image RenderSvgInHelper(Bytes bytes, QString *error)
         return reply.TakeImage();
     // Ended by a signal: out of memory under its limit, or a fault in the libraries.
     if (WIFSIGNALED(status))
-        return Fail(error, QStringLiteral("the SVG drawing could not be drawn (its drawing "
-                                          "ended with signal %1)")
-                               .arg(WTERMSIG(status)));
+        return Fail(error, QStringLiteral("the SVG drawing could not be drawn: drawing it "
+                                          "stopped part way (it may need more memory than a "
+                                          "drawing is given)"));
     return Fail(error, reason::Damaged("SVG"));
 }
 

@@ -8,7 +8,6 @@ unnamed "filler", every control that shows has a name, and the buttons can be pr
 their action. Exits 77 (skipped) when the X tools, D-Bus or pyatspi are missing.
 """
 
-import argparse
 import json
 import os
 import shutil
@@ -20,6 +19,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (CheckFailed, RunningProgram, check, install, run_test,  # noqa: E402
                              say)
 from skin_package import SkinPackage  # noqa: E402
@@ -170,10 +170,7 @@ def steps(session, buses, app, skins):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     args = parser.parse_args()
     missing_python = subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"],
                                     capture_output=True).returncode != 0 \

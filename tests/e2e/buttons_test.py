@@ -8,7 +8,6 @@ independent decoders; a long conversion cancelled while its progress shows; ever
 context menu; the close button. Exits 77 (skipped) when the X tools or Pillow are missing.
 """
 
-import argparse
 import shutil
 import subprocess
 import sys
@@ -18,6 +17,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (X_PACKAGES, CheckFailed, RunningProgram, check, install,  # noqa: E402
                              run_test, say)
 from skin_package import SkinPackage  # noqa: E402
@@ -577,10 +577,7 @@ def change_skin(driver, index, package, shots):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     parser.add_argument("--shots", type=Path, help="folder for a screenshot of each skin")
     parser.add_argument("--exit-timeout", type=float, default=60)
     args = parser.parse_args()

@@ -9,7 +9,6 @@ the window are listed and installed; Ctrl+Q ends the program. Exits 77 (skipped)
 tools or Pillow are missing.
 """
 
-import argparse
 import select
 import shutil
 import subprocess
@@ -22,6 +21,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from buttons_test import (ANSWER, FORMATS, ROOT_COLOUR, Driver, change_skin,  # noqa: E402
                           choose_format, colour_box, combo_geometry, list_rows)
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (RunningProgram, check, install,  # noqa: E402
                               program_env, run_test, say)
 from skin_package import SkinPackage  # noqa: E402
@@ -221,10 +221,7 @@ def failed(args, session, app, name):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     parser.add_argument("--drag-source", required=True, type=Path)
     parser.add_argument("--exit-timeout", type=float, default=60)
     args = parser.parse_args()

@@ -8,13 +8,13 @@ scale, not the scale-1 screenshot with every pixel doubled. Exits 77 (skipped) w
 tools are missing.
 """
 
-import argparse
 import sys
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (CheckFailed, RunningProgram, check, install, run_test,  # noqa: E402
                              say)
 from skin_package import SkinPackage  # noqa: E402
@@ -145,10 +145,7 @@ def run(args, work):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for screenshots when a check fails")
+    parser = argument_parser(__doc__)
     parser.add_argument("--start-timeout", type=float, default=30)
     args = parser.parse_args()
 

@@ -9,7 +9,6 @@ button Tab lands on wears a focus mark, and the mark is not there before. Exits 
 when the X tools are missing.
 """
 
-import argparse
 import sys
 import time
 from pathlib import Path
@@ -17,6 +16,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import CheckFailed, RunningProgram, check, install, run_test, say  # noqa
 from skin_package import SkinPackage  # noqa: E402
 from xsession import XSession  # noqa: E402
@@ -160,10 +160,7 @@ def steps(session, app, package, pictures, out):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     args = parser.parse_args()
     return run_test(run, args, "keyboard")
 

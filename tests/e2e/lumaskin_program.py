@@ -3,6 +3,7 @@ it: from a folder of skin packages, with nothing of the test's own environment l
 that would change how it draws.
 """
 
+import argparse
 import functools
 import glob
 import subprocess
@@ -20,6 +21,15 @@ class CheckFailed(Exception):
 
 SKIP = 77
 X_PACKAGES = "xvfb, xdotool, x11-utils, x11-xserver-utils, imagemagick"
+
+
+def argument_parser(doc):
+    """The arguments every end-to-end test takes, to which a test adds its own."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--build-dir", required=True, type=Path)
+    parser.add_argument("--artifacts", help="folder for screenshots when a check fails")
+    return parser
 
 
 def run_test(run, args, name, tools=TOOLS, packages=X_PACKAGES, pillow=None):

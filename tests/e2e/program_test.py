@@ -9,7 +9,6 @@ working folder left behind; Escape and Enter that do not close the window; the c
 that ends the program cleanly. Exits 77 (skipped) when the X tools are missing.
 """
 
-import argparse
 import os
 import signal
 import sys
@@ -19,6 +18,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (CheckFailed, RunningProgram, check, install, run_test,  # noqa: E402
                              say)
 from skin_package import SkinPackage  # noqa: E402
@@ -219,10 +219,7 @@ def steps(args, session, app, package, background, key, notifier_bitmap, close_r
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     parser.add_argument("--start-timeout", type=float, default=30)
     parser.add_argument("--exit-timeout", type=float, default=10)
     args = parser.parse_args()

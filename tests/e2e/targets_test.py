@@ -10,7 +10,6 @@ into the same folder asks once about the files of the first run (Return keeps bo
 changes no file that was there. Exits 77 (skipped) when the X tools or Pillow are missing.
 """
 
-import argparse
 import sys
 import time
 from pathlib import Path
@@ -21,6 +20,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from buttons_test import (ANSWER, EFFECT_ONE_OK_TABS, FORMATS, INVERT_COLOUR_TABS,  # noqa: E402
                           ROOT_COLOUR, Driver, choose_format, colour_box, inverted, near,
                           use_effect)
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import (RunningProgram, check, install, run_test,  # noqa: E402
                              say)
 from skin_package import SkinPackage  # noqa: E402
@@ -159,10 +159,7 @@ def run(args, work):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cmake", default="cmake")
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", help="folder for a screenshot when a check fails")
+    parser = argument_parser(__doc__)
     parser.add_argument("--shots", help="folder for screenshots of the questions and reports")
     args = parser.parse_args()
 

@@ -7,7 +7,6 @@ nor in the notifier that comes up in its corner. Exits 77 (skipped) when Weston 
 are missing.
 """
 
-import argparse
 import shutil
 import subprocess
 import sys
@@ -17,6 +16,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # nothing written beside the sources
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+from lumaskin_program import argument_parser  # noqa: E402
 from lumaskin_program import RunningProgram, check, install, run_test, say  # noqa: E402
 from xsession import XSession, stop_process_group  # noqa: E402
 
@@ -65,7 +65,8 @@ def run(args, work):
                     time.sleep(SETTLE_SECONDS)
                     check(run.alive(), f"{package}: the program ended\n{run.log_tail()}")
                     shot = session.screenshot()
-                    session.save_screenshot(args.artifacts / f"wayland-{package}.png")
+                    if args.artifacts:
+                        session.save_screenshot(Path(args.artifacts) / f"wayland-{package}.png")
                     changed = sum(1 for y in range(0, session.height, 8)
                                   for x in range(0, session.width, 8)
                                   if shot.pixel(x, y) != empty.pixel(x, y))
@@ -77,11 +78,7 @@ def run(args, work):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--cmake", required=True)
-    parser.add_argument("--build-dir", required=True, type=Path)
-    parser.add_argument("--artifacts", required=True, type=Path)
-    args = parser.parse_args()
+    args = argument_parser(__doc__).parse_args()
     if not shutil.which("weston") or not list(Path("/usr/lib").glob(
             "*/qt6/plugins/platforms/libqwayland-generic.so")):
         print("SKIPPED: weston or Qt's Wayland platform not found; install weston and qt6-wayland")

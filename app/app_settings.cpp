@@ -11,6 +11,7 @@ namespace {
 constexpr char kSkin[] = "skin/package";
 constexpr char kOutputFormat[] = "conversion/format";
 constexpr char kFileFolder[] = "choosers/files";
+constexpr char kSkinFolder[] = "choosers/skins";
 constexpr char kOutputFolder[] = "choosers/output";
 
 // The keys of one output format's own choices: "conversion/jpg/quality".
@@ -120,6 +121,16 @@ QString AppSettings::FileFolder() const
 void AppSettings::SetFileFolder(const QString &folder)
 {
     SetText(QLatin1String(kFileFolder), folder);
+}
+
+QString AppSettings::SkinFolder() const
+{
+    return Text(QLatin1String(kSkinFolder));
+}
+
+void AppSettings::SetSkinFolder(const QString &folder)
+{
+    SetText(QLatin1String(kSkinFolder), folder);
 }
 
 QString AppSettings::OutputFolder() const

@@ -34,6 +34,8 @@ constexpr char kPlayButton[] = "BUTTON_PLAY";
 constexpr char kPauseButton[] = "BUTTON_PAUSE";
 constexpr char kProgressSlider[] = "SLIDER_PROGRESS";
 constexpr char kTimeLabel[] = "LABEL_TIME";
+constexpr char kColoursButton[] = "BUTTON__EFFECT1";
+constexpr char kFiltersButton[] = "BUTTON__EFFECT2";
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
@@ -89,6 +91,10 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
         [this](QString *error) { return BatchRequest(m_choice.Folder(), error); },
         [this] { PreviewSteps(); }, this);
     UpdateChangeButtons();
+    connect(&m_effectDialogOne, &EffectDialog::inForceChanged, this,
+            &MainDialog::ShowEffectsInForce);
+    connect(&m_effectDialogTwo, &EffectDialog::inForceChanged, this,
+            &MainDialog::ShowEffectsInForce);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
@@ -190,6 +196,7 @@ void MainDialog::OnSkinLoaded()
     for (SkinButton *button : Buttons())
         button->SetShortcutText(
             KeyTextFor(button->Name() == "BUTTON_EXIT" ? "BUTTON_CLOSE" : button->Name()));
+    ShowEffectsInForce();
 }
 
 QWidget *MainDialog::HostedWidget() const
@@ -364,6 +371,23 @@ void MainDialog::ShowImage(const QString &path)
     m_viewer.SetViewMode(kFitViewMode);
 }
 
+void MainDialog::ShowEffectsInForce()
+{
+    const SkinListBox *list = FileList();
+    const QColor ground = list ? list->SelBkColor() : QColor(0x33, 0x66, 0xcc);
+    const auto mark = [&](const char *button, const EffectDialog &window) {
+        SkinButton *control = FindButton(button);
+        if (!control)
+            return;
+        const QStringList effects = window.InForce();
+        control->SetBadge(effects.isEmpty() ? QString() : QString::number(effects.size()),
+                          QStringLiteral("In force: ") + effects.join(QStringLiteral(", ")),
+                          ground);
+    };
+    mark(kColoursButton, m_effectDialogOne);
+    mark(kFiltersButton, m_effectDialogTwo);
+}
+
 void MainDialog::UpdateChangeButtons()
 {
     const bool shown = !Viewer()->CurrentImage().IsNull();
@@ -498,6 +522,8 @@ void MainDialog::Convert()
         return;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectSteps();
+    m_conversion->effectNames = m_effectDialogOne.InForce() + m_effectDialogTwo.InForce();
+    m_conversion->folder = request.folder;
 
     m_effectDialogOne.setEnabled(false);
     m_effectDialogTwo.setEnabled(false);
@@ -516,7 +542,16 @@ void MainDialog::Convert()
                     },
                     Qt::QueuedConnection);
             },
-            &run->cancel);
+            &run->cancel,
+            [this](const ConversionOutcome &outcome) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, source = outcome.source] {
+                        if (m_conversion)
+                            m_progress->FileStarted(source);
+                    },
+                    Qt::QueuedConnection);
+            });
         QMetaObject::invokeMethod(
             this, [this, outcomes = std::move(outcomes)] { OnConversionFinished(outcomes); },
             Qt::QueuedConnection);
@@ -610,7 +645,8 @@ void MainDialog::OnConversionProgress(int finished, int total, const ConversionO
 {
     if (!m_conversion)
         return;
-    m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString());
+    m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString(),
+                            outcome.source);
     if (outcome.written)
         SetFirstEdit(outcome.target);
 }
@@ -638,6 +674,8 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         return;
     const bool cancelled = m_conversion->cancel.load();
     const std::vector<EffectStep> effects = std::move(m_conversion->effects);
+    const QStringList effectNames = std::move(m_conversion->effectNames);
+    const QString folder = std::move(m_conversion->folder);
     if (m_conversion->thread.joinable())
         m_conversion->thread.join();
     m_conversion.reset();
@@ -678,10 +716,18 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         }
     }
     const int total = static_cast<int>(outcomes.size());
-    QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")
-                                     .arg(written)
-                                     .arg(total)
-                               : QStringLiteral("Convert Completed!");
+    const QString where = written > 0 ? QStringLiteral(" to %1.").arg(QDir::toNativeSeparators(folder))
+                                      : QStringLiteral(".");
+    QString report =
+        cancelled
+            ? QStringLiteral("Conversion cancelled: %1 of %2 files written").arg(written).arg(total) +
+                  where
+            : QStringLiteral("Convert Completed!\n\n") +
+                  (written == 1 ? QStringLiteral("1 file written")
+                                : QStringLiteral("%1 files written").arg(written)) +
+                  where;
+    if (!effectNames.isEmpty() && written > 0)
+        report += QStringLiteral("\nEffects applied: %1.").arg(effectNames.join(QStringLiteral(", ")));
     if (skipped > 0 || !renamed.isEmpty()) {
         report += QStringLiteral("\n\n%1 written, %2 skipped (already there), %3 renamed")
                       .arg(written)
@@ -701,7 +747,13 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         if (failures.size() > kReportedFailures)
             report += QStringLiteral("\n... and %1 more.").arg(failures.size() - kReportedFailures);
     }
-    Message(report);
+    if (written == 0) {
+        Message(report);
+        return;
+    }
+    if (Messages().Show(report, MessageButtons::OkOpenFolder, MessageIcon::None) ==
+        MessageAnswer::OpenFolder)
+        m_prompts.ShowFolder(folder);
 }
 
 std::optional<ConversionRequest> MainDialog::BatchRequest(const QString &folder,
@@ -740,6 +792,12 @@ bool MainDialog::RefuseWhileConverting()
     Message(QStringLiteral("The pictures are being converted. Please wait until that is done, "
                            "or cancel it."));
     return true;
+}
+
+QString MainDialog::ChooseSkinPackage()
+{
+    return ResolveFileName(
+        m_prompts.SkinPackage(QStringLiteral("Skin packages|*.zip;*.skn|All files|*||")));
 }
 
 bool MainDialog::CanChangeSkin()

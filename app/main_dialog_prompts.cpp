@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QUrl>
 #include <algorithm>
 
 namespace lumaskin {
@@ -63,6 +65,7 @@ void QtMainDialogPrompts::RememberIn(AppSettings *settings)
     m_settings = settings;
     if (settings) {
         m_lastFileFolder = settings->FileFolder();
+        m_lastSkinFolder = settings->SkinFolder();
     }
 }
 
@@ -89,6 +92,11 @@ QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
     return files;
 }
 
+void MainDialogPrompts::ShowFolder(const QString &folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
 QString MainDialogPrompts::OpenFile(const QString &filter)
 {
     const QStringList files = OpenFiles(filter);
@@ -106,6 +114,19 @@ QString QtMainDialogPrompts::OpenFile(const QString &filter)
         m_lastFileFolder = QFileInfo(file).absolutePath();
         if (m_settings)
             m_settings->SetFileFolder(m_lastFileFolder);
+    }
+    return file;
+}
+
+QString QtMainDialogPrompts::SkinPackage(const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(
+        m_folderOwner, QStringLiteral("Install Skin"), StartFolder(m_lastSkinFolder),
+        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+    if (!file.isEmpty()) {
+        m_lastSkinFolder = QFileInfo(file).absolutePath();
+        if (m_settings)
+            m_settings->SetSkinFolder(m_lastSkinFolder);
     }
     return file;
 }

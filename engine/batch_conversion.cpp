@@ -526,7 +526,8 @@ std::vector<ConversionOutcome> BatchConversion::Plan(const ConversionRequest &re
 
 std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &request,
                                                     const Progress &progress,
-                                                    const std::atomic<bool> *cancel)
+                                                    const std::atomic<bool> *cancel,
+                                                    const Started &started)
 {
     TargetPlanner planner(request);
     std::vector<ConversionOutcome> outcomes = planner.Plan();
@@ -584,6 +585,10 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
         };
     };
     const auto convertSource = [&](const std::vector<std::size_t> &rows) {
+        if (started) {
+            std::lock_guard lock(progressMutex);
+            started(outcomes[rows.front()]);
+        }
         std::vector<std::size_t> ready;
         for (const std::size_t i : rows) {
             ConversionOutcome &outcome = outcomes[i];

@@ -47,6 +47,12 @@ MessageAnswer QtMessageBoxes::Show(const QString &text, MessageButtons buttons, 
             return MessageAnswer::KeepBoth;
         return MessageAnswer::Cancel;
     }
+    case MessageButtons::OkOpenFolder: {
+        QPushButton *open = box.addButton(QObject::tr("Open folder"), QMessageBox::ActionRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.exec();
+        return box.clickedButton() == open ? MessageAnswer::OpenFolder : MessageAnswer::Ok;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -147,6 +147,11 @@ void EffectDialog::BuildRows()
         built.change->setObjectName(QStringLiteral("change") + Text(row.name));
         built.change->setAutoDefault(false); // see keyPressEvent
         m_grid->addWidget(built.change, gridRow, 1 + static_cast<int>(editColumns));
+        built.mark = new QLabel;
+        built.mark->setObjectName(QStringLiteral("mark") + Text(row.name));
+        built.mark->setMinimumWidth(built.mark->fontMetrics().horizontalAdvance(
+            QStringLiteral("\u2713 -0000, -0000, -0000")));
+        m_grid->addWidget(built.mark, gridRow, 2 + static_cast<int>(editColumns));
         const std::size_t index = m_built.size();
         connect(built.change, &QPushButton::clicked, this, [this, index] { Change(index); });
         m_built.push_back(built);
@@ -195,10 +200,78 @@ const EffectDialog::Binding *EffectDialog::FindBinding(std::string_view objectNa
     return binding == m_bindings.end() ? nullptr : &*binding;
 }
 
+bool EffectDialog::IsMarked(const Row &row) const
+{
+    return appliedFlags[static_cast<std::size_t>(row.row->mark)] != 0;
+}
+
 bool EffectDialog::IsApplied(std::string_view row) const
 {
     const Row *found = FindRow(row);
-    return found && appliedFlags[static_cast<std::size_t>(found->row->mark)] != 0;
+    return found && IsMarked(*found);
+}
+
+QString EffectDialog::MarkText(std::string_view row) const
+{
+    const Row *found = FindRow(row);
+    return found ? found->mark->text() : QString();
+}
+
+QString EffectDialog::ValuesText(const Row &row) const
+{
+    QStringList values;
+    for (std::size_t i = row.firstBinding; i < row.firstBinding + row.fieldCount; ++i) {
+        const Binding &binding = m_bindings[i];
+        if (binding.list)
+            values << binding.list->itemText(static_cast<int>(binding.value));
+        else if (binding.field->kind == EffectWindowRow::Field::Kind::Integer)
+            values << QString::number(static_cast<std::int32_t>(binding.value));
+        else
+            values << FormatReal(static_cast<float>(binding.value));
+    }
+    return values.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// "InvertColor" as people write it: "Invert color".
+QString Spoken(std::string_view name)
+{
+    QString words;
+    for (const QChar c : Text(name)) {
+        if (c.isUpper() && !words.isEmpty() && words.back().isLower())
+            words += u' ' + c.toLower();
+        else
+            words += c;
+    }
+    return words;
+}
+
+} // namespace
+
+QStringList EffectDialog::InForce() const
+{
+    QStringList effects;
+    for (const Row &row : m_built) {
+        if (!IsMarked(row))
+            continue;
+        const QString values = ValuesText(row);
+        const QString name = Spoken(row.row->name);
+        effects << (values.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, values));
+    }
+    return effects;
+}
+
+void EffectDialog::ShowMarks()
+{
+    for (const Row &row : m_built) {
+        const bool marked = IsMarked(row);
+        row.mark->setText(marked ? QStringLiteral("\u2713 ") + ValuesText(row) : QString());
+        row.mark->setToolTip(marked ? QStringLiteral("In force: converting applies it") : QString());
+        row.mark->setAccessibleName(marked ? QStringLiteral("In force: ") + ValuesText(row)
+                                           : QString());
+    }
+    emit inForceChanged();
 }
 
 QPushButton *EffectDialog::ChangeButton(std::string_view row) const
@@ -247,11 +320,16 @@ bool EffectDialog::Read(Binding &binding)
 
 bool EffectDialog::ReadEdits(std::size_t first, std::size_t last)
 {
+    bool whole = true;
     for (std::size_t i : m_readOrder) {
-        if (i >= first && i < last && !Read(m_bindings[i]))
-            return false;
+        if (i >= first && i < last && !Read(m_bindings[i])) {
+            whole = false;
+            break;
+        }
     }
-    return true;
+    // Values read before a refusal are held, and the marks show them.
+    ShowMarks();
+    return whole;
 }
 
 bool EffectDialog::ReadEdits()
@@ -279,6 +357,7 @@ void EffectDialog::Reset()
             binding.list->setCurrentIndex(static_cast<int>(binding.value));
     }
     WriteEdits();
+    ShowMarks();
 }
 
 void EffectDialog::SetChangesEnabled(bool enabled)
@@ -300,6 +379,7 @@ void EffectDialog::Change(std::size_t index)
             m_bindings[i].value = list->currentIndex();
     }
     appliedFlags[static_cast<std::size_t>(row.row->mark)] = 1;
+    ShowMarks();
     if (m_viewer)
         m_viewer->ApplyEffect(StepOf(row));
 }

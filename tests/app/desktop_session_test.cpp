@@ -11,11 +11,15 @@
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <climits>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -179,6 +183,60 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
     piped.Sync();
     EXPECT_EQ(piped.Skin(), "Purple.skn");
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+// Runs `open`, which brings up a file chooser, and answers it: `choose` is selected and
+// accepted, or the chooser cancelled when that is empty. Returns the folder it opened at.
+QString Answer(const std::function<void()> &open, const QString &choose = {})
+{
+    QString openedAt;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!chooser)
+            return;
+        poll.stop();
+        openedAt = chooser->directory().absolutePath();
+        if (choose.isEmpty()) {
+            chooser->reject();
+            return;
+        }
+        chooser->selectFile(choose);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    poll.start(20);
+    open();
+    return openedAt;
+}
+
+TEST_F(DesktopSessionTest, EachFileChooserOpensWhereItWasLastUsedAtTheNextRun)
+{
+    TempDir photos;
+    TempDir downloads;
+    const std::filesystem::path photo = photos / "a.png";
+    const std::filesystem::path package = downloads / "Teal.zip";
+    test::WriteFile(photo, "x");
+    test::WriteFile(package, "x");
+    const QString file = Str(m_config / "lumaskin.conf");
+    {
+        AppSettings settings(file);
+        QtMainDialogPrompts prompts(nullptr);
+        prompts.RememberIn(&settings);
+        QStringList added;
+        Answer([&] { added = prompts.OpenFiles(MainDialog::ImageFilter()); }, Str(photo));
+        EXPECT_THAT(added, ElementsAre(Str(photo)));
+        QString chosen;
+        Answer([&] { chosen = prompts.SkinPackage("Skin packages|*.zip||"); }, Str(package));
+        EXPECT_EQ(chosen, Str(package));
+        settings.Sync();
+    }
+    AppSettings settings(file);
+    QtMainDialogPrompts prompts(nullptr);
+    prompts.RememberIn(&settings);
+    EXPECT_EQ(Answer([&] { prompts.OpenFiles(MainDialog::ImageFilter()); }), Str(photos.Path()));
+    EXPECT_EQ(Answer([&] { prompts.SkinPackage("Skin packages|*.zip||"); }),
+              Str(downloads.Path()));
+    // The output folder is each format's own: see the test of the skin, format and place.
 }
 
 TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInstalled)

@@ -332,9 +332,7 @@ void MainDialog::PlaceViewer()
         Viewer()->hide();
         return;
     }
-    const Rect &rect = *HostRect();
-    Viewer()->setGeometry(rect.left, rect.top, std::max(0, rect.Width()),
-                          std::max(0, rect.Height()));
+    Viewer()->setGeometry(ToQRect(*HostRect()));
     Viewer()->raise();
     Viewer()->show();
 }

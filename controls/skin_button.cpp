@@ -127,8 +127,9 @@ void SkinButton::paintEvent(QPaintEvent *)
     if (face.isNull())
         return;
     QPainter painter(this);
-    DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(face)), face,
-               QRectF(QPointF(0, 0), LogicalSize(face)));
+    // At its own size to the device pixel, which may be half a logical pixel.
+    const QRectF whole(QPointF(0, 0), face.deviceIndependentSize());
+    DrawBitmap(painter, whole, face, whole);
     if (!m_badge.isEmpty())
         DrawBadge(painter);
 }

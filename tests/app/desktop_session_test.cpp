@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <climits>
@@ -187,21 +188,32 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
 
 // Runs `open`, which brings up a file chooser, and answers it: `choose` is selected and
 // accepted, or the chooser cancelled when that is empty. Returns the folder it opened at.
+// The chooser reads its folder in the background and may not take the file at once: it is
+// asked again until it closes, and cancelled after a few seconds.
 QString Answer(const std::function<void()> &open, const QString &choose = {})
 {
     QString openedAt;
+    int tries = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *chooser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QFileDialog *chooser = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(widget); dialog && dialog->isVisible())
+                chooser = dialog;
+        }
         if (!chooser)
             return;
-        poll.stop();
-        openedAt = chooser->directory().absolutePath();
-        if (choose.isEmpty()) {
+        if (openedAt.isEmpty())
+            openedAt = chooser->directory().absolutePath();
+        if (choose.isEmpty() || ++tries > 250) {
             chooser->reject();
             return;
         }
-        chooser->selectFile(choose);
+        // Typed as a person would: the name box takes a whole path.
+        if (auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(choose);
+        else
+            chooser->selectFile(choose);
         QMetaObject::invokeMethod(chooser, "accept");
     });
     poll.start(20);
@@ -226,7 +238,7 @@ TEST_F(DesktopSessionTest, EachFileChooserOpensWhereItWasLastUsedAtTheNextRun)
         Answer([&] { added = prompts.OpenFiles(MainDialog::ImageFilter()); }, Str(photo));
         EXPECT_THAT(added, ElementsAre(Str(photo)));
         QString chosen;
-        Answer([&] { chosen = prompts.SkinPackage("Skin packages|*.zip||"); }, Str(package));
+        Answer([&] { chosen = prompts.SkinPackage("Skin packages|*.zip;*.skn|All files|*||"); }, Str(package));
         EXPECT_EQ(chosen, Str(package));
         settings.Sync();
     }
@@ -234,7 +246,7 @@ TEST_F(DesktopSessionTest, EachFileChooserOpensWhereItWasLastUsedAtTheNextRun)
     QtMainDialogPrompts prompts(nullptr);
     prompts.RememberIn(&settings);
     EXPECT_EQ(Answer([&] { prompts.OpenFiles(MainDialog::ImageFilter()); }), Str(photos.Path()));
-    EXPECT_EQ(Answer([&] { prompts.SkinPackage("Skin packages|*.zip||"); }),
+    EXPECT_EQ(Answer([&] { prompts.SkinPackage("Skin packages|*.zip;*.skn|All files|*||"); }),
               Str(downloads.Path()));
     // The output folder is each format's own: see the test of the skin, format and place.
 }

@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
@@ -29,10 +30,14 @@ bool IsSpecial(const QString &path)
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
         return false;
-    std::fprintf(stderr,
-                 "lumaskin: %s is not a file; settings start from the defaults and are not kept "
-                 "this time\n",
-                 qPrintable(path));
+    std::fputs(
+        qPrintable(
+            QCoreApplication::translate(
+                "AppSettings",
+                "lumaskin: %1 is not a file; settings start from the defaults and are not kept "
+                "this time\n")
+                .arg(path)),
+        stderr);
     return true;
 }
 

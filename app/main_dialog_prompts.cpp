@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -121,8 +122,9 @@ QString QtMainDialogPrompts::OpenFile(const QString &filter)
 QString QtMainDialogPrompts::SkinPackage(const QString &filter)
 {
     const QString file = QFileDialog::getOpenFileName(
-        m_folderOwner, QStringLiteral("Install Skin"), StartFolder(m_lastSkinFolder),
-        NameFilters(filter).join(QStringLiteral(";;")), nullptr, DialogOptions());
+        m_folderOwner, QCoreApplication::translate("MainDialogPrompts", "Install Skin"),
+        StartFolder(m_lastSkinFolder), NameFilters(filter).join(QStringLiteral(";;")), nullptr,
+        DialogOptions());
     if (!file.isEmpty()) {
         m_lastSkinFolder = QFileInfo(file).absolutePath();
         if (m_settings)
@@ -164,9 +166,11 @@ QString QtMainDialogPrompts::ConversionFolder(const QString &title, const QStrin
         box->setObjectName(QStringLiteral("qualityBox"));
         box->setRange(1, 100);
         box->setValue(std::clamp(*quality, 1, 100));
-        box->setToolTip(QStringLiteral("Higher keeps more detail in larger files. "
-                                       "WebP and AVIF are lossless at 100."));
-        auto *label = new QLabel(QStringLiteral("&Quality:"), &dialog);
+        box->setToolTip(QCoreApplication::translate("MainDialogPrompts",
+                                                    "Higher keeps more detail in larger files. "
+                                                    "WebP and AVIF are lossless at 100."));
+        auto *label =
+            new QLabel(QCoreApplication::translate("MainDialogPrompts", "&Quality:"), &dialog);
         label->setBuddy(box);
         const int row = grid->rowCount();
         grid->addWidget(label, row, 0);

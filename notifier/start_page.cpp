@@ -1,5 +1,6 @@
 #include "notifier/start_page.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrlQuery>
 
@@ -51,9 +52,11 @@ std::optional<QString> StartPageReply(const QUrl &url)
         skin = QStringLiteral("Lumaskin");
     const QString heading =
         QUrlQuery(url).hasQueryItem(QStringLiteral("failed"))
-            ? QStringLiteral("<p class=\"title\">Skin failed to load: "
-                             "<span class=\"skin\">{{SKIN}}</span></p>")
-            : QStringLiteral("<p class=\"title\">Skin loaded: <span class=\"skin\">{{SKIN}}</span></p>");
+            ? QCoreApplication::translate("StartPage", "<p class=\"title\">Skin failed to load: "
+                                                       "<span class=\"skin\">{{SKIN}}</span></p>")
+            : QCoreApplication::translate(
+                  "StartPage",
+                  "<p class=\"title\">Skin loaded: <span class=\"skin\">{{SKIN}}</span></p>");
     page.replace(QStringLiteral("{{HEADING}}"), heading);
     page.replace(QStringLiteral("{{SKIN}}"), skin.toHtmlEscaped());
     return page;

@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -164,9 +165,10 @@ void SkinDialog::EndSkinChange()
 QString SkinDialog::ChooseSkinPackage()
 {
     return QFileDialog::getOpenFileName(
-        this, QStringLiteral("Install Skin"), QDir::homePath(),
-        QStringLiteral("Skin packages (*.zip *.skn *.ZIP *.SKN);;All files (*)"), nullptr,
-        QFileDialog::DontUseNativeDialog);
+        this, QCoreApplication::translate("SkinDialog", "Install Skin"), QDir::homePath(),
+        QCoreApplication::translate("SkinDialog",
+                                    "Skin packages (*.zip *.skn *.ZIP *.SKN);;All files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 void SkinDialog::OnSkinChanged()
@@ -183,7 +185,8 @@ std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
     std::unique_ptr<QMenu> menu = m_switcher.CreateSkinMenu(this);
     menu->addSeparator();
     AddMenuEntries(*menu);
-    QAction *notes = menu->addAction(QStringLiteral("Show a &Note at Each Skin Change"));
+    QAction *notes = menu->addAction(
+        QCoreApplication::translate("SkinDialog", "Show a &Note at Each Skin Change"));
     notes->setCheckable(true);
     notes->setChecked(m_notesShown);
     connect(notes, &QAction::toggled, this, &SkinDialog::SetNotesShown);

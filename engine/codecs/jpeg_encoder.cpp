@@ -5,6 +5,7 @@
 #include "engine/parallel.h"
 
 // jpeglib.h needs size_t and FILE declared first.
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <csetjmp>
@@ -322,7 +323,7 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     for (const Stripe &stripe : stripes)
         if (!stripe.ok) {
             if (error)
-                *error = QStringLiteral("the JPEG encoder failed (%1)")
+                *error = QCoreApplication::translate("Codec", "the JPEG encoder failed (%1)")
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
@@ -338,7 +339,8 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     }
     if (!Join(stripes, image.Height(), mcuRows, block, out)) {
         if (error)
-            *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
+            *error = QCoreApplication::translate(
+                "Codec", "the JPEG encoder failed (unexpected stripe layout)");
         return false;
     }
     return true;

@@ -100,10 +100,6 @@
         <translation>die Datei kann nicht angelegt werden (%1)</translation>
     </message>
     <message>
-        <source>the file cannot be %1 (%2)</source>
-        <translation>die Datei kann nicht %1 werden (%2)</translation>
-    </message>
-    <message>
         <source>a file of that name exists already</source>
         <translation>eine Datei dieses Namens gibt es bereits</translation>
     </message>
@@ -270,6 +266,14 @@
     <message>
         <source>the WebP metadata could not be written</source>
         <translation>die WebP-Metadaten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be written (%1)</source>
+        <translation>die Datei kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>the file cannot be saved (%1)</source>
+        <translation>die Datei kann nicht gespeichert werden (%1)</translation>
     </message>
 </context>
 <context>

@@ -174,22 +174,29 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
         return Fail(error, QCoreApplication::translate("Codec", "the file cannot be created (%1)")
                                .arg(FileErrorText(EEXIST)));
 
-    const auto discard = [&](int errorNumber, const char *what) {
+    // `sentence` is "the file cannot be written (%1)" or "... saved (%1)": whole, so that each
+    // is translated as one.
+    const auto discard = [&](int errorNumber, const QString &sentence) {
         if (!temporary.isEmpty())
             ::unlinkat(directory.Get(), temporary.constData(), 0);
-        return Fail(error, QCoreApplication::translate("Codec", "the file cannot be %1 (%2)")
-                               .arg(QLatin1String(what), FileErrorText(errorNumber)));
+        return Fail(error, sentence.arg(FileErrorText(errorNumber)));
+    };
+    const auto notWritten = [] {
+        return QCoreApplication::translate("Codec", "the file cannot be written (%1)");
+    };
+    const auto notSaved = [] {
+        return QCoreApplication::translate("Codec", "the file cannot be saved (%1)");
     };
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(existing.st_mode))
         ::fchmod(file.Get(), existing.st_mode & 07777);
     int errorNumber = 0;
     if (!WriteAll(file.Get(), bytes, &errorNumber))
-        return discard(errorNumber, "written");
+        return discard(errorNumber, notWritten());
     // Blocks are only set aside when the data reaches the disk, so a full disk can show up
     // first here; the old file must not be replaced before that is known.
     if (::fdatasync(file.Get()) != 0 && errno != EINVAL)
-        return discard(errno, "written");
+        return discard(errno, notWritten());
 
     // The unnamed file gets its name by a link, which never replaces anything.
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.Get());
@@ -224,7 +231,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
                 return true;
             }
             if (errno != EEXIST)
-                return discard(errno, "saved");
+                return discard(errno, notSaved());
             if (keep->existed)
                 *keep->existed = true;
             const QString another = keep->another ? keep->another() : QString();
@@ -247,17 +254,17 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
             linked = linkTo(temporary);
             if (!linked && errno != EEXIST) {
                 temporary.clear();
-                return discard(errno, "saved");
+                return discard(errno, notSaved());
             }
         }
         if (!linked) {
             temporary.clear();
-            return discard(EEXIST, "saved");
+            return discard(EEXIST, notSaved());
         }
     }
     // The name itself is replaced, whatever it is (a link is replaced, not followed).
     if (::renameat(directory.Get(), temporary.constData(), directory.Get(), name.constData()) != 0)
-        return discard(errno, "saved");
+        return discard(errno, notSaved());
     return true;
 }
 

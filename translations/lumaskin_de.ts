@@ -1780,6 +1780,38 @@ Angewandte Effekte: %1.</translation>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;Skin geladen: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>&lt;b&gt;Hinzufügen&lt;/b&gt; von Bildern; &lt;b&gt;eine Zeile anklicken&lt;/b&gt;, um sie anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;Zoom&lt;/b&gt; von 25&amp;nbsp;% bis 200&amp;nbsp;% und zurück.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>&lt;b&gt;Ändern&lt;/b&gt; neben einem Effekt wendet ihn an.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;Zurücksetzen&lt;/b&gt; stellt ein Bild wieder her.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;Umwandeln&lt;/b&gt; schreibt alle in einem Format.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>&lt;b&gt;Rechtsklick&lt;/b&gt; ins Fenster für andere Skins.</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>Lumaskin bearbeitet und wandelt Bilder um:</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>Hier klicken, um diesen Hinweis zu schließen.</translation>
+    </message>
 </context>
 <context>
     <name>Steps</name>

@@ -726,20 +726,30 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         }
     }
     const int total = static_cast<int>(outcomes.size());
-    const QString where = written > 0 ? QStringLiteral(" to %1.").arg(QDir::toNativeSeparators(folder))
-                                      : QStringLiteral(".");
-    QString report =
-        cancelled
-            ? QCoreApplication::translate("MainDialog",
-                                          "Conversion cancelled: %1 of %2 files written")
-                      .arg(written)
-                      .arg(total) +
-                  where
-            : QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
-                  (written == 1 ? QCoreApplication::translate("MainDialog", "1 file written")
-                                : QCoreApplication::translate("MainDialog", "%1 files written")
-                                      .arg(written)) +
-                  where;
+    // Whole sentences, so that each language can put the folder where it belongs.
+    const QString into = QDir::toNativeSeparators(folder);
+    QString report;
+    if (cancelled)
+        report = written > 0
+                     ? QCoreApplication::translate(
+                           "MainDialog", "Conversion cancelled: %1 of %2 files written to %3.")
+                           .arg(written)
+                           .arg(total)
+                           .arg(into)
+                     : QCoreApplication::translate("MainDialog",
+                                                   "Conversion cancelled: %1 of %2 files written.")
+                           .arg(written)
+                           .arg(total);
+    else if (written == 0)
+        report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
+                 QCoreApplication::translate("MainDialog", "No file was written.");
+    else
+        report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
+                 (written == 1
+                      ? QCoreApplication::translate("MainDialog", "1 file written to %1.").arg(into)
+                      : QCoreApplication::translate("MainDialog", "%1 files written to %2.")
+                            .arg(written)
+                            .arg(into));
     if (!effectNames.isEmpty() && written > 0)
         report += QCoreApplication::translate("MainDialog", "\nEffects applied: %1.")
                       .arg(effectNames.join(QStringLiteral(", ")));

@@ -267,11 +267,14 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
             break;
         // No file name is this long: a list of another kind was given by mistake.
         if (pending.size() > PATH_MAX) {
-            *error =
-                QCoreApplication::translate(
-                    "ConvertSources", "%1 is no list of file names: an entry is longer than any "
-                                      "path can be%2")
-                    .arg(shown, nul ? QString() : QStringLiteral(" (NUL-separated? use -0)"));
+            *error = (nul ? QCoreApplication::translate(
+                                "ConvertSources", "%1 is no list of file names: an entry is "
+                                                  "longer than any path can be")
+                          : QCoreApplication::translate(
+                                "ConvertSources", "%1 is no list of file names: an entry is "
+                                                  "longer than any path can be (NUL-separated? "
+                                                  "use -0)"))
+                         .arg(shown);
             ok = false;
             break;
         }

@@ -269,12 +269,14 @@ int main(int argc, char **argv)
     }
     // A plain run stays quiet; anything a script should know about gets a count.
     if (failures > 0 || skipped > 0 || renamed > 0) {
-        QString summary = QStringLiteral("lumaskin-convert: %1 written, %2 skipped, %3 renamed")
-                              .arg(written)
-                              .arg(skipped)
-                              .arg(renamed);
+        QString summary =
+            QCoreApplication::translate("LumaskinConvert",
+                                        "lumaskin-convert: %1 written, %2 skipped, %3 renamed")
+                .arg(written)
+                .arg(skipped)
+                .arg(renamed);
         if (failures > 0)
-            summary += QStringLiteral("; %1 of %2 file(s) failed")
+            summary += QCoreApplication::translate("LumaskinConvert", "; %1 of %2 file(s) failed")
                            .arg(failures)
                            .arg(outcomes.size() + sources.problems.size());
         printLine(stderr, summary);

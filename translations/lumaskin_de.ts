@@ -808,8 +808,12 @@ Effekte:
         <translation>%1 ist keine Liste von Dateinamen in Zeilen: ein Eintrag enthält ein NUL-Byte (durch NUL getrennt? -0 verwenden)</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 ist keine Liste von Dateinamen: ein Eintrag ist länger, als ein Pfad sein kann%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 ist keine Liste von Dateinamen: ein Eintrag ist länger, als ein Pfad sein kann</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 ist keine Liste von Dateinamen: ein Eintrag ist länger, als ein Pfad sein kann (durch NUL getrennt? -0 angeben)</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1361,14 @@ Effekte:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: angehalten: %1 geschrieben, %2 nicht umgewandelt; derselbe Befehl mit --if-exists=skip erledigt den Rest</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert: %1 geschrieben, %2 übersprungen, %3 umbenannt</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>; %1 von %2 Datei(en) fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1464,24 +1476,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie überschreiben oder diese Bilder überspringen? Die Antwort gilt für alle.</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>Umwandlung abgebrochen: %1 von %2 Dateien geschrieben</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>Umwandlung abgeschlossen!
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>1 Datei geschrieben</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>%1 Dateien geschrieben</translation>
     </message>
     <message>
         <source>
@@ -1530,6 +1530,26 @@ Angewandte Effekte: %1.</translation>
     <message>
         <source>Stop Button Pressed</source>
         <translation>Stopp-Knopf gedrückt</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>Umwandlung abgebrochen: %1 von %2 Dateien nach %3 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>Umwandlung abgebrochen: %1 von %2 Dateien geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>1 Datei nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>%1 Dateien nach %2 geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -816,8 +816,12 @@ Efectos:
         <translation>%1 no es una lista de nombres de archivo por líneas: una entrada contiene un byte NUL (¿separados por NUL? use -0)</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 no es una lista de nombres de archivo: una entrada es más larga de lo que puede ser una ruta%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 no es una lista de nombres de archivo: una entrada es más larga de lo que puede ser una ruta</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 no es una lista de nombres de archivo: una entrada es más larga de lo que puede ser una ruta (¿separada por NUL? use -0)</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1369,14 @@ Efectos:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: detenido: %1 escritos, %2 sin convertir; el mismo comando con --if-exists=skip hace el resto</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert: %1 escritos, %2 omitidos, %3 renombrados</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>; fallaron %1 de %2 archivo(s)</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1472,24 +1484,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 ¿Conservar ambos (los archivos nuevos se escriben como «nombre (2)»), sobrescribirlos u omitir esas imágenes? La respuesta vale para todos.</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>Conversión cancelada: %1 de %2 archivos escritos</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>¡Conversión completada!
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>1 archivo escrito</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>%1 archivos escritos</translation>
     </message>
     <message>
         <source>
@@ -1538,6 +1538,26 @@ No se pudieron convertir %1 de %2 archivos:</translation>
     <message>
         <source>Stop Button Pressed</source>
         <translation>Botón de parada pulsado</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>Conversión cancelada: %1 de %2 archivos escritos en %3.</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>Conversión cancelada: %1 de %2 archivos escritos.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>1 archivo escrito en %1.</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>%1 archivos escritos en %2.</translation>
     </message>
 </context>
 <context>
@@ -1787,6 +1807,38 @@ No se pudieron convertir %1 de %2 archivos:</translation>
     <message>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;Skin cargado: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>&lt;b&gt;Añada&lt;/b&gt; imágenes; &lt;b&gt;pulse en una fila&lt;/b&gt; para verla.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;Zoom&lt;/b&gt; del 25&amp;nbsp;% al 200&amp;nbsp;% y vuelta.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>&lt;b&gt;Cambiar&lt;/b&gt;, junto a un efecto, lo aplica.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;Restaurar&lt;/b&gt; devuelve la imagen original.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; las escribe todas en un formato.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>&lt;b&gt;Clic derecho&lt;/b&gt; en la ventana para otros skins.</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>Lumaskin ajusta y convierte imágenes:</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>Pulse aquí para cerrar esta nota.</translation>
     </message>
 </context>
 <context>

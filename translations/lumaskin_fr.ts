@@ -821,8 +821,12 @@ Effets&#xa0;:
         <translation>%1 n&apos;est pas une liste de noms de fichiers par lignes&#xa0;: une entrée contient un octet NUL (séparés par NUL&#xa0;? utilisez -0)</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 n&apos;est pas une liste de noms de fichiers&#xa0;: une entrée est plus longue que ne peut l&apos;être un chemin%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 n’est pas une liste de noms de fichiers&#xa0;: une entrée est plus longue que ne peut l’être un chemin</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 n’est pas une liste de noms de fichiers&#xa0;: une entrée est plus longue que ne peut l’être un chemin (séparée par des NUL&#xa0;? utilisez -0)</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1374,14 @@ Effets&#xa0;:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: arrêté&#xa0;: %1 écrit(s), %2 non converti(s)&#xa0;; la même commande avec --if-exists=skip fera le reste</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert&#xa0;: %1 écrits, %2 ignorés, %3 renommés</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>&#xa0;; %1 fichier(s) sur %2 en échec</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1477,24 +1489,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0;»), les écraser, ou ignorer ces images&#xa0;? La réponse vaut pour toutes.</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>Conversion annulée&#xa0;: %1 fichiers écrits sur %2</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>Conversion terminée&#xa0;!
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>1 fichier écrit</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>%1 fichiers écrits</translation>
     </message>
     <message>
         <source>
@@ -1543,6 +1543,26 @@ Effets appliqués&#xa0;: %1.</translation>
     <message>
         <source>Stop Button Pressed</source>
         <translation>Bouton Arrêt enfoncé</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>Conversion annulée&#xa0;: %1 fichiers sur %2 écrits dans %3.</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>Conversion annulée&#xa0;: %1 fichiers sur %2 écrits.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>1 fichier écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>%1 fichiers écrits dans %2.</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1812,38 @@ Effets appliqués&#xa0;: %1.</translation>
     <message>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;Habillage chargé&#xa0;: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>&lt;b&gt;Ajoutez&lt;/b&gt; des images&#xa0;; &lt;b&gt;cliquez sur une ligne&lt;/b&gt; pour la voir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;Zoom&lt;/b&gt; de 25&amp;nbsp;% à 200&amp;nbsp;% et retour.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>&lt;b&gt;Modifier&lt;/b&gt;, à côté d’un effet, l’applique.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;Restaurer&lt;/b&gt; rend l’image d’origine.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;Convertir&lt;/b&gt; les écrit toutes dans un même format.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>&lt;b&gt;Clic droit&lt;/b&gt; sur la fenêtre pour d’autres skins.</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>Lumaskin ajuste et convertit les images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>Cliquez ici pour fermer cette note.</translation>
     </message>
 </context>
 <context>

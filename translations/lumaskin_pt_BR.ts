@@ -806,8 +806,12 @@ Efeitos:
         <translation>%1 não é uma lista de nomes de arquivo por linha: uma entrada contém um byte NUL (separada por NUL? use -0)</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 não é uma lista de nomes de arquivo: uma entrada é mais longa do que qualquer caminho pode ser%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 não é uma lista de nomes de arquivo: uma entrada é mais longa do que um caminho pode ser</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 não é uma lista de nomes de arquivo: uma entrada é mais longa do que um caminho pode ser (separada por NUL? use -0)</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,14 @@ Efeitos:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: interrompido: %1 gravados, %2 não convertidos; o mesmo comando com --if-exists=skip faz o resto</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert: %1 gravados, %2 ignorados, %3 renomeados</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>; %1 de %2 arquivo(s) falharam</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1462,24 +1474,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-los ou ignorar essas imagens? A resposta vale para todos.</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>Conversão cancelada: %1 de %2 arquivos gravados</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>Conversão concluída!
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>1 arquivo gravado</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>%1 arquivos gravados</translation>
     </message>
     <message>
         <source>
@@ -1528,6 +1528,26 @@ Efeitos aplicados: %1.</translation>
     <message>
         <source>Stop Button Pressed</source>
         <translation>Botão Parar pressionado</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>Conversão cancelada: %1 de %2 arquivos gravados em %3.</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>Conversão cancelada: %1 de %2 arquivos gravados.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Nenhum arquivo foi gravado.</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>1 arquivo gravado em %1.</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>%1 arquivos gravados em %2.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1797,38 @@ Efeitos aplicados: %1.</translation>
     <message>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;Skin carregada: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>&lt;b&gt;Adicione&lt;/b&gt; imagens; &lt;b&gt;clique em uma linha&lt;/b&gt; para vê-la.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;Zoom&lt;/b&gt; de 25&amp;nbsp;% a 200&amp;nbsp;% e de volta.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>&lt;b&gt;Alterar&lt;/b&gt;, ao lado de um efeito, o aplica.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;Restaurar&lt;/b&gt; traz a imagem de volta.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;Converter&lt;/b&gt; grava todas em um só formato.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>&lt;b&gt;Clique com o botão direito&lt;/b&gt; na janela para outras skins.</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>O Lumaskin ajusta e converte imagens:</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>Clique aqui para fechar esta nota.</translation>
     </message>
 </context>
 <context>

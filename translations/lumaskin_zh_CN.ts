@@ -786,8 +786,12 @@ Effects:
         <translation>%1 不是按行排列的文件名列表：某一项含有 NUL 字节（是以 NUL 分隔的吗？请使用 -0）</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 不是文件名列表：某一项超出了路径可能的最大长度%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 不是文件名列表：其中有一项比任何路径都长</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 不是文件名列表：其中有一项比任何路径都长（以 NUL 分隔？请使用 -0）</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1339,14 @@ Effects:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: 已停止：已写入 %1 个，%2 个未转换；用 --if-exists=skip 运行同一命令可完成其余部分</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert：已写入 %1，已跳过 %2，已重命名 %3</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>；%2 个文件中有 %1 个失败</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1442,24 +1454,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 要保留两者（新文件写为“名称 (2)”）、覆盖它们，还是跳过这些图片？此选择将应用于所有这些文件。</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>转换已取消：已写入 %1 个文件，共 %2 个</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>转换完成！
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>已写入 1 个文件</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>已写入 %1 个文件</translation>
     </message>
     <message>
         <source>
@@ -1508,6 +1508,26 @@ Effects applied: %1.</source>
     <message>
         <source>Stop Button Pressed</source>
         <translation>已按下停止按钮</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>转换已取消：%2 个文件中已有 %1 个写入 %3。</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>转换已取消：%2 个文件中已写入 %1 个。</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>没有写入任何文件。</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>已将 1 个文件写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>已将 %1 个文件写入 %2。</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1777,38 @@ Effects applied: %1.</source>
     <message>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;皮肤已加载：&lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>&lt;b&gt;添加&lt;/b&gt;图片；&lt;b&gt;单击一行&lt;/b&gt;即可查看。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;缩放&lt;/b&gt;范围为 25&amp;nbsp;% 到 200&amp;nbsp;%。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>效果旁的&lt;b&gt;更改&lt;/b&gt;可应用该效果。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;还原&lt;/b&gt;可恢复原图。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;转换&lt;/b&gt;将它们全部写成同一种格式。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>在窗口上&lt;b&gt;右键单击&lt;/b&gt;可选择其他皮肤。</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>Lumaskin 可调整和转换图片：</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>单击此处关闭此提示。</translation>
     </message>
 </context>
 <context>

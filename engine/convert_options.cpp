@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
+#include <utility>
+#include <vector>
 #include <optional>
 #include <utility>
 
@@ -36,21 +38,56 @@ QString SpokenList(const QStringList &items)
            QCoreApplication::translate("ConvertOptions", " and ") + items.last();
 }
 
-// `text` broken at blanks into lines of at most 80 characters, every line after the first
-// starting with `indent`; each line ends with a line break.
+// Whether a character takes two columns of a terminal: the wide scripts of East Asia and the
+// full-width forms.
+bool IsWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+qsizetype Columns(const QString &text)
+{
+    qsizetype columns = 0;
+    for (const char32_t c : text.toUcs4())
+        columns += IsWide(c) ? 2 : 1;
+    return columns;
+}
+
+// `text` broken into lines of at most 80 columns, every line after the first starting with
+// `indent`; each line ends with a line break. Lines break at blanks, and between two wide
+// characters, as Chinese and Japanese text does.
 QString Wrapped(const QString &text, const QString &indent = {})
 {
     constexpr qsizetype kWidth = 80;
+    // The pieces a line may break between, each with whether a blank came before it.
+    std::vector<std::pair<QString, bool>> pieces;
+    bool blank = false;
+    for (const char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (c == U' ') {
+            blank = true;
+        } else if (IsWide(c) || pieces.empty() || blank || IsWide(pieces.back().first.back().unicode())) {
+            pieces.emplace_back(character, blank);
+            blank = false;
+        } else {
+            pieces.back().first += character;
+        }
+    }
     QString wrapped;
     QString line;
-    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > kWidth) {
+    for (const auto &[piece, afterBlank] : pieces) {
+        const bool separated = afterBlank && !line.isEmpty() && line != indent;
+        if (!line.isEmpty() && line != indent &&
+            Columns(line) + (separated ? 1 : 0) + Columns(piece) > kWidth) {
             wrapped += line + u'\n';
             line = indent;
-        }
-        if (!line.isEmpty() && line != indent)
+        } else if (separated) {
             line += u' ';
-        line += word;
+        }
+        line += piece;
     }
     return wrapped + line + u'\n';
 }

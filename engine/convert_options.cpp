@@ -56,12 +56,11 @@ qsizetype Columns(const QString &text)
     return columns;
 }
 
-// `text` broken into lines of at most 80 columns, every line after the first starting with
-// `indent`; each line ends with a line break. Lines break at blanks, and between two wide
-// characters, as Chinese and Japanese text does.
-QString Wrapped(const QString &text, const QString &indent = {})
+// `text` broken into lines of at most `firstWidth` columns for the first and `width` for the
+// others. Lines break at blanks, and between two wide characters, as Chinese and Japanese text
+// does; a piece wider than a line has one of its own.
+QStringList BrokenLines(const QString &text, qsizetype firstWidth, qsizetype width)
 {
-    constexpr qsizetype kWidth = 80;
     // The pieces a line may break between, each with whether a blank came before it.
     std::vector<std::pair<QString, bool>> pieces;
     bool blank = false;
@@ -69,27 +68,33 @@ QString Wrapped(const QString &text, const QString &indent = {})
         const QString character = QString::fromUcs4(&c, 1);
         if (c == U' ') {
             blank = true;
-        } else if (IsWide(c) || pieces.empty() || blank || IsWide(pieces.back().first.back().unicode())) {
+        } else if (IsWide(c) || pieces.empty() || blank ||
+                   IsWide(pieces.back().first.back().unicode())) {
             pieces.emplace_back(character, blank);
             blank = false;
         } else {
             pieces.back().first += character;
         }
     }
-    QString wrapped;
-    QString line;
+    QStringList lines(QString{});
     for (const auto &[piece, afterBlank] : pieces) {
-        const bool separated = afterBlank && !line.isEmpty() && line != indent;
-        if (!line.isEmpty() && line != indent &&
-            Columns(line) + (separated ? 1 : 0) + Columns(piece) > kWidth) {
-            wrapped += line + u'\n';
-            line = indent;
-        } else if (separated) {
-            line += u' ';
-        }
-        line += piece;
+        QString &line = lines.last();
+        const bool separated = afterBlank && !line.isEmpty();
+        const qsizetype limit = lines.size() == 1 ? firstWidth : width;
+        if (!line.isEmpty() && Columns(line) + (separated ? 1 : 0) + Columns(piece) > limit)
+            lines << piece;
+        else
+            line += separated ? u' ' + piece : piece;
     }
-    return wrapped + line + u'\n';
+    return lines;
+}
+
+// `text` broken into lines of at most 80 columns, every line after the first starting with
+// `indent`; each line ends with a line break.
+QString Wrapped(const QString &text, const QString &indent = {})
+{
+    constexpr qsizetype kWidth = 80;
+    return BrokenLines(text, kWidth, kWidth - Columns(indent)).join(u'\n' + indent) + u'\n';
 }
 
 // The formats read and written, and which keep the source's metadata.
@@ -590,9 +595,14 @@ QString OptionsText()
                            : QStringLiteral("      %1").arg(QLatin1String(row.longName));
         if (row.value)
             head += QLatin1String(row.value);
-        const QStringList lines =
-            QCoreApplication::translate("ConvertOptions", row.help).split(u'\n');
         constexpr int kColumn = 24;
+        // As wide as the longest of the English lines.
+        constexpr int kHelpWidth = 60;
+        // The lines as written, each broken again where a translation runs past them.
+        QStringList lines;
+        for (const QString &written :
+             QCoreApplication::translate("ConvertOptions", row.help).split(u'\n'))
+            lines << BrokenLines(written, kHelpWidth, kHelpWidth);
         if (head.size() < kColumn)
             text += head.leftJustified(kColumn) + lines.first() + u'\n';
         else

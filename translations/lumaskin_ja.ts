@@ -800,8 +800,12 @@ Effects:
         <translation>%1 は行区切りのファイル名の一覧ではありません: NUL バイトを含む項目があります (NUL 区切りなら -0 を使ってください)</translation>
     </message>
     <message>
-        <source>%1 is no list of file names: an entry is longer than any path can be%2</source>
-        <translation>%1 はファイル名の一覧ではありません: パスとしてありえない長さの項目があります%2</translation>
+        <source>%1 is no list of file names: an entry is longer than any path can be</source>
+        <translation>%1 はファイル名の一覧ではありません: パスとしてあり得ないほど長い項目があります</translation>
+    </message>
+    <message>
+        <source>%1 is no list of file names: an entry is longer than any path can be (NUL-separated? use -0)</source>
+        <translation>%1 はファイル名の一覧ではありません: パスとしてあり得ないほど長い項目があります (NUL 区切りなら -0 を指定してください)</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +1353,14 @@ Effects:
         <source>lumaskin-convert: stopped: %1 written, %2 not converted; the same command with --if-exists=skip does the rest</source>
         <translation>lumaskin-convert: 停止しました: %1 個を書き込み、%2 個は未変換です。同じコマンドに --if-exists=skip を付けて実行すると残りを処理します</translation>
     </message>
+    <message>
+        <source>lumaskin-convert: %1 written, %2 skipped, %3 renamed</source>
+        <translation>lumaskin-convert: 書き込み %1、スキップ %2、名前変更 %3</translation>
+    </message>
+    <message>
+        <source>; %1 of %2 file(s) failed</source>
+        <translation>、%2 個中 %1 個のファイルが失敗</translation>
+    </message>
 </context>
 <context>
     <name>MainApplication</name>
@@ -1456,24 +1468,12 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
 両方を残す (新しいファイルは「名前 (2)」として書き込みます)、上書きする、これらの画像をスキップする、のどれにしますか？ 回答はすべてのファイルに適用されます。</translation>
     </message>
     <message>
-        <source>Conversion cancelled: %1 of %2 files written</source>
-        <translation>変換をキャンセルしました: %2 個中 %1 個のファイルを書き込みました</translation>
-    </message>
-    <message>
         <source>Convert Completed!
 
 </source>
         <translation>変換が完了しました！
 
 </translation>
-    </message>
-    <message>
-        <source>1 file written</source>
-        <translation>1 個のファイルを書き込みました</translation>
-    </message>
-    <message>
-        <source>%1 files written</source>
-        <translation>%1 個のファイルを書き込みました</translation>
     </message>
     <message>
         <source>
@@ -1522,6 +1522,26 @@ Effects applied: %1.</source>
     <message>
         <source>Stop Button Pressed</source>
         <translation>停止ボタンが押されました</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written to %3.</source>
+        <translation>変換を中止しました: %2 個中 %1 個のファイルを %3 に書き込みました。</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written.</source>
+        <translation>変換を中止しました: %2 個中 %1 個のファイルを書き込みました。</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>ファイルは書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>1 file written to %1.</source>
+        <translation>1 個のファイルを %1 に書き込みました。</translation>
+    </message>
+    <message>
+        <source>%1 files written to %2.</source>
+        <translation>%1 個のファイルを %2 に書き込みました。</translation>
     </message>
 </context>
 <context>
@@ -1771,6 +1791,38 @@ Effects applied: %1.</source>
     <message>
         <source>&lt;p class=&quot;title&quot;&gt;Skin loaded: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</source>
         <translation>&lt;p class=&quot;title&quot;&gt;スキンを読み込みました: &lt;span class=&quot;skin&quot;&gt;{{SKIN}}&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Add&lt;/b&gt; pictures; &lt;b&gt;click a row&lt;/b&gt; to view it.</source>
+        <translation>画像を&lt;b&gt;追加&lt;/b&gt;し、&lt;b&gt;行をクリック&lt;/b&gt;すると表示します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom&lt;/b&gt; from 25&amp;nbsp;% to 200&amp;nbsp;% and back.</source>
+        <translation>&lt;b&gt;ズーム&lt;/b&gt;は 25&amp;nbsp;% から 200&amp;nbsp;% まで。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change&lt;/b&gt; beside an effect applies it.</source>
+        <translation>効果の横の&lt;b&gt;変更&lt;/b&gt;で適用します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restore&lt;/b&gt; brings a picture back.</source>
+        <translation>&lt;b&gt;元に戻す&lt;/b&gt;で画像を元の状態にします。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Convert&lt;/b&gt; writes them all in one format.</source>
+        <translation>&lt;b&gt;変換&lt;/b&gt;ですべてを一つの形式で書き出します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right-click&lt;/b&gt; the window for other skins.</source>
+        <translation>ウィンドウを&lt;b&gt;右クリック&lt;/b&gt;すると他のスキンを選べます。</translation>
+    </message>
+    <message>
+        <source>Lumaskin adjusts and converts pictures:</source>
+        <translation>Lumaskin は画像を調整・変換します:</translation>
+    </message>
+    <message>
+        <source>Click here to close this note.</source>
+        <translation>ここをクリックするとこのお知らせを閉じます。</translation>
     </message>
 </context>
 <context>

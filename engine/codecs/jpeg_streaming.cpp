@@ -1,19 +1,15 @@
 #include "engine/codecs/jpeg_streaming.h"
 
 #include "engine/codecs/huge_pages.h"
+#include "engine/codecs/jpeg_bands.h"
+#include "engine/codecs/jpeg_decoder_errors.h"
 #include "engine/codecs/jpeg_encoder.h"
 #include "engine/codecs/jpeg_header.h"
 #include "engine/codecs/turbojpeg_library.h"
 #include "engine/parallel.h"
 
-// jpeglib.h needs size_t and FILE declared first.
 #include <algorithm>
 #include <atomic>
-#include <csetjmp>
-#include <cstddef>
-#include <cstdio>
-#include <jerror.h>
-#include <jpeglib.h>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -22,59 +18,6 @@
 namespace lumaskin {
 
 namespace {
-
-struct DecodeErrors
-{
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    // Rows or blocks were filled in grey: the file is cut short or its data damaged.
-    bool lostData = false;
-};
-
-// As TurboJPEG's limit: no real picture has more; thousands of tiny scans would each be
-// decoded over the whole picture.
-constexpr int kMostScans = 500;
-
-[[noreturn]] void OnDecodeError(j_common_ptr cinfo)
-{
-    std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
-}
-
-// Warnings that leave the pixels whole (stray bytes between markers, an odd progression)
-// still give the picture, as they do for TurboJPEG; those after which the decoder fills what it
-// could not read with grey do not.
-void OnDecodeMessage(j_common_ptr cinfo, int level)
-{
-    if (level >= 0)
-        return;
-    switch (cinfo->err->msg_code) {
-    case JWRN_JPEG_EOF:    // the file ends before the picture
-    case JWRN_HIT_MARKER:  // a marker in the middle of the entropy-coded data
-    case JWRN_MUST_RESYNC: // restart markers out of order: blocks skipped
-    case JWRN_HUFF_BAD_CODE:
-        reinterpret_cast<DecodeErrors *>(cinfo->err)->lostData = true;
-        break;
-    default:
-        break;
-    }
-}
-
-void OnDecodeProgress(j_common_ptr cinfo)
-{
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMostScans)
-        std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
-}
-
-// Sets up `cinfo` to report into `errors`, with the scan limit.
-void PrepareDecoder(jpeg_decompress_struct &cinfo, DecodeErrors &errors,
-                    jpeg_progress_mgr &progress)
-{
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnDecodeError;
-    errors.base.emit_message = OnDecodeMessage;
-    progress.progress_monitor = OnDecodeProgress;
-    cinfo.progress = &progress;
-}
 
 // Decodes the whole file a row at a time into one row, for what the decoder says about it.
 // Owns nothing, for the longjmp.
@@ -193,12 +136,17 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     } catch (const std::system_error &) {
         return Shortcut::Declined; // no thread to be had
     }
-    jpeg_decompress_struct cinfo{};
-    DecodeErrors errors{};
-    jpeg_progress_mgr progress{};
-    PrepareDecoder(cinfo, errors, progress);
-    const bool decoded = DecodeRows(cinfo, errors, bytes, image, written);
-    jpeg_destroy_decompress(&cinfo);
+    // In bands on every core where the file allows, else a row at a time on this one.
+    const BandDecode banded = DecodeJpegInBands(bytes, image, &written);
+    bool decoded = banded == BandDecode::Decoded;
+    if (banded == BandDecode::NotApplicable) {
+        jpeg_decompress_struct cinfo{};
+        DecodeErrors errors{};
+        jpeg_progress_mgr progress{};
+        PrepareDecoder(cinfo, errors, progress);
+        decoded = DecodeRows(cinfo, errors, bytes, image, written);
+        jpeg_destroy_decompress(&cinfo);
+    }
     // A failed decode lets the encoder run through what is there; its work is thrown away.
     written.store(image.Height(), std::memory_order_release);
     written.notify_all();

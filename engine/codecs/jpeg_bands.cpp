@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <cstring>
 #include <mutex>
+#include <sys/mman.h>
 #include <new>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace lumaskin {
@@ -25,6 +27,16 @@ constexpr std::array<int, 64> kZigzag = {
     41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
     30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
+// Hands the whole pages within [from, to) back to the system; they read as zeros after.
+void ReleasePages(const std::uint8_t *from, const std::uint8_t *to)
+{
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(from) + page - 1) & ~(page - 1);
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(to) & ~(page - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void *>(first), last - first, MADV_DONTNEED);
+}
+
 // One component of the picture as the reader holds it.
 struct Component
 {
@@ -33,6 +45,7 @@ struct Component
     std::array<std::uint16_t, 64> quant{}; // natural order, as the inverse DCT uses it
     bool quantKnown = false;
     jvirt_barray_ptr array = nullptr;
+    std::size_t blocksPerRow = 0;
     // The reader's coefficient block rows, recorded as the reader fills them.
     std::vector<JBLOCKROW> rows;
 };
@@ -41,26 +54,38 @@ struct Component
 struct Shared
 {
     Bytes bytes;
-    Image *image = nullptr;
-    std::atomic<int> *written = nullptr;
+    int width = 0;
+    int height = 0;
+    BandConsumer *consumer = nullptr;
     int components = 0;
     J_COLOR_SPACE colourSpace = JCS_UNKNOWN;
     std::array<Component, kMostComponents> comps;
-    int mcuRows = 0;    // MCU rows ("iMCU rows") in the picture
-    int mcuHeight = 8;  // pixel rows in one
+    int mcuRows = 0;      // MCU rows ("iMCU rows") in the picture
+    int mcuHeight = 8;    // pixel rows in one
     bool overlap = false; // chroma upsampling looks at the rows above and below
-    int bandMcuRows = 1;
+    std::vector<int> cuts; // the first row of every band, then the height
     int bands = 0;
     // MCU rows whose coefficients are final, or -1 once the decode has failed.
     std::atomic<int> ready{0};
     std::atomic<int> nextBand{0};
-    // The rows each band has finished, for `written`.
-    std::mutex publishing;
-    std::vector<int> bandReached;
+    // Bands done, and the coefficient rows handed back to the system.
+    std::mutex releasing;
+    std::vector<char> bandDone;
     int firstOpenBand = 0;
+    int releasedMcuRows = 0;
 
-    int BandBegin(int band) const { return band * bandMcuRows; }
-    int BandEnd(int band) const { return std::min(mcuRows, (band + 1) * bandMcuRows); }
+    // The MCU rows band `band` decodes: those of its rows, and one each side when the chroma
+    // upsampling looks there.
+    int FirstMcuRow(int band) const
+    {
+        const int first = cuts[static_cast<std::size_t>(band)] / mcuHeight;
+        return overlap ? std::max(0, first - 1) : first;
+    }
+    int EndMcuRow(int band) const
+    {
+        const int end = (cuts[static_cast<std::size_t>(band) + 1] + mcuHeight - 1) / mcuHeight;
+        return overlap ? std::min(mcuRows, end + 1) : end;
+    }
 
     void Fail()
     {
@@ -71,32 +96,40 @@ struct Shared
     void Publish(int mcuRowsRead)
     {
         int seen = ready.load(std::memory_order_relaxed);
-        while (seen >= 0 && !ready.compare_exchange_weak(seen, mcuRowsRead,
-                                                          std::memory_order_release))
-        {
+        while (seen >= 0 &&
+               !ready.compare_exchange_weak(seen, mcuRowsRead, std::memory_order_release)) {
         }
         ready.notify_all();
     }
 
-    // Band `band` has written its rows up to `row`.
-    void Reached(int band, int row)
+    // Band `band` is done: the coefficients of the MCU rows no band still to come needs go back
+    // to the system, a page at a time.
+    void Finished(int band)
     {
-        if (!written)
-            return;
-        const std::lock_guard lock(publishing);
-        bandReached[static_cast<std::size_t>(band)] = row;
-        const int height = image->Height();
-        while (firstOpenBand < bands &&
-               bandReached[static_cast<std::size_t>(firstOpenBand)] >=
-                   std::min(height, BandEnd(firstOpenBand) * mcuHeight))
+        const std::lock_guard lock(releasing);
+        bandDone[static_cast<std::size_t>(band)] = 1;
+        while (firstOpenBand < bands && bandDone[static_cast<std::size_t>(firstOpenBand)])
             ++firstOpenBand;
-        const int rows = firstOpenBand < bands
-                             ? bandReached[static_cast<std::size_t>(firstOpenBand)]
-                             : height;
-        if (rows > written->load(std::memory_order_relaxed)) {
-            written->store(rows, std::memory_order_release);
-            written->notify_all();
+        const int upTo = firstOpenBand < bands ? FirstMcuRow(firstOpenBand) : mcuRows;
+        if (upTo <= releasedMcuRows)
+            return;
+        for (int c = 0; c < components; ++c) {
+            const Component &component = comps[static_cast<std::size_t>(c)];
+            const std::size_t first = static_cast<std::size_t>(releasedMcuRows * component.v);
+            const std::size_t end =
+                std::min(component.rows.size(), static_cast<std::size_t>(upTo * component.v));
+            if (first >= end || !component.rows[first] || !component.rows[end - 1])
+                continue;
+            // Rows lie one after the other in one block; anything else is left alone.
+            const auto *from = reinterpret_cast<const std::uint8_t *>(component.rows[first]);
+            const auto *to = reinterpret_cast<const std::uint8_t *>(component.rows[end - 1] +
+                                                                    component.blocksPerRow);
+            if (static_cast<std::size_t>(to - from) !=
+                (end - first) * component.blocksPerRow * sizeof(JBLOCK))
+                continue;
+            ReleasePages(from, to);
         }
+        releasedMcuRows = upTo;
     }
 };
 
@@ -125,6 +158,7 @@ jvirt_barray_ptr ReaderRequest(j_common_ptr cinfo, int pool, boolean preZero,
     }
     Component &component = hooks.shared->comps[static_cast<std::size_t>(hooks.arrays++)];
     component.array = array;
+    component.blocksPerRow = blocksPerRow;
     try {
         component.rows.assign(rows, nullptr);
     } catch (const std::bad_alloc &) {
@@ -226,7 +260,7 @@ std::vector<std::uint8_t> BandHeader(const Shared &shared, int height)
     put16(8 + 3 * n);
     out.push_back(8);
     put16(height);
-    put16(shared.image->Width());
+    put16(shared.width);
     out.push_back(static_cast<std::uint8_t>(n));
     for (int c = 0; c < n; ++c) {
         const Component &component = shared.comps[static_cast<std::size_t>(c)];
@@ -283,8 +317,8 @@ Opened OpenReader(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ReaderHoo
                         (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
     const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
     if (cinfo.data_precision != 8 || !(colour || grey) ||
-        static_cast<int>(cinfo.image_width) != shared.image->Width() ||
-        static_cast<int>(cinfo.image_height) != shared.image->Height())
+        static_cast<int>(cinfo.image_width) != shared.width ||
+        static_cast<int>(cinfo.image_height) != shared.height)
         return Opened::NotApplicable;
     shared.components = cinfo.num_components;
     shared.colourSpace = cinfo.jpeg_color_space;
@@ -335,11 +369,10 @@ BandDecode ReadCoefficients(jpeg_decompress_struct &cinfo, DecodeErrors &errors,
     return BandDecode::Decoded;
 }
 
-// Decodes MCU rows [firstMcuRow, endMcuRow) of the picture into its rows, keeping those from
-// `keepBegin` to `keepEnd`. Owns nothing, for the longjmp.
+// Decodes band `band` on thread `worker`. Owns nothing, for the longjmp.
 bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &hooks,
-                const std::vector<std::uint8_t> &header, Shared &shared, int band, int firstRow,
-                int keepBegin, int keepEnd, std::uint8_t *discard)
+                const std::vector<std::uint8_t> &header, Shared &shared, int worker, int band,
+                std::uint8_t *discard, std::size_t discardStride)
 {
     if (setjmp(errors.jump))
         return false;
@@ -365,32 +398,34 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
         return false;
     hooks.output = true;
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
-    Image &image = *shared.image;
-    const std::size_t stride = image.Stride();
+    const int firstRow = hooks.firstMcuRow * shared.mcuHeight;
+    const int keepBegin = shared.cuts[static_cast<std::size_t>(band)];
+    const int keepEnd = shared.cuts[static_cast<std::size_t>(band) + 1];
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = firstRow + static_cast<int>(cinfo.output_scanline);
-        const int count = std::min<int>(16, static_cast<int>(cinfo.output_height - cinfo.output_scanline));
+        const int count =
+            std::min<int>(16, static_cast<int>(cinfo.output_height - cinfo.output_scanline));
         JSAMPROW rows[16];
         for (int i = 0; i < count; ++i)
             rows[i] = y + i >= keepBegin && y + i < keepEnd
-                          ? image.Row(y + i)
-                          : discard + static_cast<std::size_t>(i) * stride;
-        const int read = static_cast<int>(jpeg_read_scanlines(&cinfo, rows, count));
-        if (hooks.broken || read <= 0)
+                          ? shared.consumer->Row(worker, band, y + i)
+                          : discard + static_cast<std::size_t>(i) * discardStride;
+        // Fewer rows than asked for come back at the end of an MCU row.
+        if (jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count)) == 0 ||
+            hooks.broken)
             return false;
-        if (y + read > keepBegin)
-            shared.Reached(band, std::min(keepEnd, y + read));
     }
     jpeg_finish_output(&cinfo);
     return !hooks.broken;
 }
 
 // Takes bands in turn until none is left, each once the reader has its coefficients.
-void DecodeBands(Shared &shared)
+void DecodeBands(Shared &shared, int worker)
 {
+    const std::size_t discardStride = 4 * static_cast<std::size_t>(shared.width);
     std::vector<std::uint8_t> discard;
     try {
-        discard.resize(16 * shared.image->Stride());
+        discard.resize(16 * discardStride);
     } catch (const std::bad_alloc &) {
         shared.Fail();
         return;
@@ -399,21 +434,18 @@ void DecodeBands(Shared &shared)
         const int band = shared.nextBand.fetch_add(1);
         if (band >= shared.bands)
             return;
-        const int begin = shared.BandBegin(band);
-        const int end = shared.BandEnd(band);
-        const int first = shared.overlap ? std::max(0, begin - 1) : begin;
-        const int last = shared.overlap ? std::min(shared.mcuRows, end + 1) : end;
+        const int first = shared.FirstMcuRow(band);
+        const int last = shared.EndMcuRow(band);
         for (int seen = shared.ready.load(std::memory_order_acquire); seen < last;
              seen = shared.ready.load(std::memory_order_acquire)) {
             if (seen < 0)
                 return;
             shared.ready.wait(seen, std::memory_order_acquire);
         }
-        const int height = shared.image->Height();
         const int firstRow = first * shared.mcuHeight;
         std::vector<std::uint8_t> header;
         try {
-            header = BandHeader(shared, std::min(height, last * shared.mcuHeight) - firstRow);
+            header = BandHeader(shared, std::min(shared.height, last * shared.mcuHeight) - firstRow);
         } catch (const std::bad_alloc &) {
             shared.Fail();
             return;
@@ -428,16 +460,34 @@ void DecodeBands(Shared &shared)
         BandHooks hooks;
         hooks.shared = &shared;
         hooks.firstMcuRow = first;
-        const bool done = DecodeBand(cinfo, errors, hooks, header, shared, band, firstRow,
-                                     begin * shared.mcuHeight,
-                                     std::min(height, end * shared.mcuHeight), discard.data());
+        const bool decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band,
+                                        discard.data(), discardStride);
         jpeg_destroy_decompress(&cinfo);
+        bool done = false;
+        try {
+            done = decoded && shared.consumer->Done(worker, band);
+        } catch (const std::bad_alloc &) {
+            done = false;
+        }
         if (!done) {
             shared.Fail();
             return;
         }
+        shared.Finished(band);
     }
 }
+
+// Rows straight into a whole picture.
+class IntoImage : public BandConsumer
+{
+public:
+    explicit IntoImage(Image &image) : m_image(image) {}
+    std::uint8_t *Row(int, int, int y) override { return m_image.Row(y); }
+    bool Done(int, int) override { return true; }
+
+private:
+    Image &m_image;
+};
 
 } // namespace
 
@@ -447,12 +497,14 @@ bool BandDecodingPays(int width, int height)
     return CurrentParallelism() >= 2 && std::int64_t{width} * height >= (std::int64_t{1} << 20);
 }
 
-BandDecode DecodeJpegInBands(Bytes bytes, Image &image, std::atomic<int> *written)
+BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
+                             BandConsumer &consumer)
 {
     Shared shared;
     shared.bytes = bytes;
-    shared.image = &image;
-    shared.written = written;
+    shared.width = width;
+    shared.height = height;
+    shared.consumer = &consumer;
     ReaderHooks hooks;
     hooks.shared = &shared;
     jpeg_decompress_struct cinfo{};
@@ -465,28 +517,37 @@ BandDecode DecodeJpegInBands(Bytes bytes, Image &image, std::atomic<int> *writte
         return opened == Opened::NotApplicable ? BandDecode::NotApplicable : BandDecode::Failed;
     }
     const int workers = std::max(1, CurrentParallelism());
-    // Several bands a worker, so that they end together; bands that decode an MCU row above
-    // and below besides theirs are taller, so that the extra rows cost little.
-    shared.bandMcuRows = std::max(shared.overlap ? 12 : 4,
-                                  (shared.mcuRows + 4 * workers - 1) / (4 * workers));
-    shared.bands = (shared.mcuRows + shared.bandMcuRows - 1) / shared.bandMcuRows;
     std::vector<std::thread> helpers;
     BandDecode result = BandDecode::Failed;
     try {
-        shared.bandReached.resize(static_cast<std::size_t>(shared.bands));
-        for (int band = 0; band < shared.bands; ++band)
-            shared.bandReached[static_cast<std::size_t>(band)] =
-                shared.BandBegin(band) * shared.mcuHeight;
+        if (cuts.empty()) {
+            // Several bands a worker, so that they end together; bands that decode an MCU row
+            // above and below besides theirs are taller, so that the extra rows cost little.
+            const int bandMcuRows = std::max(shared.overlap ? 12 : 4,
+                                             (shared.mcuRows + 4 * workers - 1) / (4 * workers));
+            for (int row = 0; row < height; row += bandMcuRows * shared.mcuHeight)
+                shared.cuts.push_back(row);
+            shared.cuts.push_back(height);
+        } else {
+            shared.cuts.assign(cuts.begin(), cuts.end());
+        }
+        shared.bands = static_cast<int>(shared.cuts.size()) - 1;
+        if (shared.bands < 1 || shared.cuts.front() != 0 || shared.cuts.back() != height ||
+            !std::is_sorted(shared.cuts.begin(), shared.cuts.end())) {
+            jpeg_destroy_decompress(&cinfo);
+            return BandDecode::NotApplicable;
+        }
+        shared.bandDone.assign(static_cast<std::size_t>(shared.bands), 0);
         for (int i = 1; i < std::min(workers, shared.bands); ++i) {
             try {
-                helpers.emplace_back([&shared] { DecodeBands(shared); });
+                helpers.emplace_back([&shared, i] { DecodeBands(shared, i); });
             } catch (const std::system_error &) {
                 break; // fewer helpers, then
             }
         }
         result = ReadCoefficients(cinfo, errors, shared);
         if (result == BandDecode::Decoded)
-            DecodeBands(shared);
+            DecodeBands(shared, 0);
         else
             shared.Fail();
     } catch (const std::bad_alloc &) {
@@ -498,6 +559,12 @@ BandDecode DecodeJpegInBands(Bytes bytes, Image &image, std::atomic<int> *writte
     if (result == BandDecode::Decoded && shared.ready.load() < 0)
         result = BandDecode::Failed;
     return result;
+}
+
+BandDecode DecodeJpegInBands(Bytes bytes, Image &image)
+{
+    IntoImage consumer(image);
+    return DecodeJpegInBands(bytes, image.Width(), image.Height(), {}, consumer);
 }
 
 } // namespace lumaskin

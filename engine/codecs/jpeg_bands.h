@@ -2,7 +2,8 @@
 
 #include "engine/codecs/codec.h"
 
-#include <atomic>
+#include <cstdint>
+#include <span>
 
 namespace lumaskin {
 
@@ -19,15 +20,32 @@ enum class BandDecode
 
 // Decodes a whole JPEG on every core the calling thread may use. One thread reads the
 // entropy-coded data into coefficients (for a single-scan file, each MCU row as soon as it is
-// read); the inverse DCT, chroma upsampling and colour conversion run in bands of MCU rows on
-// the other threads, each band handed to libjpeg-turbo as a picture of its own that takes its
+// read); the inverse DCT, chroma upsampling and colour conversion run in bands of rows on the
+// other threads, each band handed to libjpeg-turbo as a picture of its own that takes its
 // coefficients from the reader's. Bands whose chroma upsampling looks at neighbouring rows
 // decode one MCU row more above and below than they keep. The pixels are those of TurboJPEG's
-// decode to RGBA (accurate integer IDCT, smooth upsampling, alpha 255), byte for byte.
+// decode to RGBA (accurate integer IDCT, smooth upsampling, alpha 255), byte for byte. The
+// coefficients of rows every band is done with go back to the system as the bands go.
 //
-// `image` must measure what the header says. `written`, when given, is raised to the number of
-// rows finished from the top as they come, for a consumer on another thread.
-BandDecode DecodeJpegInBands(Bytes bytes, Image &image, std::atomic<int> *written = nullptr);
+// The bands are handed to a consumer: each of its rows is written where Row says, then Done
+// is called on the same thread, so that a band can be used (encoded, say) while it is in
+// cache and its rows written over by the next. `worker` numbers the threads from 0.
+class BandConsumer
+{
+public:
+    virtual ~BandConsumer() = default;
+    virtual std::uint8_t *Row(int worker, int band, int y) = 0;
+    // False stops the decode, which then fails.
+    virtual bool Done(int worker, int band) = 0;
+};
+
+// `cuts` holds the first row of every band and, last, the height; empty lets the decoder
+// choose. The picture must measure width x height, as its header says.
+BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
+                             BandConsumer &consumer);
+
+// The whole picture into `image`, which must measure what the header says.
+BandDecode DecodeJpegInBands(Bytes bytes, Image &image);
 
 // Whether DecodeJpegInBands pays on this thread for a picture of this size: more than one
 // core, and enough pixels to share.

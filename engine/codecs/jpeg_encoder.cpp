@@ -86,18 +86,19 @@ void WaitForRow(const std::atomic<int> &written, int y)
 }
 
 // The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
-// destructor. Returns false with `manager.message` set on failure.
-bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
-              int rows, int quality, bool opaque, bool grey, const Segments *segments,
-              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size,
-              const std::atomic<int> *written)
+// destructor. Row y of the picture is at rows + (y - firstRow) * stride. Returns false with
+// `manager.message` set on failure.
+bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, int width, int firstRow,
+              int rowCount, const std::uint8_t *rows, std::size_t stride, int quality,
+              bool opaque, bool grey, const Segments *segments, std::uint8_t *scratch,
+              unsigned char **buffer, unsigned long *size, const std::atomic<int> *written)
 {
     if (setjmp(manager.jump))
         return false;
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, buffer, size);
-    cinfo.image_width = static_cast<JDIMENSION>(image.Width());
-    cinfo.image_height = static_cast<JDIMENSION>(rows);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(rowCount);
     cinfo.input_components = opaque ? 4 : 3;
     cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
     jpeg_set_defaults(&cinfo); // 4:2:0 for colour
@@ -125,11 +126,12 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
         const int y = firstRow + static_cast<int>(cinfo.next_scanline);
         if (written)
             WaitForRow(*written, y);
+        const std::uint8_t *pixels = rows + static_cast<std::size_t>(y - firstRow) * stride;
         JSAMPROW row;
         if (opaque) {
-            row = const_cast<JSAMPROW>(image.Row(y));
+            row = const_cast<JSAMPROW>(pixels);
         } else {
-            CompositeRowOverWhite(image.Row(y), scratch, image.Width());
+            CompositeRowOverWhite(pixels, scratch, width);
             row = scratch;
         }
         jpeg_write_scanlines(&cinfo, &row, 1);
@@ -138,10 +140,11 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
     return true;
 }
 
-void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
-                  Stripe &stripe, const std::atomic<int> *written)
+void EncodeStripe(int width, const std::uint8_t *rows, std::size_t stride, int quality,
+                  bool opaque, bool grey, const Segments &segments, Stripe &stripe,
+                  const std::atomic<int> *written)
 {
-    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.Width()));
+    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(width));
     unsigned char *buffer = stripe.given;
     unsigned long size = stripe.capacity; // 0: libjpeg allocates its own
     jpeg_compress_struct cinfo{};
@@ -149,9 +152,9 @@ void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const
     cinfo.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = OnError;
     manager.base.emit_message = IgnoreMessage;
-    stripe.ok = Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
-                         stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size,
-                         written);
+    stripe.ok = Compress(cinfo, manager, width, stripe.firstRow, stripe.rows, rows, stride,
+                         quality, opaque, grey, stripe.firstRow == 0 ? &segments : nullptr,
+                         scratch.data(), &buffer, &size, written);
     jpeg_destroy_compress(&cinfo);
     if (buffer != stripe.given)
         stripe.grown.reset(buffer);
@@ -258,13 +261,30 @@ bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
 
 } // namespace
 
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
-                const ImageMetadata &metadata, const GrowingPicture *growing)
+struct JpegStripes::State
 {
-    PixelSummary summary = growing ? growing->summary : Summarise(image);
+    int width = 0;
+    int height = 0;
+    int quality = 90;
+    PixelSummary summary;
+    Segments segments;
+    int mcuRows = 16;
+    std::vector<Stripe> stripes;
+    QByteArray block;
+};
+
+JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+                         const ImageMetadata &metadata, int stripeCount)
+    : m_state(std::make_unique<State>())
+{
+    State &state = *m_state;
+    state.width = width;
+    state.height = height;
+    state.quality = quality;
     // A grey JPEG cannot carry an RGB profile.
     summary.grey = summary.grey && metadata.icc.isEmpty();
-    Segments segments;
+    state.summary = summary;
+    Segments &segments = state.segments;
     if (!metadata.exif.isEmpty() &&
         kExifName.size() + static_cast<std::size_t>(metadata.exif.size()) <= kMaxSegment)
         segments.exif =
@@ -274,25 +294,24 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
         segments.xmp =
             QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
     segments.icc = metadata.icc;
-    const int mcuRows = summary.grey ? 8 : 16;
-    const int units = (image.Height() + kStripeUnit - 1) / kStripeUnit;
+    state.mcuRows = summary.grey ? 8 : 16;
+    const int units = (height + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
     const int count =
-        image.Height() > JPEG_MAX_DIMENSION ? 1
+        height > JPEG_MAX_DIMENSION ? 1
         : stripeCount > 0
             ? std::clamp(stripeCount, 1, std::max(units, 1))
-            : OutputStripeCount(static_cast<std::int64_t>(image.Width()) * image.Height() * 4,
-                                std::max(units, 1));
-    std::vector<Stripe> stripes(static_cast<std::size_t>(count));
+            : OutputStripeCount(static_cast<std::int64_t>(width) * height * 4, std::max(units, 1));
+    std::vector<Stripe> &stripes = state.stripes;
+    stripes.resize(static_cast<std::size_t>(count));
     std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
-        stripe.firstRow = std::min(image.Height(), units * i / count * kStripeUnit);
-        stripe.rows =
-            std::min(image.Height(), units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
+        stripe.firstRow = std::min(height, units * i / count * kStripeUnit);
+        stripe.rows = std::min(height, units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
         // buffer of its own.
-        stripe.capacity = 4096 + static_cast<unsigned long>(image.Width()) *
+        stripe.capacity = 4096 + static_cast<unsigned long>(width) *
                                      static_cast<unsigned long>(stripe.rows);
         if (i == 0)
             stripe.capacity += static_cast<unsigned long>(
@@ -301,47 +320,81 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
     }
     // One block for every stripe, in huge pages where the system has them: the file comes
     // out of it in place, with a few page faults rather than two for every 4 KB written.
-    QByteArray block;
     try {
-        block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
-        AdviseHugePages(block.data(), blockSize);
+        state.block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
+        AdviseHugePages(state.block.data(), blockSize);
         std::size_t offset = 0;
         for (Stripe &stripe : stripes) {
-            stripe.given = reinterpret_cast<unsigned char *>(block.data()) + offset;
+            stripe.given = reinterpret_cast<unsigned char *>(state.block.data()) + offset;
             offset += stripe.capacity;
         }
     } catch (const std::bad_alloc &) {
         for (Stripe &stripe : stripes)
             stripe.capacity = 0; // libjpeg allocates as it goes
     }
-    ParallelFor(count, [&](int begin, int end) {
-        for (int i = begin; i < end; ++i)
-            EncodeStripe(image, quality, summary.opaque, summary.grey, segments,
-                         stripes[static_cast<std::size_t>(i)], growing ? growing->rows : nullptr);
-    });
-    for (const Stripe &stripe : stripes)
+}
+
+JpegStripes::~JpegStripes() = default;
+
+int JpegStripes::Count() const
+{
+    return static_cast<int>(m_state->stripes.size());
+}
+
+int JpegStripes::FirstRow(int i) const
+{
+    return i >= Count() ? m_state->height : m_state->stripes[static_cast<std::size_t>(i)].firstRow;
+}
+
+void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
+                         const std::atomic<int> *written)
+{
+    State &state = *m_state;
+    EncodeStripe(state.width, rows, stride, state.quality, state.summary.opaque,
+                 state.summary.grey, state.segments, state.stripes[static_cast<std::size_t>(i)],
+                 written);
+}
+
+bool JpegStripes::Finish(QByteArray &out, QString *error)
+{
+    State &state = *m_state;
+    for (const Stripe &stripe : state.stripes)
         if (!stripe.ok) {
             if (error)
                 *error = QStringLiteral("the JPEG encoder failed (%1)")
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
-    if (count == 1) {
-        if (stripes[0].grown) {
-            out = QByteArray(reinterpret_cast<const char *>(stripes[0].Bytes()),
-                             static_cast<qsizetype>(stripes[0].size));
+    if (state.stripes.size() == 1) {
+        const Stripe &stripe = state.stripes[0];
+        if (stripe.grown) {
+            out = QByteArray(reinterpret_cast<const char *>(stripe.Bytes()),
+                             static_cast<qsizetype>(stripe.size));
         } else {
-            block.resize(static_cast<qsizetype>(stripes[0].size));
-            out = std::move(block);
+            state.block.resize(static_cast<qsizetype>(stripe.size));
+            out = std::move(state.block);
         }
         return true;
     }
-    if (!Join(stripes, image.Height(), mcuRows, block, out)) {
+    if (!Join(state.stripes, state.height, state.mcuRows, state.block, out)) {
         if (error)
             *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
         return false;
     }
     return true;
+}
+
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
+                const ImageMetadata &metadata, const GrowingPicture *growing)
+{
+    JpegStripes stripes(image.Width(), image.Height(), quality,
+                        growing ? growing->summary : Summarise(image), metadata, stripeCount);
+    ParallelFor(stripes.Count(), [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            stripes.Encode(i, image.Row(stripes.FirstRow(i)), image.Stride(),
+                           growing ? growing->rows : nullptr);
+    });
+    return stripes.Finish(out, error);
 }
 
 } // namespace lumaskin

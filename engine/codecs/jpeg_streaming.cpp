@@ -94,6 +94,73 @@ bool JpegDataIsWhole(Bytes bytes)
     return whole;
 }
 
+namespace {
+
+// Each stripe of the output decoded in a band of its own into a picture of the stripe's rows
+// that its thread keeps, and encoded there and then: no whole picture is ever held.
+class StripeEncoder : public BandConsumer
+{
+public:
+    StripeEncoder(JpegStripes &stripes, int width, int threads, bool watchGrey)
+        : m_stripes(stripes), m_width(width), m_watchGrey(watchGrey),
+          m_pictures(static_cast<std::size_t>(threads))
+    {
+    }
+
+    std::uint8_t *Row(int worker, int band, int y) override
+    {
+        return Picture(worker, band).Row(y - m_stripes.FirstRow(band));
+    }
+
+    bool Done(int worker, int band) override
+    {
+        Image &picture = Picture(worker, band);
+        const int rows = m_stripes.FirstRow(band + 1) - m_stripes.FirstRow(band);
+        if (m_watchGrey && m_grey.load(std::memory_order_relaxed))
+            for (int y = 0; y < rows && m_grey.load(std::memory_order_relaxed); ++y)
+                if (!RowIsGrey(picture.Row(y)))
+                    m_grey.store(false, std::memory_order_relaxed);
+        m_stripes.Encode(band, picture.Row(0), picture.Stride());
+        return true;
+    }
+
+    // Whether every pixel came out grey (watched for colour files only).
+    bool Grey() const { return m_watchGrey && m_grey.load(); }
+
+private:
+    // The thread's picture, as tall as the tallest stripe, made on first use.
+    Image &Picture(int worker, int band)
+    {
+        Image &picture = m_pictures[static_cast<std::size_t>(worker)];
+        const int rows = m_stripes.FirstRow(band + 1) - m_stripes.FirstRow(band);
+        if (picture.IsNull() || picture.Height() < rows) {
+            int tallest = 1;
+            for (int i = 0; i < m_stripes.Count(); ++i)
+                tallest = std::max(tallest, m_stripes.FirstRow(i + 1) - m_stripes.FirstRow(i));
+            picture = Image(m_width, tallest);
+            if (picture.IsNull())
+                throw std::bad_alloc();
+        }
+        return picture;
+    }
+
+    bool RowIsGrey(const std::uint8_t *row) const
+    {
+        for (int x = 0; x < m_width; ++x, row += 4)
+            if (row[0] != row[1] || row[1] != row[2])
+                return false;
+        return true;
+    }
+
+    JpegStripes &m_stripes;
+    int m_width;
+    bool m_watchGrey;
+    std::vector<Image> m_pictures;
+    std::atomic<bool> m_grey{true};
+};
+
+} // namespace
+
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
     if (CurrentParallelism() < 2)
@@ -110,15 +177,49 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     if (!Image::SizeIsAcceptable(header.width, header.height) ||
         std::int64_t{header.width} * header.height > ReadPixelLimit())
         return Shortcut::Declined;
+
+    // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
+    // out grey once decoded, when it is decoded and encoded again as one channel, as EncodeJpeg
+    // would write it.
+    PixelSummary summary{true, header.components == 1};
+    bool watchGrey = header.components == 3 && settings.metadata.icc.isEmpty();
+    for (;;) {
+        // Decoded and encoded a stripe at a time, on every core.
+        JpegStripes stripes(header.width, header.height, settings.quality, summary,
+                            settings.metadata);
+        std::vector<int> cuts;
+        for (int i = 0; i <= stripes.Count(); ++i)
+            cuts.push_back(stripes.FirstRow(i));
+        StripeEncoder encoder(stripes, header.width, std::max(1, CurrentParallelism()),
+                              watchGrey);
+        const BandDecode banded = DecodeJpegInBands(bytes, header.width, header.height, cuts,
+                                                    encoder);
+        // A damaged or truncated file is left to the usual reading, which says what is wrong.
+        if (banded == BandDecode::Failed)
+            return Shortcut::Declined;
+        if (banded == BandDecode::NotApplicable)
+            break;
+        if (encoder.Grey()) {
+            summary.grey = true;
+            watchGrey = false;
+            continue;
+        }
+        QString encodeError;
+        if (stripes.Finish(out, &encodeError))
+            return Shortcut::Done;
+        if (error)
+            *error = encodeError;
+        return Shortcut::Failed;
+    }
+
+    // Files the bands do not take: decoded a row at a time while the encoder's stripes take
+    // each row as soon as it is written.
     Image image(header.width, header.height);
     if (image.IsNull())
         return Shortcut::Declined;
     AdviseHugePages(image.Row(0), image.SizeInBytes());
-
-    // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
-    // out grey once decoded, when it is encoded again as one channel, as EncodeJpeg would.
     std::atomic<int> written{0};
-    const GrowingPicture growing{&written, PixelSummary{true, header.components == 1}};
+    const GrowingPicture growing{&written, summary};
     bool encoded = false;
     QString encodeError;
     // Memory running out in the encoder leaves the file to the usual way, which says so.
@@ -136,17 +237,12 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     } catch (const std::system_error &) {
         return Shortcut::Declined; // no thread to be had
     }
-    // In bands on every core where the file allows, else a row at a time on this one.
-    const BandDecode banded = DecodeJpegInBands(bytes, image, &written);
-    bool decoded = banded == BandDecode::Decoded;
-    if (banded == BandDecode::NotApplicable) {
-        jpeg_decompress_struct cinfo{};
-        DecodeErrors errors{};
-        jpeg_progress_mgr progress{};
-        PrepareDecoder(cinfo, errors, progress);
-        decoded = DecodeRows(cinfo, errors, bytes, image, written);
-        jpeg_destroy_decompress(&cinfo);
-    }
+    jpeg_decompress_struct cinfo{};
+    DecodeErrors errors{};
+    jpeg_progress_mgr progress{};
+    PrepareDecoder(cinfo, errors, progress);
+    const bool decoded = DecodeRows(cinfo, errors, bytes, image, written);
+    jpeg_destroy_decompress(&cinfo);
     // A failed decode lets the encoder run through what is there; its work is thrown away.
     written.store(image.Height(), std::memory_order_release);
     written.notify_all();
@@ -154,7 +250,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     // A damaged or truncated file is left to the usual reading, which says what is wrong.
     if (!decoded || exhausted)
         return Shortcut::Declined;
-    if (header.components == 3 && settings.metadata.icc.isEmpty() && Summarise(image).grey)
+    if (watchGrey && Summarise(image).grey)
         encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);
     if (!encoded && error)
         *error = encodeError;

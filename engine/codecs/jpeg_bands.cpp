@@ -3,10 +3,13 @@
 #include "engine/codecs/jpeg_decoder_errors.h"
 #include "engine/parallel.h"
 
+#include <jerror.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <sys/mman.h>
 #include <new>
@@ -20,6 +23,9 @@ namespace lumaskin {
 namespace {
 
 constexpr int kMostComponents = 3;
+
+// Files of more scans than this have them read in turn on one thread.
+constexpr int kMostScanThreads = 16;
 
 // The natural (row by row) position of each coefficient in the order a file stores them.
 constexpr std::array<int, 64> kZigzag = {
@@ -37,20 +43,35 @@ void ReleasePages(const std::uint8_t *from, const std::uint8_t *to)
         madvise(reinterpret_cast<void *>(first), last - first, MADV_DONTNEED);
 }
 
-// One component of the picture as the reader holds it.
+// One component of the picture as the scans fill it.
 struct Component
 {
     int h = 1;
     int v = 1;
+    int firstScan = -1;                    // the first scan that holds it, if any
     std::array<std::uint16_t, 64> quant{}; // natural order, as the inverse DCT uses it
     bool quantKnown = false;
-    jvirt_barray_ptr array = nullptr;
     std::size_t blocksPerRow = 0;
-    // The reader's coefficient block rows, recorded as the reader fills them.
+    // The coefficient block rows, one after the other in a mapping of their own.
     std::vector<JBLOCKROW> rows;
+    void *mapping = nullptr;
+    std::size_t mappingBytes = 0;
 };
 
-// What the reader shares with the band decoders.
+// Where one scan lies in the file and what it holds.
+struct Scan
+{
+    std::size_t begin = 0; // at its SOS marker
+    std::size_t end = 0;   // past its entropy-coded data
+    std::size_t tables = 0; // how many of the table segments come before it
+    std::vector<int> components;
+    int ss = 0, se = 0, ah = 0, al = 0;
+    // Earlier scans that set coefficients this one sets or refines: each MCU row of this scan
+    // waits for theirs.
+    std::vector<int> after;
+};
+
+// What the scan readers share with the band decoders.
 struct Shared
 {
     Bytes bytes;
@@ -63,9 +84,16 @@ struct Shared
     int mcuRows = 0;      // MCU rows ("iMCU rows") in the picture
     int mcuHeight = 8;    // pixel rows in one
     bool overlap = false; // chroma upsampling looks at the rows above and below
+    // The marker segments that set tables up (SOF, DHT, DQT, DRI, DAC), in file order, and the
+    // scans.
+    std::vector<Bytes> tables;
+    std::vector<Scan> scans;
+    // MCU rows each scan has read; every one once a scan has failed.
+    std::unique_ptr<std::atomic<int>[]> scanRows;
+    std::atomic<bool> failed{false};
     std::vector<int> cuts; // the first row of every band, then the height
     int bands = 0;
-    // MCU rows whose coefficients are final, or -1 once the decode has failed.
+    // MCU rows that every scan has read, or -1 once the decode has failed.
     std::atomic<int> ready{0};
     std::atomic<int> nextBand{0};
     // Bands done, and the coefficient rows handed back to the system.
@@ -73,6 +101,13 @@ struct Shared
     std::vector<char> bandDone;
     int firstOpenBand = 0;
     int releasedMcuRows = 0;
+
+    ~Shared()
+    {
+        for (Component &component : comps)
+            if (component.mapping)
+                munmap(component.mapping, component.mappingBytes);
+    }
 
     // The MCU rows band `band` decodes: those of its rows, and one each side when the chroma
     // upsampling looks there.
@@ -89,15 +124,38 @@ struct Shared
 
     void Fail()
     {
+        failed.store(true);
         ready.store(-1, std::memory_order_release);
         ready.notify_all();
+        for (std::size_t s = 0; s < scans.size(); ++s) {
+            scanRows[s].store(mcuRows + 1, std::memory_order_release);
+            scanRows[s].notify_all();
+        }
     }
 
-    void Publish(int mcuRowsRead)
+    // Before scan `scan` reads MCU row `row`: waits until the scans it follows have read it.
+    bool WaitForScans(int scan, int row)
     {
+        for (const int earlier : scans[static_cast<std::size_t>(scan)].after) {
+            std::atomic<int> &rows = scanRows[static_cast<std::size_t>(earlier)];
+            for (int seen = rows.load(std::memory_order_acquire); seen <= row;
+                 seen = rows.load(std::memory_order_acquire))
+                rows.wait(seen, std::memory_order_acquire);
+        }
+        return !failed.load();
+    }
+
+    // Scan `scan` has read `rows` MCU rows: the bands may have those every scan has read.
+    void ScanRead(int scan, int rows)
+    {
+        scanRows[static_cast<std::size_t>(scan)].store(rows, std::memory_order_release);
+        scanRows[static_cast<std::size_t>(scan)].notify_all();
+        int least = rows;
+        for (std::size_t s = 0; s < scans.size(); ++s)
+            least = std::min(least, scanRows[s].load(std::memory_order_acquire));
         int seen = ready.load(std::memory_order_relaxed);
-        while (seen >= 0 &&
-               !ready.compare_exchange_weak(seen, mcuRowsRead, std::memory_order_release)) {
+        while (seen >= 0 && seen < least &&
+               !ready.compare_exchange_weak(seen, least, std::memory_order_release)) {
         }
         ready.notify_all();
     }
@@ -118,68 +176,100 @@ struct Shared
             const std::size_t first = static_cast<std::size_t>(releasedMcuRows * component.v);
             const std::size_t end =
                 std::min(component.rows.size(), static_cast<std::size_t>(upTo * component.v));
-            if (first >= end || !component.rows[first] || !component.rows[end - 1])
-                continue;
-            // Rows lie one after the other in one block; anything else is left alone.
-            const auto *from = reinterpret_cast<const std::uint8_t *>(component.rows[first]);
-            const auto *to = reinterpret_cast<const std::uint8_t *>(component.rows[end - 1] +
-                                                                    component.blocksPerRow);
-            if (static_cast<std::size_t>(to - from) !=
-                (end - first) * component.blocksPerRow * sizeof(JBLOCK))
-                continue;
-            ReleasePages(from, to);
+            if (first < end)
+                ReleasePages(reinterpret_cast<const std::uint8_t *>(component.rows[first]),
+                             reinterpret_cast<const std::uint8_t *>(component.rows[end - 1] +
+                                                                    component.blocksPerRow));
         }
         releasedMcuRows = upTo;
     }
 };
 
-// The reader's memory manager, watched: the coefficient arrays it asks for, in component
-// order, and the block rows it hands out for writing.
-struct ReaderHooks
+// Hands libjpeg the file's bytes for one scan: SOI, the table segments before the scan, the
+// scan, EOI. Nothing is copied.
+struct ScanSource
+{
+    jpeg_source_mgr base;
+    std::vector<Bytes> pieces;
+    std::size_t next = 0;
+};
+
+void StartSource(j_decompress_ptr) {}
+void EndSource(j_decompress_ptr) {}
+
+boolean FillSource(j_decompress_ptr cinfo)
+{
+    auto &source = *reinterpret_cast<ScanSource *>(cinfo->src);
+    while (source.next < source.pieces.size() && source.pieces[source.next].empty())
+        ++source.next;
+    if (source.next < source.pieces.size()) {
+        source.base.next_input_byte = source.pieces[source.next].data();
+        source.base.bytes_in_buffer = source.pieces[source.next].size();
+        ++source.next;
+        return TRUE;
+    }
+    // Past the EOI given: what mem_src does at the end of its bytes.
+    static const JOCTET kEnd[] = {0xFF, JPEG_EOI};
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source.base.next_input_byte = kEnd;
+    source.base.bytes_in_buffer = 2;
+    return TRUE;
+}
+
+void SkipSource(j_decompress_ptr cinfo, long count)
+{
+    auto &source = *reinterpret_cast<ScanSource *>(cinfo->src);
+    while (count > static_cast<long>(source.base.bytes_in_buffer)) {
+        count -= static_cast<long>(source.base.bytes_in_buffer);
+        FillSource(cinfo);
+    }
+    if (count > 0) {
+        source.base.next_input_byte += count;
+        source.base.bytes_in_buffer -= static_cast<std::size_t>(count);
+    }
+}
+
+// A scan reader's memory manager, bent: its coefficient arrays are a few rows long and never
+// used; the rows it writes are the shared ones.
+struct ScanHooks
 {
     Shared *shared = nullptr;
     jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION,
                                 JDIMENSION) = nullptr;
-    JBLOCKARRAY (*access)(j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION,
-                          boolean) = nullptr;
-    int arrays = 0;
-    bool broken = false; // more arrays than components, or no memory for the row lists
+    std::array<jvirt_barray_ptr, kMostComponents> arrays{};
+    int count = 0;
+    bool broken = false;
 };
 
-jvirt_barray_ptr ReaderRequest(j_common_ptr cinfo, int pool, boolean preZero,
-                               JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess)
+jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero,
+                             JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess)
 {
-    auto &hooks = *static_cast<ReaderHooks *>(cinfo->client_data);
+    auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     const jvirt_barray_ptr array =
-        hooks.request(cinfo, pool, preZero, blocksPerRow, rows, maxAccess);
-    if (hooks.arrays >= hooks.shared->components) {
+        hooks.request(cinfo, pool, preZero, blocksPerRow, maxAccess, maxAccess);
+    if (hooks.count >= hooks.shared->components ||
+        hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() != rows ||
+        hooks.shared->comps[static_cast<std::size_t>(hooks.count)].blocksPerRow != blocksPerRow)
         hooks.broken = true;
-        return array;
-    }
-    Component &component = hooks.shared->comps[static_cast<std::size_t>(hooks.arrays++)];
-    component.array = array;
-    component.blocksPerRow = blocksPerRow;
-    try {
-        component.rows.assign(rows, nullptr);
-    } catch (const std::bad_alloc &) {
-        hooks.broken = true;
-    }
+    else
+        hooks.arrays[static_cast<std::size_t>(hooks.count)] = array;
+    ++hooks.count;
     return array;
 }
 
-JBLOCKARRAY ReaderAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION start,
-                         JDIMENSION count, boolean writable)
+JBLOCKARRAY ScanAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION start,
+                       JDIMENSION count, boolean)
 {
-    auto &hooks = *static_cast<ReaderHooks *>(cinfo->client_data);
-    const JBLOCKARRAY rows = hooks.access(cinfo, array, start, count, writable);
-    for (int c = 0; c < hooks.arrays; ++c) {
+    auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
+    for (int c = 0; c < std::min(hooks.count, kMostComponents); ++c) {
         Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
-        if (component.array != array)
-            continue;
-        for (JDIMENSION i = 0; i < count && start + i < component.rows.size(); ++i)
-            component.rows[start + i] = rows[i];
+        if (hooks.arrays[static_cast<std::size_t>(c)] == array &&
+            start + count <= component.rows.size())
+            return &component.rows[start];
     }
-    return rows;
+    // Not ours, or out of range: libjpeg's own check says so.
+    ERREXIT(cinfo, JERR_BAD_VIRTUAL_ACCESS);
+    return nullptr;
 }
 
 // A band decoder's memory manager, bent: its coefficient arrays are a few rows long, enough
@@ -278,39 +368,127 @@ std::vector<std::uint8_t> BandHeader(const Shared &shared, int height)
     return out;
 }
 
-// Copies the quantisation tables the reader has latched for its components.
-void KeepQuantTables(const jpeg_decompress_struct &cinfo, Shared &shared)
+// Walks the file's markers: the table segments and where each scan lies, and what each scan
+// waits for. NotApplicable for anything out of the ordinary (bytes between segments, markers
+// this reader does not hand on, no EOI), which the usual decoder sorts out; Failed for more
+// scans than any real picture has.
+BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids)
 {
-    for (int c = 0; c < shared.components; ++c) {
-        Component &component = shared.comps[static_cast<std::size_t>(c)];
-        const JQUANT_TBL *table = cinfo.comp_info[c].quant_table;
-        if (component.quantKnown || !table)
+    const Bytes bytes = shared.bytes;
+    std::size_t pos = 2;
+    // What the last scan to set each coefficient of each component left (-1: none yet), as
+    // the decoder's progression status: a progression that stops short of the full
+    // coefficients is smoothed by the decoder, and the bands would not be.
+    std::array<std::array<int, 64>, kMostComponents> bits;
+    for (auto &component : bits)
+        component.fill(-1);
+    // Each table segment is read again by every scan after it; a file made of thousands of
+    // them is left to the usual decoder.
+    std::size_t tablesRead = 0;
+    for (;;) {
+        if (pos + 2 > bytes.size() || bytes[pos] != 0xFF)
+            return BandDecode::NotApplicable;
+        const std::uint8_t marker = bytes[pos + 1];
+        if (marker == 0xFF) {
+            ++pos;
             continue;
-        std::copy_n(table->quantval, 64, component.quant.begin());
-        component.quantKnown = true;
+        }
+        if (marker == 0xD9)
+            break;
+        if (pos + 4 > bytes.size())
+            return BandDecode::NotApplicable;
+        const std::size_t length = std::size_t{bytes[pos + 2]} << 8 | bytes[pos + 3];
+        if (length < 2 || pos + 2 + length > bytes.size())
+            return BandDecode::NotApplicable;
+        const Bytes segment = bytes.subspan(pos, 2 + length);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+                           marker != 0xCC;
+        if (marker == 0xDA) {
+            if (shared.scans.size() >= static_cast<std::size_t>(kMostScans))
+                return BandDecode::Failed;
+            Scan scan;
+            scan.begin = pos;
+            scan.tables = shared.tables.size();
+            const std::size_t count = length >= 3 ? bytes[pos + 4] : 0;
+            if (count < 1 || length != 6 + 2 * count)
+                return BandDecode::NotApplicable;
+            for (std::size_t i = 0; i < count; ++i) {
+                const auto found = std::find(ids.begin(), ids.begin() + shared.components,
+                                             bytes[pos + 5 + 2 * i]);
+                if (found == ids.begin() + shared.components)
+                    return BandDecode::NotApplicable;
+                scan.components.push_back(static_cast<int>(found - ids.begin()));
+            }
+            const std::size_t p = pos + 5 + 2 * count;
+            scan.ss = bytes[p];
+            scan.se = std::min<int>(63, bytes[p + 1]);
+            scan.ah = bytes[p + 2] >> 4;
+            scan.al = bytes[p + 2] & 15;
+            if (scan.ss > scan.se)
+                return BandDecode::NotApplicable;
+            const int index = static_cast<int>(shared.scans.size());
+            for (int earlier = 0; earlier < index; ++earlier) {
+                const Scan &other = shared.scans[static_cast<std::size_t>(earlier)];
+                bool shares = false;
+                for (const int c : scan.components)
+                    shares = shares || std::find(other.components.begin(), other.components.end(),
+                                                 c) != other.components.end();
+                if (shares && other.ss <= scan.se && scan.ss <= other.se)
+                    scan.after.push_back(earlier);
+            }
+            for (const int c : scan.components) {
+                Component &component = shared.comps[static_cast<std::size_t>(c)];
+                if (component.firstScan < 0)
+                    component.firstScan = index;
+                for (int k = scan.ss; k <= scan.se; ++k)
+                    bits[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = scan.al;
+            }
+            // The entropy-coded data runs to the next marker other than a restart marker.
+            std::size_t end = pos + 2 + length;
+            for (;;) {
+                const auto *found = static_cast<const std::uint8_t *>(
+                    std::memchr(bytes.data() + end, 0xFF, bytes.size() - end));
+                if (!found || found + 1 >= bytes.data() + bytes.size())
+                    return BandDecode::NotApplicable; // no EOI
+                end = static_cast<std::size_t>(found - bytes.data());
+                const std::uint8_t next = bytes[end + 1];
+                if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
+                    end += 2;
+                    continue;
+                }
+                break;
+            }
+            scan.end = end;
+            tablesRead += scan.tables;
+            shared.scans.push_back(std::move(scan));
+            pos = end;
+            continue;
+        }
+        if (frame || marker == 0xC4 || marker == 0xDB || marker == 0xDD || marker == 0xCC) {
+            shared.tables.push_back(segment);
+        } else if (!(marker >= 0xE0 && marker <= 0xEF) && marker != 0xFE) {
+            return BandDecode::NotApplicable;
+        }
+        pos += 2 + length;
     }
+    if (shared.scans.empty() || tablesRead > 64 * std::max<std::size_t>(1, shared.scans.size()))
+        return BandDecode::NotApplicable;
+    for (int c = 0; c < shared.components; ++c) {
+        const auto &component = bits[static_cast<std::size_t>(c)];
+        if (component[0] >= 0 && std::any_of(component.begin() + 1, component.begin() + 10,
+                                             [](int al) { return al != 0; }))
+            return BandDecode::NotApplicable;
+    }
+    return BandDecode::Decoded;
 }
 
-enum class Opened
-{
-    Ready,
-    NotApplicable,
-    Failed,
-};
-
-// Reads the header and sets up the reader to keep every coefficient. Owns nothing, for the
-// longjmp.
-Opened OpenReader(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ReaderHooks &hooks,
-                  Shared &shared)
+// Reads the header, lays out the coefficients and finds the scans.
+BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared &shared,
+                    std::array<int, kMostComponents> &ids)
 {
     if (setjmp(errors.jump))
-        return Opened::Failed;
+        return BandDecode::Failed;
     jpeg_create_decompress(&cinfo);
-    cinfo.client_data = &hooks;
-    hooks.request = cinfo.mem->request_virt_barray;
-    hooks.access = cinfo.mem->access_virt_barray;
-    cinfo.mem->request_virt_barray = ReaderRequest;
-    cinfo.mem->access_virt_barray = ReaderAccess;
     jpeg_mem_src(&cinfo, shared.bytes.data(), static_cast<unsigned long>(shared.bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     const bool colour = cinfo.num_components == 3 &&
@@ -319,54 +497,130 @@ Opened OpenReader(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ReaderHoo
     if (cinfo.data_precision != 8 || !(colour || grey) ||
         static_cast<int>(cinfo.image_width) != shared.width ||
         static_cast<int>(cinfo.image_height) != shared.height)
-        return Opened::NotApplicable;
+        return BandDecode::NotApplicable;
     shared.components = cinfo.num_components;
     shared.colourSpace = cinfo.jpeg_color_space;
-    cinfo.buffered_image = TRUE;
-    jpeg_start_decompress(&cinfo);
-    if (hooks.broken || hooks.arrays != shared.components)
-        return Opened::Failed;
     shared.mcuRows = static_cast<int>(cinfo.total_iMCU_rows);
     shared.mcuHeight = cinfo.max_v_samp_factor * DCTSIZE;
     for (int c = 0; c < shared.components; ++c) {
+        const jpeg_component_info &info = cinfo.comp_info[c];
         Component &component = shared.comps[static_cast<std::size_t>(c)];
-        component.h = cinfo.comp_info[c].h_samp_factor;
-        component.v = cinfo.comp_info[c].v_samp_factor;
+        ids[static_cast<std::size_t>(c)] = info.component_id;
+        component.h = info.h_samp_factor;
+        component.v = info.v_samp_factor;
         shared.overlap = shared.overlap || component.v != cinfo.max_v_samp_factor;
+        // As libjpeg lays out a component: whole MCUs across and down.
+        component.blocksPerRow = (info.width_in_blocks + static_cast<JDIMENSION>(component.h) - 1) /
+                                 static_cast<JDIMENSION>(component.h) *
+                                 static_cast<JDIMENSION>(component.h);
     }
-    return Opened::Ready;
+    return BandDecode::Decoded;
 }
 
-// Reads all the entropy-coded data, publishing the MCU rows that are final as they come (all
-// of them at the end for a file of several scans). Owns nothing, for the longjmp.
-BandDecode ReadCoefficients(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared &shared)
+// Maps zeroed memory for every component's coefficients (pages come as they are first
+// written) and lists its rows.
+bool MapCoefficients(Shared &shared, const jpeg_decompress_struct &cinfo)
+{
+    for (int c = 0; c < shared.components; ++c) {
+        Component &component = shared.comps[static_cast<std::size_t>(c)];
+        const JDIMENSION v = static_cast<JDIMENSION>(component.v);
+        const std::size_t rows = (cinfo.comp_info[c].height_in_blocks + v - 1) / v * v;
+        const std::size_t rowBytes = component.blocksPerRow * sizeof(JBLOCK);
+        component.mappingBytes = std::max<std::size_t>(1, rows * rowBytes);
+        void *mapping = mmap(nullptr, component.mappingBytes, PROT_READ | PROT_WRITE,
+                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapping == MAP_FAILED)
+            return false;
+        component.mapping = mapping;
+        component.rows.resize(rows);
+        for (std::size_t r = 0; r < rows; ++r)
+            component.rows[r] = reinterpret_cast<JBLOCKROW>(static_cast<std::uint8_t *>(mapping) +
+                                                            r * rowBytes);
+    }
+    return true;
+}
+
+// Reads scan `index` into the shared coefficients, an MCU row at a time once the scans it
+// follows have read that row. Owns nothing, for the longjmp.
+bool ReadScan(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ScanHooks &hooks,
+              ScanSource &source, Shared &shared, int index)
 {
     if (setjmp(errors.jump))
-        return BandDecode::Failed;
-    const bool oneScan = !jpeg_has_multiple_scans(&cinfo);
-    for (;;) {
-        const int status = jpeg_consume_input(&cinfo);
-        if (errors.lostData || status == JPEG_SUSPENDED || cinfo.input_scan_number > kMostScans ||
-            shared.ready.load(std::memory_order_relaxed) < 0)
-            return BandDecode::Failed;
-        if (status == JPEG_REACHED_EOI)
-            break;
-        if (oneScan && (status == JPEG_ROW_COMPLETED || status == JPEG_SCAN_COMPLETED)) {
-            KeepQuantTables(cinfo, shared);
-            shared.Publish(static_cast<int>(cinfo.input_iMCU_row));
+        return false;
+    jpeg_create_decompress(&cinfo);
+    cinfo.client_data = &hooks;
+    hooks.request = cinfo.mem->request_virt_barray;
+    cinfo.mem->request_virt_barray = ScanRequest;
+    cinfo.mem->access_virt_barray = ScanAccess;
+    cinfo.src = &source.base;
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.buffered_image = TRUE;
+    jpeg_start_decompress(&cinfo);
+    if (hooks.broken || hooks.count != shared.components)
+        return false;
+    // The inverse DCT uses the tables in force at each component's first scan.
+    for (int i = 0; i < cinfo.comps_in_scan; ++i) {
+        const int c = cinfo.cur_comp_info[i]->component_index;
+        Component &component = shared.comps[static_cast<std::size_t>(c)];
+        if (component.firstScan == index && cinfo.comp_info[c].quant_table) {
+            std::copy_n(cinfo.comp_info[c].quant_table->quantval, 64, component.quant.begin());
+            component.quantKnown = true;
         }
     }
-    // A progression that stops short of the full coefficients is smoothed by the decoder; the
-    // bands would not be.
-    if (cinfo.progressive_mode && cinfo.coef_bits) {
-        for (int c = 0; c < shared.components; ++c)
-            for (int k = 0; k < 10; ++k)
-                if (cinfo.coef_bits[c][k] != 0)
-                    return BandDecode::NotApplicable;
+    for (;;) {
+        const int row = static_cast<int>(cinfo.input_iMCU_row);
+        if (row < shared.mcuRows && !shared.WaitForScans(index, row))
+            return false;
+        const int status = jpeg_consume_input(&cinfo);
+        if (errors.lostData || status == JPEG_SUSPENDED || hooks.broken)
+            return false;
+        if (status == JPEG_ROW_COMPLETED)
+            shared.ScanRead(index, static_cast<int>(cinfo.input_iMCU_row));
+        else if (status == JPEG_SCAN_COMPLETED)
+            shared.ScanRead(index, shared.mcuRows);
+        else if (status == JPEG_REACHED_EOI)
+            break;
     }
-    KeepQuantTables(cinfo, shared);
-    shared.Publish(shared.mcuRows);
-    return BandDecode::Decoded;
+    return shared.scanRows[static_cast<std::size_t>(index)].load() == shared.mcuRows;
+}
+
+// Reads scans `first` to `last` in turn.
+void ReadScans(Shared &shared, int first, int last)
+{
+    static const JOCTET kStart[] = {0xFF, 0xD8};
+    static const JOCTET kEnd[] = {0xFF, JPEG_EOI};
+    for (int index = first; index < last; ++index) {
+        const Scan &scan = shared.scans[static_cast<std::size_t>(index)];
+        ScanSource source{};
+        source.base.init_source = StartSource;
+        source.base.fill_input_buffer = FillSource;
+        source.base.skip_input_data = SkipSource;
+        source.base.resync_to_restart = jpeg_resync_to_restart;
+        source.base.term_source = EndSource;
+        jpeg_decompress_struct cinfo{};
+        DecodeErrors errors{};
+        jpeg_progress_mgr progress{};
+        PrepareDecoder(cinfo, errors, progress);
+        ScanHooks hooks;
+        hooks.shared = &shared;
+        bool read = false;
+        try {
+            source.pieces.reserve(scan.tables + 3);
+            source.pieces.push_back(Bytes(kStart, 2));
+            source.pieces.insert(source.pieces.end(), shared.tables.begin(),
+                                 shared.tables.begin() + static_cast<std::ptrdiff_t>(scan.tables));
+            source.pieces.push_back(shared.bytes.subspan(scan.begin, scan.end - scan.begin));
+            source.pieces.push_back(Bytes(kEnd, 2));
+            read = ReadScan(cinfo, errors, hooks, source, shared, index);
+        } catch (const std::bad_alloc &) {
+            read = false;
+        }
+        jpeg_destroy_decompress(&cinfo);
+        if (!read) {
+            shared.Fail();
+            return;
+        }
+    }
 }
 
 // Decodes band `band` on thread `worker`. Owns nothing, for the longjmp.
@@ -505,21 +759,32 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     shared.width = width;
     shared.height = height;
     shared.consumer = &consumer;
-    ReaderHooks hooks;
-    hooks.shared = &shared;
-    jpeg_decompress_struct cinfo{};
-    DecodeErrors errors{};
-    jpeg_progress_mgr progress{};
-    PrepareDecoder(cinfo, errors, progress);
-    const Opened opened = OpenReader(cinfo, errors, hooks, shared);
-    if (opened != Opened::Ready) {
+    std::array<int, kMostComponents> ids{};
+    BandDecode opened = BandDecode::Failed;
+    {
+        jpeg_decompress_struct cinfo{};
+        DecodeErrors errors{};
+        jpeg_progress_mgr progress{};
+        PrepareDecoder(cinfo, errors, progress);
+        opened = OpenFile(cinfo, errors, shared, ids);
+        try {
+            if (opened == BandDecode::Decoded)
+                opened = FindScans(shared, ids);
+            if (opened == BandDecode::Decoded && !MapCoefficients(shared, cinfo))
+                opened = BandDecode::Failed;
+        } catch (const std::bad_alloc &) {
+            opened = BandDecode::Failed;
+        }
         jpeg_destroy_decompress(&cinfo);
-        return opened == Opened::NotApplicable ? BandDecode::NotApplicable : BandDecode::Failed;
     }
+    if (opened != BandDecode::Decoded)
+        return opened;
     const int workers = std::max(1, CurrentParallelism());
-    std::vector<std::thread> helpers;
-    BandDecode result = BandDecode::Failed;
+    const int scanCount = static_cast<int>(shared.scans.size());
+    std::vector<std::thread> threads;
+    bool started = true;
     try {
+        shared.scanRows = std::make_unique<std::atomic<int>[]>(shared.scans.size());
         if (cuts.empty()) {
             // Several bands a worker, so that they end together; bands that decode an MCU row
             // above and below besides theirs are taller, so that the extra rows cost little.
@@ -533,32 +798,31 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
         }
         shared.bands = static_cast<int>(shared.cuts.size()) - 1;
         if (shared.bands < 1 || shared.cuts.front() != 0 || shared.cuts.back() != height ||
-            !std::is_sorted(shared.cuts.begin(), shared.cuts.end())) {
-            jpeg_destroy_decompress(&cinfo);
+            !std::is_sorted(shared.cuts.begin(), shared.cuts.end()))
             return BandDecode::NotApplicable;
-        }
         shared.bandDone.assign(static_cast<std::size_t>(shared.bands), 0);
-        for (int i = 1; i < std::min(workers, shared.bands); ++i) {
-            try {
-                helpers.emplace_back([&shared, i] { DecodeBands(shared, i); });
-            } catch (const std::system_error &) {
-                break; // fewer helpers, then
-            }
+        // A thread for each scan, each waiting for the rows it refines; a file of many scans
+        // has its scans read in turn by one.
+        if (scanCount <= kMostScanThreads) {
+            for (int s = 0; s < scanCount; ++s)
+                threads.emplace_back([&shared, s] { ReadScans(shared, s, s + 1); });
+        } else {
+            threads.emplace_back([&shared, scanCount] { ReadScans(shared, 0, scanCount); });
         }
-        result = ReadCoefficients(cinfo, errors, shared);
-        if (result == BandDecode::Decoded)
-            DecodeBands(shared, 0);
-        else
-            shared.Fail();
+        for (int i = 1; i < std::min(workers, shared.bands); ++i)
+            threads.emplace_back([&shared, i] { DecodeBands(shared, i); });
+    } catch (const std::system_error &) {
+        started = false;
     } catch (const std::bad_alloc &) {
-        shared.Fail();
+        started = false;
     }
-    for (std::thread &helper : helpers)
-        helper.join();
-    jpeg_destroy_decompress(&cinfo);
-    if (result == BandDecode::Decoded && shared.ready.load() < 0)
-        result = BandDecode::Failed;
-    return result;
+    if (started)
+        DecodeBands(shared, 0);
+    else
+        shared.Fail();
+    for (std::thread &thread : threads)
+        thread.join();
+    return shared.failed.load() ? BandDecode::Failed : BandDecode::Decoded;
 }
 
 BandDecode DecodeJpegInBands(Bytes bytes, Image &image)

@@ -109,8 +109,8 @@ class JpegBands : public testing::TestWithParam<Kind>
 {};
 
 // Several bands a thread and more threads than cores: seams everywhere. The shortcut's file is
-// the one the encoder writes from the plain decode. The file cut short is refused, not
-// decoded with rows missing.
+// the one the encoder writes from the plain decode. A file cut short is refused, not decoded
+// with rows missing.
 TEST_P(JpegBands, DecodeAsThePlainDecoderDoes)
 {
     const ParallelismLimit threads(3);
@@ -129,9 +129,14 @@ TEST_P(JpegBands, DecodeAsThePlainDecoderDoes)
     ASSERT_TRUE(EncodeJpeg(expected, EncodeSettings{}.quality, plain, &error));
     EXPECT_TRUE(shortcut == plain);
 
+    // Cut short, with and without an end marker after the cut.
     const std::string cut = file.substr(0, file.size() * 3 / 4);
     Image partial(expected.Width(), expected.Height());
-    EXPECT_EQ(DecodeJpegInBands(AsBytes(cut), partial), BandDecode::Failed);
+    EXPECT_NE(DecodeJpegInBands(AsBytes(cut), partial), BandDecode::Decoded);
+    // libjpeg's arithmetic decoder says nothing of data that ends early, for TurboJPEG either.
+    if (!GetParam().arithmetic) {
+        EXPECT_EQ(DecodeJpegInBands(AsBytes(cut + "\xFF\xD9"), partial), BandDecode::Failed);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

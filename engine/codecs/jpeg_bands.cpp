@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <sys/mman.h>
@@ -100,7 +101,12 @@ struct Shared
     std::mutex releasing;
     std::vector<char> bandDone;
     int firstOpenBand = 0;
-    int releasedMcuRows = 0;
+    // MCU rows whose coefficients no band needs any more.
+    std::atomic<int> releasedMcuRows{0};
+    // A file of one scan keeps the coefficients of this many MCU rows at a time, each row in
+    // the place of the one this many rows above, once the bands are done with that; 0 keeps
+    // them all.
+    int ringMcuRows = 0;
 
     ~Shared()
     {
@@ -125,6 +131,8 @@ struct Shared
     void Fail()
     {
         failed.store(true);
+        releasedMcuRows.store(mcuRows + 1);
+        releasedMcuRows.notify_all();
         ready.store(-1, std::memory_order_release);
         ready.notify_all();
         for (std::size_t s = 0; s < scans.size(); ++s) {
@@ -169,11 +177,13 @@ struct Shared
         while (firstOpenBand < bands && bandDone[static_cast<std::size_t>(firstOpenBand)])
             ++firstOpenBand;
         const int upTo = firstOpenBand < bands ? FirstMcuRow(firstOpenBand) : mcuRows;
-        if (upTo <= releasedMcuRows)
+        const int released = releasedMcuRows.load();
+        if (upTo <= released)
             return;
-        for (int c = 0; c < components; ++c) {
+        // Rows in a ring are written over in their turn.
+        for (int c = 0; c < components && ringMcuRows == 0; ++c) {
             const Component &component = comps[static_cast<std::size_t>(c)];
-            const std::size_t first = static_cast<std::size_t>(releasedMcuRows * component.v);
+            const std::size_t first = static_cast<std::size_t>(released * component.v);
             const std::size_t end =
                 std::min(component.rows.size(), static_cast<std::size_t>(upTo * component.v));
             if (first < end)
@@ -181,7 +191,22 @@ struct Shared
                              reinterpret_cast<const std::uint8_t *>(component.rows[end - 1] +
                                                                     component.blocksPerRow));
         }
-        releasedMcuRows = upTo;
+        if (!failed.load()) {
+            releasedMcuRows.store(upTo);
+            releasedMcuRows.notify_all();
+        }
+    }
+
+    // Before the reader of a file of one scan writes MCU row `row`: waits until the bands are
+    // done with the row whose place it takes.
+    bool WaitForRoom(int row)
+    {
+        if (ringMcuRows == 0)
+            return true;
+        for (int seen = releasedMcuRows.load(); seen <= row - ringMcuRows;
+             seen = releasedMcuRows.load())
+            releasedMcuRows.wait(seen);
+        return !failed.load();
     }
 };
 
@@ -263,9 +288,15 @@ JBLOCKARRAY ScanAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION st
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     for (int c = 0; c < std::min(hooks.count, kMostComponents); ++c) {
         Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
-        if (hooks.arrays[static_cast<std::size_t>(c)] == array &&
-            start + count <= component.rows.size())
-            return &component.rows[start];
+        if (hooks.arrays[static_cast<std::size_t>(c)] != array ||
+            start + count > component.rows.size())
+            continue;
+        // A row in a ring holds what the row before it in its place left; the entropy
+        // decoder writes only the coefficients that are not zero.
+        if (hooks.shared->ringMcuRows > 0)
+            for (JDIMENSION i = 0; i < count; ++i)
+                std::memset(component.rows[start + i], 0, component.blocksPerRow * sizeof(JBLOCK));
+        return &component.rows[start];
     }
     // Not ours, or out of range: libjpeg's own check says so.
     ERREXIT(cinfo, JERR_BAD_VIRTUAL_ACCESS);
@@ -518,15 +549,26 @@ BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared 
 }
 
 // Maps zeroed memory for every component's coefficients (pages come as they are first
-// written) and lists its rows.
+// written) and lists its rows: all of them, or a ring of them for a file of one scan.
 bool MapCoefficients(Shared &shared, const jpeg_decompress_struct &cinfo)
 {
+    if (shared.scans.size() == 1) {
+        // Room for the rows of as many bands as there are workers, and one more band being read.
+        int tallest = 1;
+        for (int band = 0; band < shared.bands; ++band)
+            tallest = std::max(tallest, shared.EndMcuRow(band) - shared.FirstMcuRow(band));
+        const int ring = (std::max(1, CurrentParallelism()) + 1) * tallest;
+        if (ring < shared.mcuRows)
+            shared.ringMcuRows = ring;
+    }
     for (int c = 0; c < shared.components; ++c) {
         Component &component = shared.comps[static_cast<std::size_t>(c)];
         const JDIMENSION v = static_cast<JDIMENSION>(component.v);
         const std::size_t rows = (cinfo.comp_info[c].height_in_blocks + v - 1) / v * v;
+        const std::size_t kept =
+            shared.ringMcuRows > 0 ? static_cast<std::size_t>(shared.ringMcuRows) * v : rows;
         const std::size_t rowBytes = component.blocksPerRow * sizeof(JBLOCK);
-        component.mappingBytes = std::max<std::size_t>(1, rows * rowBytes);
+        component.mappingBytes = std::max<std::size_t>(1, kept * rowBytes);
         void *mapping = mmap(nullptr, component.mappingBytes, PROT_READ | PROT_WRITE,
                              MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (mapping == MAP_FAILED)
@@ -535,7 +577,7 @@ bool MapCoefficients(Shared &shared, const jpeg_decompress_struct &cinfo)
         component.rows.resize(rows);
         for (std::size_t r = 0; r < rows; ++r)
             component.rows[r] = reinterpret_cast<JBLOCKROW>(static_cast<std::uint8_t *>(mapping) +
-                                                            r * rowBytes);
+                                                            r % kept * rowBytes);
     }
     return true;
 }
@@ -569,7 +611,7 @@ bool ReadScan(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ScanHooks &ho
     }
     for (;;) {
         const int row = static_cast<int>(cinfo.input_iMCU_row);
-        if (row < shared.mcuRows && !shared.WaitForScans(index, row))
+        if (row < shared.mcuRows && (!shared.WaitForScans(index, row) || !shared.WaitForRoom(row)))
             return false;
         const int status = jpeg_consume_input(&cinfo);
         if (errors.lostData || status == JPEG_SUSPENDED || hooks.broken)
@@ -665,8 +707,13 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
                           ? shared.consumer->Row(worker, band, y + i)
                           : discard + static_cast<std::size_t>(i) * discardStride;
         // Fewer rows than asked for come back at the end of an MCU row.
-        if (jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count)) == 0 ||
-            hooks.broken)
+        const int read = static_cast<int>(
+            jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count)));
+        if (read == 0 || hooks.broken)
+            return false;
+        const int from = std::max(y, keepBegin);
+        const int to = std::min(y + read, keepEnd);
+        if (from < to && !shared.consumer->Written(worker, band, from, to - from, rows + (from - y)))
             return false;
     }
     jpeg_finish_output(&cinfo);
@@ -717,9 +764,15 @@ void DecodeBands(Shared &shared, int worker)
         const bool decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band,
                                         discard.data(), discardStride);
         jpeg_destroy_decompress(&cinfo);
+        if (!decoded) {
+            shared.Fail();
+            return;
+        }
+        // Its coefficients may go before the consumer takes its time over the rows.
+        shared.Finished(band);
         bool done = false;
         try {
-            done = decoded && shared.consumer->Done(worker, band);
+            done = shared.consumer->Done(worker, band);
         } catch (const std::bad_alloc &) {
             done = false;
         }
@@ -727,7 +780,6 @@ void DecodeBands(Shared &shared, int worker)
             shared.Fail();
             return;
         }
-        shared.Finished(band);
     }
 }
 
@@ -737,6 +789,7 @@ class IntoImage : public BandConsumer
 public:
     explicit IntoImage(Image &image) : m_image(image) {}
     std::uint8_t *Row(int, int, int y) override { return m_image.Row(y); }
+    bool Written(int, int, int, int, std::uint8_t *const *) override { return true; }
     bool Done(int, int) override { return true; }
 
 private:
@@ -751,6 +804,29 @@ bool BandDecodingPays(int width, int height)
     return CurrentParallelism() >= 2 && std::int64_t{width} * height >= (std::int64_t{1} << 20);
 }
 
+// Cuts the picture into bands: `cuts` when given, else several bands a worker, so that they
+// end together; bands that decode an MCU row above and below besides theirs are taller, so
+// that the extra rows cost little. False when the cuts given do not cover the picture.
+bool CutBands(Shared &shared, std::span<const int> cuts, int workers)
+{
+    if (cuts.empty()) {
+        const int bandMcuRows = std::max(shared.overlap ? 12 : 4,
+                                         (shared.mcuRows + 4 * workers - 1) / (4 * workers));
+        for (int row = 0; row < shared.height; row += bandMcuRows * shared.mcuHeight)
+            shared.cuts.push_back(row);
+        shared.cuts.push_back(shared.height);
+    } else {
+        shared.cuts.assign(cuts.begin(), cuts.end());
+    }
+    shared.bands = static_cast<int>(shared.cuts.size()) - 1;
+    if (shared.bands < 1 || shared.cuts.front() != 0 || shared.cuts.back() != shared.height ||
+        std::adjacent_find(shared.cuts.begin(), shared.cuts.end(), std::greater_equal<int>()) !=
+            shared.cuts.end())
+        return false;
+    shared.bandDone.assign(static_cast<std::size_t>(shared.bands), 0);
+    return true;
+}
+
 BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
                              BandConsumer &consumer)
 {
@@ -759,6 +835,7 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     shared.width = width;
     shared.height = height;
     shared.consumer = &consumer;
+    const int workers = std::max(1, CurrentParallelism());
     std::array<int, kMostComponents> ids{};
     BandDecode opened = BandDecode::Failed;
     {
@@ -770,8 +847,11 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
         try {
             if (opened == BandDecode::Decoded)
                 opened = FindScans(shared, ids);
+            if (opened == BandDecode::Decoded && !CutBands(shared, cuts, workers))
+                opened = BandDecode::NotApplicable;
             if (opened == BandDecode::Decoded && !MapCoefficients(shared, cinfo))
                 opened = BandDecode::Failed;
+            shared.scanRows = std::make_unique<std::atomic<int>[]>(shared.scans.size());
         } catch (const std::bad_alloc &) {
             opened = BandDecode::Failed;
         }
@@ -779,28 +859,10 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     }
     if (opened != BandDecode::Decoded)
         return opened;
-    const int workers = std::max(1, CurrentParallelism());
     const int scanCount = static_cast<int>(shared.scans.size());
     std::vector<std::thread> threads;
     bool started = true;
     try {
-        shared.scanRows = std::make_unique<std::atomic<int>[]>(shared.scans.size());
-        if (cuts.empty()) {
-            // Several bands a worker, so that they end together; bands that decode an MCU row
-            // above and below besides theirs are taller, so that the extra rows cost little.
-            const int bandMcuRows = std::max(shared.overlap ? 12 : 4,
-                                             (shared.mcuRows + 4 * workers - 1) / (4 * workers));
-            for (int row = 0; row < height; row += bandMcuRows * shared.mcuHeight)
-                shared.cuts.push_back(row);
-            shared.cuts.push_back(height);
-        } else {
-            shared.cuts.assign(cuts.begin(), cuts.end());
-        }
-        shared.bands = static_cast<int>(shared.cuts.size()) - 1;
-        if (shared.bands < 1 || shared.cuts.front() != 0 || shared.cuts.back() != height ||
-            !std::is_sorted(shared.cuts.begin(), shared.cuts.end()))
-            return BandDecode::NotApplicable;
-        shared.bandDone.assign(static_cast<std::size_t>(shared.bands), 0);
         // A thread for each scan, each waiting for the rows it refines; a file of many scans
         // has its scans read in turn by one.
         if (scanCount <= kMostScanThreads) {

@@ -27,15 +27,18 @@ enum class BandDecode
 // decode to RGBA (accurate integer IDCT, smooth upsampling, alpha 255), byte for byte. The
 // coefficients of rows every band is done with go back to the system as the bands go.
 //
-// The bands are handed to a consumer: each of its rows is written where Row says, then Done
-// is called on the same thread, so that a band can be used (encoded, say) while it is in
-// cache and its rows written over by the next. `worker` numbers the threads from 0.
+// The bands are handed to a consumer: each row is written where Row says, a few rows at a
+// time, each lot told to Written as soon as it is there, and Done is called once the band is
+// whole, all on the same thread: a consumer may encode the rows while they are in cache and
+// have the next lot written over them. `worker` numbers the threads from 0.
 class BandConsumer
 {
 public:
     virtual ~BandConsumer() = default;
     virtual std::uint8_t *Row(int worker, int band, int y) = 0;
-    // False stops the decode, which then fails.
+    // Rows y to y + count - 1 of band `band` are written, at rows[0] to rows[count - 1].
+    // False stops the decode, which then fails; so does false from Done.
+    virtual bool Written(int worker, int band, int y, int count, std::uint8_t *const *rows) = 0;
     virtual bool Done(int worker, int band) = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "engine/codecs/jpeg_encoder.h"
 
-#include "engine/codecs/huge_pages.h"
 #include "engine/codecs/pixel_rows.h"
 #include "engine/parallel.h"
 
@@ -85,18 +84,27 @@ void WaitForRow(const std::atomic<int> &written, int y)
         written.wait(rows, std::memory_order_acquire);
 }
 
-// The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
-// destructor. Row y of the picture is at rows + (y - firstRow) * stride. Returns false with
-// `manager.message` set on failure.
-bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, int width, int firstRow,
-              int rowCount, const std::uint8_t *rows, std::size_t stride, int quality,
-              bool opaque, bool grey, const Segments *segments, std::uint8_t *scratch,
-              unsigned char **buffer, unsigned long *size, const std::atomic<int> *written)
+// One stripe being encoded: libjpeg's state between the calls that feed it rows.
+struct Compressor
 {
-    if (setjmp(manager.jump))
+    jpeg_compress_struct cinfo{};
+    ErrorManager manager{};
+    std::vector<std::uint8_t> scratch; // a row blended over white
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    bool ok = true;
+};
+
+// The steps of encoding a stripe, each owning nothing, so that a longjmp out of libjpeg skips
+// no destructor; each returns false with `manager.message` set on failure.
+bool StartCompress(Compressor &c, int width, int rowCount, int quality, bool opaque, bool grey,
+                   const Segments *segments)
+{
+    jpeg_compress_struct &cinfo = c.cinfo;
+    if (setjmp(c.manager.jump))
         return false;
     jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, buffer, size);
+    jpeg_mem_dest(&cinfo, &c.buffer, &c.size);
     cinfo.image_width = static_cast<JDIMENSION>(width);
     cinfo.image_height = static_cast<JDIMENSION>(rowCount);
     cinfo.input_components = opaque ? 4 : 3;
@@ -122,45 +130,33 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, int width, int
                                    reinterpret_cast<const JOCTET *>(segments->icc.constData()),
                                    static_cast<unsigned>(segments->icc.size()));
     }
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = firstRow + static_cast<int>(cinfo.next_scanline);
-        if (written)
-            WaitForRow(*written, y);
-        const std::uint8_t *pixels = rows + static_cast<std::size_t>(y - firstRow) * stride;
-        JSAMPROW row;
-        if (opaque) {
-            row = const_cast<JSAMPROW>(pixels);
-        } else {
-            CompositeRowOverWhite(pixels, scratch, width);
-            row = scratch;
-        }
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
     return true;
 }
 
-void EncodeStripe(int width, const std::uint8_t *rows, std::size_t stride, int quality,
-                  bool opaque, bool grey, const Segments &segments, Stripe &stripe,
-                  const std::atomic<int> *written)
+bool CompressRows(Compressor &c, const std::uint8_t *const *rows, int count, int width,
+                  bool opaque)
 {
-    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(width));
-    unsigned char *buffer = stripe.given;
-    unsigned long size = stripe.capacity; // 0: libjpeg allocates its own
-    jpeg_compress_struct cinfo{};
-    ErrorManager manager{};
-    cinfo.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = OnError;
-    manager.base.emit_message = IgnoreMessage;
-    stripe.ok = Compress(cinfo, manager, width, stripe.firstRow, stripe.rows, rows, stride,
-                         quality, opaque, grey, stripe.firstRow == 0 ? &segments : nullptr,
-                         scratch.data(), &buffer, &size, written);
-    jpeg_destroy_compress(&cinfo);
-    if (buffer != stripe.given)
-        stripe.grown.reset(buffer);
-    stripe.size = size;
-    if (!stripe.ok)
-        std::memcpy(stripe.message, manager.message, sizeof stripe.message);
+    if (setjmp(c.manager.jump))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        JSAMPROW row;
+        if (opaque) {
+            row = const_cast<JSAMPROW>(rows[i]);
+        } else {
+            CompositeRowOverWhite(rows[i], c.scratch.data(), width);
+            row = c.scratch.data();
+        }
+        jpeg_write_scanlines(&c.cinfo, &row, 1);
+    }
+    return true;
+}
+
+bool FinishCompress(Compressor &c)
+{
+    if (setjmp(c.manager.jump))
+        return false;
+    jpeg_finish_compress(&c.cinfo);
+    return true;
 }
 
 // Offset just past the header of the first marker `code` (0xFF code length ...), or 0.
@@ -270,6 +266,8 @@ struct JpegStripes::State
     Segments segments;
     int mcuRows = 16;
     std::vector<Stripe> stripes;
+    // The stripes being encoded.
+    std::vector<std::unique_ptr<Compressor>> compressors;
     QByteArray block;
 };
 
@@ -304,6 +302,7 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
             : OutputStripeCount(static_cast<std::int64_t>(width) * height * 4, std::max(units, 1));
     std::vector<Stripe> &stripes = state.stripes;
     stripes.resize(static_cast<std::size_t>(count));
+    state.compressors.resize(static_cast<std::size_t>(count));
     std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
@@ -318,11 +317,10 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
                 segments.exif.size() + segments.xmp.size() + segments.icc.size());
         blockSize += stripe.capacity;
     }
-    // One block for every stripe, in huge pages where the system has them: the file comes
-    // out of it in place, with a few page faults rather than two for every 4 KB written.
+    // One block for every stripe: the file comes out of it in place. Each stripe fills about a
+    // third of its part; huge pages would hold the rest in memory as well, for no time saved.
     try {
         state.block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
-        AdviseHugePages(state.block.data(), blockSize);
         std::size_t offset = 0;
         for (Stripe &stripe : stripes) {
             stripe.given = reinterpret_cast<unsigned char *>(state.block.data()) + offset;
@@ -346,13 +344,58 @@ int JpegStripes::FirstRow(int i) const
     return i >= Count() ? m_state->height : m_state->stripes[static_cast<std::size_t>(i)].firstRow;
 }
 
+void JpegStripes::Begin(int i)
+{
+    State &state = *m_state;
+    const Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    auto compressor = std::make_unique<Compressor>();
+    Compressor &c = *compressor;
+    c.cinfo.err = jpeg_std_error(&c.manager.base);
+    c.manager.base.error_exit = OnError;
+    c.manager.base.emit_message = IgnoreMessage;
+    c.scratch.resize(state.summary.opaque ? 0 : 3 * static_cast<std::size_t>(state.width));
+    c.buffer = stripe.given;
+    c.size = stripe.capacity; // 0: libjpeg allocates its own
+    c.ok = StartCompress(c, state.width, stripe.rows, state.quality, state.summary.opaque,
+                         state.summary.grey, stripe.firstRow == 0 ? &state.segments : nullptr);
+    state.compressors[static_cast<std::size_t>(i)] = std::move(compressor);
+}
+
+void JpegStripes::Add(int i, const std::uint8_t *const *rows, int count)
+{
+    State &state = *m_state;
+    Compressor &c = *state.compressors[static_cast<std::size_t>(i)];
+    c.ok = c.ok && CompressRows(c, rows, count, state.width, state.summary.opaque);
+}
+
+void JpegStripes::End(int i)
+{
+    State &state = *m_state;
+    Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    const std::unique_ptr<Compressor> compressor =
+        std::move(state.compressors[static_cast<std::size_t>(i)]);
+    Compressor &c = *compressor;
+    stripe.ok = c.ok && FinishCompress(c);
+    jpeg_destroy_compress(&c.cinfo);
+    if (c.buffer != stripe.given)
+        stripe.grown.reset(c.buffer);
+    stripe.size = c.size;
+    if (!stripe.ok)
+        std::memcpy(stripe.message, c.manager.message, sizeof stripe.message);
+}
+
 void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
                          const std::atomic<int> *written)
 {
-    State &state = *m_state;
-    EncodeStripe(state.width, rows, stride, state.quality, state.summary.opaque,
-                 state.summary.grey, state.segments, state.stripes[static_cast<std::size_t>(i)],
-                 written);
+    const Stripe &stripe = m_state->stripes[static_cast<std::size_t>(i)];
+    Begin(i);
+    for (int k = 0; k < stripe.rows; ++k) {
+        if (written)
+            WaitForRow(*written, stripe.firstRow + k);
+        const std::uint8_t *row = rows + static_cast<std::size_t>(k) * stride;
+        Add(i, &row, 1);
+    }
+    End(i);
 }
 
 bool JpegStripes::Finish(QByteArray &out, QString *error)

@@ -55,6 +55,11 @@ public:
     // before; with `written`, each once that count of the picture's rows has passed it.
     void Encode(int i, const std::uint8_t *rows, std::size_t stride,
                 const std::atomic<int> *written = nullptr);
+    // Or a few rows at a time, in order, from wherever they are: Begin, Add until every row of
+    // the stripe is in, End.
+    void Begin(int i);
+    void Add(int i, const std::uint8_t *const *rows, int count);
+    void End(int i);
     // Joins the stripes, once every one is encoded.
     bool Finish(QByteArray &out, QString *error);
 

@@ -96,31 +96,43 @@ bool JpegDataIsWhole(Bytes bytes)
 
 namespace {
 
-// Each stripe of the output decoded in a band of its own into a picture of the stripe's rows
-// that its thread keeps, and encoded there and then: no whole picture is ever held.
+// Each stripe of the output decoded in a band of its own, a few rows at a time into rows its
+// thread keeps, and those rows encoded there and then: no picture is held, not even a stripe.
 class StripeEncoder : public BandConsumer
 {
 public:
     StripeEncoder(JpegStripes &stripes, int width, int threads, bool watchGrey)
-        : m_stripes(stripes), m_width(width), m_watchGrey(watchGrey),
-          m_pictures(static_cast<std::size_t>(threads))
+        : m_stripes(stripes), m_width(width), m_stride(4 * static_cast<std::size_t>(width)),
+          m_watchGrey(watchGrey), m_rows(static_cast<std::size_t>(threads)),
+          m_started(static_cast<std::size_t>(stripes.Count()))
     {
     }
 
-    std::uint8_t *Row(int worker, int band, int y) override
+    // The decoder hands out at most kRows rows at a time, in order.
+    std::uint8_t *Row(int worker, int, int y) override
     {
-        return Picture(worker, band).Row(y - m_stripes.FirstRow(band));
+        std::vector<std::uint8_t> &rows = m_rows[static_cast<std::size_t>(worker)];
+        if (rows.empty())
+            rows.resize(kRows * m_stride);
+        return rows.data() + static_cast<std::size_t>(y % kRows) * m_stride;
     }
 
-    bool Done(int worker, int band) override
+    bool Written(int, int band, int, int count, std::uint8_t *const *rows) override
     {
-        Image &picture = Picture(worker, band);
-        const int rows = m_stripes.FirstRow(band + 1) - m_stripes.FirstRow(band);
-        if (m_watchGrey && m_grey.load(std::memory_order_relaxed))
-            for (int y = 0; y < rows && m_grey.load(std::memory_order_relaxed); ++y)
-                if (!RowIsGrey(picture.Row(y)))
-                    m_grey.store(false, std::memory_order_relaxed);
-        m_stripes.Encode(band, picture.Row(0), picture.Stride());
+        if (!m_started[static_cast<std::size_t>(band)]) {
+            m_started[static_cast<std::size_t>(band)] = 1;
+            m_stripes.Begin(band);
+        }
+        for (int i = 0; i < count && m_watchGrey && m_grey.load(std::memory_order_relaxed); ++i)
+            if (!RowIsGrey(rows[i]))
+                m_grey.store(false, std::memory_order_relaxed);
+        m_stripes.Add(band, rows, count);
+        return true;
+    }
+
+    bool Done(int, int band) override
+    {
+        m_stripes.End(band);
         return true;
     }
 
@@ -128,21 +140,7 @@ public:
     bool Grey() const { return m_watchGrey && m_grey.load(); }
 
 private:
-    // The thread's picture, as tall as the tallest stripe, made on first use.
-    Image &Picture(int worker, int band)
-    {
-        Image &picture = m_pictures[static_cast<std::size_t>(worker)];
-        const int rows = m_stripes.FirstRow(band + 1) - m_stripes.FirstRow(band);
-        if (picture.IsNull() || picture.Height() < rows) {
-            int tallest = 1;
-            for (int i = 0; i < m_stripes.Count(); ++i)
-                tallest = std::max(tallest, m_stripes.FirstRow(i + 1) - m_stripes.FirstRow(i));
-            picture = Image(m_width, tallest);
-            if (picture.IsNull())
-                throw std::bad_alloc();
-        }
-        return picture;
-    }
+    static constexpr int kRows = 16;
 
     bool RowIsGrey(const std::uint8_t *row) const
     {
@@ -154,8 +152,10 @@ private:
 
     JpegStripes &m_stripes;
     int m_width;
+    std::size_t m_stride;
     bool m_watchGrey;
-    std::vector<Image> m_pictures;
+    std::vector<std::vector<std::uint8_t>> m_rows;
+    std::vector<char> m_started; // each stripe is begun by the one thread that decodes it
     std::atomic<bool> m_grey{true};
 };
 
@@ -185,8 +185,14 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     bool watchGrey = header.components == 3 && settings.metadata.icc.isEmpty();
     for (;;) {
         // Decoded and encoded a stripe at a time, on every core.
+        // Each stripe is a band, whose coefficients are held until it is done: short stripes
+        // hold few, but where chroma is blended between MCU rows a band decodes one more MCU
+        // row above and below, which taller stripes make cheap. The bytes are the same for any
+        // number of stripes.
+        const int stripeRows =
+            header.verticalSubsampling ? 12 * header.mcuHeight : std::max(64, 4 * header.mcuHeight);
         JpegStripes stripes(header.width, header.height, settings.quality, summary,
-                            settings.metadata);
+                            settings.metadata, (header.height + stripeRows - 1) / stripeRows);
         std::vector<int> cuts;
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));

@@ -28,6 +28,9 @@ constexpr int kMostComponents = 3;
 // Files of more scans than this have them read in turn on one thread.
 constexpr int kMostScanThreads = 16;
 
+// Restart markers noted in a scan; a file of more is read in one piece.
+constexpr std::size_t kMostRestartsNoted = std::size_t{1} << 20;
+
 // The natural (row by row) position of each coefficient in the order a file stores them.
 constexpr std::array<int, 64> kZigzag = {
     0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
@@ -53,6 +56,8 @@ struct Component
     std::array<std::uint16_t, 64> quant{}; // natural order, as the inverse DCT uses it
     bool quantKnown = false;
     std::size_t blocksPerRow = 0;
+    int widthInBlocks = 0;
+    int heightInBlocks = 0;
     // The coefficient block rows, one after the other in a mapping of their own.
     std::vector<JBLOCKROW> rows;
     void *mapping = nullptr;
@@ -62,14 +67,23 @@ struct Component
 // Where one scan lies in the file and what it holds.
 struct Scan
 {
-    std::size_t begin = 0; // at its SOS marker
-    std::size_t end = 0;   // past its entropy-coded data
-    std::size_t tables = 0; // how many of the table segments come before it
+    std::size_t begin = 0;   // at its SOS marker
+    std::size_t header = 0;  // past its SOS segment
+    std::size_t data = 0;    // at its entropy-coded data (a part's, after a restart marker)
+    std::size_t end = 0;     // past its entropy-coded data
+    std::size_t tables = 0;  // how many of the table segments come before it
     std::vector<int> components;
     int ss = 0, se = 0, ah = 0, al = 0;
     // Earlier scans that set coefficients this one sets or refines: each MCU row of this scan
     // waits for theirs.
     std::vector<int> after;
+    // A part of a scan cut at restart markers holds these MCU rows, and its first restart
+    // marker is numbered this (modulo 8) rather than 0.
+    int firstMcuRow = 0;
+    int endMcuRow = 0;
+    int restartShift = 0;
+    // Where each restart marker of the scan lies, while the file is walked.
+    std::vector<std::size_t> restarts;
 };
 
 // What the scan readers share with the band decoders.
@@ -84,11 +98,16 @@ struct Shared
     std::array<Component, kMostComponents> comps;
     int mcuRows = 0;      // MCU rows ("iMCU rows") in the picture
     int mcuHeight = 8;    // pixel rows in one
+    int mcuWidth = 8;     // pixel columns in an MCU of all the components
     bool overlap = false; // chroma upsampling looks at the rows above and below
     // The marker segments that set tables up (SOF, DHT, DQT, DRI, DAC), in file order, and the
     // scans.
     std::vector<Bytes> tables;
     std::vector<Scan> scans;
+    std::size_t frameTable = 0;  // which of the tables is the frame header (SOF)
+    int restartInterval = 0;     // MCUs, as the last DRI before the (last) scan says
+    bool parts = false;          // the scans are parts of one scan, taken in turn by readers
+    std::atomic<int> nextScan{0};
     // MCU rows each scan has read; every one once a scan has failed.
     std::unique_ptr<std::atomic<int>[]> scanRows;
     std::atomic<bool> failed{false};
@@ -158,9 +177,13 @@ struct Shared
     {
         scanRows[static_cast<std::size_t>(scan)].store(rows, std::memory_order_release);
         scanRows[static_cast<std::size_t>(scan)].notify_all();
-        int least = rows;
-        for (std::size_t s = 0; s < scans.size(); ++s)
-            least = std::min(least, scanRows[s].load(std::memory_order_acquire));
+        // Rows from the top that every scan (or part of one) covering them has read.
+        int least = mcuRows;
+        for (std::size_t s = 0; s < scans.size(); ++s) {
+            const int read = scanRows[s].load(std::memory_order_acquire);
+            if (read < scans[s].endMcuRow)
+                least = std::min(least, read);
+        }
         int seen = ready.load(std::memory_order_relaxed);
         while (seen >= 0 && seen < least &&
                !ready.compare_exchange_weak(seen, least, std::memory_order_release)) {
@@ -217,7 +240,20 @@ struct ScanSource
     jpeg_source_mgr base;
     std::vector<Bytes> pieces;
     std::size_t next = 0;
+    int restartShift = 0; // see Scan
 };
+
+// A part of a scan numbers its restart markers from where it starts in the scan: marker n of
+// the part is RST (n + shift) mod 8. Anything else is the usual resynchronisation, which warns.
+boolean ResyncToRestart(j_decompress_ptr cinfo, int desired)
+{
+    const auto &source = *reinterpret_cast<ScanSource *>(cinfo->src);
+    if (cinfo->unread_marker == JPEG_RST0 + (desired + source.restartShift) % 8) {
+        cinfo->unread_marker = 0;
+        return TRUE;
+    }
+    return jpeg_resync_to_restart(cinfo, desired);
+}
 
 void StartSource(j_decompress_ptr) {}
 void EndSource(j_decompress_ptr) {}
@@ -259,6 +295,7 @@ void SkipSource(j_decompress_ptr cinfo, long count)
 struct ScanHooks
 {
     Shared *shared = nullptr;
+    int firstMcuRow = 0; // of a part of a scan
     jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION,
                                 JDIMENSION) = nullptr;
     std::array<jvirt_barray_ptr, kMostComponents> arrays{};
@@ -272,8 +309,15 @@ jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero,
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     const jvirt_barray_ptr array =
         hooks.request(cinfo, pool, preZero, blocksPerRow, maxAccess, maxAccess);
+    const std::size_t offset =
+        hooks.count < kMostComponents
+            ? static_cast<std::size_t>(hooks.firstMcuRow) *
+                  static_cast<std::size_t>(hooks.shared->comps[static_cast<std::size_t>(hooks.count)].v)
+            : 0;
     if (hooks.count >= hooks.shared->components ||
-        hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() != rows ||
+        (!hooks.shared->parts
+             ? hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() != rows
+             : hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() < offset + rows) ||
         hooks.shared->comps[static_cast<std::size_t>(hooks.count)].blocksPerRow != blocksPerRow)
         hooks.broken = true;
     else
@@ -288,15 +332,17 @@ JBLOCKARRAY ScanAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION st
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     for (int c = 0; c < std::min(hooks.count, kMostComponents); ++c) {
         Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
+        const std::size_t first =
+            start + static_cast<std::size_t>(hooks.firstMcuRow) * static_cast<std::size_t>(component.v);
         if (hooks.arrays[static_cast<std::size_t>(c)] != array ||
-            start + count > component.rows.size())
+            first + count > component.rows.size())
             continue;
         // A row in a ring holds what the row before it in its place left; the entropy
         // decoder writes only the coefficients that are not zero.
         if (hooks.shared->ringMcuRows > 0)
             for (JDIMENSION i = 0; i < count; ++i)
-                std::memset(component.rows[start + i], 0, component.blocksPerRow * sizeof(JBLOCK));
-        return &component.rows[start];
+                std::memset(component.rows[first + i], 0, component.blocksPerRow * sizeof(JBLOCK));
+        return &component.rows[first];
     }
     // Not ours, or out of range: libjpeg's own check says so.
     ERREXIT(cinfo, JERR_BAD_VIRTUAL_ACCESS);
@@ -484,18 +530,27 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
                 end = static_cast<std::size_t>(found - bytes.data());
                 const std::uint8_t next = bytes[end + 1];
                 if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
+                    if (next != 0x00 && scan.restarts.size() < kMostRestartsNoted)
+                        scan.restarts.push_back(end);
                     end += 2;
                     continue;
                 }
                 break;
             }
+            scan.header = pos + 2 + length;
+            scan.data = scan.header;
             scan.end = end;
+            scan.endMcuRow = shared.mcuRows;
             tablesRead += scan.tables;
             shared.scans.push_back(std::move(scan));
             pos = end;
             continue;
         }
         if (frame || marker == 0xC4 || marker == 0xDB || marker == 0xDD || marker == 0xCC) {
+            if (frame)
+                shared.frameTable = shared.tables.size();
+            if (marker == 0xDD && length >= 4)
+                shared.restartInterval = bytes[pos + 4] << 8 | bytes[pos + 5];
             shared.tables.push_back(segment);
         } else if (!(marker >= 0xE0 && marker <= 0xEF) && marker != 0xFE) {
             return BandDecode::NotApplicable;
@@ -533,12 +588,15 @@ BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared 
     shared.colourSpace = cinfo.jpeg_color_space;
     shared.mcuRows = static_cast<int>(cinfo.total_iMCU_rows);
     shared.mcuHeight = cinfo.max_v_samp_factor * DCTSIZE;
+    shared.mcuWidth = cinfo.max_h_samp_factor * DCTSIZE;
     for (int c = 0; c < shared.components; ++c) {
         const jpeg_component_info &info = cinfo.comp_info[c];
         Component &component = shared.comps[static_cast<std::size_t>(c)];
         ids[static_cast<std::size_t>(c)] = info.component_id;
         component.h = info.h_samp_factor;
         component.v = info.v_samp_factor;
+        component.widthInBlocks = static_cast<int>(info.width_in_blocks);
+        component.heightInBlocks = static_cast<int>(info.height_in_blocks);
         shared.overlap = shared.overlap || component.v != cinfo.max_v_samp_factor;
         // As libjpeg lays out a component: whole MCUs across and down.
         component.blocksPerRow = (info.width_in_blocks + static_cast<JDIMENSION>(component.h) - 1) /
@@ -548,16 +606,79 @@ BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared 
     return BandDecode::Decoded;
 }
 
+// A file of one scan with restart markers at the starts of MCU rows is read in parts cut
+// there, several at once: each part decodes as a scan of its own of fewer MCU rows, its
+// restart markers numbered on from where it starts. Nothing changes for a file whose markers
+// are not where its restart interval puts them; its reader says what is wrong.
+void SplitAtRestarts(Shared &shared, int workers)
+{
+    if (shared.scans.size() != 1 || shared.restartInterval <= 0 || workers < 2)
+        return;
+    Scan &scan = shared.scans[0];
+    // MCUs in an MCU row, and in the scan.
+    std::int64_t perRow = 0, total = 0;
+    if (scan.components.size() == 1) {
+        const Component &component = shared.comps[static_cast<std::size_t>(scan.components[0])];
+        perRow = std::int64_t{component.widthInBlocks} * component.v;
+        total = std::int64_t{component.widthInBlocks} * component.heightInBlocks;
+    } else {
+        perRow = (shared.width + shared.mcuWidth - 1) / shared.mcuWidth;
+        total = perRow * shared.mcuRows;
+    }
+    const std::int64_t interval = shared.restartInterval;
+    const std::int64_t intervals = (total + interval - 1) / interval;
+    if (perRow <= 0 || static_cast<std::int64_t>(scan.restarts.size()) != intervals - 1)
+        return;
+    for (std::size_t i = 0; i < scan.restarts.size(); ++i)
+        if (shared.bytes[scan.restarts[i] + 1] != 0xD0 + i % 8)
+            return;
+    // Parts of about an eighth of a worker's share, cut at the first MCU row after that which
+    // starts a restart interval.
+    const int target = std::max(4, (shared.mcuRows + 8 * workers - 1) / (8 * workers));
+    std::vector<Scan> parts;
+    int first = 0;
+    while (first < shared.mcuRows) {
+        int end = std::min(shared.mcuRows, first + target);
+        while (end < shared.mcuRows && (end * perRow) % interval != 0)
+            ++end;
+        Scan part;
+        part.begin = scan.begin;
+        part.header = scan.header;
+        part.tables = scan.tables;
+        part.components = scan.components;
+        part.firstMcuRow = first;
+        part.endMcuRow = end;
+        const std::int64_t firstInterval = first * perRow / interval;
+        part.restartShift = static_cast<int>(firstInterval % 8);
+        part.data = first == 0 ? scan.data
+                               : scan.restarts[static_cast<std::size_t>(firstInterval - 1)] + 2;
+        part.end = end == shared.mcuRows
+                       ? scan.end
+                       : scan.restarts[static_cast<std::size_t>(end * perRow / interval - 1)];
+        parts.push_back(std::move(part));
+        first = end;
+    }
+    if (parts.size() < 2)
+        return;
+    shared.scans = std::move(parts);
+    shared.parts = true;
+}
+
 // Maps zeroed memory for every component's coefficients (pages come as they are first
 // written) and lists its rows: all of them, or a ring of them for a file of one scan.
 bool MapCoefficients(Shared &shared, const jpeg_decompress_struct &cinfo)
 {
-    if (shared.scans.size() == 1) {
-        // Room for the rows of as many bands as there are workers, and one more band being read.
-        int tallest = 1;
+    if (shared.scans.size() == 1 || shared.parts) {
+        // Room for the rows of as many bands as there are workers, and one more band being
+        // read; or, read in parts, for a part and a band a worker, and one more part.
+        int tallest = 1, tallestPart = 0;
         for (int band = 0; band < shared.bands; ++band)
             tallest = std::max(tallest, shared.EndMcuRow(band) - shared.FirstMcuRow(band));
-        const int ring = (std::max(1, CurrentParallelism()) + 1) * tallest;
+        for (const Scan &part : shared.scans)
+            tallestPart = std::max(tallestPart, part.endMcuRow - part.firstMcuRow);
+        const int workers = std::max(1, CurrentParallelism());
+        const int ring = shared.parts ? workers * (tallest + tallestPart) + tallestPart + 2
+                                      : (workers + 1) * tallest;
         if (ring < shared.mcuRows)
             shared.ringMcuRows = ring;
     }
@@ -609,56 +730,87 @@ bool ReadScan(jpeg_decompress_struct &cinfo, DecodeErrors &errors, ScanHooks &ho
             component.quantKnown = true;
         }
     }
+    const Scan &scan = shared.scans[static_cast<std::size_t>(index)];
+    if (static_cast<int>(cinfo.total_iMCU_rows) != scan.endMcuRow - scan.firstMcuRow)
+        return false;
     for (;;) {
-        const int row = static_cast<int>(cinfo.input_iMCU_row);
-        if (row < shared.mcuRows && (!shared.WaitForScans(index, row) || !shared.WaitForRoom(row)))
+        const int row = scan.firstMcuRow + static_cast<int>(cinfo.input_iMCU_row);
+        if (row < scan.endMcuRow && (!shared.WaitForScans(index, row) || !shared.WaitForRoom(row)))
             return false;
         const int status = jpeg_consume_input(&cinfo);
         if (errors.lostData || status == JPEG_SUSPENDED || hooks.broken)
             return false;
         if (status == JPEG_ROW_COMPLETED)
-            shared.ScanRead(index, static_cast<int>(cinfo.input_iMCU_row));
+            shared.ScanRead(index, scan.firstMcuRow + static_cast<int>(cinfo.input_iMCU_row));
         else if (status == JPEG_SCAN_COMPLETED)
-            shared.ScanRead(index, shared.mcuRows);
+            shared.ScanRead(index, scan.endMcuRow);
         else if (status == JPEG_REACHED_EOI)
             break;
     }
-    return shared.scanRows[static_cast<std::size_t>(index)].load() == shared.mcuRows;
+    return shared.scanRows[static_cast<std::size_t>(index)].load() == scan.endMcuRow;
 }
 
-// Reads scans `first` to `last` in turn.
-void ReadScans(Shared &shared, int first, int last)
+// Reads scan (or part of a scan) `index`. False when it fails.
+bool ReadOneScan(Shared &shared, int index)
 {
     static const JOCTET kStart[] = {0xFF, 0xD8};
     static const JOCTET kEnd[] = {0xFF, JPEG_EOI};
-    for (int index = first; index < last; ++index) {
-        const Scan &scan = shared.scans[static_cast<std::size_t>(index)];
-        ScanSource source{};
-        source.base.init_source = StartSource;
-        source.base.fill_input_buffer = FillSource;
-        source.base.skip_input_data = SkipSource;
-        source.base.resync_to_restart = jpeg_resync_to_restart;
-        source.base.term_source = EndSource;
-        jpeg_decompress_struct cinfo{};
-        DecodeErrors errors{};
-        jpeg_progress_mgr progress{};
-        PrepareDecoder(cinfo, errors, progress);
-        ScanHooks hooks;
-        hooks.shared = &shared;
-        bool read = false;
-        try {
-            source.pieces.reserve(scan.tables + 3);
-            source.pieces.push_back(Bytes(kStart, 2));
-            source.pieces.insert(source.pieces.end(), shared.tables.begin(),
-                                 shared.tables.begin() + static_cast<std::ptrdiff_t>(scan.tables));
-            source.pieces.push_back(shared.bytes.subspan(scan.begin, scan.end - scan.begin));
-            source.pieces.push_back(Bytes(kEnd, 2));
-            read = ReadScan(cinfo, errors, hooks, source, shared, index);
-        } catch (const std::bad_alloc &) {
-            read = false;
+    const Scan &scan = shared.scans[static_cast<std::size_t>(index)];
+    ScanSource source{};
+    source.base.init_source = StartSource;
+    source.base.fill_input_buffer = FillSource;
+    source.base.skip_input_data = SkipSource;
+    source.base.resync_to_restart = ResyncToRestart;
+    source.base.term_source = EndSource;
+    source.restartShift = scan.restartShift;
+    jpeg_decompress_struct cinfo{};
+    DecodeErrors errors{};
+    jpeg_progress_mgr progress{};
+    PrepareDecoder(cinfo, errors, progress);
+    ScanHooks hooks;
+    hooks.shared = &shared;
+    hooks.firstMcuRow = scan.firstMcuRow;
+    bool read = false;
+    try {
+        // A part's frame header says its own height.
+        std::vector<std::uint8_t> frame;
+        source.pieces.reserve(scan.tables + 4);
+        source.pieces.push_back(Bytes(kStart, 2));
+        for (std::size_t t = 0; t < scan.tables; ++t) {
+            Bytes table = shared.tables[t];
+            if (shared.parts && t == shared.frameTable && table.size() >= 7) {
+                const int height =
+                    std::min(shared.height, scan.endMcuRow * shared.mcuHeight) -
+                    scan.firstMcuRow * shared.mcuHeight;
+                frame.assign(table.begin(), table.end());
+                frame[5] = static_cast<std::uint8_t>(height >> 8);
+                frame[6] = static_cast<std::uint8_t>(height);
+                table = Bytes(frame.data(), frame.size());
+            }
+            source.pieces.push_back(table);
         }
-        jpeg_destroy_decompress(&cinfo);
-        if (!read) {
+        source.pieces.push_back(shared.bytes.subspan(scan.begin, scan.header - scan.begin));
+        source.pieces.push_back(shared.bytes.subspan(scan.data, scan.end - scan.data));
+        source.pieces.push_back(Bytes(kEnd, 2));
+        read = ReadScan(cinfo, errors, hooks, source, shared, index);
+    } catch (const std::bad_alloc &) {
+        read = false;
+    }
+    jpeg_destroy_decompress(&cinfo);
+    return read;
+}
+
+// Reads scans `first` to `last` in turn; or, with `claim`, scans claimed in turn until none is
+// left.
+void ReadScans(Shared &shared, int first, int last, bool claim = false)
+{
+    for (int index = first; index < last; ++index) {
+        if (claim) {
+            index = shared.nextScan.fetch_add(1);
+            if (index >= last)
+                return;
+        }
+        if (!ReadOneScan(shared, index)) {
             shared.Fail();
             return;
         }
@@ -849,9 +1001,15 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
                 opened = FindScans(shared, ids);
             if (opened == BandDecode::Decoded && !CutBands(shared, cuts, workers))
                 opened = BandDecode::NotApplicable;
+            if (opened == BandDecode::Decoded)
+                SplitAtRestarts(shared, workers);
             if (opened == BandDecode::Decoded && !MapCoefficients(shared, cinfo))
                 opened = BandDecode::Failed;
             shared.scanRows = std::make_unique<std::atomic<int>[]>(shared.scans.size());
+            for (std::size_t i = 0; i < shared.scans.size(); ++i) {
+                shared.scans[i].restarts = {};
+                shared.scanRows[i].store(shared.scans[i].firstMcuRow);
+            }
         } catch (const std::bad_alloc &) {
             opened = BandDecode::Failed;
         }
@@ -865,7 +1023,10 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     try {
         // A thread for each scan, each waiting for the rows it refines; a file of many scans
         // has its scans read in turn by one.
-        if (scanCount <= kMostScanThreads) {
+        if (shared.parts) {
+            for (int i = 0; i < workers; ++i)
+                threads.emplace_back([&shared, scanCount] { ReadScans(shared, 0, scanCount, true); });
+        } else if (scanCount <= kMostScanThreads) {
             for (int s = 0; s < scanCount; ++s)
                 threads.emplace_back([&shared, s] { ReadScans(shared, s, s + 1); });
         } else {

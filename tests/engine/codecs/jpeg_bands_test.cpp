@@ -31,6 +31,7 @@ struct Kind
     int restartRows = 0;
     bool arithmetic = false;
     bool rgb = false; // stored as RGB rather than YCbCr
+    int restartMcus = 0;
 };
 
 void PrintTo(const Kind &kind, std::ostream *out)
@@ -66,6 +67,7 @@ std::string MakeJpeg(const Kind &kind)
     if (kind.progressive)
         jpeg_simple_progression(&cinfo);
     cinfo.restart_in_rows = kind.restartRows;
+    cinfo.restart_interval = static_cast<unsigned>(kind.restartMcus);
     cinfo.arith_code = kind.arithmetic ? TRUE : FALSE;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
@@ -147,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Kind{"grey", 517, 403, 1, 1, true},
                     Kind{"RGB", 300, 211, 1, 1, false, false, 0, false, true},
                     Kind{"restart markers", 517, 403, 2, 2, false, false, 1},
+                    Kind{"restart every 7 MCUs", 517, 403, 2, 2, false, false, 0, false, false, 7},
+                    Kind{"tall", 48, 2500, 2, 2},
+                    Kind{"tall with restart markers", 40, 3001, 2, 2, false, false, 1},
+                    Kind{"tall grey with restart markers", 40, 3001, 1, 1, true, false, 2},
                     Kind{"progressive 4:2:0", 517, 403, 2, 2, false, true},
                     Kind{"progressive 4:4:4", 517, 403, 1, 1, false, true},
                     Kind{"progressive grey", 333, 401, 1, 1, true, true},

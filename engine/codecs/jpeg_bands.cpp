@@ -82,6 +82,7 @@ struct Scan
     int firstMcuRow = 0;
     int endMcuRow = 0;
     int restartShift = 0;
+    int restartInterval = 0; // MCUs, as the last DRI before the scan says
     // Where each restart marker of the scan lies, while the file is walked.
     std::vector<std::size_t> restarts;
 };
@@ -105,7 +106,7 @@ struct Shared
     std::vector<Bytes> tables;
     std::vector<Scan> scans;
     std::size_t frameTable = 0;  // which of the tables is the frame header (SOF)
-    int restartInterval = 0;     // MCUs, as the last DRI before the (last) scan says
+    int restartInterval = 0;     // MCUs, as the last DRI so far says
     bool parts = false;          // the scans are parts of one scan, taken in turn by readers
     std::atomic<int> nextScan{0};
     // MCU rows each scan has read; every one once a scan has failed.
@@ -309,20 +310,21 @@ jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero,
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     const jvirt_barray_ptr array =
         hooks.request(cinfo, pool, preZero, blocksPerRow, maxAccess, maxAccess);
-    const std::size_t offset =
-        hooks.count < kMostComponents
-            ? static_cast<std::size_t>(hooks.firstMcuRow) *
-                  static_cast<std::size_t>(hooks.shared->comps[static_cast<std::size_t>(hooks.count)].v)
-            : 0;
-    if (hooks.count >= hooks.shared->components ||
-        (!hooks.shared->parts
-             ? hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() != rows
-             : hooks.shared->comps[static_cast<std::size_t>(hooks.count)].rows.size() < offset + rows) ||
-        hooks.shared->comps[static_cast<std::size_t>(hooks.count)].blocksPerRow != blocksPerRow)
+    const int c = hooks.count++;
+    if (c >= hooks.shared->components) {
+        hooks.broken = true;
+        return array;
+    }
+    // The component must be laid out as the picture's is; a part of a scan holds fewer rows.
+    const Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
+    const std::size_t first =
+        static_cast<std::size_t>(hooks.firstMcuRow) * static_cast<std::size_t>(component.v);
+    const bool fits = hooks.shared->parts ? first + rows <= component.rows.size()
+                                          : rows == component.rows.size();
+    if (!fits || component.blocksPerRow != blocksPerRow)
         hooks.broken = true;
     else
-        hooks.arrays[static_cast<std::size_t>(hooks.count)] = array;
-    ++hooks.count;
+        hooks.arrays[static_cast<std::size_t>(c)] = array;
     return array;
 }
 
@@ -538,6 +540,7 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
                 break;
             }
             scan.header = pos + 2 + length;
+            scan.restartInterval = shared.restartInterval;
             scan.data = scan.header;
             scan.end = end;
             scan.endMcuRow = shared.mcuRows;
@@ -612,7 +615,7 @@ BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared 
 // are not where its restart interval puts them; its reader says what is wrong.
 void SplitAtRestarts(Shared &shared, int workers)
 {
-    if (shared.scans.size() != 1 || shared.restartInterval <= 0 || workers < 2)
+    if (shared.scans.size() != 1 || shared.scans[0].restartInterval <= 0 || workers < 2)
         return;
     Scan &scan = shared.scans[0];
     // MCUs in an MCU row, and in the scan.
@@ -625,7 +628,7 @@ void SplitAtRestarts(Shared &shared, int workers)
         perRow = (shared.width + shared.mcuWidth - 1) / shared.mcuWidth;
         total = perRow * shared.mcuRows;
     }
-    const std::int64_t interval = shared.restartInterval;
+    const std::int64_t interval = scan.restartInterval;
     const std::int64_t intervals = (total + interval - 1) / interval;
     if (perRow <= 0 || static_cast<std::int64_t>(scan.restarts.size()) != intervals - 1)
         return;
@@ -913,8 +916,14 @@ void DecodeBands(Shared &shared, int worker)
         BandHooks hooks;
         hooks.shared = &shared;
         hooks.firstMcuRow = first;
-        const bool decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band,
-                                        discard.data(), discardStride);
+        bool decoded = false;
+        try {
+            // The consumer may run out of memory; libjpeg is not between it and here.
+            decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band,
+                                 discard.data(), discardStride);
+        } catch (const std::bad_alloc &) {
+            decoded = false;
+        }
         jpeg_destroy_decompress(&cinfo);
         if (!decoded) {
             shared.Fail();

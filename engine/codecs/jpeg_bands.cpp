@@ -47,6 +47,17 @@ void ReleasePages(const std::uint8_t *from, const std::uint8_t *to)
         madvise(reinterpret_cast<void *>(first), last - first, MADV_DONTNEED);
 }
 
+// Raises `value` to `to` unless it is there already (a failure sets the counters past any
+// count, and a thread that has not seen it yet must not lower them again), and wakes its
+// waiters.
+void RaiseTo(std::atomic<int> &value, int to)
+{
+    int seen = value.load(std::memory_order_relaxed);
+    while (seen < to && !value.compare_exchange_weak(seen, to, std::memory_order_release)) {
+    }
+    value.notify_all();
+}
+
 // One component of the picture as the scans fill it.
 struct Component
 {
@@ -148,17 +159,15 @@ struct Shared
         return overlap ? std::min(mcuRows, end + 1) : end;
     }
 
+    // Stops every thread: the counters they wait on move past anything they wait for.
     void Fail()
     {
         failed.store(true);
-        releasedMcuRows.store(mcuRows + 1);
-        releasedMcuRows.notify_all();
+        RaiseTo(releasedMcuRows, mcuRows + 1);
         ready.store(-1, std::memory_order_release);
         ready.notify_all();
-        for (std::size_t s = 0; s < scans.size(); ++s) {
-            scanRows[s].store(mcuRows + 1, std::memory_order_release);
-            scanRows[s].notify_all();
-        }
+        for (std::size_t s = 0; s < scans.size(); ++s)
+            RaiseTo(scanRows[s], mcuRows + 1);
     }
 
     // Before scan `scan` reads MCU row `row`: waits until the scans it follows have read it.
@@ -176,8 +185,7 @@ struct Shared
     // Scan `scan` has read `rows` MCU rows: the bands may have those every scan has read.
     void ScanRead(int scan, int rows)
     {
-        scanRows[static_cast<std::size_t>(scan)].store(rows, std::memory_order_release);
-        scanRows[static_cast<std::size_t>(scan)].notify_all();
+        RaiseTo(scanRows[static_cast<std::size_t>(scan)], rows);
         // Rows from the top that every scan (or part of one) covering them has read.
         int least = mcuRows;
         for (std::size_t s = 0; s < scans.size(); ++s) {
@@ -215,10 +223,7 @@ struct Shared
                              reinterpret_cast<const std::uint8_t *>(component.rows[end - 1] +
                                                                     component.blocksPerRow));
         }
-        if (!failed.load()) {
-            releasedMcuRows.store(upTo);
-            releasedMcuRows.notify_all();
-        }
+        RaiseTo(releasedMcuRows, upTo);
     }
 
     // Before the reader of a file of one scan writes MCU row `row`: waits until the bands are
@@ -463,7 +468,7 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
         component.fill(-1);
     // Each table segment is read again by every scan after it; a file made of thousands of
     // them is left to the usual decoder.
-    std::size_t tablesRead = 0;
+    std::size_t tableBytes = 0, tableBytesRead = 0;
     for (;;) {
         if (pos + 2 > bytes.size() || bytes[pos] != 0xFF)
             return BandDecode::NotApplicable;
@@ -544,7 +549,7 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
             scan.data = scan.header;
             scan.end = end;
             scan.endMcuRow = shared.mcuRows;
-            tablesRead += scan.tables;
+            tableBytesRead += tableBytes;
             shared.scans.push_back(std::move(scan));
             pos = end;
             continue;
@@ -555,12 +560,13 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
             if (marker == 0xDD && length >= 4)
                 shared.restartInterval = bytes[pos + 4] << 8 | bytes[pos + 5];
             shared.tables.push_back(segment);
+            tableBytes += segment.size();
         } else if (!(marker >= 0xE0 && marker <= 0xEF) && marker != 0xFE) {
             return BandDecode::NotApplicable;
         }
         pos += 2 + length;
     }
-    if (shared.scans.empty() || tablesRead > 64 * std::max<std::size_t>(1, shared.scans.size()))
+    if (shared.scans.empty() || tableBytesRead > (std::size_t{16} << 20) + 4 * bytes.size())
         return BandDecode::NotApplicable;
     for (int c = 0; c < shared.components; ++c) {
         const auto &component = bits[static_cast<std::size_t>(c)];
@@ -1048,10 +1054,16 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     } catch (const std::bad_alloc &) {
         started = false;
     }
-    if (started)
+    if (started) {
+        // A lone reader has a core to itself: this thread joins the bands once it is done.
+        if (scanCount == 1 && shared.bands > 1 && workers > 1)
+            for (int seen = shared.ready.load(); seen >= 0 && seen < shared.mcuRows;
+                 seen = shared.ready.load())
+                shared.ready.wait(seen);
         DecodeBands(shared, 0);
-    else
+    } else {
         shared.Fail();
+    }
     for (std::thread &thread : threads)
         thread.join();
     return shared.failed.load() ? BandDecode::Failed : BandDecode::Decoded;

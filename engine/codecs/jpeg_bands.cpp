@@ -112,6 +112,7 @@ struct Shared
     int mcuHeight = 8;    // pixel rows in one
     int mcuWidth = 8;     // pixel columns in an MCU of all the components
     bool overlap = false; // chroma upsampling looks at the rows above and below
+    bool progressive = false;
     // The marker segments that set tables up (SOF, DHT, DQT, DRI, DAC), in file order, and the
     // scans.
     std::vector<Bytes> tables;
@@ -568,6 +569,11 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
     }
     if (shared.scans.empty() || tableBytesRead > (std::size_t{16} << 20) + 4 * bytes.size())
         return BandDecode::NotApplicable;
+    // A sequential file whose first scan holds every component has no other scan; the
+    // decoder refuses one that has, and so must this reading.
+    if (!shared.progressive && shared.scans.size() > 1 &&
+        static_cast<int>(shared.scans[0].components.size()) == shared.components)
+        return BandDecode::NotApplicable;
     for (int c = 0; c < shared.components; ++c) {
         const auto &component = bits[static_cast<std::size_t>(c)];
         if (component[0] >= 0 && std::any_of(component.begin() + 1, component.begin() + 10,
@@ -598,6 +604,7 @@ BandDecode OpenFile(jpeg_decompress_struct &cinfo, DecodeErrors &errors, Shared 
     shared.mcuRows = static_cast<int>(cinfo.total_iMCU_rows);
     shared.mcuHeight = cinfo.max_v_samp_factor * DCTSIZE;
     shared.mcuWidth = cinfo.max_h_samp_factor * DCTSIZE;
+    shared.progressive = cinfo.progressive_mode;
     for (int c = 0; c < shared.components; ++c) {
         const jpeg_component_info &info = cinfo.comp_info[c];
         Component &component = shared.comps[static_cast<std::size_t>(c)];

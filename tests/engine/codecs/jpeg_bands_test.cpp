@@ -141,6 +141,20 @@ TEST_P(JpegBands, DecodeAsThePlainDecoderDoes)
     }
 }
 
+// A sequential file whose first scan holds every component cannot have a second scan: the
+// decoder refuses it, and reading its scans one by one must not take it.
+TEST(JpegBandsRefuse, ASecondScanAfterAWholeOne)
+{
+    const ParallelismLimit threads(2);
+    const std::string file = MakeJpeg(Kind{"baseline", 300, 200, 2, 2});
+    const std::size_t scan = file.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    const std::string twice = file.substr(0, file.size() - 2) + file.substr(scan);
+    Image image(300, 200);
+    EXPECT_NE(DecodeJpegInBands(AsBytes(twice), image), BandDecode::Decoded);
+    EXPECT_TRUE(Reference(twice).IsNull());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, JpegBands,
     testing::Values(Kind{"baseline 4:2:0", 517, 403, 2, 2}, Kind{"baseline 4:2:2", 517, 403, 2, 1},

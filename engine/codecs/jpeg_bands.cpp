@@ -3,17 +3,16 @@
 #include "engine/codecs/jpeg_decoder_errors.h"
 #include "engine/parallel.h"
 
-#include <jerror.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <jerror.h>
 #include <memory>
 #include <mutex>
-#include <sys/mman.h>
 #include <new>
+#include <sys/mman.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
@@ -78,11 +77,11 @@ struct Component
 // Where one scan lies in the file and what it holds.
 struct Scan
 {
-    std::size_t begin = 0;   // at its SOS marker
-    std::size_t header = 0;  // past its SOS segment
-    std::size_t data = 0;    // at its entropy-coded data (a part's, after a restart marker)
-    std::size_t end = 0;     // past its entropy-coded data
-    std::size_t tables = 0;  // how many of the table segments come before it
+    std::size_t begin = 0;  // at its SOS marker
+    std::size_t header = 0; // past its SOS segment
+    std::size_t data = 0;   // at its entropy-coded data (a part's, after a restart marker)
+    std::size_t end = 0;    // past its entropy-coded data
+    std::size_t tables = 0; // how many of the table segments come before it
     std::vector<int> components;
     int ss = 0, se = 0, ah = 0, al = 0;
     // Earlier scans that set coefficients this one sets or refines: each MCU row of this scan
@@ -117,9 +116,9 @@ struct Shared
     // scans.
     std::vector<Bytes> tables;
     std::vector<Scan> scans;
-    std::size_t frameTable = 0;  // which of the tables is the frame header (SOF)
-    int restartInterval = 0;     // MCUs, as the last DRI so far says
-    bool parts = false;          // the scans are parts of one scan, taken in turn by readers
+    std::size_t frameTable = 0; // which of the tables is the frame header (SOF)
+    int restartInterval = 0;    // MCUs, as the last DRI so far says
+    bool parts = false;         // the scans are parts of one scan, taken in turn by readers
     std::atomic<int> nextScan{0};
     // MCU rows each scan has read; every one once a scan has failed.
     std::unique_ptr<std::atomic<int>[]> scanRows;
@@ -310,8 +309,8 @@ struct ScanHooks
     bool broken = false;
 };
 
-jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero,
-                             JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess)
+jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero, JDIMENSION blocksPerRow,
+                             JDIMENSION rows, JDIMENSION maxAccess)
 {
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     const jvirt_barray_ptr array =
@@ -325,8 +324,8 @@ jvirt_barray_ptr ScanRequest(j_common_ptr cinfo, int pool, boolean preZero,
     const Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
     const std::size_t first =
         static_cast<std::size_t>(hooks.firstMcuRow) * static_cast<std::size_t>(component.v);
-    const bool fits = hooks.shared->parts ? first + rows <= component.rows.size()
-                                          : rows == component.rows.size();
+    const bool fits =
+        hooks.shared->parts ? first + rows <= component.rows.size() : rows == component.rows.size();
     if (!fits || component.blocksPerRow != blocksPerRow)
         hooks.broken = true;
     else
@@ -340,8 +339,8 @@ JBLOCKARRAY ScanAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION st
     auto &hooks = *static_cast<ScanHooks *>(cinfo->client_data);
     for (int c = 0; c < std::min(hooks.count, kMostComponents); ++c) {
         Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
-        const std::size_t first =
-            start + static_cast<std::size_t>(hooks.firstMcuRow) * static_cast<std::size_t>(component.v);
+        const std::size_t first = start + static_cast<std::size_t>(hooks.firstMcuRow) *
+                                              static_cast<std::size_t>(component.v);
         if (hooks.arrays[static_cast<std::size_t>(c)] != array ||
             first + count > component.rows.size())
             continue;
@@ -364,8 +363,8 @@ struct BandHooks
     const Shared *shared = nullptr;
     jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION,
                                 JDIMENSION) = nullptr;
-    JBLOCKARRAY (*access)(j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION,
-                          boolean) = nullptr;
+    JBLOCKARRAY (*access)
+    (j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION, boolean) = nullptr;
     std::array<jvirt_barray_ptr, kMostComponents> arrays{};
     int count = 0;
     int firstMcuRow = 0; // the band's first MCU row in the picture
@@ -373,8 +372,8 @@ struct BandHooks
     bool broken = false;
 };
 
-jvirt_barray_ptr BandRequest(j_common_ptr cinfo, int pool, boolean preZero,
-                             JDIMENSION blocksPerRow, JDIMENSION, JDIMENSION maxAccess)
+jvirt_barray_ptr BandRequest(j_common_ptr cinfo, int pool, boolean preZero, JDIMENSION blocksPerRow,
+                             JDIMENSION, JDIMENSION maxAccess)
 {
     auto &hooks = *static_cast<BandHooks *>(cinfo->client_data);
     const jvirt_barray_ptr array =
@@ -396,9 +395,9 @@ JBLOCKARRAY BandAccess(j_common_ptr cinfo, jvirt_barray_ptr array, JDIMENSION st
             if (hooks.arrays[static_cast<std::size_t>(c)] != array)
                 continue;
             const Component &component = hooks.shared->comps[static_cast<std::size_t>(c)];
-            const std::size_t first =
-                static_cast<std::size_t>(hooks.firstMcuRow) * static_cast<std::size_t>(component.v) +
-                start;
+            const std::size_t first = static_cast<std::size_t>(hooks.firstMcuRow) *
+                                          static_cast<std::size_t>(component.v) +
+                                      start;
             if (first + count > component.rows.size() || !component.rows[first] ||
                 !component.rows[first + count - 1])
                 break;
@@ -429,7 +428,10 @@ std::vector<std::uint8_t> BandHeader(const Shared &shared, int height)
         const Component &component = shared.comps[static_cast<std::size_t>(c)];
         out.push_back(static_cast<std::uint8_t>(0x10 | c)); // 16-bit values, table c
         for (int k = 0; k < 64; ++k)
-            put16(component.quantKnown ? component.quant[static_cast<std::size_t>(kZigzag[static_cast<std::size_t>(k)])] : 1);
+            put16(component.quantKnown
+                      ? component
+                            .quant[static_cast<std::size_t>(kZigzag[static_cast<std::size_t>(k)])]
+                      : 1);
     }
     out.insert(out.end(), {0xFF, 0xC2});
     put16(8 + 3 * n);
@@ -444,11 +446,11 @@ std::vector<std::uint8_t> BandHeader(const Shared &shared, int height)
         out.push_back(static_cast<std::uint8_t>(c));
     }
     // A DC table (the standard luminance one); the scans hold no data to decode with it.
-    out.insert(out.end(), {0xFF, 0xC4, 0x00, 0x1F, 0x00, 0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0,
-                           0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    out.insert(out.end(), {0xFF, 0xC4, 0x00, 0x1F, 0x00, 0, 1, 5, 1, 1, 1, 1, 1, 1, 0,  0, 0,
+                           0,    0,    0,    0,    0,    1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     for (int c = 0; c < n; ++c)
-        out.insert(out.end(), {0xFF, 0xDA, 0x00, 0x08, 0x01, static_cast<std::uint8_t>(c + 1),
-                               0x00, 0x00, 0x00, 0x00});
+        out.insert(out.end(), {0xFF, 0xDA, 0x00, 0x08, 0x01, static_cast<std::uint8_t>(c + 1), 0x00,
+                               0x00, 0x00, 0x00});
     out.insert(out.end(), {0xFF, 0xD9});
     return out;
 }
@@ -486,8 +488,8 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
         if (length < 2 || pos + 2 + length > bytes.size())
             return BandDecode::NotApplicable;
         const Bytes segment = bytes.subspan(pos, 2 + length);
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                           marker != 0xCC;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (marker == 0xDA) {
             if (shared.scans.size() >= static_cast<std::size_t>(kMostScans))
                 return BandDecode::Failed;
@@ -498,8 +500,8 @@ BandDecode FindScans(Shared &shared, const std::array<int, kMostComponents> &ids
             if (count < 1 || length != 6 + 2 * count)
                 return BandDecode::NotApplicable;
             for (std::size_t i = 0; i < count; ++i) {
-                const auto found = std::find(ids.begin(), ids.begin() + shared.components,
-                                             bytes[pos + 5 + 2 * i]);
+                const auto found =
+                    std::find(ids.begin(), ids.begin() + shared.components, bytes[pos + 5 + 2 * i]);
                 if (found == ids.begin() + shared.components)
                     return BandDecode::NotApplicable;
                 scan.components.push_back(static_cast<int>(found - ids.begin()));
@@ -666,8 +668,8 @@ void SplitAtRestarts(Shared &shared, int workers)
         part.endMcuRow = end;
         const std::int64_t firstInterval = first * perRow / interval;
         part.restartShift = static_cast<int>(firstInterval % 8);
-        part.data = first == 0 ? scan.data
-                               : scan.restarts[static_cast<std::size_t>(firstInterval - 1)] + 2;
+        part.data =
+            first == 0 ? scan.data : scan.restarts[static_cast<std::size_t>(firstInterval - 1)] + 2;
         part.end = end == shared.mcuRows
                        ? scan.end
                        : scan.restarts[static_cast<std::size_t>(end * perRow / interval - 1)];
@@ -795,9 +797,8 @@ bool ReadOneScan(Shared &shared, int index)
         for (std::size_t t = 0; t < scan.tables; ++t) {
             Bytes table = shared.tables[t];
             if (shared.parts && t == shared.frameTable && table.size() >= 7) {
-                const int height =
-                    std::min(shared.height, scan.endMcuRow * shared.mcuHeight) -
-                    scan.firstMcuRow * shared.mcuHeight;
+                const int height = std::min(shared.height, scan.endMcuRow * shared.mcuHeight) -
+                                   scan.firstMcuRow * shared.mcuHeight;
                 frame.assign(table.begin(), table.end());
                 frame[5] = static_cast<std::uint8_t>(height >> 8);
                 frame[6] = static_cast<std::uint8_t>(height);
@@ -875,13 +876,14 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
                           ? shared.consumer->Row(worker, band, y + i)
                           : discard + static_cast<std::size_t>(i) * discardStride;
         // Fewer rows than asked for come back at the end of an MCU row.
-        const int read = static_cast<int>(
-            jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count)));
+        const int read =
+            static_cast<int>(jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count)));
         if (read == 0 || hooks.broken)
             return false;
         const int from = std::max(y, keepBegin);
         const int to = std::min(y + read, keepEnd);
-        if (from < to && !shared.consumer->Written(worker, band, from, to - from, rows + (from - y)))
+        if (from < to &&
+            !shared.consumer->Written(worker, band, from, to - from, rows + (from - y)))
             return false;
     }
     jpeg_finish_output(&cinfo);
@@ -914,7 +916,8 @@ void DecodeBands(Shared &shared, int worker)
         const int firstRow = first * shared.mcuHeight;
         std::vector<std::uint8_t> header;
         try {
-            header = BandHeader(shared, std::min(shared.height, last * shared.mcuHeight) - firstRow);
+            header =
+                BandHeader(shared, std::min(shared.height, last * shared.mcuHeight) - firstRow);
         } catch (const std::bad_alloc &) {
             shared.Fail();
             return;
@@ -932,8 +935,8 @@ void DecodeBands(Shared &shared, int worker)
         bool decoded = false;
         try {
             // The consumer may run out of memory; libjpeg is not between it and here.
-            decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band,
-                                 discard.data(), discardStride);
+            decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band, discard.data(),
+                                 discardStride);
         } catch (const std::bad_alloc &) {
             decoded = false;
         }
@@ -984,8 +987,8 @@ bool BandDecodingPays(int width, int height)
 bool CutBands(Shared &shared, std::span<const int> cuts, int workers)
 {
     if (cuts.empty()) {
-        const int bandMcuRows = std::max(shared.overlap ? 12 : 4,
-                                         (shared.mcuRows + 4 * workers - 1) / (4 * workers));
+        const int bandMcuRows =
+            std::max(shared.overlap ? 12 : 4, (shared.mcuRows + 4 * workers - 1) / (4 * workers));
         for (int row = 0; row < shared.height; row += bandMcuRows * shared.mcuHeight)
             shared.cuts.push_back(row);
         shared.cuts.push_back(shared.height);
@@ -1047,7 +1050,8 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
         // has its scans read in turn by one.
         if (shared.parts) {
             for (int i = 0; i < workers; ++i)
-                threads.emplace_back([&shared, scanCount] { ReadScans(shared, 0, scanCount, true); });
+                threads.emplace_back(
+                    [&shared, scanCount] { ReadScans(shared, 0, scanCount, true); });
         } else if (scanCount <= kMostScanThreads) {
             for (int s = 0; s < scanCount; ++s)
                 threads.emplace_back([&shared, s] { ReadScans(shared, s, s + 1); });

@@ -133,8 +133,7 @@ bool StartCompress(Compressor &c, int width, int rowCount, int quality, bool opa
     return true;
 }
 
-bool CompressRows(Compressor &c, const std::uint8_t *const *rows, int count, int width,
-                  bool opaque)
+bool CompressRows(Compressor &c, const std::uint8_t *const *rows, int count, int width, bool opaque)
 {
     if (setjmp(c.manager.jump))
         return false;
@@ -310,8 +309,8 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
         stripe.rows = std::min(height, units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
         // buffer of its own.
-        stripe.capacity = 4096 + static_cast<unsigned long>(width) *
-                                     static_cast<unsigned long>(stripe.rows);
+        stripe.capacity =
+            4096 + static_cast<unsigned long>(width) * static_cast<unsigned long>(stripe.rows);
         if (i == 0)
             stripe.capacity += static_cast<unsigned long>(
                 segments.exif.size() + segments.xmp.size() + segments.icc.size());

@@ -105,8 +105,7 @@ public:
         : m_stripes(stripes), m_width(width), m_stride(4 * static_cast<std::size_t>(width)),
           m_watchGrey(watchGrey), m_rows(static_cast<std::size_t>(threads)),
           m_started(static_cast<std::size_t>(stripes.Count()))
-    {
-    }
+    {}
 
     // The decoder hands out at most kRows rows at a time, in order.
     std::uint8_t *Row(int worker, int, int y) override
@@ -196,10 +195,9 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
         std::vector<int> cuts;
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
-        StripeEncoder encoder(stripes, header.width, std::max(1, CurrentParallelism()),
-                              watchGrey);
-        const BandDecode banded = DecodeJpegInBands(bytes, header.width, header.height, cuts,
-                                                    encoder);
+        StripeEncoder encoder(stripes, header.width, std::max(1, CurrentParallelism()), watchGrey);
+        const BandDecode banded =
+            DecodeJpegInBands(bytes, header.width, header.height, cuts, encoder);
         // A damaged or truncated file is left to the usual reading, which says what is wrong.
         if (banded == BandDecode::Failed)
             return Shortcut::Declined;

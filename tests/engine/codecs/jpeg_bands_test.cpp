@@ -1,10 +1,10 @@
 // JPEGs decoded in bands on several threads give the pixels of TurboJPEG's one-thread decode,
 // byte for byte, for every kind of JPEG; so does the JPEG-to-JPEG shortcut built on them.
-#include "tests/engine/codecs/codec_test_support.h"
 #include "engine/codecs/jpeg_bands.h"
 #include "engine/codecs/jpeg_encoder.h"
 #include "engine/codecs/jpeg_streaming.h"
 #include "engine/parallel.h"
+#include "tests/engine/codecs/codec_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +108,8 @@ bool SamePixels(const Image &a, const Image &b)
 }
 
 class JpegBands : public testing::TestWithParam<Kind>
-{};
+{
+};
 
 // Several bands a thread and more threads than cores: seams everywhere. The shortcut's file is
 // the one the encoder writes from the plain decode. A file cut short is refused, not decoded
@@ -159,8 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, JpegBands,
     testing::Values(Kind{"baseline 4:2:0", 517, 403, 2, 2}, Kind{"baseline 4:2:2", 517, 403, 2, 1},
                     Kind{"baseline 4:4:0", 517, 403, 1, 2}, Kind{"baseline 4:4:4", 517, 403, 1, 1},
-                    Kind{"baseline 4:1:1", 517, 403, 4, 1},
-                    Kind{"grey", 517, 403, 1, 1, true},
+                    Kind{"baseline 4:1:1", 517, 403, 4, 1}, Kind{"grey", 517, 403, 1, 1, true},
                     Kind{"RGB", 300, 211, 1, 1, false, false, 0, false, true},
                     Kind{"restart markers", 517, 403, 2, 2, false, false, 1},
                     Kind{"restart every 7 MCUs", 517, 403, 2, 2, false, false, 0, false, false, 7},

@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
@@ -11,6 +12,7 @@ namespace {
 constexpr char kSkin[] = "skin/package";
 constexpr char kOutputFormat[] = "conversion/format";
 constexpr char kFileFolder[] = "choosers/files";
+constexpr char kSkinFolder[] = "choosers/skins";
 constexpr char kOutputFolder[] = "choosers/output";
 
 // The keys of one output format's own choices: "conversion/jpg/quality".
@@ -28,10 +30,14 @@ bool IsSpecial(const QString &path)
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
         return false;
-    std::fprintf(stderr,
-                 "lumaskin: %s is not a file; settings start from the defaults and are not kept "
-                 "this time\n",
-                 qPrintable(path));
+    std::fputs(
+        qPrintable(
+            QCoreApplication::translate(
+                "AppSettings",
+                "lumaskin: %1 is not a file; settings start from the defaults and are not kept "
+                "this time\n")
+                .arg(path)),
+        stderr);
     return true;
 }
 
@@ -120,6 +126,16 @@ QString AppSettings::FileFolder() const
 void AppSettings::SetFileFolder(const QString &folder)
 {
     SetText(QLatin1String(kFileFolder), folder);
+}
+
+QString AppSettings::SkinFolder() const
+{
+    return Text(QLatin1String(kSkinFolder));
+}
+
+void AppSettings::SetSkinFolder(const QString &folder)
+{
+    SetText(QLatin1String(kSkinFolder), folder);
 }
 
 QString AppSettings::OutputFolder() const

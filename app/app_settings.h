@@ -38,6 +38,9 @@ public:
     // The folder of the last pictures added; the last output folder, of any format or of one.
     QString FileFolder() const;
     void SetFileFolder(const QString &folder);
+    // The folder of the last skin package installed.
+    QString SkinFolder() const;
+    void SetSkinFolder(const QString &folder);
     QString OutputFolder() const;
     void SetOutputFolder(const QString &folder);
     QString OutputFolder(const QString &extension) const;

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
+
 namespace lumaskin {
 
 CommandLine ParseCommandLine(const QStringList &arguments)
@@ -16,7 +18,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
             line.version = true;
         } else if (line.error.isEmpty()) {
-            line.error = QStringLiteral("unknown option %1 (see --help)").arg(argument);
+            line.error =
+                QCoreApplication::translate("CommandLine", "unknown option %1 (see --help)")
+                    .arg(argument);
         }
     }
     return line;
@@ -39,7 +43,8 @@ bool DisplayAvailable(const QStringList &arguments)
 
 QString CommandLineHelp()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: lumaskin [OPTION]... [FILE|FOLDER]...\n"
         "\n"
         "Adjusts, filters and converts pictures in a skinnable window. The pictures named\n"

@@ -91,7 +91,9 @@ void ConversionProgress::Start(int total)
     m_finished = 0;
     m_total = total;
     m_currentFile.clear();
+    m_inHand.clear();
     m_stopping = false;
+    m_inHandAtStop = 0;
     m_cancel->setEnabled(true);
     m_cancel->setText(tr("Cancel"));
     PlaceButton();
@@ -101,8 +103,16 @@ void ConversionProgress::Start(int total)
     update();
 }
 
-void ConversionProgress::SetProgress(int finished, int total, const QString &currentFile)
+void ConversionProgress::FileStarted(const QString &source)
 {
+    m_inHand << source;
+    update();
+}
+
+void ConversionProgress::SetProgress(int finished, int total, const QString &currentFile,
+                                     const QString &source)
+{
+    m_inHand.removeOne(source);
     m_finished = finished;
     m_total = total;
     m_currentFile = currentFile;
@@ -112,6 +122,7 @@ void ConversionProgress::SetProgress(int finished, int total, const QString &cur
 void ConversionProgress::SetStopping()
 {
     m_stopping = true;
+    m_inHandAtStop = static_cast<int>(m_inHand.size());
     m_cancel->setEnabled(false);
     m_cancel->setText(tr("Stopping"));
     // The longer label gets a button wide enough for it.
@@ -183,9 +194,7 @@ void ConversionProgress::paintEvent(QPaintEvent *)
     QColor dim = m_text;
     dim.setAlphaF(0.75);
     painter.setPen(dim);
-    const QString file = m_currentFile.isEmpty()
-                             ? tr("Starting…")
-                             : tr("Written: %1").arg(QFileInfo(m_currentFile).fileName());
+    const QString file = StatusLine();
     const QRect fileRect(inner.left(), titleRect.bottom() + 4, inner.width(), 18);
     painter.drawText(fileRect, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(file, Qt::ElideMiddle, inner.width()));
@@ -195,12 +204,28 @@ void ConversionProgress::paintEvent(QPaintEvent *)
     // The empty track shows on light panels as on dark ones.
     painter.setBrush(Mix(m_panel, m_text, 0.15));
     painter.drawRoundedRect(bar, kBarHeight / 2.0, kBarHeight / 2.0);
-    if (m_total > 0 && m_finished > 0) {
-        QRectF done = bar;
-        done.setWidth(std::max<qreal>(kBarHeight, bar.width() * m_finished / m_total));
+    // Once stopping, the bar counts the files that were in hand.
+    const int done = m_stopping ? m_inHandAtStop - static_cast<int>(m_inHand.size()) : m_finished;
+    const int of = m_stopping ? m_inHandAtStop : m_total;
+    if (of > 0 && done > 0) {
+        QRectF filled = bar;
+        filled.setWidth(std::max<qreal>(kBarHeight, bar.width() * done / of));
         painter.setBrush(m_bar);
-        painter.drawRoundedRect(done, kBarHeight / 2.0, kBarHeight / 2.0);
+        painter.drawRoundedRect(filled, kBarHeight / 2.0, kBarHeight / 2.0);
     }
+}
+
+QString ConversionProgress::StatusLine() const
+{
+    QStringList names;
+    for (const QString &source : m_inHand)
+        names << QFileInfo(source).fileName();
+    const QString inHand = names.join(QStringLiteral(", "));
+    if (m_stopping)
+        return inHand.isEmpty() ? tr("Stopping…") : tr("Finishing %1").arg(inHand);
+    if (!m_currentFile.isEmpty())
+        return tr("Written: %1").arg(QFileInfo(m_currentFile).fileName());
+    return inHand.isEmpty() ? tr("Starting…") : tr("Converting %1").arg(inHand);
 }
 
 } // namespace lumaskin

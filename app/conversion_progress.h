@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 
 class QPushButton;
@@ -20,13 +21,19 @@ public:
     void SetColours(const QColor &panel, const QColor &text, const QColor &bar);
 
     void Start(int total);
-    void SetProgress(int finished, int total, const QString &currentFile);
-    // After a cancel, until the files in flight are done.
+    // A source taken in hand; it stays in hand until its progress comes.
+    void FileStarted(const QString &source);
+    void SetProgress(int finished, int total, const QString &currentFile,
+                     const QString &source = QString());
+    // After a cancel, until the files in hand are done: the bar then counts those.
     void SetStopping();
 
     int Finished() const { return m_finished; }
     int Total() const { return m_total; }
     const QString &CurrentFile() const { return m_currentFile; }
+    const QStringList &InHand() const { return m_inHand; }
+    // The line under the title, as drawn.
+    QString StatusLine() const;
     QPushButton *CancelButton() const { return m_cancel; }
 
 signals:
@@ -49,7 +56,9 @@ private:
     int m_finished = 0;
     int m_total = 0;
     QString m_currentFile;
+    QStringList m_inHand;
     bool m_stopping = false;
+    int m_inHandAtStop = 0;
 };
 
 } // namespace lumaskin

@@ -3,8 +3,10 @@
 #include "app/main_application.h"
 #include "engine/codecs/codec_modules.h"
 #include "engine/file_name.h"
+#include "engine/translations.h"
 #include "menu/menu_styler.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -25,18 +27,25 @@ int main(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Answered before Qt looks for a window system, so they work without one.
     if (lumaskin::AsksForHelpOrVersion(arguments)) {
+        // An application object only for the texts' language; no window system is asked.
+        QCoreApplication texts(argc, argv);
+        lumaskin::InstallTranslations();
         const lumaskin::CommandLine line = lumaskin::ParseCommandLine(arguments);
         Print(stdout, line.help ? lumaskin::CommandLineHelp() : lumaskin::VersionText());
         return 0;
     }
     // Without one, Qt would abort with a core dump.
     if (!lumaskin::DisplayAvailable(arguments)) {
-        Print(stderr, QStringLiteral("lumaskin: no display to open the window on (DISPLAY and "
-                                     "WAYLAND_DISPLAY are not set)\n"));
+        QCoreApplication texts(argc, argv);
+        lumaskin::InstallTranslations();
+        Print(stderr, QCoreApplication::translate("main", "lumaskin: no display to open the window "
+                                                          "on (DISPLAY and WAYLAND_DISPLAY are "
+                                                          "not set)\n"));
         return 1;
     }
 
     lumaskin::MainApplication app(argc, argv);
+    lumaskin::InstallTranslations();
     // QApplication has taken out its own options by now. File names are bytes, taken as they
     // are rather than through Qt's decoding, which would lose those that are not UTF-8.
     QStringList remaining;

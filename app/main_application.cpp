@@ -9,6 +9,7 @@
 #include "notifier/c_html_ctrl.h"
 #include "notifier/task_bar_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -64,9 +65,11 @@ void ReportShown()
 // What the one message says when no skin package is found anywhere.
 QString NoSkinText(const SkinLocator &locator)
 {
-    return QStringLiteral("No skin package was found, so Lumaskin cannot show its window.\n\n"
-                          "It looked for %1 and the other skin packages in:\n%2\n\n"
-                          "Install Lumaskin with its skins, or put skin packages into %3.")
+    return QCoreApplication::translate(
+               "MainApplication",
+               "No skin package was found, so Lumaskin cannot show its window.\n\n"
+               "It looked for %1 and the other skin packages in:\n%2\n\n"
+               "Install Lumaskin with its skins, or put skin packages into %3.")
         .arg(QLatin1String(SkinSwitcher::kStartupPackageFile),
              QStringLiteral("  ") + locator.Folders().join(QStringLiteral("\n  ")),
              locator.UserFolder());
@@ -159,8 +162,12 @@ int MainApplication::Run(const QStringList &files)
     QStringList missing;
     const QStringList pictures = PictureFiles(files, &missing);
     for (const QString &path : missing)
-        std::fprintf(stderr, "lumaskin: %s: no such file or folder\n",
-                     path.toLocal8Bit().constData());
+        std::fputs(
+            QCoreApplication::translate("MainApplication", "lumaskin: %1: no such file or folder\n")
+                .arg(path)
+                .toLocal8Bit()
+                .constData(),
+            stderr);
     // The window runs as the application's own loop rather than a modal loop of its own,
     // because a skin change hides it while the skin is rebuilt, and hiding would end a
     // modal loop. Whatever way the window ends, the process ends with it.

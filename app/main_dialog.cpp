@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -34,6 +35,8 @@ constexpr char kPlayButton[] = "BUTTON_PLAY";
 constexpr char kPauseButton[] = "BUTTON_PAUSE";
 constexpr char kProgressSlider[] = "SLIDER_PROGRESS";
 constexpr char kTimeLabel[] = "LABEL_TIME";
+constexpr char kColoursButton[] = "BUTTON__EFFECT1";
+constexpr char kFiltersButton[] = "BUTTON__EFFECT2";
 // A conversion's failure report names at most this many files, then counts the rest.
 constexpr int kReportedFailures = 15;
 
@@ -67,8 +70,8 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
     }();
     Q_UNUSED(partsKnown);
     m_viewer.Create(this);
-    Viewer()->setAccessibleName(QStringLiteral("Picture"));
-    m_progress->setAccessibleName(QStringLiteral("Conversion"));
+    Viewer()->setAccessibleName(QCoreApplication::translate("MainDialog", "Picture"));
+    m_progress->setAccessibleName(QCoreApplication::translate("MainDialog", "Conversion"));
     connect(m_progress, &ConversionProgress::cancelRequested, this, &MainDialog::CancelConversion);
     // The skin's list shows the pictures as they change.
     connect(&m_pictures, &PictureList::rowsChanged, this, &MainDialog::ShowPictures);
@@ -82,13 +85,19 @@ MainDialog::MainDialog(MessageBoxes &messages, MainDialogPrompts &prompts, QWidg
     // A picture that cannot be shown says why in its place, rather than leaving the one before
     // it there for effects to change.
     connect(Viewer(), &ViewerControl::loadFailed, this, [this](const QString &message) {
-        Viewer()->ClearImage(QStringLiteral("This picture cannot be shown.\n\n%1").arg(message));
+        Viewer()->ClearImage(
+            QCoreApplication::translate("MainDialog", "This picture cannot be shown.\n\n%1")
+                .arg(message));
     });
     m_stepsDialog = new StepsDialog(
         m_batch, m_choice, messages,
         [this](QString *error) { return BatchRequest(m_choice.Folder(), error); },
         [this] { PreviewSteps(); }, this);
     UpdateChangeButtons();
+    connect(&m_effectDialogOne, &EffectDialog::inForceChanged, this,
+            &MainDialog::ShowEffectsInForce);
+    connect(&m_effectDialogTwo, &EffectDialog::inForceChanged, this,
+            &MainDialog::ShowEffectsInForce);
     InitLumaskinResources();
     m_icon = QIcon(QStringLiteral(":/lumaskin/lumaskin.png"));
     setWindowTitle(ProgramName());
@@ -135,8 +144,8 @@ QString MainDialog::ImageFilter()
                        .arg(family.title, patterns.join(u' '), patterns.join(u';'));
     }
     pictures.removeDuplicates();
-    return QStringLiteral("All pictures|%1|").arg(pictures.join(u';')) + entries +
-           QStringLiteral("All Files(*.*)|*.*||");
+    return QCoreApplication::translate("MainDialog", "All pictures|%1|").arg(pictures.join(u';')) +
+           entries + QCoreApplication::translate("MainDialog", "All Files(*.*)|*.*||");
 }
 
 void MainDialog::OnInitDialog(const QString &packageFolder)
@@ -190,6 +199,7 @@ void MainDialog::OnSkinLoaded()
     for (SkinButton *button : Buttons())
         button->SetShortcutText(
             KeyTextFor(button->Name() == "BUTTON_EXIT" ? "BUTTON_CLOSE" : button->Name()));
+    ShowEffectsInForce();
 }
 
 QWidget *MainDialog::HostedWidget() const
@@ -214,16 +224,19 @@ void MainDialog::ShowSkinProblem(const QString &reason)
 
 bool MainDialog::RetryOpeningPackage()
 {
-    return Messages().Show(QStringLiteral("The central directory was not found. If you're opening "
-                                          "a multi-disk archive, make sure you have inserted the "
-                                          "last disk. Retry?"),
-                           MessageButtons::YesNo, MessageIcon::Stop) == MessageAnswer::Yes;
+    return Messages().Show(
+               QCoreApplication::translate("MainDialog",
+                                           "The central directory was not found. If you're opening "
+                                           "a multi-disk archive, make sure you have inserted the "
+                                           "last disk. Retry?"),
+               MessageButtons::YesNo, MessageIcon::Stop) == MessageAnswer::Yes;
 }
 
 bool MainDialog::ReplaceInstalledPackage(const QString &fileName)
 {
     return Messages().Show(
-               QStringLiteral("A skin package named %1 is already installed. Replace it?")
+               QCoreApplication::translate(
+                   "MainDialog", "A skin package named %1 is already installed. Replace it?")
                    .arg(fileName),
                MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes;
 }
@@ -325,9 +338,7 @@ void MainDialog::PlaceViewer()
         Viewer()->hide();
         return;
     }
-    const Rect &rect = *HostRect();
-    Viewer()->setGeometry(rect.left, rect.top, std::max(0, rect.Width()),
-                          std::max(0, rect.Height()));
+    Viewer()->setGeometry(ToQRect(*HostRect()));
     Viewer()->raise();
     Viewer()->show();
 }
@@ -364,6 +375,24 @@ void MainDialog::ShowImage(const QString &path)
     m_viewer.SetViewMode(kFitViewMode);
 }
 
+void MainDialog::ShowEffectsInForce()
+{
+    const SkinListBox *list = FileList();
+    const QColor ground = list ? list->SelBkColor() : QColor(0x33, 0x66, 0xcc);
+    const auto mark = [&](const char *button, const EffectDialog &window) {
+        SkinButton *control = FindButton(button);
+        if (!control)
+            return;
+        const QStringList effects = window.InForce();
+        control->SetBadge(effects.isEmpty() ? QString() : QString::number(effects.size()),
+                          QCoreApplication::translate("MainDialog", "In force: ") +
+                              effects.join(QStringLiteral(", ")),
+                          ground);
+    };
+    mark(kColoursButton, m_effectDialogOne);
+    mark(kFiltersButton, m_effectDialogTwo);
+}
+
 void MainDialog::UpdateChangeButtons()
 {
     const bool shown = !Viewer()->CurrentImage().IsNull();
@@ -373,7 +402,8 @@ void MainDialog::UpdateChangeButtons()
 
 QString MainDialog::SelectOutputFolder(int *quality)
 {
-    const QString title = QStringLiteral("Please select an output directory for ");
+    const QString title =
+        QCoreApplication::translate("MainDialog", "Please select an output directory for ");
     const QString start = m_choice.Folder();
     return ResolveFileName(quality ? m_prompts.ConversionFolder(title, start, quality)
                                    : m_prompts.Folder(title, start));
@@ -414,11 +444,13 @@ void MainDialog::AddPaths(const QStringList &files)
     ShowSelectedRow();
     // Said once for the whole addition, however many there were.
     if (already > 0)
-        m_messages.Show(already == 1 ? QStringLiteral("That picture is in the list already.")
-                                     : QStringLiteral("%1 of those pictures are in the list "
-                                                      "already.")
-                                           .arg(already),
-                        MessageButtons::Ok, MessageIcon::None);
+        m_messages.Show(
+            already == 1
+                ? QCoreApplication::translate("MainDialog", "That picture is in the list already.")
+                : QCoreApplication::translate("MainDialog", "%1 of those pictures are in the list "
+                                                            "already.")
+                      .arg(already),
+            MessageButtons::Ok, MessageIcon::None);
 }
 
 void MainDialog::DeleteSelected()
@@ -440,7 +472,7 @@ void MainDialog::MoveSelectedRow(int offset)
 void MainDialog::EditSelectedRow()
 {
     if (m_pictures.Count() == 0) {
-        Message(QStringLiteral("Please add image"));
+        Message(QCoreApplication::translate("MainDialog", "Please add image"));
         return;
     }
     // The selected picture, or the first one when none is selected, with both effect
@@ -471,7 +503,7 @@ void MainDialog::Convert()
     const QString extension = m_choice.Format();
     const int rows = m_pictures.Count();
     if (rows == 0) {
-        Message(QStringLiteral("Please input image file"));
+        Message(QCoreApplication::translate("MainDialog", "Please input image file"));
         return;
     }
     // Formats with a quality ask for it beside the folder.
@@ -498,6 +530,8 @@ void MainDialog::Convert()
         return;
     m_conversion = std::make_unique<RunningConversion>();
     m_conversion->effects = MarkedEffectSteps();
+    m_conversion->effectNames = m_effectDialogOne.InForce() + m_effectDialogTwo.InForce();
+    m_conversion->folder = request.folder;
 
     m_effectDialogOne.setEnabled(false);
     m_effectDialogTwo.setEnabled(false);
@@ -516,7 +550,16 @@ void MainDialog::Convert()
                     },
                     Qt::QueuedConnection);
             },
-            &run->cancel);
+            &run->cancel,
+            [this](const ConversionOutcome &outcome) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, source = outcome.source] {
+                        if (m_conversion)
+                            m_progress->FileStarted(source);
+                    },
+                    Qt::QueuedConnection);
+            });
         QMetaObject::invokeMethod(
             this, [this, outcomes = std::move(outcomes)] { OnConversionFinished(outcomes); },
             Qt::QueuedConnection);
@@ -557,10 +600,11 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
     }
     if (!sources.isEmpty()) {
         const MessageAnswer answer = Messages().Show(
-            QStringLiteral("These pictures are in %1 already, in the chosen format. Converting "
-                           "would replace them with their converted files:\n\n%2\n\nReplace "
-                           "them? No keeps them and writes each converted file beside its "
-                           "picture as \"name (2)\".")
+            QCoreApplication::translate(
+                "MainDialog", "These pictures are in %1 already, in the chosen format. Converting "
+                              "would replace them with their converted files:\n\n%2\n\nReplace "
+                              "them? No keeps them and writes each converted file beside its "
+                              "picture as \"name (2)\".")
                 .arg(request.folder, NameList(sources)),
             MessageButtons::YesNoDefaultNo, MessageIcon::None);
         request.overwriteSources = answer == MessageAnswer::Yes;
@@ -577,9 +621,10 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
     if (existing.isEmpty())
         return true;
     const MessageAnswer answer = Messages().Show(
-        QStringLiteral("%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
-                       "(the new files are written as \"name (2)\"), overwrite them, or skip "
-                       "those pictures? The answer is for all of them.")
+        QCoreApplication::translate(
+            "MainDialog", "%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
+                          "(the new files are written as \"name (2)\"), overwrite them, or skip "
+                          "those pictures? The answer is for all of them.")
             .arg(existing.size())
             .arg(request.folder, NameList(existing)),
         MessageButtons::OverwriteSkipKeepBoth, MessageIcon::None);
@@ -610,7 +655,8 @@ void MainDialog::OnConversionProgress(int finished, int total, const ConversionO
 {
     if (!m_conversion)
         return;
-    m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString());
+    m_progress->SetProgress(finished, total, outcome.written ? outcome.target : QString(),
+                            outcome.source);
     if (outcome.written)
         SetFirstEdit(outcome.target);
 }
@@ -638,6 +684,8 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         return;
     const bool cancelled = m_conversion->cancel.load();
     const std::vector<EffectStep> effects = std::move(m_conversion->effects);
+    const QStringList effectNames = std::move(m_conversion->effectNames);
+    const QString folder = std::move(m_conversion->folder);
     if (m_conversion->thread.joinable())
         m_conversion->thread.join();
     m_conversion.reset();
@@ -678,12 +726,36 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
         }
     }
     const int total = static_cast<int>(outcomes.size());
-    QString report = cancelled ? QStringLiteral("Conversion cancelled: %1 of %2 files written.")
-                                     .arg(written)
-                                     .arg(total)
-                               : QStringLiteral("Convert Completed!");
+    // Whole sentences, so that each language can put the folder where it belongs.
+    const QString into = QDir::toNativeSeparators(folder);
+    QString report;
+    if (cancelled)
+        report = written > 0
+                     ? QCoreApplication::translate(
+                           "MainDialog", "Conversion cancelled: %1 of %2 files written to %3.")
+                           .arg(written)
+                           .arg(total)
+                           .arg(into)
+                     : QCoreApplication::translate("MainDialog",
+                                                   "Conversion cancelled: %1 of %2 files written.")
+                           .arg(written)
+                           .arg(total);
+    else if (written == 0)
+        report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
+                 QCoreApplication::translate("MainDialog", "No file was written.");
+    else
+        report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
+                 (written == 1
+                      ? QCoreApplication::translate("MainDialog", "1 file written to %1.").arg(into)
+                      : QCoreApplication::translate("MainDialog", "%1 files written to %2.")
+                            .arg(written)
+                            .arg(into));
+    if (!effectNames.isEmpty() && written > 0)
+        report += QCoreApplication::translate("MainDialog", "\nEffects applied: %1.")
+                      .arg(effectNames.join(QStringLiteral(", ")));
     if (skipped > 0 || !renamed.isEmpty()) {
-        report += QStringLiteral("\n\n%1 written, %2 skipped (already there), %3 renamed")
+        report += QCoreApplication::translate(
+                      "MainDialog", "\n\n%1 written, %2 skipped (already there), %3 renamed")
                       .arg(written)
                       .arg(skipped)
                       .arg(renamed.size());
@@ -693,15 +765,23 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
             report += u'.';
     }
     if (!failures.isEmpty()) {
-        report += QStringLiteral("\n\n%1 of %2 files could not be converted:")
-                      .arg(failures.size())
-                      .arg(total);
+        report +=
+            QCoreApplication::translate("MainDialog", "\n\n%1 of %2 files could not be converted:")
+                .arg(failures.size())
+                .arg(total);
         for (qsizetype i = 0; i < std::min<qsizetype>(failures.size(), kReportedFailures); ++i)
             report += u'\n' + failures[i];
         if (failures.size() > kReportedFailures)
-            report += QStringLiteral("\n... and %1 more.").arg(failures.size() - kReportedFailures);
+            report += QCoreApplication::translate("MainDialog", "\n... and %1 more.")
+                          .arg(failures.size() - kReportedFailures);
     }
-    Message(report);
+    if (written == 0) {
+        Message(report);
+        return;
+    }
+    if (Messages().Show(report, MessageButtons::OkOpenFolder, MessageIcon::None) ==
+        MessageAnswer::OpenFolder)
+        m_prompts.ShowFolder(folder);
 }
 
 std::optional<ConversionRequest> MainDialog::BatchRequest(const QString &folder,
@@ -728,8 +808,9 @@ void MainDialog::PreviewSteps()
 
 void MainDialog::AddMenuEntries(QMenu &menu)
 {
-    menu.addAction(QStringLiteral("&Steps, Watermark and Presets...\tCtrl+T"), this,
-                   [this] { OnControlClicked("BUTTON_STEPS"); });
+    menu.addAction(
+        QCoreApplication::translate("MainDialog", "&Steps, Watermark and Presets...\tCtrl+T"), this,
+        [this] { OnControlClicked("BUTTON_STEPS"); });
     menu.addSeparator();
 }
 
@@ -737,9 +818,16 @@ bool MainDialog::RefuseWhileConverting()
 {
     if (!m_conversion)
         return false;
-    Message(QStringLiteral("The pictures are being converted. Please wait until that is done, "
-                           "or cancel it."));
+    Message(QCoreApplication::translate(
+        "MainDialog", "The pictures are being converted. Please wait until that is done, "
+                      "or cancel it."));
     return true;
+}
+
+QString MainDialog::ChooseSkinPackage()
+{
+    return ResolveFileName(m_prompts.SkinPackage(
+        QCoreApplication::translate("MainDialog", "Skin packages|*.zip;*.skn|All files|*||")));
 }
 
 bool MainDialog::CanChangeSkin()
@@ -819,20 +907,22 @@ std::span<const MainDialog::Command> MainDialog::Commands()
         {"BUTTON_PLAY", false,
          [](MainDialog &d) {
              if (d.m_pictures.Count() == 0)
-                 d.Message(QStringLiteral("Please add image"));
+                 d.Message(QCoreApplication::translate("MainDialog", "Please add image"));
              else
                  d.ShowSelectedRow();
          }},
         {"BUTTON_PAUSE", false,
          [](MainDialog &d) {
-             d.Message(QStringLiteral("Pause Button Pressed"));
+             d.Message(QCoreApplication::translate("MainDialog", "Pause Button Pressed"));
              if (SkinButton *pause = d.FindButton(kPauseButton))
                  pause->hide();
              if (SkinButton *play = d.FindButton(kPlayButton))
                  play->show();
          }},
         {"BUTTON_STOP", false,
-         [](MainDialog &d) { d.Message(QStringLiteral("Stop Button Pressed")); }},
+         [](MainDialog &d) {
+             d.Message(QCoreApplication::translate("MainDialog", "Stop Button Pressed"));
+         }},
         {"BUTTON_MINIMIZE", false, [](MainDialog &d) { d.showMinimized(); }},
     };
     return commands;

@@ -138,6 +138,7 @@ protected:
     void OnSkinLoaded() override;
     void OnSkinChanged() override;
     bool CanChangeSkin() override;
+    QString ChooseSkinPackage() override;
     // The skin's package troubles, told and asked with the stop icon ("Replace it?" without).
     void ShowSkinProblem(const QString &reason) override;
     bool RetryOpeningPackage() override;
@@ -182,6 +183,9 @@ private:
     bool ChooseTargetPolicy(ConversionRequest &request);
     // Change acts on the shown picture, so it is only offered while there is one.
     void UpdateChangeButtons();
+    // The Colours and Filters buttons carry the count of effects each window has in force,
+    // and name them in their tooltips; Restore clears the marks.
+    void ShowEffectsInForce();
     // The notifier names the skin just loaded, or says that it failed.
     void OnConversionProgress(int finished, int total, const ConversionOutcome &outcome);
     void OnConversionFinished(const std::vector<ConversionOutcome> &outcomes);
@@ -192,6 +196,9 @@ private:
     {
         std::atomic<bool> cancel{false};
         std::vector<EffectStep> effects;
+        // The effects as the report names them, and where the files go.
+        QStringList effectNames;
+        QString folder;
         std::jthread thread;
     };
 

@@ -2,6 +2,8 @@
 
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QUrl>
 #include <algorithm>
 
 namespace lumaskin {
@@ -63,6 +66,7 @@ void QtMainDialogPrompts::RememberIn(AppSettings *settings)
     m_settings = settings;
     if (settings) {
         m_lastFileFolder = settings->FileFolder();
+        m_lastSkinFolder = settings->SkinFolder();
     }
 }
 
@@ -89,6 +93,11 @@ QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
     return files;
 }
 
+void MainDialogPrompts::ShowFolder(const QString &folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
 QString MainDialogPrompts::OpenFile(const QString &filter)
 {
     const QStringList files = OpenFiles(filter);
@@ -106,6 +115,20 @@ QString QtMainDialogPrompts::OpenFile(const QString &filter)
         m_lastFileFolder = QFileInfo(file).absolutePath();
         if (m_settings)
             m_settings->SetFileFolder(m_lastFileFolder);
+    }
+    return file;
+}
+
+QString QtMainDialogPrompts::SkinPackage(const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(
+        m_folderOwner, QCoreApplication::translate("MainDialogPrompts", "Install Skin"),
+        StartFolder(m_lastSkinFolder), NameFilters(filter).join(QStringLiteral(";;")), nullptr,
+        DialogOptions());
+    if (!file.isEmpty()) {
+        m_lastSkinFolder = QFileInfo(file).absolutePath();
+        if (m_settings)
+            m_settings->SetSkinFolder(m_lastSkinFolder);
     }
     return file;
 }
@@ -143,9 +166,11 @@ QString QtMainDialogPrompts::ConversionFolder(const QString &title, const QStrin
         box->setObjectName(QStringLiteral("qualityBox"));
         box->setRange(1, 100);
         box->setValue(std::clamp(*quality, 1, 100));
-        box->setToolTip(QStringLiteral("Higher keeps more detail in larger files. "
-                                       "WebP and AVIF are lossless at 100."));
-        auto *label = new QLabel(QStringLiteral("&Quality:"), &dialog);
+        box->setToolTip(QCoreApplication::translate("MainDialogPrompts",
+                                                    "Higher keeps more detail in larger files. "
+                                                    "WebP and AVIF are lossless at 100."));
+        auto *label =
+            new QLabel(QCoreApplication::translate("MainDialogPrompts", "&Quality:"), &dialog);
         label->setBuddy(box);
         const int row = grid->rowCount();
         grid->addWidget(label, row, 0);

@@ -32,6 +32,10 @@ public:
         (void)quality;
         return Folder(title, start);
     }
+    // Shows the folder in the desktop's file manager.
+    virtual void ShowFolder(const QString &folder);
+    // A skin package to install; by default the one file of OpenFile.
+    virtual QString SkinPackage(const QString &filter) { return OpenFile(filter); }
 };
 
 // Qt's file dialogs. Filters are written "Text|patterns|Text|patterns||" with patterns
@@ -47,6 +51,8 @@ public:
     QString SaveFile(const QString &filter) override;
     QString Folder(const QString &title, const QString &start) override;
     QString ConversionFolder(const QString &title, const QString &start, int *quality) override;
+    // Opens where the last package was chosen, which it remembers apart from the pictures'.
+    QString SkinPackage(const QString &filter) override;
 
     // The filter as Qt's name filters, one per pair. "*.*" means every file; each pattern is
     // offered in upper case as well, since names on Linux keep their letter case.
@@ -62,6 +68,7 @@ private:
 
     QWidget *m_folderOwner;
     QString m_lastFileFolder;
+    QString m_lastSkinFolder;
     AppSettings *m_settings = nullptr;
 };
 

@@ -47,23 +47,24 @@ StepsDialog::StepsDialog(BatchSteps &steps, ConversionChoice &choice, MessageBox
                          std::function<void()> preview, QWidget *parent)
     : QDialog(parent), m_steps(steps), m_choice(choice), m_messages(messages),
       m_request(std::move(request)), m_preview(std::move(preview)), m_list(new QListWidget(this)),
-      m_strip(new QCheckBox(QStringLiteral("&Leave out metadata "
-                                           "(EXIF, XMP, colour "
-                                           "profile)"),
+      m_strip(new QCheckBox(QCoreApplication::translate("StepsDialog", "&Leave out metadata "
+                                                                       "(EXIF, XMP, colour "
+                                                                       "profile)"),
                             this)),
       m_quality(new QSpinBox(this)), m_presets(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("Steps"));
+    setWindowTitle(QCoreApplication::translate("StepsDialog", "Steps"));
     setModal(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("Done to every picture in this order, after the effects marked in the "
-                       "effect windows:"),
+        QCoreApplication::translate(
+            "StepsDialog", "Done to every picture in this order, after the effects marked in the "
+                           "effect windows:"),
         this));
     auto *middle = new QHBoxLayout;
     middle->addWidget(m_list, 1);
     auto *buttons = new QVBoxLayout;
-    auto *add = new QPushButton(QStringLiteral("&Add"), this);
+    auto *add = new QPushButton(QCoreApplication::translate("StepsDialog", "&Add"), this);
     auto *kinds = new QMenu(add);
     for (const QString &kind : StepKinds())
         kinds->addAction(kind.left(1).toUpper() + kind.mid(1), this,
@@ -75,26 +76,28 @@ StepsDialog::StepsDialog(BatchSteps &steps, ConversionChoice &choice, MessageBox
         buttons->addWidget(b);
     };
     buttons->addWidget(add);
-    button(QStringLiteral("&Edit..."), [this] { EditStep(Row()); });
-    button(QStringLiteral("&Up"), [this] {
+    button(QCoreApplication::translate("StepsDialog", "&Edit..."), [this] { EditStep(Row()); });
+    button(QCoreApplication::translate("StepsDialog", "&Up"), [this] {
         const int row = Row();
         m_steps.Move(row, -1);
         m_list->setCurrentRow(std::max(0, row - 1));
     });
-    button(QStringLiteral("&Down"), [this] {
+    button(QCoreApplication::translate("StepsDialog", "&Down"), [this] {
         const int row = Row();
         m_steps.Move(row, +1);
         m_list->setCurrentRow(std::min(m_list->count() - 1, row + 1));
     });
-    button(QStringLiteral("&Remove"), [this] { m_steps.Remove(Row()); });
-    button(QStringLiteral("&Show on picture"), [this] { m_preview(); });
+    button(QCoreApplication::translate("StepsDialog", "&Remove"),
+           [this] { m_steps.Remove(Row()); });
+    button(QCoreApplication::translate("StepsDialog", "&Show on picture"), [this] { m_preview(); });
     buttons->addStretch();
     middle->addLayout(buttons);
     layout->addLayout(middle);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { EditStep(Row()); });
 
     auto *quality = new QHBoxLayout;
-    quality->addWidget(new QLabel(QStringLiteral("&Quality (jpg, webp, avif):"), this));
+    quality->addWidget(new QLabel(
+        QCoreApplication::translate("StepsDialog", "&Quality (jpg, webp, avif):"), this));
     m_quality->setRange(1, 100);
     static_cast<QLabel *>(quality->itemAt(0)->widget())->setBuddy(m_quality);
     quality->addWidget(m_quality);
@@ -108,11 +111,12 @@ StepsDialog::StepsDialog(BatchSteps &steps, ConversionChoice &choice, MessageBox
     connect(m_strip, &QCheckBox::toggled, &m_steps, &BatchSteps::SetStripMetadata);
 
     auto *presets = new QHBoxLayout;
-    presets->addWidget(new QLabel(QStringLiteral("Presets:"), this));
+    presets->addWidget(new QLabel(QCoreApplication::translate("StepsDialog", "Presets:"), this));
     presets->addWidget(m_presets, 1);
-    auto *load = new QPushButton(QStringLiteral("L&oad"), this);
-    auto *save = new QPushButton(QStringLiteral("&Save as..."), this);
-    auto *copy = new QPushButton(QStringLiteral("&Copy as command"), this);
+    auto *load = new QPushButton(QCoreApplication::translate("StepsDialog", "L&oad"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("StepsDialog", "&Save as..."), this);
+    auto *copy =
+        new QPushButton(QCoreApplication::translate("StepsDialog", "&Copy as command"), this);
     presets->addWidget(load);
     presets->addWidget(save);
     presets->addWidget(copy);
@@ -123,14 +127,15 @@ StepsDialog::StepsDialog(BatchSteps &steps, ConversionChoice &choice, MessageBox
     });
     connect(save, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        const QString name = QInputDialog::getText(
-            this, QStringLiteral("Save preset"), QStringLiteral("Name of the preset:"),
-            QLineEdit::Normal, m_presets->currentText(), &ok);
+        const QString name =
+            QInputDialog::getText(this, QCoreApplication::translate("StepsDialog", "Save preset"),
+                                  QCoreApplication::translate("StepsDialog", "Name of the preset:"),
+                                  QLineEdit::Normal, m_presets->currentText(), &ok);
         if (ok && !name.trimmed().isEmpty())
             SavePresetAs(name.trimmed());
     });
     connect(copy, &QPushButton::clicked, this, &StepsDialog::CopyCommand);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(QCoreApplication::translate("StepsDialog", "Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     layout->addWidget(close, 0, Qt::AlignRight);
 
@@ -188,9 +193,10 @@ void StepsDialog::EditStep(int row)
     for (;;) {
         bool ok = false;
         text = QInputDialog::getText(
-            this, QStringLiteral("Edit step"),
-            QStringLiteral("%1, as lumaskin-convert --%1 takes it:").arg(kind), QLineEdit::Normal,
-            text, &ok);
+            this, QCoreApplication::translate("StepsDialog", "Edit step"),
+            QCoreApplication::translate("StepsDialog", "%1, as lumaskin-convert --%1 takes it:")
+                .arg(kind),
+            QLineEdit::Normal, text, &ok);
         if (!ok)
             return;
         QString error;

@@ -1,8 +1,10 @@
 #include "controls/bitmap_helpers.h"
 
+#include <QFontInfo>
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -174,6 +176,45 @@ int BitmapScale(qreal ratio)
     return ratio > 1.0 ? 2 : 1;
 }
 
+namespace {
+
+qreal g_skinScale = 1.0;
+
+} // namespace
+
+qreal SkinScale()
+{
+    return g_skinScale;
+}
+
+void SetSkinScale(qreal scale)
+{
+    g_skinScale = scale > 0.0 && scale <= 1.0 ? scale : 1.0;
+}
+
+int ToLogical(int skinCoordinate)
+{
+    return g_skinScale == 1.0 ? skinCoordinate : qRound(skinCoordinate * g_skinScale);
+}
+
+void FollowSkinScale(QWidget &widget)
+{
+    if (g_skinScale == 1.0)
+        return;
+    QFont font = widget.font();
+    font.setPixelSize(std::max(6, qRound(QFontInfo(font).pixelSize() * g_skinScale)));
+    widget.setFont(font);
+}
+
+qreal FittingSkinScale(QSize size, QSize available, qreal ratio)
+{
+    if (size.isEmpty() || available.isEmpty() ||
+        (size.width() <= available.width() && size.height() <= available.height()) ||
+        ratio <= 1.0)
+        return 1.0;
+    return 1.0 / std::ceil(ratio - 1e-6);
+}
+
 QString HiDpiPath(const QString &path)
 {
     const qsizetype slash = path.lastIndexOf(u'/');
@@ -192,13 +233,17 @@ bool LoadBitmapFile(const QString &path, QImage &bitmap, const BitmapLoad &how)
     QImage loaded = ReadBitmap(path);
     if (loaded.isNull())
         return false;
-    if (BitmapScale(how.ratio) > 1 &&
+    // A skin drawn smaller needs fewer pixels: a whole number of them a logical pixel.
+    const qreal skinScale = SkinScale();
+    if (skinScale < 1.0)
+        loaded.setDevicePixelRatio(1.0 / skinScale);
+    if (BitmapScale(how.ratio * skinScale) > 1 &&
         static_cast<qint64>(loaded.width()) * loaded.height() * 4 <= kMaxEnlargedPixels) {
         QImage twice = ReadBitmap(HiDpiPath(path), loaded.size() * 2);
         if (twice.isNull())
             twice = EnlargedTwice(loaded, how.keyColor, how.tilesAcross);
         if (!twice.isNull()) {
-            twice.setDevicePixelRatio(2);
+            twice.setDevicePixelRatio(2.0 / skinScale);
             loaded = twice;
         }
     }

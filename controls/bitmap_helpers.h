@@ -11,6 +11,8 @@
 
 class QPainter;
 
+class QWidget;
+
 namespace lumaskin {
 
 // Colours reach the controls as the platform writes them, 0x00BBGGRR. A value with any bit
@@ -35,6 +37,22 @@ struct BitmapLoad
 // The scale skin bitmaps are held at on a screen of `ratio`: 1, or 2 above 1 (a fractional
 // ratio draws the twice-as-large bitmap scaled down).
 int BitmapScale(qreal ratio);
+
+// How large a skin is drawn: 1 gives each skin pixel a logical pixel; 1/2 (or 1/3) draws it
+// with a device pixel for each skin pixel on a fine screen too small for the skin at its own
+// size. Skin rectangles, bitmaps and text sizes all follow it; it is the same for every
+// skinned window of the program and is chosen as a skin is loaded.
+qreal SkinScale();
+void SetSkinScale(qreal scale);
+// A skin coordinate in logical pixels.
+int ToLogical(int skinCoordinate);
+// The widget's text, as much smaller as the skin it stands on.
+void FollowSkinScale(QWidget &widget);
+// The scale a skin of `size` (in skin pixels) is drawn at in `available` logical pixels on a
+// screen of `ratio`: 1 when it fits; else, on a fine screen, one device pixel a skin pixel
+// (1 over the ratio rounded up, so that the bitmaps keep a whole scale); else 1, since the
+// bitmaps cannot be drawn any sharper smaller.
+qreal FittingSkinScale(QSize size, QSize available, qreal ratio);
 
 // "Background.bmp" -> "Background@2x.bmp": the twice-as-large picture a package may carry
 // beside each bitmap.

@@ -53,7 +53,7 @@ void CLabel::SetFontSize(int points)
     // A size of 0 or less asks for the default height, which is the one the font has.
     const int pixels = PointsToPixels(points);
     if (pixels > 0)
-        m_font.setPixelSize(pixels);
+        m_font.setPixelSize(std::max(1, qRound(pixels * SkinScale())));
 }
 
 void CLabel::SetFontBold(bool on)

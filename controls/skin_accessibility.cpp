@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace lumaskin {
@@ -199,7 +200,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Scroll bar");
+            return QCoreApplication::translate("SkinAccessibility", "Scroll bar");
         if (t == QAccessible::Value) {
             const auto *bar = static_cast<const SkinScrollBar *>(object());
             return QString::number(bar->ScrollPosition());

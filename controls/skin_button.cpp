@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace lumaskin {
 
@@ -66,7 +67,21 @@ void SkinButton::ActivateTooltip(bool activate)
     if (!m_shortcutText.isEmpty())
         shown = shown.isEmpty() ? m_shortcutText
                                 : QStringLiteral("%1 (%2)").arg(m_tooltipText, m_shortcutText);
+    if (!m_badgeDescription.isEmpty())
+        shown += u'\n' + m_badgeDescription;
     setToolTip(activate ? shown : QString());
+}
+
+void SkinButton::SetBadge(const QString &count, const QString &description, const QColor &ground)
+{
+    if (m_badge == count && m_badgeDescription == description && m_badgeGround == ground)
+        return;
+    m_badge = count;
+    m_badgeDescription = count.isEmpty() ? QString() : description;
+    m_badgeGround = ground;
+    setAccessibleDescription(m_badgeDescription);
+    ActivateTooltip(m_tooltipActive);
+    update();
 }
 
 void SkinButton::SetShortcutText(const QString &keys)
@@ -112,8 +127,31 @@ void SkinButton::paintEvent(QPaintEvent *)
     if (face.isNull())
         return;
     QPainter painter(this);
-    DrawBitmap(painter, QRectF(QPointF(0, 0), LogicalSize(face)), face,
-               QRectF(QPointF(0, 0), LogicalSize(face)));
+    // At its own size to the device pixel, which may be half a logical pixel.
+    const QRectF whole(QPointF(0, 0), face.deviceIndependentSize());
+    DrawBitmap(painter, whole, face, whole);
+    if (!m_badge.isEmpty())
+        DrawBadge(painter);
+}
+
+void SkinButton::DrawBadge(QPainter &painter) const
+{
+    // A round mark of about half the button's height, never too small to read, in its corner; the
+    // count is black or white, whichever reads better on the ground.
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::clamp(height() * 9 / 20, 10, 16));
+    painter.setFont(font);
+    const int diameter = std::max(painter.fontMetrics().height() + 2,
+                                  painter.fontMetrics().horizontalAdvance(m_badge) + 6);
+    const QRectF badge(width() - diameter - 1, 1, diameter, painter.fontMetrics().height() + 2);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool light = qGray(m_badgeGround.rgb()) > 140;
+    painter.setPen(QPen(light ? Qt::black : Qt::white, 1));
+    painter.setBrush(m_badgeGround);
+    painter.drawRoundedRect(badge.adjusted(0.5, 0.5, -0.5, -0.5), badge.height() / 2,
+                            badge.height() / 2);
+    painter.drawText(badge, Qt::AlignCenter, m_badge);
 }
 
 void SkinButton::SetHover(bool hover)

@@ -3,12 +3,15 @@
 #include "controls/button_face.h"
 #include "controls/state_strip.h"
 
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
+
+class QPainter;
 
 namespace lumaskin {
 
@@ -58,6 +61,12 @@ public:
     void SetFocusBitmap(const QImage &bitmap) { m_focusBitmap = bitmap; }
     const QImage &FocusBitmap() const { return m_focusBitmap; }
 
+    // A small count drawn in the button's top right corner on `ground`, with a line of
+    // `description` under the tooltip and told to screen readers: what the button's window
+    // has in force. An empty count takes the mark away.
+    void SetBadge(const QString &count, const QString &description, const QColor &ground);
+    QString BadgeText() const { return m_badge; }
+
     // Does what a click does: the keys and screen readers press the button through it.
     void Click() { OnClick(); }
 
@@ -97,11 +106,15 @@ protected:
 
 private:
     void SetHover(bool hover);
+    void DrawBadge(QPainter &painter) const;
 
     SkinHost *m_host = nullptr;
     TaskBarHost *m_taskBarHost = nullptr;
     QString m_tooltipText;
     QString m_shortcutText;
+    QString m_badge;
+    QString m_badgeDescription;
+    QColor m_badgeGround;
     QImage m_focusBitmap;
     bool m_tooltipActive = false;
     // Space went down on the button: it shows pressed until Space comes up.

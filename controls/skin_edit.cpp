@@ -17,6 +17,7 @@ SkinEdit::~SkinEdit() = default;
 void SkinEdit::Create(const QRect &rect)
 {
     setGeometry(rect);
+    FollowSkinScale(*this);
     show();
 }
 

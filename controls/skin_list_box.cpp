@@ -93,13 +93,16 @@ QFont SkinListBox::ListFont()
     font.setStyleHint(QFont::SansSerif);
     // Lines 18 pixels high and characters 10 pixels wide on average, whatever font stands
     // in for Arial.
-    font.setPixelSize(18);
+    // A skin drawn smaller has smaller lines.
+    const int line = std::max(6, qRound(18 * SkinScale()));
+    const qreal character = 10 * SkinScale();
+    font.setPixelSize(line);
     const int lineHeight = QFontMetrics(font).height();
     if (lineHeight > 0)
-        font.setPixelSize(std::max(1, 18 * 18 / lineHeight));
+        font.setPixelSize(std::max(1, line * line / lineHeight));
     const int averageWidth = QFontMetrics(font).averageCharWidth();
     if (averageWidth > 0)
-        font.setStretch(std::clamp(100 * 10 / averageWidth, 50, 200));
+        font.setStretch(std::clamp(qRound(100 * character / averageWidth), 50, 200));
     return font;
 }
 

@@ -2,6 +2,8 @@
 
 #include "controls/bitmap_helpers.h"
 
+#include <cstdlib>
+
 namespace lumaskin {
 
 namespace {
@@ -32,7 +34,13 @@ std::array<QImage, kStateCount> CutStateStrip(const QImage &strip, QSize faceSiz
     if (state.isEmpty() || faceSize.isEmpty())
         return faces;
     const qreal scale = strip.devicePixelRatio();
-    const QSize facePixels(qRound(faceSize.width() * scale), qRound(faceSize.height() * scale));
+    QSize facePixels(qRound(faceSize.width() * scale), qRound(faceSize.height() * scale));
+    // A face less than a logical pixel off its place's size (a skin drawn smaller, whose
+    // odd sizes round) keeps its own pixels rather than being stretched by one.
+    if (std::abs(facePixels.width() - state.width()) < scale)
+        facePixels.setWidth(state.width());
+    if (std::abs(facePixels.height() - state.height()) < scale)
+        facePixels.setHeight(state.height());
     for (int i = 0; i < kStateCount; ++i) {
         const QImage cut = strip.copy(i * state.width(), 0, state.width(), state.height());
         const QImage stretched =

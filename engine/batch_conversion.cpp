@@ -10,6 +10,7 @@
 #include "engine/parallel.h"
 #include "engine/steps/stepped_reading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,16 +77,19 @@ bool MakeFolders(const QString &base, const QString &relative, QString *error)
         const QByteArray native = NativeFileName(path);
         // Another process of a split batch may make the same folder at the same moment.
         if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot make the folder %1: %2")
+            *error = QCoreApplication::translate("BatchConversion", "cannot make the folder %1: %2")
                          .arg(QuotedFileName(path), QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         struct stat info = {};
         if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-            *error = S_ISLNK(info.st_mode)
-                         ? QStringLiteral("%1 is a link; nothing is written through links")
-                               .arg(QuotedFileName(path))
-                         : QStringLiteral("%1 is in the way of a folder").arg(QuotedFileName(path));
+            *error =
+                S_ISLNK(info.st_mode)
+                    ? QCoreApplication::translate("BatchConversion",
+                                                  "%1 is a link; nothing is written through links")
+                          .arg(QuotedFileName(path))
+                    : QCoreApplication::translate("BatchConversion", "%1 is in the way of a folder")
+                          .arg(QuotedFileName(path));
             return false;
         }
     }
@@ -151,11 +155,13 @@ QString DescribeReason(TargetReason reason)
     case TargetReason::None:
         break;
     case TargetReason::SameName:
-        return QStringLiteral("another picture of the list has the same name");
+        return QCoreApplication::translate("BatchConversion",
+                                           "another picture of the list has the same name");
     case TargetReason::Source:
-        return QStringLiteral("a picture being converted has that name and is kept");
+        return QCoreApplication::translate("BatchConversion",
+                                           "a picture being converted has that name and is kept");
     case TargetReason::Exists:
-        return QStringLiteral("a file of that name exists already");
+        return QCoreApplication::translate("BatchConversion", "a file of that name exists already");
     }
     return {};
 }
@@ -226,7 +232,8 @@ public:
             if (outcome.refused)
                 continue;
             outcome.target = PlainTarget(row);
-            outcome.error = QStringLiteral("not converted: the conversion was cancelled");
+            outcome.error = QCoreApplication::translate(
+                "BatchConversion", "not converted: the conversion was cancelled");
             plainIds[static_cast<std::size_t>(row)] = IdentityOf(outcome.target);
         }
 
@@ -526,7 +533,8 @@ std::vector<ConversionOutcome> BatchConversion::Plan(const ConversionRequest &re
 
 std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &request,
                                                     const Progress &progress,
-                                                    const std::atomic<bool> *cancel)
+                                                    const std::atomic<bool> *cancel,
+                                                    const Started &started)
 {
     TargetPlanner planner(request);
     std::vector<ConversionOutcome> outcomes = planner.Plan();
@@ -584,6 +592,10 @@ std::vector<ConversionOutcome> BatchConversion::Run(const ConversionRequest &req
         };
     };
     const auto convertSource = [&](const std::vector<std::size_t> &rows) {
+        if (started) {
+            std::lock_guard lock(progressMutex);
+            started(outcomes[rows.front()]);
+        }
         std::vector<std::size_t> ready;
         for (const std::size_t i : rows) {
             ConversionOutcome &outcome = outcomes[i];

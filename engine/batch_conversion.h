@@ -146,9 +146,14 @@ public:
     // The plan alone: targets, renames, skips and what would be replaced. Touches nothing.
     static std::vector<ConversionOutcome> Plan(const ConversionRequest &request);
 
+    // Called as a source is taken in hand, with its first output's outcome; serialised with
+    // Progress. A cancel lets the sources in hand finish.
+    using Started = std::function<void(const ConversionOutcome &)>;
+
     static std::vector<ConversionOutcome> Run(const ConversionRequest &request,
                                               const Progress &progress = {},
-                                              const std::atomic<bool> *cancel = nullptr);
+                                              const std::atomic<bool> *cancel = nullptr,
+                                              const Started &started = {});
 };
 
 } // namespace lumaskin

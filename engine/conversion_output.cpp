@@ -2,6 +2,7 @@
 
 #include "engine/formats.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace lumaskin {
@@ -68,7 +69,9 @@ std::optional<ConversionOutput> ConversionOutput::Parse(const QString &text, QSt
         }
     }
     if (output.suffix.contains(u'/')) {
-        Refuse(error, QStringLiteral("the suffix \"%1\" holds a '/'").arg(output.suffix));
+        Refuse(error,
+               QCoreApplication::translate("ConversionOutput", "the suffix \"%1\" holds a '/'")
+                   .arg(output.suffix));
         return std::nullopt;
     }
     return output;

@@ -5,6 +5,7 @@
 #include "engine/image_io.h"
 #include "engine/preset_file.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <limits>
@@ -31,8 +32,8 @@ QString SpokenList(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    return items.first(items.size() - 1).join(QCoreApplication::translate("ConvertOptions", ", ")) +
+           QCoreApplication::translate("ConvertOptions", " and ") + items.last();
 }
 
 // `text` broken at blanks into lines of at most 80 characters, every line after the first
@@ -64,14 +65,19 @@ QString FormatsText()
     for (const Format *format : WrittenFormats())
         if (format->holdsMetadata)
             keeping << format->extension;
-    return QStringLiteral("Formats written: ") + WritableFormats().join(u' ') + u'\n' +
-           Wrapped(QStringLiteral("Formats read: %1 (first frame or page), recognised by content.")
+    return QCoreApplication::translate("ConvertOptions", "Formats written: ") +
+           WritableFormats().join(u' ') + u'\n' +
+           Wrapped(QCoreApplication::translate(
+                       "ConvertOptions",
+                       "Formats read: %1 (first frame or page), recognised by content.")
                        .arg(SpokenList(titles)),
                    QStringLiteral("  ")) +
-           Wrapped(QStringLiteral("%1 keep the EXIF, XMP and colour profile of the source (pixels "
-                                  "are written upright, so the EXIF orientation becomes 1 unless "
-                                  "--no-auto-orient is given); the other formats get the colours "
-                                  "converted to sRGB.")
+           Wrapped(QCoreApplication::translate(
+                       "ConvertOptions",
+                       "%1 keep the EXIF, XMP and colour profile of the source (pixels "
+                       "are written upright, so the EXIF orientation becomes 1 unless "
+                       "--no-auto-orient is given); the other formats get the colours "
+                       "converted to sRGB.")
                        .arg(SpokenList(keeping)));
 }
 
@@ -80,6 +86,12 @@ QString rangeText(const EffectArgument &a)
     if (a.kind == ArgumentKind::Colour)
         return QStringLiteral("0x000000..0xFFFFFF (0x00BBGGRR)");
     return ArgumentText(a, a.minimum) + QStringLiteral("..") + ArgumentText(a, a.maximum);
+}
+
+// An effect's meaning or an argument's, from the effect table, in the user's language.
+QString EffectText(std::string_view text)
+{
+    return QCoreApplication::translate("Effects", QByteArray(text.data(), text.size()));
 }
 
 using Apply = bool (*)(ConvertOptions &options, const QString &value, QString *error);
@@ -124,8 +136,9 @@ bool SetWatermark(ConvertOptions &o, const char *name, QString *error, Set set)
             return false;
         }
     }
-    return Refuse(error, QStringLiteral("--watermark-%1 sets the --watermark-text or "
-                                        "--watermark-image before it, and none comes before")
+    return Refuse(error, QCoreApplication::translate(
+                             "ConvertOptions", "--watermark-%1 sets the --watermark-text or "
+                                               "--watermark-image before it, and none comes before")
                              .arg(QLatin1String(name)));
 }
 
@@ -142,23 +155,24 @@ bool ApplyPreset(ConvertOptions &o, const QString &name, QString *error);
 
 // Every option of lumaskin-convert, in the order --help lists them.
 constexpr OptionRow kOptions[] = {
-    {"-f", "--format", " FORMAT", "output format",
+    {"-f", "--format", " FORMAT", QT_TRANSLATE_NOOP("ConvertOptions", "output format"),
      [](ConvertOptions &o, const QString &v, QString *) {
          o.request.format = v.toLower();
          return true;
      }},
-    {"-o", "--output", " FOLDER", "output folder (must exist)",
+    {"-o", "--output", " FOLDER", QT_TRANSLATE_NOOP("ConvertOptions", "output folder (must exist)"),
      [](ConvertOptions &o, const QString &v, QString *) {
          o.request.folder = v;
          return true;
      }},
     {"-w", "--write", " FORMAT[:SIZE][:quality=N][:suffix=TEXT]",
-     "write one more file from each picture, from the same\n"
-     "reading: in FORMAT, resized to SIZE (a --resize geometry)\n"
-     "after the steps, at quality N, its name ending in TEXT\n"
-     "before the extension (the suffix comes last); repeat for\n"
-     "more: -f jpg -w webp:512:suffix=-small; without -f only\n"
-     "these are written",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "write one more file from each picture, from the same\n"
+                       "reading: in FORMAT, resized to SIZE (a --resize geometry)\n"
+                       "after the steps, at quality N, its name ending in TEXT\n"
+                       "before the extension (the suffix comes last); repeat for\n"
+                       "more: -f jpg -w webp:512:suffix=-small; without -f only\n"
+                       "these are written"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          std::optional<ConversionOutput> output = ConversionOutput::Parse(v, error);
          if (!output)
@@ -167,8 +181,9 @@ constexpr OptionRow kOptions[] = {
          return true;
      }},
     {"-e", "--effect", " NAME[=A,B,...]",
-     "apply an effect; arguments comma-separated, missing ones\n"
-     "take their default, out-of-range ones are clamped",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "apply an effect; arguments comma-separated, missing ones\n"
+                       "take their default, out-of-range ones are clamped"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          std::optional<EffectStep> step = EffectStep::Parse(v, error);
          if (step)
@@ -176,10 +191,11 @@ constexpr OptionRow kOptions[] = {
          return step.has_value();
      }},
     {nullptr, "--resize", " GEOMETRY[,FILTER]",
-     "resize: W or xH (that side, the other in proportion), WxH\n"
-     "(as large as fits inside), WxH^ (as small as covers it),\n"
-     "WxH! (exactly) or N%; a > after it only ever shrinks, a <\n"
-     "only ever enlarges: --resize '1920x1080>'",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "resize: W or xH (that side, the other in proportion), WxH\n"
+                       "(as large as fits inside), WxH^ (as small as covers it),\n"
+                       "WxH! (exactly) or N%; a > after it only ever shrinks, a <\n"
+                       "only ever enlarges: --resize '1920x1080>'"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          if (!AddStep<ResizeStep>(o, v, error))
              return false;
@@ -189,49 +205,57 @@ constexpr OptionRow kOptions[] = {
          return true;
      }},
     {nullptr, "--filter", " lanczos|linear|nearest",
-     "the filter of the --resize options after it: lanczos\n"
-     "(Lanczos 3, the default; sharp, for photos), linear (softer)\n"
-     "or nearest (copies pixels, for pixel art)",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "the filter of the --resize options after it: lanczos\n"
+                       "(Lanczos 3, the default; sharp, for photos), linear (softer)\n"
+                       "or nearest (copies pixels, for pixel art)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          o.filter = ParseResizeFilter(v);
          o.filterFollowed = false;
          return o.filter.has_value() ||
-                Refuse(
-                    error,
-                    QStringLiteral("--filter takes lanczos, linear or nearest, not \"%1\"").arg(v));
+                Refuse(error, QCoreApplication::translate(
+                                  "ConvertOptions",
+                                  "--filter takes lanczos, linear or nearest, not \"%1\"")
+                                  .arg(v));
      }},
     {nullptr, "--crop", " GEOMETRY|W:H",
-     "keep WxH+X+Y (the offsets may be negative: -X), WxH from\n"
-     "the centre, or the largest centred part in the ratio W:H\n"
-     "(16:9); a crop wholly outside a picture fails that file",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "keep WxH+X+Y (the offsets may be negative: -X), WxH from\n"
+                       "the centre, or the largest centred part in the ratio W:H\n"
+                       "(16:9); a crop wholly outside a picture fails that file"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<CropStep>(o, v, error);
      }},
-    {nullptr, "--rotate", " 90|180|270", "turn clockwise by that many degrees",
+    {nullptr, "--rotate", " 90|180|270",
+     QT_TRANSLATE_NOOP("ConvertOptions", "turn clockwise by that many degrees"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<RotateStep>(o, v, error);
      }},
-    {nullptr, "--flip", " h|v", "mirror left to right (h) or top to bottom (v)",
+    {nullptr, "--flip", " h|v",
+     QT_TRANSLATE_NOOP("ConvertOptions", "mirror left to right (h) or top to bottom (v)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<FlipStep>(o, v, error);
      }},
     {nullptr, "--watermark-text", " TEXT",
-     "lay TEXT over the picture (see the --watermark-* settings\n"
-     "after it)",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "lay TEXT over the picture (see the --watermark-* settings\n"
+                       "after it)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          if (v.isEmpty())
-             return Refuse(error, QStringLiteral("--watermark-text needs a text"));
+             return Refuse(error, QCoreApplication::translate("ConvertOptions",
+                                                              "--watermark-text needs a text"));
          WatermarkStep step;
          step.text = v;
          o.request.steps.emplace_back(std::move(step));
          return true;
      }},
     {nullptr, "--watermark-image", " FILE",
-     "lay the picture FILE (a PNG with transparency) over the\n"
-     "picture, 20% of its width unless --watermark-size says",
+     QT_TRANSLATE_NOOP("ConvertOptions", "lay the picture FILE (a PNG with transparency) over the\n"
+                                         "picture, 20% of its width unless --watermark-size says"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          if (v.isEmpty())
-             return Refuse(error, QStringLiteral("--watermark-image needs a file"));
+             return Refuse(error, QCoreApplication::translate("ConvertOptions",
+                                                              "--watermark-image needs a file"));
          WatermarkStep step;
          step.image = v;
          step.size = 20;
@@ -239,8 +263,8 @@ constexpr OptionRow kOptions[] = {
          return true;
      }},
     {nullptr, "--watermark-font", " FAMILY",
-     "the font of the watermark text before it (default\n"
-     "sans-serif)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "the font of the watermark text before it (default\n"
+                                         "sans-serif)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "font", error, [&](WatermarkStep &w, QString *) {
              w.font = v.trimmed().isEmpty() ? w.font : v.trimmed();
@@ -248,186 +272,202 @@ constexpr OptionRow kOptions[] = {
          });
      }},
     {nullptr, "--watermark-size", " N|N%",
-     "the size of the watermark before it: a text's height, a\n"
-     "picture's width, in pixels or as a share of the picture's\n"
-     "width (default 5% for text, 20% for a picture)",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "the size of the watermark before it: a text's height, a\n"
+                       "picture's width, in pixels or as a share of the picture's\n"
+                       "width (default 5% for text, 20% for a picture)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "size", error,
                              [&](WatermarkStep &w, QString *e) { return w.SetSize(v, e); });
      }},
     {nullptr, "--watermark-colour", " #RRGGBB",
-     "the colour of the watermark text before it (default\n"
-     "#FFFFFF)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "the colour of the watermark text before it (default\n"
+                                         "#FFFFFF)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "colour", error,
                              [&](WatermarkStep &w, QString *e) { return w.SetColour(v, e); });
      }},
     {nullptr, "--watermark-opacity", " 0-100",
-     "the opacity in per cent of the watermark before it\n"
-     "(default 60)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "the opacity in per cent of the watermark before it\n"
+                                         "(default 60)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "opacity", error,
                              [&](WatermarkStep &w, QString *e) { return w.SetOpacity(v, e); });
      }},
     {nullptr, "--watermark-position", " PLACE",
-     "where the watermark before it goes: top-left, top,\n"
-     "top-right, left, centre, right, bottom-left, bottom or\n"
-     "bottom-right (the default)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "where the watermark before it goes: top-left, top,\n"
+                                         "top-right, left, centre, right, bottom-left, bottom or\n"
+                                         "bottom-right (the default)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "position", error,
                              [&](WatermarkStep &w, QString *e) { return w.SetPosition(v, e); });
      }},
     {nullptr, "--watermark-margin", " N",
-     "pixels between the watermark before it and the edges\n"
-     "(default 16)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "pixels between the watermark before it and the edges\n"
+                                         "(default 16)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return SetWatermark(o, "margin", error,
                              [&](WatermarkStep &w, QString *e) { return w.SetMargin(v, e); });
      }},
     {nullptr, "--watermark", " SETTINGS",
-     "a whole watermark in one value, as presets write it:\n"
-     "text=TEXT or image=FILE, then any of font=, size=,\n"
-     "colour=, opacity=, position=, margin=, separated by ;\n"
-     "(a ; or \\ in a value written \\; or \\\\)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "a whole watermark in one value, as presets write it:\n"
+                                         "text=TEXT or image=FILE, then any of font=, size=,\n"
+                                         "colour=, opacity=, position=, margin=, separated by ;\n"
+                                         "(a ; or \\ in a value written \\; or \\\\)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return AddStep<WatermarkStep>(o, v, error);
      }},
     {"-q", "--quality", " Q",
-     "1 to 100 for jpg, webp and avif (default 90); webp and\n"
-     "avif are lossless at 100",
+     QT_TRANSLATE_NOOP("ConvertOptions", "1 to 100 for jpg, webp and avif (default 90); webp and\n"
+                                         "avif are lossless at 100"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return WholeNumber(v, 1, 100, &o.request.write.quality) ||
-                Refuse(error, QStringLiteral("--quality needs a whole number from 1 to 100"));
+                Refuse(error,
+                       QCoreApplication::translate("ConvertOptions",
+                                                   "--quality needs a whole number from 1 to 100"));
      }},
     {nullptr, "--strip", nullptr,
-     "leave out EXIF, XMP and the colour profile, and convert\n"
-     "pictures in other colour spaces to sRGB",
+     QT_TRANSLATE_NOOP("ConvertOptions", "leave out EXIF, XMP and the colour profile, and convert\n"
+                                         "pictures in other colour spaces to sRGB"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.request.write.stripMetadata = true;
          return true;
      }},
     {nullptr, "--no-auto-orient", nullptr,
-     "take photos as their files store them rather than turned\n"
-     "upright by their EXIF orientation: the steps work on them\n"
-     "as stored, and the orientation is written as the source had\n"
-     "it, so viewers that honour it still show them upright;\n"
-     "formats without EXIF (and --strip) leave them as stored",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "take photos as their files store them rather than turned\n"
+                       "upright by their EXIF orientation: the steps work on them\n"
+                       "as stored, and the orientation is written as the source had\n"
+                       "it, so viewers that honour it still show them upright;\n"
+                       "formats without EXIF (and --strip) leave them as stored"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.request.write.keepOrientation = true;
          return true;
      }},
     {nullptr, "--if-exists", "=overwrite|skip|rename",
-     "a target that exists already is replaced (the default),\n"
-     "left alone, or kept with the new file written as\n"
-     "\"NAME (2).FORMAT\"; overwrite said here also replaces\n"
-     "a file given that is its own target; skip makes a rerun of\n"
-     "a stopped or split batch do only what is missing",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "a target that exists already is replaced (the default),\n"
+                       "left alone, or kept with the new file written as\n"
+                       "\"NAME (2).FORMAT\"; overwrite said here also replaces\n"
+                       "a file given that is its own target; skip makes a rerun of\n"
+                       "a stopped or split batch do only what is missing"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          const std::optional<IfExists> policy = parseIfExists(v);
          if (!policy)
-             return Refuse(
-                 error,
-                 QStringLiteral("--if-exists takes overwrite, skip or rename, not \"%1\"").arg(v));
+             return Refuse(error, QCoreApplication::translate(
+                                      "ConvertOptions",
+                                      "--if-exists takes overwrite, skip or rename, not \"%1\"")
+                                      .arg(v));
          o.request.ifExists = *policy;
          // Asked for by name, overwriting also replaces a source that is its own target.
          o.request.overwriteSources = *policy == IfExists::Overwrite;
          return true;
      }},
     {"-j", "--jobs", " N",
-     "files converted at once (at most one per core, and\n"
-     "fewer when memory is short)",
+     QT_TRANSLATE_NOOP("ConvertOptions", "files converted at once (at most one per core, and\n"
+                                         "fewer when memory is short)"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          return WholeNumber(v, 1, std::numeric_limits<int>::max(), &o.request.jobs) ||
-                Refuse(error, QStringLiteral("--jobs needs a whole number of at least 1"));
+                Refuse(error, QCoreApplication::translate(
+                                  "ConvertOptions", "--jobs needs a whole number of at least 1"));
      }},
     {"-r", "--recursive", nullptr,
-     "a folder given stands for the pictures in it and in all its\n"
-     "sub-folders (recognised by content; hidden files and links\n"
-     "inside are left out), and its sub-folders are made again\n"
-     "under FOLDER: DIR/a/b.jpg goes to FOLDER/a/b.FORMAT",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "a folder given stands for the pictures in it and in all its\n"
+                       "sub-folders (recognised by content; hidden files and links\n"
+                       "inside are left out), and its sub-folders are made again\n"
+                       "under FOLDER: DIR/a/b.jpg goes to FOLDER/a/b.FORMAT"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.recursive = true;
          return true;
      }},
     {nullptr, "--parents", nullptr,
-     "a file keeps the folder part of its name under FOLDER:\n"
-     "a/b.jpg goes to FOLDER/a/b.FORMAT (\"..\" is refused)\n"
-     "With -r or --parents, pictures of one folder that give the\n"
-     "same name are numbered in the byte order of their names,\n"
-     "whichever of them a run is given, so split runs agree.",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "a file keeps the folder part of its name under FOLDER:\n"
+                       "a/b.jpg goes to FOLDER/a/b.FORMAT (\"..\" is refused)\n"
+                       "With -r or --parents, pictures of one folder that give the\n"
+                       "same name are numbered in the byte order of their names,\n"
+                       "whichever of them a run is given, so split runs agree."),
      [](ConvertOptions &o, const QString &, QString *) {
          o.parents = true;
          return true;
      }},
     {nullptr, "--rename", " PATTERN",
-     "name each target by PATTERN, to which the format's\n"
-     "extension is added: {name} the file's name before its\n"
-     "last dot, {ext} its extension, {folder} its folder's\n"
-     "name, {n} its place in the list ({n:3} three digits,\n"
-     "{n:3,100} counting from 100), {date} when it was taken\n"
-     "by its EXIF, else the file's time ({date:%Y%m%d-%H%M%S};\n"
-     "fields %Y %y %m %d %H %M %S), {w} and {h} the size\n"
-     "written; {{ and }} are braces, and / makes sub-folders",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "name each target by PATTERN, to which the format's\n"
+                       "extension is added: {name} the file's name before its\n"
+                       "last dot, {ext} its extension, {folder} its folder's\n"
+                       "name, {n} its place in the list ({n:3} three digits,\n"
+                       "{n:3,100} counting from 100), {date} when it was taken\n"
+                       "by its EXIF, else the file's time ({date:%Y%m%d-%H%M%S};\n"
+                       "fields %Y %y %m %d %H %M %S), {w} and {h} the size\n"
+                       "written; {{ and }} are braces, and / makes sub-folders"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          o.request.rename = NamePattern::Parse(v, error);
          return o.request.rename.has_value() ||
                 Refuse(error, QStringLiteral("--rename \"%1\": %2").arg(v, *error));
      }},
     {nullptr, "--beside", nullptr,
-     "write each target into its file's own folder instead of\n"
-     "FOLDER (not with -o or --parents); a file that would be\n"
-     "its own target is kept, its conversion written as\n"
-     "\"NAME (2).FORMAT\", unless --if-exists=overwrite is said",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "write each target into its file's own folder instead of\n"
+                       "FOLDER (not with -o or --parents); a file that would be\n"
+                       "its own target is kept, its conversion written as\n"
+                       "\"NAME (2).FORMAT\", unless --if-exists=overwrite is said"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.request.place = TargetPlace::BesideSource;
          return true;
      }},
     {nullptr, "--files-from", " LIST",
-     "take the files named in LIST, one a line (blank lines\n"
-     "left out), after those on the command line; - reads\n"
-     "standard input",
+     QT_TRANSLATE_NOOP("ConvertOptions", "take the files named in LIST, one a line (blank lines\n"
+                                         "left out), after those on the command line; - reads\n"
+                                         "standard input"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          if (v.isEmpty())
-             return Refuse(error,
-                           QStringLiteral("--files-from needs a file, or - for standard input"));
+             return Refuse(error, QCoreApplication::translate(
+                                      "ConvertOptions",
+                                      "--files-from needs a file, or - for standard input"));
          o.fileLists << v;
          return true;
      }},
     {"-0", "--null", nullptr,
-     "names in LIST, and those --list prints, end with a NUL\n"
-     "byte instead of a line break",
+     QT_TRANSLATE_NOOP("ConvertOptions", "names in LIST, and those --list prints, end with a NUL\n"
+                                         "byte instead of a line break"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.nul = true;
          return true;
      }},
     {nullptr, "--list", nullptr,
-     "print the pictures the files and folders given stand for,\n"
-     "one a line, and convert nothing",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "print the pictures the files and folders given stand for,\n"
+                       "one a line, and convert nothing"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.listOnly = true;
          return true;
      }},
     {nullptr, "--preset", " FILE",
-     "take the options kept in the preset FILE (a name alone is\n"
-     "one saved in ~/.local/share/Lumaskin/presets); options\n"
-     "after it change what it says",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "take the options kept in the preset FILE (a name alone is\n"
+                       "one saved in ~/.local/share/Lumaskin/presets); options\n"
+                       "after it change what it says"),
      [](ConvertOptions &o, const QString &v, QString *error) { return ApplyPreset(o, v, error); }},
     {nullptr, "--save-preset", " FILE",
-     "keep the other options given (files aside) as the preset\n"
-     "FILE (a name alone goes to ~/.local/share/Lumaskin/presets);\n"
-     "converts nothing unless files are named too",
+     QT_TRANSLATE_NOOP("ConvertOptions",
+                       "keep the other options given (files aside) as the preset\n"
+                       "FILE (a name alone goes to ~/.local/share/Lumaskin/presets);\n"
+                       "converts nothing unless files are named too"),
      [](ConvertOptions &o, const QString &v, QString *error) {
          if (v.trimmed().isEmpty())
-             return Refuse(error, QStringLiteral("--save-preset needs a file or a name"));
+             return Refuse(error, QCoreApplication::translate(
+                                      "ConvertOptions", "--save-preset needs a file or a name"));
          o.savePreset = PresetPath(v);
          return true;
      }},
-    {"-h", "--help", nullptr, "this text",
+    {"-h", "--help", nullptr, QT_TRANSLATE_NOOP("ConvertOptions", "this text"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.help = true;
          return true;
      }},
-    {"-v", "--version", nullptr, "the program's version",
+    {"-v", "--version", nullptr, QT_TRANSLATE_NOOP("ConvertOptions", "the program's version"),
      [](ConvertOptions &o, const QString &, QString *) {
          o.version = true;
          return true;
@@ -469,11 +509,13 @@ bool ApplyLines(ConvertOptions &o, const std::vector<PresetLine> &lines, const Q
         };
         const OptionRow *row = FindOption(QStringLiteral("--") + line.option);
         if (!row || !KeptInPresets(*row) || line.option.startsWith(u'-'))
-            return refuse(
-                QStringLiteral("\"%1\" is not an option a preset keeps").arg(line.option));
+            return refuse(QCoreApplication::translate("ConvertOptions",
+                                                      "\"%1\" is not an option a preset keeps")
+                              .arg(line.option));
         if (!row->value && line.value != u"yes" && line.value != u"no")
             return refuse(
-                QStringLiteral("%1 takes yes or no, not \"%2\"").arg(line.option, line.value));
+                QCoreApplication::translate("ConvertOptions", "%1 takes yes or no, not \"%2\"")
+                    .arg(line.option, line.value));
         if (!row->value && line.value == u"no")
             continue;
         QString why;
@@ -511,7 +553,8 @@ QString OptionsText()
                            : QStringLiteral("      %1").arg(QLatin1String(row.longName));
         if (row.value)
             head += QLatin1String(row.value);
-        const QStringList lines = QString::fromUtf8(row.help).split(u'\n');
+        const QStringList lines =
+            QCoreApplication::translate("ConvertOptions", row.help).split(u'\n');
         constexpr int kColumn = 24;
         if (head.size() < kColumn)
             text += head.leftJustified(kColumn) + lines.first() + u'\n';
@@ -548,16 +591,17 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
         }
         const OptionRow *option = FindOption(a);
         if (!option) {
-            *error = QStringLiteral("unknown option %1 (see --help)").arg(a);
+            *error = QCoreApplication::translate("ConvertOptions", "unknown option %1 (see --help)")
+                         .arg(a);
             return std::nullopt;
         }
         if (!option->value && value) {
-            *error = QStringLiteral("%1 takes no value").arg(a);
+            *error = QCoreApplication::translate("ConvertOptions", "%1 takes no value").arg(a);
             return std::nullopt;
         }
         if (option->value && !value) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(a);
+                *error = QCoreApplication::translate("ConvertOptions", "%1 needs a value").arg(a);
                 return std::nullopt;
             }
             value = arguments[++i];
@@ -571,14 +615,16 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     if (!options.savePreset.isEmpty() && request.sources.isEmpty() && options.fileLists.isEmpty())
         return options;
     if (!options.filterFollowed) {
-        *error = QStringLiteral("--filter is for the --resize options after it, and none follows");
+        *error = QCoreApplication::translate(
+            "ConvertOptions", "--filter is for the --resize options after it, and none follows");
         return std::nullopt;
     }
     const bool noSources = request.sources.isEmpty() && options.fileLists.isEmpty();
     if (options.listOnly && !noSources)
         return options;
     if (request.format.isEmpty() && request.outputs.empty() && !options.listOnly) {
-        *error = QStringLiteral("choose an output format with -f or --write (see --help)");
+        *error = QCoreApplication::translate(
+            "ConvertOptions", "choose an output format with -f or --write (see --help)");
         return std::nullopt;
     }
     // Two outputs in one format with one suffix would give every picture two files of one name.
@@ -586,28 +632,35 @@ std::optional<ConvertOptions> ParseConvertOptions(const QStringList &arguments, 
     for (std::size_t i = 0; i < outputs.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (outputs[i].format == outputs[j].format && outputs[i].suffix == outputs[j].suffix) {
-                *error = QStringLiteral("two outputs write %1 files named alike; give one of them "
-                                        "another suffix= (--write %1:...:suffix=-small)")
+                *error = QCoreApplication::translate(
+                             "ConvertOptions",
+                             "two outputs write %1 files named alike; give one of them "
+                             "another suffix= (--write %1:...:suffix=-small)")
                              .arg(outputs[i].format);
                 return std::nullopt;
             }
     if (!request.format.isEmpty() && !WritableFormats().contains(request.format)) {
-        *error = QStringLiteral("cannot write the format \"%1\"; choose one of: %2")
+        *error = QCoreApplication::translate("ConvertOptions",
+                                             "cannot write the format \"%1\"; choose one of: %2")
                      .arg(request.format, WritableFormats().join(QLatin1Char(' ')));
         return std::nullopt;
     }
     const bool beside = request.place == TargetPlace::BesideSource;
     if (beside && (!request.folder.isEmpty() || options.parents)) {
-        *error = QStringLiteral("--beside writes into each file's own folder: it takes no %1")
-                     .arg(options.parents ? QStringLiteral("--parents") : QStringLiteral("-o"));
+        *error =
+            QCoreApplication::translate(
+                "ConvertOptions", "--beside writes into each file's own folder: it takes no %1")
+                .arg(options.parents ? QStringLiteral("--parents") : QStringLiteral("-o"));
         return std::nullopt;
     }
     if (request.folder.isEmpty() && !beside && !options.listOnly) {
-        *error = QStringLiteral("choose an output folder with -o, or --beside");
+        *error = QCoreApplication::translate("ConvertOptions",
+                                             "choose an output folder with -o, or --beside");
         return std::nullopt;
     }
     if (noSources) {
-        *error = QStringLiteral("name at least one picture to convert");
+        *error =
+            QCoreApplication::translate("ConvertOptions", "name at least one picture to convert");
         return std::nullopt;
     }
     // What the steps read from files is read now, so that a file that cannot be read stops the
@@ -703,29 +756,35 @@ QString ConvertHelpText()
 {
     QString text;
     QTextStream out(&text);
-    out << "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside) [STEP]... [--quality Q]\n"
-           "                        [--write OUTPUT]... [--preset FILE] [--save-preset FILE]\n"
-           "                        [--strip] [--no-auto-orient] [--jobs N]\n"
-           "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
-           "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"
-           "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
-           "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
-           "wished), --crop GEOMETRY, --rotate DEGREES, --flip h|v, --watermark-text TEXT or\n"
-           "--watermark-image FILE (each followed by its --watermark-* settings when wished).\n\n"
-           "Converts pictures into one format in one folder, with the steps applied to each in\n"
-           "the order given; a value that cannot work is refused before any file is written.\n"
-           "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
-           "before its last dot (the whole name when it has none); --rename names it by a\n"
-           "pattern instead, and --beside puts it into the file's own folder. Files that give\n"
-           "the same name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in\n"
-           "the order given. A file given is never replaced by its own conversion unless\n"
-           "--if-exists=overwrite is said. Files are converted in parallel, one per core unless\n"
-           "--jobs says otherwise. A file that fails does not stop the others; the exit status\n"
-           "is 1 when any failed. Stopped by SIGINT, SIGTERM or SIGHUP, it finishes the files\n"
-           "in hand, starts no more and ends with 128 plus the signal's number.\n\n"
-           "Options:\n"
+    out << QCoreApplication::translate(
+               "ConvertOptions",
+               "Usage: lumaskin-convert -f FORMAT (-o FOLDER | --beside) [STEP]... [--quality Q]\n"
+               "                        [--write OUTPUT]... [--preset FILE] [--save-preset FILE]\n"
+               "                        [--strip] [--no-auto-orient] [--jobs N]\n"
+               "                        [--if-exists=overwrite|skip|rename] [-r] [--parents]\n"
+               "                        [--rename PATTERN] [--files-from LIST [-0]] FILE...\n"
+               "       lumaskin-convert --list [-r] [--files-from LIST] [-0] FILE...\n"
+               "where each STEP is --effect NAME[=ARGS], --resize GEOMETRY (after --filter F when\n"
+               "wished), --crop GEOMETRY, --rotate DEGREES, --flip h|v, --watermark-text TEXT or\n"
+               "--watermark-image FILE (each followed by its --watermark-* settings when "
+               "wished).\n\n"
+               "Converts pictures into one format in one folder, with the steps applied to each "
+               "in\n"
+               "the order given; a value that cannot work is refused before any file is written.\n"
+               "Each target is FOLDER/NAME.FORMAT, where NAME is the part of the file's name\n"
+               "before its last dot (the whole name when it has none); --rename names it by a\n"
+               "pattern instead, and --beside puts it into the file's own folder. Files that give\n"
+               "the same name are all kept: the second becomes \"NAME (2).FORMAT\", and so on, in\n"
+               "the order given. A file given is never replaced by its own conversion unless\n"
+               "--if-exists=overwrite is said. Files are converted in parallel, one per core "
+               "unless\n"
+               "--jobs says otherwise. A file that fails does not stop the others; the exit "
+               "status\n"
+               "is 1 when any failed. Stopped by SIGINT, SIGTERM or SIGHUP, it finishes the files\n"
+               "in hand, starts no more and ends with 128 plus the signal's number.\n\n"
+               "Options:\n")
         << OptionsText() << "\n"
-        << FormatsText() << "\nEffects:\n";
+        << FormatsText() << QCoreApplication::translate("ConvertOptions", "\nEffects:\n");
     for (const EffectDescriptor &effect : Effects()) {
         out << "  " << QString::fromUtf8(effect.command.data(), effect.command.size());
         QStringList names;
@@ -733,12 +792,11 @@ QString ConvertHelpText()
             names << QString::fromUtf8(a.name.data(), a.name.size());
         if (!names.isEmpty())
             out << '=' << names.join(QLatin1Char(','));
-        out << "\n      " << QString::fromUtf8(effect.meaning.data(), effect.meaning.size())
-            << '\n';
+        out << "\n      " << EffectText(effect.meaning) << '\n';
         for (const EffectArgument &a : effect.arguments)
             out << "      " << QString::fromUtf8(a.name.data(), a.name.size()) << ": "
-                << rangeText(a) << ", default " << ArgumentText(a, a.defaultValue) << " - "
-                << QString::fromUtf8(a.meaning.data(), a.meaning.size()) << '\n';
+                << rangeText(a) << QCoreApplication::translate("ConvertOptions", ", default ")
+                << ArgumentText(a, a.defaultValue) << " - " << EffectText(a.meaning) << '\n';
     }
     return text;
 }

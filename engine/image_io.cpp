@@ -14,6 +14,7 @@
 #include "engine/parallel.h"
 #include "engine/resample.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -80,14 +81,15 @@ bool Refuse(QString *error, const QString &text)
 bool ReadFileBytes(const QString &path, FileBuffer &bytes, std::size_t &filled, QString *error)
 {
     if (path.isEmpty())
-        return Refuse(error, QStringLiteral("no file was given"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "no file was given"));
     // Opened without blocking: a pipe or a device at the name must not hang the read.
     const int fd = ::open(NativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
-            return Refuse(error, QStringLiteral("the file does not exist"));
+            return Refuse(error, QCoreApplication::translate("ImageIo", "the file does not exist"));
         return Refuse(error,
-                      QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+                      QCoreApplication::translate("ImageIo", "the file cannot be opened (%1)")
+                          .arg(FileErrorText(errno)));
     }
     struct Closer
     {
@@ -97,14 +99,15 @@ bool ReadFileBytes(const QString &path, FileBuffer &bytes, std::size_t &filled, 
     struct stat status = {};
     if (::fstat(fd, &status) != 0)
         return Refuse(error,
-                      QStringLiteral("the file cannot be opened (%1)").arg(FileErrorText(errno)));
+                      QCoreApplication::translate("ImageIo", "the file cannot be opened (%1)")
+                          .arg(FileErrorText(errno)));
     if (S_ISDIR(status.st_mode))
-        return Refuse(error, QStringLiteral("it is a folder, not a file"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "it is a folder, not a file"));
     // Devices and pipes could block the read or never end.
     if (!S_ISREG(status.st_mode))
-        return Refuse(error, QStringLiteral("it is not an ordinary file"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "it is not an ordinary file"));
     if (status.st_size > kMaxFileBytes)
-        return Refuse(error, QStringLiteral("the file is too large"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "the file is too large"));
     // The buffer is the file's size (and one more byte, to notice a file that grows while it
     // is read); a file that grows further is followed up to the limit.
     if (!bytes.Grow(static_cast<std::size_t>(std::min<qint64>(status.st_size, kMaxFileBytes) + 1),
@@ -125,13 +128,14 @@ bool ReadFileBytes(const QString &path, FileBuffer &bytes, std::size_t &filled, 
             continue;
         if (count < 0)
             return Refuse(error,
-                          QStringLiteral("the file cannot be read (%1)").arg(FileErrorText(errno)));
+                          QCoreApplication::translate("ImageIo", "the file cannot be read (%1)")
+                              .arg(FileErrorText(errno)));
         if (count == 0)
             break;
         filled += static_cast<std::size_t>(count);
     }
     if (filled > static_cast<std::size_t>(kMaxFileBytes))
-        return Refuse(error, QStringLiteral("the file is too large"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "the file is too large"));
     return true;
 }
 
@@ -177,7 +181,7 @@ Image ReadImageFromMemory(std::span<const std::uint8_t> bytes, QString *error,
                           const ReadHints &hints)
 {
     if (bytes.empty())
-        return Fail(error, QStringLiteral("the file is empty"));
+        return Fail(error, QCoreApplication::translate("ImageIo", "the file is empty"));
     Probe probe;
     const Format *format = FindFormatByContent(bytes, &probe);
     if (!format)
@@ -217,12 +221,15 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
                 const WriteSettings &settings, QString *error)
 {
     if (image.IsNull())
-        return Refuse(error, QStringLiteral("there is no picture to write"));
+        return Refuse(error,
+                      QCoreApplication::translate("ImageIo", "there is no picture to write"));
     if (path.isEmpty())
-        return Refuse(error, QStringLiteral("no file name was given"));
+        return Refuse(error, QCoreApplication::translate("ImageIo", "no file name was given"));
     const Format *written = FindWrittenFormat(format);
     if (!written || !written->write)
-        return Refuse(error, QStringLiteral("Lumaskin cannot write the format \"%1\"").arg(format));
+        return Refuse(
+            error, QCoreApplication::translate("ImageIo", "Lumaskin cannot write the format \"%1\"")
+                       .arg(format));
     QByteArray bytes;
     try {
         const WritePlan plan =
@@ -289,13 +296,15 @@ bool WriteImageAtSize(const Image &image, const QString &path, const QString &fo
                       const WriteSettings &settings, QString *error)
 {
     if (image.IsNull())
-        return Refuse(error, QStringLiteral("there is no picture to write"));
+        return Refuse(error,
+                      QCoreApplication::translate("ImageIo", "there is no picture to write"));
     const int width = size.width();
     const int height = size.height();
     if (width < 1 || height < 1)
         return Refuse(
-            error,
-            QStringLiteral("a picture cannot measure %1 x %2 pixels").arg(width).arg(height));
+            error, QCoreApplication::translate("ImageIo", "a picture cannot measure %1 x %2 pixels")
+                       .arg(width)
+                       .arg(height));
     const double scale = std::min(static_cast<double>(width) / image.Width(),
                                   static_cast<double>(height) / image.Height());
     const int fitWidth = std::clamp(static_cast<int>(image.Width() * scale + 0.5), 1, width);
@@ -316,9 +325,11 @@ bool WriteImageAtSize(const Image &image, const QString &path, const QString &fo
 bool WriteIcon(const Image &image, const QString &path, int width, int height, QString *error)
 {
     if (image.IsNull())
-        return Refuse(error, QStringLiteral("there is no picture to write"));
+        return Refuse(error,
+                      QCoreApplication::translate("ImageIo", "there is no picture to write"));
     if (width < 1 || height < 1 || width > 256 || height > 256)
-        return Refuse(error, QStringLiteral("an icon measures 1 to 256 pixels a side, not %1 x %2")
+        return Refuse(error, QCoreApplication::translate(
+                                 "ImageIo", "an icon measures 1 to 256 pixels a side, not %1 x %2")
                                  .arg(width)
                                  .arg(height));
     return WriteImageAtSize(image, path, QStringLiteral("ico"), QSize(width, height),

@@ -2,6 +2,7 @@
 
 #include "engine/file_name.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -28,7 +29,9 @@ bool FormatDate(const QString &format, const QDateTime &when, QString *out, QStr
             continue;
         }
         if (++i == format.size()) {
-            *error = QStringLiteral("the date format \"%1\" ends in a lone %").arg(format);
+            *error = QCoreApplication::translate("NamePattern",
+                                                 "the date format \"%1\" ends in a lone %")
+                         .arg(format);
             return false;
         }
         switch (format[i].unicode()) {
@@ -57,9 +60,11 @@ bool FormatDate(const QString &format, const QDateTime &when, QString *out, QStr
             *out += u'%';
             break;
         default:
-            *error = QStringLiteral("%%1 in the date format \"%2\" is none of %Y %y %m %d %H %M "
-                                    "%S %%")
-                         .arg(QString(format[i]), format);
+            *error =
+                QCoreApplication::translate(
+                    "NamePattern", "%%1 in the date format \"%2\" is none of %Y %y %m %d %H %M "
+                                   "%S %%")
+                    .arg(QString(format[i]), format);
             return false;
         }
     }
@@ -73,9 +78,10 @@ QString ShapeFault(const QString &name)
     const QStringList parts = name.split(u'/');
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (parts[i].isEmpty())
-            return QStringLiteral("has an empty part");
+            return QCoreApplication::translate("NamePattern", "has an empty part");
         if (i + 1 < parts.size() && (parts[i] == u'.' || parts[i] == QLatin1String("..")))
-            return QStringLiteral("has a folder named \"%1\"").arg(parts[i]);
+            return QCoreApplication::translate("NamePattern", "has a folder named \"%1\"")
+                .arg(parts[i]);
     }
     return {};
 }
@@ -102,10 +108,12 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
             ok = ok && !fields[1].isEmpty() && fields[1][0].isDigit() && piece.start <= kMaxStart;
         }
         if (!ok) {
-            *error = QStringLiteral("{%1}: {n} takes a width of 1 to %2 digits and a start from 0, "
-                                    "as in {n:3} or {n:3,100}")
-                         .arg(inside)
-                         .arg(kMaxWidth);
+            *error =
+                QCoreApplication::translate(
+                    "NamePattern", "{%1}: {n} takes a width of 1 to %2 digits and a start from 0, "
+                                   "as in {n:3} or {n:3,100}")
+                    .arg(inside)
+                    .arg(kMaxWidth);
             return std::nullopt;
         }
         return piece;
@@ -115,7 +123,8 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
         piece.text = argument ? *argument : QStringLiteral("%Y-%m-%d");
         QString ignored;
         if (piece.text.isEmpty()) {
-            *error = QStringLiteral("{%1}: the date format is empty").arg(inside);
+            *error = QCoreApplication::translate("NamePattern", "{%1}: the date format is empty")
+                         .arg(inside);
             return std::nullopt;
         }
         if (!FormatDate(piece.text, QDateTime(QDate(2000, 1, 1), QTime(0, 0)), &ignored, error))
@@ -130,15 +139,18 @@ std::optional<NamePattern::Piece> NamePattern::ParseToken(const QString &inside,
         if (key != QLatin1String(name))
             continue;
         if (argument) {
-            *error = QStringLiteral("{%1}: {%2} takes no format").arg(inside, key);
+            *error = QCoreApplication::translate("NamePattern", "{%1}: {%2} takes no format")
+                         .arg(inside, key);
             return std::nullopt;
         }
         piece.token = token;
         return piece;
     }
-    *error = QStringLiteral("unknown token {%1}; the tokens are {name} {ext} {folder} {n} {date} "
-                            "{w} {h}")
-                 .arg(inside);
+    *error =
+        QCoreApplication::translate(
+            "NamePattern", "unknown token {%1}; the tokens are {name} {ext} {folder} {n} {date} "
+                           "{w} {h}")
+            .arg(inside);
     return std::nullopt;
 }
 
@@ -158,12 +170,14 @@ std::optional<NamePattern> NamePattern::Parse(const QString &text, QString *erro
             literal += c;
             ++i;
         } else if (c == u'}') {
-            *error = QStringLiteral("a } stands alone (write }} for a brace)");
+            *error = QCoreApplication::translate("NamePattern",
+                                                 "a } stands alone (write }} for a brace)");
             return std::nullopt;
         } else if (c == u'{') {
             const qsizetype close = text.indexOf(u'}', i + 1);
             if (close < 0) {
-                *error = QStringLiteral("a { is not closed (write {{ for a brace)");
+                *error = QCoreApplication::translate("NamePattern",
+                                                     "a { is not closed (write {{ for a brace)");
                 return std::nullopt;
             }
             std::optional<Piece> piece = ParseToken(text.mid(i + 1, close - i - 1), error);
@@ -178,7 +192,7 @@ std::optional<NamePattern> NamePattern::Parse(const QString &text, QString *erro
     }
     flush();
     if (pattern.m_pieces.empty()) {
-        *error = QStringLiteral("the pattern is empty");
+        *error = QCoreApplication::translate("NamePattern", "the pattern is empty");
         return std::nullopt;
     }
     // Its shape, with every token standing in for something: where its parts can go.
@@ -187,10 +201,13 @@ std::optional<NamePattern> NamePattern::Parse(const QString &text, QString *erro
     sample.date = QDateTime(QDate(2000, 1, 1), QTime(0, 0));
     sample.size = QSize(1, 1);
     const QString shape = pattern.Fill(sample);
-    const QString fault =
-        shape.startsWith(u'/') ? QStringLiteral("starts with /") : ShapeFault(shape);
+    const QString fault = shape.startsWith(u'/')
+                              ? QCoreApplication::translate("NamePattern", "starts with /")
+                              : ShapeFault(shape);
     if (!fault.isEmpty()) {
-        *error = QStringLiteral("the pattern %1; names stay inside the folder").arg(fault);
+        *error = QCoreApplication::translate("NamePattern",
+                                             "the pattern %1; names stay inside the folder")
+                     .arg(fault);
         return std::nullopt;
     }
     pattern.m_text = text;
@@ -255,7 +272,8 @@ std::optional<QString> NamePattern::Expand(const NameFields &fields, QString *er
     const QString fault = ShapeFault(name);
     if (fault.isEmpty())
         return name;
-    *error = QStringLiteral("the name pattern gives %1, which %2").arg(QuotedFileName(name), fault);
+    *error = QCoreApplication::translate("NamePattern", "the name pattern gives %1, which %2")
+                 .arg(QuotedFileName(name), fault);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/file_name.h"
 #include "engine/formats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
@@ -54,7 +55,7 @@ bool LooksLikePicture(const QString &path)
 bool ListFolder(const QString &folder, QStringList *names, QString *error)
 {
     const auto fail = [&] {
-        *error = QStringLiteral("cannot read the folder %1: %2")
+        *error = QCoreApplication::translate("PictureProbe", "cannot read the folder %1: %2")
                      .arg(QuotedFileName(folder), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     };

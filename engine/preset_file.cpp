@@ -2,6 +2,7 @@
 
 #include "engine/file_name.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +19,11 @@ std::optional<std::vector<PresetLine>> Refuse(QString *error, const QString &fil
                                               const QString &why)
 {
     if (error)
-        *error =
-            line > 0
-                ? QStringLiteral("%1, line %2: %3").arg(QuotedFileName(file)).arg(line).arg(why)
-                : QStringLiteral("%1: %2").arg(QuotedFileName(file), why);
+        *error = line > 0 ? QCoreApplication::translate("PresetFile", "%1, line %2: %3")
+                                .arg(QuotedFileName(file))
+                                .arg(line)
+                                .arg(why)
+                          : QStringLiteral("%1: %2").arg(QuotedFileName(file), why);
     return std::nullopt;
 }
 
@@ -34,10 +36,11 @@ std::optional<std::vector<PresetLine>> ParsePreset(const QByteArray &text, const
     const QString first = QString::fromUtf8(lines.first()).trimmed();
     const QStringList head = first.split(u' ', Qt::SkipEmptyParts);
     if (head.size() != 2 || head[0] != QLatin1String(kMagic))
-        return Refuse(error, file, 1,
-                      QStringLiteral("not a Lumaskin preset (it starts \"%1 %2\")")
-                          .arg(QLatin1String(kMagic))
-                          .arg(kPresetVersion));
+        return Refuse(
+            error, file, 1,
+            QCoreApplication::translate("PresetFile", "not a Lumaskin preset (it starts \"%1 %2\")")
+                .arg(QLatin1String(kMagic))
+                .arg(kPresetVersion));
     bool ok = false;
     const int version = head[1].toInt(&ok);
     if (!ok || version < 1)
@@ -45,8 +48,9 @@ std::optional<std::vector<PresetLine>> ParsePreset(const QByteArray &text, const
                       QStringLiteral("\"%1\" is not a preset version").arg(head[1]));
     if (version > kPresetVersion)
         return Refuse(error, file, 1,
-                      QStringLiteral("the preset is of version %1, written by a newer Lumaskin; "
-                                     "this one reads version %2 and older")
+                      QCoreApplication::translate(
+                          "PresetFile", "the preset is of version %1, written by a newer Lumaskin; "
+                                        "this one reads version %2 and older")
                           .arg(version)
                           .arg(kPresetVersion));
     std::vector<PresetLine> parsed;
@@ -54,7 +58,8 @@ std::optional<std::vector<PresetLine>> ParsePreset(const QByteArray &text, const
         const int number = static_cast<int>(i + 1);
         const QString line = QString::fromUtf8(lines[i]);
         if (line.contains(QChar::ReplacementCharacter))
-            return Refuse(error, file, number, QStringLiteral("the line is not UTF-8 text"));
+            return Refuse(error, file, number,
+                          QCoreApplication::translate("PresetFile", "the line is not UTF-8 text"));
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
             continue;
@@ -74,9 +79,12 @@ std::optional<std::vector<PresetLine>> ReadPreset(const QString &file, QString *
     // Presets are a few lines; anything far larger is not one.
     constexpr qint64 kLargest = 1 << 20;
     if (!in.open(QIODevice::ReadOnly))
-        return Refuse(error, file, 0, QStringLiteral("cannot be read: %1").arg(in.errorString()));
+        return Refuse(
+            error, file, 0,
+            QCoreApplication::translate("PresetFile", "cannot be read: %1").arg(in.errorString()));
     if (in.size() > kLargest)
-        return Refuse(error, file, 0, QStringLiteral("too large for a preset"));
+        return Refuse(error, file, 0,
+                      QCoreApplication::translate("PresetFile", "too large for a preset"));
     return ParsePreset(in.read(kLargest), file, error);
 }
 
@@ -96,8 +104,9 @@ bool WritePreset(const QString &file, const std::vector<std::pair<QString, QStri
     if (!QDir().mkpath(folder) || !out.open(QIODevice::WriteOnly) ||
         out.write(PresetText(options)) < 0 || !out.commit()) {
         if (error)
-            *error = QStringLiteral("the preset %1 cannot be written: %2")
-                         .arg(QuotedFileName(file), out.errorString());
+            *error =
+                QCoreApplication::translate("PresetFile", "the preset %1 cannot be written: %2")
+                    .arg(QuotedFileName(file), out.errorString());
         return false;
     }
     return true;

@@ -1,9 +1,11 @@
 #include "notifier/c_html_ctrl.h"
 
+#include "controls/bitmap_helpers.h"
 #include "notifier/start_page.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace lumaskin {
@@ -11,6 +13,23 @@ namespace lumaskin {
 namespace {
 
 const QString kAppPrefix = QStringLiteral("app:");
+
+// The page's text sizes, given in pixels, made as much smaller as the skin around it.
+QString ScaledToSkin(QString page)
+{
+    if (SkinScale() == 1.0)
+        return page;
+    static const QRegularExpression size(QStringLiteral("font-size:\\s*(\\d+)px"));
+    QString scaled;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch &match : size.globalMatch(page)) {
+        scaled += page.mid(last, match.capturedStart() - last);
+        const int pixels = std::max(6, qRound(match.captured(1).toInt() * SkinScale()));
+        scaled += QStringLiteral("font-size: %1px").arg(pixels);
+        last = match.capturedEnd();
+    }
+    return scaled + page.mid(last);
+}
 
 } // namespace
 
@@ -48,8 +67,8 @@ QVariant CHtmlCtrl::loadResource(int type, const QUrl &name)
 {
     // The page is served from inside the program; nothing is fetched from anywhere else.
     if (type == QTextDocument::HtmlResource) {
-        if (const std::optional<QString> page = StartPageReply(name))
-            return *page;
+        if (std::optional<QString> page = StartPageReply(name))
+            return ScaledToSkin(*std::move(page));
     }
     return {};
 }

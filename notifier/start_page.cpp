@@ -1,5 +1,6 @@
 #include "notifier/start_page.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrlQuery>
 
@@ -51,10 +52,29 @@ std::optional<QString> StartPageReply(const QUrl &url)
         skin = QStringLiteral("Lumaskin");
     const QString heading =
         QUrlQuery(url).hasQueryItem(QStringLiteral("failed"))
-            ? QStringLiteral("<p class=\"title\">Skin failed to load: "
-                             "<span class=\"skin\">{{SKIN}}</span></p>")
-            : QStringLiteral("<p class=\"title\">Skin loaded: <span class=\"skin\">{{SKIN}}</span></p>");
+            ? QCoreApplication::translate("StartPage", "<p class=\"title\">Skin failed to load: "
+                                                       "<span class=\"skin\">{{SKIN}}</span></p>")
+            : QCoreApplication::translate(
+                  "StartPage",
+                  "<p class=\"title\">Skin loaded: <span class=\"skin\">{{SKIN}}</span></p>");
     page.replace(QStringLiteral("{{HEADING}}"), heading);
+    // The page's own words, in the language of the program's texts.
+    static const char *const hints[] = {
+        QT_TRANSLATE_NOOP("StartPage", "<b>Add</b> pictures; <b>click a row</b> to view it."),
+        QT_TRANSLATE_NOOP("StartPage", "<b>Zoom</b> from 25&nbsp;% to 200&nbsp;% and back."),
+        QT_TRANSLATE_NOOP("StartPage", "<b>Change</b> beside an effect applies it."),
+        QT_TRANSLATE_NOOP("StartPage", "<b>Restore</b> brings a picture back."),
+        QT_TRANSLATE_NOOP("StartPage", "<b>Convert</b> writes them all in one format."),
+        QT_TRANSLATE_NOOP("StartPage", "<b>Right-click</b> the window for other skins."),
+    };
+    QString items;
+    for (const char *hint : hints)
+        items += QStringLiteral("  <li>%1</li>\n").arg(QCoreApplication::translate("StartPage", hint));
+    page.replace(QStringLiteral("{{INTRO}}"),
+                 QCoreApplication::translate("StartPage", "Lumaskin adjusts and converts pictures:"));
+    page.replace(QStringLiteral("{{HINTS}}"), items.trimmed());
+    page.replace(QStringLiteral("{{CLOSE}}"),
+                 QCoreApplication::translate("StartPage", "Click here to close this note."));
     page.replace(QStringLiteral("{{SKIN}}"), skin.toHtmlEscaped());
     return page;
 }

@@ -5,6 +5,7 @@
 #include "controls/skin_button.h"
 #include "notifier/notifier_messages.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,7 +72,8 @@ void TaskBarWindow::CreateHtmlView()
     m_htmlView = m_htmlViewFactory(*this);
     if (m_htmlView) {
         m_htmlView->setParent(this);
-        m_htmlView->setGeometry(HtmlViewRect());
+        m_pageFont = m_htmlView->font();
+        FitPage();
         m_htmlView->show();
         // Beneath the close button, which was made first.
         m_htmlView->lower();
@@ -81,8 +83,22 @@ void TaskBarWindow::CreateHtmlView()
 QRect TaskBarWindow::HtmlViewRect() const
 {
     const QSize size = m_bitmap.isNull() ? kDefaultSize : LogicalSize(m_bitmap);
-    return QRect(kPageMargin, kPageTop, std::max(0, size.width() - 2 * kPageMargin),
-                 std::max(0, size.height() - kPageTop - kPageMargin));
+    const int margin = ToLogical(kPageMargin);
+    const int top = ToLogical(kPageTop);
+    return QRect(margin, top, std::max(0, size.width() - 2 * margin),
+                 std::max(0, size.height() - top - margin));
+}
+
+void TaskBarWindow::FitPage()
+{
+    if (!m_htmlView)
+        return;
+    m_htmlView->setGeometry(HtmlViewRect());
+    // The page's text is as much smaller as the skin around it.
+    QFont font = m_pageFont;
+    if (SkinScale() < 1.0)
+        font.setPixelSize(std::max(6, qRound(QFontInfo(m_pageFont).pixelSize() * SkinScale())));
+    m_htmlView->setFont(font);
 }
 
 void TaskBarWindow::HideNow()
@@ -112,8 +128,7 @@ void TaskBarWindow::SetSkinBitmap(const QString &path, int red, int green, int b
     m_painted = shaped ? PaintedThroughShape(m_bitmap, key) : m_bitmap;
     m_width = LogicalSize(m_bitmap).width();
     m_height = LogicalSize(m_bitmap).height();
-    if (m_htmlView)
-        m_htmlView->setGeometry(HtmlViewRect());
+    FitPage();
     if (!shaped)
         return;
     if (const std::optional<QRegion> region = RegionFromBitmap(m_bitmap, red, green, blue))

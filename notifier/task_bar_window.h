@@ -4,6 +4,7 @@
 #include "notifier/task_bar_popup.h"
 
 #include <QBasicTimer>
+#include <QFont>
 #include <QImage>
 #include <QPointer>
 #include <QRect>
@@ -116,11 +117,14 @@ private:
     void Redraw();
     ScreenAreas ReadScreenAreas() const;
     QRect HtmlViewRect() const;
+    // Places the page and sizes its text for the skin's scale.
+    void FitPage();
 
     bool m_created = false;
     HtmlViewFactory m_htmlViewFactory;
     ScreenAreasSource m_screenAreas;
     QWidget *m_htmlView = nullptr; // child of this window
+    QFont m_pageFont;              // the page's own, before the skin's scale
     // The last button added; earlier buttons of a section with several entries stay on the
     // window as its children.
     std::vector<QPointer<SkinButton>> m_buttons;

@@ -1,5 +1,6 @@
 #include "platform/file_exception.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace lumaskin {
@@ -8,31 +9,38 @@ namespace {
 
 std::string Describe(FileException::Operation operation, const std::string &path, int error)
 {
-    const char *verb = "use";
+    // Whole sentences, so that each can be translated as one.
+    const char *shape = QT_TRANSLATE_NOOP("FileException", "Cannot use \"%1\"");
     switch (operation) {
     case FileException::Operation::Open:
-        verb = "open";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot open \"%1\"");
         break;
     case FileException::Operation::Create:
-        verb = "create";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot create \"%1\"");
         break;
     case FileException::Operation::Read:
-        verb = "read";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot read \"%1\"");
         break;
     case FileException::Operation::Write:
-        verb = "write to";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot write to \"%1\"");
         break;
     case FileException::Operation::Seek:
-        verb = "move within";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot move within \"%1\"");
         break;
     case FileException::Operation::Close:
-        verb = "finish writing";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot finish writing \"%1\"");
         break;
     case FileException::Operation::Attributes:
-        verb = "change the attributes of";
+        shape = QT_TRANSLATE_NOOP("FileException", "Cannot change the attributes of \"%1\"");
         break;
     }
-    std::string text = std::string("Cannot ") + verb + " \"" + path + "\"";
+    // The path is put in as bytes: a name that is not UTF-8 stays as it is.
+    const std::string translated =
+        QCoreApplication::translate("FileException", shape).toStdString();
+    const std::size_t at = translated.find("%1");
+    std::string text = at == std::string::npos
+                           ? translated
+                           : translated.substr(0, at) + path + translated.substr(at + 2);
     if (error != 0) {
         // strerror's texts ("No such file or directory", "Permission denied") are the
         // plainest words the system has for the reason.

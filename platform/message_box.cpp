@@ -31,9 +31,12 @@ MessageAnswer QtMessageBoxes::Show(const QString &text, MessageButtons buttons, 
         break;
     case MessageButtons::OverwriteSkipKeepBoth: {
         QPushButton *overwrite =
-            box.addButton(QObject::tr("Overwrite all"), QMessageBox::DestructiveRole);
-        QPushButton *skip = box.addButton(QObject::tr("Skip all"), QMessageBox::ActionRole);
-        QPushButton *keep = box.addButton(QObject::tr("Keep both"), QMessageBox::AcceptRole);
+            box.addButton(QCoreApplication::translate("MessageBoxes", "Overwrite all"),
+                          QMessageBox::DestructiveRole);
+        QPushButton *skip = box.addButton(QCoreApplication::translate("MessageBoxes", "Skip all"),
+                                          QMessageBox::ActionRole);
+        QPushButton *keep = box.addButton(QCoreApplication::translate("MessageBoxes", "Keep both"),
+                                          QMessageBox::AcceptRole);
         QPushButton *cancel = box.addButton(QMessageBox::Cancel);
         // Keeping both loses nothing, so Enter chooses it.
         box.setDefaultButton(keep);
@@ -46,6 +49,13 @@ MessageAnswer QtMessageBoxes::Show(const QString &text, MessageButtons buttons, 
         if (box.clickedButton() == keep)
             return MessageAnswer::KeepBoth;
         return MessageAnswer::Cancel;
+    }
+    case MessageButtons::OkOpenFolder: {
+        QPushButton *open = box.addButton(
+            QCoreApplication::translate("MessageBoxes", "Open folder"), QMessageBox::ActionRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.exec();
+        return box.clickedButton() == open ? MessageAnswer::OpenFolder : MessageAnswer::Ok;
     }
     }
     switch (box.exec()) {

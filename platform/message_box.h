@@ -13,6 +13,8 @@ enum class MessageButtons
     YesNoDefaultNo, // a question whose safe answer is No
     // What to do with files that exist already: Overwrite, Skip, KeepBoth or Cancel.
     OverwriteSkipKeepBoth,
+    // A report of files written: Ok, or open the folder they are in.
+    OkOpenFolder,
 };
 enum class MessageIcon
 {
@@ -27,7 +29,8 @@ enum class MessageAnswer
     Overwrite,
     Skip,
     KeepBoth,
-    Cancel
+    Cancel,
+    OpenFolder
 };
 
 // Everything that asks the user a question goes through this interface, so that tests can

@@ -37,10 +37,11 @@ void ConfigureButton(SkinButton &button, const std::string &name, const std::str
                            {button.devicePixelRatioF(), site.keyColor}))
             button.SetFocusBitmap(WithKeyTransparent(focus, site.keyColor));
     }
-    button.Create(ToQRect(rect));
+    const QRect placed = ToQRect(rect);
+    button.Create(placed);
     button.SetTransparentColor(site.keyColor);
-    button.LoadStateBitmaps(SkinFilePath(site.folder, bitmap), rect.left, rect.top, rect.right,
-                            rect.bottom);
+    button.LoadStateBitmaps(SkinFilePath(site.folder, bitmap), placed.left(), placed.top(),
+                            placed.left() + placed.width(), placed.top() + placed.height());
     button.SetIndex(index);
     button.SetName(name);
     button.SetTooltipText(SkinText(tooltip), true);
@@ -83,8 +84,11 @@ QString SkinText(const std::string &text)
 
 QRect ToQRect(const Rect &rect)
 {
-    return QRect(rect.left, rect.top, std::max(0, rect.right - rect.left),
-                 std::max(0, rect.bottom - rect.top));
+    // The size is scaled on its own, so that a control's bitmaps are not stretched by a pixel
+    // its place had to be rounded by.
+    return QRect(ToLogical(rect.left), ToLogical(rect.top),
+                 std::max(0, ToLogical(rect.right - rect.left)),
+                 std::max(0, ToLogical(rect.bottom - rect.top)));
 }
 
 SkinButton *CreateButton(const ButtonEntry &entry, int index, const ControlSite &site)
@@ -218,7 +222,8 @@ SkinComboBox *CreateComboBox(const ComboBoxEntry &entry, int index, const Contro
     combo->SetName(entry.name);
     const QString strip = SkinFilePath(site.folder, entry.buttonBitmap);
     combo->MeasureButton(strip);
-    combo->Layout(entry.rect.left, entry.rect.top, entry.rect.right, entry.rect.bottom);
+    combo->Layout(ToLogical(entry.rect.left), ToLogical(entry.rect.top),
+                  ToLogical(entry.rect.right), ToLogical(entry.rect.bottom));
     combo->CreateDropButton(strip, site.keyColor);
     combo->CreateEdit(entry.editBackgroundColour, entry.editTextColour, entry.editBorderColour);
     combo->CreateList(entry.listBackgroundColour, entry.listTextColour,

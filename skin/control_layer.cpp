@@ -11,6 +11,7 @@
 #include "controls/skin_slider.h"
 #include "skin/skin_sections.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdlib>
@@ -194,7 +195,8 @@ void ControlLayer::NameFromLabels()
         if (SkinComboList *list = combo->List())
             list->setAccessibleName(combo->accessibleName());
         if (SkinButton *button = combo->Button(); button && button->accessibleName().isEmpty())
-            button->setAccessibleName(QStringLiteral("Open ") + combo->accessibleName());
+            button->setAccessibleName(QCoreApplication::translate("ControlLayer", "Open ") +
+                                      combo->accessibleName());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "skin/skin_dialog.h"
 
+#include "controls/bitmap_helpers.h"
 #include "controls/skin_accessibility.h"
 #include "engine/file_name.h"
 #include "skin/control_factory.h"
@@ -10,10 +11,13 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMouseEvent>
+#include <QScreen>
 #include <algorithm>
 
 namespace lumaskin {
@@ -51,8 +55,22 @@ void SkinDialog::SetTaskBarPopup(std::unique_ptr<TaskBarPopup> popup)
     m_taskBarWindow = std::move(popup);
 }
 
+void SkinDialog::ChooseSkinScale(const QString &backgroundPath)
+{
+    // The skin at its own size, in skin pixels, against the room its screen leaves.
+    const QSize size = QImageReader(backgroundPath).size();
+    const QScreen *shown = screen();
+    const QSize available = shown ? shown->availableGeometry().size() : QSize();
+    SetSkinScale(FittingSkinScale(size, available, devicePixelRatioF()));
+}
+
 void SkinDialog::LoadSkin()
 {
+    const SkinIni ini(m_skinFile.toStdString());
+    const QString folder = GetFolderOfPath(m_skinFile);
+    // Chosen before anything of the skin is loaded: every skinned window follows it.
+    ChooseSkinScale(SkinFilePath(folder, ReadBackgroundBitmap(ini)));
+
     if (m_taskBarWindow) {
         if (!m_taskBarWindow->IsCreated()) {
             m_taskBarWindow->Create(this);
@@ -68,9 +86,6 @@ void SkinDialog::LoadSkin()
     }
 
     FreeSkin();
-
-    const SkinIni ini(m_skinFile.toStdString());
-    const QString folder = GetFolderOfPath(m_skinFile);
 
     if (const std::optional<ColourValue> colour = ReadTransparentColour(ini))
         SetTransparentColor(*colour);
@@ -150,9 +165,10 @@ void SkinDialog::EndSkinChange()
 QString SkinDialog::ChooseSkinPackage()
 {
     return QFileDialog::getOpenFileName(
-        this, QStringLiteral("Install Skin"), QDir::homePath(),
-        QStringLiteral("Skin packages (*.zip *.skn *.ZIP *.SKN);;All files (*)"), nullptr,
-        QFileDialog::DontUseNativeDialog);
+        this, QCoreApplication::translate("SkinDialog", "Install Skin"), QDir::homePath(),
+        QCoreApplication::translate("SkinDialog",
+                                    "Skin packages (*.zip *.skn *.ZIP *.SKN);;All files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 void SkinDialog::OnSkinChanged()
@@ -169,7 +185,8 @@ std::unique_ptr<QMenu> SkinDialog::CreateSkinMenu()
     std::unique_ptr<QMenu> menu = m_switcher.CreateSkinMenu(this);
     menu->addSeparator();
     AddMenuEntries(*menu);
-    QAction *notes = menu->addAction(QStringLiteral("Show a &Note at Each Skin Change"));
+    QAction *notes = menu->addAction(
+        QCoreApplication::translate("SkinDialog", "Show a &Note at Each Skin Change"));
     notes->setCheckable(true);
     notes->setChecked(m_notesShown);
     connect(notes, &QAction::toggled, this, &SkinDialog::SetNotesShown);

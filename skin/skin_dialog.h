@@ -192,6 +192,8 @@ protected:
     bool CanChangeSkin() override { return true; }
     // The file chooser of "Install Skin..."; empty when the user cancels.
     QString ChooseSkinPackage() override;
+    // Draws the skin smaller where its background would not fit the screen at its own size.
+    void ChooseSkinScale(const QString &backgroundPath);
     // Why a package cannot be used or installed; the base tells nobody.
     void ShowSkinProblem(const QString &) override {}
     // Whether to open a package without a central directory again; the base does not.

@@ -4,6 +4,7 @@
 #include "zip/zip_archive.h"
 #include "zip/zip_exception.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 
@@ -35,7 +36,8 @@ QString Oversized(const SkinArchive &archive)
 {
     const int count = archive.GetEntryCount();
     if (count > kMaxSkinPackageEntries)
-        return QStringLiteral("This skin package holds %1 files; a skin may hold at most %2.")
+        return QCoreApplication::translate(
+                   "SkinPackage", "This skin package holds %1 files; a skin may hold at most %2.")
             .arg(count)
             .arg(kMaxSkinPackageEntries);
     std::uint64_t total = 0;
@@ -45,13 +47,16 @@ QString Oversized(const SkinArchive &archive)
             continue;
         total += entry->size;
         if (IsSkinIniEntry(entry->name) && entry->size > SkinIni::kMaxFileBytes)
-            return QStringLiteral("The Skin.ini of this skin package is %1 KB; it may be at "
-                                  "most %2 KB.")
+            return QCoreApplication::translate(
+                       "SkinPackage", "The Skin.ini of this skin package is %1 KB; it may be at "
+                                      "most %2 KB.")
                 .arg((entry->size + 1023) / 1024)
                 .arg(SkinIni::kMaxFileBytes / 1024);
     }
     if (total > kMaxSkinPackageBytes)
-        return QStringLiteral("This skin package unpacks to %1 MB; a skin may take at most %2 MB.")
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "This skin package unpacks to %1 MB; a skin may take at most %2 MB.")
             .arg((total + (1 << 20) - 1) >> 20)
             .arg(kMaxSkinPackageBytes >> 20);
     return {};

@@ -5,6 +5,7 @@
 #include "skin/skin_switch_host.h"
 #include "skin/skin_working_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ bool SkinSwitcher::LoadSkinPackage(const QString &packagePath)
             problem = ExtractedSkinProblem(workingFolder);
             if (!problem.isEmpty()) {
                 m_skinPackageFailed = true;
-                problem = QStringLiteral("%1 gives no skin: %2")
+                problem = QCoreApplication::translate("SkinSwitcher", "%1 gives no skin: %2")
                               .arg(QFileInfo(packagePath).fileName(), problem);
             }
         }
@@ -150,11 +151,15 @@ bool SkinSwitcher::InstallSkinPackage(const QString &path)
         return false;
     };
     if (!SkinLocator::IsPackageName(fileName))
-        return refuse(QStringLiteral("%1 is not a skin package: skin packages are files ending "
-                                     "in .zip or .skn.")
-                          .arg(fileName));
+        return refuse(
+            QCoreApplication::translate("SkinSwitcher",
+                                        "%1 is not a skin package: skin packages are files ending "
+                                        "in .zip or .skn.")
+                .arg(fileName));
     if (m_locator.UserFolder().isEmpty())
-        return refuse(QStringLiteral("There is no skin folder to install %1 into.").arg(fileName));
+        return refuse(QCoreApplication::translate("SkinSwitcher",
+                                                  "There is no skin folder to install %1 into.")
+                          .arg(fileName));
     if (!m_host.CanChangeSkin())
         return false;
     if (QString why; !CheckSkinPackage(path, &why))
@@ -188,7 +193,8 @@ bool SkinSwitcher::InstallSkinPackage(const QString &path)
 
 std::unique_ptr<QMenu> SkinSwitcher::CreateSkinMenu(QWidget *owner)
 {
-    auto menu = std::make_unique<QMenu>(QStringLiteral("&Change Skin"), owner);
+    auto menu =
+        std::make_unique<QMenu>(QCoreApplication::translate("SkinSwitcher", "&Change Skin"), owner);
     // Every change destroys every control, so it waits until the menu and whatever event
     // opened it have finished.
     const auto later = [owner](auto change) {
@@ -216,7 +222,8 @@ std::unique_ptr<QMenu> SkinSwitcher::CreateSkinMenu(QWidget *owner)
                          later([this, file] { ChangeToUserPackage(file); }));
     }
     menu->addSeparator();
-    QAction *install = menu->addAction(QStringLiteral("Install &Skin..."));
+    QAction *install =
+        menu->addAction(QCoreApplication::translate("SkinSwitcher", "Install &Skin..."));
     install->setEnabled(!m_locator.UserFolder().isEmpty());
     QObject::connect(install, &QAction::triggered, owner, later([this] {
                          if (const QString path = m_host.ChooseSkinPackage(); !path.isEmpty())

@@ -107,10 +107,11 @@ void SkinWindow::PaintSkin(QPainter &painter)
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     if (!m_iconDrawn.isNull()) {
-        const QRect icon =
-            QRect(0, 0, std::max(0, m_iconRect.Width()), std::max(0, m_iconRect.Height()))
-                .intersected(QRect(QPoint(0, 0), LogicalSize(m_iconDrawn)));
-        DrawBitmap(painter, icon.translated(m_iconRect.left, m_iconRect.top), m_iconDrawn, icon);
+        const QPoint at(ToLogical(m_iconRect.left), ToLogical(m_iconRect.top));
+        const QRect icon = QRect(0, 0, std::max(0, ToLogical(m_iconRect.right) - at.x()),
+                                 std::max(0, ToLogical(m_iconRect.bottom) - at.y()))
+                               .intersected(QRect(QPoint(0, 0), LogicalSize(m_iconDrawn)));
+        DrawBitmap(painter, icon.translated(at), m_iconDrawn, icon);
     }
     // The controls are children: they repaint over this fresh background by themselves.
 }

@@ -4,6 +4,7 @@
 #include "engine/file_name.h"
 #include "engine/picture_probe.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -109,8 +110,9 @@ private:
                 // Gone since the folder was listed, or out of reach (a path longer than the
                 // system takes): said, not left out in silence.
                 if (errno != ENOENT)
-                    m_result.problems << QStringLiteral("cannot read %1: %2")
-                                             .arg(QuotedFileName(path), systemReason(errno));
+                    m_result.problems
+                        << QCoreApplication::translate("ConvertSources", "cannot read %1: %2")
+                               .arg(QuotedFileName(path), systemReason(errno));
                 continue;
             }
             // Links are never followed: they may lead out of the tree or round in a loop.
@@ -127,7 +129,8 @@ private:
             } else if (S_ISREG(info.st_mode) &&
                        ::access(NativeFileName(path).constData(), R_OK) != 0) {
                 // Not left out in silence: it may well be a picture.
-                m_result.problems << QStringLiteral("cannot read %1: %2")
+                m_result.problems << QCoreApplication::translate("ConvertSources",
+                                                                 "cannot read %1: %2")
                                          .arg(QuotedFileName(path), systemReason(errno));
             }
         }
@@ -148,13 +151,15 @@ private:
         for (const QString &part :
              path.left(std::max<qsizetype>(slash, 0)).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
             if (part == QLatin1String(".."))
-                return Refuse(path, QStringLiteral("a name with \"..\" has no place under the "
-                                                   "output folder"));
+                return Refuse(
+                    path, QCoreApplication::translate("ConvertSources",
+                                                      "a name with \"..\" has no place under the "
+                                                      "output folder"));
             if (part != QLatin1String("."))
                 kept << part;
         }
         if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
-            return Refuse(path, QStringLiteral("not a file"));
+            return Refuse(path, QCoreApplication::translate("ConvertSources", "not a file"));
         const QString folder = slash < 0    ? QStringLiteral(".")
                                : slash == 0 ? QStringLiteral("/")
                                             : path.left(slash);
@@ -212,9 +217,12 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
     const bool standardInput = path == QLatin1String("-");
     const int fd = standardInput ? STDIN_FILENO
                                  : ::open(NativeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const QString shown = standardInput ? QStringLiteral("standard input") : QuotedFileName(path);
+    const QString shown = standardInput
+                              ? QCoreApplication::translate("ConvertSources", "standard input")
+                              : QuotedFileName(path);
     if (fd < 0) {
-        *error = QStringLiteral("cannot read the list %1: %2").arg(shown, systemReason(errno));
+        *error = QCoreApplication::translate("ConvertSources", "cannot read the list %1: %2")
+                     .arg(shown, systemReason(errno));
         return false;
     }
     const char separator = nul ? '\0' : '\n';
@@ -222,9 +230,11 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
     // names would run together.
     const auto take = [&](QByteArrayView name) {
         if (!nul && name.contains('\0')) {
-            *error = QStringLiteral("%1 is no list of file names by lines: an entry holds a NUL "
-                                    "byte (NUL-separated? use -0)")
-                         .arg(shown);
+            *error =
+                QCoreApplication::translate(
+                    "ConvertSources", "%1 is no list of file names by lines: an entry holds a NUL "
+                                      "byte (NUL-separated? use -0)")
+                    .arg(shown);
             return false;
         }
         files->append(FileNameFromNative(name));
@@ -238,7 +248,8 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            *error = QStringLiteral("cannot read the list %1: %2").arg(shown, systemReason(errno));
+            *error = QCoreApplication::translate("ConvertSources", "cannot read the list %1: %2")
+                         .arg(shown, systemReason(errno));
             ok = false;
             break;
         }
@@ -256,9 +267,14 @@ bool ReadFileList(const QString &path, bool nul, QStringList *files, QString *er
             break;
         // No file name is this long: a list of another kind was given by mistake.
         if (pending.size() > PATH_MAX) {
-            *error = QStringLiteral("%1 is no list of file names: an entry is longer than any "
-                                    "path can be%2")
-                         .arg(shown, nul ? QString() : QStringLiteral(" (NUL-separated? use -0)"));
+            *error = (nul ? QCoreApplication::translate(
+                                "ConvertSources", "%1 is no list of file names: an entry is "
+                                                  "longer than any path can be")
+                          : QCoreApplication::translate(
+                                "ConvertSources", "%1 is no list of file names: an entry is "
+                                                  "longer than any path can be (NUL-separated? "
+                                                  "use -0)"))
+                         .arg(shown);
             ok = false;
             break;
         }

@@ -5,6 +5,7 @@
 #include "engine/file_name.h"
 #include "engine/preset_file.h"
 #include "engine/steps/text_mark.h"
+#include "engine/translations.h"
 #include "tools/convert_sources.h"
 
 #include <QCoreApplication>
@@ -93,25 +94,30 @@ int listPictures(const ConvertOptions &options, const QStringList &paths)
         if (::stat(bytes.constData(), &info) != 0 || S_ISDIR(info.st_mode)) {
             const int code = errno;
             ++failures;
-            printLine(stderr, QStringLiteral("lumaskin-convert: %1: %2")
-                                  .arg(QuotedFileName(file),
-                                       S_ISDIR(info.st_mode)
-                                           ? QStringLiteral("a folder (-r takes its pictures)")
-                                           : QString::fromLocal8Bit(std::strerror(code))));
+            printLine(stderr,
+                      QStringLiteral("lumaskin-convert: %1: %2")
+                          .arg(QuotedFileName(file),
+                               S_ISDIR(info.st_mode)
+                                   ? QCoreApplication::translate("LumaskinConvert",
+                                                                 "a folder (-r takes its pictures)")
+                                   : QString::fromLocal8Bit(std::strerror(code))));
             continue;
         }
         if (!options.nul && bytes.contains('\n')) {
             ++failures;
-            printLine(stderr, QStringLiteral("lumaskin-convert: %1: the name holds a line break; "
+            printLine(stderr,
+                      QCoreApplication::translate(
+                          "LumaskinConvert", "lumaskin-convert: %1: the name holds a line break; "
                                              "list it with -0")
-                                  .arg(QuotedFileName(file)));
+                          .arg(QuotedFileName(file)));
             continue;
         }
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         std::fputc(end, stdout);
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        printLine(stderr, QStringLiteral("lumaskin-convert: cannot write the list"));
+        printLine(stderr, QCoreApplication::translate("LumaskinConvert",
+                                                      "lumaskin-convert: cannot write the list"));
         return 1;
     }
     return failures > 0 ? 1 : 0;
@@ -128,6 +134,10 @@ int main(int argc, char **argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << FileNameFromNative(argv[i]);
+    // A plain application object from the start, so that --help and every message are in the
+    // language of the environment; text marks replace it below.
+    std::unique_ptr<QCoreApplication> app = std::make_unique<QCoreApplication>(argc, argv);
+    InstallTranslations();
     QString error;
     const auto options = ParseConvertOptions(arguments, &error);
     if (!options) {
@@ -147,7 +157,8 @@ int main(int argc, char **argv)
             printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
             return 2;
         }
-        printLine(stderr, QStringLiteral("lumaskin-convert: preset saved as %1")
+        printLine(stderr, QCoreApplication::translate("LumaskinConvert",
+                                                      "lumaskin-convert: preset saved as %1")
                               .arg(QuotedFileName(options->savePreset)));
         if (options->request.sources.isEmpty() && options->fileLists.isEmpty())
             return 0;
@@ -155,15 +166,14 @@ int main(int argc, char **argv)
     // No GUI application: PDF pages are painted without a screen or fonts, and the platform
     // plugin and font configuration would take longer to start than a JPEG takes to convert.
     // Text marks need fonts, and so a GUI application, though on no screen; only they load it.
-    std::unique_ptr<QCoreApplication> app;
     if (StepsDrawText(options->request.steps)) {
+        app.reset();
         app.reset(MakeTextApplication(argc, argv, &error));
         if (!app) {
             printLine(stderr, QStringLiteral("lumaskin-convert: ") + error);
             return 2;
         }
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        InstallTranslations();
     }
     QCoreApplication::setApplicationName(QStringLiteral("lumaskin-convert"));
 
@@ -179,13 +189,16 @@ int main(int argc, char **argv)
     struct stat folder = {};
     const bool exists = ::stat(NativeFileName(request.folder).constData(), &folder) == 0;
     if (request.place == TargetPlace::Folder && (!exists || !S_ISDIR(folder.st_mode))) {
-        printLine(stderr, exists
-                              ? QStringLiteral("lumaskin-convert: the output folder %1 is a file, "
-                                               "not a folder")
-                                    .arg(QuotedFileName(request.folder))
-                              : QStringLiteral("lumaskin-convert: the output folder %1 does not "
-                                               "exist")
-                                    .arg(QuotedFileName(request.folder)));
+        printLine(
+            stderr,
+            exists ? QCoreApplication::translate(
+                         "LumaskinConvert", "lumaskin-convert: the output folder %1 is a file, "
+                                            "not a folder")
+                         .arg(QuotedFileName(request.folder))
+                   : QCoreApplication::translate("LumaskinConvert",
+                                                 "lumaskin-convert: the output folder %1 does not "
+                                                 "exist")
+                         .arg(QuotedFileName(request.folder)));
         return 2;
     }
 
@@ -219,7 +232,8 @@ int main(int argc, char **argv)
                                       .arg(QuotedFileName(outcome.FailedFile()), outcome.error));
             } else if (outcome.written && outcome.renamed) {
                 printLine(stderr,
-                          QStringLiteral("lumaskin-convert: %1 written as %2 (%3)")
+                          QCoreApplication::translate("LumaskinConvert",
+                                                      "lumaskin-convert: %1 written as %2 (%3)")
                               .arg(QuotedFileName(outcome.source), QuotedFileName(outcome.target),
                                    DescribeReason(outcome.reason)));
             }
@@ -245,20 +259,24 @@ int main(int argc, char **argv)
     if (g_stop.load()) {
         const auto left = count(
             [](const ConversionOutcome &o) { return !o.started && !o.skipped && !o.refused; });
-        printLine(stderr, QStringLiteral("lumaskin-convert: stopped: %1 written, %2 not converted; "
+        printLine(stderr,
+                  QCoreApplication::translate(
+                      "LumaskinConvert", "lumaskin-convert: stopped: %1 written, %2 not converted; "
                                          "the same command with --if-exists=skip does the rest")
-                              .arg(written)
-                              .arg(left));
+                      .arg(written)
+                      .arg(left));
         return 1; // the signal itself ends the program at exit
     }
     // A plain run stays quiet; anything a script should know about gets a count.
     if (failures > 0 || skipped > 0 || renamed > 0) {
-        QString summary = QStringLiteral("lumaskin-convert: %1 written, %2 skipped, %3 renamed")
-                              .arg(written)
-                              .arg(skipped)
-                              .arg(renamed);
+        QString summary =
+            QCoreApplication::translate("LumaskinConvert",
+                                        "lumaskin-convert: %1 written, %2 skipped, %3 renamed")
+                .arg(written)
+                .arg(skipped)
+                .arg(renamed);
         if (failures > 0)
-            summary += QStringLiteral("; %1 of %2 file(s) failed")
+            summary += QCoreApplication::translate("LumaskinConvert", "; %1 of %2 file(s) failed")
                            .arg(failures)
                            .arg(outcomes.size() + sources.problems.size());
         printLine(stderr, summary);

@@ -4,6 +4,7 @@
 #include "viewer/c_image_viewer.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,6 +69,12 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A label, caption or list entry of the rows, in the user's language.
+QString Shown(std::string_view text)
+{
+    return QCoreApplication::translate("EffectWindowRow", QByteArray(text.data(), text.size()));
+}
+
 } // namespace
 
 EffectDialog::EffectDialog(const QString &title, std::span<const EffectWindowRow> rows,
@@ -104,27 +111,27 @@ void EffectDialog::BuildRows()
         const auto fields = std::span(row.fields).first(built.fieldCount);
         if (std::ranges::any_of(fields, [](const auto &field) { return !field.caption.empty(); })) {
             for (std::size_t i = 0; i < fields.size(); ++i) {
-                auto *caption = new QLabel(Text(fields[i].caption));
+                auto *caption = new QLabel(Shown(fields[i].caption));
                 caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
                 m_grid->addWidget(caption, gridRow, 1 + static_cast<int>(i));
             }
             ++gridRow;
         }
-        auto *rowLabel = new QLabel(Text(row.label));
+        auto *rowLabel = new QLabel(Shown(row.label));
         m_grid->addWidget(rowLabel, gridRow, 0);
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const EffectWindowRow::Field &field = fields[i];
             Binding binding{&field};
             const int column = 1 + static_cast<int>(i);
             // Screen readers name each field after its row, and its column where it has one.
-            const QString caption = Text(field.caption);
+            const QString caption = Shown(field.caption);
             const QString fieldName =
                 caption.isEmpty() ? rowLabel->text() : rowLabel->text() + u' ' + caption;
             if (field.kind == EffectWindowRow::Field::Kind::Choice) {
                 binding.list = new QComboBox;
                 binding.list->setObjectName(Text(field.objectName));
                 for (std::string_view choice : field.choices)
-                    binding.list->addItem(Text(choice));
+                    binding.list->addItem(Shown(choice));
                 binding.list->setMaxVisibleItems(8);
                 m_grid->addWidget(binding.list, gridRow, column, 1,
                                   static_cast<int>(editColumns - i));
@@ -143,10 +150,15 @@ void EffectDialog::BuildRows()
                                                 : binding.edit);
             m_bindings.push_back(binding);
         }
-        built.change = new QPushButton(QStringLiteral("Change"));
+        built.change = new QPushButton(QCoreApplication::translate("EffectDialog", "Change"));
         built.change->setObjectName(QStringLiteral("change") + Text(row.name));
         built.change->setAutoDefault(false); // see keyPressEvent
         m_grid->addWidget(built.change, gridRow, 1 + static_cast<int>(editColumns));
+        built.mark = new QLabel;
+        built.mark->setObjectName(QStringLiteral("mark") + Text(row.name));
+        built.mark->setMinimumWidth(built.mark->fontMetrics().horizontalAdvance(
+            QStringLiteral("\u2713 -0000, -0000, -0000")));
+        m_grid->addWidget(built.mark, gridRow, 2 + static_cast<int>(editColumns));
         const std::size_t index = m_built.size();
         connect(built.change, &QPushButton::clicked, this, [this, index] { Change(index); });
         m_built.push_back(built);
@@ -161,9 +173,9 @@ void EffectDialog::FinishLayout()
     auto *frame = new QGroupBox;
     frame->setLayout(m_grid);
 
-    m_ok = new QPushButton(QStringLiteral("Ok"));
+    m_ok = new QPushButton(QCoreApplication::translate("EffectDialog", "Ok"));
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"));
+    m_cancel = new QPushButton(QCoreApplication::translate("EffectDialog", "Cancel"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_ok->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
@@ -195,10 +207,81 @@ const EffectDialog::Binding *EffectDialog::FindBinding(std::string_view objectNa
     return binding == m_bindings.end() ? nullptr : &*binding;
 }
 
+bool EffectDialog::IsMarked(const Row &row) const
+{
+    return appliedFlags[static_cast<std::size_t>(row.row->mark)] != 0;
+}
+
 bool EffectDialog::IsApplied(std::string_view row) const
 {
     const Row *found = FindRow(row);
-    return found && appliedFlags[static_cast<std::size_t>(found->row->mark)] != 0;
+    return found && IsMarked(*found);
+}
+
+QString EffectDialog::MarkText(std::string_view row) const
+{
+    const Row *found = FindRow(row);
+    return found ? found->mark->text() : QString();
+}
+
+QString EffectDialog::ValuesText(const Row &row) const
+{
+    QStringList values;
+    for (std::size_t i = row.firstBinding; i < row.firstBinding + row.fieldCount; ++i) {
+        const Binding &binding = m_bindings[i];
+        if (binding.list)
+            values << binding.list->itemText(static_cast<int>(binding.value));
+        else if (binding.field->kind == EffectWindowRow::Field::Kind::Integer)
+            values << QString::number(static_cast<std::int32_t>(binding.value));
+        else
+            values << FormatReal(static_cast<float>(binding.value));
+    }
+    return values.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// "InvertColor" as people write it: "Invert color".
+QString Spoken(std::string_view name)
+{
+    QString words;
+    for (const QChar c : Text(name)) {
+        if (c.isUpper() && !words.isEmpty() && words.back().isLower())
+            words += u' ' + c.toLower();
+        else
+            words += c;
+    }
+    return words;
+}
+
+} // namespace
+
+QStringList EffectDialog::InForce() const
+{
+    QStringList effects;
+    for (const Row &row : m_built) {
+        if (!IsMarked(row))
+            continue;
+        const QString values = ValuesText(row);
+        const QString name = Spoken(row.row->name);
+        effects << (values.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, values));
+    }
+    return effects;
+}
+
+void EffectDialog::ShowMarks()
+{
+    for (const Row &row : m_built) {
+        const bool marked = IsMarked(row);
+        row.mark->setText(marked ? QStringLiteral("\u2713 ") + ValuesText(row) : QString());
+        row.mark->setToolTip(
+            marked ? QCoreApplication::translate("EffectDialog", "In force: converting applies it")
+                   : QString());
+        row.mark->setAccessibleName(
+            marked ? QCoreApplication::translate("EffectDialog", "In force: ") + ValuesText(row)
+                   : QString());
+    }
+    emit inForceChanged();
 }
 
 QPushButton *EffectDialog::ChangeButton(std::string_view row) const
@@ -230,7 +313,8 @@ bool EffectDialog::Read(Binding &binding)
     if (binding.field->kind == EffectWindowRow::Field::Kind::Integer) {
         const auto value = ParseInteger(binding.edit->text());
         if (!value) {
-            Refuse(binding.edit, QStringLiteral("Please enter an integer."));
+            Refuse(binding.edit,
+                   QCoreApplication::translate("EffectDialog", "Please enter an integer."));
             return false;
         }
         binding.value = *value;
@@ -238,7 +322,7 @@ bool EffectDialog::Read(Binding &binding)
     }
     const auto value = ParseReal(binding.edit->text());
     if (!value) {
-        Refuse(binding.edit, QStringLiteral("Please enter a number."));
+        Refuse(binding.edit, QCoreApplication::translate("EffectDialog", "Please enter a number."));
         return false;
     }
     binding.value = *value;
@@ -247,11 +331,16 @@ bool EffectDialog::Read(Binding &binding)
 
 bool EffectDialog::ReadEdits(std::size_t first, std::size_t last)
 {
+    bool whole = true;
     for (std::size_t i : m_readOrder) {
-        if (i >= first && i < last && !Read(m_bindings[i]))
-            return false;
+        if (i >= first && i < last && !Read(m_bindings[i])) {
+            whole = false;
+            break;
+        }
     }
-    return true;
+    // Values read before a refusal are held, and the marks show them.
+    ShowMarks();
+    return whole;
 }
 
 bool EffectDialog::ReadEdits()
@@ -279,6 +368,7 @@ void EffectDialog::Reset()
             binding.list->setCurrentIndex(static_cast<int>(binding.value));
     }
     WriteEdits();
+    ShowMarks();
 }
 
 void EffectDialog::SetChangesEnabled(bool enabled)
@@ -300,6 +390,7 @@ void EffectDialog::Change(std::size_t index)
             m_bindings[i].value = list->currentIndex();
     }
     appliedFlags[static_cast<std::size_t>(row.row->mark)] = 1;
+    ShowMarks();
     if (m_viewer)
         m_viewer->ApplyEffect(StepOf(row));
 }

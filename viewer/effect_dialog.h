@@ -5,6 +5,7 @@
 #include "viewer/effect_window_row.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -47,6 +49,8 @@ public:
 
     // The marked effects, once each, in the order of the rows, with the values held now.
     std::vector<EffectStep> MarkedSteps() const;
+    // The same, as people read them: "Contrast 20", "Emboss (North)", one for each.
+    QStringList InForce() const;
 
     // "Change" acts on the shown picture: without one the buttons are disabled.
     void SetChangesEnabled(bool enabled);
@@ -60,11 +64,18 @@ public:
     QComboBox *List(std::string_view objectName) const;
     double Value(std::string_view objectName) const;
 
+    // The mark beside a row's "Change" button: its values while the row is in force, else empty.
+    QString MarkText(std::string_view row) const;
+
     QPushButton *OkButton() const { return m_ok; }
     QPushButton *CancelButton() const { return m_cancel; }
 
     // The marks, in the order of the rows' `mark`; read by the conversion and cleared by Reset.
     std::vector<std::int32_t> appliedFlags;
+
+signals:
+    // The effects in force, or the values they are applied with, may have changed.
+    void inForceChanged();
 
 protected:
     // "Change" acts on `viewer`, which may be null (then it only marks). Refusals are put to
@@ -91,6 +102,7 @@ private:
         std::size_t firstBinding; // its fields' bindings start here in m_bindings
         std::size_t fieldCount;
         QPushButton *change = nullptr;
+        QLabel *mark = nullptr; // "✓ 20" while in force
     };
 
     void BuildRows();
@@ -103,6 +115,11 @@ private:
     bool Read(Binding &binding);
     void Change(std::size_t row);
     EffectStep StepOf(const Row &row) const;
+    bool IsMarked(const Row &row) const;
+    // The row's values as shown beside it: "20", "North", "10, 0, 0".
+    QString ValuesText(const Row &row) const;
+    // Brings the marks beside the rows up to date and tells whoever listens.
+    void ShowMarks();
     void Ok();
     // The default confirmation of a dialog: read everything; close when that works.
     void Confirm();

@@ -246,7 +246,9 @@ void ViewerControl::Land(const std::shared_ptr<PendingLoad> &load)
     Image copy = loaded.Clone();
     if (copy.IsNull()) {
         update();
-        Fail(QStringLiteral("%1: there is not enough memory to show this picture").arg(load->path));
+        Fail(QCoreApplication::translate("ViewerControl",
+                                         "%1: there is not enough memory to show this picture")
+                 .arg(load->path));
         emit loadFailed(m_lastError);
         return;
     }
@@ -376,7 +378,8 @@ void ViewerControl::RestoreImage(bool /*keepView*/)
         return;
     Image copy = m_original.Clone();
     if (copy.IsNull()) {
-        Fail(QStringLiteral("there is not enough memory to restore the picture"));
+        Fail(QCoreApplication::translate("ViewerControl",
+                                         "there is not enough memory to restore the picture"));
         return;
     }
     m_image = std::move(copy);
@@ -387,7 +390,7 @@ bool ViewerControl::SaveAs(const QString &path, const QString &format)
 {
     WaitForLoaded();
     if (m_image.IsNull()) {
-        Fail(QStringLiteral("there is no picture to save"));
+        Fail(QCoreApplication::translate("ViewerControl", "there is no picture to save"));
         return false;
     }
     QString error;
@@ -403,7 +406,7 @@ bool ViewerControl::SaveAsIcon(const QString &path, const QString &format, int w
 {
     WaitForLoaded();
     if (m_image.IsNull()) {
-        Fail(QStringLiteral("there is no picture to save"));
+        Fail(QCoreApplication::translate("ViewerControl", "there is no picture to save"));
         return false;
     }
     QString error;

@@ -2,6 +2,7 @@
 
 #include "engine/file_name.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -88,20 +89,20 @@ QString FileErrorText(int errorNumber)
 {
     switch (errorNumber) {
     case ENOSPC:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("Codec", "the disk is full");
     case EDQUOT:
-        return QStringLiteral("the disk quota is used up");
+        return QCoreApplication::translate("Codec", "the disk quota is used up");
     case EROFS:
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("Codec", "the disk is read-only");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("Codec", "permission denied");
     case ENAMETOOLONG:
-        return QStringLiteral("the file name is too long");
+        return QCoreApplication::translate("Codec", "the file name is too long");
     case EFBIG:
-        return QStringLiteral("the file is too large for the disk");
+        return QCoreApplication::translate("Codec", "the file is too large for the disk");
     case EIO:
-        return QStringLiteral("the disk reported an input/output error");
+        return QCoreApplication::translate("Codec", "the disk reported an input/output error");
     default:
         break;
     }
@@ -115,7 +116,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
                          const NameTaken *keep)
 {
     if (path.isEmpty())
-        return Fail(error, QStringLiteral("no file name was given"));
+        return Fail(error, QCoreApplication::translate("Codec", "no file name was given"));
     const QByteArray native = NativeFileName(path);
     const qsizetype slash = native.lastIndexOf('/');
     const QByteArray folder =
@@ -123,16 +124,20 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     QByteArray name = native.mid(slash + 1);
     const QString folderName = QuotedFileName(FileNameFromNative(folder));
     if (name.isEmpty() || name == "." || name == "..")
-        return Fail(error, QStringLiteral("a folder of that name is in the way"));
+        return Fail(error,
+                    QCoreApplication::translate("Codec", "a folder of that name is in the way"));
 
     const Descriptor directory(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() < 0) {
         if (errno == ENOENT)
-            return Fail(error, QStringLiteral("the folder %1 does not exist").arg(folderName));
+            return Fail(error, QCoreApplication::translate("Codec", "the folder %1 does not exist")
+                                   .arg(folderName));
         if (errno == ENOTDIR)
-            return Fail(error, QStringLiteral("%1 is not a folder").arg(folderName));
-        return Fail(error, QStringLiteral("the folder %1 cannot be opened (%2)")
-                               .arg(folderName, FileErrorText(errno)));
+            return Fail(error,
+                        QCoreApplication::translate("Codec", "%1 is not a folder").arg(folderName));
+        return Fail(error,
+                    QCoreApplication::translate("Codec", "the folder %1 cannot be opened (%2)")
+                        .arg(folderName, FileErrorText(errno)));
     }
 
     // What stands at the name now, without following a link. Only replacing needs to know: a
@@ -141,9 +146,11 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const bool exists =
         !keep && ::fstatat(directory.Get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISDIR(existing.st_mode))
-        return Fail(error, QStringLiteral("a folder of that name is in the way"));
+        return Fail(error,
+                    QCoreApplication::translate("Codec", "a folder of that name is in the way"));
     if (exists && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode))
-        return Fail(error, QStringLiteral("something that is not a file is in the way"));
+        return Fail(error, QCoreApplication::translate(
+                               "Codec", "something that is not a file is in the way"));
 
     // A file without a name where the file system offers one, so that a run killed midway
     // leaves nothing behind; else a hidden temporary beside the target.
@@ -159,29 +166,37 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
         file.Reset(::openat(directory.Get(), temporary.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (file.Get() < 0 && errno != EEXIST)
-            return Fail(
-                error, QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(errno)));
+            return Fail(error,
+                        QCoreApplication::translate("Codec", "the file cannot be created (%1)")
+                            .arg(FileErrorText(errno)));
     }
     if (file.Get() < 0)
-        return Fail(error,
-                    QStringLiteral("the file cannot be created (%1)").arg(FileErrorText(EEXIST)));
+        return Fail(error, QCoreApplication::translate("Codec", "the file cannot be created (%1)")
+                               .arg(FileErrorText(EEXIST)));
 
-    const auto discard = [&](int errorNumber, const char *what) {
+    // `sentence` is "the file cannot be written (%1)" or "... saved (%1)": whole, so that each
+    // is translated as one.
+    const auto discard = [&](int errorNumber, const QString &sentence) {
         if (!temporary.isEmpty())
             ::unlinkat(directory.Get(), temporary.constData(), 0);
-        return Fail(error, QStringLiteral("the file cannot be %1 (%2)")
-                               .arg(QLatin1String(what), FileErrorText(errorNumber)));
+        return Fail(error, sentence.arg(FileErrorText(errorNumber)));
+    };
+    const auto notWritten = [] {
+        return QCoreApplication::translate("Codec", "the file cannot be written (%1)");
+    };
+    const auto notSaved = [] {
+        return QCoreApplication::translate("Codec", "the file cannot be saved (%1)");
     };
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(existing.st_mode))
         ::fchmod(file.Get(), existing.st_mode & 07777);
     int errorNumber = 0;
     if (!WriteAll(file.Get(), bytes, &errorNumber))
-        return discard(errorNumber, "written");
+        return discard(errorNumber, notWritten());
     // Blocks are only set aside when the data reaches the disk, so a full disk can show up
     // first here; the old file must not be replaced before that is known.
     if (::fdatasync(file.Get()) != 0 && errno != EINVAL)
-        return discard(errno, "written");
+        return discard(errno, notWritten());
 
     // The unnamed file gets its name by a link, which never replaces anything.
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.Get());
@@ -216,14 +231,15 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
                 return true;
             }
             if (errno != EEXIST)
-                return discard(errno, "saved");
+                return discard(errno, notSaved());
             if (keep->existed)
                 *keep->existed = true;
             const QString another = keep->another ? keep->another() : QString();
             if (another.isEmpty()) {
                 if (!temporary.isEmpty())
                     ::unlinkat(directory.Get(), temporary.constData(), 0);
-                return Fail(error, QStringLiteral("a file of that name exists already"));
+                return Fail(error, QCoreApplication::translate(
+                                       "Codec", "a file of that name exists already"));
             }
             const QByteArray anotherNative = NativeFileName(another);
             name = anotherNative.mid(anotherNative.lastIndexOf('/') + 1);
@@ -238,17 +254,17 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
             linked = linkTo(temporary);
             if (!linked && errno != EEXIST) {
                 temporary.clear();
-                return discard(errno, "saved");
+                return discard(errno, notSaved());
             }
         }
         if (!linked) {
             temporary.clear();
-            return discard(EEXIST, "saved");
+            return discard(EEXIST, notSaved());
         }
     }
     // The name itself is replaced, whatever it is (a link is replaced, not followed).
     if (::renameat(directory.Get(), temporary.constData(), directory.Get(), name.constData()) != 0)
-        return discard(errno, "saved");
+        return discard(errno, notSaved());
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/codecs/pixel_rows.h"
 #include "engine/parallel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <avif/avif.h>
 #include <memory>
@@ -37,7 +38,7 @@ QString ReadFailure(avifResult result)
     case AVIF_RESULT_OUT_OF_MEMORY:
         return reason::OutOfMemory();
     case AVIF_RESULT_NO_CODEC_AVAILABLE:
-        return QStringLiteral("no AV1 decoder is installed");
+        return QCoreApplication::translate("Codec", "no AV1 decoder is installed");
     default:
         return reason::Damaged("AVIF");
     }
@@ -175,7 +176,7 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
     rgb.rowBytes = static_cast<std::uint32_t>(image.Stride());
     avifResult result = avifImageRGBToYUV(picture.get(), &rgb);
     if (result != AVIF_RESULT_OK) {
-        Fail(error, QStringLiteral("the AVIF encoder failed (%1)")
+        Fail(error, QCoreApplication::translate("Codec", "the AVIF encoder failed (%1)")
                         .arg(QString::fromUtf8(avifResultToString(result))));
         return false;
     }
@@ -195,8 +196,8 @@ bool EncodeAvif(const Image &image, const EncodeSettings &settings, QByteArray &
     if (result != AVIF_RESULT_OK) {
         avifRWDataFree(&output);
         Fail(error, result == AVIF_RESULT_NO_CODEC_AVAILABLE
-                        ? QStringLiteral("no AV1 encoder is installed")
-                        : QStringLiteral("the AVIF encoder failed (%1)")
+                        ? QCoreApplication::translate("Codec", "no AV1 encoder is installed")
+                        : QCoreApplication::translate("Codec", "the AVIF encoder failed (%1)")
                               .arg(QString::fromUtf8(avifResultToString(result))));
         return false;
     }

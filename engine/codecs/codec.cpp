@@ -3,6 +3,7 @@
 #include "engine/codecs/metadata_library.h"
 #include "engine/image_io.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -13,43 +14,46 @@ namespace reason {
 
 QString NotAPicture()
 {
-    return QStringLiteral("not a picture Lumaskin can read");
+    return QCoreApplication::translate("Codec", "not a picture Lumaskin can read");
 }
 
 QString Truncated()
 {
-    return QStringLiteral("the file is truncated");
+    return QCoreApplication::translate("Codec", "the file is truncated");
 }
 
 QString TooLarge(std::int64_t width, std::int64_t height)
 {
     if (width > Image::kMaxSide || height > Image::kMaxSide)
-        return QStringLiteral("the picture is too large (%1 x %2 pixels; at most %3 pixels a side "
-                              "are read)")
+        return QCoreApplication::translate(
+                   "Codec", "the picture is too large (%1 x %2 pixels; at most %3 pixels a side "
+                            "are read)")
             .arg(width)
             .arg(height)
             .arg(Image::kMaxSide);
     const std::int64_t limit = ReadPixelLimit();
     if (width * height / 1'000'000 == 0 || limit < 1'000'000)
-        return QStringLiteral("the picture is too large (%1 x %2 pixels; at most %3 pixels are "
-                              "read)")
+        return QCoreApplication::translate(
+                   "Codec", "the picture is too large (%1 x %2 pixels; at most %3 pixels are "
+                            "read)")
             .arg(width)
             .arg(height)
             .arg(limit);
     const double megapixels = static_cast<double>(width) * static_cast<double>(height) / 1e6;
-    return QStringLiteral("the picture is too large (%1 megapixels; at most %2 are read)")
+    return QCoreApplication::translate(
+               "Codec", "the picture is too large (%1 megapixels; at most %2 are read)")
         .arg(static_cast<qint64>(std::llround(megapixels)))
         .arg(limit / 1'000'000);
 }
 
 QString Damaged(const QString &format)
 {
-    return QStringLiteral("the %1 picture is damaged").arg(format);
+    return QCoreApplication::translate("Codec", "the %1 picture is damaged").arg(format);
 }
 
 QString OutOfMemory()
 {
-    return QStringLiteral("there is not enough memory for the picture");
+    return QCoreApplication::translate("Codec", "there is not enough memory for the picture");
 }
 
 } // namespace reason
@@ -65,7 +69,7 @@ bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
 {
     if (width <= 0 || height <= 0) {
         if (error)
-            *error = QStringLiteral("the picture has no pixels");
+            *error = QCoreApplication::translate("Codec", "the picture has no pixels");
         return true;
     }
     if (!Image::SizeIsAcceptable(width, height) || width * height > ReadPixelLimit()) {

@@ -10,6 +10,7 @@
 #include "engine/codecs/svg_process.h"
 #include "engine/codecs/tiff_library.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstdlib>
@@ -101,11 +102,12 @@ const void *LoadCodecModule(const char *name, QString *error)
             module->second.table = entry();
         else
             module->second.error =
-                QStringLiteral("Lumaskin's %1 module cannot be loaded (%2); reinstall Lumaskin")
+                QCoreApplication::translate(
+                    "Codec", "Lumaskin's %1 module cannot be loaded (%2); reinstall Lumaskin")
                     .arg(QString::fromLatin1(name),
-                         whole
-                             ? QString::fromLocal8Bit(dlerror())
-                             : QStringLiteral("%1 is cut short").arg(QString::fromStdString(file)));
+                         whole ? QString::fromLocal8Bit(dlerror())
+                               : QCoreApplication::translate("Codec", "%1 is cut short")
+                                     .arg(QString::fromStdString(file)));
     }
     if (!module->second.table && error)
         *error = module->second.error;

@@ -5,6 +5,7 @@
 #include "engine/codecs/metadata_library.h"
 #include "engine/parallel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <libheif/heif.h>
@@ -54,10 +55,12 @@ QString ReadFailure(const heif_error &error)
         return reason::Truncated();
     if (error.code == heif_error_Unsupported_feature ||
         error.code == heif_error_Unsupported_filetype)
-        return QStringLiteral("the HEIF picture uses a feature Lumaskin cannot read");
+        return QCoreApplication::translate("Codec",
+                                           "the HEIF picture uses a feature Lumaskin cannot read");
     if (error.code == heif_error_Decoder_plugin_error &&
         error.subcode == heif_suberror_Unsupported_codec)
-        return QStringLiteral("no decoder for this HEIF picture is installed");
+        return QCoreApplication::translate("Codec",
+                                           "no decoder for this HEIF picture is installed");
     return reason::Damaged("HEIF");
 }
 

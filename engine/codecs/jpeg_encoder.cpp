@@ -4,6 +4,7 @@
 #include "engine/parallel.h"
 
 // jpeglib.h needs size_t and FILE declared first.
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <csetjmp>
@@ -403,7 +404,7 @@ bool JpegStripes::Finish(QByteArray &out, QString *error)
     for (const Stripe &stripe : state.stripes)
         if (!stripe.ok) {
             if (error)
-                *error = QStringLiteral("the JPEG encoder failed (%1)")
+                *error = QCoreApplication::translate("Codec", "the JPEG encoder failed (%1)")
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
@@ -420,7 +421,8 @@ bool JpegStripes::Finish(QByteArray &out, QString *error)
     }
     if (!Join(state.stripes, state.height, state.mcuRows, state.block, out)) {
         if (error)
-            *error = QStringLiteral("the JPEG encoder failed (unexpected stripe layout)");
+            *error = QCoreApplication::translate(
+                "Codec", "the JPEG encoder failed (unexpected stripe layout)");
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "engine/console_output.h"
 
 #include <Magick++.h>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -136,14 +137,16 @@ QString ReadFailure(const ReadReport &report, const QString &format)
 {
     const char *reason = report.worstReason.c_str();
     if (Contains(reason, "security policy"))
-        return QStringLiteral("Lumaskin does not read %1 pictures").arg(format);
+        return QCoreApplication::translate("Codec", "Lumaskin does not read %1 pictures")
+            .arg(format);
     if (report.truncated)
         return reason::Truncated();
     if (report.noTemporarySpace)
-        return QStringLiteral("there is not enough room in the temporary folder for the picture");
+        return QCoreApplication::translate(
+            "Codec", "there is not enough room in the temporary folder for the picture");
     if (Contains(reason, "exceeds limit") || Contains(reason, "resources exhausted") ||
         report.worst == MagickCore::ResourceLimitError)
-        return QStringLiteral("the picture is too large");
+        return QCoreApplication::translate("Codec", "the picture is too large");
     if (Contains(reason, "memory allocation failed"))
         return reason::OutOfMemory();
     return reason::Damaged(format);
@@ -319,7 +322,7 @@ bool EncodeWithMagick(const Image &image, const MagickWriteOptions &options, QBy
                          static_cast<qsizetype>(blob.length()));
         return true;
     } catch (const std::exception &e) {
-        Fail(error, QStringLiteral("the %1 encoder failed (%2)")
+        Fail(error, QCoreApplication::translate("Codec", "the %1 encoder failed (%2)")
                         .arg(QString::fromLatin1(options.coder), QString::fromStdString(e.what())));
         return false;
     }
@@ -438,8 +441,8 @@ bool EncodeGifWithMagick(const Image &image, QByteArray &out, QString *error)
                          static_cast<qsizetype>(blob.length()));
         return true;
     } catch (const std::exception &e) {
-        Fail(error,
-             QStringLiteral("the GIF encoder failed (%1)").arg(QString::fromStdString(e.what())));
+        Fail(error, QCoreApplication::translate("Codec", "the GIF encoder failed (%1)")
+                        .arg(QString::fromStdString(e.what())));
         return false;
     }
 }

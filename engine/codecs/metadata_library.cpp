@@ -3,6 +3,7 @@
 #include "engine/codecs/byte_reader.h"
 #include "engine/file_name.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <exiv2/exiv2.hpp>
 #include <memory>
@@ -271,7 +272,8 @@ bool AddExifToTiff(QByteArray &tiff, const QByteArray &exif, QString *error)
         return true;
     });
     if (!added && error)
-        *error = QStringLiteral("the EXIF tags could not be added to the TIFF file");
+        *error = QCoreApplication::translate("Codec",
+                                             "the EXIF tags could not be added to the TIFF file");
     return added;
 }
 

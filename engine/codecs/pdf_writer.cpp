@@ -3,6 +3,7 @@
 #include "engine/codecs/pixel_rows.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -17,7 +18,8 @@ bool EncodePdf(const Image &image, QByteArray &out, QString *error)
     QImage page(image.Width(), image.Height(), QImage::Format_RGB888);
     if (page.isNull()) {
         if (error)
-            *error = QStringLiteral("there is not enough memory for the picture");
+            *error =
+                QCoreApplication::translate("Codec", "there is not enough memory for the picture");
         return false;
     }
     for (int y = 0; y < image.Height(); ++y)
@@ -37,7 +39,7 @@ bool EncodePdf(const Image &image, QByteArray &out, QString *error)
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error)
-                *error = QStringLiteral("the PDF writer could not start");
+                *error = QCoreApplication::translate("Codec", "the PDF writer could not start");
             return false;
         }
         // Otherwise Qt stores the picture as a JPEG.

@@ -5,6 +5,7 @@
 #include "engine/codecs/pixel_rows.h"
 #include "engine/parallel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -227,7 +228,8 @@ void DeflateStripe(const Image &image, Layout layout, const PngSettings &setting
             zs.next_in = const_cast<Bytef *>(row.data());
             zs.avail_in = static_cast<uInt>(row.size());
             if (deflate(&zs, Z_NO_FLUSH) != Z_OK || zs.avail_in != 0) {
-                stripe.error = QStringLiteral("the PNG encoder failed (%1)").arg(zs.msg);
+                stripe.error =
+                    QCoreApplication::translate("Codec", "the PNG encoder failed (%1)").arg(zs.msg);
                 return;
             }
         }
@@ -236,7 +238,8 @@ void DeflateStripe(const Image &image, Layout layout, const PngSettings &setting
         // next stripe's data; the last stripe closes the stream.
         const int rc = deflate(&zs, final ? Z_FINISH : Z_SYNC_FLUSH);
         if (rc != (final ? Z_STREAM_END : Z_OK)) {
-            stripe.error = QStringLiteral("the PNG encoder failed (%1)").arg(zs.msg);
+            stripe.error =
+                QCoreApplication::translate("Codec", "the PNG encoder failed (%1)").arg(zs.msg);
             return;
         }
         stripe.size = static_cast<std::size_t>(zs.next_out - stripe.data.get());
@@ -296,7 +299,7 @@ bool EncodePng(const Image &image, QByteArray &out, QString *error, const PngSet
                int stripeCount, const ImageMetadata &metadata)
 {
     if (image.IsNull()) {
-        Fail(error, QStringLiteral("there is no picture to write"));
+        Fail(error, QCoreApplication::translate("Codec", "there is no picture to write"));
         return false;
     }
     const PngSettings settings = forced ? *forced : ChoosePngSettings(image);

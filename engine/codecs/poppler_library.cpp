@@ -2,6 +2,7 @@
 
 #include "engine/codecs/codec_modules.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
 #include <atomic>
@@ -48,7 +49,8 @@ bool ShouldStop(const QVariant &payload)
 
 QString TookTooLong()
 {
-    return QStringLiteral("the PDF page takes too long to draw (more than %1 seconds)")
+    return QCoreApplication::translate("Codec",
+                                       "the PDF page takes too long to draw (more than %1 seconds)")
         .arg(PdfRenderSeconds());
 }
 
@@ -63,9 +65,10 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
     if (!document)
         return Fail(error, reason::Damaged("PDF"));
     if (document->isLocked())
-        return Fail(error, QStringLiteral("the PDF is protected by a password"));
+        return Fail(error,
+                    QCoreApplication::translate("Codec", "the PDF is protected by a password"));
     if (document->numPages() < 1)
-        return Fail(error, QStringLiteral("the PDF has no pages"));
+        return Fail(error, QCoreApplication::translate("Codec", "the PDF has no pages"));
     const std::unique_ptr<Poppler::Page> page = document->page(0);
     if (!page)
         return Fail(error, reason::Damaged("PDF"));
@@ -105,7 +108,7 @@ Image RenderFirstPdfPage(Bytes bytes, double dotsPerInch, QString *error)
             page->renderToImage(dpi, dpi, 0, top, image.Width(), rows, Poppler::Page::Rotate0,
                                 nullptr, nullptr, ShouldStop, payload);
         if (budget.cancelled)
-            return Fail(error, QStringLiteral("the reading was cancelled"));
+            return Fail(error, QCoreApplication::translate("Codec", "the reading was cancelled"));
         if (budget.exceeded)
             return Fail(error, TookTooLong());
         if (part.isNull())

@@ -2,6 +2,7 @@
 
 #include "engine/codecs/huge_pages.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -100,7 +101,7 @@ Image DecodeOnce(Bytes bytes, QString *error)
     spng_ihdr ihdr{};
     if (const int rc = spng_get_ihdr(ctx.get(), &ihdr)) {
         if (rc == SPNG_EUSER_WIDTH || rc == SPNG_EUSER_HEIGHT)
-            return Fail(error, QStringLiteral("the picture is too large"));
+            return Fail(error, QCoreApplication::translate("Codec", "the picture is too large"));
         return Fail(error, ReadFailure(rc));
     }
     if (RefuseSize(ihdr.width, ihdr.height, error))

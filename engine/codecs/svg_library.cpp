@@ -3,6 +3,7 @@
 #include "engine/codecs/codec_modules.h"
 #include "engine/parallel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cairo.h>
 #include <cmath>
@@ -100,7 +101,7 @@ Image RenderSvg(Bytes bytes, QString *error)
     rsvg_handle_set_dpi(handle.get(), kDotsPerInch);
     double width = 0, height = 0;
     if (!OwnSize(handle.get(), &width, &height))
-        return Fail(error, QStringLiteral("the SVG drawing gives no size"));
+        return Fail(error, QCoreApplication::translate("Codec", "the SVG drawing gives no size"));
     if (!std::isfinite(width) || !std::isfinite(height))
         return Fail(error, reason::Damaged("SVG"));
     const double limit =

@@ -4,6 +4,7 @@
 #include "engine/codecs/poppler_library.h"
 #include "engine/codecs/svg_library.h"
 
+#include <QCoreApplication>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -155,8 +156,9 @@ Image RenderSvgInHelper(Bytes bytes, QString *error)
     ::close(ends[1]);
     if (spawned != 0) {
         ::close(ends[0]);
-        return Fail(error, QStringLiteral("Lumaskin's SVG helper cannot be started (%1); "
-                                          "reinstall Lumaskin")
+        return Fail(error, QCoreApplication::translate(
+                               "Codec", "Lumaskin's SVG helper cannot be started (%1); "
+                                        "reinstall Lumaskin")
                                .arg(QString::fromLocal8Bit(std::strerror(spawned))));
     }
     const int socket = ends[0];
@@ -236,11 +238,12 @@ Image RenderSvgInHelper(Bytes bytes, QString *error)
     }
     switch (ending) {
     case Ending::TimedOut:
-        return Fail(error, QStringLiteral("the SVG drawing takes too long to draw (more than %1 "
-                                          "seconds)")
+        return Fail(error, QCoreApplication::translate(
+                               "Codec", "the SVG drawing takes too long to draw (more than %1 "
+                                        "seconds)")
                                .arg(PdfRenderSeconds()));
     case Ending::Cancelled:
-        return Fail(error, QStringLiteral("the reading was cancelled"));
+        return Fail(error, QCoreApplication::translate("Codec", "the reading was cancelled"));
     default:
         break;
     }
@@ -250,9 +253,10 @@ Image RenderSvgInHelper(Bytes bytes, QString *error)
         return reply.TakeImage();
     // Ended by a signal: out of memory under its limit, or a fault in the libraries.
     if (WIFSIGNALED(status))
-        return Fail(error, QStringLiteral("the SVG drawing could not be drawn: drawing it "
-                                          "stopped part way (it may need more memory than a "
-                                          "drawing is given)"));
+        return Fail(error, QCoreApplication::translate(
+                               "Codec", "the SVG drawing could not be drawn: drawing it "
+                                        "stopped part way (it may need more memory than a "
+                                        "drawing is given)"));
     return Fail(error, reason::Damaged("SVG"));
 }
 

@@ -8,6 +8,7 @@
 #include "engine/codecs/pixel_rows.h"
 #include "engine/parallel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <cstdarg>
@@ -328,7 +329,8 @@ Image DecodeTiff(Bytes bytes, QString *error)
         // Floating-point and other layouts beyond libtiff's RGBA reader.
         if (format == SAMPLEFORMAT_IEEEFP || bits > 16)
             return DecodeWithMagick(bytes, {"TIFF", "TIFF", 0, false, true}, error);
-        return Fail(error, QStringLiteral("the TIFF picture's layout is not supported"));
+        return Fail(error, QCoreApplication::translate(
+                               "Codec", "the TIFF picture's layout is not supported"));
     }
     Image image(static_cast<int>(width), static_cast<int>(height));
     if (image.IsNull())
@@ -368,7 +370,7 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
     {
         const Tiff tif = Open(file, "w");
         if (!tif) {
-            Fail(error, QStringLiteral("the TIFF encoder failed (%1)")
+            Fail(error, QCoreApplication::translate("Codec", "the TIFF encoder failed (%1)")
                             .arg(QString::fromStdString(file.firstError)));
             return false;
         }
@@ -422,14 +424,14 @@ bool EncodeTiff(const Image &image, const EncodeSettings &settings, QByteArray &
             std::vector<std::uint8_t> &strip = strips[static_cast<std::size_t>(i)];
             if (TIFFWriteRawStrip(t, static_cast<std::uint32_t>(i), strip.data(),
                                   static_cast<tmsize_t>(strip.size())) < 0) {
-                Fail(error, QStringLiteral("the TIFF encoder failed (%1)")
+                Fail(error, QCoreApplication::translate("Codec", "the TIFF encoder failed (%1)")
                                 .arg(QString::fromStdString(file.firstError)));
                 return false;
             }
             std::vector<std::uint8_t>().swap(strip); // give the memory back once written
         }
         if (!TIFFWriteDirectory(t)) {
-            Fail(error, QStringLiteral("the TIFF encoder failed (%1)")
+            Fail(error, QCoreApplication::translate("Codec", "the TIFF encoder failed (%1)")
                             .arg(QString::fromStdString(file.firstError)));
             return false;
         }

@@ -4,6 +4,7 @@
 #include "engine/codecs/jpeg_bands.h"
 #include "engine/codecs/jpeg_streaming.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <memory>
 #include <turbojpeg.h>
@@ -85,7 +86,8 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArr
             return JpegDecodeOutcome::Failed;
         }
         if (message && std::strstr(message, "more than 500 scans")) {
-            Fail(error, QStringLiteral("the JPEG picture has more than 500 scans"));
+            Fail(error,
+                 QCoreApplication::translate("Codec", "the JPEG picture has more than 500 scans"));
             return JpegDecodeOutcome::Failed;
         }
         // TurboJPEG names only the first warning; whether any of them cost pixels (rows left

@@ -3,6 +3,7 @@
 #include "engine/codecs/huge_pages.h"
 #include "engine/codecs/metadata_library.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -150,13 +151,15 @@ Image DecodeWebp(Bytes bytes, const ReadHints &hints, QString *error)
 bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
     if (image.Width() > kMaxSide || image.Height() > kMaxSide) {
-        Fail(error, QStringLiteral("WebP holds at most %1 pixels a side").arg(kMaxSide));
+        Fail(error, QCoreApplication::translate("Codec", "WebP holds at most %1 pixels a side")
+                        .arg(kMaxSide));
         return false;
     }
     const int quality = std::clamp(settings.quality, 1, 100);
     WebPConfig config;
     if (!WebPConfigInit(&config)) {
-        Fail(error, QStringLiteral("the WebP encoder failed (version mismatch)"));
+        Fail(error,
+             QCoreApplication::translate("Codec", "the WebP encoder failed (version mismatch)"));
         return false;
     }
     if (quality == 100) {
@@ -169,7 +172,8 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
     config.thread_level = 1;
     WebPPicture picture;
     if (!WebPPictureInit(&picture)) {
-        Fail(error, QStringLiteral("the WebP encoder failed (version mismatch)"));
+        Fail(error,
+             QCoreApplication::translate("Codec", "the WebP encoder failed (version mismatch)"));
         return false;
     }
     struct PictureFree
@@ -196,7 +200,7 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
     if (!WebPEncode(&config, &picture)) {
         Fail(error, picture.error_code == VP8_ENC_ERROR_OUT_OF_MEMORY
                         ? reason::OutOfMemory()
-                        : QStringLiteral("the WebP encoder failed (error %1)")
+                        : QCoreApplication::translate("Codec", "the WebP encoder failed (error %1)")
                               .arg(static_cast<int>(picture.error_code)));
         return false;
     }
@@ -224,7 +228,7 @@ bool EncodeWebp(const Image &image, const EncodeSettings &settings, QByteArray &
     if (!set("ICCP", metadata.icc) || !set("EXIF", metadata.exif) || !set("XMP ", metadata.xmp) ||
         WebPMuxAssemble(mux.get(), &assembled) != WEBP_MUX_OK) {
         WebPDataClear(&assembled);
-        Fail(error, QStringLiteral("the WebP metadata could not be written"));
+        Fail(error, QCoreApplication::translate("Codec", "the WebP metadata could not be written"));
         return false;
     }
     out = QByteArray(reinterpret_cast<const char *>(assembled.bytes),

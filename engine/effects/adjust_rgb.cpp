@@ -8,14 +8,19 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"red", ArgumentKind::Int, -255, 255, 0, 0, "added to the red channel"},
-    {"green", ArgumentKind::Int, -255, 255, 0, 0, "added to the green channel"},
-    {"blue", ArgumentKind::Int, -255, 255, 0, 0, "added to the blue channel"},
+    {"red", ArgumentKind::Int, -255, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "added to the red channel")},
+    {"green", ArgumentKind::Int, -255, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "added to the green channel")},
+    {"blue", ArgumentKind::Int, -255, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "added to the blue channel")},
 };
 
 void AdjustRGB(Image &image, int red, int green, int blue)
@@ -37,7 +42,7 @@ extern constinit const EffectDescriptor kAdjustRGB = {
     .operation = "AdjustRGB",
     .command = "adjustrgb",
     .dispatchId = DispatchId::AdjustRGB,
-    .meaning = "adds to the red, green and blue channels",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "adds to the red, green and blue channels"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

@@ -14,6 +14,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <vector>
 
@@ -22,7 +23,8 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"level", ArgumentKind::Int, 1, 5, 3, std::nullopt, "number of passes"},
+    {"level", ArgumentKind::Int, 1, 5, 3, std::nullopt,
+     QT_TRANSLATE_NOOP("Effects", "number of passes")},
 };
 constexpr const EffectArgument &kLevel = kArguments[0];
 
@@ -89,7 +91,7 @@ extern constinit const EffectDescriptor kAntiNoise = {
     .operation = "AntiNoise",
     .command = "antinoise",
     .dispatchId = DispatchId::AntiNoise,
-    .meaning = "removes isolated specks with a 3x3 median",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "removes isolated specks with a 3x3 median"),
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { AntiNoise(image, AsInt(a[0])); },

@@ -8,6 +8,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
 #include <vector>
 
 namespace lumaskin {
@@ -49,7 +50,7 @@ extern constinit const EffectDescriptor kBlur = {
     .operation = "Blur",
     .command = "blur",
     .dispatchId = DispatchId::Blur,
-    .meaning = "3x3 Gaussian blur",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "3x3 Gaussian blur"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Blur(image); },
 };
 

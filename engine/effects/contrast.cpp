@@ -8,6 +8,7 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace lumaskin {
@@ -16,7 +17,8 @@ namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"percent", ArgumentKind::Int, 0, 1000, 100, 100,
-     "distance from mid-grey in percent: 0 gives grey, 200 doubles it"},
+     QT_TRANSLATE_NOOP("Effects",
+                       "distance from mid-grey in percent: 0 gives grey, 200 doubles it")},
 };
 constexpr const EffectArgument &kPercent = kArguments[0];
 
@@ -39,7 +41,8 @@ extern constinit const EffectDescriptor kContrast = {
     .operation = "Contrast",
     .command = "contrast",
     .dispatchId = DispatchId::Contrast,
-    .meaning = "spreads the colours away from mid-grey or pulls them to it",
+    .meaning =
+        QT_TRANSLATE_NOOP("Effects", "spreads the colours away from mid-grey or pulls them to it"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Contrast(image, AsInt(a[0])); },
     .pointwise = true,

@@ -7,6 +7,8 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
@@ -38,7 +40,7 @@ extern constinit const EffectDescriptor kDesaturate = {
     .operation = "Desaturate",
     .command = "desaturate",
     .dispatchId = DispatchId::Desaturate,
-    .meaning = "grey from the luma of every pixel",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "grey from the luma of every pixel"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Desaturate(image); },
     .pointwise = true,
 };

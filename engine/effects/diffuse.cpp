@@ -12,6 +12,7 @@
 #include "engine/effects/random_hash.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -21,7 +22,8 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"distance", ArgumentKind::Int, 0, 100, 0, 0, "how far, in pixels, a colour may come from"},
+    {"distance", ArgumentKind::Int, 0, 100, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "how far, in pixels, a colour may come from")},
 };
 constexpr const EffectArgument &kDistance = kArguments[0];
 
@@ -57,7 +59,8 @@ extern constinit const EffectDescriptor kDiffuse = {
     .operation = "Diffuse",
     .command = "diffuse",
     .dispatchId = DispatchId::Diffuse,
-    .meaning = "every pixel takes the colour of a random nearby pixel",
+    .meaning =
+        QT_TRANSLATE_NOOP("Effects", "every pixel takes the colour of a random nearby pixel"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Diffuse(image, AsInt(a[0])); },
 };

@@ -1,5 +1,6 @@
 #include "engine/effects/effect_step.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -55,7 +56,8 @@ std::optional<EffectStep> EffectStep::Parse(const QString &text, QString *error)
     const QString name = (eq < 0 ? text : text.left(eq)).trimmed();
     const EffectDescriptor *effect = FindEffect(name.toStdString());
     if (!effect) {
-        *error = QStringLiteral("unknown effect \"%1\" (see --help)").arg(name);
+        *error =
+            QCoreApplication::translate("Effects", "unknown effect \"%1\" (see --help)").arg(name);
         return std::nullopt;
     }
     EffectStep step{effect, {}};
@@ -63,7 +65,7 @@ std::optional<EffectStep> EffectStep::Parse(const QString &text, QString *error)
         return step;
     const QStringList values = text.mid(eq + 1).split(QLatin1Char(','));
     if (values.size() > static_cast<qsizetype>(effect->arguments.size())) {
-        *error = QStringLiteral("%1 takes %2 argument(s), %3 given")
+        *error = QCoreApplication::translate("Effects", "%1 takes %2 argument(s), %3 given")
                      .arg(name)
                      .arg(effect->arguments.size())
                      .arg(values.size());

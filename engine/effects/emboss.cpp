@@ -13,6 +13,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
 #include <vector>
 
 namespace lumaskin {
@@ -20,10 +21,13 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"depth", ArgumentKind::Int, 1, 20, 3, std::nullopt, "height of the relief"},
+    {"depth", ArgumentKind::Int, 1, 20, 3, std::nullopt,
+     QT_TRANSLATE_NOOP("Effects", "height of the relief")},
     {"direction", ArgumentKind::Int, 0, 7, 0, std::nullopt,
-     "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
-     "5 South-West, 6 West, 7 North-West"},
+     QT_TRANSLATE_NOOP(
+         "Effects",
+         "where the light comes from: 0 North, 1 North-East, 2 East, 3 South-East, 4 South, "
+         "5 South-West, 6 West, 7 North-West")},
 };
 constexpr const EffectArgument &kDepth = kArguments[0];
 constexpr const EffectArgument &kDirection = kArguments[1];
@@ -71,7 +75,7 @@ extern constinit const EffectDescriptor kEmboss = {
     .operation = "Emboss",
     .command = "emboss",
     .dispatchId = DispatchId::Emboss,
-    .meaning = "grey relief lit from one of eight directions",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "grey relief lit from one of eight directions"),
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { Emboss(image, AsInt(a[0]), AsInt(a[1])); },

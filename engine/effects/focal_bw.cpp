@@ -11,6 +11,7 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace lumaskin {
@@ -21,11 +22,14 @@ namespace {
 constexpr double kFar = 1 << 22;
 constexpr EffectArgument kArguments[] = {
     {"radius1", ArgumentKind::Int, 0, kFar, 100, std::nullopt,
-     "colour is kept within this many pixels of the focus"},
+     QT_TRANSLATE_NOOP("Effects", "colour is kept within this many pixels of the focus")},
     {"radius2", ArgumentKind::Int, 0, kFar, 100, std::nullopt,
-     "grey from this many pixels on; at or below radius1 the edge is hard"},
-    {"x", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt, "column of the focus"},
-    {"y", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt, "row of the focus"},
+     QT_TRANSLATE_NOOP("Effects",
+                       "grey from this many pixels on; at or below radius1 the edge is hard")},
+    {"x", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt,
+     QT_TRANSLATE_NOOP("Effects", "column of the focus")},
+    {"y", ArgumentKind::Int, -kFar, kFar, 200, std::nullopt,
+     QT_TRANSLATE_NOOP("Effects", "row of the focus")},
 };
 
 struct Focus
@@ -119,7 +123,7 @@ extern constinit const EffectDescriptor kFocalBW = {
     .operation = "FocalBW",
     .command = "focalbw",
     .dispatchId = DispatchId::FocalBW,
-    .meaning = "keeps colour around a point and turns the rest grey",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "keeps colour around a point and turns the rest grey"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

@@ -8,6 +8,7 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace lumaskin {
@@ -16,7 +17,7 @@ namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"gamma", ArgumentKind::Double, 0.01, 10, 1, 1,
-     "above 1 brightens the mid-tones, below 1 darkens"},
+     QT_TRANSLATE_NOOP("Effects", "above 1 brightens the mid-tones, below 1 darkens")},
 };
 constexpr const EffectArgument &kGamma = kArguments[0];
 
@@ -42,7 +43,7 @@ extern constinit const EffectDescriptor kGamma = {
     .operation = "Gamma",
     .command = "gamma",
     .dispatchId = DispatchId::Gamma,
-    .meaning = "gamma correction",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "gamma correction"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Gamma(image, a[0]); },
     .pointwise = true,

@@ -10,6 +10,7 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace lumaskin {
@@ -17,10 +18,12 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"red", ArgumentKind::Int, 0, 255, 0, 0, "red of the colour whose hue angle is the rotation"},
+    {"red", ArgumentKind::Int, 0, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "red of the colour whose hue angle is the rotation")},
     {"green", ArgumentKind::Int, 0, 255, 0, 0,
-     "green of the colour whose hue angle is the rotation"},
-    {"blue", ArgumentKind::Int, 0, 255, 0, 0, "blue of the colour whose hue angle is the rotation"},
+     QT_TRANSLATE_NOOP("Effects", "green of the colour whose hue angle is the rotation")},
+    {"blue", ArgumentKind::Int, 0, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "blue of the colour whose hue angle is the rotation")},
 };
 
 // Hue in sixths of a turn, 0 <= h < 6, of a colour that is not grey.
@@ -94,7 +97,7 @@ extern constinit const EffectDescriptor kHue = {
     .operation = "Hue",
     .command = "hue",
     .dispatchId = DispatchId::Hue,
-    .meaning = "turns every hue by the hue angle of a colour",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "turns every hue by the hue angle of a colour"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

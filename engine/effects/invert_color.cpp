@@ -6,6 +6,8 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
@@ -33,7 +35,7 @@ extern constinit const EffectDescriptor kInvertColor = {
     .operation = "InvertColor",
     .command = "invertcolor",
     .dispatchId = DispatchId::InvertColor,
-    .meaning = "turns the picture into its negative",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "turns the picture into its negative"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { InvertColor(image); },
     .pointwise = true,
 };

@@ -8,6 +8,7 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace lumaskin {
@@ -16,11 +17,11 @@ namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"red", ArgumentKind::Int, 0, 200, 100, 100,
-     "red in percent: below 100 toward black, above toward white"},
+     QT_TRANSLATE_NOOP("Effects", "red in percent: below 100 toward black, above toward white")},
     {"green", ArgumentKind::Int, 0, 200, 100, 100,
-     "green in percent: below 100 toward black, above toward white"},
+     QT_TRANSLATE_NOOP("Effects", "green in percent: below 100 toward black, above toward white")},
     {"blue", ArgumentKind::Int, 0, 200, 100, 100,
-     "blue in percent: below 100 toward black, above toward white"},
+     QT_TRANSLATE_NOOP("Effects", "blue in percent: below 100 toward black, above toward white")},
 };
 
 void Lightness(Image &image, int red, int green, int blue)
@@ -46,7 +47,7 @@ extern constinit const EffectDescriptor kLightness = {
     .operation = "Lightness",
     .command = "lightness",
     .dispatchId = DispatchId::Lightness,
-    .meaning = "scales each channel toward black or toward white",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "scales each channel toward black or toward white"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

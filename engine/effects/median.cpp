@@ -17,6 +17,7 @@
 #include "engine/effects/row_window.h"
 #include "engine/parallel.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -26,7 +27,8 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"size", ArgumentKind::Int, 1, 99, 1, 1, "side of the square in pixels (even sizes round up)"},
+    {"size", ArgumentKind::Int, 1, 99, 1, 1,
+     QT_TRANSLATE_NOOP("Effects", "side of the square in pixels (even sizes round up)")},
 };
 constexpr const EffectArgument &kSize = kArguments[0];
 
@@ -288,7 +290,7 @@ extern constinit const EffectDescriptor kMedian = {
     .operation = "Median",
     .command = "median",
     .dispatchId = DispatchId::Median,
-    .meaning = "square median filter",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "square median filter"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Median(image, AsInt(a[0])); },
 };

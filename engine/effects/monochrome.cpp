@@ -9,16 +9,20 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"threshold", ArgumentKind::Int, 0, 255, 128, std::nullopt,
-     "luma at or above this takes the first colour, below it the second"},
+     QT_TRANSLATE_NOOP("Effects",
+                       "luma at or above this takes the first colour, below it the second")},
     {"first", ArgumentKind::Colour, 0, 0xFFFFFF, 0xFFFFFF, std::nullopt,
-     "light colour, 0x00BBGGRR"},
-    {"second", ArgumentKind::Colour, 0, 0xFFFFFF, 0, std::nullopt, "dark colour, 0x00BBGGRR"},
+     QT_TRANSLATE_NOOP("Effects", "light colour, 0x00BBGGRR")},
+    {"second", ArgumentKind::Colour, 0, 0xFFFFFF, 0, std::nullopt,
+     QT_TRANSLATE_NOOP("Effects", "dark colour, 0x00BBGGRR")},
 };
 constexpr const EffectArgument &kThreshold = kArguments[0];
 
@@ -53,7 +57,7 @@ extern constinit const EffectDescriptor kMonochrome = {
     .operation = "Monochrome",
     .command = "monochrome",
     .dispatchId = DispatchId::Monochrome,
-    .meaning = "two colours split by a luma threshold",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "two colours split by a luma threshold"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

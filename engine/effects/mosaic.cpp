@@ -13,6 +13,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/parallel.h"
 
+#include <QtGlobal>
 #include <cmath>
 #include <vector>
 
@@ -28,8 +29,9 @@ enum class MosaicMode
 
 constexpr EffectArgument kArguments[] = {
     {"mode", ArgumentKind::Int, 0, 1, 0, std::nullopt,
-     "0 normal: flat blocks; 1 soft: blocks blend into each other"},
-    {"size", ArgumentKind::Int, 1, 256, 1, 1, "side of a block in pixels"},
+     QT_TRANSLATE_NOOP("Effects", "0 normal: flat blocks; 1 soft: blocks blend into each other")},
+    {"size", ArgumentKind::Int, 1, 256, 1, 1,
+     QT_TRANSLATE_NOOP("Effects", "side of a block in pixels")},
 };
 constexpr const EffectArgument &kSize = kArguments[1];
 
@@ -159,7 +161,7 @@ extern constinit const EffectDescriptor kMosaic = {
     .operation = "Mosaic",
     .command = "mosaic",
     .dispatchId = DispatchId::Mosaic,
-    .meaning = "square blocks of their average colour",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "square blocks of their average colour"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

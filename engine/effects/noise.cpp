@@ -12,6 +12,8 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/random_hash.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
@@ -23,9 +25,11 @@ enum class NoiseKind
 };
 
 constexpr EffectArgument kArguments[] = {
-    {"amount", ArgumentKind::Int, 0, 255, 0, 0, "largest change of a channel"},
+    {"amount", ArgumentKind::Int, 0, 255, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "largest change of a channel")},
     {"kind", ArgumentKind::Int, 0, 1, 0, std::nullopt,
-     "0 grey: the same change for all channels; 1 colour: one change per channel"},
+     QT_TRANSLATE_NOOP(
+         "Effects", "0 grey: the same change for all channels; 1 colour: one change per channel")},
 };
 constexpr const EffectArgument &kAmount = kArguments[0];
 
@@ -65,7 +69,7 @@ extern constinit const EffectDescriptor kNoise = {
     .operation = "Noise",
     .command = "noise",
     .dispatchId = DispatchId::Noise,
-    .meaning = "adds random noise",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "adds random noise"),
     .arguments = kArguments,
     .run =
         [](Image &image, const EffectDescriptor::Arguments &a) {

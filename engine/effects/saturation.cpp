@@ -9,13 +9,15 @@
 #include "engine/effects/effect_table.h"
 #include "engine/effects/pixel_math.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"percent", ArgumentKind::Int, 0, 1000, 100, 100,
-     "distance from grey in percent: 0 gives grey, 200 doubles it"},
+     QT_TRANSLATE_NOOP("Effects", "distance from grey in percent: 0 gives grey, 200 doubles it")},
 };
 constexpr const EffectArgument &kPercent = kArguments[0];
 
@@ -56,7 +58,7 @@ extern constinit const EffectDescriptor kSaturation = {
     .operation = "Saturation",
     .command = "saturation",
     .dispatchId = DispatchId::Saturation,
-    .meaning = "makes colours more vivid or duller",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "makes colours more vivid or duller"),
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { Saturation(image, AsInt(a[0])); },

@@ -8,6 +8,8 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
+
 namespace lumaskin {
 
 namespace {
@@ -43,7 +45,7 @@ extern constinit const EffectDescriptor kSharpen = {
     .operation = "Sharpen",
     .command = "sharpen",
     .dispatchId = DispatchId::Sharpen,
-    .meaning = "3x3 sharpening",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "3x3 sharpening"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Sharpen(image); },
 };
 

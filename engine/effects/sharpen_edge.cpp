@@ -12,6 +12,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/effects/row_window.h"
 
+#include <QtGlobal>
 #include <cstdlib>
 #include <vector>
 
@@ -20,7 +21,8 @@ namespace lumaskin {
 namespace {
 
 constexpr EffectArgument kArguments[] = {
-    {"percent", ArgumentKind::Int, 0, 1000, 0, 0, "strength of the sharpening"},
+    {"percent", ArgumentKind::Int, 0, 1000, 0, 0,
+     QT_TRANSLATE_NOOP("Effects", "strength of the sharpening")},
 };
 constexpr const EffectArgument &kPercent = kArguments[0];
 
@@ -90,7 +92,7 @@ extern constinit const EffectDescriptor kSharpenEdge = {
     .operation = "SharpenEdge",
     .command = "sharpenedge",
     .dispatchId = DispatchId::SharpenEdge,
-    .meaning = "sharpens along edges only",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "sharpens along edges only"),
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { SharpenEdge(image, AsInt(a[0])); },

@@ -11,6 +11,7 @@
 #include "engine/effects/pixel_math.h"
 #include "engine/parallel.h"
 
+#include <QtGlobal>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -23,7 +24,7 @@ namespace {
 
 constexpr EffectArgument kArguments[] = {
     {"angle", ArgumentKind::Int, -3600, 3600, 0, 0,
-     "turn at the centre in degrees, clockwise when positive"},
+     QT_TRANSLATE_NOOP("Effects", "turn at the centre in degrees, clockwise when positive")},
 };
 constexpr const EffectArgument &kAngle = kArguments[0];
 
@@ -173,7 +174,7 @@ extern constinit const EffectDescriptor kTwirl = {
     .operation = "Twirl",
     .command = "twirl",
     .dispatchId = DispatchId::Twirl,
-    .meaning = "swirls the picture around its centre",
+    .meaning = QT_TRANSLATE_NOOP("Effects", "swirls the picture around its centre"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Twirl(image, AsInt(a[0])); },
 };

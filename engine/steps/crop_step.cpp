@@ -3,6 +3,7 @@
 #include "engine/codecs/codec.h"
 #include "engine/steps/geometry_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,8 @@ bool CropStep::Apply(Image &image, QString *error) const
     const QRect area = Area(size);
     if (area.isEmpty())
         return Refuse(error,
-                      QStringLiteral("the crop \"%1\" lies outside the picture (%2 x %3 pixels)")
+                      QCoreApplication::translate(
+                          "Steps", "the crop \"%1\" lies outside the picture (%2 x %3 pixels)")
                           .arg(Text())
                           .arg(size.width())
                           .arg(size.height()));

@@ -3,6 +3,7 @@
 #include "engine/codecs/codec.h"
 #include "engine/steps/geometry_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -86,8 +87,9 @@ bool ResizeStep::Apply(Image &image, QString *error) const
     if (image.IsNull() || target == size)
         return true;
     if (!Image::SizeIsAcceptable(target.width(), target.height()))
-        return Refuse(error, QStringLiteral("resized to %1 x %2 pixels, the picture would be too "
-                                            "large")
+        return Refuse(error, QCoreApplication::translate(
+                                 "Steps", "resized to %1 x %2 pixels, the picture would be too "
+                                          "large")
                                  .arg(target.width())
                                  .arg(target.height()));
     Image resized = Resampled(image, target.width(), target.height(), filter);

@@ -1,5 +1,6 @@
 #include "engine/steps/step.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -51,7 +52,7 @@ std::optional<Step> ParseStep(const QString &kind, const QString &text, QString 
             step = std::move(*parsed);
     });
     if (!known && error)
-        *error = QStringLiteral("no step is called \"%1\" (%2)")
+        *error = QCoreApplication::translate("Steps", "no step is called \"%1\" (%2)")
                      .arg(kind, StepKinds().join(QStringLiteral(", ")));
     return step;
 }

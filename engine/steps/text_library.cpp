@@ -17,7 +17,8 @@ Image RenderTextMark(const QString &text, const QString &family, int pixelSize, 
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         if (error)
-            *error = QStringLiteral("text can only be drawn inside a GUI application");
+            *error = QCoreApplication::translate("Steps",
+                                                 "text can only be drawn inside a GUI application");
         return {};
     }
     // The font database is shared by every thread; one mark is drawn at a time.
@@ -36,7 +37,8 @@ Image RenderTextMark(const QString &text, const QString &family, int pixelSize, 
         // Blanks only: nothing to lay over the picture.
         Image none(1, 1, 0u);
         if (none.IsNull() && error)
-            *error = QStringLiteral("there is not enough memory for the picture");
+            *error =
+                QCoreApplication::translate("Steps", "there is not enough memory for the picture");
         return none;
     }
     const int left = static_cast<int>(std::floor(ink.left()));
@@ -47,7 +49,8 @@ Image RenderTextMark(const QString &text, const QString &family, int pixelSize, 
     QImage canvas(std::max(1, width), std::max(1, height), QImage::Format_ARGB32_Premultiplied);
     if (mark.IsNull() || canvas.isNull()) {
         if (error)
-            *error = QStringLiteral("the text \"%1\" is too large to draw").arg(text);
+            *error = QCoreApplication::translate("Steps", "the text \"%1\" is too large to draw")
+                         .arg(text);
         return {};
     }
     canvas.fill(Qt::transparent);

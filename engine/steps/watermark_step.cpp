@@ -5,6 +5,7 @@
 #include "engine/steps/resize_step.h"
 #include "engine/steps/text_mark.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,8 @@ std::optional<std::vector<std::pair<QString, QString>>> Pairs(const QString &tex
         QChar c = text[i];
         if (c == u'\\') {
             if (++i == text.size()) {
-                Refuse(error, QStringLiteral("a watermark's text ends in a lone \\"));
+                Refuse(error, QCoreApplication::translate("Steps",
+                                                          "a watermark's text ends in a lone \\"));
                 return std::nullopt;
             }
             c = text[i];
@@ -195,17 +197,19 @@ std::optional<WatermarkStep> WatermarkStep::Parse(const QString &text, QString *
         else if (key == u"margin")
             ok = step.SetMargin(value, error);
         else
-            ok = Refuse(error,
-                        QStringLiteral("a watermark has no setting \"%1\" (text, image, font, "
-                                       "size, colour, opacity, position, margin)")
-                            .arg(key));
+            ok = Refuse(error, QCoreApplication::translate(
+                                   "Steps", "a watermark has no setting \"%1\" (text, image, font, "
+                                            "size, colour, opacity, position, margin)")
+                                   .arg(key));
         if (!ok)
             return std::nullopt;
     }
     if (step.text.isEmpty() == step.image.isEmpty()) {
-        Refuse(error, step.text.isEmpty()
-                          ? QStringLiteral("a watermark needs a text or an image")
-                          : QStringLiteral("a watermark is a text or an image, not both"));
+        Refuse(error,
+               step.text.isEmpty()
+                   ? QCoreApplication::translate("Steps", "a watermark needs a text or an image")
+                   : QCoreApplication::translate("Steps",
+                                                 "a watermark is a text or an image, not both"));
         return std::nullopt;
     }
     if (!sized && !step.IsText())
@@ -220,9 +224,9 @@ bool WatermarkStep::Load(QString *error)
     QString why;
     Image read = ReadImage(image, &why);
     if (read.IsNull())
-        return Refuse(
-            error,
-            QStringLiteral("the watermark picture \"%1\" cannot be read: %2").arg(image, why));
+        return Refuse(error, QCoreApplication::translate(
+                                 "Steps", "the watermark picture \"%1\" cannot be read: %2")
+                                 .arg(image, why));
     picture = std::make_shared<const Image>(std::move(read));
     return true;
 }
@@ -272,10 +276,10 @@ bool WatermarkStep::Apply(Image &target, QString *error) const
         scaled = source->Clone();
         const ResizeStep resize{.width = pixels, .height = height, .fit = ResizeStep::Fit::Exact};
         if (scaled.IsNull() || !resize.Apply(scaled, error))
-            return Refuse(error,
-                          error && !error->isEmpty()
-                              ? *error
-                              : QStringLiteral("there is not enough memory for the picture"));
+            return Refuse(error, error && !error->isEmpty()
+                                     ? *error
+                                     : QCoreApplication::translate(
+                                           "Steps", "there is not enough memory for the picture"));
         mark = &scaled;
     }
     BlendOver(target, *mark,

@@ -144,9 +144,9 @@ SkinLayout StandardLayout()
     return l;
 }
 
-// 1000 x 700: the standard arrangement with every control the program knows: list order
-// and edit buttons, a playback row with the position slider and its time, audio options,
-// and a second file field with browse buttons.
+// 1000 x 700: the standard arrangement with more of the controls the program knows: list
+// order and edit buttons, a playback row with the position slider and its time, and audio
+// options.
 SkinLayout DeluxeLayout()
 {
     SkinLayout l;
@@ -206,16 +206,9 @@ SkinLayout DeluxeLayout()
     b.Label("LABEL_EFFECTS", {398, 551, 474, 569}, QStringLiteral("Effects"));
     b.EffectRow(480, 546, 958);
 
-    // The first field shows the last file written (and takes a browsed file), the second
-    // takes a browsed video file.
-    b.Label("LABEL_OUTPUT", {398, 590, 474, 608}, QStringLiteral("Last saved"));
-    b.Label("LABEL_VIDEO", {398, 626, 474, 644}, QStringLiteral("Video file"));
-    l.edits = {{"EDIT_OUTPUT", {480, 586, 850, 610}}, {"EDIT_VIDEO", {480, 622, 850, 646}}};
-    b.Button("BUTTON_BROWSE", "btnBrowse.bmp", {858, 585, 958, 611}, QStringLiteral("Browse"),
-             Glyph::Folder, QStringLiteral("Choose a video file for the first field"));
-    b.Button("BUTTON_BROWSEVIDEO1", "btnBrowseVideo.bmp", {858, 621, 958, 647},
-             QStringLiteral("Browse"), Glyph::Folder,
-             QStringLiteral("Choose a video file for the second field"));
+    // The last file written, across the whole row.
+    b.Label("LABEL_OUTPUT", {398, 604, 474, 622}, QStringLiteral("Last saved"));
+    l.edits = {{"EDIT_OUTPUT", {480, 600, 958, 624}}};
     return l;
 }
 

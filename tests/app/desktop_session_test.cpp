@@ -11,11 +11,16 @@
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <climits>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -179,6 +184,71 @@ TEST_F(DesktopSessionTest, TheSkinFormatAndPlaceComeBackAtTheNextRun)
     piped.Sync();
     EXPECT_EQ(piped.Skin(), "Purple.skn");
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+// Runs `open`, which brings up a file chooser, and answers it: `choose` is selected and
+// accepted, or the chooser cancelled when that is empty. Returns the folder it opened at.
+// The chooser reads its folder in the background and may not take the file at once: it is
+// asked again until it closes, and cancelled after a few seconds.
+QString Answer(const std::function<void()> &open, const QString &choose = {})
+{
+    QString openedAt;
+    int tries = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QFileDialog *chooser = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(widget); dialog && dialog->isVisible())
+                chooser = dialog;
+        }
+        if (!chooser)
+            return;
+        if (openedAt.isEmpty())
+            openedAt = chooser->directory().absolutePath();
+        if (choose.isEmpty() || ++tries > 250) {
+            chooser->reject();
+            return;
+        }
+        // Typed as a person would: the name box takes a whole path.
+        if (auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(choose);
+        else
+            chooser->selectFile(choose);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    poll.start(20);
+    open();
+    return openedAt;
+}
+
+TEST_F(DesktopSessionTest, EachFileChooserOpensWhereItWasLastUsedAtTheNextRun)
+{
+    TempDir photos;
+    TempDir downloads;
+    const std::filesystem::path photo = photos / "a.png";
+    const std::filesystem::path package = downloads / "Teal.zip";
+    test::WriteFile(photo, "x");
+    test::WriteFile(package, "x");
+    const QString file = Str(m_config / "lumaskin.conf");
+    {
+        AppSettings settings(file);
+        QtMainDialogPrompts prompts(nullptr);
+        prompts.RememberIn(&settings);
+        QStringList added;
+        Answer([&] { added = prompts.OpenFiles(MainDialog::ImageFilter()); }, Str(photo));
+        EXPECT_THAT(added, ElementsAre(Str(photo)));
+        QString chosen;
+        Answer([&] { chosen = prompts.SkinPackage("Skin packages|*.zip;*.skn|All files|*||"); }, Str(package));
+        EXPECT_EQ(chosen, Str(package));
+        settings.Sync();
+    }
+    AppSettings settings(file);
+    QtMainDialogPrompts prompts(nullptr);
+    prompts.RememberIn(&settings);
+    EXPECT_EQ(Answer([&] { prompts.OpenFiles(MainDialog::ImageFilter()); }), Str(photos.Path()));
+    EXPECT_EQ(Answer([&] { prompts.SkinPackage("Skin packages|*.zip;*.skn|All files|*||"); }),
+              Str(downloads.Path()));
+    // The output folder is each format's own: see the test of the skin, format and place.
 }
 
 TEST_F(DesktopSessionTest, DroppedFilesAndFoldersGoIntoTheListAndPackagesAreInstalled)

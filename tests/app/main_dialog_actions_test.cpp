@@ -8,12 +8,14 @@
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_control.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace lumaskin {
 namespace {
@@ -30,9 +32,12 @@ public:
         shown << text;
         if (buttons == MessageButtons::YesNoDefaultNo)
             return replaceSources;
+        if (buttons == MessageButtons::OkOpenFolder)
+            return std::exchange(report, MessageAnswer::Ok);
         return buttons == MessageButtons::OverwriteSkipKeepBoth ? existing : MessageAnswer::Ok;
     }
     QStringList shown;
+    MessageAnswer report = MessageAnswer::Ok;
     MessageAnswer replaceSources = MessageAnswer::No;
     MessageAnswer existing = MessageAnswer::KeepBoth;
 };
@@ -65,7 +70,9 @@ public:
         *offered = quality;
         return folder;
     }
+    void ShowFolder(const QString &folder) override { shownFolders << folder; }
     QStringList files;
+    QStringList shownFolders;
     QString saveFile;
     QString folder;
     QStringList asked;
@@ -100,7 +107,9 @@ class MainDialogActionsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path());
+        test::TestSkin skin;
+        skin.effectButtons = true;
+        test::WriteTestSkinPackage(m_packages / "Purple.skn", m_scratch.Path(), skin);
         dialog.OnInitDialog(Str(m_packages.Path()));
         for (int i = 0; i < 3; ++i) {
             const auto path = m_pictures / ("p" + std::to_string(i) + ".x.png");
@@ -336,12 +345,32 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     // the clicks.
     dialog.EffectTwo().ChangeButton("Monochrome")->click();
 
-    // PNG chosen in the format list.
+    // What is in force shows beside each row with the values held, and on the buttons that
+    // open the windows.
+    EXPECT_EQ(one.MarkText("Contrast"), "\u2713 50");
+    EXPECT_EQ(one.MarkText("Brightness"), "");
+    const QStringList inForce = one.InForce() + dialog.EffectTwo().InForce();
+    ASSERT_EQ(inForce.size(), 3);
+    EXPECT_EQ(inForce.mid(0, 2), QStringList({"Contrast (50)", "Invert color"}));
+    SkinButton *colours = dialog.FindButton("BUTTON__EFFECT1");
+    SkinButton *filters = dialog.FindButton("BUTTON__EFFECT2");
+    ASSERT_TRUE(colours && filters);
+    EXPECT_EQ(colours->BadgeText(), "2");
+    EXPECT_EQ(filters->BadgeText(), "1");
+    EXPECT_TRUE(colours->toolTip().endsWith("\nIn force: Contrast (50), Invert color"))
+        << colours->toolTip().toStdString();
+
+    // PNG chosen in the format list; the report says how many, where, and with what, and
+    // offers the folder.
     dialog.ComboBoxes().front()->SelectRow(13);
     prompts.folder = Str(m_out.Path());
+    messages.report = MessageAnswer::OpenFolder;
     Convert();
 
-    EXPECT_THAT(messages.shown, ElementsAre("Convert Completed!"));
+    EXPECT_THAT(messages.shown,
+                ElementsAre("Convert Completed!\n\n3 files written to " + Str(m_out.Path()) +
+                            ".\nEffects applied: " + inForce.join(", ") + "."));
+    EXPECT_THAT(prompts.shownFolders, ElementsAre(Str(m_out.Path())));
     EXPECT_EQ(prompts.asked.last(), "Please select an output directory for ");
     // Names keep everything before the last dot.
     EXPECT_EQ(FirstEdit(), Str(m_out / "p2.x.png"));
@@ -361,6 +390,9 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     dialog.OnControlClicked("BUTTON__RESTORE");
     EXPECT_FALSE(one.IsApplied("Contrast"));
     EXPECT_EQ(one.Edit("editContrast")->text(), "200");
+    EXPECT_EQ(one.MarkText("Contrast"), "");
+    EXPECT_EQ(colours->BadgeText(), "");
+    EXPECT_EQ(filters->BadgeText(), "");
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 9);
     // The files of the first run are there: one question for all of them.
     messages.shown.clear();
@@ -369,7 +401,8 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(messages.shown[0].startsWith("3 of the converted files exist already in "))
         << messages.shown[0].toStdString();
-    EXPECT_EQ(messages.shown[1], "Convert Completed!");
+    EXPECT_EQ(messages.shown[1],
+              "Convert Completed!\n\n3 files written to " + Str(m_out.Path()) + ".");
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
 }
 
@@ -431,7 +464,8 @@ TEST_F(MainDialogActionsTest, ConvertReportsEveryFileThatFailedAndWritesNoWrongP
 
     ASSERT_EQ(messages.shown.size(), 1);
     const QString report = messages.shown.front();
-    EXPECT_TRUE(report.startsWith("Convert Completed!\n\n2 of 4 files could not be converted:\n"))
+    EXPECT_TRUE(report.startsWith("Convert Completed!\n\n2 files written to " + Str(m_out.Path()) +
+                                  ".\n\n2 of 4 files could not be converted:\n"))
         << report.toStdString();
     EXPECT_TRUE(report.contains('"' + Str(broken) + "\": ")) << report.toStdString();
     EXPECT_TRUE(report.contains('"' + Str(m_pictures / "gone.png") + "\": "))
@@ -477,7 +511,7 @@ TEST_F(MainDialogActionsTest, NamesThatAreNotTextAreTakenAsBytes)
     EXPECT_TRUE(std::filesystem::exists(m_out.Path().string() + "/caf\xE9.x.png"));
     ASSERT_EQ(messages.shown.size(), 1);
     const QStringList lines = messages.shown.front().split(u'\n');
-    EXPECT_EQ(lines.size(), 4) << messages.shown.front().toStdString();
+    EXPECT_EQ(lines.size(), 6) << messages.shown.front().toStdString();
     EXPECT_TRUE(lines.last().contains("a\\nConvert Completed!.png\": "))
         << lines.last().toStdString();
 }
@@ -565,8 +599,7 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(messages.shown[0].contains("\n\np0.x.png\n\n")) << messages.shown[0].toStdString();
     EXPECT_EQ(Bytes(inside), original);
-    EXPECT_TRUE(messages.shown[1].startsWith("Convert Completed!\n\n2 written, 0 skipped "
-                                             "(already there), 2 renamed:\n"))
+    EXPECT_TRUE(messages.shown[1].contains("\n\n2 written, 0 skipped (already there), 2 renamed:\n"))
         << messages.shown[1].toStdString();
     EXPECT_TRUE(messages.shown[1].contains('"' + pictures[0] + "\" \u2192 \"p0.x (3).png\""))
         << messages.shown[1].toStdString();
@@ -669,10 +702,12 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
 {
     // Enough work that the run is still going when the clicks below arrive.
     QStringList many;
+    const std::filesystem::path large = m_scratch / "large.png";
+    WritePicture(large, 7, QSize(900, 600));
     for (int i = 0; i < 40; ++i) {
         // Each picture is listed once: forty files of their own.
         const std::filesystem::path copy = m_pictures / ("many" + std::to_string(i) + ".png");
-        std::filesystem::copy_file(pictures[i % 3].toStdString(), copy);
+        std::filesystem::copy_file(large, copy);
         many << Str(copy);
     }
     test::TestSkin orange;
@@ -702,8 +737,12 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     dialog.OnControlClicked("BUTTON_ZOOM50");
     EXPECT_EQ(dialog.Viewer()->ViewMode(), 3);
 
+    // Stopping names the file still in hand rather than saying it is starting.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialog.Progress()->InHand().isEmpty(); }, 20000));
+    const QString inHand = QFileInfo(dialog.Progress()->InHand().front()).fileName();
     messages.shown.clear();
     dialog.Progress()->CancelButton()->click();
+    EXPECT_EQ(dialog.Progress()->StatusLine(), "Finishing " + inHand);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !dialog.IsConverting(); }, 60000));
     EXPECT_TRUE(dialog.Progress()->isHidden());
     EXPECT_TRUE(dialog.EffectOne().isEnabled());
@@ -713,8 +752,8 @@ TEST_F(MainDialogActionsTest, ARunningConversionRefusesChangesAndCancelsCleanly)
     // Whatever was written is whole: only finished pictures, no temporary files.
     for (const auto &entry : std::filesystem::directory_iterator(m_out.Path())) {
         const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "p0.x.bmp" || name == "p1.x.bmp" || name == "p2.x.bmp") << name;
-        EXPECT_EQ(QImage(Str(entry.path())).size(), QSize(24, 16)) << name;
+        EXPECT_TRUE(name.starts_with("many") && name.ends_with(".bmp")) << name;
+        EXPECT_EQ(QImage(Str(entry.path())).size(), QSize(900, 600)) << name;
     }
 }
 

@@ -192,8 +192,13 @@ TEST_F(SliderTest, VerticalChannelCoversFromThumbDown)
     EXPECT_EQ(ShownAt(slider, 10, 120), kChannel);
     EXPECT_EQ(ShownAt(slider, 2, 120), BackgroundAt(slider, 2, 120));
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(10, 142));
-    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(10, 142));
     EXPECT_EQ(slider->GetPos(), 7200);
+    // The thumb follows a drag up the track, drawn where the pointer is.
+    QTest::mouseMove(slider, QPoint(10, 40));
+    EXPECT_EQ(slider->GetPos(), (40 - 8) * 7200 / 134);
+    EXPECT_EQ(ShownAt(slider, 10, 40), kActive);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(10, 40));
+    EXPECT_EQ(ShownAt(slider, 10, 40), kThumb);
 }
 
 TEST_F(SliderTest, MissingBitmapsAndEmptyRangesAreHarmless)

@@ -4,8 +4,10 @@
 The program runs once at scale 1 and once at scale 2, each on a private X server. At scale 2
 the skinned window and the notifier are twice the skin's size, and every button in view
 shows its face from the skin's @2x bitmap pixel for pixel: edges and text drawn at the finer
-scale, not the scale-1 screenshot with every pixel doubled. Exits 77 (skipped) when the X
-tools are missing.
+scale, not the scale-1 screenshot with every pixel doubled. A third run at scale 2 on a
+1920x1080 screen, too small for the window at twice its size, draws the skin with one device
+pixel a skin pixel: the whole window on the screen, its buttons as at scale 1. Exits 77
+(skipped) when the X tools are missing.
 """
 
 import sys
@@ -23,6 +25,8 @@ from xsession import XSession  # noqa: E402
 ROOT_COLOUR = (0x13, 0xC4, 0x9A)
 # Faces must match their bitmap this closely (a tooltip or the pointer may cover a corner).
 SAME_SHARE = 0.98
+# A face drawn a device pixel off its place (see below) matches this closely.
+SHIFTED_SHARE = 0.9
 # At least this share of the 2x2 pixel blocks of a face must show finer detail than one pixel.
 FINE_SHARE = 0.10
 
@@ -32,28 +36,31 @@ def hidpi_name(name):
     return f"{stem}@2x.{extension}" if dot else f"{name}@2x"
 
 
-def run_at_scale(args, work, program, skins, package, scale, size):
-    """Starts the program at `scale` on a screen of `size`; returns (screenshot, main window,
-    notifier window)."""
+def run_at_scale(args, work, program, skins, package, scale, size, drawn=None):
+    """Starts the program at `scale` on a screen of `size`, where the skin is expected to be
+    drawn `drawn` device pixels a skin pixel (the scale, unless given); returns (screenshot,
+    main window, notifier window)."""
+    drawn = drawn or scale
+    run_name = f"{scale}-{size[0]}"
     background = package.background()
     notifier = package.bitmap("dlgTaskNotifier.bmp")
-    with XSession(*size, log_path=work / f"xvfb{scale}.log") as session:
+    with XSession(*size, log_path=work / f"xvfb{run_name}.log") as session:
         session.paint_root(ROOT_COLOUR)
         # The pointer rests in a corner, off every button.
         session.run("xdotool", "mousemove", "0", "0")
-        log = work / f"lumaskin{scale}.log"
-        with RunningProgram(program, skins, session, work / f"run{scale}", log,
+        log = work / f"lumaskin{run_name}.log"
+        with RunningProgram(program, skins, session, work / f"run{run_name}", log,
                             {"QT_SCALE_FACTOR": str(scale)}) as app:
             try:
                 main = app.wait_for_window(
-                    f"a {background.width * scale}x{background.height * scale} window at "
-                    f"scale {scale}", background.width * scale, background.height * scale,
-                    args.start_timeout)
-                home = (session.width - notifier.width * scale,
-                        session.height - notifier.height * scale)
+                    f"a {background.width * drawn}x{background.height * drawn} window at "
+                    f"scale {scale} on {size[0]}x{size[1]}", background.width * drawn,
+                    background.height * drawn, args.start_timeout)
+                home = (session.width - notifier.width * drawn,
+                        session.height - notifier.height * drawn)
 
                 def notifier_home():
-                    window = app.mapped_window(notifier.width * scale, notifier.height * scale)
+                    window = app.mapped_window(notifier.width * drawn, notifier.height * drawn)
                     return window if window and (window.x, window.y) == home else None
 
                 note = session.wait_for(f"the notifier fully in at scale {scale}",
@@ -61,7 +68,7 @@ def run_at_scale(args, work, program, skins, package, scale, size):
                 return session.screenshot(), main, note
             except Exception:
                 if args.artifacts:
-                    session.save_screenshot(Path(args.artifacts) / f"e2e-hidpi-{scale}.png")
+                    session.save_screenshot(Path(args.artifacts) / f"e2e-hidpi-{run_name}.png")
                 say("--- program output (tail) ---\n" + app.log_tail())
                 raise
 
@@ -142,6 +149,40 @@ def run(args, work):
         say(f"{name}: the @2x face pixel for pixel, {share:.0%} of its blocks finer than 2x2")
         checked += 1
     check(checked >= 5, f"only {checked} buttons could be checked")
+
+    # Too small a screen for the window at twice its size: one device pixel a skin pixel.
+    small = (1920, 1080)
+    check(2 * background.width > small[0] or 2 * background.height > small[1],
+          f"a {background.width}x{background.height} skin fits {small} at scale 2 anyway")
+    small_shot, small_main, small_note = run_at_scale(args, work, program, skins, package, 2,
+                                                      small, drawn=1)
+    check(small_main.x >= 0 and small_main.y >= 0 and
+          small_main.x + small_main.width <= small[0] and
+          small_main.y + small_main.height <= small[1],
+          f"on {small}: the window at {small_main.x},{small_main.y} runs off the screen")
+    same = total = 0
+    for fields in package.entries("BUTTONINFO"):
+        rect = package.control_rect("BUTTONINFO", fields[0])
+        if fields[0] == "BUTTON_PAUSE" or rect is None:
+            continue
+        left, top, right, bottom = rect
+        if small_note.contains(small_main.x + right - 1, small_main.y + bottom - 1):
+            continue
+        # A control at an odd skin coordinate sits a device pixel off: half a logical pixel.
+        best = max(
+            sum(small_shot.pixel(small_main.x + x + dx, small_main.y + y + dy)
+                == coarse_shot.pixel(coarse_main.x + x, coarse_main.y + y)
+                for y in range(top, bottom) for x in range(left, right))
+            for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+        area = (right - left) * (bottom - top)
+        # Where the skin shows through a face's cut corners, it shows unshifted.
+        check(best >= SHIFTED_SHARE * area,
+              f"on {small}: {fields[0]} has {best} of {area} pixels as at scale 1")
+        same += best
+        total += area
+    check(total > 0, f"on {small}: no button could be checked")
+    say(f"scale 2 on {small[0]}x{small[1]}: window {small_main.width}x{small_main.height} on "
+        f"the screen, buttons as at scale 1 ({same} of {total} pixels)")
 
 
 def main():

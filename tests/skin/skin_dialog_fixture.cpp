@@ -93,12 +93,16 @@ void WriteTestSkin(const std::filesystem::path &folder, const TestSkin &skin)
                       Key(kHostSection, kHostKey, FormatRect({100, 40, 180, 100})) +
                       Key(kIconSection, kIconKey, IconEntry{"icon.bmp", {6, 6, 22, 22}}.Format());
     if (skin.full) {
-        ini += List<ButtonEntry>(kButtonSection,
-                                 {{"BUTTON_PLAY", "button.bmp", {30, 6, 50, 22}, "Play"},
-                                  {"BUTTON_PAUSE", "button.bmp", {30, 6, 50, 22}, "Pause"},
-                                  {"BUTTON_EXIT", "button.bmp", {176, 6, 196, 22}, "Exit"},
-                                  {"BUTTON_TWIN", "button.bmp", {52, 6, 72, 22}, "First"},
-                                  {"BUTTON_TWIN", "button.bmp", {74, 6, 94, 22}, "Second"}});
+        std::vector<ButtonEntry> buttons{{"BUTTON_PLAY", "button.bmp", {30, 6, 50, 22}, "Play"},
+                                         {"BUTTON_PAUSE", "button.bmp", {30, 6, 50, 22}, "Pause"},
+                                         {"BUTTON_EXIT", "button.bmp", {176, 6, 196, 22}, "Exit"},
+                                         {"BUTTON_TWIN", "button.bmp", {52, 6, 72, 22}, "First"},
+                                         {"BUTTON_TWIN", "button.bmp", {74, 6, 94, 22}, "Second"}};
+        if (skin.effectButtons) {
+            buttons.push_back({"BUTTON__EFFECT1", "button.bmp", {134, 24, 154, 40}, "Colours"});
+            buttons.push_back({"BUTTON__EFFECT2", "button.bmp", {156, 24, 176, 40}, "Filters"});
+        }
+        ini += List<ButtonEntry>(kButtonSection, buttons);
         ini += List<SliderEntry>(kSliderSection, {{"SLIDER_PROGRESS",
                                                    "channel.bmp",
                                                    "thumb.bmp",

@@ -17,6 +17,8 @@ struct TestSkin
     std::string extraIni;
     // With false, a second, smaller skin: one button, no list, combo, edit or caption.
     bool full = true;
+    // A full skin with the buttons of the two effect windows too, left of the exit button.
+    bool effectButtons = false;
 };
 
 inline constexpr int kSkinWidth = 200;

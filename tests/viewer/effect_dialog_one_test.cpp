@@ -37,8 +37,11 @@ TEST_F(EffectDialogOneTest, StartsHiddenWithTheStartingValuesAndLabels)
     EXPECT_EQ(dialog.appliedFlags, std::vector<std::int32_t>(11, 0));
 
     QStringList labels;
-    for (const QLabel *label : dialog.findChildren<QLabel *>())
-        labels.append(label->text());
+    for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+        // The marks of effects in force are empty until a row is applied.
+        if (!label->objectName().startsWith("mark"))
+            labels.append(label->text());
+    }
     EXPECT_EQ(labels,
               QStringList({"Brightness(-255-255)", "Contrase(Default 100)", "Gamma(Default 1.0)",
                            "R", "G", "B", "Hue(0-255)", "Red(0-255)", "Green(0-255)", "Blue(0-255)",

@@ -50,8 +50,11 @@ TEST_F(EffectDialogTwoTest, StartsHiddenWithTheStartingValuesListsAndLabels)
         EXPECT_EQ(list->currentIndex(), 0);
 
     QStringList labels;
-    for (const QLabel *label : dialog.findChildren<QLabel *>())
-        labels.append(label->text());
+    for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+        // The marks of effects in force are empty until a row is applied.
+        if (!label->objectName().startsWith("mark"))
+            labels.append(label->text());
+    }
     EXPECT_EQ(labels, QStringList({"AntiNoise(1-5)", "Blur", "Diffuse", "Emboss", "Radius1",
                                    "Radius2", "X", "Y", "FocalBW", "Monochrome(0-255)", "Mosaic",
                                    "Noise", "Sharpen", "SharpenEdge", "Twirl 0-360", "Median"}));

@@ -1,6 +1,5 @@
 #include "engine/codecs/jpeg_encoder.h"
 
-#include "engine/codecs/huge_pages.h"
 #include "engine/codecs/pixel_rows.h"
 #include "engine/parallel.h"
 
@@ -86,19 +85,29 @@ void WaitForRow(const std::atomic<int> &written, int y)
         written.wait(rows, std::memory_order_acquire);
 }
 
-// The parts of the work that own nothing, so that a longjmp out of libjpeg skips no
-// destructor. Returns false with `manager.message` set on failure.
-bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &image, int firstRow,
-              int rows, int quality, bool opaque, bool grey, const Segments *segments,
-              std::uint8_t *scratch, unsigned char **buffer, unsigned long *size,
-              const std::atomic<int> *written)
+// One stripe being encoded: libjpeg's state between the calls that feed it rows.
+struct Compressor
 {
-    if (setjmp(manager.jump))
+    jpeg_compress_struct cinfo{};
+    ErrorManager manager{};
+    std::vector<std::uint8_t> scratch; // a row blended over white
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    bool ok = true;
+};
+
+// The steps of encoding a stripe, each owning nothing, so that a longjmp out of libjpeg skips
+// no destructor; each returns false with `manager.message` set on failure.
+bool StartCompress(Compressor &c, int width, int rowCount, int quality, bool opaque, bool grey,
+                   const Segments *segments)
+{
+    jpeg_compress_struct &cinfo = c.cinfo;
+    if (setjmp(c.manager.jump))
         return false;
     jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, buffer, size);
-    cinfo.image_width = static_cast<JDIMENSION>(image.Width());
-    cinfo.image_height = static_cast<JDIMENSION>(rows);
+    jpeg_mem_dest(&cinfo, &c.buffer, &c.size);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(rowCount);
     cinfo.input_components = opaque ? 4 : 3;
     cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
     jpeg_set_defaults(&cinfo); // 4:2:0 for colour
@@ -122,43 +131,32 @@ bool Compress(jpeg_compress_struct &cinfo, ErrorManager &manager, const Image &i
                                    reinterpret_cast<const JOCTET *>(segments->icc.constData()),
                                    static_cast<unsigned>(segments->icc.size()));
     }
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = firstRow + static_cast<int>(cinfo.next_scanline);
-        if (written)
-            WaitForRow(*written, y);
-        JSAMPROW row;
-        if (opaque) {
-            row = const_cast<JSAMPROW>(image.Row(y));
-        } else {
-            CompositeRowOverWhite(image.Row(y), scratch, image.Width());
-            row = scratch;
-        }
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
     return true;
 }
 
-void EncodeStripe(const Image &image, int quality, bool opaque, bool grey, const Segments &segments,
-                  Stripe &stripe, const std::atomic<int> *written)
+bool CompressRows(Compressor &c, const std::uint8_t *const *rows, int count, int width, bool opaque)
 {
-    std::vector<std::uint8_t> scratch(opaque ? 0 : 3 * static_cast<std::size_t>(image.Width()));
-    unsigned char *buffer = stripe.given;
-    unsigned long size = stripe.capacity; // 0: libjpeg allocates its own
-    jpeg_compress_struct cinfo{};
-    ErrorManager manager{};
-    cinfo.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = OnError;
-    manager.base.emit_message = IgnoreMessage;
-    stripe.ok = Compress(cinfo, manager, image, stripe.firstRow, stripe.rows, quality, opaque, grey,
-                         stripe.firstRow == 0 ? &segments : nullptr, scratch.data(), &buffer, &size,
-                         written);
-    jpeg_destroy_compress(&cinfo);
-    if (buffer != stripe.given)
-        stripe.grown.reset(buffer);
-    stripe.size = size;
-    if (!stripe.ok)
-        std::memcpy(stripe.message, manager.message, sizeof stripe.message);
+    if (setjmp(c.manager.jump))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        JSAMPROW row;
+        if (opaque) {
+            row = const_cast<JSAMPROW>(rows[i]);
+        } else {
+            CompositeRowOverWhite(rows[i], c.scratch.data(), width);
+            row = c.scratch.data();
+        }
+        jpeg_write_scanlines(&c.cinfo, &row, 1);
+    }
+    return true;
+}
+
+bool FinishCompress(Compressor &c)
+{
+    if (setjmp(c.manager.jump))
+        return false;
+    jpeg_finish_compress(&c.cinfo);
+    return true;
 }
 
 // Offset just past the header of the first marker `code` (0xFF code length ...), or 0.
@@ -259,13 +257,32 @@ bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArra
 
 } // namespace
 
-bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
-                const ImageMetadata &metadata, const GrowingPicture *growing)
+struct JpegStripes::State
 {
-    PixelSummary summary = growing ? growing->summary : Summarise(image);
+    int width = 0;
+    int height = 0;
+    int quality = 90;
+    PixelSummary summary;
+    Segments segments;
+    int mcuRows = 16;
+    std::vector<Stripe> stripes;
+    // The stripes being encoded.
+    std::vector<std::unique_ptr<Compressor>> compressors;
+    QByteArray block;
+};
+
+JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+                         const ImageMetadata &metadata, int stripeCount)
+    : m_state(std::make_unique<State>())
+{
+    State &state = *m_state;
+    state.width = width;
+    state.height = height;
+    state.quality = quality;
     // A grey JPEG cannot carry an RGB profile.
     summary.grey = summary.grey && metadata.icc.isEmpty();
-    Segments segments;
+    state.summary = summary;
+    Segments &segments = state.segments;
     if (!metadata.exif.isEmpty() &&
         kExifName.size() + static_cast<std::size_t>(metadata.exif.size()) <= kMaxSegment)
         segments.exif =
@@ -275,75 +292,153 @@ bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error
         segments.xmp =
             QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
     segments.icc = metadata.icc;
-    const int mcuRows = summary.grey ? 8 : 16;
-    const int units = (image.Height() + kStripeUnit - 1) / kStripeUnit;
+    state.mcuRows = summary.grey ? 8 : 16;
+    const int units = (height + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
     const int count =
-        image.Height() > JPEG_MAX_DIMENSION ? 1
+        height > JPEG_MAX_DIMENSION ? 1
         : stripeCount > 0
             ? std::clamp(stripeCount, 1, std::max(units, 1))
-            : OutputStripeCount(static_cast<std::int64_t>(image.Width()) * image.Height() * 4,
-                                std::max(units, 1));
-    std::vector<Stripe> stripes(static_cast<std::size_t>(count));
+            : OutputStripeCount(static_cast<std::int64_t>(width) * height * 4, std::max(units, 1));
+    std::vector<Stripe> &stripes = state.stripes;
+    stripes.resize(static_cast<std::size_t>(count));
+    state.compressors.resize(static_cast<std::size_t>(count));
     std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
-        stripe.firstRow = std::min(image.Height(), units * i / count * kStripeUnit);
-        stripe.rows =
-            std::min(image.Height(), units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
+        stripe.firstRow = std::min(height, units * i / count * kStripeUnit);
+        stripe.rows = std::min(height, units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
         // buffer of its own.
-        stripe.capacity = 4096 + static_cast<unsigned long>(image.Width()) *
-                                     static_cast<unsigned long>(stripe.rows);
+        stripe.capacity =
+            4096 + static_cast<unsigned long>(width) * static_cast<unsigned long>(stripe.rows);
         if (i == 0)
             stripe.capacity += static_cast<unsigned long>(
                 segments.exif.size() + segments.xmp.size() + segments.icc.size());
         blockSize += stripe.capacity;
     }
-    // One block for every stripe, in huge pages where the system has them: the file comes
-    // out of it in place, with a few page faults rather than two for every 4 KB written.
-    QByteArray block;
+    // One block for every stripe: the file comes out of it in place. Each stripe fills about a
+    // third of its part; huge pages would hold the rest in memory as well, for no time saved.
     try {
-        block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
-        AdviseHugePages(block.data(), blockSize);
+        state.block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
         std::size_t offset = 0;
         for (Stripe &stripe : stripes) {
-            stripe.given = reinterpret_cast<unsigned char *>(block.data()) + offset;
+            stripe.given = reinterpret_cast<unsigned char *>(state.block.data()) + offset;
             offset += stripe.capacity;
         }
     } catch (const std::bad_alloc &) {
         for (Stripe &stripe : stripes)
             stripe.capacity = 0; // libjpeg allocates as it goes
     }
-    ParallelFor(count, [&](int begin, int end) {
-        for (int i = begin; i < end; ++i)
-            EncodeStripe(image, quality, summary.opaque, summary.grey, segments,
-                         stripes[static_cast<std::size_t>(i)], growing ? growing->rows : nullptr);
-    });
-    for (const Stripe &stripe : stripes)
+}
+
+JpegStripes::~JpegStripes() = default;
+
+int JpegStripes::Count() const
+{
+    return static_cast<int>(m_state->stripes.size());
+}
+
+int JpegStripes::FirstRow(int i) const
+{
+    return i >= Count() ? m_state->height : m_state->stripes[static_cast<std::size_t>(i)].firstRow;
+}
+
+void JpegStripes::Begin(int i)
+{
+    State &state = *m_state;
+    const Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    auto compressor = std::make_unique<Compressor>();
+    Compressor &c = *compressor;
+    c.cinfo.err = jpeg_std_error(&c.manager.base);
+    c.manager.base.error_exit = OnError;
+    c.manager.base.emit_message = IgnoreMessage;
+    c.scratch.resize(state.summary.opaque ? 0 : 3 * static_cast<std::size_t>(state.width));
+    c.buffer = stripe.given;
+    c.size = stripe.capacity; // 0: libjpeg allocates its own
+    c.ok = StartCompress(c, state.width, stripe.rows, state.quality, state.summary.opaque,
+                         state.summary.grey, stripe.firstRow == 0 ? &state.segments : nullptr);
+    state.compressors[static_cast<std::size_t>(i)] = std::move(compressor);
+}
+
+void JpegStripes::Add(int i, const std::uint8_t *const *rows, int count)
+{
+    State &state = *m_state;
+    Compressor &c = *state.compressors[static_cast<std::size_t>(i)];
+    c.ok = c.ok && CompressRows(c, rows, count, state.width, state.summary.opaque);
+}
+
+void JpegStripes::End(int i)
+{
+    State &state = *m_state;
+    Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    const std::unique_ptr<Compressor> compressor =
+        std::move(state.compressors[static_cast<std::size_t>(i)]);
+    Compressor &c = *compressor;
+    stripe.ok = c.ok && FinishCompress(c);
+    jpeg_destroy_compress(&c.cinfo);
+    if (c.buffer != stripe.given)
+        stripe.grown.reset(c.buffer);
+    stripe.size = c.size;
+    if (!stripe.ok)
+        std::memcpy(stripe.message, c.manager.message, sizeof stripe.message);
+}
+
+void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
+                         const std::atomic<int> *written)
+{
+    const Stripe &stripe = m_state->stripes[static_cast<std::size_t>(i)];
+    Begin(i);
+    for (int k = 0; k < stripe.rows; ++k) {
+        if (written)
+            WaitForRow(*written, stripe.firstRow + k);
+        const std::uint8_t *row = rows + static_cast<std::size_t>(k) * stride;
+        Add(i, &row, 1);
+    }
+    End(i);
+}
+
+bool JpegStripes::Finish(QByteArray &out, QString *error)
+{
+    State &state = *m_state;
+    for (const Stripe &stripe : state.stripes)
         if (!stripe.ok) {
             if (error)
                 *error = QCoreApplication::translate("Codec", "the JPEG encoder failed (%1)")
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
-    if (count == 1) {
-        if (stripes[0].grown) {
-            out = QByteArray(reinterpret_cast<const char *>(stripes[0].Bytes()),
-                             static_cast<qsizetype>(stripes[0].size));
+    if (state.stripes.size() == 1) {
+        const Stripe &stripe = state.stripes[0];
+        if (stripe.grown) {
+            out = QByteArray(reinterpret_cast<const char *>(stripe.Bytes()),
+                             static_cast<qsizetype>(stripe.size));
         } else {
-            block.resize(static_cast<qsizetype>(stripes[0].size));
-            out = std::move(block);
+            state.block.resize(static_cast<qsizetype>(stripe.size));
+            out = std::move(state.block);
         }
         return true;
     }
-    if (!Join(stripes, image.Height(), mcuRows, block, out)) {
+    if (!Join(state.stripes, state.height, state.mcuRows, state.block, out)) {
         if (error)
             *error = QCoreApplication::translate(
                 "Codec", "the JPEG encoder failed (unexpected stripe layout)");
         return false;
     }
     return true;
+}
+
+bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
+                const ImageMetadata &metadata, const GrowingPicture *growing)
+{
+    JpegStripes stripes(image.Width(), image.Height(), quality,
+                        growing ? growing->summary : Summarise(image), metadata, stripeCount);
+    ParallelFor(stripes.Count(), [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            stripes.Encode(i, image.Row(stripes.FirstRow(i)), image.Stride(),
+                           growing ? growing->rows : nullptr);
+    });
+    return stripes.Finish(out, error);
 }
 
 } // namespace lumaskin

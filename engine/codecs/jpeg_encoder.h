@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 
 namespace lumaskin {
 
@@ -31,6 +34,38 @@ struct GrowingPicture
 {
     const std::atomic<int> *rows = nullptr;
     PixelSummary summary;
+};
+
+// The pieces of EncodeJpeg, for a picture whose rows come a stripe at a time: a JPEG made of
+// stripes (as EncodeJpeg cuts them for these arguments) encoded apart, in any order and on any
+// thread, then joined into the file EncodeJpeg writes for the same pixels and summary.
+class JpegStripes
+{
+public:
+    JpegStripes(int width, int height, int quality, PixelSummary summary,
+                const ImageMetadata &metadata, int stripes = 0);
+    ~JpegStripes();
+    JpegStripes(const JpegStripes &) = delete;
+    JpegStripes &operator=(const JpegStripes &) = delete;
+
+    int Count() const;
+    // The first row of stripe `i`; of stripe Count(), the height.
+    int FirstRow(int i) const;
+    // Encodes stripe `i` from its rows: the first at `rows`, each `stride` bytes after the one
+    // before; with `written`, each once that count of the picture's rows has passed it.
+    void Encode(int i, const std::uint8_t *rows, std::size_t stride,
+                const std::atomic<int> *written = nullptr);
+    // Or a few rows at a time, in order, from wherever they are: Begin, Add until every row of
+    // the stripe is in, End.
+    void Begin(int i);
+    void Add(int i, const std::uint8_t *const *rows, int count);
+    void End(int i);
+    // Joins the stripes, once every one is encoded.
+    bool Finish(QByteArray &out, QString *error);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
 bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripes = 0,

@@ -76,6 +76,9 @@ JpegHeader ParseJpegHeader(Bytes bytes)
                 hMax = std::max(hMax, sampling[c].h);
                 vMax = std::max(vMax, sampling[c].v);
             }
+            header.mcuHeight = 8 * vMax;
+            for (int c = 0; c < std::min(header.components, 4); ++c)
+                header.verticalSubsampling = header.verticalSubsampling || sampling[c].v != vMax;
         } else if (marker == 0xE1 && header.exif.empty() &&
                    ByteReader(payload).StartsWith(0, kExifName)) {
             header.exif = payload.subspan(kExifName.size());

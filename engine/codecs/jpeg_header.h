@@ -13,6 +13,10 @@ struct JpegHeader
     int width = 0;
     int height = 0;
     int components = 0;
+    // Pixel rows in one MCU row, and whether some component has fewer rows than another (as
+    // 4:2:0 chroma does), which the decoder's upsampling then blends between MCU rows.
+    int mcuHeight = 8;
+    bool verticalSubsampling = false;
     // The metadata segments: the payloads of the first EXIF and XMP APP1 segments (after
     // their names) and the ICC profile's APP2 chunks (after name, number and count) with their
     // numbers.

@@ -1,19 +1,15 @@
 #include "engine/codecs/jpeg_streaming.h"
 
 #include "engine/codecs/huge_pages.h"
+#include "engine/codecs/jpeg_bands.h"
+#include "engine/codecs/jpeg_decoder_errors.h"
 #include "engine/codecs/jpeg_encoder.h"
 #include "engine/codecs/jpeg_header.h"
 #include "engine/codecs/turbojpeg_library.h"
 #include "engine/parallel.h"
 
-// jpeglib.h needs size_t and FILE declared first.
 #include <algorithm>
 #include <atomic>
-#include <csetjmp>
-#include <cstddef>
-#include <cstdio>
-#include <jerror.h>
-#include <jpeglib.h>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -22,59 +18,6 @@
 namespace lumaskin {
 
 namespace {
-
-struct DecodeErrors
-{
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    // Rows or blocks were filled in grey: the file is cut short or its data damaged.
-    bool lostData = false;
-};
-
-// As TurboJPEG's limit: no real picture has more; thousands of tiny scans would each be
-// decoded over the whole picture.
-constexpr int kMostScans = 500;
-
-[[noreturn]] void OnDecodeError(j_common_ptr cinfo)
-{
-    std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
-}
-
-// Warnings that leave the pixels whole (stray bytes between markers, an odd progression)
-// still give the picture, as they do for TurboJPEG; those after which the decoder fills what it
-// could not read with grey do not.
-void OnDecodeMessage(j_common_ptr cinfo, int level)
-{
-    if (level >= 0)
-        return;
-    switch (cinfo->err->msg_code) {
-    case JWRN_JPEG_EOF:    // the file ends before the picture
-    case JWRN_HIT_MARKER:  // a marker in the middle of the entropy-coded data
-    case JWRN_MUST_RESYNC: // restart markers out of order: blocks skipped
-    case JWRN_HUFF_BAD_CODE:
-        reinterpret_cast<DecodeErrors *>(cinfo->err)->lostData = true;
-        break;
-    default:
-        break;
-    }
-}
-
-void OnDecodeProgress(j_common_ptr cinfo)
-{
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMostScans)
-        std::longjmp(reinterpret_cast<DecodeErrors *>(cinfo->err)->jump, 1);
-}
-
-// Sets up `cinfo` to report into `errors`, with the scan limit.
-void PrepareDecoder(jpeg_decompress_struct &cinfo, DecodeErrors &errors,
-                    jpeg_progress_mgr &progress)
-{
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnDecodeError;
-    errors.base.emit_message = OnDecodeMessage;
-    progress.progress_monitor = OnDecodeProgress;
-    cinfo.progress = &progress;
-}
 
 // Decodes the whole file a row at a time into one row, for what the decoder says about it.
 // Owns nothing, for the longjmp.
@@ -151,6 +94,72 @@ bool JpegDataIsWhole(Bytes bytes)
     return whole;
 }
 
+namespace {
+
+// Each stripe of the output decoded in a band of its own, a few rows at a time into rows its
+// thread keeps, and those rows encoded there and then: no picture is held, not even a stripe.
+class StripeEncoder : public BandConsumer
+{
+public:
+    StripeEncoder(JpegStripes &stripes, int width, int threads, bool watchGrey)
+        : m_stripes(stripes), m_width(width), m_stride(4 * static_cast<std::size_t>(width)),
+          m_watchGrey(watchGrey), m_rows(static_cast<std::size_t>(threads)),
+          m_started(static_cast<std::size_t>(stripes.Count()))
+    {}
+
+    // The decoder hands out at most kRows rows at a time, in order.
+    std::uint8_t *Row(int worker, int, int y) override
+    {
+        std::vector<std::uint8_t> &rows = m_rows[static_cast<std::size_t>(worker)];
+        if (rows.empty())
+            rows.resize(kRows * m_stride);
+        return rows.data() + static_cast<std::size_t>(y % kRows) * m_stride;
+    }
+
+    bool Written(int, int band, int, int count, std::uint8_t *const *rows) override
+    {
+        if (!m_started[static_cast<std::size_t>(band)]) {
+            m_started[static_cast<std::size_t>(band)] = 1;
+            m_stripes.Begin(band);
+        }
+        for (int i = 0; i < count && m_watchGrey && m_grey.load(std::memory_order_relaxed); ++i)
+            if (!RowIsGrey(rows[i]))
+                m_grey.store(false, std::memory_order_relaxed);
+        m_stripes.Add(band, rows, count);
+        return true;
+    }
+
+    bool Done(int, int band) override
+    {
+        m_stripes.End(band);
+        return true;
+    }
+
+    // Whether every pixel came out grey (watched for colour files only).
+    bool Grey() const { return m_watchGrey && m_grey.load(); }
+
+private:
+    static constexpr int kRows = 16;
+
+    bool RowIsGrey(const std::uint8_t *row) const
+    {
+        for (int x = 0; x < m_width; ++x, row += 4)
+            if (row[0] != row[1] || row[1] != row[2])
+                return false;
+        return true;
+    }
+
+    JpegStripes &m_stripes;
+    int m_width;
+    std::size_t m_stride;
+    bool m_watchGrey;
+    std::vector<std::vector<std::uint8_t>> m_rows;
+    std::vector<char> m_started; // each stripe is begun by the one thread that decodes it
+    std::atomic<bool> m_grey{true};
+};
+
+} // namespace
+
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out, QString *error)
 {
     if (CurrentParallelism() < 2)
@@ -167,15 +176,54 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     if (!Image::SizeIsAcceptable(header.width, header.height) ||
         std::int64_t{header.width} * header.height > ReadPixelLimit())
         return Shortcut::Declined;
+
+    // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
+    // out grey once decoded, when it is decoded and encoded again as one channel, as EncodeJpeg
+    // would write it.
+    PixelSummary summary{true, header.components == 1};
+    bool watchGrey = header.components == 3 && settings.metadata.icc.isEmpty();
+    for (;;) {
+        // Decoded and encoded a stripe at a time, on every core.
+        // Each stripe is a band, whose coefficients are held until it is done: short stripes
+        // hold few, but where chroma is blended between MCU rows a band decodes one more MCU
+        // row above and below, which taller stripes make cheap. The bytes are the same for any
+        // number of stripes.
+        const int stripeRows =
+            header.verticalSubsampling ? 12 * header.mcuHeight : std::max(64, 4 * header.mcuHeight);
+        JpegStripes stripes(header.width, header.height, settings.quality, summary,
+                            settings.metadata, (header.height + stripeRows - 1) / stripeRows);
+        std::vector<int> cuts;
+        for (int i = 0; i <= stripes.Count(); ++i)
+            cuts.push_back(stripes.FirstRow(i));
+        StripeEncoder encoder(stripes, header.width, std::max(1, CurrentParallelism()), watchGrey);
+        const BandDecode banded =
+            DecodeJpegInBands(bytes, header.width, header.height, cuts, encoder);
+        // A damaged or truncated file is left to the usual reading, which says what is wrong.
+        if (banded == BandDecode::Failed)
+            return Shortcut::Declined;
+        if (banded == BandDecode::NotApplicable)
+            break;
+        if (encoder.Grey()) {
+            summary.grey = true;
+            watchGrey = false;
+            continue;
+        }
+        QString encodeError;
+        if (stripes.Finish(out, &encodeError))
+            return Shortcut::Done;
+        if (error)
+            *error = encodeError;
+        return Shortcut::Failed;
+    }
+
+    // Files the bands do not take: decoded a row at a time while the encoder's stripes take
+    // each row as soon as it is written.
     Image image(header.width, header.height);
     if (image.IsNull())
         return Shortcut::Declined;
     AdviseHugePages(image.Row(0), image.SizeInBytes());
-
-    // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
-    // out grey once decoded, when it is encoded again as one channel, as EncodeJpeg would.
     std::atomic<int> written{0};
-    const GrowingPicture growing{&written, PixelSummary{true, header.components == 1}};
+    const GrowingPicture growing{&written, summary};
     bool encoded = false;
     QString encodeError;
     // Memory running out in the encoder leaves the file to the usual way, which says so.
@@ -206,7 +254,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     // A damaged or truncated file is left to the usual reading, which says what is wrong.
     if (!decoded || exhausted)
         return Shortcut::Declined;
-    if (header.components == 3 && settings.metadata.icc.isEmpty() && Summarise(image).grey)
+    if (watchGrey && Summarise(image).grey)
         encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);
     if (!encoded && error)
         *error = encodeError;

@@ -1,6 +1,7 @@
 #include "engine/codecs/turbojpeg_library.h"
 
 #include "engine/codecs/huge_pages.h"
+#include "engine/codecs/jpeg_bands.h"
 #include "engine/codecs/jpeg_streaming.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,13 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArr
         return JpegDecodeOutcome::Failed;
     }
     AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
+    // A whole picture on several cores: in bands, with the same pixels. A file the bands do not
+    // take, or find damaged, is decoded below, which says what is wrong with it.
+    if (shrink == 1 && BandDecodingPays(width, height) &&
+        DecodeJpegInBands(bytes, decoded) == BandDecode::Decoded) {
+        image = std::move(decoded);
+        return JpegDecodeOutcome::Decoded;
+    }
     // TJPF_RGBA fills the alpha byte with 255.
     // A progressive file of thousands of scans would be decoded over the whole picture for each.
     if (tjDecompress2(handle.get(), bytes.data(), bytes.size(), decoded.Row(0), decoded.Width(),

@@ -80,14 +80,37 @@ bool RefuseSize(std::int64_t width, std::int64_t height, QString *error)
     return false;
 }
 
-int ShrinkFactor(const ReadHints &hints, int width, int height, const QByteArray &exif)
+namespace {
+
+// The size hints.smallestUseful asks for, as the picture is stored.
+QSize WantedAsStored(const ReadHints &hints, int width, int height, const QByteArray &exif)
 {
-    if (!hints.smallestUseful || width <= 0 || height <= 0)
-        return 1;
     const bool onItsSide = ExifOrientation(exif) >= 5;
     QSize wanted = hints.smallestUseful(onItsSide ? QSize(height, width) : QSize(width, height));
     if (onItsSide)
         wanted.transpose();
+    return wanted;
+}
+
+} // namespace
+
+int ShrinkEighths(const ReadHints &hints, int width, int height, const QByteArray &exif)
+{
+    if (!hints.smallestUseful || width <= 0 || height <= 0)
+        return 8;
+    const QSize wanted = WantedAsStored(hints, width, height, exif);
+    int eighths = 1;
+    while (eighths < 8 && (EighthsOfSide(width, eighths) < wanted.width() ||
+                           EighthsOfSide(height, eighths) < wanted.height()))
+        ++eighths;
+    return eighths;
+}
+
+int ShrinkFactor(const ReadHints &hints, int width, int height, const QByteArray &exif)
+{
+    if (!hints.smallestUseful || width <= 0 || height <= 0)
+        return 1;
+    const QSize wanted = WantedAsStored(hints, width, height, exif);
     int factor = 1;
     while (factor < 8 && ShrunkSide(width, 2 * factor) >= wanted.width() &&
            ShrunkSide(height, 2 * factor) >= wanted.height())

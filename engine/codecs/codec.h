@@ -77,6 +77,17 @@ constexpr int ShrunkSide(int side, int factor)
 // without hints.
 int ShrinkFactor(const ReadHints &hints, int width, int height, const QByteArray &exif);
 
+// The same for a reader that scales by eighths (a JPEG's inverse DCT): the fewest eighths, 1 to
+// 8, of `width` x `height`, each side rounded up, that still leave at least what
+// hints.smallestUseful asks for. 8 without hints.
+int ShrinkEighths(const ReadHints &hints, int width, int height, const QByteArray &exif);
+
+// A side of `side` pixels decoded at `eighths`/8 of the size, rounded up as the decoder does.
+constexpr int EighthsOfSide(int side, int eighths)
+{
+    return static_cast<int>((static_cast<std::int64_t>(side) * eighths + 7) / 8);
+}
+
 // The most pixels a picture read from a file may have: Image::kMaxPixels unless lowered.
 // Fuzz targets lower it so that their runs test the decoders rather than the allocator.
 std::int64_t ReadPixelLimit();

@@ -60,9 +60,10 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArr
         return JpegDecodeOutcome::Failed;
     if (colourSpace == TJCS_CMYK || colourSpace == TJCS_YCCK)
         return JpegDecodeOutcome::NeedsColourConversion;
-    const int shrink = ShrinkFactor(hints, width, height, exif);
+    // Any eighth of the size: a thumbnail of three quarters comes straight from the inverse DCT.
+    const int eighths = ShrinkEighths(hints, width, height, exif);
     // TurboJPEG scales to the largest size within the sides it is given: these.
-    Image decoded(ShrunkSide(width, shrink), ShrunkSide(height, shrink));
+    Image decoded(EighthsOfSide(width, eighths), EighthsOfSide(height, eighths));
     if (decoded.IsNull()) {
         Fail(error, reason::OutOfMemory());
         return JpegDecodeOutcome::Failed;
@@ -70,7 +71,7 @@ JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArr
     AdviseHugePages(decoded.Row(0), decoded.SizeInBytes());
     // A whole picture on several cores: in bands, with the same pixels. A file the bands do not
     // take, or find damaged, is decoded below, which says what is wrong with it.
-    if (shrink == 1 && BandDecodingPays(width, height) &&
+    if (eighths == 8 && BandDecodingPays(width, height) &&
         DecodeJpegInBands(bytes, decoded) == BandDecode::Decoded) {
         image = std::move(decoded);
         return JpegDecodeOutcome::Decoded;

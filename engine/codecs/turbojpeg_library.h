@@ -14,9 +14,10 @@ enum class JpegDecodeOutcome
     NeedsColourConversion,
 };
 
-// Decodes straight into the picture's buffer (alpha 255), at 1/2, 1/4 or 1/8 of the size as
-// far as the hints allow for the picture turned upright by `exif` (ShrinkFactor), by the
-// decoder's scaled inverse DCT, which does less work the smaller it goes. The full size is
+// Decodes straight into the picture's buffer (alpha 255), at an eighth of the size to the
+// whole size, as small as the hints allow for the picture turned upright by `exif`
+// (ShrinkEighths), by the decoder's scaled inverse DCT, which does less work the smaller it
+// goes. The full size is
 // checked against the limit before the buffer is allocated. A file cut short is refused; other
 // decoder warnings (stray bytes between markers and the like) still give the picture.
 JpegDecodeOutcome DecodeJpeg(Bytes bytes, const ReadHints &hints, const QByteArray &exif,

@@ -304,22 +304,29 @@ TEST(Reading, HintsShrinkJpegAndWebpOnLoad)
         }};
     };
     const std::string jpeg = Written(source, "jpg");
-    for (const std::string &file : {jpeg, Written(source, "webp")}) {
+    // A JPEG shrinks by eighths of its size, a WebP by halves.
+    for (const bool isJpeg : {true, false}) {
+        const std::string file = isJpeg ? jpeg : Written(source, "webp");
         QString error;
         const Image whole = ReadBytes(file, &error);
         ASSERT_FALSE(whole.IsNull()) << error.toStdString();
-        EXPECT_TRUE(ReadImageFromMemory(AsBytes(file), &error, asking(203, 1)) == whole);
+        EXPECT_TRUE(ReadImageFromMemory(AsBytes(file), &error, asking(isJpeg ? 354 : 203, 1)) ==
+                    whole);
         struct Case
         {
-            QSize asked, decoded;
+            QSize asked, jpeg, webp;
         };
-        for (const Case &c : {Case{{201, 121}, {202, 121}}, Case{{101, 60}, {101, 61}},
-                              Case{{102, 60}, {202, 121}}, Case{{1, 1}, {51, 31}}}) {
+        for (const Case &c : {Case{{201, 121}, {202, 121}, {202, 121}},
+                              Case{{101, 60}, {101, 61}, {101, 61}},
+                              Case{{102, 60}, {152, 91}, {202, 121}},
+                              Case{{203, 1}, {252, 151}, {403, 241}},
+                              Case{{1, 1}, {51, 31}, {51, 31}}}) {
             const Image shrunk = ReadImageFromMemory(AsBytes(file), &error,
                                                      asking(c.asked.width(), c.asked.height()));
-            ASSERT_EQ(QSize(shrunk.Width(), shrunk.Height()), c.decoded) << error.toStdString();
+            const QSize decoded = isJpeg ? c.jpeg : c.webp;
+            ASSERT_EQ(QSize(shrunk.Width(), shrunk.Height()), decoded) << error.toStdString();
             EXPECT_LT(MeanDifference(shrunk, Scaled(whole, shrunk.Width(), shrunk.Height())), 3)
-                << c.decoded.width();
+                << decoded.width();
         }
     }
     // Turned upright by its EXIF orientation, the picture is asked for by its upright size,

@@ -781,7 +781,11 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     }
     if (Messages().Show(report, MessageButtons::OkOpenFolder, MessageIcon::None) ==
         MessageAnswer::OpenFolder)
-        m_prompts.ShowFolder(folder);
+        if (!m_prompts.ShowFolder(folder))
+            Messages().Show(QCoreApplication::translate(
+                                "MainDialog", "No file manager opened %1. The files are there.")
+                                .arg(QDir::toNativeSeparators(folder)),
+                            MessageButtons::Ok, MessageIcon::Stop);
 }
 
 std::optional<ConversionRequest> MainDialog::BatchRequest(const QString &folder,

@@ -93,9 +93,9 @@ QStringList QtMainDialogPrompts::OpenFiles(const QString &filter)
     return files;
 }
 
-void MainDialogPrompts::ShowFolder(const QString &folder)
+bool MainDialogPrompts::ShowFolder(const QString &folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 QString MainDialogPrompts::OpenFile(const QString &filter)

@@ -32,8 +32,8 @@ public:
         (void)quality;
         return Folder(title, start);
     }
-    // Shows the folder in the desktop's file manager.
-    virtual void ShowFolder(const QString &folder);
+    // Shows the folder in the desktop's file manager; false when none would open it.
+    virtual bool ShowFolder(const QString &folder);
     // A skin package to install; by default the one file of OpenFile.
     virtual QString SkinPackage(const QString &filter) { return OpenFile(filter); }
 };

@@ -1551,6 +1551,10 @@ Angewandte Effekte: %1.</translation>
         <source>%1 files written to %2.</source>
         <translation>%1 Dateien nach %2 geschrieben.</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>Kein Dateimanager hat %1 geöffnet. Die Dateien sind dort.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

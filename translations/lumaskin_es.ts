@@ -1559,6 +1559,10 @@ No se pudieron convertir %1 de %2 archivos:</translation>
         <source>%1 files written to %2.</source>
         <translation>%1 archivos escritos en %2.</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>Ningún gestor de archivos ha abierto %1. Los archivos están allí.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

@@ -1564,6 +1564,10 @@ Effets appliqués&#xa0;: %1.</translation>
         <source>%1 files written to %2.</source>
         <translation>%1 fichiers écrits dans %2.</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>Aucun gestionnaire de fichiers n’a ouvert %1. Les fichiers s’y trouvent.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

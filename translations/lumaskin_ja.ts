@@ -1543,6 +1543,10 @@ Effects applied: %1.</source>
         <source>%1 files written to %2.</source>
         <translation>%1 個のファイルを %2 に書き込みました。</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>%1 を開くファイルマネージャーがありません。ファイルはそこにあります。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

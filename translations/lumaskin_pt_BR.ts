@@ -1549,6 +1549,10 @@ Efeitos aplicados: %1.</translation>
         <source>%1 files written to %2.</source>
         <translation>%1 arquivos gravados em %2.</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>Nenhum gerenciador de arquivos abriu %1. Os arquivos estão lá.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

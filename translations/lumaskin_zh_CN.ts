@@ -1529,6 +1529,10 @@ Effects applied: %1.</source>
         <source>%1 files written to %2.</source>
         <translation>已将 %1 个文件写入 %2。</translation>
     </message>
+    <message>
+        <source>No file manager opened %1. The files are there.</source>
+        <translation>没有文件管理器打开 %1。文件就在那里。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

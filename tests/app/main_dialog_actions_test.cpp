@@ -70,7 +70,12 @@ public:
         *offered = quality;
         return folder;
     }
-    void ShowFolder(const QString &folder) override { shownFolders << folder; }
+    bool ShowFolder(const QString &folder) override
+    {
+        shownFolders << folder;
+        return folderShown;
+    }
+    bool folderShown = true;
     QStringList files;
     QStringList shownFolders;
     QString saveFile;
@@ -397,12 +402,17 @@ TEST_F(MainDialogActionsTest, ConvertAppliesMarkedEffectsOnceWithTheValuesHeldTh
     // The files of the first run are there: one question for all of them.
     messages.shown.clear();
     messages.existing = MessageAnswer::Overwrite;
+    // A desktop without a file manager: said, not passed over.
+    messages.report = MessageAnswer::OpenFolder;
+    prompts.folderShown = false;
     Convert();
-    ASSERT_EQ(messages.shown.size(), 2);
+    ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_TRUE(messages.shown[0].startsWith("3 of the converted files exist already in "))
         << messages.shown[0].toStdString();
     EXPECT_EQ(messages.shown[1],
               "Convert Completed!\n\n3 files written to " + Str(m_out.Path()) + ".");
+    EXPECT_EQ(messages.shown[2],
+              "No file manager opened " + Str(m_out.Path()) + ". The files are there.");
     EXPECT_EQ(Pixels(m_out / "p1.x.png"), Pixels(std::filesystem::path(pictures[1].toStdString())));
 }
 

@@ -85,6 +85,12 @@ struct ViewerControl::PendingLoad
     bool finished = false;
     Image image;
     QString error;
+    // Effects asked for while the file is read are applied on the worker too, so that a large
+    // picture does not hold up the window. `edited` is then the picture with them, `image` the
+    // untouched original.
+    std::vector<EffectStep> steps;
+    Image edited;
+    bool editedReady = false;
 };
 
 ViewerControl::ViewerControl(QWidget *parent) : QWidget(parent)
@@ -151,7 +157,15 @@ void ViewerControl::ApplyEffect(const EffectStep &step)
 {
     if (!step.effect)
         return;
-    // Meant for the picture being read, if there is one.
+    // Meant for the picture being read, if there is one; while nothing else waits for it, the
+    // reading thread applies the effect.
+    if (m_pending && m_afterLoad.empty()) {
+        const std::lock_guard lock(m_pending->mutex);
+        if (!m_pending->finished) {
+            m_pending->steps.push_back(step);
+            return;
+        }
+    }
     AfterLoad([this, step] {
         if (m_image.IsNull())
             return;
@@ -196,11 +210,28 @@ bool ViewerControl::SetFileName(const QString &path)
             const PdfRenderCancel cancel(&load->superseded);
             image = ReadImage(load->path, &error);
         }
-        {
-            const std::lock_guard lock(load->mutex);
-            load->image = std::move(image);
-            load->error = error;
-            load->finished = true;
+        Image edited;
+        for (;;) {
+            std::vector<EffectStep> steps;
+            {
+                const std::lock_guard lock(load->mutex);
+                steps.swap(load->steps);
+                if (!steps.empty() && !image.IsNull() && !load->superseded && edited.IsNull())
+                    edited = image.Clone();
+                if (steps.empty() || edited.IsNull() || load->superseded) {
+                    // Steps not applied here (short of memory) are left to the window's
+                    // thread, which says so if it cannot apply them either.
+                    load->steps = std::move(steps);
+                    load->image = std::move(image);
+                    load->edited = std::move(edited);
+                    load->editedReady = !load->edited.IsNull();
+                    load->error = error;
+                    load->finished = true;
+                    break;
+                }
+            }
+            for (const EffectStep &step : steps)
+                step.Apply(edited);
         }
         load->done.notify_all();
         // Handed back to the user-interface thread; dropped if the viewer is gone by then.
@@ -237,13 +268,14 @@ void ViewerControl::Land(const std::shared_ptr<PendingLoad> &load)
     std::vector<std::function<void()>> waiting = std::move(m_afterLoad);
     m_afterLoad.clear();
     Image loaded = std::move(load->image);
+    std::vector<EffectStep> unapplied = std::move(load->steps);
     if (loaded.IsNull()) {
         update();
         Fail(QStringLiteral("%1: %2").arg(load->path, load->error));
         emit loadFailed(m_lastError);
         return;
     }
-    Image copy = loaded.Clone();
+    Image copy = load->editedReady ? std::move(load->edited) : loaded.Clone();
     if (copy.IsNull()) {
         update();
         Fail(QCoreApplication::translate("ViewerControl",
@@ -264,6 +296,10 @@ void ViewerControl::Land(const std::shared_ptr<PendingLoad> &load)
     ClampPan();
     update();
     emit imageChanged();
+    for (const EffectStep &step : unapplied) {
+        step.Apply(m_image);
+        ImageEdited();
+    }
     for (const std::function<void()> &step : waiting)
         step();
 }

@@ -70,9 +70,9 @@ public:
         *offered = quality;
         return folder;
     }
-    bool ShowFolder(const QString &folder) override
+    bool ShowFolder(const QString &shown) override
     {
-        shownFolders << folder;
+        shownFolders << shown;
         return folderShown;
     }
     bool folderShown = true;

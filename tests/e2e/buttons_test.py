@@ -97,10 +97,7 @@ class Driver:
                 yield x, y, shot.pixel(x, y)
 
     def window_name(self, window_id):
-        try:
-            return self.session.run("xdotool", "getwindowname", str(window_id)).strip()
-        except RuntimeError:
-            return None
+        return session_window_name(self.session, window_id)
 
     def new_window(self, what, known, timeout=ANSWER, named_as_main=False):
         """A window of the program mapped since `known` was taken; with `named_as_main`, one
@@ -359,11 +356,23 @@ def run(args, work):
             try:
                 steps(args, session, app, skins, work, pictures, sources)
             except Exception:
+                for window in session.windows_of(app.pid):
+                    if window.mapped:
+                        say(f"mapped: {window.id} {window.width}x{window.height} "
+                            f"\"{session_window_name(session, window.id)}\"")
+                say(f"focus on {session.focused_window()}")
                 if args.artifacts:
                     session.save_screenshot(Path(args.artifacts) / "e2e-buttons-failure.png")
                     save_stacks(app, Path(args.artifacts) / "e2e-buttons-failure-stacks.txt")
                 say("--- program output (tail) ---\n" + app.log_tail())
                 raise
+
+
+def session_window_name(session, window_id):
+    try:
+        return session.run("xdotool", "getwindowname", str(window_id)).strip()
+    except RuntimeError:
+        return None
 
 
 def save_stacks(app, path):
@@ -374,6 +383,9 @@ def save_stacks(app, path):
                           capture_output=True, text=True, timeout=120)
     path.write_text(done.stdout + done.stderr)
     say(f"the program's stacks: {path}")
+    # The user-interface thread's innermost frames, for a log that is all one has.
+    main = done.stdout.split("\nThread 1 ")[-1].splitlines()
+    say("user-interface thread:\n" + "\n".join(line for line in main if line.startswith("#"))[:3000])
 
 
 def steps(args, session, app, skins, work, pictures, sources):

@@ -167,8 +167,14 @@ class XSession:
 
     def click(self, x, y, button=1, repeat=1):
         """Mouse button 1 left, 3 right, 4 and 5 the wheel up and down."""
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "--repeat",
-                 str(repeat), "--delay", "60", str(button))
+        where = dict(line.split("=", 1) for line in
+                     self.run("xdotool", "getmouselocation", "--shell").split())
+        # A synchronous move to where the pointer already is waits for a motion that never
+        # comes (xdotool gives up after 15 s).
+        move = [] if (int(where["X"]), int(where["Y"])) == (x, y) else \
+            ["mousemove", "--sync", str(x), str(y)]
+        self.run("xdotool", *move, "click", "--repeat", str(repeat), "--delay", "60",
+                 str(button))
 
     def focus(self, window_id):
         self.run("xdotool", "windowfocus", "--sync", str(window_id))

@@ -271,6 +271,7 @@ TEST_F(ViewerControlTest, SlowFilesAreReadOffTheInterfaceThread)
     Image inverted = source.Clone();
     FindEffect("invertcolor")->Apply(inverted, {});
     EXPECT_TRUE(viewer.CurrentImage() == inverted);
+    EXPECT_TRUE(viewer.OriginalImage() == source) << "Restore has the picture as read";
 
     // The slow file alone fails once its time is up, and the picture stays.
     QSignalSpy failed(&viewer, &ViewerControl::loadFailed);

@@ -30,6 +30,7 @@ void BatchSteps::Take(const ConversionRequest &request)
     m_steps = request.steps;
     m_outputs = request.outputs;
     m_rename = request.rename;
+    m_place = request.place;
     m_strip = request.write.stripMetadata;
 }
 
@@ -40,6 +41,7 @@ void BatchSteps::Changed()
         kept.steps = m_steps;
         kept.outputs = m_outputs;
         kept.rename = m_rename;
+        kept.place = m_place;
         kept.write.stripMetadata = m_strip;
         m_settings->SetBatchPreset(QString::fromUtf8(PresetText(RequestOptions(kept))));
         m_settings->Sync();
@@ -79,6 +81,45 @@ void BatchSteps::Remove(int row)
     Changed();
 }
 
+void BatchSteps::AddOutput(ConversionOutput output)
+{
+    m_outputs.push_back(std::move(output));
+    Changed();
+}
+
+void BatchSteps::ReplaceOutput(int row, ConversionOutput output)
+{
+    if (row < 0 || row >= static_cast<int>(m_outputs.size()))
+        return;
+    m_outputs[static_cast<std::size_t>(row)] = std::move(output);
+    Changed();
+}
+
+void BatchSteps::RemoveOutput(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_outputs.size()))
+        return;
+    m_outputs.erase(m_outputs.begin() + row);
+    Changed();
+}
+
+void BatchSteps::SetRename(std::optional<NamePattern> rename)
+{
+    const auto text = [](const std::optional<NamePattern> &p) { return p ? p->Text() : QString(); };
+    if (text(rename) == text(m_rename) && rename.has_value() == m_rename.has_value())
+        return;
+    m_rename = std::move(rename);
+    Changed();
+}
+
+void BatchSteps::SetPlace(TargetPlace place)
+{
+    if (place == m_place)
+        return;
+    m_place = place;
+    Changed();
+}
+
 void BatchSteps::SetStripMetadata(bool strip)
 {
     if (strip == m_strip)
@@ -102,6 +143,9 @@ std::optional<ConversionRequest> BatchSteps::Request(const ConversionChoice &cho
     request.steps.insert(request.steps.end(), m_steps.begin(), m_steps.end());
     request.outputs = m_outputs;
     request.rename = m_rename;
+    request.place = m_place;
+    if (m_place == TargetPlace::BesideSource)
+        request.folder.clear();
     if (!LoadStepFiles(request.steps, error))
         return std::nullopt;
     return request;

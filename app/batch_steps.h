@@ -36,7 +36,15 @@ public:
     bool StripMetadata() const { return m_strip; }
     void SetStripMetadata(bool strip);
     const std::vector<ConversionOutput> &Outputs() const { return m_outputs; }
+    // The further files: one more after the others, one changed, one no longer written.
+    void AddOutput(ConversionOutput output);
+    void ReplaceOutput(int row, ConversionOutput output);
+    void RemoveOutput(int row);
     const std::optional<NamePattern> &Rename() const { return m_rename; }
+    void SetRename(std::optional<NamePattern> rename);
+    // Into the folder chosen at Convert, or beside each picture (which then asks for none).
+    TargetPlace Place() const { return m_place; }
+    void SetPlace(TargetPlace place);
 
     // The request a conversion of `sources` into `folder` makes: the format and quality of
     // `choice`, then the effects marked (in the windows' order), then these steps, outputs,
@@ -66,6 +74,7 @@ private:
     std::vector<Step> m_steps;
     std::vector<ConversionOutput> m_outputs;
     std::optional<NamePattern> m_rename;
+    TargetPlace m_place = TargetPlace::Folder;
     bool m_strip = false;
 };
 

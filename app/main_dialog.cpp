@@ -506,15 +506,19 @@ void MainDialog::Convert()
         Message(QCoreApplication::translate("MainDialog", "Please input image file"));
         return;
     }
-    // Formats with a quality ask for it beside the folder.
-    const bool hasQuality = FormatHasQuality(extension);
-    int quality = m_choice.Quality();
-    const QString folder = SelectOutputFolder(hasQuality ? &quality : nullptr);
-    if (folder.isEmpty())
-        return;
-    if (hasQuality)
-        m_choice.SetQuality(quality);
-    m_choice.SetFolder(folder);
+    // Formats with a quality ask for it beside the folder. Files written beside their
+    // pictures need no folder; their quality is the one the Steps window shows.
+    QString folder;
+    if (m_batch.Place() == TargetPlace::Folder) {
+        const bool hasQuality = FormatHasQuality(extension);
+        int quality = m_choice.Quality();
+        folder = SelectOutputFolder(hasQuality ? &quality : nullptr);
+        if (folder.isEmpty())
+            return;
+        if (hasQuality)
+            m_choice.SetQuality(quality);
+        m_choice.SetFolder(folder);
+    }
 
     // The rows and the values the windows hold now, applied once to every file; nothing the
     // user does while the files are converted changes them.
@@ -728,8 +732,21 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     const int total = static_cast<int>(outcomes.size());
     // Whole sentences, so that each language can put the folder where it belongs.
     const QString into = QDir::toNativeSeparators(folder);
+    // Files written beside their pictures: Open folder shows the first one's.
+    const bool beside = folder.isEmpty();
+    const auto firstWritten = std::ranges::find_if(
+        outcomes, [](const ConversionOutcome &outcome) { return outcome.written; });
+    const QString shown = !beside || firstWritten == outcomes.end()
+                              ? folder
+                              : QFileInfo(firstWritten->target).absolutePath();
     QString report;
-    if (cancelled)
+    if (cancelled && beside)
+        report = QCoreApplication::translate(
+                     "MainDialog", "Conversion cancelled: %1 of %2 files written beside their "
+                                   "pictures.")
+                     .arg(written)
+                     .arg(total);
+    else if (cancelled)
         report = written > 0
                      ? QCoreApplication::translate(
                            "MainDialog", "Conversion cancelled: %1 of %2 files written to %3.")
@@ -743,6 +760,14 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     else if (written == 0)
         report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
                  QCoreApplication::translate("MainDialog", "No file was written.");
+    else if (beside)
+        report =
+            QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
+            (written == 1
+                 ? QCoreApplication::translate("MainDialog", "1 file written beside its picture.")
+                 : QCoreApplication::translate("MainDialog",
+                                               "%1 files written beside their pictures.")
+                       .arg(written));
     else
         report = QCoreApplication::translate("MainDialog", "Convert Completed!\n\n") +
                  (written == 1
@@ -781,10 +806,10 @@ void MainDialog::OnConversionFinished(const std::vector<ConversionOutcome> &outc
     }
     if (Messages().Show(report, MessageButtons::OkOpenFolder, MessageIcon::None) ==
         MessageAnswer::OpenFolder)
-        if (!m_prompts.ShowFolder(folder))
+        if (!m_prompts.ShowFolder(shown))
             Messages().Show(QCoreApplication::translate(
                                 "MainDialog", "No file manager opened %1. The files are there.")
-                                .arg(QDir::toNativeSeparators(folder)),
+                                .arg(QDir::toNativeSeparators(shown)),
                             MessageButtons::Ok, MessageIcon::Stop);
 }
 

@@ -1555,6 +1555,18 @@ Angewandte Effekte: %1.</translation>
         <source>No file manager opened %1. The files are there.</source>
         <translation>Kein Dateimanager hat %1 geöffnet. Die Dateien sind dort.</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>Konvertierung abgebrochen: %1 von %2 Dateien neben ihre Bilder geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>%1 Dateien neben ihre Bilder geschrieben.</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>1 Datei neben ihr Bild geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1838,6 +1850,321 @@ Angewandte Effekte: %1.</translation>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>In Breite und Höhe einpassen</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>Breite und Höhe ausfüllen (ein Zuschnitt entfernt den Rest)</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>Genau Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>Ein Anteil jeder Seite</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>folgt der Höhe</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>folgt der Breite</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>Verkleinern oder vergrößern</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>Nur verkleinern</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>Nur vergrößern</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3 (scharf, für Fotos)</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>Linear (weicher)</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>Nächster Nachbar (Pixelgrafik)</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>&amp;Wann:</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>Geben Sie eine Breite, eine Höhe oder beides an.</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>Ausfüllen oder genaues Einpassen braucht Breite und Höhe.</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>Breite und Höhe von der Mitte aus</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>Breite und Höhe von einer Ecke aus</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>Der größte mittige Teil eines Seitenverhältnisses</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Behalten:</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>Von &amp;links:</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>Von &amp;oben:</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>&amp;Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>Eine Vierteldrehung im Uhrzeigersinn (90°)</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>Eine halbe Drehung (180°)</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>Eine Vierteldrehung gegen den Uhrzeigersinn (270°)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Drehung:</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>Links nach rechts</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>Oben nach unten</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Spiegeln:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>Bild des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>Bilder mit Transparenz (*.png);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% der Bildbreite</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Farbe des Wasserzeichens</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>Zeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Wörter:</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>Bild&amp;datei:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Deckkraft:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Position:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>Geben Sie den Text des Wasserzeichens an.</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>Wählen Sie das Bild des Wasserzeichens.</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>Name und Werte des Effekts, wie lumaskin-convert --effect sie nimmt, etwa contrast=150</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Effekt:</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>Weitere Datei</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>wie das Bild, oder eine Größe wie 512 oder 2048x2048&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>&amp;Eigene Qualität:</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>etwa -klein</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>&amp;Größe ändern auf:</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>&amp;Namenszusatz:</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>A&amp;nteil:</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>Schrift&amp;art:</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1955,12 +2282,32 @@ Angewandte Effekte: %1.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>Schritt bearbeiten</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>Dateien nach einem &amp;Muster benennen:</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1, wie lumaskin-convert --%1 es nimmt:</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>Jede Datei &amp;neben ihr Bild schreiben, nicht in einen beim Konvertieren gewählten Ordner</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>Weitere Dateien aus jedem Bild</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>Datei &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>Datei bearbe&amp;iten...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>Datei ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} der Name des Bildes, {ext} seine Endung, {folder} der Name seines Ordners, {n} seine Stelle in der Liste ({n:03} dreistellig, {n:3,100} ab 100), {date} wann es aufgenommen wurde ({date:%Y-%m-%d}), {w} und {h} die geschriebene Größe; ein / legt Unterordner an</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,18 @@ No se pudieron convertir %1 de %2 archivos:</translation>
         <source>No file manager opened %1. The files are there.</source>
         <translation>Ningún gestor de archivos ha abierto %1. Los archivos están allí.</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>Conversión cancelada: %1 de %2 archivos escritos junto a sus imágenes.</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>%1 archivos escritos junto a sus imágenes.</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>1 archivo escrito junto a su imagen.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1846,6 +1858,321 @@ No se pudieron convertir %1 de %2 archivos:</translation>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Voltear</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>Ajustar dentro del ancho y el alto</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>Cubrir el ancho y el alto (un recorte quita el resto)</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>Exactamente el ancho y el alto</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>Una proporción de cada lado</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>según el alto</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>según el ancho</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>Reducir o ampliar</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>Solo reducir</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>Solo ampliar</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3 (nítido, para fotos)</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>Lineal (más suave)</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>Vecino más cercano (pixel art)</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>&amp;Cuándo:</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>Indique un ancho, un alto o ambos.</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>Cubrir o ajustar exactamente requiere un ancho y un alto.</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>Ancho y alto desde el centro</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>Ancho y alto desde una esquina</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>La mayor parte centrada con una proporción</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Conservar:</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>Desde la i&amp;zquierda:</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>Desde a&amp;rriba:</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>Pr&amp;oporción:</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>Un cuarto en sentido horario (90°)</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>Media vuelta (180°)</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>Un cuarto en sentido antihorario (270°)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Giro:</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>De izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>De arriba abajo</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Espejo:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xto</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>Imagen de la marca de agua</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>Imágenes con transparencia (*.png);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>píxeles</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% del ancho de la imagen</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Color de la marca de agua</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Palabras:</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>&amp;Archivo de imagen:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacidad:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Posición:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Margen:</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>Indique el texto de la marca de agua.</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>Elija la imagen de la marca de agua.</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>El nombre y los valores del efecto como los toma lumaskin-convert --effect, por ejemplo contrast=150</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Efecto:</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>Archivo adicional</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>como la imagen, o un tamaño como 512 o 2048x2048&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>Calidad &amp;propia:</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>por ejemplo -pequena</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>&amp;Redimensionar a:</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>&amp;Sufijo del nombre:</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>&amp;Proporción:</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>Fue&amp;nte:</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1963,12 +2290,32 @@ No se pudieron convertir %1 de %2 archivos:</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>Editar paso</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>&amp;Nombrar los archivos con un patrón:</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1, tal como lo admite lumaskin-convert --%1:</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>Escribir cada archivo &amp;junto a su imagen, no en una carpeta elegida al convertir</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>Archivos adicionales de cada imagen</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>Añadir a&amp;rchivo...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>Ed&amp;itar archivo...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>&amp;Quitar archivo</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} el nombre de la imagen, {ext} su extensión, {folder} el nombre de su carpeta, {n} su lugar en la lista ({n:03} tres cifras, {n:3,100} desde 100), {date} cuándo se tomó ({date:%Y-%m-%d}), {w} y {h} el tamaño escrito; una / crea subcarpetas</translation>
     </message>
 </context>
 <context>

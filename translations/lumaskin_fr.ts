@@ -1568,6 +1568,18 @@ Effets appliqués&#xa0;: %1.</translation>
         <source>No file manager opened %1. The files are there.</source>
         <translation>Aucun gestionnaire de fichiers n’a ouvert %1. Les fichiers s’y trouvent.</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>Conversion annulée : %1 fichiers sur %2 écrits à côté de leurs images.</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>%1 fichiers écrits à côté de leurs images.</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>1 fichier écrit à côté de son image.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1851,6 +1863,321 @@ Effets appliqués&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Rogner</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Pivoter</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>Tenir dans la largeur et la hauteur</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>Couvrir la largeur et la hauteur (un rognage coupe le reste)</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>Exactement la largeur et la hauteur</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>Une part de chaque côté</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>suit la hauteur</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>suit la largeur</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>Réduire ou agrandir</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>Réduire seulement</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>Agrandir seulement</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3 (net, pour les photos)</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>Linéaire (plus doux)</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>Plus proche voisin (pixel art)</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>&amp;Quand :</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>Indiquez une largeur, une hauteur ou les deux.</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>Couvrir ou ajuster exactement demande une largeur et une hauteur.</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>Largeur et hauteur depuis le centre</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>Largeur et hauteur depuis un coin</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>La plus grande partie centrée d&apos;un rapport d&apos;aspect</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Garder :</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>Depuis la &amp;gauche :</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>Depuis le &amp;haut :</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>&amp;Rapport d&apos;aspect :</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>Un quart de tour horaire (90°)</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>Un demi-tour (180°)</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>Un quart de tour antihoraire (270°)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Rotation :</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>De gauche à droite</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>De haut en bas</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Miroir :</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xte</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>Image du filigrane</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>Images avec transparence (*.png);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% de la largeur de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Couleur du filigrane</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>Marque :</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Mots :</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>&amp;Fichier image :</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Couleur :</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacité :</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Position :</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Marge :</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>Indiquez le texte du filigrane.</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>Choisissez l&apos;image du filigrane.</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>Le nom et les valeurs de l&apos;effet tels que lumaskin-convert --effect les prend, par exemple contrast=150</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Effet :</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>Fichier supplémentaire</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>comme l&apos;image, ou une taille comme 512 ou 2048x2048&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>&amp;Qualité propre :</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>par exemple -petit</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>&amp;Redimensionner à :</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>&amp;Suffixe du nom :</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>&amp;Part :</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>Poli&amp;ce :</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1968,12 +2295,32 @@ Effets appliqués&#xa0;: %1.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>Modifier l&apos;étape</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>&amp;Nommer les fichiers selon un modèle :</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1, tel que lumaskin-convert --%1 l&apos;accepte&#xa0;:</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>Écrire chaque fichier à &amp;côté de son image, pas dans un dossier choisi à la conversion</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>Fichiers supplémentaires de chaque image</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>Ajouter un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>Mod&amp;ifier le fichier...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>Retirer le fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} le nom de l&apos;image, {ext} son extension, {folder} le nom de son dossier, {n} sa place dans la liste ({n:03} trois chiffres, {n:3,100} à partir de 100), {date} sa date de prise de vue ({date:%Y-%m-%d}), {w} et {h} la taille écrite ; un / crée des sous-dossiers</translation>
     </message>
 </context>
 <context>

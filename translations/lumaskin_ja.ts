@@ -1547,6 +1547,18 @@ Effects applied: %1.</source>
         <source>No file manager opened %1. The files are there.</source>
         <translation>%1 を開くファイルマネージャーがありません。ファイルはそこにあります。</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>変換を中止しました：%2 個中 %1 個のファイルを元の画像の隣に書き出しました。</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>%1 個のファイルを元の画像の隣に書き出しました。</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>1 個のファイルを元の画像の隣に書き出しました。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1830,6 +1842,321 @@ Effects applied: %1.</source>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>効果</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>切り抜き</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>幅と高さの内側に収める</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>幅と高さを覆う（余りは切り抜きで除く）</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>幅と高さちょうど</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>各辺の割合</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>縮小または拡大</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>縮小のみ</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>拡大のみ</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3（シャープ、写真向け）</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>線形（やわらかめ）</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>最近傍（ドット絵）</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>サイズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高さ(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>条件(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>フィルター(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>幅、高さ、またはその両方を指定してください。</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>覆う、またはちょうど合わせるには幅と高さの両方が必要です。</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>中央から幅と高さ</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>角から幅と高さ</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>縦横比に合う中央の最大部分</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>残す部分(&amp;K):</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>左から(&amp;L):</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>上から(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>縦横比(&amp;A):</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>時計回りに 90°</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>半回転（180°）</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>反時計回りに 90°（270°）</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>回転(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>左右</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>上下</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>反転(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>テキスト(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>画像(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>透かしの画像</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>透過付きの画像 (*.png);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>ピクセル</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% （画像の幅に対して）</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>透かしの色</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>透かし:</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>文字列(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>画像ファイル(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>サイズ(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>色(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>不透明度(&amp;O):</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>位置(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>余白(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>透かしの文字列を入力してください。</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>透かしの画像を選んでください。</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>lumaskin-convert --effect が受け付ける形の効果名と値（例：contrast=150）</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>効果(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>追加のファイル</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>画像のまま、または 512 や 2048x2048&gt; などのサイズ</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>個別の品質(&amp;O):</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>例：-small</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>サイズ変更(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>名前の接尾辞(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>割合(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>フォント(&amp;N):</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1947,12 +2274,32 @@ Effects applied: %1.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>ステップの編集</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>パターンでファイル名を付ける(&amp;N):</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1 (lumaskin-convert の --%1 と同じ書式):</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>各ファイルを元の画像の隣に書き出す（変換時にフォルダーを選ばない）(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>各画像からの追加ファイル</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>ファイルを追加(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>ファイルを編集(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>ファイルを削除(&amp;V)</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} 画像の名前、{ext} 拡張子、{folder} フォルダー名、{n} 一覧での順番（{n:03} で 3 桁、{n:3,100} で 100 から）、{date} 撮影日時（{date:%Y-%m-%d}）、{w} と {h} 書き出すサイズ。/ でサブフォルダーを作ります</translation>
     </message>
 </context>
 <context>

@@ -1553,6 +1553,18 @@ Efeitos aplicados: %1.</translation>
         <source>No file manager opened %1. The files are there.</source>
         <translation>Nenhum gerenciador de arquivos abriu %1. Os arquivos estão lá.</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>Conversão cancelada: %1 de %2 arquivos gravados ao lado de suas imagens.</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>%1 arquivos gravados ao lado de suas imagens.</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>1 arquivo gravado ao lado de sua imagem.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1836,6 +1848,321 @@ Efeitos aplicados: %1.</translation>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>Efeito</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>Caber na largura e na altura</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>Cobrir a largura e a altura (um recorte corta o resto)</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>Exatamente a largura e a altura</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>Uma proporção de cada lado</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>segue a altura</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>segue a largura</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>Reduzir ou ampliar</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>Somente reduzir</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>Somente ampliar</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3 (nítido, para fotos)</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>Linear (mais suave)</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>Vizinho mais próximo (pixel art)</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;ltura:</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>&amp;Quando:</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>Informe uma largura, uma altura ou ambas.</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>Cobrir ou ajustar exatamente exige largura e altura.</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>Largura e altura a partir do centro</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>Largura e altura a partir de um canto</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>A maior parte centralizada de uma proporção</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Manter:</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>A partir da &amp;esquerda:</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>A partir do &amp;topo:</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>Pr&amp;oporção:</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>Um quarto no sentido horário (90°)</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>Meia volta (180°)</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>Um quarto no sentido anti-horário (270°)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Giro:</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>Da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>De cima para baixo</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Espelhar:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>Te&amp;xto</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>Imagem da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>Imagens com transparência (*.png);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% da largura da imagem</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>Cor da marca d&apos;água</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>Superior esquerdo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Superior</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Superior direito</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Inferior esquerdo</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Inferior</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Inferior direito</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>Marca:</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Palavras:</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>&amp;Arquivo de imagem:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Cor:</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>&amp;Opacidade:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Posição:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Margem:</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>Informe o texto da marca d&apos;água.</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>Escolha a imagem da marca d&apos;água.</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>O nome e os valores do efeito como lumaskin-convert --effect os recebe, por exemplo contrast=150</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>&amp;Efeito:</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>Arquivo adicional</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>como a imagem, ou um tamanho como 512 ou 2048x2048&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>Qualidade &amp;própria:</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>por exemplo -pequena</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>&amp;Redimensionar para:</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>&amp;Sufixo do nome:</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>&amp;Proporção:</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>Fo&amp;nte:</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1953,12 +2280,32 @@ Efeitos aplicados: %1.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>Editar etapa</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>&amp;Nomear os arquivos por um padrão:</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1, como o lumaskin-convert --%1 o aceita:</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>Gravar cada arquivo &amp;ao lado de sua imagem, não em uma pasta escolhida ao converter</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>Arquivos adicionais de cada imagem</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>Adicionar a&amp;rquivo...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>Ed&amp;itar arquivo...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>Remo&amp;ver arquivo</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} o nome da imagem, {ext} sua extensão, {folder} o nome de sua pasta, {n} sua posição na lista ({n:03} três dígitos, {n:3,100} a partir de 100), {date} quando foi tirada ({date:%Y-%m-%d}), {w} e {h} o tamanho gravado; uma / cria subpastas</translation>
     </message>
 </context>
 <context>

@@ -1533,6 +1533,18 @@ Effects applied: %1.</source>
         <source>No file manager opened %1. The files are there.</source>
         <translation>没有文件管理器打开 %1。文件就在那里。</translation>
     </message>
+    <message>
+        <source>Conversion cancelled: %1 of %2 files written beside their pictures.</source>
+        <translation>转换已取消：已在原图片旁写入 %2 个文件中的 %1 个。</translation>
+    </message>
+    <message>
+        <source>%1 files written beside their pictures.</source>
+        <translation>已在原图片旁写入 %1 个文件。</translation>
+    </message>
+    <message>
+        <source>1 file written beside its picture.</source>
+        <translation>已在原图片旁写入 1 个文件。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>
@@ -1816,6 +1828,321 @@ Effects applied: %1.</source>
     </message>
 </context>
 <context>
+    <name>StepForm</name>
+    <message>
+        <source>Effect</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>调整大小</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>翻转</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> 像素</translation>
+    </message>
+    <message>
+        <source>Fit inside the width and height</source>
+        <translation>适合宽度和高度之内</translation>
+    </message>
+    <message>
+        <source>Cover the width and height (a crop then cuts the rest)</source>
+        <translation>覆盖宽度和高度（多余部分由裁剪去除）</translation>
+    </message>
+    <message>
+        <source>Exactly the width and height</source>
+        <translation>精确为宽度和高度</translation>
+    </message>
+    <message>
+        <source>A share of each side</source>
+        <translation>各边的比例</translation>
+    </message>
+    <message>
+        <source>follows the height</source>
+        <translation>随高度</translation>
+    </message>
+    <message>
+        <source>follows the width</source>
+        <translation>随宽度</translation>
+    </message>
+    <message>
+        <source>Shrink or enlarge</source>
+        <translation>缩小或放大</translation>
+    </message>
+    <message>
+        <source>Only shrink</source>
+        <translation>仅缩小</translation>
+    </message>
+    <message>
+        <source>Only enlarge</source>
+        <translation>仅放大</translation>
+    </message>
+    <message>
+        <source>Lanczos 3 (sharp, for photos)</source>
+        <translation>Lanczos 3（锐利，适合照片）</translation>
+    </message>
+    <message>
+        <source>Linear (softer)</source>
+        <translation>线性（较柔和）</translation>
+    </message>
+    <message>
+        <source>Nearest (pixel art)</source>
+        <translation>最近邻（像素画）</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>大小(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高度(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;When:</source>
+        <translation>条件(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>滤镜(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Give a width, a height or both.</source>
+        <translation>请给出宽度、高度或两者。</translation>
+    </message>
+    <message>
+        <source>Covering or filling exactly takes both a width and a height.</source>
+        <translation>覆盖或精确填充需要同时给出宽度和高度。</translation>
+    </message>
+    <message>
+        <source>Width and height from the centre</source>
+        <translation>从中心起的宽度和高度</translation>
+    </message>
+    <message>
+        <source>Width and height from a corner</source>
+        <translation>从角起的宽度和高度</translation>
+    </message>
+    <message>
+        <source>The largest centred part of an aspect ratio</source>
+        <translation>符合宽高比的最大居中部分</translation>
+    </message>
+    <message>
+        <source>&amp;Keep:</source>
+        <translation>保留(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>From the &amp;left:</source>
+        <translation>距左边(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>From the &amp;top:</source>
+        <translation>距顶部(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Aspect ratio:</source>
+        <translation>宽高比(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>A quarter clockwise (90°)</source>
+        <translation>顺时针四分之一圈（90°）</translation>
+    </message>
+    <message>
+        <source>Half round (180°)</source>
+        <translation>半圈（180°）</translation>
+    </message>
+    <message>
+        <source>A quarter anticlockwise (270°)</source>
+        <translation>逆时针四分之一圈（270°）</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>旋转(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>左右</translation>
+    </message>
+    <message>
+        <source>Top to bottom</source>
+        <translation>上下</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>翻转(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt</source>
+        <translation>文字(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>图片(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Watermark picture</source>
+        <translation>水印图片</translation>
+    </message>
+    <message>
+        <source>Pictures with transparency (*.png);;All files (*)</source>
+        <translation>带透明度的图片 (*.png);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>% of the picture&apos;s width</source>
+        <translation>% 图片宽度</translation>
+    </message>
+    <message>
+        <source>Watermark colour</source>
+        <translation>水印颜色</translation>
+    </message>
+    <message>
+        <source>Top left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Mark:</source>
+        <translation>标记：</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>文字(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Picture &amp;file:</source>
+        <translation>图片文件(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>大小(&amp;Z)：</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>颜色(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Opacity:</source>
+        <translation>不透明度(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>位置(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>边距(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Give the words of the watermark.</source>
+        <translation>请输入水印的文字。</translation>
+    </message>
+    <message>
+        <source>Choose the picture of the watermark.</source>
+        <translation>请选择水印的图片。</translation>
+    </message>
+    <message>
+        <source>The effect&apos;s name and values as lumaskin-convert --effect takes them, such as contrast=150</source>
+        <translation>lumaskin-convert --effect 所接受的效果名称和数值，例如 contrast=150</translation>
+    </message>
+    <message>
+        <source>&amp;Effect:</source>
+        <translation>效果(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Further file</source>
+        <translation>附加文件</translation>
+    </message>
+    <message>
+        <source>as the picture, or a size such as 512 or 2048x2048&gt;</source>
+        <translation>与图片相同，或 512、2048x2048&gt; 等尺寸</translation>
+    </message>
+    <message>
+        <source>&amp;Own quality:</source>
+        <translation>单独的质量(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>such as -small</source>
+        <translation>例如 -small</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Resize to:</source>
+        <translation>调整大小为(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix to the name:</source>
+        <translation>名称后缀(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Sh&amp;are:</source>
+        <translation>比例(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Fo&amp;nt:</source>
+        <translation>字体(&amp;N)：</translation>
+    </message>
+</context>
+<context>
     <name>Steps</name>
     <message>
         <source>the crop &quot;%1&quot; lies outside the picture (%2 x %3 pixels)</source>
@@ -1933,12 +2260,32 @@ Effects applied: %1.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Edit step</source>
-        <translation>编辑步骤</translation>
+        <source>&amp;Name the files by a pattern:</source>
+        <translation>按模式命名文件(&amp;N)：</translation>
     </message>
     <message>
-        <source>%1, as lumaskin-convert --%1 takes it:</source>
-        <translation>%1，采用 lumaskin-convert --%1 的写法：</translation>
+        <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
+        <translation>将每个文件写在其图片旁边，而不是转换时选择的文件夹中(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Further files from each picture</source>
+        <translation>每张图片的附加文件</translation>
+    </message>
+    <message>
+        <source>Add &amp;file...</source>
+        <translation>添加文件(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it file...</source>
+        <translation>编辑文件(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve file</source>
+        <translation>删除文件(&amp;V)</translation>
+    </message>
+    <message>
+        <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>
+        <translation>{name} 图片的名称，{ext} 扩展名，{folder} 所在文件夹的名称，{n} 在列表中的位置（{n:03} 三位数，{n:3,100} 从 100 开始），{date} 拍摄时间（{date:%Y-%m-%d}），{w} 和 {h} 写入的尺寸；/ 会创建子文件夹</translation>
     </message>
 </context>
 <context>

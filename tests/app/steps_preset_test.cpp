@@ -3,13 +3,16 @@
 // the same bytes.
 #include "app/batch_steps.h"
 #include "app/conversion_choice.h"
+#include "app/step_form.h"
 #include "app/steps_dialog.h"
 #include "engine/image_io.h"
 #include "platform/message_box.h"
 #include "tests/support/temp_dir.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace lumaskin {
@@ -76,6 +79,19 @@ TEST(StepsPreset, WindowCommandLineAndCopiedCommandWriteTheSameFiles)
     ASSERT_TRUE(window.LoadPreset(Str(dir / "every.preset")))
         << messages.shown.join(' ').toStdString();
     EXPECT_EQ(steps.Steps().size(), 7u);
+    // Each step's form, and the further file's, gives back what it was opened with.
+    for (const Step &step : steps.Steps()) {
+        QString error;
+        const std::optional<Step> formed = StepForm(step, messages, nullptr).Built(&error);
+        ASSERT_TRUE(formed) << error.toStdString();
+        EXPECT_EQ(StepText(*formed), StepText(step));
+    }
+    ASSERT_EQ(steps.Outputs().size(), 1u);
+    QString outputError;
+    const std::optional<ConversionOutput> formed =
+        OutputForm(steps.Outputs()[0], messages, nullptr).Built(&outputError);
+    ASSERT_TRUE(formed) << outputError.toStdString();
+    EXPECT_EQ(formed->Text(), steps.Outputs()[0].Text());
     QString error;
     const std::optional<ConversionRequest> request =
         steps.Request(choice, {}, {Str(dir / "in" / "a photo.png")}, Str(dir / "window"), &error);
@@ -103,6 +119,45 @@ TEST(StepsPreset, WindowCommandLineAndCopiedCommandWriteTheSameFiles)
     }
     const Image small = ReadImage(Str(dir / "window" / "a photo-small.webp"), nullptr);
     EXPECT_EQ(small.Width(), 30);
+
+    // Named by a pattern, beside the picture: no folder is asked for, the picture stays, and
+    // the files come out under the pattern; a pattern that cannot be is refused, naming it.
+    ASSERT_TRUE(window.findChild<QLineEdit *>(QStringLiteral("namePattern")));
+    window.findChild<QLineEdit *>(QStringLiteral("namePattern"))->setText(QStringLiteral("{nope}"));
+    QList<QCheckBox *> boxes = window.findChildren<QCheckBox *>();
+    const auto box = [&](const char *start) {
+        for (QCheckBox *b : boxes)
+            if (b->text().remove(u'&').startsWith(QLatin1String(start)))
+                return b;
+        return static_cast<QCheckBox *>(nullptr);
+    };
+    ASSERT_TRUE(box("Name the files") && box("Write each file beside"));
+    box("Name the files")->setChecked(true);
+    EXPECT_FALSE(steps.Rename());
+    ASSERT_FALSE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.shown.last().contains(QLatin1String("nope")))
+        << messages.shown.last().toStdString();
+    EXPECT_FALSE(box("Name the files")->isChecked());
+    window.findChild<QLineEdit *>(QStringLiteral("namePattern"))
+        ->setText(QStringLiteral("{n:02}-{w}"));
+    box("Name the files")->setChecked(true);
+    ASSERT_TRUE(steps.Rename());
+    box("Write each file beside")->setChecked(true);
+    steps.RemoveOutput(0);
+    const std::optional<ConversionRequest> beside =
+        steps.Request(choice, {}, {Str(dir / "in" / "a photo.png")}, Str(dir / "window"), &error);
+    ASSERT_TRUE(beside) << error.toStdString();
+    EXPECT_TRUE(beside->folder.isEmpty());
+    for (const ConversionOutcome &outcome : BatchConversion::Run(*beside))
+        EXPECT_TRUE(outcome.written) << outcome.error.toStdString();
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(dir / "in"))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"01-50.png", "a photo.png"}));
+    EXPECT_TRUE(test::ReadFile(dir / "in" / "01-50.png") ==
+                test::ReadFile(dir / "window" / "a photo.png"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "in" / "a photo.png"));
 }
 
 } // namespace

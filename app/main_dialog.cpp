@@ -602,7 +602,11 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
         if (outcome.replacesSource)
             sources << FileName(outcome.source);
     }
-    if (!sources.isEmpty()) {
+    const bool beside = request.place == TargetPlace::BesideSource;
+    // Beside their pictures, a picture is never replaced: its file becomes "name (2)".
+    if (beside && !sources.isEmpty())
+        plan = BatchConversion::Plan(request);
+    if (!beside && !sources.isEmpty()) {
         const MessageAnswer answer = Messages().Show(
             QCoreApplication::translate(
                 "MainDialog", "These pictures are in %1 already, in the chosen format. Converting "
@@ -624,14 +628,23 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
     }
     if (existing.isEmpty())
         return true;
-    const MessageAnswer answer = Messages().Show(
-        QCoreApplication::translate(
-            "MainDialog", "%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
-                          "(the new files are written as \"name (2)\"), overwrite them, or skip "
-                          "those pictures? The answer is for all of them.")
-            .arg(existing.size())
-            .arg(request.folder, NameList(existing)),
-        MessageButtons::OverwriteSkipKeepBoth, MessageIcon::None);
+    const QString question =
+        beside ? QCoreApplication::translate(
+                     "MainDialog",
+                     "%1 of the converted files exist already beside their pictures:\n\n%2\n\n"
+                     "Keep both (the new files are written as \"name (2)\"), overwrite them, or "
+                     "skip those pictures? The answer is for all of them.")
+                     .arg(existing.size())
+                     .arg(NameList(existing))
+               : QCoreApplication::translate(
+                     "MainDialog",
+                     "%1 of the converted files exist already in %2:\n\n%3\n\nKeep both "
+                     "(the new files are written as \"name (2)\"), overwrite them, or skip "
+                     "those pictures? The answer is for all of them.")
+                     .arg(existing.size())
+                     .arg(request.folder, NameList(existing));
+    const MessageAnswer answer =
+        Messages().Show(question, MessageButtons::OverwriteSkipKeepBoth, MessageIcon::None);
     switch (answer) {
     case MessageAnswer::Overwrite:
         request.ifExists = IfExists::Overwrite;

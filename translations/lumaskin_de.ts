@@ -1567,6 +1567,18 @@ Angewandte Effekte: %1.</translation>
         <source>1 file written beside its picture.</source>
         <translation>1 Datei neben ihr Bild geschrieben.</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>%1 der umgewandelten Dateien gibt es schon neben ihren Bildern:
+
+%2
+
+Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie überschreiben oder diese Bilder überspringen? Die Antwort gilt für alle.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

@@ -1575,6 +1575,18 @@ No se pudieron convertir %1 de %2 archivos:</translation>
         <source>1 file written beside its picture.</source>
         <translation>1 archivo escrito junto a su imagen.</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>%1 de los archivos convertidos ya existen junto a sus imágenes:
+
+%2
+
+¿Conservar ambos (los archivos nuevos se escriben como «nombre (2)»), sobrescribirlos u omitir esas imágenes? La respuesta vale para todos.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

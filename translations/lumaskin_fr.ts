@@ -1580,6 +1580,18 @@ Effets appliqués&#xa0;: %1.</translation>
         <source>1 file written beside its picture.</source>
         <translation>1 fichier écrit à côté de son image.</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>%1 des fichiers convertis existent déjà à côté de leurs images :
+
+%2
+
+Conserver les deux (les nouveaux fichiers sont écrits sous « nom (2) »), les écraser, ou ignorer ces images ? La réponse vaut pour toutes.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

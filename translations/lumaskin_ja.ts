@@ -1559,6 +1559,18 @@ Effects applied: %1.</source>
         <source>1 file written beside its picture.</source>
         <translation>1 個のファイルを元の画像の隣に書き出しました。</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>変換後のファイルのうち %1 個が既に元の画像の隣にあります:
+
+%2
+
+両方を残す (新しいファイルは「名前 (2)」として書き込みます)、上書きする、これらの画像をスキップする、のどれにしますか？ 回答はすべてのファイルに適用されます。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

@@ -1565,6 +1565,18 @@ Efeitos aplicados: %1.</translation>
         <source>1 file written beside its picture.</source>
         <translation>1 arquivo gravado ao lado de sua imagem.</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>%1 dos arquivos convertidos já existem ao lado de suas imagens:
+
+%2
+
+Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-los ou ignorar essas imagens? A resposta vale para todos.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

@@ -1545,6 +1545,18 @@ Effects applied: %1.</source>
         <source>1 file written beside its picture.</source>
         <translation>已在原图片旁写入 1 个文件。</translation>
     </message>
+    <message>
+        <source>%1 of the converted files exist already beside their pictures:
+
+%2
+
+Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
+        <translation>原图片旁已存在 %1 个转换后的文件：
+
+%2
+
+要保留两者（新文件写为“名称 (2)”）、覆盖它们，还是跳过这些图片？此选择将应用于所有这些文件。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialogPrompts</name>

@@ -609,7 +609,8 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(messages.shown[0].contains("\n\np0.x.png\n\n")) << messages.shown[0].toStdString();
     EXPECT_EQ(Bytes(inside), original);
-    EXPECT_TRUE(messages.shown[1].contains("\n\n2 written, 0 skipped (already there), 2 renamed:\n"))
+    EXPECT_TRUE(
+        messages.shown[1].contains("\n\n2 written, 0 skipped (already there), 2 renamed:\n"))
         << messages.shown[1].toStdString();
     EXPECT_TRUE(messages.shown[1].contains('"' + pictures[0] + "\" \u2192 \"p0.x (3).png\""))
         << messages.shown[1].toStdString();
@@ -635,6 +636,26 @@ TEST_F(MainDialogActionsTest, SourcesInTheOutputFolderAreKeptUnlessTheUserSaysSo
     messages.existing = MessageAnswer::Overwrite;
     Convert();
     EXPECT_NE(Bytes(inside), original);
+
+    // Written beside their pictures, no folder is asked for, nothing is asked about the
+    // picture itself, and it is never replaced.
+    const std::string replaced = Bytes(inside);
+    const qsizetype asked = prompts.startFolders.size();
+    dialog.Batch().SetPlace(TargetPlace::BesideSource);
+    messages.shown.clear();
+    dialog.OnControlClicked("BUTTON_DELALL");
+    AddPictures({Str(inside)});
+    Convert();
+    EXPECT_EQ(prompts.startFolders.size(), asked);
+    // "p0.x (2).png" is there from the first run: asked about, overwritten as answered.
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[0].startsWith("1 of the converted files exist already beside their "
+                                             "pictures:\n\np0.x (2).png\n"))
+        << messages.shown[0].toStdString();
+    EXPECT_TRUE(messages.shown[1].contains("1 file written beside its picture."))
+        << messages.shown[1].toStdString();
+    EXPECT_EQ(Bytes(inside), replaced);
+    EXPECT_TRUE(std::filesystem::exists(m_out / "p0.x (2).png"));
 }
 
 TEST_F(MainDialogActionsTest, ARowThatCannotBeShownSaysWhyAndOffersNoChange)

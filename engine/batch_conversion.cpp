@@ -113,8 +113,11 @@ bool WriteConverted(const Image &image, const QString &target, const QString &fo
 std::vector<ConversionOutput> ConversionRequest::Outputs() const
 {
     std::vector<ConversionOutput> all;
-    if (!format.isEmpty())
-        all.push_back(ConversionOutput{.format = format});
+    if (!format.isEmpty()) {
+        ConversionOutput plain;
+        plain.format = format;
+        all.push_back(std::move(plain));
+    }
     all.insert(all.end(), outputs.begin(), outputs.end());
     return all;
 }
@@ -132,8 +135,13 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     if (writeFailed)
         *writeFailed = false;
     const Format *outputFormat = FindWrittenFormat(format);
-    if (StepsChangeNothing(steps) && outputFormat && outputFormat->transcode) {
-        const Shortcut done = outputFormat->transcode(source, target, settings, error);
+    // Nothing done to the picture, or only effects a band of rows at a time: straight from
+    // file to file where the format can.
+    const std::optional<RowWork> work =
+        StepsChangeNothing(steps) ? std::optional<RowWork>(RowWork{}) : StepsAsRowWork(steps);
+    if (work && outputFormat && outputFormat->transcode) {
+        const Shortcut done = outputFormat->transcode(source, target, settings,
+                                                      work->apply ? &*work : nullptr, error);
         if (done != Shortcut::Declined) {
             if (writeFailed)
                 *writeFailed = done == Shortcut::Failed;

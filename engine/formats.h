@@ -48,10 +48,11 @@ struct Format
     std::function<bool(const Image &, const EncodeSettings &, QByteArray &out, QString *error)>
         write;
     // Writes `target` from the file `source` when nothing is done to the picture in between,
-    // faster than reading and writing would, to the same bytes. Declined when that does not
-    // apply to the source; the picture is then read and written the usual way.
+    // or only work a band of rows at a time, faster than reading and writing would, to the same
+    // bytes. Declined when that does not apply to the source; the picture is then read and
+    // written the usual way.
     std::function<Shortcut(const QString &source, const QString &target,
-                           const WriteSettings &settings, QString *error)>
+                           const WriteSettings &settings, const RowWork *work, QString *error)>
         transcode;
 
     // The files depend on the quality setting.

@@ -131,6 +131,18 @@ Image Image::Clone() const
     return copy;
 }
 
+Image Image::RowsOf(Image &whole, int first, int count)
+{
+    Image rows;
+    if (whole.IsNull() || first < 0 || count <= 0 || first + count > whole.m_height)
+        return rows;
+    rows.m_width = whole.m_width;
+    rows.m_height = count;
+    rows.m_stride = whole.m_stride;
+    rows.m_data = std::shared_ptr<std::uint8_t[]>(whole.m_data, whole.Row(first));
+    return rows;
+}
+
 bool Image::IsOpaque() const
 {
     for (int y = 0; y < m_height; ++y) {

@@ -57,6 +57,9 @@ public:
 
     // The pixels and the metadata.
     Image Clone() const;
+    // Rows first .. first + count - 1 of `whole` as a picture of their own that shares its
+    // pixels (and keeps them alive), without metadata: work on a band of rows in place.
+    static Image RowsOf(Image &whole, int first, int count);
 
     const ImageMetadata &Metadata() const { return m_metadata; }
     void SetMetadata(ImageMetadata metadata) { m_metadata = std::move(metadata); }

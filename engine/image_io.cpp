@@ -249,7 +249,7 @@ bool WriteImage(const Image &image, const QString &path, const QString &format,
 }
 
 Shortcut TranscodeJpegFile(const QString &source, const QString &target,
-                           const WriteSettings &settings, QString *error)
+                           const WriteSettings &settings, const RowWork *work, QString *error)
 {
     // A batch running a file per core gains nothing here; it must not read each file twice.
     if (CurrentParallelism() < 2)
@@ -277,7 +277,7 @@ Shortcut TranscodeJpegFile(const QString &source, const QString &target,
     QByteArray out;
     Shortcut encoded = Shortcut::Declined;
     try {
-        encoded = TranscodeJpeg(bytes, plan.encode, out, error);
+        encoded = TranscodeJpeg(bytes, plan.encode, work, out, error);
     } catch (const std::bad_alloc &) {
         return Shortcut::Declined;
     }

@@ -99,13 +99,24 @@ enum class Shortcut
     Failed, // with a reason
 };
 
-// Writes the JPEG `source` as the JPEG `target` with nothing done to the picture in between,
-// as ReadImage and WriteImage would, but decoding and encoding at once on the cores a batch
-// leaves free (TranscodeJpeg). Declined when that does not apply (the file is not a JPEG, must
-// be turned or have its colours converted, or cannot be read): the caller then reads and
-// writes the usual way. Failed, with *error set, when writing failed.
+// Work done to the picture between reading and writing that can be done a band of rows at a
+// time: `apply` changes a band in place, its result in each row depending only on the rows up
+// to `reach` above and below (the band passed holds them, except at the picture's edges).
+struct RowWork
+{
+    int reach = 0;
+    std::function<void(Image &band)> apply;
+    // Every pixel the work leaves is grey.
+    bool grey = false;
+};
+
+// Writes the JPEG `source` as the JPEG `target`, with `work` (if any) done to the picture in
+// between, as ReadImage, the work and WriteImage would, but decoding, working and encoding at
+// once on the cores a batch leaves free (TranscodeJpeg). Declined when that does not apply
+// (the file is not a JPEG, must be turned or have its colours converted, or cannot be read):
+// the caller then reads and writes the usual way. Failed, with *error set, when writing failed.
 Shortcut TranscodeJpegFile(const QString &source, const QString &target,
-                           const WriteSettings &settings, QString *error);
+                           const WriteSettings &settings, const RowWork *work, QString *error);
 
 // Writes a picture of exactly `size` in `format`: `image` scaled smoothly to fit inside, aspect
 // ratio kept, centred on a transparent background, its colours made sRGB.

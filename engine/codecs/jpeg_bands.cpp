@@ -124,6 +124,7 @@ struct Shared
     std::unique_ptr<std::atomic<int>[]> scanRows;
     std::atomic<bool> failed{false};
     std::vector<int> cuts; // the first row of every band, then the height
+    int margin = 0;        // rows each band hands over above and below its own
     int bands = 0;
     // MCU rows that every scan has read, or -1 once the decode has failed.
     std::atomic<int> ready{0};
@@ -146,16 +147,25 @@ struct Shared
                 munmap(component.mapping, component.mappingBytes);
     }
 
-    // The MCU rows band `band` decodes: those of its rows, and one each side when the chroma
-    // upsampling looks there.
+    // The rows band `band` hands to the consumer: its own, and `margin` more each side.
+    int KeepBegin(int band) const
+    {
+        return std::max(0, cuts[static_cast<std::size_t>(band)] - margin);
+    }
+    int KeepEnd(int band) const
+    {
+        return std::min(height, cuts[static_cast<std::size_t>(band) + 1] + margin);
+    }
+    // The MCU rows band `band` decodes: those of the rows it keeps, and one each side when the
+    // chroma upsampling looks there.
     int FirstMcuRow(int band) const
     {
-        const int first = cuts[static_cast<std::size_t>(band)] / mcuHeight;
+        const int first = KeepBegin(band) / mcuHeight;
         return overlap ? std::max(0, first - 1) : first;
     }
     int EndMcuRow(int band) const
     {
-        const int end = (cuts[static_cast<std::size_t>(band) + 1] + mcuHeight - 1) / mcuHeight;
+        const int end = (KeepEnd(band) + mcuHeight - 1) / mcuHeight;
         return overlap ? std::min(mcuRows, end + 1) : end;
     }
 
@@ -363,7 +373,7 @@ struct BandHooks
     const Shared *shared = nullptr;
     jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION,
                                 JDIMENSION) = nullptr;
-    JBLOCKARRAY (*access)
+    JBLOCKARRAY(*access)
     (j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION, boolean) = nullptr;
     std::array<jvirt_barray_ptr, kMostComponents> arrays{};
     int count = 0;
@@ -864,8 +874,8 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
     hooks.output = true;
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
     const int firstRow = hooks.firstMcuRow * shared.mcuHeight;
-    const int keepBegin = shared.cuts[static_cast<std::size_t>(band)];
-    const int keepEnd = shared.cuts[static_cast<std::size_t>(band) + 1];
+    const int keepBegin = shared.KeepBegin(band);
+    const int keepEnd = shared.KeepEnd(band);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = firstRow + static_cast<int>(cinfo.output_scanline);
         const int count =
@@ -1005,9 +1015,10 @@ bool CutBands(Shared &shared, std::span<const int> cuts, int workers)
 }
 
 BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
-                             BandConsumer &consumer)
+                             BandConsumer &consumer, int margin)
 {
     Shared shared;
+    shared.margin = std::max(0, margin);
     shared.bytes = bytes;
     shared.width = width;
     shared.height = height;

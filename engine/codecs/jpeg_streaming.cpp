@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -98,34 +99,85 @@ namespace {
 
 // Each stripe of the output decoded in a band of its own, a few rows at a time into rows its
 // thread keeps, and those rows encoded there and then: no picture is held, not even a stripe.
+// With work to do, a band also hands over `reach` rows above and below its own; its thread
+// gathers the rows in a window, does the work on the rows it has (with the rows around them
+// that the work reads) and encodes those, keeping the last rows for the next lot.
 class StripeEncoder : public BandConsumer
 {
 public:
-    StripeEncoder(JpegStripes &stripes, int width, int threads, bool watchGrey)
-        : m_stripes(stripes), m_width(width), m_stride(4 * static_cast<std::size_t>(width)),
-          m_watchGrey(watchGrey), m_rows(static_cast<std::size_t>(threads)),
+    StripeEncoder(JpegStripes &stripes, std::span<const int> cuts, int width, int height,
+                  int threads, const RowWork *work, bool watchGrey)
+        : m_stripes(stripes), m_cuts(cuts), m_width(width), m_height(height),
+          m_stride(4 * static_cast<std::size_t>(width)), m_work(work), m_watchGrey(watchGrey),
+          m_workers(static_cast<std::size_t>(threads)),
           m_started(static_cast<std::size_t>(stripes.Count()))
     {}
 
     // The decoder hands out at most kRows rows at a time, in order.
-    std::uint8_t *Row(int worker, int, int y) override
+    std::uint8_t *Row(int worker, int band, int y) override
     {
-        std::vector<std::uint8_t> &rows = m_rows[static_cast<std::size_t>(worker)];
-        if (rows.empty())
-            rows.resize(kRows * m_stride);
-        return rows.data() + static_cast<std::size_t>(y % kRows) * m_stride;
+        Worker &w = m_workers[static_cast<std::size_t>(worker)];
+        if (!m_work) {
+            if (w.rows.empty())
+                w.rows.resize(kRows * m_stride);
+            return w.rows.data() + static_cast<std::size_t>(y % kRows) * m_stride;
+        }
+        if (w.window.IsNull()) {
+            w.window = Image(m_width, kLot + 2 * m_work->reach + kRows);
+            if (w.window.IsNull())
+                throw std::bad_alloc();
+        }
+        if (band != w.band) {
+            w.band = band;
+            w.first = y;
+            w.filled = 0;
+            w.next = m_cuts[static_cast<std::size_t>(band)];
+        }
+        return w.window.Row(y - w.first);
     }
 
-    bool Written(int, int band, int, int count, std::uint8_t *const *rows) override
+    bool Written(int worker, int band, int, int count, std::uint8_t *const *rows) override
     {
-        if (!m_started[static_cast<std::size_t>(band)]) {
-            m_started[static_cast<std::size_t>(band)] = 1;
-            m_stripes.Begin(band);
+        if (!m_work) {
+            Encode(band, rows, count);
+            return true;
         }
-        for (int i = 0; i < count && m_watchGrey && m_grey.load(std::memory_order_relaxed); ++i)
-            if (!RowIsGrey(rows[i]))
-                m_grey.store(false, std::memory_order_relaxed);
-        m_stripes.Add(band, rows, count);
+        Worker &w = m_workers[static_cast<std::size_t>(worker)];
+        w.filled += count;
+        const int end = m_cuts[static_cast<std::size_t>(band) + 1];
+        const int reach = m_work->reach;
+        // The rows whose work reads only rows at hand, all the band's once its last are here.
+        const int have = w.first + w.filled;
+        const int ready = have == m_height ? std::min(end, have) : std::min(end, have - reach);
+        if (ready <= w.next || (ready - w.next < kLot && ready < end))
+            return true;
+        // The rows the next lot reads again, kept as read, before the work changes them.
+        const int keepFrom = std::max(w.first, ready - reach);
+        const int kept = have - keepFrom;
+        if (w.carry.empty())
+            w.carry.resize(static_cast<std::size_t>(2 * reach + kRows) * m_stride);
+        for (int i = 0; i < kept; ++i)
+            std::memcpy(w.carry.data() + static_cast<std::size_t>(i) * m_stride,
+                        w.window.Row(keepFrom - w.first + i), m_stride);
+        const int from = std::max(w.first, w.next - reach);
+        const int to = std::min(have, ready + reach);
+        {
+            // The cores are the bands' already.
+            const ParallelismLimit one(1);
+            Image worked = Image::RowsOf(w.window, from - w.first, to - from);
+            m_work->apply(worked);
+        }
+        std::uint8_t *done[kLot + kRows];
+        const int lot = ready - w.next;
+        for (int i = 0; i < lot; ++i)
+            done[i] = w.window.Row(w.next - w.first + i);
+        Encode(band, done, lot);
+        w.next = ready;
+        for (int i = 0; i < kept; ++i)
+            std::memcpy(w.window.Row(i), w.carry.data() + static_cast<std::size_t>(i) * m_stride,
+                        m_stride);
+        w.first = keepFrom;
+        w.filled = kept;
         return true;
     }
 
@@ -135,11 +187,37 @@ public:
         return true;
     }
 
-    // Whether every pixel came out grey (watched for colour files only).
+    // Whether every pixel written came out grey (watched for colour files only).
     bool Grey() const { return m_watchGrey && m_grey.load(); }
 
 private:
     static constexpr int kRows = 16;
+    // Rows worked on at once, besides those read around them: enough that reading those again
+    // costs little.
+    static constexpr int kLot = 48;
+
+    struct Worker
+    {
+        std::vector<std::uint8_t> rows; // without work: the lot being decoded
+        Image window;                   // with work: the rows from `first` on
+        std::vector<std::uint8_t> carry;
+        int band = -1;
+        int first = 0;  // the picture's row in the window's first
+        int filled = 0; // rows in the window
+        int next = 0;   // the band's first row not yet encoded
+    };
+
+    void Encode(int band, std::uint8_t *const *rows, int count)
+    {
+        if (!m_started[static_cast<std::size_t>(band)]) {
+            m_started[static_cast<std::size_t>(band)] = 1;
+            m_stripes.Begin(band);
+        }
+        for (int i = 0; i < count && m_watchGrey && m_grey.load(std::memory_order_relaxed); ++i)
+            if (!RowIsGrey(rows[i]))
+                m_grey.store(false, std::memory_order_relaxed);
+        m_stripes.Add(band, rows, count);
+    }
 
     bool RowIsGrey(const std::uint8_t *row) const
     {
@@ -150,18 +228,24 @@ private:
     }
 
     JpegStripes &m_stripes;
+    std::span<const int> m_cuts;
     int m_width;
+    int m_height;
     std::size_t m_stride;
+    const RowWork *m_work;
     bool m_watchGrey;
-    std::vector<std::vector<std::uint8_t>> m_rows;
+    std::vector<Worker> m_workers;
     std::vector<char> m_started; // each stripe is begun by the one thread that decodes it
     std::atomic<bool> m_grey{true};
 };
 
 } // namespace
 
-Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out, QString *error)
+Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWork *work,
+                       QByteArray &out, QString *error)
 {
+    if (work && !work->apply)
+        work = nullptr;
     if (CurrentParallelism() < 2)
         return Shortcut::Declined;
     const JpegHeader header = ParseJpegHeader(bytes);
@@ -178,10 +262,17 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
         return Shortcut::Declined;
 
     // A grey file decodes to grey pixels; a colour one is written in colour unless it turns
-    // out grey once decoded, when it is decoded and encoded again as one channel, as EncodeJpeg
-    // would write it.
+    // out grey once decoded (and worked), when it is decoded and encoded again as one channel,
+    // as EncodeJpeg would write it. Work may give a grey file colour: such a file is then
+    // decoded and encoded again in colour.
     PixelSummary summary{true, header.components == 1};
     bool watchGrey = header.components == 3 && settings.metadata.icc.isEmpty();
+    bool watchColour = header.components == 1 && work && !work->grey;
+    // Work that leaves grey pixels only makes a grey file of a colour one straight away.
+    if (watchGrey && work && work->grey) {
+        summary.grey = true;
+        watchGrey = false;
+    }
     for (;;) {
         // Decoded and encoded a stripe at a time, on every core.
         // Each stripe is a band, whose coefficients are held until it is done: short stripes
@@ -195,17 +286,23 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
         std::vector<int> cuts;
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
-        StripeEncoder encoder(stripes, header.width, std::max(1, CurrentParallelism()), watchGrey);
-        const BandDecode banded =
-            DecodeJpegInBands(bytes, header.width, header.height, cuts, encoder);
+        StripeEncoder encoder(stripes, cuts, header.width, header.height,
+                              std::max(1, CurrentParallelism()), work, watchGrey || watchColour);
+        const BandDecode banded = DecodeJpegInBands(bytes, header.width, header.height, cuts,
+                                                    encoder, work ? work->reach : 0);
         // A damaged or truncated file is left to the usual reading, which says what is wrong.
         if (banded == BandDecode::Failed)
             return Shortcut::Declined;
         if (banded == BandDecode::NotApplicable)
             break;
-        if (encoder.Grey()) {
+        if (watchGrey && encoder.Grey()) {
             summary.grey = true;
             watchGrey = false;
+            continue;
+        }
+        if (watchColour && !encoder.Grey()) {
+            summary.grey = false;
+            watchColour = false;
             continue;
         }
         QString encodeError;
@@ -217,7 +314,9 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &
     }
 
     // Files the bands do not take: decoded a row at a time while the encoder's stripes take
-    // each row as soon as it is written.
+    // each row as soon as it is written. Work is left to the usual way.
+    if (work)
+        return Shortcut::Declined;
     Image image(header.width, header.height);
     if (image.IsNull())
         return Shortcut::Declined;

@@ -5,18 +5,19 @@
 
 namespace lumaskin {
 
-// A JPEG re-encoded as a JPEG with nothing done to its pixels, decoded and encoded at once: the
-// encoder's stripes take each row as soon as the decoder has written it, on the cores the
-// decoder leaves free, so a lone photo costs little more than its decoding. The bytes are
-// those of EncodeJpeg on the decoded picture.
+// A JPEG re-encoded as a JPEG with nothing done to its pixels, or only `work` (null for none),
+// decoded, worked and encoded at once: the encoder's stripes take each row as soon as the
+// decoder has written it (and the work has been done to it), on the cores the decoder leaves
+// free, so a lone photo costs little more than its decoding and holds no whole picture. The
+// bytes are those of EncodeJpeg on the decoded picture with the work done to it whole.
 //
 // Applies to files TurboJPEG decodes to RGB themselves (not CMYK), of any size the reading
 // limit allows; `settings.metadata` must be what the writer would embed. Declined when it does
 // not apply or the calling thread has a single core to work with (a batch running a file per
 // core), and the caller reads and writes the usual way. On failure *error is set as the reader
 // would set it.
-Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, QByteArray &out,
-                       QString *error);
+Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWork *work,
+                       QByteArray &out, QString *error);
 
 // Whether decoding `bytes` loses none of the picture: false when the decoder would fill rows or
 // blocks with grey (the file cut short, a marker inside the entropy-coded data, restart markers

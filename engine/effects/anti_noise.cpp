@@ -95,6 +95,7 @@ extern constinit const EffectDescriptor kAntiNoise = {
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { AntiNoise(image, AsInt(a[0])); },
+    .rowReach = [](const EffectDescriptor::Arguments &) { return 1; },
 };
 
 } // namespace effects

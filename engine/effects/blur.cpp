@@ -52,6 +52,7 @@ extern constinit const EffectDescriptor kBlur = {
     .dispatchId = DispatchId::Blur,
     .meaning = QT_TRANSLATE_NOOP("Effects", "3x3 Gaussian blur"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Blur(image); },
+    .rowReach = [](const EffectDescriptor::Arguments &) { return 1; },
 };
 
 } // namespace effects

@@ -43,6 +43,7 @@ extern constinit const EffectDescriptor kDesaturate = {
     .meaning = QT_TRANSLATE_NOOP("Effects", "grey from the luma of every pixel"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Desaturate(image); },
     .pointwise = true,
+    .writesGrey = true,
 };
 
 } // namespace effects

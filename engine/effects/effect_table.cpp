@@ -49,6 +49,13 @@ void EffectDescriptor::Apply(Image &image, std::span<const double> given) const
     run(image, ClampArguments(given));
 }
 
+int EffectDescriptor::RowReach(std::span<const double> given) const
+{
+    if (pointwise)
+        return 0;
+    return rowReach ? rowReach(ClampArguments(given)) : -1;
+}
+
 bool EffectDescriptor::IsNeutral(std::span<const double> given) const
 {
     const Arguments values = ClampArguments(given);

@@ -69,6 +69,14 @@ struct EffectDescriptor
     // Each pixel's new colour follows from its old colour alone, not from its place or its
     // neighbours, so the effect means the same at any scale.
     bool pointwise = false;
+    // For an effect whose new pixels follow from the pixels of the rows up to this many above
+    // and below, and from nothing else of the picture (not its size, not their place): that
+    // many rows, given the clamped arguments. So it may work on a band of rows at a time, each
+    // band read with this many more rows above and below than it keeps. Null for the others;
+    // pointwise effects reach no other row.
+    int (*rowReach)(const Arguments &arguments) = nullptr;
+    // Every pixel it writes is grey (red, green and blue alike), whatever the arguments.
+    bool writesGrey = false;
 
     // The values `Apply` would use: missing or non-numeric ones take their default, extra ones
     // are ignored, each is clamped to its range, whole-number kinds are rounded.
@@ -77,6 +85,9 @@ struct EffectDescriptor
     void Apply(Image &image, std::span<const double> given) const;
     // True when these arguments (after clamping) leave every picture unchanged.
     bool IsNeutral(std::span<const double> given) const;
+    // The rows above and below that the effect reads with these arguments (see rowReach); -1
+    // when it needs the whole picture.
+    int RowReach(std::span<const double> given) const;
 };
 
 // Every effect, in the order the viewer's users see them.

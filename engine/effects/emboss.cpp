@@ -79,6 +79,7 @@ extern constinit const EffectDescriptor kEmboss = {
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { Emboss(image, AsInt(a[0]), AsInt(a[1])); },
+    .rowReach = [](const EffectDescriptor::Arguments &) { return 1; },
 };
 
 } // namespace effects

@@ -293,6 +293,8 @@ extern constinit const EffectDescriptor kMedian = {
     .meaning = QT_TRANSLATE_NOOP("Effects", "square median filter"),
     .arguments = kArguments,
     .run = [](Image &image, const EffectDescriptor::Arguments &a) { Median(image, AsInt(a[0])); },
+    // Even sizes work as the next odd one: 2 reaches one row, as 3 does.
+    .rowReach = [](const EffectDescriptor::Arguments &a) { return AsInt(a[0]) / 2; },
 };
 
 } // namespace effects

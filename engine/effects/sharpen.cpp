@@ -47,6 +47,7 @@ extern constinit const EffectDescriptor kSharpen = {
     .dispatchId = DispatchId::Sharpen,
     .meaning = QT_TRANSLATE_NOOP("Effects", "3x3 sharpening"),
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Sharpen(image); },
+    .rowReach = [](const EffectDescriptor::Arguments &) { return 1; },
 };
 
 } // namespace effects

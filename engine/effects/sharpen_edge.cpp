@@ -96,6 +96,7 @@ extern constinit const EffectDescriptor kSharpenEdge = {
     .arguments = kArguments,
     .run = [](Image &image,
               const EffectDescriptor::Arguments &a) { SharpenEdge(image, AsInt(a[0])); },
+    .rowReach = [](const EffectDescriptor::Arguments &) { return 1; },
 };
 
 } // namespace effects

@@ -73,6 +73,30 @@ bool StepsChangeNothing(std::span<const Step> steps)
     });
 }
 
+std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps)
+{
+    RowWork work;
+    std::vector<EffectStep> effects;
+    for (const Step &step : steps) {
+        const EffectStep *effect = std::get_if<EffectStep>(&step);
+        if (!effect)
+            return std::nullopt;
+        if (!effect->effect)
+            continue;
+        const int reach = effect->effect->RowReach(effect->arguments);
+        if (reach < 0)
+            return std::nullopt;
+        work.reach += reach;
+        work.grey = effect->effect->writesGrey;
+        effects.push_back(*effect);
+    }
+    work.apply = [effects = std::move(effects)](Image &band) {
+        for (const EffectStep &effect : effects)
+            effect.Apply(band);
+    };
+    return work;
+}
+
 QSize SizeAfterSteps(QSize size, std::span<const Step> steps)
 {
     for (const Step &step : steps) {

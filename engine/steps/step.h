@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/effects/effect_step.h"
+#include "engine/image_io.h"
 #include "engine/steps/crop_step.h"
 #include "engine/steps/flip_step.h"
 #include "engine/steps/resize_step.h"
@@ -42,6 +43,10 @@ QSize SizeAfterSteps(QSize size, std::span<const Step> steps);
 
 // True when the steps leave every picture as it is (no steps, or effects without an effect).
 bool StepsChangeNothing(std::span<const Step> steps);
+
+// The steps as work on a band of rows at a time, when every one is an effect that reads only
+// rows nearby (EffectDescriptor::rowReach): the reach is the sum of theirs. Nothing otherwise.
+std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps);
 
 // Reads what the steps need from files (the pictures of watermarks), once for every picture
 // they are applied to. False, with a plain reason naming the file, when one cannot be read.

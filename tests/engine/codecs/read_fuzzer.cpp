@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (jpeg) {
         const lumaskin::ParallelismLimit cores(2);
         QByteArray out;
-        const auto written = lumaskin::TranscodeJpeg({data, size}, {}, out, &error);
+        const auto written = lumaskin::TranscodeJpeg({data, size}, {}, nullptr, out, &error);
         if (written == lumaskin::Shortcut::Done && image.IsNull())
             __builtin_trap();
     }

@@ -56,7 +56,7 @@ TEST(Writing, JpegToJpegAtOnceWritesWhatReadingThenWritingWrites)
         settings.quality = 85;
         QString error;
         const auto atOnce =
-            TranscodeJpegFile(source, ToQString(dir / "at-once.jpg"), settings, &error);
+            TranscodeJpegFile(source, ToQString(dir / "at-once.jpg"), settings, nullptr, &error);
         const bool usual = std::string(name) == "turned.jpg" || std::string(name) == "cut.jpg";
         EXPECT_EQ(atOnce != Shortcut::Declined, !usual);
         const Image read = ReadImage(source, &error);

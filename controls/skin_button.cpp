@@ -47,6 +47,8 @@ void SkinButton::LoadStateBitmaps(const QString &path, int left, int top, int ri
     QImage strip;
     if (!LoadBitmapFile(path, strip, {devicePixelRatioF(), m_keyColor, kStateCount}))
         return;
+    // On the strip at its own scale, before any stretching, as the skin's painter would have.
+    PaintCaptionOnStrip(strip, m_caption, SkinScale());
     const QSize faceSize(std::max(0, right - left), std::max(0, bottom - top));
     m_stateBitmap = CutStateStrip(strip, faceSize, m_keyColor);
     update();

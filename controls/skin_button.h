@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/button_face.h"
+#include "controls/face_caption.h"
 #include "controls/state_strip.h"
 
 #include <QColor>
@@ -41,8 +42,13 @@ public:
     void SetTransparentColor(std::uint32_t color) { m_keyColor = color; }
     std::uint32_t TransparentColor() const { return m_keyColor; }
 
-    // Loads the four-state strip and cuts it into faces of (right - left) x (bottom - top).
-    // A strip that does not load leaves the faces as they were.
+    // Words drawn on every face of strips loaded after it, for a skin whose bitmaps leave them
+    // out; none by default.
+    void SetCaption(const FaceCaption &caption) { m_caption = caption; }
+    const FaceCaption &Caption() const { return m_caption; }
+
+    // Loads the four-state strip, draws the caption on it, and cuts it into faces of
+    // (right - left) x (bottom - top). A strip that does not load leaves the faces as they were.
     void LoadStateBitmaps(const QString &path, int left, int top, int right, int bottom);
     const QImage &StateBitmap(ButtonFace face) const
     {
@@ -127,6 +133,7 @@ private:
     // The left button went down on the button and has not come up yet.
     bool m_pressStarted = false;
     bool m_pressed = false;
+    FaceCaption m_caption;
     std::array<QImage, kStateCount> m_stateBitmap;
     std::uint32_t m_keyColor = 0;
 };

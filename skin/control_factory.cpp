@@ -4,7 +4,10 @@
 #include "controls/skin_host.h"
 #include "controls/task_bar_host.h"
 #include "engine/file_name.h"
+#include "skin/face_text.h"
+#include "skin/skin_sections.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStringDecoder>
 
@@ -37,6 +40,13 @@ void ConfigureButton(SkinButton &button, const std::string &name, const std::str
                            {button.devicePixelRatioF(), site.keyColor}))
             button.SetFocusBitmap(WithKeyTransparent(focus, site.keyColor));
     }
+    if (site.ini) {
+        if (const std::optional<FaceTextEntry> words = ReadFaceText(*site.ini, name)) {
+            FaceCaption caption = ToFaceCaption(*words);
+            caption.text = SkinWords(words->text);
+            button.SetCaption(caption);
+        }
+    }
     const QRect placed = ToQRect(rect);
     button.Create(placed);
     button.SetTransparentColor(site.keyColor);
@@ -44,7 +54,7 @@ void ConfigureButton(SkinButton &button, const std::string &name, const std::str
                             placed.left() + placed.width(), placed.top() + placed.height());
     button.SetIndex(index);
     button.SetName(name);
-    button.SetTooltipText(SkinText(tooltip), true);
+    button.SetTooltipText(SkinWords(tooltip), true);
     button.SetLatched(latched);
 }
 
@@ -52,7 +62,7 @@ void ConfigureLabel(CLabel &label, const LabelEntry &entry, const ControlSite &s
 {
     label.SetHost(site.host);
     label.Create(ToQRect(entry.rect));
-    label.SetText(SkinText(entry.text));
+    label.SetText(SkinWords(entry.text));
 }
 
 void ConfigureLabelLook(CLabel &label, const LabelEntry &entry)
@@ -80,6 +90,14 @@ QString SkinText(const std::string &text)
     if (!utf8.hasError())
         return decoded;
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QString SkinWords(const std::string &text)
+{
+    if (text.empty())
+        return {};
+    // Not found, translate gives back its UTF-8 source, which is the text SkinText decoded.
+    return QCoreApplication::translate("Skin", SkinText(text).toUtf8().constData());
 }
 
 QRect ToQRect(const Rect &rect)
@@ -122,7 +140,7 @@ SkinSlider *CreateSlider(const SliderEntry &entry, int index, const ControlSite 
     slider->SetDrawFocusRect(false, false);
     slider->SetIndex(index);
     slider->SetName(entry.name);
-    slider->SetTooltipText(SkinText(entry.tooltip), true);
+    slider->SetTooltipText(SkinWords(entry.tooltip), true);
     slider->SetRange(0, kSliderMaximum, false);
     slider->SetPos(entry.position);
     slider->SetVertical(entry.vertical);

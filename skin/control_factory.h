@@ -11,6 +11,7 @@
 #include "controls/skin_slider.h"
 #include "skin/entry_fields.h"
 #include "skin/skin_entries.h"
+#include "skin/skin_ini.h"
 
 #include <QString>
 #include <string>
@@ -24,13 +25,15 @@ class TaskBarHost;
 
 // Where the controls of one skin go: the window they are children of, the host they report
 // to (and copy the background from), the skin's working folder that bitmap names are
-// relative to, and the skin's transparent colour.
+// relative to, the skin's transparent colour, and its description, where the words drawn on
+// the controls' faces are looked up (none without it).
 struct ControlSite
 {
     QWidget *parent = nullptr;
     SkinHost *host = nullptr;
     QString folder;
     ColourValue keyColor = kNoColour;
+    const SkinIni *ini = nullptr;
 };
 
 // Each creator builds, configures and shows the control of one parsed skin entry; `index` is
@@ -59,6 +62,9 @@ SkinComboBox *CreateComboBox(const ComboBoxEntry &entry, int index, const Contro
 QString SkinFilePath(const QString &folder, const std::string &fileName);
 // Text of a skin entry: UTF-8 when it is valid UTF-8, otherwise Latin-1, so no byte is lost.
 QString SkinText(const std::string &text);
+// The words of a skin that the user reads (labels, tooltips, captions): SkinText in the user's
+// language where the program's catalogue has them, in context "Skin"; as written otherwise.
+QString SkinWords(const std::string &text);
 // A skin rectangle (exclusive right and bottom) as a QRect; reversed edges give size 0.
 QRect ToQRect(const Rect &rect);
 

@@ -61,6 +61,7 @@ ControlLayer::ControlLayer(QWidget *window) : QWidget(window)
 void ControlLayer::Build(const SkinIni &ini, std::span<const ControlKind> kinds, ControlSite site)
 {
     site.parent = this;
+    site.ini = &ini;
     for (const ControlKind &kind : kinds) {
         Section section{kind.section, {}};
         const auto add = [&](std::string value, int index) {

@@ -120,7 +120,8 @@ void SkinDialog::LoadTaskBarButtons(const SkinIni &ini, const QString &folder)
     if (!m_taskBarWindow)
         return;
     const ListSection<ButtonEntry> entries = ReadTaskBarButtons(ini);
-    const ControlSite site{m_taskBarWindow->ButtonParent(), nullptr, folder, TransparentColor()};
+    const ControlSite site{m_taskBarWindow->ButtonParent(), nullptr, folder, TransparentColor(),
+                           &ini};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i])
             m_taskBarWindow->AddButton(

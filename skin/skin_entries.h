@@ -254,6 +254,40 @@ struct ComboBoxEntry
     std::string Format() const { return FormatEntry(*this); }
 };
 
+// "FACETEXT", keyed by the name of a push button, check box or option button: the words the
+// program draws on each of its faces, for skins whose bitmaps leave them out. The indent is 0
+// for a push button's caption (centred with its glyph, shadowed, a pixel lower when pressed)
+// or where a toggle's text begins; the glyph is a name ("plus") or empty. The four colours
+// are those of the normal, hover, down and disabled faces; missing ones repeat the last.
+struct FaceTextEntry
+{
+    std::string text;
+    std::string fontFace;
+    int fontSize = 0; // pixels
+    bool bold = false;
+    int indent = 0;
+    std::string glyph;
+    ColourValue normalColour = kNoColour;
+    ColourValue hoverColour = kNoColour;
+    ColourValue downColour = kNoColour;
+    ColourValue disabledColour = kNoColour;
+
+    static auto Fields()
+    {
+        using E = FaceTextEntry;
+        return std::tuple{TextField(&E::text),           TextField(&E::fontFace),
+                          NumberField(&E::fontSize),     FlagField(&E::bold, "T", "F"),
+                          NumberField(&E::indent),       TextField(&E::glyph),
+                          ColourField(&E::normalColour), ColourField(&E::hoverColour),
+                          ColourField(&E::downColour),   ColourField(&E::disabledColour)};
+    }
+    static FaceTextEntry Parse(std::string value)
+    {
+        return ParseEntry<FaceTextEntry>(std::move(value));
+    }
+    std::string Format() const { return FormatEntry(*this); }
+};
+
 // The single "ICON" entry.
 struct IconEntry
 {

@@ -46,6 +46,15 @@ std::optional<CaptionEntry> ReadCaption(const SkinIni &ini)
     return std::nullopt;
 }
 
+std::optional<FaceTextEntry> ReadFaceText(const SkinIni &ini, std::string_view controlName)
+{
+    if (controlName.empty())
+        return std::nullopt;
+    if (auto value = ReadSingleValue(ini, kFaceTextSection, controlName))
+        return FaceTextEntry::Parse(std::move(*value));
+    return std::nullopt;
+}
+
 std::vector<std::optional<std::string>> ReadListValues(const SkinIni &ini, std::string_view section)
 {
     std::vector<std::string> keys;

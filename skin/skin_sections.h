@@ -35,6 +35,8 @@ inline constexpr std::string_view kProgressSection = "PROGRESSINFO";
 inline constexpr std::string_view kEditBoxSection = "EDITBOXINFO";
 inline constexpr std::string_view kListBoxSection = "LISTBOXINFO";
 inline constexpr std::string_view kComboBoxSection = "COMBOBOXINFO";
+// Keyed by control name rather than numbered.
+inline constexpr std::string_view kFaceTextSection = "FACETEXT";
 
 // Readers of every section of a skin description file.
 
@@ -56,6 +58,10 @@ std::optional<Rect> ReadHostRect(const SkinIni &ini);
 // "ICON"/"ICON" and "CAPTION"/"CAPTION": empty when missing or empty.
 std::optional<IconEntry> ReadIcon(const SkinIni &ini);
 std::optional<CaptionEntry> ReadCaption(const SkinIni &ini);
+
+// "FACETEXT"/`controlName`: the words drawn on a control's faces; empty when the skin's
+// bitmaps carry their own.
+std::optional<FaceTextEntry> ReadFaceText(const SkinIni &ini, std::string_view controlName);
 
 // A list section's entries by control index (key number - 1). An empty or missing value
 // leaves its slot empty but still uses up its number.

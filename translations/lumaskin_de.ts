@@ -1712,6 +1712,217 @@ Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie ü
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>Bilddateien zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>Lumaskin schließen</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>Farbeffekte: Helligkeit, Kontrast, Gamma, Farbton und mehr</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>Alle Bilder der Liste in das gewählte Format umwandeln</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Umwandeln in</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>Die Liste leeren</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>Filter: Weichzeichnen, Schärfen, Prägen, Mosaik und mehr</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>Erste Tonspur</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>Das gewählte Bild in der Liste nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>Das gewählte Bild in der Liste nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>Die Effektfenster für das gewählte Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>Die gewählten Bilder aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>Zweite Tonspur</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>Das Bild mit 100 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>Das Bild mit 150 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>Das Bild mit 200 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>Das Bild mit 25 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>Das Bild mit 33 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>Das Bild mit 50 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>Das Bild mit 75 % zeigen</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>Das gewählte Bild zeigen</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>Am Ende von vorn beginnen</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>Die Schritte des Stapels: Größe ändern, Zuschneiden, Drehen, Wasserzeichen, Vorlagen</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>Spur 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>Spur 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>Alle Effekte rückgängig machen und das Bild wie geladen zeigen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

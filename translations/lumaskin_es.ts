@@ -1720,6 +1720,217 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>Añadir archivos de imagen a la lista</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>Cerrar Lumaskin</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>Efectos de color: brillo, contraste, gamma, tono y más</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>Convertir todas las imágenes de la lista al formato elegido</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Convertir a</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Efectos</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>Filtros: desenfoque, nitidez, relieve, mosaico y más</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>Primera pista de audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>Bajar la imagen seleccionada en la lista</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>Subir la imagen seleccionada en la lista</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>Abrir las ventanas de efectos para la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>Quitar las imágenes seleccionadas de la lista</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>Segunda pista de audio</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>Mostrar la imagen al 100 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>Mostrar la imagen al 150 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>Mostrar la imagen al 200 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>Mostrar la imagen al 25 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>Mostrar la imagen al 33 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>Mostrar la imagen al 50 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>Mostrar la imagen al 75 %</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>Mostrar la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>Volver a empezar al final</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>Los pasos del lote: redimensionar, recortar, girar, marca de agua, ajustes guardados</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>Pista 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>Pista 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>Deshacer todos los efectos y mostrar la imagen tal como se cargó</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

@@ -1725,6 +1725,217 @@ Conserver les deux (les nouveaux fichiers sont écrits sous « nom (2) »), le
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>Ajouter des fichiers d’images à la liste</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>Fermer Lumaskin</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>Effets de couleur : luminosité, contraste, gamma, teinte et plus</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>Convertir toutes les images de la liste dans le format choisi</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Convertir en</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effets</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtres</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>Filtres : flou, netteté, relief, mosaïque et plus</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>Première piste audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>Descendre l’image sélectionnée dans la liste</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>Monter l’image sélectionnée dans la liste</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>Ouvrir les fenêtres d’effets pour l’image sélectionnée</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>Retirer les images sélectionnées de la liste</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>Deuxième piste audio</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>Afficher l’image à 100 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>Afficher l’image à 150 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>Afficher l’image à 200 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>Afficher l’image à 25 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>Afficher l’image à 33 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>Afficher l’image à 50 %</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>Afficher l’image à 75 %</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>Afficher l’image sélectionnée</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>Recommencer à la fin</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>Les étapes du lot : redimensionner, recadrer, pivoter, filigrane, préréglages</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>Piste 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>Piste 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>Annuler tous les effets et afficher l’image telle que chargée</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

@@ -1704,6 +1704,217 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>画像ファイルをリストに追加</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>Lumaskin を閉じる</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>色の効果: 明るさ、コントラスト、ガンマ、色相など</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>リストのすべての画像を選んだ形式に変換</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>変換先の形式</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>効果</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>リストを空にする</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>フィルター</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>フィルター: ぼかし、シャープ、エンボス、モザイクなど</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>1 番目の音声トラック</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>選択した画像をリストの下へ移動</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>選択した画像をリストの上へ移動</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>選択した画像の効果ウィンドウを開く</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>選択した画像をリストから削除</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>リピート</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>2 番目の音声トラック</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>画像を 100% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>画像を 150% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>画像を 200% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>画像を 25% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>画像を 33% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>画像を 50% で表示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>画像を 75% で表示</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>選択した画像を表示</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>最後まで来たら最初から</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>一括処理のステップ: サイズ変更、切り抜き、回転、透かし、プリセット</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>トラック 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>トラック 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>すべての効果を取り消し、読み込んだときの画像を表示</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

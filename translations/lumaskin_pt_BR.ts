@@ -1710,6 +1710,217 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>Adicionar arquivos de imagem à lista</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>Fechar o Lumaskin</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>Efeitos de cor: brilho, contraste, gama, matiz e mais</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>Converter todas as imagens da lista para o formato escolhido</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Converter para</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Efeitos</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>Esvaziar a lista</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>Filtros: desfoque, nitidez, relevo, mosaico e mais</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>Primeira faixa de áudio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>Mover a imagem selecionada para baixo na lista</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>Mover a imagem selecionada para cima na lista</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>Abrir as janelas de efeitos para a imagem selecionada</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>Remover as imagens selecionadas da lista</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>Segunda faixa de áudio</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>Mostrar a imagem em 100%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>Mostrar a imagem em 150%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>Mostrar a imagem em 200%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>Mostrar a imagem em 25%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>Mostrar a imagem em 33%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>Mostrar a imagem em 50%</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>Mostrar a imagem em 75%</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>Mostrar a imagem selecionada</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>Recomeçar ao chegar ao fim</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Etapas</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>As etapas do lote: redimensionar, recortar, girar, marca d’água, predefinições</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>Faixa 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>Faixa 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>Desfazer todos os efeitos e mostrar a imagem como foi carregada</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aumentar o zoom</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Diminuir o zoom</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

@@ -1690,6 +1690,217 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Add picture files to the list</source>
+        <translation>将图片文件添加到列表</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close Lumaskin</source>
+        <translation>关闭 Lumaskin</translation>
+    </message>
+    <message>
+        <source>Colour effects: brightness; contrast; gamma; hue and more</source>
+        <translation>颜色效果：亮度、对比度、伽马、色相等</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Convert every listed picture to the chosen format</source>
+        <translation>将列表中的所有图片转换为所选格式</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>转换为</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>Empty the list</source>
+        <translation>清空列表</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>滤镜</translation>
+    </message>
+    <message>
+        <source>Filters: blur; sharpen; emboss; mosaic and more</source>
+        <translation>滤镜：模糊、锐化、浮雕、马赛克等</translation>
+    </message>
+    <message>
+        <source>First sound track</source>
+        <translation>第一条音轨</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Move the selected picture down the list</source>
+        <translation>将所选图片在列表中下移</translation>
+    </message>
+    <message>
+        <source>Move the selected picture up the list</source>
+        <translation>将所选图片在列表中上移</translation>
+    </message>
+    <message>
+        <source>Open the effect windows for the selected picture</source>
+        <translation>为所选图片打开效果窗口</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove the selected pictures from the list</source>
+        <translation>从列表中移除所选图片</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>重复</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Second sound track</source>
+        <translation>第二条音轨</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Show the picture at 100 %</source>
+        <translation>以 100% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 150 %</source>
+        <translation>以 150% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 200 %</source>
+        <translation>以 200% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 25 %</source>
+        <translation>以 25% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 33 %</source>
+        <translation>以 33% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 50 %</source>
+        <translation>以 50% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the picture at 75 %</source>
+        <translation>以 75% 显示图片</translation>
+    </message>
+    <message>
+        <source>Show the selected picture</source>
+        <translation>显示所选图片</translation>
+    </message>
+    <message>
+        <source>Start again at the end</source>
+        <translation>播放到结尾后从头开始</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>步骤</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s steps: resize; crop; turn; watermark; presets</source>
+        <translation>批处理步骤：调整大小、裁剪、旋转、水印、预设</translation>
+    </message>
+    <message>
+        <source>Track 1</source>
+        <translation>音轨 1</translation>
+    </message>
+    <message>
+        <source>Track 2</source>
+        <translation>音轨 2</translation>
+    </message>
+    <message>
+        <source>Undo every effect and show the picture as loaded</source>
+        <translation>撤销所有效果，按载入时的样子显示图片</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+</context>
+<context>
     <name>SkinAccessibility</name>
     <message>
         <source>Scroll bar</source>

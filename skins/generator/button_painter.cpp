@@ -1,6 +1,6 @@
 #include "skins/generator/button_painter.h"
 
-#include "skins/generator/glyphs.h"
+#include "controls/glyphs.h"
 #include "skins/generator/paint_kit.h"
 
 #include <QFontMetricsF>
@@ -152,66 +152,9 @@ void PaintButtonBody(QPainter &p, const Theme &theme, const QRectF &box, const F
     p.restore();
 }
 
-// How a button's glyph and text are set: their sizes and font.
-struct ContentMetrics
-{
-    QFont font;
-    double glyphSide = 0;
-    double glyphWidth = 0;
-    double gap = 0;
-    double textWidth = 0;
-    double Total() const { return glyphWidth + gap + textWidth; }
-};
-
-ContentMetrics MeasureContent(const Theme &theme, const ButtonSpec &button, double height)
-{
-    ContentMetrics m;
-    const bool primary = button.role == ButtonRole::Primary;
-    m.font = SkinFont(theme.font, primary ? 13 : 12, primary);
-    m.glyphSide = button.text.isEmpty() ? std::min(height - 9, 16.0) : 13;
-    m.glyphWidth = button.glyph == Glyph::None ? 0 : m.glyphSide;
-    m.gap = button.glyph == Glyph::None || button.text.isEmpty() ? 0 : 5;
-    m.textWidth = QFontMetricsF(m.font).horizontalAdvance(button.text);
-    return m;
-}
-
-// Glyph and text side by side, centred; the pressed face moves them a pixel down.
-void PaintContent(QPainter &p, const Theme &theme, const ButtonSpec &button, const QRectF &box,
-                  const FaceColours &f, Face face)
-{
-    const QRectF area = box.adjusted(2, 1, -2, -2).translated(0, face == Face::Pressed ? 1 : 0);
-    const ContentMetrics m = MeasureContent(theme, button, box.height());
-    p.setFont(m.font);
-    double x = std::round(area.center().x() - m.Total() / 2);
-    const QColor shadow =
-        Luma(f.text) > 0.55 ? WithAlpha(Qt::black, 90) : WithAlpha(Qt::white, 110);
-    if (button.glyph != Glyph::None) {
-        const QRectF glyphBox(x, area.center().y() - m.glyphSide / 2, m.glyphSide, m.glyphSide);
-        if (face != Face::Disabled)
-            DrawGlyph(p, button.glyph, glyphBox.translated(0, 1), shadow);
-        DrawGlyph(p, button.glyph, glyphBox, f.text);
-        x += m.glyphWidth + m.gap;
-    }
-    if (!button.text.isEmpty()) {
-        const QRectF textBox(x, area.top(), m.textWidth + 1, area.height());
-        p.save();
-        if (face != Face::Disabled) {
-            p.setPen(shadow);
-            p.drawText(textBox.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, button.text);
-        }
-        p.setPen(f.text);
-        p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, button.text);
-        p.restore();
-    }
-}
-
-QFont ToggleFont(const Theme &theme)
-{
-    return SkinFont(theme.font, 12);
-}
-
+constexpr int kTogglePixels = 12;
 constexpr double kIndicatorSide = 14;
-constexpr double kToggleTextLeft = kIndicatorSide + 10;
+constexpr int kToggleTextLeft = static_cast<int>(kIndicatorSide) + 10;
 
 QImage Face0(const QImage &under)
 {
@@ -222,17 +165,40 @@ QImage Face0(const QImage &under)
 
 } // namespace
 
+FaceCaption ButtonCaption(const Theme &theme, const ButtonSpec &button)
+{
+    const bool primary = button.role == ButtonRole::Primary;
+    FaceCaption caption;
+    caption.text = button.text;
+    caption.fontFamily = theme.font;
+    caption.pixelSize = primary ? 13 : 12;
+    caption.bold = primary;
+    caption.glyph = button.glyph;
+    for (int i = 0; i < kStateCount; ++i)
+        caption.colours[i] = ColoursFor(theme, button.role, kFaces[i]).text;
+    return caption;
+}
+
+FaceCaption ToggleCaption(const Theme &theme, const ToggleSpec &toggle)
+{
+    const Palette &c = theme.colours;
+    FaceCaption caption;
+    caption.text = toggle.text;
+    caption.fontFamily = theme.font;
+    caption.pixelSize = kTogglePixels;
+    caption.indent = kToggleTextLeft;
+    caption.colours = {c.label, c.label, Mix(c.label, c.accent, 0.5), Mix(c.label, c.panel, 0.6)};
+    return caption;
+}
+
 bool ContentFits(const Theme &theme, const ButtonSpec &button)
 {
-    const Rect &r = button.rect;
-    return MeasureContent(theme, button, r.Height()).Total() + 8 <= r.Width();
+    return CaptionFits(ButtonCaption(theme, button), ToQRect(button.rect).size());
 }
 
 bool ContentFits(const Theme &theme, const ToggleSpec &toggle)
 {
-    const QFontMetricsF metrics(ToggleFont(theme));
-    return kToggleTextLeft + metrics.horizontalAdvance(toggle.text) + 4 <= toggle.rect.Width() &&
-           metrics.height() <= toggle.rect.Height();
+    return CaptionFits(ToggleCaption(theme, toggle), ToQRect(toggle.rect).size());
 }
 
 QImage JoinFaces(const QImage (&faces)[4])
@@ -257,7 +223,10 @@ QImage ButtonStrip(const Theme &theme, const ButtonSpec &button, const QImage &u
         const FaceColours f = ColoursFor(theme, button.role, face);
         const QRectF box(QPointF(0, 0), LogicalSizeOf(under));
         PaintButtonBody(p, theme, box, f, face);
-        PaintContent(p, theme, button, box, f, face);
+        // A glyph alone is part of the face; words, and the glyph beside them, are the
+        // program's to draw in the user's language.
+        if (button.text.isEmpty())
+            PaintFaceCaption(p, box, ButtonCaption(theme, button), i);
     }
     return JoinFaces(faces);
 }
@@ -302,12 +271,6 @@ QImage ToggleStrip(const Theme &theme, const ToggleSpec &toggle, const QImage &u
                 DrawGlyph(p, Glyph::Check, box.adjusted(1, 1, -1, -1), c.accentText);
             }
         }
-        p.setFont(ToggleFont(theme));
-        p.setPen(disabled  ? Mix(c.label, c.panel, 0.6)
-                 : checked ? Mix(c.label, c.accent, 0.5)
-                           : c.label);
-        p.drawText(QRectF(kToggleTextLeft, 0, w - kToggleTextLeft, h),
-                   Qt::AlignLeft | Qt::AlignVCenter, toggle.text);
     }
     return JoinFaces(faces);
 }

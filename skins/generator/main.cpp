@@ -7,9 +7,12 @@
 //       packs the files of FOLDER into a ZIP archive that is the same on every run;
 //   lumaskin-skingen --preview FOLDER --png PICTURE.png [--scale 2] [--page PAGE.html --name NAME]
 //       renders a picture of the skin in FOLDER from its own files, at twice the size from
-//       its @2x bitmaps with --scale 2, with the notifier showing PAGE.html for the skin NAME.
+//       its @2x bitmaps with --scale 2, with the notifier showing PAGE.html for the skin NAME;
+//   lumaskin-skingen --words FILE
+//       writes the list of the bundled skins' words for the translation catalogue.
 #include "skins/generator/preview_renderer.h"
 #include "skins/generator/skin_builder.h"
+#include "skins/generator/skin_words.h"
 #include "skins/generator/theme.h"
 #include "zip/zip_writer.h"
 
@@ -50,7 +53,17 @@ int main(int argc, char **argv)
     const QString png = Option(args, QStringLiteral("--png"));
     const QString packFolder = Option(args, QStringLiteral("--pack"));
     const QString zip = Option(args, QStringLiteral("--zip"));
+    const QString words = Option(args, QStringLiteral("--words"));
     QString error;
+    if (!words.isEmpty()) {
+        QFile file(words);
+        const std::string source = SkinWordsSource();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(source.data(), static_cast<qint64>(source.size())) !=
+                static_cast<qint64>(source.size()))
+            return Fail(QStringLiteral("%1: cannot write").arg(words));
+        return 0;
+    }
     if (!themePath.isEmpty() && !out.isEmpty()) {
         const auto theme = LoadTheme(themePath, error);
         if (!theme)
@@ -91,5 +104,6 @@ int main(int argc, char **argv)
     return Fail(QStringLiteral("usage: lumaskin-skingen --theme THEME.ini --out FOLDER\n"
                                "       lumaskin-skingen --pack FOLDER --zip ARCHIVE\n"
                                "       lumaskin-skingen --preview FOLDER --png PICTURE.png"
-                               " [--scale 2]"));
+                               " [--scale 2]\n"
+                               "       lumaskin-skingen --words FILE"));
 }

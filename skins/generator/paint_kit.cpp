@@ -58,11 +58,6 @@ QColor WithAlpha(const QColor &colour, int alpha)
     return result;
 }
 
-double Luma(const QColor &colour)
-{
-    return (0.2126 * colour.red() + 0.7152 * colour.green() + 0.0722 * colour.blue()) / 255.0;
-}
-
 void SetUpPainter(QPainter &painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -159,16 +154,6 @@ void CutByMask(QImage &image, const QImage &insideMask)
 void CutByShape(QImage &image, const QPainterPath &shape)
 {
     CutByMask(image, HardMask(image.size(), shape, image.devicePixelRatio()));
-}
-
-QFont SkinFont(const QString &family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
 }
 
 } // namespace lumaskin::skingen

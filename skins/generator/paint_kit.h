@@ -1,5 +1,8 @@
 #pragma once
 
+// SkinFont and Luma, shared with the controls that draw captions at run time.
+#include "controls/face_caption.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -28,8 +31,6 @@ QColor Lighter(const QColor &colour, double amount);    // towards white
 QColor Darker(const QColor &colour, double amount);     // towards black
 QColor Greyed(const QColor &colour, const QColor &towards, double amount); // desaturated
 QColor WithAlpha(const QColor &colour, int alpha);
-// Relative brightness 0..1, for picking text that reads on a colour.
-double Luma(const QColor &colour);
 
 // A painter on `image` with antialiasing for shapes and text.
 void SetUpPainter(QPainter &painter);
@@ -62,8 +63,5 @@ void CutByMask(QImage &image, const QImage &insideMask);
 // A one-byte-per-pixel (Alpha8) coverage mask of `shape` (logical pixels) without
 // antialiasing, `size` pixels at `scale` pixels per logical pixel: 255 inside, 0 outside.
 QImage HardMask(QSize size, const QPainterPath &shape, qreal scale = 1);
-
-// Fonts for text rendered into bitmaps; `pixels` is the height of the em square.
-QFont SkinFont(const QString &family, int pixels, bool bold = false);
 
 } // namespace lumaskin::skingen

@@ -2,6 +2,7 @@
 
 #include "controls/bitmap_helpers.h"
 #include "controls/skin_list_box.h"
+#include "skin/face_text.h"
 #include "skin/skin_ini.h"
 #include "skin/skin_sections.h"
 #include "skins/generator/paint_kit.h"
@@ -66,12 +67,18 @@ public:
         m_p.drawImage(target.translated(m_origin), part);
     }
 
-    // The first state of a strip of four, stretched to the rectangle.
-    void Face(const std::string &file, const Rect &rect, int state, QString &error) const
+    // One state of a strip of four, with the words the skin has for control `name` drawn on
+    // it as the program draws them, stretched to the rectangle.
+    void Face(const std::string &file, const Rect &rect, int state, QString &error,
+              const SkinIni *ini = nullptr, const std::string &name = {}) const
     {
-        const QImage strip = Load(file, error);
+        QImage strip = Load(file, error);
         if (strip.isNull())
             return;
+        if (ini) {
+            if (const auto words = ReadFaceText(*ini, name))
+                PaintCaptionOnStrip(strip, ToFaceCaption(*words));
+        }
         const int width = LogicalSizeOf(strip).width() / 4;
         Blit(strip, ToQRect(rect), QRect(state * width, 0, width, LogicalSizeOf(strip).height()));
     }
@@ -284,15 +291,17 @@ QImage RenderPreview(const QString &folder, QString &error, int scale, const QSt
 
     for (const auto &button : ReadButtons(ini)) {
         if (button && button->name != "BUTTON_PAUSE") // hidden once the skin is loaded
-            window.Face(button->bitmap, button->rect, 0, error);
+            window.Face(button->bitmap, button->rect, 0, error, &ini, button->name);
     }
     for (const auto &option : ReadOptionButtons(ini)) {
         if (option)
-            window.Face(option->bitmap, option->rect, option->checked ? 2 : 0, error);
+            window.Face(option->bitmap, option->rect, option->checked ? 2 : 0, error, &ini,
+                        option->name);
     }
     for (const auto &check : ReadCheckBoxes(ini)) {
         if (check)
-            window.Face(check->bitmap, check->rect, check->checked ? 2 : 0, error);
+            window.Face(check->bitmap, check->rect, check->checked ? 2 : 0, error, &ini,
+                        check->name);
     }
 
     QString timeText;

@@ -2,6 +2,7 @@
 
 #include "skin/skin_entries.h"
 #include "skin/skin_sections.h"
+#include "skins/generator/button_painter.h"
 
 #include <sstream>
 #include <string_view>
@@ -61,6 +62,22 @@ std::string LabelFields(const std::string &name, const Rect &rect, const QString
                         const QString &font, int points, const QColor &colour)
 {
     return LabelEntry{name, rect, Text(text), Text(font), points, Colour(colour)}.Format();
+}
+
+// What the program draws on a control's faces.
+std::string FaceTextFields(const FaceCaption &caption)
+{
+    return FaceTextEntry{Text(caption.text),
+                         Text(caption.fontFamily),
+                         caption.pixelSize,
+                         caption.bold,
+                         caption.indent,
+                         std::string(GlyphName(caption.glyph)),
+                         Colour(caption.colours[0]),
+                         Colour(caption.colours[1]),
+                         Colour(caption.colours[2]),
+                         Colour(caption.colours[3])}
+        .Format();
 }
 
 } // namespace
@@ -131,6 +148,17 @@ std::string SkinIniText(const Theme &theme, const SkinLayout &layout,
         ini.Section(kCheckSection);
         for (const ToggleSpec *t : checks)
             ini.Entry(toggleFields(*t));
+    }
+
+    // The words of buttons and toggles, which their bitmaps leave out.
+    ini.Section(kFaceTextSection);
+    for (const ButtonSpec &b : layout.buttons) {
+        if (!b.text.isEmpty())
+            ini.Key(b.name, FaceTextFields(ButtonCaption(theme, b)));
+    }
+    for (const ToggleSpec &t : layout.toggles) {
+        if (!t.text.isEmpty())
+            ini.Key(t.name, FaceTextFields(ToggleCaption(theme, t)));
     }
 
     ini.Section(kLabelSection);

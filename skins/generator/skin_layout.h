@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/glyphs.h"
 #include "skin/rect.h"
-#include "skins/generator/glyphs.h"
 #include "skins/generator/theme.h"
 
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "skins/generator/track_painter.h"
 
+#include "controls/glyphs.h"
 #include "skins/generator/background_painter.h"
-#include "skins/generator/glyphs.h"
 #include "skins/generator/paint_kit.h"
 
 #include <QLinearGradient>

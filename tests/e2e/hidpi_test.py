@@ -29,6 +29,9 @@ SAME_SHARE = 0.98
 SHIFTED_SHARE = 0.9
 # At least this share of the 2x2 pixel blocks of a face must show finer detail than one pixel.
 FINE_SHARE = 0.10
+# A caption the program draws on a face changes at most this share of the pixels within its
+# content area (text and glyph strokes are thin), and none outside it.
+CAPTION_SHARE = 0.5
 
 
 def hidpi_name(name):
@@ -74,25 +77,44 @@ def run_at_scale(args, work, program, skins, package, scale, size, drawn=None):
 
 
 def face_checks(name, rect, package, fine_shot, fine_main, coarse_shot, coarse_main):
-    """The button's face at scale 2 against its @2x bitmap and against the scale-1 screen."""
+    """The button's face at scale 2 against its @2x bitmap and against the scale-1 screen.
+
+    A button whose words the program draws (a FACETEXT entry) matches its bitmap pixel for
+    pixel outside its content area (2 skin pixels in from the sides, 1 from the top and 2 from
+    the bottom, where a caption is set), and inside it where the caption leaves the face bare.
+    """
     left, top, right, bottom = rect
     width, height = right - left, bottom - top
     strip = package.bitmap(hidpi_name(bitmap_of(package, name)))
     face_width = strip.width // 4
     check(face_width == 2 * width and strip.height == 2 * height,
           f"{name}: the @2x strip's face is {face_width}x{strip.height}, not twice {width}x{height}")
+    captioned = bool(package.value("FACETEXT", name))
+
+    def in_content(x, y):
+        return captioned and 4 <= x < 2 * (width - 2) and 2 <= y < 2 * (height - 2)
+
     same = fine = total = 0
+    inside = inside_changed = 0
     for y in range(0, 2 * height, 2):
         for x in range(0, 2 * width, 2):
             block = [fine_shot.pixel(fine_main.x + 2 * left + x + dx,
                                      fine_main.y + 2 * top + y + dy)
                      for dy in (0, 1) for dx in (0, 1)]
-            same += sum(1 for (dx, dy), seen in zip(((0, 0), (1, 0), (0, 1), (1, 1)), block)
-                        if seen == strip.pixel(x + dx, y + dy))
+            for (dx, dy), seen in zip(((0, 0), (1, 0), (0, 1), (1, 1)), block):
+                if seen == strip.pixel(x + dx, y + dy):
+                    same += 1
+                elif in_content(x + dx, y + dy):
+                    same += 1  # a stroke of the caption, counted below
+                    inside_changed += 1
+                inside += in_content(x + dx, y + dy)
             fine += any(pixel != block[0] for pixel in block)
             total += 1
     check(same >= SAME_SHARE * 4 * total,
           f"{name}: only {same} of {4 * total} pixels show the @2x face as it is")
+    if captioned:
+        check(0 < inside_changed <= CAPTION_SHARE * inside,
+              f"{name}: its caption changes {inside_changed} of the {inside} pixels it is set in")
     check(fine >= FINE_SHARE * total,
           f"{name}: {fine} of {total} pixel blocks are finer than one pixel; the face looks "
           "like the scale-1 picture doubled")

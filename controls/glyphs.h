@@ -2,10 +2,11 @@
 
 #include <QColor>
 #include <QRectF>
+#include <string_view>
 
 class QPainter;
 
-namespace lumaskin::skingen {
+namespace lumaskin {
 
 // Small line pictures that say what a button does, drawn at any size.
 enum class Glyph
@@ -35,7 +36,12 @@ enum class Glyph
     Steps,
 };
 
+// The glyph's name in a skin file ("plus", "zoomin"; empty for none), and the glyph a name
+// stands for, matched without regard to case; an unknown name is no glyph.
+std::string_view GlyphName(Glyph glyph);
+Glyph GlyphFromName(std::string_view name);
+
 // Draws `glyph` centred in `box` (a square works best) in `colour`.
 void DrawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &colour);
 
-} // namespace lumaskin::skingen
+} // namespace lumaskin

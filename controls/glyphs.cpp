@@ -1,10 +1,12 @@
-#include "skins/generator/glyphs.h"
+#include "controls/glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 
-namespace lumaskin::skingen {
+namespace lumaskin {
 
 namespace {
 
@@ -30,7 +32,32 @@ QPainterPath Triangle(QPointF a, QPointF b, QPointF c)
     return path;
 }
 
+// The names skin files give the glyphs, in the order of the enumeration.
+constexpr std::string_view kGlyphNames[] = {
+    "",        "plus",    "minus",     "cross",   "minimise",  "trash",  "play",    "pause",
+    "stop",    "arrowup", "arrowdown", "pencil",  "folder",    "zoomin", "zoomout", "restore",
+    "colours", "filters", "convert",   "chevron", "chevronup", "check",  "steps"};
+static_assert(std::size(kGlyphNames) == static_cast<std::size_t>(Glyph::Steps) + 1);
+
 } // namespace
+
+std::string_view GlyphName(Glyph glyph)
+{
+    return kGlyphNames[static_cast<std::size_t>(glyph)];
+}
+
+Glyph GlyphFromName(std::string_view name)
+{
+    for (std::size_t i = 1; i < std::size(kGlyphNames); ++i) {
+        const std::string_view known = kGlyphNames[i];
+        if (name.size() == known.size() &&
+            std::equal(name.begin(), name.end(), known.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            }))
+            return static_cast<Glyph>(i);
+    }
+    return Glyph::None;
+}
 
 void DrawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &colour)
 {
@@ -177,4 +204,4 @@ void DrawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &
     p.restore();
 }
 
-} // namespace lumaskin::skingen
+} // namespace lumaskin

@@ -1586,11 +1586,11 @@ Effets appliqués&#xa0;: %1.</translation>
 %2
 
 Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, or skip those pictures? The answer is for all of them.</source>
-        <translation>%1 des fichiers convertis existent déjà à côté de leurs images :
+        <translation>%1 des fichiers convertis existent déjà à côté de leurs images&#xa0;:
 
 %2
 
-Conserver les deux (les nouveaux fichiers sont écrits sous « nom (2) »), les écraser, ou ignorer ces images ? La réponse vaut pour toutes.</translation>
+Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0;»), les écraser, ou ignorer ces images&#xa0;? La réponse vaut pour toutes.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,27 @@
 
 namespace lumaskin {
 
+namespace {
+
+// Row `row` of `rows` replaced, or taken out; false when there is no such row.
+template <typename Row> bool ReplaceRow(std::vector<Row> &rows, int row, Row value)
+{
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return false;
+    rows[static_cast<std::size_t>(row)] = std::move(value);
+    return true;
+}
+
+template <typename Row> bool RemoveRow(std::vector<Row> &rows, int row)
+{
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return false;
+    rows.erase(rows.begin() + row);
+    return true;
+}
+
+} // namespace
+
 void BatchSteps::RememberIn(AppSettings *settings)
 {
     m_settings = nullptr;
@@ -57,10 +78,8 @@ void BatchSteps::Add(Step step)
 
 void BatchSteps::Replace(int row, Step step)
 {
-    if (row < 0 || row >= static_cast<int>(m_steps.size()))
-        return;
-    m_steps[static_cast<std::size_t>(row)] = std::move(step);
-    Changed();
+    if (ReplaceRow(m_steps, row, std::move(step)))
+        Changed();
 }
 
 void BatchSteps::Move(int row, int offset)
@@ -75,10 +94,8 @@ void BatchSteps::Move(int row, int offset)
 
 void BatchSteps::Remove(int row)
 {
-    if (row < 0 || row >= static_cast<int>(m_steps.size()))
-        return;
-    m_steps.erase(m_steps.begin() + row);
-    Changed();
+    if (RemoveRow(m_steps, row))
+        Changed();
 }
 
 void BatchSteps::AddOutput(ConversionOutput output)
@@ -89,18 +106,14 @@ void BatchSteps::AddOutput(ConversionOutput output)
 
 void BatchSteps::ReplaceOutput(int row, ConversionOutput output)
 {
-    if (row < 0 || row >= static_cast<int>(m_outputs.size()))
-        return;
-    m_outputs[static_cast<std::size_t>(row)] = std::move(output);
-    Changed();
+    if (ReplaceRow(m_outputs, row, std::move(output)))
+        Changed();
 }
 
 void BatchSteps::RemoveOutput(int row)
 {
-    if (row < 0 || row >= static_cast<int>(m_outputs.size()))
-        return;
-    m_outputs.erase(m_outputs.begin() + row);
-    Changed();
+    if (RemoveRow(m_outputs, row))
+        Changed();
 }
 
 void BatchSteps::SetRename(std::optional<NamePattern> rename)

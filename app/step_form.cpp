@@ -396,7 +396,7 @@ QString StepKindLabel(const QString &kind)
 }
 
 StepForm::StepForm(const Step &step, MessageBoxes &messages, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_result(step)
+    : ValueForm(step, messages, parent)
 {
     const QString kind = StepKind(step);
     setWindowTitle(StepKindLabel(kind));
@@ -423,20 +423,8 @@ StepForm::StepForm(const Step &step, MessageBoxes &messages, QWidget *parent)
     layout->addWidget(OkCancel(this));
 }
 
-void StepForm::accept()
-{
-    QString error;
-    std::optional<Step> step = m_build(&error);
-    if (!step) {
-        m_messages.Show(error, MessageButtons::Ok, MessageIcon::Stop);
-        return;
-    }
-    m_result = std::move(*step);
-    QDialog::accept();
-}
-
 OutputForm::OutputForm(const ConversionOutput &output, MessageBoxes &messages, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_result(output)
+    : ValueForm(output, messages, parent)
 {
     setWindowTitle(QCoreApplication::translate("StepForm", "Further file"));
     auto *layout = new QVBoxLayout(this);
@@ -483,18 +471,6 @@ OutputForm::OutputForm(const ConversionOutput &output, MessageBoxes &messages, Q
         return ConversionOutput::Parse(text, error);
     };
     layout->addWidget(OkCancel(this));
-}
-
-void OutputForm::accept()
-{
-    QString error;
-    std::optional<ConversionOutput> output = m_build(&error);
-    if (!output) {
-        m_messages.Show(error, MessageButtons::Ok, MessageIcon::Stop);
-        return;
-    }
-    m_result = std::move(*output);
-    QDialog::accept();
 }
 
 } // namespace lumaskin

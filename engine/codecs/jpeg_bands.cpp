@@ -660,9 +660,9 @@ void SplitAtRestarts(Shared &shared, int workers)
     for (std::size_t i = 0; i < scan.restarts.size(); ++i)
         if (shared.bytes[scan.restarts[i] + 1] != 0xD0 + i % 8)
             return;
-    // Parts of about an eighth of a worker's share, cut at the first MCU row after that which
-    // starts a restart interval.
-    const int target = std::max(4, (shared.mcuRows + 8 * workers - 1) / (8 * workers));
+    // Parts of about a sixteenth of a worker's share, cut at the first MCU row after that which
+    // starts a restart interval: the coefficients kept grow with the parts in hand.
+    const int target = std::max(4, (shared.mcuRows + 16 * workers - 1) / (16 * workers));
     std::vector<Scan> parts;
     int first = 0;
     while (first < shared.mcuRows) {

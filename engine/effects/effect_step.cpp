@@ -1,6 +1,7 @@
 #include "engine/effects/effect_step.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <cmath>
 
@@ -28,13 +29,16 @@ bool ParseNumber(const QString &text, ArgumentKind kind, double *value)
 
 QString ArgumentText(const EffectArgument &argument, double value)
 {
-    if (argument.kind == ArgumentKind::Colour && value >= 0 && value == std::trunc(value))
+    // Colours as hexadecimal while they are whole numbers an unsigned 64-bit number holds.
+    if (argument.kind == ArgumentKind::Colour && value >= 0 && value < 0x1p64 &&
+        value == std::trunc(value))
         return QStringLiteral("0x") + QString::number(static_cast<qulonglong>(value), 16)
                                           .toUpper()
                                           .rightJustified(6, u'0');
     if (value == std::trunc(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qlonglong>(value));
-    return QString::number(value, 'g', 10);
+    // The shortest text that reads back as the same number.
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QString EffectStep::Text() const

@@ -2192,7 +2192,7 @@ Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie ü
     </message>
     <message>
         <source>&amp;Keep:</source>
-        <translation>&amp;Behalten:</translation>
+        <translation>Behal&amp;ten:</translation>
     </message>
     <message>
         <source>From the &amp;left:</source>
@@ -2244,7 +2244,7 @@ Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie ü
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <source>Watermark picture</source>
@@ -2312,7 +2312,7 @@ Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie ü
     </message>
     <message>
         <source>Picture &amp;file:</source>
-        <translation>Bild&amp;datei:</translation>
+        <translation>Bilddat&amp;ei:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
@@ -2518,7 +2518,7 @@ Beide behalten (die neuen Dateien werden als „Name (2)“ geschrieben), sie ü
     </message>
     <message>
         <source>Add &amp;file...</source>
-        <translation>Datei &amp;hinzufügen...</translation>
+        <translation>Datei hinzufü&amp;gen...</translation>
     </message>
     <message>
         <source>Ed&amp;it file...</source>

@@ -2336,7 +2336,7 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation>&amp;Posición:</translation>
+        <translation>Po&amp;sición:</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
@@ -2534,7 +2534,7 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
     <message>
         <source>Remo&amp;ve file</source>
-        <translation>&amp;Quitar archivo</translation>
+        <translation>Quitar arc&amp;hivo</translation>
     </message>
     <message>
         <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>

@@ -2209,11 +2209,11 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>From the &amp;left:</source>
-        <translation>Depuis la &amp;gauche :</translation>
+        <translation>Depuis la ga&amp;uche :</translation>
     </message>
     <message>
         <source>From the &amp;top:</source>
-        <translation>Depuis le &amp;haut :</translation>
+        <translation>Depuis le hau&amp;t :</translation>
     </message>
     <message>
         <source>&amp;Aspect ratio:</source>
@@ -2257,7 +2257,7 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
+        <translation>Parco&amp;urir...</translation>
     </message>
     <message>
         <source>Watermark picture</source>
@@ -2321,7 +2321,7 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>&amp;Words:</source>
-        <translation>&amp;Mots :</translation>
+        <translation>Mot&amp;s :</translation>
     </message>
     <message>
         <source>Picture &amp;file:</source>
@@ -2397,7 +2397,7 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>Fo&amp;nt:</source>
-        <translation>Poli&amp;ce :</translation>
+        <translation>Po&amp;lice :</translation>
     </message>
 </context>
 <context>
@@ -2523,7 +2523,7 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
-        <translation>Écrire chaque fichier à &amp;côté de son image, pas dans un dossier choisi à la conversion</translation>
+        <translation>Écrire chaque fichier à côté de son ima&amp;ge, pas dans un dossier choisi à la conversion</translation>
     </message>
     <message>
         <source>Further files from each picture</source>
@@ -2531,7 +2531,7 @@ Conserver les deux (les nouveaux fichiers sont écrits sous «&#xa0;nom (2)&#xa0
     </message>
     <message>
         <source>Add &amp;file...</source>
-        <translation>Ajouter un &amp;fichier...</translation>
+        <translation>A&amp;jouter un fichier...</translation>
     </message>
     <message>
         <source>Ed&amp;it file...</source>

@@ -2156,7 +2156,7 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
     <message>
         <source>&amp;When:</source>
-        <translation>条件(&amp;W):</translation>
+        <translation>条件(&amp;E):</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
@@ -2518,7 +2518,7 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
     <message>
         <source>Remo&amp;ve file</source>
-        <translation>ファイルを削除(&amp;V)</translation>
+        <translation>ファイルを削除(&amp;X)</translation>
     </message>
     <message>
         <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>

@@ -2158,7 +2158,7 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>A&amp;ltura:</translation>
+        <translation>Altu&amp;ra:</translation>
     </message>
     <message>
         <source>&amp;When:</source>
@@ -2326,7 +2326,7 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation>&amp;Posição:</translation>
+        <translation>Po&amp;sição:</translation>
     </message>
     <message>
         <source>&amp;Margin:</source>
@@ -2508,7 +2508,7 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
     <message>
         <source>Write each file &amp;beside its picture, not into a folder chosen at Convert</source>
-        <translation>Gravar cada arquivo &amp;ao lado de sua imagem, não em uma pasta escolhida ao converter</translation>
+        <translation>Gravar cada arquivo ao &amp;lado de sua imagem, não em uma pasta escolhida ao converter</translation>
     </message>
     <message>
         <source>Further files from each picture</source>
@@ -2516,7 +2516,7 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
     <message>
         <source>Add &amp;file...</source>
-        <translation>Adicionar a&amp;rquivo...</translation>
+        <translation>Adicionar arq&amp;uivo...</translation>
     </message>
     <message>
         <source>Ed&amp;it file...</source>
@@ -2524,7 +2524,7 @@ Manter ambos (os novos arquivos são gravados como “nome (2)”), substituí-l
     </message>
     <message>
         <source>Remo&amp;ve file</source>
-        <translation>Remo&amp;ver arquivo</translation>
+        <translation>E&amp;xcluir arquivo</translation>
     </message>
     <message>
         <source>{name} the picture&apos;s name, {ext} its extension, {folder} its folder&apos;s name, {n} its place in the list ({n:03} three digits, {n:3,100} from 100), {date} when it was taken ({date:%Y-%m-%d}), {w} and {h} the size written; a / makes sub-folders</source>

@@ -2142,7 +2142,7 @@ Keep both (the new files are written as &quot;name (2)&quot;), overwrite them, o
     </message>
     <message>
         <source>&amp;When:</source>
-        <translation>条件(&amp;W)：</translation>
+        <translation>条件(&amp;E)：</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>

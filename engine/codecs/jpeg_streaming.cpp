@@ -194,7 +194,7 @@ private:
     static constexpr int kRows = 16;
     // Rows worked on at once, besides those read around them: enough that reading those again
     // costs little.
-    static constexpr int kLot = 48;
+    static constexpr int kLot = 16;
 
     struct Worker
     {

@@ -17,9 +17,11 @@ namespace {
 
 // Separable: the vertical 1 2 1 sums of a row (pixel -1 to width) in 16 bits, then the
 // horizontal 1 2 1 over them.
-void BlurRow(const std::uint8_t *LUMASKIN_RESTRICT a, const std::uint8_t *LUMASKIN_RESTRICT b,
-             const std::uint8_t *LUMASKIN_RESTRICT c, int width,
-             std::uint16_t *LUMASKIN_RESTRICT sum, std::uint8_t *LUMASKIN_RESTRICT out)
+LUMASKIN_VECTOR_CLONES void BlurRow(const std::uint8_t *LUMASKIN_RESTRICT a,
+                                    const std::uint8_t *LUMASKIN_RESTRICT b,
+                                    const std::uint8_t *LUMASKIN_RESTRICT c, int width,
+                                    std::uint16_t *LUMASKIN_RESTRICT sum,
+                                    std::uint8_t *LUMASKIN_RESTRICT out)
 {
     const int bytes = 4 * (width + 2);
     for (int i = 0; i < bytes; ++i)

@@ -13,7 +13,7 @@ namespace lumaskin {
 
 namespace {
 
-void GreyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
+LUMASKIN_VECTOR_CLONES void GreyRow(std::uint8_t *LUMASKIN_RESTRICT row, int width)
 {
     // Whole 32-bit words so that the compiler can work on several pixels at once.
     for (int x = 0; x < width; ++x) {

@@ -19,8 +19,8 @@ void MapRow(std::uint8_t *LUMASKIN_RESTRICT row, int width,
 
 } // namespace
 
-void LumaRow(const std::uint8_t *LUMASKIN_RESTRICT pixels, int count,
-             std::uint8_t *LUMASKIN_RESTRICT luma)
+LUMASKIN_VECTOR_CLONES void LumaRow(const std::uint8_t *LUMASKIN_RESTRICT pixels, int count,
+                                    std::uint8_t *LUMASKIN_RESTRICT luma)
 {
     for (int x = 0; x < count; ++x) {
         const std::uint32_t v = LoadPixel(pixels + 4 * x);

@@ -99,11 +99,13 @@ ImageMetadata HeifMetadata(const heif_image_handle *handle)
     }
     if (metadata.icc.isEmpty()) {
         heif_color_profile_nclx *raw = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &raw).code == heif_error_Ok && raw) {
-            const std::unique_ptr<heif_color_profile_nclx, NclxDeleter> nclx(raw);
+        const heif_error got = heif_image_handle_get_nclx_color_profile(handle, &raw);
+        // A profile may come back with an error (code points it does not accept): it is ours
+        // to free either way.
+        const std::unique_ptr<heif_color_profile_nclx, NclxDeleter> nclx(raw);
+        if (got.code == heif_error_Ok && nclx)
             metadata.icc =
                 ProfileForCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
-        }
     }
     // The block starts with the offset of the TIFF header. Its orientation is not applied: the
     // file's own transformations say how the picture stands, and libheif applies them.

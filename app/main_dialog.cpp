@@ -592,9 +592,11 @@ QString FileName(const QString &path)
 bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
 {
     // Pictures that their own conversion would replace (the same folder and format) are kept
-    // unless the user says otherwise.
+    // unless the user says otherwise; beside their pictures, always (their files become
+    // "name (2)"), so nothing is asked about them.
+    const bool beside = request.place == TargetPlace::BesideSource;
     request.ifExists = IfExists::Overwrite;
-    request.overwriteSources = true;
+    request.overwriteSources = !beside;
     std::vector<ConversionOutcome> plan = BatchConversion::Plan(request);
     request.overwriteSources = false;
     QStringList sources;
@@ -602,11 +604,7 @@ bool MainDialog::ChooseTargetPolicy(ConversionRequest &request)
         if (outcome.replacesSource)
             sources << FileName(outcome.source);
     }
-    const bool beside = request.place == TargetPlace::BesideSource;
-    // Beside their pictures, a picture is never replaced: its file becomes "name (2)".
-    if (beside && !sources.isEmpty())
-        plan = BatchConversion::Plan(request);
-    if (!beside && !sources.isEmpty()) {
+    if (!sources.isEmpty()) {
         const MessageAnswer answer = Messages().Show(
             QCoreApplication::translate(
                 "MainDialog", "These pictures are in %1 already, in the chosen format. Converting "

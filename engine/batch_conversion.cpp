@@ -137,11 +137,9 @@ bool ConvertFile(const QString &source, const QString &target, const QString &fo
     const Format *outputFormat = FindWrittenFormat(format);
     // Nothing done to the picture, or only effects a band of rows at a time: straight from
     // file to file where the format can.
-    const std::optional<RowWork> work =
-        StepsChangeNothing(steps) ? std::optional<RowWork>(RowWork{}) : StepsAsRowWork(steps);
+    const std::optional<RowWork> work = StepsAsRowWork(steps);
     if (work && outputFormat && outputFormat->transcode) {
-        const Shortcut done = outputFormat->transcode(source, target, settings,
-                                                      work->apply ? &*work : nullptr, error);
+        const Shortcut done = outputFormat->transcode(source, target, settings, &*work, error);
         if (done != Shortcut::Declined) {
             if (writeFailed)
                 *writeFailed = done == Shortcut::Failed;

@@ -40,13 +40,9 @@ void ConfigureButton(SkinButton &button, const std::string &name, const std::str
                            {button.devicePixelRatioF(), site.keyColor}))
             button.SetFocusBitmap(WithKeyTransparent(focus, site.keyColor));
     }
-    if (site.ini) {
-        if (const std::optional<FaceTextEntry> words = ReadFaceText(*site.ini, name)) {
-            FaceCaption caption = ToFaceCaption(*words);
-            caption.text = SkinWords(words->text);
-            button.SetCaption(caption);
-        }
-    }
+    if (const std::optional<FaceTextEntry> words =
+            site.ini ? ReadFaceText(*site.ini, name) : std::nullopt)
+        button.SetCaption(ToFaceCaption(*words));
     const QRect placed = ToQRect(rect);
     button.Create(placed);
     button.SetTransparentColor(site.keyColor);

@@ -10,7 +10,7 @@ namespace lumaskin {
 FaceCaption ToFaceCaption(const FaceTextEntry &entry)
 {
     FaceCaption caption;
-    caption.text = SkinText(entry.text);
+    caption.text = SkinWords(entry.text);
     caption.fontFamily = SkinText(entry.fontFace);
     caption.pixelSize = entry.fontSize > 0 ? std::min(entry.fontSize, 200) : 12;
     caption.bold = entry.bold;

@@ -5,8 +5,9 @@
 
 namespace lumaskin {
 
-// A "FACETEXT" entry as the controls draw it, its text as written. A font size of 0 or less
-// is the usual 12 pixels; a colour missing altogether is black.
+// A "FACETEXT" entry as the controls draw it, its text in the user's language where the
+// catalogue has it (SkinWords). A font size of 0 or less is the usual 12 pixels; a colour
+// missing altogether is black.
 FaceCaption ToFaceCaption(const FaceTextEntry &entry);
 
 } // namespace lumaskin

@@ -90,7 +90,6 @@ struct ViewerControl::PendingLoad
     // untouched original.
     std::vector<EffectStep> steps;
     Image edited;
-    bool editedReady = false;
 };
 
 ViewerControl::ViewerControl(QWidget *parent) : QWidget(parent)
@@ -224,7 +223,6 @@ bool ViewerControl::SetFileName(const QString &path)
                     load->steps = std::move(steps);
                     load->image = std::move(image);
                     load->edited = std::move(edited);
-                    load->editedReady = !load->edited.IsNull();
                     load->error = error;
                     load->finished = true;
                     break;
@@ -275,7 +273,7 @@ void ViewerControl::Land(const std::shared_ptr<PendingLoad> &load)
         emit loadFailed(m_lastError);
         return;
     }
-    Image copy = load->editedReady ? std::move(load->edited) : loaded.Clone();
+    Image copy = load->edited.IsNull() ? loaded.Clone() : std::move(load->edited);
     if (copy.IsNull()) {
         update();
         Fail(QCoreApplication::translate("ViewerControl",

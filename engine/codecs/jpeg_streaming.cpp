@@ -97,6 +97,8 @@ bool JpegDataIsWhole(Bytes bytes)
 
 namespace {
 
+constexpr int kFarthestReach = 16;
+
 // Each stripe of the output decoded in a band of its own, a few rows at a time into rows its
 // thread keeps, and those rows encoded there and then: no picture is held, not even a stripe.
 // With work to do, a band also hands over `reach` rows above and below its own; its thread
@@ -105,10 +107,12 @@ namespace {
 class StripeEncoder : public BandConsumer
 {
 public:
+    // With `watch`, Grey() says whether every pixel encoded was grey.
     StripeEncoder(JpegStripes &stripes, std::span<const int> cuts, int width, int height,
-                  int threads, const RowWork *work, bool watchGrey)
+                  int threads, const RowWork *work, bool watch)
         : m_stripes(stripes), m_cuts(cuts), m_width(width), m_height(height),
-          m_stride(4 * static_cast<std::size_t>(width)), m_work(work), m_watchGrey(watchGrey),
+          m_stride(4 * static_cast<std::size_t>(width)), m_work(work),
+          m_lot(work ? std::max(kRows, 4 * work->reach) : 0), m_watchGrey(watch),
           m_workers(static_cast<std::size_t>(threads)),
           m_started(static_cast<std::size_t>(stripes.Count()))
     {}
@@ -123,7 +127,7 @@ public:
             return w.rows.data() + static_cast<std::size_t>(y % kRows) * m_stride;
         }
         if (w.window.IsNull()) {
-            w.window = Image(m_width, kLot + 2 * m_work->reach + kRows);
+            w.window = Image(m_width, m_lot + 2 * m_work->reach + kRows);
             if (w.window.IsNull())
                 throw std::bad_alloc();
         }
@@ -149,7 +153,7 @@ public:
         // The rows whose work reads only rows at hand, all the band's once its last are here.
         const int have = w.first + w.filled;
         const int ready = have == m_height ? std::min(end, have) : std::min(end, have - reach);
-        if (ready <= w.next || (ready - w.next < kLot && ready < end))
+        if (ready <= w.next || (ready - w.next < m_lot && ready < end))
             return true;
         // The rows the next lot reads again, kept as read, before the work changes them.
         const int keepFrom = std::max(w.first, ready - reach);
@@ -167,11 +171,11 @@ public:
             Image worked = Image::RowsOf(w.window, from - w.first, to - from);
             m_work->apply(worked);
         }
-        std::uint8_t *done[kLot + kRows];
         const int lot = ready - w.next;
+        w.done.resize(static_cast<std::size_t>(lot));
         for (int i = 0; i < lot; ++i)
-            done[i] = w.window.Row(w.next - w.first + i);
-        Encode(band, done, lot);
+            w.done[static_cast<std::size_t>(i)] = w.window.Row(w.next - w.first + i);
+        Encode(band, w.done.data(), lot);
         w.next = ready;
         for (int i = 0; i < kept; ++i)
             std::memcpy(w.window.Row(i), w.carry.data() + static_cast<std::size_t>(i) * m_stride,
@@ -187,20 +191,17 @@ public:
         return true;
     }
 
-    // Whether every pixel written came out grey (watched for colour files only).
     bool Grey() const { return m_watchGrey && m_grey.load(); }
 
 private:
     static constexpr int kRows = 16;
-    // Rows worked on at once, besides those read around them: enough that reading those again
-    // costs little.
-    static constexpr int kLot = 16;
 
     struct Worker
     {
         std::vector<std::uint8_t> rows; // without work: the lot being decoded
         Image window;                   // with work: the rows from `first` on
         std::vector<std::uint8_t> carry;
+        std::vector<std::uint8_t *> done; // the rows of the lot being encoded
         int band = -1;
         int first = 0;  // the picture's row in the window's first
         int filled = 0; // rows in the window
@@ -233,6 +234,9 @@ private:
     int m_height;
     std::size_t m_stride;
     const RowWork *m_work;
+    // Rows worked on at once besides those read around them, so that reading those again costs
+    // little: at least a decoder's lot, and four times the reach.
+    int m_lot;
     bool m_watchGrey;
     std::vector<Worker> m_workers;
     std::vector<char> m_started; // each stripe is begun by the one thread that decodes it
@@ -246,6 +250,10 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
 {
     if (work && !work->apply)
         work = nullptr;
+    // Work that reads far around each row would have every band decode most of its neighbours'
+    // rows too: such work is done on the whole picture.
+    if (work && work->reach > kFarthestReach)
+        return Shortcut::Declined;
     if (CurrentParallelism() < 2)
         return Shortcut::Declined;
     const JpegHeader header = ParseJpegHeader(bytes);

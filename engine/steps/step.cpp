@@ -65,14 +65,6 @@ bool ApplySteps(Image &image, std::span<const Step> steps, QString *error)
     return true;
 }
 
-bool StepsChangeNothing(std::span<const Step> steps)
-{
-    return std::ranges::all_of(steps, [](const Step &step) {
-        const EffectStep *effect = std::get_if<EffectStep>(&step);
-        return effect && !effect->effect;
-    });
-}
-
 std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps)
 {
     RowWork work;
@@ -90,10 +82,11 @@ std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps)
         work.grey = effect->effect->writesGrey;
         effects.push_back(*effect);
     }
-    work.apply = [effects = std::move(effects)](Image &band) {
-        for (const EffectStep &effect : effects)
-            effect.Apply(band);
-    };
+    if (!effects.empty())
+        work.apply = [effects = std::move(effects)](Image &band) {
+            for (const EffectStep &effect : effects)
+                effect.Apply(band);
+        };
     return work;
 }
 

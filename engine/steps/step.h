@@ -41,11 +41,9 @@ bool ApplySteps(Image &image, std::span<const Step> steps, QString *error);
 // leaves nothing of it.
 QSize SizeAfterSteps(QSize size, std::span<const Step> steps);
 
-// True when the steps leave every picture as it is (no steps, or effects without an effect).
-bool StepsChangeNothing(std::span<const Step> steps);
-
 // The steps as work on a band of rows at a time, when every one is an effect that reads only
-// rows nearby (EffectDescriptor::rowReach): the reach is the sum of theirs. Nothing otherwise.
+// rows nearby (EffectDescriptor::rowReach): the reach is the sum of theirs, and no `apply`
+// when none of them changes anything. Nothing otherwise.
 std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps);
 
 // Reads what the steps need from files (the pictures of watermarks), once for every picture

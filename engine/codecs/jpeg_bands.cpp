@@ -139,6 +139,10 @@ struct Shared
     // the place of the one this many rows above, once the bands are done with that; 0 keeps
     // them all.
     int ringMcuRows = 0;
+    // The worker whose thread waits while a lone reader reads, and whose part the reader takes
+    // meanwhile; -1 for none.
+    int idleWorker = -1;
+    std::vector<std::uint8_t> readerDiscard;
 
     ~Shared()
     {
@@ -238,15 +242,7 @@ struct Shared
 
     // Before the reader of a file of one scan writes MCU row `row`: waits until the bands are
     // done with the row whose place it takes.
-    bool WaitForRoom(int row)
-    {
-        if (ringMcuRows == 0)
-            return true;
-        for (int seen = releasedMcuRows.load(); seen <= row - ringMcuRows;
-             seen = releasedMcuRows.load())
-            releasedMcuRows.wait(seen);
-        return !failed.load();
-    }
+    bool WaitForRoom(int row);
 };
 
 // Hands libjpeg the file's bytes for one scan: SOI, the table segments before the scan, the
@@ -900,74 +896,100 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
     return !hooks.broken;
 }
 
+// Decodes band `band` on thread `worker` and hands it to the consumer, once the reader has its
+// coefficients. `discard` takes the rows the band decodes but does not keep (allocated on
+// first use). False when the decode has failed.
+bool TakeBand(Shared &shared, int worker, int band, std::vector<std::uint8_t> &discard)
+{
+    const std::size_t discardStride = 4 * static_cast<std::size_t>(shared.width);
+    const int first = shared.FirstMcuRow(band);
+    const int last = shared.EndMcuRow(band);
+    for (int seen = shared.ready.load(std::memory_order_acquire); seen < last;
+         seen = shared.ready.load(std::memory_order_acquire)) {
+        if (seen < 0)
+            return false;
+        shared.ready.wait(seen, std::memory_order_acquire);
+    }
+    const int firstRow = first * shared.mcuHeight;
+    std::vector<std::uint8_t> header;
+    try {
+        if (discard.empty())
+            discard.resize(16 * discardStride);
+        header = BandHeader(shared, std::min(shared.height, last * shared.mcuHeight) - firstRow);
+    } catch (const std::bad_alloc &) {
+        shared.Fail();
+        return false;
+    }
+    jpeg_decompress_struct cinfo{};
+    DecodeErrors errors{};
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.emit_message = IgnoreMessage;
+    errors.base.error_exit = [](j_common_ptr common) {
+        std::longjmp(reinterpret_cast<DecodeErrors *>(common->err)->jump, 1);
+    };
+    BandHooks hooks;
+    hooks.shared = &shared;
+    hooks.firstMcuRow = first;
+    bool decoded = false;
+    try {
+        // The consumer may run out of memory; libjpeg is not between it and here.
+        decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band, discard.data(),
+                             discardStride);
+    } catch (const std::bad_alloc &) {
+        decoded = false;
+    }
+    jpeg_destroy_decompress(&cinfo);
+    if (!decoded) {
+        shared.Fail();
+        return false;
+    }
+    // Its coefficients may go before the consumer takes its time over the rows.
+    shared.Finished(band);
+    bool done = false;
+    try {
+        done = shared.consumer->Done(worker, band);
+    } catch (const std::bad_alloc &) {
+        done = false;
+    }
+    if (!done) {
+        shared.Fail();
+        return false;
+    }
+    return true;
+}
+
 // Takes bands in turn until none is left, each once the reader has its coefficients.
 void DecodeBands(Shared &shared, int worker)
 {
-    const std::size_t discardStride = 4 * static_cast<std::size_t>(shared.width);
     std::vector<std::uint8_t> discard;
-    try {
-        discard.resize(16 * discardStride);
-    } catch (const std::bad_alloc &) {
-        shared.Fail();
-        return;
-    }
     for (;;) {
         const int band = shared.nextBand.fetch_add(1);
-        if (band >= shared.bands)
+        if (band >= shared.bands || !TakeBand(shared, worker, band, discard))
             return;
-        const int first = shared.FirstMcuRow(band);
-        const int last = shared.EndMcuRow(band);
-        for (int seen = shared.ready.load(std::memory_order_acquire); seen < last;
-             seen = shared.ready.load(std::memory_order_acquire)) {
-            if (seen < 0)
-                return;
-            shared.ready.wait(seen, std::memory_order_acquire);
-        }
-        const int firstRow = first * shared.mcuHeight;
-        std::vector<std::uint8_t> header;
-        try {
-            header =
-                BandHeader(shared, std::min(shared.height, last * shared.mcuHeight) - firstRow);
-        } catch (const std::bad_alloc &) {
-            shared.Fail();
-            return;
-        }
-        jpeg_decompress_struct cinfo{};
-        DecodeErrors errors{};
-        cinfo.err = jpeg_std_error(&errors.base);
-        errors.base.emit_message = IgnoreMessage;
-        errors.base.error_exit = [](j_common_ptr common) {
-            std::longjmp(reinterpret_cast<DecodeErrors *>(common->err)->jump, 1);
-        };
-        BandHooks hooks;
-        hooks.shared = &shared;
-        hooks.firstMcuRow = first;
-        bool decoded = false;
-        try {
-            // The consumer may run out of memory; libjpeg is not between it and here.
-            decoded = DecodeBand(cinfo, errors, hooks, header, shared, worker, band, discard.data(),
-                                 discardStride);
-        } catch (const std::bad_alloc &) {
-            decoded = false;
-        }
-        jpeg_destroy_decompress(&cinfo);
-        if (!decoded) {
-            shared.Fail();
-            return;
-        }
-        // Its coefficients may go before the consumer takes its time over the rows.
-        shared.Finished(band);
-        bool done = false;
-        try {
-            done = shared.consumer->Done(worker, band);
-        } catch (const std::bad_alloc &) {
-            done = false;
-        }
-        if (!done) {
-            shared.Fail();
-            return;
-        }
     }
+}
+
+bool Shared::WaitForRoom(int row)
+{
+    if (ringMcuRows == 0)
+        return true;
+    for (int seen = releasedMcuRows.load(); seen <= row - ringMcuRows;
+         seen = releasedMcuRows.load()) {
+        // A lone reader whose ring is full decodes a band whose rows it has read rather than
+        // leave its core idle, as worker `idleWorker` (whose thread waits for the reading).
+        if (idleWorker >= 0) {
+            int band = nextBand.load();
+            const int read = ready.load(std::memory_order_acquire);
+            if (band < bands && EndMcuRow(band) <= read &&
+                nextBand.compare_exchange_strong(band, band + 1)) {
+                if (!TakeBand(*this, idleWorker, band, readerDiscard))
+                    return false;
+                continue;
+            }
+        }
+        releasedMcuRows.wait(seen);
+    }
+    return !failed.load();
 }
 
 // Rows straight into a whole picture.
@@ -1054,6 +1076,9 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     if (opened != BandDecode::Decoded)
         return opened;
     const int scanCount = static_cast<int>(shared.scans.size());
+    const bool lone = scanCount == 1 && shared.bands > 1 && workers > 1;
+    if (lone)
+        shared.idleWorker = 0;
     std::vector<std::thread> threads;
     bool started = true;
     try {
@@ -1078,7 +1103,7 @@ BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const
     }
     if (started) {
         // A lone reader has a core to itself: this thread joins the bands once it is done.
-        if (scanCount == 1 && shared.bands > 1 && workers > 1)
+        if (lone)
             for (int seen = shared.ready.load(); seen >= 0 && seen < shared.mcuRows;
                  seen = shared.ready.load())
                 shared.ready.wait(seen);

@@ -108,6 +108,8 @@ struct RowWork
     std::function<void(Image &band)> apply;
     // Every pixel the work leaves is grey.
     bool grey = false;
+    // The work changes no pixel that is grey already: nothing to do on a grey picture.
+    bool keepsGreyPixels = false;
 };
 
 // Writes the JPEG `source` as the JPEG `target`, with `work` (if any) done to the picture in

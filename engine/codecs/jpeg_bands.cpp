@@ -125,6 +125,7 @@ struct Shared
     std::atomic<bool> failed{false};
     std::vector<int> cuts; // the first row of every band, then the height
     int margin = 0;        // rows each band hands over above and below its own
+    bool greyRows = false; // a grey file's rows are handed over a byte a pixel
     int bands = 0;
     // MCU rows that every scan has read, or -1 once the decode has failed.
     std::atomic<int> ready{0};
@@ -856,7 +857,8 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
     jpeg_mem_src(&cinfo, header.data(), static_cast<unsigned long>(header.size()));
     jpeg_read_header(&cinfo, TRUE);
     cinfo.jpeg_color_space = shared.colourSpace;
-    cinfo.out_color_space = JCS_EXT_RGBA;
+    cinfo.out_color_space =
+        shared.greyRows && shared.components == 1 ? JCS_GRAYSCALE : JCS_EXT_RGBA;
     cinfo.buffered_image = TRUE;
     cinfo.do_block_smoothing = FALSE;
     jpeg_start_decompress(&cinfo);
@@ -1037,10 +1039,11 @@ bool CutBands(Shared &shared, std::span<const int> cuts, int workers)
 }
 
 BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
-                             BandConsumer &consumer, int margin)
+                             BandConsumer &consumer, int margin, bool greyRows)
 {
     Shared shared;
     shared.margin = std::max(0, margin);
+    shared.greyRows = greyRows;
     shared.bytes = bytes;
     shared.width = width;
     shared.height = height;

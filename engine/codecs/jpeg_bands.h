@@ -44,10 +44,11 @@ public:
 
 // `cuts` holds the first row of every band and, last, the height; empty lets the decoder
 // choose. Each band hands over `margin` rows more above and below its own (those that exist),
-// for a consumer whose work on a row looks at rows nearby. The picture must measure
+// for a consumer whose work on a row looks at rows nearby. With `greyRows`, a grey file's rows
+// come as one byte a pixel (a colour file's as RGBA all the same). The picture must measure
 // width x height, as its header says.
 BandDecode DecodeJpegInBands(Bytes bytes, int width, int height, std::span<const int> cuts,
-                             BandConsumer &consumer, int margin = 0);
+                             BandConsumer &consumer, int margin = 0, bool greyRows = false);
 
 // The whole picture into `image`, which must measure what the header says.
 BandDecode DecodeJpegInBands(Bytes bytes, Image &image);

@@ -99,7 +99,7 @@ struct Compressor
 // The steps of encoding a stripe, each owning nothing, so that a longjmp out of libjpeg skips
 // no destructor; each returns false with `manager.message` set on failure.
 bool StartCompress(Compressor &c, int width, int rowCount, int quality, bool opaque, bool grey,
-                   const Segments *segments)
+                   bool greyRows, const Segments *segments)
 {
     jpeg_compress_struct &cinfo = c.cinfo;
     if (setjmp(c.manager.jump))
@@ -108,8 +108,8 @@ bool StartCompress(Compressor &c, int width, int rowCount, int quality, bool opa
     jpeg_mem_dest(&cinfo, &c.buffer, &c.size);
     cinfo.image_width = static_cast<JDIMENSION>(width);
     cinfo.image_height = static_cast<JDIMENSION>(rowCount);
-    cinfo.input_components = opaque ? 4 : 3;
-    cinfo.in_color_space = opaque ? JCS_EXT_RGBA : JCS_RGB;
+    cinfo.input_components = greyRows ? 1 : opaque ? 4 : 3;
+    cinfo.in_color_space = greyRows ? JCS_GRAYSCALE : opaque ? JCS_EXT_RGBA : JCS_RGB;
     jpeg_set_defaults(&cinfo); // 4:2:0 for colour
     if (grey)
         jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
@@ -263,6 +263,7 @@ struct JpegStripes::State
     int height = 0;
     int quality = 90;
     PixelSummary summary;
+    bool greyRows = false;
     Segments segments;
     int mcuRows = 16;
     std::vector<Stripe> stripes;
@@ -334,6 +335,12 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
 
 JpegStripes::~JpegStripes() = default;
 
+bool JpegStripes::TakeGreyRows()
+{
+    m_state->greyRows = m_state->summary.grey && m_state->summary.opaque;
+    return m_state->greyRows;
+}
+
 int JpegStripes::Count() const
 {
     return static_cast<int>(m_state->stripes.size());
@@ -357,7 +364,8 @@ void JpegStripes::Begin(int i)
     c.buffer = stripe.given;
     c.size = stripe.capacity; // 0: libjpeg allocates its own
     c.ok = StartCompress(c, state.width, stripe.rows, state.quality, state.summary.opaque,
-                         state.summary.grey, stripe.firstRow == 0 ? &state.segments : nullptr);
+                         state.summary.grey, state.greyRows,
+                         stripe.firstRow == 0 ? &state.segments : nullptr);
     state.compressors[static_cast<std::size_t>(i)] = std::move(compressor);
 }
 

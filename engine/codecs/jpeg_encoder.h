@@ -48,6 +48,10 @@ public:
     JpegStripes(const JpegStripes &) = delete;
     JpegStripes &operator=(const JpegStripes &) = delete;
 
+    // Has rows given to Add be one grey byte a pixel, where the file is to be grey (and opaque);
+    // false, and rows stay RGBA, where it is not.
+    bool TakeGreyRows();
+
     int Count() const;
     // The first row of stripe `i`; of stripe Count(), the height.
     int FirstRow(int i) const;

@@ -107,11 +107,12 @@ constexpr int kFarthestReach = 16;
 class StripeEncoder : public BandConsumer
 {
 public:
-    // With `watch`, Grey() says whether every pixel encoded was grey.
+    // With `watch`, Grey() says whether every pixel encoded was grey. Without work, rows may be
+    // one grey byte a pixel (`greyRows`).
     StripeEncoder(JpegStripes &stripes, std::span<const int> cuts, int width, int height,
-                  int threads, const RowWork *work, bool watch)
+                  int threads, const RowWork *work, bool watch, bool greyRows)
         : m_stripes(stripes), m_cuts(cuts), m_width(width), m_height(height),
-          m_stride(4 * static_cast<std::size_t>(width)), m_work(work),
+          m_stride((greyRows && !work ? 1 : 4) * static_cast<std::size_t>(width)), m_work(work),
           m_lot(work ? std::max(kRows, 4 * work->reach) : 0), m_watchGrey(watch),
           m_workers(static_cast<std::size_t>(threads)),
           m_started(static_cast<std::size_t>(stripes.Count()))
@@ -215,17 +216,9 @@ private:
             m_stripes.Begin(band);
         }
         for (int i = 0; i < count && m_watchGrey && m_grey.load(std::memory_order_relaxed); ++i)
-            if (!RowIsGrey(rows[i]))
+            if (!SummariseRow(rows[i], m_width).grey)
                 m_grey.store(false, std::memory_order_relaxed);
         m_stripes.Add(band, rows, count);
-    }
-
-    bool RowIsGrey(const std::uint8_t *row) const
-    {
-        for (int x = 0; x < m_width; ++x, row += 4)
-            if (row[0] != row[1] || row[1] != row[2])
-                return false;
-        return true;
     }
 
     JpegStripes &m_stripes;
@@ -248,7 +241,9 @@ private:
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWork *work,
                        QByteArray &out, QString *error)
 {
-    if (work && !work->apply)
+    // Work that leaves grey pixels as they are has nothing to do on a grey file.
+    const JpegHeader header = ParseJpegHeader(bytes);
+    if (work && (!work->apply || (header.components == 1 && work->keepsGreyPixels)))
         work = nullptr;
     // Work that reads far around each row would have every band decode most of its neighbours'
     // rows too: such work is done on the whole picture.
@@ -256,7 +251,6 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         return Shortcut::Declined;
     if (CurrentParallelism() < 2)
         return Shortcut::Declined;
-    const JpegHeader header = ParseJpegHeader(bytes);
     // Grey and YCbCr files; CMYK and YCCK ones take ImageMagick's colour conversion.
     if (!header.complete || (header.components != 1 && header.components != 3))
         return Shortcut::Declined;
@@ -294,10 +288,13 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         std::vector<int> cuts;
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
+        // A grey file is decoded and encoded a byte a pixel where nothing is done to it.
+        const bool greyRows = header.components == 1 && !work && stripes.TakeGreyRows();
         StripeEncoder encoder(stripes, cuts, header.width, header.height,
-                              std::max(1, CurrentParallelism()), work, watchGrey || watchColour);
+                              std::max(1, CurrentParallelism()), work, watchGrey || watchColour,
+                              greyRows);
         const BandDecode banded = DecodeJpegInBands(bytes, header.width, header.height, cuts,
-                                                    encoder, work ? work->reach : 0);
+                                                    encoder, work ? work->reach : 0, greyRows);
         // A damaged or truncated file is left to the usual reading, which says what is wrong.
         if (banded == BandDecode::Failed)
             return Shortcut::Declined;

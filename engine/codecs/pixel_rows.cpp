@@ -10,6 +10,20 @@
 
 namespace lumaskin {
 
+PixelSummary SummariseRow(const std::uint8_t *rgba, int width)
+{
+    // Branch-free over whole pixels: the AND of every alpha and the OR of every pixel's
+    // red-green and green-blue differences.
+    std::uint32_t alpha = 0xFFu, colour = 0;
+    for (int x = 0; x < width; ++x) {
+        std::uint32_t v;
+        std::memcpy(&v, rgba + 4 * static_cast<std::size_t>(x), 4);
+        alpha &= v >> 24;
+        colour |= (v ^ (v >> 8)) & 0xFFFFu;
+    }
+    return {alpha == 0xFFu, colour == 0};
+}
+
 PixelSummary Summarise(const Image &image)
 {
     // Bands of rows in parallel; each stops once both answers are false within it (at once
@@ -19,18 +33,9 @@ PixelSummary Summarise(const Image &image)
     ParallelFor(image.Height(), [&](int begin, int end) {
         bool bandOpaque = true, bandGrey = true;
         for (int y = begin; y < end && (bandOpaque || bandGrey); ++y) {
-            const std::uint8_t *p = image.Row(y);
-            // Branch-free over whole pixels: the AND of every alpha and the OR of every pixel's
-            // red-green and green-blue differences.
-            std::uint32_t alpha = 0xFFu, colour = 0;
-            for (int x = 0; x < width; ++x) {
-                std::uint32_t v;
-                std::memcpy(&v, p + 4 * static_cast<std::size_t>(x), 4);
-                alpha &= v >> 24;
-                colour |= (v ^ (v >> 8)) & 0xFFFFu;
-            }
-            bandOpaque &= alpha == 0xFFu;
-            bandGrey &= colour == 0;
+            const PixelSummary row = SummariseRow(image.Row(y), width);
+            bandOpaque &= row.opaque;
+            bandGrey &= row.grey;
         }
         if (!bandOpaque)
             opaque = false;

@@ -13,6 +13,9 @@ struct PixelSummary
     bool grey = true;   // every pixel has red == green == blue
 };
 
+// The same for one row of `width` RGBA pixels, read whole (vectorised).
+PixelSummary SummariseRow(const std::uint8_t *rgba, int width);
+
 // One pass over the picture in bands of rows on every core; a band stops as soon as both
 // answers are known to be false.
 PixelSummary Summarise(const Image &image);

@@ -44,6 +44,7 @@ extern constinit const EffectDescriptor kDesaturate = {
     .run = [](Image &image, const EffectDescriptor::Arguments &) { Desaturate(image); },
     .pointwise = true,
     .writesGrey = true,
+    .keepsGreyPixels = true,
 };
 
 } // namespace effects

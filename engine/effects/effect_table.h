@@ -77,6 +77,8 @@ struct EffectDescriptor
     int (*rowReach)(const Arguments &arguments) = nullptr;
     // Every pixel it writes is grey (red, green and blue alike), whatever the arguments.
     bool writesGrey = false;
+    // A pixel that is grey already comes out as it was, whatever the arguments.
+    bool keepsGreyPixels = false;
 
     // The values `Apply` would use: missing or non-numeric ones take their default, extra ones
     // are ignored, each is clamped to its range, whole-number kinds are rounded.

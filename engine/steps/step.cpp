@@ -68,6 +68,7 @@ bool ApplySteps(Image &image, std::span<const Step> steps, QString *error)
 std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps)
 {
     RowWork work;
+    work.keepsGreyPixels = true;
     std::vector<EffectStep> effects;
     for (const Step &step : steps) {
         const EffectStep *effect = std::get_if<EffectStep>(&step);
@@ -80,6 +81,7 @@ std::optional<RowWork> StepsAsRowWork(std::span<const Step> steps)
             return std::nullopt;
         work.reach += reach;
         work.grey = effect->effect->writesGrey;
+        work.keepsGreyPixels = work.keepsGreyPixels && effect->effect->keepsGreyPixels;
         effects.push_back(*effect);
     }
     if (!effects.empty())

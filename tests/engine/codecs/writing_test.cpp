@@ -64,8 +64,9 @@ TEST(Writing, JpegToJpegAtOnceWritesWhatReadingThenWritingWrites)
             EXPECT_TRUE(read.IsNull());
             continue;
         }
-        if (std::string(name) == "turned.jpg")
+        if (std::string(name) == "turned.jpg") {
             EXPECT_EQ(read.Height(), 1001);
+        }
         ASSERT_TRUE(WriteImage(read, ToQString(dir / "usual.jpg"), "jpg", settings, &error));
         if (atOnce != Shortcut::Declined) {
             ASSERT_EQ(atOnce, Shortcut::Done) << error.toStdString();

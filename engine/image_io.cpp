@@ -274,7 +274,10 @@ Shortcut TranscodeJpegFile(const QString &source, const QString &target,
     const WritePlan plan = PlanWrite(*jpeg, metadata, header.width, header.height, settings);
     if (plan.toSrgb)
         return Shortcut::Declined;
-    QByteArray out;
+    // Written as it is made; left behind unless committed.
+    AtomicFile out;
+    if (!out.Open(target, error, settings.keepExisting))
+        return Shortcut::Failed;
     Shortcut encoded = Shortcut::Declined;
     try {
         encoded = TranscodeJpeg(bytes, plan.encode, work, out, error);
@@ -283,8 +286,7 @@ Shortcut TranscodeJpegFile(const QString &source, const QString &target,
     }
     if (encoded != Shortcut::Done)
         return encoded;
-    return WriteFileAtomically(target, out, error, settings.keepExisting) ? Shortcut::Done
-                                                                          : Shortcut::Failed;
+    return out.Commit(error) ? Shortcut::Done : Shortcut::Failed;
 }
 
 bool WriteImage(const Image &image, const QString &path, const QString &format, QString *error)

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
 #include <functional>
+#include <memory>
 
 namespace lumaskin {
 
@@ -21,6 +23,50 @@ namespace lumaskin {
 struct NameTaken;
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error,
                          const NameTaken *keep = nullptr);
+
+// Where bytes go, in order, as they are made.
+class ByteSink
+{
+public:
+    virtual ~ByteSink() = default;
+    // False once writing has failed; Error() says why.
+    virtual bool Write(const void *data, std::size_t size) = 0;
+    // Starts again from nothing.
+    virtual bool Rewind() = 0;
+    virtual QString Error() const = 0;
+};
+
+// Bytes kept in memory.
+class ByteArraySink : public ByteSink
+{
+public:
+    bool Write(const void *data, std::size_t size) override;
+    bool Rewind() override;
+    QString Error() const override { return {}; }
+    QByteArray bytes;
+};
+
+// The same as WriteFileAtomically, for a file written as it is made: Open makes the temporary
+// (or says why it cannot), Write adds to it, Commit puts it in place; a file not committed
+// leaves nothing behind. `path` and `keep` (if given) must outlive it.
+class AtomicFile : public ByteSink
+{
+public:
+    AtomicFile();
+    ~AtomicFile() override;
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    bool Open(const QString &path, QString *error, const NameTaken *keep = nullptr);
+    bool Write(const void *data, std::size_t size) override;
+    bool Rewind() override;
+    QString Error() const override;
+    bool Commit(QString *error);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 // What a write that keeps existing files does when it finds its name taken.
 struct NameTaken

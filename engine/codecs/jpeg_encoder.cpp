@@ -14,6 +14,7 @@
 #include <cstring>
 #include <jpeglib.h>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <string_view>
 #include <vector>
@@ -70,8 +71,11 @@ struct Stripe
     unsigned char *given = nullptr; // its part of the shared block, handed to libjpeg
     unsigned long capacity = 0;
     Buffer grown; // the buffer libjpeg moved to when its part was too small, if it did
+    Buffer own;   // streamed: its own buffer, in place of a part of the shared block
     unsigned long size = 0;
     bool ok = false;
+    bool ended = false;
+    std::size_t scan = 0; // streamed: where its entropy-coded data starts; 0 when malformed
     char message[JMSG_LENGTH_MAX] = {};
 
     const unsigned char *Bytes() const { return grown ? grown.get() : given; }
@@ -270,7 +274,38 @@ struct JpegStripes::State
     // The stripes being encoded.
     std::vector<std::unique_ptr<Compressor>> compressors;
     QByteArray block;
+    // Streamed: where the file goes, and the first stripe not written yet.
+    ByteSink *sink = nullptr;
+    std::mutex writing;
+    std::size_t unwritten = 0;
+    bool sinkFailed = false;
+
+    void WriteEnded();
 };
+
+// Writes every stripe that is encoded and follows those written, as one encoder would have
+// written it: the first with its headers, each after the restart marker that ends the stripe
+// before. Called with `writing` held.
+void JpegStripes::State::WriteEnded()
+{
+    for (; unwritten < stripes.size() && stripes[unwritten].ended; ++unwritten) {
+        Stripe &stripe = stripes[unwritten];
+        if (!stripe.ok || stripe.scan == 0 || sinkFailed)
+            return;
+        const unsigned char *p = stripe.Bytes();
+        if (unwritten > 0) {
+            const int mcuRow = stripe.firstRow / mcuRows;
+            const unsigned char marker[2] = {0xFF,
+                                             static_cast<unsigned char>(0xD0 + (mcuRow - 1) % 8)};
+            sinkFailed = !sink->Write(marker, 2);
+        }
+        const std::size_t from = unwritten == 0 ? 0 : stripe.scan;
+        sinkFailed = sinkFailed || !sink->Write(p + from, stripe.size - 2 - from);
+        stripe.own.reset();
+        stripe.grown.reset();
+        stripe.given = nullptr;
+    }
+}
 
 JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
                          const ImageMetadata &metadata, int stripeCount)
@@ -351,10 +386,23 @@ int JpegStripes::FirstRow(int i) const
     return i >= Count() ? m_state->height : m_state->stripes[static_cast<std::size_t>(i)].firstRow;
 }
 
+void JpegStripes::StreamTo(ByteSink &sink)
+{
+    State &state = *m_state;
+    state.sink = &sink;
+    state.block = QByteArray();
+    for (Stripe &stripe : state.stripes)
+        stripe.given = nullptr;
+}
+
 void JpegStripes::Begin(int i)
 {
     State &state = *m_state;
-    const Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
+    if (state.sink && stripe.capacity > 0) {
+        stripe.own.reset(static_cast<unsigned char *>(std::malloc(stripe.capacity)));
+        stripe.given = stripe.own.get();
+    }
     auto compressor = std::make_unique<Compressor>();
     Compressor &c = *compressor;
     c.cinfo.err = jpeg_std_error(&c.manager.base);
@@ -362,7 +410,7 @@ void JpegStripes::Begin(int i)
     c.manager.base.emit_message = IgnoreMessage;
     c.scratch.resize(state.summary.opaque ? 0 : 3 * static_cast<std::size_t>(state.width));
     c.buffer = stripe.given;
-    c.size = stripe.capacity; // 0: libjpeg allocates its own
+    c.size = stripe.given ? stripe.capacity : 0; // 0: libjpeg allocates its own
     c.ok = StartCompress(c, state.width, stripe.rows, state.quality, state.summary.opaque,
                          state.summary.grey, state.greyRows,
                          stripe.firstRow == 0 ? &state.segments : nullptr);
@@ -390,6 +438,30 @@ void JpegStripes::End(int i)
     stripe.size = c.size;
     if (!stripe.ok)
         std::memcpy(stripe.message, c.manager.message, sizeof stripe.message);
+    if (!state.sink)
+        return;
+    // Made ready to be written here, on the stripe's own thread: the first stripe says the
+    // picture's height, and the restart markers are numbered on from where the stripe starts.
+    if (stripe.ok) {
+        auto *p = const_cast<unsigned char *>(stripe.Bytes());
+        const std::size_t scan = SegmentEnd(p, stripe.size, 0xDA);
+        std::size_t frame = 0;
+        const bool laidOut = scan != 0 && stripe.size >= scan + 2 &&
+                             p[stripe.size - 2] == 0xFF && p[stripe.size - 1] == 0xD9 &&
+                             (i > 0 || SegmentEnd(p, scan, 0xC0, &frame) != 0);
+        if (laidOut) {
+            if (i == 0) {
+                p[frame + 5] = static_cast<unsigned char>(state.height >> 8);
+                p[frame + 6] = static_cast<unsigned char>(state.height);
+            }
+            CopyRenumbered(p + scan, stripe.size - 2 - scan, stripe.firstRow / state.mcuRows,
+                           p + scan);
+            stripe.scan = scan;
+        }
+    }
+    const std::lock_guard lock(state.writing);
+    stripe.ended = true;
+    state.WriteEnded();
 }
 
 void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
@@ -416,6 +488,22 @@ bool JpegStripes::Finish(QByteArray &out, QString *error)
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
+    if (state.sink) {
+        const std::lock_guard lock(state.writing);
+        if (state.unwritten < state.stripes.size() && !state.sinkFailed) {
+            if (error)
+                *error = QCoreApplication::translate(
+                    "Codec", "the JPEG encoder failed (unexpected stripe layout)");
+            return false;
+        }
+        static const unsigned char kEnd[2] = {0xFF, 0xD9};
+        if (state.sinkFailed || !state.sink->Write(kEnd, 2)) {
+            if (error)
+                *error = state.sink->Error();
+            return false;
+        }
+        return true;
+    }
     if (state.stripes.size() == 1) {
         const Stripe &stripe = state.stripes[0];
         if (stripe.grown) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codecs/atomic_file.h"
 #include "engine/codecs/pixel_rows.h"
 #include "engine/image.h"
 #include "engine/image_metadata.h"
@@ -66,6 +67,10 @@ public:
     void End(int i);
     // Joins the stripes, once every one is encoded.
     bool Finish(QByteArray &out, QString *error);
+    // Or, called before the first Begin: the file goes to `sink` as it is made, each stripe as
+    // soon as it and those before it are encoded, and each stripe's memory goes once written.
+    // Finish then ends the file there and leaves `out` alone.
+    void StreamTo(ByteSink &sink);
 
 private:
     struct State;

@@ -239,7 +239,7 @@ private:
 } // namespace
 
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWork *work,
-                       QByteArray &out, QString *error)
+                       ByteSink &out, QString *error)
 {
     // Work that leaves grey pixels as they are has nothing to do on a grey file.
     const JpegHeader header = ParseJpegHeader(bytes);
@@ -275,7 +275,13 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         summary.grey = true;
         watchGrey = false;
     }
-    for (;;) {
+    for (bool again = false;; again = true) {
+        // What an earlier pass wrote is not the file.
+        if (again && !out.Rewind()) {
+            if (error)
+                *error = out.Error();
+            return Shortcut::Failed;
+        }
         // Decoded and encoded a stripe at a time, on every core.
         // Each stripe is a band, whose coefficients are held until it is done: short stripes
         // hold few, but where chroma is blended between MCU rows a band decodes one more MCU
@@ -285,6 +291,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
             header.verticalSubsampling ? 12 * header.mcuHeight : std::max(64, 4 * header.mcuHeight);
         JpegStripes stripes(header.width, header.height, settings.quality, summary,
                             settings.metadata, (header.height + stripeRows - 1) / stripeRows);
+        stripes.StreamTo(out);
         std::vector<int> cuts;
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
@@ -311,7 +318,8 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
             continue;
         }
         QString encodeError;
-        if (stripes.Finish(out, &encodeError))
+        QByteArray unused;
+        if (stripes.Finish(unused, &encodeError))
             return Shortcut::Done;
         if (error)
             *error = encodeError;
@@ -328,6 +336,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
     AdviseHugePages(image.Row(0), image.SizeInBytes());
     std::atomic<int> written{0};
     const GrowingPicture growing{&written, summary};
+    QByteArray encodedBytes;
     bool encoded = false;
     QString encodeError;
     // Memory running out in the encoder leaves the file to the usual way, which says so.
@@ -336,7 +345,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
     try {
         encoder = std::thread([&] {
             try {
-                encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0,
+                encoded = EncodeJpeg(image, settings.quality, encodedBytes, &encodeError, 0,
                                      settings.metadata, &growing);
             } catch (const std::bad_alloc &) {
                 exhausted = true;
@@ -359,7 +368,12 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
     if (!decoded || exhausted)
         return Shortcut::Declined;
     if (watchGrey && Summarise(image).grey)
-        encoded = EncodeJpeg(image, settings.quality, out, &encodeError, 0, settings.metadata);
+        encoded =
+            EncodeJpeg(image, settings.quality, encodedBytes, &encodeError, 0, settings.metadata);
+    if (encoded && !out.Write(encodedBytes.constData(), static_cast<std::size_t>(encodedBytes.size()))) {
+        encoded = false;
+        encodeError = out.Error();
+    }
     if (!encoded && error)
         *error = encodeError;
     return encoded ? Shortcut::Done : Shortcut::Failed;

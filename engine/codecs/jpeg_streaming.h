@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codecs/atomic_file.h"
 #include "engine/codecs/codec.h"
 #include "engine/image_io.h"
 
@@ -11,13 +12,16 @@ namespace lumaskin {
 // free, so a lone photo costs little more than its decoding and holds no whole picture. The
 // bytes are those of EncodeJpeg on the decoded picture with the work done to it whole.
 //
+// The file goes to `out` as it is made, a stripe at a time; whatever is there when the result is
+// not Done is to be thrown away.
+//
 // Applies to files TurboJPEG decodes to RGB themselves (not CMYK), of any size the reading
 // limit allows; `settings.metadata` must be what the writer would embed. Declined when it does
 // not apply or the calling thread has a single core to work with (a batch running a file per
 // core), and the caller reads and writes the usual way. On failure *error is set as the reader
-// would set it.
+// would set it, or says why `out` could not be written.
 Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWork *work,
-                       QByteArray &out, QString *error);
+                       ByteSink &out, QString *error);
 
 // Whether decoding `bytes` loses none of the picture: false when the decoder would fill rows or
 // blocks with grey (the file cut short, a marker inside the entropy-coded data, restart markers

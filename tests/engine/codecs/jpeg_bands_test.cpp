@@ -126,13 +126,14 @@ TEST_P(JpegBands, DecodeAsThePlainDecoderDoes)
     ASSERT_EQ(DecodeJpegInBands(AsBytes(file), banded), BandDecode::Decoded);
     EXPECT_TRUE(SamePixels(banded, expected));
 
-    QByteArray shortcut, plain;
+    ByteArraySink shortcut;
+    QByteArray plain;
     QString error;
     ASSERT_EQ(TranscodeJpeg(AsBytes(file), EncodeSettings{}, nullptr, shortcut, &error),
               Shortcut::Done)
         << error.toStdString();
     ASSERT_TRUE(EncodeJpeg(expected, EncodeSettings{}.quality, plain, &error));
-    EXPECT_TRUE(shortcut == plain);
+    EXPECT_TRUE(shortcut.bytes == plain);
 
     // With effects done a band of rows at a time on the way: the file the encoder writes from
     // the whole picture worked. One chain reads two rows each side and gives a grey file
@@ -149,19 +150,20 @@ TEST_P(JpegBands, DecodeAsThePlainDecoderDoes)
         const std::optional<RowWork> work = StepsAsRowWork(steps);
         ASSERT_TRUE(work && work->reach == reach);
         if (reach > 16) {
-            QByteArray declined;
+            ByteArraySink declined;
             EXPECT_EQ(TranscodeJpeg(AsBytes(file), EncodeSettings{}, &*work, declined, &error),
                       Shortcut::Declined);
             continue;
         }
         Image worked = expected.Clone();
         ASSERT_TRUE(ApplySteps(worked, steps, &error));
-        QByteArray streamed, whole;
+        ByteArraySink streamed;
+        QByteArray whole;
         ASSERT_EQ(TranscodeJpeg(AsBytes(file), EncodeSettings{}, &*work, streamed, &error),
                   Shortcut::Done)
             << error.toStdString();
         ASSERT_TRUE(EncodeJpeg(worked, EncodeSettings{}.quality, whole, &error));
-        EXPECT_TRUE(streamed == whole);
+        EXPECT_TRUE(streamed.bytes == whole);
     }
 
     // Cut short, with and without an end marker after the cut.

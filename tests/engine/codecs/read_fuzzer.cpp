@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // the reader takes.
     if (jpeg) {
         const lumaskin::ParallelismLimit cores(2);
-        QByteArray out;
+        lumaskin::ByteArraySink out;
         const auto written = lumaskin::TranscodeJpeg({data, size}, {}, nullptr, out, &error);
         if (written == lumaskin::Shortcut::Done && image.IsNull())
             __builtin_trap();

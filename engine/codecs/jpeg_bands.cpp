@@ -874,7 +874,10 @@ bool DecodeBand(jpeg_decompress_struct &cinfo, DecodeErrors &errors, BandHooks &
     const int firstRow = hooks.firstMcuRow * shared.mcuHeight;
     const int keepBegin = shared.KeepBegin(band);
     const int keepEnd = shared.KeepEnd(band);
-    while (cinfo.output_scanline < cinfo.output_height) {
+    // Rows below those kept are left unread: the MCU row under them is decoded only for the
+    // chroma that the last kept rows blend with.
+    while (cinfo.output_scanline < cinfo.output_height &&
+           firstRow + static_cast<int>(cinfo.output_scanline) < keepEnd) {
         const int y = firstRow + static_cast<int>(cinfo.output_scanline);
         const int count =
             std::min<int>(16, static_cast<int>(cinfo.output_height - cinfo.output_scanline));

@@ -336,14 +336,42 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
         : stripeCount > 0
             ? std::clamp(stripeCount, 1, std::max(units, 1))
             : OutputStripeCount(static_cast<std::int64_t>(width) * height * 4, std::max(units, 1));
+    std::vector<int> cuts;
+    for (int i = 0; i <= count; ++i)
+        cuts.push_back(std::min(height, units * i / count * kStripeUnit));
+    Cut(cuts);
+}
+
+JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+                         const ImageMetadata &metadata, std::span<const int> cuts)
+    : JpegStripes(width, height, quality, summary, metadata, 1)
+{
+    const bool usable =
+        height <= JPEG_MAX_DIMENSION && cuts.size() >= 2 && cuts.front() == 0 &&
+        cuts.back() == height &&
+        std::adjacent_find(cuts.begin(), cuts.end(), std::greater_equal<int>()) == cuts.end() &&
+        std::all_of(cuts.begin(), cuts.end() - 1, [](int row) { return row % kStripeUnit == 0; });
+    if (usable)
+        Cut(cuts);
+}
+
+// Lays out the stripes and their parts of the shared block.
+void JpegStripes::Cut(std::span<const int> cuts)
+{
+    State &state = *m_state;
+    const Segments &segments = state.segments;
+    const int width = state.width;
+    const int count = static_cast<int>(cuts.size()) - 1;
     std::vector<Stripe> &stripes = state.stripes;
+    stripes.clear();
     stripes.resize(static_cast<std::size_t>(count));
+    state.compressors.clear();
     state.compressors.resize(static_cast<std::size_t>(count));
     std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
-        stripe.firstRow = std::min(height, units * i / count * kStripeUnit);
-        stripe.rows = std::min(height, units * (i + 1) / count * kStripeUnit) - stripe.firstRow;
+        stripe.firstRow = cuts[static_cast<std::size_t>(i)];
+        stripe.rows = cuts[static_cast<std::size_t>(i) + 1] - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
         // buffer of its own.
         stripe.capacity =

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 namespace lumaskin {
 
@@ -45,6 +46,10 @@ class JpegStripes
 public:
     JpegStripes(int width, int height, int quality, PixelSummary summary,
                 const ImageMetadata &metadata, int stripes = 0);
+    // Stripes cut where the caller says: `cuts` holds the first row of every stripe, each a
+    // multiple of 16, then the height. The bytes are the same as for any other cuts.
+    JpegStripes(int width, int height, int quality, PixelSummary summary,
+                const ImageMetadata &metadata, std::span<const int> cuts);
     ~JpegStripes();
     JpegStripes(const JpegStripes &) = delete;
     JpegStripes &operator=(const JpegStripes &) = delete;
@@ -73,6 +78,8 @@ public:
     void StreamTo(ByteSink &sink);
 
 private:
+    void Cut(std::span<const int> cuts);
+
     struct State;
     std::unique_ptr<State> m_state;
 };

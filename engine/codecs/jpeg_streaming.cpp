@@ -287,12 +287,26 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         // hold few, but where chroma is blended between MCU rows a band decodes one more MCU
         // row above and below, which taller stripes make cheap. The bytes are the same for any
         // number of stripes.
+        // The first stripe and the last few are half as tall: the band threads start sooner
+        // after the reader, and end closer together.
         const int stripeRows =
             header.verticalSubsampling ? 12 * header.mcuHeight : std::max(64, 4 * header.mcuHeight);
+        const int unit = std::max(16, header.mcuHeight);
+        const int half = std::max(unit, stripeRows / 2 / unit * unit);
+        std::vector<int> cuts{0};
+        int row = 0;
+        if (header.height > 2 * stripeRows) {
+            cuts.push_back(row = half);
+            while (row + 2 * stripeRows <= header.height)
+                cuts.push_back(row += stripeRows);
+        }
+        while (header.height - row > half)
+            cuts.push_back(row += half);
+        cuts.push_back(header.height);
         JpegStripes stripes(header.width, header.height, settings.quality, summary,
-                            settings.metadata, (header.height + stripeRows - 1) / stripeRows);
+                            settings.metadata, cuts);
         stripes.StreamTo(out);
-        std::vector<int> cuts;
+        cuts.clear();
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
         // A grey file is decoded and encoded a byte a pixel where nothing is done to it.

@@ -230,56 +230,63 @@ ChildRun RunProbe(const std::vector<std::string> &arguments, const fs::path &scr
 // --- The cases -----------------------------------------------------------------------------
 
 // A nearly full disk: the old target stays whole, the status says the conversion failed and
-// the reason says why. On a small tmpfs of its own where the system allows the mount, else
-// with writes failing as on a full disk.
+// the reason says why; a JPEG written as it is made as well as a picture written whole. On a
+// small tmpfs of its own where the system allows the mount, else with writes failing as on a
+// full disk.
 TEST(Hostile, FullDiskKeepsTheOldFileAndSaysSo)
 {
-    TempDir dir;
-    WritePicture(dir / "photo.png", "png", 400, 300);
-    const fs::path out = dir / "out";
-    fs::create_directory(out);
-    const std::string script = "'" + kConvert + "' -f png -o '" + out.string() + "' '" +
-                               (dir / "photo.png").string() +
-                               "'; echo \"status=$?\"; echo \"old=$(cat '" + out.string() +
-                               "/photo.png')\"; ls -A '" + out.string() + "'";
-    const std::string outPath = out.string();
-    ChildRun run = RunBounded({"/bin/sh", "-c", script}, {}, {}, {}, [&outPath]() -> int {
-        if (unshare(CLONE_NEWNS) != 0 ||
-            mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
-            mount("tmpfs", outPath.c_str(), "tmpfs", 0, "size=64k") != 0)
-            return errno;
-        const int old = open((outPath + "/photo.png").c_str(), O_WRONLY | O_CREAT, 0644);
-        const int filler = open((outPath + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
-        if (write(old, "the old picture", 15) != 15)
-            return EIO;
-        char block[4096] = {};
-        while (write(filler, block, sizeof block) > 0) {
+    for (const std::string format : {"png", "jpg"}) {
+        SCOPED_TRACE(format);
+        TempDir dir;
+        const std::string name = "photo." + format;
+        WritePicture(dir / name, format.c_str(), 400, 300);
+        const fs::path out = dir / "out";
+        fs::create_directory(out);
+        const std::string script = "'" + kConvert + "' -f " + format + " -o '" + out.string() +
+                                   "' '" + (dir / name).string() +
+                                   "'; echo \"status=$?\"; echo \"old=$(cat '" + out.string() +
+                                   "/" + name + "')\"; ls -A '" + out.string() + "'";
+        const std::string outPath = out.string();
+        ChildRun run =
+            RunBounded({"/bin/sh", "-c", script}, {}, {}, {}, [&outPath, &name]() -> int {
+                if (unshare(CLONE_NEWNS) != 0 ||
+                    mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+                    mount("tmpfs", outPath.c_str(), "tmpfs", 0, "size=64k") != 0)
+                    return errno;
+                const int old = open((outPath + "/" + name).c_str(), O_WRONLY | O_CREAT, 0644);
+                const int filler = open((outPath + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+                if (write(old, "the old picture", 15) != 15)
+                    return EIO;
+                char block[4096] = {};
+                while (write(filler, block, sizeof block) > 0) {
+                }
+                close(old);
+                close(filler);
+                return 0;
+            });
+        std::string how = "tmpfs";
+        if (run.exitStatus == 125) {
+            // No mount here: writes into the folder fail once a little has been written.
+            how = "write-failure shim";
+            WriteFile(out / name, "the old picture");
+            run = RunBounded({"/bin/sh", "-c", script},
+                             {{"LD_PRELOAD", kShim},
+                              {"LUMASKIN_FULL_FOLDER", out.string()},
+                              {"LUMASKIN_FULL_BYTES", "2000"},
+                              {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}},
+                             {}, {});
         }
-        close(old);
-        close(filler);
-        return 0;
-    });
-    std::string how = "tmpfs";
-    if (run.exitStatus == 125) {
-        // No mount here: writes into the folder fail once a little has been written.
-        how = "write-failure shim";
-        WriteFile(out / "photo.png", "the old picture");
-        run = RunBounded({"/bin/sh", "-c", script},
-                         {{"LD_PRELOAD", kShim},
-                          {"LUMASKIN_FULL_FOLDER", out.string()},
-                          {"LUMASKIN_FULL_BYTES", "2000"},
-                          {"ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0"}},
-                         {}, {});
+        RecordFigures("full disk, " + format + " (" + how + ")", run);
+        EXPECT_EQ(run.exitStatus, 0) << run.errors;
+        EXPECT_NE(run.output.find("status=1\n"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("old=the old picture\n"), std::string::npos) << run.output;
+        EXPECT_EQ(run.output.find(".lumaskin-"), std::string::npos) << run.output;
+        EXPECT_NE(run.errors.find("the file cannot be written (the disk is full)"),
+                  std::string::npos)
+            << run.errors;
+        EXPECT_EQ(run.errors.find("nknown error"), std::string::npos) << run.errors;
+        EXPECT_LT(run.peakMb, MemoryBound(150));
     }
-    RecordFigures("full disk (" + how + ")", run);
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_NE(run.output.find("status=1\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("old=the old picture\n"), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find(".lumaskin-"), std::string::npos) << run.output;
-    EXPECT_NE(run.errors.find("the file cannot be written (the disk is full)"), std::string::npos)
-        << run.errors;
-    EXPECT_EQ(run.errors.find("nknown error"), std::string::npos) << run.errors;
-    EXPECT_LT(run.peakMb, MemoryBound(150));
 }
 
 // Two runs into one folder, each with 300 pictures of the same names, keeping what exists:

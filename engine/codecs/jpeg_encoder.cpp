@@ -506,6 +506,12 @@ void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
     End(i);
 }
 
+bool JpegStripes::Finish(QString *error)
+{
+    QByteArray unused;
+    return Finish(unused, error);
+}
+
 bool JpegStripes::Finish(QByteArray &out, QString *error)
 {
     State &state = *m_state;

@@ -73,9 +73,10 @@ public:
     // Joins the stripes, once every one is encoded.
     bool Finish(QByteArray &out, QString *error);
     // Or, called before the first Begin: the file goes to `sink` as it is made, each stripe as
-    // soon as it and those before it are encoded, and each stripe's memory goes once written.
-    // Finish then ends the file there and leaves `out` alone.
+    // soon as it and those before it are encoded, and each stripe's memory goes once written;
+    // Finish(error) ends it there.
     void StreamTo(ByteSink &sink);
+    bool Finish(QString *error);
 
 private:
     void Cut(std::span<const int> cuts);

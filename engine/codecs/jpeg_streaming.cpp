@@ -285,10 +285,9 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         // Decoded and encoded a stripe at a time, on every core.
         // Each stripe is a band, whose coefficients are held until it is done: short stripes
         // hold few, but where chroma is blended between MCU rows a band decodes one more MCU
-        // row above and below, which taller stripes make cheap. The bytes are the same for any
-        // number of stripes.
-        // The first stripe and the last few are half as tall: the band threads start sooner
-        // after the reader, and end closer together.
+        // row above and below, which taller stripes make cheap. The first stripe and the last
+        // few are half as tall, so that the band threads start sooner after the reader and end
+        // closer together. The bytes are the same for any cuts.
         const int stripeRows =
             header.verticalSubsampling ? 12 * header.mcuHeight : std::max(64, 4 * header.mcuHeight);
         const int unit = std::max(16, header.mcuHeight);
@@ -332,8 +331,7 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
             continue;
         }
         QString encodeError;
-        QByteArray unused;
-        if (stripes.Finish(unused, &encodeError))
+        if (stripes.Finish(&encodeError))
             return Shortcut::Done;
         if (error)
             *error = encodeError;

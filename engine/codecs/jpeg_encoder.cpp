@@ -307,9 +307,9 @@ void JpegStripes::State::WriteEnded()
     }
 }
 
-JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
-                         const ImageMetadata &metadata, int stripeCount)
-    : m_state(std::make_unique<State>())
+// The picture and the segments that go before the first stripe.
+void JpegStripes::Describe(int width, int height, int quality, PixelSummary summary,
+                           const ImageMetadata &metadata)
 {
     State &state = *m_state;
     state.width = width;
@@ -329,6 +329,13 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
             QByteArray(kXmpName.data(), static_cast<qsizetype>(kXmpName.size())) + metadata.xmp;
     segments.icc = metadata.icc;
     state.mcuRows = summary.grey ? 8 : 16;
+}
+
+JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+                         const ImageMetadata &metadata, int stripeCount)
+    : m_state(std::make_unique<State>())
+{
+    Describe(width, height, quality, summary, metadata);
     const int units = (height + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
     const int count =
@@ -344,15 +351,17 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
 
 JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
                          const ImageMetadata &metadata, std::span<const int> cuts)
-    : JpegStripes(width, height, quality, summary, metadata, 1)
+    : m_state(std::make_unique<State>())
 {
+    Describe(width, height, quality, summary, metadata);
+    // Cuts that do not fit give one stripe, as for a picture libjpeg refuses.
     const bool usable =
         height <= JPEG_MAX_DIMENSION && cuts.size() >= 2 && cuts.front() == 0 &&
         cuts.back() == height &&
         std::adjacent_find(cuts.begin(), cuts.end(), std::greater_equal<int>()) == cuts.end() &&
         std::all_of(cuts.begin(), cuts.end() - 1, [](int row) { return row % kStripeUnit == 0; });
-    if (usable)
-        Cut(cuts);
+    const int whole[] = {0, height};
+    Cut(usable ? cuts : std::span<const int>(whole));
 }
 
 // Lays out the stripes and their parts of the shared block.

@@ -79,6 +79,8 @@ public:
     bool Finish(QString *error);
 
 private:
+    void Describe(int width, int height, int quality, PixelSummary summary,
+                  const ImageMetadata &metadata);
     void Cut(std::span<const int> cuts);
 
     struct State;

@@ -133,8 +133,6 @@ struct AtomicFile::State
     Descriptor file;
     bool unnamed = false;
     QByteArray temporary;
-    bool exists = false;
-    struct stat existing = {};
     std::int64_t written = 0;
     int errorNumber = 0; // of the first failed write
     bool committed = false;
@@ -184,10 +182,9 @@ bool AtomicFile::Open(const QString &path, QString *error, const NameTaken *keep
 
     // What stands at the name now, without following a link. Only replacing needs to know: a
     // write that keeps what is there finds out as it commits.
-    struct stat &existing = state.existing;
-    state.exists =
+    struct stat existing = {};
+    const bool exists =
         !keep && ::fstatat(directory.Get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
-    const bool exists = state.exists;
     if (exists && S_ISDIR(existing.st_mode))
         return Fail(error,
                     QCoreApplication::translate("Codec", "a folder of that name is in the way"));
@@ -271,7 +268,8 @@ bool AtomicFile::Commit(QString *error)
     QByteArray &temporary = state.temporary;
     QByteArray &name = state.name;
     if (file.Get() < 0)
-        return Fail(error, Error());
+        return Fail(error, QCoreApplication::translate("Codec", "the file cannot be written (%1)")
+                               .arg(FileErrorText(EBADF)));
     // `sentence` is "the file cannot be written (%1)" or "... saved (%1)": whole, so that each
     // is translated as one.
     const auto discard = [&](int errorNumber, const QString &sentence) {

@@ -48,7 +48,7 @@ public:
 
 // The same as WriteFileAtomically, for a file written as it is made: Open makes the temporary
 // (or says why it cannot), Write adds to it, Commit puts it in place; a file not committed
-// leaves nothing behind. `path` and `keep` (if given) must outlive it.
+// leaves nothing behind. `keep` (if given) must outlive it.
 class AtomicFile : public ByteSink
 {
 public:

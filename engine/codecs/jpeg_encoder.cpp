@@ -68,17 +68,16 @@ struct Stripe
 {
     int firstRow = 0;
     int rows = 0;
-    unsigned char *given = nullptr; // its part of the shared block, handed to libjpeg
     unsigned long capacity = 0;
-    Buffer grown; // the buffer libjpeg moved to when its part was too small, if it did
-    Buffer own;   // streamed: its own buffer, in place of a part of the shared block
+    Buffer own;   // the buffer handed to libjpeg
+    Buffer grown; // the buffer libjpeg moved to when that was too small, if it did
     unsigned long size = 0;
     bool ok = false;
     bool ended = false;
-    std::size_t scan = 0; // streamed: where its entropy-coded data starts; 0 when malformed
+    std::size_t scan = 0; // where its entropy-coded data starts; 0 when malformed
     char message[JMSG_LENGTH_MAX] = {};
 
-    const unsigned char *Bytes() const { return grown ? grown.get() : given; }
+    unsigned char *Bytes() const { return grown ? grown.get() : own.get(); }
 };
 
 // Returns once row `y` of a growing picture has been written.
@@ -200,65 +199,6 @@ unsigned char *CopyRenumbered(const unsigned char *from, std::size_t size, int s
     return to + size;
 }
 
-// Joins the stripes into one file: the first stripe's headers with the full height, then the
-// scan data of every stripe with the restart markers numbered on, as one encoder would have
-// written them. When every stripe is in its part of `block`, they are joined there, moving
-// down in order (each lands at or before where it lies); otherwise into a new buffer. False when
-// a stripe does not have the expected layout.
-bool Join(const std::vector<Stripe> &stripes, int height, int mcuRows, QByteArray &block,
-          QByteArray &out)
-{
-    struct Piece
-    {
-        const unsigned char *data;
-        std::size_t size;
-    };
-    std::vector<Piece> scans;
-    std::size_t headerSize = 0, total = 0;
-    bool inPlace = true;
-    for (const Stripe &stripe : stripes) {
-        const unsigned char *p = stripe.Bytes();
-        const std::size_t size = stripe.size;
-        const std::size_t scan = SegmentEnd(p, size, 0xDA);
-        if (scan == 0 || size < scan + 2 || p[size - 2] != 0xFF || p[size - 1] != 0xD9)
-            return false;
-        if (scans.empty())
-            headerSize = scan;
-        scans.push_back({p + scan, size - 2 - scan});
-        total += size - 2 - scan + 2; // its data and the restart marker before the next
-        inPlace = inPlace && !stripe.grown;
-    }
-    total += headerSize;
-    QByteArray fresh;
-    if (!inPlace)
-        fresh.resize(static_cast<qsizetype>(total));
-    QByteArray &target = inPlace ? block : fresh;
-    auto *start = reinterpret_cast<unsigned char *>(target.data());
-    unsigned char *to = start;
-    std::memmove(to, stripes.front().Bytes(), headerSize);
-    std::size_t frame = 0;
-    if (SegmentEnd(to, headerSize, 0xC0, &frame) == 0)
-        return false;
-    to[frame + 5] = static_cast<unsigned char>(height >> 8);
-    to[frame + 6] = static_cast<unsigned char>(height);
-    to += headerSize;
-    int firstMcuRow = 0;
-    for (std::size_t i = 0; i < scans.size(); ++i) {
-        if (i > 0) {
-            // The marker that follows the last MCU row of the stripe before.
-            *to++ = 0xFF;
-            *to++ = static_cast<unsigned char>(0xD0 + (firstMcuRow - 1) % 8);
-        }
-        to = CopyRenumbered(scans[i].data, scans[i].size, firstMcuRow, to);
-        firstMcuRow += (stripes[i].rows + mcuRows - 1) / mcuRows;
-    }
-    *to++ = 0xFF;
-    *to++ = 0xD9;
-    target.resize(static_cast<qsizetype>(to - start));
-    out = std::move(target);
-    return true;
-}
-
 } // namespace
 
 struct JpegStripes::State
@@ -273,8 +213,7 @@ struct JpegStripes::State
     std::vector<Stripe> stripes;
     // The stripes being encoded.
     std::vector<std::unique_ptr<Compressor>> compressors;
-    QByteArray block;
-    // Streamed: where the file goes, and the first stripe not written yet.
+    // Where the file goes, and the first stripe not written yet.
     ByteSink *sink = nullptr;
     std::mutex writing;
     std::size_t unwritten = 0;
@@ -303,7 +242,6 @@ void JpegStripes::State::WriteEnded()
         sinkFailed = sinkFailed || !sink->Write(p + from, stripe.size - 2 - from);
         stripe.own.reset();
         stripe.grown.reset();
-        stripe.given = nullptr;
     }
 }
 
@@ -331,10 +269,11 @@ void JpegStripes::Describe(int width, int height, int quality, PixelSummary summ
     state.mcuRows = summary.grey ? 8 : 16;
 }
 
-JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+JpegStripes::JpegStripes(ByteSink &out, int width, int height, int quality, PixelSummary summary,
                          const ImageMetadata &metadata, int stripeCount)
     : m_state(std::make_unique<State>())
 {
+    m_state->sink = &out;
     Describe(width, height, quality, summary, metadata);
     const int units = (height + kStripeUnit - 1) / kStripeUnit;
     // libjpeg refuses pictures taller than JPEG_MAX_DIMENSION; one stripe lets it say so.
@@ -349,10 +288,11 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
     Cut(cuts);
 }
 
-JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summary,
+JpegStripes::JpegStripes(ByteSink &out, int width, int height, int quality, PixelSummary summary,
                          const ImageMetadata &metadata, std::span<const int> cuts)
     : m_state(std::make_unique<State>())
 {
+    m_state->sink = &out;
     Describe(width, height, quality, summary, metadata);
     // Cuts that do not fit give one stripe, as for a picture libjpeg refuses.
     const bool usable =
@@ -364,44 +304,26 @@ JpegStripes::JpegStripes(int width, int height, int quality, PixelSummary summar
     Cut(usable ? cuts : std::span<const int>(whole));
 }
 
-// Lays out the stripes and their parts of the shared block.
+// Lays out the stripes.
 void JpegStripes::Cut(std::span<const int> cuts)
 {
     State &state = *m_state;
     const Segments &segments = state.segments;
-    const int width = state.width;
     const int count = static_cast<int>(cuts.size()) - 1;
     std::vector<Stripe> &stripes = state.stripes;
-    stripes.clear();
     stripes.resize(static_cast<std::size_t>(count));
-    state.compressors.clear();
     state.compressors.resize(static_cast<std::size_t>(count));
-    std::size_t blockSize = 0;
     for (int i = 0; i < count; ++i) {
         Stripe &stripe = stripes[static_cast<std::size_t>(i)];
         stripe.firstRow = cuts[static_cast<std::size_t>(i)];
         stripe.rows = cuts[static_cast<std::size_t>(i) + 1] - stripe.firstRow;
         // A byte a pixel holds a photo at high quality; a stripe that needs more moves to a
-        // buffer of its own.
+        // buffer libjpeg allocates. Pages come as they are written.
         stripe.capacity =
-            4096 + static_cast<unsigned long>(width) * static_cast<unsigned long>(stripe.rows);
+            4096 + static_cast<unsigned long>(state.width) * static_cast<unsigned long>(stripe.rows);
         if (i == 0)
             stripe.capacity += static_cast<unsigned long>(
                 segments.exif.size() + segments.xmp.size() + segments.icc.size());
-        blockSize += stripe.capacity;
-    }
-    // One block for every stripe: the file comes out of it in place. Each stripe fills about a
-    // third of its part; huge pages would hold the rest in memory as well, for no time saved.
-    try {
-        state.block = QByteArray(static_cast<qsizetype>(blockSize), Qt::Uninitialized);
-        std::size_t offset = 0;
-        for (Stripe &stripe : stripes) {
-            stripe.given = reinterpret_cast<unsigned char *>(state.block.data()) + offset;
-            offset += stripe.capacity;
-        }
-    } catch (const std::bad_alloc &) {
-        for (Stripe &stripe : stripes)
-            stripe.capacity = 0; // libjpeg allocates as it goes
     }
 }
 
@@ -423,31 +345,19 @@ int JpegStripes::FirstRow(int i) const
     return i >= Count() ? m_state->height : m_state->stripes[static_cast<std::size_t>(i)].firstRow;
 }
 
-void JpegStripes::StreamTo(ByteSink &sink)
-{
-    State &state = *m_state;
-    state.sink = &sink;
-    state.block = QByteArray();
-    for (Stripe &stripe : state.stripes)
-        stripe.given = nullptr;
-}
-
 void JpegStripes::Begin(int i)
 {
     State &state = *m_state;
     Stripe &stripe = state.stripes[static_cast<std::size_t>(i)];
-    if (state.sink && stripe.capacity > 0) {
-        stripe.own.reset(static_cast<unsigned char *>(std::malloc(stripe.capacity)));
-        stripe.given = stripe.own.get();
-    }
+    stripe.own.reset(static_cast<unsigned char *>(std::malloc(stripe.capacity)));
     auto compressor = std::make_unique<Compressor>();
     Compressor &c = *compressor;
     c.cinfo.err = jpeg_std_error(&c.manager.base);
     c.manager.base.error_exit = OnError;
     c.manager.base.emit_message = IgnoreMessage;
     c.scratch.resize(state.summary.opaque ? 0 : 3 * static_cast<std::size_t>(state.width));
-    c.buffer = stripe.given;
-    c.size = stripe.given ? stripe.capacity : 0; // 0: libjpeg allocates its own
+    c.buffer = stripe.own.get();
+    c.size = c.buffer ? stripe.capacity : 0; // 0: libjpeg allocates its own
     c.ok = StartCompress(c, state.width, stripe.rows, state.quality, state.summary.opaque,
                          state.summary.grey, state.greyRows,
                          stripe.firstRow == 0 ? &state.segments : nullptr);
@@ -470,17 +380,15 @@ void JpegStripes::End(int i)
     Compressor &c = *compressor;
     stripe.ok = c.ok && FinishCompress(c);
     jpeg_destroy_compress(&c.cinfo);
-    if (c.buffer != stripe.given)
+    if (c.buffer != stripe.own.get())
         stripe.grown.reset(c.buffer);
     stripe.size = c.size;
     if (!stripe.ok)
         std::memcpy(stripe.message, c.manager.message, sizeof stripe.message);
-    if (!state.sink)
-        return;
-    // Made ready to be written here, on the stripe's own thread: the first stripe says the
+    // Made ready to be joined here, on the stripe's own thread: the first stripe says the
     // picture's height, and the restart markers are numbered on from where the stripe starts.
     if (stripe.ok) {
-        auto *p = const_cast<unsigned char *>(stripe.Bytes());
+        unsigned char *p = stripe.Bytes();
         const std::size_t scan = SegmentEnd(p, stripe.size, 0xDA);
         std::size_t frame = 0;
         const bool laidOut = scan != 0 && stripe.size >= scan + 2 &&
@@ -517,12 +425,6 @@ void JpegStripes::Encode(int i, const std::uint8_t *rows, std::size_t stride,
 
 bool JpegStripes::Finish(QString *error)
 {
-    QByteArray unused;
-    return Finish(unused, error);
-}
-
-bool JpegStripes::Finish(QByteArray &out, QString *error)
-{
     State &state = *m_state;
     for (const Stripe &stripe : state.stripes)
         if (!stripe.ok) {
@@ -531,37 +433,17 @@ bool JpegStripes::Finish(QByteArray &out, QString *error)
                              .arg(QString::fromLocal8Bit(stripe.message));
             return false;
         }
-    if (state.sink) {
-        const std::lock_guard lock(state.writing);
-        if (state.unwritten < state.stripes.size() && !state.sinkFailed) {
-            if (error)
-                *error = QCoreApplication::translate(
-                    "Codec", "the JPEG encoder failed (unexpected stripe layout)");
-            return false;
-        }
-        static const unsigned char kEnd[2] = {0xFF, 0xD9};
-        if (state.sinkFailed || !state.sink->Write(kEnd, 2)) {
-            if (error)
-                *error = state.sink->Error();
-            return false;
-        }
-        return true;
-    }
-    if (state.stripes.size() == 1) {
-        const Stripe &stripe = state.stripes[0];
-        if (stripe.grown) {
-            out = QByteArray(reinterpret_cast<const char *>(stripe.Bytes()),
-                             static_cast<qsizetype>(stripe.size));
-        } else {
-            state.block.resize(static_cast<qsizetype>(stripe.size));
-            out = std::move(state.block);
-        }
-        return true;
-    }
-    if (!Join(state.stripes, state.height, state.mcuRows, state.block, out)) {
+    const std::lock_guard lock(state.writing);
+    if (state.unwritten < state.stripes.size() && !state.sinkFailed) {
         if (error)
             *error = QCoreApplication::translate(
                 "Codec", "the JPEG encoder failed (unexpected stripe layout)");
+        return false;
+    }
+    static const unsigned char kEnd[2] = {0xFF, 0xD9};
+    if (state.sinkFailed || !state.sink->Write(kEnd, 2)) {
+        if (error)
+            *error = state.sink->Error();
         return false;
     }
     return true;
@@ -570,14 +452,22 @@ bool JpegStripes::Finish(QByteArray &out, QString *error)
 bool EncodeJpeg(const Image &image, int quality, QByteArray &out, QString *error, int stripeCount,
                 const ImageMetadata &metadata, const GrowingPicture *growing)
 {
-    JpegStripes stripes(image.Width(), image.Height(), quality,
+    ByteArraySink file;
+    // Room for a photo at high quality, so that the file is seldom moved as it grows.
+    file.bytes.reserve(static_cast<qsizetype>(
+        std::min<std::int64_t>(std::int64_t{image.Width()} * image.Height() / 2 + 65536,
+                               std::int64_t{1} << 30)));
+    JpegStripes stripes(file, image.Width(), image.Height(), quality,
                         growing ? growing->summary : Summarise(image), metadata, stripeCount);
     ParallelFor(stripes.Count(), [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
             stripes.Encode(i, image.Row(stripes.FirstRow(i)), image.Stride(),
                            growing ? growing->rows : nullptr);
     });
-    return stripes.Finish(out, error);
+    if (!stripes.Finish(error))
+        return false;
+    out = std::move(file.bytes);
+    return true;
 }
 
 } // namespace lumaskin

@@ -40,15 +40,17 @@ struct GrowingPicture
 
 // The pieces of EncodeJpeg, for a picture whose rows come a stripe at a time: a JPEG made of
 // stripes (as EncodeJpeg cuts them for these arguments) encoded apart, in any order and on any
-// thread, then joined into the file EncodeJpeg writes for the same pixels and summary.
+// thread, and joined into the file EncodeJpeg writes for the same pixels and summary. The file
+// goes to `out` as it is made: each stripe as soon as it and those before it are encoded, its
+// memory freed once written.
 class JpegStripes
 {
 public:
-    JpegStripes(int width, int height, int quality, PixelSummary summary,
+    JpegStripes(ByteSink &out, int width, int height, int quality, PixelSummary summary,
                 const ImageMetadata &metadata, int stripes = 0);
     // Stripes cut where the caller says: `cuts` holds the first row of every stripe, each a
     // multiple of 16, then the height. The bytes are the same as for any other cuts.
-    JpegStripes(int width, int height, int quality, PixelSummary summary,
+    JpegStripes(ByteSink &out, int width, int height, int quality, PixelSummary summary,
                 const ImageMetadata &metadata, std::span<const int> cuts);
     ~JpegStripes();
     JpegStripes(const JpegStripes &) = delete;
@@ -70,12 +72,8 @@ public:
     void Begin(int i);
     void Add(int i, const std::uint8_t *const *rows, int count);
     void End(int i);
-    // Joins the stripes, once every one is encoded.
-    bool Finish(QByteArray &out, QString *error);
-    // Or, called before the first Begin: the file goes to `sink` as it is made, each stripe as
-    // soon as it and those before it are encoded, and each stripe's memory goes once written;
-    // Finish(error) ends it there.
-    void StreamTo(ByteSink &sink);
+    // Ends the file, once every stripe is encoded; false, with *error set, when a stripe
+    // failed or `out` could not be written.
     bool Finish(QString *error);
 
 private:

@@ -112,7 +112,7 @@ public:
     StripeEncoder(JpegStripes &stripes, std::span<const int> cuts, int width, int height,
                   int threads, const RowWork *work, bool watch, bool greyRows)
         : m_stripes(stripes), m_cuts(cuts), m_width(width), m_height(height),
-          m_stride((greyRows && !work ? 1 : 4) * static_cast<std::size_t>(width)), m_work(work),
+          m_stride((greyRows ? 1 : 4) * static_cast<std::size_t>(width)), m_work(work),
           m_lot(work ? std::max(kRows, 4 * work->reach) : 0), m_watchGrey(watch),
           m_workers(static_cast<std::size_t>(threads)),
           m_started(static_cast<std::size_t>(stripes.Count()))
@@ -302,9 +302,8 @@ Shortcut TranscodeJpeg(Bytes bytes, const EncodeSettings &settings, const RowWor
         while (header.height - row > half)
             cuts.push_back(row += half);
         cuts.push_back(header.height);
-        JpegStripes stripes(header.width, header.height, settings.quality, summary,
+        JpegStripes stripes(out, header.width, header.height, settings.quality, summary,
                             settings.metadata, cuts);
-        stripes.StreamTo(out);
         cuts.clear();
         for (int i = 0; i <= stripes.Count(); ++i)
             cuts.push_back(stripes.FirstRow(i));
